@@ -1,0 +1,88 @@
+#pragma once
+// The ledger store: the one ledger the program works on, as module-level state with plain operations.
+//
+// Records live in numbered slots. Slot 0 is the staging slot for the file header; slots 1 to NextSlot-1 hold
+// the transactions in order of entry (or file order after a load). Deleting marks a slot (TypeCode -1) and keeps
+// its index; deleted slots disappear only when the ledger is saved. Every operation runs on the GUI thread.
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+namespace ledger {
+
+enum TypeCodes : int16_t {
+    Deleted = -1,
+    CheckOrPayment = 0,
+    Withdrawal = 1,
+    Fee = 2,
+    Deposit = 3,
+    Interest = 4,
+};
+
+constexpr int DescriptionLength = 46;
+constexpr int16_t PaymentCheckNumber = -1;
+// 16-bit record count in the file header: at most 32767 records counting the header.
+constexpr int MaxSlots = 32767;
+constexpr int16_t MaxCheckNumber = 32767;
+
+struct TransactionRecord {
+    int16_t TypeCode = 0;
+    int16_t CheckNumber = 0;
+    double Date = 0;  // days since 30 December 1899
+    float Amount = 0; // unsigned; TypeCode decides debit or credit
+    QString Description = QString(DescriptionLength, QLatin1Char(' ')); // always exactly 46 characters
+    int16_t Locked = 0;                                                // -1 true, 0 false
+
+    bool operator==(const TransactionRecord&) const = default;
+};
+
+// Pads with spaces or cuts to exactly 46 characters.
+QString FixDescription(const QString& text);
+
+// Appends a record in slot NextSlot. Checks nothing: the caller validates and asks CanAddTransaction first.
+// NextCheckNumber follows the added record's number (never beyond 32767).
+void AddTransaction(int16_t checkNumber, double date, float amount, const QString& description, int16_t typeCode);
+// True while another slot fits below the 16-bit limits of the file.
+bool CanAddTransaction();
+// Marks a slot in use deleted. False (nothing changes) for an index outside 1..NextSlot-1 or an already deleted slot.
+bool DeleteTransaction(int16_t index);
+// Overwrites everything but TypeCode of a slot in use; false (nothing changes) otherwise.
+bool UpdateTransaction(int16_t index, int16_t checkNumber, double date, float amount, const QString& description,
+                       bool locked);
+
+// One iteration cursor for the whole store; deleted slots are delivered too. The n-th record is slot n.
+bool FirstTransaction(TransactionRecord& record);
+bool NextTransaction(TransactionRecord& record);
+
+// Live transactions plus 1.
+int16_t GetTransactionCount();
+int16_t GetNextCheckNumber();
+void SetNextCheckNumber(int16_t number);
+float GetStartingBalance();
+void SetStartingBalance(float amount);
+// Copies the lock date; true when one is set (not 0).
+bool GetLockDate(double& date);
+void SetLockDate(double date);
+bool IsModified();
+void SetModified();
+bool AreRecordsLocked();
+void SetRecordsLocked(bool locked);
+QString GetDataFileName();
+void SetDataFileName(const QString& path);
+// Empties the store; the caller has already asked about unsaved changes.
+void NewLedger();
+bool IsEditAllowed();
+
+// Data file. Both report their failures in message boxes themselves.
+// LoadLedger reads DataFileName; on failure the store is exactly as before the call except Modified = false.
+bool LoadLedger();
+// Writes DataFileName atomically (asking for a name first when there is none); true when saved or unchanged.
+bool SaveLedger();
+bool FileExists(const QString& path);
+
+// Asked by SaveLedger when the ledger has no file name; it sets DataFileName and answers true when one was chosen.
+using FileNamePrompt = std::function<bool(bool bOpen)>;
+void SetFileNamePrompt(FileNamePrompt prompt);
+
+} // namespace ledger

@@ -1,0 +1,16 @@
+#pragma once
+// Shows the prompt layer's requests as real, modal QMessageBox and QFileDialog windows.
+
+#include "platform/Prompt.h"
+
+class QWidget;
+
+namespace platform {
+
+class WidgetPrompts : public PromptBackend {
+public:
+    Answer ShowMessage(const MessageRequest& request) override;
+    QString ShowFileDialog(const FileDialogRequest& request) override;
+};
+
+} // namespace platform
