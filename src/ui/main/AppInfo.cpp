@@ -1,0 +1,16 @@
+#include "ui/main/frmMain.h"
+
+QString frmMain::AppName() { return QStringLiteral("Tallix v1.21"); }
+
+QString frmMain::AppDescription() {
+    return QStringLiteral("This program will create a check register that you can use to balance your ") +
+           QStringLiteral("checkbook. You enter the checks and deposits just as you would on the register that "
+                          "comes with your ") +
+           QStringLiteral("checks. The balances will automatically be calculated.");
+}
+
+// Two lines joined by a bare carriage return.
+QString frmMain::AppCopyright() {
+    return QStringLiteral("Copyright \u00A9 2026 The Tallix developers") + QChar(13) +
+           QStringLiteral("All rights reserved.");
+}
