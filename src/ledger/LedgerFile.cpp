@@ -21,6 +21,16 @@ QString LockPath(const QString& target) {
     return target + QStringLiteral(".lock");
 }
 
+// Qt takes over the lock of a dead process by the process id written in it. A process killed before it wrote
+// its id leaves an empty lock file that Qt would honour until it ages out; so a lock still refused after the wait
+// is removed when no process holds it open (Qt's removal checks that), and taken once more.
+bool TakeLock(QLockFile& lock) {
+    lock.setStaleLockTime(StaleLockMs);
+    if (lock.tryLock(LockWaitMs))
+        return true;
+    return lock.error() == QLockFile::LockFailedError && lock.removeStaleLockFile() && lock.tryLock(0);
+}
+
 bool RefuseLoad(const char* text, const QString& path) {
     platform::MsgBox(QString::fromLatin1(text), platform::Buttons::Ok, path);
     return false;
@@ -34,8 +44,7 @@ bool HasWildcard(const QString& name) {
 // temporary file renamed over the target: at every moment the target is the complete old or new ledger.
 bool WriteDataFile(const LedgerState& state, const QString& target) {
     QLockFile lock(LockPath(target));
-    lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(LockWaitMs))
+    if (!TakeLock(lock))
         return false;
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteLedger(file, state))
@@ -75,9 +84,8 @@ bool LoadLedger() {
 
     const QString target = ResolveSymlinks(path);
     QLockFile lock(LockPath(target));
-    lock.setStaleLockTime(StaleLockMs);
     // A folder where no lock can be made (read-only media) is still read; only another holder refuses.
-    if (!lock.tryLock(LockWaitMs) && lock.error() == QLockFile::LockFailedError)
+    if (!TakeLock(lock) && lock.error() == QLockFile::LockFailedError)
         return RefuseLoad("Error opening file", path);
 
     QFile file;

@@ -383,4 +383,15 @@ TEST_F(LedgerFileTest, LockLeftByADeadProcessIsTakenOver) {
     EXPECT_FALSE(QFile::exists(path + ".lock"));
 }
 
+TEST_F(LedgerFileTest, EmptyLockOfAProcessKilledWhileLockingIsTakenOver) {
+    const QByteArray bytes = SaveSample(QStringLiteral("e.tlx"));
+    const QString path = PathOf("e.tlx");
+    WriteBytes(path + ".lock", QByteArray());
+    NewLedger();
+    SetDataFileName(path);
+    EXPECT_TRUE(LoadLedger());
+    EXPECT_EQ(GetTransactionCount(), 7);
+    EXPECT_FALSE(QFile::exists(path + ".lock"));
+}
+
 } // namespace
