@@ -29,10 +29,10 @@ constexpr int16_t MaxCheckNumber = 32767;
 struct TransactionRecord {
     int16_t TypeCode = 0;
     int16_t CheckNumber = 0;
-    double Date = 0;  // days since 30 December 1899
-    float Amount = 0; // unsigned; TypeCode decides debit or credit
+    double Date = 0;                                                    // days since 30 December 1899
+    float Amount = 0;                                                   // unsigned; TypeCode decides debit or credit
     QString Description = QString(DescriptionLength, QLatin1Char(' ')); // always exactly 46 characters
-    int16_t Locked = 0;                                                // -1 true, 0 false
+    int16_t Locked = 0;                                                 // -1 true, 0 false
 
     bool operator==(const TransactionRecord&) const = default;
 };
