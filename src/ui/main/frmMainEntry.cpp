@@ -155,9 +155,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Filters the characters typed into an amount box; true swallows the key. Keys that type no character
-// (arrows, Home, End, Delete) and focus moves with Tab are not typing and pass.
+// (arrows, Home, End, Delete), focus moves with Tab and shortcuts such as copy and paste are not typing and pass;
+// Add refuses whatever a paste may bring that is no amount.
 bool frmMain::AmountKeyPress(QLineEdit* box, QKeyEvent* event) {
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Delete)
+        return false;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         return false;
     const int keyAscii = platform::KeyAsciiOf(event);
     if (keyAscii == 0)
