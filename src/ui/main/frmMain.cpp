@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace {
 
@@ -147,6 +148,9 @@ void frmMain::BuildCheckFrame(QWidget* client) {
 
     auto* dollar = PlaceLabel(Frame1, "Label3", QStringLiteral("$"), Qt::AlignLeft, 5400, 1320, 135, 375);
     dollar->setFont(SansFont(13.5, true));
+    // The stand-in font draws the "$" a pixel wider than the 135 twips the original's took.
+    dollar->resize(std::max(dollar->width(), dollar->fontMetrics().horizontalAdvance(dollar->text())),
+                   dollar->height());
     Text3 = PlaceText(Frame1, "Text3", 5640, 1320, 1455, 285);
 
     // The signature: shown on the check in the frame's colour, set only through the settings dialog.
@@ -155,8 +159,9 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     Text5->setFrame(false);
     Text5->setReadOnly(true);
     Text5->setFocusPolicy(Qt::NoFocus);
+    // No box of its own: the name stands on the frame's face like a signature on the check.
     QPalette signature = Text5->palette();
-    signature.setColor(QPalette::Base, ButtonFace());
+    signature.setColor(QPalette::Base, Qt::transparent);
     Text5->setPalette(signature);
 }
 
@@ -215,7 +220,8 @@ void frmMain::BuildStatusBar() {
     FillWith(StatusBar1, QPalette::Window, ButtonFace());
     Panel1 = new QLabel(StatusBar1);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setMinimumWidth(platform::TwipsToPixels(6600));
+    // A long path is cut off at the panel's edge; it must not widen the fixed-size window.
+    Panel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Panel2 = new QLabel(StatusBar1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFixedWidth(platform::TwipsToPixels(1440));

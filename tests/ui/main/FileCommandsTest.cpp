@@ -112,7 +112,11 @@ TEST_F(FileCommandsTest, OpenStopsAtEachRefusal) {
     }
     EXPECT_EQ(ledger::GetTransactionCount(), 2);
     EXPECT_EQ(ledger::GetDataFileName(), QString());
-    EXPECT_TRUE(window->close()); // a cancelled dialog chose nothing: the settings are unchanged
+    {
+        PromptScript prompts;
+        prompts.ExpectMessage(QStringLiteral("Save Data?"), Answer::No);
+        EXPECT_TRUE(window->close()); // a cancelled dialog chose nothing: the settings are unchanged
+    }
     QString dataFile;
     ASSERT_TRUE(ReadStr(QStringLiteral("DataFile"), dataFile));
     EXPECT_EQ(dataFile, QString());
