@@ -225,8 +225,24 @@ void FlexGridView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (const auto action = NavigationOf(event->key())) {
-        MoveByUser(moveCursor(*action, event->modifiers()));
         event->accept();
+        // From a cell the user cannot see (a hidden or fixed column), the keys start at the first column they can.
+        const QModelIndex current = currentIndex();
+        if (current.isValid() && (isColumnHidden(current.column()) || current.column() < grid.FixedCols())) {
+            int first = grid.FixedCols();
+            while (first < grid.Cols() && isColumnHidden(first))
+                ++first;
+            if (first >= grid.Cols())
+                return;
+            const QModelIndex start = model->index(current.row(), first);
+            if (*action == MoveLeft || *action == MoveRight) {
+                MoveByUser(start);
+                return;
+            }
+            selectionModel()->setCurrentIndex(start, QItemSelectionModel::NoUpdate);
+        }
+        MoveByUser(moveCursor(*action, event->modifiers()));
+        SyncCurrent();
         return;
     }
     event->ignore();

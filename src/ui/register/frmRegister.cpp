@@ -8,7 +8,8 @@
 #include "platform/widgets/Twips.h"
 #include "ui/register/CellTextBox.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,14 @@ using platform::TwipsRect;
 using platform::TwipsToPixels;
 
 namespace {
+// The window's controls are drawn in MS Sans Serif 8.25 pt; Liberation Sans has its proportions.
+QFont WindowFont() {
+    const QString family = QStringLiteral("Liberation Sans");
+    QFont font = QFontDatabase::hasFamily(family) ? QFont(family) : QApplication::font();
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 constexpr int DesignClientWidth = 8940;
 constexpr int DesignClientHeight = 6225;
 constexpr int MinimumWidth = 4000;
@@ -34,6 +43,7 @@ frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight)
     setWindowTitle(QStringLiteral("Check Register"));
     setModal(true);
     setSizeGripEnabled(false);
+    setFont(WindowFont());
     CreateControls();
     Form_Load();
 }
