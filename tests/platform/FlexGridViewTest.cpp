@@ -123,7 +123,10 @@ TEST_F(FlexGridViewTest, TypedKeysRaiseKeyPressAndEnterAndEscapeStayInTheGrid) {
 
 TEST_F(FlexGridViewTest, ReleasedKeysRaiseKeyUpWithCodeAndShift) {
     std::vector<std::pair<int, int>> released;
-    QObject::connect(&grid, &FlexGrid::KeyUp, [&](int code, int shift) { released.emplace_back(code, shift); });
+    QObject::connect(&grid, &FlexGrid::KeyUp, [&](int code, int shift) {
+        if (code != 0) // the Shift key itself has no code here
+            released.emplace_back(code, shift);
+    });
     QTest::keyRelease(view, Qt::Key_Delete);
     QTest::keyRelease(view, Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(released, (std::vector<std::pair<int, int>>{{46, 0}, {46, 1}}));

@@ -57,9 +57,9 @@ std::optional<QAbstractItemView::CursorAction> FlexGridView::NavigationOf(int ke
 }
 
 FlexGridView::FlexGridView(FlexGrid& grid, QWidget* parent)
-    : QTableView(parent), grid(grid), model(new FlexGridModel(grid, this)), lineStyle(new GridLineStyle(this)) {
+    : QTableView(parent), grid(grid), gridModel(new FlexGridModel(grid, this)), lineStyle(new GridLineStyle(this)) {
     setStyle(lineStyle);
-    setModel(model);
+    setModel(gridModel);
     setSelectionMode(NoSelection); // the grid owns the selection; the view only shows it
     setEditTriggers(NoEditTriggers);
     setTabKeyNavigation(false);
@@ -94,13 +94,13 @@ FlexGridView::~FlexGridView() {
 void FlexGridView::BeforeChange(Change change, int argument) {
     switch (change) {
     case Change::Shape:
-        model->BeginReset();
+        gridModel->BeginReset();
         break;
     case Change::RowRemoved:
-        model->BeginRemoveRow(argument);
+        gridModel->BeginRemoveRow(argument);
         break;
     case Change::Order:
-        model->BeginReorder();
+        gridModel->BeginReorder();
         break;
     default:
         break;
@@ -110,27 +110,27 @@ void FlexGridView::BeforeChange(Change change, int argument) {
 void FlexGridView::AfterChange(Change change, int argument) {
     switch (change) {
     case Change::Shape:
-        model->EndReset();
+        gridModel->EndReset();
         ApplyColumns();
         SyncCurrentLater();
         break;
     case Change::RowRemoved:
-        model->EndRemoveRow();
+        gridModel->EndRemoveRow();
         break;
     case Change::Order:
-        model->EndReorder();
+        gridModel->EndReorder();
         break;
     case Change::Columns:
         if (argument < 0)
             ApplyColumns();
         else if (!applyingColumns)
             ApplyColumn(argument);
-        model->HeaderChanged(argument);
+        gridModel->HeaderChanged(argument);
         viewport()->update();
         break;
     case Change::Cells:
         if (argument >= 0 && argument < grid.FixedRows()) {
-            model->HeaderChanged(-1);
+            gridModel->HeaderChanged(-1);
         } else if (!cellsPending) {
             // Thousands of cells change at once; one repaint covers them all.
             cellsPending = true;
@@ -191,26 +191,26 @@ void FlexGridView::SyncCurrent() {
         selection->clear();
         return;
     }
-    const QModelIndex current = model->IndexOf(grid.Row(), grid.Col());
+    const QModelIndex current = gridModel->IndexOf(grid.Row(), grid.Col());
     const int top = std::max(std::min(grid.Row(), grid.RowSel()), fixed);
     const int bottom = std::max(grid.Row(), grid.RowSel());
     const int left = std::min(grid.Col(), grid.ColSel());
     const int right = std::max(grid.Col(), grid.ColSel());
     selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
-    selection->select(QItemSelection(model->IndexOf(top, left), model->IndexOf(bottom, right)),
+    selection->select(QItemSelection(gridModel->IndexOf(top, left), gridModel->IndexOf(bottom, right)),
                       QItemSelectionModel::ClearAndSelect);
 }
 
 void FlexGridView::MoveByUser(const QModelIndex& target) {
     if (!target.isValid())
         return;
-    const int row = model->GridRow(target.row());
+    const int row = gridModel->GridRow(target.row());
     const int col = target.column();
     if (col < grid.FixedCols())
         return;
     grid.MoveTo(row, col);
     SyncCurrent();
-    const QModelIndex current = model->IndexOf(grid.Row(), grid.Col());
+    const QModelIndex current = gridModel->IndexOf(grid.Row(), grid.Col());
     if (current.isValid() && !isColumnHidden(current.column()))
         scrollTo(current);
 }
@@ -234,7 +234,7 @@ void FlexGridView::keyPressEvent(QKeyEvent* event) {
                 ++first;
             if (first >= grid.Cols())
                 return;
-            const QModelIndex start = model->index(current.row(), first);
+            const QModelIndex start = gridModel->index(current.row(), first);
             if (*action == MoveLeft || *action == MoveRight) {
                 MoveByUser(start);
                 return;
@@ -327,13 +327,15 @@ bool FlexGridView::RowIsVisible(int row) const {
 }
 
 QRect FlexGridView::CellPixelRect(int row, int col) const {
+    // The cell inside its grid lines, as the view draws it.
+    const int line = showGrid() ? 1 : 0;
     const QHeaderView* header = horizontalHeader();
-    const int x = viewport()->x() + header->sectionViewportPosition(col);
-    const int width = isColumnHidden(col) ? 0 : columnWidth(col);
+    const int x = viewport()->x() + std::max(0, columnViewportPosition(col));
+    const int width = isColumnHidden(col) ? 0 : columnWidth(col) - line;
     if (row < grid.FixedRows())
         return QRect(x, header->y(), width, header->height());
-    const QRect cell = visualRect(model->IndexOf(row, col));
-    return QRect(x, viewport()->y() + cell.y(), width, cell.height());
+    const int modelRow = row - grid.FixedRows();
+    return QRect(x, viewport()->y() + rowViewportPosition(modelRow), width, rowHeight(modelRow) - line);
 }
 
 QRect FlexGridView::CellRect(int row, int col) const {

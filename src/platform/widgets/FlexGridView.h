@@ -60,7 +60,7 @@ private:
     int DataRowsInView() const;
 
     FlexGrid& grid;
-    FlexGridModel* model;
+    FlexGridModel* gridModel;
     GridLineStyle* lineStyle;
     int pendingTopRow = -1;
     bool currentPending = false;
