@@ -108,8 +108,10 @@ QSize frmRegister::FrameExtra() const {
 void frmRegister::Form_Load() {
     const QSize frame = FrameExtra();
     QSize client = platform::TwipsSize(DesignClientWidth, DesignClientHeight);
-    if (RegHeight != 0)
+    if (RegHeight != 0) {
+        outerHeight = RegHeight;
         client.setHeight(std::max(1, TwipsToPixels(RegHeight) - frame.height()));
+    }
     setMinimumWidth(TwipsToPixels(MinimumWidth) - frame.width());
     resize(client);
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
@@ -126,6 +128,17 @@ void frmRegister::Form_Load() {
     procedures.FillGrid();
     UpdateLockButton();
     MSFlexGrid1->setFocus();
+}
+
+void frmRegister::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The frame was estimated from the owner's; now that the window has its own, the outer sizes are exact.
+    const QSize frame = FrameExtra();
+    setMinimumWidth(TwipsToPixels(MinimumWidth) - frame.width());
+    if (outerHeight != 0) {
+        resize(width(), std::max(1, TwipsToPixels(outerHeight) - frame.height()));
+        outerHeight = 0;
+    }
 }
 
 void frmRegister::resizeEvent(QResizeEvent* event) {

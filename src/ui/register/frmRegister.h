@@ -35,6 +35,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Enter and Escape neither press a default button nor close this window.
     void keyPressEvent(QKeyEvent* event) override;
     // Every way of closing ends here: commit open edits, write back, remember the height.
@@ -74,4 +75,5 @@ private:
     int16_t EditRow = 0;
     int16_t EditCol = 0;
     bool unloaded = false;
+    int32_t outerHeight = 0; // the height RegHeight asked for, until the window's own frame is known
 };

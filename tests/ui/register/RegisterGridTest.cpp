@@ -24,13 +24,7 @@ protected:
                 return r;
         return -1;
     }
-    ledger::TransactionRecord Record(int slot) const {
-        ledger::TransactionRecord record;
-        bool more = ledger::FirstTransaction(record);
-        for (int s = 1; more && s < slot; ++s)
-            more = ledger::NextTransaction(record);
-        return record;
-    }
+    static ledger::TransactionRecord Record(int slot) { return tallix::test::RecordInSlot(slot); }
 
     platform::FlexGrid grid;
     RegisterGrid procedures{grid};
