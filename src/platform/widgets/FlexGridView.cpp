@@ -359,7 +359,8 @@ double FlexGridView::FontSize() const {
 
 int FlexGridView::HeaderWidth(const QString& text) const {
     const QHeaderView* header = horizontalHeader();
-    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 6;
+    // Just wide enough for the header to draw the text between its margins.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 1;
     return PixelsToTwips(header->fontMetrics().horizontalAdvance(text) + margin);
 }
 
