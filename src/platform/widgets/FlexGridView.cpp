@@ -110,6 +110,7 @@ void FlexGridView::AfterChange(Change change, int argument) {
     switch (change) {
     case Change::Shape:
         gridModel->EndReset();
+        horizontalHeader()->setVisible(grid.FixedRows() > 0);
         ApplyColumns();
         SyncCurrentLater();
         break;
