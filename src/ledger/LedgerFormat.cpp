@@ -66,8 +66,7 @@ void DecodeRecord(const char* in, TransactionRecord& record) {
     record.CheckNumber = Get<int16_t>(in + CheckNumberOffset);
     record.Date = std::bit_cast<double>(Get<uint64_t>(in + DateOffset));
     record.Amount = std::bit_cast<float>(Get<uint32_t>(in + AmountOffset));
-    if (record.Description.size() != DescriptionLength)
-        record.Description.resize(DescriptionLength);
+    record.Description = QString(DescriptionLength, Qt::Uninitialized);
     DecodeCp1252(in + TextOffset, DescriptionLength, record.Description.data());
     record.Locked = Get<int16_t>(in + LockedOffset);
 }
@@ -93,8 +92,9 @@ ReadResult ReadLedger(QIODevice& device, LedgerState& into) {
     if (count < 1)
         return ReadResult::UnknownType;
 
-    // Sized once: the next 52 additions after a load need no growth.
-    into.Records = std::vector<TransactionRecord>(size_t(count) + 2 + SlotGrowth + 1);
+    // Sized once: the next 52 additions after a load need no growth. The slots share one blank description
+    // until they are filled, so sizing costs no allocation per slot.
+    into.Records.assign(size_t(count) + 2 + SlotGrowth + 1, TransactionRecord());
     DecodeRecord(header, into.Records[0]);
 
     QByteArray block(qsizetype(RecordsPerBlock) * RecordSize, Qt::Uninitialized);
