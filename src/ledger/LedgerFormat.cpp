@@ -91,6 +91,9 @@ ReadResult ReadLedger(QIODevice& device, LedgerState& into) {
     const int count = Get<int16_t>(header + TypeOffset);
     if (count < 1)
         return ReadResult::UnknownType;
+    // A file known to be too short is refused before the slot array is made.
+    if (!device.isSequential() && device.size() - device.pos() < qint64(count - 1) * RecordSize)
+        return ReadResult::UnknownType;
 
     // Sized once: the next 52 additions after a load need no growth. The slots share one blank description
     // until they are filled, so sizing costs no allocation per slot.
