@@ -96,20 +96,23 @@ TEST(RegistryFile, KeyPathsAndValueNamesIgnoreCase) {
     const RegistryHive hive = ParseOrFail("REGEDIT4\n[hkey_classes_root\\TallixFile]\n\"Name\"=\"one\"\n"
                                           "[HKEY_CLASSES_ROOT\\tallixfile]\n\"NAME\"=\"two\"\n");
     ASSERT_EQ(hive.Keys().size(), 1u);
-    EXPECT_EQ(hive.Keys()[0].path, QStringLiteral("HKEY_CLASSES_ROOT\\TallixFile"));
+    EXPECT_EQ(hive.Keys()[0].Path(), QStringLiteral("HKEY_CLASSES_ROOT\\TallixFile"));
     ASSERT_NE(Find(hive, "HKEY_CLASSES_ROOT\\TALLIXFILE", "name"), nullptr);
     EXPECT_EQ(Find(hive, "HKEY_CLASSES_ROOT\\TALLIXFILE", "name")->data, QByteArray("two", 4));
     EXPECT_EQ(Find(hive, "HKEY_CLASSES_ROOT\\TALLIXFILE", "name")->name, QStringLiteral("Name"));
 }
 
-TEST(RegistryFile, KeysComeWithTheirParents) {
+TEST(RegistryFile, KeysBringTheirParentsIntoBeing) {
     RegistryHive hive;
     hive.CreateKey("HKEY_CLASSES_ROOT\\A\\B\\C");
-    ASSERT_EQ(hive.Keys().size(), 3u);
-    EXPECT_EQ(hive.Keys()[0].path, QStringLiteral("HKEY_CLASSES_ROOT\\A"));
-    EXPECT_EQ(hive.Keys()[1].path, QStringLiteral("HKEY_CLASSES_ROOT\\A\\B"));
-    EXPECT_TRUE(hive.KeyExists("HKEY_CURRENT_USER"));
+    EXPECT_EQ(hive.Keys().size(), 1u);
+    EXPECT_TRUE(hive.KeyExists("HKEY_CLASSES_ROOT\\a\\b"));
+    EXPECT_TRUE(hive.KeyExists("HKEY_CLASSES_ROOT\\A"));
+    EXPECT_FALSE(hive.KeyExists("HKEY_CLASSES_ROOT\\A\\B\\C\\D"));
+    EXPECT_FALSE(hive.KeyExists("HKEY_CLASSES_ROOT\\A\\BC"));
     EXPECT_FALSE(hive.KeyExists("HKEY_CURRENT_USER\\A"));
+    EXPECT_TRUE(hive.KeyExists("HKEY_CURRENT_USER"));
+    EXPECT_EQ(&hive.CreateKey("HKEY_CLASSES_ROOT\\a\\b\\c"), &hive.Keys()[0]);
 
     const RegistryHive parsed = ParseOrFail("REGEDIT4\n\n[HKEY_CURRENT_USER\\X\\Y]\n");
     EXPECT_TRUE(parsed.KeyExists("HKEY_CURRENT_USER\\X"));
