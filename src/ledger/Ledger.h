@@ -29,10 +29,10 @@ constexpr int16_t MaxCheckNumber = 32767;
 struct TransactionRecord {
     int16_t TypeCode = 0;
     int16_t CheckNumber = 0;
-    double Date = 0;  // days since 30 December 1899
-    float Amount = 0; // unsigned; TypeCode decides debit or credit
+    double Date = 0;                                                    // days since 30 December 1899
+    float Amount = 0;                                                   // unsigned; TypeCode decides debit or credit
     QString Description = QString(DescriptionLength, QLatin1Char(' ')); // always exactly 46 characters
-    int16_t Locked = 0;                                                // -1 true, 0 false
+    int16_t Locked = 0;                                                 // -1 true, 0 false
 
     bool operator==(const TransactionRecord&) const = default;
 };
@@ -75,10 +75,19 @@ void NewLedger();
 bool IsEditAllowed();
 
 // Data file. Both report their failures in message boxes themselves.
-// LoadLedger reads DataFileName; on failure the store is exactly as before the call except Modified = false.
+// LoadLedger reads DataFileName. On success the records and the header values (next check number, starting
+// balance, lock date) are replaced and nothing else changes; on failure the store is exactly as it was, Modified
+// included. The file is refused ("Unknown file type") unless it is a regular file with the header text, a record
+// count of 1 or more, at least count x 64 bytes and type codes 0 to 4.
 bool LoadLedger();
-// Writes DataFileName atomically (asking for a name first when there is none); true when saved or unchanged.
+// Writes DataFileName when the ledger is modified, asking for a name first when there is none (false when the
+// prompt is cancelled). The file is replaced as a whole: it is always either the complete old or the complete new
+// ledger, exactly (live transactions + 1) x 64 bytes. The previous version stays beside it as NAME.bak; a
+// symbolic link is saved through to its target, and the file keeps its permissions. On failure ("Unable to save
+// file:") the old file is untouched, no temporary file remains and Modified stays true.
+// While either operation runs it holds NAME.lock beside the file; another running copy is refused meanwhile.
 bool SaveLedger();
+// True for an existing file or folder, and for a name pattern (* or ?) that matches anything.
 bool FileExists(const QString& path);
 
 // Asked by SaveLedger when the ledger has no file name; it sets DataFileName and answers true when one was chosen.

@@ -7,7 +7,9 @@ LedgerState& State() {
     return state;
 }
 
-std::vector<TransactionRecord> FreshSlots() { return std::vector<TransactionRecord>(3); }
+std::vector<TransactionRecord> FreshSlots() {
+    return std::vector<TransactionRecord>(3);
+}
 
 QString FixDescription(const QString& text) {
     if (text.size() >= DescriptionLength)
@@ -16,10 +18,14 @@ QString FixDescription(const QString& text) {
 }
 
 namespace {
-bool IsSlotInUse(int index) { return index >= 1 && index < State().NextSlot; }
+bool IsSlotInUse(int index) {
+    return index >= 1 && index < State().NextSlot;
+}
 } // namespace
 
-bool CanAddTransaction() { return State().NextSlot < MaxSlots; }
+bool CanAddTransaction() {
+    return State().NextSlot < MaxSlots;
+}
 
 void AddTransaction(int16_t checkNumber, double date, float amount, const QString& description, int16_t typeCode) {
     LedgerState& s = State();
@@ -85,25 +91,51 @@ bool NextTransaction(TransactionRecord& record) {
     return true;
 }
 
-int16_t GetTransactionCount() { return int16_t(State().LiveCount); }
-int16_t GetNextCheckNumber() { return State().NextCheckNumber; }
-void SetNextCheckNumber(int16_t number) { State().NextCheckNumber = number; }
-float GetStartingBalance() { return State().StartingBalance; }
-void SetStartingBalance(float amount) { State().StartingBalance = amount; }
+int16_t GetTransactionCount() {
+    return int16_t(State().LiveCount);
+}
+int16_t GetNextCheckNumber() {
+    return State().NextCheckNumber;
+}
+void SetNextCheckNumber(int16_t number) {
+    State().NextCheckNumber = number;
+}
+float GetStartingBalance() {
+    return State().StartingBalance;
+}
+void SetStartingBalance(float amount) {
+    State().StartingBalance = amount;
+}
 
 bool GetLockDate(double& date) {
     date = State().LockDate;
     return date != 0;
 }
 
-void SetLockDate(double date) { State().LockDate = date; }
-bool IsModified() { return State().Modified; }
-void SetModified() { State().Modified = true; }
-bool AreRecordsLocked() { return State().RecordsLocked; }
-void SetRecordsLocked(bool locked) { State().RecordsLocked = locked; }
-QString GetDataFileName() { return State().DataFileName; }
-void SetDataFileName(const QString& path) { State().DataFileName = path; }
-bool IsEditAllowed() { return true; }
+void SetLockDate(double date) {
+    State().LockDate = date;
+}
+bool IsModified() {
+    return State().Modified;
+}
+void SetModified() {
+    State().Modified = true;
+}
+bool AreRecordsLocked() {
+    return State().RecordsLocked;
+}
+void SetRecordsLocked(bool locked) {
+    State().RecordsLocked = locked;
+}
+QString GetDataFileName() {
+    return State().DataFileName;
+}
+void SetDataFileName(const QString& path) {
+    State().DataFileName = path;
+}
+bool IsEditAllowed() {
+    return true;
+}
 
 void NewLedger() {
     LedgerState& s = State();

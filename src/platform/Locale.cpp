@@ -23,11 +23,17 @@ std::optional<double> RoundHalfEven(const QString& text, double low, double high
 }
 } // namespace
 
-double DayCountFromDate(const QDate& date) { return double(DayZero.daysTo(date)); }
+double DayCountFromDate(const QDate& date) {
+    return double(DayZero.daysTo(date));
+}
 
-QDate DateFromDayCount(double dayCount) { return DayZero.addDays(qint64(std::floor(dayCount))); }
+QDate DateFromDayCount(double dayCount) {
+    return DayZero.addDays(qint64(std::floor(dayCount)));
+}
 
-double Today() { return DayCountFromDate(QDate::currentDate()); }
+double Today() {
+    return DayCountFromDate(QDate::currentDate());
+}
 
 QString ShortDateFormat() {
     QString format = QLocale().dateFormat(QLocale::ShortFormat);
@@ -35,7 +41,9 @@ QString ShortDateFormat() {
     return format.replace(yearRun, QStringLiteral("yyyy"));
 }
 
-QString FormatShortDate(double dayCount) { return QLocale().toString(DateFromDayCount(dayCount), ShortDateFormat()); }
+QString FormatShortDate(double dayCount) {
+    return QLocale().toString(DateFromDayCount(dayCount), ShortDateFormat());
+}
 
 std::optional<double> ParseShortDate(const QString& text) {
     const QDate date = QLocale().toDate(text.trimmed(), ShortDateFormat());
@@ -101,6 +109,8 @@ std::optional<int32_t> ToLong(const QString& text) {
     return int32_t(*value);
 }
 
-bool IsNumericText(const QString& text) { return ToDouble(text).has_value(); }
+bool IsNumericText(const QString& text) {
+    return ToDouble(text).has_value();
+}
 
 } // namespace platform

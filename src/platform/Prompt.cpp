@@ -20,8 +20,12 @@ Answer CancelledAnswer(Buttons buttons) {
 }
 } // namespace
 
-void SetPromptBackend(PromptBackend* backend) { installedBackend = backend; }
-PromptBackend* CurrentPromptBackend() { return installedBackend; }
+void SetPromptBackend(PromptBackend* backend) {
+    installedBackend = backend;
+}
+PromptBackend* CurrentPromptBackend() {
+    return installedBackend;
+}
 
 Answer MsgBox(const QString& text, Buttons buttons, const QString& caption, Icon icon, Answer defaultButton) {
     MessageRequest request{text, caption, buttons, icon, defaultButton};

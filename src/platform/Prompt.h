@@ -37,7 +37,9 @@ void SetPromptBackend(PromptBackend* backend);
 PromptBackend* CurrentPromptBackend();
 
 // The program's title, the caption of its message boxes.
-inline QString ProgramTitle() { return QStringLiteral("Tallix"); }
+inline QString ProgramTitle() {
+    return QStringLiteral("Tallix");
+}
 
 Answer MsgBox(const QString& text, Buttons buttons = Buttons::Ok, const QString& caption = ProgramTitle(),
               Icon icon = Icon::None, Answer defaultButton = Answer::Ok);

@@ -24,7 +24,9 @@ public:
 };
 } // namespace
 
-PromptScript::PromptScript() : previous(platform::CurrentPromptBackend()) { platform::SetPromptBackend(this); }
+PromptScript::PromptScript() : previous(platform::CurrentPromptBackend()) {
+    platform::SetPromptBackend(this);
+}
 
 PromptScript::~PromptScript() {
     platform::SetPromptBackend(previous);

@@ -13,9 +13,13 @@ double LogicalDpi() {
 }
 } // namespace
 
-int TwipsToPixels(int twips) { return int(std::lround(twips * LogicalDpi() / 1440.0)); }
+int TwipsToPixels(int twips) {
+    return int(std::lround(twips * LogicalDpi() / 1440.0));
+}
 
-int PixelsToTwips(int pixels) { return int(std::lround(pixels * 1440.0 / LogicalDpi())); }
+int PixelsToTwips(int pixels) {
+    return int(std::lround(pixels * 1440.0 / LogicalDpi()));
+}
 
 QRect TwipsRect(int left, int top, int width, int height) {
     const int x0 = TwipsToPixels(left);
@@ -23,6 +27,8 @@ QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(QPoint(x0, y0), QPoint(TwipsToPixels(left + width) - 1, TwipsToPixels(top + height) - 1));
 }
 
-QSize TwipsSize(int width, int height) { return QSize(TwipsToPixels(width), TwipsToPixels(height)); }
+QSize TwipsSize(int width, int height) {
+    return QSize(TwipsToPixels(width), TwipsToPixels(height));
+}
 
 } // namespace platform

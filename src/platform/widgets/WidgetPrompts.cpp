@@ -48,8 +48,8 @@ QString ToQtFilter(const QString& filter) {
 Answer WidgetPrompts::ShowMessage(const MessageRequest& request) {
     QString text = request.text;
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(request.icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, request.caption,
-                    text, ToStandard(request.buttons), QApplication::activeWindow());
+    QMessageBox box(request.icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, request.caption, text,
+                    ToStandard(request.buttons), QApplication::activeWindow());
     box.setDefaultButton(ToStandard(request.defaultButton));
     const int result = box.exec();
     switch (result) {

@@ -1,6 +1,8 @@
 #include "ui/main/frmMain.h"
 
-QString frmMain::AppName() { return QStringLiteral("Tallix v1.21"); }
+QString frmMain::AppName() {
+    return QStringLiteral("Tallix v1.21");
+}
 
 QString frmMain::AppDescription() {
     return QStringLiteral("This program will create a check register that you can use to balance your ") +

@@ -1,0 +1,37 @@
+#pragma once
+// The data file's byte layout: a header record, then the live transactions, each a packed little-endian
+// 64-byte record (type/count, check number/next check number, date/lock date, amount/starting balance,
+// 46 bytes of code page 1252 text, locked flag). Works on any QIODevice, so tests and the fuzzer need no file.
+
+#include "ledger/LedgerState.h"
+
+#include <QIODevice>
+
+namespace ledger {
+
+constexpr int RecordSize = 64;
+inline constexpr char HeaderText[] = "CHECK DATA HEADER";
+
+void EncodeRecord(const TransactionRecord& record, char* out);
+// Decodes into `record` in place (its description keeps its buffer when it already holds 46 characters).
+void DecodeRecord(const char* in, TransactionRecord& record);
+
+// The header record written for `state`: its staging slot with the count, next check number, lock date,
+// starting balance and header text filled in (the locked flag is kept as it is).
+TransactionRecord HeaderFor(const LedgerState& state);
+
+enum class ReadResult {
+    Loaded,
+    Unreadable,  // the device failed
+    UnknownType, // not a ledger: header text, record count, length or a type code is wrong
+};
+
+// Fills the slot array, NextSlot, LiveCount, NextCheckNumber, StartingBalance and LockDate of `into` from the
+// device; slot 0 holds the header as read. Nothing else of `into` is touched. Bytes after the counted records
+// are not read. On any result but Loaded, `into` is in an unspecified state and must be discarded.
+ReadResult ReadLedger(QIODevice& device, LedgerState& into);
+
+// Writes the header and every live slot in slot order; true when every byte was accepted by the device.
+bool WriteLedger(QIODevice& device, const LedgerState& state);
+
+} // namespace ledger

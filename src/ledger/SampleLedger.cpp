@@ -1,0 +1,82 @@
+#include "ledger/SampleLedger.h"
+
+#include "ledger/Ledger.h"
+#include "platform/Locale.h"
+
+#include <array>
+#include <random>
+
+namespace ledger {
+
+namespace {
+struct Payee {
+    const char* name;
+    float low;
+    float high;
+};
+
+constexpr std::array<Payee, 6> Groceries{{{"Green Valley Market", 38, 160},
+                                          {"Corner Grocer", 12, 55},
+                                          {"Hilltop Pharmacy", 9, 48},
+                                          {"Riverside Hardware", 15, 120},
+                                          {"Maple Street Bakery", 6, 28},
+                                          {"City Fuel", 30, 68}}};
+
+float Cents(std::mt19937& random, float low, float high) {
+    std::uniform_int_distribution<int> cents(int(low * 100), int(high * 100));
+    return float(cents(random)) / 100.0f;
+}
+} // namespace
+
+void BuildSampleLedger(const QDate& lastDay) {
+    NewLedger();
+    SetStartingBalance(2500.0f);
+    SetNextCheckNumber(1001);
+    std::mt19937 random(uint32_t(lastDay.toJulianDay()));
+    const QDate firstDay = lastDay.addYears(-1).addDays(1);
+    int16_t check = 1001;
+    const auto addCheck = [&](const QDate& day, const char* payee, float amount) {
+        AddTransaction(check++, platform::DayCountFromDate(day), amount, QString::fromLatin1(payee), CheckOrPayment);
+    };
+    const auto add = [&](const QDate& day, const char* text, float amount, int16_t type) {
+        AddTransaction(type == CheckOrPayment ? PaymentCheckNumber : 0, platform::DayCountFromDate(day), amount,
+                       QString::fromLatin1(text), type);
+    };
+
+    for (QDate day = firstDay; day <= lastDay; day = day.addDays(1)) {
+        if (day.dayOfWeek() == Qt::Friday && firstDay.daysTo(day) % 14 < 7)
+            add(day, "Paycheck - Northwind Supply", 1842.17f, Deposit);
+        if (day.day() == 1)
+            addCheck(day, "Oak Court Apartments", 1150.00f);
+        if (day.day() == 5)
+            add(day, "Electric company", Cents(random, 62, 148), CheckOrPayment);
+        if (day.day() == 12)
+            add(day, "Water and sewer", Cents(random, 28, 46), CheckOrPayment);
+        if (day.day() == 18)
+            addCheck(day, "Mutual Auto Insurance", 96.40f);
+        if (day.day() == 21)
+            add(day, "Phone and internet", 79.99f, CheckOrPayment);
+        if (day.day() == 25)
+            add(day, "Monthly service charge", 4.95f, Fee);
+        if (day.day() == day.daysInMonth())
+            add(day, "Interest", Cents(random, 0.4f, 2.2f), Interest);
+        if (day.dayOfWeek() == Qt::Saturday)
+            add(day, "ATM withdrawal", float(20 * (1 + int(random() % 5))), Withdrawal);
+        if (random() % 4 == 0) {
+            const Payee& payee = Groceries[random() % Groceries.size()];
+            addCheck(day, payee.name, Cents(random, payee.low, payee.high));
+        }
+    }
+
+    // The first quarter has been balanced against the bank statement.
+    const double lockDate = platform::DayCountFromDate(firstDay.addMonths(3).addDays(-1));
+    TransactionRecord record;
+    int16_t slot = 1;
+    for (bool more = FirstTransaction(record); more; more = NextTransaction(record), ++slot) {
+        if (record.Date <= lockDate)
+            UpdateTransaction(slot, record.CheckNumber, record.Date, record.Amount, record.Description, true);
+    }
+    SetLockDate(lockDate);
+}
+
+} // namespace ledger

@@ -1,0 +1,79 @@
+#include "ledger/LedgerCheck.h"
+
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using ledger::CheckLedgerBytes;
+using ledger::Finding;
+
+namespace {
+QByteArray Record(int16_t type, int16_t check, double date, float amount, const char* text, int16_t locked = 0) {
+    QByteArray r(64, ' ');
+    qToLittleEndian(type, r.data());
+    qToLittleEndian(check, r.data() + 2);
+    qToLittleEndian(date, r.data() + 4);
+    qToLittleEndian(amount, r.data() + 12);
+    memcpy(r.data() + 16, text, strlen(text));
+    qToLittleEndian(locked, r.data() + 62);
+    return r;
+}
+
+QByteArray Header(int16_t count, int16_t next = 0) {
+    return Record(count, next, 0, 100, "CHECK DATA HEADER");
+}
+
+std::vector<QString> Errors(const QByteArray& bytes) {
+    std::vector<QString> out;
+    for (const Finding& f : CheckLedgerBytes(bytes))
+        if (f.severity == Finding::Error)
+            out.push_back(QStringLiteral("%1: %2").arg(f.record).arg(f.message));
+    return out;
+}
+} // namespace
+
+TEST(LedgerCheck, ASoundFileHasNoErrors) {
+    const QByteArray file = Header(4, 103) + Record(0, 101, 39887, 25.5f, "Grocer") + Record(0, -1, 39888, 10, "Shop") +
+                            Record(3, 0, 39889, 500, "Pay", -1);
+    EXPECT_TRUE(Errors(file).empty());
+}
+
+TEST(LedgerCheck, ReportsEveryBadRecordWithItsNumber) {
+    const QByteArray file = Header(6) + Record(7, 0, 39887, 1, "x") + Record(0, 0, 39887, 1, "zero check") +
+                            Record(3, 5, 39887, 1, "deposit with number") + Record(1, 0, 39887.5, -2, "x", 3) +
+                            Record(2, 0, std::nan(""), 1, "x");
+    const auto errors = Errors(file);
+    ASSERT_EQ(errors.size(), 7u);
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("1: type code 7")));
+    EXPECT_TRUE(errors[1].startsWith(QStringLiteral("2: check number 0")));
+    EXPECT_TRUE(errors[2].startsWith(QStringLiteral("3: check number 5")));
+    EXPECT_TRUE(errors[3].startsWith(QStringLiteral("4: date 39887.5 carries a time of day")));
+    EXPECT_TRUE(errors[4].startsWith(QStringLiteral("4: amount -2")));
+    EXPECT_TRUE(errors[5].startsWith(QStringLiteral("4: locked flag 3")));
+    EXPECT_TRUE(errors[6].startsWith(QStringLiteral("5: date is not a number")));
+}
+
+TEST(LedgerCheck, HeaderAndSizeProblems) {
+    EXPECT_EQ(Errors(QByteArray(10, 'x')).size(), 1u);
+    EXPECT_EQ(Errors(Record(1, 0, 0, 0, "check data header")).size(), 1u);
+    EXPECT_EQ(Errors(Header(0)).size(), 1u);
+    EXPECT_EQ(Errors(Header(3) + Record(3, 0, 39887, 1, "only one")),
+              std::vector<QString>{QStringLiteral("-1: the header counts 3 records but the file holds 2")});
+    // An old tail after the counted records is harmless.
+    const auto findings = CheckLedgerBytes(Header(1) + Record(3, 0, 39887, 1, "stale"));
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].severity, Finding::Note);
+}
+
+TEST(LedgerCheck, NotesGapsAndDuplicatesInCheckNumbers) {
+    const QByteArray file = Header(6) + Record(0, 100, 39887, 1, "a") + Record(0, 101, 39887, 1, "b") +
+                            Record(0, 101, 39888, 1, "c") + Record(0, 104, 39889, 1, "d") +
+                            Record(0, 106, 39889, 1, "e");
+    std::vector<QString> notes;
+    for (const Finding& f : CheckLedgerBytes(file)) {
+        EXPECT_EQ(f.severity, Finding::Note);
+        notes.push_back(f.message);
+    }
+    EXPECT_EQ(notes, (std::vector<QString>{QStringLiteral("check 101 appears 2 times (records 2, 3)"),
+                                           QStringLiteral("checks 102 to 103 are missing"),
+                                           QStringLiteral("check 105 is missing")}));
+}

@@ -1,0 +1,397 @@
+#include "LedgerTestSupport.h"
+#include "support/PromptScript.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace ledger;
+using namespace tallix::test;
+using platform::Answer;
+
+namespace {
+
+const QString UnknownFileType = QStringLiteral("Unknown file type");
+const QString ErrorOpeningFile = QStringLiteral("Error opening file");
+QString UnableToSave(const QString& path) {
+    return QStringLiteral("Unable to save file:\r") + path;
+}
+
+class LedgerFileTest : public LedgerTest {
+protected:
+    // Saves the sample ledger as `name` and returns its bytes.
+    QByteArray SaveSample(const QString& name) {
+        BuildMixedLedger();
+        SetDataFileName(PathOf(name));
+        EXPECT_TRUE(SaveLedger());
+        return ReadBytes(PathOf(name));
+    }
+};
+
+// ---- Loading ------------------------------------------------------------------------------------------------
+
+TEST_F(LedgerFileTest, LoadKeepsFileNameModifiedRecordsLockedAndCursor) {
+    const QByteArray bytes = SaveSample(QStringLiteral("a.tlx"));
+    NewLedger();
+    AddTransaction(5, 1, 1, QStringLiteral("pending"), CheckOrPayment);
+    SetRecordsLocked(true);
+    TransactionRecord record;
+    FirstTransaction(record);
+    SetDataFileName(PathOf("a.tlx"));
+    ASSERT_TRUE(LoadLedger());
+    EXPECT_TRUE(IsModified()) << "a successful load leaves Modified as it was";
+    EXPECT_TRUE(AreRecordsLocked());
+    EXPECT_EQ(State().Cursor, 2);
+    EXPECT_EQ(GetDataFileName(), PathOf("a.tlx"));
+    EXPECT_EQ(GetTransactionCount(), 7);
+
+    State().Modified = false;
+    ASSERT_TRUE(LoadLedger());
+    EXPECT_FALSE(IsModified());
+}
+
+TEST_F(LedgerFileTest, SavedDeletionsLeaveNoGapsAfterLoading) {
+    AddTransaction(1, 1, 1, QStringLiteral("one"), CheckOrPayment);
+    AddTransaction(2, 2, 2, QStringLiteral("two"), CheckOrPayment);
+    AddTransaction(3, 3, 3, QStringLiteral("three"), CheckOrPayment);
+    DeleteTransaction(2);
+    SetDataFileName(PathOf("d.tlx"));
+    ASSERT_TRUE(SaveLedger());
+    EXPECT_EQ(ReadBytes(PathOf("d.tlx")).size(), 192);
+    ASSERT_TRUE(LoadLedger());
+    EXPECT_EQ(GetTransactionCount(), 3);
+    EXPECT_EQ(State().NextSlot, 3);
+    EXPECT_EQ(State().Records[1].CheckNumber, 1);
+    EXPECT_EQ(State().Records[2].CheckNumber, 3);
+}
+
+struct BadFile {
+    const char* name;
+    QByteArray bytes;
+};
+
+QByteArray GoodRecord() {
+    return RawRecord(3, 0, 40000, 10, "Salary", 0);
+}
+
+std::vector<BadFile> BadFiles() {
+    return {
+        {"empty", QByteArray()},
+        {"shorter than a header", RawHeader(1, 0, 0, 0).left(63)},
+        {"lower-case header", RawHeader(1, 0, 0, 0, "check data header")},
+        {"header text with more words", RawHeader(1, 0, 0, 0, "CHECK DATA HEADER 2")},
+        {"tab before the header text", RawHeader(1, 0, 0, 0, "\tCHECK DATA HEADER")},
+        {"count zero", RawHeader(0, 0, 0, 0)},
+        {"count negative", RawHeader(-32768, 0, 0, 0)},
+        {"fewer records than counted", RawHeader(3, 0, 0, 0) + GoodRecord()},
+        {"last record cut short", RawHeader(2, 0, 0, 0) + GoodRecord().left(40)},
+        {"deleted record in the file", RawHeader(2, 0, 0, 0) + RawRecord(-1, 0, 1, 1, "x", 0)},
+        {"type code 5", RawHeader(3, 0, 0, 0) + GoodRecord() + RawRecord(5, 0, 1, 1, "x", 0)},
+    };
+}
+
+TEST_F(LedgerFileTest, BadFilesAreRefusedAndLeaveTheLedgerAsItWas) {
+    for (bool modified : {true, false}) {
+        for (const BadFile& bad : BadFiles()) {
+            SCOPED_TRACE(std::string(bad.name) + (modified ? ", modified" : ", unmodified"));
+            NewLedger();
+            BuildMixedLedger();
+            State().Modified = modified;
+            TransactionRecord record;
+            FirstTransaction(record);
+            NextTransaction(record);
+            const QString path = PathOf(QStringLiteral("bad.tlx"));
+            WriteBytes(path, bad.bytes);
+            SetDataFileName(path);
+            const StateSnapshot before = TakeSnapshot();
+            PromptScript script;
+            script.ExpectMessage(UnknownFileType, Answer::Ok, path);
+            EXPECT_FALSE(LoadLedger());
+            EXPECT_TRUE(TakeSnapshot() == before);
+        }
+    }
+}
+
+TEST_F(LedgerFileTest, FoldersAndPipesAreNotLedgers) {
+    BuildMixedLedger();
+    const StateSnapshot before = TakeSnapshot();
+    QDir(dir.path()).mkdir(QStringLiteral("folder.tlx"));
+    const QString fifo = PathOf("pipe.tlx");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {PathOf("folder.tlx"), fifo}) {
+        SetDataFileName(path);
+        PromptScript script;
+        script.ExpectMessage(UnknownFileType, Answer::Ok, path);
+        EXPECT_FALSE(LoadLedger()) << path.toStdString();
+        SetDataFileName(before.dataFileName);
+        EXPECT_TRUE(TakeSnapshot() == before);
+    }
+}
+
+TEST_F(LedgerFileTest, MissingOrUnreadableFilesGiveErrorOpeningFile) {
+    BuildMixedLedger();
+    const StateSnapshot before = TakeSnapshot();
+    const QString missing = PathOf("missing.tlx");
+    const QString dangling = PathOf("dangling.tlx");
+    QFile::link(PathOf("nowhere.tlx"), dangling);
+    for (const QString& path : {QString(), missing, dangling}) {
+        SetDataFileName(path);
+        PromptScript script;
+        script.ExpectMessage(ErrorOpeningFile, Answer::Ok, path);
+        EXPECT_FALSE(LoadLedger());
+        SetDataFileName(before.dataFileName);
+        EXPECT_TRUE(TakeSnapshot() == before);
+    }
+}
+
+TEST_F(LedgerFileTest, FileExistsFindsFilesFoldersAndPatterns) {
+    WriteBytes(PathOf("one.tlx"), "x");
+    EXPECT_FALSE(FileExists(QString()));
+    EXPECT_TRUE(FileExists(PathOf("one.tlx")));
+    EXPECT_TRUE(FileExists(dir.path()));
+    EXPECT_FALSE(FileExists(PathOf("two.tlx")));
+    EXPECT_TRUE(FileExists(PathOf("*.tlx")));
+    EXPECT_TRUE(FileExists(PathOf("o?e.tlx")));
+    EXPECT_FALSE(FileExists(PathOf("*.txt")));
+}
+
+// ---- Saving -------------------------------------------------------------------------------------------------
+
+TEST_F(LedgerFileTest, SettingsOnlyLedgerSavesJustTheHeader) {
+    SetStartingBalance(50);
+    SetNextCheckNumber(1001);
+    SetModified();
+    SetDataFileName(PathOf("h.tlx"));
+    ASSERT_TRUE(SaveLedger());
+    EXPECT_EQ(ReadBytes(PathOf("h.tlx")), RawHeader(1, 1001, 0, 50));
+    EXPECT_FALSE(IsModified());
+}
+
+TEST_F(LedgerFileTest, UnchangedLedgerWritesNothing) {
+    SaveSample(QStringLiteral("s.tlx"));
+    QFile::remove(PathOf("s.tlx"));
+    EXPECT_TRUE(SaveLedger());
+    EXPECT_FALSE(QFile::exists(PathOf("s.tlx")));
+}
+
+TEST_F(LedgerFileTest, SavingOverALongerFileLeavesNoOldTail) {
+    for (int i = 0; i < 10; ++i)
+        AddTransaction(0, 1, 1, QStringLiteral("old"), Deposit);
+    SetDataFileName(PathOf("t.tlx"));
+    ASSERT_TRUE(SaveLedger());
+    ASSERT_EQ(ReadBytes(PathOf("t.tlx")).size(), 11 * 64);
+    NewLedger();
+    AddTransaction(1, 1, 1, QStringLiteral("new"), CheckOrPayment);
+    AddTransaction(2, 1, 1, QStringLiteral("new"), CheckOrPayment);
+    SetDataFileName(PathOf("t.tlx"));
+    ASSERT_TRUE(SaveLedger());
+    EXPECT_EQ(ReadBytes(PathOf("t.tlx")).size(), 3 * 64);
+}
+
+TEST_F(LedgerFileTest, PreviousVersionIsKeptAsBak) {
+    const QByteArray first = SaveSample(QStringLiteral("b.tlx"));
+    EXPECT_FALSE(QFile::exists(PathOf("b.tlx.bak"))) << "a new file has no previous version";
+    AddTransaction(0, 1, 1, QStringLiteral("second"), Deposit);
+    ASSERT_TRUE(SaveLedger());
+    const QByteArray second = ReadBytes(PathOf("b.tlx"));
+    EXPECT_EQ(ReadBytes(PathOf("b.tlx.bak")), first);
+    AddTransaction(0, 1, 1, QStringLiteral("third"), Deposit);
+    ASSERT_TRUE(SaveLedger());
+    EXPECT_EQ(ReadBytes(PathOf("b.tlx.bak")), second);
+    EXPECT_NE(ReadBytes(PathOf("b.tlx")), second);
+    EXPECT_EQ(Entries(dir.path()), QStringList({"b.tlx", "b.tlx.bak"}));
+}
+
+TEST_F(LedgerFileTest, SaveFollowsASymlinkAndKeepsPermissions) {
+    QDir(dir.path()).mkdir(QStringLiteral("real"));
+    const QString target = PathOf("real/target.tlx");
+    WriteBytes(target, RawHeader(1, 0, 0, 0));
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link(target, PathOf("link.tlx")));
+
+    const QByteArray expected = SaveSample(QStringLiteral("link.tlx"));
+    EXPECT_TRUE(QFileInfo(PathOf("link.tlx")).isSymLink());
+    EXPECT_EQ(ReadBytes(target), expected);
+    EXPECT_EQ(ReadBytes(target + ".bak"), RawHeader(1, 0, 0, 0));
+    EXPECT_EQ(QFileInfo(target).permissions() & 0x0FFF, QFileInfo(target + ".bak").permissions() & 0x0FFF);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(Entries(dir.path()), QStringList({"link.tlx", "real"}));
+    EXPECT_EQ(Entries(PathOf("real")), QStringList({"target.tlx", "target.tlx.bak"}));
+
+    NewLedger();
+    SetDataFileName(PathOf("link.tlx"));
+    ASSERT_TRUE(LoadLedger());
+    EXPECT_EQ(GetTransactionCount(), 7);
+}
+
+TEST_F(LedgerFileTest, DanglingSymlinkCreatesItsTarget) {
+    ASSERT_TRUE(QFile::link(PathOf("new-target.tlx"), PathOf("link.tlx")));
+    const QByteArray bytes = SaveSample(QStringLiteral("link.tlx"));
+    EXPECT_TRUE(QFileInfo(PathOf("link.tlx")).isSymLink());
+    EXPECT_EQ(ReadBytes(PathOf("new-target.tlx")), bytes);
+}
+
+TEST_F(LedgerFileTest, FileNamePromptDecidesAboutUnnamedLedgers) {
+    AddTransaction(1, 1, 1, QStringLiteral("x"), CheckOrPayment);
+    int asked = 0;
+    SetFileNamePrompt([&](bool bOpen) {
+        EXPECT_FALSE(bOpen);
+        ++asked;
+        return false;
+    });
+    EXPECT_FALSE(SaveLedger());
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(Entries(dir.path()).isEmpty());
+
+    SetFileNamePrompt([&](bool) {
+        SetDataFileName(PathOf("chosen.tlx"));
+        return true;
+    });
+    ASSERT_TRUE(SaveLedger());
+    EXPECT_FALSE(IsModified());
+    EXPECT_EQ(ReadBytes(PathOf("chosen.tlx")).size(), 128);
+
+    // An unchanged ledger given a new name does not create the file.
+    SetDataFileName(QString());
+    SetFileNamePrompt([&](bool) {
+        SetDataFileName(PathOf("other.tlx"));
+        return true;
+    });
+    EXPECT_TRUE(SaveLedger());
+    EXPECT_EQ(GetDataFileName(), PathOf("other.tlx"));
+    EXPECT_FALSE(QFile::exists(PathOf("other.tlx")));
+}
+
+TEST_F(LedgerFileTest, UnnamedLedgerWithoutPromptIsNotSaved) {
+    SetModified();
+    EXPECT_FALSE(SaveLedger());
+    EXPECT_TRUE(IsModified());
+}
+
+TEST_F(LedgerFileTest, FolderInTheWayFailsTheSaveCleanly) {
+    QDir(dir.path()).mkpath(QStringLiteral("in-the-way.tlx/inner"));
+    BuildMixedLedger();
+    const QString path = PathOf("in-the-way.tlx");
+    SetDataFileName(path);
+    PromptScript script;
+    script.ExpectMessage(UnableToSave(path));
+    EXPECT_FALSE(SaveLedger());
+    EXPECT_TRUE(IsModified());
+    EXPECT_EQ(GetDataFileName(), path);
+    EXPECT_EQ(Entries(dir.path()), QStringList({"in-the-way.tlx"}));
+    EXPECT_EQ(Entries(path), QStringList({"inner"}));
+}
+
+TEST_F(LedgerFileTest, BackupThatCannotBeMadeFailsTheSaveAndKeepsTheFile) {
+    const QByteArray old = SaveSample(QStringLiteral("f.tlx"));
+    QDir(dir.path()).mkpath(QStringLiteral("f.tlx.bak/inner"));
+    AddTransaction(0, 1, 1, QStringLiteral("more"), Deposit);
+    PromptScript script;
+    script.ExpectMessage(UnableToSave(PathOf("f.tlx")));
+    EXPECT_FALSE(SaveLedger());
+    EXPECT_TRUE(IsModified());
+    EXPECT_EQ(ReadBytes(PathOf("f.tlx")), old);
+    EXPECT_EQ(Entries(dir.path()), QStringList({"f.tlx", "f.tlx.bak"}));
+}
+
+// The file-size limit makes every write past it fail with EFBIG, as a full disk would; it is set in a child
+// process so the test binary keeps its own limits.
+TEST_F(LedgerFileTest, WriteErrorLeavesTheOldFileAndNoTemporaryFile) {
+    const QByteArray old = SaveSample(QStringLiteral("w.tlx"));
+    for (int i = 0; i < 500; ++i)
+        AddTransaction(0, 1, 1, QStringLiteral("big"), Deposit);
+    const QString path = PathOf("w.tlx");
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{8192, 8192};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        RecordingPrompts prompts;
+        const bool saved = SaveLedger();
+        int fault = 0;
+        if (saved)
+            fault |= 1;
+        if (prompts.messages.size() != 1 || prompts.messages[0].text != UnableToSave(path) ||
+            prompts.messages[0].caption != QStringLiteral("Tallix"))
+            fault |= 2;
+        if (!IsModified())
+            fault |= 4;
+        _exit(fault);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: wrong message, 4: Modified cleared";
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(Entries(dir.path()), QStringList({"w.tlx"}));
+}
+
+// ---- Two running copies -------------------------------------------------------------------------------------
+
+TEST_F(LedgerFileTest, AnotherHolderOfTheLockIsNotDisturbed) {
+    const QByteArray old = SaveSample(QStringLiteral("l.tlx"));
+    const QString path = PathOf("l.tlx");
+    QLockFile other(path + ".lock");
+    ASSERT_TRUE(other.tryLock(0));
+
+    AddTransaction(0, 1, 1, QStringLiteral("more"), Deposit);
+    const StateSnapshot before = TakeSnapshot();
+    {
+        PromptScript script;
+        script.ExpectMessage(ErrorOpeningFile, Answer::Ok, path).ExpectMessage(UnableToSave(path));
+        EXPECT_FALSE(LoadLedger());
+        EXPECT_TRUE(TakeSnapshot() == before);
+        EXPECT_FALSE(SaveLedger());
+        EXPECT_TRUE(IsModified());
+    }
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_TRUE(QFile::exists(path + ".lock"));
+
+    other.unlock();
+    EXPECT_TRUE(SaveLedger());
+    EXPECT_EQ(Entries(dir.path()), QStringList({"l.tlx", "l.tlx.bak"}));
+}
+
+TEST_F(LedgerFileTest, LockLeftByADeadProcessIsTakenOver) {
+    SaveSample(QStringLiteral("z.tlx"));
+    const QString path = PathOf("z.tlx");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        QLockFile lock(path + ".lock");
+        _exit(lock.tryLock(0) ? 0 : 1); // ends without unlocking, as a crash would
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFile::exists(path + ".lock"));
+
+    EXPECT_TRUE(LoadLedger());
+    SetModified();
+    EXPECT_TRUE(SaveLedger());
+    EXPECT_FALSE(QFile::exists(path + ".lock"));
+}
+
+TEST_F(LedgerFileTest, EmptyLockOfAProcessKilledWhileLockingIsTakenOver) {
+    const QByteArray bytes = SaveSample(QStringLiteral("e.tlx"));
+    const QString path = PathOf("e.tlx");
+    WriteBytes(path + ".lock", QByteArray());
+    NewLedger();
+    SetDataFileName(path);
+    EXPECT_TRUE(LoadLedger());
+    EXPECT_EQ(GetTransactionCount(), 7);
+    EXPECT_FALSE(QFile::exists(path + ".lock"));
+}
+
+} // namespace

@@ -1,0 +1,49 @@
+#include "ledger/SampleLedger.h"
+#include "ledger/Ledger.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace ledger;
+
+namespace {
+std::vector<TransactionRecord> AllRecords() {
+    std::vector<TransactionRecord> records;
+    TransactionRecord record;
+    for (bool more = FirstTransaction(record); more; more = NextTransaction(record))
+        records.push_back(record);
+    return records;
+}
+} // namespace
+
+TEST(SampleLedger, AYearOfEveryKindWithTheFirstQuarterLocked) {
+    BuildSampleLedger(QDate(2026, 11, 30));
+    const auto records = AllRecords();
+    ASSERT_GT(records.size(), 200u);
+    EXPECT_EQ(GetTransactionCount(), int16_t(records.size() + 1));
+
+    std::map<int, int> kinds;
+    int16_t highestCheck = 0;
+    double lockDate = 0;
+    ASSERT_TRUE(GetLockDate(lockDate));
+    for (const TransactionRecord& r : records) {
+        kinds[r.TypeCode == CheckOrPayment && r.CheckNumber == PaymentCheckNumber ? -2 : r.TypeCode]++;
+        highestCheck = std::max(highestCheck, r.CheckNumber);
+        EXPECT_EQ(r.Locked != 0, r.Date <= lockDate);
+        EXPECT_GT(r.Amount, 0.0f);
+        EXPECT_EQ(r.Description.size(), DescriptionLength);
+    }
+    for (int kind : {-2, 0, 1, 2, 3, 4})
+        EXPECT_GT(kinds[kind], 0) << "kind " << kind;
+    EXPECT_EQ(GetNextCheckNumber(), highestCheck + 1);
+    EXPECT_EQ(GetStartingBalance(), 2500.0f);
+    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(GetDataFileName().isEmpty());
+}
+
+TEST(SampleLedger, SameDaySameLedger) {
+    BuildSampleLedger(QDate(2026, 6, 15));
+    const auto first = AllRecords();
+    BuildSampleLedger(QDate(2026, 6, 15));
+    EXPECT_EQ(AllRecords(), first);
+}

@@ -1,0 +1,97 @@
+#include "platform/Locale.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(LocaleDates, DayCountsMatchTheCalendar) {
+    EXPECT_EQ(DayCountFromDate(QDate(1899, 12, 30)), 0.0);
+    EXPECT_EQ(DayCountFromDate(QDate(2009, 1, 2)), 39815.0);
+    EXPECT_EQ(DayCountFromDate(QDate(2009, 3, 15)), 39887.0);
+    EXPECT_EQ(DayCountFromDate(QDate(2999, 1, 1)), 401404.0);
+    EXPECT_EQ(DateFromDayCount(39887.0), QDate(2009, 3, 15));
+    // A time of day does not move the calendar date.
+    EXPECT_EQ(DateFromDayCount(39887.75), QDate(2009, 3, 15));
+}
+
+TEST(LocaleDates, ShortFormAlwaysHasAFourDigitYear) {
+    EXPECT_EQ(ShortDateFormat(), QStringLiteral("M/d/yyyy"));
+    EXPECT_EQ(FormatShortDate(39887.0), QStringLiteral("3/15/2009"));
+    EXPECT_EQ(FormatShortDate(DayCountFromDate(QDate(1999, 12, 31))), QStringLiteral("12/31/1999"));
+    EXPECT_EQ(ParseShortDate(QStringLiteral("3/15/2009")), 39887.0);
+    // 2000 was a leap year; a two-digit year would have read it as 1900.
+    EXPECT_EQ(ParseShortDate(QStringLiteral("2/29/2000")), DayCountFromDate(QDate(2000, 2, 29)));
+    EXPECT_EQ(ParseShortDate(QStringLiteral(" 01/01/2999 ")), 401404.0);
+}
+
+TEST(LocaleDates, RejectsTextThatIsNoDate) {
+    EXPECT_FALSE(ParseShortDate(QString()));
+    EXPECT_FALSE(ParseShortDate(QStringLiteral("2/30/2009")));
+    EXPECT_FALSE(ParseShortDate(QStringLiteral("yesterday")));
+}
+
+TEST(LocaleDates, FollowsTheDefaultLocale) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString text = FormatShortDate(39887.0);
+    const auto back = ParseShortDate(text);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(text, QStringLiteral("15.03.2009"));
+    EXPECT_EQ(back, 39887.0);
+}
+
+TEST(LocaleMoney, GroupsThousandsAndShowsTwoDecimals) {
+    EXPECT_EQ(FormatMoney(1234.5), QStringLiteral("1,234.50"));
+    EXPECT_EQ(FormatMoney(0), QStringLiteral("0.00"));
+    EXPECT_EQ(FormatMoney(0.5), QStringLiteral("0.50"));
+    EXPECT_EQ(FormatMoney(-12), QStringLiteral("-12.00"));
+    EXPECT_EQ(FormatMoney(999999.99), QStringLiteral("999,999.99"));
+    EXPECT_EQ(FormatMoney(double(25.5f)), QStringLiteral("25.50"));
+}
+
+TEST(LocaleMoney, NegativeZeroShowsWithoutSign) {
+    EXPECT_EQ(FormatMoney(-0.0), QStringLiteral("0.00"));
+    EXPECT_EQ(FormatMoney(-0.004), QStringLiteral("0.00"));
+}
+
+TEST(LocaleGeneral, SevenSignificantDigitsWithoutSeparators) {
+    EXPECT_EQ(FormatGeneral(100.0f), QStringLiteral("100"));
+    EXPECT_EQ(FormatGeneral(1234.5f), QStringLiteral("1234.5"));
+    EXPECT_EQ(FormatGeneral(0.25f), QStringLiteral("0.25"));
+    EXPECT_EQ(FormatGeneral(0.0f), QStringLiteral("0"));
+    EXPECT_EQ(FormatGeneral(0.1f), QStringLiteral("0.1"));
+    EXPECT_EQ(FormatGeneral(1000000.0f), QStringLiteral("1000000"));
+}
+
+TEST(LocaleNumbers, AcceptTheLocaleForms) {
+    EXPECT_EQ(ToDouble(QStringLiteral("12.5")), 12.5);
+    EXPECT_EQ(ToDouble(QStringLiteral(" 1,234.5 ")), 1234.5);
+    EXPECT_EQ(ToDouble(QStringLiteral("-3")), -3.0);
+    EXPECT_EQ(ToDouble(QStringLiteral("+3")), 3.0);
+    EXPECT_EQ(ToDouble(QStringLiteral("$12.50")), 12.5);
+    EXPECT_EQ(ToDouble(QStringLiteral("-$12.50")), -12.5);
+    EXPECT_EQ(ToDouble(QStringLiteral("12.")), 12.0);
+}
+
+TEST(LocaleNumbers, RejectWhatIsNoNumber) {
+    for (const char* text : {"", " ", ".", "abc", "12a", "inf", "nan", "$", "1.2.3", "--1"})
+        EXPECT_FALSE(ToDouble(QString::fromLatin1(text))) << text;
+    EXPECT_FALSE(IsNumericText(QString()));
+    EXPECT_TRUE(IsNumericText(QStringLiteral("$1,000")));
+    EXPECT_FALSE(ToSingle(QStringLiteral("1e39")));
+    EXPECT_EQ(ToSingle(QStringLiteral("12.34")), 12.34f);
+}
+
+TEST(LocaleNumbers, WholeNumbersRoundHalfToEvenWithinRange) {
+    EXPECT_EQ(ToInteger(QStringLiteral("101")), int16_t(101));
+    EXPECT_EQ(ToInteger(QStringLiteral("12.5")), int16_t(12));
+    EXPECT_EQ(ToInteger(QStringLiteral("13.5")), int16_t(14));
+    EXPECT_EQ(ToInteger(QStringLiteral("-2.5")), int16_t(-2));
+    EXPECT_EQ(ToInteger(QStringLiteral("32767")), int16_t(32767));
+    EXPECT_EQ(ToInteger(QStringLiteral("-32768")), int16_t(-32768));
+    EXPECT_FALSE(ToInteger(QStringLiteral("32768")));
+    EXPECT_FALSE(ToInteger(QStringLiteral("40000")));
+    EXPECT_FALSE(ToInteger(QString()));
+    EXPECT_EQ(ToLong(QStringLiteral("2147483647")), 2147483647);
+    EXPECT_FALSE(ToLong(QStringLiteral("2147483648")));
+}
