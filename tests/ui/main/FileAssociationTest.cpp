@@ -179,9 +179,10 @@ TEST_F(FileAssociationTest, InstallsTheDesktopFiles) {
         ASSERT_TRUE(process.waitForFinished());
         EXPECT_TRUE(process.readAllStandardOutput().contains("standard::content-type: application/x-tallix-ledger"));
     }
-    if (!QStandardPaths::findExecutable("update-desktop-database").isEmpty())
+    if (!QStandardPaths::findExecutable("update-desktop-database").isEmpty()) {
         EXPECT_TRUE(
             ReadAll(DataFile("applications/mimeinfo.cache")).contains("application/x-tallix-ledger=tallix.desktop;"));
+    }
 
     EXPECT_EQ(ReadAll(home.filePath("config/mimeapps.list")),
               QByteArray("[Default Applications]\napplication/x-tallix-ledger=tallix.desktop;\n\n"
