@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -134,5 +135,10 @@ int main(int argc, char** argv) {
     QTextStream err(stderr);
     TerminalPrompts prompts(err);
     platform::SetPromptBackend(&prompts);
-    return Run(QCoreApplication::arguments().mid(1), out, err);
+    const int status = Run(QCoreApplication::arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    std::fflush(nullptr);
+    // Nothing is left to write; tearing down a ledger of tens of thousands of records would only cost time.
+    std::_Exit(status);
 }

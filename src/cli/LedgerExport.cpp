@@ -3,6 +3,7 @@
 #include "cli/RegisterText.h"
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
+#include "ui/register/procedures/RegisterGrid.h"
 
 #include <cmath>
 #include <vector>
@@ -24,12 +25,14 @@ std::vector<ledger::TransactionRecord> RecordsBySlot() {
 }
 
 std::vector<Entry> EntriesInRegisterOrder() {
-    const RegisterTable table = ReadRegister();
+    platform::FlexGrid grid;
+    FillRegister(grid);
     const std::vector<ledger::TransactionRecord> records = RecordsBySlot();
-    const int balanceColumn = int(table.headers.size()) - 1;
     std::vector<Entry> entries;
-    for (size_t i = 0; i < table.rows.size(); ++i)
-        entries.push_back({records[size_t(table.slots[i])], table.rows[i][balanceColumn]});
+    for (int r = 1; r < grid.Rows(); ++r) {
+        const int slot = grid.TextMatrix(r, RegisterColumn::Slot).toInt();
+        entries.push_back({records[size_t(slot)], grid.TextMatrix(r, RegisterColumn::Balance)});
+    }
     return entries;
 }
 

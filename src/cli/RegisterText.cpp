@@ -1,16 +1,14 @@
 #include "cli/RegisterText.h"
 
 #include "ledger/Ledger.h"
-#include "platform/FlexGrid.h"
 #include "platform/Locale.h"
 #include "ui/register/procedures/RegisterGrid.h"
+
+#include <vector>
 
 namespace cli {
 
 namespace {
-constexpr int FirstVisible = RegisterColumn::CheckNumber;
-constexpr int LastVisible = RegisterColumn::Balance;
-
 enum class Align { Left, Centre, Right };
 
 // As the window aligns them: numbers to the right, check numbers and dates centred, text to the left.
@@ -28,72 +26,69 @@ Align AlignmentOf(int column) {
     }
 }
 
-QString Pad(const QString& text, int width, Align align) {
-    const int room = width - int(text.size());
-    switch (align) {
-    case Align::Left:
-        return text + QString(room, QLatin1Char(' '));
-    case Align::Right:
-        return QString(room, QLatin1Char(' ')) + text;
-    case Align::Centre:
-        return QString(room / 2, QLatin1Char(' ')) + text + QString(room - room / 2, QLatin1Char(' '));
+void AppendSpaces(QString& out, qsizetype count) {
+    static const QString spaces(256, QLatin1Char(' '));
+    while (count > 0) {
+        const qsizetype chunk = std::min(count, spaces.size());
+        out.append(spaces.constData(), chunk);
+        count -= chunk;
     }
-    return text;
+}
+
+// Appends the grid's row as one line, each cell padded to its column's width; no spaces at the line's end.
+void AppendRow(QString& out, const platform::FlexGrid& grid, int row, const std::vector<int>& widths) {
+    qsizetype pendingSpaces = 0;
+    for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
+        const QString& text = grid.TextMatrix(row, c);
+        const qsizetype room = widths[size_t(c)] - text.size();
+        const Align align = row == 0 ? Align::Centre : AlignmentOf(c);
+        const qsizetype before = align == Align::Right ? room : align == Align::Centre ? room / 2 : 0;
+        if (c > FirstVisibleColumn)
+            pendingSpaces += 2;
+        if (!text.isEmpty()) {
+            AppendSpaces(out, pendingSpaces + before);
+            out += text;
+            pendingSpaces = room - before;
+        } else {
+            pendingSpaces += room;
+        }
+    }
+    out += QLatin1Char('\n');
 }
 } // namespace
 
-RegisterTable ReadRegister() {
-    platform::FlexGrid grid;
+void FillRegister(platform::FlexGrid& grid) {
     RegisterGrid(grid).FillGrid();
-    RegisterTable table;
-    for (int c = FirstVisible; c <= LastVisible; ++c)
-        table.headers << grid.TextMatrix(0, c);
-    table.rows.reserve(size_t(grid.Rows()));
-    table.slots.reserve(size_t(grid.Rows()));
-    for (int r = 1; r < grid.Rows(); ++r) {
-        QStringList cells;
-        for (int c = FirstVisible; c <= LastVisible; ++c)
-            cells << grid.TextMatrix(r, c);
-        table.rows.push_back(cells);
-        table.slots.push_back(grid.TextMatrix(r, RegisterColumn::Slot).toInt());
-    }
-    return table;
 }
 
 QString FormatRegister() {
-    const RegisterTable table = ReadRegister();
-    const QStringList& headers = table.headers;
-    const std::vector<QStringList>& rows = table.rows;
-    std::vector<int> widths;
-    for (const QString& h : headers)
-        widths.push_back(int(h.size()));
-    for (const QStringList& row : rows)
-        for (int i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], int(row[i].size()));
+    platform::FlexGrid grid;
+    FillRegister(grid);
+    std::vector<int> widths(LastVisibleColumn + 1, 0);
+    for (int r = 0; r < grid.Rows(); ++r)
+        for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
+            widths[size_t(c)] = std::max(widths[size_t(c)], int(grid.TextMatrix(r, c).size()));
 
     double lockDate = 0;
     QString text;
+    int lineWidth = 0;
+    for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
+        lineWidth += widths[size_t(c)] + 2;
+    text.reserve(qsizetype(lineWidth + 1) * (grid.Rows() + 1) + 200);
     text += QStringLiteral("Starting balance:   %1\n").arg(platform::FormatMoney(ledger::GetStartingBalance()));
     text += QStringLiteral("Lock date:          %1\n")
                 .arg(ledger::GetLockDate(lockDate) ? platform::FormatShortDate(lockDate) : QStringLiteral("none"));
     text += QStringLiteral("Next check number:  %1\n\n").arg(ledger::GetNextCheckNumber());
 
-    const auto line = [&](const QStringList& cells, bool header) {
-        QStringList padded;
-        for (int i = 0; i < cells.size(); ++i)
-            padded << Pad(cells[i], widths[i], header ? Align::Centre : AlignmentOf(FirstVisible + i));
-        QString joined = padded.join(QStringLiteral("  "));
-        while (joined.endsWith(QLatin1Char(' ')))
-            joined.chop(1);
-        return joined + QLatin1Char('\n');
-    };
-    text += line(headers, true);
-    QStringList rules;
-    for (int w : widths)
-        rules << QString(w, QLatin1Char('-'));
-    text += rules.join(QStringLiteral("  ")) + QLatin1Char('\n');
-    for (const QStringList& row : rows)
-        text += line(row, false);
+    AppendRow(text, grid, 0, widths);
+    for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
+        if (c > FirstVisibleColumn)
+            text += QStringLiteral("  ");
+        text += QString(widths[size_t(c)], QLatin1Char('-'));
+    }
+    text += QLatin1Char('\n');
+    for (int r = 1; r < grid.Rows(); ++r)
+        AppendRow(text, grid, r, widths);
     return text;
 }
 

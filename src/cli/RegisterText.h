@@ -2,22 +2,18 @@
 // The register as the register window shows it, for the terminal: the same fill, sort and balance procedures on
 // a headless grid, so the two can never disagree.
 
+#include "platform/FlexGrid.h"
+
 #include <QString>
-#include <QStringList>
-#include <vector>
 
 namespace cli {
 
-struct RegisterTable {
-    // Check #, Date, Description of Transaction, Payment/Debit, Type, Deposit/Credit, Balance.
-    QStringList headers;
-    // One row per live transaction of the ledger store, in register order, with the visible columns' texts.
-    std::vector<QStringList> rows;
-    // The slot index of each row's record in the ledger store.
-    std::vector<int> slots;
-};
+// Columns 1 to 7 of the register are the ones a user sees.
+constexpr int FirstVisibleColumn = 1;
+constexpr int LastVisibleColumn = 7;
 
-RegisterTable ReadRegister();
+// Fills `grid` with the register of the ledger in the store, as the register window does when it opens.
+void FillRegister(platform::FlexGrid& grid);
 // Starting balance, lock date and next check number, then the register as aligned text.
 QString FormatRegister();
 
