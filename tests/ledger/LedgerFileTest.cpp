@@ -232,8 +232,8 @@ TEST_F(LedgerFileTest, SaveFollowsASymlinkAndKeepsPermissions) {
     EXPECT_EQ(GetTransactionCount(), 7);
 }
 
-TEST_F(LedgerFileTest, DanglingSymlinkCreatesItsTarget) {
-    ASSERT_TRUE(QFile::link(PathOf("new-target.tlx"), PathOf("link.tlx")));
+TEST_F(LedgerFileTest, DanglingRelativeSymlinkCreatesItsTarget) {
+    ASSERT_EQ(::symlink("new-target.tlx", QFile::encodeName(PathOf("link.tlx")).constData()), 0);
     const QByteArray bytes = SaveSample(QStringLiteral("link.tlx"));
     EXPECT_TRUE(QFileInfo(PathOf("link.tlx")).isSymLink());
     EXPECT_EQ(ReadBytes(PathOf("new-target.tlx")), bytes);
