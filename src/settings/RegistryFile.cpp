@@ -1,7 +1,5 @@
 #include "settings/RegistryFile.h"
 
-#include "settings/Cp1252.h"
-
 #include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
@@ -111,8 +109,8 @@ QString ByteList(const QByteArray& bytes) {
     return list;
 }
 
-// A REG_SZ that can be written as a quoted text: one closing NUL and no other control byte, so that the text
-// converts back to exactly these bytes.
+// A REG_SZ that can be written as a quoted text: valid UTF-8 with one closing NUL and no other control byte, so
+// that the text converts back to exactly these bytes.
 bool IsPlainText(const QByteArray& data) {
     if (data.isEmpty() || data.back() != '\0')
         return false;
@@ -120,12 +118,13 @@ bool IsPlainText(const QByteArray& data) {
         if (uchar(data[i]) < 0x20)
             return false;
     }
-    return true;
+    const QByteArrayView text = QByteArrayView(data).chopped(1);
+    return QString::fromUtf8(text).toUtf8() == text;
 }
 
 QString DataText(const RegistryValue& value) {
     if (value.type == RegSz && IsPlainText(value.data))
-        return Quote(FromCp1252(QByteArrayView(value.data).chopped(1)));
+        return Quote(QString::fromUtf8(QByteArrayView(value.data).chopped(1)));
     if (value.type == RegDword && value.data.size() == 4) {
         const uint32_t number = uint32_t(uchar(value.data[0])) | uint32_t(uchar(value.data[1])) << 8 |
                                 uint32_t(uchar(value.data[2])) << 16 | uint32_t(uchar(value.data[3])) << 24;
@@ -196,7 +195,7 @@ private:
             if (!quoted || !IsBlank(text.sliced(consumed)))
                 return false;
             value.type = RegSz;
-            value.data = ToCp1252(*quoted) + '\0';
+            value.data = quoted->toUtf8() + '\0';
             return true;
         }
         if (text.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {

@@ -10,7 +10,7 @@
 //   @=hex(1):41,00,42,00               any other type, or a REG_SZ whose bytes are no plain text
 //
 // Both roots, HKEY_CURRENT_USER and HKEY_CLASSES_ROOT, live in the one file as full key paths. Every value keeps
-// its registry type and its bytes; REG_SZ bytes are code page 1252. Key paths and value names compare without
+// its registry type and its bytes; REG_SZ bytes are UTF-8. Key paths and value names compare without
 // regard to case. Parsing a file and writing it out again gives a file that parses to the same hive.
 
 #include <QByteArray>

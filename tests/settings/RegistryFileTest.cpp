@@ -1,5 +1,4 @@
 #include "settings/RegistryFile.h"
-#include "settings/Cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +24,11 @@ RegistryHive RoundTrip(const RegistryHive& hive) {
 }
 } // namespace
 
-TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all.append(char(b));
-    EXPECT_EQ(ToCp1252(FromCp1252(all)), all);
-    EXPECT_EQ(FromCp1252("\x80\x9f\xe9"), QStringLiteral("\u20AC\u0178\u00E9"));
-}
-
-TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(ToCp1252(QStringLiteral("a\u0416b\U0001F600c")), QByteArray("a?b?c"));
+TEST(RegistryFile, TextThatIsNoValidUtf8KeepsItsBytes) {
+    RegistryHive hive;
+    hive.CreateKey("HKEY_CURRENT_USER\\A").SetValue({"Latin1", RegSz, QByteArray("caf\xe9\0", 5)});
+    EXPECT_TRUE(SerializeRegistryFile(hive).contains("hex(1):"));
+    EXPECT_EQ(Find(RoundTrip(hive), "HKEY_CURRENT_USER\\A", "Latin1")->data, QByteArray("caf\xe9\0", 5));
 }
 
 TEST(RegistryFile, ReadsEveryValueForm) {
