@@ -17,28 +17,9 @@ constexpr int NominalCellMargin = 120;
 const QString NominalFontName = QStringLiteral("MS Sans Serif");
 constexpr double NominalFontSize = 8.25;
 
-// Most sort keys are plain whole numbers (day numbers, check numbers): read those without the locale.
-double SortKey(const QString& text, const LocaleCodec& codec) {
-    if (text.isEmpty())
-        return 0;
-    if (text.size() <= 15) {
-        int64_t value = 0;
-        bool digitsOnly = true;
-        for (const QChar c : text) {
-            if (c.unicode() < '0' || c.unicode() > '9') {
-                digitsOnly = false;
-                break;
-            }
-            value = value * 10 + (c.unicode() - '0');
-        }
-        if (digitsOnly)
-            return double(value);
-    }
-    return codec.ToDouble(text).value_or(0.0);
-}
 } // namespace
 
-FlexGrid::FlexGrid(QObject* parent) : QObject(parent) {
+FlexGrid::FlexGrid(QObject* parent) : QObject(parent), codec(std::make_unique<LocaleCodec>()) {
     Reshape(2, 2);
     fixedRows = 1;
     fixedCols = 1;
@@ -49,7 +30,45 @@ FlexGrid::FlexGrid(QObject* parent) : QObject(parent) {
 
 FlexGrid::~FlexGrid() = default;
 
-void FlexGrid::SetDisplay(FlexGridDisplay* value) { display = value; }
+void FlexGrid::Remember(int r, int c, uint8_t kind, std::optional<double> value) const {
+    if (!IsCell(r, c))
+        return;
+    ColumnCache& column = cache[size_t(c)];
+    if (column.kind != kind) {
+        column.kind = kind;
+        column.values.assign(rowColors.size(), std::bit_cast<double>(UnknownBits));
+    }
+    column.values[size_t(rowOrder[size_t(r)])] = value ? *value : std::bit_cast<double>(NoValueBits);
+}
+
+void FlexGrid::Forget(int r, int c) {
+    ColumnCache& column = cache[size_t(c)];
+    if (column.kind != 0)
+        column.values[size_t(rowOrder[size_t(r)])] = std::bit_cast<double>(UnknownBits);
+}
+
+std::optional<double> FlexGrid::ReadNumber(int r, int c) const {
+    const QString& text = TextMatrix(r, c);
+    std::optional<double> value;
+    if (text.isEmpty()) {
+        value = std::nullopt;
+    } else if (text.size() <= 15 && std::all_of(text.begin(), text.end(),
+                                                [](QChar ch) { return ch.unicode() >= '0' && ch.unicode() <= '9'; })) {
+        // Most numbers in a grid are plain whole numbers (keys, codes, indexes): read those without the locale.
+        int64_t whole = 0;
+        for (const QChar ch : text)
+            whole = whole * 10 + (ch.unicode() - '0');
+        value = double(whole);
+    } else {
+        value = codec->ToDouble(text);
+    }
+    Remember(r, c, NumberKind, value);
+    return value;
+}
+
+void FlexGrid::SetDisplay(FlexGridDisplay* value) {
+    display = value;
+}
 
 void FlexGrid::Notify(FlexGridDisplay::Change change, int argument, bool before) const {
     if (!display)
@@ -63,22 +82,33 @@ void FlexGrid::Notify(FlexGridDisplay::Change change, int argument, bool before)
 void FlexGrid::Reshape(int newRows, int newCols) {
     newRows = std::max(newRows, 0);
     newCols = std::max(newCols, 0);
-    if (newCols == cols) {
+    if (storedInOrder && newCols == cols) {
         cells.resize(size_t(newRows) * size_t(newCols));
+        rowColors.resize(size_t(newRows));
+        for (ColumnCache& column : cache)
+            if (column.kind != 0)
+                column.values.resize(size_t(newRows), std::bit_cast<double>(UnknownBits));
     } else {
+        // Stores the rows afresh in grid order; removed rows are dropped for good.
         std::vector<QString> reshaped(size_t(newRows) * size_t(newCols));
+        std::vector<std::vector<OleColor>> recoloured(static_cast<size_t>(newRows));
         const int keepRows = std::min(rows, newRows);
         const int keepCols = std::min(cols, newCols);
-        for (int r = 0; r < keepRows; ++r)
+        for (int r = 0; r < keepRows; ++r) {
             for (int c = 0; c < keepCols; ++c)
-                reshaped[size_t(r) * newCols + c] = std::move(cells[size_t(r) * cols + c]);
+                reshaped[size_t(r) * newCols + c] = std::move(cells[CellIndex(r, c)]);
+            recoloured[size_t(r)] = std::move(ColorsOf(r));
+            if (!recoloured[size_t(r)].empty())
+                recoloured[size_t(r)].resize(size_t(newCols), NoColor);
+        }
         cells = std::move(reshaped);
-        for (std::vector<OleColor>& colors : rowColors)
-            if (!colors.empty())
-                colors.resize(size_t(newCols), NoColor);
+        rowColors = std::move(recoloured);
         columns.resize(size_t(newCols));
+        cache.assign(size_t(newCols), {});
     }
-    rowColors.resize(size_t(newRows));
+    rowOrder.resize(size_t(newRows));
+    std::iota(rowOrder.begin(), rowOrder.end(), 0);
+    storedInOrder = true;
     rows = newRows;
     cols = newCols;
 }
@@ -168,13 +198,17 @@ void FlexGrid::SetFormatString(const QString& value) {
         columns[size_t(c)].alignment = alignment;
         columns[size_t(c)].width =
             display ? display->HeaderWidth(text) : int(text.size()) * NominalCharWidth + NominalCellMargin;
-        if (rows > 0)
-            cells[size_t(c)] = text;
+        if (rows > 0) {
+            cells[CellIndex(0, c)] = text;
+            Forget(0, c);
+        }
     }
     Notify(FlexGridDisplay::Change::Columns, -1, false);
 }
 
-int FlexGrid::ColWidth(int c) const { return c >= 0 && c < cols ? columns[size_t(c)].width : 0; }
+int FlexGrid::ColWidth(int c) const {
+    return c >= 0 && c < cols ? columns[size_t(c)].width : 0;
+}
 
 void FlexGrid::SetColWidth(int c, int twips) {
     if (c < 0 || c >= cols)
@@ -195,13 +229,22 @@ void FlexGrid::SetColAlignment(int c, FlexAlignment alignment) {
 }
 
 const QString& FlexGrid::TextMatrix(int r, int c) const {
-    return IsCell(r, c) ? cells[size_t(r) * size_t(cols) + size_t(c)] : EmptyText;
+    return IsCell(r, c) ? cells[CellIndex(r, c)] : EmptyText;
 }
 
 void FlexGrid::SetTextMatrix(int r, int c, const QString& text) {
     if (!IsCell(r, c))
         return;
-    cells[size_t(r) * size_t(cols) + size_t(c)] = text;
+    cells[CellIndex(r, c)] = text;
+    Forget(r, c);
+    Notify(FlexGridDisplay::Change::Cells, r, false);
+}
+
+void FlexGrid::SetTextMatrix(int r, int c, const QString& text, double number) {
+    if (!IsCell(r, c))
+        return;
+    cells[CellIndex(r, c)] = text;
+    Remember(r, c, NumberKind, number);
     Notify(FlexGridDisplay::Change::Cells, r, false);
 }
 
@@ -220,11 +263,17 @@ void FlexGrid::SetCurrent(int newRow, int newCol) {
     Notify(FlexGridDisplay::Change::Current, -1, false);
 }
 
-void FlexGrid::SetRow(int value) { SetCurrent(value, col); }
+void FlexGrid::SetRow(int value) {
+    SetCurrent(value, col);
+}
 
-void FlexGrid::SetCol(int value) { SetCurrent(row, value); }
+void FlexGrid::SetCol(int value) {
+    SetCurrent(row, value);
+}
 
-void FlexGrid::MoveTo(int newRow, int newCol) { SetCurrent(newRow, newCol); }
+void FlexGrid::MoveTo(int newRow, int newCol) {
+    SetCurrent(newRow, newCol);
+}
 
 void FlexGrid::SetRowSel(int value) {
     if (value < 0 || value >= rows)
@@ -251,7 +300,7 @@ void FlexGrid::SetCellBackColor(OleColor color) {
         right = std::max(col, colSel);
     }
     for (int r = top; r <= bottom; ++r) {
-        std::vector<OleColor>& colors = rowColors[size_t(r)];
+        std::vector<OleColor>& colors = ColorsOf(r);
         if (colors.empty())
             colors.assign(size_t(cols), NoColor);
         std::fill(colors.begin() + left, colors.begin() + right + 1, color);
@@ -260,9 +309,10 @@ void FlexGrid::SetCellBackColor(OleColor color) {
 }
 
 OleColor FlexGrid::CellColor(int r, int c) const {
-    if (!IsCell(r, c) || rowColors[size_t(r)].empty() || rowColors[size_t(r)][size_t(c)] == NoColor)
+    if (!IsCell(r, c))
         return backColor;
-    return rowColors[size_t(r)][size_t(c)];
+    const std::vector<OleColor>& colors = ColorsOf(r);
+    return colors.empty() || colors[size_t(c)] == NoColor ? backColor : colors[size_t(c)];
 }
 
 void FlexGrid::SetBackColor(OleColor color) {
@@ -287,11 +337,10 @@ void FlexGrid::SetSort(int setting) {
     const int keyCount = std::max(col, colSel) - firstKey + 1;
     const int count = rows - fixedRows;
 
-    const LocaleCodec codec;
     std::vector<double> keys(size_t(count) * size_t(keyCount));
     for (int i = 0; i < count; ++i)
         for (int k = 0; k < keyCount; ++k)
-            keys[size_t(i) * keyCount + k] = SortKey(TextMatrix(fixedRows + i, firstKey + k), codec);
+            keys[size_t(i) * keyCount + k] = CellNumber(fixedRows + i, firstKey + k).value_or(0.0);
 
     std::vector<int> order(static_cast<size_t>(count));
     std::iota(order.begin(), order.end(), 0);
@@ -305,21 +354,21 @@ void FlexGrid::SetSort(int setting) {
     });
 
     Notify(FlexGridDisplay::Change::Order, -1, true);
-    std::vector<QString> sortedCells(size_t(count) * size_t(cols));
-    std::vector<std::vector<OleColor>> sortedColors(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const size_t from = size_t(fixedRows + order[size_t(i)]);
-        std::move(cells.begin() + from * cols, cells.begin() + (from + 1) * cols, sortedCells.begin() + size_t(i) * cols);
-        sortedColors[size_t(i)] = std::move(rowColors[from]);
-    }
-    std::move(sortedCells.begin(), sortedCells.end(), cells.begin() + size_t(fixedRows) * cols);
-    std::move(sortedColors.begin(), sortedColors.end(), rowColors.begin() + fixedRows);
+    std::vector<int> sorted(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        sorted[size_t(i)] = rowOrder[size_t(fixedRows + order[size_t(i)])];
+    std::copy(sorted.begin(), sorted.end(), rowOrder.begin() + fixedRows);
+    storedInOrder = false;
     Notify(FlexGridDisplay::Change::Order, -1, false);
 }
 
-int FlexGrid::NominalVisibleRows() const { return std::max(0, (nominalHeight - fixedRows * RowHeight) / RowHeight); }
+int FlexGrid::NominalVisibleRows() const {
+    return std::max(0, (nominalHeight - fixedRows * RowHeight) / RowHeight);
+}
 
-int FlexGrid::TopRow() const { return display ? display->TopRow() : topRow; }
+int FlexGrid::TopRow() const {
+    return display ? display->TopRow() : topRow;
+}
 
 void FlexGrid::SetTopRow(int value) {
     if (value < fixedRows || value >= rows)
@@ -354,9 +403,13 @@ QRect FlexGrid::CurrentCellRect() const {
     return display ? display->CellRect(row, col) : NominalCellRect(row, col);
 }
 
-QString FlexGrid::CellFontName() const { return display ? display->FontName() : NominalFontName; }
+QString FlexGrid::CellFontName() const {
+    return display ? display->FontName() : NominalFontName;
+}
 
-double FlexGrid::CellFontSize() const { return display ? display->FontSize() : NominalFontSize; }
+double FlexGrid::CellFontSize() const {
+    return display ? display->FontSize() : NominalFontSize;
+}
 
 void FlexGrid::RemoveItem(int r) {
     if (r < fixedRows || r >= rows)
@@ -368,8 +421,16 @@ void FlexGrid::RemoveItem(int r) {
             return;
     }
     Notify(FlexGridDisplay::Change::RowRemoved, r, true);
-    cells.erase(cells.begin() + size_t(r) * cols, cells.begin() + size_t(r + 1) * cols);
-    rowColors.erase(rowColors.begin() + r);
+    // The stored row stays behind, empty, until the grid is next reshaped.
+    const size_t stored = size_t(rowOrder[size_t(r)]);
+    std::fill(cells.begin() + std::ptrdiff_t(stored * cols), cells.begin() + std::ptrdiff_t((stored + 1) * cols),
+              QString());
+    rowColors[stored].clear();
+    for (ColumnCache& column : cache)
+        if (column.kind != 0)
+            column.values[stored] = std::bit_cast<double>(UnknownBits);
+    rowOrder.erase(rowOrder.begin() + r);
+    storedInOrder = false;
     rows -= 1;
     if (row > r)
         row -= 1;

@@ -8,16 +8,22 @@
 // (cell rectangles, visible rows, font) and raises the user's events. Without a display the grid answers
 // geometry questions from nominal sizes: every row RowHeight twips high, columns as wide as ColWidth says.
 //
-// Cell texts live in one flat vector (row-major); colours in a per-row array that exists only for rows with
-// coloured cells. Indexes outside the grid are ignored by setters and read as empty by getters.
+// Cell texts live in one flat vector of stored rows (row-major); colours in a per-row array that exists only for
+// rows with coloured cells. A row order maps the grid's rows to stored rows, so that a sort or a removal moves row
+// numbers, not texts. Indexes outside the grid are ignored by setters and read as empty by getters.
 
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <bit>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace platform {
+
+class LocaleCodec;
 
 // Colours as the grid control takes them: 0x00BBGGRR, or 0x800000nn for the system colour nn.
 using OleColor = uint32_t;
@@ -91,6 +97,28 @@ public:
 
     const QString& TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const QString& text);
+    // Writes a cell whose number is known: `number` must be what CellNumber reads from `text`.
+    void SetTextMatrix(int row, int col, const QString& text, double number);
+
+    // The number a cell's text reads as by the locale's rules (what the numeric sort compares); empty for a text
+    // that is no number. Whole-column passes over thousands of rows read the same cells again and again, and the
+    // texts lie scattered in memory: every conversion is remembered per cell, in one array per column, until the
+    // cell's text changes.
+    std::optional<double> CellNumber(int row, int col) const {
+        if (const double* remembered = Remembered(row, col, NumberKind))
+            return Known(*remembered);
+        return ReadNumber(row, col);
+    }
+    // The same remembering for a conversion of the caller's own, told apart by `kind` (2 to 255); a column
+    // remembers one kind of conversion at a time. `convert` takes the cell's text and returns
+    // std::optional<double>, never a NaN.
+    template <class Convert> std::optional<double> CellValue(int row, int col, uint8_t kind, Convert convert) const {
+        if (const double* remembered = Remembered(row, col, kind))
+            return Known(*remembered);
+        const std::optional<double> value = convert(TextMatrix(row, col));
+        Remember(row, col, kind, value);
+        return value;
+    }
     const QString& Text() const { return TextMatrix(row, col); }
     void SetText(const QString& text) { SetTextMatrix(row, col, text); }
 
@@ -158,8 +186,32 @@ private:
         FlexAlignment alignment = FlexAlignment::General;
     };
     static constexpr OleColor NoColor = 0xFFFFFFFFu;
+    // Remembered values of one column, per stored row, of one kind of conversion (0: none yet). Two NaNs stand
+    // for "not read yet" and "no value"; no conversion gives a NaN.
+    struct ColumnCache {
+        uint8_t kind = 0;
+        std::vector<double> values;
+    };
+    static constexpr uint8_t NumberKind = 1;
+    static constexpr uint64_t UnknownBits = 0x7FF8'0000'0000'0001;
+    static constexpr uint64_t NoValueBits = 0x7FF8'0000'0000'0002;
+    const double* Remembered(int r, int c, uint8_t kind) const {
+        if (!IsCell(r, c) || cache[size_t(c)].kind != kind)
+            return nullptr;
+        const double* value = &cache[size_t(c)].values[size_t(rowOrder[size_t(r)])];
+        return std::bit_cast<uint64_t>(*value) == UnknownBits ? nullptr : value;
+    }
+    static std::optional<double> Known(double value) {
+        return std::bit_cast<uint64_t>(value) == NoValueBits ? std::nullopt : std::optional<double>(value);
+    }
+    void Remember(int r, int c, uint8_t kind, std::optional<double> value) const;
+    std::optional<double> ReadNumber(int r, int c) const;
 
     bool IsCell(int r, int c) const { return r >= 0 && r < rows && c >= 0 && c < cols; }
+    size_t CellIndex(int r, int c) const { return size_t(rowOrder[size_t(r)]) * size_t(cols) + size_t(c); }
+    std::vector<OleColor>& ColorsOf(int r) { return rowColors[size_t(rowOrder[size_t(r)])]; }
+    const std::vector<OleColor>& ColorsOf(int r) const { return rowColors[size_t(rowOrder[size_t(r)])]; }
+    void Forget(int r, int c);
     void Reshape(int newRows, int newCols);
     void ClampCurrent();
     void SetCurrent(int newRow, int newCol);
@@ -172,8 +224,12 @@ private:
     int cols = 0;
     int fixedRows = 0;
     int fixedCols = 0;
-    std::vector<QString> cells;
-    std::vector<std::vector<OleColor>> rowColors; // empty for a row without coloured cells
+    std::vector<QString> cells;                   // stored rows x cols
+    std::vector<std::vector<OleColor>> rowColors; // per stored row; empty for a row without coloured cells
+    std::vector<int> rowOrder;                    // grid row -> stored row
+    mutable std::vector<ColumnCache> cache;       // one per column
+    std::unique_ptr<LocaleCodec> codec;
+    bool storedInOrder = true; // rowOrder is 0, 1, 2, ... and every stored row is in use
     std::vector<Column> columns;
     QString formatString;
     int row = 0;

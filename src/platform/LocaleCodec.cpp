@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -17,7 +18,9 @@ constexpr std::array<double, 23> PowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e
 constexpr int MaxExactDigits = 15;
 constexpr double MaxFastCents = 9e15;
 
-bool IsDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+bool IsDigit(QChar c) {
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
 
 void AppendNumber(QString& out, int value, int width) {
     char digits[12];
@@ -98,8 +101,8 @@ bool LocaleCodec::SelfCheck() const {
         if (FormatShortDate(day) != slow || (!dateFields.empty() && (!ParseFastDate(slow, parsed) || parsed != day)))
             return false;
     }
-    for (const int64_t cents : {int64_t(0), int64_t(5), int64_t(-5), int64_t(123456), int64_t(-100000000),
-                                int64_t(123456789012)}) {
+    for (const int64_t cents :
+         {int64_t(0), int64_t(5), int64_t(-5), int64_t(123456), int64_t(-100000000), int64_t(123456789012)}) {
         if (FormatCents(cents) != platform::FormatMoney(double(cents) / 100.0))
             return false;
         const QString text = platform::FormatMoney(double(cents < 0 ? -cents : cents) / 100.0);
@@ -192,13 +195,12 @@ QString LocaleCodec::FormatCents(int64_t cents) const {
         magnitude /= 10;
         ++digits;
     } while (magnitude > 0);
+    std::reverse(buffer, buffer + n);
+    if (!negative)
+        return QStringView(buffer, n).toString();
     QString text;
-    text.reserve(n + negativeSign.size());
-    if (negative)
-        text.append(negativeSign);
-    while (n > 0)
-        text.append(QChar(buffer[--n]));
-    return text;
+    text.reserve(negativeSign.size() + n);
+    return text.append(negativeSign).append(QStringView(buffer, n));
 }
 
 QString LocaleCodec::FormatMoney(float value) const {

@@ -28,8 +28,8 @@ public:
 
 private:
     struct DateField {
-        char kind;      // 'd', 'M', 'y' for a number, 0 for literal text
-        bool padded;    // dd / MM: always two digits
+        char kind;       // 'd', 'M', 'y' for a number, 0 for literal text
+        bool padded;     // dd / MM: always two digits
         QString literal; // the separator text for kind 0
     };
     bool ParseFastNumber(QStringView text, double& value) const;

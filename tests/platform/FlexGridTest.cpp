@@ -13,7 +13,8 @@ namespace {
 // Records every LeaveCell with the cell that Row and Col named at that moment.
 struct LeaveLog {
     explicit LeaveLog(FlexGrid& grid) : grid(grid) {
-        QObject::connect(&grid, &FlexGrid::LeaveCell, [this] { cells.emplace_back(this->grid.Row(), this->grid.Col()); });
+        QObject::connect(&grid, &FlexGrid::LeaveCell,
+                         [this] { cells.emplace_back(this->grid.Row(), this->grid.Col()); });
     }
     FlexGrid& grid;
     std::vector<std::pair<int, int>> cells;
@@ -135,8 +136,8 @@ TEST(FlexGrid, NumericSortOrdersByTheKeyColumnsAndKeepsEqualRowsInOrder) {
     FlexGrid grid;
     grid.SetRows(7);
     grid.SetCols(3);
-    const char* rows[][3] = {{"", "", "header"}, {"20", "5", "a"}, {"3", "", "b"}, {"20", "1", "c"},
-                             {"100", "", "d"},   {"3", "", "e"}, {"1,000.5", "x", "f"}};
+    const char* rows[][3] = {{"", "", "header"}, {"20", "5", "a"}, {"3", "", "b"},       {"20", "1", "c"},
+                             {"100", "", "d"},   {"3", "", "e"},   {"1,000.5", "x", "f"}};
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 3; ++c)
             grid.SetTextMatrix(r, c, QString::fromLatin1(rows[r][c]));

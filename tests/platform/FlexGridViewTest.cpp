@@ -1,6 +1,6 @@
 // The grid's view: it follows the headless grid, asks it to move (so LeaveCell comes first) and raises its events.
-#include "platform/FlexGrid.h"
 #include "platform/widgets/FlexGridView.h"
+#include "platform/FlexGrid.h"
 #include "platform/widgets/Twips.h"
 
 #include <QDialog>

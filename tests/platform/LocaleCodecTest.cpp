@@ -1,6 +1,6 @@
 // The prepared codec must give exactly what the Locale.h functions give, fast path or not.
-#include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
+#include "platform/Locale.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -31,11 +31,14 @@ void ExpectSameAsLocale(const platform::LocaleCodec& codec) {
     }
 }
 
-TEST_F(LocaleCodecTest, AgreesWithLocaleInUsEnglish) { ExpectSameAsLocale(platform::LocaleCodec()); }
+TEST_F(LocaleCodecTest, AgreesWithLocaleInUsEnglish) {
+    ExpectSameAsLocale(platform::LocaleCodec());
+}
 
 TEST_F(LocaleCodecTest, AgreesWithLocaleInOtherForms) {
-    for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::Swedish, QLocale::Sweden),
-                                  QLocale(QLocale::Arabic, QLocale::Egypt), QLocale(QLocale::English, QLocale::India)}) {
+    for (const QLocale& locale :
+         {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::Swedish, QLocale::Sweden),
+          QLocale(QLocale::Arabic, QLocale::Egypt), QLocale(QLocale::English, QLocale::India)}) {
         QLocale::setDefault(locale);
         SCOPED_TRACE(locale.name().toStdString());
         ExpectSameAsLocale(platform::LocaleCodec());

@@ -26,7 +26,9 @@ int FlexGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : std::max(0, grid.Rows() - grid.FixedRows());
 }
 
-int FlexGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : grid.Cols(); }
+int FlexGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid.Cols();
+}
 
 QModelIndex FlexGridModel::IndexOf(int gridRow, int gridCol) const {
     return index(gridRow - grid.FixedRows(), gridCol);

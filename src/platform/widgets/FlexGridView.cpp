@@ -32,7 +32,6 @@ private:
     QColor color = Qt::lightGray;
 };
 
-
 std::optional<QAbstractItemView::CursorAction> FlexGridView::NavigationOf(int key) {
     switch (key) {
     case Qt::Key_Up:
@@ -261,9 +260,13 @@ void FlexGridView::mousePressEvent(QMouseEvent* event) {
         MoveByUser(indexAt(event->position().toPoint()));
 }
 
-void FlexGridView::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void FlexGridView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
 
-void FlexGridView::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void FlexGridView::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void FlexGridView::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
@@ -346,9 +349,13 @@ QRect FlexGridView::CellRect(int row, int col) const {
                  PixelsToTwips(pixels.y() + pixels.height()) - top);
 }
 
-QString FlexGridView::FontName() const { return font().family(); }
+QString FlexGridView::FontName() const {
+    return font().family();
+}
 
-double FlexGridView::FontSize() const { return QFontInfo(font()).pointSizeF(); }
+double FlexGridView::FontSize() const {
+    return QFontInfo(font()).pointSizeF();
+}
 
 int FlexGridView::HeaderWidth(const QString& text) const {
     const QHeaderView* header = horizontalHeader();
@@ -356,6 +363,8 @@ int FlexGridView::HeaderWidth(const QString& text) const {
     return PixelsToTwips(header->fontMetrics().horizontalAdvance(text) + margin);
 }
 
-void FlexGridView::SetFocus() { setFocus(Qt::OtherFocusReason); }
+void FlexGridView::SetFocus() {
+    setFocus(Qt::OtherFocusReason);
+}
 
 } // namespace platform

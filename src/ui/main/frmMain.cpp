@@ -6,6 +6,7 @@
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/Twips.h"
 #include "ui/main/CaptionFrame.h"
+#include "ui/main/Resources.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -89,7 +90,7 @@ QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& capti
 } // namespace
 
 frmMain::frmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
-    Q_INIT_RESOURCE(resources);
+    LoadTallixResources();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(platform::ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/tallix/tallix.svg")));

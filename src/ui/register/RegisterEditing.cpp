@@ -64,7 +64,9 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
-void frmRegister::MSFlexGrid1_DblClick() { GridEdit(platform::KeySpace); }
+void frmRegister::MSFlexGrid1_DblClick() {
+    GridEdit(platform::KeySpace);
+}
 
 void frmRegister::MSFlexGrid1_KeyPress(int16_t& KeyAscii) {
     if (KeyAscii == platform::KeyReturn)

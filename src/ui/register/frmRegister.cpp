@@ -37,8 +37,7 @@ constexpr int GridTop = 600;
 constexpr int GridWidthMargin = 40;
 } // namespace
 
-frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight)
-    : QDialog(owner), RegHeight(RegHeight), procedures(grid) {
+frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), RegHeight(RegHeight), procedures(grid) {
     setObjectName(QStringLiteral("frmRegister"));
     setWindowTitle(QStringLiteral("Check Register"));
     setModal(true);
@@ -153,8 +152,8 @@ void frmRegister::Form_Resize() {
         resize(minimumPixels - frame.width(), height());
     const int outerWidth = PixelsToTwips(width() + frame.width());
     const int gridHeight = PixelsToTwips(height()) - GridTop;
-    const QRect placed = TwipsRect(GridLeft, GridTop, std::max(0, outerWidth - GridWidthMargin),
-                                   std::max(0, gridHeight));
+    const QRect placed =
+        TwipsRect(GridLeft, GridTop, std::max(0, outerWidth - GridWidthMargin), std::max(0, gridHeight));
     // A client area lower than the grid's top would ask for a negative height: keep the last one.
     const QRect last = MSFlexGrid1->geometry();
     MSFlexGrid1->setGeometry(placed.left(), placed.top(), outerWidth > GridWidthMargin ? placed.width() : last.width(),

@@ -31,7 +31,8 @@ protected:
 };
 
 TEST_F(RegisterGridTest, ChecksPaymentsAndDepositsFillTheirColumns) {
-    ledger::AddTransaction(1234, Day(2009, 1, 2), 56.78f, QStringLiteral("Electric company   "), ledger::CheckOrPayment);
+    ledger::AddTransaction(1234, Day(2009, 1, 2), 56.78f, QStringLiteral("Electric company   "),
+                           ledger::CheckOrPayment);
     ledger::AddTransaction(-1, Day(2009, 1, 3), 10.0f, QStringLiteral("Grocer"), ledger::CheckOrPayment);
     ledger::AddTransaction(0, Day(2009, 1, 4), 1234.5f, QStringLiteral("Salary"), ledger::Deposit);
     procedures.FillGrid();
@@ -80,8 +81,9 @@ TEST_F(RegisterGridTest, LayoutHeaderWidthsAndHiddenColumns) {
     EXPECT_EQ(grid.GridColor(), 0x808080u);
     EXPECT_EQ(grid.AllowUserResizing(), 1);
     EXPECT_EQ(grid.FormatString(), RegisterLook::FormatString);
-    const char* headers[] = {"", "Check #", "Date", "Description of Transaction", "Payment/Debit", "Type",
-                             "Deposit/Credit", "Balance", "", "", ""};
+    const char* headers[] = {
+        "", "Check #", "Date", "Description of Transaction", "Payment/Debit", "Type", "Deposit/Credit", "Balance",
+        "", "",        ""};
     for (int c = 0; c < 11; ++c)
         EXPECT_EQ(Cell(0, c), headers[c]) << "column " << c;
     EXPECT_EQ(grid.ColAlignment(CheckNumber), platform::FlexAlignment::Center);
@@ -304,8 +306,7 @@ TEST_F(RegisterGridTest, LockWithAnUnreadableDateLocksNothing) {
 TEST_F(RegisterGridTest, DeleteQuestionNamesTheVisibleColumns) {
     ledger::AddTransaction(77, Day(2009, 6, 1), 12.5f, QStringLiteral("Hardware"), ledger::CheckOrPayment);
     procedures.FillGrid();
-    EXPECT_EQ(procedures.DeleteQuestion(1).toStdString(),
-              "Delete this record?\r77\r6/1/2009\rHardware\r12.50\r\r");
+    EXPECT_EQ(procedures.DeleteQuestion(1).toStdString(), "Delete this record?\r77\r6/1/2009\rHardware\r12.50\r\r");
 }
 
 TEST_F(RegisterGridTest, DeleteRemovesTheRowAndRebalances) {

@@ -9,7 +9,9 @@
 namespace tallix::test {
 
 // A calendar date as the ledger holds it.
-inline double Day(int year, int month, int day) { return platform::DayCountFromDate(QDate(year, month, day)); }
+inline double Day(int year, int month, int day) {
+    return platform::DayCountFromDate(QDate(year, month, day));
+}
 
 // The record in a slot of the ledger store (slot 1 is the first record delivered).
 inline ledger::TransactionRecord RecordInSlot(int slot) {

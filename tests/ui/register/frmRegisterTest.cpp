@@ -58,9 +58,7 @@ protected:
 
     // The cell's rectangle in the window's pixels.
     QRect CellInWindow(int row, int col) const { return view->CellPixelRect(row, col).translated(view->pos()); }
-    QPoint CellCenter(int row, int col) const {
-        return view->visualRect(view->model()->index(row - 1, col)).center();
-    }
+    QPoint CellCenter(int row, int col) const { return view->visualRect(view->model()->index(row - 1, col)).center(); }
     void Click(int row, int col) { QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, CellCenter(row, col)); }
     void DoubleClick(int row, int col) {
         Click(row, col);

@@ -4,7 +4,9 @@
 #include "platform/Locale.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 using namespace RegisterColumn;
 
@@ -12,6 +14,10 @@ namespace {
 // Whole cents fit an int64 far beyond any ledger; amounts and balances are kept below this bound so that one
 // addition can never overflow.
 constexpr int64_t MaxCents = 4'000'000'000'000'000'000;
+// Up to here a number of cents divided by 100 is the double that reading its text gives.
+constexpr int64_t MaxExactCents = int64_t(1) << 53;
+// Conversion kind under which the grid remembers a date cell's sort key.
+constexpr uint8_t DateKeyKind = 2;
 
 int64_t ToCents(float amount) {
     const double cents = std::round(double(amount) * 100.0);
@@ -25,36 +31,37 @@ struct Width {
     int col;
     int twips;
 };
-constexpr Width ColumnWidths[] = {{SortKey, 0},  {Date, 900},    {Description, 2800}, {Type, 900},
+constexpr Width ColumnWidths[] = {{SortKey, 0},    {Date, 900},   {Description, 2800}, {Type, 900},
                                   {Balance, 1000}, {TypeCode, 0}, {Slot, 0},           {Locked, 0}};
 } // namespace
 
 RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid) {}
 
 int RegisterGrid::CellInteger(int row, int col, int fallback) const {
-    const QString& text = grid.TextMatrix(row, col);
-    // Type codes, slots and flags are short digit strings: read them directly.
-    if (!text.isEmpty() && text.size() <= 9) {
-        int value = 0;
-        bool digits = true;
-        for (const QChar c : text) {
-            if (c.unicode() < '0' || c.unicode() > '9') {
-                digits = false;
-                break;
-            }
-            value = value * 10 + (c.unicode() - '0');
-        }
-        if (digits)
-            return value;
-    }
-    const std::optional<double> value = codec.ToDouble(text);
+    const std::optional<double> value = grid.CellNumber(row, col);
     if (!value || std::fabs(*value) > 2147483647.0)
         return fallback;
     return int(std::nearbyint(*value));
 }
 
 float RegisterGrid::CellAmount(int row, int col) const {
-    return codec.ToSingle(grid.TextMatrix(row, col)).value_or(0.0f);
+    const std::optional<double> value = grid.CellNumber(row, col);
+    if (!value || std::fabs(*value) > double(std::numeric_limits<float>::max()))
+        return 0.0f;
+    return float(*value);
+}
+
+// Writes a whole number into a cell, with its value known to the grid. Flags and type codes (0 to 14) are
+// written by the thousand: they share their texts.
+void RegisterGrid::SetInteger(int row, int col, int64_t value) {
+    static const std::array<QString, 15> small = [] {
+        std::array<QString, 15> texts;
+        for (int i = 0; i < 15; ++i)
+            texts[size_t(i)] = QString::number(i);
+        return texts;
+    }();
+    grid.SetTextMatrix(row, col, value >= 0 && value < 15 ? small[size_t(value)] : QString::number(value),
+                       double(value));
 }
 
 void RegisterGrid::FillGrid() {
@@ -74,7 +81,7 @@ void RegisterGrid::FillGrid() {
             continue;
         const bool isPayment = record.TypeCode == ledger::CheckOrPayment && record.CheckNumber == -1;
         if (record.TypeCode == ledger::CheckOrPayment && !isPayment)
-            grid.SetTextMatrix(r, CheckNumber, QString::number(record.CheckNumber));
+            SetInteger(r, CheckNumber, record.CheckNumber);
         grid.SetTextMatrix(r, Date, codec.FormatShortDate(record.Date));
         grid.SetTextMatrix(r, Description, record.Description.trimmed());
         QString typeText;
@@ -103,10 +110,10 @@ void RegisterGrid::FillGrid() {
         }
         if (!typeText.isEmpty())
             grid.SetTextMatrix(r, Type, typeText);
-        grid.SetTextMatrix(r, amountCol, codec.FormatMoney(record.Amount));
-        grid.SetTextMatrix(r, TypeCode, QString::number(record.TypeCode));
-        grid.SetTextMatrix(r, Slot, QString::number(slot));
-        grid.SetTextMatrix(r, Locked, record.Locked ? QStringLiteral("1") : QStringLiteral("0"));
+        SetMoney(r, amountCol, record.Amount);
+        SetInteger(r, TypeCode, record.TypeCode);
+        SetInteger(r, Slot, slot);
+        SetInteger(r, Locked, record.Locked ? 1 : 0);
         if (IsRowLocked(r)) {
             SetRowColour(r, true);
             ledger::SetRecordsLocked(true);
@@ -124,19 +131,29 @@ void RegisterGrid::FillGrid() {
     }
 }
 
+void RegisterGrid::SetMoney(int row, int col, float amount) {
+    const int64_t cents = ToCents(amount);
+    if (std::fabs(double(amount)) * 100.0 < double(MaxExactCents))
+        grid.SetTextMatrix(row, col, codec.FormatCents(cents), double(cents) / 100.0);
+    else
+        grid.SetTextMatrix(row, col, codec.FormatMoney(amount));
+}
+
 bool RegisterGrid::FillDateSortKeys() {
+    const auto dateKey = [this](const QString& text) -> std::optional<double> {
+        if (text.isEmpty())
+            return RegisterLook::EmptyDateKey;
+        const std::optional<double> date = codec.ParseShortDate(text);
+        return date ? std::optional<double>(std::floor(*date)) : std::nullopt;
+    };
     bool allRead = true;
     for (int r = 1; r < grid.Rows(); ++r) {
-        const QString& text = grid.TextMatrix(r, Date);
-        double key = RegisterLook::EmptyDateKey;
-        if (!text.isEmpty()) {
-            const std::optional<double> date = codec.ParseShortDate(text);
-            if (date)
-                key = std::floor(*date);
-            else
-                allRead = false;
-        }
-        grid.SetTextMatrix(r, SortKey, QString::number(qint64(key)));
+        const std::optional<double> date = grid.CellValue(r, Date, DateKeyKind, dateKey);
+        allRead = allRead && date.has_value();
+        const double key = date.value_or(RegisterLook::EmptyDateKey);
+        // Keys of rows whose date did not change are already in place.
+        if (grid.CellNumber(r, SortKey) != key)
+            SetInteger(r, SortKey, int64_t(key));
     }
     return allRead;
 }
@@ -159,11 +176,20 @@ void RegisterGrid::RecalcBalances() {
         else
             balance -= ToCents(CellAmount(r, Debit));
         balance = std::clamp(balance, -MaxCents, MaxCents);
-        grid.SetTextMatrix(r, Balance, codec.FormatCents(balance));
+        // Only the balances below a change differ from what the cells hold.
+        if (balance > -MaxExactCents && balance < MaxExactCents) {
+            const double shown = double(balance) / 100.0;
+            if (grid.CellNumber(r, Balance) != shown)
+                grid.SetTextMatrix(r, Balance, codec.FormatCents(balance), shown);
+        } else {
+            grid.SetTextMatrix(r, Balance, codec.FormatCents(balance));
+        }
     }
 }
 
-bool RegisterGrid::IsRowLocked(int row) const { return CellInteger(row, Locked, 0) == 1; }
+bool RegisterGrid::IsRowLocked(int row) const {
+    return CellInteger(row, Locked, 0) == 1;
+}
 
 void RegisterGrid::SetRowColour(int row, bool locked) {
     grid.SetFillStyle(platform::flexFillRepeat);
@@ -177,7 +203,7 @@ void RegisterGrid::SetRowColour(int row, bool locked) {
 void RegisterGrid::MarkRowModified(int row) {
     const int type = CellInteger(row, TypeCode, RegisterLook::ChangedMarker);
     if (type < RegisterLook::ChangedMarker)
-        grid.SetTextMatrix(row, TypeCode, QString::number(type + RegisterLook::ChangedMarker));
+        SetInteger(row, TypeCode, type + RegisterLook::ChangedMarker);
 }
 
 bool RegisterGrid::IsRowModified(int row) const {
@@ -187,7 +213,7 @@ bool RegisterGrid::IsRowModified(int row) const {
 void RegisterGrid::UnlockRecords() {
     for (int r = 1; r < grid.Rows(); ++r) {
         if (IsRowLocked(r)) {
-            grid.SetTextMatrix(r, Locked, QStringLiteral("0"));
+            SetInteger(r, Locked, 0);
             SetRowColour(r, false);
             MarkRowModified(r);
         }
@@ -207,7 +233,7 @@ bool RegisterGrid::LockRecords() {
     const double day = std::floor(*lockDate);
     for (int r = 1; r < grid.Rows(); ++r) {
         if (CellInteger(r, SortKey, int(RegisterLook::EmptyDateKey)) <= day) {
-            grid.SetTextMatrix(r, Locked, QStringLiteral("1"));
+            SetInteger(r, Locked, 1);
             ledger::SetRecordsLocked(true);
             SetRowColour(r, true);
             MarkRowModified(r);

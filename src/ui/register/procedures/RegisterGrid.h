@@ -89,6 +89,8 @@ private:
     bool LockRecords();
     int CellInteger(int row, int col, int fallback) const;
     float CellAmount(int row, int col) const;
+    void SetInteger(int row, int col, int64_t value);
+    void SetMoney(int row, int col, float amount);
 
     platform::FlexGrid& grid;
     platform::LocaleCodec codec;
