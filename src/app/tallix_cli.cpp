@@ -57,6 +57,13 @@ bool Load(const QString& path) {
     return ledger::LoadLedger();
 }
 
+// The register of the loaded ledger. A static, because the process ends without tearing it down (see main).
+platform::FlexGrid& Register() {
+    static platform::FlexGrid grid;
+    cli::FillRegister(grid);
+    return grid;
+}
+
 int UsageFailure(QTextStream& err, const QString& problem) {
     err << "tallix-cli: " << problem << "\n" << Usage << "Try 'tallix-cli --help' for more information.\n";
     return UsageError;
@@ -87,7 +94,8 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
         return UsageFailure(err, QStringLiteral("export needs --format csv or --format qif"));
     if (!Load(file))
         return Failed;
-    const QString text = format == QLatin1String("csv") ? cli::ExportCsv() : cli::ExportQif();
+    platform::FlexGrid& grid = Register();
+    const QString text = format == QLatin1String("csv") ? cli::ExportCsv(grid) : cli::ExportQif(grid);
     if (output.isEmpty() || output == QLatin1String("-")) {
         out << text;
         return Sound;
@@ -123,7 +131,7 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
         return cli::RunCheck(rest.first(), out, err);
     if (!Load(rest.first()))
         return Failed;
-    out << cli::FormatRegister();
+    out << cli::FormatRegister(Register());
     return Sound;
 }
 

@@ -24,9 +24,7 @@ std::vector<ledger::TransactionRecord> RecordsBySlot() {
     return records;
 }
 
-std::vector<Entry> EntriesInRegisterOrder() {
-    platform::FlexGrid grid;
-    FillRegister(grid);
+std::vector<Entry> EntriesInRegisterOrder(const platform::FlexGrid& grid) {
     const std::vector<ledger::TransactionRecord> records = RecordsBySlot();
     std::vector<Entry> entries;
     for (int r = 1; r < grid.Rows(); ++r) {
@@ -83,9 +81,9 @@ QString QifText(QString text) {
 }
 } // namespace
 
-QString ExportCsv() {
+QString ExportCsv(const platform::FlexGrid& grid) {
     QString csv = QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked\r\n");
-    for (const Entry& e : EntriesInRegisterOrder()) {
+    for (const Entry& e : EntriesInRegisterOrder(grid)) {
         // The balance column as a plain number, without the register's thousands separators.
         const std::optional<double> balance = platform::ToDouble(e.balance);
         QStringList fields{platform::DateFromDayCount(e.record.Date).toString(Qt::ISODate),
@@ -102,8 +100,8 @@ QString ExportCsv() {
     return csv;
 }
 
-QString ExportQif() {
-    const std::vector<Entry> entries = EntriesInRegisterOrder();
+QString ExportQif(const platform::FlexGrid& grid) {
+    const std::vector<Entry> entries = EntriesInRegisterOrder(grid);
     QString qif = QStringLiteral("!Type:Bank\n");
     const auto qifDate = [](double day) {
         return platform::DateFromDayCount(day).toString(QStringLiteral("MM/dd/yyyy"));

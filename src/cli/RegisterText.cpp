@@ -61,9 +61,7 @@ void FillRegister(platform::FlexGrid& grid) {
     RegisterGrid(grid).FillGrid();
 }
 
-QString FormatRegister() {
-    platform::FlexGrid grid;
-    FillRegister(grid);
+QString FormatRegister(const platform::FlexGrid& grid) {
     std::vector<int> widths(LastVisibleColumn + 1, 0);
     for (int r = 0; r < grid.Rows(); ++r)
         for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)

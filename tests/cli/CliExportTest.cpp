@@ -25,6 +25,18 @@ void BuildLedger() {
     UpdateTransaction(2, 101, Day(2009, 3, 15), 25.5f, QStringLiteral("Grocer"), true);
 }
 
+QString Csv() {
+    platform::FlexGrid grid;
+    cli::FillRegister(grid);
+    return cli::ExportCsv(grid);
+}
+
+QString Qif() {
+    platform::FlexGrid grid;
+    cli::FillRegister(grid);
+    return cli::ExportQif(grid);
+}
+
 // A small RFC 4180 reader: quoted fields, doubled quotes, CRLF records.
 std::vector<QStringList> ParseCsv(const QString& text) {
     std::vector<QStringList> records;
@@ -104,7 +116,7 @@ std::vector<QifRecord> ParseQif(const QString& text) {
 
 TEST(CliExport, CsvReadsBackInRegisterOrderWithSignedAmounts) {
     BuildLedger();
-    const auto records = ParseCsv(cli::ExportCsv());
+    const auto records = ParseCsv(Csv());
     ASSERT_EQ(records.size(), 7u);
     EXPECT_EQ(records[0], (QStringList{"Date", "Number", "Description", "Type", "Amount", "Balance", "Locked"}));
     EXPECT_EQ(records[1], (QStringList{"2009-03-15", "101", "Grocer", "Check", "-25.50", "74.50", "yes"}));
@@ -118,7 +130,7 @@ TEST(CliExport, CsvReadsBackInRegisterOrderWithSignedAmounts) {
 
 TEST(CliExport, QifReadsBackWithOpeningBalanceChecksAndClearedRecords) {
     BuildLedger();
-    const auto records = ParseQif(cli::ExportQif());
+    const auto records = ParseQif(Qif());
     ASSERT_EQ(records.size(), 7u);
     EXPECT_EQ(records[0].payee, QStringLiteral("Opening Balance"));
     EXPECT_EQ(records[0].amount, QStringLiteral("100.00"));
@@ -135,15 +147,17 @@ TEST(CliExport, QifReadsBackWithOpeningBalanceChecksAndClearedRecords) {
 
 TEST(CliExport, AnEmptyLedgerExportsHeadersOnly) {
     NewLedger();
-    EXPECT_EQ(cli::ExportCsv(), QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked\r\n"));
-    EXPECT_EQ(cli::ExportQif(), QStringLiteral("!Type:Bank\n"));
+    EXPECT_EQ(Csv(), QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked\r\n"));
+    EXPECT_EQ(Qif(), QStringLiteral("!Type:Bank\n"));
 }
 
 TEST(CliPrint, ShowsTheLedgerValuesAboveAnAlignedRegister) {
     BuildLedger();
     SetLockDate(Day(2009, 3, 15));
     SetNextCheckNumber(102);
-    const QStringList lines = cli::FormatRegister().split(QLatin1Char('\n'));
+    platform::FlexGrid grid;
+    cli::FillRegister(grid);
+    const QStringList lines = cli::FormatRegister(grid).split(QLatin1Char('\n'));
     EXPECT_EQ(lines[0], QStringLiteral("Starting balance:   100.00"));
     EXPECT_EQ(lines[1], QStringLiteral("Lock date:          3/15/2009"));
     EXPECT_EQ(lines[2], QStringLiteral("Next check number:  102"));
