@@ -1,8 +1,11 @@
 // Starts Tallix: the main window is the whole program; closing it ends the run.
+#include "ledger/SampleLedger.h"
 #include "platform/widgets/WidgetPrompts.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstring>
 
@@ -18,10 +21,13 @@ bool IsOption(const char* argument, const char* shortForm, const char* longForm)
 
 void PrintHelp() {
     std::printf("Usage: tallix [FILE]\n"
+                "       tallix --demo\n"
                 "List and balance checks.\n"
                 "\n"
                 "Opens FILE, a Tallix data file (.tlx); without it the data file of the last run is reopened.\n"
                 "\n"
+                "      --demo     open a sample ledger of a year of transactions (a fresh copy in the user's data\n"
+                "                 folder, so nothing of yours is touched)\n"
                 "  -h, --help     show this help and exit\n"
                 "  -v, --version  show the version and exit\n");
 }
@@ -56,7 +62,16 @@ int main(int argc, char** argv) {
     platform::WidgetPrompts prompts;
     platform::SetPromptBackend(&prompts);
 
-    frmMain window(QApplication::arguments().mid(1));
+    QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.value(0) == QLatin1String("--demo")) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QString demo = QDir(folder).filePath(QStringLiteral("Demo ledger.tlx"));
+        if (!QDir().mkpath(folder) || !ledger::WriteSampleLedger(demo, QDate::currentDate()))
+            return 1;
+        arguments = QStringList{demo};
+    }
+
+    frmMain window(arguments);
     window.show();
     return QApplication::exec();
 }

@@ -12,9 +12,15 @@ constexpr std::array<char16_t, 32> HighControlRange = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+constexpr std::array<char16_t, 256> DecodeTable = [] {
+    std::array<char16_t, 256> table{};
+    for (int i = 0; i < 256; ++i)
+        table[i] = i >= 0x80 && i < 0xA0 ? HighControlRange[i - 0x80] : char16_t(i);
+    return table;
+}();
+
+// A character outside ASCII and Latin-1: one of the 32 in 0x80 to 0x9F, or none.
 char EncodeChar(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
     for (int i = 0; i < int(HighControlRange.size()); ++i) {
         if (HighControlRange[i] == c)
             return char(0x80 + i);
@@ -24,18 +30,22 @@ char EncodeChar(char16_t c) {
 } // namespace
 
 QChar FromCp1252(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0)
-        return QChar(HighControlRange[byte - 0x80]);
-    return QChar(byte);
+    return QChar(DecodeTable[byte]);
 }
 
 void EncodeCp1252(QStringView text, char* out, int length) {
+    const char16_t* in = text.utf16();
+    const qsizetype size = text.size();
     int written = 0;
-    for (qsizetype i = 0; i < text.size() && written < length; ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+    for (qsizetype i = 0; i < size && written < length; ++i) {
+        const char16_t c = in[i];
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out[written++] = char(c);
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1]))
             ++i;
-        out[written++] = EncodeChar(c.unicode());
+        out[written++] = EncodeChar(c);
     }
     for (; written < length; ++written)
         out[written] = ' ';
@@ -43,7 +53,7 @@ void EncodeCp1252(QStringView text, char* out, int length) {
 
 void DecodeCp1252(const char* in, int length, QChar* out) {
     for (int i = 0; i < length; ++i)
-        out[i] = FromCp1252(static_cast<unsigned char>(in[i]));
+        out[i] = QChar(DecodeTable[static_cast<unsigned char>(in[i])]);
 }
 
 } // namespace ledger

@@ -66,8 +66,7 @@ void DecodeRecord(const char* in, TransactionRecord& record) {
     record.CheckNumber = Get<int16_t>(in + CheckNumberOffset);
     record.Date = std::bit_cast<double>(Get<uint64_t>(in + DateOffset));
     record.Amount = std::bit_cast<float>(Get<uint32_t>(in + AmountOffset));
-    if (record.Description.size() != DescriptionLength)
-        record.Description.resize(DescriptionLength);
+    record.Description = QString(DescriptionLength, Qt::Uninitialized);
     DecodeCp1252(in + TextOffset, DescriptionLength, record.Description.data());
     record.Locked = Get<int16_t>(in + LockedOffset);
 }
@@ -92,9 +91,13 @@ ReadResult ReadLedger(QIODevice& device, LedgerState& into) {
     const int count = Get<int16_t>(header + TypeOffset);
     if (count < 1)
         return ReadResult::UnknownType;
+    // A file known to be too short is refused before the slot array is made.
+    if (!device.isSequential() && device.size() - device.pos() < qint64(count - 1) * RecordSize)
+        return ReadResult::UnknownType;
 
-    // Sized once: the next 52 additions after a load need no growth.
-    into.Records = std::vector<TransactionRecord>(size_t(count) + 2 + SlotGrowth + 1);
+    // Sized once: the next 52 additions after a load need no growth. The slots share one blank description
+    // until they are filled, so sizing costs no allocation per slot.
+    into.Records.assign(size_t(count) + 2 + SlotGrowth + 1, TransactionRecord());
     DecodeRecord(header, into.Records[0]);
 
     QByteArray block(qsizetype(RecordsPerBlock) * RecordSize, Qt::Uninitialized);

@@ -13,7 +13,6 @@ constexpr int RecordSize = 64;
 inline constexpr char HeaderText[] = "CHECK DATA HEADER";
 
 void EncodeRecord(const TransactionRecord& record, char* out);
-// Decodes into `record` in place (its description keeps its buffer when it already holds 46 characters).
 void DecodeRecord(const char* in, TransactionRecord& record);
 
 // The header record written for `state`: its staging slot with the count, next check number, lock date,

@@ -1,6 +1,5 @@
 #include "settings/Registry.h"
 
-#include "settings/Cp1252.h"
 #include "settings/RegistryStore.h"
 
 #include <optional>
@@ -119,12 +118,13 @@ bool Registry::GetStr(const QString& Where, QString& What, const QString& Defaul
         return false;
     }
     const qsizetype end = data->indexOf('\0');
-    What = settings::FromCp1252(QByteArrayView(*data).first(end < 0 ? data->size() : end));
+    What = QString::fromUtf8(QByteArrayView(*data).first(end < 0 ? data->size() : end));
     return true;
 }
 
 bool Registry::SaveStr(const QString& Where, const QString& What) {
-    return SetValue(Where, settings::RegSz, settings::ToCp1252(What) + '\0');
+    // Texts are kept in the system's multibyte encoding, UTF-8, so that any path a user has reads back intact.
+    return SetValue(Where, settings::RegSz, What.toUtf8() + '\0');
 }
 
 bool Registry::SetValue(const QString& Where, uint32_t type, const QByteArray& data) {

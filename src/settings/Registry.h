@@ -8,9 +8,9 @@
 //  - GetBoolean reads at most 1 byte: a longer value fails and yields Default; a 1-byte value is true unless 0.
 //  - GetLong reads at most 4 bytes: a longer value fails and yields Default. A shorter value overwrites only as many
 //    low-order bytes of What as it has, the rest of What stays as it was.
-//  - GetStr reads any length, cuts at the first NUL and converts from code page 1252.
+//  - GetStr reads any length, cuts at the first NUL and converts from UTF-8.
 //  - SaveBoolean writes REG_BINARY 01/00, SaveLong REG_DWORD (4 bytes little-endian), SaveStr REG_SZ: the text in
-//    code page 1252 (other characters become '?') and one NUL.
+//    UTF-8, the system's multibyte encoding, and one NUL.
 // Reads and writes fail when no key is open, or when the key was opened without read (KEY_QUERY_VALUE) or write
 // (KEY_SET_VALUE) access. No operation shows a message; every failure is only the Boolean result.
 

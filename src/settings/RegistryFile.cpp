@@ -1,7 +1,5 @@
 #include "settings/RegistryFile.h"
 
-#include "settings/Cp1252.h"
-
 #include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
@@ -111,8 +109,8 @@ QString ByteList(const QByteArray& bytes) {
     return list;
 }
 
-// A REG_SZ that can be written as a quoted text: one closing NUL and no other control byte, so that the text
-// converts back to exactly these bytes.
+// A REG_SZ that can be written as a quoted text: valid UTF-8 with one closing NUL and no other control byte, so
+// that the text converts back to exactly these bytes.
 bool IsPlainText(const QByteArray& data) {
     if (data.isEmpty() || data.back() != '\0')
         return false;
@@ -120,12 +118,13 @@ bool IsPlainText(const QByteArray& data) {
         if (uchar(data[i]) < 0x20)
             return false;
     }
-    return true;
+    const QByteArrayView text = QByteArrayView(data).chopped(1);
+    return QString::fromUtf8(text).toUtf8() == text;
 }
 
 QString DataText(const RegistryValue& value) {
     if (value.type == RegSz && IsPlainText(value.data))
-        return Quote(FromCp1252(QByteArrayView(value.data).chopped(1)));
+        return Quote(QString::fromUtf8(QByteArrayView(value.data).chopped(1)));
     if (value.type == RegDword && value.data.size() == 4) {
         const uint32_t number = uint32_t(uchar(value.data[0])) | uint32_t(uchar(value.data[1])) << 8 |
                                 uint32_t(uchar(value.data[2])) << 16 | uint32_t(uchar(value.data[3])) << 24;
@@ -196,7 +195,7 @@ private:
             if (!quoted || !IsBlank(text.sliced(consumed)))
                 return false;
             value.type = RegSz;
-            value.data = ToCp1252(*quoted) + '\0';
+            value.data = quoted->toUtf8() + '\0';
             return true;
         }
         if (text.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
@@ -248,30 +247,25 @@ private:
 } // namespace
 
 const RegistryValue* RegistryKey::FindValue(const QString& name) const {
-    for (const RegistryValue& value : values) {
-        if (SameName(value.name, name))
-            return &value;
-    }
-    return nullptr;
+    const auto found = index.constFind(name.toCaseFolded());
+    return found == index.constEnd() ? nullptr : &values[*found];
 }
 
 void RegistryKey::SetValue(const RegistryValue& value) {
-    for (RegistryValue& existing : values) {
-        if (SameName(existing.name, value.name)) {
-            existing.type = value.type;
-            existing.data = value.data;
-            return;
-        }
+    const QString folded = value.name.toCaseFolded();
+    const auto found = index.constFind(folded);
+    if (found != index.constEnd()) {
+        values[*found].type = value.type;
+        values[*found].data = value.data;
+        return;
     }
+    index.insert(folded, values.size());
     values.push_back(value);
 }
 
 const RegistryKey* RegistryHive::FindKey(const QString& path) const {
-    for (const RegistryKey& key : keys) {
-        if (SameName(key.path, path))
-            return &key;
-    }
-    return nullptr;
+    const auto found = index.constFind(path.toCaseFolded());
+    return found == index.constEnd() ? nullptr : &keys[*found];
 }
 
 RegistryKey* RegistryHive::FindKey(const QString& path) {
@@ -279,26 +273,22 @@ RegistryKey* RegistryHive::FindKey(const QString& path) {
 }
 
 bool RegistryHive::KeyExists(const QString& path) const {
-    for (const QString& root : Roots) {
-        if (SameName(root, path))
+    if (FindKey(path))
+        return true;
+    // A key also exists when it only has keys below it.
+    const QString parent = path + QLatin1Char('\\');
+    for (const RegistryKey& key : keys) {
+        if (key.Path().startsWith(parent, Qt::CaseInsensitive))
             return true;
     }
-    return FindKey(path) != nullptr;
+    return std::any_of(Roots.begin(), Roots.end(), [&](const QString& root) { return SameName(root, path); });
 }
 
 RegistryKey& RegistryHive::CreateKey(const QString& path) {
-    // Parents first, so that every key of the file also names its parents, as in a registry export.
-    qsizetype end = path.indexOf(QLatin1Char('\\'));
-    while (end >= 0) {
-        end = path.indexOf(QLatin1Char('\\'), end + 1);
-        const QString prefix = end < 0 ? path : path.first(end);
-        if (!FindKey(prefix))
-            keys.push_back({prefix, {}});
-    }
     if (RegistryKey* key = FindKey(path))
         return *key;
-    keys.push_back({path, {}});
-    return keys.back();
+    index.insert(path.toCaseFolded(), keys.size());
+    return keys.emplace_back(path);
 }
 
 std::optional<QString> CanonicalKeyPath(const QString& path) {
@@ -334,8 +324,8 @@ std::optional<RegistryHive> ParseRegistryFile(const QByteArray& bytes) {
 QByteArray SerializeRegistryFile(const RegistryHive& hive) {
     QString text = Header + QLatin1Char('\n');
     for (const RegistryKey& key : hive.Keys()) {
-        text += QLatin1String("\n[") + key.path + QLatin1String("]\n");
-        for (const RegistryValue& value : key.values)
+        text += QLatin1String("\n[") + key.Path() + QLatin1String("]\n");
+        for (const RegistryValue& value : key.Values())
             text += (value.name.isEmpty() ? QStringLiteral("@") : Quote(value.name)) + QLatin1Char('=') +
                     DataText(value) + QLatin1Char('\n');
     }

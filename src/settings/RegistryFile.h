@@ -10,10 +10,11 @@
 //   @=hex(1):41,00,42,00               any other type, or a REG_SZ whose bytes are no plain text
 //
 // Both roots, HKEY_CURRENT_USER and HKEY_CLASSES_ROOT, live in the one file as full key paths. Every value keeps
-// its registry type and its bytes; REG_SZ bytes are code page 1252. Key paths and value names compare without
+// its registry type and its bytes; REG_SZ bytes are UTF-8. Key paths and value names compare without
 // regard to case. Parsing a file and writing it out again gives a file that parses to the same hive.
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -31,32 +32,42 @@ struct RegistryValue {
     bool operator==(const RegistryValue&) const = default;
 };
 
-struct RegistryKey {
-    QString path; // full path from the root, e.g. "HKEY_CLASSES_ROOT\TallixFile\shell"
-    std::vector<RegistryValue> values;
+class RegistryKey {
+public:
+    explicit RegistryKey(const QString& path) : path(path) {}
 
+    // Full path from the root, e.g. "HKEY_CLASSES_ROOT\TallixFile\shell".
+    const QString& Path() const { return path; }
+    const std::vector<RegistryValue>& Values() const { return values; }
     const RegistryValue* FindValue(const QString& name) const;
     // Creates or replaces the value; a replaced value keeps the spelling of its name.
     void SetValue(const RegistryValue& value);
 
-    bool operator==(const RegistryKey&) const = default;
+    bool operator==(const RegistryKey& other) const { return path == other.path && values == other.values; }
+
+private:
+    QString path;
+    std::vector<RegistryValue> values;
+    QHash<QString, size_t> index; // case-folded name -> position in values
 };
 
-// Every key of both roots, in file order.
+// The keys of both roots that were created or hold values, in file order. Their parents are not listed: a key
+// exists when it is listed or has a listed key below it, and a root always exists.
 class RegistryHive {
 public:
+    // Only listed keys.
     const RegistryKey* FindKey(const QString& path) const;
     RegistryKey* FindKey(const QString& path);
-    // A root always exists; any other key when it is in the hive.
     bool KeyExists(const QString& path) const;
-    // Creates the key and its missing parents below the root. `path` must be canonical (CanonicalKeyPath).
+    // Lists the key, which makes its parents exist too. `path` must be canonical (CanonicalKeyPath).
     RegistryKey& CreateKey(const QString& path);
     const std::vector<RegistryKey>& Keys() const { return keys; }
 
-    bool operator==(const RegistryHive&) const = default;
+    bool operator==(const RegistryHive& other) const { return keys == other.keys; }
 
 private:
     std::vector<RegistryKey> keys;
+    QHash<QString, size_t> index; // case-folded path -> position in keys
 };
 
 inline constexpr int MaxKeyNameLength = 255;

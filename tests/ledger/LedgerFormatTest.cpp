@@ -65,7 +65,7 @@ TEST_F(LedgerFormatTest, WorkedExampleIsReadBack) {
 }
 
 TEST_F(LedgerFormatTest, RoundTripOfEveryKindMatchesAHandBuiltFile) {
-    BuildSampleLedger();
+    BuildMixedLedger();
     SetDataFileName(PathOf("sample.tlx"));
     ASSERT_TRUE(SaveLedger());
 

@@ -45,7 +45,7 @@ StateSnapshot TakeSnapshot() {
             s.StartingBalance, s.LockDate, s.Modified,  s.RecordsLocked, s.DataFileName};
 }
 
-void BuildSampleLedger() {
+void BuildMixedLedger() {
     using namespace ledger;
     SetStartingBalance(1234.5f);
     AddTransaction(101, 39887, 25.5f, QStringLiteral("Grocer"), CheckOrPayment);

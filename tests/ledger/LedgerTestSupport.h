@@ -57,7 +57,7 @@ StateSnapshot TakeSnapshot();
 
 // A ledger with a bit of everything: checks, a payment, the four other kinds, a deleted slot, a locked record,
 // a lock date, a starting balance; Modified is true.
-void BuildSampleLedger();
+void BuildMixedLedger();
 
 // Answers every message box, keeping what it was asked; for child processes and byte-level sweeps.
 class RecordingPrompts : public platform::PromptBackend {

@@ -1,5 +1,4 @@
 #include "settings/RegistryFile.h"
-#include "settings/Cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +24,11 @@ RegistryHive RoundTrip(const RegistryHive& hive) {
 }
 } // namespace
 
-TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all.append(char(b));
-    EXPECT_EQ(ToCp1252(FromCp1252(all)), all);
-    EXPECT_EQ(FromCp1252("\x80\x9f\xe9"), QStringLiteral("\u20AC\u0178\u00E9"));
-}
-
-TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(ToCp1252(QStringLiteral("a\u0416b\U0001F600c")), QByteArray("a?b?c"));
+TEST(RegistryFile, TextThatIsNoValidUtf8KeepsItsBytes) {
+    RegistryHive hive;
+    hive.CreateKey("HKEY_CURRENT_USER\\A").SetValue({"Latin1", RegSz, QByteArray("caf\xe9\0", 5)});
+    EXPECT_TRUE(SerializeRegistryFile(hive).contains("hex(1):"));
+    EXPECT_EQ(Find(RoundTrip(hive), "HKEY_CURRENT_USER\\A", "Latin1")->data, QByteArray("caf\xe9\0", 5));
 }
 
 TEST(RegistryFile, ReadsEveryValueForm) {
@@ -96,20 +90,23 @@ TEST(RegistryFile, KeyPathsAndValueNamesIgnoreCase) {
     const RegistryHive hive = ParseOrFail("REGEDIT4\n[hkey_classes_root\\TallixFile]\n\"Name\"=\"one\"\n"
                                           "[HKEY_CLASSES_ROOT\\tallixfile]\n\"NAME\"=\"two\"\n");
     ASSERT_EQ(hive.Keys().size(), 1u);
-    EXPECT_EQ(hive.Keys()[0].path, QStringLiteral("HKEY_CLASSES_ROOT\\TallixFile"));
+    EXPECT_EQ(hive.Keys()[0].Path(), QStringLiteral("HKEY_CLASSES_ROOT\\TallixFile"));
     ASSERT_NE(Find(hive, "HKEY_CLASSES_ROOT\\TALLIXFILE", "name"), nullptr);
     EXPECT_EQ(Find(hive, "HKEY_CLASSES_ROOT\\TALLIXFILE", "name")->data, QByteArray("two", 4));
     EXPECT_EQ(Find(hive, "HKEY_CLASSES_ROOT\\TALLIXFILE", "name")->name, QStringLiteral("Name"));
 }
 
-TEST(RegistryFile, KeysComeWithTheirParents) {
+TEST(RegistryFile, KeysBringTheirParentsIntoBeing) {
     RegistryHive hive;
     hive.CreateKey("HKEY_CLASSES_ROOT\\A\\B\\C");
-    ASSERT_EQ(hive.Keys().size(), 3u);
-    EXPECT_EQ(hive.Keys()[0].path, QStringLiteral("HKEY_CLASSES_ROOT\\A"));
-    EXPECT_EQ(hive.Keys()[1].path, QStringLiteral("HKEY_CLASSES_ROOT\\A\\B"));
-    EXPECT_TRUE(hive.KeyExists("HKEY_CURRENT_USER"));
+    EXPECT_EQ(hive.Keys().size(), 1u);
+    EXPECT_TRUE(hive.KeyExists("HKEY_CLASSES_ROOT\\a\\b"));
+    EXPECT_TRUE(hive.KeyExists("HKEY_CLASSES_ROOT\\A"));
+    EXPECT_FALSE(hive.KeyExists("HKEY_CLASSES_ROOT\\A\\B\\C\\D"));
+    EXPECT_FALSE(hive.KeyExists("HKEY_CLASSES_ROOT\\A\\BC"));
     EXPECT_FALSE(hive.KeyExists("HKEY_CURRENT_USER\\A"));
+    EXPECT_TRUE(hive.KeyExists("HKEY_CURRENT_USER"));
+    EXPECT_EQ(&hive.CreateKey("HKEY_CLASSES_ROOT\\a\\b\\c"), &hive.Keys()[0]);
 
     const RegistryHive parsed = ParseOrFail("REGEDIT4\n\n[HKEY_CURRENT_USER\\X\\Y]\n");
     EXPECT_TRUE(parsed.KeyExists("HKEY_CURRENT_USER\\X"));

@@ -70,13 +70,17 @@ TEST_F(RegistryTest, ValuesComeBackAsWritten) {
     EXPECT_TRUE(store.Contents().contains("\"Height\"=dword:fffffed4\n"));
 }
 
-TEST_F(RegistryTest, TextsAreStoredInTheAnsiCodePage) {
+TEST_F(RegistryTest, TextsAreStoredAsUtf8SoEveryPathReadsBackIntact) {
+    const QString path = QStringLiteral("/home/\u0418\u0432\u0430\u043d/\u20ac \U0001F600.tlx");
     ASSERT_TRUE(registry.RegCreate(SettingsKey, "", Registry::HKEY_CURRENT_USER));
-    EXPECT_TRUE(registry.SaveStr("Name", "\u20ac\u0416"));
+    EXPECT_TRUE(registry.SaveStr("DataFile", path));
     const settings::RegistryHive hive = settings::ReadRegistry();
-    const settings::RegistryValue* value = hive.FindKey("HKEY_CURRENT_USER\\" + SettingsKey)->FindValue("Name");
+    const settings::RegistryValue* value = hive.FindKey("HKEY_CURRENT_USER\\" + SettingsKey)->FindValue("DataFile");
     ASSERT_NE(value, nullptr);
-    EXPECT_EQ(*value, (settings::RegistryValue{"Name", settings::RegSz, QByteArray("\x80?\0", 3)}));
+    EXPECT_EQ(*value, (settings::RegistryValue{"DataFile", settings::RegSz, path.toUtf8() + '\0'}));
+    QString back;
+    EXPECT_TRUE(registry.GetStr("DataFile", back));
+    EXPECT_EQ(back, path);
 }
 
 TEST_F(RegistryTest, EmptyTextIsOneNulByte) {

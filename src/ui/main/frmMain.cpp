@@ -6,6 +6,7 @@
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/Twips.h"
 #include "ui/main/CaptionFrame.h"
+#include "ui/main/Resources.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -80,8 +81,8 @@ QLineEdit* PlaceText(QWidget* parent, const char* name, int left, int top, int w
     return Place(new QLineEdit(parent), name, left, top, width, height);
 }
 
-QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, int left) {
-    auto* button = Place(new QPushButton(caption, parent), name, left, 4800, 1095, 375);
+QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, int left, int width = 1095) {
+    auto* button = Place(new QPushButton(caption, parent), name, left, 4800, width, 375);
     button->setAutoDefault(false);
     return button;
 }
@@ -89,7 +90,7 @@ QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& capti
 } // namespace
 
 frmMain::frmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
-    Q_INIT_RESOURCE(resources);
+    LoadTallixResources();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(platform::ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/tallix/tallix.svg")));
@@ -185,8 +186,7 @@ void frmMain::BuildDepositFrame(QWidget* client) {
 void frmMain::BuildButtons(QWidget* client) {
     Command1 = PlaceButton(client, "Command1", QStringLiteral("Add"), 480);
     Command2 = PlaceButton(client, "Command2", QStringLiteral("Clear"), 1920);
-    Command4 = PlaceButton(client, "Command4", QStringLiteral("Show Register"), 3360);
-    Command4->setGeometry(platform::TwipsRect(3360, 4800, 1335, 375));
+    Command4 = PlaceButton(client, "Command4", QStringLiteral("Show Register"), 3360, 1335);
     Command5 = PlaceButton(client, "Command5", QStringLiteral("About"), 5040);
     Command3 = PlaceButton(client, "Command3", QStringLiteral("Exit"), 6480);
 }

@@ -101,6 +101,9 @@ void frmMain::DisableDepositEntry() {
 }
 
 void frmMain::FillPayeeList() {
+    // Filling the list must not put a payee into the box: the first item added to an empty list would become the
+    // current one.
+    const QString typed = Combo1->currentText();
     ledger::TransactionRecord record;
     for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record)) {
         if (record.TypeCode != ledger::CheckOrPayment)
@@ -114,6 +117,8 @@ void frmMain::FillPayeeList() {
             ++index;
         Combo1->insertItem(index, payee);
     }
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(typed);
 }
 
 void frmMain::CheckFieldGotFocus() {

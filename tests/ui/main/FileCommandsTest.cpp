@@ -195,15 +195,18 @@ TEST_F(FileCommandsTest, PayeeListHoldsEachCheckPayeeOnceInSortedOrder) {
         AddPayee(QStringLiteral("Carpenter"));
     });
     Start({first});
+    EXPECT_EQ(Combo()->currentText(), QString()); // the list offers payees; the box stays empty
     const QStringList firstList = PayeeList();
     EXPECT_EQ(firstList.size(), 4);
     EXPECT_TRUE(firstList.contains(QStringLiteral("Grocer")));
     EXPECT_TRUE(firstList.contains(QStringLiteral("grocer")));
     EXPECT_EQ(firstList.mid(0, 2), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bank")}));
 
+    Combo()->setEditText(QStringLiteral("Baker"));
     PromptScript prompts;
     prompts.ExpectFileDialog(true, second);
     Trigger("Open");
+    EXPECT_EQ(Combo()->currentText(), QStringLiteral("Baker"));
     const QStringList both = PayeeList();
     EXPECT_EQ(both.size(), 6);
     EXPECT_EQ(both.first(), QStringLiteral("Alpha"));

@@ -85,6 +85,7 @@ protected:
     }
 
     frmMain& Start(const QStringList& arguments = {}) {
+        window.reset(); // one main window at a time, as in the program
         window = std::make_unique<frmMain>(arguments);
         return *window;
     }

@@ -1,0 +1,152 @@
+// LoadLedger and SaveLedger at 1,000, 10,000 and 32,766 transactions.
+// "Disk" runs in the temporary folder (TMPDIR) on the ordinary file system and includes every fsync a save makes (data
+// file, folder, lock file); "Memory" runs on /dev/shm, where fsync costs nothing, and so shows the program's own share.
+// FsyncOnly measures what the disk adds: writing and syncing a file of the same size.
+#include "ledger/Ledger.h"
+#include "ledger/LedgerFormat.h"
+#include "ledger/LedgerState.h"
+#include "platform/Prompt.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// Any message box means the operation failed; the benchmark stops instead of timing a failure.
+class FailOnPrompt : public platform::PromptBackend {
+public:
+    platform::Answer ShowMessage(const platform::MessageRequest& request) override {
+        failure = request.text.toStdString();
+        return platform::Answer::Ok;
+    }
+    QString ShowFileDialog(const platform::FileDialogRequest&) override { return {}; }
+    std::string failure;
+};
+
+FailOnPrompt& Prompts() {
+    static FailOnPrompt prompts;
+    platform::SetPromptBackend(&prompts);
+    return prompts;
+}
+
+void BuildLedger(int transactions) {
+    static const char* const payees[] = {"Grocer",   "Electric company", "Rent",      "Gas station",
+                                         "Pharmacy", "Hardware store",   "Insurance", "Café “Zoë”"};
+    ledger::NewLedger();
+    ledger::SetStartingBalance(2500);
+    for (int i = 0; i < transactions; ++i) {
+        const int16_t type = int16_t(i % 5);
+        const int16_t number = type == ledger::CheckOrPayment ? int16_t(1000 + i % 30000) : int16_t(0);
+        ledger::AddTransaction(number, 40000 + i / 10, float(i % 997) + 0.25f,
+                               QString::fromUtf8(payees[i % 8]) + QStringLiteral(" %1").arg(i), type);
+    }
+    ledger::SetLockDate(40000);
+}
+
+std::unique_ptr<QTemporaryDir> Folder(bool memory) {
+    if (memory)
+        return std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/ledger_bench-XXXXXX"));
+    return std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/ledger_bench-XXXXXX"));
+}
+
+void LoadLedgerBench(benchmark::State& state, bool memory) {
+    FailOnPrompt& prompts = Prompts();
+    const auto dir = Folder(memory);
+    BuildLedger(int(state.range(0)));
+    ledger::SetDataFileName(dir->filePath(QStringLiteral("bench.tlx")));
+    if (!ledger::SaveLedger())
+        state.SkipWithError("could not write the ledger to load");
+    for (auto _ : state) {
+        if (!ledger::LoadLedger()) {
+            state.SkipWithError(prompts.failure.c_str());
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * (state.range(0) + 1) * ledger::RecordSize);
+}
+
+void SaveLedgerBench(benchmark::State& state, bool memory) {
+    FailOnPrompt& prompts = Prompts();
+    const auto dir = Folder(memory);
+    BuildLedger(int(state.range(0)));
+    ledger::SetDataFileName(dir->filePath(QStringLiteral("bench.tlx")));
+    for (auto _ : state) {
+        ledger::SetModified();
+        if (!ledger::SaveLedger()) {
+            state.SkipWithError(prompts.failure.c_str());
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * (state.range(0) + 1) * ledger::RecordSize);
+}
+
+void BM_LoadLedger_Disk(benchmark::State& state) {
+    LoadLedgerBench(state, false);
+}
+void BM_LoadLedger_Memory(benchmark::State& state) {
+    LoadLedgerBench(state, true);
+}
+void BM_SaveLedger_Disk(benchmark::State& state) {
+    SaveLedgerBench(state, false);
+}
+void BM_SaveLedger_Memory(benchmark::State& state) {
+    SaveLedgerBench(state, true);
+}
+
+// The codec alone, on a buffer: encoding and decoding 64-byte records.
+void BM_WriteLedger_Buffer(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    QByteArray bytes;
+    for (auto _ : state) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        benchmark::DoNotOptimize(ledger::WriteLedger(buffer, ledger::State()));
+    }
+}
+
+void BM_ReadLedger_Buffer(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    ledger::WriteLedger(out, ledger::State());
+    const QByteArray bytes = out.data();
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        ledger::LedgerState loaded;
+        benchmark::DoNotOptimize(ledger::ReadLedger(buffer, loaded));
+    }
+}
+
+// What the disk charges for making a file of this size durable.
+void BM_FsyncOnly_Disk(benchmark::State& state) {
+    const auto dir = Folder(false);
+    const QByteArray bytes((state.range(0) + 1) * ledger::RecordSize, 'x');
+    QFile file(dir->filePath(QStringLiteral("sync.bin")));
+    for (auto _ : state) {
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(bytes);
+        file.flush();
+        ::fsync(file.handle());
+        file.close();
+    }
+}
+
+#define LEDGER_SIZES ->Arg(1000)->Arg(10000)->Arg(32766)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_LoadLedger_Disk) LEDGER_SIZES;
+BENCHMARK(BM_LoadLedger_Memory) LEDGER_SIZES;
+BENCHMARK(BM_SaveLedger_Disk) LEDGER_SIZES;
+BENCHMARK(BM_SaveLedger_Memory) LEDGER_SIZES;
+BENCHMARK(BM_ReadLedger_Buffer) LEDGER_SIZES;
+BENCHMARK(BM_WriteLedger_Buffer) LEDGER_SIZES;
+BENCHMARK(BM_FsyncOnly_Disk) LEDGER_SIZES;
+
+} // namespace
+
+BENCHMARK_MAIN();
