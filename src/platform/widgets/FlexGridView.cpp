@@ -14,7 +14,8 @@
 
 namespace platform {
 
-// Table views take their grid-line colour from the style; this one takes the grid's.
+// Table views take their grid-line colour from the style; this one takes the grid's, and keeps the cell margins
+// as narrow as the grid control's, so that a column sized for its text shows all of it.
 class GridLineStyle : public QProxyStyle {
 public:
     explicit GridLineStyle(QObject* owner) : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
@@ -26,6 +27,11 @@ public:
         if (hint == SH_Table_GridLineColor)
             return int(color.rgba());
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_FocusFrameHMargin)
+            return 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
     }
 
 private:
@@ -64,6 +70,7 @@ FlexGridView::FlexGridView(FlexGrid& grid, QWidget* parent)
     setTabKeyNavigation(false);
     setAutoScroll(false); // moves by code do not scroll, as TopRow is the way to scroll
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone); // a text wider than its cell is cut, as the grid control cuts it
     setCornerButtonEnabled(false);
     setHorizontalScrollMode(ScrollPerPixel);
     verticalHeader()->hide();

@@ -60,6 +60,7 @@ void frmRegister::CreateControls() {
 
     DTPicker1 = new platform::DatePicker(this);
     DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
+    DTPicker1->setFrame(false); // it covers one grid cell: every pixel goes to the date
     DTPicker1->setGeometry(TwipsRect(1920, 120, 855, 375));
 
     Text1 = new CellTextBox(this);
