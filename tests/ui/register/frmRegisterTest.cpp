@@ -148,6 +148,7 @@ TEST_F(frmRegisterTest, DoubleClickOpensTheDateEditorAndRefusesBalanceAndLockedR
     QTest::keyClick(DTPicker1, Qt::Key_Escape);
     EXPECT_FALSE(DTPicker1->isVisible());
     EXPECT_TRUE(view->hasFocus());
+    EXPECT_TRUE(window->isVisible());
 
     DoubleClick(2, Balance);
     EXPECT_FALSE(Text1->isVisible());
@@ -172,6 +173,9 @@ TEST_F(frmRegisterTest, EscapeCancelsTheTextEditWithoutClosingTheWindow) {
     QTest::keyClick(view, Qt::Key_Escape);
     QTest::keyClick(Command1, Qt::Key_Escape);
     QTest::keyClick(Command1, Qt::Key_Return);
+    auto* Text2 = window->findChild<QLineEdit*>(QStringLiteral("Text2"));
+    QTest::keyClick(Text2, Qt::Key_Return);
+    QTest::keyClick(Text2, Qt::Key_Escape);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Command1->text(), QStringLiteral("Lock records"));
 }
