@@ -1,18 +1,55 @@
 // Starts Tallix: the main window is the whole program; closing it ends the run.
+#include "ledger/SampleLedger.h"
 #include "platform/widgets/WidgetPrompts.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
-#include <QGuiApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <cstdio>
+#include <cstring>
 
 namespace {
+
 bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
+
+bool IsOption(const char* argument, const char* shortForm, const char* longForm) {
+    return std::strcmp(argument, shortForm) == 0 || std::strcmp(argument, longForm) == 0;
+}
+
+void PrintHelp() {
+    std::printf("Usage: tallix [FILE]\n"
+                "       tallix --demo\n"
+                "List and balance checks.\n"
+                "\n"
+                "Opens FILE, a Tallix data file (.tlx); without it the data file of the last run is reopened.\n"
+                "\n"
+                "      --demo     open a sample ledger of a year of transactions (a fresh copy in the user's data\n"
+                "                 folder, so nothing of yours is touched)\n"
+                "  -h, --help     show this help and exit\n"
+                "  -v, --version  show the version and exit\n");
+}
+
+void PrintVersion() {
+    QString copyright = frmMain::AppCopyright();
+    copyright.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    std::printf("tallix %s\n%s\n", TALLIX_VERSION, qPrintable(copyright));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // Answered without a display, so they work from any terminal.
+    if (argc >= 2 && IsOption(argv[1], "-h", "--help")) {
+        PrintHelp();
+        return 0;
+    }
+    if (argc >= 2 && IsOption(argv[1], "-v", "--version")) {
+        PrintVersion();
+        return 0;
+    }
     if (!HasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fprintf(stderr, "tallix: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                              "Run it from a desktop session, or under xvfb-run.\n");
@@ -25,7 +62,16 @@ int main(int argc, char** argv) {
     platform::WidgetPrompts prompts;
     platform::SetPromptBackend(&prompts);
 
-    frmMain window(QApplication::arguments().mid(1));
+    QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.value(0) == QLatin1String("--demo")) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QString demo = QDir(folder).filePath(QStringLiteral("Demo ledger.tlx"));
+        if (!QDir().mkpath(folder) || !ledger::WriteSampleLedger(demo, QDate::currentDate()))
+            return 1;
+        arguments = QStringList{demo};
+    }
+
+    frmMain window(arguments);
     window.show();
     return QApplication::exec();
 }

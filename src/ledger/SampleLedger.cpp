@@ -79,4 +79,12 @@ void BuildSampleLedger(const QDate& lastDay) {
     SetLockDate(lockDate);
 }
 
+bool WriteSampleLedger(const QString& path, const QDate& lastDay) {
+    BuildSampleLedger(lastDay);
+    SetDataFileName(path);
+    const bool saved = SaveLedger();
+    NewLedger();
+    return saved;
+}
+
 } // namespace ledger

@@ -11,4 +11,8 @@ namespace ledger {
 // without a file name.
 void BuildSampleLedger(const QDate& lastDay);
 
+// Writes the sample ending `lastDay` to `path` (replacing what is there) and leaves the store with an empty ledger.
+// False, with the save's own message shown, when the file cannot be written.
+bool WriteSampleLedger(const QString& path, const QDate& lastDay);
+
 } // namespace ledger

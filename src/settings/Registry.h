@@ -2,11 +2,17 @@
 // All access to the settings store goes through this class. An instance opens (or creates) one key, reads or
 // writes named values in it, and closes it again within one event handler.
 //
-// Behind it is one REGEDIT4-style text file holding both roots as full key paths (see RegistryFile.h).
-// Every value keeps its registry type and bytes, so the read rules below hold exactly:
-//  - GetBoolean reads at most 1 byte: a longer value fails and yields Default.
-//  - GetLong reads at most 4 bytes; GetStr reads any length and cuts at the first NUL.
-// No operation shows a message; every failure is only the Boolean result.
+// Behind it is one REGEDIT4-style text file holding both roots as full key paths (see RegistryFile.h and
+// RegistryStore.h). Every value keeps its registry type and bytes, so the read rules below hold exactly:
+//  - The stored type is never checked by a read.
+//  - GetBoolean reads at most 1 byte: a longer value fails and yields Default; a 1-byte value is true unless 0.
+//  - GetLong reads at most 4 bytes: a longer value fails and yields Default. A shorter value overwrites only as many
+//    low-order bytes of What as it has, the rest of What stays as it was.
+//  - GetStr reads any length, cuts at the first NUL and converts from UTF-8.
+//  - SaveBoolean writes REG_BINARY 01/00, SaveLong REG_DWORD (4 bytes little-endian), SaveStr REG_SZ: the text in
+//    UTF-8, the system's multibyte encoding, and one NUL.
+// Reads and writes fail when no key is open, or when the key was opened without read (KEY_QUERY_VALUE) or write
+// (KEY_SET_VALUE) access. No operation shows a message; every failure is only the Boolean result.
 
 #include <QString>
 #include <cstdint>
@@ -32,7 +38,10 @@ public:
     bool SaveStr(const QString& Where, const QString& What);
 
 private:
+    bool OpenedWith(uint32_t right) const;
+    bool SetValue(const QString& Where, uint32_t type, const QByteArray& data);
+
     // The open key as a full path ("HKEY_CURRENT_USER\Software\..."); empty while no key is open.
     QString KeyHandle;
-    bool writable = false;
+    uint32_t keyAccess = 0;
 };

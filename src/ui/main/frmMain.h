@@ -6,6 +6,18 @@
 #include <QStringList>
 #include <cstdint>
 
+class CaptionFrame;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+namespace platform {
+class DatePicker;
+}
+
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -28,4 +40,95 @@ public:
 
     // Key filter for money amounts: KeyAscii when the key may be typed into `text`, else 0.
     static int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Layout (frmMain.cpp).
+    void BuildCheckFrame(QWidget* client);
+    void BuildDepositFrame(QWidget* client);
+    void BuildButtons(QWidget* client);
+    void BuildMenus();
+    void BuildStatusBar();
+    void SetTabOrder();
+    void ConnectEvents();
+
+    // Start-up and shutdown (frmMainStartup.cpp).
+    void Form_Initialize(const QStringList& arguments);
+    void Form_Load();
+    bool PromptToSaveData();
+    void SaveSettings();
+    void UpdateStatusBar();
+
+    // Transaction entry (frmMainEntry.cpp).
+    void ResetEntryFields();
+    void DisableCheckEntry();
+    void DisableDepositEntry();
+    void FillPayeeList();
+    void CheckFieldGotFocus();
+    void DepositFieldGotFocus();
+    void DepositKind_Click(int16_t entryType);
+    void Option5_Click();
+    void Option6_Click();
+    bool AmountKeyPress(QLineEdit* box, QKeyEvent* event);
+    void Command1_Click();
+    void Command2_Click();
+
+    // File commands (frmMainFileCommands.cpp).
+    void New_Click();
+    void Open_Click();
+    void Save_Click();
+    void ShowNextCheckNumber();
+
+    // Commands that open the other windows (frmMainWindows.cpp).
+    void Options_Click();
+    void Associate_Click();
+    void Command4_Click();
+    void Command5_Click();
+
+    QString userName;
+    bool SettingsChanged = false;
+
+    int16_t EntryType = 0;
+    bool CheckEntryActive = false;
+    bool CheckEntryDisabled = false;
+    bool DepositEntryDisabled = false;
+
+    CaptionFrame* Frame1 = nullptr;
+    QRadioButton* Option5 = nullptr;
+    QRadioButton* Option6 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    platform::DatePicker* DTPicker1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text5 = nullptr;
+
+    CaptionFrame* Frame2 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QRadioButton* Option3 = nullptr;
+    QRadioButton* Option4 = nullptr;
+    platform::DatePicker* DTPicker2 = nullptr;
+    QLineEdit* Text7 = nullptr;
+    QLineEdit* Text6 = nullptr;
+
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+
+    QAction* New = nullptr;
+    QAction* Open = nullptr;
+    QAction* Save = nullptr;
+    QAction* Exit = nullptr;
+    QAction* Associate = nullptr;
+    QAction* Options = nullptr;
+
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* Panel1 = nullptr;
+    QLabel* Panel2 = nullptr;
 };

@@ -1,0 +1,196 @@
+// The register at 1,000, 10,000 and 32,766 transactions: building the grid, opening the window until it first
+// paints, and the user's heavy actions (a date commit, the lock command, a delete). Runs offscreen.
+#include "ledger/Ledger.h"
+#include "platform/FlexGrid.h"
+#include "platform/Locale.h"
+#include "platform/Prompt.h"
+#include "platform/widgets/DatePicker.h"
+#include "platform/widgets/FlexGridView.h"
+#include "ui/register/frmRegister.h"
+#include "ui/register/procedures/RegisterGrid.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+// Checks, payments and the other kinds in random date order over twenty years, a few of them locked.
+void BuildLedger(int count) {
+    ledger::NewLedger();
+    ledger::SetStartingBalance(2500);
+    std::mt19937 random(42);
+    std::uniform_int_distribution<int> days(0, 20 * 365);
+    std::uniform_int_distribution<int> kinds(0, 5);
+    std::uniform_int_distribution<int> cents(1, 500000);
+    const double first = platform::DayCountFromDate(QDate(2000, 1, 1));
+    int16_t check = 100;
+    for (int i = 0; i < count; ++i) {
+        const int kind = kinds(random);
+        const double date = first + days(random);
+        const float amount = float(cents(random)) / 100.0f;
+        if (kind == 0)
+            ledger::AddTransaction(check++, date, amount, QStringLiteral("Payee %1").arg(i % 97), 0);
+        else if (kind == 5)
+            ledger::AddTransaction(-1, date, amount, QStringLiteral("Payment %1").arg(i % 31), 0);
+        else
+            ledger::AddTransaction(0, date, amount, QStringLiteral("Entry %1").arg(i % 13), int16_t(kind));
+    }
+}
+
+// Answers every message box with OK.
+class AnswerOk : public platform::PromptBackend {
+public:
+    platform::Answer ShowMessage(const platform::MessageRequest&) override { return platform::Answer::Ok; }
+    QString ShowFileDialog(const platform::FileDialogRequest&) override { return {}; }
+};
+
+class PaintWatch : public QObject {
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+struct OpenRegister {
+    int32_t height = 0;
+    std::unique_ptr<frmRegister> window;
+    platform::FlexGridView* view = nullptr;
+    platform::FlexGrid* grid = nullptr;
+
+    void Open() {
+        window = std::make_unique<frmRegister>(nullptr, height);
+        view = window->findChild<platform::FlexGridView*>(QStringLiteral("MSFlexGrid1"));
+        grid = &view->Grid();
+        PaintWatch watch;
+        view->viewport()->installEventFilter(&watch);
+        window->show();
+        window->activateWindow();
+        while (!watch.painted || QApplication::activeWindow() != window.get())
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        view->viewport()->removeEventFilter(&watch);
+    }
+    void Settle() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+    static void Key(QWidget* target, QEvent::Type type, int key) {
+        QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Return ? QStringLiteral("\r") : QString());
+        QApplication::sendEvent(target, &event);
+    }
+};
+
+void BM_FillSortBalances(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    for (auto _ : state) {
+        // A fresh grid each round, made and dropped outside the measurement, as the window makes one per opening.
+        state.PauseTiming();
+        auto grid = std::make_unique<platform::FlexGrid>();
+        RegisterGrid procedures(*grid);
+        state.ResumeTiming();
+        procedures.FillGrid();
+        benchmark::DoNotOptimize(grid->TextMatrix(grid->Rows() - 1, RegisterColumn::Balance));
+        state.PauseTiming();
+        grid.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_OpenRegister(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    for (auto _ : state) {
+        OpenRegister reg;
+        reg.Open();
+        state.PauseTiming();
+        reg.window.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_DateCommit(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    OpenRegister reg;
+    reg.Open();
+    auto* picker = reg.window->findChild<platform::DatePicker*>(QStringLiteral("DTPicker1"));
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        reg.grid->MoveTo(reg.grid->Rows() / 2, RegisterColumn::Date);
+        reg.window->GridEdit(32);
+        picker->SetValue(QDate(2005 + round % 10, 1 + round % 12, 1 + round % 28));
+        ++round;
+        reg.Settle();
+        state.ResumeTiming();
+        OpenRegister::Key(picker, QEvent::KeyPress, Qt::Key_Return);
+        reg.Settle();
+    }
+    reg.window->hide();
+}
+
+void BM_LockCommand(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    OpenRegister reg;
+    reg.Open();
+    auto* lockButton = reg.window->findChild<QPushButton*>(QStringLiteral("Command1"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        reg.grid->MoveTo(reg.grid->Rows() / 2, RegisterColumn::Description);
+        reg.Settle();
+        state.ResumeTiming();
+        lockButton->click(); // locks every row up to the middle row's date
+        reg.Settle();
+        state.PauseTiming();
+        lockButton->click(); // unlocks for the next round
+        reg.Settle();
+        state.ResumeTiming();
+    }
+    reg.window->hide();
+}
+
+void BM_Delete(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    AnswerOk answers;
+    platform::PromptBackend* previous = platform::CurrentPromptBackend();
+    platform::SetPromptBackend(&answers);
+    OpenRegister reg;
+    reg.Open();
+    for (auto _ : state) {
+        state.PauseTiming();
+        reg.grid->MoveTo(std::max(1, reg.grid->Rows() / 2), RegisterColumn::Description);
+        reg.Settle();
+        state.ResumeTiming();
+        OpenRegister::Key(reg.view, QEvent::KeyRelease, Qt::Key_Delete);
+        reg.Settle();
+    }
+    reg.window->hide();
+    platform::SetPromptBackend(previous);
+}
+
+void Sizes(benchmark::internal::Benchmark* bench) {
+    bench->Arg(1000)->Arg(10000)->Arg(32766)->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_FillSortBalances)->Apply(Sizes);
+BENCHMARK(BM_OpenRegister)->Apply(Sizes);
+BENCHMARK(BM_DateCommit)->Apply(Sizes);
+BENCHMARK(BM_LockCommand)->Apply(Sizes);
+BENCHMARK(BM_Delete)->Apply(Sizes)->Iterations(100);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

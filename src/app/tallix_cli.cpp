@@ -1,0 +1,152 @@
+// tallix-cli: the register, exports and a format check for Tallix data files, from the terminal.
+#include "cli/CliCheck.h"
+#include "cli/LedgerExport.h"
+#include "cli/RegisterText.h"
+#include "ledger/Ledger.h"
+#include "platform/Prompt.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+#include <QTextStream>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int Sound = 0;
+constexpr int Failed = 1;
+constexpr int UsageError = 2;
+
+const char* const Usage = "Usage: tallix-cli print FILE\n"
+                          "       tallix-cli export FILE --format csv|qif [-o OUT]\n"
+                          "       tallix-cli check FILE\n";
+
+void PrintHelp(QTextStream& out) {
+    out << Usage
+        << "\n"
+           "Reads a Tallix data file (.tlx) without changing it.\n"
+           "\n"
+           "  print   the register as the register window shows it: sorted by date, with running balances\n"
+           "  export  the transactions as CSV (RFC 4180) or QIF, to OUT or standard output\n"
+           "  check   validate the file against the format; exit status 0 when sound, 1 when not\n"
+           "\n"
+           "  -h, --help     show this help and exit\n"
+           "  -v, --version  show the version and exit\n";
+}
+
+// The loader reports its failures as message boxes; here they become one line on stderr.
+class TerminalPrompts : public platform::PromptBackend {
+public:
+    explicit TerminalPrompts(QTextStream& err) : err(err) {}
+    platform::Answer ShowMessage(const platform::MessageRequest& request) override {
+        QString text = request.text;
+        text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        err << "tallix-cli: " << request.caption << ": " << text << "\n";
+        err.flush();
+        return platform::Answer::Cancel;
+    }
+    QString ShowFileDialog(const platform::FileDialogRequest&) override { return {}; }
+
+private:
+    QTextStream& err;
+};
+
+bool Load(const QString& path) {
+    ledger::NewLedger();
+    ledger::SetDataFileName(path);
+    return ledger::LoadLedger();
+}
+
+// The register of the loaded ledger. A static, because the process ends without tearing it down (see main).
+platform::FlexGrid& Register() {
+    static platform::FlexGrid grid;
+    cli::FillRegister(grid);
+    return grid;
+}
+
+int UsageFailure(QTextStream& err, const QString& problem) {
+    err << "tallix-cli: " << problem << "\n" << Usage << "Try 'tallix-cli --help' for more information.\n";
+    return UsageError;
+}
+
+int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QString format;
+    QString output;
+    QString file;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if ((a == QLatin1String("--format") || a == QLatin1String("-o") || a == QLatin1String("--output")) &&
+            i + 1 < args.size()) {
+            (a == QLatin1String("--format") ? format : output) = args[++i];
+        } else if (a.startsWith(QLatin1String("--format="))) {
+            format = a.mid(9);
+        } else if (a.startsWith(QLatin1Char('-')) && a != QLatin1String("-")) {
+            return UsageFailure(err, QStringLiteral("unknown or incomplete option '%1'").arg(a));
+        } else if (file.isEmpty()) {
+            file = a;
+        } else {
+            return UsageFailure(err, QStringLiteral("more than one FILE"));
+        }
+    }
+    if (file.isEmpty())
+        return UsageFailure(err, QStringLiteral("export needs a FILE"));
+    if (format != QLatin1String("csv") && format != QLatin1String("qif"))
+        return UsageFailure(err, QStringLiteral("export needs --format csv or --format qif"));
+    if (!Load(file))
+        return Failed;
+    platform::FlexGrid& grid = Register();
+    const QString text = format == QLatin1String("csv") ? cli::ExportCsv(grid) : cli::ExportQif(grid);
+    if (output.isEmpty() || output == QLatin1String("-")) {
+        out << text;
+        return Sound;
+    }
+    QSaveFile target(output);
+    if (!target.open(QIODevice::WriteOnly) || target.write(text.toUtf8()) < 0 || !target.commit()) {
+        err << "tallix-cli: cannot write " << output << ": " << target.errorString() << "\n";
+        return Failed;
+    }
+    return Sound;
+}
+
+int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.isEmpty())
+        return UsageFailure(err, QStringLiteral("no command given"));
+    const QString& command = args.first();
+    if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
+        PrintHelp(out);
+        return Sound;
+    }
+    if (command == QLatin1String("-v") || command == QLatin1String("--version")) {
+        out << "tallix-cli " << TALLIX_VERSION << "\n";
+        return Sound;
+    }
+    const QStringList rest = args.mid(1);
+    if (command == QLatin1String("export"))
+        return Export(rest, out, err);
+    if (command != QLatin1String("print") && command != QLatin1String("check"))
+        return UsageFailure(err, QStringLiteral("unknown command '%1'").arg(command));
+    if (rest.size() != 1 || rest.first().startsWith(QLatin1Char('-')))
+        return UsageFailure(err, QStringLiteral("%1 needs exactly one FILE").arg(command));
+    if (command == QLatin1String("check"))
+        return cli::RunCheck(rest.first(), out, err);
+    if (!Load(rest.first()))
+        return Failed;
+    out << cli::FormatRegister(Register());
+    return Sound;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    TerminalPrompts prompts(err);
+    platform::SetPromptBackend(&prompts);
+    const int status = Run(QCoreApplication::arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    std::fflush(nullptr);
+    // Nothing is left to write; tearing down a ledger of tens of thousands of records would only cost time.
+    std::_Exit(status);
+}

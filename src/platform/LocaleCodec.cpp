@@ -1,0 +1,268 @@
+#include "platform/LocaleCodec.h"
+
+#include "platform/Locale.h"
+
+#include <QDate>
+#include <QLocale>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace platform {
+
+namespace {
+constexpr std::array<double, 23> PowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                                1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// Below 2^53 every integer is a double, so digits / 10^k is the correctly rounded value of the decimal text.
+constexpr int MaxExactDigits = 15;
+constexpr double MaxFastCents = 9e15;
+
+bool IsDigit(QChar c) {
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
+
+void AppendNumber(QString& out, int value, int width) {
+    char digits[12];
+    int n = 0;
+    do {
+        digits[n++] = char('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    for (int i = n; i < width; ++i)
+        out.append(QLatin1Char('0'));
+    while (n > 0)
+        out.append(QLatin1Char(digits[--n]));
+}
+
+// Reads 1 or 2 digits (exactly 2 when padded) in the form the formatter writes: no leading zero when unpadded.
+bool ReadDateNumber(QStringView text, qsizetype& pos, bool padded, int maxDigits, int& value) {
+    const qsizetype start = pos;
+    while (pos < text.size() && pos - start < maxDigits && IsDigit(text[pos]))
+        ++pos;
+    const qsizetype length = pos - start;
+    if (length == 0 || (padded && length != maxDigits) || (!padded && length > 1 && text[start] == u'0'))
+        return false;
+    value = 0;
+    for (qsizetype i = start; i < pos; ++i)
+        value = value * 10 + (text[i].unicode() - '0');
+    return true;
+}
+} // namespace
+
+LocaleCodec::LocaleCodec() {
+    const QLocale locale;
+    const QString point = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    fastNumbers = locale.zeroDigit() == QStringLiteral("0") && point.size() == 1 && group.size() == 1 &&
+                  !IsDigit(point[0]) && !IsDigit(group[0]) && point != group;
+    if (fastNumbers) {
+        decimalPoint = point[0];
+        groupSeparator = group[0];
+    }
+    negativeSign = locale.negativeSign();
+
+    // Fast dates only for forms of day, month and four-digit year numbers with separators between them.
+    const QString format = ShortDateFormat();
+    bool numericForm = locale.zeroDigit() == QStringLiteral("0");
+    for (qsizetype i = 0; i < format.size() && numericForm;) {
+        const QChar c = format[i];
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == c)
+            ++run;
+        if (c == u'd' || c == u'M') {
+            numericForm = run <= 2 && (dateFields.empty() || dateFields.back().kind == 0);
+            dateFields.push_back({char(c.unicode()), run == 2, {}});
+        } else if (c == u'y') {
+            numericForm = run == 4 && (dateFields.empty() || dateFields.back().kind == 0);
+            dateFields.push_back({'y', true, {}});
+        } else if (c.isLetter() || c == u'\'' || IsDigit(c)) {
+            numericForm = false;
+        } else {
+            if (dateFields.empty() || dateFields.back().kind != 0)
+                dateFields.push_back({0, false, {}});
+            dateFields.back().literal.append(QString(run, c));
+        }
+        i += run;
+    }
+    if (!numericForm)
+        dateFields.clear();
+    if (!SelfCheck()) {
+        dateFields.clear();
+        fastNumbers = false;
+    }
+}
+
+// The fast paths must agree with Locale.h; a locale they misjudge falls back to it entirely.
+bool LocaleCodec::SelfCheck() const {
+    for (const double day : {1.0, 36526.0, 39815.0, 401404.0, 2958465.0}) {
+        const QString slow = platform::FormatShortDate(day);
+        double parsed = 0;
+        if (FormatShortDate(day) != slow || (!dateFields.empty() && (!ParseFastDate(slow, parsed) || parsed != day)))
+            return false;
+    }
+    for (const int64_t cents :
+         {int64_t(0), int64_t(5), int64_t(-5), int64_t(123456), int64_t(-100000000), int64_t(123456789012)}) {
+        if (FormatCents(cents) != platform::FormatMoney(double(cents) / 100.0))
+            return false;
+        const QString text = platform::FormatMoney(double(cents < 0 ? -cents : cents) / 100.0);
+        if (ToDouble(text) != platform::ToDouble(text))
+            return false;
+    }
+    return true;
+}
+
+QString LocaleCodec::FormatShortDate(double dayCount) const {
+    const QDate date = DateFromDayCount(dayCount);
+    if (dateFields.empty() || date.year() < 1000 || date.year() > 9999)
+        return platform::FormatShortDate(dayCount);
+    QString text;
+    text.reserve(10);
+    for (const DateField& field : dateFields) {
+        switch (field.kind) {
+        case 'd':
+            AppendNumber(text, date.day(), field.padded ? 2 : 1);
+            break;
+        case 'M':
+            AppendNumber(text, date.month(), field.padded ? 2 : 1);
+            break;
+        case 'y':
+            AppendNumber(text, date.year(), 4);
+            break;
+        default:
+            text.append(field.literal);
+        }
+    }
+    return text;
+}
+
+bool LocaleCodec::ParseFastDate(QStringView text, double& dayCount) const {
+    if (dateFields.empty())
+        return false;
+    int day = 0, month = 0, year = 0;
+    qsizetype pos = 0;
+    for (const DateField& field : dateFields) {
+        switch (field.kind) {
+        case 'd':
+            if (!ReadDateNumber(text, pos, field.padded, 2, day))
+                return false;
+            break;
+        case 'M':
+            if (!ReadDateNumber(text, pos, field.padded, 2, month))
+                return false;
+            break;
+        case 'y':
+            if (!ReadDateNumber(text, pos, true, 4, year) || year < 1000)
+                return false;
+            break;
+        default:
+            if (!text.mid(pos).startsWith(field.literal))
+                return false;
+            pos += field.literal.size();
+        }
+    }
+    const QDate date(year, month, day);
+    if (pos != text.size() || !date.isValid())
+        return false;
+    dayCount = DayCountFromDate(date);
+    return true;
+}
+
+std::optional<double> LocaleCodec::ParseShortDate(QStringView text) const {
+    double dayCount = 0;
+    if (ParseFastDate(text, dayCount))
+        return dayCount;
+    return platform::ParseShortDate(text.toString());
+}
+
+QString LocaleCodec::FormatCents(int64_t cents) const {
+    if (!fastNumbers)
+        return platform::FormatMoney(double(cents) / 100.0);
+    const bool negative = cents < 0;
+    uint64_t magnitude = negative ? 0 - uint64_t(cents) : uint64_t(cents);
+    const int fraction = int(magnitude % 100);
+    magnitude /= 100;
+    char16_t buffer[40];
+    int n = 0;
+    buffer[n++] = char16_t('0' + fraction % 10);
+    buffer[n++] = char16_t('0' + fraction / 10);
+    buffer[n++] = decimalPoint.unicode();
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0)
+            buffer[n++] = groupSeparator.unicode();
+        buffer[n++] = char16_t('0' + magnitude % 10);
+        magnitude /= 10;
+        ++digits;
+    } while (magnitude > 0);
+    std::reverse(buffer, buffer + n);
+    if (!negative)
+        return QStringView(buffer, n).toString();
+    QString text;
+    text.reserve(negativeSign.size() + n);
+    return text.append(negativeSign).append(QStringView(buffer, n));
+}
+
+QString LocaleCodec::FormatMoney(float value) const {
+    // A float times 100 is exact in a double, so llround rounds the value itself (halves away from zero).
+    const double scaled = double(value) * 100.0;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= MaxFastCents)
+        return platform::FormatMoney(double(value));
+    return FormatCents(std::llround(scaled));
+}
+
+bool LocaleCodec::ParseFastNumber(QStringView text, double& value) const {
+    if (!fastNumbers || text.isEmpty())
+        return false;
+    uint64_t mantissa = 0;
+    int significant = 0;
+    int fractionDigits = 0;
+    int groupLength = 0;
+    bool grouped = false;
+    bool inFraction = false;
+    int integerDigits = 0;
+    for (const QChar c : text) {
+        if (IsDigit(c)) {
+            if (mantissa != 0 || c != u'0')
+                ++significant;
+            if (significant > MaxExactDigits)
+                return false;
+            mantissa = mantissa * 10 + uint64_t(c.unicode() - '0');
+            if (inFraction)
+                ++fractionDigits;
+            else
+                ++integerDigits, ++groupLength;
+        } else if (c == groupSeparator && !inFraction) {
+            // Groups as the locale writes them: a first group of 1 to 3 digits (no leading zero), then threes.
+            if ((grouped ? groupLength != 3 : (groupLength == 0 || groupLength > 3)) || text[0] == u'0')
+                return false;
+            grouped = true;
+            groupLength = 0;
+        } else if (c == decimalPoint && !inFraction) {
+            inFraction = true;
+        } else {
+            return false;
+        }
+    }
+    if (integerDigits == 0 || (grouped && groupLength != 3) || (inFraction && fractionDigits == 0) ||
+        fractionDigits >= int(PowersOfTen.size()))
+        return false;
+    value = double(mantissa) / PowersOfTen[size_t(fractionDigits)];
+    return true;
+}
+
+std::optional<double> LocaleCodec::ToDouble(QStringView text) const {
+    double value = 0;
+    if (ParseFastNumber(text, value))
+        return value;
+    return platform::ToDouble(text.toString());
+}
+
+std::optional<float> LocaleCodec::ToSingle(QStringView text) const {
+    const std::optional<double> value = ToDouble(text);
+    if (!value || std::fabs(*value) > double(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    return float(*value);
+}
+
+} // namespace platform

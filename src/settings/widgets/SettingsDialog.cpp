@@ -1,0 +1,106 @@
+#include "settings/widgets/SettingsDialog.h"
+
+#include "ledger/Ledger.h"
+#include "platform/Locale.h"
+#include "platform/widgets/Twips.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+template <typename Widget> Widget* Place(QWidget* parent, const QString& name, QRect twips) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(twips);
+    return widget;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, QRect twips, const QString& caption) {
+    QPushButton* button = Place<QPushButton>(parent, name, twips);
+    button->setText(caption);
+    return button;
+}
+
+QLabel* Label(QWidget* parent, const QString& name, QRect twips, const QString& caption) {
+    QLabel* label = Place<QLabel>(parent, name, twips);
+    label->setText(caption);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+} // namespace
+
+SettingsDialog::SettingsDialog(frmMain& owner)
+    : QDialog(&owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      owner(owner) {
+    setObjectName(QStringLiteral("SettingsDialog"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setModal(true);
+    setFixedSize(platform::TwipsSize(4590, 3390));
+
+    OKButton = Button(this, QStringLiteral("OKButton"), platform::TwipsRect(1095, 2760, 1215, 375), "OK");
+    CancelButton = Button(this, QStringLiteral("CancelButton"), platform::TwipsRect(2535, 2760, 1215, 375), "Cancel");
+    Label1 = Label(this, QStringLiteral("Label1"), platform::TwipsRect(368, 240, 1095, 255), "User Name:");
+    Text1 = Place<QLineEdit>(this, QStringLiteral("Text1"), platform::TwipsRect(368, 480, 3855, 285));
+    Label2 = Label(this, QStringLiteral("Label2"), platform::TwipsRect(360, 1080, 1935, 255), "Starting Balance:");
+    Text2 = Place<QLineEdit>(this, QStringLiteral("Text2"), platform::TwipsRect(360, 1320, 3855, 285));
+    Text3 = Place<QLineEdit>(this, QStringLiteral("Text3"), platform::TwipsRect(360, 2160, 3855, 285));
+    Label3 = Label(this, QStringLiteral("Label3"), platform::TwipsRect(360, 1920, 1575, 255), "Next Check Number:");
+
+    // The buttons come first, so OK has the focus when the dialog opens.
+    setTabOrder(OKButton, CancelButton);
+    setTabOrder(CancelButton, Text1);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    OKButton->setDefault(true);
+    OKButton->setFocus();
+
+    Text2->installEventFilter(this);
+    connect(OKButton, &QPushButton::clicked, this, &SettingsDialog::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    Form_Load();
+}
+
+void SettingsDialog::Form_Load() {
+    Text1->setText(owner.UserName());
+    Text2->setText(platform::FormatGeneral(ledger::GetStartingBalance()));
+    Text3->setText(QString::number(ledger::GetNextCheckNumber()));
+}
+
+// The starting balance cannot be left for another control of the dialog while it is not a number. Clicking a
+// button still works: a click needs no focus, and OK checks the box itself.
+bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text2 && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const QWidget* next = QApplication::focusWidget();
+        const bool movesWithinDialog = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                                       next && next != Text2 && isAncestorOf(next);
+        if (movesWithinDialog && !platform::IsNumericText(Text2->text()))
+            Text2->setFocus(Qt::OtherFocusReason);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Every text is converted before anything is written, so that OK changes all four things or nothing.
+void SettingsDialog::OKButton_Click() {
+    const std::optional<float> startingBalance = platform::ToSingle(Text2->text());
+    if (!startingBalance) {
+        Text2->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const std::optional<int16_t> nextCheckNumber = platform::ToInteger(Text3->text());
+    if (!nextCheckNumber) {
+        Text3->setFocus(Qt::OtherFocusReason);
+        Text3->selectAll();
+        return;
+    }
+    owner.SetUserName(Text1->text());
+    ledger::SetStartingBalance(*startingBalance);
+    ledger::SetNextCheckNumber(*nextCheckNumber);
+    // The ledger counts as changed even when nothing was edited, so the next save writes it.
+    ledger::SetModified();
+    accept();
+}

@@ -1,0 +1,269 @@
+// The main window's controls, menus and status bar, laid out in twips as on the paper check they imitate.
+#include "ui/main/frmMain.h"
+
+#include "ledger/Ledger.h"
+#include "platform/Prompt.h"
+#include "platform/widgets/DatePicker.h"
+#include "platform/widgets/Twips.h"
+#include "ui/main/CaptionFrame.h"
+#include "ui/main/Resources.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <algorithm>
+
+namespace {
+
+const QString SansFamily = QStringLiteral("Liberation Sans");
+const QString ScriptFamily = QStringLiteral("Dancing Script");
+
+// Stand-in for MS Sans Serif: a metric-compatible sans family, else the desktop's UI font, at the given size.
+QFont SansFont(double pointSize, bool bold = false) {
+    QFont font = QFontDatabase::hasFamily(SansFamily) ? QFont(SansFamily) : QApplication::font();
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+// Stand-in for the "Script" font of the signature: any cursive family the system has.
+QFont SignatureFont() {
+    QFont font(ScriptFamily);
+    font.setStyleHint(QFont::Cursive);
+    font.setPointSizeF(20.25);
+    font.setBold(true);
+    return font;
+}
+
+// The button-face colour that frames, labels and options keep on the window's pale-yellow background.
+QColor ButtonFace() {
+    return QApplication::palette().color(QPalette::Window);
+}
+
+void FillWith(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+template <typename Control>
+Control* Place(Control* control, const char* name, int left, int top, int width, int height) {
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(platform::TwipsRect(left, top, width, height));
+    return control;
+}
+
+QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, Qt::Alignment horizontal, int left,
+                   int top, int width, int height) {
+    auto* label = Place(new QLabel(caption, parent), name, left, top, width, height);
+    label->setAlignment(horizontal | Qt::AlignTop);
+    return label;
+}
+
+CaptionFrame* PlaceFrame(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
+                         int height) {
+    auto* frame = Place(new CaptionFrame(caption, SansFont(9.75), parent), name, left, top, width, height);
+    FillWith(frame, QPalette::Window, ButtonFace());
+    return frame;
+}
+
+QLineEdit* PlaceText(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    return Place(new QLineEdit(parent), name, left, top, width, height);
+}
+
+QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, int left, int width = 1095) {
+    auto* button = Place(new QPushButton(caption, parent), name, left, 4800, width, 375);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmMain::frmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
+    LoadTallixResources();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(platform::ProgramTitle());
+    setWindowIcon(QIcon(QStringLiteral(":/tallix/tallix.svg")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(SansFont(8.25));
+
+    // The client area below the menu is 8085 x 5715 twips; the status bar takes its bottom 375.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    client->setFixedSize(platform::TwipsToPixels(8085), platform::TwipsToPixels(5340));
+    FillWith(client, QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
+    setCentralWidget(client);
+
+    BuildCheckFrame(client);
+    BuildDepositFrame(client);
+    BuildButtons(client);
+    BuildMenus();
+    BuildStatusBar();
+    SetTabOrder();
+    ConnectEvents();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+
+    ledger::SetFileNamePrompt([this](bool bOpen) { return PromptForFileName(bOpen); });
+
+    Form_Initialize(arguments);
+    Form_Load();
+
+    Command2->setFocus();
+    const QRect screenArea = screen()->availableGeometry();
+    move(screenArea.center() - rect().center());
+}
+
+frmMain::~frmMain() {
+    ledger::SetFileNamePrompt(nullptr);
+}
+
+void frmMain::BuildCheckFrame(QWidget* client) {
+    Frame1 = PlaceFrame(client, "Frame1", QStringLiteral("Check or payment"), 360, 240, 7335, 2295);
+    Option5 = Place(new QRadioButton(QStringLiteral("Check"), Frame1), "Option5", 3480, 360, 975, 255);
+    Option5->setChecked(true);
+    Option6 = Place(new QRadioButton(QStringLiteral("Payment"), Frame1), "Option6", 3480, 600, 1095, 255);
+    Label4 = PlaceLabel(Frame1, "Label4", QStringLiteral("Check #"), Qt::AlignRight, 4800, 360, 615, 255);
+    Text4 = PlaceText(Frame1, "Text4", 5640, 360, 1455, 285);
+    PlaceLabel(Frame1, "Label1", QStringLiteral("Date:"), Qt::AlignRight, 4920, 840, 495, 255);
+    DTPicker1 = Place(new platform::DatePicker(Frame1), "DTPicker1", 5640, 840, 1455, 375);
+    PlaceLabel(Frame1, "Label2", QStringLiteral("Pay to the order of:"), Qt::AlignLeft, 240, 1200, 975, 495)
+        ->setWordWrap(true);
+
+    Combo1 = Place(new QComboBox(Frame1), "Combo1", 1080, 1320, 4215, 315);
+    Combo1->setEditable(true);
+    // The list holds the ledger's payees only; typing a new payee and pressing Enter does not add it.
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
+
+    auto* dollar = PlaceLabel(Frame1, "Label3", QStringLiteral("$"), Qt::AlignLeft, 5400, 1320, 135, 375);
+    dollar->setFont(SansFont(13.5, true));
+    // The stand-in font draws the "$" a pixel wider than the 135 twips the original's took.
+    dollar->resize(std::max(dollar->width(), dollar->fontMetrics().horizontalAdvance(dollar->text())),
+                   dollar->height());
+    Text3 = PlaceText(Frame1, "Text3", 5640, 1320, 1455, 285);
+
+    // The signature: shown on the check in the frame's colour, set only through the settings dialog.
+    Text5 = PlaceText(Frame1, "Text5", 4440, 1800, 2655, 375);
+    Text5->setFont(SignatureFont());
+    Text5->setFrame(false);
+    Text5->setReadOnly(true);
+    Text5->setFocusPolicy(Qt::NoFocus);
+    // No box of its own: the name stands on the frame's face like a signature on the check.
+    QPalette signature = Text5->palette();
+    signature.setColor(QPalette::Base, Qt::transparent);
+    Text5->setPalette(signature);
+}
+
+void frmMain::BuildDepositFrame(QWidget* client) {
+    Frame2 = PlaceFrame(client, "Frame2", QStringLiteral("Deposit, fee or withdrawal"), 360, 2760, 7335, 1815);
+    // One option group of its own for the four kinds.
+    auto* kinds = Place(new QWidget(Frame2), "Frame3", 120, 240, 1335, 1455);
+    Option1 = Place(new QRadioButton(QStringLiteral("Deposit"), kinds), "Option1", 0, 120, 1695, 255);
+    Option4 = Place(new QRadioButton(QStringLiteral("Interest"), kinds), "Option4", 0, 480, 975, 195);
+    Option2 = Place(new QRadioButton(QStringLiteral("Fee"), kinds), "Option2", 0, 840, 1575, 255);
+    Option3 = Place(new QRadioButton(QStringLiteral("Withdrawal"), kinds), "Option3", 0, 1200, 1335, 255);
+
+    PlaceLabel(Frame2, "Label7", QStringLiteral("Date:"), Qt::AlignRight, 3000, 360, 855, 255);
+    DTPicker2 = Place(new platform::DatePicker(Frame2), "DTPicker2", 3960, 360, 1455, 375);
+    PlaceLabel(Frame2, "Label6", QStringLiteral("Description of Transaction:"), Qt::AlignRight, 1800, 840, 2055, 255);
+    Text7 = PlaceText(Frame2, "Text7", 3960, 840, 3255, 285);
+    PlaceLabel(Frame2, "Label5", QStringLiteral("Amount:"), Qt::AlignRight, 3000, 1320, 855, 255);
+    Text6 = PlaceText(Frame2, "Text6", 3960, 1320, 2535, 285);
+}
+
+void frmMain::BuildButtons(QWidget* client) {
+    Command1 = PlaceButton(client, "Command1", QStringLiteral("Add"), 480);
+    Command2 = PlaceButton(client, "Command2", QStringLiteral("Clear"), 1920);
+    Command4 = PlaceButton(client, "Command4", QStringLiteral("Show Register"), 3360, 1335);
+    Command5 = PlaceButton(client, "Command5", QStringLiteral("About"), 5040);
+    Command3 = PlaceButton(client, "Command3", QStringLiteral("Exit"), 6480);
+}
+
+void frmMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    New = file->addAction(QStringLiteral("&New"));
+    New->setObjectName(QStringLiteral("New"));
+    Open = file->addAction(QStringLiteral("&Open"));
+    Open->setObjectName(QStringLiteral("Open"));
+    Save = file->addAction(QStringLiteral("&Save"));
+    Save->setObjectName(QStringLiteral("Save"));
+    file->addSeparator()->setObjectName(QStringLiteral("Seperator"));
+    Exit = file->addAction(QStringLiteral("E&xit"));
+    Exit->setObjectName(QStringLiteral("Exit"));
+
+    QMenu* setup = menuBar()->addMenu(QStringLiteral("&Setup"));
+    setup->setObjectName(QStringLiteral("Setup"));
+    Associate = setup->addAction(QStringLiteral("Associate"));
+    Associate->setObjectName(QStringLiteral("Associate"));
+    Options = setup->addAction(QStringLiteral("&Options"));
+    Options->setObjectName(QStringLiteral("Options"));
+}
+
+void frmMain::BuildStatusBar() {
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setFixedHeight(platform::TwipsToPixels(5715) - platform::TwipsToPixels(5340));
+    FillWith(StatusBar1, QPalette::Window, ButtonFace());
+    Panel1 = new QLabel(StatusBar1);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    // A long path is cut off at the panel's edge; it must not widen the fixed-size window.
+    Panel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Panel2 = new QLabel(StatusBar1);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFixedWidth(platform::TwipsToPixels(1440));
+    for (QLabel* panel : {Panel1, Panel2})
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusBar1->addWidget(Panel1, 1);
+    StatusBar1->addWidget(Panel2);
+    setStatusBar(StatusBar1);
+}
+
+void frmMain::SetTabOrder() {
+    const QList<QWidget*> order = {Command2, Text4,     Text3,     Text7,    Text6,    Command1,
+                                   Option1,  Option2,   Option3,   Command3, Command4, Option4,
+                                   Combo1,   DTPicker1, DTPicker2, Command5, Option5,  Option6};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+void frmMain::ConnectEvents() {
+    for (QLineEdit* field : {Text4, Text3, Text6, Text7})
+        field->installEventFilter(this);
+    Combo1->installEventFilter(this);
+    connect(DTPicker1, &platform::DatePicker::GotFocus, this, &frmMain::CheckFieldGotFocus);
+    connect(DTPicker2, &platform::DatePicker::GotFocus, this, &frmMain::DepositFieldGotFocus);
+
+    connect(Option1, &QRadioButton::clicked, this, [this] { DepositKind_Click(ledger::Deposit); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { DepositKind_Click(ledger::Fee); });
+    connect(Option3, &QRadioButton::clicked, this, [this] { DepositKind_Click(ledger::Withdrawal); });
+    connect(Option4, &QRadioButton::clicked, this, [this] { DepositKind_Click(ledger::Interest); });
+    connect(Option5, &QRadioButton::clicked, this, &frmMain::Option5_Click);
+    connect(Option6, &QRadioButton::clicked, this, &frmMain::Option6_Click);
+
+    connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmMain::close);
+    connect(Command4, &QPushButton::clicked, this, &frmMain::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmMain::Command5_Click);
+
+    connect(New, &QAction::triggered, this, &frmMain::New_Click);
+    connect(Open, &QAction::triggered, this, &frmMain::Open_Click);
+    connect(Save, &QAction::triggered, this, &frmMain::Save_Click);
+    connect(Exit, &QAction::triggered, this, &frmMain::close);
+    connect(Associate, &QAction::triggered, this, &frmMain::Associate_Click);
+    connect(Options, &QAction::triggered, this, &frmMain::Options_Click);
+}

@@ -1,0 +1,221 @@
+// Transaction entry: the two frames, their exclusive activation, the money key filter, Add and Clear.
+#include "ui/main/frmMain.h"
+
+#include "ledger/Ledger.h"
+#include "platform/Locale.h"
+#include "platform/Prompt.h"
+#include "platform/widgets/DatePicker.h"
+#include "platform/widgets/KeyCodes.h"
+#include "ui/main/CaptionFrame.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+const QColor ActiveCaption(255, 0, 0);
+const QColor IdleCaption(Qt::black);
+
+// An option button of an exclusive group cannot be unchecked while it is exclusive.
+void Deselect(QRadioButton* option) {
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+void IncompleteData() {
+    platform::MsgBox(QStringLiteral("Incomplete or incorrect data"));
+}
+
+// Entries must be dated after the lock date; tells the user so when this one is not.
+bool IsAfterLockDate(double date) {
+    double lockDate = 0;
+    if (ledger::GetLockDate(lockDate) && !(date > lockDate)) {
+        platform::MsgBox(QStringLiteral("Date must be greater than ") + platform::FormatShortDate(lockDate));
+        return false;
+    }
+    return true;
+}
+
+// Amounts are stored without sign; one pasted past the key filter with a minus sign is no amount.
+std::optional<float> ReadAmount(const QLineEdit* box) {
+    const std::optional<float> amount = platform::ToSingle(box->text());
+    if (!amount || std::signbit(*amount))
+        return std::nullopt;
+    return amount;
+}
+
+} // namespace
+
+void frmMain::ResetEntryFields() {
+    Text4->setEnabled(true);
+    Text4->setText(QString::number(ledger::GetNextCheckNumber()));
+    DTPicker1->setEnabled(true);
+    DTPicker1->SetValue(QDate::currentDate());
+    Text3->setEnabled(true);
+    Text3->clear();
+    Combo1->setEnabled(true);
+    Combo1->setEditText(QString());
+    for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
+        option->setEnabled(true);
+        Deselect(option);
+    }
+    Text6->setEnabled(true);
+    Text6->clear();
+    Text7->setEnabled(true);
+    Text7->clear();
+    DTPicker2->setEnabled(true);
+    DTPicker2->SetValue(QDate::currentDate());
+    CheckEntryActive = false;
+    CheckEntryDisabled = false;
+    DepositEntryDisabled = false;
+    EntryType = 0;
+    Frame1->SetCaptionColor(IdleCaption);
+    Frame2->SetCaptionColor(IdleCaption);
+}
+
+void frmMain::DisableCheckEntry() {
+    if (CheckEntryDisabled)
+        return;
+    for (QWidget* field : std::initializer_list<QWidget*>{Text4, DTPicker1, Text3, Combo1})
+        field->setEnabled(false);
+    CheckEntryDisabled = true;
+    Frame1->SetCaptionColor(IdleCaption);
+    Frame2->SetCaptionColor(ActiveCaption);
+}
+
+void frmMain::DisableDepositEntry() {
+    if (DepositEntryDisabled)
+        return;
+    for (QWidget* field : std::initializer_list<QWidget*>{Option1, Option2, Option3, Option4, Text7, Text6, DTPicker2})
+        field->setEnabled(false);
+    DepositEntryDisabled = true;
+    Frame1->SetCaptionColor(ActiveCaption);
+    Frame2->SetCaptionColor(IdleCaption);
+}
+
+void frmMain::FillPayeeList() {
+    // Filling the list must not put a payee into the box: the first item added to an empty list would become the
+    // current one.
+    const QString typed = Combo1->currentText();
+    ledger::TransactionRecord record;
+    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record)) {
+        if (record.TypeCode != ledger::CheckOrPayment)
+            continue;
+        const QString payee = record.Description.trimmed();
+        if (Combo1->findText(payee, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
+            continue;
+        // The list is kept in alphabetical order, letter case aside, as the user expects to look it up.
+        int index = 0;
+        while (index < Combo1->count() && Combo1->itemText(index).compare(payee, Qt::CaseInsensitive) <= 0)
+            ++index;
+        Combo1->insertItem(index, payee);
+    }
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(typed);
+}
+
+void frmMain::CheckFieldGotFocus() {
+    CheckEntryActive = true;
+    DisableDepositEntry();
+}
+
+void frmMain::DepositFieldGotFocus() {
+    CheckEntryActive = false;
+    DisableCheckEntry();
+}
+
+void frmMain::DepositKind_Click(int16_t entryType) {
+    CheckEntryActive = false;
+    EntryType = entryType;
+    DisableCheckEntry();
+}
+
+void frmMain::Option5_Click() {
+    Label4->setVisible(true);
+    Text4->setVisible(true);
+}
+
+void frmMain::Option6_Click() {
+    Label4->setVisible(false);
+    Text4->setVisible(false);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == Text4 || watched == Text3 || watched == Combo1)
+            CheckFieldGotFocus();
+        else if (watched == Text6 || watched == Text7)
+            DepositFieldGotFocus();
+    } else if (event->type() == QEvent::KeyPress && (watched == Text3 || watched == Text6)) {
+        return AmountKeyPress(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Filters the characters typed into an amount box; true swallows the key. Keys that type no character
+// (arrows, Home, End, Delete), focus moves with Tab and shortcuts such as copy and paste are not typing and pass;
+// Add refuses whatever a paste may bring that is no amount.
+bool frmMain::AmountKeyPress(QLineEdit* box, QKeyEvent* event) {
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Delete)
+        return false;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return false;
+    const int keyAscii = platform::KeyAsciiOf(event);
+    if (keyAscii == 0)
+        return false;
+    return IsDollarAmt(int16_t(keyAscii), box->text()) == 0;
+}
+
+void frmMain::Command1_Click() {
+    int16_t checkNumber = 0;
+    double date = 0;
+    float amount = 0;
+    QString description;
+    int16_t typeCode = ledger::CheckOrPayment;
+    if (CheckEntryActive) {
+        if (Option6->isChecked()) {
+            checkNumber = ledger::PaymentCheckNumber;
+        } else {
+            const std::optional<int16_t> number = platform::ToInteger(Text4->text());
+            if (!number || *number < 1)
+                return IncompleteData();
+            checkNumber = *number;
+        }
+        date = platform::DayCountFromDate(DTPicker1->Value());
+        if (!IsAfterLockDate(date))
+            return;
+        const std::optional<float> entered = ReadAmount(Text3);
+        if (!entered || Combo1->currentText().isEmpty())
+            return IncompleteData();
+        amount = *entered;
+        description = Combo1->currentText();
+    } else {
+        date = platform::DayCountFromDate(DTPicker2->Value());
+        if (!IsAfterLockDate(date))
+            return;
+        const std::optional<float> entered = ReadAmount(Text6);
+        if (!entered || EntryType == 0)
+            return IncompleteData();
+        amount = *entered;
+        typeCode = EntryType;
+        description = Text7->text();
+    }
+    if (!ledger::CanAddTransaction()) {
+        platform::MsgBox(QStringLiteral("The register is full: no more transactions can be added."));
+        return;
+    }
+    ledger::AddTransaction(checkNumber, date, amount, description, typeCode);
+    ResetEntryFields();
+    Command4->setEnabled(true);
+}
+
+void frmMain::Command2_Click() {
+    ResetEntryFields();
+}

@@ -1,0 +1,127 @@
+// Start-up and shutdown of the main window: the settings, the first ledger, the save prompt, the status bar.
+#include "ui/main/frmMain.h"
+
+#include "ledger/Ledger.h"
+#include "platform/Locale.h"
+#include "platform/Prompt.h"
+#include "settings/Registry.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString SettingsKey = QStringLiteral("Software\\Morvane Freeware\\Tallix\\Settings");
+
+// The data file named on the command line: its first argument, without the pair of double quotes that the file
+// association puts around it. A relative path is taken from the current folder, since the name is kept as the
+// full path of the data file.
+QString CommandLineDataFile(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return {};
+    QString path = arguments.constFirst();
+    if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
+        path = path.mid(1, path.size() - 2);
+    if (path.isEmpty())
+        return {};
+    return QDir::current().absoluteFilePath(path);
+}
+
+} // namespace
+
+void frmMain::Form_Initialize(const QStringList& arguments) {
+    Registry registry;
+    if (!registry.RegOpen(Registry::HKEY_CURRENT_USER, SettingsKey, Registry::KEY_READ)) {
+        platform::MsgBox(QStringLiteral("can't find settings"));
+    } else {
+        if (!registry.GetStr(QStringLiteral("UserName"), userName))
+            userName.clear();
+        QString name;
+        if (arguments.isEmpty() || arguments.constFirst().isEmpty()) {
+            if (!registry.GetStr(QStringLiteral("DataFile"), name))
+                name.clear();
+        } else {
+            name = CommandLineDataFile(arguments);
+        }
+        if (!registry.GetLong(QStringLiteral("Height"), RegHeight))
+            RegHeight = 0;
+        registry.RegClose();
+        ledger::SetDataFileName(name);
+    }
+    Text5->setText(userName);
+}
+
+void frmMain::Form_Load() {
+    Text4->setMaxLength(8);
+    Text7->setMaxLength(48);
+    ResetEntryFields();
+    Command4->setEnabled(false);
+    if (!ledger::GetDataFileName().isEmpty() && ledger::LoadLedger()) {
+        UpdateStatusBar();
+        FillPayeeList();
+        if (ledger::GetTransactionCount() >= 2)
+            Command4->setEnabled(true);
+    } else {
+        New_Click();
+    }
+    ShowNextCheckNumber();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!PromptToSaveData()) {
+        event->ignore();
+        return;
+    }
+    SaveSettings();
+    event->accept();
+}
+
+bool frmMain::PromptToSaveData() {
+    if (!ledger::IsModified())
+        return true;
+    switch (platform::MsgBox(QStringLiteral("Save Data?"), platform::Buttons::YesNoCancel, platform::ProgramTitle(),
+                             platform::Icon::None, platform::Answer::Yes)) {
+    case platform::Answer::Yes:
+        return ledger::SaveLedger();
+    case platform::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::SaveSettings() {
+    Registry registry;
+    if (!registry.RegCreate(SettingsKey, QString(), Registry::HKEY_CURRENT_USER))
+        return;
+    registry.SaveLong(QStringLiteral("Height"), RegHeight);
+    if (SettingsChanged) {
+        registry.SaveStr(QStringLiteral("UserName"), userName);
+        const QString dataFile = ledger::GetDataFileName();
+        if (!dataFile.isEmpty())
+            registry.SaveStr(QStringLiteral("DataFile"), dataFile);
+    }
+    registry.RegClose();
+}
+
+void frmMain::UpdateStatusBar() {
+    Panel1->setText(ledger::GetDataFileName());
+    double lockDate = 0;
+    if (ledger::GetLockDate(lockDate))
+        Panel2->setText(QStringLiteral("Bal:  ") + platform::FormatShortDate(lockDate));
+    else
+        Panel2->setText(QStringLiteral("Unlocked"));
+}
+
+QString frmMain::UserName() const {
+    return userName;
+}
+
+void frmMain::SetUserName(const QString& str) {
+    userName = str;
+    Text5->setText(str);
+    SettingsChanged = true;
+}

@@ -1,0 +1,35 @@
+#include "ui/register/CellTextBox.h"
+
+#include "platform/widgets/KeyCodes.h"
+
+#include <QPointer>
+
+CellTextBox::CellTextBox(QWidget* parent) : QLineEdit(parent) {}
+
+void CellTextBox::keyPressEvent(QKeyEvent* event) {
+    QPointer<CellTextBox> self(this);
+    Q_EMIT KeyDown(platform::KeyCodeOf(event), platform::ShiftState(event->modifiers()));
+    if (!self)
+        return;
+    if (!hasFocus()) {
+        event->accept();
+        return;
+    }
+    const int ascii = platform::KeyAsciiOf(event);
+    if (ascii == 0) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    int16_t keyAscii = int16_t(ascii);
+    Q_EMIT KeyPress(keyAscii);
+    if (!self)
+        return;
+    if (keyAscii == 0) {
+        event->accept();
+    } else if (keyAscii != ascii) {
+        insert(QString(QChar(keyAscii)));
+        event->accept();
+    } else {
+        QLineEdit::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,160 @@
+// In-place editing of the register's cells: the text box and the date picker laid over the current cell.
+#include "ledger/Ledger.h"
+#include "platform/Locale.h"
+#include "platform/Prompt.h"
+#include "platform/widgets/DatePicker.h"
+#include "platform/widgets/FlexGridView.h"
+#include "platform/widgets/KeyCodes.h"
+#include "platform/widgets/Twips.h"
+#include "ui/main/frmMain.h"
+#include "ui/register/CellTextBox.h"
+#include "ui/register/frmRegister.h"
+
+#include <QApplication>
+
+using namespace RegisterColumn;
+
+namespace {
+// The picker is this much wider and higher than the cell it edits.
+constexpr int PickerExtra = 80;
+} // namespace
+
+QRect frmRegister::EditorRect(int widthExtra, int heightExtra) const {
+    const int gridLeft = platform::PixelsToTwips(MSFlexGrid1->x());
+    const int gridTop = platform::PixelsToTwips(MSFlexGrid1->y());
+    return platform::TwipsRect(gridLeft + grid.CellLeft(), gridTop + grid.CellTop(), grid.CellWidth() + widthExtra,
+                               grid.CellHeight() + heightExtra);
+}
+
+void frmRegister::GridEdit(int16_t KeyAscii) {
+    const int row = grid.Row();
+    const int col = grid.Col();
+    if (col == Balance)
+        return;
+    // The header, the fixed column and the hidden columns hold the grid's own data, never the user's.
+    if (row < grid.FixedRows() || col < grid.FixedCols() || grid.ColWidth(col) == 0)
+        return;
+    if (procedures.IsRowLocked(row))
+        return;
+
+    if (col == Date) {
+        EditCol = int16_t(col);
+        EditRow = int16_t(row);
+        const std::optional<double> date = procedures.Codec().ParseShortDate(grid.Text());
+        DTPicker1->SetValue(platform::DateFromDayCount(date.value_or(platform::Today())));
+        DTPicker1->setGeometry(EditorRect(PickerExtra, PickerExtra));
+        DTPicker1->show();
+        DTPicker1->raise();
+        DTPicker1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    QFont font(grid.CellFontName());
+    font.setPointSizeF(grid.CellFontSize());
+    Text1->setFont(font);
+    if (KeyAscii >= 0 && KeyAscii <= 32) {
+        Text1->setText(grid.Text());
+        Text1->setSelection(0, int(Text1->text().size()));
+    } else {
+        Text1->setText(QString(QChar(KeyAscii)));
+    }
+    Text1->setGeometry(EditorRect(0, 0));
+    Text1->show();
+    Text1->raise();
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void frmRegister::MSFlexGrid1_DblClick() {
+    GridEdit(platform::KeySpace);
+}
+
+void frmRegister::MSFlexGrid1_KeyPress(int16_t& KeyAscii) {
+    if (KeyAscii == platform::KeyReturn)
+        GridEdit(platform::KeySpace);
+}
+
+// Commits an open text edit into the current cell, which is still the edited one.
+void frmRegister::MSFlexGrid1_LeaveCell() {
+    if (Text1->isHidden())
+        return;
+    if (ledger::IsEditAllowed()) {
+        if (grid.Col() == CheckNumber && !RegisterGrid::IsValidCheckNumberText(Text1->text())) {
+            // A check number must fit the record: the cell keeps its number.
+            QApplication::beep();
+        } else {
+            grid.SetText(Text1->text());
+            procedures.MarkRowModified(grid.Row());
+        }
+    }
+    Text1->hide();
+}
+
+void frmRegister::Text1_KeyPress(int16_t& KeyAscii) {
+    if (grid.Col() == Credit || grid.Col() == Debit)
+        KeyAscii = frmMain::IsDollarAmt(KeyAscii, Text1->text());
+    if (KeyAscii == platform::KeyReturn || KeyAscii == platform::KeyEscape)
+        KeyAscii = 0;
+}
+
+void frmRegister::Text1_KeyDown(int KeyCode, int) {
+    switch (KeyCode) {
+    case platform::KeyEscape:
+        Text1->hide();
+        grid.SetFocus();
+        break;
+    case platform::KeyReturn:
+        if (grid.Col() < grid.Cols() - 1)
+            grid.SetCol(grid.Col() + 1);
+        grid.SetFocus();
+        break;
+    case platform::KeyDown:
+        grid.SetFocus();
+        QCoreApplication::processEvents();
+        if (grid.Row() < grid.Rows() - 1)
+            grid.SetRow(grid.Row() + 1);
+        break;
+    case platform::KeyUp:
+        grid.SetFocus();
+        QCoreApplication::processEvents();
+        if (grid.Row() > grid.FixedRows())
+            grid.SetRow(grid.Row() - 1);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmRegister::DTPicker1_KeyDown(int KeyCode, int) {
+    QApplication::beep();
+    switch (KeyCode) {
+    case platform::KeyEscape:
+        // Hidden first, so that the commit on losing the focus finds nothing to commit.
+        DTPicker1->hide();
+        grid.SetFocus();
+        break;
+    case platform::KeyReturn:
+        if (grid.Col() < grid.Cols() - 1)
+            grid.SetCol(grid.Col() + 1);
+        grid.SetFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+// Commits an open date edit into the cell it was opened on, unless the date is not after the lock date.
+void frmRegister::DTPicker1_LostFocus() {
+    if (DTPicker1->isHidden())
+        return;
+    DTPicker1->hide();
+    const double date = platform::DayCountFromDate(DTPicker1->Value());
+    double lockDate = 0;
+    if (ledger::GetLockDate(lockDate) && date <= lockDate) {
+        platform::MsgBox(QStringLiteral("Date must be greater than ") + platform::FormatShortDate(lockDate));
+        return;
+    }
+    grid.SetTextMatrix(EditRow, EditCol, procedures.Codec().FormatShortDate(date));
+    procedures.MarkRowModified(EditRow);
+    procedures.SortRows();
+    procedures.RecalcBalances();
+}

@@ -1,0 +1,189 @@
+#include "ui/register/frmRegister.h"
+
+#include "ledger/Ledger.h"
+#include "platform/Locale.h"
+#include "platform/widgets/DatePicker.h"
+#include "platform/widgets/FlexGridModel.h"
+#include "platform/widgets/FlexGridView.h"
+#include "platform/widgets/Twips.h"
+#include "ui/register/CellTextBox.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+using platform::PixelsToTwips;
+using platform::TwipsRect;
+using platform::TwipsToPixels;
+
+namespace {
+// The window's controls are drawn in MS Sans Serif 8.25 pt; Liberation Sans has its proportions.
+QFont WindowFont() {
+    const QString family = QStringLiteral("Liberation Sans");
+    QFont font = QFontDatabase::hasFamily(family) ? QFont(family) : QApplication::font();
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+constexpr int DesignClientWidth = 8940;
+constexpr int DesignClientHeight = 6225;
+constexpr int MinimumWidth = 4000;
+constexpr int GridLeft = 20;
+constexpr int GridTop = 600;
+constexpr int GridWidthMargin = 40;
+} // namespace
+
+frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), RegHeight(RegHeight), procedures(grid) {
+    setObjectName(QStringLiteral("frmRegister"));
+    setWindowTitle(QStringLiteral("Check Register"));
+    setModal(true);
+    setSizeGripEnabled(false);
+    setFont(WindowFont());
+    CreateControls();
+    Form_Load();
+}
+
+frmRegister::~frmRegister() {
+    // The view reads the grid until it goes, and the grid is a member: the view goes first.
+    delete MSFlexGrid1;
+}
+
+void frmRegister::CreateControls() {
+    Command1 = new QPushButton(this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAutoDefault(false);
+    Command1->setGeometry(TwipsRect(360, 120, 1335, 375));
+
+    DTPicker1 = new platform::DatePicker(this);
+    DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
+    DTPicker1->setGeometry(TwipsRect(1920, 120, 855, 375));
+
+    Text1 = new CellTextBox(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFrame(false);
+    Text1->setGeometry(TwipsRect(2880, 120, 1575, 285));
+
+    Label1 = new QLabel(QStringLiteral("Starting Balance:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(TwipsRect(4560, 240, 1815, 255));
+
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setReadOnly(true); // display only: nothing reads it back
+    QPalette face = Text2->palette();
+    face.setColor(QPalette::Base, platform::ColorFromOle(platform::SystemButtonFaceColor));
+    Text2->setPalette(face);
+    Text2->setGeometry(TwipsRect(6480, 240, 1815, 285));
+
+    MSFlexGrid1 = new platform::FlexGridView(grid, this);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+
+    connect(&grid, &platform::FlexGrid::DblClick, this, &frmRegister::MSFlexGrid1_DblClick);
+    connect(&grid, &platform::FlexGrid::KeyPress, this, &frmRegister::MSFlexGrid1_KeyPress);
+    connect(&grid, &platform::FlexGrid::KeyUp, this, &frmRegister::MSFlexGrid1_KeyUp);
+    connect(&grid, &platform::FlexGrid::LeaveCell, this, &frmRegister::MSFlexGrid1_LeaveCell);
+    connect(Text1, &CellTextBox::KeyPress, this, &frmRegister::Text1_KeyPress);
+    connect(Text1, &CellTextBox::KeyDown, this, &frmRegister::Text1_KeyDown);
+    connect(DTPicker1, &platform::DatePicker::KeyDown, this, &frmRegister::DTPicker1_KeyDown);
+    connect(DTPicker1, &platform::DatePicker::LostFocus, this, &frmRegister::DTPicker1_LostFocus);
+    connect(Command1, &QPushButton::clicked, this, &frmRegister::Command1_Click);
+}
+
+// The window frame as the owner's window shows it: this window's own frame is known only once it is on screen,
+// and RegHeight counts it.
+QSize frmRegister::FrameExtra() const {
+    const QWidget* owner = parentWidget();
+    if (isVisible())
+        return frameGeometry().size() - geometry().size();
+    if (owner && owner->window()->isVisible())
+        return owner->window()->frameGeometry().size() - owner->window()->geometry().size();
+    return {0, 0};
+}
+
+void frmRegister::Form_Load() {
+    const QSize frame = FrameExtra();
+    QSize client = platform::TwipsSize(DesignClientWidth, DesignClientHeight);
+    if (RegHeight != 0) {
+        outerHeight = RegHeight;
+        client.setHeight(std::max(1, TwipsToPixels(RegHeight) - frame.height()));
+    }
+    setMinimumWidth(TwipsToPixels(MinimumWidth) - frame.width());
+    resize(client);
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - QPoint((client.width() + frame.width()) / 2, (client.height() + frame.height()) / 2));
+    }
+
+    DTPicker1->hide();
+    Text1->hide();
+    Text2->setText(platform::FormatGeneral(ledger::GetStartingBalance()));
+    // The grid gets its size first, so that the fill can tell which rows are in view.
+    Form_Resize();
+    procedures.FillGrid();
+    UpdateLockButton();
+    MSFlexGrid1->setFocus();
+}
+
+void frmRegister::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The frame was estimated from the owner's; now that the window has its own, the outer sizes are exact.
+    const QSize frame = FrameExtra();
+    setMinimumWidth(TwipsToPixels(MinimumWidth) - frame.width());
+    if (outerHeight != 0) {
+        resize(width(), std::max(1, TwipsToPixels(outerHeight) - frame.height()));
+        outerHeight = 0;
+    }
+}
+
+void frmRegister::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmRegister::Form_Resize() {
+    const QSize frame = FrameExtra();
+    const int minimumPixels = TwipsToPixels(MinimumWidth);
+    if (width() + frame.width() < minimumPixels)
+        resize(minimumPixels - frame.width(), height());
+    const int outerWidth = PixelsToTwips(width() + frame.width());
+    const int gridHeight = PixelsToTwips(height()) - GridTop;
+    const QRect placed =
+        TwipsRect(GridLeft, GridTop, std::max(0, outerWidth - GridWidthMargin), std::max(0, gridHeight));
+    // A client area lower than the grid's top would ask for a negative height: keep the last one.
+    const QRect last = MSFlexGrid1->geometry();
+    MSFlexGrid1->setGeometry(placed.left(), placed.top(), outerWidth > GridWidthMargin ? placed.width() : last.width(),
+                             gridHeight > 0 ? placed.height() : last.height());
+}
+
+void frmRegister::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void frmRegister::done(int result) {
+    if (!unloaded) {
+        unloaded = true;
+        Form_Unload();
+    }
+    QDialog::done(result);
+}
+
+void frmRegister::Form_Unload() {
+    // An edit still open is finished as if the user had left it.
+    MSFlexGrid1_LeaveCell();
+    DTPicker1_LostFocus();
+    procedures.WriteBack();
+    RegHeight = PixelsToTwips((isVisible() ? frameGeometry().height() : height() + FrameExtra().height()));
+}

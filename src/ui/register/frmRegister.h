@@ -1,0 +1,79 @@
+#pragma once
+// The register window: the whole ledger in one grid, sorted by date with a running balance, corrected in place,
+// locked up to a date, and deleted from record by record. The grid is the window's working copy: edits and lock
+// changes reach the ledger store when the window closes, deletions and the lock date at once.
+//
+// One object per opening: the constructor loads the window (height, starting balance, grid), exec() shows it
+// modally, and closing it writes the changed rows back and stores the window's height in RegHeight.
+
+#include "platform/FlexGrid.h"
+#include "ui/register/procedures/RegisterGrid.h"
+
+#include <QDialog>
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class CellTextBox;
+
+namespace platform {
+class DatePicker;
+class FlexGridView;
+} // namespace platform
+
+class frmRegister : public QDialog {
+    Q_OBJECT
+public:
+    // RegHeight: the window's outer height in twips, 0 when none is known yet; updated when the window closes.
+    frmRegister(QWidget* owner, int32_t& RegHeight);
+    ~frmRegister() override;
+
+    // Opens the fitting editor over the grid's current cell: the date picker in the Date column, the text box
+    // elsewhere; nothing in the Balance column, hidden columns or a locked row.
+    void GridEdit(int16_t KeyAscii);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Enter and Escape neither press a default button nor close this window.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Every way of closing ends here: commit open edits, write back, remember the height.
+    void done(int result) override;
+
+private:
+    void CreateControls();
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    QSize FrameExtra() const;
+
+    // In-place editing.
+    void MSFlexGrid1_DblClick();
+    void MSFlexGrid1_KeyPress(int16_t& KeyAscii);
+    void MSFlexGrid1_LeaveCell();
+    void Text1_KeyPress(int16_t& KeyAscii);
+    void Text1_KeyDown(int KeyCode, int Shift);
+    void DTPicker1_KeyDown(int KeyCode, int Shift);
+    void DTPicker1_LostFocus();
+    QRect EditorRect(int widthExtra, int heightExtra) const;
+
+    // Record commands.
+    void Command1_Click();
+    void UpdateLockButton();
+    void MSFlexGrid1_KeyUp(int KeyCode, int Shift);
+
+    int32_t& RegHeight;
+    platform::FlexGrid grid;
+    RegisterGrid procedures;
+    QPushButton* Command1 = nullptr;
+    platform::DatePicker* DTPicker1 = nullptr;
+    CellTextBox* Text1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    platform::FlexGridView* MSFlexGrid1 = nullptr;
+    int16_t EditRow = 0;
+    int16_t EditCol = 0;
+    bool unloaded = false;
+    int32_t outerHeight = 0; // the height RegHeight asked for, until the window's own frame is known
+};

@@ -1,0 +1,309 @@
+#include "ui/register/procedures/RegisterGrid.h"
+
+#include "ledger/Ledger.h"
+#include "platform/Locale.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+using namespace RegisterColumn;
+
+namespace {
+// Whole cents fit an int64 far beyond any ledger; amounts and balances are kept below this bound so that one
+// addition can never overflow.
+constexpr int64_t MaxCents = 4'000'000'000'000'000'000;
+// Up to here a number of cents divided by 100 is the double that reading its text gives.
+constexpr int64_t MaxExactCents = int64_t(1) << 53;
+// Conversion kind under which the grid remembers a date cell's sort key.
+constexpr uint8_t DateKeyKind = 2;
+
+int64_t ToCents(float amount) {
+    const double cents = std::round(double(amount) * 100.0);
+    if (!std::isfinite(cents))
+        return 0;
+    return int64_t(std::clamp(cents, -double(MaxCents), double(MaxCents)));
+}
+
+// Column widths in twips after the format string; columns 1, 4 and 6 keep the width that fits their header.
+struct Width {
+    int col;
+    int twips;
+};
+constexpr Width ColumnWidths[] = {{SortKey, 0},    {Date, 900},   {Description, 2800}, {Type, 900},
+                                  {Balance, 1000}, {TypeCode, 0}, {Slot, 0},           {Locked, 0}};
+} // namespace
+
+RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid) {}
+
+int RegisterGrid::CellInteger(int row, int col, int fallback) const {
+    const std::optional<double> value = grid.CellNumber(row, col);
+    if (!value || std::fabs(*value) > 2147483647.0)
+        return fallback;
+    return int(std::nearbyint(*value));
+}
+
+float RegisterGrid::CellAmount(int row, int col) const {
+    const std::optional<double> value = grid.CellNumber(row, col);
+    if (!value || std::fabs(*value) > double(std::numeric_limits<float>::max()))
+        return 0.0f;
+    return float(*value);
+}
+
+// Writes a whole number into a cell, with its value known to the grid. Flags and type codes (0 to 14) are
+// written by the thousand: they share their texts.
+void RegisterGrid::SetInteger(int row, int col, int64_t value) {
+    static const std::array<QString, 15> small = [] {
+        std::array<QString, 15> texts;
+        for (int i = 0; i < 15; ++i)
+            texts[size_t(i)] = QString::number(i);
+        return texts;
+    }();
+    grid.SetTextMatrix(row, col, value >= 0 && value < 15 ? small[size_t(value)] : QString::number(value),
+                       double(value));
+}
+
+void RegisterGrid::FillGrid() {
+    grid.SetGridColor(RegisterLook::GridColor);
+    grid.SetRows(ledger::GetTransactionCount());
+    grid.SetCols(Count);
+    grid.SetAllowUserResizing(platform::flexResizeColumns);
+    grid.SetFormatString(RegisterLook::FormatString);
+    for (const Width& width : ColumnWidths)
+        grid.SetColWidth(width.col, width.twips);
+
+    ledger::TransactionRecord record;
+    int r = 1;
+    int slot = 1;
+    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot) {
+        if (record.TypeCode == ledger::Deleted || r >= grid.Rows())
+            continue;
+        const bool isPayment = record.TypeCode == ledger::CheckOrPayment && record.CheckNumber == -1;
+        if (record.TypeCode == ledger::CheckOrPayment && !isPayment)
+            SetInteger(r, CheckNumber, record.CheckNumber);
+        grid.SetTextMatrix(r, Date, codec.FormatShortDate(record.Date));
+        grid.SetTextMatrix(r, Description, record.Description.trimmed());
+        QString typeText;
+        int amountCol = Debit;
+        switch (record.TypeCode) {
+        case ledger::CheckOrPayment:
+            if (isPayment)
+                typeText = QStringLiteral("Payment");
+            break;
+        case ledger::Withdrawal:
+            typeText = QStringLiteral("Withdrawal");
+            break;
+        case ledger::Fee:
+            typeText = QStringLiteral("Fee");
+            break;
+        case ledger::Deposit:
+            typeText = QStringLiteral("Deposit");
+            amountCol = Credit;
+            break;
+        case ledger::Interest:
+            typeText = QStringLiteral("Interest");
+            amountCol = Credit;
+            break;
+        default:
+            break;
+        }
+        if (!typeText.isEmpty())
+            grid.SetTextMatrix(r, Type, typeText);
+        SetMoney(r, amountCol, record.Amount);
+        SetInteger(r, TypeCode, record.TypeCode);
+        SetInteger(r, Slot, slot);
+        SetInteger(r, Locked, record.Locked ? 1 : 0);
+        if (IsRowLocked(r)) {
+            SetRowColour(r, true);
+            ledger::SetRecordsLocked(true);
+        }
+        ++r;
+    }
+
+    SortRows();
+    RecalcBalances();
+    if (grid.Rows() > 1) {
+        grid.SetRow(1);
+        const int last = grid.Rows() - 1;
+        if (!grid.RowIsVisible(last))
+            grid.SetTopRow(last);
+    }
+}
+
+void RegisterGrid::SetMoney(int row, int col, float amount) {
+    const int64_t cents = ToCents(amount);
+    if (std::fabs(double(amount)) * 100.0 < double(MaxExactCents))
+        grid.SetTextMatrix(row, col, codec.FormatCents(cents), double(cents) / 100.0);
+    else
+        grid.SetTextMatrix(row, col, codec.FormatMoney(amount));
+}
+
+bool RegisterGrid::FillDateSortKeys() {
+    const auto dateKey = [this](const QString& text) -> std::optional<double> {
+        if (text.isEmpty())
+            return RegisterLook::EmptyDateKey;
+        const std::optional<double> date = codec.ParseShortDate(text);
+        return date ? std::optional<double>(std::floor(*date)) : std::nullopt;
+    };
+    bool allRead = true;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        const std::optional<double> date = grid.CellValue(r, Date, DateKeyKind, dateKey);
+        allRead = allRead && date.has_value();
+        const double key = date.value_or(RegisterLook::EmptyDateKey);
+        // Keys of rows whose date did not change are already in place.
+        if (grid.CellNumber(r, SortKey) != key)
+            SetInteger(r, SortKey, int64_t(key));
+    }
+    return allRead;
+}
+
+void RegisterGrid::SortRows() {
+    FillDateSortKeys();
+    grid.SetCol(SortKey);
+    grid.SetColSel(CheckNumber);
+    grid.SetSort(platform::flexSortNumericAscending);
+}
+
+void RegisterGrid::RecalcBalances() {
+    int64_t balance = ToCents(ledger::GetStartingBalance());
+    for (int r = 1; r < grid.Rows(); ++r) {
+        int type = CellInteger(r, TypeCode, 0);
+        if (type >= RegisterLook::ChangedMarker)
+            type -= RegisterLook::ChangedMarker;
+        if (type == ledger::Deposit || type == ledger::Interest)
+            balance += ToCents(CellAmount(r, Credit));
+        else
+            balance -= ToCents(CellAmount(r, Debit));
+        balance = std::clamp(balance, -MaxCents, MaxCents);
+        // Only the balances below a change differ from what the cells hold.
+        if (balance > -MaxExactCents && balance < MaxExactCents) {
+            const double shown = double(balance) / 100.0;
+            if (grid.CellNumber(r, Balance) != shown)
+                grid.SetTextMatrix(r, Balance, codec.FormatCents(balance), shown);
+        } else {
+            grid.SetTextMatrix(r, Balance, codec.FormatCents(balance));
+        }
+    }
+}
+
+bool RegisterGrid::IsRowLocked(int row) const {
+    return CellInteger(row, Locked, 0) == 1;
+}
+
+void RegisterGrid::SetRowColour(int row, bool locked) {
+    grid.SetFillStyle(platform::flexFillRepeat);
+    grid.SetCol(CheckNumber);
+    grid.SetRow(row);
+    grid.SetColSel(Balance);
+    grid.SetRowSel(row);
+    grid.SetCellBackColor(locked ? RegisterLook::LockedRowColor : grid.BackColor());
+}
+
+void RegisterGrid::MarkRowModified(int row) {
+    const int type = CellInteger(row, TypeCode, RegisterLook::ChangedMarker);
+    if (type < RegisterLook::ChangedMarker)
+        SetInteger(row, TypeCode, type + RegisterLook::ChangedMarker);
+}
+
+bool RegisterGrid::IsRowModified(int row) const {
+    return CellInteger(row, TypeCode, 0) >= RegisterLook::ChangedMarker;
+}
+
+void RegisterGrid::UnlockRecords() {
+    for (int r = 1; r < grid.Rows(); ++r) {
+        if (IsRowLocked(r)) {
+            SetInteger(r, Locked, 0);
+            SetRowColour(r, false);
+            MarkRowModified(r);
+        }
+        ledger::SetRecordsLocked(false);
+    }
+    // Also when there is no row at all, or the flag would keep the button at "Unlock records" for good.
+    ledger::SetRecordsLocked(false);
+    ledger::SetLockDate(0);
+}
+
+bool RegisterGrid::LockRecords() {
+    if (!FillDateSortKeys())
+        return false;
+    const std::optional<double> lockDate = codec.ParseShortDate(grid.TextMatrix(grid.Row(), Date));
+    if (!lockDate || grid.Row() < grid.FixedRows())
+        return false;
+    const double day = std::floor(*lockDate);
+    for (int r = 1; r < grid.Rows(); ++r) {
+        if (CellInteger(r, SortKey, int(RegisterLook::EmptyDateKey)) <= day) {
+            SetInteger(r, Locked, 1);
+            ledger::SetRecordsLocked(true);
+            SetRowColour(r, true);
+            MarkRowModified(r);
+        }
+    }
+    ledger::SetLockDate(day);
+    grid.SetCol(SortKey);
+    grid.SetRow(0);
+    return true;
+}
+
+void RegisterGrid::ToggleLock() {
+    if (ledger::AreRecordsLocked())
+        UnlockRecords();
+    else
+        LockRecords();
+    grid.SetRow(1);
+}
+
+QString RegisterGrid::DeleteQuestion(int row) const {
+    const QChar cr(13);
+    QString text = QStringLiteral("Delete this record?");
+    for (const int col : {CheckNumber, Date, Description, Debit, Credit})
+        text += cr + grid.TextMatrix(row, col);
+    return text + cr;
+}
+
+bool RegisterGrid::DeleteRecord(int row) {
+    const int slot = CellInteger(row, Slot, 0);
+    if (slot < 1 || slot > ledger::MaxSlots || !ledger::DeleteTransaction(int16_t(slot)))
+        return false;
+    grid.RemoveItem(row);
+    RecalcBalances();
+    return true;
+}
+
+bool RegisterGrid::IsValidCheckNumberText(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return text.isEmpty();
+    if (trimmed.size() > 5)
+        return false;
+    int value = 0;
+    for (const QChar c : trimmed) {
+        if (c.unicode() < '0' || c.unicode() > '9')
+            return false;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value >= 1 && value <= ledger::MaxCheckNumber;
+}
+
+int RegisterGrid::WriteBack() const {
+    int written = 0;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        int type = CellInteger(r, TypeCode, 0);
+        if (type < RegisterLook::ChangedMarker)
+            continue;
+        type -= RegisterLook::ChangedMarker;
+        const int slot = CellInteger(r, Slot, 0);
+        // Only the date picker writes a date cell; a cell that still cannot be read keeps the stored record.
+        const std::optional<double> date = codec.ParseShortDate(grid.TextMatrix(r, Date));
+        if (slot < 1 || slot > ledger::MaxSlots || !date)
+            continue;
+        const std::optional<int16_t> number = platform::ToInteger(grid.TextMatrix(r, CheckNumber));
+        const int16_t checkNumber = number ? *number : (type == ledger::CheckOrPayment ? -1 : 0);
+        const bool credit = type == ledger::Deposit || type == ledger::Interest;
+        const float amount = CellAmount(r, credit ? Credit : Debit);
+        ledger::UpdateTransaction(int16_t(slot), checkNumber, *date, amount, grid.TextMatrix(r, Description),
+                                  IsRowLocked(r));
+        ++written;
+    }
+    return written;
+}

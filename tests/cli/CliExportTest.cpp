@@ -1,0 +1,171 @@
+#include "cli/LedgerExport.h"
+#include "cli/RegisterText.h"
+#include "ledger/Ledger.h"
+#include "platform/Locale.h"
+
+#include <gtest/gtest.h>
+
+using namespace ledger;
+
+namespace {
+double Day(int y, int m, int d) {
+    return platform::DayCountFromDate(QDate(y, m, d));
+}
+
+// Entered out of order on purpose: exports follow the register's date order.
+void BuildLedger() {
+    NewLedger();
+    SetStartingBalance(100.0f);
+    AddTransaction(0, Day(2009, 3, 20), 500.0f, QStringLiteral("Pay, \"bonus\" included"), Deposit);
+    AddTransaction(101, Day(2009, 3, 15), 25.5f, QStringLiteral("Grocer"), CheckOrPayment);
+    AddTransaction(-1, Day(2009, 3, 16), 10.0f, QStringLiteral("Power company"), CheckOrPayment);
+    AddTransaction(0, Day(2009, 3, 31), 0.07f, QStringLiteral("Interest"), Interest);
+    AddTransaction(0, Day(2009, 3, 17), 4.95f, QStringLiteral("Service charge"), Fee);
+    AddTransaction(0, Day(2009, 3, 18), 60.0f, QStringLiteral("ATM"), Withdrawal);
+    UpdateTransaction(2, 101, Day(2009, 3, 15), 25.5f, QStringLiteral("Grocer"), true);
+}
+
+QString Csv() {
+    platform::FlexGrid grid;
+    cli::FillRegister(grid);
+    return cli::ExportCsv(grid);
+}
+
+QString Qif() {
+    platform::FlexGrid grid;
+    cli::FillRegister(grid);
+    return cli::ExportQif(grid);
+}
+
+// A small RFC 4180 reader: quoted fields, doubled quotes, CRLF records.
+std::vector<QStringList> ParseCsv(const QString& text) {
+    std::vector<QStringList> records;
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
+                field += c;
+                ++i;
+            } else if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            fields << field;
+            field.clear();
+        } else if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) {
+            fields << field;
+            records.push_back(fields);
+            fields.clear();
+            field.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    EXPECT_TRUE(field.isEmpty() && fields.isEmpty()) << "last record not ended by CRLF";
+    return records;
+}
+
+struct QifRecord {
+    QString date, amount, number, payee, cleared;
+};
+
+std::vector<QifRecord> ParseQif(const QString& text) {
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.first(), QStringLiteral("!Type:Bank"));
+    std::vector<QifRecord> records;
+    QifRecord current;
+    for (const QString& line : lines.mid(1)) {
+        if (line.isEmpty())
+            continue;
+        const QString value = line.mid(1);
+        switch (line[0].toLatin1()) {
+        case 'D':
+            current.date = value;
+            break;
+        case 'T':
+            current.amount = value;
+            break;
+        case 'N':
+            current.number = value;
+            break;
+        case 'P':
+            current.payee = value;
+            break;
+        case 'C':
+            current.cleared = value;
+            break;
+        case '^':
+            records.push_back(current);
+            current = {};
+            break;
+        default:
+            ADD_FAILURE() << "unknown QIF line " << line.toStdString();
+        }
+    }
+    return records;
+}
+} // namespace
+
+TEST(CliExport, CsvReadsBackInRegisterOrderWithSignedAmounts) {
+    BuildLedger();
+    const auto records = ParseCsv(Csv());
+    ASSERT_EQ(records.size(), 7u);
+    EXPECT_EQ(records[0], (QStringList{"Date", "Number", "Description", "Type", "Amount", "Balance", "Locked"}));
+    EXPECT_EQ(records[1], (QStringList{"2009-03-15", "101", "Grocer", "Check", "-25.50", "74.50", "yes"}));
+    EXPECT_EQ(records[2], (QStringList{"2009-03-16", "", "Power company", "Payment", "-10.00", "64.50", "no"}));
+    EXPECT_EQ(records[3], (QStringList{"2009-03-17", "", "Service charge", "Fee", "-4.95", "59.55", "no"}));
+    EXPECT_EQ(records[4], (QStringList{"2009-03-18", "", "ATM", "Withdrawal", "-60.00", "-0.45", "no"}));
+    EXPECT_EQ(records[5],
+              (QStringList{"2009-03-20", "", "Pay, \"bonus\" included", "Deposit", "500.00", "499.55", "no"}));
+    EXPECT_EQ(records[6], (QStringList{"2009-03-31", "", "Interest", "Interest", "0.07", "499.62", "no"}));
+}
+
+TEST(CliExport, QifReadsBackWithOpeningBalanceChecksAndClearedRecords) {
+    BuildLedger();
+    const auto records = ParseQif(Qif());
+    ASSERT_EQ(records.size(), 7u);
+    EXPECT_EQ(records[0].payee, QStringLiteral("Opening Balance"));
+    EXPECT_EQ(records[0].amount, QStringLiteral("100.00"));
+    EXPECT_EQ(records[0].date, QStringLiteral("03/15/2009"));
+    EXPECT_EQ(records[1].number, QStringLiteral("101"));
+    EXPECT_EQ(records[1].amount, QStringLiteral("-25.50"));
+    EXPECT_EQ(records[1].cleared, QStringLiteral("*"));
+    EXPECT_EQ(records[2].number, QString());
+    EXPECT_EQ(records[2].payee, QStringLiteral("Power company"));
+    EXPECT_EQ(records[2].cleared, QString());
+    EXPECT_EQ(records[5].amount, QStringLiteral("500.00"));
+    EXPECT_EQ(records[6].amount, QStringLiteral("0.07"));
+}
+
+TEST(CliExport, AnEmptyLedgerExportsHeadersOnly) {
+    NewLedger();
+    EXPECT_EQ(Csv(), QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked\r\n"));
+    EXPECT_EQ(Qif(), QStringLiteral("!Type:Bank\n"));
+}
+
+TEST(CliPrint, ShowsTheLedgerValuesAboveAnAlignedRegister) {
+    BuildLedger();
+    SetLockDate(Day(2009, 3, 15));
+    SetNextCheckNumber(102);
+    platform::FlexGrid grid;
+    cli::FillRegister(grid);
+    const QStringList lines = cli::FormatRegister(grid).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines[0], QStringLiteral("Starting balance:   100.00"));
+    EXPECT_EQ(lines[1], QStringLiteral("Lock date:          3/15/2009"));
+    EXPECT_EQ(lines[2], QStringLiteral("Next check number:  102"));
+    ASSERT_EQ(lines.size(), 4 + 2 + 6 + 1);
+    // Every balance ends in the same column.
+    const qsizetype end = lines[6].size();
+    for (int i = 6; i < 12; ++i)
+        EXPECT_EQ(lines[i].size(), end) << lines[i].toStdString();
+    EXPECT_TRUE(lines[6].endsWith(QStringLiteral("74.50")));
+    EXPECT_TRUE(lines[11].endsWith(QStringLiteral("499.62")));
+}

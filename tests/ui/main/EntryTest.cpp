@@ -1,0 +1,302 @@
+// Transaction entry: what each frame hands to the ledger, every refusal, the frames' activation and the key filter.
+#include "MainWindowFixture.h"
+
+#include <QApplication>
+
+namespace {
+
+class EntryTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        WriteSettings();
+        StartActive();
+    }
+
+    void FillCheck(const QString& number, const QDate& date, const QString& payee, const QString& amount) {
+        TypeInto(Text("Text4"), number);
+        Picker("DTPicker1")->SetValue(date);
+        TypeInto(Combo(), payee);
+        TypeInto(Text("Text3"), amount);
+    }
+    void FillLower(const char* kind, const QDate& date, const QString& description, const QString& amount) {
+        if (kind)
+            Click(Option(kind));
+        Picker("DTPicker2")->SetValue(date);
+        TypeInto(Text("Text7"), description);
+        TypeInto(Text("Text6"), amount);
+    }
+    void ExpectRefused(const QString& message) {
+        const auto before = ledger::GetTransactionCount();
+        {
+            PromptScript prompts;
+            prompts.ExpectMessage(message);
+            ClickAdd();
+        }
+        EXPECT_EQ(ledger::GetTransactionCount(), before);
+    }
+    void ExpectIncomplete() { ExpectRefused(QStringLiteral("Incomplete or incorrect data")); }
+};
+
+} // namespace
+
+TEST_F(EntryTest, ACheckReachesTheLedgerAndTheNextNumberFollows) {
+    ledger::SetNextCheckNumber(101);
+    FillCheck(QStringLiteral("120"), QDate(2009, 3, 15), QStringLiteral("Grocer"), QStringLiteral("25.50"));
+    ClickAdd();
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].TypeCode, ledger::CheckOrPayment);
+    EXPECT_EQ(records[0].CheckNumber, 120);
+    EXPECT_EQ(records[0].Date, 39887.0);
+    EXPECT_EQ(records[0].Amount, 25.5f);
+    EXPECT_EQ(records[0].Description, ledger::FixDescription(QStringLiteral("Grocer")));
+    EXPECT_EQ(records[0].Locked, 0);
+    EXPECT_TRUE(ledger::IsModified());
+
+    // The reset shows the next number and empties the check frame.
+    EXPECT_EQ(Text("Text4")->text(), QStringLiteral("121"));
+    EXPECT_EQ(Text("Text3")->text(), QString());
+    EXPECT_EQ(Combo()->currentText(), QString());
+    EXPECT_EQ(Picker("DTPicker1")->Value(), QDate::currentDate());
+    EXPECT_TRUE(Button("Command4")->isEnabled());
+    EXPECT_TRUE(Text("Text6")->isEnabled());
+    EXPECT_EQ(PayeeList(), QStringList()); // a new payee is listed only after the next load
+
+    FillCheck(QStringLiteral("99"), QDate(2009, 3, 16), QStringLiteral("Baker"), QStringLiteral("1"));
+    ClickAdd();
+    EXPECT_EQ(Text("Text4")->text(), QStringLiteral("121"));
+}
+
+TEST_F(EntryTest, APaymentHasNoNumberAndLeavesTheNextNumberAlone) {
+    ledger::SetNextCheckNumber(101);
+    Click(Option("Option6"));
+    EXPECT_FALSE(Text("Text4")->isVisible());
+    EXPECT_FALSE(Find<QLabel>("Label4")->isVisible());
+    Picker("DTPicker1")->SetValue(QDate(2010, 1, 1));
+    TypeInto(Combo(), QStringLiteral("  Power Co  "));
+    TypeInto(Text("Text3"), QStringLiteral("80"));
+    ClickAdd();
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].CheckNumber, ledger::PaymentCheckNumber);
+    EXPECT_EQ(records[0].TypeCode, ledger::CheckOrPayment);
+    EXPECT_EQ(records[0].Description, ledger::FixDescription(QStringLiteral("  Power Co  "))); // untrimmed
+    EXPECT_EQ(ledger::GetNextCheckNumber(), 101);
+    // "Payment" stays chosen after the reset, until "Check" is clicked.
+    EXPECT_TRUE(Option("Option6")->isChecked());
+    EXPECT_FALSE(Text("Text4")->isVisible());
+    Click(Option("Option5"));
+    EXPECT_TRUE(Text("Text4")->isVisible());
+    EXPECT_TRUE(Find<QLabel>("Label4")->isVisible());
+}
+
+TEST_F(EntryTest, EachLowerKindReachesTheLedgerWithItsTypeCode) {
+    const struct {
+        const char* option;
+        int16_t typeCode;
+    } kinds[] = {{"Option1", ledger::Deposit},
+                 {"Option4", ledger::Interest},
+                 {"Option2", ledger::Fee},
+                 {"Option3", ledger::Withdrawal}};
+    int day = 1;
+    for (const auto& kind : kinds) {
+        FillLower(kind.option, QDate(2011, 2, day), QStringLiteral("Kind %1").arg(kind.typeCode),
+                  QStringLiteral("%1.05").arg(day));
+        ClickAdd();
+        ++day;
+    }
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(records[i].TypeCode, kinds[i].typeCode);
+        EXPECT_EQ(records[i].CheckNumber, 0);
+        EXPECT_EQ(records[i].Date, Day(2011, 2, i + 1));
+        EXPECT_EQ(records[i].Amount, platform::ToSingle(QStringLiteral("%1.05").arg(i + 1)).value());
+        EXPECT_EQ(records[i].Description, ledger::FixDescription(QStringLiteral("Kind %1").arg(kinds[i].typeCode)));
+    }
+    // The first lower entry of a new ledger makes the next check number 1.
+    EXPECT_EQ(ledger::GetNextCheckNumber(), 1);
+    EXPECT_FALSE(Option("Option1")->isChecked());
+}
+
+TEST_F(EntryTest, LowerEntriesKeepTheirDescriptionAsTypedUpTo46Characters) {
+    const QString long48 = QString(44, QLatin1Char('x')) + QStringLiteral("abcd");
+    FillLower("Option1", QDate(2011, 2, 1), long48 + QStringLiteral("more"), QStringLiteral("0"));
+    EXPECT_EQ(Text("Text7")->text(), long48); // the box takes 48 characters
+    ClickAdd();
+    FillLower("Option2", QDate(2011, 2, 1), QString(), QStringLiteral("3"));
+    ClickAdd(); // an empty description is fine below
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].Description, long48.left(46));
+    EXPECT_EQ(records[0].Amount, 0.0f);
+    EXPECT_EQ(records[1].Description, ledger::FixDescription(QString()));
+}
+
+TEST_F(EntryTest, UpperRefusalsKeepWhatWasTyped) {
+    FillCheck(QStringLiteral("5"), QDate(2012, 5, 1), QStringLiteral("Grocer"), QString());
+    ExpectIncomplete(); // empty amount
+    EXPECT_EQ(Text("Text4")->text(), QStringLiteral("5"));
+    EXPECT_EQ(Combo()->currentText(), QStringLiteral("Grocer"));
+
+    TypeInto(Text("Text3"), QStringLiteral("10"));
+    for (const QString& number :
+         {QStringLiteral("0"), QString(), QStringLiteral("40000"), QStringLiteral("-3"), QStringLiteral("abc")}) {
+        SCOPED_TRACE(number.toStdString());
+        TypeInto(Text("Text4"), number);
+        ExpectIncomplete();
+    }
+    TypeInto(Text("Text4"), QStringLiteral("5"));
+    TypeInto(Combo(), QString());
+    ExpectIncomplete(); // no payee
+    EXPECT_EQ(Text("Text3")->text(), QStringLiteral("10"));
+    EXPECT_EQ(Frame("Frame1")->CaptionColor(), QColor(255, 0, 0)); // still the entry being made
+}
+
+TEST_F(EntryTest, LowerRefusals) {
+    FillLower(nullptr, QDate(2012, 5, 1), QStringLiteral("Cash"), QStringLiteral("20"));
+    ExpectIncomplete(); // no kind chosen
+    Click(Option("Option3"));
+    TypeInto(Text("Text6"), QString());
+    ExpectIncomplete(); // no amount
+    TypeInto(Text("Text6"), QStringLiteral("20"));
+    ClickAdd();
+    EXPECT_EQ(Records().size(), 1u);
+}
+
+TEST_F(EntryTest, AnAmountPastedWithASignIsRefused) {
+    FillLower("Option1", QDate(2012, 5, 1), QString(), QStringLiteral("1"));
+    Text("Text6")->setText(QStringLiteral("-5")); // as a paste would leave it; the key filter never takes a minus
+    ExpectIncomplete();
+}
+
+TEST_F(EntryTest, TheLockDateRefusesItsOwnDayAndTakesTheNext) {
+    ledger::SetLockDate(Day(2009, 3, 15));
+    FillCheck(QStringLiteral("7"), QDate(2009, 3, 15), QStringLiteral("Grocer"), QStringLiteral("1"));
+    ExpectRefused(QStringLiteral("Date must be greater than 3/15/2009"));
+    Picker("DTPicker1")->SetValue(QDate(2009, 3, 16));
+    ClickAdd();
+    EXPECT_EQ(Records().size(), 1u);
+
+    FillLower("Option1", QDate(2009, 1, 1), QString(), QStringLiteral("3"));
+    ExpectRefused(QStringLiteral("Date must be greater than 3/15/2009"));
+    // The first broken rule is the only one told: the date comes before the missing amount.
+    TypeInto(Text("Text6"), QString());
+    ExpectRefused(QStringLiteral("Date must be greater than 3/15/2009"));
+    // ... and after the check number.
+    Click(Button("Command2"));
+    FillCheck(QStringLiteral("0"), QDate(2009, 1, 1), QStringLiteral("Grocer"), QStringLiteral("1"));
+    ExpectIncomplete();
+}
+
+TEST_F(EntryTest, CheckNumber32767IsTakenAndTheNextNumberStaysThere) {
+    FillCheck(QStringLiteral("32767"), QDate(2012, 5, 1), QStringLiteral("Grocer"), QStringLiteral("1"));
+    ClickAdd();
+    ASSERT_EQ(Records().size(), 1u);
+    EXPECT_EQ(Records()[0].CheckNumber, 32767);
+    EXPECT_EQ(Text("Text4")->text(), QStringLiteral("32767"));
+}
+
+TEST_F(EntryTest, AFullRegisterRefusesTheEntry) {
+    while (ledger::CanAddTransaction())
+        ledger::AddTransaction(0, Day(2012, 1, 1), 1, QString(), ledger::Fee);
+    const int16_t count = ledger::GetTransactionCount();
+    FillLower("Option1", QDate(2012, 5, 1), QString(), QStringLiteral("1"));
+    ExpectRefused(QStringLiteral("The register is full: no more transactions can be added."));
+    EXPECT_EQ(ledger::GetTransactionCount(), count);
+    EXPECT_EQ(Text("Text6")->text(), QStringLiteral("1"));
+}
+
+TEST_F(EntryTest, TheFirstFieldEnteredChoosesTheFrame) {
+    const std::vector<QWidget*> upper = {Text("Text4"), Picker("DTPicker1"), Text("Text3"), Combo()};
+    const std::vector<QWidget*> lower = {Option("Option1"), Option("Option2"), Option("Option3"),  Option("Option4"),
+                                         Text("Text7"),     Text("Text6"),     Picker("DTPicker2")};
+    auto expectFrames = [&](bool upperEnabled, bool lowerEnabled, const QColor& upperCaption,
+                            const QColor& lowerCaption) {
+        for (QWidget* field : upper)
+            EXPECT_EQ(field->isEnabled(), upperEnabled) << field->objectName().toStdString();
+        for (QWidget* field : lower)
+            EXPECT_EQ(field->isEnabled(), lowerEnabled) << field->objectName().toStdString();
+        EXPECT_TRUE(Option("Option5")->isEnabled());
+        EXPECT_TRUE(Option("Option6")->isEnabled());
+        EXPECT_EQ(Frame("Frame1")->CaptionColor(), upperCaption);
+        EXPECT_EQ(Frame("Frame2")->CaptionColor(), lowerCaption);
+    };
+    const QColor red(255, 0, 0), black(Qt::black);
+
+    for (QWidget* field : lower) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        Click(field);
+        expectFrames(false, true, black, red);
+        Click(Button("Command2"));
+        expectFrames(true, true, black, black);
+    }
+    for (QWidget* field : upper) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        Click(field);
+        expectFrames(true, false, red, black);
+        Click(Button("Command2"));
+        expectFrames(true, true, black, black);
+    }
+    // Tabbing from "Clear" enters the check number first.
+    Button("Command2")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Text("Text4"));
+    expectFrames(true, false, red, black);
+    // Moving within the chosen frame keeps it.
+    Click(Text("Text3"));
+    Click(Option("Option6"));
+    expectFrames(true, false, red, black);
+}
+
+TEST_F(EntryTest, ClearEmptiesBothFramesButKeepsThePaymentChoice) {
+    ledger::SetNextCheckNumber(12);
+    FillLower("Option4", QDate(2012, 5, 1), QStringLiteral("Bank"), QStringLiteral("2"));
+    Click(Option("Option6"));
+    Click(Button("Command2"));
+    EXPECT_EQ(Text("Text4")->text(), QStringLiteral("12"));
+    EXPECT_EQ(Text("Text6")->text(), QString());
+    EXPECT_EQ(Text("Text7")->text(), QString());
+    EXPECT_EQ(Picker("DTPicker2")->Value(), QDate::currentDate());
+    for (const char* kind : {"Option1", "Option2", "Option3", "Option4"})
+        EXPECT_FALSE(Option(kind)->isChecked()) << kind;
+    EXPECT_TRUE(Option("Option6")->isChecked());
+    // A lower entry after Clear needs a kind again.
+    TypeInto(Text("Text6"), QStringLiteral("2"));
+    ExpectIncomplete();
+}
+
+TEST_F(EntryTest, AmountBoxesTakeOnlyAnUnsignedAmountWithTwoDecimals) {
+    for (const char* name : {"Text3", "Text6"}) {
+        SCOPED_TRACE(name);
+        QLineEdit* box = Text(name);
+        Click(Button("Command2"));
+        Click(box);
+        QTest::keyClicks(box, QStringLiteral("12.345"));
+        EXPECT_EQ(box->text(), QStringLiteral("12.34"));
+        QTest::keyClicks(box, QStringLiteral("6."));
+        EXPECT_EQ(box->text(), QStringLiteral("12.34"));
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, '9'); // two decimals stand: no digit anywhere, not even before the point
+        EXPECT_EQ(box->text(), QStringLiteral("12.34"));
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        EXPECT_EQ(box->text(), QStringLiteral("12.3"));
+        QTest::keyClicks(box, QStringLiteral(".-, a"));
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(box->text(), QStringLiteral("12.3"));
+        // Keys that type nothing move the caret as usual.
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_Delete);
+        EXPECT_EQ(box->text(), QStringLiteral("2.3"));
+        QTest::keyClick(box, Qt::Key_Right);
+        QTest::keyClick(box, '7');
+        EXPECT_EQ(box->text(), QStringLiteral("27.3"));
+    }
+    // Other boxes are not filtered.
+    Click(Button("Command2"));
+    TypeInto(Text("Text7"), QStringLiteral("Rent, -1.5 x"));
+    EXPECT_EQ(Text("Text7")->text(), QStringLiteral("Rent, -1.5 x"));
+}

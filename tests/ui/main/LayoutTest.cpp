@@ -1,0 +1,167 @@
+// The window's geometry, colours, fonts, tab order and menus, and captions that fit their controls.
+#include "MainWindowFixture.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+
+namespace {
+
+class LayoutTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        WriteSettings();
+        Start();
+        window->show();
+        if (window->logicalDpiY() != 96)
+            GTEST_SKIP() << "pixel figures below are for 96 dpi";
+    }
+    QRect Geometry(const char* name) const { return Find(name)->geometry(); }
+};
+
+} // namespace
+
+TEST_F(LayoutTest, ControlsSitWhereTheTwipsPutThem) {
+    EXPECT_EQ(Geometry("Frame1"), QRect(24, 16, 489, 153));
+    EXPECT_EQ(Geometry("Text4"), QRect(376, 24, 97, 19));
+    EXPECT_EQ(Geometry("Combo1"), QRect(72, 88, 281, 21));
+    EXPECT_EQ(Geometry("Frame2"), QRect(24, 184, 489, 121));
+    EXPECT_EQ(Geometry("Frame3"), QRect(8, 16, 89, 97));
+    EXPECT_EQ(Geometry("Option3"), QRect(0, 80, 89, 17));
+    EXPECT_EQ(Geometry("Text6"), QRect(264, 88, 169, 19));
+    EXPECT_EQ(Geometry("Command4"), QRect(224, 320, 89, 25));
+    EXPECT_EQ(Geometry("Command3"), QRect(432, 320, 73, 25));
+
+    // Client area below the menu: 8085 x 5715 twips, the status bar in its bottom 375.
+    const int menuHeight = window->menuBar()->height();
+    EXPECT_EQ(window->width(), 539);
+    EXPECT_EQ(window->height() - menuHeight, 381);
+    const QRect status = Find("StatusBar1")->geometry();
+    EXPECT_EQ(status.top() - menuHeight, 356);
+    EXPECT_EQ(status.height(), 25);
+    EXPECT_EQ(Find("Panel2")->width(), 96);
+    EXPECT_GE(Find("Panel1")->width(), 400);
+}
+
+TEST_F(LayoutTest, ALongDataFilePathDoesNotWidenTheWindow) {
+    const QSize before = window->size();
+    const QString path = WriteLedger(QString(60, QLatin1Char('x')) + QStringLiteral(".tlx"), [] {});
+    PromptScript prompts;
+    prompts.ExpectFileDialog(true, path);
+    Trigger("Open");
+    ASSERT_EQ(Panel("Panel1"), path);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), before);
+}
+
+TEST_F(LayoutTest, FixedSizeCentredWithoutMaximize) {
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallix"));
+    EXPECT_FALSE(window->windowIcon().isNull());
+    // Centred before the window manager adds its frame, so the frame's border may shift it a little.
+    const QPoint centre = window->screen()->availableGeometry().center();
+    EXPECT_LE((window->geometry().center() - centre).manhattanLength(), 8);
+}
+
+TEST_F(LayoutTest, PaleYellowAroundButtonFaceFrames) {
+    const QPalette application = QApplication::palette();
+    QWidget* client = Find("Client");
+    EXPECT_TRUE(client->autoFillBackground());
+    EXPECT_EQ(client->palette().color(QPalette::Window), application.color(QPalette::ToolTipBase));
+    for (const char* frame : {"Frame1", "Frame2"}) {
+        EXPECT_TRUE(Find(frame)->autoFillBackground()) << frame;
+        EXPECT_EQ(Find(frame)->palette().color(QPalette::Window), application.color(QPalette::Window)) << frame;
+    }
+    EXPECT_EQ(Find("Option1")->palette().color(QPalette::Window), application.color(QPalette::Window));
+    QLineEdit* signature = Text("Text5");
+    EXPECT_EQ(signature->palette().color(QPalette::Base).alpha(), 0); // shows the frame's face
+    EXPECT_FALSE(signature->autoFillBackground());
+    EXPECT_TRUE(signature->isReadOnly());
+    EXPECT_EQ(signature->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(LayoutTest, FontsStandInForTheOriginalOnes) {
+    const QFont signature = Text("Text5")->font();
+    if (QFontDatabase::hasFamily(QStringLiteral("Dancing Script")))
+        EXPECT_EQ(QFontInfo(signature).family(), QStringLiteral("Dancing Script"));
+    EXPECT_TRUE(signature.bold());
+    EXPECT_DOUBLE_EQ(signature.pointSizeF(), 20.25);
+    EXPECT_DOUBLE_EQ(Frame("Frame1")->CaptionFont().pointSizeF(), 9.75);
+    EXPECT_DOUBLE_EQ(Find("Label3")->font().pointSizeF(), 13.5);
+    EXPECT_TRUE(Find("Label3")->font().bold());
+    // The frames' caption font stays in the caption: the controls inside keep the window's font.
+    EXPECT_DOUBLE_EQ(Find("Label1")->font().pointSizeF(), 8.25);
+    EXPECT_DOUBLE_EQ(Text("Text4")->font().pointSizeF(), 8.25);
+    if (QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")))
+        EXPECT_EQ(QFontInfo(Find("Label1")->font()).family(), QStringLiteral("Liberation Sans"));
+}
+
+TEST_F(LayoutTest, CaptionsFitTheirControls) {
+    for (const char* name : {"Label1", "Label4", "Label5", "Label6", "Label7", "Label3"}) {
+        const auto* label = Find<QLabel>(name);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+    }
+    const auto* twoLines = Find<QLabel>("Label2");
+    const QRect wrapped =
+        twoLines->fontMetrics().boundingRect(QRect(0, 0, twoLines->width(), 1000), Qt::TextWordWrap, twoLines->text());
+    EXPECT_LE(wrapped.width(), twoLines->width());
+    EXPECT_LE(wrapped.height(), twoLines->height());
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
+        const auto* button = Button(name);
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width()) << name;
+    }
+    for (const char* name : {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"}) {
+        const QRadioButton* option = Option(name);
+        const int visibleWidth = std::min(option->width(), option->parentWidget()->width() - option->x());
+        EXPECT_LE(option->sizeHint().width(), visibleWidth) << name;
+        EXPECT_LE(option->fontMetrics().height(), option->height()) << name;
+    }
+    for (const char* name : {"Frame1", "Frame2"}) {
+        const CaptionFrame* frame = Frame(name);
+        EXPECT_LE(QFontMetrics(frame->CaptionFont()).horizontalAdvance(frame->title()) + 20, frame->width());
+    }
+}
+
+TEST_F(LayoutTest, TabOrderFollowsTheTabIndexes) {
+    const QStringList expected = {QStringLiteral("Command2"), QStringLiteral("Text4"),     QStringLiteral("Text3"),
+                                  QStringLiteral("Text7"),    QStringLiteral("Text6"),     QStringLiteral("Command1"),
+                                  QStringLiteral("Option1"),  QStringLiteral("Option2"),   QStringLiteral("Option3"),
+                                  QStringLiteral("Command3"), QStringLiteral("Command4"),  QStringLiteral("Option4"),
+                                  QStringLiteral("Combo1"),   QStringLiteral("DTPicker1"), QStringLiteral("DTPicker2"),
+                                  QStringLiteral("Command5"), QStringLiteral("Option5"),   QStringLiteral("Option6")};
+    QStringList chain;
+    QWidget* widget = Find("Command2");
+    do {
+        if (expected.contains(widget->objectName()) && !chain.contains(widget->objectName()))
+            chain << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != Find("Command2"));
+    EXPECT_EQ(chain, expected);
+    EXPECT_FALSE(chain.contains(QStringLiteral("Text5")));
+    EXPECT_EQ(Text("Text4")->maxLength(), 8);
+    EXPECT_EQ(Text("Text7")->maxLength(), 48);
+}
+
+TEST_F(LayoutTest, MenusCarryTheirCaptionsAndNames) {
+    auto captions = [this](const char* menu) {
+        QStringList items;
+        for (const QAction* action : Find<QMenu>(menu)->actions())
+            items << (action->isSeparator() ? QStringLiteral("-") : action->text()) + QLatin1Char(':') +
+                         action->objectName();
+        return items;
+    };
+    EXPECT_EQ(captions("File"),
+              (QStringList{QStringLiteral("&New:New"), QStringLiteral("&Open:Open"), QStringLiteral("&Save:Save"),
+                           QStringLiteral("-:Seperator"), QStringLiteral("E&xit:Exit")}));
+    EXPECT_EQ(captions("Setup"),
+              (QStringList{QStringLiteral("Associate:Associate"), QStringLiteral("&Options:Options")}));
+    EXPECT_EQ(Find<QMenu>("File")->title(), QStringLiteral("&File"));
+    EXPECT_EQ(Find<QMenu>("Setup")->title(), QStringLiteral("&Setup"));
+}

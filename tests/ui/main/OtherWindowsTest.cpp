@@ -1,0 +1,50 @@
+// The buttons and menu items that open the program's other windows modally over the main window.
+#include "MainWindowFixture.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// Runs `whileOpen` on the modal window once it is up, then closes it.
+void WhenModalOpens(const std::function<void(QWidget*)>& whileOpen) {
+    QTimer::singleShot(0, [whileOpen] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            ADD_FAILURE() << "no modal window opened";
+            return;
+        }
+        whileOpen(modal);
+        modal->close();
+    });
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
+    const QString path = WriteLedger(QStringLiteral("r.tlx"), [] {
+        ledger::AddTransaction(7, Day(2020, 1, 5), 12, QStringLiteral("Grocer"), ledger::CheckOrPayment);
+    });
+    WriteSettings(QString(), path, 0);
+    StartActive();
+    ASSERT_EQ(Panel("Panel2"), QStringLiteral("Unlocked"));
+    QString shown;
+    WhenModalOpens([this, &shown](QWidget* modal) {
+        shown = modal->objectName();
+        EXPECT_EQ(modal->parentWidget(), window.get()); // owned by the main window
+        ledger::SetLockDate(Day(2020, 1, 31));          // as the register's lock command would
+    });
+    Click(Button("Command4"));
+    EXPECT_EQ(shown, QStringLiteral("frmRegister"));
+    EXPECT_EQ(Panel("Panel2"), QStringLiteral("Bal:  1/31/2020"));
+    EXPECT_GT(window->RegHeight, 0); // the register remembers its height through the main window
+}
+
+TEST_F(MainWindowTest, AssociateAsksFirst) {
+    WriteSettings();
+    Start();
+    PromptScript prompts;
+    prompts.ExpectMessage(QStringLiteral("Associate \".TLX\" files with this application?"), Answer::No);
+    Trigger("Associate");
+    EXPECT_EQ(prompts.Messages().at(0).icon, platform::Icon::Question);
+}

@@ -1,0 +1,379 @@
+// The register's procedures on a headless grid: rows from records, order, balances, locks, marks, write-back.
+#include "RegisterTestSupport.h"
+
+#include "ledger/Ledger.h"
+#include "platform/FlexGrid.h"
+#include "ui/register/procedures/RegisterGrid.h"
+
+#include <gtest/gtest.h>
+
+using namespace RegisterColumn;
+using tallix::test::Day;
+
+namespace {
+
+class RegisterGridTest : public ::testing::Test {
+protected:
+    void SetUp() override { ledger::NewLedger(); }
+
+    // Cell text as a std::string, for readable failures.
+    std::string Cell(int row, int col) const { return grid.TextMatrix(row, col).toStdString(); }
+    int RowOfSlot(int slot) const {
+        for (int r = 1; r < grid.Rows(); ++r)
+            if (grid.TextMatrix(r, Slot) == QString::number(slot))
+                return r;
+        return -1;
+    }
+    static ledger::TransactionRecord Record(int slot) { return tallix::test::RecordInSlot(slot); }
+
+    platform::FlexGrid grid;
+    RegisterGrid procedures{grid};
+};
+
+TEST_F(RegisterGridTest, ChecksPaymentsAndDepositsFillTheirColumns) {
+    ledger::AddTransaction(1234, Day(2009, 1, 2), 56.78f, QStringLiteral("Electric company   "),
+                           ledger::CheckOrPayment);
+    ledger::AddTransaction(-1, Day(2009, 1, 3), 10.0f, QStringLiteral("Grocer"), ledger::CheckOrPayment);
+    ledger::AddTransaction(0, Day(2009, 1, 4), 1234.5f, QStringLiteral("Salary"), ledger::Deposit);
+    procedures.FillGrid();
+
+    ASSERT_EQ(grid.Rows(), 4);
+    ASSERT_EQ(grid.Cols(), 11);
+    EXPECT_EQ(Cell(1, CheckNumber), "1234");
+    EXPECT_EQ(Cell(1, Date), "1/2/2009");
+    EXPECT_EQ(Cell(1, Description), "Electric company");
+    EXPECT_EQ(Cell(1, Debit), "56.78");
+    EXPECT_EQ(Cell(1, Type), "");
+    EXPECT_EQ(Cell(1, Credit), "");
+    EXPECT_EQ(Cell(1, TypeCode), "0");
+    EXPECT_EQ(Cell(1, SortKey), "39815");
+
+    EXPECT_EQ(Cell(2, CheckNumber), "");
+    EXPECT_EQ(Cell(2, Type), "Payment");
+    EXPECT_EQ(Cell(2, Debit), "10.00");
+
+    EXPECT_EQ(Cell(3, Credit), "1,234.50");
+    EXPECT_EQ(Cell(3, Debit), "");
+    EXPECT_EQ(Cell(3, Type), "Deposit");
+    EXPECT_EQ(Cell(3, TypeCode), "3");
+    EXPECT_EQ(Cell(3, Locked), "0");
+}
+
+TEST_F(RegisterGridTest, OtherKindsShowTheirTypeAndAmountColumn) {
+    ledger::AddTransaction(0, Day(2009, 2, 1), 20, QStringLiteral("Cash"), ledger::Withdrawal);
+    ledger::AddTransaction(0, Day(2009, 2, 2), 2.5f, QStringLiteral("Charge"), ledger::Fee);
+    ledger::AddTransaction(0, Day(2009, 2, 3), 0.5f, QStringLiteral("Bank"), ledger::Interest);
+    procedures.FillGrid();
+
+    EXPECT_EQ(Cell(1, Type), "Withdrawal");
+    EXPECT_EQ(Cell(1, Debit), "20.00");
+    EXPECT_EQ(Cell(2, Type), "Fee");
+    EXPECT_EQ(Cell(2, Debit), "2.50");
+    EXPECT_EQ(Cell(3, Type), "Interest");
+    EXPECT_EQ(Cell(3, Credit), "0.50");
+    EXPECT_EQ(Cell(3, Debit), "");
+}
+
+TEST_F(RegisterGridTest, LayoutHeaderWidthsAndHiddenColumns) {
+    procedures.FillGrid();
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(grid.FixedCols(), 1);
+    EXPECT_EQ(grid.GridColor(), 0x808080u);
+    EXPECT_EQ(grid.AllowUserResizing(), 1);
+    EXPECT_EQ(grid.FormatString(), RegisterLook::FormatString);
+    const char* headers[] = {
+        "", "Check #", "Date", "Description of Transaction", "Payment/Debit", "Type", "Deposit/Credit", "Balance",
+        "", "",        ""};
+    for (int c = 0; c < 11; ++c)
+        EXPECT_EQ(Cell(0, c), headers[c]) << "column " << c;
+    EXPECT_EQ(grid.ColAlignment(CheckNumber), platform::FlexAlignment::Center);
+    EXPECT_EQ(grid.ColAlignment(Date), platform::FlexAlignment::Center);
+    EXPECT_EQ(grid.ColAlignment(Description), platform::FlexAlignment::Left);
+    EXPECT_EQ(grid.ColAlignment(Debit), platform::FlexAlignment::General);
+    EXPECT_EQ(grid.ColAlignment(Balance), platform::FlexAlignment::Right);
+    for (const int col : {SortKey, TypeCode, Slot, Locked})
+        EXPECT_EQ(grid.ColWidth(col), 0) << "column " << col;
+    EXPECT_EQ(grid.ColWidth(Date), 900);
+    EXPECT_EQ(grid.ColWidth(Description), 2800);
+    EXPECT_EQ(grid.ColWidth(Type), 900);
+    EXPECT_EQ(grid.ColWidth(Balance), 1000);
+    // The header-sized columns are wider for longer headers.
+    EXPECT_GT(grid.ColWidth(Credit), grid.ColWidth(CheckNumber));
+}
+
+TEST_F(RegisterGridTest, BalancesRunInDateOrderWhateverTheOrderOfEntry) {
+    ledger::SetStartingBalance(100);
+    ledger::AddTransaction(0, Day(2009, 1, 3), 50, QStringLiteral("Deposit"), ledger::Deposit);
+    ledger::AddTransaction(5, Day(2009, 1, 2), 30, QStringLiteral("Check"), ledger::CheckOrPayment);
+    procedures.FillGrid();
+
+    EXPECT_EQ(Cell(1, CheckNumber), "5");
+    EXPECT_EQ(Cell(1, Balance), "70.00");
+    EXPECT_EQ(Cell(2, Type), "Deposit");
+    EXPECT_EQ(Cell(2, Balance), "120.00");
+    EXPECT_EQ(Cell(1, Slot), "2");
+    EXPECT_EQ(Cell(2, Slot), "1");
+    // The current cell is row 1 in the date key column after the fill.
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Col(), SortKey);
+}
+
+TEST_F(RegisterGridTest, EqualDatesSortByCheckNumberAndEmptyDatesLast) {
+    ledger::AddTransaction(12, Day(2009, 3, 1), 1, QStringLiteral("twelve"), ledger::CheckOrPayment);
+    ledger::AddTransaction(3, Day(2009, 3, 1), 1, QStringLiteral("three"), ledger::CheckOrPayment);
+    ledger::AddTransaction(1, Day(2009, 3, 2), 1, QStringLiteral("later"), ledger::CheckOrPayment);
+    procedures.FillGrid();
+    EXPECT_EQ(Cell(1, Description), "three");
+    EXPECT_EQ(Cell(2, Description), "twelve");
+    EXPECT_EQ(Cell(3, Description), "later");
+
+    grid.SetTextMatrix(1, Date, QString());
+    procedures.SortRows();
+    EXPECT_EQ(Cell(3, Description), "three");
+    EXPECT_EQ(Cell(3, SortKey), "401404");
+}
+
+TEST_F(RegisterGridTest, DeletedSlotsGetNoRowAndKeepTheSlotIndexes) {
+    ledger::AddTransaction(1, Day(2009, 1, 1), 1, QStringLiteral("one"), ledger::CheckOrPayment);
+    ledger::AddTransaction(2, Day(2009, 1, 2), 2, QStringLiteral("two"), ledger::CheckOrPayment);
+    ledger::AddTransaction(3, Day(2009, 1, 3), 3, QStringLiteral("three"), ledger::CheckOrPayment);
+    ASSERT_TRUE(ledger::DeleteTransaction(2));
+    procedures.FillGrid();
+
+    ASSERT_EQ(grid.Rows(), 3);
+    EXPECT_EQ(Cell(1, Slot), "1");
+    EXPECT_EQ(Cell(2, Slot), "3");
+    EXPECT_EQ(Cell(2, Description), "three");
+}
+
+TEST_F(RegisterGridTest, LockedRecordsAreGreyAndSetTheRecordsLockedFlag) {
+    ledger::AddTransaction(1, Day(2009, 1, 1), 1, QStringLiteral("locked"), ledger::CheckOrPayment);
+    ledger::AddTransaction(2, Day(2009, 1, 2), 2, QStringLiteral("open"), ledger::CheckOrPayment);
+    ledger::UpdateTransaction(1, 1, Day(2009, 1, 1), 1, QStringLiteral("locked"), true);
+    procedures.FillGrid();
+
+    EXPECT_TRUE(ledger::AreRecordsLocked());
+    EXPECT_EQ(Cell(1, Locked), "1");
+    EXPECT_TRUE(procedures.IsRowLocked(1));
+    EXPECT_FALSE(procedures.IsRowLocked(2));
+    for (int c = CheckNumber; c <= Balance; ++c) {
+        EXPECT_EQ(grid.CellColor(1, c), RegisterLook::LockedRowColor) << "column " << c;
+        EXPECT_EQ(grid.CellColor(2, c), grid.BackColor()) << "column " << c;
+    }
+    for (const int c : {SortKey, TypeCode, Slot, Locked})
+        EXPECT_EQ(grid.CellColor(1, c), grid.BackColor()) << "column " << c;
+}
+
+TEST_F(RegisterGridTest, FillingNeverClearsTheRecordsLockedFlag) {
+    ledger::AddTransaction(1, Day(2009, 1, 1), 1, QStringLiteral("open"), ledger::CheckOrPayment);
+    ledger::SetRecordsLocked(true);
+    procedures.FillGrid();
+    EXPECT_TRUE(ledger::AreRecordsLocked());
+}
+
+TEST_F(RegisterGridTest, BalancesAreExactToTheCent) {
+    ledger::SetStartingBalance(1000000);
+    ledger::AddTransaction(0, Day(2009, 1, 1), 0.01f, QStringLiteral("Fee"), ledger::Fee);
+    ledger::AddTransaction(0, Day(2009, 1, 2), 0.1f, QStringLiteral("Interest"), ledger::Interest);
+    procedures.FillGrid();
+    EXPECT_EQ(Cell(1, Balance), "999,999.99");
+    EXPECT_EQ(Cell(2, Balance), "1,000,000.09");
+}
+
+TEST_F(RegisterGridTest, ManySmallAmountsAddUpWithoutDrift) {
+    for (int i = 0; i < 1000; ++i)
+        ledger::AddTransaction(0, Day(2009, 1, 1), 0.1f, QStringLiteral("dime"), ledger::Deposit);
+    procedures.FillGrid();
+    EXPECT_EQ(Cell(1000, Balance), "100.00");
+}
+
+TEST_F(RegisterGridTest, ChangedMarkerKeepsTheTypeAndEmptyAmountsCountAsZero) {
+    ledger::SetStartingBalance(10);
+    ledger::AddTransaction(0, Day(2009, 1, 1), 5, QStringLiteral("Deposit"), ledger::Deposit);
+    ledger::AddTransaction(7, Day(2009, 1, 2), 3, QStringLiteral("Check"), ledger::CheckOrPayment);
+    procedures.FillGrid();
+
+    procedures.MarkRowModified(1);
+    procedures.MarkRowModified(1);
+    EXPECT_EQ(Cell(1, TypeCode), "13");
+    procedures.RecalcBalances();
+    EXPECT_EQ(Cell(1, Balance), "15.00");
+
+    grid.SetTextMatrix(2, Debit, QStringLiteral("."));
+    procedures.RecalcBalances();
+    EXPECT_EQ(Cell(2, Balance), "15.00");
+    grid.SetTextMatrix(2, Debit, QString());
+    procedures.RecalcBalances();
+    EXPECT_EQ(Cell(2, Balance), "15.00");
+    grid.SetTextMatrix(2, Debit, QStringLiteral("12.5"));
+    procedures.RecalcBalances();
+    EXPECT_EQ(Cell(2, Balance), "2.50");
+}
+
+TEST_F(RegisterGridTest, HugeAmountsSaturateInsteadOfOverflowing) {
+    ledger::AddTransaction(0, Day(2009, 1, 1), 3e38f, QStringLiteral("Absurd"), ledger::Deposit);
+    ledger::AddTransaction(0, Day(2009, 1, 2), 3e38f, QStringLiteral("Absurd"), ledger::Deposit);
+    procedures.FillGrid();
+    EXPECT_EQ(Cell(1, Balance), Cell(2, Balance));
+    EXPECT_EQ(Cell(2, Balance).front(), '4');
+}
+
+TEST_F(RegisterGridTest, AnEmptyLedgerGivesTheHeaderRowOnly) {
+    procedures.FillGrid();
+    EXPECT_EQ(grid.Rows(), 1);
+    EXPECT_EQ(Cell(0, Balance), "Balance");
+    EXPECT_FALSE(ledger::AreRecordsLocked());
+}
+
+TEST_F(RegisterGridTest, TheNewestRowsAreScrolledIntoView) {
+    for (int i = 0; i < 40; ++i)
+        ledger::AddTransaction(int16_t(i + 1), Day(2009, 1, 1) + i, 1, QStringLiteral("check"), ledger::CheckOrPayment);
+    grid.SetNominalHeight(11 * platform::FlexGrid::RowHeight);
+    procedures.FillGrid();
+    EXPECT_TRUE(grid.RowIsVisible(40));
+    EXPECT_EQ(grid.TopRow(), 31);
+    EXPECT_EQ(grid.Row(), 1);
+}
+
+TEST_F(RegisterGridTest, LockLocksEveryRowOnOrBeforeTheCurrentRowsDate) {
+    ledger::AddTransaction(1, Day(2009, 5, 9), 1, QStringLiteral("ninth"), ledger::CheckOrPayment);
+    ledger::AddTransaction(2, Day(2009, 5, 5), 1, QStringLiteral("fifth"), ledger::CheckOrPayment);
+    ledger::AddTransaction(3, Day(2009, 5, 1), 1, QStringLiteral("first"), ledger::CheckOrPayment);
+    ledger::AddTransaction(0, Day(2009, 5, 5), 1, QStringLiteral("also fifth"), ledger::Deposit);
+    procedures.FillGrid();
+    const int fifth = RowOfSlot(2);
+    grid.SetRow(fifth);
+    grid.SetCol(Description);
+
+    procedures.ToggleLock();
+    EXPECT_TRUE(ledger::AreRecordsLocked());
+    double lockDate = 0;
+    ASSERT_TRUE(ledger::GetLockDate(lockDate));
+    EXPECT_EQ(lockDate, Day(2009, 5, 5));
+    for (const int slot : {1, 2, 3, 4}) {
+        const int r = RowOfSlot(slot);
+        const bool expected = slot != 1;
+        EXPECT_EQ(procedures.IsRowLocked(r), expected) << "slot " << slot;
+        EXPECT_EQ(procedures.IsRowModified(r), expected) << "slot " << slot;
+        EXPECT_EQ(grid.CellColor(r, Description), expected ? RegisterLook::LockedRowColor : grid.BackColor());
+    }
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Col(), SortKey);
+    // Locking changes the store's lock date and flag only; the rows reach the store at write-back.
+    EXPECT_EQ(Record(2).Locked, 0);
+}
+
+TEST_F(RegisterGridTest, UnlockReversesTheLock) {
+    ledger::AddTransaction(1, Day(2009, 5, 1), 1, QStringLiteral("first"), ledger::CheckOrPayment);
+    ledger::AddTransaction(2, Day(2009, 5, 9), 1, QStringLiteral("ninth"), ledger::CheckOrPayment);
+    ledger::UpdateTransaction(1, 1, Day(2009, 5, 1), 1, QStringLiteral("first"), true);
+    ledger::SetLockDate(Day(2009, 5, 1));
+    procedures.FillGrid();
+    ASSERT_TRUE(ledger::AreRecordsLocked());
+
+    procedures.ToggleLock();
+    EXPECT_FALSE(ledger::AreRecordsLocked());
+    double lockDate = 1;
+    EXPECT_FALSE(ledger::GetLockDate(lockDate));
+    EXPECT_FALSE(procedures.IsRowLocked(1));
+    EXPECT_TRUE(procedures.IsRowModified(1));
+    EXPECT_FALSE(procedures.IsRowModified(2));
+    EXPECT_EQ(grid.CellColor(1, CheckNumber), grid.BackColor());
+}
+
+TEST_F(RegisterGridTest, UnlockOnAnEmptyGridStillClearsTheFlag) {
+    ledger::SetRecordsLocked(true);
+    procedures.FillGrid();
+    procedures.ToggleLock();
+    EXPECT_FALSE(ledger::AreRecordsLocked());
+}
+
+TEST_F(RegisterGridTest, LockWithAnUnreadableDateLocksNothing) {
+    ledger::AddTransaction(1, Day(2009, 5, 1), 1, QStringLiteral("first"), ledger::CheckOrPayment);
+    ledger::SetLockDate(Day(2008, 1, 1));
+    procedures.FillGrid();
+    grid.SetTextMatrix(1, Date, QStringLiteral("not a date"));
+    grid.SetRow(1);
+    procedures.ToggleLock();
+    EXPECT_FALSE(procedures.IsRowLocked(1));
+    EXPECT_FALSE(ledger::AreRecordsLocked());
+    double lockDate = 0;
+    ledger::GetLockDate(lockDate);
+    EXPECT_EQ(lockDate, Day(2008, 1, 1));
+    EXPECT_EQ(grid.Row(), 1);
+}
+
+TEST_F(RegisterGridTest, DeleteQuestionNamesTheVisibleColumns) {
+    ledger::AddTransaction(77, Day(2009, 6, 1), 12.5f, QStringLiteral("Hardware"), ledger::CheckOrPayment);
+    procedures.FillGrid();
+    EXPECT_EQ(procedures.DeleteQuestion(1).toStdString(), "Delete this record?\r77\r6/1/2009\rHardware\r12.50\r\r");
+}
+
+TEST_F(RegisterGridTest, DeleteRemovesTheRowAndRebalances) {
+    ledger::SetStartingBalance(100);
+    ledger::AddTransaction(1, Day(2009, 1, 1), 10, QStringLiteral("one"), ledger::CheckOrPayment);
+    ledger::AddTransaction(2, Day(2009, 1, 2), 20, QStringLiteral("two"), ledger::CheckOrPayment);
+    ledger::AddTransaction(3, Day(2009, 1, 3), 30, QStringLiteral("three"), ledger::CheckOrPayment);
+    procedures.FillGrid();
+
+    ASSERT_TRUE(procedures.DeleteRecord(2));
+    EXPECT_EQ(grid.Rows(), 3);
+    EXPECT_EQ(Cell(2, Description), "three");
+    EXPECT_EQ(Cell(2, Balance), "60.00");
+    EXPECT_EQ(Record(2).TypeCode, ledger::Deleted);
+    EXPECT_EQ(ledger::GetTransactionCount(), 3);
+
+    ASSERT_TRUE(procedures.DeleteRecord(1));
+    ASSERT_TRUE(procedures.DeleteRecord(1));
+    EXPECT_EQ(grid.Rows(), 1);
+}
+
+TEST_F(RegisterGridTest, WriteBackWritesExactlyTheMarkedRows) {
+    ledger::AddTransaction(101, Day(2009, 1, 1), 10, QStringLiteral("check"), ledger::CheckOrPayment);
+    ledger::AddTransaction(-1, Day(2009, 1, 2), 20, QStringLiteral("payment"), ledger::CheckOrPayment);
+    ledger::AddTransaction(0, Day(2009, 1, 3), 30, QStringLiteral("fee"), ledger::Fee);
+    ledger::AddTransaction(0, Day(2009, 1, 4), 40, QStringLiteral("deposit"), ledger::Deposit);
+    ledger::AddTransaction(102, Day(2009, 1, 5), 50, QStringLiteral("untouched"), ledger::CheckOrPayment);
+    procedures.FillGrid();
+    const ledger::TransactionRecord untouched = Record(5);
+
+    grid.SetTextMatrix(RowOfSlot(1), CheckNumber, QStringLiteral("150"));
+    grid.SetTextMatrix(RowOfSlot(2), Description, QStringLiteral("new payee"));
+    grid.SetTextMatrix(RowOfSlot(3), Debit, QStringLiteral("1,234.5"));
+    grid.SetTextMatrix(RowOfSlot(4), Date, QStringLiteral("2/28/2009"));
+    grid.SetTextMatrix(RowOfSlot(4), Locked, QStringLiteral("1"));
+    grid.SetTextMatrix(RowOfSlot(4), Credit, QString());
+    for (const int slot : {1, 2, 3, 4})
+        procedures.MarkRowModified(RowOfSlot(slot));
+
+    EXPECT_EQ(procedures.WriteBack(), 4);
+    EXPECT_EQ(Record(1).CheckNumber, 150);
+    EXPECT_EQ(Record(1).TypeCode, ledger::CheckOrPayment);
+    EXPECT_EQ(Record(2).CheckNumber, -1);
+    EXPECT_EQ(Record(2).Description, ledger::FixDescription(QStringLiteral("new payee")));
+    EXPECT_EQ(Record(3).CheckNumber, 0);
+    EXPECT_EQ(Record(3).Amount, 1234.5f);
+    EXPECT_EQ(Record(3).TypeCode, ledger::Fee);
+    EXPECT_EQ(Record(4).Date, Day(2009, 2, 28));
+    EXPECT_EQ(Record(4).Locked, -1);
+    EXPECT_EQ(Record(4).Amount, 0.0f);
+    EXPECT_EQ(Record(4).CheckNumber, 0);
+    EXPECT_EQ(Record(5), untouched);
+}
+
+TEST_F(RegisterGridTest, WriteBackWithoutChangesWritesNothing) {
+    ledger::AddTransaction(101, Day(2009, 1, 1), 10, QStringLiteral("check"), ledger::CheckOrPayment);
+    procedures.FillGrid();
+    const ledger::TransactionRecord before = Record(1);
+    EXPECT_EQ(procedures.WriteBack(), 0);
+    EXPECT_EQ(Record(1), before);
+}
+
+TEST(RegisterCheckNumberText, OnlyEmptyOrWholeNumbersFrom1To32767) {
+    for (const char* ok : {"", "1", "32767", " 12 ", "00042"})
+        EXPECT_TRUE(RegisterGrid::IsValidCheckNumberText(QString::fromLatin1(ok))) << ok;
+    for (const char* bad : {"0", "32768", "-5", "1.5", "12a", " ", "99999999", "1,000"})
+        EXPECT_FALSE(RegisterGrid::IsValidCheckNumberText(QString::fromLatin1(bad))) << bad;
+}
+
+} // namespace

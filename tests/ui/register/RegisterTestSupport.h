@@ -1,0 +1,25 @@
+#pragma once
+// Helpers shared by the register's tests.
+
+#include "ledger/Ledger.h"
+#include "platform/Locale.h"
+
+#include <QDate>
+
+namespace tallix::test {
+
+// A calendar date as the ledger holds it.
+inline double Day(int year, int month, int day) {
+    return platform::DayCountFromDate(QDate(year, month, day));
+}
+
+// The record in a slot of the ledger store (slot 1 is the first record delivered).
+inline ledger::TransactionRecord RecordInSlot(int slot) {
+    ledger::TransactionRecord record;
+    bool more = ledger::FirstTransaction(record);
+    for (int s = 1; more && s < slot; ++s)
+        more = ledger::NextTransaction(record);
+    return record;
+}
+
+} // namespace tallix::test

@@ -1,0 +1,470 @@
+// The register window driven as a user drives it: editors over cells, commits and cancels, lock, delete, close.
+#include "RegisterTestSupport.h"
+
+#include "ledger/Ledger.h"
+#include "platform/widgets/DatePicker.h"
+#include "platform/widgets/FlexGridView.h"
+#include "platform/widgets/Twips.h"
+#include "support/PromptScript.h"
+#include "ui/register/frmRegister.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace RegisterColumn;
+using platform::Answer;
+using tallix::test::Day;
+using tallix::test::PromptScript;
+using tallix::test::RecordInSlot;
+
+namespace {
+
+class frmRegisterTest : public ::testing::Test {
+protected:
+    void SetUp() override { ledger::NewLedger(); }
+    void TearDown() override {
+        window.reset();
+        ledger::NewLedger();
+    }
+
+    // Slots 1 to 4: check 101 on 1/2, payment on 1/3, deposit on 1/4, check 102 on 1/5 (2009); balance from 1000.
+    static void AddFourRecords() {
+        ledger::SetStartingBalance(1000);
+        ledger::AddTransaction(101, Day(2009, 1, 2), 100, QStringLiteral("Electric company"), ledger::CheckOrPayment);
+        ledger::AddTransaction(-1, Day(2009, 1, 3), 20, QStringLiteral("Grocer"), ledger::CheckOrPayment);
+        ledger::AddTransaction(0, Day(2009, 1, 4), 500, QStringLiteral("Salary"), ledger::Deposit);
+        ledger::AddTransaction(102, Day(2009, 1, 5), 30, QStringLiteral("Phone"), ledger::CheckOrPayment);
+    }
+
+    void Open() {
+        window = std::make_unique<frmRegister>(nullptr, regHeight);
+        view = window->findChild<platform::FlexGridView*>(QStringLiteral("MSFlexGrid1"));
+        Text1 = window->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        DTPicker1 = window->findChild<platform::DatePicker*>(QStringLiteral("DTPicker1"));
+        Command1 = window->findChild<QPushButton*>(QStringLiteral("Command1"));
+        ASSERT_TRUE(view && Text1 && DTPicker1 && Command1);
+        grid = &view->Grid();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QCoreApplication::processEvents();
+    }
+
+    // The cell's rectangle in the window's pixels.
+    QRect CellInWindow(int row, int col) const { return view->CellPixelRect(row, col).translated(view->pos()); }
+    QPoint CellCenter(int row, int col) const { return view->visualRect(view->model()->index(row - 1, col)).center(); }
+    void Click(int row, int col) { QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, CellCenter(row, col)); }
+    void DoubleClick(int row, int col) {
+        Click(row, col);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, CellCenter(row, col));
+    }
+    void EnterOn(int row, int col) {
+        Click(row, col);
+        QTest::keyClick(view, Qt::Key_Return);
+    }
+    void Retype(const QString& text) {
+        Text1->selectAll();
+        QTest::keyClick(Text1, Qt::Key_Backspace);
+        QTest::keyClicks(Text1, text);
+    }
+    std::string Cell(int row, int col) const { return grid->TextMatrix(row, col).toStdString(); }
+    int RowOfSlot(int slot) const {
+        for (int r = 1; r < grid->Rows(); ++r)
+            if (grid->TextMatrix(r, Slot) == QString::number(slot))
+                return r;
+        return -1;
+    }
+    // A ledger saved to a file has no changes pending.
+    void SaveLedger() {
+        ledger::SetDataFileName(dir.filePath(QStringLiteral("register.tlx")));
+        ASSERT_TRUE(ledger::SaveLedger());
+        ASSERT_FALSE(ledger::IsModified());
+    }
+
+    QTemporaryDir dir;
+    int32_t regHeight = 0;
+    std::unique_ptr<frmRegister> window;
+    platform::FlexGridView* view = nullptr;
+    platform::FlexGrid* grid = nullptr;
+    QLineEdit* Text1 = nullptr;
+    platform::DatePicker* DTPicker1 = nullptr;
+    QPushButton* Command1 = nullptr;
+};
+
+TEST_F(frmRegisterTest, OpensWithItsControlsAndTheStartingBalance) {
+    ledger::SetStartingBalance(1234.5f);
+    Open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Check Register"));
+    EXPECT_TRUE(window->isModal());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Starting Balance:"));
+    EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(), QStringLiteral("1234.5"));
+    EXPECT_EQ(Command1->text(), QStringLiteral("Lock records"));
+    EXPECT_FALSE(Text1->isVisible());
+    EXPECT_FALSE(DTPicker1->isVisible());
+    EXPECT_EQ(window->size(), platform::TwipsSize(8940, 6225));
+    EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, platform::PixelsToTwips(window->width()) - 40,
+                                                    platform::PixelsToTwips(window->height()) - 600));
+}
+
+TEST_F(frmRegisterTest, EnterOpensTheTextEditorOverTheCellAndEnterCommitsIt) {
+    AddFourRecords();
+    Open();
+    EnterOn(2, Description);
+    ASSERT_TRUE(Text1->isVisible());
+    EXPECT_EQ(Text1->geometry(), CellInWindow(2, Description));
+    EXPECT_EQ(Text1->text(), QStringLiteral("Grocer"));
+    EXPECT_EQ(Text1->selectedText(), QStringLiteral("Grocer"));
+    EXPECT_TRUE(Text1->hasFocus());
+
+    Retype(QStringLiteral("Farmers market"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EXPECT_FALSE(Text1->isVisible());
+    EXPECT_EQ(Cell(2, Description), "Farmers market");
+    EXPECT_EQ(grid->Col(), Debit);
+    EXPECT_EQ(Cell(2, TypeCode), "10");
+    EXPECT_EQ(Cell(2, Balance), "880.00");
+    EXPECT_TRUE(view->hasFocus());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(frmRegisterTest, DoubleClickOpensTheDateEditorAndRefusesBalanceAndLockedRows) {
+    AddFourRecords();
+    ledger::UpdateTransaction(4, 102, Day(2009, 1, 5), 30, QStringLiteral("Phone"), true);
+    Open();
+    DoubleClick(1, Date);
+    ASSERT_TRUE(DTPicker1->isVisible());
+    EXPECT_FALSE(Text1->isVisible());
+    EXPECT_EQ(DTPicker1->Value(), QDate(2009, 1, 2));
+    const QRect cell = CellInWindow(1, Date);
+    EXPECT_EQ(DTPicker1->pos(), cell.topLeft());
+    EXPECT_NEAR(DTPicker1->width() - cell.width(), 80 / 15.0, 1.0);
+    EXPECT_NEAR(DTPicker1->height() - cell.height(), 80 / 15.0, 1.0);
+    QTest::keyClick(DTPicker1, Qt::Key_Escape);
+    EXPECT_FALSE(DTPicker1->isVisible());
+    EXPECT_TRUE(view->hasFocus());
+
+    DoubleClick(2, Balance);
+    EXPECT_FALSE(Text1->isVisible());
+    const int locked = RowOfSlot(4);
+    DoubleClick(locked, Description);
+    EXPECT_FALSE(Text1->isVisible());
+    EXPECT_FALSE(DTPicker1->isVisible());
+    EnterOn(locked, Date);
+    EXPECT_FALSE(DTPicker1->isVisible());
+}
+
+TEST_F(frmRegisterTest, EscapeCancelsTheTextEditWithoutClosingTheWindow) {
+    AddFourRecords();
+    Open();
+    EnterOn(3, Description);
+    Retype(QStringLiteral("Bonus"));
+    QTest::keyClick(Text1, Qt::Key_Escape);
+    EXPECT_FALSE(Text1->isVisible());
+    EXPECT_EQ(Cell(3, Description), "Salary");
+    EXPECT_EQ(Cell(3, TypeCode), "3");
+    EXPECT_TRUE(view->hasFocus());
+    QTest::keyClick(view, Qt::Key_Escape);
+    QTest::keyClick(Command1, Qt::Key_Escape);
+    QTest::keyClick(Command1, Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Command1->text(), QStringLiteral("Lock records"));
+}
+
+TEST_F(frmRegisterTest, DownUpAndClicksCommitAndMove) {
+    AddFourRecords();
+    Open();
+    EnterOn(2, Description);
+    Retype(QStringLiteral("down"));
+    QTest::keyClick(Text1, Qt::Key_Down);
+    EXPECT_EQ(Cell(2, Description), "down");
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_FALSE(Text1->isVisible());
+
+    QTest::keyClick(view, Qt::Key_Return);
+    Retype(QStringLiteral("up"));
+    QTest::keyClick(Text1, Qt::Key_Up);
+    EXPECT_EQ(Cell(3, Description), "up");
+    EXPECT_EQ(grid->Row(), 2);
+
+    QTest::keyClick(view, Qt::Key_Return);
+    Retype(QStringLiteral("clicked away"));
+    Click(4, Type);
+    EXPECT_EQ(Cell(2, Description), "clicked away");
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(grid->Col(), Type);
+    EXPECT_EQ(Cell(4, TypeCode), "0");
+}
+
+TEST_F(frmRegisterTest, UpOnTheFirstRowKeepsTheEditOpenUntilTheCellChanges) {
+    AddFourRecords();
+    Open();
+    EnterOn(1, Description);
+    Retype(QStringLiteral("pending"));
+    QTest::keyClick(Text1, Qt::Key_Up);
+    EXPECT_TRUE(Text1->isVisible());
+    EXPECT_EQ(Cell(1, Description), "Electric company");
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(Cell(1, Description), "pending");
+    EXPECT_FALSE(Text1->isVisible());
+}
+
+TEST_F(frmRegisterTest, MoneyCellsTakeOnlyAmountsAndTheBalancesWaitForADateCommit) {
+    AddFourRecords();
+    Open();
+    EnterOn(1, Debit);
+    EXPECT_EQ(Text1->text(), QStringLiteral("100.00"));
+    QTest::keyClick(Text1, Qt::Key_5); // two decimals already stand
+    EXPECT_EQ(Text1->text(), QStringLiteral("100.00"));
+    QTest::keyClick(Text1, Qt::Key_Backspace);
+    QTest::keyClicks(Text1, QStringLiteral("12.3x.45"));
+    EXPECT_EQ(Text1->text(), QStringLiteral("12.34"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EXPECT_EQ(Cell(1, Debit), "12.34");
+    EXPECT_EQ(Cell(1, Balance), "900.00");
+
+    EnterOn(1, Description);
+    Retype(QStringLiteral("abc-1,5"));
+    EXPECT_EQ(Text1->text(), QStringLiteral("abc-1,5"));
+}
+
+TEST_F(frmRegisterTest, ACheckNumberThatIsNoWholeNumberIsNotCommitted) {
+    AddFourRecords();
+    Open();
+    EnterOn(1, CheckNumber);
+    Retype(QStringLiteral("12x"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EXPECT_FALSE(Text1->isVisible());
+    EXPECT_EQ(Cell(1, CheckNumber), "101");
+    EXPECT_EQ(Cell(1, TypeCode), "0");
+
+    EnterOn(1, CheckNumber);
+    Retype(QStringLiteral("40000"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EXPECT_EQ(Cell(1, CheckNumber), "101");
+
+    EnterOn(1, CheckNumber);
+    Retype(QStringLiteral("150"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EXPECT_EQ(Cell(1, CheckNumber), "150");
+    EXPECT_EQ(Cell(1, TypeCode), "10");
+}
+
+TEST_F(frmRegisterTest, TheDateEditorRefusesTheLockDateAndAcceptsTheNextDay) {
+    ledger::AddTransaction(1, Day(2009, 2, 20), 10, QStringLiteral("before"), ledger::CheckOrPayment);
+    ledger::AddTransaction(2, Day(2009, 3, 5), 10, QStringLiteral("moving"), ledger::CheckOrPayment);
+    ledger::AddTransaction(3, Day(2009, 3, 3), 10, QStringLiteral("after"), ledger::CheckOrPayment);
+    ledger::SetStartingBalance(100);
+    ledger::SetLockDate(Day(2009, 3, 1));
+    Open();
+    const int moving = RowOfSlot(2);
+    ASSERT_EQ(moving, 3);
+
+    {
+        PromptScript prompts;
+        prompts.ExpectMessage(QStringLiteral("Date must be greater than 3/1/2009"));
+        DoubleClick(moving, Date);
+        DTPicker1->SetValue(QDate(2009, 3, 1));
+        QTest::keyClick(DTPicker1, Qt::Key_Return);
+        EXPECT_TRUE(prompts.Done());
+    }
+    EXPECT_FALSE(DTPicker1->isVisible());
+    EXPECT_EQ(Cell(moving, Date), "3/5/2009");
+    EXPECT_EQ(Cell(moving, TypeCode), "0");
+
+    DoubleClick(moving, Date);
+    DTPicker1->SetValue(QDate(2009, 3, 2));
+    QTest::keyClick(DTPicker1, Qt::Key_Return);
+    EXPECT_FALSE(DTPicker1->isVisible());
+    EXPECT_EQ(RowOfSlot(2), 2);
+    EXPECT_EQ(Cell(2, Date), "3/2/2009");
+    EXPECT_EQ(Cell(2, TypeCode), "10");
+    EXPECT_EQ(Cell(2, Balance), "80.00");
+    EXPECT_EQ(Cell(3, Description), "after");
+    EXPECT_EQ(Cell(3, Balance), "70.00");
+    EXPECT_EQ(grid->Col(), SortKey);
+}
+
+TEST_F(frmRegisterTest, LockCommandLocksUpToTheCurrentRowsDateAndUnlockReverses) {
+    ledger::AddTransaction(1, Day(2009, 5, 1), 1, QStringLiteral("first"), ledger::CheckOrPayment);
+    ledger::AddTransaction(2, Day(2009, 5, 5), 1, QStringLiteral("fifth"), ledger::CheckOrPayment);
+    ledger::AddTransaction(3, Day(2009, 5, 9), 1, QStringLiteral("ninth"), ledger::CheckOrPayment);
+    Open();
+    Click(2, Description);
+    QTest::mouseClick(Command1, Qt::LeftButton);
+
+    EXPECT_EQ(Command1->text(), QStringLiteral("Unlock records"));
+    EXPECT_EQ(Cell(1, Locked), "1");
+    EXPECT_EQ(Cell(2, Locked), "1");
+    EXPECT_EQ(Cell(3, Locked), "0");
+    EXPECT_EQ(grid->CellColor(2, Description), RegisterLook::LockedRowColor);
+    EXPECT_EQ(grid->CellColor(3, Description), grid->BackColor());
+    double lockDate = 0;
+    ASSERT_TRUE(ledger::GetLockDate(lockDate));
+    EXPECT_EQ(lockDate, Day(2009, 5, 5));
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Col(), SortKey);
+
+    QTest::mouseClick(Command1, Qt::LeftButton);
+    EXPECT_EQ(Command1->text(), QStringLiteral("Lock records"));
+    EXPECT_EQ(Cell(1, Locked), "0");
+    EXPECT_EQ(Cell(2, Locked), "0");
+    EXPECT_EQ(grid->CellColor(1, Description), grid->BackColor());
+    EXPECT_FALSE(ledger::GetLockDate(lockDate));
+    EXPECT_EQ(Cell(1, TypeCode), "10");
+    EXPECT_EQ(Cell(3, TypeCode), "0");
+}
+
+TEST_F(frmRegisterTest, DeleteAsksWithTheRowsTextsAndRemovesOnlyOnOk) {
+    AddFourRecords();
+    ledger::UpdateTransaction(4, 102, Day(2009, 1, 5), 30, QStringLiteral("Phone"), true);
+    Open();
+    const QString question = QStringLiteral("Delete this record?\r101\r1/2/2009\rElectric company\r100.00\r\r");
+    Click(1, Description);
+    {
+        PromptScript prompts;
+        prompts.ExpectMessage(question, Answer::Cancel);
+        QTest::keyClick(view, Qt::Key_Delete);
+        ASSERT_TRUE(prompts.Done());
+        EXPECT_EQ(prompts.Messages().front().buttons, platform::Buttons::OkCancel);
+        EXPECT_EQ(prompts.Messages().front().icon, platform::Icon::None);
+    }
+    EXPECT_EQ(grid->Rows(), 5);
+    EXPECT_EQ(RecordInSlot(1).TypeCode, ledger::CheckOrPayment);
+    {
+        PromptScript prompts;
+        prompts.ExpectMessage(question, Answer::Ok);
+        QTest::keyClick(view, Qt::Key_Delete);
+    }
+    EXPECT_EQ(grid->Rows(), 4);
+    EXPECT_EQ(RecordInSlot(1).TypeCode, ledger::Deleted);
+    EXPECT_EQ(Cell(1, Description), "Grocer");
+    EXPECT_EQ(Cell(1, Balance), "980.00");
+
+    // A locked row asks nothing (any message box would fail the test).
+    Click(RowOfSlot(4), Description);
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(grid->Rows(), 4);
+}
+
+TEST_F(frmRegisterTest, ClosingWritesBackExactlyTheChangedRows) {
+    AddFourRecords();
+    ledger::AddTransaction(0, Day(2009, 1, 6), 5, QStringLiteral("Charge"), ledger::Fee);
+    Open();
+    EnterOn(RowOfSlot(2), Description); // the payment
+    Retype(QStringLiteral("Corner shop"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EnterOn(RowOfSlot(5), Debit); // the fee
+    Retype(QStringLiteral("7.5"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EnterOn(RowOfSlot(4), CheckNumber);
+    Retype(QStringLiteral("555"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EnterOn(RowOfSlot(3), Description); // left open: closing commits it
+    Retype(QStringLiteral("Bonus"));
+    const ledger::TransactionRecord check = RecordInSlot(1);
+
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(RecordInSlot(1), check);
+    const ledger::TransactionRecord payment = RecordInSlot(2);
+    EXPECT_EQ(payment.Description, ledger::FixDescription(QStringLiteral("Corner shop")));
+    EXPECT_EQ(payment.CheckNumber, -1);
+    EXPECT_EQ(payment.TypeCode, ledger::CheckOrPayment);
+    EXPECT_EQ(payment.Date, Day(2009, 1, 3));
+    EXPECT_EQ(payment.Amount, 20.0f);
+    EXPECT_EQ(RecordInSlot(3).Description.trimmed(), QStringLiteral("Bonus"));
+    EXPECT_EQ(RecordInSlot(3).CheckNumber, 0);
+    EXPECT_EQ(RecordInSlot(3).Amount, 500.0f);
+    EXPECT_EQ(RecordInSlot(4).CheckNumber, 555);
+    EXPECT_EQ(RecordInSlot(5).Amount, 7.5f);
+    EXPECT_EQ(RecordInSlot(5).CheckNumber, 0);
+    EXPECT_EQ(RecordInSlot(5).TypeCode, ledger::Fee);
+}
+
+TEST_F(frmRegisterTest, ClosingWritesTheNewLockStateOfLockedRows) {
+    AddFourRecords();
+    Open();
+    Click(2, Description);
+    QTest::mouseClick(Command1, Qt::LeftButton);
+    window->close();
+    EXPECT_EQ(RecordInSlot(1).Locked, -1);
+    EXPECT_EQ(RecordInSlot(2).Locked, -1);
+    EXPECT_EQ(RecordInSlot(3).Locked, 0);
+    EXPECT_TRUE(ledger::AreRecordsLocked());
+}
+
+TEST_F(frmRegisterTest, ClosingWithoutChangesWritesNothing) {
+    AddFourRecords();
+    SaveLedger();
+    Open();
+    Click(2, Description);
+    window->close();
+    EXPECT_FALSE(ledger::IsModified());
+}
+
+TEST_F(frmRegisterTest, ADateOpenAtCloseIsCommittedOrRefusedWithItsMessage) {
+    AddFourRecords();
+    ledger::SetLockDate(Day(2009, 1, 1));
+    Open();
+    DoubleClick(RowOfSlot(2), Date);
+    DTPicker1->SetValue(QDate(2009, 1, 1));
+    {
+        PromptScript prompts;
+        prompts.ExpectMessage(QStringLiteral("Date must be greater than 1/1/2009"));
+        window->close();
+    }
+    EXPECT_EQ(RecordInSlot(2).Date, Day(2009, 1, 3));
+
+    Open();
+    DoubleClick(RowOfSlot(2), Date);
+    DTPicker1->SetValue(QDate(2009, 2, 14));
+    window->close();
+    EXPECT_EQ(RecordInSlot(2).Date, Day(2009, 2, 14));
+}
+
+TEST_F(frmRegisterTest, TheHeightTravelsThroughRegHeight) {
+    Open();
+    const int frameHeight = window->frameGeometry().height() - window->height();
+    EXPECT_EQ(window->height(), platform::TwipsToPixels(6225));
+    window->close();
+    EXPECT_EQ(regHeight, 6225 + frameHeight * 15);
+
+    regHeight = 4500;
+    Open();
+    EXPECT_EQ(window->frameGeometry().height(), 300);
+    window->resize(window->width(), 330);
+    QCoreApplication::processEvents();
+    window->close();
+    EXPECT_EQ(regHeight, (330 + frameHeight) * 15);
+}
+
+TEST_F(frmRegisterTest, TheWindowKeepsAMinimumWidthButAnyHeight) {
+    Open();
+    window->resize(100, 50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->frameGeometry().width(), platform::TwipsToPixels(4000));
+    EXPECT_EQ(window->height(), 50);
+    window->resize(700, 500);
+    QCoreApplication::processEvents();
+    const int outerWidth = window->frameGeometry().width();
+    EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, outerWidth * 15 - 40, 500 * 15 - 600));
+}
+
+TEST_F(frmRegisterTest, ReopeningShowsWhatTheLastCloseWroteBack) {
+    AddFourRecords();
+    Open();
+    EnterOn(1, Description);
+    Retype(QStringLiteral("Power"));
+    window->close();
+    Open();
+    EXPECT_EQ(Cell(1, Description), "Power");
+    EXPECT_EQ(Cell(1, TypeCode), "0");
+}
+
+} // namespace
