@@ -221,13 +221,6 @@ FlexAlignment FlexGrid::ColAlignment(int c) const {
     return c >= 0 && c < cols ? columns[size_t(c)].alignment : FlexAlignment::General;
 }
 
-void FlexGrid::SetColAlignment(int c, FlexAlignment alignment) {
-    if (c < 0 || c >= cols)
-        return;
-    columns[size_t(c)].alignment = alignment;
-    Notify(FlexGridDisplay::Change::Columns, c, false);
-}
-
 const QString& FlexGrid::TextMatrix(int r, int c) const {
     return IsCell(r, c) ? cells[CellIndex(r, c)] : EmptyText;
 }

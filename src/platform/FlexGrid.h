@@ -93,7 +93,6 @@ public:
     int ColWidth(int col) const;
     void SetColWidth(int col, int twips);
     FlexAlignment ColAlignment(int col) const;
-    void SetColAlignment(int col, FlexAlignment alignment);
 
     const QString& TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const QString& text);

@@ -258,11 +258,4 @@ std::optional<double> LocaleCodec::ToDouble(QStringView text) const {
     return platform::ToDouble(text.toString());
 }
 
-std::optional<float> LocaleCodec::ToSingle(QStringView text) const {
-    const std::optional<double> value = ToDouble(text);
-    if (!value || std::fabs(*value) > double(std::numeric_limits<float>::max()))
-        return std::nullopt;
-    return float(*value);
-}
-
 } // namespace platform

@@ -24,7 +24,6 @@ public:
     // FormatMoney of a 32-bit float (rounded to cents, halves away from zero, as FormatMoney rounds).
     QString FormatMoney(float value) const;
     std::optional<double> ToDouble(QStringView text) const;
-    std::optional<float> ToSingle(QStringView text) const;
 
 private:
     struct DateField {

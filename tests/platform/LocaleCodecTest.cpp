@@ -27,7 +27,6 @@ void ExpectSameAsLocale(const platform::LocaleCodec& codec) {
         const QString text = platform::FormatMoney(double(amount));
         ASSERT_EQ(codec.FormatMoney(amount), text) << amount;
         ASSERT_EQ(codec.ToDouble(text), platform::ToDouble(text)) << text.toStdString();
-        ASSERT_EQ(codec.ToSingle(text), platform::ToSingle(text)) << text.toStdString();
     }
 }
 

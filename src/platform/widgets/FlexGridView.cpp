@@ -110,6 +110,7 @@ void FlexGridView::AfterChange(Change change, int argument) {
     switch (change) {
     case Change::Shape:
         gridModel->EndReset();
+        horizontalHeader()->setVisible(grid.FixedRows() > 0);
         ApplyColumns();
         SyncCurrentLater();
         break;
@@ -359,7 +360,8 @@ double FlexGridView::FontSize() const {
 
 int FlexGridView::HeaderWidth(const QString& text) const {
     const QHeaderView* header = horizontalHeader();
-    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 6;
+    // Just wide enough for the header to draw the text between its margins.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 1;
     return PixelsToTwips(header->fontMetrics().horizontalAdvance(text) + margin);
 }
 

@@ -106,18 +106,21 @@ QSize frmRegister::FrameExtra() const {
 
 void frmRegister::Form_Load() {
     const QSize frame = FrameExtra();
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
     QSize client = platform::TwipsSize(DesignClientWidth, DesignClientHeight);
-    if (RegHeight != 0) {
+    // The stored height comes from the settings file: a height that is no height counts as none, and one taller
+    // than the screen is cut to the screen.
+    if (RegHeight > 0) {
         outerHeight = RegHeight;
-        client.setHeight(std::max(1, TwipsToPixels(RegHeight) - frame.height()));
+        if (screen)
+            outerHeight = std::min(outerHeight, PixelsToTwips(available.height()));
+        client.setHeight(std::max(1, TwipsToPixels(outerHeight) - frame.height()));
     }
     setMinimumWidth(TwipsToPixels(MinimumWidth) - frame.width());
     resize(client);
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect available = screen->availableGeometry();
+    if (screen)
         move(available.center() - QPoint((client.width() + frame.width()) / 2, (client.height() + frame.height()) / 2));
-    }
 
     DTPicker1->hide();
     Text1->hide();

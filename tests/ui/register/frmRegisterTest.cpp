@@ -444,6 +444,16 @@ TEST_F(frmRegisterTest, TheHeightTravelsThroughRegHeight) {
     EXPECT_EQ(regHeight, (330 + frameHeight) * 15);
 }
 
+TEST_F(frmRegisterTest, AStoredHeightThatIsNoHeightOrTallerThanTheScreenIsNotTakenAsIs) {
+    regHeight = -300;
+    Open();
+    EXPECT_EQ(window->height(), platform::TwipsToPixels(6225));
+    window.reset();
+    regHeight = 2'000'000'000;
+    Open();
+    EXPECT_LE(window->frameGeometry().height(), window->screen()->availableGeometry().height());
+}
+
 TEST_F(frmRegisterTest, TheWindowKeepsAMinimumWidthButAnyHeight) {
     Open();
     window->resize(100, 50);

@@ -206,10 +206,6 @@ void RegisterGrid::MarkRowModified(int row) {
         SetInteger(row, TypeCode, type + RegisterLook::ChangedMarker);
 }
 
-bool RegisterGrid::IsRowModified(int row) const {
-    return CellInteger(row, TypeCode, 0) >= RegisterLook::ChangedMarker;
-}
-
 void RegisterGrid::UnlockRecords() {
     for (int r = 1; r < grid.Rows(); ++r) {
         if (IsRowLocked(r)) {

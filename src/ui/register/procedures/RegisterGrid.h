@@ -66,7 +66,6 @@ public:
     void SetRowColour(int row, bool locked);
     // Adds the changed marker to column 8 once.
     void MarkRowModified(int row);
-    bool IsRowModified(int row) const;
 
     // The lock button's command without its caption: unlocks every row when records are locked, otherwise locks
     // every row dated on or before the current row's date and makes that date the lock date; row 1 is current
