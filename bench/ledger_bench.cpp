@@ -2,6 +2,7 @@
 // "Disk" runs in the temporary folder (TMPDIR) on the ordinary file system and includes every fsync a save makes (data
 // file, folder, lock file); "Memory" runs on /dev/shm, where fsync costs nothing, and so shows the program's own share.
 // FsyncOnly measures what the disk adds: writing and syncing a file of the same size.
+#include "BenchLedger.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerFormat.h"
 #include "ledger/LedgerState.h"
@@ -17,36 +18,9 @@
 
 namespace {
 
-// Any message box means the operation failed; the benchmark stops instead of timing a failure.
-class FailOnPrompt : public platform::PromptBackend {
-public:
-    platform::Answer ShowMessage(const platform::MessageRequest& request) override {
-        failure = request.text.toStdString();
-        return platform::Answer::Ok;
-    }
-    QString ShowFileDialog(const platform::FileDialogRequest&) override { return {}; }
-    std::string failure;
-};
-
-FailOnPrompt& Prompts() {
-    static FailOnPrompt prompts;
-    platform::SetPromptBackend(&prompts);
-    return prompts;
-}
-
-void BuildLedger(int transactions) {
-    static const char* const payees[] = {"Grocer",   "Electric company", "Rent",      "Gas station",
-                                         "Pharmacy", "Hardware store",   "Insurance", "Café “Zoë”"};
-    ledger::NewLedger();
-    ledger::SetStartingBalance(2500);
-    for (int i = 0; i < transactions; ++i) {
-        const int16_t type = int16_t(i % 5);
-        const int16_t number = type == ledger::CheckOrPayment ? int16_t(1000 + i % 30000) : int16_t(0);
-        ledger::AddTransaction(number, 40000 + i / 10, float(i % 997) + 0.25f,
-                               QString::fromUtf8(payees[i % 8]) + QStringLiteral(" %1").arg(i), type);
-    }
-    ledger::SetLockDate(40000);
-}
+using bench::BuildLedger;
+using bench::FailOnPrompt;
+using bench::Prompts;
 
 std::unique_ptr<QTemporaryDir> Folder(bool memory) {
     if (memory)

@@ -1,6 +1,7 @@
 // Starts Tallix: the main window is the whole program; closing it ends the run.
 #include "ledger/SampleLedger.h"
 #include "platform/widgets/WidgetPrompts.h"
+#include "settings/Registry.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
@@ -68,6 +69,10 @@ int main(int argc, char** argv) {
         const QString demo = QDir(folder).filePath(QStringLiteral("Demo ledger.tlx"));
         if (!QDir().mkpath(folder) || !ledger::WriteSampleLedger(demo, QDate::currentDate()))
             return 1;
+        // A first run would ignore the file for want of settings; the demo starts as a program that has run before.
+        Registry settings;
+        if (settings.RegCreate(frmMain::SettingsKey(), QString(), Registry::HKEY_CURRENT_USER))
+            settings.RegClose();
         arguments = QStringList{demo};
     }
 

@@ -34,6 +34,15 @@ RawRecord ReadRecord(const char* p) {
     return r;
 }
 
+// Only spaces pad the header text; the loader refuses a header padded with anything else, and so does the check.
+QByteArrayView TrimSpaces(QByteArrayView text) {
+    while (text.startsWith(' '))
+        text = text.sliced(1);
+    while (text.endsWith(' '))
+        text.chop(1);
+    return text;
+}
+
 QString DateProblem(double date) {
     if (!std::isfinite(date))
         return QStringLiteral("date is not a number");
@@ -78,7 +87,7 @@ std::vector<Finding> CheckLedgerBytes(const QByteArray& bytes) {
         return findings;
     }
     const RawRecord header = ReadRecord(bytes.constData());
-    if (header.text.trimmed() != QByteArrayLiteral("CHECK DATA HEADER"))
+    if (TrimSpaces(header.text) != QByteArrayView("CHECK DATA HEADER"))
         error(0, QStringLiteral("the header text is not \"CHECK DATA HEADER\""));
     const int count = header.typeOrCount;
     if (count < 1) {

@@ -55,6 +55,8 @@ TEST(LedgerCheck, ReportsEveryBadRecordWithItsNumber) {
 TEST(LedgerCheck, HeaderAndSizeProblems) {
     EXPECT_EQ(Errors(QByteArray(10, 'x')).size(), 1u);
     EXPECT_EQ(Errors(Record(1, 0, 0, 0, "check data header")).size(), 1u);
+    EXPECT_EQ(Errors(Record(1, 0, 0, 0, "\tCHECK DATA HEADER")).size(), 1u);
+    EXPECT_TRUE(Errors(Record(1, 0, 0, 0, "   CHECK DATA HEADER")).empty());
     EXPECT_EQ(Errors(Header(0)).size(), 1u);
     EXPECT_EQ(Errors(Header(3) + Record(3, 0, 39887, 1, "only one")),
               std::vector<QString>{QStringLiteral("-1: the header counts 3 records but the file holds 2")});

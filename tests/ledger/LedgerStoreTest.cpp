@@ -213,14 +213,4 @@ TEST_F(LedgerStoreTest, IterationDeliversSlotsInOrderWithOneCursor) {
     EXPECT_EQ(State().Cursor, 2);
 }
 
-TEST_F(LedgerStoreTest, LockDateGetterReportsWhetherOneIsSet) {
-    double date = 0;
-    SetLockDate(39000);
-    EXPECT_TRUE(GetLockDate(date));
-    EXPECT_EQ(date, 39000);
-    SetLockDate(0);
-    EXPECT_FALSE(GetLockDate(date));
-    EXPECT_EQ(date, 0);
-}
-
 } // namespace

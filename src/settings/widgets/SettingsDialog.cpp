@@ -2,6 +2,7 @@
 
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
+#include "platform/widgets/Fonts.h"
 #include "platform/widgets/Twips.h"
 #include "ui/main/frmMain.h"
 
@@ -40,6 +41,7 @@ SettingsDialog::SettingsDialog(frmMain& owner)
     setWindowTitle(QStringLiteral("Settings"));
     setModal(true);
     setFixedSize(platform::TwipsSize(4590, 3390));
+    setFont(platform::SansSerifFont(8.25));
 
     OKButton = Button(this, QStringLiteral("OKButton"), platform::TwipsRect(1095, 2760, 1215, 375), "OK");
     CancelButton = Button(this, QStringLiteral("CancelButton"), platform::TwipsRect(2535, 2760, 1215, 375), "Cancel");

@@ -1,6 +1,7 @@
 #include "ui/about/frmAbout.h"
 
 #include "platform/Prompt.h"
+#include "platform/widgets/Fonts.h"
 #include "platform/widgets/Twips.h"
 #include "ui/about/LinkLabel.h"
 #include "ui/about/MakerPage.h"
@@ -16,14 +17,6 @@
 
 namespace {
 constexpr QSize ArtworkSize(128, 63);
-
-// The box's small print; Liberation Sans keeps the widths the layout was drawn for.
-QFont SansFont(double pointSize) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    return font;
-}
 
 template <typename Widget> Widget* Place(QWidget* parent, const QString& name, QRect twips) {
     auto* widget = new Widget(parent);
@@ -72,7 +65,7 @@ frmAbout::frmAbout()
     setModal(true);
     setFixedSize(platform::TwipsSize(5730, 3360));
 
-    const QFont small = SansFont(8.25);
+    const QFont small = platform::SansSerifFont(8.25);
     QFont titleFont(QStringLiteral("Comic Neue"));
     titleFont.setStyleHint(QFont::Cursive);
     titleFont.setBold(true);
@@ -90,7 +83,7 @@ frmAbout::frmAbout()
                        small);
 
     Label3 = Place<LinkLabel>(this, QStringLiteral("Label3"), platform::TwipsRect(960, 2880, 3495, 255));
-    QFont linkFont = SansFont(9.75);
+    QFont linkFont = platform::SansSerifFont(9.75);
     linkFont.setUnderline(true);
     Label3->setFont(linkFont);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -4,6 +4,7 @@
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
+#include "platform/widgets/Fonts.h"
 #include "platform/widgets/Twips.h"
 #include "ui/main/CaptionFrame.h"
 #include "ui/main/Resources.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -24,16 +24,7 @@
 
 namespace {
 
-const QString SansFamily = QStringLiteral("Liberation Sans");
 const QString ScriptFamily = QStringLiteral("Dancing Script");
-
-// Stand-in for MS Sans Serif: a metric-compatible sans family, else the desktop's UI font, at the given size.
-QFont SansFont(double pointSize, bool bold = false) {
-    QFont font = QFontDatabase::hasFamily(SansFamily) ? QFont(SansFamily) : QApplication::font();
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 // Stand-in for the "Script" font of the signature: any cursive family the system has.
 QFont SignatureFont() {
@@ -72,7 +63,8 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, Qt
 
 CaptionFrame* PlaceFrame(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
                          int height) {
-    auto* frame = Place(new CaptionFrame(caption, SansFont(9.75), parent), name, left, top, width, height);
+    auto* frame =
+        Place(new CaptionFrame(caption, platform::SansSerifFont(9.75), parent), name, left, top, width, height);
     FillWith(frame, QPalette::Window, ButtonFace());
     return frame;
 }
@@ -96,7 +88,7 @@ frmMain::frmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(pa
     setWindowIcon(QIcon(QStringLiteral(":/tallix/tallix.svg")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(SansFont(8.25));
+    setFont(platform::SansSerifFont(8.25));
 
     // The client area below the menu is 8085 x 5715 twips; the status bar takes its bottom 375.
     auto* client = new QWidget(this);
@@ -148,7 +140,7 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
 
     auto* dollar = PlaceLabel(Frame1, "Label3", QStringLiteral("$"), Qt::AlignLeft, 5400, 1320, 135, 375);
-    dollar->setFont(SansFont(13.5, true));
+    dollar->setFont(platform::SansSerifFont(13.5, true));
     // The stand-in font draws the "$" a pixel wider than the 135 twips the original's took.
     dollar->resize(std::max(dollar->width(), dollar->fontMetrics().horizontalAdvance(dollar->text())),
                    dollar->height());

@@ -28,6 +28,8 @@ public:
     static QString AppName();
     static QString AppDescription();
     static QString AppCopyright();
+    // The settings key below HKEY_CURRENT_USER.
+    static QString SettingsKey();
 
     QString UserName() const;
     void SetUserName(const QString& str);

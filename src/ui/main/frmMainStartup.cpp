@@ -12,9 +12,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
+QString frmMain::SettingsKey() {
+    return QStringLiteral("Software\\Morvane Freeware\\Tallix\\Settings");
+}
 
-const QString SettingsKey = QStringLiteral("Software\\Morvane Freeware\\Tallix\\Settings");
+namespace {
 
 // The data file named on the command line: its first argument, without the pair of double quotes that the file
 // association puts around it. A relative path is taken from the current folder, since the name is kept as the
@@ -34,7 +36,7 @@ QString CommandLineDataFile(const QStringList& arguments) {
 
 void frmMain::Form_Initialize(const QStringList& arguments) {
     Registry registry;
-    if (!registry.RegOpen(Registry::HKEY_CURRENT_USER, SettingsKey, Registry::KEY_READ)) {
+    if (!registry.RegOpen(Registry::HKEY_CURRENT_USER, SettingsKey(), Registry::KEY_READ)) {
         platform::MsgBox(QStringLiteral("can't find settings"));
     } else {
         if (!registry.GetStr(QStringLiteral("UserName"), userName))
@@ -95,7 +97,7 @@ bool frmMain::PromptToSaveData() {
 
 void frmMain::SaveSettings() {
     Registry registry;
-    if (!registry.RegCreate(SettingsKey, QString(), Registry::HKEY_CURRENT_USER))
+    if (!registry.RegCreate(SettingsKey(), QString(), Registry::HKEY_CURRENT_USER))
         return;
     registry.SaveLong(QStringLiteral("Height"), RegHeight);
     if (SettingsChanged) {

@@ -5,11 +5,11 @@
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridModel.h"
 #include "platform/widgets/FlexGridView.h"
+#include "platform/widgets/Fonts.h"
 #include "platform/widgets/Twips.h"
 #include "ui/register/CellTextBox.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,14 +21,6 @@ using platform::TwipsRect;
 using platform::TwipsToPixels;
 
 namespace {
-// The window's controls are drawn in MS Sans Serif 8.25 pt; Liberation Sans has its proportions.
-QFont WindowFont() {
-    const QString family = QStringLiteral("Liberation Sans");
-    QFont font = QFontDatabase::hasFamily(family) ? QFont(family) : QApplication::font();
-    font.setPointSizeF(8.25);
-    return font;
-}
-
 constexpr int DesignClientWidth = 8940;
 constexpr int DesignClientHeight = 6225;
 constexpr int MinimumWidth = 4000;
@@ -42,7 +34,7 @@ frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), R
     setWindowTitle(QStringLiteral("Check Register"));
     setModal(true);
     setSizeGripEnabled(false);
-    setFont(WindowFont());
+    setFont(platform::SansSerifFont(8.25));
     CreateControls();
     Form_Load();
 }

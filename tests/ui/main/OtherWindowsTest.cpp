@@ -48,3 +48,41 @@ TEST_F(MainWindowTest, AssociateAsksFirst) {
     Trigger("Associate");
     EXPECT_EQ(prompts.Messages().at(0).icon, platform::Icon::Question);
 }
+
+TEST_F(MainWindowTest, OptionsShowsTheNewNextCheckNumberAndName) {
+    WriteSettings(QStringLiteral("Ann"), QString(), 0);
+    StartActive();
+    QString shown;
+    WhenModalOpens([this, &shown](QWidget* modal) {
+        shown = modal->objectName();
+        EXPECT_EQ(modal->parentWidget(), window.get());
+        modal->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Bo Berg"));
+        modal->findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("250"));
+        modal->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    Trigger("Options");
+    EXPECT_EQ(shown, QStringLiteral("SettingsDialog"));
+    EXPECT_EQ(Text("Text4")->text(), QStringLiteral("250"));
+    EXPECT_EQ(Text("Text5")->text(), QStringLiteral("Bo Berg"));
+    EXPECT_EQ(Panel("Panel2"), QStringLiteral("Unlocked"));
+    {
+        PromptScript prompts; // OK marks the ledger changed
+        prompts.ExpectMessage(QStringLiteral("Save Data?"), Answer::No);
+        EXPECT_TRUE(window->close());
+    }
+    QString name;
+    ASSERT_TRUE(ReadStr(QStringLiteral("UserName"), name));
+    EXPECT_EQ(name, QStringLiteral("Bo Berg"));
+}
+
+TEST_F(MainWindowTest, AboutOpensWithoutAnOwner) {
+    WriteSettings();
+    StartActive();
+    QString shown;
+    WhenModalOpens([&shown](QWidget* modal) {
+        shown = modal->objectName();
+        EXPECT_EQ(modal->parentWidget(), nullptr);
+    });
+    Click(Button("Command5"));
+    EXPECT_EQ(shown, QStringLiteral("frmAbout"));
+}
