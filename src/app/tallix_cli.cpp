@@ -131,7 +131,13 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
         return cli::RunCheck(rest.first(), out, err);
     if (!Load(rest.first()))
         return Failed;
-    out << cli::FormatRegister(Register());
+    out.flush();
+    const QByteArray text = cli::FormatRegister(Register());
+    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size()) ||
+        std::fflush(stdout) != 0) {
+        err << "tallix-cli: cannot write the register to standard output\n";
+        return Failed;
+    }
     return Sound;
 }
 

@@ -26,17 +26,28 @@ Align AlignmentOf(int column) {
     }
 }
 
-void AppendSpaces(QString& out, qsizetype count) {
-    static const QString spaces(256, QLatin1Char(' '));
-    while (count > 0) {
-        const qsizetype chunk = std::min(count, spaces.size());
-        out.append(spaces.constData(), chunk);
-        count -= chunk;
+void AppendSpaces(QByteArray& out, qsizetype count) {
+    if (count > 0)
+        out.append(count, ' ');
+}
+
+// Cell texts are nearly always ASCII; converting them one by one through QString::toUtf8 would allocate per cell.
+void AppendUtf8(QByteArray& out, const QString& text) {
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* bytes = out.data() + start;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            out.truncate(start);
+            out += text.toUtf8();
+            return;
+        }
+        *bytes++ = char(c.unicode());
     }
 }
 
 // Appends the grid's row as one line, each cell padded to its column's width; no spaces at the line's end.
-void AppendRow(QString& out, const platform::FlexGrid& grid, int row, const std::vector<int>& widths) {
+void AppendRow(QByteArray& out, const platform::FlexGrid& grid, int row, const std::vector<int>& widths) {
     qsizetype pendingSpaces = 0;
     for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
         const QString& text = grid.TextMatrix(row, c);
@@ -47,13 +58,13 @@ void AppendRow(QString& out, const platform::FlexGrid& grid, int row, const std:
             pendingSpaces += 2;
         if (!text.isEmpty()) {
             AppendSpaces(out, pendingSpaces + before);
-            out += text;
+            AppendUtf8(out, text);
             pendingSpaces = room - before;
         } else {
             pendingSpaces += room;
         }
     }
-    out += QLatin1Char('\n');
+    out += '\n';
 }
 } // namespace
 
@@ -61,30 +72,32 @@ void FillRegister(platform::FlexGrid& grid) {
     RegisterGrid(grid).FillGrid();
 }
 
-QString FormatRegister(const platform::FlexGrid& grid) {
+QByteArray FormatRegister(const platform::FlexGrid& grid) {
     std::vector<int> widths(LastVisibleColumn + 1, 0);
     for (int r = 0; r < grid.Rows(); ++r)
         for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
             widths[size_t(c)] = std::max(widths[size_t(c)], int(grid.TextMatrix(r, c).size()));
 
     double lockDate = 0;
-    QString text;
+    QByteArray text;
     int lineWidth = 0;
     for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
         lineWidth += widths[size_t(c)] + 2;
     text.reserve(qsizetype(lineWidth + 1) * (grid.Rows() + 1) + 200);
-    text += QStringLiteral("Starting balance:   %1\n").arg(platform::FormatMoney(ledger::GetStartingBalance()));
+    text +=
+        QStringLiteral("Starting balance:   %1\n").arg(platform::FormatMoney(ledger::GetStartingBalance())).toUtf8();
     text += QStringLiteral("Lock date:          %1\n")
-                .arg(ledger::GetLockDate(lockDate) ? platform::FormatShortDate(lockDate) : QStringLiteral("none"));
-    text += QStringLiteral("Next check number:  %1\n\n").arg(ledger::GetNextCheckNumber());
+                .arg(ledger::GetLockDate(lockDate) ? platform::FormatShortDate(lockDate) : QStringLiteral("none"))
+                .toUtf8();
+    text += QStringLiteral("Next check number:  %1\n\n").arg(ledger::GetNextCheckNumber()).toUtf8();
 
     AppendRow(text, grid, 0, widths);
     for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
         if (c > FirstVisibleColumn)
-            text += QStringLiteral("  ");
-        text += QString(widths[size_t(c)], QLatin1Char('-'));
+            text += "  ";
+        text.append(widths[size_t(c)], '-');
     }
-    text += QLatin1Char('\n');
+    text += '\n';
     for (int r = 1; r < grid.Rows(); ++r)
         AppendRow(text, grid, r, widths);
     return text;

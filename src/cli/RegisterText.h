@@ -4,7 +4,7 @@
 
 #include "platform/FlexGrid.h"
 
-#include <QString>
+#include <QByteArray>
 
 namespace cli {
 
@@ -14,7 +14,7 @@ constexpr int LastVisibleColumn = 7;
 
 // Fills `grid` with the register of the ledger in the store, as the register window does when it opens.
 void FillRegister(platform::FlexGrid& grid);
-// Starting balance, lock date and next check number, then the filled register as aligned text.
-QString FormatRegister(const platform::FlexGrid& grid);
+// Starting balance, lock date and next check number, then the filled register as aligned text, in UTF-8.
+QByteArray FormatRegister(const platform::FlexGrid& grid);
 
 } // namespace cli

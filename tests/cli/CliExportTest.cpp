@@ -157,7 +157,7 @@ TEST(CliPrint, ShowsTheLedgerValuesAboveAnAlignedRegister) {
     SetNextCheckNumber(102);
     platform::FlexGrid grid;
     cli::FillRegister(grid);
-    const QStringList lines = cli::FormatRegister(grid).split(QLatin1Char('\n'));
+    const QStringList lines = QString::fromUtf8(cli::FormatRegister(grid)).split(QLatin1Char('\n'));
     EXPECT_EQ(lines[0], QStringLiteral("Starting balance:   100.00"));
     EXPECT_EQ(lines[1], QStringLiteral("Lock date:          3/15/2009"));
     EXPECT_EQ(lines[2], QStringLiteral("Next check number:  102"));

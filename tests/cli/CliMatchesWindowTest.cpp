@@ -67,7 +67,7 @@ TEST(CliMatchesWindow, PrintedRegisterEqualsTheWindowsGrid) {
 
     platform::FlexGrid grid;
     cli::FillRegister(grid);
-    const std::vector<QStringList> printed = ParsePrintedRegister(cli::FormatRegister(grid));
+    const std::vector<QStringList> printed = ParsePrintedRegister(QString::fromUtf8(cli::FormatRegister(grid)));
 
     int32_t height = 0;
     QWidget owner;

@@ -337,6 +337,48 @@ TEST_F(LedgerFileTest, WriteErrorLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(Entries(dir.path()), QStringList({"w.tlx"}));
 }
 
+// A folder the user may read but not write. Root writes anywhere, so when the tests run as root the child gives
+// up its rights first and works as "nobody".
+TEST_F(LedgerFileTest, ReadOnlyFolderRefusesTheSaveAndKeepsTheFile) {
+    const QString folder = PathOf("readonly");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString path = folder + "/r.tlx";
+    BuildMixedLedger();
+    SetDataFileName(path);
+    ASSERT_TRUE(SaveLedger());
+    const QByteArray old = ReadBytes(path);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            _exit(64);
+        RecordingPrompts prompts;
+        NewLedger();
+        SetDataFileName(path);
+        int fault = LoadLedger() ? 0 : 8;
+        AddTransaction(0, 40000, 5, QStringLiteral("one more"), Deposit);
+        if (SaveLedger())
+            fault |= 1;
+        if (prompts.messages.size() != 1 || prompts.messages[0].text != UnableToSave(path))
+            fault |= 2;
+        if (!IsModified())
+            fault |= 4;
+        _exit(fault);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0)
+        << "1: reported success, 2: wrong message, 4: Modified cleared, 8: could not load, 64: could not drop root";
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(Entries(folder), QStringList({"r.tlx"}));
+}
+
 // ---- Two running copies -------------------------------------------------------------------------------------
 
 TEST_F(LedgerFileTest, AnotherHolderOfTheLockIsNotDisturbed) {
