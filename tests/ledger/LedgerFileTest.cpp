@@ -373,8 +373,10 @@ TEST_F(LedgerFileTest, ReadOnlyFolderRefusesTheSaveAndKeepsTheFile) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ::chmod(QFile::encodeName(folder).constData(), 0755);
     ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 64)
+        GTEST_SKIP() << "running as root without the right to become another user";
     EXPECT_EQ(WEXITSTATUS(status), 0)
-        << "1: reported success, 2: wrong message, 4: Modified cleared, 8: could not load, 64: could not drop root";
+        << "1: reported success, 2: wrong message, 4: Modified cleared, 8: could not load";
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(Entries(folder), QStringList({"r.tlx"}));
 }
