@@ -121,10 +121,12 @@ std::vector<Finding> CheckLedgerBytes(const QByteArray& bytes) {
             error(
                 i,
                 QStringLiteral("check number %1 is neither 1 or more (a check) nor -1 (a payment)").arg(r.checkNumber));
+        // A number typed into the check-number cell of such a row in the register is kept; odd, but readable.
         if (r.typeOrCount != 0 && r.checkNumber != 0)
-            error(i, QStringLiteral("check number %1 on a record of type %2, which carries 0")
-                         .arg(r.checkNumber)
-                         .arg(r.typeOrCount));
+            findings.push_back({Finding::Note, i,
+                                QStringLiteral("check number %1 on a record of type %2, which usually carries 0")
+                                    .arg(r.checkNumber)
+                                    .arg(r.typeOrCount)});
         if (const QString problem = DateProblem(r.date); !problem.isEmpty())
             error(i, problem);
         if (!std::isfinite(r.amount) || r.amount < 0)
