@@ -4,6 +4,7 @@
 #include "platform/Locale.h"
 #include "ui/register/procedures/RegisterGrid.h"
 
+#include <cstring>
 #include <vector>
 
 namespace cli {
@@ -26,28 +27,52 @@ Align AlignmentOf(int column) {
     }
 }
 
-void AppendSpaces(QByteArray& out, qsizetype count) {
-    if (count > 0)
-        out.append(count, ' ');
-}
+// Writes lines of text into one buffer sized up front: printing tens of thousands of rows goes through here, and
+// growing a QByteArray cell by cell costs more than filling the grid did.
+class LineWriter {
+public:
+    // Appends after what `out` holds already; a line is at most `maxLineUnits` UTF-16 units.
+    LineWriter(QByteArray& out, qsizetype maxLineUnits)
+        : out(out), used(out.size()), maxLineBytes(3 * maxLineUnits + 1) {}
+    ~LineWriter() { out.truncate(used); }
 
-// Cell texts are nearly always ASCII; converting them one by one through QString::toUtf8 would allocate per cell.
-void AppendUtf8(QByteArray& out, const QString& text) {
-    const qsizetype start = out.size();
-    out.resize(start + text.size());
-    char* bytes = out.data() + start;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            out.truncate(start);
-            out += text.toUtf8();
-            return;
-        }
-        *bytes++ = char(c.unicode());
+    void BeginLine() {
+        if (out.size() - used < maxLineBytes)
+            out.resize(std::max(out.size() * 2, used + maxLineBytes));
     }
-}
+    void Spaces(qsizetype count) {
+        if (count > 0)
+            Repeat(' ', count);
+    }
+    // Cell texts are nearly always ASCII, copied as they are; anything else goes through UTF-8 conversion.
+    void Text(const QString& text) {
+        char* bytes = out.data() + used;
+        for (const QChar c : text) {
+            if (c.unicode() >= 0x80) {
+                const QByteArray utf8 = text.toUtf8();
+                std::memcpy(out.data() + used, utf8.constData(), size_t(utf8.size()));
+                used += utf8.size();
+                return;
+            }
+            *bytes++ = char(c.unicode());
+        }
+        used += text.size();
+    }
+    void Repeat(char c, qsizetype count) {
+        std::memset(out.data() + used, c, size_t(count));
+        used += count;
+    }
+    void EndLine() { out.data()[used++] = '\n'; }
 
-// Appends the grid's row as one line, each cell padded to its column's width; no spaces at the line's end.
-void AppendRow(QByteArray& out, const platform::FlexGrid& grid, int row, const std::vector<int>& widths) {
+private:
+    QByteArray& out;
+    qsizetype used;
+    const qsizetype maxLineBytes;
+};
+
+// Writes the grid's row as one line, each cell padded to its column's width; no spaces at the line's end.
+void WriteRow(LineWriter& writer, const platform::FlexGrid& grid, int row, const std::vector<int>& widths) {
+    writer.BeginLine();
     qsizetype pendingSpaces = 0;
     for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
         const QString& text = grid.TextMatrix(row, c);
@@ -57,14 +82,14 @@ void AppendRow(QByteArray& out, const platform::FlexGrid& grid, int row, const s
         if (c > FirstVisibleColumn)
             pendingSpaces += 2;
         if (!text.isEmpty()) {
-            AppendSpaces(out, pendingSpaces + before);
-            AppendUtf8(out, text);
+            writer.Spaces(pendingSpaces + before);
+            writer.Text(text);
             pendingSpaces = room - before;
         } else {
             pendingSpaces += room;
         }
     }
-    out += '\n';
+    writer.EndLine();
 }
 } // namespace
 
@@ -91,15 +116,18 @@ QByteArray FormatRegister(const platform::FlexGrid& grid) {
                 .toUtf8();
     text += QStringLiteral("Next check number:  %1\n\n").arg(ledger::GetNextCheckNumber()).toUtf8();
 
-    AppendRow(text, grid, 0, widths);
-    for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
-        if (c > FirstVisibleColumn)
-            text += "  ";
-        text.append(widths[size_t(c)], '-');
+    {
+        LineWriter writer(text, lineWidth);
+        WriteRow(writer, grid, 0, widths);
+        writer.BeginLine();
+        for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
+            writer.Spaces(c > FirstVisibleColumn ? 2 : 0);
+            writer.Repeat('-', widths[size_t(c)]);
+        }
+        writer.EndLine();
+        for (int r = 1; r < grid.Rows(); ++r)
+            WriteRow(writer, grid, r, widths);
     }
-    text += '\n';
-    for (int r = 1; r < grid.Rows(); ++r)
-        AppendRow(text, grid, r, widths);
     return text;
 }
 
