@@ -3,6 +3,7 @@
 #include "cli/RegisterText.h"
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
+#include "platform/LocaleCodec.h"
 #include "ui/register/procedures/RegisterGrid.h"
 
 #include <cmath>
@@ -83,9 +84,10 @@ QString QifText(QString text) {
 
 QString ExportCsv(const platform::FlexGrid& grid) {
     QString csv = QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked\r\n");
+    const platform::LocaleCodec codec;
     for (const Entry& e : EntriesInRegisterOrder(grid)) {
         // The balance column as a plain number, without the register's thousands separators.
-        const std::optional<double> balance = platform::ToDouble(e.balance);
+        const std::optional<double> balance = codec.ToDouble(e.balance);
         QStringList fields{platform::DateFromDayCount(e.record.Date).toString(Qt::ISODate),
                            CheckNumberText(e.record),
                            e.record.Description.trimmed(),
