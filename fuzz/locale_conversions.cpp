@@ -29,7 +29,6 @@ void Exercise(const QString& text) {
     }
     if (const auto value = platform::ToInteger(text))
         Require(platform::ToInteger(QString::number(*value)) == value);
-    platform::ToLong(text);
     if (const auto day = platform::ParseShortDate(text)) {
         Require(*day == std::floor(*day));
         Require(platform::ParseShortDate(platform::FormatShortDate(*day)) == day);

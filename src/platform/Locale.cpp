@@ -102,13 +102,6 @@ std::optional<int16_t> ToInteger(const QString& text) {
     return int16_t(*value);
 }
 
-std::optional<int32_t> ToLong(const QString& text) {
-    const auto value = RoundHalfEven(text, -2147483648.0, 2147483647.0);
-    if (!value)
-        return std::nullopt;
-    return int32_t(*value);
-}
-
 bool IsNumericText(const QString& text) {
     return ToDouble(text).has_value();
 }

@@ -33,7 +33,6 @@ std::optional<double> ToDouble(const QString& text);
 std::optional<float> ToSingle(const QString& text);
 // Whole numbers: a fraction goes to the nearest integer, halves to the even one.
 std::optional<int16_t> ToInteger(const QString& text);
-std::optional<int32_t> ToLong(const QString& text);
 bool IsNumericText(const QString& text);
 
 } // namespace platform
