@@ -14,7 +14,6 @@ constexpr int TypeOffset = 0;
 constexpr int CheckNumberOffset = 2;
 constexpr int DateOffset = 4;
 constexpr int AmountOffset = 12;
-constexpr int TextOffset = 16;
 constexpr int LockedOffset = 62;
 constexpr int HeaderTextLength = sizeof(HeaderText) - 1;
 // Records pass through the device in blocks: one call per record would dominate a load or save.
@@ -25,16 +24,6 @@ template <typename T> void Put(char* out, T value) {
 }
 template <typename T> T Get(const char* in) {
     return qFromLittleEndian<T>(in);
-}
-
-bool IsHeaderText(const char* text) {
-    const char* begin = text;
-    const char* end = text + DescriptionLength;
-    while (begin < end && *begin == ' ')
-        ++begin;
-    while (end > begin && end[-1] == ' ')
-        --end;
-    return end - begin == HeaderTextLength && std::memcmp(begin, HeaderText, HeaderTextLength) == 0;
 }
 
 // Reads exactly `size` bytes unless the device ends first. -1 when the device fails.
@@ -59,6 +48,16 @@ void EncodeRecord(const TransactionRecord& record, char* out) {
     Put<uint32_t>(out + AmountOffset, std::bit_cast<uint32_t>(record.Amount));
     EncodeCp1252(record.Description, out + TextOffset, DescriptionLength);
     Put<int16_t>(out + LockedOffset, record.Locked);
+}
+
+bool IsHeaderText(const char* text) {
+    const char* begin = text;
+    const char* end = text + DescriptionLength;
+    while (begin < end && *begin == ' ')
+        ++begin;
+    while (end > begin && end[-1] == ' ')
+        --end;
+    return end - begin == HeaderTextLength && std::memcmp(begin, HeaderText, HeaderTextLength) == 0;
 }
 
 void DecodeRecord(const char* in, TransactionRecord& record) {

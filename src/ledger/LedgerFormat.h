@@ -14,6 +14,9 @@ inline constexpr char HeaderText[] = "CHECK DATA HEADER";
 
 void EncodeRecord(const TransactionRecord& record, char* out);
 void DecodeRecord(const char* in, TransactionRecord& record);
+// The 46 text bytes of a record at `text` are the header text, padded with spaces only.
+bool IsHeaderText(const char* text);
+constexpr int TextOffset = 16;
 
 // The header record written for `state`: its staging slot with the count, next check number, lock date,
 // starting balance and header text filled in (the locked flag is kept as it is).

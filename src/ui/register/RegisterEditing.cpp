@@ -96,6 +96,13 @@ void frmRegister::Text1_KeyPress(int16_t& KeyAscii) {
         KeyAscii = 0;
 }
 
+// Enter in either editor: one column to the right (the move commits through LeaveCell or the lost focus).
+void frmRegister::MoveRightAndFocusGrid() {
+    if (grid.Col() < grid.Cols() - 1)
+        grid.SetCol(grid.Col() + 1);
+    grid.SetFocus();
+}
+
 void frmRegister::Text1_KeyDown(int KeyCode, int) {
     switch (KeyCode) {
     case platform::KeyEscape:
@@ -103,9 +110,7 @@ void frmRegister::Text1_KeyDown(int KeyCode, int) {
         grid.SetFocus();
         break;
     case platform::KeyReturn:
-        if (grid.Col() < grid.Cols() - 1)
-            grid.SetCol(grid.Col() + 1);
-        grid.SetFocus();
+        MoveRightAndFocusGrid();
         break;
     case platform::KeyDown:
         grid.SetFocus();
@@ -133,9 +138,7 @@ void frmRegister::DTPicker1_KeyDown(int KeyCode, int) {
         grid.SetFocus();
         break;
     case platform::KeyReturn:
-        if (grid.Col() < grid.Cols() - 1)
-            grid.SetCol(grid.Col() + 1);
-        grid.SetFocus();
+        MoveRightAndFocusGrid();
         break;
     default:
         break;

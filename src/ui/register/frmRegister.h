@@ -53,6 +53,7 @@ private:
     void MSFlexGrid1_KeyPress(int16_t& KeyAscii);
     void MSFlexGrid1_LeaveCell();
     void Text1_KeyPress(int16_t& KeyAscii);
+    void MoveRightAndFocusGrid();
     void Text1_KeyDown(int KeyCode, int Shift);
     void DTPicker1_KeyDown(int KeyCode, int Shift);
     void DTPicker1_LostFocus();
