@@ -6,8 +6,8 @@
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
+#include "register/RegisterGrid.h"
 #include "ui/register/frmRegister.h"
-#include "ui/register/procedures/RegisterGrid.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,5 @@
 // Starts Tallix: the main window is the whole program; closing it ends the run.
+#include "Version.h"
 #include "ledger/SampleLedger.h"
 #include "platform/widgets/WidgetPrompts.h"
 #include "settings/Registry.h"
@@ -36,7 +37,7 @@ void PrintHelp() {
 void PrintVersion() {
     QString copyright = frmMain::AppCopyright();
     copyright.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    std::printf("tallix %s\n%s\n", TALLIX_VERSION, qPrintable(copyright));
+    std::printf("tallix %s\n%s\n", TallixVersion, qPrintable(copyright));
 }
 
 } // namespace
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallix"));
-    QApplication::setApplicationVersion(QStringLiteral(TALLIX_VERSION));
+    QApplication::setApplicationVersion(QLatin1String(TallixVersion));
 
     platform::WidgetPrompts prompts;
     platform::SetPromptBackend(&prompts);

@@ -1,4 +1,5 @@
 // tallix-cli: the register, exports and a format check for Tallix data files, from the terminal.
+#include "Version.h"
 #include "cli/CliCheck.h"
 #include "cli/LedgerExport.h"
 #include "cli/RegisterText.h"
@@ -117,7 +118,7 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
         return Sound;
     }
     if (command == QLatin1String("-v") || command == QLatin1String("--version")) {
-        out << "tallix-cli " << TALLIX_VERSION << "\n";
+        out << "tallix-cli " << TallixVersion << "\n";
         return Sound;
     }
     const QStringList rest = args.mid(1);

@@ -2,9 +2,10 @@
 
 #include "cli/RegisterText.h"
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
-#include "ui/register/procedures/RegisterGrid.h"
+#include "register/RegisterGrid.h"
 
 #include <cmath>
 #include <vector>
@@ -35,34 +36,14 @@ std::vector<Entry> EntriesInRegisterOrder(const platform::FlexGrid& grid) {
     return entries;
 }
 
-bool IsCredit(const ledger::TransactionRecord& r) {
-    return r.TypeCode == ledger::Deposit || r.TypeCode == ledger::Interest;
-}
-
 // Amounts are 32-bit floats; whole cents are what the user typed.
 QString SignedAmount(const ledger::TransactionRecord& r) {
-    const double cents = std::round(double(r.Amount) * 100.0) * (IsCredit(r) ? 1 : -1);
+    const double cents = std::round(double(r.Amount) * 100.0) * (ledger::IsCredit(r.TypeCode) ? 1 : -1);
     return QString::number(cents / 100.0, 'f', 2);
 }
 
-QString TypeName(const ledger::TransactionRecord& r) {
-    switch (r.TypeCode) {
-    case ledger::CheckOrPayment:
-        return r.CheckNumber == ledger::PaymentCheckNumber ? QStringLiteral("Payment") : QStringLiteral("Check");
-    case ledger::Withdrawal:
-        return QStringLiteral("Withdrawal");
-    case ledger::Fee:
-        return QStringLiteral("Fee");
-    case ledger::Deposit:
-        return QStringLiteral("Deposit");
-    case ledger::Interest:
-        return QStringLiteral("Interest");
-    }
-    return {};
-}
-
 QString CheckNumberText(const ledger::TransactionRecord& r) {
-    return r.TypeCode == ledger::CheckOrPayment && r.CheckNumber >= 1 ? QString::number(r.CheckNumber) : QString();
+    return ledger::IsCheck(r.TypeCode, r.CheckNumber) ? QString::number(r.CheckNumber) : QString();
 }
 
 QString CsvField(const QString& text) {
@@ -91,7 +72,7 @@ QString ExportCsv(const platform::FlexGrid& grid) {
         QStringList fields{platform::DateFromDayCount(e.record.Date).toString(Qt::ISODate),
                            CheckNumberText(e.record),
                            e.record.Description.trimmed(),
-                           TypeName(e.record),
+                           ledger::TypeName(e.record.TypeCode, e.record.CheckNumber),
                            SignedAmount(e.record),
                            QString::number(balance.value_or(0), 'f', 2),
                            e.record.Locked ? QStringLiteral("yes") : QStringLiteral("no")};

@@ -2,7 +2,7 @@
 
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
-#include "ui/register/procedures/RegisterGrid.h"
+#include "register/RegisterGrid.h"
 
 #include <cstring>
 #include <vector>

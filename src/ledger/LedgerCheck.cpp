@@ -1,6 +1,7 @@
 #include "ledger/LedgerCheck.h"
 
 #include "ledger/LedgerFormat.h"
+#include "ledger/TransactionRules.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -85,16 +86,16 @@ std::vector<Finding> CheckLedgerBytes(const QByteArray& bytes) {
     for (int i = 1; i < last; ++i) {
         TransactionRecord r;
         DecodeRecord(bytes.constData() + qsizetype(i) * RecordSize, r);
-        if (r.TypeCode < 0 || r.TypeCode > 4) {
+        if (!IsTypeCode(r.TypeCode)) {
             error(i, QStringLiteral("type code %1 is not 0 to 4").arg(r.TypeCode));
             continue;
         }
-        if (r.TypeCode == 0 && r.CheckNumber != -1 && r.CheckNumber < 1)
+        if (IsCheck(r.TypeCode, r.CheckNumber) && r.CheckNumber < 1)
             error(
                 i,
                 QStringLiteral("check number %1 is neither 1 or more (a check) nor -1 (a payment)").arg(r.CheckNumber));
         // A number typed into the check-number cell of such a row in the register is kept; odd, but readable.
-        if (r.TypeCode != 0 && r.CheckNumber != 0)
+        if (r.TypeCode != CheckOrPayment && r.CheckNumber != 0)
             findings.push_back({Finding::Note, i,
                                 QStringLiteral("check number %1 on a record of type %2, which usually carries 0")
                                     .arg(r.CheckNumber)
@@ -107,7 +108,7 @@ std::vector<Finding> CheckLedgerBytes(const QByteArray& bytes) {
             error(i, QStringLiteral("locked flag %1 is neither 0 nor -1").arg(r.Locked));
         if (r.Description.contains(QChar(0)))
             findings.push_back({Finding::Note, i, QStringLiteral("the description holds NUL bytes")});
-        if (r.TypeCode == 0 && r.CheckNumber >= 1)
+        if (IsCheck(r.TypeCode, r.CheckNumber) && r.CheckNumber >= 1)
             checkNumbers[r.CheckNumber].push_back(i);
     }
     CheckChecks(checkNumbers, findings);

@@ -1,6 +1,7 @@
 #include "ledger/LedgerFormat.h"
 
 #include "ledger/Cp1252.h"
+#include "ledger/TransactionRules.h"
 
 #include <QtEndian>
 #include <algorithm>
@@ -111,7 +112,7 @@ ReadResult ReadLedger(QIODevice& device, LedgerState& into) {
         for (int i = 0; i < records; ++i, ++slot) {
             TransactionRecord& record = into.Records[slot];
             DecodeRecord(block.constData() + qsizetype(i) * RecordSize, record);
-            if (record.TypeCode < CheckOrPayment || record.TypeCode > Interest)
+            if (!IsTypeCode(record.TypeCode))
                 return ReadResult::UnknownType;
         }
     }

@@ -66,6 +66,12 @@ std::optional<double> FlexGrid::ReadNumber(int r, int c) const {
     return value;
 }
 
+std::optional<double> FlexGrid::ReadDate(int r, int c) const {
+    const std::optional<double> value = codec->ParseShortDate(TextMatrix(r, c));
+    Remember(r, c, DateKind, value);
+    return value;
+}
+
 void FlexGrid::SetDisplay(FlexGridDisplay* value) {
     display = value;
 }

@@ -108,16 +108,16 @@ public:
             return Known(*remembered);
         return ReadNumber(row, col);
     }
-    // The same remembering for a conversion of the caller's own, told apart by `kind` (2 to 255); a column
-    // remembers one kind of conversion at a time. `convert` takes the cell's text and returns
-    // std::optional<double>, never a NaN.
-    template <class Convert> std::optional<double> CellValue(int row, int col, uint8_t kind, Convert convert) const {
-        if (const double* remembered = Remembered(row, col, kind))
+    // The day count a cell's text reads as in the locale's short date form, remembered in the same way (a column
+    // remembers either numbers or dates); empty for a text that is no date.
+    std::optional<double> CellDate(int row, int col) const {
+        if (const double* remembered = Remembered(row, col, DateKind))
             return Known(*remembered);
-        const std::optional<double> value = convert(TextMatrix(row, col));
-        Remember(row, col, kind, value);
-        return value;
+        return ReadDate(row, col);
     }
+    // The grid's conversions between text and numbers or dates, for the default locale as it was when the grid
+    // was made.
+    const LocaleCodec& Codec() const { return *codec; }
     const QString& Text() const { return TextMatrix(row, col); }
     void SetText(const QString& text) { SetTextMatrix(row, col, text); }
 
@@ -186,12 +186,13 @@ private:
     };
     static constexpr OleColor NoColor = 0xFFFFFFFFu;
     // Remembered values of one column, per stored row, of one kind of conversion (0: none yet). Two NaNs stand
-    // for "not read yet" and "no value"; no conversion gives a NaN.
+    // for "not read yet" and "no value"; neither conversion gives a NaN.
     struct ColumnCache {
         uint8_t kind = 0;
         std::vector<double> values;
     };
     static constexpr uint8_t NumberKind = 1;
+    static constexpr uint8_t DateKind = 2;
     static constexpr uint64_t UnknownBits = 0x7FF8'0000'0000'0001;
     static constexpr uint64_t NoValueBits = 0x7FF8'0000'0000'0002;
     const double* Remembered(int r, int c, uint8_t kind) const {
@@ -205,6 +206,7 @@ private:
     }
     void Remember(int r, int c, uint8_t kind, std::optional<double> value) const;
     std::optional<double> ReadNumber(int r, int c) const;
+    std::optional<double> ReadDate(int r, int c) const;
 
     bool IsCell(int r, int c) const { return r >= 0 && r < rows && c >= 0 && c < cols; }
     size_t CellIndex(int r, int c) const { return size_t(rowOrder[size_t(r)]) * size_t(cols) + size_t(c); }

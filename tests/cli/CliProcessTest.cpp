@@ -1,4 +1,5 @@
 // tallix-cli as a user runs it: exit statuses, standard output and standard error.
+#include "Version.h"
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
 
@@ -50,7 +51,7 @@ TEST_F(CliProcess, HelpAndVersionGoToStandardOutput) {
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: tallix-cli print FILE")));
     const Result version = Cli({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, QStringLiteral("tallix-cli " TALLIX_VERSION "\n"));
+    EXPECT_EQ(version.out, QStringLiteral("tallix-cli ") + QLatin1String(TallixVersion) + QStringLiteral("\n"));
 }
 
 TEST_F(CliProcess, UsageErrorsExitWithTwoOnStandardError) {

@@ -1,5 +1,7 @@
 #include "platform/widgets/FlexGridModel.h"
 
+#include "platform/LocaleCodec.h"
+
 #include <QApplication>
 #include <QPalette>
 
@@ -45,7 +47,7 @@ Qt::Alignment FlexGridModel::AlignmentOf(int col, const QString& text) const {
     case FlexAlignment::General:
         break;
     }
-    return (codec.ToDouble(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    return (grid.Codec().ToDouble(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
 QVariant FlexGridModel::data(const QModelIndex& index, int role) const {

@@ -3,7 +3,6 @@
 // shown), every other row a model row. It keeps no copy of the cells: a view asks only for what it draws.
 
 #include "platform/FlexGrid.h"
-#include "platform/LocaleCodec.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -41,7 +40,6 @@ private:
     Qt::Alignment AlignmentOf(int col, const QString& text) const;
 
     FlexGrid& grid;
-    LocaleCodec codec;
 };
 
 } // namespace platform

@@ -2,11 +2,11 @@
 
 #include "platform/Prompt.h"
 #include "platform/widgets/Fonts.h"
+#include "platform/widgets/Place.h"
 #include "platform/widgets/Twips.h"
 #include "ui/about/LinkLabel.h"
 #include "ui/about/MakerPage.h"
-#include "ui/main/Resources.h"
-#include "ui/main/frmMain.h"
+#include "ui/resources/Resources.h"
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -18,15 +18,8 @@
 namespace {
 constexpr QSize ArtworkSize(128, 63);
 
-template <typename Widget> Widget* Place(QWidget* parent, const QString& name, QRect twips) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(twips);
-    return widget;
-}
-
 QLabel* TextLabel(QWidget* parent, const QString& name, QRect twips, const QString& caption, const QFont& font) {
-    QLabel* label = Place<QLabel>(parent, name, twips);
+    QLabel* label = platform::Place(new QLabel(parent), name, twips);
     label->setTextFormat(Qt::PlainText);
     label->setText(caption);
     label->setFont(font);
@@ -37,7 +30,7 @@ QLabel* TextLabel(QWidget* parent, const QString& name, QRect twips, const QStri
 
 // A rule of width 2 centred on y, as a line control draws it.
 QFrame* Rule(QWidget* parent, const QString& name, int y) {
-    QFrame* rule = Place<QFrame>(parent, name, platform::TwipsRect(225, y - 15, 5505 - 225, 30));
+    QFrame* rule = platform::Place(new QFrame(parent), name, platform::TwipsRect(225, y - 15, 5505 - 225, 30));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Plain);
     rule->setLineWidth(2);
@@ -58,7 +51,7 @@ QPixmap Artwork(qreal devicePixelRatio) {
 }
 } // namespace
 
-frmAbout::frmAbout()
+frmAbout::frmAbout(const QString& AppName, const QString& AppDescription, const QString& AppCopyright)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       OpenUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -76,13 +69,13 @@ frmAbout::frmAbout()
                              QStringLiteral("copyright"), small);
     lblDescription = TextLabel(this, QStringLiteral("lblDescription"), platform::TwipsRect(450, 1440, 4845, 930),
                                QStringLiteral("App Description"), small);
-    Image1 = Place<QLabel>(this, QStringLiteral("Image1"), platform::TwipsRect(240, 120, 1920, 945));
+    Image1 = platform::Place(new QLabel(this), QStringLiteral("Image1"), platform::TwipsRect(240, 120, 1920, 945));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(Artwork(devicePixelRatioF()));
     Label1 = TextLabel(this, QStringLiteral("Label1"), platform::TwipsRect(360, 2880, 615, 255), QStringLiteral("Web:"),
                        small);
 
-    Label3 = Place<LinkLabel>(this, QStringLiteral("Label3"), platform::TwipsRect(960, 2880, 3495, 255));
+    Label3 = platform::Place(new LinkLabel(this), QStringLiteral("Label3"), platform::TwipsRect(960, 2880, 3495, 255));
     QFont linkFont = platform::SansSerifFont(9.75);
     linkFont.setUnderline(true);
     Label3->setFont(linkFont);
@@ -96,7 +89,7 @@ frmAbout::frmAbout()
     Label3->setText(Label3->fontMetrics().elidedText(address, Qt::ElideMiddle, Label3->width()));
     Label3->setToolTip(address);
 
-    cmdOK = Place<QPushButton>(this, QStringLiteral("cmdOK"), platform::TwipsRect(4440, 2880, 1260, 345));
+    cmdOK = platform::Place(new QPushButton(this), QStringLiteral("cmdOK"), platform::TwipsRect(4440, 2880, 1260, 345));
     cmdOK->setText(QStringLiteral("OK"));
     cmdOK->setDefault(true);
 
@@ -106,16 +99,15 @@ frmAbout::frmAbout()
     // Escape already rejects a dialog: cmdOK is both its default and its cancel button.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(Label3, &LinkLabel::Click, this, &frmAbout::Label3_Click);
-    Form_Load();
+    Form_Load(AppName, AppDescription, AppCopyright);
     cmdOK->setFocus();
 }
 
-void frmAbout::Form_Load() {
+void frmAbout::Form_Load(const QString& AppName, const QString& AppDescription, QString AppCopyright) {
     setWindowTitle(QStringLiteral("About ") + platform::ProgramTitle());
-    lblTitle->setText(frmMain::AppName());
-    lblDescription->setText(frmMain::AppDescription());
-    QString copyright = frmMain::AppCopyright();
-    lblCopyright->setText(copyright.replace(QChar(13), QLatin1Char('\n')));
+    lblTitle->setText(AppName);
+    lblDescription->setText(AppDescription);
+    lblCopyright->setText(AppCopyright.replace(QChar(13), QLatin1Char('\n')));
 }
 
 void frmAbout::Label3_Click() {

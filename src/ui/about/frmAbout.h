@@ -1,6 +1,7 @@
 #pragma once
 // The About box: the program's name, copyright and description, and a link to the maker's page.
-// Created for each showing, shown modally with no owner; OK (also Enter and Escape) closes it.
+// Created for each showing with the texts it shows, shown modally with no owner; OK (also Enter and Escape)
+// closes it.
 
 #include <QDialog>
 #include <QUrl>
@@ -14,13 +15,14 @@ class QPushButton;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    frmAbout();
+    // AppCopyright's two lines are joined by a carriage return.
+    frmAbout(const QString& AppName, const QString& AppDescription, const QString& AppCopyright);
 
     // Hands the maker's page to the user's browser; its result is not looked at. Tests replace it.
     std::function<void(const QUrl&)> OpenUrl;
 
 private:
-    void Form_Load();
+    void Form_Load(const QString& AppName, const QString& AppDescription, QString AppCopyright);
     void Label3_Click();
 
     QLabel* lblTitle = nullptr;

@@ -1,7 +1,9 @@
 #include "ui/main/frmMain.h"
 
+#include "Version.h"
+
 QString frmMain::AppName() {
-    return QStringLiteral("Tallix v1.21");
+    return QStringLiteral("Tallix v") + QLatin1String(TallixVersion);
 }
 
 QString frmMain::AppDescription() {

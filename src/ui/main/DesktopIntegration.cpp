@@ -1,6 +1,6 @@
 #include "ui/main/DesktopIntegration.h"
 
-#include "ui/main/Resources.h"
+#include "ui/resources/Resources.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,9 +5,10 @@
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/Fonts.h"
+#include "platform/widgets/Place.h"
 #include "platform/widgets/Twips.h"
 #include "ui/main/CaptionFrame.h"
-#include "ui/main/Resources.h"
+#include "ui/resources/Resources.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -49,9 +50,7 @@ void FillWith(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
 
 template <typename Control>
 Control* Place(Control* control, const char* name, int left, int top, int width, int height) {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(platform::TwipsRect(left, top, width, height));
-    return control;
+    return platform::Place(control, QLatin1String(name), platform::TwipsRect(left, top, width, height));
 }
 
 QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, Qt::Alignment horizontal, int left,

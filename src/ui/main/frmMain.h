@@ -40,9 +40,6 @@ public:
     // Shows the Open (bOpen) or Save dialog; a chosen path becomes the ledger's data file name.
     bool PromptForFileName(const bool& bOpen);
 
-    // Key filter for money amounts: KeyAscii when the key may be typed into `text`, else 0.
-    static int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

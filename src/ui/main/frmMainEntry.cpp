@@ -2,6 +2,7 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
@@ -31,16 +32,6 @@ void Deselect(QRadioButton* option) {
 
 void IncompleteData() {
     platform::MsgBox(QStringLiteral("Incomplete or incorrect data"));
-}
-
-// Entries must be dated after the lock date; tells the user so when this one is not.
-bool IsAfterLockDate(double date) {
-    double lockDate = 0;
-    if (ledger::GetLockDate(lockDate) && !(date > lockDate)) {
-        platform::MsgBox(QStringLiteral("Date must be greater than ") + platform::FormatShortDate(lockDate));
-        return false;
-    }
-    return true;
 }
 
 // Amounts are stored without sign; one pasted past the key filter with a minus sign is no amount.
@@ -170,7 +161,7 @@ bool frmMain::AmountKeyPress(QLineEdit* box, QKeyEvent* event) {
     const int keyAscii = platform::KeyAsciiOf(event);
     if (keyAscii == 0)
         return false;
-    return IsDollarAmt(int16_t(keyAscii), box->text()) == 0;
+    return ledger::IsDollarAmt(int16_t(keyAscii), box->text()) == 0;
 }
 
 void frmMain::Command1_Click() {
@@ -189,7 +180,7 @@ void frmMain::Command1_Click() {
             checkNumber = *number;
         }
         date = platform::DayCountFromDate(DTPicker1->Value());
-        if (!IsAfterLockDate(date))
+        if (!ledger::CheckAfterLockDate(date))
             return;
         const std::optional<float> entered = ReadAmount(Text3);
         if (!entered || Combo1->currentText().isEmpty())
@@ -198,7 +189,7 @@ void frmMain::Command1_Click() {
         description = Combo1->currentText();
     } else {
         date = platform::DayCountFromDate(DTPicker2->Value());
-        if (!IsAfterLockDate(date))
+        if (!ledger::CheckAfterLockDate(date))
             return;
         const std::optional<float> entered = ReadAmount(Text6);
         if (!entered || EntryType == 0)

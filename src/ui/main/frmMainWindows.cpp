@@ -1,16 +1,24 @@
 // The commands that open the program's other windows, all modal over the main window.
 #include "ui/main/frmMain.h"
 
-#include "settings/widgets/SettingsDialog.h"
+#include "ledger/Ledger.h"
 #include "ui/about/frmAbout.h"
 #include "ui/main/FileAssociation.h"
 #include "ui/register/frmRegister.h"
+#include "ui/settings/SettingsDialog.h"
 
 #include <QCoreApplication>
 
 void frmMain::Options_Click() {
-    SettingsDialog Settings(*this);
-    Settings.exec();
+    SettingsDialog Settings(this, {UserName(), ledger::GetStartingBalance(), ledger::GetNextCheckNumber()});
+    if (Settings.exec() == QDialog::Accepted) {
+        const SettingsValues values = Settings.Values();
+        SetUserName(values.userName);
+        ledger::SetStartingBalance(values.startingBalance);
+        ledger::SetNextCheckNumber(values.nextCheckNumber);
+        // The ledger counts as changed even when nothing was edited, so the next save writes it.
+        ledger::SetModified();
+    }
     // The dialog may have changed the next check number.
     ShowNextCheckNumber();
 }
@@ -27,6 +35,6 @@ void frmMain::Command4_Click() {
 }
 
 void frmMain::Command5_Click() {
-    frmAbout About;
+    frmAbout About(AppName(), AppDescription(), AppCopyright());
     About.exec();
 }

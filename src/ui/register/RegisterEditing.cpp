@@ -1,12 +1,12 @@
 // In-place editing of the register's cells: the text box and the date picker laid over the current cell.
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/Twips.h"
-#include "ui/main/frmMain.h"
 #include "ui/register/CellTextBox.h"
 #include "ui/register/frmRegister.h"
 
@@ -91,7 +91,7 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
 
 void frmRegister::Text1_KeyPress(int16_t& KeyAscii) {
     if (grid.Col() == Credit || grid.Col() == Debit)
-        KeyAscii = frmMain::IsDollarAmt(KeyAscii, Text1->text());
+        KeyAscii = ledger::IsDollarAmt(KeyAscii, Text1->text());
     if (KeyAscii == platform::KeyReturn || KeyAscii == platform::KeyEscape)
         KeyAscii = 0;
 }
@@ -151,11 +151,8 @@ void frmRegister::DTPicker1_LostFocus() {
         return;
     DTPicker1->hide();
     const double date = platform::DayCountFromDate(DTPicker1->Value());
-    double lockDate = 0;
-    if (ledger::GetLockDate(lockDate) && date <= lockDate) {
-        platform::MsgBox(QStringLiteral("Date must be greater than ") + platform::FormatShortDate(lockDate));
+    if (!ledger::CheckAfterLockDate(date))
         return;
-    }
     grid.SetTextMatrix(EditRow, EditCol, procedures.Codec().FormatShortDate(date));
     procedures.MarkRowModified(EditRow);
     procedures.SortRows();

@@ -7,7 +7,7 @@
 // modally, and closing it writes the changed rows back and stores the window's height in RegHeight.
 
 #include "platform/FlexGrid.h"
-#include "ui/register/procedures/RegisterGrid.h"
+#include "register/RegisterGrid.h"
 
 #include <QDialog>
 #include <cstdint>

@@ -89,8 +89,9 @@ TEST_F(LayoutTest, PaleYellowAroundButtonFaceFrames) {
 
 TEST_F(LayoutTest, FontsStandInForTheOriginalOnes) {
     const QFont signature = Text("Text5")->font();
-    if (QFontDatabase::hasFamily(QStringLiteral("Dancing Script")))
+    if (QFontDatabase::hasFamily(QStringLiteral("Dancing Script"))) {
         EXPECT_EQ(QFontInfo(signature).family(), QStringLiteral("Dancing Script"));
+    }
     EXPECT_TRUE(signature.bold());
     EXPECT_DOUBLE_EQ(signature.pointSizeF(), 20.25);
     EXPECT_DOUBLE_EQ(Frame("Frame1")->CaptionFont().pointSizeF(), 9.75);
@@ -99,8 +100,9 @@ TEST_F(LayoutTest, FontsStandInForTheOriginalOnes) {
     // The frames' caption font stays in the caption: the controls inside keep the window's font.
     EXPECT_DOUBLE_EQ(Find("Label1")->font().pointSizeF(), 8.25);
     EXPECT_DOUBLE_EQ(Text("Text4")->font().pointSizeF(), 8.25);
-    if (QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")))
+    if (QFontDatabase::hasFamily(QStringLiteral("Liberation Sans"))) {
         EXPECT_EQ(QFontInfo(Find("Label1")->font()).family(), QStringLiteral("Liberation Sans"));
+    }
 }
 
 TEST_F(LayoutTest, CaptionsFitTheirControls) {

@@ -82,6 +82,13 @@ TEST_F(MainWindowTest, AboutOpensWithoutAnOwner) {
     WhenModalOpens([&shown](QWidget* modal) {
         shown = modal->objectName();
         EXPECT_EQ(modal->parentWidget(), nullptr);
+        EXPECT_EQ(modal->findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Tallix v1.21"));
+        EXPECT_EQ(modal->findChild<QLabel*>(QStringLiteral("lblCopyright"))->text().count(QLatin1Char('\n')), 1);
+        const QString description = modal->findChild<QLabel*>(QStringLiteral("lblDescription"))->text();
+        EXPECT_TRUE(description.startsWith(QStringLiteral("This program will create a check register that you "
+                                                          "can use to balance your checkbook. You enter")));
+        EXPECT_TRUE(description.endsWith(QStringLiteral("comes with your checks. The balances will automatically "
+                                                        "be calculated.")));
     });
     Click(Button("Command5"));
     EXPECT_EQ(shown, QStringLiteral("frmAbout"));

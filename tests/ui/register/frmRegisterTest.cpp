@@ -1,5 +1,5 @@
 // The register window driven as a user drives it: editors over cells, commits and cancels, lock, delete, close.
-#include "RegisterTestSupport.h"
+#include "support/RegisterTestSupport.h"
 
 #include "ledger/Ledger.h"
 #include "platform/widgets/DatePicker.h"

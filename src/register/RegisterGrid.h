@@ -45,7 +45,7 @@ constexpr int ChangedMarker = 10;
 
 class RegisterGrid {
 public:
-    // The grid must outlive this object. Conversions follow the default locale as it is now.
+    // The grid must outlive this object. Conversions are the grid's own (Codec()).
     explicit RegisterGrid(platform::FlexGrid& grid);
 
     // Builds the grid from the ledger store: layout, one row per live record, sort, balances, row 1 current and
@@ -92,5 +92,5 @@ private:
     void SetMoney(int row, int col, float amount);
 
     platform::FlexGrid& grid;
-    platform::LocaleCodec codec;
+    const platform::LocaleCodec& codec;
 };

@@ -1,10 +1,5 @@
-#include "settings/widgets/SettingsDialog.h"
-#include "RegistryTestSupport.h"
-#include "ledger/Ledger.h"
+#include "ui/settings/SettingsDialog.h"
 #include "platform/widgets/Twips.h"
-#include "settings/Registry.h"
-#include "support/PromptScript.h"
-#include "ui/main/frmMain.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,47 +9,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using tallix::test::PromptScript;
-using tallix::test::ScopedRegistryFile;
-
 namespace {
-const QString SettingsKey = QStringLiteral("Software\\Morvane Freeware\\Tallix\\Settings");
-
-QString StoredUserName() {
-    Registry registry;
-    QString name;
-    if (!registry.RegOpen(Registry::HKEY_CURRENT_USER, SettingsKey, Registry::KEY_READ))
-        return QStringLiteral("<no key>");
-    registry.GetStr("UserName", name, "<missing>");
-    return name;
-}
-
-void StoreUserName(const QString& name) {
-    Registry registry;
-    ASSERT_TRUE(registry.RegCreate(SettingsKey, QString(), Registry::HKEY_CURRENT_USER));
-    registry.SaveStr("UserName", name);
-    registry.SaveStr("DataFile", "");
-    registry.SaveLong("Height", 0);
-    registry.RegClose();
-}
-
-// A main window started on a new ledger with the user name "Ann", and the settings dialog over it.
+// The settings dialog over the values it is given: user name "Ann", starting balance 0, next check number 0.
 class SettingsDialogTest : public testing::Test {
 protected:
-    void SetUp() override {
-        StoreUserName("Ann");
-        ledger::NewLedger();
-        window = std::make_unique<frmMain>(QStringList());
-    }
-    void TearDown() override {
-        dialog.reset();
-        // Closing is not part of these tests: leave the ledger unchanged so no "Save Data?" is asked.
-        ledger::NewLedger();
-        window.reset();
-    }
+    void TearDown() override { dialog.reset(); }
 
     SettingsDialog& Open() {
-        dialog = std::make_unique<SettingsDialog>(*window);
+        dialog = std::make_unique<SettingsDialog>(&owner, given);
         dialog->show();
         dialog->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -74,47 +36,32 @@ protected:
     }
     void Click(const char* name) const { QTest::mouseClick(Find(name), Qt::LeftButton); }
     QString Focused() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""; }
+    bool Accepted() const { return !dialog->isVisible() && dialog->result() == QDialog::Accepted; }
 
-    // Everything OK may change, to compare before and after.
-    struct Values {
-        QString userName;
-        float startingBalance;
-        int16_t nextCheckNumber;
-        bool modified;
-        bool operator==(const Values&) const = default;
-    };
-    Values Current() const {
-        return {window->UserName(), ledger::GetStartingBalance(), ledger::GetNextCheckNumber(), ledger::IsModified()};
-    }
-
-    ScopedRegistryFile store;
-    std::unique_ptr<frmMain> window;
+    QWidget owner;
+    SettingsValues given{QStringLiteral("Ann"), 0.0f, 0};
     std::unique_ptr<SettingsDialog> dialog;
 };
 } // namespace
 
-TEST_F(SettingsDialogTest, ShowsTheCurrentValues) {
+TEST_F(SettingsDialogTest, ShowsTheGivenValues) {
     Open();
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Settings"));
     EXPECT_EQ(Text("Text1")->text(), QStringLiteral("Ann"));
     EXPECT_EQ(Text("Text2")->text(), QStringLiteral("0"));
     EXPECT_EQ(Text("Text3")->text(), QStringLiteral("0"));
 
-    dialog.reset();
-    ledger::SetStartingBalance(1234.5f);
-    ledger::SetNextCheckNumber(101);
-    Open();
-    EXPECT_EQ(Text("Text2")->text(), QStringLiteral("1234.5"));
-    EXPECT_EQ(Text("Text3")->text(), QStringLiteral("101"));
-    dialog.reset();
-    ledger::SetStartingBalance(0.25f);
-    Open();
-    EXPECT_EQ(Text("Text2")->text(), QStringLiteral("0.25"));
+    for (const auto& [balance, shown] : {std::pair{1234.5f, "1234.5"}, std::pair{0.25f, "0.25"}}) {
+        given = {QStringLiteral("Ann"), balance, 101};
+        Open();
+        EXPECT_EQ(Text("Text2")->text(), QString::fromLatin1(shown));
+        EXPECT_EQ(Text("Text3")->text(), QStringLiteral("101"));
+    }
 }
 
 TEST_F(SettingsDialogTest, LayoutInTwips) {
     Open();
-    EXPECT_EQ(dialog->parentWidget(), window.get());
+    EXPECT_EQ(dialog->parentWidget(), &owner);
     EXPECT_TRUE(dialog->isModal());
     EXPECT_EQ(dialog->size(), platform::TwipsSize(4590, 3390));
     const std::tuple<const char*, QRect, const char*> controls[] = {
@@ -148,60 +95,45 @@ TEST_F(SettingsDialogTest, OkHasTheFocusAndTabGoesThroughTheBoxes) {
     EXPECT_EQ(order, QStringList({"OKButton", "CancelButton", "Text1", "Text2", "Text3", "OKButton"}));
 }
 
-TEST_F(SettingsDialogTest, OkWithoutChangesStillMarksLedgerAndUserName) {
+TEST_F(SettingsDialogTest, OkOffersTheValuesAsTyped) {
     Open();
-    StoreUserName("Changed elsewhere");
     Click("OKButton");
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_TRUE(ledger::IsModified());
-    EXPECT_EQ((Values{"Ann", 0.0f, 0, true}), Current());
+    EXPECT_TRUE(Accepted());
+    EXPECT_EQ(dialog->Values(), given);
 
-    // The user name counts as changed: closing the main window writes it back.
-    PromptScript script;
-    script.ExpectMessage("Save Data?", platform::Answer::No);
-    window->close();
-    EXPECT_EQ(StoredUserName(), QStringLiteral("Ann"));
-}
-
-TEST_F(SettingsDialogTest, OkWritesAllThree) {
     Open();
     TypeInto("Text1", "  Bob B. ");
     TypeInto("Text2", "12.50");
     TypeInto("Text3", "205");
     Click("OKButton");
-    EXPECT_EQ((Values{"  Bob B. ", 12.5f, 205, true}), Current());
-    EXPECT_EQ(window->findChild<QLineEdit*>("Text5")->text(), QStringLiteral("  Bob B. "));
-
-    Open();
-    EXPECT_EQ(Text("Text2")->text(), QStringLiteral("12.5"));
-    EXPECT_EQ(Text("Text3")->text(), QStringLiteral("205"));
+    EXPECT_TRUE(Accepted());
+    EXPECT_EQ(dialog->Values(), (SettingsValues{"  Bob B. ", 12.5f, 205}));
 }
 
 TEST_F(SettingsDialogTest, NumbersFollowTheLocaleAndRoundHalvesToEven) {
-    Open();
-    TypeInto("Text2", " -$1,234.75 ");
-    TypeInto("Text3", "12.5");
-    Click("OKButton");
-    EXPECT_EQ(ledger::GetStartingBalance(), -1234.75f);
-    EXPECT_EQ(ledger::GetNextCheckNumber(), 12);
-    Open();
-    TypeInto("Text3", "13.5");
-    Click("OKButton");
-    EXPECT_EQ(ledger::GetNextCheckNumber(), 14);
+    const std::tuple<const char*, const char*, float, int16_t> cases[] = {
+        {" -$1,234.75 ", "12.5", -1234.75f, 12},
+        {"0", "13.5", 0.0f, 14},
+    };
+    for (const auto& [balance, number, wantBalance, wantNumber] : cases) {
+        Open();
+        TypeInto("Text2", balance);
+        TypeInto("Text3", number);
+        Click("OKButton");
+        EXPECT_EQ(dialog->Values().startingBalance, wantBalance) << balance;
+        EXPECT_EQ(dialog->Values().nextCheckNumber, wantNumber) << number;
+    }
 }
 
 TEST_F(SettingsDialogTest, EnterIsOkFromAnyBox) {
     Open();
     TypeInto("Text1", "Eve");
     QTest::keyClick(Text("Text1"), Qt::Key_Return);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(window->UserName(), QStringLiteral("Eve"));
-    EXPECT_TRUE(ledger::IsModified());
+    EXPECT_TRUE(Accepted());
+    EXPECT_EQ(dialog->Values().userName, QStringLiteral("Eve"));
 }
 
-TEST_F(SettingsDialogTest, CancelEscapeAndCloseBoxWriteNothing) {
-    const Values before = Current();
+TEST_F(SettingsDialogTest, CancelEscapeAndCloseBoxOfferNothing) {
     for (const auto& close : std::vector<std::function<void()>>{
              [this] { Click("CancelButton"); },
              [this] { QTest::keyClick(Text("Text3"), Qt::Key_Escape); },
@@ -214,7 +146,7 @@ TEST_F(SettingsDialogTest, CancelEscapeAndCloseBoxWriteNothing) {
         close();
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(dialog->result(), QDialog::Rejected);
-        EXPECT_EQ(Current(), before);
+        EXPECT_EQ(dialog->Values(), given);
     }
 }
 
@@ -234,7 +166,7 @@ TEST_F(SettingsDialogTest, StartingBalanceCannotBeLeftWhileNotANumber) {
     QTest::keyClick(Text("Text2"), Qt::Key_Return);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(Focused(), QStringLiteral("Text2"));
-    EXPECT_FALSE(ledger::IsModified());
+    EXPECT_EQ(dialog->Values(), given);
 
     TypeInto("Text2", "5");
     QTest::keyClick(Text("Text2"), Qt::Key_Tab);
@@ -246,12 +178,11 @@ TEST_F(SettingsDialogTest, CancelStillClosesWhileTheBalanceIsNotANumber) {
     TypeInto("Text2", "abc");
     Click("CancelButton");
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(ledger::GetStartingBalance(), 0.0f);
+    EXPECT_EQ(dialog->Values(), given);
 }
 
-TEST_F(SettingsDialogTest, BadCheckNumberRefusesOkAndWritesNothing) {
-    ledger::SetNextCheckNumber(17);
-    const Values before = Current();
+TEST_F(SettingsDialogTest, BadCheckNumberRefusesOkAndOffersNothing) {
+    given.nextCheckNumber = 17;
     Open();
     for (const char* bad : {"", "abc", "32768", "-32769", "1e9"}) {
         TypeInto("Text1", "Zed");
@@ -260,11 +191,12 @@ TEST_F(SettingsDialogTest, BadCheckNumberRefusesOkAndWritesNothing) {
         Click("OKButton");
         EXPECT_TRUE(dialog->isVisible()) << bad;
         EXPECT_EQ(Focused(), QStringLiteral("Text3")) << bad;
-        EXPECT_EQ(Current(), before) << bad;
+        EXPECT_EQ(dialog->Values(), given) << bad;
     }
     TypeInto("Text3", "-32768");
     Click("OKButton");
-    EXPECT_EQ((Values{"Zed", 50.0f, -32768, true}), Current());
+    EXPECT_TRUE(Accepted());
+    EXPECT_EQ(dialog->Values(), (SettingsValues{"Zed", 50.0f, -32768}));
 }
 
 TEST_F(SettingsDialogTest, BalanceOutOfFloatRangeRefusesOk) {
@@ -273,5 +205,5 @@ TEST_F(SettingsDialogTest, BalanceOutOfFloatRangeRefusesOk) {
     Click("OKButton");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(Focused(), QStringLiteral("Text2"));
-    EXPECT_FALSE(ledger::IsModified());
+    EXPECT_EQ(dialog->Values(), given);
 }

@@ -1,10 +1,9 @@
-#include "settings/widgets/SettingsDialog.h"
+#include "ui/settings/SettingsDialog.h"
 
-#include "ledger/Ledger.h"
 #include "platform/Locale.h"
 #include "platform/widgets/Fonts.h"
+#include "platform/widgets/Place.h"
 #include "platform/widgets/Twips.h"
-#include "ui/main/frmMain.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -13,30 +12,23 @@
 #include <QPushButton>
 
 namespace {
-template <typename Widget> Widget* Place(QWidget* parent, const QString& name, QRect twips) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(twips);
-    return widget;
-}
-
 QPushButton* Button(QWidget* parent, const QString& name, QRect twips, const QString& caption) {
-    QPushButton* button = Place<QPushButton>(parent, name, twips);
+    QPushButton* button = platform::Place(new QPushButton(parent), name, twips);
     button->setText(caption);
     return button;
 }
 
 QLabel* Label(QWidget* parent, const QString& name, QRect twips, const QString& caption) {
-    QLabel* label = Place<QLabel>(parent, name, twips);
+    QLabel* label = platform::Place(new QLabel(parent), name, twips);
     label->setText(caption);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 } // namespace
 
-SettingsDialog::SettingsDialog(frmMain& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      owner(owner) {
+SettingsDialog::SettingsDialog(QWidget* owner, const SettingsValues& current)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      values(current) {
     setObjectName(QStringLiteral("SettingsDialog"));
     setWindowTitle(QStringLiteral("Settings"));
     setModal(true);
@@ -46,10 +38,10 @@ SettingsDialog::SettingsDialog(frmMain& owner)
     OKButton = Button(this, QStringLiteral("OKButton"), platform::TwipsRect(1095, 2760, 1215, 375), "OK");
     CancelButton = Button(this, QStringLiteral("CancelButton"), platform::TwipsRect(2535, 2760, 1215, 375), "Cancel");
     Label1 = Label(this, QStringLiteral("Label1"), platform::TwipsRect(368, 240, 1095, 255), "User Name:");
-    Text1 = Place<QLineEdit>(this, QStringLiteral("Text1"), platform::TwipsRect(368, 480, 3855, 285));
+    Text1 = platform::Place(new QLineEdit(this), QStringLiteral("Text1"), platform::TwipsRect(368, 480, 3855, 285));
     Label2 = Label(this, QStringLiteral("Label2"), platform::TwipsRect(360, 1080, 1935, 255), "Starting Balance:");
-    Text2 = Place<QLineEdit>(this, QStringLiteral("Text2"), platform::TwipsRect(360, 1320, 3855, 285));
-    Text3 = Place<QLineEdit>(this, QStringLiteral("Text3"), platform::TwipsRect(360, 2160, 3855, 285));
+    Text2 = platform::Place(new QLineEdit(this), QStringLiteral("Text2"), platform::TwipsRect(360, 1320, 3855, 285));
+    Text3 = platform::Place(new QLineEdit(this), QStringLiteral("Text3"), platform::TwipsRect(360, 2160, 3855, 285));
     Label3 = Label(this, QStringLiteral("Label3"), platform::TwipsRect(360, 1920, 1575, 255), "Next Check Number:");
 
     // The buttons come first, so OK has the focus when the dialog opens.
@@ -67,9 +59,9 @@ SettingsDialog::SettingsDialog(frmMain& owner)
 }
 
 void SettingsDialog::Form_Load() {
-    Text1->setText(owner.UserName());
-    Text2->setText(platform::FormatGeneral(ledger::GetStartingBalance()));
-    Text3->setText(QString::number(ledger::GetNextCheckNumber()));
+    Text1->setText(values.userName);
+    Text2->setText(platform::FormatGeneral(values.startingBalance));
+    Text3->setText(QString::number(values.nextCheckNumber));
 }
 
 // The starting balance cannot be left for another control of the dialog while it is not a number. Clicking a
@@ -86,7 +78,7 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-// Every text is converted before anything is written, so that OK changes all four things or nothing.
+// Every text is converted before any value is taken, so that OK offers all three or none.
 void SettingsDialog::OKButton_Click() {
     const std::optional<float> startingBalance = platform::ToSingle(Text2->text());
     if (!startingBalance) {
@@ -99,10 +91,6 @@ void SettingsDialog::OKButton_Click() {
         Text3->selectAll();
         return;
     }
-    owner.SetUserName(Text1->text());
-    ledger::SetStartingBalance(*startingBalance);
-    ledger::SetNextCheckNumber(*nextCheckNumber);
-    // The ledger counts as changed even when nothing was edited, so the next save writes it.
-    ledger::SetModified();
+    values = {Text1->text(), *startingBalance, *nextCheckNumber};
     accept();
 }

@@ -1,9 +1,9 @@
 // The register's procedures on a headless grid: rows from records, order, balances, locks, marks, write-back.
-#include "RegisterTestSupport.h"
+#include "support/RegisterTestSupport.h"
 
 #include "ledger/Ledger.h"
 #include "platform/FlexGrid.h"
-#include "ui/register/procedures/RegisterGrid.h"
+#include "register/RegisterGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/main/Resources.h"
+#include "ui/resources/Resources.h"
 
 #include <QtGlobal>
 

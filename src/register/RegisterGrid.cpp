@@ -1,6 +1,7 @@
-#include "ui/register/procedures/RegisterGrid.h"
+#include "register/RegisterGrid.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 
 #include <algorithm>
@@ -16,8 +17,6 @@ namespace {
 constexpr int64_t MaxCents = 4'000'000'000'000'000'000;
 // Up to here a number of cents divided by 100 is the double that reading its text gives.
 constexpr int64_t MaxExactCents = int64_t(1) << 53;
-// Conversion kind under which the grid remembers a date cell's sort key.
-constexpr uint8_t DateKeyKind = 2;
 
 int64_t ToCents(float amount) {
     const double cents = std::round(double(amount) * 100.0);
@@ -35,7 +34,7 @@ constexpr Width ColumnWidths[] = {{SortKey, 0},    {Date, 900},   {Description, 
                                   {Balance, 1000}, {TypeCode, 0}, {Slot, 0},           {Locked, 0}};
 } // namespace
 
-RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid) {}
+RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid), codec(grid.Codec()) {}
 
 int RegisterGrid::CellInteger(int row, int col, int fallback) const {
     const std::optional<double> value = grid.CellNumber(row, col);
@@ -79,38 +78,15 @@ void RegisterGrid::FillGrid() {
     for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot) {
         if (record.TypeCode == ledger::Deleted || r >= grid.Rows())
             continue;
-        const bool isPayment = record.TypeCode == ledger::CheckOrPayment && record.CheckNumber == -1;
-        if (record.TypeCode == ledger::CheckOrPayment && !isPayment)
+        const bool isCheck = ledger::IsCheck(record.TypeCode, record.CheckNumber);
+        if (isCheck)
             SetInteger(r, CheckNumber, record.CheckNumber);
         grid.SetTextMatrix(r, Date, codec.FormatShortDate(record.Date));
         grid.SetTextMatrix(r, Description, record.Description.trimmed());
-        QString typeText;
-        int amountCol = Debit;
-        switch (record.TypeCode) {
-        case ledger::CheckOrPayment:
-            if (isPayment)
-                typeText = QStringLiteral("Payment");
-            break;
-        case ledger::Withdrawal:
-            typeText = QStringLiteral("Withdrawal");
-            break;
-        case ledger::Fee:
-            typeText = QStringLiteral("Fee");
-            break;
-        case ledger::Deposit:
-            typeText = QStringLiteral("Deposit");
-            amountCol = Credit;
-            break;
-        case ledger::Interest:
-            typeText = QStringLiteral("Interest");
-            amountCol = Credit;
-            break;
-        default:
-            break;
-        }
-        if (!typeText.isEmpty())
-            grid.SetTextMatrix(r, Type, typeText);
-        SetMoney(r, amountCol, record.Amount);
+        // A check shows its number instead of a type.
+        if (!isCheck)
+            grid.SetTextMatrix(r, Type, ledger::TypeName(record.TypeCode, record.CheckNumber));
+        SetMoney(r, ledger::IsCredit(record.TypeCode) ? Credit : Debit, record.Amount);
         SetInteger(r, TypeCode, record.TypeCode);
         SetInteger(r, Slot, slot);
         SetInteger(r, Locked, record.Locked ? 1 : 0);
@@ -140,15 +116,10 @@ void RegisterGrid::SetMoney(int row, int col, float amount) {
 }
 
 bool RegisterGrid::FillDateSortKeys() {
-    const auto dateKey = [this](const QString& text) -> std::optional<double> {
-        if (text.isEmpty())
-            return RegisterLook::EmptyDateKey;
-        const std::optional<double> date = codec.ParseShortDate(text);
-        return date ? std::optional<double>(std::floor(*date)) : std::nullopt;
-    };
     bool allRead = true;
     for (int r = 1; r < grid.Rows(); ++r) {
-        const std::optional<double> date = grid.CellValue(r, Date, DateKeyKind, dateKey);
+        const std::optional<double> date =
+            grid.TextMatrix(r, Date).isEmpty() ? RegisterLook::EmptyDateKey : grid.CellDate(r, Date);
         allRead = allRead && date.has_value();
         const double key = date.value_or(RegisterLook::EmptyDateKey);
         // Keys of rows whose date did not change are already in place.
@@ -171,7 +142,7 @@ void RegisterGrid::RecalcBalances() {
         int type = CellInteger(r, TypeCode, 0);
         if (type >= RegisterLook::ChangedMarker)
             type -= RegisterLook::ChangedMarker;
-        if (type == ledger::Deposit || type == ledger::Interest)
+        if (ledger::IsCredit(type))
             balance += ToCents(CellAmount(r, Credit));
         else
             balance -= ToCents(CellAmount(r, Debit));
@@ -295,8 +266,7 @@ int RegisterGrid::WriteBack() const {
             continue;
         const std::optional<int16_t> number = platform::ToInteger(grid.TextMatrix(r, CheckNumber));
         const int16_t checkNumber = number ? *number : (type == ledger::CheckOrPayment ? -1 : 0);
-        const bool credit = type == ledger::Deposit || type == ledger::Interest;
-        const float amount = CellAmount(r, credit ? Credit : Debit);
+        const float amount = CellAmount(r, ledger::IsCredit(type) ? Credit : Debit);
         ledger::UpdateTransaction(int16_t(slot), checkNumber, *date, amount, grid.TextMatrix(r, Description),
                                   IsRowLocked(r));
         ++written;
