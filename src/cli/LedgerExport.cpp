@@ -4,10 +4,9 @@
 #include "ledger/Ledger.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
-#include "platform/LocaleCodec.h"
 #include "register/RegisterGrid.h"
 
-#include <cmath>
+#include <algorithm>
 #include <vector>
 
 namespace cli {
@@ -15,8 +14,23 @@ namespace cli {
 namespace {
 struct Entry {
     ledger::TransactionRecord record;
-    QString balance; // as the register shows it
+    int64_t balanceCents; // as the register shows it
 };
+
+// Amounts are 32-bit floats; whole cents are what the user typed.
+int64_t SignedCents(const ledger::TransactionRecord& r) {
+    const int64_t cents = ledger::ToCents(r.Amount);
+    return ledger::IsCredit(r.TypeCode) ? cents : -cents;
+}
+
+// A plain number with two decimals and a "." whatever the locale, for importers.
+QString PlainCents(int64_t cents) {
+    const uint64_t magnitude = cents < 0 ? 0 - uint64_t(cents) : uint64_t(cents);
+    return QStringLiteral("%1%2.%3")
+        .arg(cents < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 100)
+        .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+}
 
 std::vector<ledger::TransactionRecord> RecordsBySlot() {
     std::vector<ledger::TransactionRecord> records(1);
@@ -29,17 +43,16 @@ std::vector<ledger::TransactionRecord> RecordsBySlot() {
 std::vector<Entry> EntriesInRegisterOrder(const platform::FlexGrid& grid) {
     const std::vector<ledger::TransactionRecord> records = RecordsBySlot();
     std::vector<Entry> entries;
+    // The register's running balance, summed from the records in cents: never read back from its own text.
+    int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
     for (int r = 1; r < grid.Rows(); ++r) {
         const int slot = grid.TextMatrix(r, RegisterColumn::Slot).toInt();
-        entries.push_back({records[size_t(slot)], grid.TextMatrix(r, RegisterColumn::Balance)});
+        const ledger::TransactionRecord& record = records[size_t(slot)];
+        balance += SignedCents(record);
+        balance = std::clamp(balance, -ledger::MaxCents, ledger::MaxCents);
+        entries.push_back({record, balance});
     }
     return entries;
-}
-
-// Amounts are 32-bit floats; whole cents are what the user typed.
-QString SignedAmount(const ledger::TransactionRecord& r) {
-    const double cents = std::round(double(r.Amount) * 100.0) * (ledger::IsCredit(r.TypeCode) ? 1 : -1);
-    return QString::number(cents / 100.0, 'f', 2);
 }
 
 QString CheckNumberText(const ledger::TransactionRecord& r) {
@@ -65,16 +78,13 @@ QString QifText(QString text) {
 
 QString ExportCsv(const platform::FlexGrid& grid) {
     QString csv = QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked\r\n");
-    const platform::LocaleCodec codec;
     for (const Entry& e : EntriesInRegisterOrder(grid)) {
-        // The balance column as a plain number, without the register's thousands separators.
-        const std::optional<double> balance = codec.ToDouble(e.balance);
         QStringList fields{platform::DateFromDayCount(e.record.Date).toString(Qt::ISODate),
                            CheckNumberText(e.record),
                            e.record.Description.trimmed(),
                            ledger::TypeName(e.record.TypeCode, e.record.CheckNumber),
-                           SignedAmount(e.record),
-                           QString::number(balance.value_or(0), 'f', 2),
+                           PlainCents(SignedCents(e.record)),
+                           PlainCents(e.balanceCents),
                            e.record.Locked ? QStringLiteral("yes") : QStringLiteral("no")};
         for (QString& f : fields)
             f = CsvField(f);
@@ -93,10 +103,10 @@ QString ExportQif(const platform::FlexGrid& grid) {
     if (opening != 0.0f) {
         const double firstDay = entries.empty() ? platform::Today() : entries.front().record.Date;
         qif += QStringLiteral("D%1\nT%2\nPOpening Balance\n^\n")
-                   .arg(qifDate(firstDay), QString::number(std::round(double(opening) * 100.0) / 100.0, 'f', 2));
+                   .arg(qifDate(firstDay), PlainCents(ledger::ToCents(opening)));
     }
     for (const Entry& e : entries) {
-        qif += QStringLiteral("D%1\nT%2\n").arg(qifDate(e.record.Date), SignedAmount(e.record));
+        qif += QStringLiteral("D%1\nT%2\n").arg(qifDate(e.record.Date), PlainCents(SignedCents(e.record)));
         if (const QString number = CheckNumberText(e.record); !number.isEmpty())
             qif += QStringLiteral("N%1\n").arg(number);
         qif += QStringLiteral("P%1\n").arg(QifText(e.record.Description.trimmed()));

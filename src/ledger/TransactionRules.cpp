@@ -3,6 +3,9 @@
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace ledger {
 
 QString TypeName(int typeCode, int checkNumber) {
@@ -33,18 +36,44 @@ bool CheckAfterLockDate(double date) {
 
 int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text) {
     constexpr int16_t Backspace = 8;
-    constexpr int16_t Point = '.';
+    const QChar separator = platform::DecimalSeparator();
     if (KeyAscii == Backspace)
         return KeyAscii;
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    if (KeyAscii == Point)
-        return point < 0 ? KeyAscii : 0;
+    const qsizetype point = text.indexOf(separator);
+    if (KeyAscii == '.' || KeyAscii == separator.unicode())
+        return point < 0 ? int16_t(separator.unicode()) : 0;
     if (KeyAscii >= '0' && KeyAscii <= '9') {
         // Whole text, caret ignored: once two decimals stand, no digit is taken anywhere.
         if (point < 0 || text.size() - 2 < point + 1)
             return KeyAscii;
     }
     return 0;
+}
+
+bool IsDollarText(const QString& text) {
+    const QChar separator = platform::DecimalSeparator();
+    qsizetype point = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == separator && point < 0)
+            point = i;
+        else if (c.unicode() < '0' || c.unicode() > '9')
+            return false;
+    }
+    return point < 0 || text.size() - point - 1 <= 2;
+}
+
+QString DollarText(int64_t cents) {
+    const uint64_t magnitude = cents < 0 ? 0 - uint64_t(cents) : uint64_t(cents);
+    return QString::number(magnitude / 100) + platform::DecimalSeparator() +
+           QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+}
+
+int64_t ToCents(double amount) {
+    const double cents = std::round(amount * 100.0);
+    if (!std::isfinite(cents))
+        return 0;
+    return int64_t(std::clamp(cents, -double(MaxCents), double(MaxCents)));
 }
 
 } // namespace ledger

@@ -28,8 +28,23 @@ QString TypeName(int typeCode, int checkNumber);
 // has been told "Date must be greater than " and the lock date.
 bool CheckAfterLockDate(double date);
 
-// Key filter of the amount boxes: KeyAscii when the key may be typed into `text`, else 0. Digits, one decimal
-// point and at most two decimals; Backspace always.
+// Key filter of the amount boxes: the character to type when the key may be typed into `text`, else 0. Digits,
+// one decimal separator and at most two decimals; Backspace always. The decimal separator is the locale's; the
+// "." key types it too, so a decimal-comma keyboard's numeric pad works.
 int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text);
+// True for a text the amount filter could have let the user type: digits with at most one decimal separator (the
+// locale's) and at most two decimals. What is pasted or dropped into an amount box must pass it.
+bool IsDollarText(const QString& text);
+
+// An amount as the user would type it: digits, the locale's decimal separator and two decimals, no grouping
+// ("1234.50"); IsDollarText holds for it.
+QString DollarText(int64_t cents);
+
+// Amounts and balances in whole cents stay within this bound, so that adding one amount to a balance never
+// overflows 64 bits.
+constexpr int64_t MaxCents = 4'000'000'000'000'000'000;
+// An amount in whole cents, halves away from zero, clamped to MaxCents (0 for a non-finite value). Balances are
+// summed in cents, so they never drift.
+int64_t ToCents(double amount);
 
 } // namespace ledger

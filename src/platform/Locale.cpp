@@ -2,7 +2,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
-#include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -52,20 +52,54 @@ std::optional<double> ParseShortDate(const QString& text) {
     return DayCountFromDate(date);
 }
 
-QString FormatMoney(double value) {
+QString FormatCents(int64_t cents) {
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-    QString text = locale.toString(value, 'f', 2);
-    // A tiny negative amount rounds to zero and must not show a sign.
-    if (locale.toDouble(text) == 0.0)
-        text = locale.toString(0.0, 'f', 2);
-    return text;
+    const uint64_t magnitude = cents < 0 ? 0 - uint64_t(cents) : uint64_t(cents);
+    const int fraction = int(magnitude % 100);
+    // Digits, separators and sign all come from the locale; the number itself never passes through a double.
+    const QString text = locale.toString(qulonglong(magnitude / 100)) + locale.decimalPoint() +
+                         locale.toString(fraction / 10) + locale.toString(fraction % 10);
+    if (cents >= 0)
+        return text;
+    // Where the locale puts its minus sign (some write it with direction marks, or after the number).
+    const QString one = locale.toString(1);
+    const QString minusOne = locale.toString(-1);
+    const qsizetype at = minusOne.indexOf(one);
+    if (at < 0)
+        return locale.negativeSign() + text;
+    return minusOne.left(at) + text + minusOne.mid(at + one.size());
+}
+
+QString FormatMoney(double value) {
+    const double cents = std::round(value * 100.0);
+    if (std::isfinite(cents) && std::fabs(cents) < 9e18)
+        return FormatCents(int64_t(cents));
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', 2);
 }
 
 QString FormatGeneral(float value) {
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return locale.toString(double(value), 'g', 7);
+    if (value == 0.0f || !std::isfinite(value))
+        return QLocale().toString(std::isfinite(value) ? 0.0 : double(value));
+    // std::to_chars gives the shortest text that reads back as this very float; Qt has no such form for floats.
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (error != std::errc())
+        return QLocale().toString(double(value), 'g', 9);
+    QString text = QString::fromLatin1(buffer, end - buffer);
+    const QLocale locale;
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    text.replace(QLatin1Char('-'), locale.negativeSign());
+    for (char digit = '0'; digit <= '9'; ++digit)
+        text.replace(QLatin1Char(digit), locale.toString(digit - '0'));
+    return text;
+}
+
+QChar DecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 ? point[0] : QLatin1Char('.');
 }
 
 std::optional<double> ToDouble(const QString& text) {

@@ -21,10 +21,17 @@ QString FormatShortDate(double dayCount);
 // Surrounding spaces are ignored; empty for a text that is not a valid date.
 std::optional<double> ParseShortDate(const QString& text);
 
-// "##,##0.00": thousands separators, at least one integer digit, two decimals; never "-0.00".
+// "##,##0.00" of a whole number of cents: thousands separators, at least one integer digit, two decimals, the
+// locale's minus sign before a negative amount. Built from the integer, so it is exact at every size.
+QString FormatCents(int64_t cents);
+// FormatCents of the value rounded to whole cents (halves away from zero); never "-0.00". Values beyond whole
+// cents in 64 bits are shown by the locale's own number form.
 QString FormatMoney(double value);
-// General number form of a 32-bit float: at most 7 significant digits, no separators, no trailing zeros.
+// General number form of a 32-bit float: the fewest digits that read back as the same float (100 -> "100",
+// 1234.5 -> "1234.5", 100000.01 -> "100000.01"), the locale's decimal separator, no thousands separators.
 QString FormatGeneral(float value);
+// The locale's decimal separator as amount boxes take it; "." where the locale's is longer than one character.
+QChar DecimalSeparator();
 
 // Text to number by the locale's rules: surrounding spaces, a leading sign, one decimal separator, thousands
 // separators in the right places and a leading currency symbol are accepted. Empty text, infinities, NaN and

@@ -177,7 +177,7 @@ std::optional<double> LocaleCodec::ParseShortDate(QStringView text) const {
 
 QString LocaleCodec::FormatCents(int64_t cents) const {
     if (!fastNumbers)
-        return platform::FormatMoney(double(cents) / 100.0);
+        return platform::FormatCents(cents);
     const bool negative = cents < 0;
     uint64_t magnitude = negative ? 0 - uint64_t(cents) : uint64_t(cents);
     const int fraction = int(magnitude % 100);

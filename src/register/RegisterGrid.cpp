@@ -12,18 +12,8 @@
 using namespace RegisterColumn;
 
 namespace {
-// Whole cents fit an int64 far beyond any ledger; amounts and balances are kept below this bound so that one
-// addition can never overflow.
-constexpr int64_t MaxCents = 4'000'000'000'000'000'000;
 // Up to here a number of cents divided by 100 is the double that reading its text gives.
 constexpr int64_t MaxExactCents = int64_t(1) << 53;
-
-int64_t ToCents(float amount) {
-    const double cents = std::round(double(amount) * 100.0);
-    if (!std::isfinite(cents))
-        return 0;
-    return int64_t(std::clamp(cents, -double(MaxCents), double(MaxCents)));
-}
 
 // Column widths in twips after the format string; columns 1, 4 and 6 keep the width that fits their header.
 struct Width {
@@ -108,7 +98,7 @@ void RegisterGrid::FillGrid() {
 }
 
 void RegisterGrid::SetMoney(int row, int col, float amount) {
-    const int64_t cents = ToCents(amount);
+    const int64_t cents = ledger::ToCents(amount);
     if (std::fabs(double(amount)) * 100.0 < double(MaxExactCents))
         grid.SetTextMatrix(row, col, codec.FormatCents(cents), double(cents) / 100.0);
     else
@@ -137,16 +127,16 @@ void RegisterGrid::SortRows() {
 }
 
 void RegisterGrid::RecalcBalances() {
-    int64_t balance = ToCents(ledger::GetStartingBalance());
+    int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
     for (int r = 1; r < grid.Rows(); ++r) {
         int type = CellInteger(r, TypeCode, 0);
         if (type >= RegisterLook::ChangedMarker)
             type -= RegisterLook::ChangedMarker;
         if (ledger::IsCredit(type))
-            balance += ToCents(CellAmount(r, Credit));
+            balance += ledger::ToCents(CellAmount(r, Credit));
         else
-            balance -= ToCents(CellAmount(r, Debit));
-        balance = std::clamp(balance, -MaxCents, MaxCents);
+            balance -= ledger::ToCents(CellAmount(r, Debit));
+        balance = std::clamp(balance, -ledger::MaxCents, ledger::MaxCents);
         // Only the balances below a change differ from what the cells hold.
         if (balance > -MaxExactCents && balance < MaxExactCents) {
             const double shown = double(balance) / 100.0;

@@ -2,6 +2,7 @@
 #include "cli/RegisterText.h"
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
+#include "support/ScopedLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -114,18 +115,22 @@ std::vector<QifRecord> ParseQif(const QString& text) {
 }
 } // namespace
 
-TEST(CliExport, CsvReadsBackInRegisterOrderWithSignedAmounts) {
-    BuildLedger();
-    const auto records = ParseCsv(Csv());
-    ASSERT_EQ(records.size(), 7u);
-    EXPECT_EQ(records[0], (QStringList{"Date", "Number", "Description", "Type", "Amount", "Balance", "Locked"}));
-    EXPECT_EQ(records[1], (QStringList{"2009-03-15", "101", "Grocer", "Check", "-25.50", "74.50", "yes"}));
-    EXPECT_EQ(records[2], (QStringList{"2009-03-16", "", "Power company", "Payment", "-10.00", "64.50", "no"}));
-    EXPECT_EQ(records[3], (QStringList{"2009-03-17", "", "Service charge", "Fee", "-4.95", "59.55", "no"}));
-    EXPECT_EQ(records[4], (QStringList{"2009-03-18", "", "ATM", "Withdrawal", "-60.00", "-0.45", "no"}));
-    EXPECT_EQ(records[5],
-              (QStringList{"2009-03-20", "", "Pay, \"bonus\" included", "Deposit", "500.00", "499.55", "no"}));
-    EXPECT_EQ(records[6], (QStringList{"2009-03-31", "", "Interest", "Interest", "0.07", "499.62", "no"}));
+TEST(CliExport, CsvReadsBackInRegisterOrderWithSignedAmountsInEveryLocale) {
+    for (const char* locale : {"en_US", "de_DE", "ar_EG", "fa_IR", "C"}) {
+        SCOPED_TRACE(locale);
+        const tallix::test::ScopedLocale scope(QString::fromLatin1(locale));
+        BuildLedger();
+        const auto records = ParseCsv(Csv());
+        ASSERT_EQ(records.size(), 7u);
+        EXPECT_EQ(records[0], (QStringList{"Date", "Number", "Description", "Type", "Amount", "Balance", "Locked"}));
+        EXPECT_EQ(records[1], (QStringList{"2009-03-15", "101", "Grocer", "Check", "-25.50", "74.50", "yes"}));
+        EXPECT_EQ(records[2], (QStringList{"2009-03-16", "", "Power company", "Payment", "-10.00", "64.50", "no"}));
+        EXPECT_EQ(records[3], (QStringList{"2009-03-17", "", "Service charge", "Fee", "-4.95", "59.55", "no"}));
+        EXPECT_EQ(records[4], (QStringList{"2009-03-18", "", "ATM", "Withdrawal", "-60.00", "-0.45", "no"}));
+        EXPECT_EQ(records[5],
+                  (QStringList{"2009-03-20", "", "Pay, \"bonus\" included", "Deposit", "500.00", "499.55", "no"}));
+        EXPECT_EQ(records[6], (QStringList{"2009-03-31", "", "Interest", "Interest", "0.07", "499.62", "no"}));
+    }
 }
 
 TEST(CliExport, QifReadsBackWithOpeningBalanceChecksAndClearedRecords) {

@@ -54,13 +54,15 @@ TEST(LocaleMoney, NegativeZeroShowsWithoutSign) {
     EXPECT_EQ(FormatMoney(-0.004), QStringLiteral("0.00"));
 }
 
-TEST(LocaleGeneral, SevenSignificantDigitsWithoutSeparators) {
+TEST(LocaleGeneral, FewestDigitsThatReadBackWithoutSeparators) {
     EXPECT_EQ(FormatGeneral(100.0f), QStringLiteral("100"));
     EXPECT_EQ(FormatGeneral(1234.5f), QStringLiteral("1234.5"));
     EXPECT_EQ(FormatGeneral(0.25f), QStringLiteral("0.25"));
     EXPECT_EQ(FormatGeneral(0.0f), QStringLiteral("0"));
     EXPECT_EQ(FormatGeneral(0.1f), QStringLiteral("0.1"));
     EXPECT_EQ(FormatGeneral(1000000.0f), QStringLiteral("1000000"));
+    EXPECT_EQ(FormatGeneral(100000.01f), QStringLiteral("100000.01"));
+    EXPECT_EQ(FormatGeneral(-0.0f), QStringLiteral("0"));
 }
 
 TEST(LocaleNumbers, AcceptTheLocaleForms) {

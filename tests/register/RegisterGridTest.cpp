@@ -4,6 +4,7 @@
 #include "ledger/Ledger.h"
 #include "platform/FlexGrid.h"
 #include "register/RegisterGrid.h"
+#include "support/ScopedLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -383,3 +384,33 @@ TEST(RegisterCheckNumberText, OnlyEmptyOrWholeNumbersFrom1To32767) {
 }
 
 } // namespace
+
+// The digits and signs a text shows, in ASCII: what a reader takes from it whatever digits the locale writes.
+std::string DigitsAndSign(const QString& text) {
+    std::string shown;
+    for (const QChar c : text) {
+        if (c.digitValue() >= 0)
+            shown += char('0' + c.digitValue());
+        else if (c == u'-' || c == QChar(0x2212))
+            shown += '-';
+    }
+    return shown;
+}
+
+TEST(RegisterGridLocales, BalancesAreTheSameNumbersAndDatesReadBackInEveryLocale) {
+    for (const char* locale : {"en_US", "en_GB", "de_DE", "fr_FR", "sv_SE", "hi_IN", "ar_EG", "fa_IR", "C"}) {
+        SCOPED_TRACE(locale);
+        const tallix::test::ScopedLocale scope(QString::fromLatin1(locale));
+        ledger::NewLedger();
+        ledger::SetStartingBalance(100);
+        ledger::AddTransaction(7, Day(2009, 1, 1), 1000150.25f, QStringLiteral("House"), ledger::CheckOrPayment);
+        ledger::AddTransaction(0, Day(2009, 1, 2), 50.5f, QStringLiteral("Refund"), ledger::Deposit);
+        platform::FlexGrid grid;
+        RegisterGrid procedures(grid);
+        procedures.FillGrid();
+        EXPECT_EQ(DigitsAndSign(grid.TextMatrix(1, Balance)), "-100005025");
+        EXPECT_EQ(DigitsAndSign(grid.TextMatrix(2, Balance)), "-99999975");
+        EXPECT_EQ(DigitsAndSign(grid.TextMatrix(2, Credit)), "5050");
+        EXPECT_TRUE(procedures.FillDateSortKeys());
+    }
+}

@@ -67,8 +67,9 @@ int KeyAsciiOf(const QKeyEvent* event) {
     default:
         break;
     }
+    // Any single character up to U+7FFF: a filter must see the Arabic decimal separator or an accented letter too.
     const QString text = event->text();
-    if (text.size() != 1 || text.at(0).unicode() > 255)
+    if (text.size() != 1 || text.at(0).unicode() > 0x7FFF)
         return 0;
     return text.at(0).unicode();
 }

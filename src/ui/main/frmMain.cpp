@@ -2,10 +2,12 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/Place.h"
+#include "platform/widgets/TextRuleValidator.h"
 #include "platform/widgets/Twips.h"
 #include "ui/main/CaptionFrame.h"
 #include "ui/resources/Resources.h"
@@ -137,6 +139,8 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     // The list holds the ledger's payees only; typing a new payee and pressing Enter does not add it.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    // Earlier payees are offered in a list; what the user typed stays as typed unless an offer is picked.
+    Combo1->completer()->setCompletionMode(QCompleter::PopupCompletion);
 
     auto* dollar = PlaceLabel(Frame1, "Label3", QStringLiteral("$"), Qt::AlignLeft, 5400, 1320, 135, 375);
     dollar->setFont(platform::SansSerifFont(13.5, true));
@@ -144,6 +148,7 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     dollar->resize(std::max(dollar->width(), dollar->fontMetrics().horizontalAdvance(dollar->text())),
                    dollar->height());
     Text3 = PlaceText(Frame1, "Text3", 5640, 1320, 1455, 285);
+    Text3->setValidator(new platform::TextRuleValidator(&ledger::IsDollarText, Text3));
 
     // The signature: shown on the check in the frame's colour, set only through the settings dialog.
     Text5 = PlaceText(Frame1, "Text5", 4440, 1800, 2655, 375);
@@ -172,6 +177,7 @@ void frmMain::BuildDepositFrame(QWidget* client) {
     Text7 = PlaceText(Frame2, "Text7", 3960, 840, 3255, 285);
     PlaceLabel(Frame2, "Label5", QStringLiteral("Amount:"), Qt::AlignRight, 3000, 1320, 855, 255);
     Text6 = PlaceText(Frame2, "Text6", 3960, 1320, 2535, 285);
+    Text6->setValidator(new platform::TextRuleValidator(&ledger::IsDollarText, Text6));
 }
 
 void frmMain::BuildButtons(QWidget* client) {

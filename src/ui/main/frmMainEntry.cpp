@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -34,12 +33,11 @@ void IncompleteData() {
     platform::MsgBox(QStringLiteral("Incomplete or incorrect data"));
 }
 
-// Amounts are stored without sign; one pasted past the key filter with a minus sign is no amount.
+// Only what the amount filter lets a user type is an amount: no sign, exponent, currency or grouping.
 std::optional<float> ReadAmount(const QLineEdit* box) {
-    const std::optional<float> amount = platform::ToSingle(box->text());
-    if (!amount || std::signbit(*amount))
+    if (!ledger::IsDollarText(box->text()))
         return std::nullopt;
-    return amount;
+    return platform::ToSingle(box->text());
 }
 
 } // namespace
@@ -161,7 +159,13 @@ bool frmMain::AmountKeyPress(QLineEdit* box, QKeyEvent* event) {
     const int keyAscii = platform::KeyAsciiOf(event);
     if (keyAscii == 0)
         return false;
-    return ledger::IsDollarAmt(int16_t(keyAscii), box->text()) == 0;
+    const int16_t typed = ledger::IsDollarAmt(int16_t(keyAscii), box->text());
+    if (typed != 0 && typed != keyAscii) {
+        // The "." key types the locale's decimal separator.
+        box->insert(QString(QChar(typed)));
+        return true;
+    }
+    return typed == 0;
 }
 
 void frmMain::Command1_Click() {

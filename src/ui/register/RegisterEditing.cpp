@@ -17,6 +17,10 @@ using namespace RegisterColumn;
 namespace {
 // The picker is this much wider and higher than the cell it edits.
 constexpr int PickerExtra = 80;
+
+bool IsReadableAmount(const QString& text) {
+    return ledger::IsDollarText(text) && platform::ToSingle(text).has_value();
+}
 } // namespace
 
 QRect frmRegister::EditorRect(int widthExtra, int heightExtra) const {
@@ -52,8 +56,12 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
     QFont font(grid.CellFontName());
     font.setPointSizeF(grid.CellFontSize());
     Text1->setFont(font);
+    const bool money = col == Debit || col == Credit;
+    Text1->setValidator(money ? amountRule : nullptr);
     if (KeyAscii >= 0 && KeyAscii <= 32) {
-        Text1->setText(grid.Text());
+        // An amount opens as the user would type it, without thousands separators, so the filter can edit it.
+        const std::optional<double> amount = money ? grid.CellNumber(row, col) : std::nullopt;
+        Text1->setText(amount ? ledger::DollarText(ledger::ToCents(*amount)) : grid.Text());
         Text1->setSelection(0, int(Text1->text().size()));
     } else {
         Text1->setText(QString(QChar(KeyAscii)));
@@ -78,8 +86,10 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
     if (Text1->isHidden())
         return;
     if (ledger::IsEditAllowed()) {
-        if (grid.Col() == CheckNumber && !RegisterGrid::IsValidCheckNumberText(Text1->text())) {
-            // A check number must fit the record: the cell keeps its number.
+        const bool money = grid.Col() == Debit || grid.Col() == Credit;
+        if ((grid.Col() == CheckNumber && !RegisterGrid::IsValidCheckNumberText(Text1->text())) ||
+            (money && !IsReadableAmount(Text1->text()))) {
+            // The record could not hold it: the cell keeps what it had, and the user hears so.
             QApplication::beep();
         } else {
             grid.SetText(Text1->text());

@@ -1,11 +1,13 @@
 #include "ui/register/frmRegister.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridModel.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/Fonts.h"
+#include "platform/widgets/TextRuleValidator.h"
 #include "platform/widgets/Twips.h"
 #include "ui/register/CellTextBox.h"
 
@@ -56,6 +58,7 @@ void frmRegister::CreateControls() {
     DTPicker1->setGeometry(TwipsRect(1920, 120, 855, 375));
 
     Text1 = new CellTextBox(this);
+    amountRule = new platform::TextRuleValidator(&ledger::IsDollarText, this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFrame(false);
     Text1->setGeometry(TwipsRect(2880, 120, 1575, 285));

@@ -15,6 +15,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QValidator;
 class CellTextBox;
 
 namespace platform {
@@ -70,6 +71,7 @@ private:
     QPushButton* Command1 = nullptr;
     platform::DatePicker* DTPicker1 = nullptr;
     CellTextBox* Text1 = nullptr;
+    QValidator* amountRule = nullptr; // holds the text editor to the amount rule in the money columns
     QLabel* Label1 = nullptr;
     QLineEdit* Text2 = nullptr;
     platform::FlexGridView* MSFlexGrid1 = nullptr;

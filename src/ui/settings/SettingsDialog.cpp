@@ -80,7 +80,9 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 
 // Every text is converted before any value is taken, so that OK offers all three or none.
 void SettingsDialog::OKButton_Click() {
-    const std::optional<float> startingBalance = platform::ToSingle(Text2->text());
+    // An untouched balance is kept as it is, to the bit.
+    const std::optional<float> startingBalance =
+        Text2->isModified() ? platform::ToSingle(Text2->text()) : std::optional<float>(values.startingBalance);
     if (!startingBalance) {
         Text2->setFocus(Qt::OtherFocusReason);
         return;

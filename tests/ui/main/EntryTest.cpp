@@ -1,7 +1,10 @@
 // Transaction entry: what each frame hands to the ledger, every refusal, the frames' activation and the key filter.
 #include "MainWindowFixture.h"
 
+#include "support/ScopedLocale.h"
+
 #include <QApplication>
+#include <QClipboard>
 
 namespace {
 
@@ -166,10 +169,54 @@ TEST_F(EntryTest, LowerRefusals) {
     EXPECT_EQ(Records().size(), 1u);
 }
 
-TEST_F(EntryTest, AnAmountPastedWithASignIsRefused) {
+TEST_F(EntryTest, PastedAmountsPassTheKeyRulesOrNothingIsPasted) {
+    const std::pair<const char*, const char*> pastes[] = {
+        {"12.34", "12.34"}, {"7", "7"},      {"12.345", ""}, {"1e3", ""},
+        {"$5", ""},         {"1,000.5", ""}, {"-5", ""},     {"5 ", ""},
+    };
+    for (const char* name : {"Text3", "Text6"}) {
+        for (const auto& [pasted, kept] : pastes) {
+            TypeInto(Text(name), QString());
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(pasted));
+            QTest::keyClick(Text(name), Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(Text(name)->text(), QString::fromLatin1(kept)) << name << " " << pasted;
+        }
+        Click(Button("Command2"));
+    }
+    // Text that got in some other way is still no amount.
     FillLower("Option1", QDate(2012, 5, 1), QString(), QStringLiteral("1"));
-    Text("Text6")->setText(QStringLiteral("-5")); // as a paste would leave it; the key filter never takes a minus
+    Text("Text6")->setText(QStringLiteral("-5"));
     ExpectIncomplete();
+}
+
+TEST_F(EntryTest, AmountsTakeTheLocalesDecimalSeparator) {
+    const std::tuple<const char*, const char*, const char*, float> cases[] = {
+        {"en_US", "12.34", "12.34", 12.34f}, {"de_DE", "12,34", "12,34", 12.34f},
+        {"de_DE", "12.34", "12,34", 12.34f}, // the "." key types the decimal comma
+        {"fr_FR", "0,5", "0,5", 0.5f},       {"sv_SE", "1999,99", "1999,99", 1999.99f},
+    };
+    for (const auto& [locale, typed, shown, stored] : cases) {
+        SCOPED_TRACE(std::string(locale) + " " + typed);
+        const tallix::test::ScopedLocale scope(QString::fromLatin1(locale));
+        ledger::NewLedger();
+        StartActive();
+        FillLower("Option1", QDate(2012, 5, 1), QStringLiteral("Pay"), QString());
+        QTest::keyClicks(Text("Text6"), QString::fromLatin1(typed));
+        EXPECT_EQ(Text("Text6")->text(), QString::fromLatin1(shown));
+        ClickAdd();
+        ASSERT_EQ(Records().size(), 1u);
+        EXPECT_EQ(Records()[0].Amount, stored);
+    }
+    ledger::NewLedger();
+}
+
+TEST_F(EntryTest, PayeeCompletionOffersButNeverReplacesWhatWasTyped) {
+    Combo()->addItems({QStringLiteral("Gas"), QStringLiteral("Grocery Outlet")});
+    for (const char* typed : {"G", "Gro", "gas"}) {
+        TypeInto(Combo(), QString::fromLatin1(typed));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(Combo()->currentText(), QString::fromLatin1(typed));
+    }
 }
 
 TEST_F(EntryTest, TheLockDateRefusesItsOwnDayAndTakesTheNext) {

@@ -6,6 +6,7 @@
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/Twips.h"
 #include "support/PromptScript.h"
+#include "support/ScopedLocale.h"
 #include "ui/register/frmRegister.h"
 
 #include <QLabel>
@@ -235,6 +236,43 @@ TEST_F(frmRegisterTest, MoneyCellsTakeOnlyAmountsAndTheBalancesWaitForADateCommi
     EnterOn(1, Description);
     Retype(QStringLiteral("abc-1,5"));
     EXPECT_EQ(Text1->text(), QStringLiteral("abc-1,5"));
+}
+
+TEST_F(frmRegisterTest, AmountsInTheLocalesFormAreWrittenBackExactly) {
+    const std::tuple<const char*, const char*, const char*, float> cases[] = {
+        {"en_US", "1234.50", "5.25", 5.25f},
+        {"de_DE", "1234,50", "5,25", 5.25f},
+        {"de_DE", "1234,50", "5.25", 5.25f}, // the "." key types the decimal comma
+        {"sv_SE", "1234,50", "0,1", 0.1f},
+    };
+    for (const auto& [locale, opened, typed, stored] : cases) {
+        SCOPED_TRACE(std::string(locale) + " " + typed);
+        const tallix::test::ScopedLocale scope(QString::fromLatin1(locale));
+        ledger::NewLedger();
+        ledger::AddTransaction(0, Day(2009, 1, 4), 1234.5f, QStringLiteral("Salary"), ledger::Deposit);
+        Open();
+        EnterOn(1, Credit);
+        EXPECT_EQ(Text1->text(), QString::fromLatin1(opened)); // as typed, without thousands separators
+        Retype(QString::fromLatin1(typed));
+        QTest::keyClick(Text1, Qt::Key_Return);
+        window->close();
+        EXPECT_EQ(RecordInSlot(1).Amount, stored);
+    }
+}
+
+TEST_F(frmRegisterTest, AnAmountThatCannotBeReadKeepsTheCellAndTheRecord) {
+    AddFourRecords();
+    Open();
+    for (const char* typed : {"", "."}) {
+        EnterOn(1, Debit);
+        Retype(QString::fromLatin1(typed));
+        QTest::keyClick(Text1, Qt::Key_Return);
+        EXPECT_FALSE(Text1->isVisible());
+        EXPECT_EQ(Cell(1, Debit), "100.00") << typed;
+        EXPECT_EQ(Cell(1, TypeCode), "0") << typed;
+    }
+    window->close();
+    EXPECT_EQ(RecordInSlot(1).Amount, 100.0f);
 }
 
 TEST_F(frmRegisterTest, ACheckNumberThatIsNoWholeNumberIsNotCommitted) {

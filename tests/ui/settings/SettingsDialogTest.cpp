@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <bit>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -57,6 +58,23 @@ TEST_F(SettingsDialogTest, ShowsTheGivenValues) {
         EXPECT_EQ(Text("Text2")->text(), QString::fromLatin1(shown));
         EXPECT_EQ(Text("Text3")->text(), QStringLiteral("101"));
     }
+}
+
+TEST_F(SettingsDialogTest, AnUntouchedBalanceComesBackToTheBit) {
+    const std::pair<float, const char*> balances[] = {
+        {100000.01f, "100000.01"}, {1234567.89f, "1234567.9"}, {0.1f, "0.1"}, {-250.75f, "-250.75"}};
+    for (const auto& [balance, shown] : balances) {
+        given.startingBalance = balance;
+        Open();
+        EXPECT_EQ(Text("Text2")->text(), QString::fromLatin1(shown));
+        Click("OKButton");
+        EXPECT_EQ(std::bit_cast<uint32_t>(dialog->Values().startingBalance), std::bit_cast<uint32_t>(balance));
+    }
+    // Shown so that it reads back as the same value when typed again.
+    Open();
+    TypeInto("Text2", "100000.01");
+    Click("OKButton");
+    EXPECT_EQ(dialog->Values().startingBalance, 100000.01f);
 }
 
 TEST_F(SettingsDialogTest, LayoutInTwips) {
