@@ -6,10 +6,10 @@
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -17,21 +17,18 @@ bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-bool IsOption(const char* argument, const char* shortForm, const char* longForm) {
-    return std::strcmp(argument, shortForm) == 0 || std::strcmp(argument, longForm) == 0;
-}
-
-void PrintHelp() {
-    std::printf("Usage: tallix [FILE]\n"
-                "       tallix --demo\n"
-                "List and balance checks.\n"
-                "\n"
-                "Opens FILE, a Tallix data file (.tlx); without it the data file of the last run is reopened.\n"
-                "\n"
-                "      --demo     open a sample ledger of a year of transactions (a fresh copy in the user's data\n"
-                "                 folder, so nothing of yours is touched)\n"
-                "  -h, --help     show this help and exit\n"
-                "  -v, --version  show the version and exit\n");
+void PrintHelp(FILE* to) {
+    std::fprintf(to,
+                 "Usage: tallix [--] [FILE]\n"
+                 "       tallix --demo\n"
+                 "List and balance checks.\n"
+                 "\n"
+                 "Opens FILE, a Tallix data file (.tlx); without it the data file of the last run is reopened.\n"
+                 "\n"
+                 "      --demo     open a sample ledger of a year of transactions (a fresh copy in the user's data\n"
+                 "                 folder, so nothing of yours is touched)\n"
+                 "  -h, --help     show this help and exit\n"
+                 "  -v, --version  show the version and exit\n");
 }
 
 void PrintVersion() {
@@ -43,12 +40,29 @@ void PrintVersion() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Answered without a display, so they work from any terminal.
-    if (argc >= 2 && IsOption(argv[1], "-h", "--help")) {
-        PrintHelp();
+    // The command line is read before the application exists, so --help, --version and mistakes are answered
+    // without a display, from any terminal. "--" ends the options: a file named "-x" opens as "tallix -- -x".
+    QStringList commandLine;
+    for (int i = 0; i < argc; ++i)
+        commandLine << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption demo(QStringLiteral("demo"));
+    parser.addOptions({help, version, demo});
+    if (!parser.parse(commandLine) || parser.positionalArguments().size() > 1 ||
+        (parser.isSet(demo) && !parser.positionalArguments().isEmpty())) {
+        const QString problem = parser.errorText().isEmpty() ? QStringLiteral("one FILE at most, and none with --demo")
+                                                             : parser.errorText();
+        std::fprintf(stderr, "tallix: %s\n", qPrintable(problem));
+        PrintHelp(stderr);
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        PrintHelp(stdout);
         return 0;
     }
-    if (argc >= 2 && IsOption(argv[1], "-v", "--version")) {
+    if (parser.isSet(version)) {
         PrintVersion();
         return 0;
     }
@@ -64,8 +78,8 @@ int main(int argc, char** argv) {
     platform::WidgetPrompts prompts;
     platform::SetPromptBackend(&prompts);
 
-    QStringList arguments = QApplication::arguments().mid(1);
-    if (arguments.value(0) == QLatin1String("--demo")) {
+    QStringList arguments = parser.positionalArguments();
+    if (parser.isSet(demo)) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         const QString demo = QDir(folder).filePath(QStringLiteral("Demo ledger.tlx"));
         if (!QDir().mkpath(folder) || !ledger::WriteSampleLedger(demo, QDate::currentDate()))

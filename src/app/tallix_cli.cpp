@@ -150,8 +150,14 @@ int main(int argc, char** argv) {
     QTextStream err(stderr);
     TerminalPrompts prompts(err);
     platform::SetPromptBackend(&prompts);
-    const int status = Run(QCoreApplication::arguments().mid(1), out, err);
+    int status = Run(QCoreApplication::arguments().mid(1), out, err);
     out.flush();
+    // Whatever was written, a full disk or a closed output must not pass for success.
+    const bool written = out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (!written && status == Sound) {
+        err << "tallix-cli: cannot write to standard output\n";
+        status = Failed;
+    }
     err.flush();
     std::fflush(nullptr);
     // Nothing is left to write; tearing down a ledger of tens of thousands of records would only cost time.

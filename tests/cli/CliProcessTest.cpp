@@ -15,16 +15,20 @@ struct Result {
     QString err;
 };
 
-Result Cli(const QStringList& args) {
+Result RunProgram(const QString& program, const QStringList& args) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(TALLIX_CLI_PATH), args);
+    process.start(program, args);
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+Result Cli(const QStringList& args) {
+    return RunProgram(QStringLiteral(TALLIX_CLI_PATH), args);
 }
 
 class CliProcess : public testing::Test {
@@ -105,4 +109,27 @@ TEST_F(CliProcess, ExportWritesTheOutputFile) {
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("!Type:Bank\n"));
+}
+
+TEST_F(CliProcess, AFailedWriteOfTheOutputFails) {
+    const QStringList commands[] = {
+        {"print", ledgerPath}, {"check", ledgerPath}, {"export", ledgerPath, "--format", "csv"}};
+    for (const QStringList& command : commands) {
+        for (const char* redirect : {"> /dev/full", ">&-"}) {
+            const Result r = RunProgram(QStringLiteral("/bin/sh"),
+                                        QStringList{"-c", QStringLiteral("exec \"$0\" \"$@\" %1").arg(redirect),
+                                                    QStringLiteral(TALLIX_CLI_PATH)} +
+                                            command);
+            EXPECT_EQ(r.status, 1) << command.first().toStdString() << " " << redirect;
+            EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write"))) << r.err.toStdString();
+        }
+    }
+}
+
+TEST_F(CliProcess, TallixRefusesUnknownOptionsWithUsage) {
+    for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"a.tlx", "b.tlx"}, QStringList{"-x"}}) {
+        const Result r = RunProgram(QStringLiteral(TALLIX_PATH), args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Usage: tallix"))) << r.err.toStdString();
+    }
 }
