@@ -6,6 +6,7 @@
 #include "platform/Locale.h"
 #include "register/RegisterGrid.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <vector>
 
@@ -68,17 +69,37 @@ QString CsvField(const QString& text) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// QIF is line-based: a description must stay on its line.
+// QIF is line-based: a description must stay on its line, and no control character reaches an importer.
 QString QifText(QString text) {
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
     return text;
+}
+
+// The day before the first transaction (or before today for a ledger without any).
+double OpeningDay(const std::vector<Entry>& entries) {
+    return (entries.empty() ? platform::Today() : entries.front().record.Date) - 1;
+}
+
+// The account the ledger is: its file's name without the extension.
+QString AccountName() {
+    const QString name = QFileInfo(ledger::GetDataFileName()).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("Tallix") : name;
 }
 } // namespace
 
 QString ExportCsv(const platform::FlexGrid& grid) {
     QString csv = QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked\r\n");
-    for (const Entry& e : EntriesInRegisterOrder(grid)) {
+    const std::vector<Entry> entries = EntriesInRegisterOrder(grid);
+    const int64_t opening = ledger::ToCents(ledger::GetStartingBalance());
+    // An importer that checks the Balance column starts from this row, not from zero.
+    if (!entries.empty() || opening != 0) {
+        csv += QStringLiteral("%1,,Opening Balance,Opening,%2,%2,no\r\n")
+                   .arg(platform::DateFromDayCount(OpeningDay(entries)).toString(Qt::ISODate), PlainCents(opening));
+    }
+    for (const Entry& e : entries) {
         QStringList fields{platform::DateFromDayCount(e.record.Date).toString(Qt::ISODate),
                            CheckNumberText(e.record),
                            e.record.Description.trimmed(),
@@ -99,19 +120,20 @@ QString ExportQif(const platform::FlexGrid& grid) {
     const auto qifDate = [](double day) {
         return platform::DateFromDayCount(day).toString(QStringLiteral("MM/dd/yyyy"));
     };
-    const float opening = ledger::GetStartingBalance();
-    if (opening != 0.0f) {
-        const double firstDay = entries.empty() ? platform::Today() : entries.front().record.Date;
-        qif += QStringLiteral("D%1\nT%2\nPOpening Balance\n^\n")
-                   .arg(qifDate(firstDay), PlainCents(ledger::ToCents(opening)));
+    const int64_t opening = ledger::ToCents(ledger::GetStartingBalance());
+    if (opening != 0) {
+        // QIF's opening balance: a cleared transfer from the account itself, named in brackets.
+        qif += QStringLiteral("D%1\nT%2\nCX\nPOpening Balance\nL[%3]\n^\n")
+                   .arg(qifDate(OpeningDay(entries)), PlainCents(opening), QifText(AccountName()));
     }
     for (const Entry& e : entries) {
         qif += QStringLiteral("D%1\nT%2\n").arg(qifDate(e.record.Date), PlainCents(SignedCents(e.record)));
         if (const QString number = CheckNumberText(e.record); !number.isEmpty())
             qif += QStringLiteral("N%1\n").arg(number);
         qif += QStringLiteral("P%1\n").arg(QifText(e.record.Description.trimmed()));
+        // Locked records were balanced against a statement: reconciled.
         if (e.record.Locked)
-            qif += QStringLiteral("C*\n");
+            qif += QStringLiteral("CX\n");
         qif += QStringLiteral("^\n");
     }
     return qif;

@@ -4,6 +4,7 @@
 #include "platform/Locale.h"
 #include "support/ScopedLocale.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace ledger;
@@ -75,7 +76,7 @@ std::vector<QStringList> ParseCsv(const QString& text) {
 }
 
 struct QifRecord {
-    QString date, amount, number, payee, cleared;
+    QString date, amount, number, payee, cleared, category;
 };
 
 std::vector<QifRecord> ParseQif(const QString& text) {
@@ -96,6 +97,9 @@ std::vector<QifRecord> ParseQif(const QString& text) {
             break;
         case 'N':
             current.number = value;
+            break;
+        case 'L':
+            current.category = value;
             break;
         case 'P':
             current.payee = value;
@@ -121,15 +125,22 @@ TEST(CliExport, CsvReadsBackInRegisterOrderWithSignedAmountsInEveryLocale) {
         const tallix::test::ScopedLocale scope(QString::fromLatin1(locale));
         BuildLedger();
         const auto records = ParseCsv(Csv());
-        ASSERT_EQ(records.size(), 7u);
+        ASSERT_EQ(records.size(), 8u);
         EXPECT_EQ(records[0], (QStringList{"Date", "Number", "Description", "Type", "Amount", "Balance", "Locked"}));
-        EXPECT_EQ(records[1], (QStringList{"2009-03-15", "101", "Grocer", "Check", "-25.50", "74.50", "yes"}));
-        EXPECT_EQ(records[2], (QStringList{"2009-03-16", "", "Power company", "Payment", "-10.00", "64.50", "no"}));
-        EXPECT_EQ(records[3], (QStringList{"2009-03-17", "", "Service charge", "Fee", "-4.95", "59.55", "no"}));
-        EXPECT_EQ(records[4], (QStringList{"2009-03-18", "", "ATM", "Withdrawal", "-60.00", "-0.45", "no"}));
-        EXPECT_EQ(records[5],
+        EXPECT_EQ(records[1], (QStringList{"2009-03-14", "", "Opening Balance", "Opening", "100.00", "100.00", "no"}));
+        EXPECT_EQ(records[2], (QStringList{"2009-03-15", "101", "Grocer", "Check", "-25.50", "74.50", "yes"}));
+        EXPECT_EQ(records[3], (QStringList{"2009-03-16", "", "Power company", "Payment", "-10.00", "64.50", "no"}));
+        EXPECT_EQ(records[4], (QStringList{"2009-03-17", "", "Service charge", "Fee", "-4.95", "59.55", "no"}));
+        EXPECT_EQ(records[5], (QStringList{"2009-03-18", "", "ATM", "Withdrawal", "-60.00", "-0.45", "no"}));
+        EXPECT_EQ(records[6],
                   (QStringList{"2009-03-20", "", "Pay, \"bonus\" included", "Deposit", "500.00", "499.55", "no"}));
-        EXPECT_EQ(records[6], (QStringList{"2009-03-31", "", "Interest", "Interest", "0.07", "499.62", "no"}));
+        EXPECT_EQ(records[7], (QStringList{"2009-03-31", "", "Interest", "Interest", "0.07", "499.62", "no"}));
+        // As an importer with balance assertions reads it: every Balance is the sum of the Amounts so far.
+        int64_t sum = 0;
+        for (size_t i = 1; i < records.size(); ++i) {
+            sum += std::llround(records[i][4].toDouble() * 100);
+            EXPECT_EQ(sum, std::llround(records[i][5].toDouble() * 100)) << i;
+        }
     }
 }
 
@@ -139,10 +150,12 @@ TEST(CliExport, QifReadsBackWithOpeningBalanceChecksAndClearedRecords) {
     ASSERT_EQ(records.size(), 7u);
     EXPECT_EQ(records[0].payee, QStringLiteral("Opening Balance"));
     EXPECT_EQ(records[0].amount, QStringLiteral("100.00"));
-    EXPECT_EQ(records[0].date, QStringLiteral("03/15/2009"));
+    EXPECT_EQ(records[0].date, QStringLiteral("03/14/2009"));
+    EXPECT_EQ(records[0].category, QStringLiteral("[Tallix]")); // the account itself: an opening balance
+    EXPECT_EQ(records[0].cleared, QStringLiteral("X"));
     EXPECT_EQ(records[1].number, QStringLiteral("101"));
     EXPECT_EQ(records[1].amount, QStringLiteral("-25.50"));
-    EXPECT_EQ(records[1].cleared, QStringLiteral("*"));
+    EXPECT_EQ(records[1].cleared, QStringLiteral("X"));
     EXPECT_EQ(records[2].number, QString());
     EXPECT_EQ(records[2].payee, QStringLiteral("Power company"));
     EXPECT_EQ(records[2].cleared, QString());
