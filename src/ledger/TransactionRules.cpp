@@ -3,7 +3,13 @@
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 
+#include <cmath>
+
 namespace ledger {
+
+bool IsAmountInRange(double amount) {
+    return std::fabs(amount) <= MaxAmount; // false for NaN and infinities
+}
 
 QString TypeName(int typeCode, int checkNumber) {
     switch (typeCode) {

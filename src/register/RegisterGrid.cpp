@@ -237,6 +237,10 @@ bool RegisterGrid::DeleteRecord(int row) {
     return true;
 }
 
+bool RegisterGrid::IsValidAmountText(const QString& text) {
+    return text.trimmed().isEmpty() || platform::ToMoney(text).has_value();
+}
+
 bool RegisterGrid::IsValidCheckNumberText(const QString& text) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())

@@ -81,6 +81,8 @@ public:
 
     // A check-number cell holds nothing, or a whole number from 1 to 32767.
     static bool IsValidCheckNumberText(const QString& text);
+    // An amount cell holds nothing, or an amount of money the ledger can keep (platform::ToMoney).
+    static bool IsValidAmountText(const QString& text);
     const platform::LocaleCodec& Codec() const { return codec; }
 
 private:

@@ -382,4 +382,11 @@ TEST(RegisterCheckNumberText, OnlyEmptyOrWholeNumbersFrom1To32767) {
         EXPECT_FALSE(RegisterGrid::IsValidCheckNumberText(QString::fromLatin1(bad))) << bad;
 }
 
+TEST(RegisterAmountText, OnlyEmptyOrAmountsTheLedgerCanKeep) {
+    for (const char* ok : {"", " ", "0", "12.50", "1,234.56", "1000000000000"})
+        EXPECT_TRUE(RegisterGrid::IsValidAmountText(QString::fromLatin1(ok))) << ok;
+    for (const char* bad : {"1000000000000.01", "99999999999999999999", "12a", "1.2.3"})
+        EXPECT_FALSE(RegisterGrid::IsValidAmountText(QString::fromLatin1(bad))) << bad;
+}
+
 } // namespace

@@ -36,7 +36,7 @@ void IncompleteData() {
 
 // Amounts are stored without sign; one pasted past the key filter with a minus sign is no amount.
 std::optional<float> ReadAmount(const QLineEdit* box) {
-    const std::optional<float> amount = platform::ToSingle(box->text());
+    const std::optional<float> amount = platform::ToMoney(box->text());
     if (!amount || std::signbit(*amount))
         return std::nullopt;
     return amount;

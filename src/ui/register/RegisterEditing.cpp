@@ -78,8 +78,10 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
     if (Text1->isHidden())
         return;
     if (ledger::IsEditAllowed()) {
-        if (grid.Col() == CheckNumber && !RegisterGrid::IsValidCheckNumberText(Text1->text())) {
-            // A check number must fit the record: the cell keeps its number.
+        const bool isAmount = grid.Col() == Debit || grid.Col() == Credit;
+        if ((grid.Col() == CheckNumber && !RegisterGrid::IsValidCheckNumberText(Text1->text())) ||
+            (isAmount && !RegisterGrid::IsValidAmountText(Text1->text()))) {
+            // A check number or an amount must fit the record: the cell keeps its value.
             QApplication::beep();
         } else {
             grid.SetText(Text1->text());

@@ -80,7 +80,7 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 
 // Every text is converted before any value is taken, so that OK offers all three or none.
 void SettingsDialog::OKButton_Click() {
-    const std::optional<float> startingBalance = platform::ToSingle(Text2->text());
+    const std::optional<float> startingBalance = platform::ToMoney(Text2->text());
     if (!startingBalance) {
         Text2->setFocus(Qt::OtherFocusReason);
         return;
