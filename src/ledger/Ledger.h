@@ -5,6 +5,8 @@
 // the transactions in order of entry (or file order after a load). Deleting marks a slot (TypeCode -1) and keeps
 // its index; deleted slots disappear only when the ledger is saved. Every operation runs on the GUI thread.
 
+#include "platform/Locale.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -25,6 +27,10 @@ constexpr int16_t PaymentCheckNumber = -1;
 // 16-bit record count in the file header: at most 32767 records counting the header.
 constexpr int MaxSlots = 32767;
 constexpr int16_t MaxCheckNumber = 32767;
+// The largest amount or starting balance in dollars, either sign; the windows take no larger one. The register
+// adds amounts as whole cents in 64-bit integers and cuts a balance off at 4 x 10^18 cents; 32,767 amounts and a
+// starting balance of 10^14 cents each come to at most 3.3 x 10^18, so no balance is ever cut off.
+constexpr double MaxAmount = platform::MaxMoney;
 
 struct TransactionRecord {
     int16_t TypeCode = 0;
@@ -78,13 +84,17 @@ bool IsEditAllowed();
 // LoadLedger reads DataFileName. On success the records and the header values (next check number, starting
 // balance, lock date) are replaced and nothing else changes; on failure the store is exactly as it was, Modified
 // included. The file is refused ("Unknown file type") unless it is a regular file with the header text, a record
-// count of 1 or more, at least count x 64 bytes and type codes 0 to 4.
+// count of 1 or more, at least count x 64 bytes and type codes 0 to 4, and holds only values the program can
+// show: dates and the lock date from 1/1/100 to 12/31/9999 (a lock date of 0 is none), amounts and the starting
+// balance finite and at most MaxAmount either way. A negative amount is read as it stands.
 bool LoadLedger();
 // Writes DataFileName when the ledger is modified, asking for a name first when there is none (false when the
-// prompt is cancelled). The file is replaced as a whole: it is always either the complete old or the complete new
-// ledger, exactly (live transactions + 1) x 64 bytes. The previous version stays beside it as NAME.bak; a
-// symbolic link is saved through to its target, and the file keeps its permissions. On failure ("Unable to save
-// file:") the old file is untouched, no temporary file remains and Modified stays true.
+// prompt is cancelled); a name chosen there is always written, so that it names a file. The file is replaced as a
+// whole: it is always either the complete old or the complete new ledger, exactly (live transactions + 1) x 64
+// bytes, and success is reported only once the new file and its name are on the disk. The previous version stays
+// beside it as NAME.bak; a symbolic link is saved through to its target, and the file keeps its permissions. On
+// failure ("Unable to save file:", the path and, on a further line, the system's reason when there is one) the old
+// file is untouched unless the new one had already replaced it, no temporary file remains and Modified stays true.
 // While either operation runs it holds NAME.lock beside the file; another running copy is refused meanwhile.
 bool SaveLedger();
 // True for an existing file or folder, and for a name pattern (* or ?) that matches anything.

@@ -2,6 +2,7 @@
 
 #include "ledger/LedgerFormat.h"
 #include "ledger/TransactionRules.h"
+#include "platform/Locale.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -11,17 +12,26 @@
 namespace ledger {
 
 namespace {
-// 31 December 9999, the last day a date field can name.
-constexpr double LastDay = 2958465;
+QString NumberText(double value) {
+    return QString::number(value, 'g', 17);
+}
 
-QString DateProblem(double date) {
-    if (!std::isfinite(date))
-        return QStringLiteral("date is not a number");
-    if (date < 1 || date > LastDay)
-        return QStringLiteral("date %1 is outside 1/1/100 to 12/31/9999").arg(date);
-    if (date != std::floor(date))
-        return QStringLiteral("date %1 carries a time of day").arg(date);
-    return {};
+// What the loader refuses is an error; a time of day is kept and shown as its day.
+void CheckDate(double date, const QString& what, int record, std::vector<Finding>& findings) {
+    if (!platform::IsDayCountInRange(date))
+        findings.push_back(
+            {Finding::Error, record,
+             QStringLiteral("%1 %2 is not a date from 1/1/100 to 12/31/9999").arg(what, NumberText(date))});
+    else if (date != std::floor(date))
+        findings.push_back(
+            {Finding::Note, record, QStringLiteral("%1 %2 carries a time of day").arg(what, NumberText(date))});
+}
+
+void CheckAmount(float amount, const QString& what, int record, std::vector<Finding>& findings) {
+    if (!IsAmountInRange(amount))
+        findings.push_back({Finding::Error, record,
+                            QStringLiteral("%1 %2 is not an amount of at most %3 either way")
+                                .arg(what, NumberText(double(amount)), QString::number(MaxAmount, 'f', 0))});
 }
 
 void CheckChecks(const std::map<int, std::vector<int>>& numbers, std::vector<Finding>& findings) {
@@ -66,12 +76,12 @@ std::vector<Finding> CheckLedgerBytes(const QByteArray& bytes) {
         error(0, QStringLiteral("the record count %1 is below 1").arg(count));
         return findings;
     }
+    // The settings dialog takes any whole number from -32768 as the next check number.
     if (header.CheckNumber < 0)
-        error(0, QStringLiteral("the next check number %1 is negative").arg(header.CheckNumber));
-    if (!std::isfinite(header.Date) || header.Date < 0 || header.Date > LastDay)
-        error(0, QStringLiteral("the lock date is not a valid date"));
-    if (!std::isfinite(header.Amount))
-        error(0, QStringLiteral("the starting balance is not a number"));
+        findings.push_back(
+            {Finding::Note, 0, QStringLiteral("the next check number %1 is negative").arg(header.CheckNumber)});
+    CheckDate(header.Date, QStringLiteral("the lock date"), 0, findings);
+    CheckAmount(header.Amount, QStringLiteral("the starting balance"), 0, findings);
 
     const qsizetype available = bytes.size() / RecordSize;
     if (available < count)
@@ -90,22 +100,27 @@ std::vector<Finding> CheckLedgerBytes(const QByteArray& bytes) {
             error(i, QStringLiteral("type code %1 is not 0 to 4").arg(r.TypeCode));
             continue;
         }
+        // The loader takes what follows as it stands; the program would not have written it, so it is noted.
         if (IsCheck(r.TypeCode, r.CheckNumber) && r.CheckNumber < 1)
-            error(
-                i,
-                QStringLiteral("check number %1 is neither 1 or more (a check) nor -1 (a payment)").arg(r.CheckNumber));
+            findings.push_back({Finding::Note, i,
+                                QStringLiteral("check number %1 is neither 1 or more (a check) nor -1 (a payment)")
+                                    .arg(r.CheckNumber)});
         // A number typed into the check-number cell of such a row in the register is kept; odd, but readable.
         if (r.TypeCode != CheckOrPayment && r.CheckNumber != 0)
             findings.push_back({Finding::Note, i,
                                 QStringLiteral("check number %1 on a record of type %2, which usually carries 0")
                                     .arg(r.CheckNumber)
                                     .arg(r.TypeCode)});
-        if (const QString problem = DateProblem(r.Date); !problem.isEmpty())
-            error(i, problem);
-        if (!std::isfinite(r.Amount) || r.Amount < 0)
-            error(i, QStringLiteral("amount %1 is not an unsigned number").arg(double(r.Amount)));
+        CheckDate(r.Date, QStringLiteral("date"), i, findings);
+        CheckAmount(r.Amount, QStringLiteral("amount"), i, findings);
+        if (IsAmountInRange(r.Amount) && r.Amount < 0)
+            findings.push_back({Finding::Note, i,
+                                QStringLiteral("amount %1 carries a sign; the type tells debits from credits")
+                                    .arg(NumberText(double(r.Amount)))});
         if (r.Locked != 0 && r.Locked != -1)
-            error(i, QStringLiteral("locked flag %1 is neither 0 nor -1").arg(r.Locked));
+            findings.push_back(
+                {Finding::Note, i,
+                 QStringLiteral("locked flag %1 is neither 0 nor -1; it reads as locked").arg(r.Locked)});
         if (r.Description.contains(QChar(0)))
             findings.push_back({Finding::Note, i, QStringLiteral("the description holds NUL bytes")});
         if (IsCheck(r.TypeCode, r.CheckNumber) && r.CheckNumber >= 1)

@@ -1,11 +1,13 @@
 #include "ledger/LedgerFormat.h"
 #include "ledger/SafeFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/Prompt.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
+#include <cerrno>
 
 namespace ledger {
 
@@ -40,21 +42,23 @@ bool HasWildcard(const QString& name) {
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
 }
 
-// New content goes to a temporary file beside the target, the old file becomes the .bak, and only then is the
-// temporary file renamed over the target: at every moment the target is the complete old or new ledger.
-bool WriteDataFile(const LedgerState& state, const QString& target) {
+// The file is replaced as a whole, and the old one becomes the .bak just before the new one takes its name: at
+// every moment the target is the complete old or new ledger. An empty `error` after a failure means the lock is
+// held by another copy of the program.
+bool WriteDataFile(const LedgerState& state, const QString& target, QString& error) {
     QLockFile lock(LockPath(target));
-    if (!TakeLock(lock))
+    if (!TakeLock(lock)) {
+        if (lock.error() == QLockFile::PermissionError)
+            error = qt_error_string(EACCES);
         return false;
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteLedger(file, state))
-        return false;
-    if (QFileInfo::exists(target) && !KeepBackup(target))
-        return false;
-    if (!file.commit())
-        return false;
-    SyncFolder(target);
-    return true;
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteLedger(buffer, state);
+    const bool hasOldVersion = QFileInfo(target).isFile();
+    return platform::WriteFileAtomically(target, buffer.data(), error, [&](QString& backupError) {
+        return !hasOldVersion || KeepBackup(target, backupError);
+    });
 }
 } // namespace
 
@@ -82,7 +86,7 @@ bool LoadLedger() {
     if (!FileExists(path))
         return RefuseLoad("Error opening file", path);
 
-    const QString target = ResolveSymlinks(path);
+    const QString target = platform::ResolveSymlinks(path);
     QLockFile lock(LockPath(target));
     // A folder where no lock can be made (read-only media) is still read; only another holder refuses.
     if (!TakeLock(lock) && lock.error() == QLockFile::LockFailedError)
@@ -118,12 +122,19 @@ bool LoadLedger() {
 
 bool SaveLedger() {
     LedgerState& s = State();
-    if (s.DataFileName.isEmpty() && !(fileNamePrompt && fileNamePrompt(false) && !s.DataFileName.isEmpty()))
+    const bool newName = s.DataFileName.isEmpty();
+    if (newName && !(fileNamePrompt && fileNamePrompt(false) && !s.DataFileName.isEmpty()))
         return false;
-    if (!s.Modified)
+    // A name just chosen is written at once, even for an unchanged ledger: a name that names no file would fail
+    // to open the next time the program starts.
+    if (!s.Modified && !newName)
         return true;
-    if (!WriteDataFile(s, ResolveSymlinks(s.DataFileName))) {
-        platform::MsgBox(QStringLiteral("Unable to save file:\r") + s.DataFileName);
+    QString reason;
+    if (!WriteDataFile(s, platform::ResolveSymlinks(s.DataFileName), reason)) {
+        QString text = QStringLiteral("Unable to save file:\r") + s.DataFileName;
+        if (!reason.isEmpty())
+            text += QLatin1Char('\r') + reason;
+        platform::MsgBox(text);
         return false;
     }
     s.Modified = false;

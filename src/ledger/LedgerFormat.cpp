@@ -2,6 +2,7 @@
 
 #include "ledger/Cp1252.h"
 #include "ledger/TransactionRules.h"
+#include "platform/Locale.h"
 
 #include <QtEndian>
 #include <algorithm>
@@ -71,6 +72,10 @@ void DecodeRecord(const char* in, TransactionRecord& record) {
     record.Locked = Get<int16_t>(in + LockedOffset);
 }
 
+bool IsReadableRecord(const TransactionRecord& record) {
+    return platform::IsDayCountInRange(record.Date) && IsAmountInRange(record.Amount);
+}
+
 TransactionRecord HeaderFor(const LedgerState& state) {
     TransactionRecord header = state.Records.empty() ? TransactionRecord() : state.Records[0];
     header.TypeCode = int16_t(state.LiveCount);
@@ -91,6 +96,10 @@ ReadResult ReadLedger(QIODevice& device, LedgerState& into) {
     const int count = Get<int16_t>(header + TypeOffset);
     if (count < 1)
         return ReadResult::UnknownType;
+    TransactionRecord headerRecord;
+    DecodeRecord(header, headerRecord);
+    if (!IsReadableRecord(headerRecord))
+        return ReadResult::UnknownType;
     // A file known to be too short is refused before the slot array is made.
     if (!device.isSequential() && device.size() - device.pos() < qint64(count - 1) * RecordSize)
         return ReadResult::UnknownType;
@@ -98,7 +107,7 @@ ReadResult ReadLedger(QIODevice& device, LedgerState& into) {
     // Sized once: the next 52 additions after a load need no growth. The slots share one blank description
     // until they are filled, so sizing costs no allocation per slot.
     into.Records.assign(size_t(count) + 2 + SlotGrowth + 1, TransactionRecord());
-    DecodeRecord(header, into.Records[0]);
+    into.Records[0] = std::move(headerRecord);
 
     QByteArray block(qsizetype(RecordsPerBlock) * RecordSize, Qt::Uninitialized);
     for (int slot = 1; slot < count;) {
@@ -112,7 +121,7 @@ ReadResult ReadLedger(QIODevice& device, LedgerState& into) {
         for (int i = 0; i < records; ++i, ++slot) {
             TransactionRecord& record = into.Records[slot];
             DecodeRecord(block.constData() + qsizetype(i) * RecordSize, record);
-            if (!IsTypeCode(record.TypeCode))
+            if (!IsTypeCode(record.TypeCode) || !IsReadableRecord(record))
                 return ReadResult::UnknownType;
         }
     }

@@ -18,6 +18,11 @@ void DecodeRecord(const char* in, TransactionRecord& record);
 bool IsHeaderText(const char* text);
 constexpr int TextOffset = 16;
 
+// The date and amount of a record (or the lock date and starting balance of the header) are values the program
+// can show and add up: dates from 1/1/100 to 12/31/9999, amounts within MaxAmount. The loader refuses a file with
+// any other; they can only come from damage or another program.
+bool IsReadableRecord(const TransactionRecord& record);
+
 // The header record written for `state`: its staging slot with the count, next check number, lock date,
 // starting balance and header text filled in (the locked flag is kept as it is).
 TransactionRecord HeaderFor(const LedgerState& state);
@@ -25,7 +30,7 @@ TransactionRecord HeaderFor(const LedgerState& state);
 enum class ReadResult {
     Loaded,
     Unreadable,  // the device failed
-    UnknownType, // not a ledger: header text, record count, length or a type code is wrong
+    UnknownType, // not a ledger: header text, record count, length, a type code, a date or an amount is wrong
 };
 
 // Fills the slot array, NextSlot, LiveCount, NextCheckNumber, StartingBalance and LockDate of `into` from the

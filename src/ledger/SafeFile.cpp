@@ -9,13 +9,6 @@
 
 namespace ledger {
 
-QString ResolveSymlinks(const QString& path) {
-    QFileInfo info(QFileInfo(path).absoluteFilePath());
-    for (int links = 0; links < 40 && info.isSymLink(); ++links)
-        info.setFile(info.symLinkTarget());
-    return info.absoluteFilePath();
-}
-
 OpenResult OpenRegularFile(const QString& path, QFile& file) {
     // O_NONBLOCK: opening a named pipe for reading would otherwise wait for a writer.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -37,27 +30,25 @@ OpenResult OpenRegularFile(const QString& path, QFile& file) {
     return OpenResult::Opened;
 }
 
-bool KeepBackup(const QString& path) {
+bool KeepBackup(const QString& path, QString& error) {
     const QByteArray source = QFile::encodeName(path);
     const QByteArray backup = QFile::encodeName(path + QStringLiteral(".bak"));
     // A fixed staging name is safe: the caller holds the data file's lock. A leftover of a crash is replaced.
     const QByteArray staging = backup + ".tmp";
     ::unlink(staging.constData());
-    if (::link(source.constData(), staging.constData()) != 0 && !QFile::copy(path, QFile::decodeName(staging)))
-        return false;
+    if (::link(source.constData(), staging.constData()) != 0) {
+        QFile original(path);
+        if (!original.copy(QFile::decodeName(staging))) {
+            error = original.errorString();
+            return false;
+        }
+    }
     const bool renamed = ::rename(staging.constData(), backup.constData()) == 0;
+    if (!renamed)
+        error = qt_error_string(errno);
     // rename() leaves both names when they are already links to the same file.
     ::unlink(staging.constData());
     return renamed;
-}
-
-void SyncFolder(const QString& path) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace ledger

@@ -8,6 +8,10 @@
 
 namespace ledger {
 
+bool IsAmountInRange(double amount) {
+    return std::fabs(amount) <= MaxAmount; // false for NaN and infinities
+}
+
 QString TypeName(int typeCode, int checkNumber) {
     switch (typeCode) {
     case CheckOrPayment:

@@ -21,6 +21,8 @@ constexpr bool IsCredit(int typeCode) {
 constexpr bool IsCheck(int typeCode, int checkNumber) {
     return typeCode == CheckOrPayment && checkNumber != PaymentCheckNumber;
 }
+// A finite amount of at most MaxAmount either way: what a record or the starting balance can hold.
+bool IsAmountInRange(double amount);
 // "Check", "Payment", "Withdrawal", "Fee", "Deposit" or "Interest"; empty for a code that is none of these.
 QString TypeName(int typeCode, int checkNumber);
 

@@ -27,7 +27,15 @@ double DayCountFromDate(const QDate& date) {
     return double(DayZero.daysTo(date));
 }
 
+bool IsDayCountInRange(double dayCount) {
+    const double day = std::floor(dayCount);
+    return day >= FirstDayCount && day <= LastDayCount; // false for NaN
+}
+
 QDate DateFromDayCount(double dayCount) {
+    // Checked first: casting NaN or a count beyond qint64 to an integer is undefined.
+    if (!IsDayCountInRange(dayCount))
+        return {};
     return DayZero.addDays(qint64(std::floor(dayCount)));
 }
 
@@ -125,6 +133,13 @@ std::optional<double> ToDouble(const QString& text) {
 std::optional<float> ToSingle(const QString& text) {
     const std::optional<double> value = ToDouble(text);
     if (!value || std::fabs(*value) > double(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    return float(*value);
+}
+
+std::optional<float> ToMoney(const QString& text) {
+    const std::optional<double> value = ToDouble(text);
+    if (!value || std::fabs(*value) > MaxMoney)
         return std::nullopt;
     return float(*value);
 }

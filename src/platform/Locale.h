@@ -11,7 +11,13 @@ namespace platform {
 
 // Dates are day counts since 30 December 1899 held in doubles; the fraction would be the time of day.
 double DayCountFromDate(const QDate& date);
+// Invalid for a day count outside FirstDayCount..LastDayCount (NaN and infinities included).
 QDate DateFromDayCount(double dayCount);
+// The dates the program can show and type: 1/1/100 to 12/31/9999. Day counts before 30 December 1899 are negative.
+constexpr double FirstDayCount = -657434;
+constexpr double LastDayCount = 2958465;
+// True when the day (the whole part of the count) lies in that range; false for NaN and infinities.
+bool IsDayCountInRange(double dayCount);
 double Today();
 
 // The locale's short date form, but always with a four-digit year: dates travel through text (grid cells)
@@ -38,6 +44,11 @@ QChar DecimalSeparator();
 // values out of range give no value.
 std::optional<double> ToDouble(const QString& text);
 std::optional<float> ToSingle(const QString& text);
+// The largest amount of money the program takes and keeps, either sign. Balances are added up in whole cents in
+// 64-bit integers; 32,768 amounts of 10^14 cents stay far below their limit.
+constexpr double MaxMoney = 1e12;
+// ToSingle for an amount of money: nothing beyond MaxMoney either way.
+std::optional<float> ToMoney(const QString& text);
 // Whole numbers: a fraction goes to the nearest integer, halves to the even one.
 std::optional<int16_t> ToInteger(const QString& text);
 bool IsNumericText(const QString& text);

@@ -227,6 +227,10 @@ bool RegisterGrid::DeleteRecord(int row) {
     return true;
 }
 
+bool RegisterGrid::IsValidAmountText(const QString& text) {
+    return ledger::IsDollarText(text) && platform::ToMoney(text).has_value();
+}
+
 bool RegisterGrid::IsValidCheckNumberText(const QString& text) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())

@@ -81,6 +81,9 @@ public:
 
     // A check-number cell holds nothing, or a whole number from 1 to 32767.
     static bool IsValidCheckNumberText(const QString& text);
+    // An amount cell holds an amount as the user types it (digits, the locale's decimal separator, two decimals
+    // at most) that the ledger can keep (platform::ToMoney); nothing else, not even an empty text.
+    static bool IsValidAmountText(const QString& text);
     const platform::LocaleCodec& Codec() const { return codec; }
 
 private:

@@ -1,14 +1,13 @@
 #include "settings/RegistryStore.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <fcntl.h>
 #include <optional>
-#include <unistd.h>
 
 namespace settings {
 
@@ -53,28 +52,9 @@ bool SetAside(const QString& path) {
     return false;
 }
 
-// QSaveFile makes the file's content durable, not the rename that put it in place.
-void SyncFolder(const QString& folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 bool Write(const QString& path, const RegistryHive& hive) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = SerializeRegistryFile(hive);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
-        return false;
-    SyncFolder(QFileInfo(path).absolutePath());
-    return true;
+    QString error;
+    return platform::WriteFileAtomically(path, SerializeRegistryFile(hive), error);
 }
 } // namespace
 

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 struct Result {
@@ -92,6 +93,23 @@ TEST_F(CliProcess, UnreadableFilesFailWithTheLoadersMessage) {
     const Result check = Cli({QStringLiteral("check"), junk.fileName()});
     EXPECT_EQ(check.status, 1);
     EXPECT_TRUE(check.out.contains(QStringLiteral("header: error:")));
+}
+
+// An amount no program could have typed is refused like a foreign file, and the check names its record.
+TEST_F(CliProcess, ValuesBeyondTheProgramAreRefused) {
+    const QString bad = dir.filePath(QStringLiteral("nan.tlx"));
+    ledger::AddTransaction(0, 40000, std::numeric_limits<float>::quiet_NaN(), QStringLiteral("x"), ledger::Deposit);
+    ledger::SetDataFileName(bad);
+    ASSERT_TRUE(ledger::SaveLedger());
+    for (const QStringList& args : {QStringList{"print", bad}, QStringList{"export", bad, "--format", "qif"}}) {
+        const Result r = Cli(args);
+        EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(r.err, QStringLiteral("tallix-cli: %1: Unknown file type\n").arg(bad));
+    }
+    const Result check = Cli({QStringLiteral("check"), bad});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(check.out.contains(QStringLiteral("record 3: error: amount nan")));
 }
 
 TEST_F(CliProcess, CheckReportsGapsButCallsTheFileSound) {

@@ -1,5 +1,8 @@
 #include "ledger/LedgerCheck.h"
+#include "LedgerTestSupport.h"
+#include "ledger/LedgerFormat.h"
 
+#include <QBuffer>
 #include <QtEndian>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -39,22 +42,44 @@ TEST(LedgerCheck, ASoundFileHasNoErrors) {
 }
 
 TEST(LedgerCheck, ReportsEveryBadRecordWithItsNumber) {
-    const QByteArray file = Header(6) + Record(7, 0, 39887, 1, "x") + Record(0, 0, 39887, 1, "zero check") +
+    const QByteArray file = Header(8) + Record(7, 0, 39887, 1, "x") + Record(0, 0, 39887, 1, "zero check") +
                             Record(3, 5, 39887, 1, "deposit with number") + Record(1, 0, 39887.5, -2, "x", 3) +
-                            Record(2, 0, std::nan(""), 1, "x");
-    const auto errors = Errors(file);
-    ASSERT_EQ(errors.size(), 6u);
-    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("1: type code 7")));
-    EXPECT_TRUE(errors[1].startsWith(QStringLiteral("2: check number 0")));
-    EXPECT_TRUE(errors[2].startsWith(QStringLiteral("4: date 39887.5 carries a time of day")));
-    EXPECT_TRUE(errors[3].startsWith(QStringLiteral("4: amount -2")));
-    EXPECT_TRUE(errors[4].startsWith(QStringLiteral("4: locked flag 3")));
-    EXPECT_TRUE(errors[5].startsWith(QStringLiteral("5: date is not a number")));
-    // A number the register let the user type on a deposit row is only noted.
-    const auto findings = CheckLedgerBytes(file);
-    EXPECT_TRUE(std::any_of(findings.begin(), findings.end(), [](const Finding& f) {
-        return f.severity == Finding::Note && f.record == 3 && f.message.startsWith(QStringLiteral("check number 5"));
-    }));
+                            Record(2, 0, std::nan(""), 1, "x") + Record(2, 0, 2958466, 2e12f, "x") +
+                            Record(0, -1, -237, 1, "before 1900");
+    EXPECT_EQ(Errors(file), (std::vector<QString>{
+                                QStringLiteral("1: type code 7 is not 0 to 4"),
+                                QStringLiteral("5: date nan is not a date from 1/1/100 to 12/31/9999"),
+                                QStringLiteral("6: date 2958466 is not a date from 1/1/100 to 12/31/9999"),
+                                QStringLiteral("6: amount 1999999991808 is not an amount of at most 1000000000000 "
+                                               "either way"),
+                            }));
+    // What the loader reads as it stands is only noted, each with its record.
+    std::vector<QString> notes;
+    for (const Finding& f : CheckLedgerBytes(file))
+        if (f.severity == Finding::Note)
+            notes.push_back(QStringLiteral("%1: %2").arg(f.record).arg(f.message.section(QLatin1Char(' '), 0, 2)));
+    EXPECT_EQ(notes,
+              (std::vector<QString>{QStringLiteral("2: check number 0"), QStringLiteral("3: check number 5"),
+                                    QStringLiteral("4: date 39887.5 carries"), QStringLiteral("4: amount -2 carries"),
+                                    QStringLiteral("4: locked flag 3")}));
+}
+
+// The check calls a file unsound exactly when the program would refuse to load it.
+TEST(LedgerCheck, ErrorsAreExactlyWhatTheLoaderRefuses) {
+    std::vector<tallix::test::NamedFile> files = tallix::test::OutOfRangeFiles();
+    for (tallix::test::NamedFile& file : tallix::test::InRangeFiles())
+        files.push_back(std::move(file));
+    files.push_back({"header with count 0", Header(0)});
+    files.push_back({"cut short", Header(3) + Record(3, 0, 39887, 1, "only one")});
+    files.push_back({"next check number negative", Header(1, -5)});
+    for (const tallix::test::NamedFile& file : files) {
+        QByteArray bytes = file.bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        ledger::LedgerState into;
+        const bool loads = ledger::ReadLedger(buffer, into) == ledger::ReadResult::Loaded;
+        EXPECT_EQ(Errors(bytes).empty(), loads) << file.name;
+    }
 }
 
 TEST(LedgerCheck, HeaderAndSizeProblems) {

@@ -1,4 +1,5 @@
 #include "LedgerTestSupport.h"
+#include "support/FailingDisk.h"
 #include "support/PromptScript.h"
 
 #include <QDir>
@@ -19,8 +20,9 @@ namespace {
 
 const QString UnknownFileType = QStringLiteral("Unknown file type");
 const QString ErrorOpeningFile = QStringLiteral("Error opening file");
-QString UnableToSave(const QString& path) {
-    return QStringLiteral("Unable to save file:\r") + path;
+QString UnableToSave(const QString& path, int errorNumber = 0) {
+    return QStringLiteral("Unable to save file:\r") + path +
+           (errorNumber ? QLatin1Char('\r') + qt_error_string(errorNumber) : QString());
 }
 
 class LedgerFileTest : public LedgerTest {
@@ -71,17 +73,12 @@ TEST_F(LedgerFileTest, SavedDeletionsLeaveNoGapsAfterLoading) {
     EXPECT_EQ(State().Records[2].CheckNumber, 3);
 }
 
-struct BadFile {
-    const char* name;
-    QByteArray bytes;
-};
-
 QByteArray GoodRecord() {
     return RawRecord(3, 0, 40000, 10, "Salary", 0);
 }
 
-std::vector<BadFile> BadFiles() {
-    return {
+std::vector<NamedFile> BadFiles() {
+    std::vector<NamedFile> files = {
         {"empty", QByteArray()},
         {"shorter than a header", RawHeader(1, 0, 0, 0).left(63)},
         {"lower-case header", RawHeader(1, 0, 0, 0, "check data header")},
@@ -94,11 +91,14 @@ std::vector<BadFile> BadFiles() {
         {"deleted record in the file", RawHeader(2, 0, 0, 0) + RawRecord(-1, 0, 1, 1, "x", 0)},
         {"type code 5", RawHeader(3, 0, 0, 0) + GoodRecord() + RawRecord(5, 0, 1, 1, "x", 0)},
     };
+    for (NamedFile& file : OutOfRangeFiles())
+        files.push_back(std::move(file));
+    return files;
 }
 
 TEST_F(LedgerFileTest, BadFilesAreRefusedAndLeaveTheLedgerAsItWas) {
     for (bool modified : {true, false}) {
-        for (const BadFile& bad : BadFiles()) {
+        for (const NamedFile& bad : BadFiles()) {
             SCOPED_TRACE(std::string(bad.name) + (modified ? ", modified" : ", unmodified"));
             NewLedger();
             BuildMixedLedger();
@@ -115,6 +115,21 @@ TEST_F(LedgerFileTest, BadFilesAreRefusedAndLeaveTheLedgerAsItWas) {
             EXPECT_FALSE(LoadLedger());
             EXPECT_TRUE(TakeSnapshot() == before);
         }
+    }
+}
+
+// Values the program itself can write load, and are saved again exactly as they were.
+TEST_F(LedgerFileTest, OddValuesTheProgramCanWriteLoadAndSaveUnchanged) {
+    for (const NamedFile& file : InRangeFiles()) {
+        SCOPED_TRACE(file.name);
+        const QString path = PathOf(QStringLiteral("odd.tlx"));
+        WriteBytes(path, file.bytes);
+        NewLedger();
+        SetDataFileName(path);
+        ASSERT_TRUE(LoadLedger());
+        SetModified();
+        ASSERT_TRUE(SaveLedger());
+        EXPECT_EQ(ReadBytes(path), file.bytes);
     }
 }
 
@@ -260,14 +275,17 @@ TEST_F(LedgerFileTest, FileNamePromptDecidesAboutUnnamedLedgers) {
     EXPECT_FALSE(IsModified());
     EXPECT_EQ(ReadBytes(PathOf("chosen.tlx")).size(), 128);
 
-    // An unchanged ledger given a new name does not create the file.
-    SetDataFileName(QString());
+    // A name just chosen always names a file, even for an unchanged ledger; a named, unchanged one writes nothing.
+    NewLedger();
     SetFileNamePrompt([&](bool) {
         SetDataFileName(PathOf("other.tlx"));
         return true;
     });
     EXPECT_TRUE(SaveLedger());
     EXPECT_EQ(GetDataFileName(), PathOf("other.tlx"));
+    EXPECT_EQ(ReadBytes(PathOf("other.tlx")), RawHeader(1, 0, 0, 0));
+    QFile::remove(PathOf("other.tlx"));
+    EXPECT_TRUE(SaveLedger());
     EXPECT_FALSE(QFile::exists(PathOf("other.tlx")));
 }
 
@@ -283,7 +301,7 @@ TEST_F(LedgerFileTest, FolderInTheWayFailsTheSaveCleanly) {
     const QString path = PathOf("in-the-way.tlx");
     SetDataFileName(path);
     PromptScript script;
-    script.ExpectMessage(UnableToSave(path));
+    script.ExpectMessage(UnableToSave(path, EISDIR));
     EXPECT_FALSE(SaveLedger());
     EXPECT_TRUE(IsModified());
     EXPECT_EQ(GetDataFileName(), path);
@@ -296,11 +314,38 @@ TEST_F(LedgerFileTest, BackupThatCannotBeMadeFailsTheSaveAndKeepsTheFile) {
     QDir(dir.path()).mkpath(QStringLiteral("f.tlx.bak/inner"));
     AddTransaction(0, 1, 1, QStringLiteral("more"), Deposit);
     PromptScript script;
-    script.ExpectMessage(UnableToSave(PathOf("f.tlx")));
+    script.ExpectMessage(UnableToSave(PathOf("f.tlx"), EISDIR));
     EXPECT_FALSE(SaveLedger());
     EXPECT_TRUE(IsModified());
     EXPECT_EQ(ReadBytes(PathOf("f.tlx")), old);
     EXPECT_EQ(Entries(dir.path()), QStringList({"f.tlx", "f.tlx.bak"}));
+}
+
+// Each step of the replacement fails in turn as on a failing disk: the save is reported as failed with the
+// system's reason, Modified stays true, no temporary file remains, and the old file is untouched unless the new
+// one had already taken its name.
+TEST_F(LedgerFileTest, FailingDiskIsNeverReportedAsSaved) {
+    for (const FailingStep& failing : FailingSteps) {
+        SCOPED_TRACE(failing.name);
+        NewLedger();
+        for (const QString& name : Entries(dir.path()))
+            QFile::remove(PathOf(name));
+        const QByteArray old = SaveSample(QStringLiteral("f.tlx"));
+        AddTransaction(0, 40000, 1, QStringLiteral("more"), Deposit);
+        {
+            PromptScript script;
+            script.ExpectMessage(UnableToSave(PathOf("f.tlx"), EIO));
+            FailingDisk disk(failing.step);
+            EXPECT_FALSE(SaveLedger());
+        }
+        EXPECT_TRUE(IsModified());
+        EXPECT_EQ(ReadBytes(PathOf("f.tlx")) == old, !failing.renamed);
+        const QStringList expected =
+            failing.step >= DiskStep::Rename ? QStringList({"f.tlx", "f.tlx.bak"}) : QStringList({"f.tlx"});
+        EXPECT_EQ(Entries(dir.path()), expected);
+        ASSERT_TRUE(SaveLedger()) << "a sound disk saves again";
+        EXPECT_FALSE(IsModified());
+    }
 }
 
 // The file-size limit makes every write past it fail with EFBIG, as a full disk would; it is set in a child
@@ -322,7 +367,7 @@ TEST_F(LedgerFileTest, WriteErrorLeavesTheOldFileAndNoTemporaryFile) {
         int fault = 0;
         if (saved)
             fault |= 1;
-        if (prompts.messages.size() != 1 || prompts.messages[0].text != UnableToSave(path) ||
+        if (prompts.messages.size() != 1 || prompts.messages[0].text != UnableToSave(path, EFBIG) ||
             prompts.messages[0].caption != QStringLiteral("Tallix"))
             fault |= 2;
         if (!IsModified())
@@ -363,7 +408,7 @@ TEST_F(LedgerFileTest, ReadOnlyFolderRefusesTheSaveAndKeepsTheFile) {
         AddTransaction(0, 40000, 5, QStringLiteral("one more"), Deposit);
         if (SaveLedger())
             fault |= 1;
-        if (prompts.messages.size() != 1 || prompts.messages[0].text != UnableToSave(path))
+        if (prompts.messages.size() != 1 || prompts.messages[0].text != UnableToSave(path, EACCES))
             fault |= 2;
         if (!IsModified())
             fault |= 4;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <limits>
 
 namespace tallix::test {
 
@@ -37,6 +38,42 @@ QByteArray RawRecord(int16_t type, int16_t number, double date, float amount, co
 QByteArray RawHeader(int16_t count, int16_t nextCheck, double lockDate, float balance, const QByteArray& text,
                      int16_t locked) {
     return RawRecord(count, nextCheck, lockDate, balance, text, locked);
+}
+
+namespace {
+QByteArray OneRecordFile(double lockDate, float balance, double date, float amount) {
+    return RawHeader(2, 0, lockDate, balance) + RawRecord(3, 0, date, amount, "Salary", 0);
+}
+constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+} // namespace
+
+std::vector<NamedFile> OutOfRangeFiles() {
+    return {
+        {"date NaN", OneRecordFile(0, 0, Nan, 10)},
+        {"date infinite", OneRecordFile(0, 0, -Inf, 10)},
+        {"date after 12/31/9999", OneRecordFile(0, 0, 2958466, 10)},
+        {"date before 1/1/100", OneRecordFile(0, 0, -657434.5, 10)},
+        {"amount NaN", OneRecordFile(0, 0, 40000, float(Nan))},
+        {"amount infinite", OneRecordFile(0, 0, 40000, float(Inf))},
+        {"amount beyond the cents sum", OneRecordFile(0, 0, 40000, 1.01e12f)},
+        {"lock date NaN", OneRecordFile(Nan, 0, 40000, 10)},
+        {"lock date after 12/31/9999", OneRecordFile(3e6, 0, 40000, 10)},
+        {"starting balance infinite", OneRecordFile(0, float(-Inf), 40000, 10)},
+        {"starting balance beyond the cents sum", OneRecordFile(0, -2e12f, 40000, 10)},
+    };
+}
+
+std::vector<NamedFile> InRangeFiles() {
+    return {
+        {"date typed as 5/7/1899", OneRecordFile(0, 0, -237, 10)},
+        {"date 12/30/1899 (day 0)", OneRecordFile(0, 0, 0, 10)},
+        {"first and last day", OneRecordFile(-657434, 0, 2958465.5, 10)},
+        {"lock date before 1900", OneRecordFile(-237, 0, 40000, 10)},
+        {"negative starting balance", OneRecordFile(0, -50, 40000, 10)},
+        {"negative amount", OneRecordFile(0, 0, 40000, -5)},
+        {"largest amounts", OneRecordFile(0, -1e12f, 40000, 1e12f)},
+    };
 }
 
 StateSnapshot TakeSnapshot() {

@@ -42,6 +42,16 @@ QByteArray RawRecord(int16_t type, int16_t number, double date, float amount, co
 QByteArray RawHeader(int16_t count, int16_t nextCheck, double lockDate, float balance,
                      const QByteArray& text = "CHECK DATA HEADER", int16_t locked = 0);
 
+// Files that differ from a sound one-transaction ledger only in a date, an amount, the lock date or the starting
+// balance: values no program could have written, which the loader refuses, and odd values the program itself can
+// write (dates before 1900, a negative starting balance), which it reads.
+struct NamedFile {
+    const char* name;
+    QByteArray bytes;
+};
+std::vector<NamedFile> OutOfRangeFiles();
+std::vector<NamedFile> InRangeFiles();
+
 // Everything the store holds, for comparing before and after an operation.
 struct StateSnapshot {
     std::vector<ledger::TransactionRecord> records;

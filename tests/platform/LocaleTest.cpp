@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace platform;
 
@@ -13,6 +14,19 @@ TEST(LocaleDates, DayCountsMatchTheCalendar) {
     EXPECT_EQ(DateFromDayCount(39887.0), QDate(2009, 3, 15));
     // A time of day does not move the calendar date.
     EXPECT_EQ(DateFromDayCount(39887.75), QDate(2009, 3, 15));
+    EXPECT_EQ(DateFromDayCount(-237), QDate(1899, 5, 7));
+}
+
+TEST(LocaleDates, DayCountsBeyondTheCalendarGiveNoDate) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(DateFromDayCount(FirstDayCount), QDate(100, 1, 1));
+    EXPECT_EQ(DateFromDayCount(LastDayCount + 0.5), QDate(9999, 12, 31));
+    for (const double day : {nan, inf, -inf, FirstDayCount - 0.5, LastDayCount + 1, 1e300}) {
+        EXPECT_FALSE(IsDayCountInRange(day)) << day;
+        EXPECT_FALSE(DateFromDayCount(day).isValid()) << day;
+        EXPECT_EQ(FormatShortDate(day), QString()) << day;
+    }
 }
 
 TEST(LocaleDates, ShortFormAlwaysHasAFourDigitYear) {
@@ -73,6 +87,14 @@ TEST(LocaleNumbers, AcceptTheLocaleForms) {
     EXPECT_EQ(ToDouble(QStringLiteral("$12.50")), 12.5);
     EXPECT_EQ(ToDouble(QStringLiteral("-$12.50")), -12.5);
     EXPECT_EQ(ToDouble(QStringLiteral("12.")), 12.0);
+}
+
+TEST(LocaleNumbers, MoneyStaysWithinWhatTheLedgerAddsUp) {
+    EXPECT_EQ(ToMoney(QStringLiteral("1,000,000,000,000")), 1e12f);
+    EXPECT_EQ(ToMoney(QStringLiteral("-1000000000000")), -1e12f);
+    EXPECT_EQ(ToMoney(QStringLiteral("$12.50")), 12.5f);
+    for (const char* bad : {"1000000000000.01", "-2e12", "3e38", "nan", "", "x"})
+        EXPECT_FALSE(ToMoney(QString::fromLatin1(bad))) << bad;
 }
 
 TEST(LocaleNumbers, RejectWhatIsNoNumber) {

@@ -383,6 +383,13 @@ TEST(RegisterCheckNumberText, OnlyEmptyOrWholeNumbersFrom1To32767) {
         EXPECT_FALSE(RegisterGrid::IsValidCheckNumberText(QString::fromLatin1(bad))) << bad;
 }
 
+TEST(RegisterAmountText, OnlyAmountsAsTypedThatTheLedgerCanKeep) {
+    for (const char* ok : {"0", "12.50", "1234.5", "1000000000000"})
+        EXPECT_TRUE(RegisterGrid::IsValidAmountText(QString::fromLatin1(ok))) << ok;
+    for (const char* bad : {"", " ", ".", "1,234.56", "1000000000000.01", "99999999999999999999", "12a", "1.2.3"})
+        EXPECT_FALSE(RegisterGrid::IsValidAmountText(QString::fromLatin1(bad))) << bad;
+}
+
 } // namespace
 
 // The digits and signs a text shows, in ASCII: what a reader takes from it whatever digits the locale writes.

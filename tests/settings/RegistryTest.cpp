@@ -1,9 +1,11 @@
 #include "settings/Registry.h"
 #include "RegistryTestSupport.h"
 #include "settings/RegistryStore.h"
+#include "support/FailingDisk.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -279,6 +281,24 @@ TEST_F(RegistryTest, UnchangedValuesDoNotRewriteTheFile) {
     EXPECT_TRUE(registry.RegCreate(SettingsKey, "", Registry::HKEY_CURRENT_USER));
     EXPECT_TRUE(registry.SaveStr("UserName", "Ann"));
     EXPECT_TRUE(store.Contents().contains("; kept"));
+}
+
+// A failing disk is never taken for a write: the value is refused, and the store keeps its old content unless
+// the new file had already taken its name. No temporary file is left behind.
+TEST_F(RegistryTest, FailingDiskRefusesTheWrite) {
+    for (const tallix::test::FailingStep& failing : tallix::test::FailingSteps) {
+        SCOPED_TRACE(failing.name);
+        ASSERT_TRUE(registry.RegCreate(SettingsKey, "", Registry::HKEY_CURRENT_USER));
+        ASSERT_TRUE(registry.SaveStr("UserName", "Ann"));
+        const QByteArray old = store.Contents();
+        {
+            tallix::test::FailingDisk disk(failing.step);
+            EXPECT_FALSE(registry.SaveStr("UserName", "Bob"));
+        }
+        EXPECT_EQ(store.Contents() == old, !failing.renamed);
+        EXPECT_EQ(QDir(store.Folder()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList({QFileInfo(store.Path()).fileName()}));
+    }
 }
 
 TEST_F(RegistryTest, TwoInstancesKeepEachOthersValues) {

@@ -37,7 +37,7 @@ void IncompleteData() {
 std::optional<float> ReadAmount(const QLineEdit* box) {
     if (!ledger::IsDollarText(box->text()))
         return std::nullopt;
-    return platform::ToSingle(box->text());
+    return platform::ToMoney(box->text());
 }
 
 } // namespace

@@ -17,10 +17,6 @@ using namespace RegisterColumn;
 namespace {
 // The picker is this much wider and higher than the cell it edits.
 constexpr int PickerExtra = 80;
-
-bool IsReadableAmount(const QString& text) {
-    return ledger::IsDollarText(text) && platform::ToSingle(text).has_value();
-}
 } // namespace
 
 QRect frmRegister::EditorRect(int widthExtra, int heightExtra) const {
@@ -86,9 +82,9 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
     if (Text1->isHidden())
         return;
     if (ledger::IsEditAllowed()) {
-        const bool money = grid.Col() == Debit || grid.Col() == Credit;
+        const bool isAmount = grid.Col() == Debit || grid.Col() == Credit;
         if ((grid.Col() == CheckNumber && !RegisterGrid::IsValidCheckNumberText(Text1->text())) ||
-            (money && !IsReadableAmount(Text1->text()))) {
+            (isAmount && !RegisterGrid::IsValidAmountText(Text1->text()))) {
             // The record could not hold it: the cell keeps what it had, and the user hears so.
             QApplication::beep();
         } else {

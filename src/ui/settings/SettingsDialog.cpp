@@ -82,7 +82,7 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 void SettingsDialog::OKButton_Click() {
     // An untouched balance is kept as it is, to the bit.
     const std::optional<float> startingBalance =
-        Text2->isModified() ? platform::ToSingle(Text2->text()) : std::optional<float>(values.startingBalance);
+        Text2->isModified() ? platform::ToMoney(Text2->text()) : std::optional<float>(values.startingBalance);
     if (!startingBalance) {
         Text2->setFocus(Qt::OtherFocusReason);
         return;

@@ -164,6 +164,8 @@ TEST_F(EntryTest, LowerRefusals) {
     Click(Option("Option3"));
     TypeInto(Text("Text6"), QString());
     ExpectIncomplete(); // no amount
+    TypeInto(Text("Text6"), QStringLiteral("10000000000000"));
+    ExpectIncomplete(); // more than a ledger can add up
     TypeInto(Text("Text6"), QStringLiteral("20"));
     ClickAdd();
     EXPECT_EQ(Records().size(), 1u);

@@ -256,3 +256,23 @@ TEST_F(FileCommandsTest, ARunSavedUnderANewNameReopensAtTheNextStart) {
     EXPECT_EQ(records[2].TypeCode, ledger::Deposit);
     EXPECT_EQ(records[2].Amount, 2000.0f);
 }
+
+// A name chosen for a new, unchanged ledger names a file: the next start opens it without "Error opening file".
+TEST_F(FileCommandsTest, ANameChosenForAnEmptyLedgerReopensAtTheNextStart) {
+    StartActive();
+    const QString path = PathIn(QStringLiteral("empty.tlx"));
+    {
+        PromptScript prompts;
+        prompts.ExpectFileDialog(false, path);
+        Trigger("Save");
+    }
+    EXPECT_EQ(QFileInfo(path).size(), 64);
+    EXPECT_TRUE(window->close());
+    window.reset();
+    ledger::NewLedger();
+
+    StartActive(); // any message box would fail the test
+    EXPECT_EQ(ledger::GetDataFileName(), path);
+    EXPECT_EQ(Panel("Panel1"), path);
+    EXPECT_EQ(ledger::GetTransactionCount(), 1);
+}

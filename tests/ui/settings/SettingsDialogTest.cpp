@@ -191,6 +191,15 @@ TEST_F(SettingsDialogTest, StartingBalanceCannotBeLeftWhileNotANumber) {
     EXPECT_EQ(Focused(), QStringLiteral("Text3"));
 }
 
+TEST_F(SettingsDialogTest, OkRefusesABalanceBeyondWhatALedgerCanHold) {
+    Open();
+    TypeInto("Text2", "-2000000000000");
+    Click("OKButton");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(Focused(), QStringLiteral("Text2"));
+    EXPECT_EQ(dialog->Values(), given);
+}
+
 TEST_F(SettingsDialogTest, CancelStillClosesWhileTheBalanceIsNotANumber) {
     Open();
     TypeInto("Text2", "abc");

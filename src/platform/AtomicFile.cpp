@@ -1,0 +1,128 @@
+#include "platform/AtomicFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+AtomicFileCalls testCalls;
+
+// Any number of tries would do; a clash of 64 random bits is not going to happen twice.
+constexpr int NameAttempts = 16;
+
+ssize_t Write(int fd, const void* data, size_t size) {
+    return testCalls.write ? testCalls.write(fd, data, size) : ::write(fd, data, size);
+}
+int SyncFile(int fd) {
+    return testCalls.syncFile ? testCalls.syncFile(fd) : ::fdatasync(fd);
+}
+int Rename(const char* from, const char* to) {
+    return testCalls.rename ? testCalls.rename(from, to) : ::rename(from, to);
+}
+int SyncFolderFd(int fd) {
+    return testCalls.syncFolder ? testCalls.syncFolder(fd) : ::fsync(fd);
+}
+
+bool Fail(QString& error, int errorNumber) {
+    error = qt_error_string(errorNumber);
+    return false;
+}
+
+// A new file named after `path` in the same folder, so that the rename stays inside one file system. O_EXCL with
+// mode 0666 lets the kernel apply the umask, as for any new file; -1 with errno set when none could be made.
+int CreateTemporary(const QString& path, QByteArray& name) {
+    for (int i = 0; i < NameAttempts; ++i) {
+        name = QFile::encodeName(path) + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    size_t left = size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t written = Write(fd, data, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        data += written;
+        left -= size_t(written);
+    }
+    return true;
+}
+
+bool SyncFolderOf(const QString& path, QString& error) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return Fail(error, errno);
+    const int synced = SyncFolderFd(fd);
+    const int syncError = errno;
+    ::close(fd);
+    // EINVAL: the file system cannot sync a folder at all, so there is nothing more to wait for.
+    if (synced != 0 && syncError != EINVAL)
+        return Fail(error, syncError);
+    return true;
+}
+} // namespace
+
+QString ResolveSymlinks(const QString& path) {
+    QFileInfo info(QFileInfo(path).absoluteFilePath());
+    for (int links = 0; links < 40 && info.isSymLink(); ++links)
+        info.setFile(info.symLinkTarget());
+    return info.absoluteFilePath();
+}
+
+bool WriteFileAtomically(const QString& file, const QByteArray& bytes, QString& error,
+                         const std::function<bool(QString& error)>& beforeRename) {
+    const QString path = ResolveSymlinks(file);
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temporary;
+    const int fd = CreateTemporary(path, temporary);
+    if (fd < 0)
+        return Fail(error, errno);
+    const auto abandon = [&](int errorNumber) {
+        ::unlink(temporary.constData());
+        return Fail(error, errorNumber);
+    };
+
+    // The replacement keeps the permissions of the file it replaces. Best effort: only the owner may change them.
+    struct stat old {};
+    if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
+        (void)::fchmod(fd, old.st_mode & 07777);
+
+    if (!WriteAll(fd, bytes) || SyncFile(fd) != 0) {
+        const int errorNumber = errno;
+        ::close(fd);
+        return abandon(errorNumber);
+    }
+    // A network file system may report a failed write only here.
+    if (::close(fd) != 0 && errno != EINTR)
+        return abandon(errno);
+    if (beforeRename && !beforeRename(error)) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    if (Rename(temporary.constData(), target.constData()) != 0)
+        return abandon(errno);
+    return SyncFolderOf(path, error);
+}
+
+void SetAtomicFileCallsForTesting(const AtomicFileCalls& calls) {
+    testCalls = calls;
+}
+
+} // namespace platform

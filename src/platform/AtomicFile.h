@@ -1,0 +1,42 @@
+#pragma once
+// Replacing a file as a whole, so that a crash, a full disk or a failing disk never leaves a half-written file.
+//
+// QSaveFile would do most of this, but it ignores the result of syncing the new file (and never syncs the
+// folder), so a disk that fails to store the data would be reported as a successful save. This helper checks
+// every step.
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <sys/types.h>
+
+namespace platform {
+
+// Writes `bytes` to a new temporary file in the folder of `path`, syncs it to disk, runs `beforeRename` (which
+// may keep a copy of the old file; its failure abandons the write), renames the new file over `path` and syncs
+// the folder so that the rename itself is durable. The new file gets the permissions of the file it replaces, or
+// the usual ones for a new file (0666 less the umask).
+//
+// True when every step succeeded. Otherwise `error` holds the reason (the system's error text where the system
+// gave one) and no temporary file remains; `path` is exactly as it was unless the failure came after the rename
+// (only the folder sync can fail then: the new content is in place but may not survive a power cut).
+// A symbolic link is written through to the file it finally names (ResolveSymlinks), so the link stays.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString& error,
+                         const std::function<bool(QString& error)>& beforeRename = {});
+
+// The absolute path of the file that `path` finally names, following symbolic links (also dangling ones), so
+// that a save replaces the link's target instead of the link. Gives up after 40 links, like the kernel.
+QString ResolveSymlinks(const QString& path);
+
+// Test seam: the system calls behind the steps that can fail on a sound file system. Tests replace one of them to
+// make that step fail; null members use the real call.
+struct AtomicFileCalls {
+    ssize_t (*write)(int fd, const void* data, size_t size) = nullptr;
+    int (*syncFile)(int fd) = nullptr;
+    int (*rename)(const char* from, const char* to) = nullptr;
+    int (*syncFolder)(int fd) = nullptr;
+};
+// Installs `calls` until the next call; a default-constructed value restores the real calls.
+void SetAtomicFileCallsForTesting(const AtomicFileCalls& calls);
+
+} // namespace platform
