@@ -1,6 +1,7 @@
 #include "cli/CliCheck.h"
 
 #include "ledger/LedgerCheck.h"
+#include "ledger/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,13 +9,27 @@
 namespace cli {
 
 int RunCheck(const QString& path, QTextStream& out, QTextStream& err) {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        err << "tallix-cli: cannot read " << path << ": "
-            << (QFileInfo(path).isDir() ? "is a folder" : file.errorString()) << "\n";
+    // Opened as the loader opens it: regular files only, so a pipe or a device never blocks or floods memory.
+    QFile file;
+    switch (ledger::OpenRegularFile(path, file)) {
+    case ledger::OpenResult::NotRegular:
+        err << "tallix-cli: cannot read " << path << ": not a regular file\n";
         return 1;
+    case ledger::OpenResult::Failed:
+        err << "tallix-cli: cannot read " << path << ": " << (QFileInfo::exists(path) ? "no access" : "no such file")
+            << "\n";
+        return 1;
+    case ledger::OpenResult::Opened:
+        break;
     }
-    const auto findings = ledger::CheckLedgerBytes(file.readAll());
+    // One byte more than a ledger can hold tells that the file goes on.
+    const qint64 limit = ledger::MaxLedgerBytes;
+    const QByteArray bytes = file.read(limit + 1);
+    if (bytes.size() > limit) {
+        out << path << ": note: the file goes on past " << limit
+            << " bytes, the most a ledger can hold; the rest is not read\n";
+    }
+    const auto findings = ledger::CheckLedgerBytes(bytes.left(limit));
     int errors = 0;
     for (const ledger::Finding& f : findings) {
         const bool isError = f.severity == ledger::Finding::Error;

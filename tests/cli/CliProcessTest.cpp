@@ -151,3 +151,20 @@ TEST_F(CliProcess, TallixRefusesUnknownOptionsWithUsage) {
         EXPECT_TRUE(r.err.contains(QStringLiteral("Usage: tallix"))) << r.err.toStdString();
     }
 }
+
+TEST_F(CliProcess, CheckReadsOnlyRegularFilesAndNoMoreThanALedgerHolds) {
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("mkfifo"), {fifo}), 0);
+    for (const QString& path : {QStringLiteral("/dev/zero"), fifo}) {
+        const Result r = Cli({QStringLiteral("check"), path});
+        EXPECT_EQ(r.status, 1) << path.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("not a regular file"))) << r.err.toStdString();
+    }
+    // A sound ledger followed by a hole of 2 GiB: the check reads what a ledger can hold and says the rest is there.
+    QFile sparse(ledgerPath);
+    ASSERT_TRUE(sparse.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(sparse.resize(qint64(2) << 30));
+    sparse.close();
+    const Result r = Cli({QStringLiteral("check"), ledgerPath});
+    EXPECT_TRUE(r.out.contains(QStringLiteral("the rest is not read"))) << r.out.toStdString();
+}
