@@ -44,6 +44,9 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
         DTPicker1->SetValue(platform::DateFromDayCount(date.value_or(platform::Today())));
         DTPicker1->setGeometry(EditorRect(PickerExtra, PickerExtra));
         DTPicker1->show();
+        // At least as wide as the picker needs to show a whole date beside its calendar button.
+        if (DTPicker1->width() < DTPicker1->WidthForDates())
+            DTPicker1->resize(DTPicker1->WidthForDates(), DTPicker1->height());
         DTPicker1->raise();
         DTPicker1->setFocus(Qt::OtherFocusReason);
         return;

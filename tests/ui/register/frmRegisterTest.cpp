@@ -6,6 +6,7 @@
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/Twips.h"
 #include "support/PromptScript.h"
+#include "support/TypedDates.h"
 #include "ui/register/frmRegister.h"
 
 #include <QLabel>
@@ -143,7 +144,9 @@ TEST_F(frmRegisterTest, DoubleClickOpensTheDateEditorAndRefusesBalanceAndLockedR
     EXPECT_EQ(DTPicker1->Value(), QDate(2009, 1, 2));
     const QRect cell = CellInWindow(1, Date);
     EXPECT_EQ(DTPicker1->pos(), cell.topLeft());
-    EXPECT_NEAR(DTPicker1->width() - cell.width(), 80 / 15.0, 1.0);
+    // 80 twips more than the cell, or what the date and the calendar button need when that is more.
+    EXPECT_GE(DTPicker1->width() - cell.width(), 80 / 15);
+    EXPECT_NEAR(DTPicker1->width(), std::max(cell.width() + 80 / 15.0, double(DTPicker1->WidthForDates())), 1.0);
     EXPECT_NEAR(DTPicker1->height() - cell.height(), 80 / 15.0, 1.0);
     QTest::keyClick(DTPicker1, Qt::Key_Escape);
     EXPECT_FALSE(DTPicker1->isVisible());
@@ -158,6 +161,34 @@ TEST_F(frmRegisterTest, DoubleClickOpensTheDateEditorAndRefusesBalanceAndLockedR
     EXPECT_FALSE(DTPicker1->isVisible());
     EnterOn(locked, Date);
     EXPECT_FALSE(DTPicker1->isVisible());
+}
+
+TEST_F(frmRegisterTest, TypedDatesAreCommittedAsTypedOrRefused) {
+    ledger::AddTransaction(1, Day(2024, 5, 20), 10, QStringLiteral("edited"), ledger::CheckOrPayment);
+    Open();
+    for (const tallix::test::TypedDate& typed : tallix::test::TypedDates) {
+        SCOPED_TRACE(typed.typed);
+        grid->SetTextMatrix(1, Date, QStringLiteral("5/20/2024"));
+        DoubleClick(1, Date);
+        ASSERT_TRUE(DTPicker1->isVisible());
+        QTest::keyClick(DTPicker1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(DTPicker1, Qt::Key_Backspace);
+        QTest::keyClicks(DTPicker1, QString::fromLatin1(typed.typed));
+        // The whole text stays in view while it is typed.
+        auto* edit = DTPicker1->findChild<QLineEdit*>();
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text().trimmed()), edit->width());
+        QTest::keyClick(DTPicker1, Qt::Key_Return);
+        if (typed.expected == tallix::test::TypedDatesStart) {
+            // Refused: the editor stays open on the old date for a correction.
+            EXPECT_TRUE(DTPicker1->isVisible());
+            EXPECT_EQ(DTPicker1->text(), QStringLiteral("5/20/2024"));
+            QTest::keyClick(DTPicker1, Qt::Key_Escape);
+        }
+        EXPECT_FALSE(DTPicker1->isVisible());
+        EXPECT_EQ(Cell(1, Date),
+                  platform::FormatShortDate(Day(typed.expected.year(), typed.expected.month(), typed.expected.day()))
+                      .toStdString());
+    }
 }
 
 TEST_F(frmRegisterTest, EscapeCancelsTheTextEditWithoutClosingTheWindow) {
