@@ -147,8 +147,10 @@ void DatePicker::focusInEvent(QFocusEvent* event) {
 }
 
 void DatePicker::focusOutEvent(QFocusEvent* event) {
-    if (event->reason() != Qt::PopupFocusReason)
+    if (event->reason() != Qt::PopupFocusReason) {
+        lostFocusReason = event->reason();
         TakeTypedText();
+    }
     QDateEdit::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason)
         Q_EMIT LostFocus();

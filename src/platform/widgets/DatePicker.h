@@ -33,6 +33,10 @@ Q_SIGNALS:
     void GotFocus();
     void LostFocus();
 
+public:
+    // Why the focus last left the picker (a mouse press elsewhere, Tab, ...).
+    Qt::FocusReason LostFocusReason() const { return lostFocusReason; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -49,6 +53,8 @@ private:
     void RevertText();
     void SelectPartAtCaret();
     int PartAtCaret() const;
+
+    Qt::FocusReason lostFocusReason = Qt::OtherFocusReason;
 };
 
 } // namespace platform

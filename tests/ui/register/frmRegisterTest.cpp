@@ -236,6 +236,53 @@ TEST_F(frmRegisterTest, DownUpAndClicksCommitAndMove) {
     EXPECT_EQ(Cell(4, TypeCode), "0");
 }
 
+TEST_F(frmRegisterTest, TheCurrentCellIsScrolledIntoViewWhateverMovedIt) {
+    for (int day = 1; day <= 60; ++day)
+        ledger::AddTransaction(0, Day(2009, 1, 1) + day, 1, QStringLiteral("fee %1").arg(day), ledger::Fee);
+    Open();
+    grid->SetTopRow(1);
+    QCoreApplication::processEvents();
+    int lastInView = grid->TopRow();
+    while (grid->RowIsVisible(lastInView + 1))
+        ++lastInView;
+    ASSERT_LT(lastInView, grid->Rows() - 1);
+    const QRect viewport = view->viewport()->geometry().translated(view->pos());
+
+    EnterOn(lastInView, Description);
+    QTest::keyClick(Text1, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->Row(), lastInView + 1);
+    EXPECT_TRUE(grid->RowIsVisible(grid->Row()));
+    // The editor opens over the row the user now sees, also when the move is not yet drawn.
+    grid->SetRow(1);
+    QTest::keyClick(view, Qt::Key_Return);
+    ASSERT_TRUE(Text1->isVisible());
+    EXPECT_TRUE(viewport.contains(Text1->geometry()));
+    EXPECT_EQ(Text1->text(), QStringLiteral("fee 1"));
+}
+
+TEST_F(frmRegisterTest, ADoubleClickThatCommitsADateOpensOnTheRecordPointedAt) {
+    AddFourRecords();
+    Open();
+    DoubleClick(RowOfSlot(1), Date);
+    DTPicker1->SetValue(QDate(2009, 1, 10)); // slot 1 sorts last, the others move up a row
+    const int pointed = RowOfSlot(3);        // the deposit, under the pointer until the sort
+    DoubleClick(pointed, Description);
+    EXPECT_EQ(RowOfSlot(1), 4);
+    ASSERT_TRUE(Text1->isVisible());
+    EXPECT_EQ(Text1->text(), QStringLiteral("Salary"));
+    EXPECT_EQ(grid->Row(), RowOfSlot(3));
+    EXPECT_EQ(Text1->geometry(), CellInWindow(RowOfSlot(3), Description));
+    Retype(QStringLiteral("Bonus"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EXPECT_EQ(Cell(RowOfSlot(3), Description), "Bonus");
+    EXPECT_EQ(Cell(RowOfSlot(4), Description), "Phone");
+
+    // Once the rows stand still, clicks go where they point.
+    DoubleClick(3, Description);
+    EXPECT_EQ(Text1->text(), QStringLiteral("Phone"));
+}
+
 TEST_F(frmRegisterTest, UpOnTheFirstRowKeepsTheEditOpenUntilTheCellChanges) {
     AddFourRecords();
     Open();
