@@ -60,6 +60,22 @@ std::optional<double> ParseShortDate(const QString& text) {
     return DayCountFromDate(date);
 }
 
+std::optional<double> ParseTypedDate(const QString& text) {
+    // Single-letter day and month fields read one or two digits, leading zero or not; month names stay as they are.
+    static const QRegularExpression paddedField(QStringLiteral("(?<![dM])([dM])\\1(?![dM])"));
+    static const QRegularExpression fourDigitYear(QStringLiteral("(?<!\\d)\\d{4}(?!\\d)"));
+    QString format = ShortDateFormat();
+    format.replace(paddedField, QStringLiteral("\\1"));
+    const QString trimmed = text.trimmed();
+    // QLocale reads "3/4/25" in a yyyy field as the year 25.
+    if (!trimmed.contains(fourDigitYear))
+        return std::nullopt;
+    const QDate date = QLocale().toDate(trimmed, format);
+    if (!date.isValid() || date.year() < 1000)
+        return std::nullopt;
+    return DayCountFromDate(date);
+}
+
 QString FormatCents(int64_t cents) {
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);

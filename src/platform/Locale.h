@@ -26,6 +26,10 @@ QString ShortDateFormat();
 QString FormatShortDate(double dayCount);
 // Surrounding spaces are ignored; empty for a text that is not a valid date.
 std::optional<double> ParseShortDate(const QString& text);
+// A date as a user types it: the short date form with or without leading zeros on day and month, a year of four
+// digits. Empty for a text that is no date, a date that does not exist (2/30) or a shorter year, never another
+// date.
+std::optional<double> ParseTypedDate(const QString& text);
 
 // "##,##0.00" of a whole number of cents: thousands separators, at least one integer digit, two decimals, the
 // locale's minus sign before a negative amount. Built from the integer, so it is exact at every size.

@@ -33,6 +33,27 @@ TEST(DatePicker, ShowsTodayInTheShortFormWithAFourDigitYear) {
     EXPECT_EQ(picker.Value(), QDate(2009, 3, 15));
 }
 
+TEST(DatePicker, ADateIsOneTabStopAndAClickedPartIsRetypedAlone) {
+    PickerWindow w;
+    w.picker->SetValue(QDate(2024, 5, 20));
+    w.other->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.other, Qt::Key_Backtab);
+    ASSERT_TRUE(w.picker->hasFocus());
+    QTest::keyClick(w.picker, Qt::Key_Tab);
+    EXPECT_TRUE(w.other->hasFocus());
+
+    // A click on the day selects it; the digits typed replace the day and nothing else.
+    auto* edit = w.picker->findChild<QLineEdit*>();
+    QPoint inDay(0, edit->height() / 2);
+    while (inDay.x() < edit->width() && edit->cursorPositionAt(inDay) != 3)
+        inDay.rx()++;
+    QTest::mouseClick(edit, Qt::LeftButton, {}, inDay);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("20"));
+    QTest::keyClicks(w.picker, QStringLiteral("25"));
+    QTest::keyClick(w.picker, Qt::Key_Tab);
+    EXPECT_EQ(w.picker->Value(), QDate(2024, 5, 25));
+}
+
 TEST(DatePicker, RaisesFocusEventsForRealFocusChanges) {
     PickerWindow w;
     w.other->setFocus();

@@ -54,6 +54,40 @@ TEST(LocaleDates, FollowsTheDefaultLocale) {
     EXPECT_EQ(back, 39887.0);
 }
 
+TEST(LocaleDates, TypedDatesTakeOrLeaveLeadingZerosButNeverBecomeAnotherDate) {
+    struct Case {
+        QLocale locale;
+        const char* typed;
+        QDate expected; // invalid: refused
+    };
+    const QLocale us(QLocale::English, QLocale::UnitedStates), de(QLocale::German, QLocale::Germany), c = QLocale::c();
+    const Case cases[] = {
+        {us, "3/4/2025", QDate(2025, 3, 4)},
+        {us, "03/04/2025", QDate(2025, 3, 4)},
+        {us, "2/30/2024", QDate()},
+        {us, "3/4/25", QDate()},
+        {us, "3/4/0025", QDate()},
+        {us, "4.3.2025", QDate()},
+        {de, "4.3.2025", QDate(2025, 3, 4)},
+        {de, "04.03.2025", QDate(2025, 3, 4)},
+        {de, "31.4.2025", QDate()},
+        {c, "11 Nov 2026", QDate(2026, 11, 11)},
+        {c, "1 Mar 2024", QDate(2024, 3, 1)},
+        {c, "01 Mar 2024", QDate(2024, 3, 1)},
+        {c, "30 Feb 2024", QDate()},
+        {c, "1/3/2024", QDate()},
+    };
+    for (const Case& test : cases) {
+        QLocale::setDefault(test.locale);
+        const std::optional<double> day = ParseTypedDate(QString::fromLatin1(test.typed));
+        QLocale::setDefault(us);
+        if (test.expected.isValid())
+            EXPECT_EQ(day, DayCountFromDate(test.expected)) << test.typed;
+        else
+            EXPECT_FALSE(day) << test.typed;
+    }
+}
+
 TEST(LocaleMoney, GroupsThousandsAndShowsTwoDecimals) {
     EXPECT_EQ(FormatMoney(1234.5), QStringLiteral("1,234.50"));
     EXPECT_EQ(FormatMoney(0), QStringLiteral("0.00"));

@@ -145,6 +145,7 @@ void FlexGridView::AfterChange(Change change, int argument) {
         }
         break;
     case Change::Current:
+        scrollPending = true;
         SyncCurrentLater();
         break;
     case Change::Look:
@@ -206,6 +207,25 @@ void FlexGridView::SyncCurrent() {
     selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     selection->select(QItemSelection(gridModel->IndexOf(top, left), gridModel->IndexOf(bottom, right)),
                       QItemSelectionModel::ClearAndSelect);
+    if (scrollPending && isVisible())
+        ScrollToCurrent();
+}
+
+void FlexGridView::ScrollToCurrent() {
+    scrollPending = false;
+    if (grid.Row() < grid.FixedRows())
+        return;
+    if (pendingTopRow >= 0)
+        updateGeometries();
+    const QModelIndex current = gridModel->IndexOf(grid.Row(), grid.Col());
+    if (!current.isValid())
+        return;
+    // A hidden column (the sort key after a sort) cannot be scrolled to; its row can.
+    if (isColumnHidden(current.column()) || current.column() < grid.FixedCols())
+        verticalScrollBar()->setValue(
+            std::clamp(verticalScrollBar()->value(), current.row() - DataRowsInView() + 1, current.row()));
+    else
+        scrollTo(current);
 }
 
 void FlexGridView::MoveByUser(const QModelIndex& target) {
@@ -325,6 +345,7 @@ int FlexGridView::TopRow() const {
 }
 
 void FlexGridView::SetTopRow(int row) {
+    scrollPending = false;
     pendingTopRow = row;
     if (isVisible())
         updateGeometries();

@@ -4,7 +4,8 @@
 // The view never moves its current cell by itself: arrow keys, page keys and mouse presses ask the grid to move
 // (so LeaveCell is raised first, while Row and Col still name the old cell), and the view follows the grid.
 // Typed characters raise KeyPress (Enter and Escape are always consumed here, so they never reach a dialog's
-// default or cancel button), released keys KeyUp, double clicks DblClick. A column of width 0 is hidden, so the
+// default or cancel button), released keys KeyUp, double clicks DblClick. Whatever moves the current cell, it is
+// scrolled into view, unless TopRow is set after the move. A column of width 0 is hidden, so the
 // arrow keys pass over it. The first fixed row is the horizontal header.
 
 #include "platform/FlexGrid.h"
@@ -27,6 +28,9 @@ public:
     FlexGrid& Grid() const { return grid; }
     // A cell's rectangle in pixels, relative to this widget (frame and header included).
     QRect CellPixelRect(int row, int col) const;
+    // Scrolls the grid's current cell into view now (otherwise that happens after the move that made it current,
+    // unless TopRow is set in between).
+    void ScrollToCurrent();
 
     void BeforeChange(Change change, int argument) override;
     void AfterChange(Change change, int argument) override;
@@ -64,6 +68,7 @@ private:
     GridLineStyle* lineStyle;
     int pendingTopRow = -1;
     bool currentPending = false;
+    bool scrollPending = false;
     bool cellsPending = false;
     bool applyingColumns = false;
 };

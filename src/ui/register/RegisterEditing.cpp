@@ -11,6 +11,7 @@
 #include "ui/register/frmRegister.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 
 using namespace RegisterColumn;
 
@@ -36,6 +37,8 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
         return;
     if (procedures.IsRowLocked(row))
         return;
+    // An editor goes over a cell the user can see.
+    MSFlexGrid1->ScrollToCurrent();
 
     if (col == Date) {
         EditCol = int16_t(col);
@@ -44,6 +47,9 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
         DTPicker1->SetValue(platform::DateFromDayCount(date.value_or(platform::Today())));
         DTPicker1->setGeometry(EditorRect(PickerExtra, PickerExtra));
         DTPicker1->show();
+        // At least as wide as the picker needs to show a whole date beside its calendar button.
+        if (DTPicker1->width() < DTPicker1->WidthForDates())
+            DTPicker1->resize(DTPicker1->WidthForDates(), DTPicker1->height());
         DTPicker1->raise();
         DTPicker1->setFocus(Qt::OtherFocusReason);
         return;
@@ -161,6 +167,59 @@ void frmRegister::DTPicker1_LostFocus() {
         return;
     grid.SetTextMatrix(EditRow, EditCol, procedures.Codec().FormatShortDate(date));
     procedures.MarkRowModified(EditRow);
+    std::vector<QString> before;
+    if (DTPicker1->LostFocusReason() == Qt::MouseFocusReason) {
+        for (int r = grid.FixedRows(); r < grid.Rows(); ++r)
+            before.push_back(grid.TextMatrix(r, Slot));
+    }
     procedures.SortRows();
     procedures.RecalcBalances();
+    // The click that took the focus arrives next, aimed at the rows as they stood; it is handled (eventFilter)
+    // before this queued reset runs.
+    for (int r = grid.FixedRows(); r < grid.Rows() && !before.empty(); ++r) {
+        if (grid.TextMatrix(r, Slot) != before[size_t(r - grid.FixedRows())]) {
+            pointedSlots = std::move(before);
+            QMetaObject::invokeMethod(
+                this, [this] { pointedSlots.clear(); }, Qt::QueuedConnection);
+            break;
+        }
+    }
+}
+
+int frmRegister::RowOfSlot(const QString& slot) const {
+    for (int r = grid.FixedRows(); r < grid.Rows(); ++r)
+        if (grid.TextMatrix(r, Slot) == slot)
+            return r;
+    return -1;
+}
+
+// A click whose focus change re-sorted the rows goes to the record that stood under the pointer, wherever the
+// sort put it, and so does its double click; the row now under the pointer holds another record.
+bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != MSFlexGrid1->viewport())
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        gestureSlot.clear();
+        if (pointedSlots.empty())
+            return false;
+        const QModelIndex index = MSFlexGrid1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const size_t pointed = size_t(index.row());
+        const QString slot = index.isValid() && pointed < pointedSlots.size() ? pointedSlots[pointed] : QString();
+        pointedSlots.clear();
+        const int row = RowOfSlot(slot);
+        if (row >= grid.FixedRows() && index.column() >= grid.FixedCols()) {
+            grid.MoveTo(row, index.column());
+            MSFlexGrid1->ScrollToCurrent();
+            gestureSlot = slot;
+        }
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick && !gestureSlot.isEmpty()) {
+        const bool same = grid.TextMatrix(grid.Row(), Slot) == gestureSlot;
+        gestureSlot.clear();
+        if (same)
+            MSFlexGrid1_DblClick();
+        return true;
+    }
+    return false;
 }

@@ -78,6 +78,7 @@ void frmRegister::CreateControls() {
     MSFlexGrid1 = new platform::FlexGridView(grid, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
 
+    MSFlexGrid1->viewport()->installEventFilter(this);
     connect(&grid, &platform::FlexGrid::DblClick, this, &frmRegister::MSFlexGrid1_DblClick);
     connect(&grid, &platform::FlexGrid::KeyPress, this, &frmRegister::MSFlexGrid1_KeyPress);
     connect(&grid, &platform::FlexGrid::KeyUp, this, &frmRegister::MSFlexGrid1_KeyUp);

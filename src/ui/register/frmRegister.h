@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -41,6 +42,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Every way of closing ends here: commit open edits, write back, remember the height.
     void done(int result) override;
+    // Mouse presses on the grid that moved rows by committing a date.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -59,6 +62,7 @@ private:
     void DTPicker1_KeyDown(int KeyCode, int Shift);
     void DTPicker1_LostFocus();
     QRect EditorRect(int widthExtra, int heightExtra) const;
+    int RowOfSlot(const QString& slot) const;
 
     // Record commands.
     void Command1_Click();
@@ -78,5 +82,10 @@ private:
     int16_t EditRow = 0;
     int16_t EditCol = 0;
     bool unloaded = false;
+    // A date committed by a click on the grid re-sorts the rows before the click arrives: the slots that stood in
+    // rows 1, 2, ... when the user pointed, until that click is handled; then the slot the click went to, until its
+    // double click.
+    std::vector<QString> pointedSlots;
+    QString gestureSlot;
     int32_t outerHeight = 0; // the height RegHeight asked for, until the window's own frame is known
 };

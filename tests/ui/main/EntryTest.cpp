@@ -1,5 +1,6 @@
 // Transaction entry: what each frame hands to the ledger, every refusal, the frames' activation and the key filter.
 #include "MainWindowFixture.h"
+#include "support/TypedDates.h"
 
 #include "support/ScopedLocale.h"
 
@@ -298,6 +299,32 @@ TEST_F(EntryTest, TheFirstFieldEnteredChoosesTheFrame) {
     Click(Text("Text3"));
     Click(Option("Option6"));
     expectFrames(true, false, red, black);
+}
+
+// Each date box is entered with Tab (or Shift+Tab), typed over and left with one more key.
+TEST_F(EntryTest, TypedDatesAreTakenAsTypedOrRefused) {
+    struct Box {
+        const char* picker;
+        const char* from;
+        Qt::Key into;
+    };
+    for (const Box& box : {Box{"DTPicker1", "Combo1", Qt::Key_Tab}, Box{"DTPicker2", "Command5", Qt::Key_Backtab}}) {
+        for (const tallix::test::TypedDate& typed : tallix::test::TypedDates) {
+            SCOPED_TRACE(std::string(box.picker) + " \"" + typed.typed + "\"");
+            Click(Button("Command2"));
+            platform::DatePicker* picker = Picker(box.picker);
+            picker->SetValue(tallix::test::TypedDatesStart);
+            Find(box.from)->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), box.into);
+            ASSERT_TRUE(picker->hasFocus());
+            QTest::keyClick(picker, Qt::Key_Backspace);
+            QTest::keyClicks(picker, QString::fromLatin1(typed.typed));
+            QTest::keyClick(picker, box.into);
+            EXPECT_FALSE(picker->hasFocus());
+            EXPECT_EQ(picker->Value(), typed.expected);
+            EXPECT_EQ(picker->text(), platform::FormatShortDate(platform::DayCountFromDate(typed.expected)));
+        }
+    }
 }
 
 TEST_F(EntryTest, ClearEmptiesBothFramesButKeepsThePaymentChoice) {

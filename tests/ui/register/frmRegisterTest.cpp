@@ -7,6 +7,7 @@
 #include "platform/widgets/Twips.h"
 #include "support/PromptScript.h"
 #include "support/ScopedLocale.h"
+#include "support/TypedDates.h"
 #include "ui/register/frmRegister.h"
 
 #include <QLabel>
@@ -144,7 +145,9 @@ TEST_F(frmRegisterTest, DoubleClickOpensTheDateEditorAndRefusesBalanceAndLockedR
     EXPECT_EQ(DTPicker1->Value(), QDate(2009, 1, 2));
     const QRect cell = CellInWindow(1, Date);
     EXPECT_EQ(DTPicker1->pos(), cell.topLeft());
-    EXPECT_NEAR(DTPicker1->width() - cell.width(), 80 / 15.0, 1.0);
+    // 80 twips more than the cell, or what the date and the calendar button need when that is more.
+    EXPECT_GE(DTPicker1->width() - cell.width(), 80 / 15);
+    EXPECT_NEAR(DTPicker1->width(), std::max(cell.width() + 80 / 15.0, double(DTPicker1->WidthForDates())), 1.0);
     EXPECT_NEAR(DTPicker1->height() - cell.height(), 80 / 15.0, 1.0);
     QTest::keyClick(DTPicker1, Qt::Key_Escape);
     EXPECT_FALSE(DTPicker1->isVisible());
@@ -159,6 +162,34 @@ TEST_F(frmRegisterTest, DoubleClickOpensTheDateEditorAndRefusesBalanceAndLockedR
     EXPECT_FALSE(DTPicker1->isVisible());
     EnterOn(locked, Date);
     EXPECT_FALSE(DTPicker1->isVisible());
+}
+
+TEST_F(frmRegisterTest, TypedDatesAreCommittedAsTypedOrRefused) {
+    ledger::AddTransaction(1, Day(2024, 5, 20), 10, QStringLiteral("edited"), ledger::CheckOrPayment);
+    Open();
+    for (const tallix::test::TypedDate& typed : tallix::test::TypedDates) {
+        SCOPED_TRACE(typed.typed);
+        grid->SetTextMatrix(1, Date, QStringLiteral("5/20/2024"));
+        DoubleClick(1, Date);
+        ASSERT_TRUE(DTPicker1->isVisible());
+        QTest::keyClick(DTPicker1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(DTPicker1, Qt::Key_Backspace);
+        QTest::keyClicks(DTPicker1, QString::fromLatin1(typed.typed));
+        // The whole text stays in view while it is typed.
+        auto* edit = DTPicker1->findChild<QLineEdit*>();
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text().trimmed()), edit->width());
+        QTest::keyClick(DTPicker1, Qt::Key_Return);
+        if (typed.expected == tallix::test::TypedDatesStart) {
+            // Refused: the editor stays open on the old date for a correction.
+            EXPECT_TRUE(DTPicker1->isVisible());
+            EXPECT_EQ(DTPicker1->text(), QStringLiteral("5/20/2024"));
+            QTest::keyClick(DTPicker1, Qt::Key_Escape);
+        }
+        EXPECT_FALSE(DTPicker1->isVisible());
+        EXPECT_EQ(Cell(1, Date),
+                  platform::FormatShortDate(Day(typed.expected.year(), typed.expected.month(), typed.expected.day()))
+                      .toStdString());
+    }
 }
 
 TEST_F(frmRegisterTest, EscapeCancelsTheTextEditWithoutClosingTheWindow) {
@@ -204,6 +235,53 @@ TEST_F(frmRegisterTest, DownUpAndClicksCommitAndMove) {
     EXPECT_EQ(grid->Row(), 4);
     EXPECT_EQ(grid->Col(), Type);
     EXPECT_EQ(Cell(4, TypeCode), "0");
+}
+
+TEST_F(frmRegisterTest, TheCurrentCellIsScrolledIntoViewWhateverMovedIt) {
+    for (int day = 1; day <= 60; ++day)
+        ledger::AddTransaction(0, Day(2009, 1, 1) + day, 1, QStringLiteral("fee %1").arg(day), ledger::Fee);
+    Open();
+    grid->SetTopRow(1);
+    QCoreApplication::processEvents();
+    int lastInView = grid->TopRow();
+    while (grid->RowIsVisible(lastInView + 1))
+        ++lastInView;
+    ASSERT_LT(lastInView, grid->Rows() - 1);
+    const QRect viewport = view->viewport()->geometry().translated(view->pos());
+
+    EnterOn(lastInView, Description);
+    QTest::keyClick(Text1, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->Row(), lastInView + 1);
+    EXPECT_TRUE(grid->RowIsVisible(grid->Row()));
+    // The editor opens over the row the user now sees, also when the move is not yet drawn.
+    grid->SetRow(1);
+    QTest::keyClick(view, Qt::Key_Return);
+    ASSERT_TRUE(Text1->isVisible());
+    EXPECT_TRUE(viewport.contains(Text1->geometry()));
+    EXPECT_EQ(Text1->text(), QStringLiteral("fee 1"));
+}
+
+TEST_F(frmRegisterTest, ADoubleClickThatCommitsADateOpensOnTheRecordPointedAt) {
+    AddFourRecords();
+    Open();
+    DoubleClick(RowOfSlot(1), Date);
+    DTPicker1->SetValue(QDate(2009, 1, 10)); // slot 1 sorts last, the others move up a row
+    const int pointed = RowOfSlot(3);        // the deposit, under the pointer until the sort
+    DoubleClick(pointed, Description);
+    EXPECT_EQ(RowOfSlot(1), 4);
+    ASSERT_TRUE(Text1->isVisible());
+    EXPECT_EQ(Text1->text(), QStringLiteral("Salary"));
+    EXPECT_EQ(grid->Row(), RowOfSlot(3));
+    EXPECT_EQ(Text1->geometry(), CellInWindow(RowOfSlot(3), Description));
+    Retype(QStringLiteral("Bonus"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EXPECT_EQ(Cell(RowOfSlot(3), Description), "Bonus");
+    EXPECT_EQ(Cell(RowOfSlot(4), Description), "Phone");
+
+    // Once the rows stand still, clicks go where they point.
+    DoubleClick(3, Description);
+    EXPECT_EQ(Text1->text(), QStringLiteral("Phone"));
 }
 
 TEST_F(frmRegisterTest, UpOnTheFirstRowKeepsTheEditOpenUntilTheCellChanges) {
