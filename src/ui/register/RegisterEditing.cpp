@@ -196,7 +196,8 @@ int frmRegister::RowOfSlot(const QString& slot) const {
 // A click whose focus change re-sorted the rows goes to the record that stood under the pointer, wherever the
 // sort put it, and so does its double click; the row now under the pointer holds another record.
 bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != MSFlexGrid1->viewport())
+    // Compared by the pointer kept at start: while the view is being destroyed it may not be asked for anything.
+    if (watched != gridViewport)
         return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
         gestureSlot.clear();

@@ -78,7 +78,8 @@ void frmRegister::CreateControls() {
     MSFlexGrid1 = new platform::FlexGridView(grid, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
 
-    MSFlexGrid1->viewport()->installEventFilter(this);
+    gridViewport = MSFlexGrid1->viewport();
+    gridViewport->installEventFilter(this);
     connect(&grid, &platform::FlexGrid::DblClick, this, &frmRegister::MSFlexGrid1_DblClick);
     connect(&grid, &platform::FlexGrid::KeyPress, this, &frmRegister::MSFlexGrid1_KeyPress);
     connect(&grid, &platform::FlexGrid::KeyUp, this, &frmRegister::MSFlexGrid1_KeyUp);

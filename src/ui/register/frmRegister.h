@@ -75,6 +75,7 @@ private:
     QPushButton* Command1 = nullptr;
     platform::DatePicker* DTPicker1 = nullptr;
     CellTextBox* Text1 = nullptr;
+    QObject* gridViewport = nullptr;  // the grid view's viewport, whose mouse events eventFilter watches
     QValidator* amountRule = nullptr; // holds the text editor to the amount rule in the money columns
     QLabel* Label1 = nullptr;
     QLineEdit* Text2 = nullptr;
