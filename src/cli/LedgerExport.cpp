@@ -26,11 +26,7 @@ int64_t SignedCents(const ledger::TransactionRecord& r) {
 
 // A plain number with two decimals and a "." whatever the locale, for importers.
 QString PlainCents(int64_t cents) {
-    const uint64_t magnitude = cents < 0 ? 0 - uint64_t(cents) : uint64_t(cents);
-    return QStringLiteral("%1%2.%3")
-        .arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(magnitude / 100)
-        .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+    return ledger::CentsText(cents, QLatin1Char('.'));
 }
 
 std::vector<ledger::TransactionRecord> RecordsBySlot() {

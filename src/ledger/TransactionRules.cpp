@@ -67,10 +67,17 @@ bool IsDollarText(const QString& text) {
     return point < 0 || text.size() - point - 1 <= 2;
 }
 
-QString DollarText(int64_t cents) {
+QString CentsText(int64_t cents, QChar separator) {
     const uint64_t magnitude = cents < 0 ? 0 - uint64_t(cents) : uint64_t(cents);
-    return QString::number(magnitude / 100) + platform::DecimalSeparator() +
-           QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1%2%3%4")
+        .arg(cents < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 100)
+        .arg(separator)
+        .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString DollarText(int64_t cents) {
+    return CentsText(cents < 0 ? -cents : cents, platform::DecimalSeparator());
 }
 
 int64_t ToCents(double amount) {

@@ -38,6 +38,8 @@ int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text);
 // locale's) and at most two decimals. What is pasted or dropped into an amount box must pass it.
 bool IsDollarText(const QString& text);
 
+// Whole cents as plain text: a "-" for a negative number, the digits, `separator` and two decimals, no grouping.
+QString CentsText(int64_t cents, QChar separator);
 // An amount as the user would type it: digits, the locale's decimal separator and two decimals, no grouping
 // ("1234.50"); IsDollarText holds for it.
 QString DollarText(int64_t cents);
