@@ -526,6 +526,35 @@ TEST_F(frmRegisterTest, TheHeightTravelsThroughRegHeight) {
     EXPECT_EQ(regHeight, (330 + frameHeight) * 15);
 }
 
+// A window manager frames the window only after it is shown; the offscreen platform draws no frame for a window
+// that asks for none, and one as soon as it no longer asks.
+TEST_F(frmRegisterTest, TheHeightStaysWhenTheFrameComesLate) {
+    QWidget owner;
+    owner.show();
+    for (int32_t stored : {0, 4500}) {
+        regHeight = stored;
+        for (int opening = 0; opening < 3; ++opening) {
+            SCOPED_TRACE(opening);
+            window = std::make_unique<frmRegister>(&owner, regHeight);
+            window->setWindowFlag(Qt::FramelessWindowHint);
+            window->show();
+            ASSERT_TRUE(window->frameGeometry() == window->geometry());
+            window->windowHandle()->setFlags(window->windowHandle()->flags() & ~Qt::FramelessWindowHint);
+            window->move(window->pos() + QPoint(1, 0)); // the move that framing brings
+            QCoreApplication::processEvents();
+            ASSERT_NE(window->frameGeometry(), window->geometry());
+            window->resize(10, window->height());
+            QCoreApplication::processEvents();
+            EXPECT_EQ(window->frameGeometry().width(), platform::TwipsToPixels(4000));
+            window->close();
+            if (stored == 0 && opening == 0)
+                stored = regHeight;
+            EXPECT_EQ(regHeight, stored);
+        }
+    }
+    window.reset(); // before its owner
+}
+
 TEST_F(frmRegisterTest, AStoredHeightThatIsNoHeightOrTallerThanTheScreenIsNotTakenAsIs) {
     regHeight = -300;
     Open();
