@@ -212,6 +212,10 @@ void FlexGrid::SetFormatString(const QString& value) {
     Notify(FlexGridDisplay::Change::Columns, -1, false);
 }
 
+int FlexGrid::TextWidth(const QString& text) const {
+    return display ? display->TextWidth(text) : int(text.size()) * NominalCharWidth + NominalCellMargin;
+}
+
 int FlexGrid::ColWidth(int c) const {
     return c >= 0 && c < cols ? columns[size_t(c)].width : 0;
 }

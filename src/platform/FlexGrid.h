@@ -60,6 +60,8 @@ public:
     virtual double FontSize() const = 0;
     // Width of a header text in twips with the grid's font, margins included.
     virtual int HeaderWidth(const QString& text) const = 0;
+    // Width a column needs to show a cell text whole in twips, with the grid's font, margins included.
+    virtual int TextWidth(const QString& text) const = 0;
     virtual void SetFocus() = 0;
 };
 
@@ -92,6 +94,8 @@ public:
     void SetFormatString(const QString& value);
     int ColWidth(int col) const;
     void SetColWidth(int col, int twips);
+    // Width a column needs to show `text` whole, in twips; without a display, a nominal width per character.
+    int TextWidth(const QString& text) const;
     FlexAlignment ColAlignment(int col) const;
 
     const QString& TextMatrix(int row, int col) const;

@@ -89,6 +89,8 @@ void RegisterGrid::FillGrid() {
 
     SortRows();
     RecalcBalances();
+    for (const int col : {Date, Debit, Credit})
+        FitColumn(col);
     if (grid.Rows() > 1) {
         grid.SetRow(1);
         const int last = grid.Rows() - 1;
@@ -146,6 +148,23 @@ void RegisterGrid::RecalcBalances() {
             grid.SetTextMatrix(r, Balance, codec.FormatCents(balance));
         }
     }
+    FitColumn(Balance);
+}
+
+void RegisterGrid::FitColumn(int col) {
+    // Measuring every cell of a large register costs more than it tells: in the grid's forms (numbers, dates)
+    // only texts about as long as the longest can be the widest.
+    qsizetype longest = 0;
+    for (int r = grid.FixedRows(); r < grid.Rows(); ++r)
+        longest = std::max(longest, grid.TextMatrix(r, col).size());
+    int width = grid.ColWidth(col);
+    for (int r = grid.FixedRows(); r < grid.Rows(); ++r) {
+        const QString& text = grid.TextMatrix(r, col);
+        if (!text.isEmpty() && text.size() + 1 >= longest)
+            width = std::max(width, grid.TextWidth(text));
+    }
+    if (width != grid.ColWidth(col))
+        grid.SetColWidth(col, width);
 }
 
 bool RegisterGrid::IsRowLocked(int row) const {

@@ -64,6 +64,9 @@ public:
     // Colours columns 1 to 7 of the row grey (locked) or in the grid's own background colour; leaves the current
     // cell at (row, 1) with columns 1 to 7 of the row selected.
     void SetRowColour(int row, bool locked);
+    // Widens a column to show its widest text whole (the widths FillGrid sets are the least); never narrows it.
+    // The widest text is taken among the longest ones.
+    void FitColumn(int col);
     // Adds the changed marker to column 8 once.
     void MarkRowModified(int row);
 

@@ -393,6 +393,12 @@ int FlexGridView::HeaderWidth(const QString& text) const {
     return PixelsToTwips(header->fontMetrics().horizontalAdvance(text) + margin);
 }
 
+int FlexGridView::TextWidth(const QString& text) const {
+    // The cell's text margins on both sides, the grid line and a pixel to spare.
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+    return PixelsToTwips(fontMetrics().horizontalAdvance(text) + margin);
+}
+
 void FlexGridView::SetFocus() {
     setFocus(Qt::OtherFocusReason);
 }

@@ -41,6 +41,7 @@ public:
     QString FontName() const override;
     double FontSize() const override;
     int HeaderWidth(const QString& text) const override;
+    int TextWidth(const QString& text) const override;
     void SetFocus() override;
 
 protected:

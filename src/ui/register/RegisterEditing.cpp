@@ -96,6 +96,8 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
         } else {
             grid.SetText(Text1->text());
             procedures.MarkRowModified(grid.Row());
+            if (grid.Col() == Debit || grid.Col() == Credit)
+                procedures.FitColumn(grid.Col());
         }
     }
     Text1->hide();
@@ -172,6 +174,7 @@ void frmRegister::DTPicker1_LostFocus() {
         for (int r = grid.FixedRows(); r < grid.Rows(); ++r)
             before.push_back(grid.TextMatrix(r, Slot));
     }
+    procedures.FitColumn(EditCol);
     procedures.SortRows();
     procedures.RecalcBalances();
     // The click that took the focus arrives next, aimed at the rows as they stood; it is handled (eventFilter)

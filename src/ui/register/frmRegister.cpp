@@ -91,14 +91,35 @@ void frmRegister::CreateControls() {
     connect(Command1, &QPushButton::clicked, this, &frmRegister::Command1_Click);
 }
 
-// The window frame as the owner's window shows it: this window's own frame is known only once it is on screen,
-// and RegHeight counts it.
+namespace {
+// The frame around the last register window closed in this run: the best guess for the next one before the
+// window manager has framed it.
+QSize lastFrame(-1, -1);
+
+// A window not yet framed reports no frame, or on some systems a nonsense one; a frame that takes half the window
+// is no frame.
+bool IsPlausibleFrame(const QSize& frame, const QSize& outer) {
+    return frame.width() >= 0 && frame.height() >= 0 && frame.height() * 2 < outer.height() &&
+           frame.width() * 2 < outer.width();
+}
+} // namespace
+
+// The window frame, which RegHeight counts: this window's own once the window manager has framed it, else the
+// last register window's, else the owner's.
 QSize frmRegister::FrameExtra() const {
-    const QWidget* owner = parentWidget();
-    if (isVisible())
-        return frameGeometry().size() - geometry().size();
-    if (owner && owner->window()->isVisible())
-        return owner->window()->frameGeometry().size() - owner->window()->geometry().size();
+    if (isVisible()) {
+        const QSize own = frameGeometry().size() - geometry().size();
+        if (!own.isNull() && IsPlausibleFrame(own, frameGeometry().size()))
+            return own;
+    }
+    if (lastFrame.isValid())
+        return lastFrame;
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (owner && owner->isVisible()) {
+        const QSize frame = owner->frameGeometry().size() - owner->geometry().size();
+        if (IsPlausibleFrame(frame, owner->frameGeometry().size()))
+            return frame;
+    }
     return {0, 0};
 }
 
@@ -114,7 +135,9 @@ void frmRegister::Form_Load() {
         if (screen)
             outerHeight = std::min(outerHeight, PixelsToTwips(available.height()));
         client.setHeight(std::max(1, TwipsToPixels(outerHeight) - frame.height()));
+        clientHeight = client.height();
     }
+    frameUsed = frame;
     setMinimumWidth(TwipsToPixels(MinimumWidth) - frame.width());
     resize(client);
     if (screen)
@@ -132,12 +155,25 @@ void frmRegister::Form_Load() {
 
 void frmRegister::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // The frame was estimated from the owner's; now that the window has its own, the outer sizes are exact.
+    FollowFrame();
+}
+
+void frmRegister::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    // Framing moves the window: the frame may be known now.
+    FollowFrame();
+}
+
+// Once the window's own frame is known, the client area takes what it leaves of the asked height and width.
+void frmRegister::FollowFrame() {
     const QSize frame = FrameExtra();
+    if (frame == frameUsed)
+        return;
+    frameUsed = frame;
     setMinimumWidth(TwipsToPixels(MinimumWidth) - frame.width());
-    if (outerHeight != 0) {
-        resize(width(), std::max(1, TwipsToPixels(outerHeight) - frame.height()));
-        outerHeight = 0;
+    if (outerHeight != 0 && height() == clientHeight) {
+        clientHeight = std::max(1, TwipsToPixels(outerHeight) - frame.height());
+        resize(width(), clientHeight);
     }
 }
 
@@ -147,6 +183,7 @@ void frmRegister::resizeEvent(QResizeEvent* event) {
 }
 
 void frmRegister::Form_Resize() {
+    FollowFrame();
     const QSize frame = FrameExtra();
     const int minimumPixels = TwipsToPixels(MinimumWidth);
     if (width() + frame.width() < minimumPixels)
@@ -186,5 +223,12 @@ void frmRegister::Form_Unload() {
     MSFlexGrid1_LeaveCell();
     DTPicker1_LostFocus();
     procedures.WriteBack();
-    RegHeight = PixelsToTwips((isVisible() ? frameGeometry().height() : height() + FrameExtra().height()));
+    const QSize frame = FrameExtra();
+    if (isVisible() && !(frameGeometry().size() - geometry().size()).isNull())
+        lastFrame = frame;
+    // Not resized since it opened: as high as it was asked to be, whatever the frame turned out to be.
+    if (outerHeight != 0 && height() == clientHeight)
+        RegHeight = outerHeight;
+    else
+        RegHeight = PixelsToTwips(height() + frame.height());
 }

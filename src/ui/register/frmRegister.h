@@ -38,6 +38,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     // Enter and Escape neither press a default button nor close this window.
     void keyPressEvent(QKeyEvent* event) override;
     // Every way of closing ends here: commit open edits, write back, remember the height.
@@ -51,6 +52,7 @@ private:
     void Form_Resize();
     void Form_Unload();
     QSize FrameExtra() const;
+    void FollowFrame();
 
     // In-place editing.
     void MSFlexGrid1_DblClick();
@@ -88,5 +90,10 @@ private:
     // double click.
     std::vector<QString> pointedSlots;
     QString gestureSlot;
-    int32_t outerHeight = 0; // the height RegHeight asked for, until the window's own frame is known
+    // The outer height RegHeight asked for (twips), kept while the client height is the one set for it (clientHeight):
+    // the window manager frames the window some time after it is shown, and until the user resizes it, the
+    // window is as high as it was asked to be.
+    int32_t outerHeight = 0;
+    int clientHeight = -1;
+    QSize frameUsed;
 };

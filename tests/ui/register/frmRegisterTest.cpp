@@ -564,6 +564,35 @@ TEST_F(frmRegisterTest, TheHeightTravelsThroughRegHeight) {
     EXPECT_EQ(regHeight, (330 + frameHeight) * 15);
 }
 
+// A window manager frames the window only after it is shown; the offscreen platform draws no frame for a window
+// that asks for none, and one as soon as it no longer asks.
+TEST_F(frmRegisterTest, TheHeightStaysWhenTheFrameComesLate) {
+    QWidget owner;
+    owner.show();
+    for (int32_t stored : {0, 4500}) {
+        regHeight = stored;
+        for (int opening = 0; opening < 3; ++opening) {
+            SCOPED_TRACE(opening);
+            window = std::make_unique<frmRegister>(&owner, regHeight);
+            window->setWindowFlag(Qt::FramelessWindowHint);
+            window->show();
+            ASSERT_TRUE(window->frameGeometry() == window->geometry());
+            window->windowHandle()->setFlags(window->windowHandle()->flags() & ~Qt::FramelessWindowHint);
+            window->move(window->pos() + QPoint(1, 0)); // the move that framing brings
+            QCoreApplication::processEvents();
+            ASSERT_NE(window->frameGeometry(), window->geometry());
+            window->resize(10, window->height());
+            QCoreApplication::processEvents();
+            EXPECT_EQ(window->frameGeometry().width(), platform::TwipsToPixels(4000));
+            window->close();
+            if (stored == 0 && opening == 0)
+                stored = regHeight;
+            EXPECT_EQ(regHeight, stored);
+        }
+    }
+    window.reset(); // before its owner
+}
+
 TEST_F(frmRegisterTest, AStoredHeightThatIsNoHeightOrTallerThanTheScreenIsNotTakenAsIs) {
     regHeight = -300;
     Open();
@@ -584,6 +613,28 @@ TEST_F(frmRegisterTest, TheWindowKeepsAMinimumWidthButAnyHeight) {
     QCoreApplication::processEvents();
     const int outerWidth = window->frameGeometry().width();
     EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, outerWidth * 15 - 40, 500 * 15 - 600));
+}
+
+// The widths the register sets are the least: a number or date is never cut.
+TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
+    const tallix::test::LocaleGuard c(QLocale::c()); // dates like "28 Sep 2026"
+    ledger::AddTransaction(0, Day(2026, 9, 28), 1234567.875f, QStringLiteral("Car"), ledger::Fee);
+    ledger::AddTransaction(-1, Day(2026, 9, 29), 1, QStringLiteral("Pen"), ledger::CheckOrPayment);
+    Open();
+    ASSERT_EQ(Cell(1, Date), "28 Sep 2026");
+    ASSERT_EQ(Cell(2, Balance), "-1,234,568.88");
+    for (const int col : {Date, Debit, Balance}) {
+        for (int row = 1; row < grid->Rows(); ++row)
+            EXPECT_LT(view->fontMetrics().horizontalAdvance(grid->TextMatrix(row, col)), CellInWindow(row, col).width())
+                << Cell(row, col);
+    }
+    EXPECT_EQ(grid->ColWidth(Description), 2800);
+
+    // A longer amount typed into a cell widens its column too.
+    EnterOn(2, Debit);
+    Retype(QStringLiteral("123456789012.5"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EXPECT_LT(view->fontMetrics().horizontalAdvance(grid->TextMatrix(2, Debit)), CellInWindow(2, Debit).width());
 }
 
 TEST_F(frmRegisterTest, ReopeningShowsWhatTheLastCloseWroteBack) {
