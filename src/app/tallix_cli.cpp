@@ -58,13 +58,6 @@ bool Load(const QString& path) {
     return ledger::LoadLedger();
 }
 
-// The register of the loaded ledger. A static, because the process ends without tearing it down (see main).
-platform::FlexGrid& Register() {
-    static platform::FlexGrid grid;
-    cli::FillRegister(grid);
-    return grid;
-}
-
 int UsageFailure(QTextStream& err, const QString& problem) {
     err << "tallix-cli: " << problem << "\n" << Usage << "Try 'tallix-cli --help' for more information.\n";
     return UsageError;
@@ -95,8 +88,7 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
         return UsageFailure(err, QStringLiteral("export needs --format csv or --format qif"));
     if (!Load(file))
         return Failed;
-    platform::FlexGrid& grid = Register();
-    const QString text = format == QLatin1String("csv") ? cli::ExportCsv(grid) : cli::ExportQif(grid);
+    const QString text = format == QLatin1String("csv") ? cli::ExportCsv() : cli::ExportQif();
     if (output.isEmpty() || output == QLatin1String("-")) {
         out << text;
         return Sound;
@@ -133,7 +125,7 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!Load(rest.first()))
         return Failed;
     out.flush();
-    const QByteArray text = cli::FormatRegister(Register());
+    const QByteArray text = cli::FormatRegister();
     if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size()) ||
         std::fflush(stdout) != 0) {
         err << "tallix-cli: cannot write the register to standard output\n";

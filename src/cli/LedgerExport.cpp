@@ -1,10 +1,9 @@
 #include "cli/LedgerExport.h"
 
-#include "cli/RegisterText.h"
 #include "ledger/Ledger.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
-#include "register/RegisterGrid.h"
+#include "register/RegisterRows.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -13,11 +12,6 @@
 namespace cli {
 
 namespace {
-struct Entry {
-    ledger::TransactionRecord record;
-    int64_t balanceCents; // as the register shows it
-};
-
 // Amounts are 32-bit floats; whole cents are what the user typed.
 int64_t SignedCents(const ledger::TransactionRecord& r) {
     const int64_t cents = ledger::ToCents(r.Amount);
@@ -29,27 +23,8 @@ QString PlainCents(int64_t cents) {
     return ledger::CentsText(cents, QLatin1Char('.'));
 }
 
-std::vector<ledger::TransactionRecord> RecordsBySlot() {
-    std::vector<ledger::TransactionRecord> records(1);
-    ledger::TransactionRecord record;
-    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record))
-        records.push_back(record);
-    return records;
-}
-
-std::vector<Entry> EntriesInRegisterOrder(const platform::FlexGrid& grid) {
-    const std::vector<ledger::TransactionRecord> records = RecordsBySlot();
-    std::vector<Entry> entries;
-    // The register's running balance, summed from the records in cents: never read back from its own text.
-    int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
-    for (int r = 1; r < grid.Rows(); ++r) {
-        const int slot = grid.TextMatrix(r, RegisterColumn::Slot).toInt();
-        const ledger::TransactionRecord& record = records[size_t(slot)];
-        balance += SignedCents(record);
-        balance = std::clamp(balance, -ledger::MaxCents, ledger::MaxCents);
-        entries.push_back({record, balance});
-    }
-    return entries;
+std::vector<RegisterRow> RowsInRegisterOrder() {
+    return BuildRegisterRows(platform::LocaleCodec());
 }
 
 QString CheckNumberText(const ledger::TransactionRecord& r) {
@@ -75,8 +50,8 @@ QString QifText(QString text) {
 }
 
 // The day before the first transaction (or before today for a ledger without any).
-double OpeningDay(const std::vector<Entry>& entries) {
-    return (entries.empty() ? platform::Today() : entries.front().record.Date) - 1;
+double OpeningDay(const std::vector<RegisterRow>& rows) {
+    return (rows.empty() ? platform::Today() : rows.front().record.Date) - 1;
 }
 
 // The account the ledger is: its file's name without the extension.
@@ -86,16 +61,16 @@ QString AccountName() {
 }
 } // namespace
 
-QString ExportCsv(const platform::FlexGrid& grid) {
+QString ExportCsv() {
     QString csv = QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked\r\n");
-    const std::vector<Entry> entries = EntriesInRegisterOrder(grid);
+    const std::vector<RegisterRow> rows = RowsInRegisterOrder();
     const int64_t opening = ledger::ToCents(ledger::GetStartingBalance());
     // An importer that checks the Balance column starts from this row, not from zero.
-    if (!entries.empty() || opening != 0) {
+    if (!rows.empty() || opening != 0) {
         csv += QStringLiteral("%1,,Opening Balance,Opening,%2,%2,no\r\n")
-                   .arg(platform::DateFromDayCount(OpeningDay(entries)).toString(Qt::ISODate), PlainCents(opening));
+                   .arg(platform::DateFromDayCount(OpeningDay(rows)).toString(Qt::ISODate), PlainCents(opening));
     }
-    for (const Entry& e : entries) {
+    for (const RegisterRow& e : rows) {
         QStringList fields{platform::DateFromDayCount(e.record.Date).toString(Qt::ISODate),
                            CheckNumberText(e.record),
                            e.record.Description.trimmed(),
@@ -110,8 +85,8 @@ QString ExportCsv(const platform::FlexGrid& grid) {
     return csv;
 }
 
-QString ExportQif(const platform::FlexGrid& grid) {
-    const std::vector<Entry> entries = EntriesInRegisterOrder(grid);
+QString ExportQif() {
+    const std::vector<RegisterRow> rows = RowsInRegisterOrder();
     QString qif = QStringLiteral("!Type:Bank\n");
     const auto qifDate = [](double day) {
         return platform::DateFromDayCount(day).toString(QStringLiteral("MM/dd/yyyy"));
@@ -120,9 +95,9 @@ QString ExportQif(const platform::FlexGrid& grid) {
     if (opening != 0) {
         // QIF's opening balance: a cleared transfer from the account itself, named in brackets.
         qif += QStringLiteral("D%1\nT%2\nCX\nPOpening Balance\nL[%3]\n^\n")
-                   .arg(qifDate(OpeningDay(entries)), PlainCents(opening), QifText(AccountName()));
+                   .arg(qifDate(OpeningDay(rows)), PlainCents(opening), QifText(AccountName()));
     }
-    for (const Entry& e : entries) {
+    for (const RegisterRow& e : rows) {
         qif += QStringLiteral("D%1\nT%2\n").arg(qifDate(e.record.Date), PlainCents(SignedCents(e.record)));
         if (const QString number = CheckNumberText(e.record); !number.isEmpty())
             qif += QStringLiteral("N%1\n").arg(number);

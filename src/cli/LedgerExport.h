@@ -1,8 +1,6 @@
 #pragma once
-// The ledger in the store as CSV or QIF, in the order of a register filled from it (FillRegister), for other finance
+// The ledger in the store as CSV or QIF, in the register's order, for other finance
 // programs (GnuCash, KMyMoney, HomeBank) to import.
-
-#include "platform/FlexGrid.h"
 
 #include <QString>
 
@@ -12,10 +10,10 @@ namespace cli {
 // Columns: Date, Number, Description, Type, Amount, Balance, Locked. The first row after the header is the
 // opening balance (type "Opening", dated the day before the first transaction, amount and balance the starting
 // balance), so that every Balance is the running sum of the Amounts above it.
-QString ExportCsv(const platform::FlexGrid& grid);
+QString ExportCsv();
 // !Type:Bank with D (MM/DD/YYYY), T (signed), N (check number), P (payee or description), CX for locked records
 // (reconciled), each record ended by ^. A non-zero starting balance comes first as QIF's opening balance: an
 // "Opening Balance" record with L[account], the account being the data file's name.
-QString ExportQif(const platform::FlexGrid& grid);
+QString ExportQif();
 
 } // namespace cli

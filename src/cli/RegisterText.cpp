@@ -1,9 +1,12 @@
 #include "cli/RegisterText.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/RegisterGrid.h"
+#include "register/RegisterRows.h"
 
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -37,15 +40,16 @@ public:
     ~LineWriter() { out.truncate(used); }
 
     void BeginLine() {
-        if (out.size() - used < maxLineBytes)
-            out.resize(std::max(out.size() * 2, used + maxLineBytes));
+        // Within what was reserved, no copy; beyond it, doubling keeps the copies few.
+        if (const qsizetype needed = used + maxLineBytes; out.size() < needed)
+            out.resize(needed <= out.capacity() ? out.capacity() : 2 * needed);
     }
     void Spaces(qsizetype count) {
         if (count > 0)
             Repeat(' ', count);
     }
     // Cell texts are nearly always ASCII, copied as they are; anything else goes through UTF-8 conversion.
-    void Text(const QString& text) {
+    void Text(QStringView text) {
         char* bytes = out.data() + used;
         for (const QChar c : text) {
             if (c.unicode() >= 0x80) {
@@ -70,14 +74,82 @@ private:
     const qsizetype maxLineBytes;
 };
 
-// Writes the grid's row as one line, each cell padded to its column's width; no spaces at the line's end.
-void WriteRow(LineWriter& writer, const platform::FlexGrid& grid, int row, const std::vector<int>& widths) {
+constexpr int ColumnCount = LastVisibleColumn - FirstVisibleColumn + 1;
+using Cells = std::array<QStringView, ColumnCount>;
+
+QStringView& CellOf(Cells& cells, int column) {
+    return cells[size_t(column - FirstVisibleColumn)];
+}
+
+// The header texts of the register's format string ("|^Check #|^Date|..."), without their alignment marks.
+Cells HeaderCells() {
+    static const QStringList fields = RegisterLook::FormatString.split(QLatin1Char('|'));
+    Cells cells;
+    for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
+        QStringView field = fields.at(c);
+        if (field.startsWith(u'^') || field.startsWith(u'<') || field.startsWith(u'>'))
+            field = field.mid(1);
+        CellOf(cells, c) = field;
+    }
+    return cells;
+}
+
+// One row's texts by column, as the register shows them: views of the row's own texts and of texts made here,
+// in buffers rather than one allocation each (tens of thousands of rows are measured, then written).
+class RowTexts {
+public:
+    RowTexts(const RegisterRow& row, const platform::LocaleCodec& codec) {
+        using namespace RegisterColumn;
+        const ledger::TransactionRecord& record = row.record;
+        // A check shows its number instead of a type.
+        if (row.isCheck) {
+            typeOrNumber = QString::number(record.CheckNumber);
+            CellOf(cells, CheckNumber) = typeOrNumber;
+        } else {
+            typeOrNumber = ledger::TypeName(record.TypeCode, record.CheckNumber);
+            CellOf(cells, Type) = typeOrNumber;
+        }
+        if (const std::optional<QStringView> date = codec.FormatShortDate(record.Date, dateBuffer))
+            CellOf(cells, Date) = *date;
+        else
+            CellOf(cells, Date) = dateText = codec.FormatShortDate(record.Date);
+        CellOf(cells, Description) = row.Description();
+        const std::optional<int64_t> cents = ShownCents(record.Amount);
+        CellOf(cells, ledger::IsCredit(record.TypeCode) ? Credit : Debit) =
+            cents ? Money(codec, *cents, amountBuffer, amountText) : (amountText = codec.FormatMoney(record.Amount));
+        CellOf(cells, Balance) = Money(codec, row.balanceCents, balanceBuffer, balanceText);
+    }
+    RowTexts(const RowTexts&) = delete;
+    RowTexts& operator=(const RowTexts&) = delete;
+
+    Cells cells;
+
+private:
+    static QStringView Money(const platform::LocaleCodec& codec, int64_t cents,
+                             platform::LocaleCodec::TextBuffer& buffer, QString& text) {
+        if (const std::optional<QStringView> fast = codec.FormatCents(cents, buffer))
+            return *fast;
+        return text = codec.FormatCents(cents);
+    }
+
+    QString typeOrNumber;
+    platform::LocaleCodec::TextBuffer dateBuffer;
+    QString dateText;
+    platform::LocaleCodec::TextBuffer amountBuffer;
+    platform::LocaleCodec::TextBuffer balanceBuffer;
+    QString amountText;
+    QString balanceText;
+};
+
+// Writes one row as a line, each cell padded to its column's width; no spaces at the line's end.
+void WriteRow(LineWriter& writer, const Cells& cells, bool header, const std::array<size_t, ColumnCount>& widths) {
     writer.BeginLine();
     qsizetype pendingSpaces = 0;
     for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
-        const QString& text = grid.TextMatrix(row, c);
-        const qsizetype room = widths[size_t(c)] - text.size();
-        const Align align = row == 0 ? Align::Centre : AlignmentOf(c);
+        const size_t i = size_t(c - FirstVisibleColumn);
+        const QStringView text = cells[i];
+        const qsizetype room = qsizetype(widths[i]) - text.size();
+        const Align align = header ? Align::Centre : AlignmentOf(c);
         const qsizetype before = align == Align::Right ? room : align == Align::Centre ? room / 2 : 0;
         if (c > FirstVisibleColumn)
             pendingSpaces += 2;
@@ -93,22 +165,26 @@ void WriteRow(LineWriter& writer, const platform::FlexGrid& grid, int row, const
 }
 } // namespace
 
-void FillRegister(platform::FlexGrid& grid) {
-    RegisterGrid(grid).FillGrid();
-}
-
-QByteArray FormatRegister(const platform::FlexGrid& grid) {
-    std::vector<int> widths(LastVisibleColumn + 1, 0);
-    for (int r = 0; r < grid.Rows(); ++r)
-        for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
-            widths[size_t(c)] = std::max(widths[size_t(c)], int(grid.TextMatrix(r, c).size()));
+QByteArray FormatRegister() {
+    const platform::LocaleCodec codec;
+    const std::vector<RegisterRow> rows = BuildRegisterRows(codec);
+    const Cells header = HeaderCells();
+    std::array<size_t, ColumnCount> widths{};
+    const auto widen = [&widths](const Cells& cells) {
+        for (size_t i = 0; i < widths.size(); ++i)
+            widths[i] = std::max(widths[i], size_t(cells[i].size()));
+    };
+    widen(header);
+    for (const RegisterRow& row : rows)
+        widen(RowTexts(row, codec).cells);
+    qsizetype lineWidth = 0;
+    for (const size_t width : widths)
+        lineWidth += qsizetype(width) + 2;
 
     double lockDate = 0;
     QByteArray text;
-    int lineWidth = 0;
-    for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
-        lineWidth += widths[size_t(c)] + 2;
-    text.reserve(qsizetype(lineWidth + 1) * (grid.Rows() + 1) + 200);
+    // ASCII rows fill what is reserved here exactly: lines, the rule, and room to begin one more.
+    text.reserve((lineWidth + 1) * qsizetype(rows.size() + 2) + 3 * lineWidth + 200);
     text +=
         QStringLiteral("Starting balance:   %1\n").arg(platform::FormatMoney(ledger::GetStartingBalance())).toUtf8();
     text += QStringLiteral("Lock date:          %1\n")
@@ -118,15 +194,15 @@ QByteArray FormatRegister(const platform::FlexGrid& grid) {
 
     {
         LineWriter writer(text, lineWidth);
-        WriteRow(writer, grid, 0, widths);
+        WriteRow(writer, header, true, widths);
         writer.BeginLine();
-        for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
-            writer.Spaces(c > FirstVisibleColumn ? 2 : 0);
-            writer.Repeat('-', widths[size_t(c)]);
+        for (size_t i = 0; i < widths.size(); ++i) {
+            writer.Spaces(i > 0 ? 2 : 0);
+            writer.Repeat('-', qsizetype(widths[i]));
         }
         writer.EndLine();
-        for (int r = 1; r < grid.Rows(); ++r)
-            WriteRow(writer, grid, r, widths);
+        for (const RegisterRow& row : rows)
+            WriteRow(writer, RowTexts(row, codec).cells, false, widths);
     }
     return text;
 }

@@ -251,6 +251,14 @@ void FlexGrid::SetTextMatrix(int r, int c, const QString& text, double number) {
     Notify(FlexGridDisplay::Change::Cells, r, false);
 }
 
+void FlexGrid::SetDateMatrix(int r, int c, const QString& text, std::optional<double> dayCount) {
+    if (!IsCell(r, c))
+        return;
+    cells[CellIndex(r, c)] = text;
+    Remember(r, c, DateKind, dayCount);
+    Notify(FlexGridDisplay::Change::Cells, r, false);
+}
+
 void FlexGrid::SetCurrent(int newRow, int newCol) {
     if (!IsCell(newRow, newCol))
         return;

@@ -102,6 +102,8 @@ public:
     void SetTextMatrix(int row, int col, const QString& text);
     // Writes a cell whose number is known: `number` must be what CellNumber reads from `text`.
     void SetTextMatrix(int row, int col, const QString& text, double number);
+    // Writes a date cell whose day is known: `dayCount` must be what CellDate reads from `text`.
+    void SetDateMatrix(int row, int col, const QString& text, std::optional<double> dayCount);
 
     // The number a cell's text reads as by the locale's rules (what the numeric sort compares); empty for a text
     // that is no number. Whole-column passes over thousands of rows read the same cells again and again, and the

@@ -22,19 +22,6 @@ bool IsDigit(QChar c) {
     return c.unicode() >= '0' && c.unicode() <= '9';
 }
 
-void AppendNumber(QString& out, int value, int width) {
-    char digits[12];
-    int n = 0;
-    do {
-        digits[n++] = char('0' + value % 10);
-        value /= 10;
-    } while (value > 0);
-    for (int i = n; i < width; ++i)
-        out.append(QLatin1Char('0'));
-    while (n > 0)
-        out.append(QLatin1Char(digits[--n]));
-}
-
 // Reads 1 or 2 digits (exactly 2 when padded) in the form the formatter writes: no leading zero when unpadded.
 bool ReadDateNumber(QStringView text, qsizetype& pos, bool padded, int maxDigits, int& value) {
     const qsizetype start = pos;
@@ -62,7 +49,8 @@ LocaleCodec::LocaleCodec() {
     }
     negativeSign = locale.negativeSign();
 
-    // Fast dates only for forms of day, month and four-digit year numbers with separators between them.
+    // Fast dates only for forms of day and month numbers or month names and a four-digit year, with separators
+    // between them ("M/d/yyyy", "dd.MM.yyyy", "d MMM yyyy").
     const QString format = ShortDateFormat();
     bool numericForm = locale.zeroDigit() == QStringLiteral("0");
     for (qsizetype i = 0; i < format.size() && numericForm;) {
@@ -70,7 +58,13 @@ LocaleCodec::LocaleCodec() {
         qsizetype run = 1;
         while (i + run < format.size() && format[i + run] == c)
             ++run;
-        if (c == u'd' || c == u'M') {
+        if (c == u'M' && (run == 3 || run == 4)) {
+            numericForm = dateFields.empty() || dateFields.back().kind == 0;
+            dateFields.push_back({'N', false, {}});
+            const QLocale::FormatType form = run == 3 ? QLocale::ShortFormat : QLocale::LongFormat;
+            for (int month = 1; month <= 12; ++month)
+                monthNames[size_t(month - 1)] = locale.monthName(month, form);
+        } else if (c == u'd' || c == u'M') {
             numericForm = run <= 2 && (dateFields.empty() || dateFields.back().kind == 0);
             dateFields.push_back({char(c.unicode()), run == 2, {}});
         } else if (c == u'y') {
@@ -85,7 +79,14 @@ LocaleCodec::LocaleCodec() {
         }
         i += run;
     }
-    if (!numericForm)
+    // A date must fit a text buffer: at most 8 digits, the literals and the longest month name.
+    qsizetype longest = 8;
+    for (const DateField& field : dateFields)
+        longest += field.literal.size();
+    qsizetype longestName = 0;
+    for (const QString& name : monthNames)
+        longestName = std::max(longestName, name.size());
+    if (!numericForm || longest + longestName > qsizetype(TextBuffer().size()))
         dateFields.clear();
     if (!SelfCheck()) {
         dateFields.clear();
@@ -95,7 +96,9 @@ LocaleCodec::LocaleCodec() {
 
 // The fast paths must agree with Locale.h; a locale they misjudge falls back to it entirely.
 bool LocaleCodec::SelfCheck() const {
-    for (const double day : {1.0, 36526.0, 39815.0, 401404.0, 2958465.0}) {
+    // A day in each month (2024), so that every month name is compared.
+    for (const double day : {1.0, 36526.0, 39815.0, 401404.0, 2958465.0, 45306.0, 45337.0, 45366.0, 45397.0, 45427.0,
+                             45458.0, 45488.0, 45519.0, 45550.0, 45580.0, 45611.0, 45641.0}) {
         const QString slow = platform::FormatShortDate(day);
         double parsed = 0;
         if (FormatShortDate(day) != slow || (!dateFields.empty() && (!ParseFastDate(slow, parsed) || parsed != day)))
@@ -112,28 +115,63 @@ bool LocaleCodec::SelfCheck() const {
     return true;
 }
 
-QString LocaleCodec::FormatShortDate(double dayCount) const {
-    const QDate date = DateFromDayCount(dayCount);
-    if (dateFields.empty() || date.year() < 1000 || date.year() > 9999)
-        return platform::FormatShortDate(dayCount);
-    QString text;
-    text.reserve(10);
+std::optional<QStringView> LocaleCodec::FormatShortDate(double dayCount, TextBuffer& buffer) const {
+    int year = 0, month = 0, day = 0;
+    DateFromDayCount(dayCount).getDate(&year, &month, &day);
+    if (dateFields.empty() || year < 1000 || year > 9999)
+        return std::nullopt;
+    qsizetype n = 0;
+    const auto append = [&buffer, &n](QStringView text) {
+        const qsizetype length = std::min(text.size(), qsizetype(buffer.size()) - n);
+        std::copy_n(text.utf16(), length, buffer.begin() + n);
+        n += length;
+    };
+    const auto appendNumber = [&buffer, &n](int value, int width) {
+        char16_t digits[4];
+        int count = 0;
+        do {
+            digits[count++] = char16_t('0' + value % 10);
+            value /= 10;
+        } while (value > 0 && count < 4);
+        for (int i = count; i < width; ++i)
+            buffer[size_t(n++)] = u'0';
+        while (count > 0)
+            buffer[size_t(n++)] = digits[--count];
+    };
     for (const DateField& field : dateFields) {
         switch (field.kind) {
         case 'd':
-            AppendNumber(text, date.day(), field.padded ? 2 : 1);
+            appendNumber(day, field.padded ? 2 : 1);
             break;
         case 'M':
-            AppendNumber(text, date.month(), field.padded ? 2 : 1);
+            appendNumber(month, field.padded ? 2 : 1);
+            break;
+        case 'N':
+            append(monthNames[size_t(month - 1)]);
             break;
         case 'y':
-            AppendNumber(text, date.year(), 4);
+            appendNumber(year, 4);
             break;
         default:
-            text.append(field.literal);
+            append(field.literal);
         }
     }
-    return text;
+    return QStringView(buffer.data(), n);
+}
+
+std::optional<double> LocaleCodec::ShortDateReadBack(double dayCount) const {
+    // The fast reader takes back exactly what the fast writer writes.
+    TextBuffer buffer;
+    if (FormatShortDate(dayCount, buffer))
+        return std::floor(dayCount);
+    return ParseShortDate(platform::FormatShortDate(dayCount));
+}
+
+QString LocaleCodec::FormatShortDate(double dayCount) const {
+    TextBuffer buffer;
+    if (const std::optional<QStringView> text = FormatShortDate(dayCount, buffer))
+        return text->toString();
+    return platform::FormatShortDate(dayCount);
 }
 
 bool LocaleCodec::ParseFastDate(QStringView text, double& dayCount) const {
@@ -149,6 +187,12 @@ bool LocaleCodec::ParseFastDate(QStringView text, double& dayCount) const {
             break;
         case 'M':
             if (!ReadDateNumber(text, pos, field.padded, 2, month))
+                return false;
+            break;
+        case 'N':
+            // Only a name exactly as the formatter writes it; any other spelling is left to QLocale.
+            month = ReadMonthName(text, pos);
+            if (month == 0)
                 return false;
             break;
         case 'y':
@@ -168,6 +212,19 @@ bool LocaleCodec::ParseFastDate(QStringView text, double& dayCount) const {
     return true;
 }
 
+int LocaleCodec::ReadMonthName(QStringView text, qsizetype& pos) const {
+    int best = 0;
+    for (int month = 1; month <= 12; ++month) {
+        const QString& name = monthNames[size_t(month - 1)];
+        // The longest name that fits: one name may begin another.
+        if (text.mid(pos).startsWith(name) && (best == 0 || name.size() > monthNames[size_t(best - 1)].size()))
+            best = month;
+    }
+    if (best != 0)
+        pos += monthNames[size_t(best - 1)].size();
+    return best;
+}
+
 std::optional<double> LocaleCodec::ParseShortDate(QStringView text) const {
     double dayCount = 0;
     if (ParseFastDate(text, dayCount))
@@ -175,32 +232,38 @@ std::optional<double> LocaleCodec::ParseShortDate(QStringView text) const {
     return platform::ParseShortDate(text.toString());
 }
 
-QString LocaleCodec::FormatCents(int64_t cents) const {
-    if (!fastNumbers)
-        return platform::FormatCents(cents);
+std::optional<QStringView> LocaleCodec::FormatCents(int64_t cents, TextBuffer& buffer) const {
+    if (!fastNumbers || negativeSign.size() > 4)
+        return std::nullopt;
     const bool negative = cents < 0;
     uint64_t magnitude = negative ? 0 - uint64_t(cents) : uint64_t(cents);
     const int fraction = int(magnitude % 100);
     magnitude /= 100;
-    char16_t buffer[40];
-    int n = 0;
-    buffer[n++] = char16_t('0' + fraction % 10);
-    buffer[n++] = char16_t('0' + fraction / 10);
-    buffer[n++] = decimalPoint.unicode();
+    // Written from the end: 20 digits, 6 group separators, the point, 2 decimals and the sign fit.
+    size_t n = buffer.size();
+    buffer[--n] = char16_t('0' + fraction % 10);
+    buffer[--n] = char16_t('0' + fraction / 10);
+    buffer[--n] = decimalPoint.unicode();
     int digits = 0;
     do {
         if (digits > 0 && digits % 3 == 0)
-            buffer[n++] = groupSeparator.unicode();
-        buffer[n++] = char16_t('0' + magnitude % 10);
+            buffer[--n] = groupSeparator.unicode();
+        buffer[--n] = char16_t('0' + magnitude % 10);
         magnitude /= 10;
         ++digits;
     } while (magnitude > 0);
-    std::reverse(buffer, buffer + n);
-    if (!negative)
-        return QStringView(buffer, n).toString();
-    QString text;
-    text.reserve(negativeSign.size() + n);
-    return text.append(negativeSign).append(QStringView(buffer, n));
+    if (negative) {
+        n -= size_t(negativeSign.size());
+        std::copy_n(QStringView(negativeSign).utf16(), negativeSign.size(), buffer.begin() + qsizetype(n));
+    }
+    return QStringView(buffer.data() + n, qsizetype(buffer.size() - n));
+}
+
+QString LocaleCodec::FormatCents(int64_t cents) const {
+    TextBuffer buffer;
+    if (const std::optional<QStringView> text = FormatCents(cents, buffer))
+        return text->toString();
+    return platform::FormatCents(cents);
 }
 
 QString LocaleCodec::FormatMoney(float value) const {

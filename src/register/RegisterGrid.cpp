@@ -3,6 +3,7 @@
 #include "ledger/Ledger.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
+#include "register/RegisterRows.h"
 
 #include <algorithm>
 #include <array>
@@ -12,8 +13,6 @@
 using namespace RegisterColumn;
 
 namespace {
-// Up to here a number of cents divided by 100 is the double that reading its text gives.
-constexpr int64_t MaxExactCents = int64_t(1) << 53;
 
 // Column widths in twips after the format string; columns 1, 4 and 6 keep the width that fits their header.
 struct Width {
@@ -62,34 +61,34 @@ void RegisterGrid::FillGrid() {
     for (const Width& width : ColumnWidths)
         grid.SetColWidth(width.col, width.twips);
 
-    ledger::TransactionRecord record;
+    // The rows come sorted and balanced: nothing is read back from the texts written here.
     int r = 1;
-    int slot = 1;
-    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot) {
-        if (record.TypeCode == ledger::Deleted || r >= grid.Rows())
-            continue;
-        const bool isCheck = ledger::IsCheck(record.TypeCode, record.CheckNumber);
-        if (isCheck)
+    for (const RegisterRow& row : BuildRegisterRows(codec)) {
+        const ledger::TransactionRecord& record = row.record;
+        SetInteger(r, SortKey, int64_t(DateSortKey(row.dateDay)));
+        if (row.isCheck)
             SetInteger(r, CheckNumber, record.CheckNumber);
-        grid.SetTextMatrix(r, Date, codec.FormatShortDate(record.Date));
-        grid.SetTextMatrix(r, Description, record.Description.trimmed());
+        grid.SetDateMatrix(r, Date, codec.FormatShortDate(record.Date), row.dateDay);
+        grid.SetTextMatrix(r, Description, row.Description().toString());
         // A check shows its number instead of a type.
-        if (!isCheck)
+        if (!row.isCheck)
             grid.SetTextMatrix(r, Type, ledger::TypeName(record.TypeCode, record.CheckNumber));
         SetMoney(r, ledger::IsCredit(record.TypeCode) ? Credit : Debit, record.Amount);
+        SetBalance(r, row.balanceCents);
         SetInteger(r, TypeCode, record.TypeCode);
-        SetInteger(r, Slot, slot);
+        SetInteger(r, Slot, row.slot);
         SetInteger(r, Locked, record.Locked ? 1 : 0);
-        if (IsRowLocked(r)) {
+        if (record.Locked) {
             SetRowColour(r, true);
             ledger::SetRecordsLocked(true);
         }
         ++r;
     }
 
-    SortRows();
-    RecalcBalances();
-    for (const int col : {Date, Debit, Credit})
+    // The current cell as a sort leaves it: in the date key column, with the sort's key columns selected.
+    grid.SetCol(SortKey);
+    grid.SetColSel(CheckNumber);
+    for (const int col : {Date, Debit, Credit, Balance})
         FitColumn(col);
     if (grid.Rows() > 1) {
         grid.SetRow(1);
@@ -100,11 +99,18 @@ void RegisterGrid::FillGrid() {
 }
 
 void RegisterGrid::SetMoney(int row, int col, float amount) {
-    const int64_t cents = ledger::ToCents(amount);
-    if (std::fabs(double(amount)) * 100.0 < double(MaxExactCents))
-        grid.SetTextMatrix(row, col, codec.FormatCents(cents), double(cents) / 100.0);
+    WriteMoney(row, col, AmountCell(codec, amount));
+}
+
+void RegisterGrid::SetBalance(int row, int64_t cents) {
+    WriteMoney(row, Balance, BalanceCell(codec, cents));
+}
+
+void RegisterGrid::WriteMoney(int row, int col, const MoneyCell& cell) {
+    if (cell.number)
+        grid.SetTextMatrix(row, col, cell.text, *cell.number);
     else
-        grid.SetTextMatrix(row, col, codec.FormatMoney(amount));
+        grid.SetTextMatrix(row, col, cell.text);
 }
 
 bool RegisterGrid::FillDateSortKeys() {
@@ -140,13 +146,8 @@ void RegisterGrid::RecalcBalances() {
             balance -= ledger::ToCents(CellAmount(r, Debit));
         balance = std::clamp(balance, -ledger::MaxCents, ledger::MaxCents);
         // Only the balances below a change differ from what the cells hold.
-        if (balance > -MaxExactCents && balance < MaxExactCents) {
-            const double shown = double(balance) / 100.0;
-            if (grid.CellNumber(r, Balance) != shown)
-                grid.SetTextMatrix(r, Balance, codec.FormatCents(balance), shown);
-        } else {
-            grid.SetTextMatrix(r, Balance, codec.FormatCents(balance));
-        }
+        if (balance <= -MaxExactCents || balance >= MaxExactCents || grid.CellNumber(r, Balance) != balance / 100.0)
+            SetBalance(r, balance);
     }
     FitColumn(Balance);
 }

@@ -11,6 +11,7 @@
 
 #include "platform/FlexGrid.h"
 #include "platform/LocaleCodec.h"
+#include "register/RegisterRows.h"
 
 #include <QString>
 #include <cstdint>
@@ -96,6 +97,8 @@ private:
     float CellAmount(int row, int col) const;
     void SetInteger(int row, int col, int64_t value);
     void SetMoney(int row, int col, float amount);
+    void SetBalance(int row, int64_t cents);
+    void WriteMoney(int row, int col, const MoneyCell& cell);
 
     platform::FlexGrid& grid;
     const platform::LocaleCodec& codec;

@@ -28,15 +28,11 @@ void BuildLedger() {
 }
 
 QString Csv() {
-    platform::FlexGrid grid;
-    cli::FillRegister(grid);
-    return cli::ExportCsv(grid);
+    return cli::ExportCsv();
 }
 
 QString Qif() {
-    platform::FlexGrid grid;
-    cli::FillRegister(grid);
-    return cli::ExportQif(grid);
+    return cli::ExportQif();
 }
 
 // A small RFC 4180 reader: quoted fields, doubled quotes, CRLF records.
@@ -173,9 +169,7 @@ TEST(CliPrint, ShowsTheLedgerValuesAboveAnAlignedRegister) {
     BuildLedger();
     SetLockDate(Day(2009, 3, 15));
     SetNextCheckNumber(102);
-    platform::FlexGrid grid;
-    cli::FillRegister(grid);
-    const QStringList lines = QString::fromUtf8(cli::FormatRegister(grid)).split(QLatin1Char('\n'));
+    const QStringList lines = QString::fromUtf8(cli::FormatRegister()).split(QLatin1Char('\n'));
     EXPECT_EQ(lines[0], QStringLiteral("Starting balance:   100.00"));
     EXPECT_EQ(lines[1], QStringLiteral("Lock date:          3/15/2009"));
     EXPECT_EQ(lines[2], QStringLiteral("Next check number:  102"));

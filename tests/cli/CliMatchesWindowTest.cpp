@@ -4,6 +4,7 @@
 #include "ledger/SampleLedger.h"
 #include "platform/Locale.h"
 #include "platform/widgets/FlexGridView.h"
+#include "support/ScopedLocale.h"
 #include "ui/register/frmRegister.h"
 
 #include <QHeaderView>
@@ -58,28 +59,38 @@ std::vector<QStringList> WindowRows(const platform::FlexGridView& view) {
 }
 } // namespace
 
+// In locales with numeric and named months, decimal points and commas; with dates before the year 1000 and
+// before 1900, a check number tie, and an amount too large for whole cents in a double.
 TEST(CliMatchesWindow, PrintedRegisterEqualsTheWindowsGrid) {
-    ledger::BuildSampleLedger(QDate(2025, 12, 31));
-    // A changed and a deleted record, so that slots and display order part ways.
-    ledger::AddTransaction(0, platform::DayCountFromDate(QDate(2025, 1, 2)), 1234567.5f, QStringLiteral("Windfall"),
-                           ledger::Deposit);
-    ASSERT_TRUE(ledger::DeleteTransaction(5));
+    for (const char* locale : {"en_US", "C", "de_DE", "fr_FR"}) {
+        SCOPED_TRACE(locale);
+        const tallix::test::ScopedLocale scoped{QString::fromLatin1(locale)};
+        ledger::BuildSampleLedger(QDate(2025, 12, 31));
+        // A changed and a deleted record, so that slots and display order part ways.
+        ledger::AddTransaction(0, platform::DayCountFromDate(QDate(2025, 1, 2)), 1234567.5f, QStringLiteral("Windfall"),
+                               ledger::Deposit);
+        ledger::AddTransaction(0, platform::DayCountFromDate(QDate(1899, 5, 7)), 1.25f, QStringLiteral("Old"),
+                               ledger::Deposit);
+        ledger::AddTransaction(0, platform::DayCountFromDate(QDate(812, 3, 1)), 2.5f, QStringLiteral("Older"),
+                               ledger::Fee);
+        ledger::AddTransaction(0, platform::DayCountFromDate(QDate(2025, 1, 2)), 1e15f, QStringLiteral("Huge"),
+                               ledger::Withdrawal);
+        ASSERT_TRUE(ledger::DeleteTransaction(5));
 
-    platform::FlexGrid grid;
-    cli::FillRegister(grid);
-    const std::vector<QStringList> printed = ParsePrintedRegister(QString::fromUtf8(cli::FormatRegister(grid)));
+        const std::vector<QStringList> printed = ParsePrintedRegister(QString::fromUtf8(cli::FormatRegister()));
 
-    int32_t height = 0;
-    QWidget owner;
-    frmRegister window(&owner, height);
-    window.show();
-    const auto* view = window.findChild<platform::FlexGridView*>(QStringLiteral("MSFlexGrid1"));
-    ASSERT_NE(view, nullptr);
-    const std::vector<QStringList> shown = WindowRows(*view);
+        int32_t height = 0;
+        QWidget owner;
+        frmRegister window(&owner, height);
+        window.show();
+        const auto* view = window.findChild<platform::FlexGridView*>(QStringLiteral("MSFlexGrid1"));
+        ASSERT_NE(view, nullptr);
+        const std::vector<QStringList> shown = WindowRows(*view);
 
-    ASSERT_EQ(printed.size(), shown.size());
-    ASSERT_GT(shown.size(), 200u);
-    for (size_t r = 0; r < shown.size(); ++r)
-        ASSERT_EQ(printed[r], shown[r]) << "row " << r;
-    window.close();
+        ASSERT_EQ(printed.size(), shown.size());
+        ASSERT_GT(shown.size(), 200u);
+        for (size_t r = 0; r < shown.size(); ++r)
+            ASSERT_EQ(printed[r], shown[r]) << "row " << r;
+        window.close();
+    }
 }

@@ -7,6 +7,7 @@
 #include "support/ScopedLocale.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace RegisterColumn;
 using tallix::test::Day;
@@ -418,6 +419,27 @@ TEST(RegisterGridLocales, BalancesAreTheSameNumbersAndDatesReadBackInEveryLocale
         EXPECT_EQ(DigitsAndSign(grid.TextMatrix(1, Balance)), "-100005025");
         EXPECT_EQ(DigitsAndSign(grid.TextMatrix(2, Balance)), "-99999975");
         EXPECT_EQ(DigitsAndSign(grid.TextMatrix(2, Credit)), "5050");
+
+        // The fill writes rows in order and balanced without reading its texts back: the grid's own sort and
+        // balance, which do read them, must find nothing to change, also for odd dates and amounts.
+        ledger::AddTransaction(9, Day(2009, 1, 1), 1, QStringLiteral("Tie"), ledger::CheckOrPayment);
+        ledger::AddTransaction(0, Day(1899, 5, 7), 2, QStringLiteral("Old"), ledger::Deposit);
+        ledger::AddTransaction(0, Day(812, 3, 1), 3, QStringLiteral("Older"), ledger::Fee);
+        ledger::AddTransaction(0, Day(2009, 1, 2), 1e15f, QStringLiteral("Huge"), ledger::Interest);
+        ledger::AddTransaction(0, Day(2009, 1, 2), std::numeric_limits<float>::quiet_NaN(), QStringLiteral("NaN"),
+                               ledger::Withdrawal);
+        procedures.FillGrid();
+        std::vector<QString> filled;
+        for (int r = 0; r < grid.Rows(); ++r)
+            for (int c = 0; c < grid.Cols(); ++c)
+                filled.push_back(grid.TextMatrix(r, c));
+        for (int r = 1; r < grid.Rows(); ++r)
+            EXPECT_EQ(grid.CellDate(r, Date), grid.Codec().ParseShortDate(grid.TextMatrix(r, Date))) << r;
         EXPECT_TRUE(procedures.FillDateSortKeys());
+        procedures.SortRows();
+        procedures.RecalcBalances();
+        for (int r = 0, i = 0; r < grid.Rows(); ++r)
+            for (int c = 0; c < grid.Cols(); ++c, ++i)
+                EXPECT_EQ(grid.TextMatrix(r, c), filled[size_t(i)]) << r << "," << c;
     }
 }
