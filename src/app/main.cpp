@@ -1,6 +1,7 @@
 // Starts Tallix: the main window is the whole program; closing it ends the run.
 #include "Version.h"
 #include "ledger/SampleLedger.h"
+#include "platform/UserFolders.h"
 #include "platform/widgets/WidgetPrompts.h"
 #include "settings/Registry.h"
 #include "ui/main/frmMain.h"
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QStandardPaths>
 #include <cstdio>
 
 namespace {
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
 
     QStringList arguments = parser.positionalArguments();
     if (parser.isSet(demo)) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QString folder = platform::UserDataFolder();
         const QString demo = QDir(folder).filePath(QStringLiteral("Demo ledger.tlx"));
         if (!QDir().mkpath(folder) || !ledger::WriteSampleLedger(demo, QDate::currentDate()))
             return 1;
