@@ -20,7 +20,7 @@ bool HasDisplay() {
 void PrintHelp(FILE* to) {
     std::fprintf(to,
                  "Usage: tallix [--] [FILE]\n"
-                 "       tallix --demo\n"
+                 "  or:  tallix --demo\n"
                  "List and balance checks.\n"
                  "\n"
                  "Opens FILE, a Tallix data file (.tlx); without it the data file of the last run is reopened.\n"
@@ -74,6 +74,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallix"));
     QApplication::setApplicationVersion(QLatin1String(TallixVersion));
+    // On Wayland the compositor finds the desktop entry, and with it the icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral("tallix"));
 
     platform::WidgetPrompts prompts;
     platform::SetPromptBackend(&prompts);
