@@ -1,6 +1,7 @@
 // Starts Tallix: the main window is the whole program; closing it ends the run.
 #include "Version.h"
 #include "ledger/SampleLedger.h"
+#include "platform/UserFolders.h"
 #include "platform/widgets/WidgetPrompts.h"
 #include "settings/Registry.h"
 #include "ui/main/frmMain.h"
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QStandardPaths>
 #include <cstdio>
 
 namespace {
@@ -20,7 +20,7 @@ bool HasDisplay() {
 void PrintHelp(FILE* to) {
     std::fprintf(to,
                  "Usage: tallix [--] [FILE]\n"
-                 "       tallix --demo\n"
+                 "  or:  tallix --demo\n"
                  "List and balance checks.\n"
                  "\n"
                  "Opens FILE, a Tallix data file (.tlx); without it the data file of the last run is reopened.\n"
@@ -74,13 +74,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallix"));
     QApplication::setApplicationVersion(QLatin1String(TallixVersion));
+    // On Wayland the compositor finds the desktop entry, and with it the icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral("tallix"));
 
     platform::WidgetPrompts prompts;
     platform::SetPromptBackend(&prompts);
 
     QStringList arguments = parser.positionalArguments();
     if (parser.isSet(demo)) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QString folder = platform::UserDataFolder();
         const QString demo = QDir(folder).filePath(QStringLiteral("Demo ledger.tlx"));
         if (!QDir().mkpath(folder) || !ledger::WriteSampleLedger(demo, QDate::currentDate()))
             return 1;

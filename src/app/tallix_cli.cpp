@@ -18,9 +18,10 @@ constexpr int Sound = 0;
 constexpr int Failed = 1;
 constexpr int UsageError = 2;
 
+// GNU's "or:" lines, which help2man takes for the manual page's synopsis.
 const char* const Usage = "Usage: tallix-cli print FILE\n"
-                          "       tallix-cli export FILE --format csv|qif [-o OUT]\n"
-                          "       tallix-cli check FILE\n";
+                          "  or:  tallix-cli export FILE --format csv|qif [-o OUT]\n"
+                          "  or:  tallix-cli check FILE\n";
 
 void PrintHelp(QTextStream& out) {
     out << Usage

@@ -1,12 +1,12 @@
 #include "settings/RegistryStore.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/UserFolders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <optional>
 
 namespace settings {
@@ -62,8 +62,7 @@ QString RegistryFilePath() {
     const QString overridden = qEnvironmentVariable("TALLIX_REGISTRY_FILE");
     if (!overridden.isEmpty())
         return overridden;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/tallix/registry.reg");
+    return platform::UserConfigFolder() + QStringLiteral("/registry.reg");
 }
 
 RegistryHive ReadRegistry() {
