@@ -74,9 +74,12 @@ void frmRegister::CreateControls() {
     face.setColor(QPalette::Base, platform::ColorFromOle(platform::SystemButtonFaceColor));
     Text2->setPalette(face);
     Text2->setGeometry(TwipsRect(6480, 240, 1815, 285));
+    Label1->setBuddy(Text2);
 
     MSFlexGrid1 = new platform::FlexGridView(grid, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    // The grid is the whole register; screen readers name the table after the window.
+    MSFlexGrid1->setAccessibleName(windowTitle());
 
     gridViewport = MSFlexGrid1->viewport();
     gridViewport->installEventFilter(this);

@@ -10,9 +10,11 @@
 #include "support/TypedDates.h"
 #include "ui/register/frmRegister.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -505,6 +507,26 @@ TEST_F(frmRegisterTest, ClosingWritesBackExactlyTheChangedRows) {
     EXPECT_EQ(RecordInSlot(5).Amount, 7.5f);
     EXPECT_EQ(RecordInSlot(5).CheckNumber, 0);
     EXPECT_EQ(RecordInSlot(5).TypeCode, ledger::Fee);
+}
+
+// Screen readers name the table after the window, its cells by their column headers, and each editor by the
+// column it edits.
+TEST_F(frmRegisterTest, CellsAndEditorsAreNamedAfterTheirColumns) {
+    AddFourRecords();
+    Open();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("Check Register"));
+    for (const auto& [col, editor] : {std::pair<int, QWidget*>{Date, DTPicker1}, {Description, Text1}}) {
+        const QString header = grid->TextMatrix(0, col);
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(0, col);
+        EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name), header);
+        DoubleClick(1, col);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(editor)->text(QAccessible::Name), header);
+        QTest::keyClick(editor, Qt::Key_Escape);
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->findChild<QLineEdit*>(QStringLiteral("Text2")))
+                  ->text(QAccessible::Name),
+              QStringLiteral("Starting Balance:"));
 }
 
 TEST_F(frmRegisterTest, ClosingWritesTheNewLockStateOfLockedRows) {
