@@ -208,10 +208,13 @@ void frmMain::BuildMenus() {
     file->setObjectName(QStringLiteral("File"));
     New = file->addAction(QStringLiteral("&New"));
     New->setObjectName(QStringLiteral("New"));
+    New->setShortcut(QKeySequence::New);
     Open = file->addAction(QStringLiteral("&Open"));
     Open->setObjectName(QStringLiteral("Open"));
+    Open->setShortcut(QKeySequence::Open);
     Save = file->addAction(QStringLiteral("&Save"));
     Save->setObjectName(QStringLiteral("Save"));
+    Save->setShortcut(QKeySequence::Save);
     file->addSeparator()->setObjectName(QStringLiteral("Seperator"));
     Exit = file->addAction(QStringLiteral("E&xit"));
     Exit->setObjectName(QStringLiteral("Exit"));

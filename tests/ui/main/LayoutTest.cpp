@@ -202,14 +202,14 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsAndNames) {
         QStringList items;
         for (const QAction* action : Find<QMenu>(menu)->actions())
             items << (action->isSeparator() ? QStringLiteral("-") : action->text()) + QLatin1Char(':') +
-                         action->objectName();
+                         action->objectName() + QLatin1Char(':') + action->shortcut().toString();
         return items;
     };
-    EXPECT_EQ(captions("File"),
-              (QStringList{QStringLiteral("&New:New"), QStringLiteral("&Open:Open"), QStringLiteral("&Save:Save"),
-                           QStringLiteral("-:Seperator"), QStringLiteral("E&xit:Exit")}));
+    EXPECT_EQ(captions("File"), (QStringList{QStringLiteral("&New:New:Ctrl+N"), QStringLiteral("&Open:Open:Ctrl+O"),
+                                             QStringLiteral("&Save:Save:Ctrl+S"), QStringLiteral("-:Seperator:"),
+                                             QStringLiteral("E&xit:Exit:")}));
     EXPECT_EQ(captions("Setup"),
-              (QStringList{QStringLiteral("Associate:Associate"), QStringLiteral("&Options:Options")}));
+              (QStringList{QStringLiteral("Associate:Associate:"), QStringLiteral("&Options:Options:")}));
     EXPECT_EQ(Find<QMenu>("File")->title(), QStringLiteral("&File"));
     EXPECT_EQ(Find<QMenu>("Setup")->title(), QStringLiteral("&Setup"));
 }

@@ -491,7 +491,7 @@ TEST_F(frmRegisterTest, ClosingWritesBackExactlyTheChangedRows) {
     Retype(QStringLiteral("Bonus"));
     const ledger::TransactionRecord check = RecordInSlot(1);
 
-    window->close();
+    QTest::keyClick(Text1, Qt::Key_W, Qt::ControlModifier); // closes as the close box does
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(RecordInSlot(1), check);
     const ledger::TransactionRecord payment = RecordInSlot(2);
