@@ -637,26 +637,39 @@ TEST_F(frmRegisterTest, TheWindowKeepsAMinimumWidthButAnyHeight) {
     EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, outerWidth * 15 - 40, 500 * 15 - 600));
 }
 
-// The widths the register sets are the least: a number or date is never cut.
+// The widths the register sets are the least: a number or date is never cut, in any locale's short date.
 TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
-    const tallix::test::LocaleGuard c(QLocale::c()); // dates like "28 Sep 2026"
-    ledger::AddTransaction(0, Day(2026, 9, 28), 1234567.875f, QStringLiteral("Car"), ledger::Fee);
-    ledger::AddTransaction(-1, Day(2026, 9, 29), 1, QStringLiteral("Pen"), ledger::CheckOrPayment);
-    Open();
-    ASSERT_EQ(Cell(1, Date), "28 Sep 2026");
-    ASSERT_EQ(Cell(2, Balance), "-1,234,568.88");
-    for (const int col : {Date, Debit, Balance}) {
-        for (int row = 1; row < grid->Rows(); ++row)
-            EXPECT_LT(view->fontMetrics().horizontalAdvance(grid->TextMatrix(row, col)), CellInWindow(row, col).width())
-                << Cell(row, col);
-    }
-    EXPECT_EQ(grid->ColWidth(Description), 2800);
+    const std::pair<QLocale, QString> locales[] = {
+        {QLocale::c(), QStringLiteral("11 Nov 2026")},
+        {QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("11/11/2026")},
+        {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("11.11.2026")},
+    };
+    for (const auto& [locale, date] : locales) {
+        SCOPED_TRACE(locale.name().toStdString());
+        const tallix::test::LocaleGuard guard(locale);
+        ledger::NewLedger();
+        ledger::AddTransaction(0, Day(2026, 9, 28), 1234567.875f, QStringLiteral("Car"), ledger::Fee);
+        ledger::AddTransaction(-1, Day(2026, 11, 11), 1, QStringLiteral("Pen"), ledger::CheckOrPayment);
+        Open();
+        ASSERT_EQ(grid->TextMatrix(2, Date), date);
+        // The cell draws its text between margins on both sides.
+        const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+        for (const int col : {Date, Debit, Balance}) {
+            for (int row = 1; row < grid->Rows(); ++row)
+                EXPECT_LE(view->fontMetrics().horizontalAdvance(grid->TextMatrix(row, col)) + margins,
+                          CellInWindow(row, col).width())
+                    << Cell(row, col);
+        }
+        EXPECT_EQ(grid->ColWidth(Description), 2800);
 
-    // A longer amount typed into a cell widens its column too.
-    EnterOn(2, Debit);
-    Retype(QStringLiteral("123456789012.5"));
-    QTest::keyClick(Text1, Qt::Key_Return);
-    EXPECT_LT(view->fontMetrics().horizontalAdvance(grid->TextMatrix(2, Debit)), CellInWindow(2, Debit).width());
+        // A longer amount typed into a cell widens its column too.
+        EnterOn(2, Debit);
+        Retype(QStringLiteral("123456789012") + locale.decimalPoint() + QStringLiteral("5"));
+        QTest::keyClick(Text1, Qt::Key_Return);
+        EXPECT_LE(view->fontMetrics().horizontalAdvance(grid->TextMatrix(2, Debit)) + margins,
+                  CellInWindow(2, Debit).width());
+        window.reset();
+    }
 }
 
 TEST_F(frmRegisterTest, ReopeningShowsWhatTheLastCloseWroteBack) {
