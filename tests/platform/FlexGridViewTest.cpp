@@ -2,6 +2,7 @@
 #include "platform/widgets/FlexGridView.h"
 #include "platform/FlexGrid.h"
 #include "platform/widgets/Twips.h"
+#include "support/ScopedPalette.h"
 
 #include <QDialog>
 #include <QHeaderView>
@@ -138,6 +139,20 @@ TEST_F(FlexGridViewTest, DoubleClickMovesToTheCellThenRaisesDblClick) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, CellCenter(3, 2));
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, CellCenter(3, 2));
     EXPECT_EQ(cellAtDblClick, std::make_pair(3, 2));
+}
+
+// A cell coloured on purpose keeps its colour under a dark theme, and its text is chosen to read on it; other
+// cells take both from the theme.
+TEST_F(FlexGridViewTest, TextOnAColouredCellReadsWhateverThePalette) {
+    const tallix::test::ScopedPalette dark(tallix::test::ScopedPalette::Dark());
+    const std::pair<platform::OleColor, QVariant> cases[] = {
+        {0xC0C0C0, QColor(Qt::black)}, {0x800000, QColor(Qt::white)}, {platform::SystemWindowColor, QVariant()}};
+    for (const auto& [color, text] : cases) {
+        grid.MoveTo(4, 2);
+        grid.SetCellBackColor(color);
+        EXPECT_EQ(view->model()->data(IndexOf(4, 2), Qt::BackgroundRole).isValid(), text.isValid()) << color;
+        EXPECT_EQ(view->model()->data(IndexOf(4, 2), Qt::ForegroundRole), text) << color;
+    }
 }
 
 TEST_F(FlexGridViewTest, CellGeometryIsTheDrawnCellInTwips) {

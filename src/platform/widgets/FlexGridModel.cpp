@@ -1,6 +1,7 @@
 #include "platform/widgets/FlexGridModel.h"
 
 #include "platform/LocaleCodec.h"
+#include "platform/widgets/Contrast.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -60,15 +61,23 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
         return grid.TextMatrix(r, c);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(AlignmentOf(c, grid.TextMatrix(r, c)));
-    case Qt::BackgroundRole: {
-        if (c < grid.FixedCols())
-            return ColorFromOle(SystemButtonFaceColor);
-        const OleColor color = grid.CellColor(r, c);
-        return color == SystemWindowColor ? QVariant() : QVariant(ColorFromOle(color));
+    case Qt::BackgroundRole:
+        return Background(r, c);
+    case Qt::ForegroundRole: {
+        // A cell coloured on purpose keeps its colour in every palette; its text is chosen to read on it.
+        const QVariant background = Background(r, c);
+        return background.isValid() ? QVariant(ReadableTextOn(background.value<QColor>())) : QVariant();
     }
     default:
         return {};
     }
+}
+
+QVariant FlexGridModel::Background(int gridRow, int gridCol) const {
+    if (gridCol < grid.FixedCols())
+        return ColorFromOle(SystemButtonFaceColor);
+    const OleColor color = grid.CellColor(gridRow, gridCol);
+    return color == SystemWindowColor ? QVariant() : QVariant(ColorFromOle(color));
 }
 
 QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -38,6 +38,8 @@ public:
 
 private:
     Qt::Alignment AlignmentOf(int col, const QString& text) const;
+    // The cell's own background colour; none where it shows the grid's.
+    QVariant Background(int gridRow, int gridCol) const;
 
     FlexGrid& grid;
 };

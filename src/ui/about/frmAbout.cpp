@@ -1,6 +1,7 @@
 #include "ui/about/frmAbout.h"
 
 #include "platform/Prompt.h"
+#include "platform/widgets/Contrast.h"
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/Place.h"
 #include "platform/widgets/Twips.h"
@@ -82,6 +83,11 @@ frmAbout::frmAbout(const QString& AppName, const QString& AppDescription, const 
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette linkPalette = Label3->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    // The link's blue is meant for a light face: on a dark one it stands on a light patch of its own.
+    if (!platform::IsLight(palette().color(QPalette::Window))) {
+        linkPalette.setColor(QPalette::Window, platform::LightFace());
+        Label3->setAutoFillBackground(true);
+    }
     Label3->setPalette(linkPalette);
     Label3->setCursor(Qt::PointingHandCursor);
     // A long file address does not fit the label: show its two ends, and the whole in the tool tip.

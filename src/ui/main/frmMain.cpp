@@ -6,6 +6,7 @@
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/Fonts.h"
+#include "platform/widgets/PathLabel.h"
 #include "platform/widgets/Place.h"
 #include "platform/widgets/TextRuleValidator.h"
 #include "platform/widgets/Twips.h"
@@ -129,13 +130,20 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     Option6 = Place(new QRadioButton(QStringLiteral("Payment"), Frame1), "Option6", 3480, 600, 1095, 255);
     Label4 = PlaceLabel(Frame1, "Label4", QStringLiteral("Check #"), Qt::AlignRight, 4800, 360, 615, 255);
     Text4 = PlaceText(Frame1, "Text4", 5640, 360, 1455, 285);
-    PlaceLabel(Frame1, "Label1", QStringLiteral("Date:"), Qt::AlignRight, 4920, 840, 495, 255);
+    // Each box is announced by the label beside it; without a buddy, screen readers name it after its frame.
+    Label4->setBuddy(Text4);
+    auto* date = PlaceLabel(Frame1, "Label1", QStringLiteral("Date:"), Qt::AlignRight, 4920, 840, 495, 255);
     DTPicker1 = Place(new platform::DatePicker(Frame1), "DTPicker1", 5640, 840, 1455, 375);
-    PlaceLabel(Frame1, "Label2", QStringLiteral("Pay to the order of:"), Qt::AlignLeft, 240, 1200, 975, 495)
-        ->setWordWrap(true);
+    date->setBuddy(DTPicker1);
+    auto* payTo =
+        PlaceLabel(Frame1, "Label2", QStringLiteral("Pay to the order of:"), Qt::AlignLeft, 240, 1200, 975, 495);
+    payTo->setWordWrap(true);
 
     Combo1 = Place(new QComboBox(Frame1), "Combo1", 1080, 1320, 4215, 315);
     Combo1->setEditable(true);
+    payTo->setBuddy(Combo1);
+    // The edit field is a box of its own to screen readers, and no label's buddy.
+    Combo1->lineEdit()->setAccessibleName(payTo->text());
     // The list holds the ledger's payees only; typing a new payee and pressing Enter does not add it.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
@@ -149,6 +157,8 @@ void frmMain::BuildCheckFrame(QWidget* client) {
                    dollar->height());
     Text3 = PlaceText(Frame1, "Text3", 5640, 1320, 1455, 285);
     Text3->setValidator(new platform::TextRuleValidator(&ledger::IsDollarText, Text3));
+    // Its label is the "$" sign: the name says what the box holds, as the lower frame's "Amount:" does.
+    Text3->setAccessibleName(QStringLiteral("Amount"));
 
     // The signature: shown on the check in the frame's colour, set only through the settings dialog.
     Text5 = PlaceText(Frame1, "Text5", 4440, 1800, 2655, 375);
@@ -156,6 +166,7 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     Text5->setFrame(false);
     Text5->setReadOnly(true);
     Text5->setFocusPolicy(Qt::NoFocus);
+    Text5->setAccessibleName(QStringLiteral("Signature"));
     // No box of its own: the name stands on the frame's face like a signature on the check.
     QPalette signature = Text5->palette();
     signature.setColor(QPalette::Base, Qt::transparent);
@@ -171,12 +182,16 @@ void frmMain::BuildDepositFrame(QWidget* client) {
     Option2 = Place(new QRadioButton(QStringLiteral("Fee"), kinds), "Option2", 0, 840, 1575, 255);
     Option3 = Place(new QRadioButton(QStringLiteral("Withdrawal"), kinds), "Option3", 0, 1200, 1335, 255);
 
-    PlaceLabel(Frame2, "Label7", QStringLiteral("Date:"), Qt::AlignRight, 3000, 360, 855, 255);
+    auto* date = PlaceLabel(Frame2, "Label7", QStringLiteral("Date:"), Qt::AlignRight, 3000, 360, 855, 255);
     DTPicker2 = Place(new platform::DatePicker(Frame2), "DTPicker2", 3960, 360, 1455, 375);
-    PlaceLabel(Frame2, "Label6", QStringLiteral("Description of Transaction:"), Qt::AlignRight, 1800, 840, 2055, 255);
+    date->setBuddy(DTPicker2);
+    auto* description = PlaceLabel(Frame2, "Label6", QStringLiteral("Description of Transaction:"), Qt::AlignRight,
+                                   1800, 840, 2055, 255);
     Text7 = PlaceText(Frame2, "Text7", 3960, 840, 3255, 285);
-    PlaceLabel(Frame2, "Label5", QStringLiteral("Amount:"), Qt::AlignRight, 3000, 1320, 855, 255);
+    description->setBuddy(Text7);
+    auto* amount = PlaceLabel(Frame2, "Label5", QStringLiteral("Amount:"), Qt::AlignRight, 3000, 1320, 855, 255);
     Text6 = PlaceText(Frame2, "Text6", 3960, 1320, 2535, 285);
+    amount->setBuddy(Text6);
     Text6->setValidator(new platform::TextRuleValidator(&ledger::IsDollarText, Text6));
 }
 
@@ -193,10 +208,13 @@ void frmMain::BuildMenus() {
     file->setObjectName(QStringLiteral("File"));
     New = file->addAction(QStringLiteral("&New"));
     New->setObjectName(QStringLiteral("New"));
+    New->setShortcut(QKeySequence::New);
     Open = file->addAction(QStringLiteral("&Open"));
     Open->setObjectName(QStringLiteral("Open"));
+    Open->setShortcut(QKeySequence::Open);
     Save = file->addAction(QStringLiteral("&Save"));
     Save->setObjectName(QStringLiteral("Save"));
+    Save->setShortcut(QKeySequence::Save);
     file->addSeparator()->setObjectName(QStringLiteral("Seperator"));
     Exit = file->addAction(QStringLiteral("E&xit"));
     Exit->setObjectName(QStringLiteral("Exit"));
@@ -215,9 +233,9 @@ void frmMain::BuildStatusBar() {
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(platform::TwipsToPixels(5715) - platform::TwipsToPixels(5340));
     FillWith(StatusBar1, QPalette::Window, ButtonFace());
-    Panel1 = new QLabel(StatusBar1);
+    // A long path leaves out its middle, so the file's name stays in view; it must not widen the fixed-size window.
+    Panel1 = new platform::PathLabel(StatusBar1);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    // A long path is cut off at the panel's edge; it must not widen the fixed-size window.
     Panel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Panel2 = new QLabel(StatusBar1);
     Panel2->setObjectName(QStringLiteral("Panel2"));

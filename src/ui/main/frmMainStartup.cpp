@@ -111,6 +111,7 @@ void frmMain::SaveSettings() {
 
 void frmMain::UpdateStatusBar() {
     Panel1->setText(ledger::GetDataFileName());
+    Panel1->setToolTip(ledger::GetDataFileName());
     double lockDate = 0;
     if (ledger::GetLockDate(lockDate))
         Panel2->setText(QStringLiteral("Bal:  ") + platform::FormatShortDate(lockDate));

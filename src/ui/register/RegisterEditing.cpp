@@ -40,7 +40,10 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
     // An editor goes over a cell the user can see.
     MSFlexGrid1->ScrollToCurrent();
 
+    // The editor stands for its cell: screen readers announce it by the cell's column.
+    const QString column = grid.TextMatrix(0, col);
     if (col == Date) {
+        DTPicker1->setAccessibleName(column);
         EditCol = int16_t(col);
         EditRow = int16_t(row);
         const std::optional<double> date = procedures.Codec().ParseShortDate(grid.Text());
@@ -58,6 +61,7 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
     QFont font(grid.CellFontName());
     font.setPointSizeF(grid.CellFontSize());
     Text1->setFont(font);
+    Text1->setAccessibleName(column);
     const bool money = col == Debit || col == Credit;
     Text1->setValidator(money ? amountRule : nullptr);
     if (KeyAscii >= 0 && KeyAscii <= 32) {

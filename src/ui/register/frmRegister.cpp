@@ -11,6 +11,7 @@
 #include "platform/widgets/Twips.h"
 #include "ui/register/CellTextBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -74,9 +75,12 @@ void frmRegister::CreateControls() {
     face.setColor(QPalette::Base, platform::ColorFromOle(platform::SystemButtonFaceColor));
     Text2->setPalette(face);
     Text2->setGeometry(TwipsRect(6480, 240, 1815, 285));
+    Label1->setBuddy(Text2);
 
     MSFlexGrid1 = new platform::FlexGridView(grid, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    // The grid is the whole register; screen readers name the table after the window.
+    MSFlexGrid1->setAccessibleName(windowTitle());
 
     gridViewport = MSFlexGrid1->viewport();
     gridViewport->installEventFilter(this);
@@ -89,6 +93,16 @@ void frmRegister::CreateControls() {
     connect(DTPicker1, &platform::DatePicker::KeyDown, this, &frmRegister::DTPicker1_KeyDown);
     connect(DTPicker1, &platform::DatePicker::LostFocus, this, &frmRegister::DTPicker1_LostFocus);
     connect(Command1, &QPushButton::clicked, this, &frmRegister::Command1_Click);
+
+    // Ctrl+W closes the window as its close box does, and so whatever closing the desktop's key binding names.
+    auto* closeWindow = new QAction(this);
+    QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close))
+        if (!keys.contains(key))
+            keys << key;
+    closeWindow->setShortcuts(keys);
+    addAction(closeWindow);
+    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
 }
 
 namespace {

@@ -1,7 +1,13 @@
 // The window's geometry, colours, fonts, tab order and menus, and captions that fit their controls.
 #include "MainWindowFixture.h"
 
+#include "platform/widgets/Contrast.h"
+#include "platform/widgets/PathLabel.h"
+#include "support/ScopedPalette.h"
+
+#include <QAccessible>
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMenu>
 #include <QMenuBar>
@@ -57,6 +63,9 @@ TEST_F(LayoutTest, ALongDataFilePathDoesNotWidenTheWindow) {
     ASSERT_EQ(Panel("Panel1"), path);
     QApplication::processEvents();
     EXPECT_EQ(window->size(), before);
+    // The panel shows both ends of the path, the file's name whole; the tool tip shows all of it.
+    EXPECT_TRUE(Find<platform::PathLabel>("Panel1")->ShownText().endsWith(QFileInfo(path).fileName()));
+    EXPECT_EQ(Find("Panel1")->toolTip(), path);
 }
 
 TEST_F(LayoutTest, FixedSizeCentredWithoutMaximize) {
@@ -85,6 +94,43 @@ TEST_F(LayoutTest, PaleYellowAroundButtonFaceFrames) {
     EXPECT_FALSE(signature->autoFillBackground());
     EXPECT_TRUE(signature->isReadOnly());
     EXPECT_EQ(signature->focusPolicy(), Qt::NoFocus);
+}
+
+// Black and red captions are meant for a light face: under a dark theme they stand on a light patch, under a
+// light one on the frame's own face as before.
+TEST_F(LayoutTest, FrameCaptionsReadUnderLightAndDarkPalettes) {
+    for (const QPalette& theme : {QApplication::palette(), tallix::test::ScopedPalette::Dark()}) {
+        const tallix::test::ScopedPalette scope(theme);
+        Start();
+        for (const char* name : {"Frame1", "Frame2"}) {
+            for (const QColor& caption : {QColor(Qt::black), QColor(255, 0, 0)}) {
+                CaptionFrame* frame = Frame(name);
+                frame->SetCaptionColor(caption);
+                // The caption's rectangle ends in a space: no letter is drawn at its right edge.
+                const QRect title = frame->CaptionRect();
+                const QColor behind = frame->grab().toImage().pixelColor(title.right(), title.center().y());
+                SCOPED_TRACE(std::string(name) + " " + caption.name().toStdString() + " on " +
+                             behind.name().toStdString());
+                EXPECT_GE(platform::ContrastRatio(caption, behind), 3.0);
+                EXPECT_EQ(behind == theme.color(QPalette::Window), platform::IsLight(theme.color(QPalette::Window)));
+            }
+        }
+    }
+}
+
+// Screen readers announce each box by the label beside it, not by the frame around it.
+TEST_F(LayoutTest, EveryBoxIsNamedAfterItsLabel) {
+    const std::pair<QWidget*, const char*> boxes[] = {{Find("Text4"), "Check #"},
+                                                      {Find("DTPicker1"), "Date:"},
+                                                      {Combo(), "Pay to the order of:"},
+                                                      {Find("Text3"), "Amount"},
+                                                      {Combo()->lineEdit(), "Pay to the order of:"},
+                                                      {Find("Text5"), "Signature"},
+                                                      {Find("DTPicker2"), "Date:"},
+                                                      {Find("Text7"), "Description of Transaction:"},
+                                                      {Find("Text6"), "Amount:"}};
+    for (const auto& [box, name] : boxes)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), QString::fromUtf8(name)) << name;
 }
 
 TEST_F(LayoutTest, FontsStandInForTheOriginalOnes) {
@@ -156,14 +202,14 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsAndNames) {
         QStringList items;
         for (const QAction* action : Find<QMenu>(menu)->actions())
             items << (action->isSeparator() ? QStringLiteral("-") : action->text()) + QLatin1Char(':') +
-                         action->objectName();
+                         action->objectName() + QLatin1Char(':') + action->shortcut().toString();
         return items;
     };
-    EXPECT_EQ(captions("File"),
-              (QStringList{QStringLiteral("&New:New"), QStringLiteral("&Open:Open"), QStringLiteral("&Save:Save"),
-                           QStringLiteral("-:Seperator"), QStringLiteral("E&xit:Exit")}));
+    EXPECT_EQ(captions("File"), (QStringList{QStringLiteral("&New:New:Ctrl+N"), QStringLiteral("&Open:Open:Ctrl+O"),
+                                             QStringLiteral("&Save:Save:Ctrl+S"), QStringLiteral("-:Seperator:"),
+                                             QStringLiteral("E&xit:Exit:")}));
     EXPECT_EQ(captions("Setup"),
-              (QStringList{QStringLiteral("Associate:Associate"), QStringLiteral("&Options:Options")}));
+              (QStringList{QStringLiteral("Associate:Associate:"), QStringLiteral("&Options:Options:")}));
     EXPECT_EQ(Find<QMenu>("File")->title(), QStringLiteral("&File"));
     EXPECT_EQ(Find<QMenu>("Setup")->title(), QStringLiteral("&Setup"));
 }

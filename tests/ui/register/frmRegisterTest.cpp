@@ -10,9 +10,11 @@
 #include "support/TypedDates.h"
 #include "ui/register/frmRegister.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -489,7 +491,7 @@ TEST_F(frmRegisterTest, ClosingWritesBackExactlyTheChangedRows) {
     Retype(QStringLiteral("Bonus"));
     const ledger::TransactionRecord check = RecordInSlot(1);
 
-    window->close();
+    QTest::keyClick(Text1, Qt::Key_W, Qt::ControlModifier); // closes as the close box does
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(RecordInSlot(1), check);
     const ledger::TransactionRecord payment = RecordInSlot(2);
@@ -505,6 +507,26 @@ TEST_F(frmRegisterTest, ClosingWritesBackExactlyTheChangedRows) {
     EXPECT_EQ(RecordInSlot(5).Amount, 7.5f);
     EXPECT_EQ(RecordInSlot(5).CheckNumber, 0);
     EXPECT_EQ(RecordInSlot(5).TypeCode, ledger::Fee);
+}
+
+// Screen readers name the table after the window, its cells by their column headers, and each editor by the
+// column it edits.
+TEST_F(frmRegisterTest, CellsAndEditorsAreNamedAfterTheirColumns) {
+    AddFourRecords();
+    Open();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("Check Register"));
+    for (const auto& [col, editor] : {std::pair<int, QWidget*>{Date, DTPicker1}, {Description, Text1}}) {
+        const QString header = grid->TextMatrix(0, col);
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(0, col);
+        EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name), header);
+        DoubleClick(1, col);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(editor)->text(QAccessible::Name), header);
+        QTest::keyClick(editor, Qt::Key_Escape);
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->findChild<QLineEdit*>(QStringLiteral("Text2")))
+                  ->text(QAccessible::Name),
+              QStringLiteral("Starting Balance:"));
 }
 
 TEST_F(frmRegisterTest, ClosingWritesTheNewLockStateOfLockedRows) {
@@ -615,26 +637,39 @@ TEST_F(frmRegisterTest, TheWindowKeepsAMinimumWidthButAnyHeight) {
     EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, outerWidth * 15 - 40, 500 * 15 - 600));
 }
 
-// The widths the register sets are the least: a number or date is never cut.
+// The widths the register sets are the least: a number or date is never cut, in any locale's short date.
 TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
-    const tallix::test::LocaleGuard c(QLocale::c()); // dates like "28 Sep 2026"
-    ledger::AddTransaction(0, Day(2026, 9, 28), 1234567.875f, QStringLiteral("Car"), ledger::Fee);
-    ledger::AddTransaction(-1, Day(2026, 9, 29), 1, QStringLiteral("Pen"), ledger::CheckOrPayment);
-    Open();
-    ASSERT_EQ(Cell(1, Date), "28 Sep 2026");
-    ASSERT_EQ(Cell(2, Balance), "-1,234,568.88");
-    for (const int col : {Date, Debit, Balance}) {
-        for (int row = 1; row < grid->Rows(); ++row)
-            EXPECT_LT(view->fontMetrics().horizontalAdvance(grid->TextMatrix(row, col)), CellInWindow(row, col).width())
-                << Cell(row, col);
-    }
-    EXPECT_EQ(grid->ColWidth(Description), 2800);
+    const std::pair<QLocale, QString> locales[] = {
+        {QLocale::c(), QStringLiteral("11 Nov 2026")},
+        {QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("11/11/2026")},
+        {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("11.11.2026")},
+    };
+    for (const auto& [locale, date] : locales) {
+        SCOPED_TRACE(locale.name().toStdString());
+        const tallix::test::LocaleGuard guard(locale);
+        ledger::NewLedger();
+        ledger::AddTransaction(0, Day(2026, 9, 28), 1234567.875f, QStringLiteral("Car"), ledger::Fee);
+        ledger::AddTransaction(-1, Day(2026, 11, 11), 1, QStringLiteral("Pen"), ledger::CheckOrPayment);
+        Open();
+        ASSERT_EQ(grid->TextMatrix(2, Date), date);
+        // The cell draws its text between margins on both sides.
+        const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+        for (const int col : {Date, Debit, Balance}) {
+            for (int row = 1; row < grid->Rows(); ++row)
+                EXPECT_LE(view->fontMetrics().horizontalAdvance(grid->TextMatrix(row, col)) + margins,
+                          CellInWindow(row, col).width())
+                    << Cell(row, col);
+        }
+        EXPECT_EQ(grid->ColWidth(Description), 2800);
 
-    // A longer amount typed into a cell widens its column too.
-    EnterOn(2, Debit);
-    Retype(QStringLiteral("123456789012.5"));
-    QTest::keyClick(Text1, Qt::Key_Return);
-    EXPECT_LT(view->fontMetrics().horizontalAdvance(grid->TextMatrix(2, Debit)), CellInWindow(2, Debit).width());
+        // A longer amount typed into a cell widens its column too.
+        EnterOn(2, Debit);
+        Retype(QStringLiteral("123456789012") + locale.decimalPoint() + QStringLiteral("5"));
+        QTest::keyClick(Text1, Qt::Key_Return);
+        EXPECT_LE(view->fontMetrics().horizontalAdvance(grid->TextMatrix(2, Debit)) + margins,
+                  CellInWindow(2, Debit).width());
+        window.reset();
+    }
 }
 
 TEST_F(frmRegisterTest, ReopeningShowsWhatTheLastCloseWroteBack) {
