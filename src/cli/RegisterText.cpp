@@ -1,6 +1,7 @@
 #include "cli/RegisterText.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/RegisterGrid.h"
 
@@ -70,12 +71,20 @@ private:
     const qsizetype maxLineBytes;
 };
 
+// A description holding control characters, as it is shown instead: a row's escapes replace its grid text.
+struct ShownDescription {
+    int row;
+    QString text;
+};
+
 // Writes the grid's row as one line, each cell padded to its column's width; no spaces at the line's end.
-void WriteRow(LineWriter& writer, const platform::FlexGrid& grid, int row, const std::vector<int>& widths) {
+// `description`, when given, is shown instead of the row's description.
+void WriteRow(LineWriter& writer, const platform::FlexGrid& grid, int row, const std::vector<int>& widths,
+              const QString* description = nullptr) {
     writer.BeginLine();
     qsizetype pendingSpaces = 0;
     for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
-        const QString& text = grid.TextMatrix(row, c);
+        const QString& text = description && c == RegisterColumn::Description ? *description : grid.TextMatrix(row, c);
         const qsizetype room = widths[size_t(c)] - text.size();
         const Align align = row == 0 ? Align::Centre : AlignmentOf(c);
         const qsizetype before = align == Align::Right ? room : align == Align::Centre ? room / 2 : 0;
@@ -98,10 +107,21 @@ void FillRegister(platform::FlexGrid& grid) {
 }
 
 QByteArray FormatRegister(const platform::FlexGrid& grid) {
+    // A control character in a description would act on the terminal (clear it, move the cursor, end the row), so
+    // each is shown as an escape. Rows with one are rare: only they get a second text, found by a quick scan.
+    std::vector<ShownDescription> escaped;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        const QString& description = grid.TextMatrix(r, RegisterColumn::Description);
+        if (ledger::HasControlCharacter(description))
+            escaped.push_back({r, ledger::EscapeControlCharacters(description)});
+    }
     std::vector<int> widths(LastVisibleColumn + 1, 0);
     for (int r = 0; r < grid.Rows(); ++r)
         for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
             widths[size_t(c)] = std::max(widths[size_t(c)], int(grid.TextMatrix(r, c).size()));
+    // Padded by the width the escapes show.
+    for (const ShownDescription& d : escaped)
+        widths[RegisterColumn::Description] = std::max(widths[RegisterColumn::Description], int(d.text.size()));
 
     double lockDate = 0;
     QByteArray text;
@@ -125,8 +145,11 @@ QByteArray FormatRegister(const platform::FlexGrid& grid) {
             writer.Repeat('-', widths[size_t(c)]);
         }
         writer.EndLine();
-        for (int r = 1; r < grid.Rows(); ++r)
-            WriteRow(writer, grid, r, widths);
+        auto next = escaped.cbegin();
+        for (int r = 1; r < grid.Rows(); ++r) {
+            const bool isEscaped = next != escaped.cend() && next->row == r;
+            WriteRow(writer, grid, r, widths, isEscaped ? &(next++)->text : nullptr);
+        }
     }
     return text;
 }
