@@ -2,12 +2,12 @@
 #include "Version.h"
 #include "cli/CliCheck.h"
 #include "cli/LedgerExport.h"
+#include "cli/OutputFile.h"
 #include "cli/RegisterText.h"
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
@@ -87,16 +87,23 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
         return UsageFailure(err, QStringLiteral("export needs a FILE"));
     if (format != QLatin1String("csv") && format != QLatin1String("qif"))
         return UsageFailure(err, QStringLiteral("export needs --format csv or --format qif"));
+    // Decided before the ledger is read, so that a refused OUT leaves nothing written and nothing waiting.
+    const cli::OutputTarget target =
+        output.isEmpty() ? cli::OutputTarget{cli::OutputKind::StandardOutput, {}} : cli::ClassifyOutput(output, file);
+    if (target.kind == cli::OutputKind::Refused) {
+        err << "tallix-cli: will not write " << output << ": " << target.reason << "\n";
+        return UsageError;
+    }
     if (!Load(file))
         return Failed;
     const QString text = format == QLatin1String("csv") ? cli::ExportCsv() : cli::ExportQif();
-    if (output.isEmpty() || output == QLatin1String("-")) {
+    if (target.kind == cli::OutputKind::StandardOutput) {
         out << text;
         return Sound;
     }
-    QSaveFile target(output);
-    if (!target.open(QIODevice::WriteOnly) || target.write(text.toUtf8()) < 0 || !target.commit()) {
-        err << "tallix-cli: cannot write " << output << ": " << target.errorString() << "\n";
+    QString error;
+    if (!cli::WriteOutput(output, target.kind, text.toUtf8(), error)) {
+        err << "tallix-cli: cannot write " << output << ": " << error << "\n";
         return Failed;
     }
     return Sound;

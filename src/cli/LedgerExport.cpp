@@ -43,10 +43,10 @@ QString CsvField(const QString& text) {
 // QIF is line-based: a description must stay on its line, and no control character reaches an importer.
 QString QifText(QString text) {
     for (QChar& c : text) {
-        if (c.category() == QChar::Other_Control)
+        if (ledger::IsControlCharacter(c.unicode()))
             c = QLatin1Char(' ');
     }
-    return text;
+    return text.trimmed();
 }
 
 // The day before the first transaction (or before today for a ledger without any).
@@ -101,7 +101,7 @@ QString ExportQif() {
         qif += QStringLiteral("D%1\nT%2\n").arg(qifDate(e.record.Date), PlainCents(SignedCents(e.record)));
         if (const QString number = CheckNumberText(e.record); !number.isEmpty())
             qif += QStringLiteral("N%1\n").arg(number);
-        qif += QStringLiteral("P%1\n").arg(QifText(e.record.Description.trimmed()));
+        qif += QStringLiteral("P%1\n").arg(QifText(e.record.Description));
         // Locked records were balanced against a statement: reconciled.
         if (e.record.Locked)
             qif += QStringLiteral("CX\n");

@@ -113,7 +113,12 @@ public:
             CellOf(cells, Date) = *date;
         else
             CellOf(cells, Date) = dateText = codec.FormatShortDate(record.Date);
-        CellOf(cells, Description) = row.Description();
+        // A control character would act on the terminal (clear it, move the cursor, end the row): each is shown
+        // as an escape instead, and the column is as wide as the escapes show.
+        if (const QStringView description = row.Description(); ledger::HasControlCharacter(description))
+            CellOf(cells, Description) = descriptionText = ledger::EscapeControlCharacters(description);
+        else
+            CellOf(cells, Description) = description;
         const std::optional<int64_t> cents = ShownCents(record.Amount);
         CellOf(cells, ledger::IsCredit(record.TypeCode) ? Credit : Debit) =
             cents ? Money(codec, *cents, amountBuffer, amountText) : (amountText = codec.FormatMoney(record.Amount));
@@ -135,6 +140,7 @@ private:
     QString typeOrNumber;
     platform::LocaleCodec::TextBuffer dateBuffer;
     QString dateText;
+    QString descriptionText;
     platform::LocaleCodec::TextBuffer amountBuffer;
     platform::LocaleCodec::TextBuffer balanceBuffer;
     QString amountText;

@@ -121,8 +121,15 @@ std::vector<Finding> CheckLedgerBytes(const QByteArray& bytes) {
             findings.push_back(
                 {Finding::Note, i,
                  QStringLiteral("locked flag %1 is neither 0 nor -1; it reads as locked").arg(r.Locked)});
-        if (r.Description.contains(QChar(0)))
-            findings.push_back({Finding::Note, i, QStringLiteral("the description holds NUL bytes")});
+        // Loaded as they stand, but a terminal would act on them and a line-based export must replace them.
+        if (HasControlCharacter(r.Description)) {
+            QStringView text(r.Description);
+            while (text.endsWith(QLatin1Char(' ')))
+                text.chop(1);
+            findings.push_back({Finding::Note, i,
+                                QStringLiteral("the description holds control characters: \"%1\"")
+                                    .arg(EscapeControlCharacters(text))});
+        }
         if (IsCheck(r.TypeCode, r.CheckNumber) && r.CheckNumber >= 1)
             checkNumbers[r.CheckNumber].push_back(i);
     }

@@ -67,6 +67,22 @@ bool IsDollarText(const QString& text) {
     return point < 0 || text.size() - point - 1 <= 2;
 }
 
+bool HasControlCharacter(QStringView text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return IsControlCharacter(c.unicode()); });
+}
+
+QString EscapeControlCharacters(QStringView text) {
+    QString shown;
+    shown.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        if (IsControlCharacter(c.unicode()))
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 QString CentsText(int64_t cents, QChar separator) {
     const uint64_t magnitude = cents < 0 ? 0 - uint64_t(cents) : uint64_t(cents);
     return QStringLiteral("%1%2%3%4")

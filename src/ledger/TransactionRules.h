@@ -44,6 +44,16 @@ QString CentsText(int64_t cents, QChar separator);
 // ("1234.50"); IsDollarText holds for it.
 QString DollarText(int64_t cents);
 
+// C0 controls, DEL and the C1 controls (five bytes of code page 1252 decode to those): a terminal or a line-based
+// file would act on them instead of showing them.
+constexpr bool IsControlCharacter(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+bool HasControlCharacter(QStringView text);
+// `text` with each control character as "\x" and two hex digits (ESC as "\x1b"), so that it shows one character
+// per column and stays on one line; other characters as they are.
+QString EscapeControlCharacters(QStringView text);
+
 // Amounts and balances in whole cents stay within this bound, so that adding one amount to a balance never
 // overflows 64 bits.
 constexpr int64_t MaxCents = 4'000'000'000'000'000'000;

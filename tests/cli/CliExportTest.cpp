@@ -181,3 +181,39 @@ TEST(CliPrint, ShowsTheLedgerValuesAboveAnAlignedRegister) {
     EXPECT_TRUE(lines[6].endsWith(QStringLiteral("74.50")));
     EXPECT_TRUE(lines[11].endsWith(QStringLiteral("499.62")));
 }
+
+// Descriptions come from files anyone can write. Printed, every control character shows as an escape and each
+// transaction keeps its one aligned line; QIF, being line-based, gets spaces; CSV keeps the text, quoted.
+TEST(CliPrint, ControlCharactersInDescriptionsReachNoOutputAsThemselves) {
+    const struct {
+        QString description, printed, qif;
+    } cases[] = {
+        {QStringLiteral("Clear\x1b[2J\x1b]0;owned\x07"), QStringLiteral("Clear\\x1b[2J\\x1b]0;owned\\x07"),
+         QStringLiteral("Clear [2J ]0;owned")},
+        {QStringLiteral("Split\nrow\r\x7f"), QStringLiteral("Split\\x0arow\\x0d\\x7f"), QStringLiteral("Split row")},
+        // What the code page's unassigned bytes decode to.
+        {QString::fromUtf16(u"C1\u00812J\u009dend"), QStringLiteral("C1\\x812J\\x9dend"), QStringLiteral("C1 2J end")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.printed.toStdString());
+        NewLedger();
+        AddTransaction(0, Day(2009, 3, 15), 2.0f, QStringLiteral("Before"), Deposit);
+        AddTransaction(0, Day(2009, 3, 16), 1.0f, c.description, Deposit);
+        const QString text = QString::fromUtf8(cli::FormatRegister());
+        EXPECT_EQ(
+            std::count_if(text.begin(), text.end(), [](QChar ch) { return ch.category() == QChar::Other_Control; }),
+            text.count(QLatin1Char('\n')));
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        ASSERT_EQ(lines.size(), 4 + 2 + 2 + 1);
+        EXPECT_TRUE(lines[7].contains(QStringLiteral("  ") + c.printed + QStringLiteral("  ")));
+        // Aligned on the escaped text: the types start in one column, the balances end in one.
+        EXPECT_EQ(lines[6].indexOf(QStringLiteral("Deposit")), lines[7].indexOf(QStringLiteral("Deposit")));
+        EXPECT_EQ(lines[6].size(), lines[7].size());
+
+        EXPECT_EQ(ParseQif(cli::ExportQif())[1].payee, c.qif);
+        const QString csv = cli::ExportCsv();
+        EXPECT_EQ(ParseCsv(csv)[3][2], c.description);
+        EXPECT_TRUE(csv.contains(QLatin1Char('"') + c.description + QLatin1Char('"')) ||
+                    !c.description.contains(QLatin1Char('\n')));
+    }
+}

@@ -3,11 +3,14 @@
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 struct Result {
@@ -30,6 +33,12 @@ Result RunProgram(const QString& program, const QStringList& args) {
 
 Result Cli(const QStringList& args) {
     return RunProgram(QStringLiteral(TALLIX_CLI_PATH), args);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
 }
 
 class CliProcess : public testing::Test {
@@ -119,14 +128,80 @@ TEST_F(CliProcess, CheckReportsGapsButCallsTheFileSound) {
     EXPECT_TRUE(r.out.contains(QStringLiteral(": sound")));
 }
 
-TEST_F(CliProcess, ExportWritesTheOutputFile) {
-    const QString out = dir.filePath(QStringLiteral("book.qif"));
-    const Result r = Cli({QStringLiteral("export"), ledgerPath, QStringLiteral("--format"), QStringLiteral("qif"),
-                          QStringLiteral("-o"), out});
-    EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    QFile file(out);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().startsWith("!Type:Bank\n"));
+// -o never writes over the ledger being read or any other ledger, whatever name it goes by, nor over a folder:
+// usage error, nothing written.
+TEST_F(CliProcess, ExportRefusesToWriteOverLedgersAndFolders) {
+    const QByteArray ledgerBytes = ReadAll(ledgerPath);
+    const QDir folder(dir.path());
+    ASSERT_TRUE(QFile::link(ledgerPath, folder.filePath("link.tlx")));
+    ASSERT_EQ(::link(QFile::encodeName(ledgerPath).constData(), QFile::encodeName(folder.filePath("hard")).constData()),
+              0);
+    ASSERT_TRUE(QFile::copy(ledgerPath, folder.filePath("other.csv")));
+    ASSERT_TRUE(folder.mkdir("sub"));
+    const QStringList entries = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+    const struct {
+        QString output, reason;
+    } cases[] = {
+        {ledgerPath, "it is the file being exported"},
+        {folder.filePath("sub/../book.tlx"), "it is the file being exported"},
+        {folder.filePath("link.tlx"), "it is the file being exported"},
+        {folder.filePath("hard"), "it is the file being exported"},
+        {folder.filePath("other.csv"), "it is a Tallix ledger"},
+        {folder.filePath("sub"), "it is a folder"},
+    };
+    for (const auto& c : cases) {
+        const Result r = Cli({"export", ledgerPath, "--format", "csv", "-o", c.output});
+        EXPECT_EQ(r.status, 2) << c.output.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(r.err, QStringLiteral("tallix-cli: will not write %1: %2\n").arg(c.output, c.reason));
+    }
+    EXPECT_EQ(ReadAll(ledgerPath), ledgerBytes);
+    EXPECT_EQ(ReadAll(folder.filePath("other.csv")), ledgerBytes);
+    EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System), entries);
+}
+
+// Pipes and devices are written as streams and stay what they are; files are replaced whole, links kept.
+TEST_F(CliProcess, ExportWritesStreamsIntoPipesAndDevicesAndReplacesFiles) {
+    const QDir folder(dir.path());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("pipe")).constData(), 0600), 0);
+    QFile old(folder.filePath("old.csv"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(100000, 'x')); // longer than the export: a file written in place would keep a tail
+    old.close();
+    ASSERT_TRUE(QFile::link(old.fileName(), folder.filePath("link.csv")));
+    const QByteArray csv = Cli({"export", ledgerPath, "--format", "csv"}).out.toUtf8();
+    ASSERT_TRUE(csv.startsWith("Date,"));
+    const struct {
+        QString output;
+        int status;
+        mode_t type; // of the output afterwards
+    } cases[] = {
+        {folder.filePath("new.csv"), 0, S_IFREG},
+        {old.fileName(), 0, S_IFREG},
+        {folder.filePath("link.csv"), 0, S_IFLNK},
+        {folder.filePath("pipe"), 0, S_IFIFO},
+        {"/dev/null", 0, S_IFCHR},
+        {"/dev/full", 1, S_IFCHR},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output.toStdString());
+        QProcess reader;
+        if (c.type == S_IFIFO)
+            reader.start("cat", {c.output});
+        const Result r = Cli({"export", ledgerPath, "--format", "csv", "-o", c.output});
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.err.startsWith(QStringLiteral("tallix-cli: cannot write %1: ").arg(c.output)), c.status == 1);
+        if (c.type == S_IFIFO) {
+            ASSERT_TRUE(reader.waitForFinished(30000));
+            EXPECT_EQ(reader.readAllStandardOutput(), csv);
+        } else if (c.type != S_IFCHR) {
+            EXPECT_EQ(ReadAll(c.output), csv);
+        }
+        struct stat st {};
+        ASSERT_EQ(::lstat(QFile::encodeName(c.output).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & S_IFMT, c.type);
+    }
+    EXPECT_EQ(Cli({"export", ledgerPath, "--format", "csv", "-o", "-"}).out.toUtf8(), csv);
 }
 
 TEST_F(CliProcess, AFailedWriteOfTheOutputFails) {

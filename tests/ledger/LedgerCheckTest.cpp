@@ -109,3 +109,25 @@ TEST(LedgerCheck, NotesGapsAndDuplicatesInCheckNumbers) {
                                            QStringLiteral("checks 102 to 103 are missing"),
                                            QStringLiteral("check 105 is missing")}));
 }
+
+// Control characters are loaded as they stand, so they are notes, each with the description made visible.
+TEST(LedgerCheck, NotesDescriptionsHoldingControlCharacters) {
+    const struct {
+        QByteArray text;  // code page 1252 bytes
+        std::string note; // empty: nothing to note
+    } cases[] = {
+        {QByteArray("Clear\x1b[2J\n\0x", 12), "\"Clear\\x1b[2J\\x0a\\x00x\""},
+        {"del\x7f unassigned \x81\x9d", "\"del\\x7f unassigned \\x81\\x9d\""},
+        {"caf\xe9 \x85 \x80 \xa0", {}}, // e acute, ellipsis, euro sign, no-break space
+    };
+    for (const auto& c : cases) {
+        QByteArray record = Record(3, 0, 39887, 1, "");
+        record.replace(16, c.text.size(), c.text);
+        std::vector<std::string> notes;
+        for (const Finding& f : CheckLedgerBytes(Header(2) + record))
+            notes.push_back(QStringLiteral("%1: %2").arg(f.record).arg(f.message).toStdString());
+        EXPECT_EQ(notes, c.note.empty()
+                             ? std::vector<std::string>{}
+                             : std::vector<std::string>{"1: the description holds control characters: " + c.note});
+    }
+}

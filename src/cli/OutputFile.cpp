@@ -1,0 +1,104 @@
+#include "cli/OutputFile.h"
+
+#include "ledger/LedgerFormat.h"
+#include "ledger/SafeFile.h"
+#include "platform/AtomicFile.h"
+
+#include <QFile>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+OutputTarget Refuse(const QString& reason) {
+    return {OutputKind::Refused, reason};
+}
+
+// The loader's own test of a header: a file that starts with one would be taken for a ledger, so it is one.
+// 0 when it is not a ledger, 1 when it is, -1 when it cannot be read.
+int IsLedgerFile(const QString& path) {
+    QFile file;
+    if (ledger::OpenRegularFile(path, file) != ledger::OpenResult::Opened)
+        return -1;
+    char header[ledger::RecordSize];
+    const qint64 got = file.read(header, ledger::RecordSize);
+    if (got < 0)
+        return -1;
+    return got == ledger::RecordSize && ledger::IsHeaderText(header + ledger::TextOffset) ? 1 : 0;
+}
+
+bool WriteStream(const QString& output, const QByteArray& bytes, QString& error) {
+    // No O_CREAT and no O_TRUNC: only what was found a pipe or device is opened. A pipe waits here for its reader.
+    const int fd = ::open(QFile::encodeName(output).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error = qt_error_string(errno);
+        return false;
+    }
+    QFile file;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !(S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode)) ||
+        !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        error = QStringLiteral("it is no longer a pipe or a device");
+        return false;
+    }
+    // A reader that leaves the pipe early is a write error to report, not a signal that ends the process unheard.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (file.write(bytes) != bytes.size()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+OutputTarget ClassifyOutput(const QString& output, const QString& input) {
+    if (output == QLatin1String("-"))
+        return {OutputKind::StandardOutput, {}};
+    // stat, not lstat: a link is judged by what it names, and that is what gets written.
+    struct stat target {};
+    if (::stat(QFile::encodeName(output).constData(), &target) != 0) {
+        if (errno == ENOENT) // a new name (or a link to one); a missing folder fails when written
+            return {OutputKind::Replace, {}};
+        return Refuse(qt_error_string(errno));
+    }
+    struct stat source {};
+    if (::stat(QFile::encodeName(input).constData(), &source) == 0 && source.st_dev == target.st_dev &&
+        source.st_ino == target.st_ino)
+        return Refuse(QStringLiteral("it is the file being exported"));
+    if (S_ISDIR(target.st_mode))
+        return Refuse(QStringLiteral("it is a folder"));
+    if (S_ISFIFO(target.st_mode) || S_ISCHR(target.st_mode))
+        return {OutputKind::Stream, {}};
+    if (!S_ISREG(target.st_mode))
+        return Refuse(QStringLiteral("it is neither a regular file, a pipe nor a character device"));
+    switch (IsLedgerFile(output)) {
+    case 0:
+        return {OutputKind::Replace, {}};
+    case 1:
+        return Refuse(QStringLiteral("it is a Tallix ledger"));
+    default:
+        // A file that cannot be read could be a ledger; replacing it could lose one.
+        return Refuse(QStringLiteral("it cannot be read to see whether it is a ledger"));
+    }
+}
+
+bool WriteOutput(const QString& output, OutputKind kind, const QByteArray& bytes, QString& error) {
+    switch (kind) {
+    case OutputKind::Stream:
+        return WriteStream(output, bytes, error);
+    case OutputKind::Replace:
+        return platform::WriteFileAtomically(output, bytes, error);
+    case OutputKind::StandardOutput:
+    case OutputKind::Refused:
+        break;
+    }
+    error = QStringLiteral("not a file to write");
+    return false;
+}
+
+} // namespace cli
