@@ -133,9 +133,10 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!Load(rest.first()))
         return Failed;
     out.flush();
-    const QByteArray text = cli::FormatRegister();
-    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size()) ||
-        std::fflush(stdout) != 0) {
+    const bool written = cli::WriteRegister([](QByteArrayView bytes) {
+        return std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+    });
+    if (!written || std::fflush(stdout) != 0) {
         err << "tallix-cli: cannot write the register to standard output\n";
         return Failed;
     }

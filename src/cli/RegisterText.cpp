@@ -30,19 +30,35 @@ Align AlignmentOf(int column) {
     }
 }
 
-// Writes lines of text into one buffer sized up front: printing tens of thousands of rows goes through here, and
-// growing a QByteArray cell by cell costs more than filling the grid did.
+// Writes lines of text into a buffer of a fixed size, handed to the sink whenever it is nearly full: printing tens
+// of thousands of rows goes through here, and neither growing a text cell by cell nor holding the whole register
+// in memory is cheap.
 class LineWriter {
 public:
-    // Appends after what `out` holds already; a line is at most `maxLineUnits` UTF-16 units.
-    LineWriter(QByteArray& out, qsizetype maxLineUnits)
-        : out(out), used(out.size()), maxLineBytes(3 * maxLineUnits + 1) {}
-    ~LineWriter() { out.truncate(used); }
+    // A line is at most `maxLineUnits` UTF-16 units.
+    LineWriter(const TextSink& sink, qsizetype maxLineUnits)
+        : sink(sink), maxLineBytes(3 * maxLineUnits + 1), out(std::max(ChunkBytes, 2 * maxLineBytes), '\0') {}
 
+    // Hands on what is written; false once any hand-over failed.
+    bool Flush() {
+        if (used > 0)
+            written = sink(QByteArrayView(out.constData(), used)) && written;
+        used = 0;
+        return written;
+    }
+    void Append(QByteArrayView bytes) {
+        for (qsizetype at = 0; at < bytes.size();) {
+            if (used == out.size())
+                Flush();
+            const qsizetype part = std::min(bytes.size() - at, out.size() - used);
+            std::memcpy(out.data() + used, bytes.data() + at, size_t(part));
+            used += part;
+            at += part;
+        }
+    }
     void BeginLine() {
-        // Within what was reserved, no copy; beyond it, doubling keeps the copies few.
-        if (const qsizetype needed = used + maxLineBytes; out.size() < needed)
-            out.resize(needed <= out.capacity() ? out.capacity() : 2 * needed);
+        if (out.size() - used < maxLineBytes)
+            Flush();
     }
     void Spaces(qsizetype count) {
         if (count > 0)
@@ -69,9 +85,12 @@ public:
     void EndLine() { out.data()[used++] = '\n'; }
 
 private:
-    QByteArray& out;
-    qsizetype used;
+    static constexpr qsizetype ChunkBytes = 64 * 1024;
+    const TextSink& sink;
     const qsizetype maxLineBytes;
+    QByteArray out;
+    qsizetype used = 0;
+    bool written = true;
 };
 
 constexpr int ColumnCount = LastVisibleColumn - FirstVisibleColumn + 1;
@@ -115,10 +134,10 @@ public:
             CellOf(cells, Date) = dateText = codec.FormatShortDate(record.Date);
         // A control character would act on the terminal (clear it, move the cursor, end the row): each is shown
         // as an escape instead, and the column is as wide as the escapes show.
-        if (const QStringView description = row.Description(); ledger::HasControlCharacter(description))
-            CellOf(cells, Description) = descriptionText = ledger::EscapeControlCharacters(description);
+        if (row.descriptionHasControls)
+            CellOf(cells, Description) = descriptionText = ledger::EscapeControlCharacters(row.Description());
         else
-            CellOf(cells, Description) = description;
+            CellOf(cells, Description) = row.Description();
         const std::optional<int64_t> cents = ShownCents(record.Amount);
         CellOf(cells, ledger::IsCredit(record.TypeCode) ? Credit : Debit) =
             cents ? Money(codec, *cents, amountBuffer, amountText) : (amountText = codec.FormatMoney(record.Amount));
@@ -171,7 +190,7 @@ void WriteRow(LineWriter& writer, const Cells& cells, bool header, const std::ar
 }
 } // namespace
 
-QByteArray FormatRegister() {
+bool WriteRegister(const TextSink& sink) {
     const platform::LocaleCodec codec;
     const std::vector<RegisterRow> rows = BuildRegisterRows(codec);
     const Cells header = HeaderCells();
@@ -188,28 +207,31 @@ QByteArray FormatRegister() {
         lineWidth += qsizetype(width) + 2;
 
     double lockDate = 0;
-    QByteArray text;
-    // ASCII rows fill what is reserved here exactly: lines, the rule, and room to begin one more.
-    text.reserve((lineWidth + 1) * qsizetype(rows.size() + 2) + 3 * lineWidth + 200);
-    text +=
-        QStringLiteral("Starting balance:   %1\n").arg(platform::FormatMoney(ledger::GetStartingBalance())).toUtf8();
-    text += QStringLiteral("Lock date:          %1\n")
-                .arg(ledger::GetLockDate(lockDate) ? platform::FormatShortDate(lockDate) : QStringLiteral("none"))
-                .toUtf8();
-    text += QStringLiteral("Next check number:  %1\n\n").arg(ledger::GetNextCheckNumber()).toUtf8();
-
-    {
-        LineWriter writer(text, lineWidth);
-        WriteRow(writer, header, true, widths);
-        writer.BeginLine();
-        for (size_t i = 0; i < widths.size(); ++i) {
-            writer.Spaces(i > 0 ? 2 : 0);
-            writer.Repeat('-', qsizetype(widths[i]));
-        }
-        writer.EndLine();
-        for (const RegisterRow& row : rows)
-            WriteRow(writer, RowTexts(row, codec).cells, false, widths);
+    LineWriter writer(sink, lineWidth);
+    writer.Append(
+        QStringLiteral("Starting balance:   %1\n").arg(platform::FormatMoney(ledger::GetStartingBalance())).toUtf8());
+    writer.Append(QStringLiteral("Lock date:          %1\n")
+                      .arg(ledger::GetLockDate(lockDate) ? platform::FormatShortDate(lockDate) : QStringLiteral("none"))
+                      .toUtf8());
+    writer.Append(QStringLiteral("Next check number:  %1\n\n").arg(ledger::GetNextCheckNumber()).toUtf8());
+    WriteRow(writer, header, true, widths);
+    writer.BeginLine();
+    for (size_t i = 0; i < widths.size(); ++i) {
+        writer.Spaces(i > 0 ? 2 : 0);
+        writer.Repeat('-', qsizetype(widths[i]));
     }
+    writer.EndLine();
+    for (const RegisterRow& row : rows)
+        WriteRow(writer, RowTexts(row, codec).cells, false, widths);
+    return writer.Flush();
+}
+
+QByteArray FormatRegister() {
+    QByteArray text;
+    WriteRegister([&text](QByteArrayView bytes) {
+        text.append(bytes);
+        return true;
+    });
     return text;
 }
 

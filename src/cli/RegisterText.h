@@ -3,6 +3,8 @@
 // so the two can never disagree.
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <functional>
 
 namespace cli {
 
@@ -10,8 +12,13 @@ namespace cli {
 constexpr int FirstVisibleColumn = 1;
 constexpr int LastVisibleColumn = 7;
 
+// Where printed text goes, a piece at a time; false when a piece could not be written.
+using TextSink = std::function<bool(QByteArrayView)>;
+
 // Starting balance, lock date and next check number, then the register of the ledger in the store as aligned
-// text, in UTF-8.
+// text, in UTF-8, handed to `sink` in pieces. False when the sink failed.
+bool WriteRegister(const TextSink& sink);
+// All of it as one text.
 QByteArray FormatRegister();
 
 } // namespace cli

@@ -160,10 +160,12 @@ std::optional<QStringView> LocaleCodec::FormatShortDate(double dayCount, TextBuf
 }
 
 std::optional<double> LocaleCodec::ShortDateReadBack(double dayCount) const {
-    // The fast reader takes back exactly what the fast writer writes.
-    TextBuffer buffer;
-    if (FormatShortDate(dayCount, buffer))
-        return std::floor(dayCount);
+    // The fast reader takes back exactly what the fast writer writes: the fast path's years are 1000 to 9999.
+    static const double firstFastDay = DayCountFromDate(QDate(1000, 1, 1));
+    static const double lastFastDay = DayCountFromDate(QDate(9999, 12, 31));
+    const double day = std::floor(dayCount);
+    if (!dateFields.empty() && day >= firstFastDay && day <= lastFastDay)
+        return day;
     return ParseShortDate(platform::FormatShortDate(dayCount));
 }
 

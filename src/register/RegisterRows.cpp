@@ -42,6 +42,7 @@ std::vector<RegisterRow> BuildRegisterRows(const platform::LocaleCodec& codec) {
         const QStringView description = QStringView(record.Description).trimmed();
         row.descriptionStart = description.isEmpty() ? 0 : description.data() - record.Description.constData();
         row.descriptionSize = description.size();
+        row.descriptionHasControls = ledger::HasControlCharacter(description);
         inSlotOrder.push_back(std::move(row));
     }
 

@@ -17,6 +17,8 @@ struct RegisterRow {
     bool isCheck = false;          // shows its check number instead of a type
     std::optional<double> dateDay; // the day the register's text of the date reads as, if any
     int64_t balanceCents = 0;      // running balance after this row
+    // The description holds control characters: where they would act (on a terminal) they must be shown escaped.
+    bool descriptionHasControls = false;
     // The description without its surrounding white space, as the register shows it.
     QStringView Description() const { return QStringView(record.Description).mid(descriptionStart, descriptionSize); }
 
