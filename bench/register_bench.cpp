@@ -220,7 +220,7 @@ BENCHMARK(BM_Delete)->Apply(Sizes)->Iterations(100);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // The environment's locale (LC_ALL=C.UTF-8, de_DE.UTF-8, ...), so that every locale's fill can be compared.
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     benchmark::Initialize(&argc, argv);

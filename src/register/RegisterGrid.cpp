@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 using namespace RegisterColumn;
 
@@ -154,15 +155,37 @@ void RegisterGrid::RecalcBalances() {
 
 void RegisterGrid::FitColumn(int col) {
     // Measuring every cell of a large register costs more than it tells: in the grid's forms (numbers, dates)
-    // only texts about as long as the longest can be the widest.
+    // only texts about as long as the longest can be the widest, and texts that differ only in their digits are
+    // at most as wide as their shape with every digit the widest one, which is measured once.
     qsizetype longest = 0;
     for (int r = grid.FixedRows(); r < grid.Rows(); ++r)
         longest = std::max(longest, grid.TextMatrix(r, col).size());
+    QChar widestDigit = u'0';
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit)
+        if (grid.TextWidth(QString(QChar(digit))) > grid.TextWidth(QString(widestDigit)))
+            widestDigit = QChar(digit);
+    // A register's dates and amounts come in a few dozen shapes; past that (digits of other scripts), measure all.
+    constexpr size_t MaxShapes = 64;
+    std::vector<QString> shapes;
     int width = grid.ColWidth(col);
     for (int r = grid.FixedRows(); r < grid.Rows(); ++r) {
         const QString& text = grid.TextMatrix(r, col);
-        if (!text.isEmpty() && text.size() + 1 >= longest)
+        if (text.isEmpty() || text.size() + 1 < longest)
+            continue;
+        std::array<char16_t, 64> buffer;
+        if (text.size() > qsizetype(buffer.size()) || shapes.size() >= MaxShapes) {
             width = std::max(width, grid.TextWidth(text));
+            continue;
+        }
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            buffer[size_t(i)] = c >= u'0' && c <= u'9' ? widestDigit.unicode() : c;
+        }
+        const QStringView shape(buffer.data(), text.size());
+        if (std::find(shapes.begin(), shapes.end(), shape) == shapes.end()) {
+            shapes.push_back(shape.toString());
+            width = std::max(width, grid.TextWidth(shapes.back()));
+        }
     }
     if (width != grid.ColWidth(col))
         grid.SetColWidth(col, width);
