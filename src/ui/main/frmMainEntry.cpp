@@ -7,6 +7,7 @@
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/KeyCodes.h"
+#include "platform/widgets/TypedText.h"
 #include "ui/main/CaptionFrame.h"
 
 #include <QComboBox>
@@ -159,7 +160,7 @@ bool frmMain::AmountKeyPress(QLineEdit* box, QKeyEvent* event) {
     const int keyAscii = platform::KeyAsciiOf(event);
     if (keyAscii == 0)
         return false;
-    const int16_t typed = ledger::IsDollarAmt(int16_t(keyAscii), box->text());
+    const int16_t typed = ledger::IsDollarAmt(int16_t(keyAscii), platform::TextOutsideSelection(*box));
     if (typed != 0 && typed != keyAscii) {
         // The "." key types the locale's decimal separator.
         box->insert(QString(QChar(typed)));

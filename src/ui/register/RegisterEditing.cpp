@@ -7,6 +7,7 @@
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/Twips.h"
+#include "platform/widgets/TypedText.h"
 #include "ui/register/CellTextBox.h"
 #include "ui/register/frmRegister.h"
 
@@ -109,7 +110,7 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
 
 void frmRegister::Text1_KeyPress(int16_t& KeyAscii) {
     if (grid.Col() == Credit || grid.Col() == Debit)
-        KeyAscii = ledger::IsDollarAmt(KeyAscii, Text1->text());
+        KeyAscii = ledger::IsDollarAmt(KeyAscii, platform::TextOutsideSelection(*Text1));
     if (KeyAscii == platform::KeyReturn || KeyAscii == platform::KeyEscape)
         KeyAscii = 0;
 }

@@ -370,6 +370,11 @@ TEST_F(EntryTest, AmountBoxesTakeOnlyAnUnsignedAmountWithTwoDecimals) {
         QTest::keyClick(box, Qt::Key_Right);
         QTest::keyClick(box, '7');
         EXPECT_EQ(box->text(), QStringLiteral("27.3"));
+        // A selected amount is typed over, decimals and all.
+        box->setText(QStringLiteral("65.87"));
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("70.5"));
+        EXPECT_EQ(box->text(), QStringLiteral("70.5"));
     }
     // Other boxes are not filtered.
     Click(Button("Command2"));
