@@ -88,3 +88,44 @@ TEST(DatePicker, KeyDownComesFirstAndEnterAndEscapeGoNoFurther) {
     EXPECT_EQ(codes, (std::vector<int>{platform::KeyReturn, platform::KeyEscape, platform::KeyUp}));
     EXPECT_EQ(windowKeys, 0);
 }
+
+// A whole date typed in the locale's own short form, month names included, is taken; one that does not exist is not.
+// Capitals are typed as a keyboard types them, with a Shift pressed first.
+TEST(DatePicker, TakesADateTypedInTheLocalesOwnForm) {
+    const struct {
+        const char* locale;
+        const char* typed;
+        QDate expected; // invalid: refused, the old date kept
+    } cases[] = {
+        {"C", "12 Mar 2026", QDate(2026, 3, 12)},
+        {"C", "1 Dec 2026", QDate(2026, 12, 1)},
+        {"C", "31 Feb 2026", QDate()},
+        {"de_DE", "4.3.2025", QDate(2025, 3, 4)},
+        {"de_DE", "04.03.2025", QDate(2025, 3, 4)},
+        {"de_DE", "3/4/2025", QDate()},
+        {"en_GB", "25/12/2025", QDate(2025, 12, 25)},
+        {"sv_SE", "2025-03-04", QDate(2025, 3, 4)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " \"" + c.typed + "\"");
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        {
+            PickerWindow w;
+            w.picker->SetValue(QDate(2024, 5, 20));
+            w.other->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(w.other, Qt::Key_Backtab);
+            for (const QChar ch : QString::fromLatin1(c.typed)) {
+                if (ch.isUpper()) {
+                    QTest::keyPress(w.picker, Qt::Key_Shift, Qt::ShiftModifier);
+                    QTest::keyClicks(w.picker, QString(ch), Qt::ShiftModifier);
+                    QTest::keyRelease(w.picker, Qt::Key_Shift);
+                } else {
+                    QTest::keyClicks(w.picker, QString(ch));
+                }
+            }
+            QTest::keyClick(w.picker, Qt::Key_Tab);
+            EXPECT_EQ(w.picker->Value(), c.expected.isValid() ? c.expected : QDate(2024, 5, 20));
+        }
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+}

@@ -35,6 +35,18 @@ bool IsTextEditingKey(const QKeyEvent* event) {
     const QString text = event->text();
     return !text.isEmpty() && text.at(0).isPrint() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
+bool IsStepOrCalendarKey(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_F4:
+        return true;
+    default:
+        return false;
+    }
+}
 } // namespace
 
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
@@ -126,7 +138,12 @@ void DatePicker::keyPressEvent(QKeyEvent* event) {
         QAbstractSpinBox::keyPressEvent(event); // past QDateTimeEdit's section logic
         return;
     }
-    // Stepping and the calendar start from the date typed so far, in the part the caret is in.
+    // Stepping and the calendar start from the date typed so far, in the part the caret is in. Any other key (a
+    // Shift for a capital letter, the dead key of an accent) must leave the half-typed text alone.
+    if (!IsStepOrCalendarKey(event)) {
+        QAbstractSpinBox::keyPressEvent(event);
+        return;
+    }
     const int part = PartAtCaret();
     if (!TakeTypedText()) {
         event->accept();
