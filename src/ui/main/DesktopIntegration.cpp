@@ -166,6 +166,8 @@ void InstallDesktopIntegration(const QString& executablePath) {
     WriteFile(data + QStringLiteral("/mime/packages/tallix.xml"), Resource(QStringLiteral("tallix-mime.xml")));
     WriteFile(data + QStringLiteral("/applications/") + DesktopFileId, DesktopEntry(executablePath).toUtf8());
     WriteFile(data + QStringLiteral("/icons/hicolor/scalable/apps/tallix.svg"), Resource(QStringLiteral("tallix.svg")));
+    WriteFile(data + QStringLiteral("/icons/hicolor/scalable/mimetypes/application-x-tallix-ledger.svg"),
+              Resource(QStringLiteral("application-x-tallix-ledger.svg")));
     RunTool(QStringLiteral("update-mime-database"), data + QStringLiteral("/mime"));
     RunTool(QStringLiteral("update-desktop-database"), data + QStringLiteral("/applications"));
 

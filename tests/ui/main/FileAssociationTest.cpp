@@ -155,6 +155,7 @@ TEST_F(FileAssociationTest, InstallsTheDesktopFiles) {
     EXPECT_TRUE(entry.contains("\nExec=\"/opt/My Apps/tallix\" %f\n")) << entry.toStdString();
     EXPECT_TRUE(entry.contains("\nMimeType=application/x-tallix-ledger;\n"));
     EXPECT_FALSE(ReadAll(DataFile("icons/hicolor/scalable/apps/tallix.svg")).isEmpty());
+    EXPECT_FALSE(ReadAll(DataFile("icons/hicolor/scalable/mimetypes/application-x-tallix-ledger.svg")).isEmpty());
 
     const QString validate = QStandardPaths::findExecutable("desktop-file-validate");
     if (!validate.isEmpty()) {
