@@ -18,7 +18,10 @@ constexpr int Failed = 1;
 constexpr int UsageError = 2;
 
 int Usage(QTextStream& err, const QString& problem) {
-    err << "tallix-cli: " << problem << "\nTry 'tallix-cli --help' for more information.\n";
+    err << "tallix-cli: " << problem << "\n"
+        << "Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [CSV columns]\n"
+        << "  or:  tallix-cli balance LEDGER --date D\n"
+        << "Try 'tallix-cli --help' for more information.\n";
     return UsageError;
 }
 
@@ -124,6 +127,9 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     if (files.size() != 2)
         return Usage(err, QStringLiteral("import needs a LEDGER and a STATEMENT"));
+    std::optional<import::Format> named;
+    if (!formatName.isEmpty() && !(named = import::FormatFromName(formatName)))
+        return Usage(err, QStringLiteral("--format takes qif, csv or ofx"));
     const QString& statementPath = files[1];
     QFile statementFile(statementPath);
     if (!statementFile.open(QIODevice::ReadOnly)) {
@@ -132,13 +138,7 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     const QByteArray head = statementFile.read(4096);
     statementFile.close();
-    import::Format format = import::DetectFormat(statementPath, head);
-    if (!formatName.isEmpty()) {
-        const auto named = import::FormatFromName(formatName);
-        if (!named)
-            return Usage(err, QStringLiteral("--format takes qif, csv or ofx"));
-        format = *named;
-    }
+    const import::Format format = named ? *named : import::DetectFormat(statementPath, head);
     std::optional<import::CsvMapping> mapping;
     if (format == import::Format::Csv) {
         const QString header = import::CsvHeaderLine(head);

@@ -98,9 +98,41 @@ int ImportPlan::Count(PlanKind kind) const {
     return int(std::count_if(lines.begin(), lines.end(), [kind](const PlannedLine& l) { return l.kind == kind; }));
 }
 
+namespace {
+
+// Candidates by signed amount and day: a line looks only at its own amount on the seven days around its date, so
+// a ledger of many equal amounts costs no more than one of different ones.
+class CandidateIndex {
+public:
+    void Add(int64_t cents, const Candidate& c) { buckets[{cents, int64_t(c.day)}].push_back(c); }
+    // The unused candidate nearest in date (the earlier entered among equals) that is the same transaction.
+    Candidate* Find(int64_t cents, const Candidate& line) {
+        for (const int offset : {0, -1, 1, -2, 2, -3, 3}) {
+            static_assert(DuplicateDays == 3);
+            const auto bucket = buckets.find({cents, int64_t(line.day) + offset});
+            if (bucket == buckets.end())
+                continue;
+            for (Candidate& c : bucket->second) {
+                if (!c.used && SameTransaction(c, line))
+                    return &c;
+            }
+        }
+        return nullptr;
+    }
+
+private:
+    struct KeyHash {
+        size_t operator()(const std::pair<int64_t, int64_t>& key) const {
+            return std::hash<int64_t>()(key.first * 1'000'003 + key.second);
+        }
+    };
+    std::unordered_map<std::pair<int64_t, int64_t>, std::vector<Candidate>, KeyHash> buckets;
+};
+
+} // namespace
+
 ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
-    // Candidates by signed amount in cents: a line is compared only with those of its own amount.
-    std::unordered_map<int64_t, std::vector<Candidate>> byAmount;
+    CandidateIndex index;
     int slots = 0;
     ledger::TransactionRecord record;
     for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record)) {
@@ -113,7 +145,7 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
         c.checkNumber = ledger::IsCheck(record.TypeCode, record.CheckNumber) ? record.CheckNumber : 0;
         c.payee = PayeeKey(record.Description);
         c.slot = slots;
-        byAmount[ledger::IsCredit(record.TypeCode) ? cents : -cents].push_back(c);
+        index.Add(ledger::IsCredit(record.TypeCode) ? cents : -cents, c);
     }
     int room = ledger::MaxSlots - 1 - slots;
     double lockDate = 0;
@@ -141,14 +173,8 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
         self.bankId = line.bankId;
         self.payee = PayeeKey(p.description);
         self.line = int(plan.lines.size());
-        std::vector<Candidate>& sameAmount = byAmount[StoredCents(line.cents)];
-        Candidate* match = nullptr;
-        for (Candidate& c : sameAmount) {
-            if (!c.used && std::fabs(c.day - self.day) <= DuplicateDays && SameTransaction(c, self) &&
-                (!match || std::fabs(c.day - self.day) < std::fabs(match->day - self.day)))
-                match = &c;
-        }
-        if (match) {
+        const int64_t cents = StoredCents(line.cents);
+        if (Candidate* match = index.Find(cents, self)) {
             match->used = true;
             p.kind = PlanKind::Duplicate;
             p.duplicateSlot = match->slot;
@@ -168,8 +194,7 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
             p.reason = QStringLiteral("the ledger is full");
         } else {
             --room;
-            self.used = false;
-            sameAmount.push_back(self);
+            index.Add(cents, self);
         }
         plan.lines.push_back(p);
     }
