@@ -126,30 +126,33 @@ TEST_F(ImportTest, EachStatementAddsEveryTransactionOnceWithItsTypeDateAmountAnd
           {Deposit, 0, QDate(2024, 5, 10), 310000, "Gehalt"},
           {CheckOrPayment, -1, QDate(2024, 5, 17), 290, "Straßenbahn Gyor"}}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        ledger::NewLedger();
-        const ReadResult read = ReadStatementFile(DataFile(c.file), c.format, c.mapping);
-        ASSERT_TRUE(read.Ok()) << read.error.toStdString();
-        QString error;
-        const ImportPlan first = PlanImport(read.lines);
-        EXPECT_EQ(first.Count(PlanKind::Add), int(c.records.size()));
-        ASSERT_TRUE(ApplyPlan(first, error));
-        const ImportPlan second = PlanImport(read.lines);
-        EXPECT_EQ(second.Count(PlanKind::Duplicate), int(c.records.size()));
-        ASSERT_TRUE(ApplyPlan(second, error));
-        const std::vector<Expected> records = Records();
-        ASSERT_EQ(records.size(), c.records.size());
-        for (size_t i = 0; i < records.size(); ++i) {
-            SCOPED_TRACE(i);
-            EXPECT_EQ(records[i].type, c.records[i].type);
-            EXPECT_EQ(records[i].check, c.records[i].check);
-            EXPECT_EQ(records[i].date, c.records[i].date);
-            EXPECT_EQ(records[i].cents, c.records[i].cents);
-            EXPECT_EQ(QString::fromUtf8(records[i].payee), QString::fromUtf8(c.records[i].payee));
-            EXPECT_EQ(second.lines[i].duplicateSlot, int(i) + 1);
+    // Statements carry their own number and date forms: the user's locale must not change what they say.
+    for (const char* locale : {"en_US", "de_DE", "C"})
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.file) + " in " + locale);
+            tallix::test::ScopedLocale scoped(QString::fromLatin1(locale));
+            ledger::NewLedger();
+            const ReadResult read = ReadStatementFile(DataFile(c.file), c.format, c.mapping);
+            ASSERT_TRUE(read.Ok()) << read.error.toStdString();
+            QString error;
+            const ImportPlan first = PlanImport(read.lines);
+            EXPECT_EQ(first.Count(PlanKind::Add), int(c.records.size()));
+            ASSERT_TRUE(ApplyPlan(first, error));
+            const ImportPlan second = PlanImport(read.lines);
+            EXPECT_EQ(second.Count(PlanKind::Duplicate), int(c.records.size()));
+            ASSERT_TRUE(ApplyPlan(second, error));
+            const std::vector<Expected> records = Records();
+            ASSERT_EQ(records.size(), c.records.size());
+            for (size_t i = 0; i < records.size(); ++i) {
+                SCOPED_TRACE(i);
+                EXPECT_EQ(records[i].type, c.records[i].type);
+                EXPECT_EQ(records[i].check, c.records[i].check);
+                EXPECT_EQ(records[i].date, c.records[i].date);
+                EXPECT_EQ(records[i].cents, c.records[i].cents);
+                EXPECT_EQ(QString::fromUtf8(records[i].payee), QString::fromUtf8(c.records[i].payee));
+                EXPECT_EQ(second.lines[i].duplicateSlot, int(i) + 1);
+            }
         }
-    }
 }
 
 TEST_F(ImportTest, LinesAreDuplicatesOnlyOfTheSameAmountWithinDaysAndTheSameNumberIdOrPayee) {
