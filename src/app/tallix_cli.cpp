@@ -1,6 +1,7 @@
 // tallix-cli: the register, exports and a format check for Tallix data files, from the terminal.
 #include "Version.h"
 #include "cli/CliCheck.h"
+#include "cli/CliImport.h"
 #include "cli/LedgerExport.h"
 #include "cli/OutputFile.h"
 #include "cli/RegisterText.h"
@@ -21,16 +22,27 @@ constexpr int UsageError = 2;
 // GNU's "or:" lines, which help2man takes for the manual page's synopsis.
 const char* const Usage = "Usage: tallix-cli print FILE\n"
                           "  or:  tallix-cli export FILE --format csv|qif [-o OUT]\n"
-                          "  or:  tallix-cli check FILE\n";
+                          "  or:  tallix-cli check FILE\n"
+                          "  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [CSV columns]\n"
+                          "  or:  tallix-cli balance LEDGER --date D\n";
 
 void PrintHelp(QTextStream& out) {
     out << Usage
         << "\n"
-           "Reads a Tallix data file (.tlx) without changing it.\n"
+           "Reads a Tallix data file (.tlx); only import changes it.\n"
            "\n"
            "  print   the register as the register window shows it: sorted by date, with running balances\n"
            "  export  the transactions as CSV (RFC 4180) or QIF, to OUT or standard output\n"
            "  check   validate the file against the format; exit status 0 when sound, 1 when not\n"
+           "  import  add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells\n"
+           "          whether it is added and as which type, skipped as a duplicate of which record, or refused\n"
+           "          and why; then the ledger is saved, unless --dry-run. The format comes from the file's\n"
+           "          extension or its content unless --format names it.\n"
+           "  balance the balance at the end of day D (ISO 2024-01-31 or the locale's short date)\n"
+           "\n"
+           "CSV columns (numbered from 1; remembered for statements with the same header line):\n"
+           "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
+           "  --payee-col N --check-col N --decimal .|,\n"
            "\n"
            "  -h, --help     show this help and exit\n"
            "  -v, --version  show the version and exit\n";
@@ -124,6 +136,10 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QStringList rest = args.mid(1);
     if (command == QLatin1String("export"))
         return Export(rest, out, err);
+    if (command == QLatin1String("import"))
+        return cli::RunImport(rest, out, err);
+    if (command == QLatin1String("balance"))
+        return cli::RunBalance(rest, out, err);
     if (command != QLatin1String("print") && command != QLatin1String("check"))
         return UsageFailure(err, QStringLiteral("unknown command '%1'").arg(command));
     if (rest.size() != 1 || rest.first().startsWith(QLatin1Char('-')))

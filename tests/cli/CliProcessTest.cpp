@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -71,7 +72,9 @@ TEST_F(CliProcess, HelpAndVersionGoToStandardOutput) {
 TEST_F(CliProcess, UsageErrorsExitWithTwoOnStandardError) {
     for (const QStringList& args :
          {QStringList{}, QStringList{"frobnicate", ledgerPath}, QStringList{"print"}, QStringList{"export", ledgerPath},
-          QStringList{"export", ledgerPath, "--format", "xls"}, QStringList{"check", ledgerPath, ledgerPath}}) {
+          QStringList{"export", ledgerPath, "--format", "xls"}, QStringList{"check", ledgerPath, ledgerPath},
+          QStringList{"import", ledgerPath}, QStringList{"import", ledgerPath, "a.qif", "--format", "xls"},
+          QStringList{"balance", ledgerPath}, QStringList{"balance", ledgerPath, "--date", "5/32/2024"}}) {
         const Result r = Cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
@@ -242,4 +245,43 @@ TEST_F(CliProcess, CheckReadsOnlyRegularFilesAndNoMoreThanALedgerHolds) {
     sparse.close();
     const Result r = Cli({QStringLiteral("check"), ledgerPath});
     EXPECT_TRUE(r.out.contains(QStringLiteral("the rest is not read"))) << r.out.toStdString();
+}
+
+TEST_F(CliProcess, ImportAddsAStatementOnceAndWritesOnlyWhenItMay) {
+    const QString qif = dir.filePath(QStringLiteral("bank.qif"));
+    QFile file(qif);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("!Type:Bank\nD5/1/2024\nT-12.50\nN7\nPFLORIST ON MAIN\n^\nD5/3/2024\nT-20.00\nN10\nPGarage\n^\n");
+    file.close();
+    const QByteArray before = ReadAll(ledgerPath);
+    const struct {
+        QStringList args;
+        int status;
+        const char* out; // in standard output, or standard error when the status is 1
+        bool changes;
+    } steps[] = {
+        {{"import", ledgerPath, qif, "--dry-run"}, 0, "line 7  5/3/2024  -20.00  Garage  added as Check 10", false},
+        {{"import", ledgerPath, qif}, 1, "Error opening file", false}, // run while the test holds the lock
+        {{"import", ledgerPath, qif},
+         0,
+         "line 2  5/1/2024  -12.50  FLORIST ON MAIN  skipped, duplicate of record 1",
+         true},
+        {{"import", ledgerPath, qif}, 0, "0 added, 2 skipped, 0 refused", false},
+        {{"balance", ledgerPath, "--date", "2024-05-02"}, 0, "34.50\n", false},
+        {{"balance", ledgerPath, "--date", "5/3/2024"}, 0, "14.50\n", false},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE(i);
+        const QByteArray old = ReadAll(ledgerPath);
+        QLockFile lock(ledgerPath + QStringLiteral(".lock"));
+        if (i == 1) {
+            ASSERT_TRUE(lock.tryLock(0));
+        }
+        const Result r = Cli(steps[i].args);
+        EXPECT_EQ(r.status, steps[i].status) << r.err.toStdString();
+        EXPECT_TRUE((r.status == 1 ? r.err : r.out).contains(QLatin1String(steps[i].out)))
+            << r.out.toStdString() << r.err.toStdString();
+        EXPECT_EQ(ReadAll(ledgerPath) != old, steps[i].changes);
+    }
+    EXPECT_EQ(ReadAll(ledgerPath + QStringLiteral(".bak")), before);
 }

@@ -1,0 +1,82 @@
+// Importing a 5,000-line statement into a 30,000-transaction ledger, duplicate check included: half the lines
+// repeat records already in the ledger (with the bank's longer payee), half are new. Reading the statement as QIF
+// is measured on its own.
+#include "BenchLedger.h"
+#include "import/ImportPlan.h"
+#include "import/Statement.h"
+#include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
+#include "platform/Locale.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int LedgerSize = 30000;
+constexpr int StatementSize = 5000;
+
+std::vector<import::StatementLine> Statement() {
+    std::vector<import::StatementLine> lines;
+    ledger::TransactionRecord r;
+    int i = 0;
+    for (bool more = ledger::FirstTransaction(r); more && i < StatementSize / 2;
+         more = ledger::NextTransaction(r), ++i) {
+        const int64_t cents = ledger::ToCents(r.Amount);
+        import::StatementLine line;
+        line.date = r.Date + i % 3;
+        line.cents = ledger::IsCredit(r.TypeCode) ? cents : -cents;
+        line.payee = r.Description.trimmed().toUpper() + QStringLiteral(" CARD 4411");
+        line.source = i + 1;
+        lines.push_back(line);
+    }
+    for (; i < StatementSize; ++i) {
+        import::StatementLine line;
+        line.date = 50000 + i % 90;
+        line.cents = -(100 + i % 500) * 100 - 17;
+        line.payee = QStringLiteral("New shop %1").arg(i % 40);
+        line.bankId = QStringLiteral("ID%1").arg(i);
+        line.source = i + 1;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void BM_PlanAndApply(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench::BuildLedger(LedgerSize);
+        ledger::SetLockDate(0);
+        const std::vector<import::StatementLine> lines = Statement();
+        state.ResumeTiming();
+        const import::ImportPlan plan = import::PlanImport(lines);
+        QString error;
+        if (!import::ApplyPlan(plan, error) || plan.Count(import::PlanKind::Duplicate) != StatementSize / 2)
+            state.SkipWithError("the plan is not what the statement holds");
+        benchmark::DoNotOptimize(plan);
+    }
+}
+
+void BM_ReadQif(benchmark::State& state) {
+    QByteArray qif = "!Type:Bank\n";
+    for (int i = 0; i < StatementSize; ++i)
+        qif += QStringLiteral("D%1/%2/2024\nT-%3.45\nN%4\nPShop number %5\nMmemo\n^\n")
+                   .arg(1 + i % 12)
+                   .arg(1 + i % 28)
+                   .arg(i % 900)
+                   .arg(i % 30000 + 1)
+                   .arg(i)
+                   .toUtf8();
+    for (auto _ : state) {
+        const import::ReadResult result = import::ReadQif(qif);
+        if (result.lines.size() != StatementSize)
+            state.SkipWithError("not every line was read");
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_PlanAndApply)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadQif)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,177 @@
+#include "cli/CliImport.h"
+
+#include "import/ImportPlan.h"
+#include "import/Statement.h"
+#include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
+#include "platform/Locale.h"
+
+#include <QFile>
+#include <cmath>
+
+namespace cli {
+
+namespace {
+
+constexpr int Sound = 0;
+constexpr int Failed = 1;
+constexpr int UsageError = 2;
+
+int Usage(QTextStream& err, const QString& problem) {
+    err << "tallix-cli: " << problem << "\n"
+        << "Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [CSV columns]\n"
+        << "  or:  tallix-cli balance LEDGER --date D\n"
+        << "Try 'tallix-cli --help' for more information.\n";
+    return UsageError;
+}
+
+bool LoadLedgerFile(const QString& path) {
+    ledger::NewLedger();
+    ledger::SetDataFileName(path);
+    return ledger::LoadLedger();
+}
+
+// ISO 8601 from scripts, or the locale's short date as the user types it.
+std::optional<double> ParseDateArgument(const QString& text) {
+    const QDate iso = QDate::fromString(text, Qt::ISODate);
+    if (iso.isValid() && platform::IsDayCountInRange(platform::DayCountFromDate(iso)))
+        return platform::DayCountFromDate(iso);
+    return platform::ParseTypedDate(text);
+}
+
+QString SourceText(import::Format format, int source) {
+    return format == import::Format::Ofx ? QStringLiteral("STMTTRN %1").arg(source)
+                                         : QStringLiteral("line %1").arg(source);
+}
+
+} // namespace
+
+int64_t BalanceOn(double day) {
+    int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
+    ledger::TransactionRecord record;
+    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record)) {
+        if (record.TypeCode == ledger::Deleted || std::floor(record.Date) > std::floor(day))
+            continue;
+        const int64_t cents = ledger::ToCents(record.Amount);
+        balance += ledger::IsCredit(record.TypeCode) ? cents : -cents;
+    }
+    return balance;
+}
+
+int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QString file, dateText;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--date") && i + 1 < args.size())
+            dateText = args[++i];
+        else if (args[i].startsWith(QLatin1Char('-')) || !file.isEmpty())
+            return Usage(err, QStringLiteral("unexpected argument '%1'").arg(args[i]));
+        else
+            file = args[i];
+    }
+    if (file.isEmpty() || dateText.isEmpty())
+        return Usage(err, QStringLiteral("balance needs a FILE and --date D"));
+    const auto day = ParseDateArgument(dateText);
+    if (!day)
+        return Usage(err, QStringLiteral("not a date: '%1'").arg(dateText));
+    if (!LoadLedgerFile(file))
+        return Failed;
+    out << platform::FormatCents(BalanceOn(*day)) << "\n";
+    return Sound;
+}
+
+int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QStringList files;
+    QString formatName;
+    bool dryRun = false;
+    import::CsvMapping columns;
+    bool columnsGiven = false;
+    static const QStringList ColumnOptions = {QStringLiteral("--date-col"),  QStringLiteral("--amount-col"),
+                                              QStringLiteral("--debit-col"), QStringLiteral("--credit-col"),
+                                              QStringLiteral("--payee-col"), QStringLiteral("--check-col")};
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == QLatin1String("--dry-run")) {
+            dryRun = true;
+        } else if (a == QLatin1String("--format") && hasValue) {
+            formatName = args[++i];
+        } else if (ColumnOptions.contains(a) && hasValue) {
+            bool ok = false;
+            const int column = args[++i].toInt(&ok) - 1;
+            if (!ok || column < 0)
+                return Usage(err, QStringLiteral("%1 needs a column number from 1").arg(a));
+            int* fields[] = {&columns.date,   &columns.amount, &columns.debit,
+                             &columns.credit, &columns.payee,  &columns.checkNumber};
+            *fields[ColumnOptions.indexOf(a)] = column;
+            columnsGiven = true;
+        } else if (a == QLatin1String("--date-order") && hasValue) {
+            const QString order = args[++i].toLower();
+            if (order == QLatin1String("mdy"))
+                columns.dateOrder = import::DateOrder::MonthDayYear;
+            else if (order == QLatin1String("dmy"))
+                columns.dateOrder = import::DateOrder::DayMonthYear;
+            else if (order == QLatin1String("ymd"))
+                columns.dateOrder = import::DateOrder::YearMonthDay;
+            else
+                return Usage(err, QStringLiteral("--date-order takes mdy, dmy or ymd"));
+        } else if (a == QLatin1String("--decimal") && hasValue) {
+            const QString separator = args[++i];
+            if (separator != QLatin1String(".") && separator != QLatin1String(","))
+                return Usage(err, QStringLiteral("--decimal takes . or ,"));
+            columns.decimalSeparator = separator[0];
+        } else if (a.startsWith(QLatin1Char('-'))) {
+            return Usage(err, QStringLiteral("unknown or incomplete option '%1'").arg(a));
+        } else {
+            files.append(a);
+        }
+    }
+    if (files.size() != 2)
+        return Usage(err, QStringLiteral("import needs a LEDGER and a STATEMENT"));
+    std::optional<import::Format> named;
+    if (!formatName.isEmpty() && !(named = import::FormatFromName(formatName)))
+        return Usage(err, QStringLiteral("--format takes qif, csv or ofx"));
+    const QString& statementPath = files[1];
+    QFile statementFile(statementPath);
+    if (!statementFile.open(QIODevice::ReadOnly)) {
+        err << "tallix-cli: cannot read " << statementPath << ": " << statementFile.errorString() << "\n";
+        return Failed;
+    }
+    const QByteArray head = statementFile.read(4096);
+    statementFile.close();
+    const import::Format format = named ? *named : import::DetectFormat(statementPath, head);
+    std::optional<import::CsvMapping> mapping;
+    if (format == import::Format::Csv) {
+        const QString header = import::CsvHeaderLine(head);
+        // Columns given on the command line are remembered for the next statement with this header.
+        mapping = columnsGiven ? std::optional(columns) : import::StoredCsvMapping(header);
+        if (columnsGiven && !dryRun)
+            import::StoreCsvMapping(header, columns);
+    }
+    const import::ReadResult statement = import::ReadStatementFile(statementPath, format, mapping);
+    if (!statement.Ok()) {
+        err << "tallix-cli: " << statementPath << ": " << statement.error << "\n";
+        return Failed;
+    }
+    if (!LoadLedgerFile(files[0]))
+        return Failed;
+    const import::ImportPlan plan = import::PlanImport(statement.lines);
+    for (const import::PlannedLine& p : plan.lines) {
+        out << SourceText(format, p.line.source) << "  " << platform::FormatShortDate(p.line.date) << "  "
+            << platform::FormatCents(p.line.cents) << "  " << p.description.trimmed() << "  " << import::PlanText(p)
+            << "\n";
+    }
+    const int adds = plan.Count(import::PlanKind::Add);
+    out << adds << " added, " << plan.Count(import::PlanKind::Duplicate) << " skipped, "
+        << plan.Count(import::PlanKind::Refused) << " refused" << (dryRun && adds ? " (dry run: nothing written)" : "")
+        << "\n";
+    if (dryRun || adds == 0)
+        return Sound;
+    QString error;
+    if (!import::ApplyPlan(plan, error)) {
+        err << "tallix-cli: " << error << "\n";
+        return Failed;
+    }
+    return ledger::SaveLedger() ? Sound : Failed;
+}
+
+} // namespace cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace cli {
+
+// `tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [CSV column options]`: prints what
+// happens to each statement line and, unless --dry-run, adds the new ones and saves the ledger. 0 on success,
+// 1 on a failure, 2 on a usage error.
+int RunImport(const QStringList& args, QTextStream& out, QTextStream& err);
+// `tallix-cli balance LEDGER --date D`: the balance at the end of that day.
+int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The balance in whole cents at the end of `day`: the starting balance and every live record dated on or before.
+int64_t BalanceOn(double day);
+
+} // namespace cli

@@ -1,0 +1,57 @@
+#pragma once
+// What importing a statement would do to the ledger, line by line, and doing it. A preview shows the plan;
+// ApplyPlan adds every planned line or none.
+//
+// A line is a duplicate of a live record, or of a line planned before it, when the signed amounts are equal, the
+// dates at most DuplicateDays apart, and either the check numbers agree, or the bank ids agree (statement lines
+// only: the data file keeps no bank id), or one payee (as it would be stored) starts with or contains the other,
+// ignoring case. Each record or line is the duplicate of at most one line, so two equal purchases on one day in
+// a statement stay two.
+
+#include "import/Statement.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace import {
+
+constexpr int DuplicateDays = 3;
+
+enum class PlanKind { Add, Duplicate, Refused };
+
+struct PlannedLine {
+    StatementLine line;
+    PlanKind kind = PlanKind::Add;
+    // For Add: what the record will hold.
+    int16_t typeCode = 0;
+    int16_t checkNumber = 0;
+    float amount = 0;    // unsigned, as the record keeps it
+    QString description; // cut to the description's length, in characters the data file can hold
+    // For Duplicate: the slot of the record it repeats, or 0 when it repeats the statement line `duplicateLine`
+    // (an index into the plan's lines).
+    int duplicateSlot = 0;
+    int duplicateLine = -1;
+    int duplicateSource = 0; // that line's line or element number
+    QString reason;          // for Refused
+};
+
+struct ImportPlan {
+    std::vector<PlannedLine> lines;
+    int Count(PlanKind kind) const;
+};
+
+// Plans against the ledger store as it is now; changes nothing.
+ImportPlan PlanImport(const std::vector<StatementLine>& statement);
+// Adds every line planned as Add, in statement order, or nothing: false, with the reason in `error`, when the
+// ledger has no room for all of them. Does not save.
+bool ApplyPlan(const ImportPlan& plan, QString& error);
+
+// "added as Check", "skipped, duplicate of record 12", "refused: dated on or before the lock date 1/31/2024".
+QString PlanText(const PlannedLine& line);
+
+// Text the data file's code page can hold: a character it lacks becomes its compatibility decomposition without
+// combining marks (e -> e, "ﬁ" -> "fi"), else "?".
+QString ToCp1252Text(const QString& text);
+
+} // namespace import
