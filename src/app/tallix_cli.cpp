@@ -2,6 +2,7 @@
 #include "Version.h"
 #include "cli/CliCheck.h"
 #include "cli/CliImport.h"
+#include "cli/CommandLine.h"
 #include "cli/LedgerExport.h"
 #include "cli/OutputFile.h"
 #include "cli/RegisterText.h"
@@ -77,24 +78,18 @@ int UsageFailure(QTextStream& err, const QString& problem) {
 }
 
 int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
-    QString format;
-    QString output;
-    QString file;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if ((a == QLatin1String("--format") || a == QLatin1String("-o") || a == QLatin1String("--output")) &&
-            i + 1 < args.size()) {
-            (a == QLatin1String("--format") ? format : output) = args[++i];
-        } else if (a.startsWith(QLatin1String("--format="))) {
-            format = a.mid(9);
-        } else if (a.startsWith(QLatin1Char('-')) && a != QLatin1String("-")) {
-            return UsageFailure(err, QStringLiteral("unknown or incomplete option '%1'").arg(a));
-        } else if (file.isEmpty()) {
-            file = a;
-        } else {
-            return UsageFailure(err, QStringLiteral("more than one FILE"));
-        }
-    }
+    QCommandLineParser parser;
+    const QCommandLineOption formatOption(QStringLiteral("format"), {}, QStringLiteral("csv|qif"));
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("OUT"));
+    parser.addOptions({formatOption, outputOption});
+    QString problem;
+    if (!cli::ParseCommand(parser, QStringLiteral("export"), args, problem))
+        return UsageFailure(err, problem);
+    if (parser.positionalArguments().size() > 1)
+        return UsageFailure(err, QStringLiteral("more than one FILE"));
+    const QString file = parser.positionalArguments().value(0);
+    const QString format = parser.value(formatOption);
+    const QString output = parser.value(outputOption);
     if (file.isEmpty())
         return UsageFailure(err, QStringLiteral("export needs a FILE"));
     if (format != QLatin1String("csv") && format != QLatin1String("qif"))
@@ -121,19 +116,28 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     return Sound;
 }
 
-int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.isEmpty())
-        return UsageFailure(err, QStringLiteral("no command given"));
-    const QString& command = args.first();
-    if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
+// The command line as a whole: the program's own options, then a command and what the command reads itself.
+int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({helpOption, versionOption});
+    if (!parser.parse(arguments))
+        return UsageFailure(err, parser.errorText());
+    if (parser.isSet(helpOption)) {
         PrintHelp(out);
         return Sound;
     }
-    if (command == QLatin1String("-v") || command == QLatin1String("--version")) {
+    if (parser.isSet(versionOption)) {
         out << "tallix-cli " << TallixVersion << "\n";
         return Sound;
     }
-    const QStringList rest = args.mid(1);
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty())
+        return UsageFailure(err, QStringLiteral("no command given"));
+    const QString& command = words.first();
+    const QStringList rest = words.mid(1);
     if (command == QLatin1String("export"))
         return Export(rest, out, err);
     if (command == QLatin1String("import"))
@@ -142,11 +146,16 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
         return cli::RunBalance(rest, out, err);
     if (command != QLatin1String("print") && command != QLatin1String("check"))
         return UsageFailure(err, QStringLiteral("unknown command '%1'").arg(command));
-    if (rest.size() != 1 || rest.first().startsWith(QLatin1Char('-')))
+    QCommandLineParser operands;
+    QString problem;
+    if (!cli::ParseCommand(operands, command, rest, problem))
+        return UsageFailure(err, problem);
+    if (operands.positionalArguments().size() != 1)
         return UsageFailure(err, QStringLiteral("%1 needs exactly one FILE").arg(command));
+    const QString file = operands.positionalArguments().first();
     if (command == QLatin1String("check"))
-        return cli::RunCheck(rest.first(), out, err);
-    if (!Load(rest.first()))
+        return cli::RunCheck(file, out, err);
+    if (!Load(file))
         return Failed;
     out.flush();
     const bool written = cli::WriteRegister([](QByteArrayView bytes) {
@@ -167,7 +176,7 @@ int main(int argc, char** argv) {
     QTextStream err(stderr);
     TerminalPrompts prompts(err);
     platform::SetPromptBackend(&prompts);
-    int status = Run(QCoreApplication::arguments().mid(1), out, err);
+    int status = Run(QCoreApplication::arguments(), out, err);
     out.flush();
     // Whatever was written, a full disk or a closed output must not pass for success.
     const bool written = out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout);

@@ -1,5 +1,6 @@
 #include "cli/CliImport.h"
 
+#include "cli/CommandLine.h"
 #include "import/ImportPlan.h"
 #include "import/Statement.h"
 #include "ledger/Ledger.h"
@@ -59,15 +60,16 @@ int64_t BalanceOn(double day) {
 }
 
 int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err) {
-    QString file, dateText;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--date") && i + 1 < args.size())
-            dateText = args[++i];
-        else if (args[i].startsWith(QLatin1Char('-')) || !file.isEmpty())
-            return Usage(err, QStringLiteral("unexpected argument '%1'").arg(args[i]));
-        else
-            file = args[i];
-    }
+    QCommandLineParser parser;
+    const QCommandLineOption dateOption(QStringLiteral("date"), {}, QStringLiteral("D"));
+    parser.addOption(dateOption);
+    QString problem;
+    if (!ParseCommand(parser, QStringLiteral("balance"), args, problem))
+        return Usage(err, problem);
+    if (parser.positionalArguments().size() > 1)
+        return Usage(err, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[1]));
+    const QString file = parser.positionalArguments().value(0);
+    const QString dateText = parser.value(dateOption);
     if (file.isEmpty() || dateText.isEmpty())
         return Usage(err, QStringLiteral("balance needs a FILE and --date D"));
     const auto day = ParseDateArgument(dateText);
@@ -80,50 +82,58 @@ int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
-    QStringList files;
-    QString formatName;
-    bool dryRun = false;
+    QCommandLineParser parser;
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
+    const QCommandLineOption formatOption(QStringLiteral("format"), {}, QStringLiteral("qif|csv|ofx"));
+    const QCommandLineOption dateOrderOption(QStringLiteral("date-order"), {}, QStringLiteral("mdy|dmy|ymd"));
+    const QCommandLineOption decimalOption(QStringLiteral("decimal"), {}, QStringLiteral(".|,"));
     import::CsvMapping columns;
+    // Each column option and the field of the mapping it sets.
+    const std::pair<QCommandLineOption, int*> columnOptions[] = {
+        {QCommandLineOption(QStringLiteral("date-col"), {}, QStringLiteral("N")), &columns.date},
+        {QCommandLineOption(QStringLiteral("amount-col"), {}, QStringLiteral("N")), &columns.amount},
+        {QCommandLineOption(QStringLiteral("debit-col"), {}, QStringLiteral("N")), &columns.debit},
+        {QCommandLineOption(QStringLiteral("credit-col"), {}, QStringLiteral("N")), &columns.credit},
+        {QCommandLineOption(QStringLiteral("payee-col"), {}, QStringLiteral("N")), &columns.payee},
+        {QCommandLineOption(QStringLiteral("check-col"), {}, QStringLiteral("N")), &columns.checkNumber},
+    };
+    parser.addOptions({dryRunOption, formatOption, dateOrderOption, decimalOption});
+    for (const auto& [option, field] : columnOptions)
+        parser.addOption(option);
+    QString problem;
+    if (!ParseCommand(parser, QStringLiteral("import"), args, problem))
+        return Usage(err, problem);
+
+    const QStringList files = parser.positionalArguments();
+    const QString formatName = parser.value(formatOption);
+    const bool dryRun = parser.isSet(dryRunOption);
     bool columnsGiven = false;
-    static const QStringList ColumnOptions = {QStringLiteral("--date-col"),  QStringLiteral("--amount-col"),
-                                              QStringLiteral("--debit-col"), QStringLiteral("--credit-col"),
-                                              QStringLiteral("--payee-col"), QStringLiteral("--check-col")};
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == QLatin1String("--dry-run")) {
-            dryRun = true;
-        } else if (a == QLatin1String("--format") && hasValue) {
-            formatName = args[++i];
-        } else if (ColumnOptions.contains(a) && hasValue) {
-            bool ok = false;
-            const int column = args[++i].toInt(&ok) - 1;
-            if (!ok || column < 0)
-                return Usage(err, QStringLiteral("%1 needs a column number from 1").arg(a));
-            int* fields[] = {&columns.date,   &columns.amount, &columns.debit,
-                             &columns.credit, &columns.payee,  &columns.checkNumber};
-            *fields[ColumnOptions.indexOf(a)] = column;
-            columnsGiven = true;
-        } else if (a == QLatin1String("--date-order") && hasValue) {
-            const QString order = args[++i].toLower();
-            if (order == QLatin1String("mdy"))
-                columns.dateOrder = import::DateOrder::MonthDayYear;
-            else if (order == QLatin1String("dmy"))
-                columns.dateOrder = import::DateOrder::DayMonthYear;
-            else if (order == QLatin1String("ymd"))
-                columns.dateOrder = import::DateOrder::YearMonthDay;
-            else
-                return Usage(err, QStringLiteral("--date-order takes mdy, dmy or ymd"));
-        } else if (a == QLatin1String("--decimal") && hasValue) {
-            const QString separator = args[++i];
-            if (separator != QLatin1String(".") && separator != QLatin1String(","))
-                return Usage(err, QStringLiteral("--decimal takes . or ,"));
-            columns.decimalSeparator = separator[0];
-        } else if (a.startsWith(QLatin1Char('-'))) {
-            return Usage(err, QStringLiteral("unknown or incomplete option '%1'").arg(a));
-        } else {
-            files.append(a);
-        }
+    for (const auto& [option, field] : columnOptions) {
+        if (!parser.isSet(option))
+            continue;
+        bool ok = false;
+        const int column = parser.value(option).toInt(&ok) - 1;
+        if (!ok || column < 0)
+            return Usage(err, QStringLiteral("--%1 needs a column number from 1").arg(option.names().first()));
+        *field = column;
+        columnsGiven = true;
+    }
+    if (parser.isSet(dateOrderOption)) {
+        const QString order = parser.value(dateOrderOption).toLower();
+        if (order == QLatin1String("mdy"))
+            columns.dateOrder = import::DateOrder::MonthDayYear;
+        else if (order == QLatin1String("dmy"))
+            columns.dateOrder = import::DateOrder::DayMonthYear;
+        else if (order == QLatin1String("ymd"))
+            columns.dateOrder = import::DateOrder::YearMonthDay;
+        else
+            return Usage(err, QStringLiteral("--date-order takes mdy, dmy or ymd"));
+    }
+    if (parser.isSet(decimalOption)) {
+        const QString separator = parser.value(decimalOption);
+        if (separator != QLatin1String(".") && separator != QLatin1String(","))
+            return Usage(err, QStringLiteral("--decimal takes . or ,"));
+        columns.decimalSeparator = separator[0];
     }
     if (files.size() != 2)
         return Usage(err, QStringLiteral("import needs a LEDGER and a STATEMENT"));

@@ -74,7 +74,8 @@ TEST_F(CliProcess, UsageErrorsExitWithTwoOnStandardError) {
          {QStringList{}, QStringList{"frobnicate", ledgerPath}, QStringList{"print"}, QStringList{"export", ledgerPath},
           QStringList{"export", ledgerPath, "--format", "xls"}, QStringList{"check", ledgerPath, ledgerPath},
           QStringList{"import", ledgerPath}, QStringList{"import", ledgerPath, "a.qif", "--format", "xls"},
-          QStringList{"balance", ledgerPath}, QStringList{"balance", ledgerPath, "--date", "5/32/2024"}}) {
+          QStringList{"balance", ledgerPath}, QStringList{"balance", ledgerPath, "--date", "5/32/2024"},
+          QStringList{"--bogus"}, QStringList{"print", "--bogus", ledgerPath}, QStringList{"print", "-x.tlx"}}) {
         const Result r = Cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
@@ -82,12 +83,20 @@ TEST_F(CliProcess, UsageErrorsExitWithTwoOnStandardError) {
     }
 }
 
+// Also of a file whose name starts with "-", named after "--".
 TEST_F(CliProcess, PrintShowsTheRegister) {
-    const Result r = Cli({QStringLiteral("print"), ledgerPath});
-    EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains(QStringLiteral("Next check number:  10")));
-    EXPECT_TRUE(r.out.contains(QStringLiteral("Florist")));
-    EXPECT_TRUE(r.out.trimmed().endsWith(QStringLiteral("34.50")));
+    const QString dashed = dir.filePath(QStringLiteral("-book.tlx"));
+    ASSERT_TRUE(QFile::copy(ledgerPath, dashed));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    for (const QStringList& args : {QStringList{"print", ledgerPath}, QStringList{"print", "--", "-book.tlx"}}) {
+        const Result r = Cli(args);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QStringLiteral("Next check number:  10")));
+        EXPECT_TRUE(r.out.contains(QStringLiteral("Florist")));
+        EXPECT_TRUE(r.out.trimmed().endsWith(QStringLiteral("34.50")));
+    }
+    QDir::setCurrent(before);
 }
 
 TEST_F(CliProcess, UnreadableFilesFailWithTheLoadersMessage) {
