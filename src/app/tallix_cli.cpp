@@ -6,11 +6,16 @@
 #include "cli/RegisterText.h"
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
+#include "print/RegisterPrint.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -19,7 +24,7 @@ constexpr int Failed = 1;
 constexpr int UsageError = 2;
 
 // GNU's "or:" lines, which help2man takes for the manual page's synopsis.
-const char* const Usage = "Usage: tallix-cli print FILE\n"
+const char* const Usage = "Usage: tallix-cli print FILE [--pdf OUT]\n"
                           "  or:  tallix-cli export FILE --format csv|qif [-o OUT]\n"
                           "  or:  tallix-cli check FILE\n";
 
@@ -28,7 +33,8 @@ void PrintHelp(QTextStream& out) {
         << "\n"
            "Reads a Tallix data file (.tlx) without changing it.\n"
            "\n"
-           "  print   the register as the register window shows it: sorted by date, with running balances\n"
+           "  print   the register as the register window shows it: sorted by date, with running balances;\n"
+           "          with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it\n"
            "  export  the transactions as CSV (RFC 4180) or QIF, to OUT or standard output\n"
            "  check   validate the file against the format; exit status 0 when sound, 1 when not\n"
            "\n"
@@ -109,6 +115,40 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     return Sound;
 }
 
+// print FILE --pdf OUT: the register's pages, written as export writes its files.
+int PrintPdf(const QString& file, const QString& output, QTextStream& out, QTextStream& err) {
+    const cli::OutputTarget target = output == QLatin1String("-")
+                                         ? cli::OutputTarget{cli::OutputKind::StandardOutput, {}}
+                                         : cli::ClassifyOutput(output, file);
+    if (target.kind == cli::OutputKind::Refused) {
+        err << "tallix-cli: will not write " << output << ": " << target.reason << "\n";
+        return UsageError;
+    }
+    if (!Load(file))
+        return Failed;
+    const QByteArray pdf = print::RegisterPdf(
+        QStringLiteral("Check Register: %1").arg(QFileInfo(file).completeBaseName()), QDate::currentDate());
+    if (pdf.isEmpty()) {
+        err << "tallix-cli: cannot lay out the register's pages\n";
+        return Failed;
+    }
+    if (target.kind == cli::OutputKind::StandardOutput) {
+        out.flush();
+        return std::fwrite(pdf.constData(), 1, size_t(pdf.size()), stdout) == size_t(pdf.size()) ? Sound : Failed;
+    }
+    QString error;
+    if (!cli::WriteOutput(output, target.kind, pdf, error)) {
+        err << "tallix-cli: cannot write " << output << ": " << error << "\n";
+        return Failed;
+    }
+    return Sound;
+}
+
+// True for print with --pdf: the one command that needs fonts and a painter, and so a QGuiApplication.
+bool WantsPdf(const QStringList& args) {
+    return args.size() > 1 && args.first() == QLatin1String("print") && args.contains(QStringLiteral("--pdf"));
+}
+
 int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.isEmpty())
         return UsageFailure(err, QStringLiteral("no command given"));
@@ -121,9 +161,21 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
         out << "tallix-cli " << TallixVersion << "\n";
         return Sound;
     }
-    const QStringList rest = args.mid(1);
+    QStringList rest = args.mid(1);
     if (command == QLatin1String("export"))
         return Export(rest, out, err);
+    if (command == QLatin1String("print")) {
+        const qsizetype pdf = rest.indexOf(QStringLiteral("--pdf"));
+        if (pdf >= 0) {
+            if (pdf + 1 >= rest.size())
+                return UsageFailure(err, QStringLiteral("--pdf needs OUT"));
+            const QString output = rest[pdf + 1];
+            rest.remove(pdf, 2);
+            if (rest.size() != 1 || rest.first().startsWith(QLatin1Char('-')))
+                return UsageFailure(err, QStringLiteral("print needs exactly one FILE"));
+            return PrintPdf(rest.first(), output, out, err);
+        }
+    }
     if (command != QLatin1String("print") && command != QLatin1String("check"))
         return UsageFailure(err, QStringLiteral("unknown command '%1'").arg(command));
     if (rest.size() != 1 || rest.first().startsWith(QLatin1Char('-')))
@@ -146,7 +198,14 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    // Pages are drawn without a display: the offscreen platform has the fonts and needs no window system.
+    if (WantsPdf(args) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app =
+        WantsPdf(args) ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     TerminalPrompts prompts(err);
