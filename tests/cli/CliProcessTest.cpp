@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <limits>
@@ -71,7 +72,8 @@ TEST_F(CliProcess, HelpAndVersionGoToStandardOutput) {
 TEST_F(CliProcess, UsageErrorsExitWithTwoOnStandardError) {
     for (const QStringList& args :
          {QStringList{}, QStringList{"frobnicate", ledgerPath}, QStringList{"print"}, QStringList{"export", ledgerPath},
-          QStringList{"export", ledgerPath, "--format", "xls"}, QStringList{"check", ledgerPath, ledgerPath}}) {
+          QStringList{"export", ledgerPath, "--format", "xls"}, QStringList{"check", ledgerPath, ledgerPath},
+          QStringList{"print", ledgerPath, "--pdf"}, QStringList{"print", "--pdf", "out.pdf"}}) {
         const Result r = Cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
@@ -85,6 +87,33 @@ TEST_F(CliProcess, PrintShowsTheRegister) {
     EXPECT_TRUE(r.out.contains(QStringLiteral("Next check number:  10")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("Florist")));
     EXPECT_TRUE(r.out.trimmed().endsWith(QStringLiteral("34.50")));
+}
+
+TEST_F(CliProcess, PrintPdfWritesTheRegistersPagesAndNeverOverALedger) {
+    const QString pdf = dir.filePath(QStringLiteral("book.pdf"));
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    noDisplay.remove(QStringLiteral("DISPLAY"));
+    noDisplay.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    noDisplay.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcess process;
+    process.setProcessEnvironment(noDisplay);
+    process.start(QStringLiteral(TALLIX_CLI_PATH), {QStringLiteral("print"), ledgerPath, QStringLiteral("--pdf"), pdf});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF"));
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        const Result text =
+            RunProgram(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Check Register: book")));
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Florist")));
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Baker")));
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Page 1 of 1")));
+    }
+
+    const QByteArray ledgerBytes = ReadAll(ledgerPath);
+    const Result refused = Cli({QStringLiteral("print"), ledgerPath, QStringLiteral("--pdf"), ledgerPath});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(ReadAll(ledgerPath), ledgerBytes);
 }
 
 TEST_F(CliProcess, UnreadableFilesFailWithTheLoadersMessage) {
