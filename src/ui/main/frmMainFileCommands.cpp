@@ -57,7 +57,8 @@ void frmMain::PrintRegister_Click() {
     const QString file = ledger::GetDataFileName();
     const QString title = file.isEmpty() ? QStringLiteral("Check Register")
                                          : QStringLiteral("Check Register: %1").arg(QFileInfo(file).completeBaseName());
-    printer.setDocName(title);
+    // The print dialog names its PDF after the document: the ledger's own name, which makes a plain file name.
+    printer.setDocName(file.isEmpty() ? title : QFileInfo(file).completeBaseName());
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Print Register"));
     if (dialog.exec() != QDialog::Accepted)
