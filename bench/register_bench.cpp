@@ -1,12 +1,15 @@
 // The register at 1,000, 10,000 and 32,766 transactions: building the grid, opening the window until it first
-// paints, and the user's heavy actions (a date commit, the lock command, a delete). Runs offscreen.
+// paints, and the user's heavy actions (a date commit, the lock command, a delete, a find step, an undo). Runs
+// offscreen.
 #include "ledger/Ledger.h"
 #include "platform/FlexGrid.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
+#include "register/RegisterFind.h"
 #include "register/RegisterGrid.h"
+#include "register/RegisterHistory.h"
 #include "ui/register/frmRegister.h"
 
 #include <QApplication>
@@ -204,6 +207,52 @@ void BM_Delete(benchmark::State& state) {
     platform::SetPromptBackend(previous);
 }
 
+// One step of the find bar over the whole register: a text that matches nothing reads every row.
+void BM_FindStep(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    platform::FlexGrid grid;
+    RegisterGrid(grid).FillGrid();
+    const RegisterFind find(state.range(1) == 0 ? QStringLiteral("no such payee") : QStringLiteral("12.25"));
+    int at = 1;
+    for (auto _ : state) {
+        const std::optional<RegisterFind::Hit> hit = find.Step(grid, at, true);
+        if (hit)
+            at = hit->row;
+        benchmark::DoNotOptimize(at);
+    }
+}
+
+// Undo of a date commit (rows move back), of a delete (the row comes back) and of the lock command.
+void BM_Undo(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    platform::FlexGrid grid;
+    RegisterGrid procedures(grid);
+    procedures.FillGrid();
+    RegisterHistory history(grid, procedures);
+    const int kind = int(state.range(1));
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int row = grid.Rows() / 2;
+        if (kind == 0) {
+            const RegisterHistory::Pending before = history.BeforeEdit(row, RegisterColumn::Date, true);
+            grid.SetTextMatrix(row, RegisterColumn::Date, procedures.Codec().FormatShortDate(36000 + round++ % 3000));
+            procedures.MarkRowModified(row);
+            procedures.SortRows();
+            procedures.RecalcBalances();
+            history.EndEdit(before);
+        } else if (kind == 1) {
+            history.DeleteRecord(row);
+        } else {
+            grid.SetRow(row);
+            history.ToggleLock();
+        }
+        state.ResumeTiming();
+        if (!history.Undo())
+            state.SkipWithError("nothing to undo");
+    }
+}
+
 void Sizes(benchmark::internal::Benchmark* bench) {
     bench->Arg(1000)->Arg(10000)->Arg(32766)->Unit(benchmark::kMillisecond);
 }
@@ -214,6 +263,14 @@ BENCHMARK(BM_OpenRegister)->Apply(Sizes);
 BENCHMARK(BM_DateCommit)->Apply(Sizes);
 BENCHMARK(BM_LockCommand)->Apply(Sizes);
 BENCHMARK(BM_Delete)->Apply(Sizes)->Iterations(100);
+BENCHMARK(BM_FindStep)->ArgNames({"rows", "match"})->Args({32766, 0})->Args({32766, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Undo)
+    ->ArgNames({"rows", "kind"})
+    ->Args({32766, 0})
+    ->Args({32766, 1})
+    ->Args({32766, 2})
+    ->Iterations(50)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -8,11 +8,17 @@
 #include "cli/RegisterText.h"
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
+#include "print/RegisterPrint.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -21,7 +27,7 @@ constexpr int Failed = 1;
 constexpr int UsageError = 2;
 
 // GNU's "or:" lines, which help2man takes for the manual page's synopsis.
-const char* const Usage = "Usage: tallix-cli print FILE\n"
+const char* const Usage = "Usage: tallix-cli print FILE [--pdf OUT]\n"
                           "  or:  tallix-cli export FILE --format csv|qif [-o OUT]\n"
                           "  or:  tallix-cli check FILE\n"
                           "  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [CSV columns]\n"
@@ -32,7 +38,8 @@ void PrintHelp(QTextStream& out) {
         << "\n"
            "Reads a Tallix data file (.tlx); only import changes it.\n"
            "\n"
-           "  print   the register as the register window shows it: sorted by date, with running balances\n"
+           "  print   the register as the register window shows it: sorted by date, with running balances;\n"
+           "          with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it\n"
            "  export  the transactions as CSV (RFC 4180) or QIF, to OUT or standard output\n"
            "  check   validate the file against the format; exit status 0 when sound, 1 when not\n"
            "  import  add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells\n"
@@ -116,6 +123,43 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     return Sound;
 }
 
+// print FILE --pdf OUT: the register's pages, written as export writes its files.
+int PrintPdf(const QString& file, const QString& output, QTextStream& out, QTextStream& err) {
+    const cli::OutputTarget target = output == QLatin1String("-")
+                                         ? cli::OutputTarget{cli::OutputKind::StandardOutput, {}}
+                                         : cli::ClassifyOutput(output, file);
+    if (target.kind == cli::OutputKind::Refused) {
+        err << "tallix-cli: will not write " << output << ": " << target.reason << "\n";
+        return UsageError;
+    }
+    if (!Load(file))
+        return Failed;
+    const QByteArray pdf = print::RegisterPdf(
+        QStringLiteral("Check Register: %1").arg(QFileInfo(file).completeBaseName()), QDate::currentDate());
+    if (pdf.isEmpty()) {
+        err << "tallix-cli: cannot lay out the register's pages\n";
+        return Failed;
+    }
+    if (target.kind == cli::OutputKind::StandardOutput) {
+        out.flush();
+        return std::fwrite(pdf.constData(), 1, size_t(pdf.size()), stdout) == size_t(pdf.size()) ? Sound : Failed;
+    }
+    QString error;
+    if (!cli::WriteOutput(output, target.kind, pdf, error)) {
+        err << "tallix-cli: cannot write " << output << ": " << error << "\n";
+        return Failed;
+    }
+    return Sound;
+}
+
+// True for print with --pdf: the one command that needs fonts and a painter, and so a QGuiApplication.
+bool WantsPdf(const QStringList& args) {
+    return args.size() > 1 && args.first() == QLatin1String("print") &&
+           std::any_of(args.begin(), args.end(), [](const QString& a) {
+               return a == QLatin1String("--pdf") || a.startsWith(QLatin1String("--pdf="));
+           });
+}
+
 // The command line as a whole: the program's own options, then a command and what the command reads itself.
 int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
@@ -147,6 +191,9 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (command != QLatin1String("print") && command != QLatin1String("check"))
         return UsageFailure(err, QStringLiteral("unknown command '%1'").arg(command));
     QCommandLineParser operands;
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"), {}, QStringLiteral("OUT"));
+    if (command == QLatin1String("print"))
+        operands.addOption(pdfOption);
     QString problem;
     if (!cli::ParseCommand(operands, command, rest, problem))
         return UsageFailure(err, problem);
@@ -155,6 +202,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QString file = operands.positionalArguments().first();
     if (command == QLatin1String("check"))
         return cli::RunCheck(file, out, err);
+    if (operands.isSet(pdfOption))
+        return PrintPdf(file, operands.value(pdfOption), out, err);
     if (!Load(file))
         return Failed;
     out.flush();
@@ -171,7 +220,14 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    // Pages are drawn without a display: the offscreen platform has the fonts and needs no window system.
+    if (WantsPdf(args) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app =
+        WantsPdf(args) ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     TerminalPrompts prompts(err);

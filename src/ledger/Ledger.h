@@ -53,6 +53,9 @@ void AddTransaction(int16_t checkNumber, double date, float amount, const QStrin
 bool CanAddTransaction();
 // Marks a slot in use deleted. False (nothing changes) for an index outside 1..NextSlot-1 or an already deleted slot.
 bool DeleteTransaction(int16_t index);
+// Takes back a deletion: the deleted slot is in use again with `typeCode` (0 to 4), its record as it was. False
+// (nothing changes) for a slot that is not a deleted one in use, or a type code out of range.
+bool RestoreTransaction(int16_t index, int16_t typeCode);
 // Overwrites everything but TypeCode of a slot in use; false (nothing changes) otherwise.
 bool UpdateTransaction(int16_t index, int16_t checkNumber, double date, float amount, const QString& description,
                        bool locked);
@@ -71,7 +74,7 @@ void SetStartingBalance(float amount);
 bool GetLockDate(double& date);
 void SetLockDate(double date);
 bool IsModified();
-void SetModified();
+void SetModified(bool modified = true);
 bool AreRecordsLocked();
 void SetRecordsLocked(bool locked);
 QString GetDataFileName();

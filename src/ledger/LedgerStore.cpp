@@ -57,6 +57,16 @@ bool DeleteTransaction(int16_t index) {
     return true;
 }
 
+bool RestoreTransaction(int16_t index, int16_t typeCode) {
+    LedgerState& s = State();
+    if (!IsSlotInUse(index) || s.Records[index].TypeCode != Deleted || typeCode < CheckOrPayment || typeCode > Interest)
+        return false;
+    s.Records[index].TypeCode = typeCode;
+    s.LiveCount += 1;
+    s.Modified = true;
+    return true;
+}
+
 bool UpdateTransaction(int16_t index, int16_t checkNumber, double date, float amount, const QString& description,
                        bool locked) {
     LedgerState& s = State();
@@ -118,8 +128,8 @@ void SetLockDate(double date) {
 bool IsModified() {
     return State().Modified;
 }
-void SetModified() {
-    State().Modified = true;
+void SetModified(bool modified) {
+    State().Modified = modified;
 }
 bool AreRecordsLocked() {
     return State().RecordsLocked;

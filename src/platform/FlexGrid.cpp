@@ -452,6 +452,42 @@ void FlexGrid::RemoveItem(int r) {
     Notify(FlexGridDisplay::Change::Current, -1, false);
 }
 
+void FlexGrid::InsertItem(int r) {
+    if (r < fixedRows || r > rows)
+        return;
+    Notify(FlexGridDisplay::Change::Shape, -1, true);
+    // A new stored row at the end: no texts move, and the remembered conversions of the others stay valid.
+    const int stored = int(rowColors.size());
+    cells.resize(cells.size() + size_t(cols));
+    rowColors.emplace_back();
+    for (ColumnCache& column : cache)
+        if (column.kind != 0)
+            column.values.push_back(std::bit_cast<double>(UnknownBits));
+    rowOrder.insert(rowOrder.begin() + r, stored);
+    storedInOrder = storedInOrder && r == rows;
+    rows += 1;
+    Notify(FlexGridDisplay::Change::Shape, -1, false);
+}
+
+void FlexGrid::ArrangeRows(const std::vector<int>& order) {
+    const int count = rows - fixedRows;
+    if (int(order.size()) != count)
+        return;
+    std::vector<bool> seen(static_cast<size_t>(count), false);
+    for (const int r : order) {
+        if (r < fixedRows || r >= rows || seen[size_t(r - fixedRows)])
+            return;
+        seen[size_t(r - fixedRows)] = true;
+    }
+    Notify(FlexGridDisplay::Change::Order, -1, true);
+    std::vector<int> arranged(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        arranged[size_t(i)] = rowOrder[size_t(order[size_t(i)])];
+    std::copy(arranged.begin(), arranged.end(), rowOrder.begin() + fixedRows);
+    storedInOrder = false;
+    Notify(FlexGridDisplay::Change::Order, -1, false);
+}
+
 void FlexGrid::SetFocus() {
     if (display)
         display->SetFocus();

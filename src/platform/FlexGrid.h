@@ -174,6 +174,12 @@ public:
     // Removes one row below the fixed rows; the rows below move up. Removing the current row raises LeaveCell
     // first (the current cell changes); the current cell then stays at the same row number, or the last row.
     void RemoveItem(int row);
+    // Inserts an empty row at `row` (below the fixed rows, at most Rows()); the rows from there move down. The
+    // current cell keeps its row number.
+    void InsertItem(int row);
+    // Puts the rows below the fixed rows in a new order: order[i] is the row that becomes row FixedRows() + i. An
+    // order that is not a permutation of those rows changes nothing. Row and Col stay where they are.
+    void ArrangeRows(const std::vector<int>& order);
     void SetFocus();
 
     // Extent of the grid in twips when no display is attached (decides the nominal visible rows).

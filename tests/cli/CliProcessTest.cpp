@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <limits>
@@ -75,7 +76,8 @@ TEST_F(CliProcess, UsageErrorsExitWithTwoOnStandardError) {
           QStringList{"export", ledgerPath, "--format", "xls"}, QStringList{"check", ledgerPath, ledgerPath},
           QStringList{"import", ledgerPath}, QStringList{"import", ledgerPath, "a.qif", "--format", "xls"},
           QStringList{"balance", ledgerPath}, QStringList{"balance", ledgerPath, "--date", "5/32/2024"},
-          QStringList{"--bogus"}, QStringList{"print", "--bogus", ledgerPath}, QStringList{"print", "-x.tlx"}}) {
+          QStringList{"--bogus"}, QStringList{"print", "--bogus", ledgerPath}, QStringList{"print", "-x.tlx"},
+          QStringList{"print", ledgerPath, "--pdf"}, QStringList{"print", "--pdf", "out.pdf"}}) {
         const Result r = Cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
@@ -97,6 +99,33 @@ TEST_F(CliProcess, PrintShowsTheRegister) {
         EXPECT_TRUE(r.out.trimmed().endsWith(QStringLiteral("34.50")));
     }
     QDir::setCurrent(before);
+}
+
+TEST_F(CliProcess, PrintPdfWritesTheRegistersPagesAndNeverOverALedger) {
+    const QString pdf = dir.filePath(QStringLiteral("book.pdf"));
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    noDisplay.remove(QStringLiteral("DISPLAY"));
+    noDisplay.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    noDisplay.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcess process;
+    process.setProcessEnvironment(noDisplay);
+    process.start(QStringLiteral(TALLIX_CLI_PATH), {QStringLiteral("print"), ledgerPath, QStringLiteral("--pdf"), pdf});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF"));
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        const Result text =
+            RunProgram(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Check Register: book")));
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Florist")));
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Baker")));
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Page 1 of 1")));
+    }
+
+    const QByteArray ledgerBytes = ReadAll(ledgerPath);
+    const Result refused = Cli({QStringLiteral("print"), ledgerPath, QStringLiteral("--pdf"), ledgerPath});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(ReadAll(ledgerPath), ledgerBytes);
 }
 
 TEST_F(CliProcess, UnreadableFilesFailWithTheLoadersMessage) {

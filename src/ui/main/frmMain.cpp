@@ -215,6 +215,9 @@ void frmMain::BuildMenus() {
     Save = file->addAction(QStringLiteral("&Save"));
     Save->setObjectName(QStringLiteral("Save"));
     Save->setShortcut(QKeySequence::Save);
+    PrintRegister = file->addAction(QStringLiteral("Print &Register..."));
+    PrintRegister->setObjectName(QStringLiteral("PrintRegister"));
+    PrintRegister->setShortcut(QKeySequence::Print);
     file->addSeparator()->setObjectName(QStringLiteral("Seperator"));
     Exit = file->addAction(QStringLiteral("E&xit"));
     Exit->setObjectName(QStringLiteral("Exit"));
@@ -278,6 +281,7 @@ void frmMain::ConnectEvents() {
     connect(New, &QAction::triggered, this, &frmMain::New_Click);
     connect(Open, &QAction::triggered, this, &frmMain::Open_Click);
     connect(Save, &QAction::triggered, this, &frmMain::Save_Click);
+    connect(PrintRegister, &QAction::triggered, this, &frmMain::PrintRegister_Click);
     connect(Exit, &QAction::triggered, this, &frmMain::close);
     connect(Associate, &QAction::triggered, this, &frmMain::Associate_Click);
     connect(Options, &QAction::triggered, this, &frmMain::Options_Click);

@@ -79,6 +79,8 @@ private:
     void New_Click();
     void Open_Click();
     void Save_Click();
+    // The register through the print dialog, which also writes PDF files.
+    void PrintRegister_Click();
     void ShowNextCheckNumber();
 
     // Commands that open the other windows (frmMainWindows.cpp).
@@ -123,6 +125,7 @@ private:
     QAction* New = nullptr;
     QAction* Open = nullptr;
     QAction* Save = nullptr;
+    QAction* PrintRegister = nullptr;
     QAction* Exit = nullptr;
     QAction* Associate = nullptr;
     QAction* Options = nullptr;

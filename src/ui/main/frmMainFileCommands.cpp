@@ -1,10 +1,15 @@
-// The File menu: New, Open and Save, and the file dialog that names the ledger's data file.
+// The File menu: New, Open, Save and Print Register, and the file dialog that names the ledger's data file.
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
+#include "print/RegisterPrint.h"
 
+#include <QDate>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 bool frmMain::PromptForFileName(const bool& bOpen) {
@@ -45,6 +50,21 @@ void frmMain::Open_Click() {
 
 void frmMain::Save_Click() {
     ledger::SaveLedger();
+}
+
+void frmMain::PrintRegister_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    const QString file = ledger::GetDataFileName();
+    const QString title = file.isEmpty() ? QStringLiteral("Check Register")
+                                         : QStringLiteral("Check Register: %1").arg(QFileInfo(file).completeBaseName());
+    // The print dialog names its PDF after the document: the ledger's own name, which makes a plain file name.
+    printer.setDocName(file.isEmpty() ? title : QFileInfo(file).completeBaseName());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print Register"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!print::PrintRegister(printer, title, QDate::currentDate()).ok)
+        platform::MsgBox(QStringLiteral("Unable to print the register."));
 }
 
 void frmMain::ShowNextCheckNumber() {

@@ -1,6 +1,7 @@
-// The register's record commands: the lock button and the Delete key.
+// The register's record commands: the lock button, the Delete key, undo and redo.
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
+#include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/KeyCodes.h"
 #include "ui/register/frmRegister.h"
 
@@ -11,7 +12,7 @@ void frmRegister::UpdateLockButton() {
 }
 
 void frmRegister::Command1_Click() {
-    procedures.ToggleLock();
+    history.ToggleLock();
     UpdateLockButton();
 }
 
@@ -22,5 +23,26 @@ void frmRegister::MSFlexGrid1_KeyUp(int KeyCode, int) {
     if (row < grid.FixedRows() || procedures.IsRowLocked(row))
         return;
     if (platform::MsgBox(procedures.DeleteQuestion(row), platform::Buttons::OkCancel) == platform::Answer::Ok)
-        procedures.DeleteRecord(row);
+        history.DeleteRecord(row);
+}
+
+void frmRegister::UndoChange() {
+    // An edit still open is a change of its own: it is committed, and so the one taken back.
+    MSFlexGrid1_LeaveCell();
+    DTPicker1_LostFocus();
+    if (history.Undo())
+        AfterHistoryStep();
+}
+
+void frmRegister::RedoChange() {
+    MSFlexGrid1_LeaveCell();
+    DTPicker1_LostFocus();
+    if (history.Redo())
+        AfterHistoryStep();
+}
+
+void frmRegister::AfterHistoryStep() {
+    UpdateLockButton();
+    MSFlexGrid1->ScrollToCurrent();
+    MSFlexGrid1->setFocus();
 }

@@ -12,6 +12,8 @@
 #include "ui/register/frmRegister.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 using namespace RegisterColumn;
@@ -99,10 +101,12 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
             // The record could not hold it: the cell keeps what it had, and the user hears so.
             QApplication::beep();
         } else {
+            const RegisterHistory::Pending before = history.BeforeEdit(grid.Row(), grid.Col(), false);
             grid.SetText(Text1->text());
             procedures.MarkRowModified(grid.Row());
             if (grid.Col() == Debit || grid.Col() == Credit)
                 procedures.FitColumn(grid.Col());
+            history.EndEdit(before);
         }
     }
     Text1->hide();
@@ -172,6 +176,7 @@ void frmRegister::DTPicker1_LostFocus() {
     const double date = platform::DayCountFromDate(DTPicker1->Value());
     if (!ledger::CheckAfterLockDate(date))
         return;
+    const RegisterHistory::Pending pending = history.BeforeEdit(EditRow, EditCol, true);
     grid.SetTextMatrix(EditRow, EditCol, procedures.Codec().FormatShortDate(date));
     procedures.MarkRowModified(EditRow);
     std::vector<QString> before;
@@ -182,6 +187,7 @@ void frmRegister::DTPicker1_LostFocus() {
     procedures.FitColumn(EditCol);
     procedures.SortRows();
     procedures.RecalcBalances();
+    history.EndEdit(pending);
     // The click that took the focus arrives next, aimed at the rows as they stood; it is handled (eventFilter)
     // before this queued reset runs.
     for (int r = grid.FixedRows(); r < grid.Rows() && !before.empty(); ++r) {
@@ -204,6 +210,18 @@ int frmRegister::RowOfSlot(const QString& slot) const {
 // A click whose focus change re-sorted the rows goes to the record that stood under the pointer, wherever the
 // sort put it, and so does its double click; the row now under the pointer holds another record.
 bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FindText && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            FindStep(!(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            HideFindBar();
+            return true;
+        }
+        return false;
+    }
     // Compared by the pointer kept at start: while the view is being destroyed it may not be asked for anything.
     if (watched != gridViewport)
         return QDialog::eventFilter(watched, event);

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +33,8 @@ constexpr int GridTop = 600;
 constexpr int GridWidthMargin = 40;
 } // namespace
 
-frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), RegHeight(RegHeight), procedures(grid) {
+frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight)
+    : QDialog(owner), RegHeight(RegHeight), procedures(grid), history(grid, procedures) {
     setObjectName(QStringLiteral("frmRegister"));
     setWindowTitle(QStringLiteral("Check Register"));
     setModal(true);
@@ -103,6 +105,42 @@ void frmRegister::CreateControls() {
     closeWindow->setShortcuts(keys);
     addAction(closeWindow);
     connect(closeWindow, &QAction::triggered, this, &QWidget::close);
+
+    const auto addShortcuts = [this](const QList<QKeySequence>& keys, void (frmRegister::*slot)()) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        addAction(action);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    addShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)}, &frmRegister::UndoChange);
+    addShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                 &frmRegister::RedoChange);
+    addShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F)}, &frmRegister::ShowFindBar);
+    auto* findNext = new QAction(this);
+    findNext->setShortcut(QKeySequence(Qt::Key_F3));
+    addAction(findNext);
+    connect(findNext, &QAction::triggered, this, [this] { FindStep(true); });
+    auto* findPrevious = new QAction(this);
+    findPrevious->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    addAction(findPrevious);
+    connect(findPrevious, &QAction::triggered, this, [this] { FindStep(false); });
+
+    FindBar = new QWidget(this);
+    FindBar->setObjectName(QStringLiteral("FindBar"));
+    auto* findLayout = new QHBoxLayout(FindBar);
+    findLayout->setContentsMargins(2, 2, 2, 2);
+    auto* findLabel = new QLabel(QStringLiteral("Find:"), FindBar);
+    FindText = new QLineEdit(FindBar);
+    FindText->setObjectName(QStringLiteral("FindText"));
+    findLabel->setBuddy(FindText);
+    FindNote = new QLabel(FindBar);
+    FindNote->setObjectName(QStringLiteral("FindNote"));
+    findLayout->addWidget(findLabel);
+    findLayout->addWidget(FindText, 1);
+    findLayout->addWidget(FindNote, 1);
+    FindText->installEventFilter(this);
+    connect(FindText, &QLineEdit::textEdited, FindNote, &QLabel::clear);
+    FindBar->hide();
 }
 
 namespace {
@@ -203,13 +241,17 @@ void frmRegister::Form_Resize() {
     if (width() + frame.width() < minimumPixels)
         resize(minimumPixels - frame.width(), height());
     const int outerWidth = PixelsToTwips(width() + frame.width());
-    const int gridHeight = PixelsToTwips(height()) - GridTop;
+    // The find bar takes its height from the grid's bottom, so that it covers no row.
+    const int barHeight = FindBar->isVisible() ? FindBar->sizeHint().height() : 0;
+    const int gridHeight = PixelsToTwips(height() - barHeight) - GridTop;
     const QRect placed =
         TwipsRect(GridLeft, GridTop, std::max(0, outerWidth - GridWidthMargin), std::max(0, gridHeight));
     // A client area lower than the grid's top would ask for a negative height: keep the last one.
     const QRect last = MSFlexGrid1->geometry();
     MSFlexGrid1->setGeometry(placed.left(), placed.top(), outerWidth > GridWidthMargin ? placed.width() : last.width(),
                              gridHeight > 0 ? placed.height() : last.height());
+    if (barHeight > 0)
+        FindBar->setGeometry(MSFlexGrid1->x(), MSFlexGrid1->geometry().bottom() + 1, MSFlexGrid1->width(), barHeight);
 }
 
 void frmRegister::keyPressEvent(QKeyEvent* event) {

@@ -8,6 +8,7 @@
 
 #include "platform/FlexGrid.h"
 #include "register/RegisterGrid.h"
+#include "register/RegisterHistory.h"
 
 #include <QDialog>
 #include <cstdint>
@@ -68,12 +69,25 @@ private:
 
     // Record commands.
     void Command1_Click();
+    // Undo and redo of committed changes; an edit still open is committed first.
+    void UndoChange();
+    void RedoChange();
+    void AfterHistoryStep();
+
+    // The find bar below the grid.
+    void ShowFindBar();
+    void HideFindBar();
+    void FindStep(bool forward);
     void UpdateLockButton();
     void MSFlexGrid1_KeyUp(int KeyCode, int Shift);
 
     int32_t& RegHeight;
     platform::FlexGrid grid;
     RegisterGrid procedures;
+    RegisterHistory history;
+    QWidget* FindBar = nullptr;
+    QLineEdit* FindText = nullptr;
+    QLabel* FindNote = nullptr;
     QPushButton* Command1 = nullptr;
     platform::DatePicker* DTPicker1 = nullptr;
     CellTextBox* Text1 = nullptr;

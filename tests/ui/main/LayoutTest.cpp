@@ -206,8 +206,9 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsAndNames) {
         return items;
     };
     EXPECT_EQ(captions("File"), (QStringList{QStringLiteral("&New:New:Ctrl+N"), QStringLiteral("&Open:Open:Ctrl+O"),
-                                             QStringLiteral("&Save:Save:Ctrl+S"), QStringLiteral("-:Seperator:"),
-                                             QStringLiteral("E&xit:Exit:")}));
+                                             QStringLiteral("&Save:Save:Ctrl+S"),
+                                             QStringLiteral("Print &Register...:PrintRegister:Ctrl+P"),
+                                             QStringLiteral("-:Seperator:"), QStringLiteral("E&xit:Exit:")}));
     EXPECT_EQ(captions("Setup"),
               (QStringList{QStringLiteral("Associate:Associate:"), QStringLiteral("&Options:Options:")}));
     EXPECT_EQ(Find<QMenu>("File")->title(), QStringLiteral("&File"));

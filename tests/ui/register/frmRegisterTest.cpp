@@ -691,3 +691,96 @@ TEST_F(frmRegisterTest, ReopeningShowsWhatTheLastCloseWroteBack) {
 }
 
 } // namespace
+
+TEST_F(frmRegisterTest, TheFindBarSitsBelowTheGridAndStepsThroughMatches) {
+    AddFourRecords();
+    ledger::AddTransaction(103, Day(2009, 1, 6), 42.17f, QStringLiteral("Phone repair"), ledger::CheckOrPayment);
+    Open();
+    auto* bar = window->findChild<QWidget*>(QStringLiteral("FindBar"));
+    auto* text = window->findChild<QLineEdit*>(QStringLiteral("FindText"));
+    auto* note = window->findChild<QLabel*>(QStringLiteral("FindNote"));
+    ASSERT_TRUE(bar && text && note);
+    EXPECT_FALSE(bar->isVisible());
+    const int gridBottom = view->geometry().bottom();
+
+    QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_TRUE(text->hasFocus());
+    EXPECT_LT(view->geometry().bottom(), bar->geometry().top());
+    EXPECT_LT(view->geometry().bottom(), gridBottom);
+    EXPECT_LE(bar->geometry().bottom(), window->height());
+
+    QTest::keyClicks(text, QStringLiteral("phone"));
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(grid->Row(), RowOfSlot(4));
+    EXPECT_EQ(note->text(), QString());
+    QTest::keyClick(text, Qt::Key_F3);
+    EXPECT_EQ(grid->Row(), RowOfSlot(5));
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(grid->Row(), RowOfSlot(4));
+    EXPECT_EQ(note->text(), QStringLiteral("Search wrapped"));
+    QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(grid->Row(), RowOfSlot(5));
+    EXPECT_EQ(note->text(), QStringLiteral("Search wrapped"));
+    QTest::keyClick(text, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(grid->Row(), RowOfSlot(4));
+    EXPECT_EQ(note->text(), QString());
+
+    text->selectAll();
+    QTest::keyClicks(text, QStringLiteral("42.17"));
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(grid->Row(), RowOfSlot(5));
+
+    QTest::keyClick(text, Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(view->hasFocus());
+    EXPECT_EQ(view->geometry().bottom(), gridBottom);
+}
+
+TEST_F(frmRegisterTest, CtrlZAndCtrlYTakeBackAndRedoADeleteAnEditAndALock) {
+    AddFourRecords();
+    Open();
+    EnterOn(RowOfSlot(2), Description);
+    Retype(QStringLiteral("Market"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    Click(RowOfSlot(3), Description);
+    QTest::mouseClick(Command1, Qt::LeftButton);
+    ASSERT_EQ(Command1->text(), QStringLiteral("Unlock records"));
+    Click(RowOfSlot(4), Description);
+    {
+        PromptScript prompts;
+        prompts.ExpectMessage(QStringLiteral("Delete this record?\r102\r1/5/2009\rPhone\r30.00\r\r"), Answer::Ok);
+        QTest::keyClick(view, Qt::Key_Delete);
+    }
+    ASSERT_EQ(RowOfSlot(4), -1);
+    double lockDate = 0;
+
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(RowOfSlot(4), 4);
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(RecordInSlot(4).TypeCode, ledger::CheckOrPayment);
+    EXPECT_EQ(Cell(4, Balance), "1,350.00");
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Command1->text(), QStringLiteral("Lock records"));
+    EXPECT_FALSE(ledger::GetLockDate(lockDate));
+    EXPECT_EQ(grid->CellColor(RowOfSlot(1), Description), grid->BackColor());
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Cell(RowOfSlot(2), Description), "Grocer");
+    EXPECT_EQ(Cell(RowOfSlot(2), TypeCode), "0");
+
+    QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Cell(RowOfSlot(2), Description), "Market");
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Command1->text(), QStringLiteral("Unlock records"));
+    EXPECT_TRUE(ledger::GetLockDate(lockDate));
+    EXPECT_EQ(lockDate, Day(2009, 1, 4));
+    EXPECT_EQ(grid->CellColor(RowOfSlot(1), Description), RegisterLook::LockedRowColor);
+    QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(RowOfSlot(4), -1);
+    EXPECT_EQ(RecordInSlot(4).TypeCode, ledger::Deleted);
+
+    window->close();
+    EXPECT_EQ(RecordInSlot(2).Description.trimmed(), QStringLiteral("Market"));
+    EXPECT_EQ(RecordInSlot(3).Locked, -1);
+}

@@ -1,0 +1,181 @@
+#include "print/RegisterPrint.h"
+
+#include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
+#include "platform/Locale.h"
+#include "platform/LocaleCodec.h"
+#include "register/RegisterGrid.h"
+#include "register/RegisterRows.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <array>
+#include <vector>
+
+namespace print {
+
+namespace {
+
+using Cells = std::array<QString, RegisterColumn::Count>;
+constexpr int FirstColumn = RegisterColumn::CheckNumber;
+constexpr int LastColumn = RegisterColumn::Balance;
+
+Qt::Alignment AlignmentOf(int column) {
+    switch (column) {
+    case RegisterColumn::CheckNumber:
+    case RegisterColumn::Date:
+        return Qt::AlignHCenter;
+    case RegisterColumn::Debit:
+    case RegisterColumn::Credit:
+    case RegisterColumn::Balance:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+// The texts the register window's grid shows for a row.
+Cells CellsOf(const platform::LocaleCodec& codec, const RegisterRow& row) {
+    const ledger::TransactionRecord& record = row.record;
+    Cells cells;
+    using namespace RegisterColumn;
+    if (row.isCheck)
+        cells[CheckNumber] = QString::number(record.CheckNumber);
+    cells[Date] = codec.FormatShortDate(record.Date);
+    cells[Description] = ledger::EscapeControlCharacters(row.Description());
+    if (!row.isCheck)
+        cells[Type] = ledger::TypeName(record.TypeCode, record.CheckNumber);
+    cells[ledger::IsCredit(record.TypeCode) ? Credit : Debit] = AmountCell(codec, record.Amount).text;
+    cells[Balance] = BalanceCell(codec, row.balanceCents).text;
+    cells[Locked] = record.Locked ? QStringLiteral("1") : QString();
+    return cells;
+}
+
+} // namespace
+
+PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, const QDate& printed) {
+    PrintedRegister result;
+    const platform::LocaleCodec codec;
+    std::vector<Cells> rows;
+    for (const RegisterRow& row : BuildRegisterRows(codec))
+        rows.push_back(CellsOf(codec, row));
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return result;
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPointSizeF(9);
+    QFont bold = font;
+    bold.setBold(true);
+    QFont heading = bold;
+    heading.setPointSizeF(12);
+    const QFontMetricsF metrics(font, &device);
+    const QFontMetricsF boldMetrics(bold, &device);
+    const QFontMetricsF headingMetrics(heading, &device);
+    // The painter draws inside the page's margins, in the device's pixels.
+    const QRectF page(0, 0, device.width(), device.height());
+
+    // Columns as wide as their widest text; the description takes what is left and elides what does not fit.
+    const QStringList headers = RegisterLook::FormatString.split(QLatin1Char('|'));
+    const qreal gap = metrics.horizontalAdvance(QStringLiteral("  "));
+    std::array<qreal, RegisterColumn::Count> widths{};
+    for (int c = FirstColumn; c <= LastColumn; ++c) {
+        QString header = headers.value(c);
+        if (!header.isEmpty() && QStringLiteral("^<>").contains(header[0]))
+            header.remove(0, 1);
+        widths[size_t(c)] = boldMetrics.horizontalAdvance(header);
+        if (c == RegisterColumn::Description)
+            continue;
+        for (const Cells& cells : rows)
+            widths[size_t(c)] = std::max(widths[size_t(c)], metrics.horizontalAdvance(cells[size_t(c)]));
+    }
+    qreal fixed = 0;
+    for (int c = FirstColumn; c <= LastColumn; ++c)
+        if (c != RegisterColumn::Description)
+            fixed += widths[size_t(c)] + gap;
+    widths[RegisterColumn::Description] = std::max(page.width() - fixed - gap, page.width() / 5);
+
+    const qreal rowHeight = metrics.height() * 1.35;
+    const qreal headerHeight = headingMetrics.height() * 1.2 + metrics.height() * 1.6;
+    const qreal footerHeight = metrics.height() * 1.8;
+    result.rowsPerPage = std::max(1, int((page.height() - headerHeight - rowHeight * 1.3 - footerHeight) / rowHeight));
+    result.pages = std::max(1, int((rows.size() + size_t(result.rowsPerPage) - 1) / size_t(result.rowsPerPage)));
+
+    double lockDate = 0;
+    const QString lockText = ledger::GetLockDate(lockDate) ? codec.FormatShortDate(lockDate) : QStringLiteral("none");
+    const QString summary = QStringLiteral("Starting balance: %1    Lock date: %2    Printed: %3")
+                                .arg(BalanceCell(codec, ledger::ToCents(ledger::GetStartingBalance())).text, lockText,
+                                     codec.FormatShortDate(platform::DayCountFromDate(printed)));
+
+    const auto drawRow = [&](qreal top, const Cells& cells, const QFont& rowFont) {
+        painter.setFont(rowFont);
+        const QFontMetricsF& rowMetrics = rowFont.bold() ? boldMetrics : metrics;
+        qreal left = 0;
+        for (int c = FirstColumn; c <= LastColumn; ++c) {
+            const QRectF cell(left, top, widths[size_t(c)], rowHeight);
+            const QString text = c == RegisterColumn::Description
+                                     ? rowMetrics.elidedText(cells[size_t(c)], Qt::ElideRight, widths[size_t(c)])
+                                     : cells[size_t(c)];
+            painter.drawText(cell, int(AlignmentOf(c) | Qt::AlignVCenter), text);
+            left += widths[size_t(c)] + gap;
+        }
+    };
+    Cells headerCells;
+    for (int c = FirstColumn; c <= LastColumn; ++c) {
+        headerCells[size_t(c)] = headers.value(c);
+        if (!headerCells[size_t(c)].isEmpty() && QStringLiteral("^<>").contains(headerCells[size_t(c)][0]))
+            headerCells[size_t(c)].remove(0, 1);
+    }
+
+    for (int p = 0; p < result.pages; ++p) {
+        if (p > 0 && !device.newPage())
+            return result;
+        qreal top = 0;
+        painter.setFont(heading);
+        painter.drawText(QRectF(0, top, page.width(), headingMetrics.height()), Qt::AlignLeft, title);
+        top += headingMetrics.height() * 1.2;
+        painter.setFont(font);
+        painter.drawText(QRectF(0, top, page.width(), metrics.height()), Qt::AlignLeft, summary);
+        top += metrics.height() * 1.6;
+        drawRow(top, headerCells, bold);
+        top += rowHeight;
+        painter.drawLine(QPointF(0, top), QPointF(page.width(), top));
+        top += rowHeight * 0.3;
+        const size_t first = size_t(p) * size_t(result.rowsPerPage);
+        const size_t end = std::min(rows.size(), first + size_t(result.rowsPerPage));
+        for (size_t r = first; r < end; ++r) {
+            // Locked rows are grey, as in the window.
+            if (!rows[r][RegisterColumn::Locked].isEmpty())
+                painter.fillRect(QRectF(0, top, page.width(), rowHeight), QColor(0xE0, 0xE0, 0xE0));
+            drawRow(top, rows[r], font);
+            top += rowHeight;
+        }
+        painter.setFont(font);
+        painter.drawText(QRectF(0, page.height() - metrics.height(), page.width(), metrics.height()), Qt::AlignHCenter,
+                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(result.pages));
+    }
+    result.ok = painter.end();
+    return result;
+}
+
+QByteArray RegisterPdf(const QString& title, const QDate& printed, PrintedRegister* result) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    PrintedRegister printedRegister;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Tallix"));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                         QPageLayout::Millimeter));
+        printedRegister = PrintRegister(writer, title, printed);
+    }
+    if (result)
+        *result = printedRegister;
+    return printedRegister.ok ? buffer.data() : QByteArray();
+}
+
+} // namespace print

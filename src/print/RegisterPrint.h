@@ -1,0 +1,26 @@
+#pragma once
+// The register on paper or in a PDF: the rows as the register window sorts and balances them, every column it
+// shows, with the starting balance, the lock date and the day printed above, page numbers below, and the column
+// headers at the top of every page. A row never breaks across pages.
+
+#include <QDate>
+#include <QString>
+
+class QPagedPaintDevice;
+
+namespace print {
+
+struct PrintedRegister {
+    bool ok = false;
+    int pages = 0;
+    int rowsPerPage = 0;
+};
+
+// Prints the ledger in the store onto `device` (a printer or a PDF writer), whose page layout is already set.
+// `title` heads every page (the ledger's name). Needs a QGuiApplication for the fonts.
+PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, const QDate& printed);
+
+// The whole register as PDF bytes on Letter paper, for writing where the caller decides.
+QByteArray RegisterPdf(const QString& title, const QDate& printed, PrintedRegister* result = nullptr);
+
+} // namespace print
