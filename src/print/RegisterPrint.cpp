@@ -75,28 +75,24 @@ PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, c
     const QFontMetricsF metrics(font, &device);
     const QFontMetricsF boldMetrics(bold, &device);
     const QFontMetricsF headingMetrics(heading, &device);
-    // The painter draws inside the page's margins, in the device's pixels.
-    const QRectF page(0, 0, device.width(), device.height());
-
-    // Columns as wide as their widest text; the description takes what is left and elides what does not fit.
+    // Every column as wide as its widest text, the description too: a register wider than the page is drawn
+    // smaller to fit, so that no text is ever cut. The painter draws inside the page's margins.
     const QStringList headers = RegisterLook::FormatString.split(QLatin1Char('|'));
     const qreal gap = metrics.horizontalAdvance(QStringLiteral("  "));
     std::array<qreal, RegisterColumn::Count> widths{};
+    qreal total = -gap;
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         QString header = headers.value(c);
         if (!header.isEmpty() && QStringLiteral("^<>").contains(header[0]))
             header.remove(0, 1);
         widths[size_t(c)] = boldMetrics.horizontalAdvance(header);
-        if (c == RegisterColumn::Description)
-            continue;
         for (const Cells& cells : rows)
             widths[size_t(c)] = std::max(widths[size_t(c)], metrics.horizontalAdvance(cells[size_t(c)]));
+        total += widths[size_t(c)] + gap;
     }
-    qreal fixed = 0;
-    for (int c = FirstColumn; c <= LastColumn; ++c)
-        if (c != RegisterColumn::Description)
-            fixed += widths[size_t(c)] + gap;
-    widths[RegisterColumn::Description] = std::max(page.width() - fixed - gap, page.width() / 5);
+    const qreal scale = std::min(1.0, qreal(device.width()) / total);
+    const QRectF page(0, 0, device.width() / scale, device.height() / scale);
+    widths[RegisterColumn::Description] += page.width() - total;
 
     const qreal rowHeight = metrics.height() * 1.35;
     const qreal headerHeight = headingMetrics.height() * 1.2 + metrics.height() * 1.6;
@@ -112,14 +108,10 @@ PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, c
 
     const auto drawRow = [&](qreal top, const Cells& cells, const QFont& rowFont) {
         painter.setFont(rowFont);
-        const QFontMetricsF& rowMetrics = rowFont.bold() ? boldMetrics : metrics;
         qreal left = 0;
         for (int c = FirstColumn; c <= LastColumn; ++c) {
             const QRectF cell(left, top, widths[size_t(c)], rowHeight);
-            const QString text = c == RegisterColumn::Description
-                                     ? rowMetrics.elidedText(cells[size_t(c)], Qt::ElideRight, widths[size_t(c)])
-                                     : cells[size_t(c)];
-            painter.drawText(cell, int(AlignmentOf(c) | Qt::AlignVCenter), text);
+            painter.drawText(cell, int(AlignmentOf(c) | Qt::AlignVCenter), cells[size_t(c)]);
             left += widths[size_t(c)] + gap;
         }
     };
@@ -133,6 +125,8 @@ PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, c
     for (int p = 0; p < result.pages; ++p) {
         if (p > 0 && !device.newPage())
             return result;
+        painter.resetTransform();
+        painter.scale(scale, scale);
         qreal top = 0;
         painter.setFont(heading);
         painter.drawText(QRectF(0, top, page.width(), headingMetrics.height()), Qt::AlignLeft, title);
