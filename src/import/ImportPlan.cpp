@@ -123,7 +123,8 @@ public:
 private:
     struct KeyHash {
         size_t operator()(const std::pair<int64_t, int64_t>& key) const {
-            return std::hash<int64_t>()(key.first * 1'000'003 + key.second);
+            // Mixed as unsigned numbers: they wrap where signed ones would overflow.
+            return std::hash<uint64_t>()(uint64_t(key.first) * 1'000'003u + uint64_t(key.second));
         }
     };
     std::unordered_map<std::pair<int64_t, int64_t>, std::vector<Candidate>, KeyHash> buckets;
