@@ -19,6 +19,23 @@ void WhenModalOpens(const std::function<void(QWidget*)>& whileOpen) {
     });
 }
 
+// Runs `whileOpen` on the modal window named `name` once it is up (another modal window may still be closing
+// first), then closes it.
+void WhenModalNamed(const QString& name, const std::function<void(QWidget*)>& whileOpen, int tries = 1000) {
+    QTimer::singleShot(0, [name, whileOpen, tries] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != name) {
+            if (tries > 0)
+                WhenModalNamed(name, whileOpen, tries - 1);
+            else
+                ADD_FAILURE() << "no modal window " << name.toStdString();
+            return;
+        }
+        whileOpen(modal);
+        modal->close();
+    });
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
@@ -38,6 +55,35 @@ TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
     EXPECT_EQ(shown, QStringLiteral("frmRegister"));
     EXPECT_EQ(Panel("Panel2"), QStringLiteral("Bal:  1/31/2020"));
     EXPECT_GT(window->RegHeight, 0); // the register remembers its height through the main window
+}
+
+TEST_F(MainWindowTest, BalanceToStatementAsksForTheStatementThenLocksInTheRegister) {
+    const QString path = WriteLedger(QStringLiteral("s.tlx"), [] {
+        ledger::SetStartingBalance(100);
+        ledger::AddTransaction(7, Day(2020, 1, 5), 12, QStringLiteral("Grocer"), ledger::CheckOrPayment);
+        ledger::AddTransaction(8, Day(2020, 2, 5), 30, QStringLiteral("Phone"), ledger::CheckOrPayment);
+    });
+    WriteSettings(QString(), path, 0);
+    StartActive();
+    QStringList shown;
+    WhenModalNamed(QStringLiteral("BalanceToStatement"), [&shown](QWidget* dialog) {
+        shown << dialog->objectName();
+        dialog->findChild<platform::DatePicker*>(QStringLiteral("StatementDate"))->SetValue(QDate(2020, 1, 31));
+        QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("StatementBalance")), QStringLiteral("88.00"));
+        WhenModalNamed(QStringLiteral("frmRegister"), [&shown](QWidget* Register) {
+            shown << Register->objectName();
+            Register->findChild<QPushButton*>(QStringLiteral("StatementLock"))->click();
+        });
+        dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    Trigger("mnuSetupBalance");
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("BalanceToStatement"), QStringLiteral("frmRegister")}));
+    EXPECT_EQ(Panel("Panel2"), QStringLiteral("Bal:  1/31/2020"));
+    ledger::TransactionRecord record;
+    ASSERT_TRUE(ledger::FirstTransaction(record));
+    EXPECT_EQ(record.Locked, -1);
+    ASSERT_TRUE(ledger::NextTransaction(record));
+    EXPECT_EQ(record.Locked, 0);
 }
 
 TEST_F(MainWindowTest, AssociateAsksFirst) {
