@@ -2,7 +2,6 @@
 // the lock up to that date when they agree, and the rows to check when they do not.
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
-#include "platform/widgets/FlexGridView.h"
 #include "ui/register/frmRegister.h"
 
 #include <QLabel>
@@ -22,7 +21,8 @@ void frmRegister::BalanceToStatement(double day, int64_t cents) {
     const std::vector<int> rows = procedures.RowsBetween(lockDate, statementDay);
     if (procedures.BalanceOn(statementDay) != statementCents && !rows.empty()) {
         grid.MoveTo(rows.front(), Description);
-        MSFlexGrid1->ScrollToCurrent();
+        // The window may not be shown yet: the grid keeps its top row for the view.
+        grid.SetTopRow(rows.front());
     }
 }
 

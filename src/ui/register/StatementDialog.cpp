@@ -37,6 +37,7 @@ StatementDialog::StatementDialog(QWidget* owner) : QDialog(owner) {
     OKButton = buttons->button(QDialogButtonBox::Ok);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
+    OKButton->setDefault(true);
     OKButton->setEnabled(false);
 
     auto* form = new QFormLayout(this);
@@ -71,7 +72,9 @@ bool StatementDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched != StatementBalance || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+    // Enter and Escape answer the dialog; shortcuts such as paste go to the box (the validator judges them).
+    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier) || key->key() == Qt::Key_Return ||
+        key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape)
         return false;
     const int keyAscii = platform::KeyAsciiOf(key);
     if (keyAscii == 0)

@@ -109,6 +109,9 @@ TEST_F(StatementTest, AMatchingStatementLocksUpToItsDateAsTheLockButtonDoes) {
 
 TEST_F(StatementTest, AMismatchShowsTheDifferenceAndTheRowsToCheckUntilAnEditMendsIt) {
     ledger::SetLockDate(Day(2009, 1, 2));
+    // Enough later rows that the register opens scrolled away from the rows to check.
+    for (int i = 0; i < 60; ++i)
+        ledger::AddTransaction(0, Day(2009, 2, 1) + i, 1, QStringLiteral("Later"), ledger::Deposit);
     Open();
     // The bank took 30.00 for the payment of 1/3.
     window->BalanceToStatement(Day(2009, 1, 4), 137000);
@@ -173,6 +176,10 @@ TEST(StatementDialogTest, TheBalanceTakesAmountKeysAndALeadingMinus) {
             EXPECT_EQ(dialog.BalanceCents(), c.cents);
         }
         EXPECT_EQ(dialog.Day(), Day(2009, 1, 31));
+        // Enter answers the dialog from the balance box, when OK may.
+        dialog.show();
+        QTest::keyClick(balance, Qt::Key_Return);
+        EXPECT_EQ(dialog.result(), c.cents != -1 ? QDialog::Accepted : QDialog::Rejected);
     }
 }
 
