@@ -57,20 +57,4 @@ TEST(LedgerBalanceTest, StoreAndRegisterAgreeOnEveryDayInEveryLocale) {
     ledger::NewLedger();
 }
 
-TEST(LedgerBalanceTest, RegisterBalanceFollowsAnEditedAmountAndRowsStartAfterTheLockDate) {
-    ledger::NewLedger();
-    AddRecords();
-    platform::FlexGrid grid;
-    RegisterGrid procedures(grid);
-    procedures.FillGrid();
-    // The payment on 1/3 becomes 20.52, as a cell edit leaves it: not yet in the store.
-    grid.SetTextMatrix(2, RegisterColumn::Debit, QStringLiteral("20.52"));
-    procedures.MarkRowModified(2);
-    EXPECT_EQ(procedures.BalanceOn(Day(2009, 1, 4)), 137938);
-    EXPECT_EQ(BalanceOn(Day(2009, 1, 4)), 137965);
-    EXPECT_EQ(procedures.RowsBetween(Day(2009, 1, 2), Day(2009, 1, 4)), (std::vector<int>{2, 3}));
-    EXPECT_TRUE(procedures.RowsBetween(Day(2009, 1, 9), Day(2009, 1, 4)).empty());
-    ledger::NewLedger();
-}
-
 } // namespace

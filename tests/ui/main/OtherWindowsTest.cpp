@@ -6,29 +6,15 @@
 
 namespace {
 
-// Runs `whileOpen` on the modal window once it is up, then closes it.
-void WhenModalOpens(const std::function<void(QWidget*)>& whileOpen) {
-    QTimer::singleShot(0, [whileOpen] {
+// Runs `whileOpen` on the modal window once it is up, then closes it. With a `name`, waits for the window of that
+// name (another modal window may still be closing first).
+void WhenModalOpens(const std::function<void(QWidget*)>& whileOpen, const QString& name = {}, int tries = 1000) {
+    QTimer::singleShot(0, [whileOpen, name, tries] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            ADD_FAILURE() << "no modal window opened";
-            return;
-        }
-        whileOpen(modal);
-        modal->close();
-    });
-}
-
-// Runs `whileOpen` on the modal window named `name` once it is up (another modal window may still be closing
-// first), then closes it.
-void WhenModalNamed(const QString& name, const std::function<void(QWidget*)>& whileOpen, int tries = 1000) {
-    QTimer::singleShot(0, [name, whileOpen, tries] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != name) {
-            if (tries > 0)
-                WhenModalNamed(name, whileOpen, tries - 1);
-            else
-                ADD_FAILURE() << "no modal window " << name.toStdString();
+        if (!modal || (!name.isEmpty() && modal->objectName() != name)) {
+            if (!name.isEmpty() && tries > 0)
+                return WhenModalOpens(whileOpen, name, tries - 1);
+            ADD_FAILURE() << "no modal window opened " << name.toStdString();
             return;
         }
         whileOpen(modal);
@@ -66,14 +52,16 @@ TEST_F(MainWindowTest, BalanceToStatementAsksForTheStatementThenLocksInTheRegist
     WriteSettings(QString(), path, 0);
     StartActive();
     QStringList shown;
-    WhenModalNamed(QStringLiteral("BalanceToStatement"), [&shown](QWidget* dialog) {
+    WhenModalOpens([&shown](QWidget* dialog) {
         shown << dialog->objectName();
         dialog->findChild<platform::DatePicker*>(QStringLiteral("StatementDate"))->SetValue(QDate(2020, 1, 31));
         QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("StatementBalance")), QStringLiteral("88.00"));
-        WhenModalNamed(QStringLiteral("frmRegister"), [&shown](QWidget* Register) {
-            shown << Register->objectName();
-            Register->findChild<QPushButton*>(QStringLiteral("StatementLock"))->click();
-        });
+        WhenModalOpens(
+            [&shown](QWidget* Register) {
+                shown << Register->objectName();
+                Register->findChild<QPushButton*>(QStringLiteral("StatementLock"))->click();
+            },
+            QStringLiteral("frmRegister"));
         dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
     });
     Trigger("mnuSetupBalance");
