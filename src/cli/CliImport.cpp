@@ -6,6 +6,7 @@
 #include "ledger/Ledger.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
+#include "register/LedgerBalance.h"
 
 #include <QFile>
 #include <cmath>
@@ -46,18 +47,6 @@ QString SourceText(import::Format format, int source) {
 }
 
 } // namespace
-
-int64_t BalanceOn(double day) {
-    int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
-    ledger::TransactionRecord record;
-    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record)) {
-        if (record.TypeCode == ledger::Deleted || std::floor(record.Date) > std::floor(day))
-            continue;
-        const int64_t cents = ledger::ToCents(record.Amount);
-        balance += ledger::IsCredit(record.TypeCode) ? cents : -cents;
-    }
-    return balance;
-}
 
 int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;

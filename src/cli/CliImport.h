@@ -12,7 +12,4 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err);
 // `tallix-cli balance LEDGER --date D`: the balance at the end of that day.
 int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err);
 
-// The balance in whole cents at the end of `day`: the starting balance and every live record dated on or before.
-int64_t BalanceOn(double day);
-
 } // namespace cli

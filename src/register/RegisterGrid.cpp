@@ -225,12 +225,20 @@ void RegisterGrid::UnlockRecords() {
 }
 
 bool RegisterGrid::LockRecords() {
-    if (!FillDateSortKeys())
+    if (!FillDateSortKeys() || grid.Row() < grid.FixedRows())
         return false;
     const std::optional<double> lockDate = codec.ParseShortDate(grid.TextMatrix(grid.Row(), Date));
-    if (!lockDate || grid.Row() < grid.FixedRows())
+    if (!lockDate || !LockThrough(*lockDate))
         return false;
-    const double day = std::floor(*lockDate);
+    grid.SetCol(SortKey);
+    grid.SetRow(0);
+    return true;
+}
+
+bool RegisterGrid::LockThrough(double lockDate) {
+    if (!FillDateSortKeys())
+        return false;
+    const double day = std::floor(lockDate);
     for (int r = 1; r < grid.Rows(); ++r) {
         if (CellInteger(r, SortKey, int(RegisterLook::EmptyDateKey)) <= day) {
             SetInteger(r, Locked, 1);
@@ -240,9 +248,36 @@ bool RegisterGrid::LockRecords() {
         }
     }
     ledger::SetLockDate(day);
-    grid.SetCol(SortKey);
-    grid.SetRow(0);
     return true;
+}
+
+int64_t RegisterGrid::BalanceOn(double day) {
+    FillDateSortKeys();
+    int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
+    for (int r = 1; r < grid.Rows(); ++r) {
+        if (CellInteger(r, SortKey, int(RegisterLook::EmptyDateKey)) > std::floor(day))
+            continue;
+        int type = CellInteger(r, TypeCode, 0);
+        if (type >= RegisterLook::ChangedMarker)
+            type -= RegisterLook::ChangedMarker;
+        if (ledger::IsCredit(type))
+            balance += ledger::ToCents(CellAmount(r, Credit));
+        else
+            balance -= ledger::ToCents(CellAmount(r, Debit));
+        balance = std::clamp(balance, -ledger::MaxCents, ledger::MaxCents);
+    }
+    return balance;
+}
+
+std::vector<int> RegisterGrid::RowsBetween(double after, double through) {
+    FillDateSortKeys();
+    std::vector<int> rows;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        const int key = CellInteger(r, SortKey, int(RegisterLook::EmptyDateKey));
+        if (key > std::floor(after) && key <= std::floor(through))
+            rows.push_back(r);
+    }
+    return rows;
 }
 
 void RegisterGrid::ToggleLock() {

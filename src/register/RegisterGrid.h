@@ -15,6 +15,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace RegisterColumn {
 enum : int {
@@ -75,6 +76,14 @@ public:
     // every row dated on or before the current row's date and makes that date the lock date; row 1 is current
     // afterwards.
     void ToggleLock();
+    // Locks every row dated on or before `day` as the lock command does (flag, grey row, changed marker, records
+    // locked) and makes `day` the lock date. False, with nothing changed, when a date cell cannot be read.
+    bool LockThrough(double day);
+    // The balance at the end of `day` from the grid's own rows, so that it follows edits not yet written back:
+    // summed as RecalcBalances sums, over the rows dated on or before `day`.
+    int64_t BalanceOn(double day);
+    // The rows dated after `after` and on or before `through`, in grid order.
+    std::vector<int> RowsBetween(double after, double through);
     // The delete confirmation for a row: "Delete this record?" and columns 1, 2, 3, 4 and 6, each after a
     // carriage return, and a final carriage return.
     QString DeleteQuestion(int row) const;

@@ -3,6 +3,7 @@
 #include "ledger/Ledger.h"
 
 #include <cmath>
+#include <functional>
 
 using namespace RegisterColumn;
 
@@ -146,6 +147,14 @@ bool RegisterHistory::DeleteRecord(int row) {
 }
 
 void RegisterHistory::ToggleLock() {
+    RecordLock([this] { procedures.ToggleLock(); });
+}
+
+void RegisterHistory::LockThrough(double day) {
+    RecordLock([this, day] { procedures.LockThrough(day); });
+}
+
+void RegisterHistory::RecordLock(const std::function<void()>& lock) {
     Change change;
     change.kind = Kind::Lock;
     std::vector<std::array<QString, 2>> before;
@@ -154,7 +163,7 @@ void RegisterHistory::ToggleLock() {
         before.push_back({grid.TextMatrix(r, Locked), grid.TextMatrix(r, TypeCode)});
     ledger::GetLockDate(change.lockDate[Before]);
     change.recordsLocked[Before] = ledger::AreRecordsLocked();
-    procedures.ToggleLock();
+    lock();
     ledger::GetLockDate(change.lockDate[After]);
     change.recordsLocked[After] = ledger::AreRecordsLocked();
     // Locking moves no rows: row numbers still match.

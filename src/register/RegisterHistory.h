@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -32,6 +33,8 @@ public:
     bool DeleteRecord(int row);
     // The lock button's command (RegisterGrid::ToggleLock), recorded when it changed anything.
     void ToggleLock();
+    // Locks every row up to `day` (RegisterGrid::LockThrough), recorded as the lock button's command is.
+    void LockThrough(double day);
 
     bool CanUndo() const { return done > 0; }
     bool CanRedo() const { return done < changes.size(); }
@@ -68,6 +71,8 @@ private:
     };
 
     void Record(Change change);
+    // Runs a lock or unlock and records the rows, lock date and flag it changed.
+    void RecordLock(const std::function<void()>& lock);
     bool Apply(const Change& change, int side);
     std::array<QString, RegisterColumn::Count> RowTexts(int row) const;
     void SetRowTexts(int row, const std::array<QString, RegisterColumn::Count>& texts);

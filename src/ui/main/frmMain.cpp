@@ -228,6 +228,8 @@ void frmMain::BuildMenus() {
     Associate->setObjectName(QStringLiteral("Associate"));
     Options = setup->addAction(QStringLiteral("&Options"));
     Options->setObjectName(QStringLiteral("Options"));
+    BalanceToStatement = setup->addAction(QStringLiteral("&Balance to Statement..."));
+    BalanceToStatement->setObjectName(QStringLiteral("mnuSetupBalance"));
 }
 
 void frmMain::BuildStatusBar() {
@@ -285,4 +287,5 @@ void frmMain::ConnectEvents() {
     connect(Exit, &QAction::triggered, this, &frmMain::close);
     connect(Associate, &QAction::triggered, this, &frmMain::Associate_Click);
     connect(Options, &QAction::triggered, this, &frmMain::Options_Click);
+    connect(BalanceToStatement, &QAction::triggered, this, &frmMain::BalanceToStatement_Click);
 }

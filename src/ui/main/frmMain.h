@@ -86,6 +86,8 @@ private:
     // Commands that open the other windows (frmMainWindows.cpp).
     void Options_Click();
     void Associate_Click();
+    // Asks for a statement's date and ending balance, then opens the register balanced against it.
+    void BalanceToStatement_Click();
     void Command4_Click();
     void Command5_Click();
 
@@ -129,6 +131,7 @@ private:
     QAction* Exit = nullptr;
     QAction* Associate = nullptr;
     QAction* Options = nullptr;
+    QAction* BalanceToStatement = nullptr;
 
     QStatusBar* StatusBar1 = nullptr;
     QLabel* Panel1 = nullptr;

@@ -4,6 +4,7 @@
 #include "ledger/Ledger.h"
 #include "ui/about/frmAbout.h"
 #include "ui/main/FileAssociation.h"
+#include "ui/register/StatementDialog.h"
 #include "ui/register/frmRegister.h"
 #include "ui/settings/SettingsDialog.h"
 
@@ -31,6 +32,16 @@ void frmMain::Command4_Click() {
     frmRegister Register(this, RegHeight);
     Register.exec();
     // The register may have set or cleared the lock date.
+    UpdateStatusBar();
+}
+
+void frmMain::BalanceToStatement_Click() {
+    StatementDialog statement(this);
+    if (statement.exec() != QDialog::Accepted)
+        return;
+    frmRegister Register(this, RegHeight);
+    Register.BalanceToStatement(statement.Day(), statement.BalanceCents());
+    Register.exec();
     UpdateStatusBar();
 }
 

@@ -14,6 +14,7 @@ void frmRegister::UpdateLockButton() {
 void frmRegister::Command1_Click() {
     history.ToggleLock();
     UpdateLockButton();
+    UpdateStatementBar();
 }
 
 void frmRegister::MSFlexGrid1_KeyUp(int KeyCode, int) {
@@ -23,7 +24,8 @@ void frmRegister::MSFlexGrid1_KeyUp(int KeyCode, int) {
     if (row < grid.FixedRows() || procedures.IsRowLocked(row))
         return;
     if (platform::MsgBox(procedures.DeleteQuestion(row), platform::Buttons::OkCancel) == platform::Answer::Ok)
-        history.DeleteRecord(row);
+        if (history.DeleteRecord(row))
+            UpdateStatementBar();
 }
 
 void frmRegister::UndoChange() {
@@ -43,6 +45,7 @@ void frmRegister::RedoChange() {
 
 void frmRegister::AfterHistoryStep() {
     UpdateLockButton();
+    UpdateStatementBar();
     MSFlexGrid1->ScrollToCurrent();
     MSFlexGrid1->setFocus();
 }

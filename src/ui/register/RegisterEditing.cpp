@@ -107,6 +107,7 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
             if (grid.Col() == Debit || grid.Col() == Credit)
                 procedures.FitColumn(grid.Col());
             history.EndEdit(before);
+            UpdateStatementBar();
         }
     }
     Text1->hide();
@@ -188,6 +189,7 @@ void frmRegister::DTPicker1_LostFocus() {
     procedures.SortRows();
     procedures.RecalcBalances();
     history.EndEdit(pending);
+    UpdateStatementBar();
     // The click that took the focus arrives next, aimed at the rows as they stood; it is handled (eventFilter)
     // before this queued reset runs.
     for (int r = grid.FixedRows(); r < grid.Rows() && !before.empty(); ++r) {

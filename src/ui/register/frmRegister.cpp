@@ -141,6 +141,23 @@ void frmRegister::CreateControls() {
     FindText->installEventFilter(this);
     connect(FindText, &QLineEdit::textEdited, FindNote, &QLabel::clear);
     FindBar->hide();
+
+    StatementBar = new QWidget(this);
+    StatementBar->setObjectName(QStringLiteral("StatementBar"));
+    auto* statementLayout = new QHBoxLayout(StatementBar);
+    statementLayout->setContentsMargins(2, 2, 2, 2);
+    StatementNote = new QLabel(StatementBar);
+    StatementNote->setObjectName(QStringLiteral("StatementNote"));
+    StatementCheck = new QLabel(StatementBar);
+    StatementCheck->setObjectName(QStringLiteral("StatementCheck"));
+    StatementLock = new QPushButton(StatementBar);
+    StatementLock->setObjectName(QStringLiteral("StatementLock"));
+    StatementLock->setAutoDefault(false);
+    statementLayout->addWidget(StatementNote, 1);
+    statementLayout->addWidget(StatementCheck);
+    statementLayout->addWidget(StatementLock);
+    connect(StatementLock, &QPushButton::clicked, this, &frmRegister::StatementLock_Click);
+    StatementBar->hide();
 }
 
 namespace {
@@ -241,15 +258,20 @@ void frmRegister::Form_Resize() {
     if (width() + frame.width() < minimumPixels)
         resize(minimumPixels - frame.width(), height());
     const int outerWidth = PixelsToTwips(width() + frame.width());
-    // The find bar takes its height from the grid's bottom, so that it covers no row.
+    // The find bar takes its height from the grid's bottom and the statement bar from its top, so that neither
+    // covers a row.
     const int barHeight = FindBar->isVisible() ? FindBar->sizeHint().height() : 0;
-    const int gridHeight = PixelsToTwips(height() - barHeight) - GridTop;
+    const int statementHeight = StatementBar->isHidden() ? 0 : StatementBar->sizeHint().height();
+    const int gridHeight = PixelsToTwips(height() - barHeight - statementHeight) - GridTop;
     const QRect placed =
         TwipsRect(GridLeft, GridTop, std::max(0, outerWidth - GridWidthMargin), std::max(0, gridHeight));
     // A client area lower than the grid's top would ask for a negative height: keep the last one.
     const QRect last = MSFlexGrid1->geometry();
-    MSFlexGrid1->setGeometry(placed.left(), placed.top(), outerWidth > GridWidthMargin ? placed.width() : last.width(),
+    MSFlexGrid1->setGeometry(placed.left(), placed.top() + statementHeight,
+                             outerWidth > GridWidthMargin ? placed.width() : last.width(),
                              gridHeight > 0 ? placed.height() : last.height());
+    if (statementHeight > 0)
+        StatementBar->setGeometry(MSFlexGrid1->x(), placed.top(), MSFlexGrid1->width(), statementHeight);
     if (barHeight > 0)
         FindBar->setGeometry(MSFlexGrid1->x(), MSFlexGrid1->geometry().bottom() + 1, MSFlexGrid1->width(), barHeight);
 }

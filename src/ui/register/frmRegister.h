@@ -36,6 +36,11 @@ public:
     // elsewhere; nothing in the Balance column, hidden columns or a locked row.
     void GridEdit(int16_t KeyAscii);
 
+    // Balances the register against a bank statement: a bar above the grid shows the register's balance at the
+    // end of `day`, the statement's and the difference, and offers to lock up to `day` when they agree; when they
+    // do not, the rows since the lock date up to `day` are the ones to check, and the first of them is current.
+    void BalanceToStatement(double day, int64_t statementCents);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -79,6 +84,10 @@ private:
     void HideFindBar();
     void FindStep(bool forward);
     void UpdateLockButton();
+
+    // The statement bar above the grid.
+    void UpdateStatementBar();
+    void StatementLock_Click();
     void MSFlexGrid1_KeyUp(int KeyCode, int Shift);
 
     int32_t& RegHeight;
@@ -89,6 +98,12 @@ private:
     QLineEdit* FindText = nullptr;
     QLabel* FindNote = nullptr;
     QPushButton* Command1 = nullptr;
+    QWidget* StatementBar = nullptr;
+    QLabel* StatementNote = nullptr;
+    QLabel* StatementCheck = nullptr;
+    QPushButton* StatementLock = nullptr;
+    double statementDay = 0;
+    int64_t statementCents = 0;
     platform::DatePicker* DTPicker1 = nullptr;
     CellTextBox* Text1 = nullptr;
     QObject* gridViewport = nullptr;  // the grid view's viewport, whose mouse events eventFilter watches

@@ -210,7 +210,8 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsAndNames) {
                                              QStringLiteral("Print &Register...:PrintRegister:Ctrl+P"),
                                              QStringLiteral("-:Seperator:"), QStringLiteral("E&xit:Exit:")}));
     EXPECT_EQ(captions("Setup"),
-              (QStringList{QStringLiteral("Associate:Associate:"), QStringLiteral("&Options:Options:")}));
+              (QStringList{QStringLiteral("Associate:Associate:"), QStringLiteral("&Options:Options:"),
+                           QStringLiteral("&Balance to Statement...:mnuSetupBalance:")}));
     EXPECT_EQ(Find<QMenu>("File")->title(), QStringLiteral("&File"));
     EXPECT_EQ(Find<QMenu>("Setup")->title(), QStringLiteral("&Setup"));
 }

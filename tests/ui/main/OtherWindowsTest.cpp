@@ -6,12 +6,15 @@
 
 namespace {
 
-// Runs `whileOpen` on the modal window once it is up, then closes it.
-void WhenModalOpens(const std::function<void(QWidget*)>& whileOpen) {
-    QTimer::singleShot(0, [whileOpen] {
+// Runs `whileOpen` on the modal window once it is up, then closes it. With a `name`, waits for the window of that
+// name (another modal window may still be closing first).
+void WhenModalOpens(const std::function<void(QWidget*)>& whileOpen, const QString& name = {}, int tries = 1000) {
+    QTimer::singleShot(0, [whileOpen, name, tries] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            ADD_FAILURE() << "no modal window opened";
+        if (!modal || (!name.isEmpty() && modal->objectName() != name)) {
+            if (!name.isEmpty() && tries > 0)
+                return WhenModalOpens(whileOpen, name, tries - 1);
+            ADD_FAILURE() << "no modal window opened " << name.toStdString();
             return;
         }
         whileOpen(modal);
@@ -38,6 +41,37 @@ TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
     EXPECT_EQ(shown, QStringLiteral("frmRegister"));
     EXPECT_EQ(Panel("Panel2"), QStringLiteral("Bal:  1/31/2020"));
     EXPECT_GT(window->RegHeight, 0); // the register remembers its height through the main window
+}
+
+TEST_F(MainWindowTest, BalanceToStatementAsksForTheStatementThenLocksInTheRegister) {
+    const QString path = WriteLedger(QStringLiteral("s.tlx"), [] {
+        ledger::SetStartingBalance(100);
+        ledger::AddTransaction(7, Day(2020, 1, 5), 12, QStringLiteral("Grocer"), ledger::CheckOrPayment);
+        ledger::AddTransaction(8, Day(2020, 2, 5), 30, QStringLiteral("Phone"), ledger::CheckOrPayment);
+    });
+    WriteSettings(QString(), path, 0);
+    StartActive();
+    QStringList shown;
+    WhenModalOpens([&shown](QWidget* dialog) {
+        shown << dialog->objectName();
+        dialog->findChild<platform::DatePicker*>(QStringLiteral("StatementDate"))->SetValue(QDate(2020, 1, 31));
+        QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("StatementBalance")), QStringLiteral("88.00"));
+        WhenModalOpens(
+            [&shown](QWidget* Register) {
+                shown << Register->objectName();
+                Register->findChild<QPushButton*>(QStringLiteral("StatementLock"))->click();
+            },
+            QStringLiteral("frmRegister"));
+        dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    Trigger("mnuSetupBalance");
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("BalanceToStatement"), QStringLiteral("frmRegister")}));
+    EXPECT_EQ(Panel("Panel2"), QStringLiteral("Bal:  1/31/2020"));
+    ledger::TransactionRecord record;
+    ASSERT_TRUE(ledger::FirstTransaction(record));
+    EXPECT_EQ(record.Locked, -1);
+    ASSERT_TRUE(ledger::NextTransaction(record));
+    EXPECT_EQ(record.Locked, 0);
 }
 
 TEST_F(MainWindowTest, AssociateAsksFirst) {
