@@ -11,6 +11,7 @@
 #include "ui/main/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -27,6 +29,19 @@
 
 using tallix::test::PromptScript;
 using Answer = platform::Answer;
+
+// Runs `whileOpen` on the modal window once it is up, then closes it (a dialog still open is cancelled).
+inline void WhenModalOpens(const std::function<void(QWidget*)>& whileOpen) {
+    QTimer::singleShot(0, [whileOpen] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            ADD_FAILURE() << "no modal window opened";
+            return;
+        }
+        whileOpen(modal);
+        modal->close();
+    });
+}
 
 inline const QString SettingsKey = QStringLiteral("Software\\Morvane Freeware\\Tallix\\Settings");
 

@@ -1,26 +1,6 @@
 // The buttons and menu items that open the program's other windows modally over the main window.
 #include "MainWindowFixture.h"
 
-#include <QApplication>
-#include <QTimer>
-
-namespace {
-
-// Runs `whileOpen` on the modal window once it is up, then closes it.
-void WhenModalOpens(const std::function<void(QWidget*)>& whileOpen) {
-    QTimer::singleShot(0, [whileOpen] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            ADD_FAILURE() << "no modal window opened";
-            return;
-        }
-        whileOpen(modal);
-        modal->close();
-    });
-}
-
-} // namespace
-
 TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
     const QString path = WriteLedger(QStringLiteral("r.tlx"), [] {
         ledger::AddTransaction(7, Day(2020, 1, 5), 12, QStringLiteral("Grocer"), ledger::CheckOrPayment);
