@@ -38,12 +38,8 @@ void AnswerPreview(QWidget* modal, bool confirm, Preview& seen) {
         modal->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
 }
 
-int Column(QWidget* dialog, const char* box) {
-    return dialog->findChild<QComboBox*>(QLatin1String(box))->currentData().toInt();
-}
-void Choose(QWidget* dialog, const char* box, const QVariant& data) {
-    auto* combo = dialog->findChild<QComboBox*>(QLatin1String(box));
-    combo->setCurrentIndex(combo->findData(data));
+QComboBox* Box(QWidget* dialog, const char* name) {
+    return dialog->findChild<QComboBox*>(QLatin1String(name));
 }
 
 class ImportCommandTest : public MainWindowTest {
@@ -81,7 +77,6 @@ TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemA
          "de_DE",
          {"05.02.2024", "-125,40", "Check 1042", "1042", "Add as Check"},
          {"Add as Check", "Add as Deposit", "Add as Interest", "Add as Fee", "Add as Withdrawal", "Add as Payment"}},
-        {"statement.qif", "C", {}, {"Add as Check", "Add as Deposit", "Add as Withdrawal", "Add as Interest"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file + std::string(" ") + c.locale);
@@ -98,9 +93,7 @@ TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemA
         }
         const Preview cancelled = Import(Statement(c.file), false);
         EXPECT_EQ(cancelled.whatHappens, c.added);
-        if (!c.firstRow.isEmpty()) {
-            EXPECT_EQ(cancelled.firstRow, c.firstRow);
-        }
+        EXPECT_EQ(cancelled.firstRow, c.firstRow);
         EXPECT_EQ(cancelled.summary, QStringLiteral("%1 to add, 0 duplicates to skip, 0 refused").arg(n));
         EXPECT_TRUE(cancelled.importEnabled);
         EXPECT_EQ(ledger::GetTransactionCount(), before);
@@ -119,11 +112,6 @@ TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemA
         EXPECT_EQ(again.summary, QStringLiteral("0 to add, %1 duplicates to skip, 0 refused").arg(n));
         EXPECT_FALSE(again.importEnabled);
         EXPECT_EQ(ledger::GetTransactionCount(), before + n);
-        {
-            PromptScript prompts; // the window's own exit asks to save what the import added
-            prompts.ExpectMessage(QStringLiteral("Save Data?"), Answer::No);
-            EXPECT_TRUE(window->close());
-        }
     }
 }
 
@@ -155,11 +143,11 @@ TEST_F(ImportCommandTest, CsvColumnsAreAskedOnceOfferedFromTheHeaderAndRemembere
         WhenModalOpens([&](QWidget* dialog) {
             ASSERT_EQ(dialog->objectName(), QStringLiteral("CsvMapping"));
             for (const auto& [box, column] : c.offered)
-                EXPECT_EQ(Column(dialog, box), column) << box;
+                EXPECT_EQ(Box(dialog, box)->currentData().toInt(), column) << box;
             auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("OKButton"));
             okWithoutChoice = ok->isEnabled();
             for (const auto& [box, data] : c.chosen)
-                Choose(dialog, box, data);
+                Box(dialog, box)->setCurrentIndex(Box(dialog, box)->findData(data));
             WhenModalOpens([&](QWidget* modal) { AnswerPreview(modal, false, seen); });
             ok->click();
         });
