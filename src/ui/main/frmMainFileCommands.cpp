@@ -73,16 +73,15 @@ void frmMain::Import_Click() {
     file.close();
     const import::Format format = import::DetectFormat(path, head);
     std::optional<import::CsvMapping> mapping;
+    bool columnsChosen = false;
     if (format == import::Format::Csv) {
-        // The columns are asked for once per header line, then remembered.
-        const QString header = import::CsvHeaderLine(head);
-        mapping = import::StoredCsvMapping(header);
+        mapping = import::StoredCsvMapping(import::CsvHeaderLine(head));
         if (!mapping) {
             CsvMappingDialog columns(this, import::CsvHeaderFields(head), import::GuessCsvMapping(head));
             if (columns.exec() != QDialog::Accepted)
                 return;
             mapping = columns.Mapping();
-            import::StoreCsvMapping(header, *mapping);
+            columnsChosen = true;
         }
     }
     const import::ReadResult statement = import::ReadStatementFile(path, format, mapping);
@@ -95,6 +94,10 @@ void frmMain::Import_Click() {
     QString error;
     if (!import::ApplyPlan(plan, error))
         return cannotImport(error);
+    // Columns are remembered per header line only once they made an import; a preview that looked wrong was
+    // cancelled, and the next import asks again.
+    if (columnsChosen)
+        import::StoreCsvMapping(import::CsvHeaderLine(head), *mapping);
     // As after Add: the ledger is changed, so the next save or exit writes it.
     ledger::SetModified();
     Command4->setEnabled(true);
