@@ -336,6 +336,51 @@ QString CsvHeaderLine(const QByteArray& data) {
         .trimmed();
 }
 
+QStringList CsvHeaderFields(const QByteArray& data) {
+    const QString header = CsvHeaderLine(data);
+    int unclosed = 0;
+    const std::vector<CsvRecord> records = SplitCsv(header, GuessDelimiter(header), unclosed);
+    return records.empty() ? QStringList() : records.front().fields;
+}
+
+CsvMapping GuessCsvMapping(const QByteArray& data) {
+    const QStringList fields = CsvHeaderFields(data);
+    // The first column whose name holds one of the words, the words tried in order.
+    const auto column = [&fields](std::initializer_list<const char*> words) {
+        for (const char* word : words) {
+            for (int i = 0; i < fields.size(); ++i) {
+                if (fields[i].contains(QLatin1String(word), Qt::CaseInsensitive))
+                    return i;
+            }
+        }
+        return -1;
+    };
+    CsvMapping m;
+    m.date = column({"date"});
+    m.amount = column({"amount"});
+    if (m.amount < 0) {
+        m.debit = column({"debit", "withdrawal"});
+        m.credit = column({"credit", "deposit"});
+    }
+    m.payee = column({"payee", "description", "name", "memo"});
+    m.checkNumber = column({"check", "cheque"});
+    const QString text = DecodeText(data);
+    const QChar delimiter = GuessDelimiter(SplitLines(text).value(0));
+    if (delimiter == QLatin1Char(';'))
+        m.decimalSeparator = QLatin1Char(',');
+    int unclosed = 0;
+    const std::vector<CsvRecord> records = SplitCsv(text, delimiter, unclosed);
+    if (m.date >= 0 && records.size() > 1) {
+        static const QRegularExpression yearFirst(QStringLiteral(R"(^\d{4}\D)"));
+        const QString date = records[1].fields.value(m.date).trimmed();
+        if (yearFirst.match(date).hasMatch())
+            m.dateOrder = DateOrder::YearMonthDay;
+        else if (date.contains(QLatin1Char('.')))
+            m.dateOrder = DateOrder::DayMonthYear;
+    }
+    return m;
+}
+
 ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
     const QString text = DecodeText(data);
     const QString header = SplitLines(text).value(0);

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -61,6 +62,11 @@ ReadResult ReadStatementFile(const QString& path, Format format, const std::opti
 
 // The first line of a CSV file without its line ending: the key its mapping is remembered by.
 QString CsvHeaderLine(const QByteArray& data);
+// The header row's fields, split as ReadCsv splits them.
+QStringList CsvHeaderFields(const QByteArray& data);
+// A first mapping to offer the user: columns by their header names (Date, Amount, Debit, Credit, Payee or
+// Description, Check), the date order from the first row's date and the decimal comma where ';' separates fields.
+CsvMapping GuessCsvMapping(const QByteArray& data);
 // The mapping remembered for a header line, from the settings store.
 std::optional<CsvMapping> StoredCsvMapping(const QString& headerLine);
 bool StoreCsvMapping(const QString& headerLine, const CsvMapping& mapping);

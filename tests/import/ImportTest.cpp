@@ -349,3 +349,36 @@ TEST(StatementReaders, FormatByNameThenByContent) {
     EXPECT_EQ(DetectFormat(QStringLiteral("a.txt"), "!Type:Bank\n"), Format::Qif);
     EXPECT_EQ(DetectFormat(QStringLiteral("export"), "Date,Amount\n"), Format::Csv);
 }
+
+TEST(StatementReaders, MappingsAreGuessedFromHeaderNamesAndTheFirstDate) {
+    CsvMapping debitCredit; // English names, US dates, no amount column
+    debitCredit.date = 1;
+    debitCredit.debit = 2;
+    debitCredit.credit = 3;
+    debitCredit.payee = 4;
+    CsvMapping payeeLast = debitCredit;
+    payeeLast.payee = 5;  // Payee before Memo, wherever it stands
+    CsvMapping commaOnly; // no column by name: only the delimiter says anything
+    commaOnly.decimalSeparator = QLatin1Char(',');
+    const struct {
+        QByteArray data;
+        QStringList fields;
+        CsvMapping guess;
+    } cases[] = {
+        {"Date,Description,Amount,Check\n2024-04-02,\"Rent, April\",-950.00,1201\n",
+         {"Date", "Description", "Amount", "Check"},
+         SignedColumns()},
+        {"Date;Payee;Debit;Credit\r\n03.05.2024;x;12,80;\r\n",
+         {"Date", "Payee", "Debit", "Credit"},
+         DebitCreditColumns()},
+        {"Ref,Posting Date,Withdrawal,Deposit,Memo,Payee\n7,4/2/24,1.00,,a,b\n",
+         {"Ref", "Posting Date", "Withdrawal", "Deposit", "Memo", "Payee"},
+         payeeLast},
+        {"Ref,Date,Debit,Credit,Name\n", {"Ref", "Date", "Debit", "Credit", "Name"}, debitCredit},
+        {"Tag;\"Wer; was\";Betrag\n03.05.2024;x;1,00\n", {"Tag", "Wer; was", "Betrag"}, commaOnly},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CsvHeaderFields(c.data), c.fields) << c.data.constData();
+        EXPECT_EQ(GuessCsvMapping(c.data), c.guess) << c.data.constData();
+    }
+}

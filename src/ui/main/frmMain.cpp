@@ -215,6 +215,8 @@ void frmMain::BuildMenus() {
     Save = file->addAction(QStringLiteral("&Save"));
     Save->setObjectName(QStringLiteral("Save"));
     Save->setShortcut(QKeySequence::Save);
+    Import = file->addAction(QStringLiteral("&Import..."));
+    Import->setObjectName(QStringLiteral("Import"));
     PrintRegister = file->addAction(QStringLiteral("Print &Register..."));
     PrintRegister->setObjectName(QStringLiteral("PrintRegister"));
     PrintRegister->setShortcut(QKeySequence::Print);
@@ -283,6 +285,7 @@ void frmMain::ConnectEvents() {
     connect(New, &QAction::triggered, this, &frmMain::New_Click);
     connect(Open, &QAction::triggered, this, &frmMain::Open_Click);
     connect(Save, &QAction::triggered, this, &frmMain::Save_Click);
+    connect(Import, &QAction::triggered, this, &frmMain::Import_Click);
     connect(PrintRegister, &QAction::triggered, this, &frmMain::PrintRegister_Click);
     connect(Exit, &QAction::triggered, this, &frmMain::close);
     connect(Associate, &QAction::triggered, this, &frmMain::Associate_Click);

@@ -79,6 +79,8 @@ private:
     void New_Click();
     void Open_Click();
     void Save_Click();
+    // A bank statement into the ledger, after a preview of what each of its lines would become.
+    void Import_Click();
     // The register through the print dialog, which also writes PDF files.
     void PrintRegister_Click();
     void ShowNextCheckNumber();
@@ -127,6 +129,7 @@ private:
     QAction* New = nullptr;
     QAction* Open = nullptr;
     QAction* Save = nullptr;
+    QAction* Import = nullptr;
     QAction* PrintRegister = nullptr;
     QAction* Exit = nullptr;
     QAction* Associate = nullptr;

@@ -1,16 +1,21 @@
-// The File menu: New, Open, Save and Print Register, and the file dialog that names the ledger's data file.
+// The File menu: New, Open, Save, Import and Print Register, and the file dialog that names the ledger's data file.
 #include "ui/main/frmMain.h"
 
+#include "import/ImportPlan.h"
+#include "import/Statement.h"
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
 #include "print/RegisterPrint.h"
+#include "ui/import/ImportDialogs.h"
 
 #include <QDate>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <optional>
 
 bool frmMain::PromptForFileName(const bool& bOpen) {
     const QString path = platform::ShowFileDialog(bOpen, QStringLiteral("tlx"), QStringLiteral("Check data|*.tlx"));
@@ -50,6 +55,55 @@ void frmMain::Open_Click() {
 
 void frmMain::Save_Click() {
     ledger::SaveLedger();
+}
+
+void frmMain::Import_Click() {
+    const QString path =
+        platform::ShowFileDialog(true, QString(), QStringLiteral("Bank statements|*.ofx *.qfx *.qif *.csv"));
+    if (path.isEmpty())
+        return;
+    const QString name = QFileInfo(path).fileName();
+    const auto cannotImport = [&name](const QString& why) {
+        platform::MsgBox(QStringLiteral("%1 cannot be imported.\r%2").arg(name, why));
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotImport(file.errorString());
+    const QByteArray head = file.read(4096);
+    file.close();
+    const import::Format format = import::DetectFormat(path, head);
+    std::optional<import::CsvMapping> mapping;
+    bool columnsChosen = false;
+    if (format == import::Format::Csv) {
+        mapping = import::StoredCsvMapping(import::CsvHeaderLine(head));
+        if (!mapping) {
+            CsvMappingDialog columns(this, import::CsvHeaderFields(head), import::GuessCsvMapping(head));
+            if (columns.exec() != QDialog::Accepted)
+                return;
+            mapping = columns.Mapping();
+            columnsChosen = true;
+        }
+    }
+    const import::ReadResult statement = import::ReadStatementFile(path, format, mapping);
+    if (!statement.Ok())
+        return cannotImport(statement.error);
+    const import::ImportPlan plan = import::PlanImport(statement.lines);
+    ImportPreview preview(this, name, format, plan);
+    if (preview.exec() != QDialog::Accepted)
+        return;
+    QString error;
+    if (!import::ApplyPlan(plan, error))
+        return cannotImport(error);
+    // Columns are remembered per header line only once they made an import; a preview that looked wrong was
+    // cancelled, and the next import asks again.
+    if (columnsChosen)
+        import::StoreCsvMapping(import::CsvHeaderLine(head), *mapping);
+    // As after Add: the ledger is changed, so the next save or exit writes it.
+    ledger::SetModified();
+    Command4->setEnabled(true);
+    FillPayeeList();
+    ShowNextCheckNumber();
+    UpdateStatusBar();
 }
 
 void frmMain::PrintRegister_Click() {

@@ -206,7 +206,7 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsAndNames) {
         return items;
     };
     EXPECT_EQ(captions("File"), (QStringList{QStringLiteral("&New:New:Ctrl+N"), QStringLiteral("&Open:Open:Ctrl+O"),
-                                             QStringLiteral("&Save:Save:Ctrl+S"),
+                                             QStringLiteral("&Save:Save:Ctrl+S"), QStringLiteral("&Import...:Import:"),
                                              QStringLiteral("Print &Register...:PrintRegister:Ctrl+P"),
                                              QStringLiteral("-:Seperator:"), QStringLiteral("E&xit:Exit:")}));
     EXPECT_EQ(captions("Setup"),

@@ -11,6 +11,7 @@
 #include "ui/main/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -27,6 +29,22 @@
 
 using tallix::test::PromptScript;
 using Answer = platform::Answer;
+
+// Runs `whileOpen` on the modal window once it is up, then closes it (a dialog still open is cancelled).
+// With a `name`, waits for the window of that name (another modal window may still be closing first).
+inline void WhenModalOpens(const std::function<void(QWidget*)>& whileOpen, const QString& name = {}, int tries = 1000) {
+    QTimer::singleShot(0, [whileOpen, name, tries] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || (!name.isEmpty() && modal->objectName() != name)) {
+            if (!name.isEmpty() && tries > 0)
+                return WhenModalOpens(whileOpen, name, tries - 1);
+            ADD_FAILURE() << "no modal window opened " << name.toStdString();
+            return;
+        }
+        whileOpen(modal);
+        modal->close();
+    });
+}
 
 inline const QString SettingsKey = QStringLiteral("Software\\Morvane Freeware\\Tallix\\Settings");
 

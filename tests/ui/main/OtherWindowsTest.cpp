@@ -1,29 +1,6 @@
 // The buttons and menu items that open the program's other windows modally over the main window.
 #include "MainWindowFixture.h"
 
-#include <QApplication>
-#include <QTimer>
-
-namespace {
-
-// Runs `whileOpen` on the modal window once it is up, then closes it. With a `name`, waits for the window of that
-// name (another modal window may still be closing first).
-void WhenModalOpens(const std::function<void(QWidget*)>& whileOpen, const QString& name = {}, int tries = 1000) {
-    QTimer::singleShot(0, [whileOpen, name, tries] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || (!name.isEmpty() && modal->objectName() != name)) {
-            if (!name.isEmpty() && tries > 0)
-                return WhenModalOpens(whileOpen, name, tries - 1);
-            ADD_FAILURE() << "no modal window opened " << name.toStdString();
-            return;
-        }
-        whileOpen(modal);
-        modal->close();
-    });
-}
-
-} // namespace
-
 TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
     const QString path = WriteLedger(QStringLiteral("r.tlx"), [] {
         ledger::AddTransaction(7, Day(2020, 1, 5), 12, QStringLiteral("Grocer"), ledger::CheckOrPayment);

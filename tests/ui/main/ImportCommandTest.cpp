@@ -1,0 +1,191 @@
+// File ▸ Import...: the statement through the file dialog, the CSV columns, the preview, and what Import and
+// Cancel leave in the ledger.
+#include "MainWindowFixture.h"
+
+#include "import/Statement.h"
+#include "support/ScopedLocale.h"
+
+#include <QTableWidget>
+
+namespace {
+
+QString Statement(const char* name) {
+    return QStringLiteral(TALLIX_IMPORT_DATA) + QLatin1String(name);
+}
+
+struct Preview {
+    QStringList firstRow; // every cell
+    QStringList whatHappens;
+    QString summary;
+    bool importEnabled = false;
+};
+
+// Reads the preview, then leaves it with Import or Cancel.
+void AnswerPreview(QWidget* modal, bool confirm, Preview& seen) {
+    ASSERT_EQ(modal->objectName(), QStringLiteral("ImportPreview"));
+    const auto* table = modal->findChild<QTableWidget*>(QStringLiteral("tblLines"));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        seen.whatHappens << table->item(row, table->columnCount() - 1)->text();
+        for (int column = 0; row == 0 && column < table->columnCount(); ++column)
+            seen.firstRow << table->item(row, column)->text();
+    }
+    seen.summary = modal->findChild<QLabel*>(QStringLiteral("lblSummary"))->text();
+    auto* import = modal->findChild<QPushButton*>(QStringLiteral("cmdImport"));
+    seen.importEnabled = import->isEnabled();
+    if (confirm)
+        import->click();
+    else
+        modal->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+}
+
+QComboBox* Box(QWidget* dialog, const char* name) {
+    return dialog->findChild<QComboBox*>(QLatin1String(name));
+}
+
+class ImportCommandTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        WriteSettings();
+    }
+
+    // File ▸ Import... of `file`, whose preview is answered with Import or Cancel.
+    Preview Import(const QString& file, bool confirm) {
+        Preview seen;
+        WhenModalOpens([&](QWidget* modal) { AnswerPreview(modal, confirm, seen); });
+        PromptScript prompts;
+        prompts.ExpectFileDialog(true, file);
+        Trigger("Import");
+        return seen;
+    }
+};
+
+} // namespace
+
+TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemAll) {
+    const struct {
+        const char* file;
+        const char* locale;
+        QStringList firstRow;
+        QStringList added;
+    } cases[] = {
+        {"statement.qif",
+         "en_US",
+         {"1/5/2024", "-1,250.00", "City Water & Power", "311", "Add as Check"},
+         {"Add as Check", "Add as Deposit", "Add as Withdrawal", "Add as Interest"}},
+        {"statement1.ofx",
+         "de_DE",
+         {"05.02.2024", "-125,40", "Check 1042", "1042", "Add as Check"},
+         {"Add as Check", "Add as Deposit", "Add as Interest", "Add as Fee", "Add as Withdrawal", "Add as Payment"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file + std::string(" ") + c.locale);
+        tallix::test::ScopedLocale locale(QString::fromLatin1(c.locale));
+        ledger::NewLedger();
+        Start();
+        const int before = ledger::GetTransactionCount();
+        const qsizetype n = c.added.size();
+        {
+            PromptScript prompts;
+            prompts.ExpectFileDialog(true, QString());
+            Trigger("Import"); // no file chosen: nothing happens
+            EXPECT_EQ(prompts.FileDialogs().at(0).filter, QStringLiteral("Bank statements|*.ofx *.qfx *.qif *.csv"));
+        }
+        const Preview cancelled = Import(Statement(c.file), false);
+        EXPECT_EQ(cancelled.whatHappens, c.added);
+        EXPECT_EQ(cancelled.firstRow, c.firstRow);
+        EXPECT_EQ(cancelled.summary, QStringLiteral("%1 to add, 0 duplicates to skip, 0 refused").arg(n));
+        EXPECT_TRUE(cancelled.importEnabled);
+        EXPECT_EQ(ledger::GetTransactionCount(), before);
+        EXPECT_FALSE(ledger::IsModified());
+        EXPECT_FALSE(Button("Command4")->isEnabled());
+
+        EXPECT_EQ(Import(Statement(c.file), true).whatHappens, c.added);
+        EXPECT_EQ(ledger::GetTransactionCount(), before + n);
+        EXPECT_TRUE(ledger::IsModified());
+        EXPECT_TRUE(Button("Command4")->isEnabled());
+
+        const Preview again = Import(Statement(c.file), true);
+        ASSERT_EQ(again.whatHappens.size(), n);
+        for (qsizetype i = 0; i < n; ++i) // each line repeats the record it added
+            EXPECT_EQ(again.whatHappens[i], QStringLiteral("Skip: duplicate of record %1").arg(before + i));
+        EXPECT_EQ(again.summary, QStringLiteral("0 to add, %1 duplicates to skip, 0 refused").arg(n));
+        EXPECT_FALSE(again.importEnabled);
+        EXPECT_EQ(ledger::GetTransactionCount(), before + n);
+    }
+}
+
+TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImported) {
+    const struct {
+        const char* file;
+        std::vector<std::pair<const char*, int>> offered; // combo box, column
+        std::vector<std::pair<const char*, QVariant>> chosen;
+        QStringList added;
+    } cases[] = {
+        {"signed.csv",
+         {{"cboDate", 0}, {"cboAmount", 2}, {"cboPayee", 1}, {"cboCheck", 3}, {"cboDebit", -1}},
+         {},
+         {"Add as Check", "Add as Payment", "Add as Deposit"}},
+        {"debitcredit.csv",
+         {{"cboDate", -1}, {"cboAmount", -1}, {"cboPayee", -1}},
+         {{"cboDate", 0},
+          {"cboDateOrder", int(import::DateOrder::DayMonthYear)},
+          {"cboPayee", 1},
+          {"cboDebit", 2},
+          {"cboCredit", 3}},
+         {"Add as Payment", "Add as Deposit", "Add as Payment"}},
+    };
+    Start();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        // Cancelling the preview forgets the columns, which may be what looked wrong; Import remembers them.
+        for (const bool confirm : {false, true}) {
+            Preview seen;
+            bool okWithoutChoice = true;
+            WhenModalOpens([&](QWidget* dialog) {
+                ASSERT_EQ(dialog->objectName(), QStringLiteral("CsvMapping"));
+                for (const auto& [box, column] : c.offered)
+                    EXPECT_EQ(Box(dialog, box)->currentData().toInt(), column) << box;
+                auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("OKButton"));
+                okWithoutChoice = ok->isEnabled();
+                for (const auto& [box, data] : c.chosen)
+                    Box(dialog, box)->setCurrentIndex(Box(dialog, box)->findData(data));
+                WhenModalOpens([&](QWidget* modal) { AnswerPreview(modal, confirm, seen); });
+                ok->click();
+            });
+            {
+                PromptScript prompts;
+                prompts.ExpectFileDialog(true, Statement(c.file));
+                Trigger("Import");
+            }
+            EXPECT_EQ(okWithoutChoice, c.chosen.empty()); // OK waits for a date and an amount column
+            EXPECT_EQ(seen.whatHappens, c.added);
+        }
+        // The columns are not asked for again: the preview comes at once, and finds every line imported.
+        EXPECT_EQ(Import(Statement(c.file), false).summary,
+                  QStringLiteral("0 to add, %1 duplicates to skip, 0 refused").arg(c.added.size()));
+    }
+    EXPECT_EQ(ledger::GetTransactionCount(), 7);
+}
+
+TEST_F(ImportCommandTest, AStatementThatCannotBeReadIsNamedWithItsLineAndChangesNothing) {
+    const QString path = WriteLedger(QStringLiteral("kept.tlx"), [] {
+        ledger::AddTransaction(5, Day(2024, 1, 2), 10, QStringLiteral("Grocer"), ledger::CheckOrPayment);
+    });
+    Start({path});
+    const QByteArray bad = "!Type:Bank\nD1/5/2024\nT-1.00\n^\nD1/6/2024\nTten\n^\n";
+    QFile file(PathIn(QStringLiteral("bad.qif")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bad);
+    file.close();
+    const QString error = import::ReadQif(bad).error;
+    EXPECT_TRUE(error.contains(QStringLiteral("line 6"))) << error.toStdString();
+    {
+        PromptScript prompts;
+        prompts.ExpectFileDialog(true, file.fileName())
+            .ExpectMessage(QStringLiteral("bad.qif cannot be imported.\r") + error);
+        Trigger("Import");
+    }
+    EXPECT_EQ(ledger::GetTransactionCount(), 2);
+    EXPECT_FALSE(ledger::IsModified());
+}
