@@ -127,7 +127,7 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, impo
     table->horizontalHeader()->setStretchLastSection(true);
 
     const int adds = plan.Count(import::PlanKind::Add);
-    auto* summary = new QLabel(QStringLiteral("%1 to add, %2 duplicates to skip, %3 refused")
+    auto* summary = new QLabel(QStringLiteral("%1 to add, %2 to skip as duplicates, %3 refused")
                                    .arg(adds)
                                    .arg(plan.Count(import::PlanKind::Duplicate))
                                    .arg(plan.Count(import::PlanKind::Refused)),

@@ -94,7 +94,7 @@ TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemA
         const Preview cancelled = Import(Statement(c.file), false);
         EXPECT_EQ(cancelled.whatHappens, c.added);
         EXPECT_EQ(cancelled.firstRow, c.firstRow);
-        EXPECT_EQ(cancelled.summary, QStringLiteral("%1 to add, 0 duplicates to skip, 0 refused").arg(n));
+        EXPECT_EQ(cancelled.summary, QStringLiteral("%1 to add, 0 to skip as duplicates, 0 refused").arg(n));
         EXPECT_TRUE(cancelled.importEnabled);
         EXPECT_EQ(ledger::GetTransactionCount(), before);
         EXPECT_FALSE(ledger::IsModified());
@@ -109,7 +109,7 @@ TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemA
         ASSERT_EQ(again.whatHappens.size(), n);
         for (qsizetype i = 0; i < n; ++i) // each line repeats the record it added
             EXPECT_EQ(again.whatHappens[i], QStringLiteral("Skip: duplicate of record %1").arg(before + i));
-        EXPECT_EQ(again.summary, QStringLiteral("0 to add, %1 duplicates to skip, 0 refused").arg(n));
+        EXPECT_EQ(again.summary, QStringLiteral("0 to add, %1 to skip as duplicates, 0 refused").arg(n));
         EXPECT_FALSE(again.importEnabled);
         EXPECT_EQ(ledger::GetTransactionCount(), before + n);
     }
@@ -163,7 +163,7 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
         }
         // The columns are not asked for again: the preview comes at once, and finds every line imported.
         EXPECT_EQ(Import(Statement(c.file), false).summary,
-                  QStringLiteral("0 to add, %1 duplicates to skip, 0 refused").arg(c.added.size()));
+                  QStringLiteral("0 to add, %1 to skip as duplicates, 0 refused").arg(c.added.size()));
     }
     EXPECT_EQ(ledger::GetTransactionCount(), 7);
 }
