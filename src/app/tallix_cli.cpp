@@ -6,19 +6,16 @@
 #include "cli/LedgerExport.h"
 #include "cli/OutputFile.h"
 #include "cli/RegisterText.h"
+#include "cli/TerminalPrompts.h"
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
-#include "print/RegisterPrint.h"
 
 #include <QCoreApplication>
-#include <QDate>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QProcess>
 #include <QTextStream>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -55,23 +52,6 @@ void PrintHelp(QTextStream& out) {
            "  -h, --help     show this help and exit\n"
            "  -v, --version  show the version and exit\n";
 }
-
-// The loader reports its failures as message boxes; here they become one line on stderr.
-class TerminalPrompts : public platform::PromptBackend {
-public:
-    explicit TerminalPrompts(QTextStream& err) : err(err) {}
-    platform::Answer ShowMessage(const platform::MessageRequest& request) override {
-        QString text = request.text;
-        text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        err << "tallix-cli: " << request.caption << ": " << text << "\n";
-        err.flush();
-        return platform::Answer::Cancel;
-    }
-    QString ShowFileDialog(const platform::FileDialogRequest&) override { return {}; }
-
-private:
-    QTextStream& err;
-};
 
 bool Load(const QString& path) {
     ledger::NewLedger();
@@ -123,7 +103,17 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     return Sound;
 }
 
-// print FILE --pdf OUT: the register's pages, written as export writes its files.
+// The program that draws the pages: beside this one in the build, in libexec/tallix when installed.
+QString PdfProgram() {
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString& candidate :
+         {dir + QStringLiteral("/tallix-pdf"), dir + QStringLiteral("/../libexec/tallix/tallix-pdf")})
+        if (QFileInfo(candidate).isExecutable())
+            return candidate;
+    return {};
+}
+
+// print FILE --pdf OUT: the register's pages from tallix-pdf, written as export writes its files.
 int PrintPdf(const QString& file, const QString& output, QTextStream& out, QTextStream& err) {
     const cli::OutputTarget target = output == QLatin1String("-")
                                          ? cli::OutputTarget{cli::OutputKind::StandardOutput, {}}
@@ -132,12 +122,21 @@ int PrintPdf(const QString& file, const QString& output, QTextStream& out, QText
         err << "tallix-cli: will not write " << output << ": " << target.reason << "\n";
         return UsageError;
     }
-    if (!Load(file))
+    const QString program = PdfProgram();
+    if (program.isEmpty()) {
+        err << "tallix-cli: tallix-pdf, which draws the pages, is not installed beside tallix-cli\n";
         return Failed;
-    const QByteArray pdf = print::RegisterPdf(
-        QStringLiteral("Check Register: %1").arg(QFileInfo(file).completeBaseName()), QDate::currentDate());
-    if (pdf.isEmpty()) {
-        err << "tallix-cli: cannot lay out the register's pages\n";
+    }
+    err.flush();
+    QProcess drawing;
+    drawing.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    drawing.start(program, {QFileInfo(file).absoluteFilePath()});
+    const bool finished = drawing.waitForFinished(-1) && drawing.exitStatus() == QProcess::NormalExit;
+    const QByteArray pdf = drawing.readAllStandardOutput();
+    if (!finished || drawing.exitCode() != 0) {
+        // tallix-pdf has said why on stderr, unless it could not run at all.
+        if (!finished)
+            err << "tallix-cli: cannot run " << program << ": " << drawing.errorString() << "\n";
         return Failed;
     }
     if (target.kind == cli::OutputKind::StandardOutput) {
@@ -150,14 +149,6 @@ int PrintPdf(const QString& file, const QString& output, QTextStream& out, QText
         return Failed;
     }
     return Sound;
-}
-
-// True for print with --pdf: the one command that needs fonts and a painter, and so a QGuiApplication.
-bool WantsPdf(const QStringList& args) {
-    return args.size() > 1 && args.first() == QLatin1String("print") &&
-           std::any_of(args.begin(), args.end(), [](const QString& a) {
-               return a == QLatin1String("--pdf") || a.startsWith(QLatin1String("--pdf="));
-           });
 }
 
 // The command line as a whole: the program's own options, then a command and what the command reads itself.
@@ -220,17 +211,10 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    // Pages are drawn without a display: the offscreen platform has the fonts and needs no window system.
-    if (WantsPdf(args) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app =
-        WantsPdf(args) ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    TerminalPrompts prompts(err);
+    cli::TerminalPrompts prompts(err);
     platform::SetPromptBackend(&prompts);
     int status = Run(QCoreApplication::arguments(), out, err);
     out.flush();

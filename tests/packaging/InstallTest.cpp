@@ -58,8 +58,8 @@ QStringList FilesBelow(const QString& root) {
     return files;
 }
 
-// The installed files the README lists after "below the prefix:": every `bin/...` or `share/...` in backticks up to
-// the next blank line, where `*` stands for one folder or name part.
+// The installed files the README lists after "below the prefix:": every `bin/...`, `libexec/...` or `share/...` in
+// backticks up to the next blank line, where `*` stands for one folder or name part.
 QList<QRegularExpression> ReadmeInstallList() {
     QFile file(QStringLiteral(TALLIX_SOURCE_DIR "/README.md"));
     if (!file.open(QIODevice::ReadOnly))
@@ -71,7 +71,7 @@ QList<QRegularExpression> ReadmeInstallList() {
     const qsizetype end = readme.indexOf(QLatin1String("\n\n"), readme.indexOf(QLatin1Char('`'), start));
     const QString section = readme.mid(start, end - start);
     QList<QRegularExpression> list;
-    static const QRegularExpression quoted(QStringLiteral("`((?:bin|share)/[^`]+)`"));
+    static const QRegularExpression quoted(QStringLiteral("`((?:bin|libexec|share)/[^`]+)`"));
     for (const QRegularExpressionMatch& m : quoted.globalMatch(section))
         list << QRegularExpression(QRegularExpression::wildcardToRegularExpression(m.captured(1)));
     return list;
