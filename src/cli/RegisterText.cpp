@@ -100,16 +100,15 @@ QStringView& CellOf(Cells& cells, int column) {
     return cells[size_t(column - FirstVisibleColumn)];
 }
 
-// The header texts of the register's format string ("|^Check #|^Date|..."), without their alignment marks.
 Cells HeaderCells() {
-    static const QStringList fields = RegisterLook::FormatString.split(QLatin1Char('|'));
+    static const std::array<QString, ColumnCount> headers = [] {
+        std::array<QString, ColumnCount> texts;
+        for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
+            texts[size_t(c - FirstVisibleColumn)] = RegisterLook::ColumnHeader(c);
+        return texts;
+    }();
     Cells cells;
-    for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
-        QStringView field = fields.at(c);
-        if (field.startsWith(u'^') || field.startsWith(u'<') || field.startsWith(u'>'))
-            field = field.mid(1);
-        CellOf(cells, c) = field;
-    }
+    std::copy(headers.begin(), headers.end(), cells.begin());
     return cells;
 }
 

@@ -1,12 +1,13 @@
 // The column mappings of CSV statements, remembered in the settings store by the file's header line.
 #include "import/Statement.h"
+#include "settings/ProgramKey.h"
 #include "settings/Registry.h"
 
 namespace import {
 
 namespace {
 QString MappingKey() {
-    return QStringLiteral("Software\\Morvane Freeware\\Tallix\\Settings\\CsvMappings");
+    return ProgramSettingsKey() + QStringLiteral("\\CsvMappings");
 }
 } // namespace
 

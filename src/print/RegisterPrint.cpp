@@ -77,15 +77,14 @@ PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, c
     const QFontMetricsF headingMetrics(heading, &device);
     // Every column as wide as its widest text, the description too: a register wider than the page is drawn
     // smaller to fit, so that no text is ever cut. The painter draws inside the page's margins.
-    const QStringList headers = RegisterLook::FormatString.split(QLatin1Char('|'));
+    Cells headerCells;
+    for (int c = FirstColumn; c <= LastColumn; ++c)
+        headerCells[size_t(c)] = RegisterLook::ColumnHeader(c);
     const qreal gap = metrics.horizontalAdvance(QStringLiteral("  "));
     std::array<qreal, RegisterColumn::Count> widths{};
     qreal total = -gap;
     for (int c = FirstColumn; c <= LastColumn; ++c) {
-        QString header = headers.value(c);
-        if (!header.isEmpty() && QStringLiteral("^<>").contains(header[0]))
-            header.remove(0, 1);
-        widths[size_t(c)] = boldMetrics.horizontalAdvance(header);
+        widths[size_t(c)] = boldMetrics.horizontalAdvance(headerCells[size_t(c)]);
         for (const Cells& cells : rows)
             widths[size_t(c)] = std::max(widths[size_t(c)], metrics.horizontalAdvance(cells[size_t(c)]));
         total += widths[size_t(c)] + gap;
@@ -115,12 +114,6 @@ PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, c
             left += widths[size_t(c)] + gap;
         }
     };
-    Cells headerCells;
-    for (int c = FirstColumn; c <= LastColumn; ++c) {
-        headerCells[size_t(c)] = headers.value(c);
-        if (!headerCells[size_t(c)].isEmpty() && QStringLiteral("^<>").contains(headerCells[size_t(c)][0]))
-            headerCells[size_t(c)].remove(0, 1);
-    }
 
     for (int p = 0; p < result.pages; ++p) {
         if (p > 0 && !device.newPage())

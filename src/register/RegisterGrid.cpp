@@ -24,6 +24,14 @@ constexpr Width ColumnWidths[] = {{SortKey, 0},    {Date, 900},   {Description, 
                                   {Balance, 1000}, {TypeCode, 0}, {Slot, 0},           {Locked, 0}};
 } // namespace
 
+QString RegisterLook::ColumnHeader(int column) {
+    QString header = FormatString.split(QLatin1Char('|')).value(column);
+    if (header.startsWith(QLatin1Char('^')) || header.startsWith(QLatin1Char('<')) ||
+        header.startsWith(QLatin1Char('>')))
+        header.remove(0, 1);
+    return header;
+}
+
 RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid), codec(grid.Codec()) {}
 
 int RegisterGrid::CellInteger(int row, int col, int fallback) const {
@@ -135,17 +143,17 @@ void RegisterGrid::SortRows() {
     grid.SetSort(platform::flexSortNumericAscending);
 }
 
+int64_t RegisterGrid::SignedCents(int row) const {
+    int type = CellInteger(row, TypeCode, 0);
+    if (type >= RegisterLook::ChangedMarker)
+        type -= RegisterLook::ChangedMarker;
+    return ledger::IsCredit(type) ? ledger::ToCents(CellAmount(row, Credit)) : -ledger::ToCents(CellAmount(row, Debit));
+}
+
 void RegisterGrid::RecalcBalances() {
     int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
     for (int r = 1; r < grid.Rows(); ++r) {
-        int type = CellInteger(r, TypeCode, 0);
-        if (type >= RegisterLook::ChangedMarker)
-            type -= RegisterLook::ChangedMarker;
-        if (ledger::IsCredit(type))
-            balance += ledger::ToCents(CellAmount(r, Credit));
-        else
-            balance -= ledger::ToCents(CellAmount(r, Debit));
-        balance = std::clamp(balance, -ledger::MaxCents, ledger::MaxCents);
+        balance = std::clamp(balance + SignedCents(r), -ledger::MaxCents, ledger::MaxCents);
         // Only the balances below a change differ from what the cells hold.
         if (balance <= -MaxExactCents || balance >= MaxExactCents || grid.CellNumber(r, Balance) != balance / 100.0)
             SetBalance(r, balance);
@@ -257,14 +265,7 @@ int64_t RegisterGrid::BalanceOn(double day) {
     for (int r = 1; r < grid.Rows(); ++r) {
         if (CellInteger(r, SortKey, int(RegisterLook::EmptyDateKey)) > std::floor(day))
             continue;
-        int type = CellInteger(r, TypeCode, 0);
-        if (type >= RegisterLook::ChangedMarker)
-            type -= RegisterLook::ChangedMarker;
-        if (ledger::IsCredit(type))
-            balance += ledger::ToCents(CellAmount(r, Credit));
-        else
-            balance -= ledger::ToCents(CellAmount(r, Debit));
-        balance = std::clamp(balance, -ledger::MaxCents, ledger::MaxCents);
+        balance = std::clamp(balance + SignedCents(r), -ledger::MaxCents, ledger::MaxCents);
     }
     return balance;
 }

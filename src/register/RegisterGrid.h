@@ -43,6 +43,8 @@ constexpr platform::OleColor LockedRowColor = 0xC0C0C0;
 constexpr double EmptyDateKey = 401404;
 // The changed marker added to the type code of column 8.
 constexpr int ChangedMarker = 10;
+// A column's header: its field of FormatString without the alignment mark.
+QString ColumnHeader(int column);
 } // namespace RegisterLook
 
 class RegisterGrid {
@@ -105,6 +107,8 @@ private:
     int CellInteger(int row, int col, int fallback) const;
     float CellAmount(int row, int col) const;
     void SetInteger(int row, int col, int64_t value);
+    // What a row adds to the balance: its credit, or minus its debit, in whole cents (by its type, marker aside).
+    int64_t SignedCents(int row) const;
     void SetMoney(int row, int col, float amount);
     void SetBalance(int row, int64_t cents);
     void WriteMoney(int row, int col, const MoneyCell& cell);

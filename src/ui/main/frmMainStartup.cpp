@@ -4,6 +4,7 @@
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
+#include "settings/ProgramKey.h"
 #include "settings/Registry.h"
 
 #include <QCloseEvent>
@@ -13,7 +14,7 @@
 #include <QPushButton>
 
 QString frmMain::SettingsKey() {
-    return QStringLiteral("Software\\Morvane Freeware\\Tallix\\Settings");
+    return ProgramSettingsKey();
 }
 
 namespace {
