@@ -6,6 +6,7 @@
 #include "ledger/Ledger.h"
 #include "ledger/LedgerFormat.h"
 #include "ledger/LedgerState.h"
+#include "ledger/Recovery.h"
 #include "platform/Prompt.h"
 
 #include <QBuffer>
@@ -112,6 +113,34 @@ void BM_FsyncOnly_Disk(benchmark::State& state) {
     }
 }
 
+// The recovery journal on the ordinary file system: Append is one change as the window makes it (an Add, a
+// delete), written and synced before the window goes on; WriteBack is the register's close with every row changed,
+// one entry and one sync for all of them.
+void JournalBench(benchmark::State& state, bool everyRow) {
+    FailOnPrompt& prompts = Prompts();
+    const auto dir = Folder(false);
+    qputenv("XDG_STATE_HOME", QFile::encodeName(dir->path()));
+    const int rows = int(state.range(0));
+    BuildLedger(rows);
+    ledger::SetRecoveryJournal(true);
+    ledger::UpdateTransaction(1, 1, 40000, 1, QStringLiteral("the journal begins"), false);
+    for (auto _ : state) {
+        const ledger::ChangeBatch batch;
+        for (int slot = 1; slot <= (everyRow ? rows : 1); ++slot)
+            ledger::UpdateTransaction(int16_t(slot), 1, 40000, 2, QStringLiteral("changed"), false);
+    }
+    if (!prompts.failure.empty())
+        state.SkipWithError(prompts.failure.c_str());
+    ledger::SetRecoveryJournal(false);
+    ledger::NewLedger();
+}
+void BM_JournalAppend_Disk(benchmark::State& state) {
+    JournalBench(state, false);
+}
+void BM_JournalWriteBack_Disk(benchmark::State& state) {
+    JournalBench(state, true);
+}
+
 #define LEDGER_SIZES ->Arg(1000)->Arg(10000)->Arg(32766)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_LoadLedger_Disk) LEDGER_SIZES;
 BENCHMARK(BM_LoadLedger_Memory) LEDGER_SIZES;
@@ -120,6 +149,8 @@ BENCHMARK(BM_SaveLedger_Memory) LEDGER_SIZES;
 BENCHMARK(BM_ReadLedger_Buffer) LEDGER_SIZES;
 BENCHMARK(BM_WriteLedger_Buffer) LEDGER_SIZES;
 BENCHMARK(BM_FsyncOnly_Disk) LEDGER_SIZES;
+BENCHMARK(BM_JournalAppend_Disk)->Arg(32766)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JournalWriteBack_Disk)->Arg(32766)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,10 +1,12 @@
 #include "cli/CliCheck.h"
 
 #include "ledger/LedgerCheck.h"
+#include "ledger/Recovery.h"
 #include "ledger/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace cli {
 
@@ -41,6 +43,12 @@ int RunCheck(const QString& path, QTextStream& out, QTextStream& err) {
             out << "record " << f.record << ": ";
         out << (isError ? "error: " : "note: ") << f.message << "\n";
     }
+    const ledger::RecoverySearch recovery = ledger::PeekRecovery(path);
+    if (recovery.found == ledger::RecoveryFound::Found)
+        out << path << ": note: " << recovery.pending.changeCount << " unsaved change"
+            << (recovery.pending.changeCount == 1 ? "" : "s") << " from "
+            << QLocale().toString(recovery.pending.lastChange, QLocale::ShortFormat)
+            << " wait in a recovery journal; open the ledger in Tallix to recover or discard them\n";
     if (errors == 0)
         out << path << ": sound\n";
     else

@@ -4,6 +4,7 @@
 #include "import/ImportPlan.h"
 #include "import/Statement.h"
 #include "ledger/Ledger.h"
+#include "ledger/LedgerHold.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/LedgerBalance.h"
@@ -151,8 +152,23 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         err << "tallix-cli: " << statementPath << ": " << statement.error << "\n";
         return Failed;
     }
-    if (!LoadLedgerFile(files[0]))
+    // Held from the read to the save, so no window or other import can save between them and lose one side.
+    ledger::NewLedger();
+    ledger::LedgerHold hold = ledger::LedgerHold::Take(files[0]);
+    if (!dryRun && hold.Status() == ledger::HoldStatus::HeldByOther) {
+        const ledger::LedgerHolder& holder = hold.Holder();
+        if (holder.program == QLatin1String("tallix-cli"))
+            err << "tallix-cli: " << files[0] << " is being changed by another tallix-cli ("
+                << ledger::DescribeHolder(holder) << "); try again once it is done\n";
+        else
+            err << "tallix-cli: " << files[0] << " is open in Tallix (" << ledger::DescribeHolder(holder)
+                << "); import the statement there, with File > Import..., instead\n";
         return Failed;
+    }
+    ledger::SetDataFileName(files[0]);
+    if (!ledger::LoadLedger())
+        return Failed;
+    ledger::KeepHold(std::move(hold));
     const import::ImportPlan plan = import::PlanImport(statement.lines);
     for (const import::PlannedLine& p : plan.lines) {
         out << SourceText(format, p.line.source) << "  " << platform::FormatShortDate(p.line.date) << "  "

@@ -89,16 +89,23 @@ bool IsEditAllowed();
 // included. The file is refused ("Unknown file type") unless it is a regular file with the header text, a record
 // count of 1 or more, at least count x 64 bytes and type codes 0 to 4, and holds only values the program can
 // show: dates and the lock date from 1/1/100 to 12/31/9999 (a lock date of 0 is none), amounts and the starting
-// balance finite and at most MaxAmount either way. A negative amount is read as it stands.
+// balance finite and at most MaxAmount either way. A negative amount is read as it stands. It needs no lock: a
+// save replaces the file whole. The file is stamped (DiskStamp) and the recovery journal of the previous ledger
+// ends.
 bool LoadLedger();
 // Writes DataFileName when the ledger is modified, asking for a name first when there is none (false when the
 // prompt is cancelled); a name chosen there is always written, so that it names a file. The file is replaced as a
 // whole: it is always either the complete old or the complete new ledger, exactly (live transactions + 1) x 64
 // bytes, and success is reported only once the new file and its name are on the disk. The previous version stays
-// beside it as NAME.bak; a symbolic link is saved through to its target, and the file keeps its permissions. On
-// failure ("Unable to save file:", the path and, on a further line, the system's reason when there is one) the old
-// file is untouched unless the new one had already replaced it, no temporary file remains and Modified stays true.
-// While either operation runs it holds NAME.lock beside the file; another running copy is refused meanwhile.
+// beside it as NAME.bak; a symbolic link is saved through to its target, and the file keeps its permissions.
+// Before writing, a file that is no longer the one last loaded or saved (size, time or bytes differ, or it is
+// gone) is put to the DiskChangePrompt: Save As asks for a name and saves there, Overwrite goes on, Cancel
+// returns false; without a prompt the save is refused. A file without write permission is refused. On failure
+// ("Unable to save file:", the path and, on a further line, the reason when there is one) the old file is
+// untouched unless the new one had already replaced it, no temporary file remains and Modified stays true. On
+// success the recovery journal ends. The save uses the store's hold of the file (LedgerHold.h) or holds it for
+// the save alone, and refuses a file that another copy holds; temporary files of an earlier, killed save of the
+// file are removed.
 bool SaveLedger();
 // True for an existing file or folder, and for a name pattern (* or ?) that matches anything.
 bool FileExists(const QString& path);
@@ -106,5 +113,12 @@ bool FileExists(const QString& path);
 // Asked by SaveLedger when the ledger has no file name; it sets DataFileName and answers true when one was chosen.
 using FileNamePrompt = std::function<bool(bool bOpen)>;
 void SetFileNamePrompt(FileNamePrompt prompt);
+
+enum class DiskChangeAnswer { SaveAs, Overwrite, Cancel };
+// Asked by SaveLedger when the file changed on disk since it was loaded or saved (`vanished`: it is gone).
+using DiskChangePrompt = std::function<DiskChangeAnswer(const QString& path, bool vanished)>;
+void SetDiskChangePrompt(DiskChangePrompt prompt);
+// The window keeps holding a file it saved to under a new name; tallix-cli takes its holds itself.
+void SetHoldWhileOpen(bool hold);
 
 } // namespace ledger

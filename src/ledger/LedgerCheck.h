@@ -2,7 +2,7 @@
 // A thorough reading of a data file's bytes that reports every departure from the format instead of stopping at
 // the first one, plus the gaps and duplicates in its check numbers. Used by `tallix-cli check`.
 
-#include "ledger/Ledger.h"
+#include "ledger/LedgerFormat.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,9 +16,6 @@ struct Finding {
     int record; // 0 for the header, -1 for the file as a whole
     QString message;
 };
-
-// The longest a ledger file can be: the most records a header can count, 64 bytes each.
-constexpr qint64 MaxLedgerBytes = qint64(MaxSlots) * 64;
 
 // Errors make the file unsound (the program would refuse it or misread it); notes are worth knowing but harmless.
 std::vector<Finding> CheckLedgerBytes(const QByteArray& bytes);

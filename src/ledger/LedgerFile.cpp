@@ -1,4 +1,5 @@
 #include "ledger/LedgerFormat.h"
+#include "ledger/LedgerHold.h"
 #include "ledger/SafeFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/Prompt.h"
@@ -6,32 +7,16 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ledger {
 
 namespace {
 FileNamePrompt fileNamePrompt;
-
-// A load or save takes milliseconds; a copy that finds the lock held this long is told so instead of waiting.
-constexpr int LockWaitMs = 500;
-// Beyond the takeover of a dead process's lock (which Qt does at once), a lock this old is taken over too.
-constexpr int StaleLockMs = 10000;
-
-QString LockPath(const QString& target) {
-    return target + QStringLiteral(".lock");
-}
-
-// Qt takes over the lock of a dead process by the process id written in it. A process killed before it wrote
-// its id leaves an empty lock file that Qt would honour until it ages out; so a lock still refused after the wait
-// is removed when no process holds it open (Qt's removal checks that), and taken once more.
-bool TakeLock(QLockFile& lock) {
-    lock.setStaleLockTime(StaleLockMs);
-    if (lock.tryLock(LockWaitMs))
-        return true;
-    return lock.error() == QLockFile::LockFailedError && lock.removeStaleLockFile() && lock.tryLock(0);
-}
+DiskChangePrompt diskChangePrompt;
+bool holdWhileOpen = false;
 
 bool RefuseLoad(const char* text, const QString& path) {
     platform::MsgBox(QString::fromLatin1(text), platform::Buttons::Ok, path);
@@ -42,28 +27,105 @@ bool HasWildcard(const QString& name) {
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
 }
 
-// The file is replaced as a whole, and the old one becomes the .bak just before the new one takes its name: at
-// every moment the target is the complete old or new ledger. An empty `error` after a failure means the lock is
-// held by another copy of the program.
-bool WriteDataFile(const LedgerState& state, const QString& target, QString& error) {
-    QLockFile lock(LockPath(target));
-    if (!TakeLock(lock)) {
-        if (lock.error() == QLockFile::PermissionError)
-            error = qt_error_string(EACCES);
+// A file without write permission is one the user protected: it is not replaced, even by root, whose writes
+// the permission bits would not stop.
+bool MayReplace(const QString& target, QString& error) {
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(target);
+    if (::stat(name.constData(), &st) != 0)
+        return true;
+    if (::access(name.constData(), W_OK) != 0 || (st.st_mode & 0222) == 0) {
+        error = qt_error_string(EACCES);
         return false;
     }
+    return true;
+}
+
+QByteArray ReadWhole(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(MaxLedgerBytes) : QByteArray();
+}
+
+enum class DiskCheck { Unchanged, Overwrite, SaveAs, Cancel };
+
+// Before a save replaces the file it read or wrote last, the file must still be that one: another program, a
+// sync tool or the user may have replaced it meanwhile, and a silent save would lose their version.
+DiskCheck CheckDisk(const LedgerState& state, const QString& target) {
+    if (state.StampedFile != target || !state.Stamp.exists)
+        return DiskCheck::Unchanged;
+    const DiskStamp now = RestampLike(target, state.Stamp);
+    if (now == state.Stamp)
+        return DiskCheck::Unchanged;
+    if (!diskChangePrompt) {
+        platform::MsgBox(QStringLiteral("Unable to save file:\r%1\rIt changed on disk since it was read.")
+                             .arg(state.DataFileName));
+        return DiskCheck::Cancel;
+    }
+    switch (diskChangePrompt(state.DataFileName, !now.exists)) {
+    case DiskChangeAnswer::Overwrite:
+        return DiskCheck::Overwrite;
+    case DiskChangeAnswer::SaveAs:
+        return DiskCheck::SaveAs;
+    case DiskChangeAnswer::Cancel:
+        break;
+    }
+    return DiskCheck::Cancel;
+}
+
+// The file is replaced as a whole, and the old one becomes the .bak just before the new one takes its name: at
+// every moment the target is the complete old or new ledger. The store's hold of the file serves as the lock;
+// without it the file is locked for the save alone. An empty `error` after a failure means that another copy of
+// the program holds the file.
+bool WriteDataFile(LedgerState& state, const QString& target, QString& error) {
+    LedgerHold ownHold;
+    if (!HoldsLedger()) {
+        ownHold = LedgerHold::Take(target);
+        if (ownHold.Status() == HoldStatus::HeldByOther) {
+            error = QStringLiteral("It is open in another copy of Tallix: ") + DescribeHolder(ownHold.Holder()) +
+                    QLatin1Char('.');
+            return false;
+        }
+        if (ownHold.Status() == HoldStatus::Unavailable) {
+            error = ownHold.Error();
+            return false;
+        }
+    }
+    if (!MayReplace(target, error))
+        return false;
+    // Only a save of this file makes these, and it holds the file's lock: a leftover is from a save that was killed.
+    platform::RemoveLeftoverTemporaries(target, [](const QByteArray& head) {
+        return head.size() >= RecordSize && IsHeaderText(head.constData() + TextOffset);
+    });
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     WriteLedger(buffer, state);
     const bool hasOldVersion = QFileInfo(target).isFile();
-    return platform::WriteFileAtomically(target, buffer.data(), error, [&](QString& backupError) {
-        return !hasOldVersion || KeepBackup(target, backupError);
-    });
+    if (!platform::WriteFileAtomically(target, buffer.data(), error, [&](QString& backupError) {
+            return !hasOldVersion || KeepBackup(target, backupError);
+        })) {
+        // A failure after the rename (the folder's sync) leaves the new file in place: it is the one to compare with.
+        if (ReadWhole(target) == buffer.data())
+            state.Stamp = StampOf(target, buffer.data());
+        return false;
+    }
+    state.StampedFile = target;
+    state.Stamp = StampOf(target, buffer.data());
+    if (ownHold.IsHeld() && holdWhileOpen)
+        KeepHold(std::move(ownHold));
+    return true;
 }
 } // namespace
 
 void SetFileNamePrompt(FileNamePrompt prompt) {
     fileNamePrompt = std::move(prompt);
+}
+
+void SetDiskChangePrompt(DiskChangePrompt prompt) {
+    diskChangePrompt = std::move(prompt);
+}
+
+void SetHoldWhileOpen(bool hold) {
+    holdWhileOpen = hold;
 }
 
 bool FileExists(const QString& path) {
@@ -86,12 +148,9 @@ bool LoadLedger() {
     if (!FileExists(path))
         return RefuseLoad("Error opening file", path);
 
+    // No lock: a save replaces the file whole, so this reads the complete old or new ledger even while another
+    // copy saves it.
     const QString target = platform::ResolveSymlinks(path);
-    QLockFile lock(LockPath(target));
-    // A folder where no lock can be made (read-only media) is still read; only another holder refuses.
-    if (!TakeLock(lock) && lock.error() == QLockFile::LockFailedError)
-        return RefuseLoad("Error opening file", path);
-
     QFile file;
     switch (OpenRegularFile(target, file)) {
     case OpenResult::NotRegular:
@@ -101,9 +160,20 @@ bool LoadLedger() {
     case OpenResult::Opened:
         break;
     }
-    // Read into a ledger of its own: a failed load leaves the current one exactly as it was.
+    // One read of the whole file, which is also stamped. Read into a ledger of its own: a failed load leaves the
+    // current one exactly as it was.
+    QByteArray bytes;
+    bytes.resize(MaxLedgerBytes);
+    qint64 got = 0;
+    for (qint64 n = 0; got < MaxLedgerBytes && (n = file.read(bytes.data() + got, MaxLedgerBytes - got)) > 0;)
+        got += n;
+    if (file.error() != QFileDevice::NoError)
+        return RefuseLoad("Error opening file", path);
+    bytes.truncate(got);
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
     LedgerState loaded;
-    switch (ReadLedger(file, loaded)) {
+    switch (ReadLedger(device, loaded)) {
     case ReadResult::Unreadable:
         return RefuseLoad("Error opening file", path);
     case ReadResult::UnknownType:
@@ -117,6 +187,9 @@ bool LoadLedger() {
     s.NextCheckNumber = loaded.NextCheckNumber;
     s.StartingBalance = loaded.StartingBalance;
     s.LockDate = loaded.LockDate;
+    s.StampedFile = target;
+    s.Stamp = StampOf(target, bytes);
+    EndJournal();
     return true;
 }
 
@@ -129,8 +202,27 @@ bool SaveLedger() {
     // to open the next time the program starts.
     if (!s.Modified && !newName)
         return true;
+    const QString target = platform::ResolveSymlinks(s.DataFileName);
+    switch (CheckDisk(s, target)) {
+    case DiskCheck::Cancel:
+        return false;
+    case DiskCheck::SaveAs: {
+        const QString previous = s.DataFileName;
+        if (!fileNamePrompt || !fileNamePrompt(false) || s.DataFileName.isEmpty()) {
+            s.DataFileName = previous;
+            return false;
+        }
+        // The new name is written even when it is the same file: the user chose to replace it.
+        if (platform::ResolveSymlinks(s.DataFileName) == target)
+            s.Stamp = {};
+        return SaveLedger();
+    }
+    case DiskCheck::Overwrite:
+    case DiskCheck::Unchanged:
+        break;
+    }
     QString reason;
-    if (!WriteDataFile(s, platform::ResolveSymlinks(s.DataFileName), reason)) {
+    if (!WriteDataFile(s, target, reason)) {
         QString text = QStringLiteral("Unable to save file:\r") + s.DataFileName;
         if (!reason.isEmpty())
             text += QLatin1Char('\r') + reason;
@@ -138,6 +230,7 @@ bool SaveLedger() {
         return false;
     }
     s.Modified = false;
+    EndJournal();
     return true;
 }
 

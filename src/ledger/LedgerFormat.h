@@ -10,6 +10,8 @@
 namespace ledger {
 
 constexpr int RecordSize = 64;
+// The longest a ledger file can be: the most records a header can count. Bytes after them are never read.
+constexpr qint64 MaxLedgerBytes = qint64(MaxSlots) * RecordSize;
 inline constexpr char HeaderText[] = "CHECK DATA HEADER";
 
 void EncodeRecord(const TransactionRecord& record, char* out);

@@ -1,6 +1,7 @@
 #pragma once
 // The store's state, private to the ledger module (the store and its data file). Nothing else includes this.
 
+#include "ledger/DiskStamp.h"
 #include "ledger/Ledger.h"
 #include <vector>
 
@@ -17,12 +18,23 @@ struct LedgerState {
     bool Modified = false;
     bool RecordsLocked = false;
     QString DataFileName;
+    // The file as the store last read or wrote it (symbolic links followed), so that a save notices a file that
+    // someone else has replaced since; no stamp for a ledger that has no file yet.
+    QString StampedFile;
+    DiskStamp Stamp;
 
     int UpperBound() const { return int(Records.size()) - 1; }
 };
 
 // The one program-wide ledger.
 LedgerState& State();
+
+// Recovery journal hooks of the store's changing operations (LedgerRecovery.cpp); nothing happens while the
+// journal is off. A slot's record or the ledger-wide values have changed.
+void JournalSlot(int index);
+void JournalValues();
+// The ledger in memory was replaced (New, a load) or saved: its journal, which it no longer needs, is removed.
+void EndJournal();
 
 // Slots are added 50 at a time, never one by one.
 constexpr int SlotGrowth = 50;

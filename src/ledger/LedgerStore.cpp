@@ -1,4 +1,6 @@
+#include "ledger/LedgerHold.h"
 #include "ledger/LedgerState.h"
+#include "ledger/Recovery.h"
 
 namespace ledger {
 
@@ -44,6 +46,9 @@ void AddTransaction(int16_t checkNumber, double date, float amount, const QStrin
         s.NextCheckNumber = checkNumber < MaxCheckNumber ? int16_t(checkNumber + 1) : MaxCheckNumber;
     s.LiveCount += 1;
     s.Modified = true;
+    const ChangeBatch oneChange;
+    JournalSlot(s.NextSlot - 1);
+    JournalValues();
 }
 
 bool DeleteTransaction(int16_t index) {
@@ -54,6 +59,7 @@ bool DeleteTransaction(int16_t index) {
     s.Records[index].TypeCode = Deleted;
     s.LiveCount -= 1;
     s.Modified = true;
+    JournalSlot(index);
     return true;
 }
 
@@ -64,6 +70,7 @@ bool RestoreTransaction(int16_t index, int16_t typeCode) {
     s.Records[index].TypeCode = typeCode;
     s.LiveCount += 1;
     s.Modified = true;
+    JournalSlot(index);
     return true;
 }
 
@@ -79,6 +86,7 @@ bool UpdateTransaction(int16_t index, int16_t checkNumber, double date, float am
     r.Description = FixDescription(description);
     r.Locked = locked ? -1 : 0;
     s.Modified = true;
+    JournalSlot(index);
     return true;
 }
 
@@ -109,12 +117,14 @@ int16_t GetNextCheckNumber() {
 }
 void SetNextCheckNumber(int16_t number) {
     State().NextCheckNumber = number;
+    JournalValues();
 }
 float GetStartingBalance() {
     return State().StartingBalance;
 }
 void SetStartingBalance(float amount) {
     State().StartingBalance = amount;
+    JournalValues();
 }
 
 bool GetLockDate(double& date) {
@@ -124,6 +134,7 @@ bool GetLockDate(double& date) {
 
 void SetLockDate(double date) {
     State().LockDate = date;
+    JournalValues();
 }
 bool IsModified() {
     return State().Modified;
@@ -158,6 +169,10 @@ void NewLedger() {
     s.RecordsLocked = false;
     s.Modified = false;
     s.Records = FreshSlots();
+    s.StampedFile.clear();
+    s.Stamp = {};
+    EndJournal();
+    KeepHold(LedgerHold());
 }
 
 } // namespace ledger

@@ -1,8 +1,10 @@
 #include "platform/AtomicFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -119,6 +121,28 @@ bool WriteFileAtomically(const QString& file, const QByteArray& bytes, QString& 
     if (Rename(temporary.constData(), target.constData()) != 0)
         return abandon(errno);
     return SyncFolderOf(path, error);
+}
+
+void RemoveLeftoverTemporaries(const QString& file, const std::function<bool(const QByteArray& head)>& looksWritten) {
+    const QFileInfo info(ResolveSymlinks(file));
+    // CreateTemporary's names: the file's name, a dot and a 64-bit random number in base 36 (8 digits or more
+    // but for one chance in ten million).
+    const QRegularExpression name(QStringLiteral("^%1\\.[0-9a-z]{8,13}$")
+                                      .arg(QRegularExpression::escape(info.fileName())));
+    const QDir folder = info.absoluteDir();
+    const QStringList candidates =
+        folder.entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& candidate : candidates) {
+        if (!name.match(candidate).hasMatch())
+            continue;
+        const QByteArray path = QFile::encodeName(folder.filePath(candidate));
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        QFile leftover(QFile::decodeName(path));
+        if (st.st_size == 0 || (leftover.open(QIODevice::ReadOnly) && looksWritten(leftover.read(4096))))
+            ::unlink(path.constData());
+    }
 }
 
 void SetAtomicFileCallsForTesting(const AtomicFileCalls& calls) {

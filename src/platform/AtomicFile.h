@@ -24,6 +24,11 @@ namespace platform {
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString& error,
                          const std::function<bool(QString& error)>& beforeRename = {});
 
+// Removes what a killed WriteFileAtomically of `path` left behind: files in its folder named as its temporary
+// files are, regular, owned by this user, and either empty or with a first block that `looksWritten` accepts. The
+// caller must hold the lock that keeps other writers of `path` away, so that no running save loses its file.
+void RemoveLeftoverTemporaries(const QString& path, const std::function<bool(const QByteArray& head)>& looksWritten);
+
 // The absolute path of the file that `path` finally names, following symbolic links (also dangling ones), so
 // that a save replaces the link's target instead of the link. Gives up after 40 links, like the kernel.
 QString ResolveSymlinks(const QString& path);

@@ -37,6 +37,16 @@ Answer MsgBox(const QString& text, Buttons buttons, const QString& caption, Icon
     return CancelledAnswer(buttons);
 }
 
+int Choose(const QString& text, const QStringList& choices, int defaultIndex, int escapeIndex, const QString& caption) {
+    const ChoiceRequest request{text, caption, choices, defaultIndex, escapeIndex};
+    if (installedBackend)
+        return installedBackend->ShowChoice(request);
+    QString line = text;
+    line.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(line));
+    return escapeIndex;
+}
+
 QString ShowFileDialog(bool open, const QString& defaultExtension, const QString& filter) {
     if (!installedBackend)
         return {};

@@ -3,6 +3,7 @@
 // The GUI installs a backend that shows real dialogs; tests install a script that answers them.
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -18,6 +19,16 @@ struct MessageRequest {
     Answer defaultButton = Answer::Ok;
 };
 
+// A question whose answers are named by the program ("Open Read-Only", "Cancel"): the answer is the index of
+// the chosen label; closing the box chooses `escapeIndex`.
+struct ChoiceRequest {
+    QString text; // may hold carriage returns (character 13) as line breaks
+    QString caption;
+    QStringList choices;
+    int defaultIndex = 0;
+    int escapeIndex = 0;
+};
+
 struct FileDialogRequest {
     bool open = true;         // Open dialog, else Save dialog
     QString defaultExtension; // without the dot, e.g. "tlx"
@@ -28,6 +39,8 @@ class PromptBackend {
 public:
     virtual ~PromptBackend() = default;
     virtual Answer ShowMessage(const MessageRequest& request) = 0;
+    // A backend that cannot ask (the terminal) answers with the escape choice.
+    virtual int ShowChoice(const ChoiceRequest& request) { return request.escapeIndex; }
     // The chosen path, or empty when the user cancelled.
     virtual QString ShowFileDialog(const FileDialogRequest& request) = 0;
 };
@@ -43,6 +56,9 @@ inline QString ProgramTitle() {
 
 Answer MsgBox(const QString& text, Buttons buttons = Buttons::Ok, const QString& caption = ProgramTitle(),
               Icon icon = Icon::None, Answer defaultButton = Answer::Ok);
+// The index of the chosen label; without a backend, the escape choice.
+int Choose(const QString& text, const QStringList& choices, int defaultIndex, int escapeIndex,
+           const QString& caption = ProgramTitle());
 // A chosen name without an extension gets ".defaultExtension", as the dialog's default extension does.
 QString ShowFileDialog(bool open, const QString& defaultExtension, const QString& filter);
 

@@ -1,5 +1,6 @@
 #include "platform/UserFolders.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace platform {
@@ -16,6 +17,14 @@ QString UserDataFolder() {
 
 QString UserConfigFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + FolderName;
+}
+
+QString UserStateFolder() {
+    // Qt 6.4 has no state location yet; the XDG rule is a relative value counts as unset.
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!state.isEmpty() && QDir::isAbsolutePath(state))
+        return state + FolderName;
+    return QDir::homePath() + QStringLiteral("/.local/state") + FolderName;
 }
 
 } // namespace platform

@@ -12,4 +12,8 @@ QString UserDataFolder();
 // $XDG_CONFIG_HOME/tallix (~/.config/tallix): the settings file.
 QString UserConfigFolder();
 
+// $XDG_STATE_HOME/tallix (~/.local/state/tallix): what the program keeps between runs that is neither data nor
+// settings, such as the recovery journals of unsaved changes.
+QString UserStateFolder();
+
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "register/RegisterGrid.h"
 
+#include "ledger/Recovery.h"
+
 #include "ledger/Ledger.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
@@ -326,6 +328,8 @@ bool RegisterGrid::IsValidCheckNumberText(const QString& text) {
 }
 
 int RegisterGrid::WriteBack() const {
+    // One journal entry for the whole register: a crash during the write-back keeps all rows or none.
+    const ledger::ChangeBatch batch;
     int written = 0;
     for (int r = 1; r < grid.Rows(); ++r) {
         int type = CellInteger(r, TypeCode, 0);

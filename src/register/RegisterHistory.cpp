@@ -212,6 +212,8 @@ bool RegisterHistory::Redo() {
 }
 
 bool RegisterHistory::Apply(const Change& change, int side) {
+    // A step that restores a row and the lock date is one change for the recovery journal.
+    const ledger::ChangeBatch batch;
     switch (change.kind) {
     case Kind::Edit: {
         const int row = RowOfSlot(change.slot);

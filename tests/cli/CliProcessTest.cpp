@@ -2,14 +2,17 @@
 #include "Version.h"
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
+#include "settings/Registry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -299,7 +302,7 @@ TEST_F(CliProcess, ImportAddsAStatementOnceAndWritesOnlyWhenItMay) {
         bool changes;
     } steps[] = {
         {{"import", ledgerPath, qif, "--dry-run"}, 0, "line 7  5/3/2024  -20.00  Garage  added as Check 10", false},
-        {{"import", ledgerPath, qif}, 1, "Error opening file", false}, // run while the test holds the lock
+        {{"import", ledgerPath, qif}, 1, "is open in Tallix (", false}, // run while the test holds the lock
         {{"import", ledgerPath, qif},
          0,
          "line 2  5/1/2024  -12.50  FLORIST ON MAIN  skipped, duplicate of record 1",
@@ -322,4 +325,84 @@ TEST_F(CliProcess, ImportAddsAStatementOnceAndWritesOnlyWhenItMay) {
         EXPECT_EQ(ReadAll(ledgerPath) != old, steps[i].changes);
     }
     EXPECT_EQ(ReadAll(ledgerPath + QStringLiteral(".bak")), before);
+}
+
+namespace {
+// A QIF statement of `count` lines whose payees start with `payee`.
+QString WriteStatement(const QTemporaryDir& dir, const QString& payee, int count) {
+    const QString path = dir.filePath(payee + QStringLiteral(".qif"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("!Type:Bank\n");
+    for (int i = 0; i < count; ++i)
+        file.write(QStringLiteral("D6/%1/2024\nT-%2.%3\nP%4 %5\n^\n")
+                       .arg(1 + i % 28)
+                       .arg(1 + i)
+                       .arg(i % 100, 2, 10, QLatin1Char('0'))
+                       .arg(payee)
+                       .arg(i)
+                       .toUtf8());
+    return path;
+}
+} // namespace
+
+// Two imports into one ledger at once: each adds its whole statement or is refused; none is lost.
+TEST_F(CliProcess, ConcurrentImportsNeverLoseAStatement) {
+    constexpr int Lines = 1500;
+    const QString statements[2] = {WriteStatement(dir, QStringLiteral("north"), Lines),
+                                   WriteStatement(dir, QStringLiteral("south"), Lines)};
+    const QByteArray fresh = ReadAll(ledgerPath);
+    int refused = 0;
+    for (int round = 0; round < 5; ++round) {
+        QFile reset(ledgerPath);
+        ASSERT_TRUE(reset.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        reset.write(fresh);
+        reset.close();
+        QProcess imports[2];
+        for (int i = 0; i < 2; ++i)
+            imports[i].start(QStringLiteral(TALLIX_CLI_PATH), {"import", ledgerPath, statements[i]});
+        int added = 0;
+        for (QProcess& import : imports) {
+            ASSERT_TRUE(import.waitForFinished(60000));
+            const int status = import.exitCode();
+            ASSERT_TRUE(status == 0 || status == 1);
+            if (status == 1) {
+                ++refused;
+                EXPECT_TRUE(import.readAllStandardError().contains("is being changed by another tallix-cli"));
+            }
+            added += status == 0 ? Lines : 0;
+        }
+        EXPECT_GE(added, Lines);
+        EXPECT_EQ(ReadAll(ledgerPath).size(), (3 + added) * 64) << "round " << round;
+    }
+    std::printf("%d of 10 imports were refused while the other ran\n", refused);
+}
+
+// The real window holds its ledger: an import from the terminal is refused until the window is gone.
+TEST_F(CliProcess, ImportIsRefusedWhileTheWindowHasTheLedgerOpen) {
+    Registry settings;
+    ASSERT_TRUE(settings.RegCreate(QStringLiteral("Software\\Morvane Freeware\\Tallix\\Settings"), QString(),
+                                   Registry::HKEY_CURRENT_USER));
+    settings.RegClose();
+    QProcess window;
+    window.start(QStringLiteral(TALLIX_PATH), {ledgerPath});
+    QLockFile probe(ledgerPath + QStringLiteral(".lock"));
+    for (int i = 0; i < 200 && probe.tryLock(0); ++i) {
+        probe.unlock();
+        QThread::msleep(50);
+    }
+    const QString statement = WriteStatement(dir, QStringLiteral("bank"), 2);
+    const QByteArray before = ReadAll(ledgerPath);
+    Result r = Cli({QStringLiteral("import"), ledgerPath, statement});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("is open in Tallix (")) && r.err.contains(QStringLiteral("File > Import")))
+        << r.err.toStdString();
+    EXPECT_EQ(ReadAll(ledgerPath), before);
+    EXPECT_EQ(Cli({QStringLiteral("print"), ledgerPath}).status, 0);
+
+    window.kill();
+    window.waitForFinished();
+    r = Cli({QStringLiteral("import"), ledgerPath, statement});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(ReadAll(ledgerPath).size(), 5 * 64);
 }

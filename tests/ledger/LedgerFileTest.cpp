@@ -1,7 +1,10 @@
 #include "LedgerTestSupport.h"
+#include "ledger/LedgerHold.h"
 #include "support/FailingDisk.h"
 #include "support/PromptScript.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -428,28 +431,149 @@ TEST_F(LedgerFileTest, ReadOnlyFolderRefusesTheSaveAndKeepsTheFile) {
 
 // ---- Two running copies -------------------------------------------------------------------------------------
 
-TEST_F(LedgerFileTest, AnotherHolderOfTheLockIsNotDisturbed) {
+// A copy that holds the ledger is its one writer: others read it freely, but never save over it.
+TEST_F(LedgerFileTest, HeldLedgerIsReadByOthersButNeverSavedOver) {
     const QByteArray old = SaveSample(QStringLiteral("l.tlx"));
     const QString path = PathOf("l.tlx");
     QLockFile other(path + ".lock");
     ASSERT_TRUE(other.tryLock(0));
 
+    NewLedger();
+    SetDataFileName(path);
+    EXPECT_TRUE(LoadLedger());
     AddTransaction(0, 1, 1, QStringLiteral("more"), Deposit);
-    const StateSnapshot before = TakeSnapshot();
     {
-        PromptScript script;
-        script.ExpectMessage(ErrorOpeningFile, Answer::Ok, path).ExpectMessage(UnableToSave(path));
-        EXPECT_FALSE(LoadLedger());
-        EXPECT_TRUE(TakeSnapshot() == before);
+        RecordingPrompts prompts;
         EXPECT_FALSE(SaveLedger());
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        const QString text = prompts.messages[0].text;
+        EXPECT_TRUE(text.startsWith(UnableToSave(path) + "\rIt is open in another copy of Tallix: ")) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("(process %1)").arg(QCoreApplication::applicationPid())))
+            << text.toStdString();
         EXPECT_TRUE(IsModified());
     }
     EXPECT_EQ(ReadBytes(path), old);
-    EXPECT_TRUE(QFile::exists(path + ".lock"));
 
     other.unlock();
     EXPECT_TRUE(SaveLedger());
     EXPECT_EQ(Entries(dir.path()), QStringList({"l.tlx", "l.tlx.bak"}));
+}
+
+// Another host's lock may belong to a copy that still runs there: only an explicit takeover breaks it.
+TEST_F(LedgerFileTest, LockOfAnotherHostIsTakenOnlyWhenAsked) {
+    SaveSample(QStringLiteral("h.tlx"));
+    const QString path = PathOf("h.tlx");
+    WriteBytes(path + ".lock", "4242\ntallix\nfaraway-host\n");
+    LedgerHold hold = LedgerHold::Take(path);
+    ASSERT_EQ(hold.Status(), HoldStatus::HeldByOther);
+    EXPECT_FALSE(hold.Holder().onThisHost);
+    EXPECT_EQ(hold.Holder().host, QStringLiteral("faraway-host"));
+    EXPECT_EQ(hold.Holder().pid, 4242);
+    SetModified();
+    {
+        RecordingPrompts prompts;
+        EXPECT_FALSE(SaveLedger());
+    }
+    EXPECT_TRUE(hold.TakeOver());
+    KeepHold(std::move(hold));
+    EXPECT_TRUE(HoldsLedger());
+    EXPECT_TRUE(SaveLedger());
+    // The hold outlives the save, until the ledger is closed.
+    EXPECT_EQ(LedgerHold::Take(path).Status(), HoldStatus::HeldByOther);
+    NewLedger();
+    EXPECT_FALSE(QFile::exists(path + ".lock"));
+}
+
+// The user protected the file (mode 444): root could write it, but the program does not.
+TEST_F(LedgerFileTest, WriteProtectedFileIsNotReplaced) {
+    const QByteArray old = SaveSample(QStringLiteral("p.tlx"));
+    const QString path = PathOf("p.tlx");
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    AddTransaction(0, 40000, 1, QStringLiteral("more"), Deposit);
+    {
+        PromptScript script;
+        script.ExpectMessage(UnableToSave(path, EACCES));
+        EXPECT_FALSE(SaveLedger());
+    }
+    EXPECT_TRUE(IsModified());
+    EXPECT_EQ(ReadBytes(path), old);
+    SetDataFileName(PathOf("copy.tlx"));
+    EXPECT_TRUE(SaveLedger());
+}
+
+// A save killed with SIGKILL leaves its temporary file; the next save of that ledger removes it, and only it.
+TEST_F(LedgerFileTest, TemporaryFilesOfAKilledSaveAreRemovedByTheNext) {
+    const QByteArray old = SaveSample(QStringLiteral("t.tlx"));
+    const QStringList kept = {"t.tlx.20261209", "t.tlx.notes", "t.tlx.zz"};
+    for (const QString& name : kept)
+        WriteBytes(PathOf(name), "the user's own file");
+    WriteBytes(PathOf("t.tlx.4fk2l0q9x1ab3"), old);
+    WriteBytes(PathOf("t.tlx.0k7c1mzq2w9"), QByteArray());
+    SetModified();
+    ASSERT_TRUE(SaveLedger());
+    EXPECT_EQ(Entries(dir.path()), QStringList({"t.tlx", "t.tlx.20261209", "t.tlx.bak", "t.tlx.notes", "t.tlx.zz"}));
+}
+
+// Before a save replaces the file, the file must still be the one loaded or saved last; the user decides.
+TEST_F(LedgerFileTest, FileChangedOnDiskIsNeverOverwrittenSilently) {
+    const struct {
+        const char* change;
+        DiskChangeAnswer answer;
+        bool saved;
+    } cases[] = {
+        {"copied over", DiskChangeAnswer::Cancel, false},   {"copied over", DiskChangeAnswer::Overwrite, true},
+        {"moved over", DiskChangeAnswer::SaveAs, true},     {"deleted", DiskChangeAnswer::Overwrite, true},
+        {"touched", DiskChangeAnswer::Cancel, false},       {"unchanged", DiskChangeAnswer::Cancel, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        const QString path = PathOf("d.tlx");
+        QFile::remove(path);
+        NewLedger();
+        SaveSample(QStringLiteral("d.tlx"));
+        NewLedger();
+        SetDataFileName(path);
+        ASSERT_TRUE(LoadLedger());
+        AddTransaction(0, 40000, 2, QStringLiteral("mine"), Deposit);
+        const QString change = QString::fromLatin1(c.change);
+        const QByteArray theirs = ReadBytes(path).left(64 * 3);
+        if (change == "copied over") {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(theirs);
+        } else if (change == "moved over") {
+            WriteBytes(PathOf("other.tlx"), theirs);
+            ASSERT_TRUE(QFile::remove(path) && QFile::rename(PathOf("other.tlx"), path));
+        } else if (change == "deleted") {
+            ASSERT_TRUE(QFile::remove(path));
+        } else if (change == "touched") {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        }
+        const QByteArray onDisk = ReadBytes(path);
+        int asked = 0;
+        bool vanished = false;
+        SetDiskChangePrompt([&](const QString& name, bool gone) {
+            EXPECT_EQ(name, path);
+            ++asked;
+            vanished = gone;
+            return c.answer;
+        });
+        SetFileNamePrompt([this](bool) {
+            SetDataFileName(PathOf("saved as.tlx"));
+            return true;
+        });
+        EXPECT_EQ(SaveLedger(), c.saved);
+        SetDiskChangePrompt({});
+        EXPECT_EQ(asked, change == "unchanged" ? 0 : 1);
+        EXPECT_EQ(vanished, change == "deleted");
+        EXPECT_EQ(IsModified(), !c.saved);
+        const bool wroteHere = c.saved && c.answer != DiskChangeAnswer::SaveAs;
+        EXPECT_EQ(ReadBytes(path) != onDisk, wroteHere);
+        EXPECT_EQ(QFile::exists(PathOf("saved as.tlx")), c.answer == DiskChangeAnswer::SaveAs);
+        QFile::remove(PathOf("saved as.tlx"));
+    }
 }
 
 TEST_F(LedgerFileTest, LockLeftByADeadProcessIsTakenOver) {
@@ -473,13 +597,11 @@ TEST_F(LedgerFileTest, LockLeftByADeadProcessIsTakenOver) {
 }
 
 TEST_F(LedgerFileTest, EmptyLockOfAProcessKilledWhileLockingIsTakenOver) {
-    const QByteArray bytes = SaveSample(QStringLiteral("e.tlx"));
+    SaveSample(QStringLiteral("e.tlx"));
     const QString path = PathOf("e.tlx");
     WriteBytes(path + ".lock", QByteArray());
-    NewLedger();
-    SetDataFileName(path);
-    EXPECT_TRUE(LoadLedger());
-    EXPECT_EQ(GetTransactionCount(), 7);
+    SetModified();
+    EXPECT_TRUE(SaveLedger());
     EXPECT_FALSE(QFile::exists(path + ".lock"));
 }
 

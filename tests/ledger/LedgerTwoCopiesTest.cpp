@@ -1,5 +1,6 @@
 // Two running copies of the program saving one ledger at the same time: the file on disk is always one complete
-// ledger, whichever save comes last, and a save that finds the file busy says so instead of writing.
+// ledger, whichever save comes last, and a save that finds the file busy, or saved by the other since, says so instead
+// of writing.
 #include "LedgerTestSupport.h"
 #include "ledger/LedgerFormat.h"
 
@@ -40,9 +41,12 @@ QByteArray BytesOfCopy(int copy) {
         SetModified();
         written += SaveLedger() ? 1 : 0;
     }
+    // Refused while the other copy saves, or because it has saved since: never a silent overwrite.
+    const QString unable = QStringLiteral("Unable to save file:\r") + path + QLatin1Char('\r');
     bool messagesRight = true;
     for (const platform::MessageRequest& m : prompts.messages)
-        messagesRight = messagesRight && m.text == QStringLiteral("Unable to save file:\r") + path;
+        messagesRight = messagesRight && (m.text.startsWith(unable + "It is open in another copy of Tallix: ") ||
+                                          m.text == unable + "It changed on disk since it was read.");
     const int report[2] = {written, messagesRight ? 1 : 0};
     (void)!::write(resultPipe, report, sizeof report);
     ::_exit(0);
@@ -85,16 +89,13 @@ TEST_F(LedgerTwoCopiesTest, FileIsAlwaysOneCompleteLedger) {
             running = running || ::waitpid(pid, nullptr, WNOHANG) == 0;
     }
 
-    int totalWritten = 0;
     for (int i = 0; i < 2; ++i) {
         int report[2] = {0, 0};
         ASSERT_EQ(::read(pipes[i], report, sizeof report), ssize_t(sizeof report));
         ::close(pipes[i]);
         EXPECT_EQ(report[1], 1) << "copy " << i + 1 << " showed an unexpected message";
         EXPECT_GT(report[0], 0) << "copy " << i + 1 << " never got to save";
-        totalWritten += report[0];
     }
-    EXPECT_GT(totalWritten, Saves);
     const QByteArray last = ReadBytes(path);
     EXPECT_TRUE(last == first || last == second);
     // No temporary file or lock is left behind.

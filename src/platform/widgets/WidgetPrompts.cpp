@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 namespace platform {
 
@@ -65,6 +68,25 @@ Answer WidgetPrompts::ShowMessage(const MessageRequest& request) {
                : request.buttons == Buttons::Ok  ? Answer::Ok
                                                  : Answer::Cancel;
     }
+}
+
+int WidgetPrompts::ShowChoice(const ChoiceRequest& request) {
+    QString text = request.text;
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(QMessageBox::NoIcon, request.caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+    std::vector<QPushButton*> buttons;
+    for (int i = 0; i < request.choices.size(); ++i) {
+        // The escape choice takes the reject role, so Escape and the title bar's close button choose it.
+        const auto role = i == request.escapeIndex ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        buttons.push_back(box.addButton(request.choices[i], role));
+    }
+    if (request.defaultIndex >= 0 && request.defaultIndex < int(buttons.size()))
+        box.setDefaultButton(buttons[size_t(request.defaultIndex)]);
+    if (request.escapeIndex >= 0 && request.escapeIndex < int(buttons.size()))
+        box.setEscapeButton(buttons[size_t(request.escapeIndex)]);
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return chosen == buttons.end() ? request.escapeIndex : int(chosen - buttons.begin());
 }
 
 QString WidgetPrompts::ShowFileDialog(const FileDialogRequest& request) {

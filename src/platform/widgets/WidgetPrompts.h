@@ -10,6 +10,7 @@ namespace platform {
 class WidgetPrompts : public PromptBackend {
 public:
     Answer ShowMessage(const MessageRequest& request) override;
+    int ShowChoice(const ChoiceRequest& request) override;
     QString ShowFileDialog(const FileDialogRequest& request) override;
 };
 

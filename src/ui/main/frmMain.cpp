@@ -2,6 +2,7 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/Recovery.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
@@ -110,6 +111,10 @@ frmMain::frmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(pa
     adjustSize();
 
     ledger::SetFileNamePrompt([this](bool bOpen) { return PromptForFileName(bOpen); });
+    ledger::SetDiskChangePrompt(AskAboutDiskChange);
+    // The window is the one writer of the ledger it has open, and keeps every change recoverable until saved.
+    ledger::SetHoldWhileOpen(true);
+    ledger::SetRecoveryJournal(true);
 
     Form_Initialize(arguments);
     Form_Load();
@@ -121,6 +126,9 @@ frmMain::frmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(pa
 
 frmMain::~frmMain() {
     ledger::SetFileNamePrompt(nullptr);
+    ledger::SetDiskChangePrompt(nullptr);
+    ledger::SetHoldWhileOpen(false);
+    ledger::SetRecoveryJournal(false);
 }
 
 void frmMain::BuildCheckFrame(QWidget* client) {
@@ -215,6 +223,9 @@ void frmMain::BuildMenus() {
     Save = file->addAction(QStringLiteral("&Save"));
     Save->setObjectName(QStringLiteral("Save"));
     Save->setShortcut(QKeySequence::Save);
+    SaveAs = file->addAction(QStringLiteral("Save &As..."));
+    SaveAs->setObjectName(QStringLiteral("SaveAs"));
+    SaveAs->setShortcut(QKeySequence::SaveAs);
     Import = file->addAction(QStringLiteral("&Import..."));
     Import->setObjectName(QStringLiteral("Import"));
     PrintRegister = file->addAction(QStringLiteral("Print &Register..."));
@@ -285,6 +296,7 @@ void frmMain::ConnectEvents() {
     connect(New, &QAction::triggered, this, &frmMain::New_Click);
     connect(Open, &QAction::triggered, this, &frmMain::Open_Click);
     connect(Save, &QAction::triggered, this, &frmMain::Save_Click);
+    connect(SaveAs, &QAction::triggered, this, &frmMain::SaveAs_Click);
     connect(Import, &QAction::triggered, this, &frmMain::Import_Click);
     connect(PrintRegister, &QAction::triggered, this, &frmMain::PrintRegister_Click);
     connect(Exit, &QAction::triggered, this, &frmMain::close);

@@ -17,6 +17,9 @@ class QStatusBar;
 namespace platform {
 class DatePicker;
 }
+namespace ledger {
+enum class DiskChangeAnswer;
+}
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -79,11 +82,25 @@ private:
     void New_Click();
     void Open_Click();
     void Save_Click();
+    // Saves the ledger under a name the user chooses; the window goes on with that file.
+    void SaveAs_Click();
     // A bank statement into the ledger, after a preview of what each of its lines would become.
     void Import_Click();
     // The register through the print dialog, which also writes PDF files.
     void PrintRegister_Click();
     void ShowNextCheckNumber();
+
+    // The ledger file as one writer holds it (frmMainLedgerAccess.cpp).
+    // Loads DataFileName, holding it first; a file another copy holds is opened read-only if the user agrees.
+    // False when nothing was loaded (the load failed or the user cancelled).
+    bool OpenLedgerFile();
+    // Offers the unsaved changes that a crashed copy left for the ledger at `path` (empty: a ledger never saved).
+    void OfferRecovery(const QString& path);
+    static ledger::DiskChangeAnswer AskAboutDiskChange(const QString& path, bool vanished);
+    // Read-only: every command that would change the ledger is off, and the title says so.
+    void SetReadOnly(bool readOnly);
+    // After a ledger was opened or recovered: the status bar, payees, check number and Show Register.
+    void ShowOpenedLedger();
 
     // Commands that open the other windows (frmMainWindows.cpp).
     void Options_Click();
@@ -95,6 +112,7 @@ private:
 
     QString userName;
     bool SettingsChanged = false;
+    bool ReadOnlyLedger = false;
 
     int16_t EntryType = 0;
     bool CheckEntryActive = false;
@@ -129,6 +147,7 @@ private:
     QAction* New = nullptr;
     QAction* Open = nullptr;
     QAction* Save = nullptr;
+    QAction* SaveAs = nullptr;
     QAction* Import = nullptr;
     QAction* PrintRegister = nullptr;
     QAction* Exit = nullptr;

@@ -4,6 +4,7 @@
 #include "import/ImportPlan.h"
 #include "import/Statement.h"
 #include "ledger/Ledger.h"
+#include "ledger/Recovery.h"
 #include "platform/Prompt.h"
 #include "print/RegisterPrint.h"
 #include "ui/import/ImportDialogs.h"
@@ -30,6 +31,7 @@ void frmMain::New_Click() {
     if (!PromptToSaveData())
         return;
     ledger::NewLedger();
+    SetReadOnly(false);
     ResetEntryFields();
     Command4->setEnabled(false);
     UpdateStatusBar();
@@ -42,7 +44,7 @@ void frmMain::Open_Click() {
     const QString previousFile = ledger::GetDataFileName();
     if (!PromptForFileName(true))
         return;
-    if (!ledger::LoadLedger()) {
+    if (!OpenLedgerFile()) {
         // The ledger in memory stays; it must not go on to be saved over the file that failed to load.
         ledger::SetDataFileName(previousFile);
         return;
@@ -55,6 +57,23 @@ void frmMain::Open_Click() {
 
 void frmMain::Save_Click() {
     ledger::SaveLedger();
+}
+
+void frmMain::SaveAs_Click() {
+    const QString previousFile = ledger::GetDataFileName();
+    const bool wasModified = ledger::IsModified();
+    if (!PromptForFileName(false))
+        return;
+    // The chosen file is written even when nothing changed: that is what Save As is for.
+    ledger::SetModified();
+    if (!ledger::SaveLedger()) {
+        ledger::SetDataFileName(previousFile);
+        ledger::SetModified(wasModified);
+        return;
+    }
+    // The window holds the new file now, so a read-only ledger saved under a name of its own can be changed.
+    SetReadOnly(false);
+    UpdateStatusBar();
 }
 
 void frmMain::Import_Click() {
@@ -92,7 +111,13 @@ void frmMain::Import_Click() {
     if (preview.exec() != QDialog::Accepted)
         return;
     QString error;
-    if (!import::ApplyPlan(plan, error))
+    bool applied = false;
+    {
+        // One journal entry: after a crash the whole statement comes back, or none of it.
+        const ledger::ChangeBatch batch;
+        applied = import::ApplyPlan(plan, error);
+    }
+    if (!applied)
         return cannotImport(error);
     // Columns are remembered per header line only once they made an import; a preview that looked wrong was
     // cancelled, and the next import asks again.

@@ -2,6 +2,8 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/LedgerHold.h"
+#include "ledger/Recovery.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "settings/ProgramKey.h"
@@ -62,13 +64,15 @@ void frmMain::Form_Load() {
     Text7->setMaxLength(48);
     ResetEntryFields();
     Command4->setEnabled(false);
-    if (!ledger::GetDataFileName().isEmpty() && ledger::LoadLedger()) {
+    if (!ledger::GetDataFileName().isEmpty() && OpenLedgerFile()) {
         UpdateStatusBar();
         FillPayeeList();
         if (ledger::GetTransactionCount() >= 2)
             Command4->setEnabled(true);
     } else {
         New_Click();
+        // A new ledger that was never saved may have been lost in a crash as well.
+        OfferRecovery(QString());
     }
     ShowNextCheckNumber();
 }
@@ -78,6 +82,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Saved, or the user chose not to: either way nothing is left to recover, and the file is let go.
+    ledger::DiscardJournal();
+    ledger::KeepHold({});
     SaveSettings();
     event->accept();
 }

@@ -2,6 +2,7 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/Recovery.h"
 #include "ui/about/frmAbout.h"
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
@@ -15,6 +16,7 @@ void frmMain::Options_Click() {
     if (Settings.exec() == QDialog::Accepted) {
         const SettingsValues values = Settings.Values();
         SetUserName(values.userName);
+        const ledger::ChangeBatch batch;
         ledger::SetStartingBalance(values.startingBalance);
         ledger::SetNextCheckNumber(values.nextCheckNumber);
         // The ledger counts as changed even when nothing was edited, so the next save writes it.
@@ -30,6 +32,7 @@ void frmMain::Associate_Click() {
 
 void frmMain::Command4_Click() {
     frmRegister Register(this, RegHeight);
+    Register.SetReadOnly(ReadOnlyLedger);
     Register.exec();
     // The register may have set or cleared the lock date.
     UpdateStatusBar();

@@ -11,6 +11,14 @@ void frmRegister::UpdateLockButton() {
     Command1->setText(ledger::AreRecordsLocked() ? QStringLiteral("Unlock records") : QStringLiteral("Lock records"));
 }
 
+void frmRegister::SetReadOnly(bool readOnly) {
+    this->readOnly = readOnly;
+    Command1->setEnabled(!readOnly);
+    if (readOnly)
+        setWindowTitle(windowTitle() + QStringLiteral(" (Read-Only)"));
+    UpdateStatementBar();
+}
+
 void frmRegister::Command1_Click() {
     history.ToggleLock();
     UpdateLockButton();
@@ -21,7 +29,7 @@ void frmRegister::MSFlexGrid1_KeyUp(int KeyCode, int) {
     if (KeyCode != platform::KeyDelete)
         return;
     const int row = grid.Row();
-    if (row < grid.FixedRows() || procedures.IsRowLocked(row))
+    if (readOnly || row < grid.FixedRows() || procedures.IsRowLocked(row))
         return;
     if (platform::MsgBox(procedures.DeleteQuestion(row), platform::Buttons::OkCancel) == platform::Answer::Ok)
         if (history.DeleteRecord(row))

@@ -38,7 +38,7 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
     // The header, the fixed column and the hidden columns hold the grid's own data, never the user's.
     if (row < grid.FixedRows() || col < grid.FixedCols() || grid.ColWidth(col) == 0)
         return;
-    if (procedures.IsRowLocked(row))
+    if (readOnly || procedures.IsRowLocked(row))
         return;
     // An editor goes over a cell the user can see.
     MSFlexGrid1->ScrollToCurrent();

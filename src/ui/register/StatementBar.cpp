@@ -40,7 +40,7 @@ void frmRegister::UpdateStatementBar() {
     StatementLock->setText(QStringLiteral("Lock to ") + date);
     StatementLock->setVisible(difference == 0);
     // A statement the lock date has passed already has nothing left to lock.
-    StatementLock->setEnabled(difference == 0 && lockDate < statementDay);
+    StatementLock->setEnabled(!readOnly && difference == 0 && lockDate < statementDay);
     StatementCheck->setVisible(difference != 0);
     StatementCheck->setText(
         QStringLiteral("Rows to check: %1").arg(procedures.RowsBetween(lockDate, statementDay).size()));

@@ -41,6 +41,9 @@ public:
     // do not, the rows since the lock date up to `day` are the ones to check, and the first of them is current.
     void BalanceToStatement(double day, int64_t statementCents);
 
+    // A ledger the window may only show: no editor opens, and locking and deleting are off.
+    void SetReadOnly(bool readOnly);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -114,6 +117,7 @@ private:
     int16_t EditRow = 0;
     int16_t EditCol = 0;
     bool unloaded = false;
+    bool readOnly = false;
     // A date committed by a click on the grid re-sorts the rows before the click arrives: the slots that stood in
     // rows 1, 2, ... when the user pointed, until that click is handled; then the slot the click went to, until its
     // double click.

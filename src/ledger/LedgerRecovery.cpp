@@ -1,0 +1,317 @@
+// The store's side of the recovery journal: its changes as journal entries, and a journal's changes replayed.
+#include "ledger/LedgerFormat.h"
+#include "ledger/LedgerState.h"
+#include "ledger/Recovery.h"
+#include "platform/AtomicFile.h"
+#include "platform/Prompt.h"
+#include "platform/UserFolders.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+
+namespace ledger {
+
+namespace {
+struct Journal {
+    bool on = false;
+    bool replaying = false;
+    bool failed = false; // the user was told; nothing more is journalled until the journal ends
+    int batchDepth = 0;
+    JournalEntry pending;
+    JournalWriter writer;
+};
+
+Journal& J() {
+    static Journal journal;
+    return journal;
+}
+
+qint64 NowMs() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+QString CurrentJournalPath() {
+    const QString& name = State().DataFileName;
+    if (!name.isEmpty())
+        return JournalPathFor(name);
+    return QDir(RecoveryFolder())
+        .filePath(QStringLiteral("untitled-%1-%2.journal").arg(QCoreApplication::applicationPid()).arg(NowMs()));
+}
+
+JournalHeader CurrentHeader() {
+    const LedgerState& s = State();
+    JournalHeader header;
+    header.begunMs = NowMs();
+    if (!s.DataFileName.isEmpty())
+        header.ledgerPath = platform::ResolveSymlinks(s.DataFileName);
+    if (!header.ledgerPath.isEmpty() && s.StampedFile == header.ledgerPath)
+        header.base = s.Stamp;
+    return header;
+}
+
+JournalEntry Snapshot();
+
+bool BeginJournal(const JournalEntry& first, QString& error) {
+    if (!QDir().mkpath(RecoveryFolder())) {
+        error = QStringLiteral("the folder %1 cannot be made").arg(RecoveryFolder());
+        return false;
+    }
+    return J().writer.Begin(CurrentJournalPath(), CurrentHeader(), first, error);
+}
+
+void Flush() {
+    Journal& j = J();
+    if (j.pending.changes.empty())
+        return;
+    JournalEntry entry = std::move(j.pending);
+    j.pending = {};
+    entry.madeMs = NowMs();
+    QString error;
+    // A journal begins with the whole ledger as it is in memory, which the pending changes are part of: its slots
+    // (deleted ones too, which a saved file leaves out) are what every later entry numbers.
+    if (j.writer.IsOpen() ? j.writer.Append(entry, error) : BeginJournal(Snapshot(), error))
+        return;
+    j.failed = true;
+    platform::MsgBox(QStringLiteral("Unsaved changes cannot be kept for recovery after a crash:\r%1\r"
+                                    "Save the ledger to keep them.")
+                         .arg(error));
+}
+
+void Record(const JournalChange& change) {
+    Journal& j = J();
+    j.pending.changes.push_back(change);
+    if (j.batchDepth == 0)
+        Flush();
+}
+
+bool Recording() {
+    const Journal& j = J();
+    return j.on && !j.replaying && !j.failed;
+}
+
+JournalChange ValuesChange() {
+    const LedgerState& s = State();
+    JournalChange change;
+    change.kind = JournalChange::Values;
+    change.nextCheckNumber = s.NextCheckNumber;
+    change.startingBalance = s.StartingBalance;
+    change.lockDate = s.LockDate;
+    return change;
+}
+
+// The whole ledger as one entry: where a journal begins.
+JournalEntry Snapshot() {
+    const LedgerState& s = State();
+    JournalEntry entry;
+    entry.madeMs = NowMs();
+    JournalChange count;
+    count.kind = JournalChange::SlotCount;
+    count.slot = s.NextSlot;
+    entry.changes.push_back(count);
+    for (int slot = 1; slot < s.NextSlot; ++slot) {
+        JournalChange change;
+        change.slot = slot;
+        change.record = s.Records[size_t(slot)];
+        entry.changes.push_back(change);
+    }
+    entry.changes.push_back(ValuesChange());
+    return entry;
+}
+
+// A change fits when the ledger could hold it: a slot that exists or comes next, values the loader would read.
+bool Fits(const JournalChange& change, int nextSlot) {
+    switch (change.kind) {
+    case JournalChange::Slot:
+        return change.slot >= 1 && change.slot <= nextSlot && change.slot < MaxSlots &&
+               change.record.TypeCode >= Deleted && change.record.TypeCode <= Interest &&
+               IsReadableRecord(change.record);
+    case JournalChange::Values: {
+        const TransactionRecord values{0, 0, change.lockDate == 0 ? 1.0 : change.lockDate, change.startingBalance};
+        return IsReadableRecord(values);
+    }
+    case JournalChange::SlotCount:
+        return change.slot >= 1 && change.slot <= MaxSlots;
+    }
+    return false;
+}
+
+bool EntryFits(const JournalEntry& entry, int nextSlot) {
+    for (const JournalChange& change : entry.changes) {
+        if (!Fits(change, nextSlot))
+            return false;
+        if (change.kind == JournalChange::SlotCount)
+            nextSlot = change.slot;
+        else if (change.kind == JournalChange::Slot && change.slot == nextSlot)
+            nextSlot += 1;
+    }
+    return true;
+}
+
+void Apply(const JournalChange& change) {
+    LedgerState& s = State();
+    const auto makeRoom = [&s](int nextSlot) {
+        if (nextSlot >= s.UpperBound())
+            s.Records.resize(size_t(nextSlot + 1 + SlotGrowth));
+    };
+    switch (change.kind) {
+    case JournalChange::Slot:
+        makeRoom(change.slot + 1);
+        s.Records[size_t(change.slot)] = change.record;
+        s.NextSlot = std::max(s.NextSlot, change.slot + 1);
+        break;
+    case JournalChange::SlotCount:
+        makeRoom(change.slot);
+        std::fill(s.Records.begin() + change.slot, s.Records.end(), TransactionRecord());
+        s.NextSlot = change.slot;
+        break;
+    case JournalChange::Values:
+        s.NextCheckNumber = change.nextCheckNumber;
+        s.StartingBalance = change.startingBalance;
+        s.LockDate = change.lockDate;
+        break;
+    }
+}
+} // namespace
+
+void SetRecoveryJournal(bool on) {
+    J().on = on;
+}
+
+ChangeBatch::ChangeBatch() {
+    J().batchDepth += 1;
+}
+
+ChangeBatch::~ChangeBatch() {
+    if (--J().batchDepth == 0 && Recording())
+        Flush();
+}
+
+void JournalSlot(int index) {
+    if (!Recording())
+        return;
+    JournalChange change;
+    change.slot = index;
+    change.record = State().Records[size_t(index)];
+    Record(change);
+}
+
+void JournalValues() {
+    if (Recording())
+        Record(ValuesChange());
+}
+
+void EndJournal() {
+    Journal& j = J();
+    j.pending = {};
+    j.failed = false;
+    j.writer.Close(true);
+}
+
+void DiscardJournal() {
+    EndJournal();
+}
+
+QString RecoveryFolder() {
+    return platform::UserStateFolder() + QStringLiteral("/recovery");
+}
+
+QString JournalPathFor(const QString& ledgerPath) {
+    const QString target = platform::ResolveSymlinks(ledgerPath);
+    const QByteArray id = QCryptographicHash::hash(target.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return QDir(RecoveryFolder()).filePath(QFileInfo(target).fileName() + QLatin1Char('-') + QString::fromLatin1(id) +
+                                           QStringLiteral(".journal"));
+}
+
+namespace {
+// `tidy`: a journal that cannot be read is moved aside, and one with nothing to recover removed.
+RecoverySearch Search(const QString& ledgerPath, bool tidy) {
+    QStringList candidates;
+    if (!ledgerPath.isEmpty()) {
+        candidates << JournalPathFor(ledgerPath);
+    } else {
+        const QDir folder(RecoveryFolder());
+        for (const QString& name : folder.entryList({QStringLiteral("untitled-*.journal")}, QDir::Files, QDir::Time))
+            candidates << folder.filePath(name);
+    }
+    RecoverySearch search;
+    for (const QString& path : candidates) {
+        if (path == J().writer.Path() || IsJournalInUse(path))
+            continue;
+        JournalContents contents;
+        switch (ReadJournal(path, contents, search.error)) {
+        case JournalRead::Missing:
+            continue;
+        case JournalRead::Unreadable:
+            search.found = RecoveryFound::Unreadable;
+            if (!tidy)
+                return search;
+            search.keptAs =
+                path + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+            if (!QFile::rename(path, search.keptAs))
+                search.keptAs = path;
+            return search;
+        case JournalRead::Read:
+            break;
+        }
+        if (contents.entries.empty()) {
+            // Nothing whole was written before the crash: there is nothing to offer.
+            if (tidy)
+                QFile::remove(path);
+            continue;
+        }
+        PendingRecovery& pending = search.pending;
+        pending.journalPath = path;
+        pending.changeCount = int(contents.entries.size());
+        pending.lastChange = QDateTime::fromMSecsSinceEpoch(contents.entries.back().madeMs);
+        const JournalHeader& header = contents.header;
+        pending.ledgerChanged = !header.ledgerPath.isEmpty() && RestampLike(header.ledgerPath, header.base) != header.base;
+        pending.contents = std::move(contents);
+        search.found = RecoveryFound::Found;
+        return search;
+    }
+    return search;
+}
+} // namespace
+
+RecoverySearch FindRecovery(const QString& ledgerPath) {
+    return Search(ledgerPath, true);
+}
+
+RecoverySearch PeekRecovery(const QString& ledgerPath) {
+    return Search(ledgerPath, false);
+}
+
+int ApplyRecovery(const PendingRecovery& pending) {
+    Journal& j = J();
+    LedgerState& s = State();
+    j.replaying = true;
+    int applied = 0;
+    for (const JournalEntry& entry : pending.contents.entries) {
+        if (!EntryFits(entry, s.NextSlot))
+            break;
+        for (const JournalChange& change : entry.changes)
+            Apply(change);
+        applied += 1;
+    }
+    j.replaying = false;
+    s.LiveCount = 1 + int32_t(std::count_if(s.Records.begin() + 1, s.Records.begin() + s.NextSlot,
+                                            [](const TransactionRecord& r) { return r.TypeCode != Deleted; }));
+    s.Modified = true;
+    // The journal goes on from the recovered ledger, against the file as it is now.
+    EndJournal();
+    QString error;
+    if (j.on && !BeginJournal(Snapshot(), error))
+        j.failed = true;
+    if (pending.journalPath != j.writer.Path())
+        QFile::remove(pending.journalPath);
+    return applied;
+}
+
+void DiscardRecovery(const PendingRecovery& pending) {
+    QFile::remove(pending.journalPath);
+}
+
+} // namespace ledger

@@ -1,0 +1,63 @@
+#pragma once
+// Recovery of unsaved changes. While the journal is on (the window turns it on), every change that reaches the
+// ledger store is appended to a journal in the user's state folder and synced to disk before the store returns;
+// a save that succeeds, New and a load remove it. After a crash the next copy of the program finds the journal
+// and offers its changes back.
+
+#include "ledger/RecoveryJournal.h"
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+namespace ledger {
+
+void SetRecoveryJournal(bool on);
+
+// The changes made while a batch lives are one entry of the journal, written when the outermost batch ends: one
+// sync for a whole import or register write-back, and a crash keeps all of them or none.
+class ChangeBatch {
+public:
+    ChangeBatch();
+    ~ChangeBatch();
+    ChangeBatch(const ChangeBatch&) = delete;
+    ChangeBatch& operator=(const ChangeBatch&) = delete;
+};
+
+// $XDG_STATE_HOME/tallix/recovery.
+QString RecoveryFolder();
+// The journal of the ledger file at `ledgerPath`: named from its canonical path, so every name of one file finds
+// one journal.
+QString JournalPathFor(const QString& ledgerPath);
+
+struct PendingRecovery {
+    QString journalPath;
+    JournalContents contents;
+    int changeCount = 0;
+    QDateTime lastChange;
+    bool ledgerChanged = false; // the file is no longer the one the journal began with
+};
+
+enum class RecoveryFound { None, Found, Unreadable };
+struct RecoverySearch {
+    RecoveryFound found = RecoveryFound::None;
+    PendingRecovery pending;
+    QString error;    // Unreadable: why
+    QString keptAs;   // Unreadable: the name it was moved to
+};
+// The journal of the ledger at `ledgerPath`, or for an empty path the newest journal of a ledger that never had a
+// file; journals that a running copy writes are left alone. One that cannot be read is moved aside (never
+// deleted) and reported.
+RecoverySearch FindRecovery(const QString& ledgerPath);
+// The same search, touching nothing: for tallix-cli check.
+RecoverySearch PeekRecovery(const QString& ledgerPath);
+// Puts the ledger in memory back as the journal left it (its first entry holds the whole ledger, each later one a
+// change); the ledger is then modified, and the journal goes on as this copy's. The number of entries applied: one
+// that does not fit the ledger (damaged on disk) ends the replay there.
+int ApplyRecovery(const PendingRecovery& pending);
+void DiscardRecovery(const PendingRecovery& pending);
+
+// Ends the journal of the ledger in memory (the user chose not to save it).
+void DiscardJournal();
+
+} // namespace ledger

@@ -1,0 +1,310 @@
+#include "ledger/RecoveryJournal.h"
+
+#include "ledger/LedgerFormat.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#include <zlib.h>
+
+namespace ledger {
+
+namespace {
+constexpr char Magic[] = "TLXJRNL\n";
+constexpr int MagicSize = 8;
+// A journal holds at most the changes of one session; anything this large is not one.
+constexpr qint64 MaxJournalBytes = qint64(1) << 30;
+
+class Writer {
+public:
+    template <typename T> void Put(T value) {
+        char bytes[sizeof(T)];
+        qToLittleEndian(value, bytes);
+        out.append(bytes, sizeof(T));
+    }
+    void PutRecord(const TransactionRecord& record) {
+        char bytes[RecordSize];
+        EncodeRecord(record, bytes);
+        out.append(bytes, RecordSize);
+    }
+    void PutBytes(const QByteArray& bytes) {
+        Put(quint32(bytes.size()));
+        out.append(bytes);
+    }
+    QByteArray out;
+};
+
+class Reader {
+public:
+    explicit Reader(QByteArrayView bytes) : data(bytes) {}
+    template <typename T> bool Get(T& value) {
+        if (data.size() - at < qsizetype(sizeof(T)))
+            return false;
+        value = qFromLittleEndian<T>(data.data() + at);
+        at += sizeof(T);
+        return true;
+    }
+    bool GetRecord(TransactionRecord& record) {
+        if (data.size() - at < RecordSize)
+            return false;
+        DecodeRecord(data.data() + at, record);
+        at += RecordSize;
+        return true;
+    }
+    bool GetBytes(QByteArray& bytes) {
+        quint32 size = 0;
+        if (!Get(size) || data.size() - at < qsizetype(size))
+            return false;
+        bytes = data.sliced(at, size).toByteArray();
+        at += size;
+        return true;
+    }
+    bool AtEnd() const { return at == data.size(); }
+
+private:
+    QByteArrayView data;
+    qsizetype at = 0;
+};
+
+quint32 Crc(const QByteArray& bytes) {
+    return quint32(crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.constData()), uInt(bytes.size())));
+}
+
+// Length and CRC-32 in front of the payload: a torn write at the end shows as a short or mismatched frame.
+QByteArray Framed(const QByteArray& payload) {
+    Writer w;
+    w.Put(quint32(payload.size()));
+    w.Put(Crc(payload));
+    w.out.append(payload);
+    return w.out;
+}
+
+QByteArray EncodeHeader(const JournalHeader& header) {
+    Writer w;
+    w.Put(qint64(header.begunMs));
+    w.Put(quint8(header.base.exists));
+    w.Put(qint64(header.base.size));
+    w.Put(qint64(header.base.modifiedNs));
+    w.Put(quint32(header.base.crc));
+    w.Put(qint64(header.base.hashed));
+    w.PutBytes(header.ledgerPath.toUtf8());
+    return QByteArray(Magic, MagicSize) + [] {
+        Writer v;
+        v.Put(JournalVersion);
+        return v.out;
+    }() + Framed(w.out);
+}
+
+QByteArray EncodeEntry(const JournalEntry& entry) {
+    Writer w;
+    w.Put(qint64(entry.madeMs));
+    w.Put(quint32(entry.changes.size()));
+    for (const JournalChange& change : entry.changes) {
+        w.Put(quint8(change.kind));
+        switch (change.kind) {
+        case JournalChange::Slot:
+            w.Put(qint32(change.slot));
+            w.PutRecord(change.record);
+            break;
+        case JournalChange::Values:
+            w.Put(qint16(change.nextCheckNumber));
+            w.Put(change.startingBalance);
+            w.Put(change.lockDate);
+            break;
+        case JournalChange::SlotCount:
+            w.Put(qint32(change.slot));
+            break;
+        }
+    }
+    return Framed(w.out);
+}
+
+bool DecodeHeader(QByteArrayView payload, JournalHeader& header) {
+    Reader r(payload);
+    quint8 exists = 0;
+    QByteArray path;
+    if (!r.Get(header.begunMs) || !r.Get(exists) || !r.Get(header.base.size) || !r.Get(header.base.modifiedNs) ||
+        !r.Get(header.base.crc) || !r.Get(header.base.hashed) || !r.GetBytes(path) || !r.AtEnd())
+        return false;
+    header.base.exists = exists != 0;
+    header.ledgerPath = QString::fromUtf8(path);
+    return true;
+}
+
+bool DecodeEntry(QByteArrayView payload, JournalEntry& entry) {
+    Reader r(payload);
+    quint32 count = 0;
+    if (!r.Get(entry.madeMs) || !r.Get(count))
+        return false;
+    for (quint32 i = 0; i < count; ++i) {
+        JournalChange change;
+        quint8 kind = 0;
+        if (!r.Get(kind))
+            return false;
+        change.kind = JournalChange::Kind(kind);
+        bool ok = false;
+        switch (change.kind) {
+        case JournalChange::Slot:
+            ok = r.Get(change.slot) && r.GetRecord(change.record);
+            break;
+        case JournalChange::Values:
+            ok = r.Get(change.nextCheckNumber) && r.Get(change.startingBalance) && r.Get(change.lockDate);
+            break;
+        case JournalChange::SlotCount:
+            ok = r.Get(change.slot);
+            break;
+        }
+        if (!ok)
+            return false;
+        entry.changes.push_back(change);
+    }
+    return r.AtEnd();
+}
+
+// One frame at `at`: false when the bytes there do not make a whole frame with a matching CRC-32.
+bool NextFrame(const QByteArray& bytes, qsizetype& at, QByteArrayView& payload) {
+    Reader r(QByteArrayView(bytes).sliced(at));
+    quint32 size = 0, crc = 0;
+    if (!r.Get(size) || !r.Get(crc) || bytes.size() - at - 8 < qsizetype(size))
+        return false;
+    const QByteArray body = bytes.sliced(at + 8, size);
+    if (Crc(body) != crc)
+        return false;
+    payload = QByteArrayView(bytes).sliced(at + 8, size);
+    at += 8 + qsizetype(size);
+    return true;
+}
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+bool Fail(QString& error) {
+    error = qt_error_string(errno);
+    return false;
+}
+} // namespace
+
+JournalRead ReadJournal(const QString& path, JournalContents& contents, QString& error) {
+    QFile file(path);
+    if (!file.exists())
+        return JournalRead::Missing;
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return JournalRead::Unreadable;
+    }
+    const QByteArray bytes = file.read(MaxJournalBytes);
+    quint32 version = 0;
+    Reader r(bytes);
+    if (bytes.size() < MagicSize + 4 || std::memcmp(bytes.constData(), Magic, MagicSize) != 0) {
+        error = QStringLiteral("not a recovery journal");
+        return JournalRead::Unreadable;
+    }
+    version = qFromLittleEndian<quint32>(bytes.constData() + MagicSize);
+    if (version != JournalVersion) {
+        error = QStringLiteral("a journal of version %1, which this version of Tallix cannot read").arg(version);
+        return JournalRead::Unreadable;
+    }
+    qsizetype at = MagicSize + 4;
+    QByteArrayView payload;
+    if (!NextFrame(bytes, at, payload) || !DecodeHeader(payload, contents.header)) {
+        error = QStringLiteral("its header is damaged");
+        return JournalRead::Unreadable;
+    }
+    contents.entries.clear();
+    while (at < bytes.size()) {
+        JournalEntry entry;
+        if (!NextFrame(bytes, at, payload) || !DecodeEntry(payload, entry)) {
+            contents.cutShort = true;
+            break;
+        }
+        contents.entries.push_back(std::move(entry));
+    }
+    return JournalRead::Read;
+}
+
+JournalWriter::~JournalWriter() {
+    Close(false);
+}
+
+bool JournalWriter::Begin(const QString& to, const JournalHeader& header, const JournalEntry& first, QString& error) {
+    Close(false);
+    const QByteArray target = QFile::encodeName(to);
+    const QByteArray staging = target + ".new";
+    const int made = ::open(staging.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (made < 0)
+        return Fail(error);
+    const auto abandon = [&] {
+        const bool failed = Fail(error);
+        ::close(made);
+        ::unlink(staging.constData());
+        return failed;
+    };
+    if (::flock(made, LOCK_EX | LOCK_NB) != 0 || !WriteAll(made, EncodeHeader(header) + EncodeEntry(first)) ||
+        ::fdatasync(made) != 0 || ::rename(staging.constData(), target.constData()) != 0)
+        return abandon();
+    // The new name must survive a power cut as well as the bytes.
+    const int folder = ::open(QFile::encodeName(QFileInfo(to).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    fd = made;
+    path = to;
+    return true;
+}
+
+bool JournalWriter::Append(const JournalEntry& entry, QString& error) {
+    if (fd < 0) {
+        error = qt_error_string(EBADF);
+        return false;
+    }
+    const off_t end = ::lseek(fd, 0, SEEK_END);
+    if (end >= 0 && WriteAll(fd, EncodeEntry(entry)) && ::fdatasync(fd) == 0)
+        return true;
+    Fail(error);
+    // A part of an entry would hide every later one from the reader.
+    if (end >= 0 && ::ftruncate(fd, end) == 0)
+        ::fdatasync(fd);
+    return false;
+}
+
+void JournalWriter::Close(bool remove) {
+    if (fd < 0)
+        return;
+    if (remove)
+        ::unlink(QFile::encodeName(path).constData());
+    ::close(fd);
+    fd = -1;
+    path.clear();
+}
+
+bool IsJournalInUse(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool inUse = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return inUse;
+}
+
+} // namespace ledger

@@ -1,0 +1,84 @@
+#pragma once
+// The recovery journal's file: every change made to a ledger since it was last saved, appended and synced to
+// disk as it is made, so that a crash or a power cut loses none of them.
+//
+// Version 1, all numbers little-endian:
+//   header  "TLXJRNL\n", u32 version, u32 n, u32 CRC-32 of the n bytes that follow: i64 time begun (ms since
+//           1970), the ledger file's stamp when the journal began (u8 exists, i64 size, i64 modified ns, u32 CRC,
+//           i64 bytes hashed), u32 m and m bytes of the ledger's path in UTF-8 (none for a ledger without a file)
+//   entry   u32 n, u32 CRC-32 of the n bytes that follow: i64 time made (ms), u32 change count, the changes:
+//           'S' i32 slot, the slot's 64-byte record as the data file holds it (type -1 for a deleted one);
+//           'V' i16 next check number, f32 starting balance, f64 lock date; 'N' i32 slot count.
+// The first entry holds the whole ledger (N, every slot, V); each later one the changes of one user action. An
+// entry is whole or missing: one whose bytes or CRC-32 fall short ends the journal there.
+
+#include "ledger/DiskStamp.h"
+#include "ledger/Ledger.h"
+
+#include <QString>
+#include <vector>
+
+namespace ledger {
+
+constexpr quint32 JournalVersion = 1;
+
+struct JournalChange {
+    enum Kind : char { Slot = 'S', Values = 'V', SlotCount = 'N' };
+    Kind kind = Slot;
+    int32_t slot = 0; // Slot: the slot; SlotCount: the count
+    TransactionRecord record;
+    int16_t nextCheckNumber = 0;
+    float startingBalance = 0;
+    double lockDate = 0;
+};
+
+struct JournalEntry {
+    qint64 madeMs = 0;
+    std::vector<JournalChange> changes;
+};
+
+struct JournalHeader {
+    qint64 begunMs = 0;
+    DiskStamp base;
+    QString ledgerPath;
+};
+
+struct JournalContents {
+    JournalHeader header;
+    std::vector<JournalEntry> entries;
+    bool cutShort = false; // bytes after the last whole entry did not make one
+};
+
+enum class JournalRead { Read, Missing, Unreadable };
+// Reads a journal; Unreadable (with the reason in `error`) for a file that is not a journal of a version this
+// program knows.
+JournalRead ReadJournal(const QString& path, JournalContents& contents, QString& error);
+
+// Writes one journal. While open it holds an exclusive flock on the file, which tells other copies of the
+// program that the journal is in use (IsJournalInUse).
+class JournalWriter {
+public:
+    JournalWriter() = default;
+    ~JournalWriter();
+    JournalWriter(const JournalWriter&) = delete;
+    JournalWriter& operator=(const JournalWriter&) = delete;
+
+    // Makes the journal at `path` with its header and `first` entry, complete on disk before it takes the name
+    // (replacing a journal of that name).
+    bool Begin(const QString& path, const JournalHeader& header, const JournalEntry& first, QString& error);
+    // Appends an entry and waits until it is on the disk.
+    bool Append(const JournalEntry& entry, QString& error);
+    bool IsOpen() const { return fd >= 0; }
+    const QString& Path() const { return path; }
+    // Closes the journal; `remove` deletes it first.
+    void Close(bool remove);
+
+private:
+    int fd = -1;
+    QString path;
+};
+
+// True while another process writes the journal at `path`.
+bool IsJournalInUse(const QString& path);
+
+} // namespace ledger

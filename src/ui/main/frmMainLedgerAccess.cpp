@@ -1,0 +1,159 @@
+// The ledger file as one writer holds it: opening a file that another copy holds, changes made to the file on
+// disk by someone else, and the unsaved changes a crash left behind.
+#include "ui/main/frmMain.h"
+
+#include "ledger/Ledger.h"
+#include "ledger/LedgerHold.h"
+#include "ledger/Recovery.h"
+#include "platform/Prompt.h"
+
+#include <QAction>
+#include <QLocale>
+#include <QPushButton>
+
+namespace {
+
+enum HeldChoice { OpenReadOnly, CancelOpen, TakeOver };
+
+// Asks what to do about a ledger another copy holds; TakeOver only after the user confirmed it a second time.
+HeldChoice AskAboutHeldLedger(const QString& path, const ledger::LedgerHold& hold) {
+    const ledger::LedgerHolder& holder = hold.Holder();
+    const QString who = ledger::DescribeHolder(holder);
+    if (holder.onThisHost) {
+        const int choice = platform::Choose(QStringLiteral("%1\ris open in another copy of Tallix: %2.\r"
+                                                           "Only one copy at a time can change a ledger.")
+                                                .arg(path, who),
+                                            {QStringLiteral("Open Read-Only"), QStringLiteral("Cancel")}, 0, 1);
+        return choice == 0 ? OpenReadOnly : CancelOpen;
+    }
+    const int choice =
+        platform::Choose(QStringLiteral("%1\ris open in Tallix on another computer: %2.\r"
+                                        "If that copy no longer runs, you can take the ledger over.")
+                             .arg(path, who),
+                         {QStringLiteral("Open Read-Only"), QStringLiteral("Cancel"), QStringLiteral("Take Over...")},
+                         0, 1);
+    if (choice != 2)
+        return choice == 0 ? OpenReadOnly : CancelOpen;
+    const platform::Answer sure =
+        platform::MsgBox(QStringLiteral("Take %1 over from %2?\rIf that copy still runs, whatever it saves "
+                                        "afterwards replaces your changes, or yours replace its.")
+                             .arg(path, holder.host),
+                         platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
+                         platform::Answer::No);
+    return sure == platform::Answer::Yes ? TakeOver : CancelOpen;
+}
+
+} // namespace
+
+bool frmMain::OpenLedgerFile() {
+    const QString path = ledger::GetDataFileName();
+    ledger::LedgerHold hold;
+    bool readOnly = false;
+    // Opening the ledger the window holds again needs no hold of its own; a name that names nothing is reported
+    // by the load.
+    const bool heldAlready = ledger::HoldsFile(path);
+    if (!heldAlready && ledger::FileExists(path)) {
+        hold = ledger::LedgerHold::Take(path);
+        if (hold.Status() == ledger::HoldStatus::HeldByOther) {
+            switch (AskAboutHeldLedger(path, hold)) {
+            case OpenReadOnly:
+                readOnly = true;
+                break;
+            case TakeOver:
+                if (hold.TakeOver())
+                    break;
+                platform::MsgBox(QStringLiteral("%1\rcould not be taken over.").arg(path));
+                return false;
+            case CancelOpen:
+                return false;
+            }
+        }
+    }
+    if (!ledger::LoadLedger())
+        return false;
+    // The file held before (if any) is let go: the window has this ledger now.
+    if (!heldAlready)
+        ledger::KeepHold(std::move(hold));
+    SetReadOnly(readOnly);
+    if (!readOnly)
+        OfferRecovery(path);
+    return true;
+}
+
+void frmMain::OfferRecovery(const QString& path) {
+    const ledger::RecoverySearch search = ledger::FindRecovery(path);
+    const QString ledgerName = path.isEmpty() ? QStringLiteral("a ledger that was never saved") : path;
+    if (search.found == ledger::RecoveryFound::Unreadable) {
+        platform::MsgBox(QStringLiteral("The unsaved changes to %1 cannot be read back: %2.\r"
+                                        "Nothing was recovered; the journal was kept as %3.")
+                             .arg(ledgerName, search.error, search.keptAs));
+        return;
+    }
+    if (search.found != ledger::RecoveryFound::Found)
+        return;
+    const ledger::PendingRecovery& pending = search.pending;
+    QString text = QStringLiteral("%1 was not saved when Tallix last ended: %2 %3, the last made %4.")
+                       .arg(ledgerName)
+                       .arg(pending.changeCount)
+                       .arg(pending.changeCount == 1 ? QStringLiteral("change") : QStringLiteral("changes"))
+                       .arg(QLocale().toString(pending.lastChange, QLocale::ShortFormat));
+    if (pending.contents.cutShort)
+        text += QStringLiteral("\rA change after that was cut short and cannot be recovered.");
+    if (pending.ledgerChanged)
+        text += QStringLiteral("\rThe file changed on disk since then; check the register after recovering.");
+    for (;;) {
+        // Closing the box recovers: that loses nothing, and a recovered ledger can still be left unsaved.
+        if (platform::Choose(text, {QStringLiteral("Recover"), QStringLiteral("Discard")}, 0, 0) == 0) {
+            const int applied = ledger::ApplyRecovery(pending);
+            if (applied < pending.changeCount)
+                platform::MsgBox(QStringLiteral("%1 of the %2 changes were recovered; the others do not fit the "
+                                                "ledger as it is on disk now.")
+                                     .arg(applied)
+                                     .arg(pending.changeCount));
+            ShowOpenedLedger();
+            return;
+        }
+        if (platform::MsgBox(QStringLiteral("Discard %1 unsaved %2? They cannot be recovered afterwards.")
+                                 .arg(pending.changeCount)
+                                 .arg(pending.changeCount == 1 ? QStringLiteral("change") : QStringLiteral("changes")),
+                             platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
+                             platform::Answer::No) == platform::Answer::Yes) {
+            ledger::DiscardRecovery(pending);
+            return;
+        }
+    }
+}
+
+ledger::DiskChangeAnswer frmMain::AskAboutDiskChange(const QString& path, bool vanished) {
+    const QString what = vanished ? QStringLiteral("was moved or deleted") : QStringLiteral("changed on disk");
+    const int choice = platform::Choose(QStringLiteral("%1\r%2 since Tallix opened or last saved it.\r"
+                                                       "Overwrite would replace that version with this ledger.")
+                                            .arg(path, what),
+                                        {QStringLiteral("Save As..."), QStringLiteral("Overwrite"),
+                                         QStringLiteral("Cancel")},
+                                        0, 2);
+    switch (choice) {
+    case 0:
+        return ledger::DiskChangeAnswer::SaveAs;
+    case 1:
+        return ledger::DiskChangeAnswer::Overwrite;
+    default:
+        return ledger::DiskChangeAnswer::Cancel;
+    }
+}
+
+void frmMain::SetReadOnly(bool readOnly) {
+    ReadOnlyLedger = readOnly;
+    for (QAction* command : {Save, Import, Options, BalanceToStatement})
+        command->setEnabled(!readOnly);
+    Command1->setEnabled(!readOnly);
+    setWindowTitle(readOnly ? platform::ProgramTitle() + QStringLiteral(" (Read-Only)") : platform::ProgramTitle());
+}
+
+void frmMain::ShowOpenedLedger() {
+    UpdateStatusBar();
+    FillPayeeList();
+    ShowNextCheckNumber();
+    if (ledger::GetTransactionCount() >= 2)
+        Command4->setEnabled(true);
+}

@@ -1,0 +1,152 @@
+// Unsaved changes after a crash: every change is in the journal on disk as it is made, and comes back exactly.
+#include "LedgerTestSupport.h"
+#include "ledger/Recovery.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+using namespace ledger;
+using namespace tallix::test;
+
+namespace {
+
+// What the data file would hold: the transactions' slots and the ledger-wide values.
+struct Contents {
+    std::vector<TransactionRecord> slots;
+    int32_t liveCount;
+    int16_t nextCheckNumber;
+    float startingBalance;
+    double lockDate;
+    bool operator==(const Contents&) const = default;
+};
+
+Contents Now() {
+    const LedgerState& s = State();
+    return {{s.Records.begin() + 1, s.Records.begin() + s.NextSlot}, s.LiveCount, s.NextCheckNumber, s.StartingBalance,
+            s.LockDate};
+}
+
+class RecoveryJournalTest : public LedgerTest {
+protected:
+    void SetUp() override {
+        LedgerTest::SetUp();
+        BuildMixedLedger();
+        SetDataFileName(path);
+        ASSERT_TRUE(SaveLedger());
+        SetRecoveryJournal(true);
+    }
+    void TearDown() override {
+        SetRecoveryJournal(false);
+        LedgerTest::TearDown();
+    }
+    // As the program starts after a crash: the journal's bytes are on disk and the file is loaded afresh.
+    RecoverySearch RestartWith(const QByteArray& journal) {
+        NewLedger();
+        WriteBytes(JournalPathFor(path), journal);
+        SetDataFileName(path);
+        EXPECT_TRUE(LoadLedger());
+        return FindRecovery(path);
+    }
+    QString path = PathOf("ledger.tlx");
+};
+
+TEST_F(RecoveryJournalTest, EveryChangeComesBackAndACutEntryLosesOnlyItself) {
+    const QString journal = JournalPathFor(path);
+    const std::vector<std::function<void()>> steps = {
+        [] { AddTransaction(101, 45000, 12.5f, QStringLiteral("Grocer"), CheckOrPayment); },
+        [] { AddTransaction(0, 45001, 100, QStringLiteral("Pay"), Deposit); },
+        [] { UpdateTransaction(2, 7, 45002, 3.25f, QStringLiteral("Corrected"), true); },
+        [] { DeleteTransaction(3); },
+        [] { RestoreTransaction(3, Fee); },
+        [] { SetLockDate(45001); },
+        [] { SetStartingBalance(-20.5f); },
+        [] {
+            const ChangeBatch batch;
+            for (int i = 0; i < 200; ++i)
+                AddTransaction(-1, 45010 + i, float(i), QStringLiteral("batch %1").arg(i), CheckOrPayment);
+            SetNextCheckNumber(500);
+        },
+        [] { UpdateTransaction(1, 1, 45003, 1, QStringLiteral("Caf\u00e9 last"), false); },
+    };
+    std::vector<Contents> after;
+    std::vector<qint64> sizes;
+    for (const auto& step : steps) {
+        step();
+        after.push_back(Now());
+        sizes.push_back(QFileInfo(journal).size());
+    }
+    const QByteArray bytes = ReadBytes(journal);
+
+    RecoverySearch search = RestartWith(bytes);
+    ASSERT_EQ(search.found, RecoveryFound::Found);
+    EXPECT_EQ(search.pending.changeCount, int(steps.size()));
+    EXPECT_FALSE(search.pending.ledgerChanged);
+    EXPECT_EQ(ApplyRecovery(search.pending), int(steps.size()));
+    EXPECT_TRUE(Now() == after.back());
+    EXPECT_TRUE(IsModified());
+
+    // A power cut at any byte of the last entry keeps every entry before it.
+    const qint64 lastStart = sizes[sizes.size() - 2];
+    for (qint64 cut = lastStart; cut < bytes.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        search = RestartWith(bytes.left(cut));
+        ASSERT_EQ(search.found, RecoveryFound::Found);
+        EXPECT_EQ(search.pending.contents.cutShort, cut > lastStart);
+        ApplyRecovery(search.pending);
+        ASSERT_TRUE(Now() == after[after.size() - 2]);
+    }
+}
+
+TEST_F(RecoveryJournalTest, JournalEndsWithASaveOrADiscardAndIsNotOfferedWhileInUse) {
+    const QString journal = JournalPathFor(path);
+    AddTransaction(0, 45000, 1, QStringLiteral("one"), Deposit);
+    ASSERT_TRUE(QFile::exists(journal));
+    EXPECT_TRUE(IsJournalInUse(journal));
+    EXPECT_EQ(FindRecovery(path).found, RecoveryFound::None);
+    ASSERT_TRUE(SaveLedger());
+    EXPECT_FALSE(QFile::exists(journal));
+    AddTransaction(0, 45000, 1, QStringLiteral("two"), Deposit);
+    ASSERT_TRUE(QFile::exists(journal));
+    DiscardJournal();
+    EXPECT_FALSE(QFile::exists(journal));
+}
+
+// The journal holds the ledger as the user left it, so recovery brings that back even over a file someone else
+// changed meanwhile; the user is told.
+TEST_F(RecoveryJournalTest, LedgerChangedOnDiskIsSaidAndTheUsersLedgerComesBack) {
+    DeleteTransaction(2);
+    AddTransaction(0, 45000, 2, QStringLiteral("mine"), Deposit);
+    const Contents mine = Now();
+    const QByteArray bytes = ReadBytes(JournalPathFor(path));
+    NewLedger();
+    for (int i = 0; i < 3; ++i)
+        AddTransaction(0, 45000, 5, QStringLiteral("theirs"), Deposit);
+    SetRecoveryJournal(false);
+    SetDataFileName(path);
+    ASSERT_TRUE(SaveLedger());
+    SetRecoveryJournal(true);
+    const RecoverySearch search = RestartWith(bytes);
+    ASSERT_EQ(search.found, RecoveryFound::Found);
+    EXPECT_TRUE(search.pending.ledgerChanged);
+    EXPECT_EQ(ApplyRecovery(search.pending), 2);
+    EXPECT_TRUE(Now() == mine);
+}
+
+TEST_F(RecoveryJournalTest, UnreadableJournalIsKeptAsideAndNothingIsApplied) {
+    AddTransaction(0, 45000, 1, QStringLiteral("one"), Deposit);
+    const QByteArray good = ReadBytes(JournalPathFor(path));
+    QByteArray newer = good, damaged = good;
+    newer[8] = 2;
+    damaged[20] = char(damaged[20] ^ 0x40);
+    for (const QByteArray& bytes : {QByteArray("not a journal at all"), newer, damaged}) {
+        const RecoverySearch search = RestartWith(bytes);
+        const Contents loaded = Now();
+        ASSERT_EQ(search.found, RecoveryFound::Unreadable);
+        EXPECT_FALSE(QFile::exists(JournalPathFor(path)));
+        EXPECT_EQ(ReadBytes(search.keptAs), bytes);
+        EXPECT_TRUE(Now() == loaded);
+        QFile::remove(search.keptAs);
+    }
+}
+
+} // namespace

@@ -1,0 +1,167 @@
+// One writer per ledger, changes on disk, and unsaved work after a crash, as the main window meets them.
+#include "MainWindowFixture.h"
+#include "ledger/LedgerHold.h"
+#include "ledger/Recovery.h"
+
+#include <QLocale>
+#include <QLockFile>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class LedgerAccessTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        path = WriteLedger(QStringLiteral("shared.tlx"), [] {
+            ledger::AddTransaction(0, Day(2026, 11, 2), 900, QStringLiteral("Salary"), ledger::Deposit);
+        });
+        WriteSettings(QString(), path, 0);
+    }
+    void TypeCheck(const QString& number, const QString& payee, const QString& amount) {
+        TypeInto(Text("Text4"), number);
+        TypeInto(Combo(), payee);
+        TypeInto(Text("Text3"), amount);
+        ClickAdd();
+    }
+    QString path;
+};
+
+// Another process holds the ledger until the test ends it, as a second running copy of the program would.
+pid_t HoldInChild(const QString& path) {
+    int ready[2];
+    EXPECT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        QLockFile lock(path + QStringLiteral(".lock"));
+        const char held = lock.tryLock(0) ? 'y' : 'n';
+        (void)!::write(ready[1], &held, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char held = 0;
+    EXPECT_EQ(::read(ready[0], &held, 1), 1);
+    EXPECT_EQ(held, 'y');
+    ::close(ready[0]);
+    ::close(ready[1]);
+    return child;
+}
+
+TEST_F(LedgerAccessTest, LedgerHeldByAnotherCopyOpensReadOnlyOrNotAtAll) {
+    const pid_t other = HoldInChild(path);
+    const QString question = QStringLiteral("%1\ris open in another copy of Tallix: %2.\r"
+                                            "Only one copy at a time can change a ledger.")
+                                 .arg(path, ledger::DescribeHolder(ledger::LedgerHold::Take(path).Holder()));
+    {
+        PromptScript prompts;
+        prompts.ExpectChoice(question, QStringLiteral("Cancel"));
+        Start();
+    }
+    EXPECT_EQ(ledger::GetDataFileName(), QString());
+    EXPECT_EQ(ledger::GetTransactionCount(), 1);
+    {
+        PromptScript prompts;
+        prompts.ExpectChoice(question, QStringLiteral("Open Read-Only"));
+        Start();
+    }
+    EXPECT_EQ(ledger::GetTransactionCount(), 2);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallix (Read-Only)"));
+    EXPECT_FALSE(Button("Command1")->isEnabled());
+    for (const char* command : {"Save", "Import", "Options", "mnuSetupBalance"})
+        EXPECT_FALSE(Find<QAction>(command)->isEnabled()) << command;
+    EXPECT_FALSE(ledger::HoldsLedger());
+
+    // Save As makes the window the writer of a file of its own.
+    const QString mine = PathIn(QStringLiteral("mine.tlx"));
+    {
+        PromptScript prompts;
+        prompts.ExpectFileDialog(false, mine);
+        Trigger("SaveAs");
+    }
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallix"));
+    EXPECT_TRUE(Button("Command1")->isEnabled());
+    EXPECT_TRUE(ledger::HoldsLedger());
+    EXPECT_TRUE(QFile::exists(mine));
+
+    // Once the other copy is gone (killed, here), its lock is taken over without a word.
+    ::kill(other, SIGKILL);
+    ::waitpid(other, nullptr, 0);
+    Start({path});
+    EXPECT_TRUE(ledger::HoldsLedger());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallix"));
+}
+
+TEST_F(LedgerAccessTest, ChangesLostInACrashAreOfferedBackOnceTheyAreDiscardedOrRecovered) {
+    StartActive();
+    for (int i = 0; i < 3; ++i)
+        TypeCheck(QString::number(101 + i), QStringLiteral("Payee %1").arg(i), QStringLiteral("1%1.25").arg(i));
+    ASSERT_EQ(ledger::GetTransactionCount(), 5);
+    const std::vector<ledger::TransactionRecord> typed = Records();
+    // The process dies: its journal stays on disk, nothing was saved.
+    const QString journal = ledger::JournalPathFor(path);
+    QFile copy(journal);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    const QByteArray bytes = copy.readAll();
+    copy.close();
+    window.reset();
+    ledger::NewLedger();
+    QFile restore(journal);
+    ASSERT_TRUE(restore.open(QIODevice::WriteOnly));
+    restore.write(bytes);
+    restore.close();
+
+    const QString when = QLocale().toString(ledger::PeekRecovery(path).pending.lastChange, QLocale::ShortFormat);
+    const QString offer = QStringLiteral("%1 was not saved when Tallix last ended: 3 changes, the last made %2.")
+                              .arg(path, when);
+    {
+        PromptScript prompts;
+        prompts.ExpectChoice(offer, QStringLiteral("Discard"))
+            .ExpectMessage(QStringLiteral("Discard 3 unsaved changes? They cannot be recovered afterwards."),
+                           Answer::No)
+            .ExpectChoice(offer, QStringLiteral("Recover"));
+        Start();
+    }
+    EXPECT_EQ(Records(), typed);
+    EXPECT_TRUE(ledger::IsModified());
+    EXPECT_EQ(Text("Text4")->text(), QStringLiteral("104"));
+    EXPECT_TRUE(Button("Command4")->isEnabled());
+
+    // Exit without saving: nothing is left to offer.
+    {
+        PromptScript prompts;
+        prompts.ExpectMessage(QStringLiteral("Save Data?"), Answer::No);
+        window->close();
+    }
+    EXPECT_FALSE(QFile::exists(journal));
+    Start();
+    EXPECT_EQ(ledger::GetTransactionCount(), 2);
+}
+
+TEST_F(LedgerAccessTest, SaveOverAFileChangedOnDiskAsksFirst) {
+    StartActive();
+    TypeCheck(QStringLiteral("101"), QStringLiteral("Mine"), QStringLiteral("5"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(QByteArray(64, ' '));
+    file.close();
+    const QString question = QStringLiteral("%1\rchanged on disk since Tallix opened or last saved it.\r"
+                                            "Overwrite would replace that version with this ledger.")
+                                 .arg(path);
+    {
+        PromptScript prompts;
+        prompts.ExpectChoice(question, QStringLiteral("Cancel"));
+        Trigger("Save");
+    }
+    EXPECT_TRUE(ledger::IsModified());
+    {
+        PromptScript prompts;
+        prompts.ExpectChoice(question, QStringLiteral("Overwrite"));
+        Trigger("Save");
+    }
+    EXPECT_FALSE(ledger::IsModified());
+    EXPECT_EQ(QFileInfo(path).size(), 3 * 64);
+}
+
+} // namespace
