@@ -57,8 +57,8 @@ DiskCheck CheckDisk(const LedgerState& state, const QString& target) {
     if (now == state.Stamp)
         return DiskCheck::Unchanged;
     if (!diskChangePrompt) {
-        platform::MsgBox(QStringLiteral("Unable to save file:\r%1\rIt changed on disk since it was read.")
-                             .arg(state.DataFileName));
+        platform::MsgBox(
+            QStringLiteral("Unable to save file:\r%1\rIt changed on disk since it was read.").arg(state.DataFileName));
         return DiskCheck::Cancel;
     }
     switch (diskChangePrompt(state.DataFileName, !now.exists)) {

@@ -221,8 +221,9 @@ QString RecoveryFolder() {
 QString JournalPathFor(const QString& ledgerPath) {
     const QString target = platform::ResolveSymlinks(ledgerPath);
     const QByteArray id = QCryptographicHash::hash(target.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QDir(RecoveryFolder()).filePath(QFileInfo(target).fileName() + QLatin1Char('-') + QString::fromLatin1(id) +
-                                           QStringLiteral(".journal"));
+    return QDir(RecoveryFolder())
+        .filePath(QFileInfo(target).fileName() + QLatin1Char('-') + QString::fromLatin1(id) +
+                  QStringLiteral(".journal"));
 }
 
 namespace {
@@ -248,8 +249,8 @@ RecoverySearch Search(const QString& ledgerPath, bool tidy) {
             search.found = RecoveryFound::Unreadable;
             if (!tidy)
                 return search;
-            search.keptAs =
-                path + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+            search.keptAs = path + QStringLiteral(".unreadable-") +
+                            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
             if (!QFile::rename(path, search.keptAs))
                 search.keptAs = path;
             return search;
@@ -267,7 +268,8 @@ RecoverySearch Search(const QString& ledgerPath, bool tidy) {
         pending.changeCount = int(contents.entries.size());
         pending.lastChange = QDateTime::fromMSecsSinceEpoch(contents.entries.back().madeMs);
         const JournalHeader& header = contents.header;
-        pending.ledgerChanged = !header.ledgerPath.isEmpty() && RestampLike(header.ledgerPath, header.base) != header.base;
+        pending.ledgerChanged =
+            !header.ledgerPath.isEmpty() && RestampLike(header.ledgerPath, header.base) != header.base;
         pending.contents = std::move(contents);
         search.found = RecoveryFound::Found;
         return search;

@@ -42,8 +42,8 @@ enum class RecoveryFound { None, Found, Unreadable };
 struct RecoverySearch {
     RecoveryFound found = RecoveryFound::None;
     PendingRecovery pending;
-    QString error;    // Unreadable: why
-    QString keptAs;   // Unreadable: the name it was moved to
+    QString error;  // Unreadable: why
+    QString keptAs; // Unreadable: the name it was moved to
 };
 // The journal of the ledger at `ledgerPath`, or for an empty path the newest journal of a ledger that never had a
 // file; journals that a running copy writes are left alone. One that cannot be read is moved aside (never

@@ -127,8 +127,8 @@ void RemoveLeftoverTemporaries(const QString& file, const std::function<bool(con
     const QFileInfo info(ResolveSymlinks(file));
     // CreateTemporary's names: the file's name, a dot and a 64-bit random number in base 36 (8 digits or more
     // but for one chance in ten million).
-    const QRegularExpression name(QStringLiteral("^%1\\.[0-9a-z]{8,13}$")
-                                      .arg(QRegularExpression::escape(info.fileName())));
+    const QRegularExpression name(
+        QStringLiteral("^%1\\.[0-9a-z]{8,13}$").arg(QRegularExpression::escape(info.fileName())));
     const QDir folder = info.absoluteDir();
     const QStringList candidates =
         folder.entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);

@@ -1,8 +1,7 @@
 #include "register/RegisterGrid.h"
 
-#include "ledger/Recovery.h"
-
 #include "ledger/Ledger.h"
+#include "ledger/Recovery.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/RegisterRows.h"

@@ -1,6 +1,7 @@
 #include "register/RegisterHistory.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/Recovery.h"
 
 #include <cmath>
 #include <functional>

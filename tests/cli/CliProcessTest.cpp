@@ -9,10 +9,10 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <QThread>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -395,7 +395,8 @@ TEST_F(CliProcess, ImportIsRefusedWhileTheWindowHasTheLedgerOpen) {
     const QByteArray before = ReadAll(ledgerPath);
     Result r = Cli({QStringLiteral("import"), ledgerPath, statement});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("is open in Tallix (")) && r.err.contains(QStringLiteral("File > Import")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("is open in Tallix (")) &&
+                r.err.contains(QStringLiteral("File > Import")))
         << r.err.toStdString();
     EXPECT_EQ(ReadAll(ledgerPath), before);
     EXPECT_EQ(Cli({QStringLiteral("print"), ledgerPath}).status, 0);

@@ -447,7 +447,8 @@ TEST_F(LedgerFileTest, HeldLedgerIsReadByOthersButNeverSavedOver) {
         EXPECT_FALSE(SaveLedger());
         ASSERT_EQ(prompts.messages.size(), 1u);
         const QString text = prompts.messages[0].text;
-        EXPECT_TRUE(text.startsWith(UnableToSave(path) + "\rIt is open in another copy of Tallix: ")) << text.toStdString();
+        EXPECT_TRUE(text.startsWith(UnableToSave(path) + "\rIt is open in another copy of Tallix: "))
+            << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("(process %1)").arg(QCoreApplication::applicationPid())))
             << text.toStdString();
         EXPECT_TRUE(IsModified());
@@ -521,9 +522,9 @@ TEST_F(LedgerFileTest, FileChangedOnDiskIsNeverOverwrittenSilently) {
         DiskChangeAnswer answer;
         bool saved;
     } cases[] = {
-        {"copied over", DiskChangeAnswer::Cancel, false},   {"copied over", DiskChangeAnswer::Overwrite, true},
-        {"moved over", DiskChangeAnswer::SaveAs, true},     {"deleted", DiskChangeAnswer::Overwrite, true},
-        {"touched", DiskChangeAnswer::Cancel, false},       {"unchanged", DiskChangeAnswer::Cancel, true},
+        {"copied over", DiskChangeAnswer::Cancel, false}, {"copied over", DiskChangeAnswer::Overwrite, true},
+        {"moved over", DiskChangeAnswer::SaveAs, true},   {"deleted", DiskChangeAnswer::Overwrite, true},
+        {"touched", DiskChangeAnswer::Cancel, false},     {"unchanged", DiskChangeAnswer::Cancel, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);

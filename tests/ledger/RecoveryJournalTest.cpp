@@ -22,7 +22,10 @@ struct Contents {
 
 Contents Now() {
     const LedgerState& s = State();
-    return {{s.Records.begin() + 1, s.Records.begin() + s.NextSlot}, s.LiveCount, s.NextCheckNumber, s.StartingBalance,
+    return {{s.Records.begin() + 1, s.Records.begin() + s.NextSlot},
+            s.LiveCount,
+            s.NextCheckNumber,
+            s.StartingBalance,
             s.LockDate};
 }
 

@@ -225,7 +225,8 @@ void frmMain::BuildMenus() {
     Save->setShortcut(QKeySequence::Save);
     SaveAs = file->addAction(QStringLiteral("Save &As..."));
     SaveAs->setObjectName(QStringLiteral("SaveAs"));
-    SaveAs->setShortcut(QKeySequence::SaveAs);
+    // Not every platform theme has a standard key for Save As.
+    SaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     Import = file->addAction(QStringLiteral("&Import..."));
     Import->setObjectName(QStringLiteral("Import"));
     PrintRegister = file->addAction(QStringLiteral("Print &Register..."));

@@ -26,20 +26,18 @@ HeldChoice AskAboutHeldLedger(const QString& path, const ledger::LedgerHold& hol
                                             {QStringLiteral("Open Read-Only"), QStringLiteral("Cancel")}, 0, 1);
         return choice == 0 ? OpenReadOnly : CancelOpen;
     }
-    const int choice =
-        platform::Choose(QStringLiteral("%1\ris open in Tallix on another computer: %2.\r"
-                                        "If that copy no longer runs, you can take the ledger over.")
-                             .arg(path, who),
-                         {QStringLiteral("Open Read-Only"), QStringLiteral("Cancel"), QStringLiteral("Take Over...")},
-                         0, 1);
+    const int choice = platform::Choose(
+        QStringLiteral("%1\ris open in Tallix on another computer: %2.\r"
+                       "If that copy no longer runs, you can take the ledger over.")
+            .arg(path, who),
+        {QStringLiteral("Open Read-Only"), QStringLiteral("Cancel"), QStringLiteral("Take Over...")}, 0, 1);
     if (choice != 2)
         return choice == 0 ? OpenReadOnly : CancelOpen;
-    const platform::Answer sure =
-        platform::MsgBox(QStringLiteral("Take %1 over from %2?\rIf that copy still runs, whatever it saves "
-                                        "afterwards replaces your changes, or yours replace its.")
-                             .arg(path, holder.host),
-                         platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
-                         platform::Answer::No);
+    const platform::Answer sure = platform::MsgBox(
+        QStringLiteral("Take %1 over from %2?\rIf that copy still runs, whatever it saves "
+                       "afterwards replaces your changes, or yours replace its.")
+            .arg(path, holder.host),
+        platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question, platform::Answer::No);
     return sure == platform::Answer::Yes ? TakeOver : CancelOpen;
 }
 
@@ -126,12 +124,11 @@ void frmMain::OfferRecovery(const QString& path) {
 
 ledger::DiskChangeAnswer frmMain::AskAboutDiskChange(const QString& path, bool vanished) {
     const QString what = vanished ? QStringLiteral("was moved or deleted") : QStringLiteral("changed on disk");
-    const int choice = platform::Choose(QStringLiteral("%1\r%2 since Tallix opened or last saved it.\r"
-                                                       "Overwrite would replace that version with this ledger.")
-                                            .arg(path, what),
-                                        {QStringLiteral("Save As..."), QStringLiteral("Overwrite"),
-                                         QStringLiteral("Cancel")},
-                                        0, 2);
+    const int choice =
+        platform::Choose(QStringLiteral("%1\r%2 since Tallix opened or last saved it.\r"
+                                        "Overwrite would replace that version with this ledger.")
+                             .arg(path, what),
+                         {QStringLiteral("Save As..."), QStringLiteral("Overwrite"), QStringLiteral("Cancel")}, 0, 2);
     switch (choice) {
     case 0:
         return ledger::DiskChangeAnswer::SaveAs;

@@ -113,8 +113,8 @@ TEST_F(LedgerAccessTest, ChangesLostInACrashAreOfferedBackOnceTheyAreDiscardedOr
     restore.close();
 
     const QString when = QLocale().toString(ledger::PeekRecovery(path).pending.lastChange, QLocale::ShortFormat);
-    const QString offer = QStringLiteral("%1 was not saved when Tallix last ended: 3 changes, the last made %2.")
-                              .arg(path, when);
+    const QString offer =
+        QStringLiteral("%1 was not saved when Tallix last ended: 3 changes, the last made %2.").arg(path, when);
     {
         PromptScript prompts;
         prompts.ExpectChoice(offer, QStringLiteral("Discard"))
