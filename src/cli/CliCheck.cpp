@@ -3,10 +3,10 @@
 #include "ledger/LedgerCheck.h"
 #include "ledger/Recovery.h"
 #include "ledger/SafeFile.h"
+#include "platform/Locale.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 
 namespace cli {
 
@@ -47,7 +47,7 @@ int RunCheck(const QString& path, QTextStream& out, QTextStream& err) {
     if (recovery.found == ledger::RecoveryFound::Found)
         out << path << ": note: " << recovery.pending.changeCount << " unsaved change"
             << (recovery.pending.changeCount == 1 ? "" : "s") << " from "
-            << QLocale().toString(recovery.pending.lastChange, QLocale::ShortFormat)
+            << platform::FormatShortDateTime(recovery.pending.lastChange)
             << " wait in a recovery journal; open the ledger in Tallix to recover or discard them\n";
     if (errors == 0)
         out << path << ": sound\n";

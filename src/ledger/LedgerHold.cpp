@@ -2,10 +2,10 @@
 
 #include "ledger/LedgerState.h"
 #include "platform/AtomicFile.h"
+#include "platform/Locale.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QLockFile>
 #include <QSysInfo>
 #include <cerrno>
@@ -77,7 +77,7 @@ bool LedgerHold::TakeOver() {
 }
 
 QString DescribeHolder(const LedgerHolder& holder) {
-    const QString since = QLocale().toString(holder.since, QLocale::ShortFormat);
+    const QString since = platform::FormatShortDateTime(holder.since);
     if (!holder.known)
         return QStringLiteral("a copy that did not say who it is, since %1").arg(since);
     return QStringLiteral("%1 on %2 (process %3) since %4")

@@ -53,6 +53,12 @@ QString FormatShortDate(double dayCount) {
     return QLocale().toString(DateFromDayCount(dayCount), ShortDateFormat());
 }
 
+QString FormatShortDateTime(const QDateTime& moment) {
+    const QDateTime local = moment.toLocalTime();
+    return QLocale().toString(local.date(), ShortDateFormat()) + QLatin1Char(' ') +
+           QLocale().toString(local.time(), QLocale::ShortFormat);
+}
+
 std::optional<double> ParseShortDate(const QString& text) {
     const QDate date = QLocale().toDate(text.trimmed(), ShortDateFormat());
     if (!date.isValid())

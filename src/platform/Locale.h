@@ -3,6 +3,7 @@
 // Tests pin the default locale to US English with QLocale::setDefault.
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -24,6 +25,8 @@ double Today();
 // and a two-digit year would move them to another century. US English gives M/d/yyyy.
 QString ShortDateFormat();
 QString FormatShortDate(double dayCount);
+// A moment as the messages name it: the short date as above and the locale's short time ("12/9/2026 6:25 AM").
+QString FormatShortDateTime(const QDateTime& moment);
 // Surrounding spaces are ignored; empty for a text that is not a valid date.
 std::optional<double> ParseShortDate(const QString& text);
 // A date as a user types it: the short date form with or without leading zeros on day and month, a year of four

@@ -5,10 +5,10 @@
 #include "ledger/Ledger.h"
 #include "ledger/LedgerHold.h"
 #include "ledger/Recovery.h"
+#include "platform/Locale.h"
 #include "platform/Prompt.h"
 
 #include <QAction>
-#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -94,7 +94,7 @@ void frmMain::OfferRecovery(const QString& path) {
                        .arg(ledgerName)
                        .arg(pending.changeCount)
                        .arg(pending.changeCount == 1 ? QStringLiteral("change") : QStringLiteral("changes"))
-                       .arg(QLocale().toString(pending.lastChange, QLocale::ShortFormat));
+                       .arg(platform::FormatShortDateTime(pending.lastChange));
     if (pending.contents.cutShort)
         text += QStringLiteral("\rA change after that was cut short and cannot be recovered.");
     if (pending.ledgerChanged)

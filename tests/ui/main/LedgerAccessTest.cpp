@@ -3,7 +3,6 @@
 #include "ledger/LedgerHold.h"
 #include "ledger/Recovery.h"
 
-#include <QLocale>
 #include <QLockFile>
 #include <csignal>
 #include <sys/wait.h>
@@ -112,7 +111,7 @@ TEST_F(LedgerAccessTest, ChangesLostInACrashAreOfferedBackOnceTheyAreDiscardedOr
     restore.write(bytes);
     restore.close();
 
-    const QString when = QLocale().toString(ledger::PeekRecovery(path).pending.lastChange, QLocale::ShortFormat);
+    const QString when = platform::FormatShortDateTime(ledger::PeekRecovery(path).pending.lastChange);
     const QString offer =
         QStringLiteral("%1 was not saved when Tallix last ended: 3 changes, the last made %2.").arg(path, when);
     {
