@@ -123,12 +123,12 @@ void frmMain::OfferRecovery(const QString& path) {
 }
 
 ledger::DiskChangeAnswer frmMain::AskAboutDiskChange(const QString& path, bool vanished) {
-    const QString what = vanished ? QStringLiteral("was moved or deleted") : QStringLiteral("changed on disk");
-    const int choice =
-        platform::Choose(QStringLiteral("%1\r%2 since Tallix opened or last saved it.\r"
-                                        "Overwrite would replace that version with this ledger.")
-                             .arg(path, what),
-                         {QStringLiteral("Save As..."), QStringLiteral("Overwrite"), QStringLiteral("Cancel")}, 0, 2);
+    const QString text = vanished ? QStringLiteral("%1\rwas moved or deleted since Tallix opened or last saved it.\r"
+                                                   "Overwrite would write this ledger there again.")
+                                  : QStringLiteral("%1\rchanged on disk since Tallix opened or last saved it.\r"
+                                                   "Overwrite would replace that version with this ledger.");
+    const int choice = platform::Choose(
+        text.arg(path), {QStringLiteral("Save As..."), QStringLiteral("Overwrite"), QStringLiteral("Cancel")}, 0, 2);
     switch (choice) {
     case 0:
         return ledger::DiskChangeAnswer::SaveAs;

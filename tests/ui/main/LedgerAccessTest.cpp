@@ -2,6 +2,9 @@
 #include "MainWindowFixture.h"
 #include "ledger/LedgerHold.h"
 #include "ledger/Recovery.h"
+#include "platform/widgets/FlexGridView.h"
+#include "register/RegisterGrid.h"
+#include "ui/register/frmRegister.h"
 
 #include <QLockFile>
 #include <csignal>
@@ -71,6 +74,22 @@ TEST_F(LedgerAccessTest, LedgerHeldByAnotherCopyOpensReadOnlyOrNotAtAll) {
     for (const char* command : {"Save", "Import", "Options", "mnuSetupBalance"})
         EXPECT_FALSE(Find<QAction>(command)->isEnabled()) << command;
     EXPECT_FALSE(ledger::HoldsLedger());
+    // The register shows the ledger but opens no editor and neither locks nor deletes.
+    bool shown = false;
+    WhenModalOpens([&shown](QWidget* modal) {
+        auto* reg = qobject_cast<frmRegister*>(modal);
+        ASSERT_NE(reg, nullptr);
+        shown = true;
+        EXPECT_TRUE(reg->windowTitle().endsWith(QStringLiteral(" (Read-Only)")));
+        EXPECT_FALSE(reg->findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
+        reg->findChild<platform::FlexGridView*>(QStringLiteral("MSFlexGrid1"))
+            ->Grid()
+            .MoveTo(1, RegisterColumn::Description);
+        reg->GridEdit(0);
+        EXPECT_FALSE(reg->findChild<QWidget*>(QStringLiteral("Text1"))->isVisible());
+    });
+    Button("Command4")->click();
+    EXPECT_TRUE(shown);
 
     // Save As makes the window the writer of a file of its own.
     const QString mine = PathIn(QStringLiteral("mine.tlx"));
