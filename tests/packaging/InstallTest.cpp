@@ -141,9 +141,12 @@ TEST(Package, DebianPackageHoldsTheInstallAndPassesLintian) {
     if (dpkgDeb.isEmpty() || lintian.isEmpty())
         return;
 
-    const QString control = RunTool(dpkgDeb, {"--field", deb}).out;
-    for (const char* field : {"^Section: misc$", "^Depends: .*libofx\\d", "^Depends: .*libqt6widgets6 ",
-                              "^Depends: .*qt6-qpa-plugins", "^Description: .+\\n .+"})
+    // The control fields, indented by one space, and the maintainer scripts, executable (*).
+    const QString control = RunTool(dpkgDeb, {"--info", deb}).out;
+    for (const char* field :
+         {"^ Section: misc$", "^ Depends: .*libofx\\d", "^ Depends: .*libqt6widgets6 ", "^ Depends: .*qt6-qpa-plugins",
+          "^ Description: .+\\n  .+", "^ +\\d+ bytes, +\\d+ lines +\\* +postinst +#!/bin/sh$",
+          "^ +\\d+ bytes, +\\d+ lines +\\* +postrm +#!/bin/sh$"})
         EXPECT_TRUE(
             QRegularExpression(QLatin1String(field), QRegularExpression::MultilineOption).match(control).hasMatch())
             << field << " not in:\n"
