@@ -31,10 +31,9 @@ void PrintHelp(FILE* to) {
                  "  -v, --version  show the version and exit\n");
 }
 
+// The About box's "All rights reserved." is left out here: the licence that follows says what is reserved.
 void PrintVersion() {
-    QString copyright = frmMain::AppCopyright();
-    copyright.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    std::printf("tallix %s\n%s\n", TallixVersion, qPrintable(copyright));
+    std::printf("tallix %s\n%s\n%s\n", TallixVersion, TallixCopyright, TallixLicense);
 }
 
 } // namespace

@@ -35,15 +35,15 @@ void PrintHelp(QTextStream& out) {
         << "\n"
            "Reads a Tallix data file (.tlx); only import changes it.\n"
            "\n"
-           "  print   the register as the register window shows it: sorted by date, with running balances;\n"
-           "          with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it\n"
-           "  export  the transactions as CSV (RFC 4180) or QIF, to OUT or standard output\n"
-           "  check   validate the file against the format; exit status 0 when sound, 1 when not\n"
-           "  import  add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells\n"
-           "          whether it is added and as which type, skipped as a duplicate of which record, or refused\n"
-           "          and why; then the ledger is saved, unless --dry-run. The format comes from the file's\n"
-           "          extension or its content unless --format names it.\n"
-           "  balance the balance at the end of day D (ISO 2024-01-31 or the locale's short date)\n"
+           "  print    the register as the register window shows it: sorted by date, with running balances;\n"
+           "           with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it\n"
+           "  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output\n"
+           "  check    validate the file against the format; exit status 0 when sound, 1 when not\n"
+           "  import   add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells\n"
+           "           whether it is added and as which type, skipped as a duplicate of which record, or refused\n"
+           "           and why; then the ledger is saved, unless --dry-run. The format comes from the file's\n"
+           "           extension or its content unless --format names it.\n"
+           "  balance  the balance at the end of day D (ISO 2024-01-31 or the locale's short date)\n"
            "\n"
            "CSV columns (numbered from 1; remembered for statements with the same header line):\n"
            "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
@@ -62,6 +62,15 @@ bool Load(const QString& path) {
 int UsageFailure(QTextStream& err, const QString& problem) {
     err << "tallix-cli: " << problem << "\n" << Usage << "Try 'tallix-cli --help' for more information.\n";
     return UsageError;
+}
+
+// 0 when OUT may be written; otherwise says why and gives the exit status: a refused OUT is a usage error, one that
+// cannot be read a failure.
+int Unwritable(const cli::OutputTarget& target, const QString& output, QTextStream& err) {
+    if (target.kind != cli::OutputKind::Refused && target.kind != cli::OutputKind::Unreadable)
+        return Sound;
+    err << "tallix-cli: will not write " << output << ": " << target.reason << "\n";
+    return target.kind == cli::OutputKind::Refused ? UsageError : Failed;
 }
 
 int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -84,10 +93,8 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     // Decided before the ledger is read, so that a refused OUT leaves nothing written and nothing waiting.
     const cli::OutputTarget target =
         output.isEmpty() ? cli::OutputTarget{cli::OutputKind::StandardOutput, {}} : cli::ClassifyOutput(output, file);
-    if (target.kind == cli::OutputKind::Refused) {
-        err << "tallix-cli: will not write " << output << ": " << target.reason << "\n";
-        return UsageError;
-    }
+    if (const int status = Unwritable(target, output, err))
+        return status;
     if (!Load(file))
         return Failed;
     const QString text = format == QLatin1String("csv") ? cli::ExportCsv() : cli::ExportQif();
@@ -118,10 +125,8 @@ int PrintPdf(const QString& file, const QString& output, QTextStream& out, QText
     const cli::OutputTarget target = output == QLatin1String("-")
                                          ? cli::OutputTarget{cli::OutputKind::StandardOutput, {}}
                                          : cli::ClassifyOutput(output, file);
-    if (target.kind == cli::OutputKind::Refused) {
-        err << "tallix-cli: will not write " << output << ": " << target.reason << "\n";
-        return UsageError;
-    }
+    if (const int status = Unwritable(target, output, err))
+        return status;
     const QString program = PdfProgram();
     if (program.isEmpty()) {
         err << "tallix-cli: tallix-pdf, which draws the pages, is not installed beside tallix-cli\n";
@@ -165,7 +170,9 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return Sound;
     }
     if (parser.isSet(versionOption)) {
-        out << "tallix-cli " << TallixVersion << "\n";
+        out << "tallix-cli " << TallixVersion << "\n"
+            << QString::fromUtf8(TallixCopyright) << "\n"
+            << TallixLicense << "\n";
         return Sound;
     }
     const QStringList words = parser.positionalArguments();

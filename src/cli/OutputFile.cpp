@@ -83,7 +83,7 @@ OutputTarget ClassifyOutput(const QString& output, const QString& input) {
         return Refuse(QStringLiteral("it is a Tallix ledger"));
     default:
         // A file that cannot be read could be a ledger; replacing it could lose one.
-        return Refuse(QStringLiteral("it cannot be read to see whether it is a ledger"));
+        return {OutputKind::Unreadable, QStringLiteral("it cannot be read to see whether it is a ledger")};
     }
 }
 
@@ -95,6 +95,7 @@ bool WriteOutput(const QString& output, OutputKind kind, const QByteArray& bytes
         return platform::WriteFileAtomically(output, bytes, error);
     case OutputKind::StandardOutput:
     case OutputKind::Refused:
+    case OutputKind::Unreadable:
         break;
     }
     error = QStringLiteral("not a file to write");

@@ -12,11 +12,12 @@ enum class OutputKind {
     Stream,         // an existing pipe or character device (/dev/null, a terminal): written, never replaced
     Replace,        // a regular file that is not a ledger, or a new name: replaced as a whole
     Refused,        // the file being read, a ledger, a folder, or anything else
+    Unreadable,     // an existing file that cannot be read to see whether it is a ledger: a failure, not a misuse
 };
 
 struct OutputTarget {
     OutputKind kind;
-    QString reason; // why it is refused
+    QString reason; // why it is refused or unreadable
 };
 
 // What `output` names, compared with `input`, the data file that is read (the same file under any name or link

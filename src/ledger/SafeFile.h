@@ -16,4 +16,7 @@ OpenResult OpenRegularFile(const QString& path, QFile& file);
 // no backup could be made; then the older backup is left as it was.
 bool KeepBackup(const QString& path, QString& error);
 
+// Test seam: false makes KeepBackup copy, as on a file system without hard links, until set back to true.
+void SetHardLinksForTesting(bool available);
+
 } // namespace ledger

@@ -1,5 +1,6 @@
 #include "LedgerTestSupport.h"
 #include "ledger/LedgerHold.h"
+#include "ledger/SafeFile.h"
 #include "support/FailingDisk.h"
 #include "support/PromptScript.h"
 
@@ -349,6 +350,42 @@ TEST_F(LedgerFileTest, FailingDiskIsNeverReportedAsSaved) {
         ASSERT_TRUE(SaveLedger()) << "a sound disk saves again";
         EXPECT_FALSE(IsModified());
     }
+}
+
+// Without hard links the backup is a copy, with the ledger's permissions, written as checked as a save: a failing
+// disk fails it, the older backup (or none) stays, and no temporary file remains.
+TEST_F(LedgerFileTest, CopiedBackupOnAFailingDiskIsReportedAsFailed) {
+    SetHardLinksForTesting(false);
+    const QString path = PathOf("c.tlx");
+    for (const bool hadBackup : {true, false}) {
+        for (const FailingStep& failing : FailingSteps) {
+            SCOPED_TRACE(std::string(failing.name) + (hadBackup ? ", over an older backup" : ", first backup"));
+            for (const QString& name : Entries(dir.path()))
+                QFile::remove(PathOf(name));
+            WriteBytes(path, "current");
+            ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+            if (hadBackup)
+                WriteBytes(path + ".bak", "older");
+            QString error;
+            {
+                FailingDisk disk(failing.step);
+                EXPECT_FALSE(KeepBackup(path, error));
+            }
+            EXPECT_EQ(error, qt_error_string(EIO));
+            const QStringList left =
+                failing.renamed || hadBackup ? QStringList{"c.tlx", "c.tlx.bak"} : QStringList{"c.tlx"};
+            EXPECT_EQ(Entries(dir.path()), left);
+            if (hadBackup) {
+                EXPECT_EQ(ReadBytes(path + ".bak"), failing.renamed ? "current" : "older");
+            }
+
+            ASSERT_TRUE(KeepBackup(path, error)) << error.toStdString();
+            EXPECT_EQ(ReadBytes(path + ".bak"), "current");
+            EXPECT_EQ(QFileInfo(path + ".bak").permissions(), QFileInfo(path).permissions());
+            EXPECT_EQ(Entries(dir.path()), QStringList({"c.tlx", "c.tlx.bak"}));
+        }
+    }
+    SetHardLinksForTesting(true);
 }
 
 // The file-size limit makes every write past it fail with EFBIG, as a full disk would; it is set in a child

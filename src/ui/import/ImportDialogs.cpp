@@ -62,6 +62,14 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QStringList& columns, 
     form->addRow(QStringLiteral("&Payee column:"), cboPayee);
     form->addRow(QStringLiteral("C&heck number column:"), cboCheck);
     form->addRow(QStringLiteral("Decimal &separator:"), cboDecimal);
+    // A combo box would be announced by its current column ("(none)" five times): each is named after its label,
+    // in the description too, since on Linux a combo box's name is its current text.
+    for (int row = 0; row < form->rowCount(); ++row) {
+        const auto* label = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget());
+        QWidget* box = form->itemAt(row, QFormLayout::FieldRole)->widget();
+        box->setAccessibleName(label->text().remove(QLatin1Char('&')).chopped(1));
+        box->setAccessibleDescription(box->accessibleName());
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     OKButton = buttons->button(QDialogButtonBox::Ok);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -107,6 +115,7 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, impo
     setWindowTitle(QStringLiteral("Import %1").arg(statementName));
     auto* table = new QTableWidget(int(plan.lines.size()), 5, this);
     table->setObjectName(QStringLiteral("tblLines"));
+    table->setAccessibleName(QStringLiteral("Statement lines"));
     table->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Amount"), QStringLiteral("Payee"),
                                       QStringLiteral("Check #"), QStringLiteral("What happens")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);

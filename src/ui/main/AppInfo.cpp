@@ -15,6 +15,5 @@ QString frmMain::AppDescription() {
 
 // Two lines joined by a bare carriage return.
 QString frmMain::AppCopyright() {
-    return QStringLiteral("Copyright \u00A9 2026 The Tallix developers") + QChar(13) +
-           QStringLiteral("All rights reserved.");
+    return QString::fromUtf8(TallixCopyright) + QChar(13) + QStringLiteral("All rights reserved.");
 }

@@ -143,6 +143,8 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     auto* date = PlaceLabel(Frame1, "Label1", QStringLiteral("Date:"), Qt::AlignRight, 4920, 840, 495, 255);
     DTPicker1 = Place(new platform::DatePicker(Frame1), "DTPicker1", 5640, 840, 1455, 375);
     date->setBuddy(DTPicker1);
+    // Both frames have a "Date:" and an amount: the names tell a screen reader's user which one has the focus.
+    DTPicker1->setAccessibleName(QStringLiteral("Check date"));
     auto* payTo =
         PlaceLabel(Frame1, "Label2", QStringLiteral("Pay to the order of:"), Qt::AlignLeft, 240, 1200, 975, 495);
     payTo->setWordWrap(true);
@@ -150,8 +152,11 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     Combo1 = Place(new QComboBox(Frame1), "Combo1", 1080, 1320, 4215, 315);
     Combo1->setEditable(true);
     payTo->setBuddy(Combo1);
-    // The edit field is a box of its own to screen readers, and no label's buddy.
-    Combo1->lineEdit()->setAccessibleName(payTo->text());
+    // The edit field is a box of its own to screen readers, and no label's buddy. On Linux a combo box's name is
+    // its current text, so the description carries its name there.
+    Combo1->setAccessibleName(QStringLiteral("Payee"));
+    Combo1->setAccessibleDescription(Combo1->accessibleName());
+    Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
     // The list holds the ledger's payees only; typing a new payee and pressing Enter does not add it.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
@@ -165,8 +170,8 @@ void frmMain::BuildCheckFrame(QWidget* client) {
                    dollar->height());
     Text3 = PlaceText(Frame1, "Text3", 5640, 1320, 1455, 285);
     Text3->setValidator(new platform::TextRuleValidator(&ledger::IsDollarText, Text3));
-    // Its label is the "$" sign: the name says what the box holds, as the lower frame's "Amount:" does.
-    Text3->setAccessibleName(QStringLiteral("Amount"));
+    // Its label is the "$" sign: the name says what the box holds.
+    Text3->setAccessibleName(QStringLiteral("Check amount"));
 
     // The signature: shown on the check in the frame's colour, set only through the settings dialog.
     Text5 = PlaceText(Frame1, "Text5", 4440, 1800, 2655, 375);
@@ -193,6 +198,7 @@ void frmMain::BuildDepositFrame(QWidget* client) {
     auto* date = PlaceLabel(Frame2, "Label7", QStringLiteral("Date:"), Qt::AlignRight, 3000, 360, 855, 255);
     DTPicker2 = Place(new platform::DatePicker(Frame2), "DTPicker2", 3960, 360, 1455, 375);
     date->setBuddy(DTPicker2);
+    DTPicker2->setAccessibleName(QStringLiteral("Transaction date"));
     auto* description = PlaceLabel(Frame2, "Label6", QStringLiteral("Description of Transaction:"), Qt::AlignRight,
                                    1800, 840, 2055, 255);
     Text7 = PlaceText(Frame2, "Text7", 3960, 840, 3255, 285);
@@ -200,6 +206,7 @@ void frmMain::BuildDepositFrame(QWidget* client) {
     auto* amount = PlaceLabel(Frame2, "Label5", QStringLiteral("Amount:"), Qt::AlignRight, 3000, 1320, 855, 255);
     Text6 = PlaceText(Frame2, "Text6", 3960, 1320, 2535, 285);
     amount->setBuddy(Text6);
+    Text6->setAccessibleName(QStringLiteral("Transaction amount"));
     Text6->setValidator(new platform::TextRuleValidator(&ledger::IsDollarText, Text6));
 }
 

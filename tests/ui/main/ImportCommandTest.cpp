@@ -5,6 +5,8 @@
 #include "import/Statement.h"
 #include "support/ScopedLocale.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QTableWidget>
 
 namespace {
@@ -17,13 +19,15 @@ struct Preview {
     QStringList firstRow; // every cell
     QStringList whatHappens;
     QString summary;
+    QString tableName; // as screen readers announce it
     bool importEnabled = false;
 };
 
 // Reads the preview, then leaves it with Import or Cancel.
 void AnswerPreview(QWidget* modal, bool confirm, Preview& seen) {
     ASSERT_EQ(modal->objectName(), QStringLiteral("ImportPreview"));
-    const auto* table = modal->findChild<QTableWidget*>(QStringLiteral("tblLines"));
+    auto* table = modal->findChild<QTableWidget*>(QStringLiteral("tblLines"));
+    seen.tableName = QAccessible::queryAccessibleInterface(table)->text(QAccessible::Name);
     for (int row = 0; row < table->rowCount(); ++row) {
         seen.whatHappens << table->item(row, table->columnCount() - 1)->text();
         for (int column = 0; row == 0 && column < table->columnCount(); ++column)
@@ -148,6 +152,14 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
                     EXPECT_EQ(Box(dialog, box)->currentData().toInt(), column) << box;
                 auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("OKButton"));
                 okWithoutChoice = ok->isEnabled();
+                // Announced by their labels, not by the column they show ("(none)" for most).
+                QStringList names;
+                for (QComboBox* box : dialog->findChildren<QComboBox*>())
+                    names << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+                names.sort();
+                EXPECT_EQ(names,
+                          QStringList({"Amount column", "Check number column", "Date column", "Date order",
+                                       "Decimal separator", "Payee column", "and Credit column", "or Debit column"}));
                 for (const auto& [box, data] : c.chosen)
                     Box(dialog, box)->setCurrentIndex(Box(dialog, box)->findData(data));
                 WhenModalOpens([&](QWidget* modal) { AnswerPreview(modal, confirm, seen); });
@@ -160,6 +172,7 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
             }
             EXPECT_EQ(okWithoutChoice, c.chosen.empty()); // OK waits for a date and an amount column
             EXPECT_EQ(seen.whatHappens, c.added);
+            EXPECT_EQ(seen.tableName, QStringLiteral("Statement lines"));
         }
         // The columns are not asked for again: the preview comes at once, and finds every line imported.
         EXPECT_EQ(Import(Statement(c.file), false).summary,
