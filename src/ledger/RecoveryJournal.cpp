@@ -1,6 +1,7 @@
 #include "ledger/RecoveryJournal.h"
 
 #include "ledger/LedgerFormat.h"
+#include "platform/AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -180,24 +181,6 @@ bool NextFrame(const QByteArray& bytes, qsizetype& at, QByteArrayView& payload) 
     return true;
 }
 
-bool WriteAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = EIO;
-            return false;
-        }
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
 bool Fail(QString& error) {
     error = qt_error_string(errno);
     return false;
@@ -259,7 +242,7 @@ bool JournalWriter::Begin(const QString& to, const JournalHeader& header, const 
         ::unlink(staging.constData());
         return failed;
     };
-    if (::flock(made, LOCK_EX | LOCK_NB) != 0 || !WriteAll(made, EncodeHeader(header) + EncodeEntry(first)) ||
+    if (::flock(made, LOCK_EX | LOCK_NB) != 0 || !platform::WriteAll(made, EncodeHeader(header) + EncodeEntry(first)) ||
         ::fdatasync(made) != 0 || ::rename(staging.constData(), target.constData()) != 0)
         return abandon();
     // The new name must survive a power cut as well as the bytes.
@@ -279,7 +262,7 @@ bool JournalWriter::Append(const JournalEntry& entry, QString& error) {
         return false;
     }
     const off_t end = ::lseek(fd, 0, SEEK_END);
-    if (end >= 0 && WriteAll(fd, EncodeEntry(entry)) && ::fdatasync(fd) == 0)
+    if (end >= 0 && platform::WriteAll(fd, EncodeEntry(entry)) && ::fdatasync(fd) == 0)
         return true;
     Fail(error);
     // A part of an entry would hide every later one from the reader.

@@ -48,24 +48,6 @@ int CreateTemporary(const QString& path, QByteArray& name) {
     return -1;
 }
 
-bool WriteAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    size_t left = size_t(bytes.size());
-    while (left > 0) {
-        const ssize_t written = Write(fd, data, left);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = EIO;
-            return false;
-        }
-        data += written;
-        left -= size_t(written);
-    }
-    return true;
-}
-
 bool SyncFolderOf(const QString& path, QString& error) {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -121,6 +103,24 @@ bool WriteFileAtomically(const QString& file, const QByteArray& bytes, QString& 
     if (Rename(temporary.constData(), target.constData()) != 0)
         return abandon(errno);
     return SyncFolderOf(path, error);
+}
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    size_t left = size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t written = Write(fd, data, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        data += written;
+        left -= size_t(written);
+    }
+    return true;
 }
 
 void RemoveLeftoverTemporaries(const QString& file, const std::function<bool(const QByteArray& head)>& looksWritten) {

@@ -24,6 +24,10 @@ namespace platform {
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString& error,
                          const std::function<bool(QString& error)>& beforeRename = {});
 
+// Writes every byte to `fd`, going on after interrupted and short writes; false with errno set when the system
+// refuses (a write that makes no progress counts as EIO).
+bool WriteAll(int fd, const QByteArray& bytes);
+
 // Removes what a killed WriteFileAtomically of `path` left behind: files in its folder named as its temporary
 // files are, regular, owned by this user, and either empty or with a first block that `looksWritten` accepts. The
 // caller must hold the lock that keeps other writers of `path` away, so that no running save loses its file.
