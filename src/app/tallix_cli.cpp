@@ -24,11 +24,13 @@ constexpr int Failed = 1;
 constexpr int UsageError = 2;
 
 // GNU's "or:" lines, which help2man takes for the manual page's synopsis.
-const char* const Usage = "Usage: tallix-cli print FILE [--pdf OUT]\n"
-                          "  or:  tallix-cli export FILE --format csv|qif [-o OUT]\n"
-                          "  or:  tallix-cli check FILE\n"
-                          "  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [CSV columns]\n"
-                          "  or:  tallix-cli balance LEDGER --date D\n";
+const char* const Usage =
+    "Usage: tallix-cli print FILE [--pdf OUT]\n"
+    "  or:  tallix-cli export FILE --format csv|qif [-o OUT]\n"
+    "  or:  tallix-cli check FILE\n"
+    "  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]\n"
+    "                         [CSV columns]\n"
+    "  or:  tallix-cli balance LEDGER --date D\n";
 
 void PrintHelp(QTextStream& out) {
     out << Usage
@@ -42,12 +44,14 @@ void PrintHelp(QTextStream& out) {
            "  import  add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells\n"
            "          whether it is added and as which type, skipped as a duplicate of which record, or refused\n"
            "          and why; then the ledger is saved, unless --dry-run. The format comes from the file's\n"
-           "          extension or its content unless --format names it.\n"
+           "          extension or its content unless --format names it. A statement of several accounts is\n"
+           "          refused with their list; --account ID imports the one with that id. Exit status 3\n"
+           "          when lines were refused (the others are added).\n"
            "  balance the balance at the end of day D (ISO 2024-01-31 or the locale's short date)\n"
            "\n"
            "CSV columns (numbered from 1; remembered for statements with the same header line):\n"
            "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
-           "  --payee-col N --check-col N --decimal .|,\n"
+           "  --payee-col N --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)\n"
            "\n"
            "  -h, --help     show this help and exit\n"
            "  -v, --version  show the version and exit\n";

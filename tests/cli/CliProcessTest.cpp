@@ -323,3 +323,34 @@ TEST_F(CliProcess, ImportAddsAStatementOnceAndWritesOnlyWhenItMay) {
     }
     EXPECT_EQ(ReadAll(ledgerPath + QStringLiteral(".bak")), before);
 }
+
+TEST_F(CliProcess, ImportOfSeveralAccountsNeedsOneChosenAndEchoesNoControlCharacter) {
+    const QString qif = dir.filePath(QStringLiteral("two\x1b[2Jaccounts.qif"));
+    QFile file(qif);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("!Account\nNChecking\nTBank\n^\n!Type:Bank\nD5/1/2024\nT-1.00\nPEvil\x1b]0;pwned\x07\x1b[2J\n^\n"
+               "!Account\nNSavings\nTBank\n^\n!Type:Bank\nD5/2/2024\nT2.00\nPInterest\n^\nD5/2/2024\nT2.00\n^\n");
+    file.close();
+    const struct {
+        QStringList args;
+        int status;
+        const char* text; // in standard output, or standard error when the status is 1
+    } steps[] = {
+        {{"import", ledgerPath, qif},
+         1,
+         "two\\x1b[2Jaccounts.qif: it holds 2 accounts; choose one with --account ID:\n"
+         "  Checking  1 transaction\n  Savings  2 transactions\n"},
+        {{"import", ledgerPath, qif, "--account", "Loan"}, 1, "no account Loan; it holds 2 accounts"},
+        {{"import", ledgerPath, qif, "--account", "Checking", "--dry-run"},
+         0,
+         "line 6  5/1/2024  -1.00  Evil ]0;pwned [2J  added as Payment"},
+        {{"import", ledgerPath, qif, "--account", "Savings"}, 0, "2 added, 0 skipped, 0 refused"},
+    };
+    for (const auto& step : steps) {
+        const Result r = Cli(step.args);
+        EXPECT_EQ(r.status, step.status) << r.err.toStdString();
+        EXPECT_TRUE((r.status == 1 ? r.err : r.out).contains(QLatin1String(step.text)))
+            << r.out.toStdString() << r.err.toStdString();
+        EXPECT_FALSE((r.out + r.err).contains(QChar(0x1b)));
+    }
+}

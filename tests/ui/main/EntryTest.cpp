@@ -153,6 +153,10 @@ TEST_F(EntryTest, UpperRefusalsKeepWhatWasTyped) {
         ExpectIncomplete();
     }
     TypeInto(Text("Text4"), QStringLiteral("5"));
+    TypeInto(Text("Text3"), QStringLiteral("131072.01")); // the record's float would keep 131,072.02
+    ExpectRefused(
+        QStringLiteral("131,072.01 would be kept as 131,072.02: amounts are kept to the cent up to 131,071.99"));
+    TypeInto(Text("Text3"), QStringLiteral("10"));
     TypeInto(Combo(), QString());
     ExpectIncomplete(); // no payee
     EXPECT_EQ(Text("Text3")->text(), QStringLiteral("10"));
@@ -167,6 +171,9 @@ TEST_F(EntryTest, LowerRefusals) {
     ExpectIncomplete(); // no amount
     TypeInto(Text("Text6"), QStringLiteral("10000000000000"));
     ExpectIncomplete(); // more than a ledger can add up
+    TypeInto(Text("Text6"), QStringLiteral("99999999.99"));
+    ExpectRefused(QStringLiteral("99,999,999.99 would be kept as 100,000,000.00: amounts are kept to the cent up to "
+                                 "131,071.99"));
     TypeInto(Text("Text6"), QStringLiteral("20"));
     ClickAdd();
     EXPECT_EQ(Records().size(), 1u);
