@@ -44,7 +44,7 @@ int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text) {
     if (KeyAscii == Backspace)
         return KeyAscii;
     const qsizetype point = text.indexOf(separator);
-    if (KeyAscii == '.' || KeyAscii == separator.unicode())
+    if (KeyAscii == separator.unicode())
         return point < 0 ? int16_t(separator.unicode()) : 0;
     if (KeyAscii >= '0' && KeyAscii <= '9') {
         // Whole text, caret ignored: once two decimals stand, no digit is taken anywhere.

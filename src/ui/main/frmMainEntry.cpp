@@ -10,6 +10,7 @@
 #include "platform/widgets/TypedText.h"
 #include "ui/main/CaptionFrame.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -169,11 +170,13 @@ bool frmMain::AmountKeyPress(QLineEdit* box, QKeyEvent* event) {
     if (keyAscii == 0)
         return false;
     const int16_t typed = ledger::IsDollarAmt(int16_t(keyAscii), platform::TextOutsideSelection(*box));
-    if (typed != 0 && typed != keyAscii) {
-        // The "." key types the locale's decimal separator.
+    if (typed != 0 && QString(QChar(typed)) != event->text()) {
+        // The numeric keypad's decimal key types the locale's decimal separator.
         box->insert(QString(QChar(typed)));
         return true;
     }
+    if (typed == 0 && keyAscii == '.') // the decimal point of another locale: the user hears it is not taken
+        QApplication::beep();
     return typed == 0;
 }
 

@@ -201,9 +201,9 @@ TEST_F(EntryTest, PastedAmountsPassTheKeyRulesOrNothingIsPasted) {
 
 TEST_F(EntryTest, AmountsTakeTheLocalesDecimalSeparator) {
     const std::tuple<const char*, const char*, const char*, float> cases[] = {
-        {"en_US", "12.34", "12.34", 12.34f}, {"de_DE", "12,34", "12,34", 12.34f},
-        {"de_DE", "12.34", "12,34", 12.34f}, // the "." key types the decimal comma
-        {"fr_FR", "0,5", "0,5", 0.5f},       {"sv_SE", "1999,99", "1999,99", 1999.99f},
+        {"en_US", "12.34", "12.34", 12.34f},     {"de_DE", "12,34", "12,34", 12.34f},
+        {"de_DE", "1.234,5", "1234,5", 1234.5f}, // the "." key is no decimal comma: refused
+        {"fr_FR", "0,5", "0,5", 0.5f},           {"sv_SE", "1999,99", "1999,99", 1999.99f},
     };
     for (const auto& [locale, typed, shown, stored] : cases) {
         SCOPED_TRACE(std::string(locale) + " " + typed);
@@ -217,6 +217,12 @@ TEST_F(EntryTest, AmountsTakeTheLocalesDecimalSeparator) {
         ASSERT_EQ(Records().size(), 1u);
         EXPECT_EQ(Records()[0].Amount, stored);
     }
+    // The numeric keypad's decimal key types the locale's separator, whatever character it sends.
+    const tallix::test::ScopedLocale scope(QStringLiteral("de_DE"));
+    QTest::keyClicks(Text("Text6"), QStringLiteral("7"));
+    QTest::keyClick(Text("Text6"), Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClicks(Text("Text6"), QStringLiteral("5"));
+    EXPECT_EQ(Text("Text6")->text(), QStringLiteral("7,5"));
     ledger::NewLedger();
 }
 

@@ -324,7 +324,7 @@ TEST_F(frmRegisterTest, AmountsInTheLocalesFormAreWrittenBackExactly) {
     const std::tuple<const char*, const char*, const char*, float> cases[] = {
         {"en_US", "1234.50", "5.25", 5.25f},
         {"de_DE", "1234,50", "5,25", 5.25f},
-        {"de_DE", "1234,50", "5.25", 5.25f}, // the "." key types the decimal comma
+        {"de_DE", "1234,50", "5.2,5", 52.5f}, // the "." key is no decimal comma: refused
         {"sv_SE", "1234,50", "0,1", 0.1f},
     };
     for (const auto& [locale, opened, typed, stored] : cases) {
