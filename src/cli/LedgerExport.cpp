@@ -58,12 +58,8 @@ QString QifNumber(const ledger::TransactionRecord& r) {
 }
 
 // QIF is line-based: a description must stay on its line, and no control character reaches an importer.
-QString QifText(QString text) {
-    for (QChar& c : text) {
-        if (ledger::IsControlCharacter(c.unicode()))
-            c = QLatin1Char(' ');
-    }
-    return text.trimmed();
+QString QifText(const QString& text) {
+    return ledger::ControlCharactersAsSpaces(text).trimmed();
 }
 
 // The day before the first transaction (or before today for a ledger without any).

@@ -27,16 +27,7 @@ QString PayeeKey(const QString& description) {
     return description.trimmed().toCaseFolded();
 }
 
-// A terminal or a line-based file would act on a control character; the record keeps a space instead.
-QString WithoutControlCharacters(QString text) {
-    for (QChar& c : text) {
-        if (ledger::IsControlCharacter(c.unicode()))
-            c = QLatin1Char(' ');
-    }
-    return text;
-}
-
-// Statement amounts are whole cents; the record keeps a float, so the index holds the cents it reads back as.
+// Statement amounts are whole cents; the record keeps a float, so lines are matched by the cents it reads back as.
 int64_t StoredCents(int64_t cents) {
     const int64_t magnitude = ledger::ToCents(float(double(std::llabs(cents)) / 100));
     return cents < 0 ? -magnitude : magnitude;
@@ -115,7 +106,7 @@ void PlanRecord(PlannedLine& p) {
     p.checkNumber = isCheck                                ? int16_t(number)
                     : p.typeCode == ledger::CheckOrPayment ? ledger::PaymentCheckNumber
                                                            : int16_t(0);
-    p.description = ledger::FixDescription(ToCp1252Text(WithoutControlCharacters(line.payee).simplified()));
+    p.description = ledger::FixDescription(ToCp1252Text(ledger::ControlCharactersAsSpaces(line.payee).simplified()));
     p.amount = float(double(std::llabs(line.cents)) / 100);
 }
 

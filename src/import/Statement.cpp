@@ -32,11 +32,7 @@ QString TooManyLines() {
 
 // Statement text shown in a message: control characters as spaces, cut short, so a binary file shows no bytes.
 QString Shown(const QString& value) {
-    QString shown = value.left(40);
-    for (QChar& c : shown) {
-        if (ledger::IsControlCharacter(c.unicode()))
-            c = QLatin1Char(' ');
-    }
+    const QString shown = ledger::ControlCharactersAsSpaces(value.left(40));
     return value.size() > 40 ? shown + QStringLiteral("...") : shown;
 }
 

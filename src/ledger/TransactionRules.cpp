@@ -71,6 +71,14 @@ bool HasControlCharacter(QStringView text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return IsControlCharacter(c.unicode()); });
 }
 
+QString ControlCharactersAsSpaces(QString text) {
+    for (QChar& c : text) {
+        if (IsControlCharacter(c.unicode()))
+            c = QLatin1Char(' ');
+    }
+    return text;
+}
+
 QString EscapeControlCharacters(QStringView text) {
     QString shown;
     shown.reserve(text.size() + 8);

@@ -51,6 +51,8 @@ constexpr bool IsControlCharacter(char16_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 bool HasControlCharacter(QStringView text);
+// `text` with each control character as a space: for a record, a line-based file, a message.
+QString ControlCharactersAsSpaces(QString text);
 // `text` with each control character as "\x" and two hex digits (ESC as "\x1b"), so that it shows one character
 // per column and stays on one line; other characters as they are.
 QString EscapeControlCharacters(QStringView text);
