@@ -356,3 +356,21 @@ TEST_F(CliProcess, ImportOfSeveralAccountsNeedsOneChosenAndEchoesNoControlCharac
         EXPECT_FALSE((r.out + r.err).contains(QChar(0x1b)));
     }
 }
+
+TEST_F(CliProcess, ImportSavesWhenItsOutputIsCutShortAndTellsRefusedLinesApart) {
+    const QString qif = dir.filePath(QStringLiteral("long.qif"));
+    QFile file(qif);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("!Type:Bank\nD5/3/2024\nT-200000.01\nPNot to the cent\n^\n");
+    for (int i = 0; i < 3000; ++i) // more output than a pipe holds
+        file.write(QStringLiteral("D5/4/2024\nT-1.00\nPShop %1\n^\n").arg(i).toUtf8());
+    file.close();
+    const Result cut = RunProgram(QStringLiteral("sh"),
+                                  {QStringLiteral("-c"), QStringLiteral("\"$0\" import \"$1\" \"$2\" | head -c 1"),
+                                   QStringLiteral(TALLIX_CLI_PATH), ledgerPath, qif});
+    EXPECT_EQ(cut.out, QStringLiteral("l"));
+    const Result again = Cli({QStringLiteral("import"), ledgerPath, qif});
+    EXPECT_EQ(again.status, 3); // the line of 200,000.01 is refused again; the others were saved
+    EXPECT_TRUE(again.out.endsWith(QStringLiteral("0 added, 3000 skipped, 1 refused\n")))
+        << again.out.right(80).toStdString();
+}
