@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace import {
 
@@ -77,7 +78,20 @@ int ImportPlan::Count(PlanKind kind) const {
 
 namespace {
 
-std::vector<MatchEntry> LedgerEntries(std::vector<int>& slots, int& slotCount) {
+struct AmountDayHash {
+    size_t operator()(const std::pair<int64_t, int64_t>& key) const {
+        return std::hash<uint64_t>()(uint64_t(key.first) * 1'000'003u + uint64_t(key.second));
+    }
+};
+
+// The live records a line could be paired with (its amount, at most MatchDays away), with their slots; the others
+// are not even read further, so a large ledger costs little more than a small one. Counts every slot.
+std::vector<MatchEntry> LedgerEntries(const std::vector<MatchEntry>& lines, std::vector<int>& slots, int& slotCount) {
+    std::unordered_set<std::pair<int64_t, int64_t>, AmountDayHash> reachable;
+    for (const MatchEntry& line : lines) {
+        for (int offset = -MatchDays; offset <= MatchDays; ++offset)
+            reachable.insert({line.cents, line.day + offset});
+    }
     std::vector<MatchEntry> entries;
     ledger::TransactionRecord record;
     for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record)) {
@@ -88,6 +102,8 @@ std::vector<MatchEntry> LedgerEntries(std::vector<int>& slots, int& slotCount) {
         MatchEntry e;
         e.cents = ledger::IsCredit(record.TypeCode) ? cents : -cents;
         e.day = int64_t(std::floor(record.Date));
+        if (!reachable.contains({e.cents, e.day}))
+            continue;
         e.checkNumber = ledger::IsCheck(record.TypeCode, record.CheckNumber) ? record.CheckNumber : 0;
         e.payee = PayeeKey(record.Description);
         entries.push_back(e);
@@ -167,7 +183,7 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
     }
     std::vector<int> slots;
     int slotCount = 0;
-    const std::vector<int> match = MatchLines(lines, LedgerEntries(slots, slotCount));
+    const std::vector<int> match = MatchLines(lines, LedgerEntries(lines, slots, slotCount));
     for (size_t k = 0; k < match.size(); ++k) {
         if (match[k] < 0)
             continue;

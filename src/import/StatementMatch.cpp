@@ -1,7 +1,10 @@
 #include "import/StatementMatch.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <queue>
 #include <tuple>
 #include <unordered_map>
@@ -27,7 +30,7 @@ int PairCost(const MatchEntry& line, const MatchEntry& record) {
 }
 
 struct Edge {
-    int record;
+    int group;
     int cost;
 };
 
@@ -38,44 +41,82 @@ struct KeyHash {
     }
 };
 
+struct GroupKey {
+    int64_t cents;
+    int64_t day;
+    int checkNumber;
+    QString payee;
+    bool operator==(const GroupKey&) const = default;
+};
+
+struct GroupKeyHash {
+    size_t operator()(const GroupKey& k) const {
+        return KeyHash()({k.cents, k.day}) ^ (qHash(k.payee) * 31u + size_t(k.checkNumber));
+    }
+};
+
+// Records equal in amount, day, check number and payee are interchangeable: one node of the matching stands for
+// them all, so that thousands of equal lines and records cost no more than one each.
+struct Pairs {
+    std::vector<std::vector<int>> groups; // record indices, in order
+    std::vector<std::vector<Edge>> edges; // per line
+};
+
 // A line looks only at records of its own amount on the days around its date, so a ledger of many equal amounts
 // costs no more than one of different ones.
-std::vector<std::vector<Edge>> PossiblePairs(const std::vector<MatchEntry>& lines,
-                                             const std::vector<MatchEntry>& records) {
-    std::unordered_map<std::pair<int64_t, int64_t>, std::vector<int>, KeyHash> byAmountAndDay;
-    for (int r = 0; r < int(records.size()); ++r)
-        byAmountAndDay[{records[r].cents, records[r].day}].push_back(r);
-    std::vector<std::vector<Edge>> edges(lines.size());
+Pairs PossiblePairs(const std::vector<MatchEntry>& lines, const std::vector<MatchEntry>& records) {
+    Pairs pairs;
+    std::unordered_map<std::pair<int64_t, int64_t>, std::vector<int>, KeyHash> byAmountAndDay; // group indices
+    std::unordered_map<GroupKey, int, GroupKeyHash> groupOf;
+    for (int r = 0; r < int(records.size()); ++r) {
+        const MatchEntry& record = records[size_t(r)];
+        const auto [known, isNew] =
+            groupOf.try_emplace({record.cents, record.day, record.checkNumber, record.payee}, int(pairs.groups.size()));
+        if (isNew) {
+            byAmountAndDay[{record.cents, record.day}].push_back(known->second);
+            pairs.groups.emplace_back();
+        }
+        pairs.groups[size_t(known->second)].push_back(r);
+    }
+    pairs.edges.resize(lines.size());
     for (size_t l = 0; l < lines.size(); ++l) {
         for (int offset = -MatchDays; offset <= MatchDays; ++offset) {
             const auto bucket = byAmountAndDay.find({lines[l].cents, lines[l].day + offset});
             if (bucket == byAmountAndDay.end())
                 continue;
-            for (const int r : bucket->second) {
-                if (const int cost = PairCost(lines[l], records[size_t(r)]); cost >= 0)
-                    edges[l].push_back({r, cost});
+            for (const int g : bucket->second) {
+                const MatchEntry& record = records[size_t(pairs.groups[size_t(g)].front())];
+                if (const int cost = PairCost(lines[l], record); cost >= 0)
+                    pairs.edges[l].push_back({g, cost});
             }
         }
     }
-    return edges;
+    return pairs;
 }
 
 // Minimum-cost bipartite matching, one line at a time (the Hungarian method on a sparse graph): each line takes
-// the cheapest alternating path to a free record, found by Dijkstra over costs made non-negative by potentials.
-// When no record is free, the line may still take the place of a paired line if that lowers the total cost.
-// Nodes are the lines 0..L-1 and then the records.
+// the cheapest alternating path to a group with a free record, found by Dijkstra over costs made non-negative by
+// potentials. When no record is free, the line may still take the place of a paired line if that lowers the total
+// cost. Nodes are the lines 0..L-1 and then the groups of equal records.
 class Matcher {
 public:
     Matcher(const std::vector<MatchEntry>& lines, const std::vector<MatchEntry>& records)
-        : edges(PossiblePairs(lines, records)), lineCount(int(lines.size())), lineRecord(lines.size(), -1),
-          lineCost(lines.size(), 0), recordLine(records.size(), -1), potential(lines.size() + records.size(), 0),
+        : pairs(PossiblePairs(lines, records)), lineCount(int(lines.size())), lineGroup(lines.size(), -1),
+          lineCost(lines.size(), 0), holders(pairs.groups.size()), potential(lines.size() + pairs.groups.size(), 0),
           dist(potential.size()), hops(potential.size()), from(potential.size()), fromCost(potential.size()),
           stamp(potential.size(), -1), done(potential.size(), 0) {}
 
     std::vector<int> Run() {
         for (int line = 0; line < lineCount; ++line) {
-            if (!edges[size_t(line)].empty())
+            if (!pairs.edges[size_t(line)].empty())
                 Place(line);
+        }
+        // Within a group, the earlier line takes the earlier record.
+        std::vector<int> lineRecord(size_t(lineCount), -1);
+        for (size_t g = 0; g < holders.size(); ++g) {
+            std::sort(holders[g].begin(), holders[g].end());
+            for (size_t k = 0; k < holders[g].size(); ++k)
+                lineRecord[size_t(holders[g][k])] = pairs.groups[g][k];
         }
         return lineRecord;
     }
@@ -83,19 +124,21 @@ public:
 private:
     using Item = std::tuple<int64_t, int, int>; // distance, path length, node: ties go to shorter paths, then order
 
+    bool IsFree(int group) const { return holders[size_t(group)].size() < pairs.groups[size_t(group)].size(); }
+
     void Reach(int node, int64_t d, int h, int previous, int cost) {
-        if (stamp[node] == round) {
-            if (done[node] || std::tie(d, h) >= std::tie(dist[node], hops[node]))
+        if (stamp[size_t(node)] == round) {
+            if (done[size_t(node)] || std::tie(d, h) >= std::tie(dist[size_t(node)], hops[size_t(node)]))
                 return;
         } else {
-            stamp[node] = round;
-            done[node] = 0;
+            stamp[size_t(node)] = round;
+            done[size_t(node)] = 0;
             touched.push_back(node);
         }
-        dist[node] = d;
-        hops[node] = h;
-        from[node] = previous;
-        fromCost[node] = cost;
+        dist[size_t(node)] = d;
+        hops[size_t(node)] = h;
+        from[size_t(node)] = previous;
+        fromCost[size_t(node)] = cost;
         queue.emplace(d, h, node);
     }
 
@@ -106,8 +149,8 @@ private:
         // An unpaired line has no incoming edge: any potential that keeps its edges' reduced costs non-negative will
         // do.
         int64_t start = std::numeric_limits<int64_t>::min();
-        for (const Edge& e : edges[size_t(line)])
-            start = std::max(start, potential[size_t(lineCount + e.record)] - e.cost);
+        for (const Edge& e : pairs.edges[size_t(line)])
+            start = std::max(start, potential[size_t(lineCount + e.group)] - e.cost);
         potential[size_t(line)] = start;
 
         Reach(line, 0, 0, -1, 0);
@@ -115,44 +158,56 @@ private:
         while (!queue.empty()) {
             const auto [d, h, node] = queue.top();
             queue.pop();
-            if (done[node] || d != dist[node] || h != hops[node])
+            if (done[size_t(node)] || d != dist[size_t(node)] || h != hops[size_t(node)])
                 continue;
-            done[node] = 1;
+            done[size_t(node)] = 1;
             if (node >= lineCount) {
-                const int holder = recordLine[size_t(node - lineCount)];
-                if (holder < 0) {
+                const int group = node - lineCount;
+                if (IsFree(group)) {
                     sink = node;
                     break;
                 }
-                Reach(holder, d - lineCost[size_t(holder)] + potential[node] - potential[holder], h + 1, node, 0);
+                for (const int holder : holders[size_t(group)])
+                    Reach(holder, d - lineCost[size_t(holder)] + potential[size_t(node)] - potential[size_t(holder)],
+                          h + 1, node, 0);
                 continue;
             }
-            for (const Edge& e : edges[size_t(node)]) {
-                const int record = lineCount + e.record;
-                if (e.record != lineRecord[size_t(node)])
-                    Reach(record, d + e.cost + potential[node] - potential[record], h + 1, node, e.cost);
+            for (const Edge& e : pairs.edges[size_t(node)]) {
+                const int group = lineCount + e.group;
+                if (e.group != lineGroup[size_t(node)])
+                    Reach(group, d + e.cost + potential[size_t(node)] - potential[size_t(group)], h + 1, node, e.cost);
             }
         }
         if (sink < 0)
             sink = CheaperReplacement(line);
         if (sink < 0)
             return;
-        const int64_t reached = dist[sink];
+        const int64_t reached = dist[size_t(sink)];
         for (const int node : touched) {
-            if (done[node])
-                potential[node] += std::min(dist[node], reached) - reached;
+            if (done[size_t(node)])
+                potential[size_t(node)] += std::min(dist[size_t(node)], reached) - reached;
         }
-        for (int node = sink; node != line; node = from[node]) {
-            const int previous = from[node];
-            if (node < lineCount) { // a line on the path has its new record already; a replaced one gives it up
+        for (int node = sink; node != line; node = from[size_t(node)]) {
+            const int previous = from[size_t(node)];
+            if (node < lineCount) { // a line on the path has its new group already; a replaced one gives its up
                 if (node == sink)
-                    lineRecord[size_t(node)] = -1;
+                    Leave(node);
                 continue;
             }
-            lineRecord[size_t(previous)] = node - lineCount;
-            lineCost[size_t(previous)] = fromCost[node];
-            recordLine[size_t(node - lineCount)] = previous;
+            Leave(previous);
+            lineGroup[size_t(previous)] = node - lineCount;
+            lineCost[size_t(previous)] = fromCost[size_t(node)];
+            holders[size_t(node - lineCount)].push_back(previous);
         }
+    }
+
+    void Leave(int line) {
+        const int group = lineGroup[size_t(line)];
+        if (group < 0)
+            return;
+        std::vector<int>& held = holders[size_t(group)];
+        held.erase(std::find(held.begin(), held.end(), line));
+        lineGroup[size_t(line)] = -1;
     }
 
     // Every record the line could reach is taken: the paired line whose record it would best take over, when that
@@ -161,9 +216,9 @@ private:
         int best = -1;
         int64_t bestCost = 0;
         for (const int node : touched) {
-            if (node >= lineCount || node == line || !done[node])
+            if (node >= lineCount || node == line || !done[size_t(node)])
                 continue;
-            const int64_t cost = dist[node] - potential[size_t(line)] + potential[node];
+            const int64_t cost = dist[size_t(node)] - potential[size_t(line)] + potential[size_t(node)];
             if (cost < bestCost || (cost == bestCost && best >= 0 && node < best)) {
                 best = node;
                 bestCost = cost;
@@ -172,11 +227,11 @@ private:
         return best;
     }
 
-    const std::vector<std::vector<Edge>> edges;
+    Pairs pairs;
     const int lineCount;
-    std::vector<int> lineRecord;
+    std::vector<int> lineGroup;
     std::vector<int> lineCost;
-    std::vector<int> recordLine;
+    std::vector<std::vector<int>> holders; // per group: the lines paired with one of its records
     std::vector<int64_t> potential;
     // Dijkstra's state, valid for the nodes stamped with the current round.
     std::vector<int64_t> dist;
