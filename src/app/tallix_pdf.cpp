@@ -12,10 +12,24 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Outside a desktop session (cron, ssh, CI) XDG_RUNTIME_DIR is unset and QtGui says so on standard error, though the
+// offscreen platform keeps nothing there: that note is no message of this program's.
+void WithoutRuntimeDirNote(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        qtHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     // Pages are drawn without a display: the offscreen platform has the fonts and needs no window system.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtHandler = qInstallMessageHandler(WithoutRuntimeDirNote);
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = QGuiApplication::arguments();

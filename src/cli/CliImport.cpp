@@ -9,8 +9,9 @@
 #include "platform/Locale.h"
 #include "register/LedgerBalance.h"
 
-#include <QFile>
+#include <algorithm>
 #include <cmath>
+#include <csignal>
 
 namespace cli {
 
@@ -19,10 +20,12 @@ namespace {
 constexpr int Sound = 0;
 constexpr int Failed = 1;
 constexpr int UsageError = 2;
+constexpr int SomeRefused = 3;
 
 int Usage(QTextStream& err, const QString& problem) {
     err << "tallix-cli: " << problem << "\n"
-        << "Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [CSV columns]\n"
+        << "Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]\n"
+        << "                         [CSV columns]\n"
         << "  or:  tallix-cli balance LEDGER --date D\n"
         << "Try 'tallix-cli --help' for more information.\n";
     return UsageError;
@@ -42,9 +45,9 @@ std::optional<double> ParseDateArgument(const QString& text) {
     return platform::ParseTypedDate(text);
 }
 
-QString SourceText(import::Format format, int source) {
-    return format == import::Format::Ofx ? QStringLiteral("STMTTRN %1").arg(source)
-                                         : QStringLiteral("line %1").arg(source);
+// Statement text may hold anything; the terminal shows it, never acts on it.
+QString Shown(const QString& text) {
+    return ledger::EscapeControlCharacters(text);
 }
 
 } // namespace
@@ -72,12 +75,16 @@ int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
+    // Output cut short by a reader that has seen enough (| head) must not end the import before it saves.
+    std::signal(SIGPIPE, SIG_IGN);
     QCommandLineParser parser;
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
     const QCommandLineOption formatOption(QStringLiteral("format"), {}, QStringLiteral("qif|csv|ofx"));
     const QCommandLineOption dateOrderOption(QStringLiteral("date-order"), {}, QStringLiteral("mdy|dmy|ymd"));
     const QCommandLineOption decimalOption(QStringLiteral("decimal"), {}, QStringLiteral(".|,"));
+    const QCommandLineOption accountOption(QStringLiteral("account"), {}, QStringLiteral("ID"));
     import::CsvMapping columns;
+    columns.decimalSeparator = QChar(); // unless --decimal says: from the amounts
     // Each column option and the field of the mapping it sets.
     const std::pair<QCommandLineOption, int*> columnOptions[] = {
         {QCommandLineOption(QStringLiteral("date-col"), {}, QStringLiteral("N")), &columns.date},
@@ -86,8 +93,9 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         {QCommandLineOption(QStringLiteral("credit-col"), {}, QStringLiteral("N")), &columns.credit},
         {QCommandLineOption(QStringLiteral("payee-col"), {}, QStringLiteral("N")), &columns.payee},
         {QCommandLineOption(QStringLiteral("check-col"), {}, QStringLiteral("N")), &columns.checkNumber},
+        {QCommandLineOption(QStringLiteral("type-col"), {}, QStringLiteral("N")), &columns.type},
     };
-    parser.addOptions({dryRunOption, formatOption, dateOrderOption, decimalOption});
+    parser.addOptions({dryRunOption, formatOption, dateOrderOption, decimalOption, accountOption});
     for (const auto& [option, field] : columnOptions)
         parser.addOption(option);
     QString problem;
@@ -131,26 +139,43 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!formatName.isEmpty() && !(named = import::FormatFromName(formatName)))
         return Usage(err, QStringLiteral("--format takes qif, csv or ofx"));
     const QString& statementPath = files[1];
-    QFile statementFile(statementPath);
-    if (!statementFile.open(QIODevice::ReadOnly)) {
-        err << "tallix-cli: cannot read " << statementPath << ": " << statementFile.errorString() << "\n";
+    QByteArray data;
+    QString readError;
+    if (!import::ReadStatementBytes(statementPath, data, readError)) {
+        err << "tallix-cli: " << Shown(readError) << "\n";
         return Failed;
     }
-    const QByteArray head = statementFile.read(4096);
-    statementFile.close();
-    const import::Format format = named ? *named : import::DetectFormat(statementPath, head);
+    const import::Format format = named ? *named : import::DetectFormat(statementPath, data);
     std::optional<import::CsvMapping> mapping;
     if (format == import::Format::Csv) {
-        const QString header = import::CsvHeaderLine(head);
+        const QString header = import::CsvHeaderLine(data);
         // Columns given on the command line are remembered for the next statement with this header.
         mapping = columnsGiven ? std::optional(columns) : import::StoredCsvMapping(header);
-        if (columnsGiven && !dryRun)
-            import::StoreCsvMapping(header, columns);
+        if (columnsGiven && !dryRun && !import::StoreCsvMapping(header, columns))
+            err << "tallix-cli: warning: the columns could not be remembered in the settings\n";
     }
-    const import::ReadResult statement = import::ReadStatementFile(statementPath, format, mapping);
+    const import::ReadResult statement = import::ReadStatement(data, format, mapping);
     if (!statement.Ok()) {
-        err << "tallix-cli: " << statementPath << ": " << statement.error << "\n";
+        err << "tallix-cli: " << Shown(statementPath) << ": " << Shown(statement.error) << "\n";
         return Failed;
+    }
+    std::vector<import::StatementLine> lines = statement.lines;
+    const std::vector<import::StatementAccount> accounts = import::StatementAccounts(lines);
+    const bool accountGiven = parser.isSet(accountOption);
+    const QString account = parser.value(accountOption);
+    if (accountGiven || accounts.size() > 1) {
+        const bool known = std::any_of(accounts.begin(), accounts.end(),
+                                       [&account](const import::StatementAccount& a) { return a.id == account; });
+        if (!accountGiven || !known) {
+            err << "tallix-cli: " << Shown(statementPath) << ": "
+                << (accountGiven ? QStringLiteral("no account %1; ").arg(Shown(account)) : QString()) << "it holds "
+                << accounts.size() << " accounts; choose one with --account ID:\n";
+            for (const import::StatementAccount& a : accounts)
+                err << "  " << (a.id.isEmpty() ? QStringLiteral("\"\"") : Shown(a.id)) << "  " << a.lines
+                    << (a.lines == 1 ? " transaction\n" : " transactions\n");
+            return Failed;
+        }
+        lines = import::AccountLines(lines, account);
     }
     // Held from the read to the save, so no window or other import can save between them and lose one side.
     ledger::NewLedger();
@@ -158,10 +183,10 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!dryRun && hold.Status() == ledger::HoldStatus::HeldByOther) {
         const ledger::LedgerHolder& holder = hold.Holder();
         if (holder.program == QLatin1String("tallix-cli"))
-            err << "tallix-cli: " << files[0] << " is being changed by another tallix-cli ("
+            err << "tallix-cli: " << Shown(files[0]) << " is being changed by another tallix-cli ("
                 << ledger::DescribeHolder(holder) << "); try again once it is done\n";
         else
-            err << "tallix-cli: " << files[0] << " is open in Tallix (" << ledger::DescribeHolder(holder)
+            err << "tallix-cli: " << Shown(files[0]) << " is open in Tallix (" << ledger::DescribeHolder(holder)
                 << "); import the statement there, with File > Import..., instead\n";
         return Failed;
     }
@@ -169,24 +194,28 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!ledger::LoadLedger())
         return Failed;
     ledger::KeepHold(std::move(hold));
-    const import::ImportPlan plan = import::PlanImport(statement.lines);
+    const import::ImportPlan plan = import::PlanImport(lines);
     for (const import::PlannedLine& p : plan.lines) {
-        out << SourceText(format, p.line.source) << "  " << platform::FormatShortDate(p.line.date) << "  "
-            << platform::FormatCents(p.line.cents) << "  " << p.description.trimmed() << "  " << import::PlanText(p)
-            << "\n";
+        out << "line " << p.line.source << "  " << platform::FormatShortDate(p.line.date) << "  "
+            << platform::FormatCents(p.line.cents) << "  " << p.description.trimmed() << "  "
+            << Shown(import::PlanText(p)) << "\n";
     }
+    if (const QString note = import::OpeningNote(statement.openingCents); !note.isEmpty())
+        out << note << "\n";
     const int adds = plan.Count(import::PlanKind::Add);
     out << adds << " added, " << plan.Count(import::PlanKind::Duplicate) << " skipped, "
         << plan.Count(import::PlanKind::Refused) << " refused" << (dryRun && adds ? " (dry run: nothing written)" : "")
         << "\n";
+    // Lines the ledger refused are told apart from a statement imported whole.
+    const int done = plan.Count(import::PlanKind::Refused) ? SomeRefused : Sound;
     if (dryRun || adds == 0)
-        return Sound;
+        return done;
     QString error;
     if (!import::ApplyPlan(plan, error)) {
         err << "tallix-cli: " << error << "\n";
         return Failed;
     }
-    return ledger::SaveLedger() ? Sound : Failed;
+    return ledger::SaveLedger() ? done : Failed;
 }
 
 } // namespace cli

@@ -40,13 +40,26 @@ QString CsvField(const QString& text) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// QIF is line-based: a description must stay on its line, and no control character reaches an importer.
-QString QifText(QString text) {
-    for (QChar& c : text) {
-        if (ledger::IsControlCharacter(c.unicode()))
-            c = QLatin1Char(' ');
+// QIF's number field holds a check's number, or the kind of transaction as banks write it there, so that an
+// importer (this program's too) keeps withdrawals, fees and interest apart from payments and deposits.
+QString QifNumber(const ledger::TransactionRecord& r) {
+    switch (r.TypeCode) {
+    case ledger::Withdrawal:
+        return QStringLiteral("ATM");
+    case ledger::Fee:
+        return QStringLiteral("FEE");
+    case ledger::Deposit:
+        return QStringLiteral("DEP");
+    case ledger::Interest:
+        return QStringLiteral("INT");
+    default:
+        return CheckNumberText(r);
     }
-    return text.trimmed();
+}
+
+// QIF is line-based: a description must stay on its line, and no control character reaches an importer.
+QString QifText(const QString& text) {
+    return ledger::ControlCharactersAsSpaces(text).trimmed();
 }
 
 // The day before the first transaction (or before today for a ledger without any).
@@ -99,7 +112,7 @@ QString ExportQif() {
     }
     for (const RegisterRow& e : rows) {
         qif += QStringLiteral("D%1\nT%2\n").arg(qifDate(e.record.Date), PlainCents(SignedCents(e.record)));
-        if (const QString number = CheckNumberText(e.record); !number.isEmpty())
+        if (const QString number = QifNumber(e.record); !number.isEmpty())
             qif += QStringLiteral("N%1\n").arg(number);
         qif += QStringLiteral("P%1\n").arg(QifText(e.record.Description));
         // Locked records were balanced against a statement: reconciled.

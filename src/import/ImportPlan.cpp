@@ -1,12 +1,15 @@
 #include "import/ImportPlan.h"
 
+#include "import/StatementMatch.h"
 #include "ledger/Cp1252.h"
 #include "ledger/Ledger.h"
+#include "ledger/LedgerFormat.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace import {
 
@@ -21,36 +24,11 @@ bool InCodePage(char32_t c) {
     return byte != '?' || c == U'?';
 }
 
-// Something the ledger already holds, or a line planned to be added: what a later line is compared with.
-struct Candidate {
-    double day = 0;
-    int checkNumber = 0; // 0: none
-    QString bankId;
-    QString payee; // folded case, no surrounding spaces
-    int slot = 0;  // 0 for a planned line
-    int line = -1;
-    bool used = false;
-};
-
 QString PayeeKey(const QString& description) {
     return description.trimmed().toCaseFolded();
 }
 
-bool SimilarPayee(const QString& a, const QString& b) {
-    if (a.isEmpty() || b.isEmpty())
-        return a.isEmpty() && b.isEmpty();
-    return a.contains(b) || b.contains(a);
-}
-
-bool SameTransaction(const Candidate& c, const Candidate& line) {
-    if (c.checkNumber && line.checkNumber)
-        return c.checkNumber == line.checkNumber;
-    if (!c.bankId.isEmpty() && !line.bankId.isEmpty())
-        return c.bankId == line.bankId;
-    return SimilarPayee(c.payee, line.payee);
-}
-
-// Statement amounts are whole cents; the record keeps a float, so the index holds the cents it reads back as.
+// Statement amounts are whole cents; the record keeps a float, so lines are matched by the cents it reads back as.
 int64_t StoredCents(int64_t cents) {
     const int64_t magnitude = ledger::ToCents(float(double(std::llabs(cents)) / 100));
     return cents < 0 ? -magnitude : magnitude;
@@ -100,104 +78,133 @@ int ImportPlan::Count(PlanKind kind) const {
 
 namespace {
 
-// Candidates by signed amount and day: a line looks only at its own amount on the seven days around its date, so
-// a ledger of many equal amounts costs no more than one of different ones.
-class CandidateIndex {
-public:
-    void Add(int64_t cents, const Candidate& c) { buckets[{cents, int64_t(c.day)}].push_back(c); }
-    // The unused candidate nearest in date (the earlier entered among equals) that is the same transaction.
-    Candidate* Find(int64_t cents, const Candidate& line) {
-        for (const int offset : {0, -1, 1, -2, 2, -3, 3}) {
-            static_assert(DuplicateDays == 3);
-            const auto bucket = buckets.find({cents, int64_t(line.day) + offset});
-            if (bucket == buckets.end())
-                continue;
-            for (Candidate& c : bucket->second) {
-                if (!c.used && SameTransaction(c, line))
-                    return &c;
-            }
-        }
-        return nullptr;
+struct AmountDayHash {
+    size_t operator()(const std::pair<int64_t, int64_t>& key) const {
+        return std::hash<uint64_t>()(uint64_t(key.first) * 1'000'003u + uint64_t(key.second));
     }
-
-private:
-    struct KeyHash {
-        size_t operator()(const std::pair<int64_t, int64_t>& key) const {
-            // Mixed as unsigned numbers: they wrap where signed ones would overflow.
-            return std::hash<uint64_t>()(uint64_t(key.first) * 1'000'003u + uint64_t(key.second));
-        }
-    };
-    std::unordered_map<std::pair<int64_t, int64_t>, std::vector<Candidate>, KeyHash> buckets;
 };
+
+// The live records a line could be paired with (its amount, at most MatchDays away), with their slots; the others
+// are not even read further, so a large ledger costs little more than a small one. Counts every slot.
+std::vector<MatchEntry> LedgerEntries(const std::vector<MatchEntry>& lines, std::vector<int>& slots, int& slotCount) {
+    std::unordered_set<std::pair<int64_t, int64_t>, AmountDayHash> reachable;
+    for (const MatchEntry& line : lines) {
+        for (int offset = -MatchDays; offset <= MatchDays; ++offset)
+            reachable.insert({line.cents, line.day + offset});
+    }
+    std::vector<MatchEntry> entries;
+    ledger::TransactionRecord record;
+    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record)) {
+        ++slotCount;
+        if (record.TypeCode == ledger::Deleted)
+            continue;
+        const int64_t cents = ledger::ToCents(record.Amount);
+        MatchEntry e;
+        e.cents = ledger::IsCredit(record.TypeCode) ? cents : -cents;
+        e.day = int64_t(std::floor(record.Date));
+        if (!reachable.contains({e.cents, e.day}))
+            continue;
+        e.checkNumber = ledger::IsCheck(record.TypeCode, record.CheckNumber) ? record.CheckNumber : 0;
+        e.payee = PayeeKey(record.Description);
+        entries.push_back(e);
+        slots.push_back(slotCount);
+    }
+    return entries;
+}
+
+// What the record of a line would hold.
+void PlanRecord(PlannedLine& p) {
+    const StatementLine& line = p.line;
+    bool ok = false;
+    const int number = line.checkNumber.toInt(&ok);
+    const bool isCheck = ok && number >= 1 && number <= ledger::MaxCheckNumber && line.cents < 0;
+    p.typeCode = TypeFor(line, isCheck);
+    p.checkNumber = isCheck                                ? int16_t(number)
+                    : p.typeCode == ledger::CheckOrPayment ? ledger::PaymentCheckNumber
+                                                           : int16_t(0);
+    p.description = ledger::FixDescription(ToCp1252Text(ledger::ControlCharactersAsSpaces(line.payee).simplified()));
+    p.amount = float(double(std::llabs(line.cents)) / 100);
+}
+
+// Why the ledger cannot take the line; empty when it can.
+QString Refusal(const PlannedLine& p, bool locked, double lockDate) {
+    const double magnitude = double(std::llabs(p.line.cents)) / 100;
+    bool ok = false;
+    const int number = p.line.checkNumber.toInt(&ok);
+    if (ok && number > ledger::MaxCheckNumber && p.line.cents < 0)
+        return QStringLiteral("check number %1 is beyond %2").arg(number).arg(ledger::MaxCheckNumber);
+    if (locked && p.line.date <= lockDate)
+        return QStringLiteral("dated on or before the lock date %1").arg(platform::FormatShortDate(lockDate));
+    if (!ledger::IsAmountInRange(magnitude))
+        return QStringLiteral("amount beyond %1").arg(platform::FormatMoney(ledger::MaxAmount));
+    if (!platform::MoneyKeptToTheCent(magnitude))
+        return platform::MoneyNotKeptText(magnitude);
+    ledger::TransactionRecord record;
+    record.TypeCode = p.typeCode;
+    record.CheckNumber = p.checkNumber;
+    record.Date = p.line.date;
+    record.Amount = p.amount;
+    record.Description = p.description;
+    if (!ledger::IsReadableRecord(record)) // the loader would refuse the whole file afterwards
+        return QStringLiteral("a date or amount the ledger cannot keep");
+    return {};
+}
 
 } // namespace
 
 ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
-    CandidateIndex index;
-    int slots = 0;
-    ledger::TransactionRecord record;
-    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record)) {
-        ++slots;
-        if (record.TypeCode == ledger::Deleted)
-            continue;
-        const int64_t cents = ledger::ToCents(record.Amount);
-        Candidate c;
-        c.day = std::floor(record.Date);
-        c.checkNumber = ledger::IsCheck(record.TypeCode, record.CheckNumber) ? record.CheckNumber : 0;
-        c.payee = PayeeKey(record.Description);
-        c.slot = slots;
-        index.Add(ledger::IsCredit(record.TypeCode) ? cents : -cents, c);
+    ImportPlan plan;
+    plan.lines.resize(statement.size());
+    // Within one statement only the bank's id makes two lines one transaction: equal lines without one are
+    // separate purchases the bank listed each.
+    std::unordered_map<QString, int> firstWithId;
+    std::vector<MatchEntry> lines;
+    std::vector<int> lineIndex;
+    for (size_t i = 0; i < statement.size(); ++i) {
+        PlannedLine& p = plan.lines[i];
+        p.line = statement[i];
+        PlanRecord(p);
+        if (!p.line.bankId.isEmpty()) {
+            const auto [first, isNew] = firstWithId.try_emplace(p.line.bankId, int(i));
+            if (!isNew) {
+                p.kind = PlanKind::Duplicate;
+                p.duplicateLine = first->second;
+                p.duplicateSource = statement[size_t(first->second)].source;
+                continue;
+            }
+        }
+        MatchEntry e;
+        e.cents = StoredCents(p.line.cents);
+        e.day = int64_t(std::floor(p.line.date));
+        e.checkNumber = ledger::IsCheck(p.typeCode, p.checkNumber) ? p.checkNumber : 0;
+        e.payee = PayeeKey(p.description);
+        lines.push_back(e);
+        lineIndex.push_back(int(i));
     }
-    int room = ledger::MaxSlots - 1 - slots;
+    std::vector<int> slots;
+    int slotCount = 0;
+    const std::vector<int> match = MatchLines(lines, LedgerEntries(lines, slots, slotCount));
+    for (size_t k = 0; k < match.size(); ++k) {
+        if (match[k] < 0)
+            continue;
+        PlannedLine& p = plan.lines[size_t(lineIndex[k])];
+        p.kind = PlanKind::Duplicate;
+        p.duplicateSlot = slots[size_t(match[k])];
+    }
+
+    int room = ledger::MaxSlots - 1 - slotCount;
     double lockDate = 0;
     const bool locked = ledger::GetLockDate(lockDate);
-
-    ImportPlan plan;
-    plan.lines.reserve(statement.size());
-    for (const StatementLine& line : statement) {
-        PlannedLine p;
-        p.line = line;
-        bool ok = false;
-        const int number = line.checkNumber.toInt(&ok);
-        const bool isCheck = ok && number >= 1 && line.cents < 0;
-        p.typeCode = TypeFor(line, isCheck);
-        p.checkNumber = isCheck                                ? int16_t(std::min<int>(number, ledger::MaxCheckNumber))
-                        : p.typeCode == ledger::CheckOrPayment ? ledger::PaymentCheckNumber
-                                                               : int16_t(0);
-        p.description = ledger::FixDescription(ToCp1252Text(line.payee.simplified()));
-        const double magnitude = double(std::llabs(line.cents)) / 100;
-        p.amount = float(magnitude);
-
-        Candidate self;
-        self.day = std::floor(line.date);
-        self.checkNumber = isCheck ? number : 0;
-        self.bankId = line.bankId;
-        self.payee = PayeeKey(p.description);
-        self.line = int(plan.lines.size());
-        const int64_t cents = StoredCents(line.cents);
-        if (Candidate* match = index.Find(cents, self)) {
-            match->used = true;
-            p.kind = PlanKind::Duplicate;
-            p.duplicateSlot = match->slot;
-            p.duplicateLine = match->line;
-            p.duplicateSource = match->line >= 0 ? plan.lines[size_t(match->line)].line.source : 0;
-        } else if (isCheck && number > ledger::MaxCheckNumber) {
-            p.kind = PlanKind::Refused;
-            p.reason = QStringLiteral("check number %1 is beyond %2").arg(number).arg(ledger::MaxCheckNumber);
-        } else if (locked && line.date <= lockDate) {
-            p.kind = PlanKind::Refused;
-            p.reason = QStringLiteral("dated on or before the lock date %1").arg(platform::FormatShortDate(lockDate));
-        } else if (!ledger::IsAmountInRange(magnitude)) {
-            p.kind = PlanKind::Refused;
-            p.reason = QStringLiteral("amount beyond %1").arg(platform::FormatMoney(ledger::MaxAmount));
-        } else if (room <= 0) {
-            p.kind = PlanKind::Refused;
+    for (PlannedLine& p : plan.lines) {
+        if (p.kind == PlanKind::Duplicate)
+            continue;
+        p.reason = Refusal(p, locked, lockDate);
+        if (p.reason.isEmpty() && room <= 0)
             p.reason = QStringLiteral("the ledger is full");
-        } else {
+        if (!p.reason.isEmpty())
+            p.kind = PlanKind::Refused;
+        else
             --room;
-            index.Add(cents, self);
-        }
-        plan.lines.push_back(p);
     }
     return plan;
 }
@@ -219,6 +226,15 @@ bool ApplyPlan(const ImportPlan& plan, QString& error) {
             ledger::AddTransaction(p.checkNumber, p.line.date, p.amount, p.description, p.typeCode);
     }
     return true;
+}
+
+QString OpeningNote(const std::optional<int64_t>& openingCents) {
+    const int64_t starting = ledger::ToCents(ledger::GetStartingBalance());
+    if (!openingCents || *openingCents == starting || ledger::GetTransactionCount() > 1)
+        return {};
+    return QStringLiteral("The statement opens with a balance of %1, this ledger with a starting balance of %2: "
+                          "change it in the settings for the balances to agree.")
+        .arg(platform::FormatCents(*openingCents), platform::FormatCents(starting));
 }
 
 QString PlanText(const PlannedLine& p) {

@@ -2,21 +2,19 @@
 // What importing a statement would do to the ledger, line by line, and doing it. A preview shows the plan;
 // ApplyPlan adds every planned line or none.
 //
-// A line is a duplicate of a live record, or of a line planned before it, when the signed amounts are equal, the
-// dates at most DuplicateDays apart, and either the check numbers agree, or the bank ids agree (statement lines
-// only: the data file keeps no bank id), or one payee (as it would be stored) starts with or contains the other,
-// ignoring case. Each record or line is the duplicate of at most one line, so two equal purchases on one day in
-// a statement stay two.
+// A line is a duplicate of a live record when StatementMatch pairs them (same amount, dates at most MatchDays apart,
+// same check number or payee), or of an earlier line of the same statement with the same bank id; equal lines
+// without a bank id are separate transactions. Import never changes or removes a record, and plans no record that
+// the data file's loader would refuse.
 
 #include "import/Statement.h"
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace import {
-
-constexpr int DuplicateDays = 3;
 
 enum class PlanKind { Add, Duplicate, Refused };
 
@@ -46,6 +44,10 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement);
 // Adds every line planned as Add, in statement order, or nothing: false, with the reason in `error`, when the
 // ledger has no room for all of them. Does not save.
 bool ApplyPlan(const ImportPlan& plan, QString& error);
+
+// The statement's opening balance (ReadResult::openingCents) is no transaction. When the ledger holds none yet and
+// starts from another balance, a sentence that says so; empty otherwise.
+QString OpeningNote(const std::optional<int64_t>& openingCents);
 
 // "added as Check", "skipped, duplicate of record 12", "refused: dated on or before the lock date 1/31/2024".
 QString PlanText(const PlannedLine& line);

@@ -19,7 +19,8 @@ struct StatementLine {
     QString checkNumber; // as written; only a number 1 to 32767 makes the line a check
     QString bankId;      // OFX FITID; empty where the format has none
     QString bankType;    // OFX TRNTYPE ("INT", "FEE", "ATM", ...); empty where the format has none
-    int source = 0;      // line number (QIF, CSV) or transaction element number (OFX), for messages
+    QString account;     // the bank's account id (OFX ACCTID, QIF !Account name); empty where the file names none
+    int source = 0;      // the line the transaction starts on, for messages
 
     bool operator==(const StatementLine&) const = default;
 };
@@ -27,8 +28,22 @@ struct StatementLine {
 struct ReadResult {
     std::vector<StatementLine> lines;
     QString error; // empty on success; otherwise nothing in `lines`
+    // The balance the statement opens with, when it says so as this program exports it (a CSV "Opening" row, QIF's
+    // "Opening Balance" transfer); never a line.
+    std::optional<int64_t> openingCents = std::nullopt;
     bool Ok() const { return error.isEmpty(); }
 };
+
+// A file may hold the statements of several accounts (OFX statement responses, QIF !Account sections); a ledger is
+// one account, so one of them is imported.
+struct StatementAccount {
+    QString id; // empty for lines that name no account
+    int lines = 0;
+};
+// The accounts of the lines in order of first appearance, with how many lines each has.
+std::vector<StatementAccount> StatementAccounts(const std::vector<StatementLine>& lines);
+// The lines of one account, in their order.
+std::vector<StatementLine> AccountLines(const std::vector<StatementLine>& lines, const QString& account);
 
 enum class Format { Qif, Csv, Ofx };
 // "qif", "csv", "ofx" or "qfx"; empty for anything else.
@@ -48,7 +63,8 @@ struct CsvMapping {
     int credit = -1;
     int payee = -1;
     int checkNumber = -1;
-    QChar decimalSeparator = QLatin1Char('.');
+    int type = -1; // "Check", "Deposit", ... as exported, or the bank's own words (ATM, FEE, INT)
+    QChar decimalSeparator = QLatin1Char('.'); // null: taken from the amounts, which must agree
 
     bool operator==(const CsvMapping&) const = default;
 };
@@ -57,16 +73,35 @@ ReadResult ReadQif(const QByteArray& data);
 // The first row is the header; fields are split at the delimiter the header uses most of ',', ';' and tab.
 ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping);
 ReadResult ReadOfx(const QByteArray& data);
-// Reads the file in the given format; a CSV needs its mapping.
+// No statement is larger; a file that is (or a device without end) is refused.
+constexpr qint64 MaxStatementBytes = qint64(64) << 20;
+// The bytes of a statement file of any kind (regular file, pipe, device), read exactly once and at most
+// MaxStatementBytes; false with the reason in `error` otherwise.
+bool ReadStatementBytes(const QString& path, QByteArray& data, QString& error);
+// Reads a statement's bytes in the given format; a CSV needs its mapping.
+ReadResult ReadStatement(const QByteArray& data, Format format, const std::optional<CsvMapping>& mapping);
+// ReadStatementBytes, then ReadStatement.
 ReadResult ReadStatementFile(const QString& path, Format format, const std::optional<CsvMapping>& mapping);
 
+// Why the bytes are no CSV statement at all (empty, binary, a first line without columns); empty when they may be
+// one. Asked before any columns are offered.
+QString CsvProblem(const QByteArray& data);
 // The first line of a CSV file without its line ending: the key its mapping is remembered by.
 QString CsvHeaderLine(const QByteArray& data);
 // The header row's fields, split as ReadCsv splits them.
 QStringList CsvHeaderFields(const QByteArray& data);
 // A first mapping to offer the user: columns by their header names (Date, Amount, Debit, Credit, Payee or
-// Description, Check), the date order from the first row's date and the decimal comma where ';' separates fields.
+// Description, Check, Type), the date order from the date column's values (GuessCsvDateOrder), the decimal separator
+// from the amounts (DetectDecimalSeparator), else the decimal comma where ';' separates fields.
 CsvMapping GuessCsvMapping(const QByteArray& data);
+// The date order of a column (0-based) from all its values: a four-digit first number is a year, a number above 12
+// a day; without such a date, '.' between the numbers means day first, anything else month first.
+DateOrder GuessCsvDateOrder(const QByteArray& data, int column);
+// What one amount says its decimal separator is: the later of '.' and ',' where both appear, the other one of a
+// separator that appears twice, one followed by one or two digits; null when it does not tell ("1,234", "12").
+QChar DecimalVote(const QString& amount);
+// The decimal separator every amount that tells agrees on, '.' when none tells; none when they disagree.
+std::optional<QChar> DetectDecimalSeparator(const QStringList& amounts);
 // The mapping remembered for a header line, from the settings store.
 std::optional<CsvMapping> StoredCsvMapping(const QString& headerLine);
 bool StoreCsvMapping(const QString& headerLine, const CsvMapping& mapping);
@@ -75,6 +110,9 @@ QString CsvMappingText(const CsvMapping& mapping);
 std::optional<CsvMapping> CsvMappingFromText(const QString& text);
 
 // Helpers the readers share, open for their tests.
+// Text of a statement: UTF-8, UTF-16 with its byte order mark, else code page 1252 (which covers Latin-1's
+// letters); CR, LF and CRLF line ends all become LF.
+QString DecodeStatement(const QByteArray& data);
 // A whole date from numbers in the given order; a two-digit year is 19YY from 50 up, else 20YY.
 std::optional<double> ParseStatementDate(const QString& text, DateOrder order);
 // Signed whole cents: an optional sign or parentheses, digits with the other of '.' and ',' as grouping, at

@@ -1,134 +1,241 @@
-// OFX 1.x (SGML) and 2.x (XML), and QFX, which is OFX, through libofx.
+// OFX 1.x (SGML) and 2.x (XML), and QFX, which is OFX, with a reader of our own. A statement needs only a few
+// fields of each transaction, taken here from the text as written: libofx turned amounts it could not read into
+// numbers, moved dates by time zones and took quadratic time on large statements.
 #include "import/Statement.h"
 
+#include "ledger/Ledger.h"
 #include "platform/Locale.h"
 
-#include <QDateTime>
+#include <QHash>
 #include <QRegularExpression>
-#include <QTemporaryFile>
-#include <cmath>
-#include <cstdio>
-#include <libofx/libofx.h>
-#include <unistd.h>
 
 namespace import {
 
 namespace {
 
-const char* TypeName(TransactionType type) {
-    static const char* const names[] = {"CREDIT", "DEBIT",     "INT",         "DIV",       "FEE",   "SRVCHG",
-                                        "DEP",    "ATM",       "POS",         "XFER",      "CHECK", "PAYMENT",
-                                        "CASH",   "DIRECTDEP", "DIRECTDEBIT", "REPEATPMT", "OTHER"};
-    return type >= 0 && size_t(type) < std::size(names) ? names[type] : "";
+constexpr int MaxDepth = 64;
+
+QString DecodeEntities(const QString& text) {
+    if (!text.contains(QLatin1Char('&')))
+        return text;
+    static const QRegularExpression entity(QStringLiteral("&(#x[0-9A-Fa-f]{1,6}|#[0-9]{1,7}|[A-Za-z]{2,4});"));
+    static const QHash<QString, QString> named = {
+        {QStringLiteral("amp"), QStringLiteral("&")},  {QStringLiteral("lt"), QStringLiteral("<")},
+        {QStringLiteral("gt"), QStringLiteral(">")},   {QStringLiteral("quot"), QStringLiteral("\"")},
+        {QStringLiteral("apos"), QStringLiteral("'")}, {QStringLiteral("nbsp"), QStringLiteral(" ")}};
+    QString out;
+    qsizetype last = 0;
+    for (auto it = entity.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        const QString name = m.captured(1);
+        QString replacement = named.value(name, m.captured(0));
+        if (name.startsWith(QLatin1Char('#'))) {
+            bool ok = false;
+            const uint code =
+                name.startsWith(QLatin1String("#x")) ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok);
+            const char32_t c = char32_t(code);
+            replacement = ok && code > 0 && code <= 0x10FFFF ? QString::fromUcs4(&c, 1) : QStringLiteral("?");
+        }
+        out += QStringView(text).mid(last, m.capturedStart() - last);
+        out += replacement;
+        last = m.capturedEnd();
+    }
+    out += QStringView(text).mid(last);
+    return out;
 }
 
-struct Collected {
-    ReadResult result;
-    int element = 0;
+// The calendar date as written: YYYYMMDD, then an optional time and time zone that do not move it.
+std::optional<double> OfxDate(const QString& text) {
+    static const QRegularExpression form(QStringLiteral(
+        R"(^(\d{4})(\d{2})(\d{2})(\d{4}(\d{2}(\.\d{1,3})?)?)?(\[[+-]?\d{1,2}(\.\d{1,2})?(:[A-Za-z]{0,8})?\])?$)"));
+    const auto m = form.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const double days = platform::DayCountFromDate(date);
+    if (!date.isValid() || !platform::IsDayCountInRange(days))
+        return std::nullopt;
+    return days;
+}
+
+// A signed number with '.' or ',' before at most two decimals (more only when they are zeros); no grouping.
+std::optional<int64_t> OfxCents(const QString& text) {
+    static const QRegularExpression form(QStringLiteral(R"(^([+-]?)(\d{0,16})(?:[.,](\d*))?$)"));
+    const auto m = form.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    QString fraction = m.captured(3);
+    while (fraction.size() > 2 && fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    if ((m.captured(2).isEmpty() && fraction.isEmpty()) || fraction.size() > 2)
+        return std::nullopt;
+    const int64_t cents = m.captured(2).toLongLong() * 100 + fraction.leftJustified(2, QLatin1Char('0')).toLongLong();
+    return m.captured(1) == QLatin1String("-") ? -cents : cents;
+}
+
+struct Field {
+    QString value;
+    int line = 0;
 };
 
-int OnTransaction(const OfxTransactionData data, void* context) {
-    Collected& c = *static_cast<Collected*>(context);
-    const int element = ++c.element;
-    if (!c.result.Ok())
-        return 0;
-    const QString id = data.fi_id_valid ? QString::fromUtf8(data.fi_id) : QString();
-    auto fail = [&](const char* missing) {
-        c.result.error = QStringLiteral("transaction %1 (STMTTRN%2): %3")
-                             .arg(element)
-                             .arg(id.isEmpty() ? QString() : QStringLiteral(" FITID ") + id)
-                             .arg(QLatin1String(missing));
-    };
-    if (!data.date_posted_valid)
-        return fail("no valid DTPOSTED"), 0;
-    if (!data.amount_valid || !std::isfinite(data.amount) || std::fabs(data.amount) > 1e16)
-        return fail("no valid TRNAMT"), 0;
-    StatementLine line;
-    // libofx gives a moment; a date without a time of day becomes 10:59 UTC on that day, whatever the time
-    // zone, so the UTC day is the statement's day (a time within hours of midnight may move it by one).
-    const QDate date = QDateTime::fromSecsSinceEpoch(data.date_posted, Qt::UTC).date();
-    line.date = platform::DayCountFromDate(date);
-    line.cents = std::llround(data.amount * 100);
-    line.payee = data.name_valid   ? QString::fromUtf8(data.name)
-                 : data.memo_valid ? QString::fromUtf8(data.memo)
-                                   : QString();
-    line.checkNumber = data.check_number_valid ? QString::fromUtf8(data.check_number).trimmed() : QString();
-    line.bankId = id;
-    line.bankType = data.transactiontype_valid ? QString::fromLatin1(TypeName(data.transactiontype)) : QString();
-    line.source = element;
-    c.result.lines.push_back(line);
-    return 0;
-}
-
-// libofx numbers the lines of an OFX 1.x file from its <OFX> line, after the header it strips.
-int HeaderLines(const QByteArray& data) {
-    if (data.trimmed().startsWith("<?xml") || data.trimmed().startsWith("\xEF\xBB\xBF<?xml"))
-        return 0;
-    const qsizetype start = data.toUpper().indexOf("<OFX>");
-    return start < 0 ? 0 : int(data.left(start).count('\n'));
-}
-
-// libofx reports errors only on standard error; the first one the SGML/XML parser found is what the user needs.
-// Only the GUI thread reads statements, so nothing else writes to standard error meanwhile.
-class CapturedErrors {
+class OfxReader {
 public:
-    CapturedErrors() {
-        if (!log.open())
-            return;
-        std::fflush(stderr);
-        saved = dup(STDERR_FILENO);
-        if (saved >= 0)
-            dup2(log.handle(), STDERR_FILENO);
+    explicit OfxReader(const QString& text) : text(text) {}
+
+    ReadResult Read() {
+        const qsizetype start = text.indexOf(QLatin1String("<OFX>"), 0, Qt::CaseInsensitive);
+        if (start < 0)
+            return {{}, QStringLiteral("no <OFX> element: not an OFX file")};
+        Advance(start);
+        bool closed = false;
+        while (error.isEmpty() && !closed && pos < text.size()) {
+            const qsizetype open = text.indexOf(QLatin1Char('<'), pos);
+            if (open < 0)
+                break;
+            Advance(open);
+            const int tagLine = line;
+            if (Skip(QLatin1String("<!--"), QLatin1String("-->")) || Skip(QLatin1String("<?"), QLatin1String("?>")))
+                continue;
+            const qsizetype close = text.indexOf(QLatin1Char('>'), pos);
+            if (close < 0)
+                return Failure(tagLine, QStringLiteral("a tag is never closed with '>'"));
+            QString name = text.mid(pos + 1, close - pos - 1).trimmed().toUpper();
+            Advance(close + 1);
+            if (name.startsWith(QLatin1Char('/')))
+                closed = End(name.mid(1), tagLine);
+            else if (name.endsWith(QLatin1Char('/')))
+                Leaf(name.chopped(1).trimmed(), {QString(), tagLine});
+            else
+                Begin(name, tagLine);
+        }
+        if (!error.isEmpty())
+            return {{}, error};
+        if (transaction)
+            return Failure(transactionLine, QStringLiteral("<STMTTRN> is never closed"));
+        if (!closed)
+            return Failure(line, QStringLiteral("the file ends before </OFX>"));
+        return {lines, {}};
     }
-    QString FirstError(int headerLines) {
-        Restore();
-        log.seek(0);
-        static const QRegularExpression error(QStringLiteral(R"(:(\d+):(\d+):E: (.*))"));
-        const auto m = error.match(QString::fromUtf8(log.readAll()));
-        if (!m.hasMatch())
-            return QStringLiteral("libofx could not read the file");
-        return QStringLiteral("line %1: %2").arg(m.captured(1).toInt() + headerLines).arg(m.captured(3).trimmed());
-    }
-    ~CapturedErrors() { Restore(); }
 
 private:
-    void Restore() {
-        if (saved < 0)
-            return;
-        std::fflush(stderr);
-        dup2(saved, STDERR_FILENO);
-        close(saved);
-        saved = -1;
+    ReadResult Failure(int at, const QString& problem) {
+        return {{}, QStringLiteral("line %1: %2").arg(at).arg(problem)};
     }
-    QTemporaryFile log;
-    int saved = -1;
+    void Fail(int at, const QString& problem) {
+        if (error.isEmpty())
+            error = QStringLiteral("line %1: %2").arg(at).arg(problem);
+    }
+
+    void Advance(qsizetype to) {
+        line += int(QStringView(text).mid(pos, to - pos).count(QLatin1Char('\n')));
+        pos = to;
+    }
+
+    bool Skip(QLatin1String begin, QLatin1String end) {
+        if (!QStringView(text).mid(pos).startsWith(begin))
+            return false;
+        const qsizetype stop = text.indexOf(end, pos + begin.size());
+        Advance(stop < 0 ? text.size() : stop + end.size());
+        return true;
+    }
+
+    // A start tag followed by text is a value (SGML leaves them unclosed); one followed by a tag opens an element.
+    void Begin(const QString& name, int tagLine) {
+        const qsizetype next = text.indexOf(QLatin1Char('<'), pos);
+        const qsizetype end = next < 0 ? text.size() : next;
+        const QString value = text.mid(pos, end - pos).trimmed();
+        if (!value.isEmpty() ||
+            (next >= 0 && QStringView(text).mid(next).startsWith(QStringLiteral("</") + name, Qt::CaseInsensitive))) {
+            Advance(end);
+            Leaf(name, {DecodeEntities(value), tagLine});
+            return;
+        }
+        if (name == QLatin1String("STMTTRN")) {
+            if (transaction)
+                return Fail(tagLine, QStringLiteral("<STMTTRN> inside the <STMTTRN> of line %1").arg(transactionLine));
+            transaction = true;
+            transactionLine = tagLine;
+            fields.clear();
+        } else if (name == QLatin1String("STMTRS") || name == QLatin1String("CCSTMTRS")) {
+            account.clear();
+        }
+        if (open.size() >= MaxDepth)
+            return Fail(tagLine, QStringLiteral("elements nested deeper than %1").arg(MaxDepth));
+        open.push_back(name);
+    }
+
+    void Leaf(const QString& name, const Field& field) {
+        lastLeaf = name;
+        if (transaction) {
+            if (!fields.contains(name))
+                fields.insert(name, field);
+        } else if (name == QLatin1String("ACCTID") && !open.isEmpty() &&
+                   (open.back() == QLatin1String("BANKACCTFROM") || open.back() == QLatin1String("CCACCTFROM"))) {
+            account = field.value;
+        }
+    }
+
+    // True at </OFX>.
+    bool End(const QString& name, int tagLine) {
+        const qsizetype at = open.lastIndexOf(name);
+        if (at < 0) {
+            if (name != lastLeaf)
+                Fail(tagLine, QStringLiteral("</%1> without <%1>").arg(name));
+            return false;
+        }
+        // Elements SGML left open end with the one that holds them.
+        const bool endsTransaction = transaction && open.indexOf(QStringLiteral("STMTTRN")) >= at;
+        open.resize(at);
+        if (endsTransaction) {
+            transaction = false;
+            Finish();
+        }
+        return name == QLatin1String("OFX");
+    }
+
+    void Finish() {
+        StatementLine l;
+        l.source = transactionLine;
+        const Field posted = fields.value(QStringLiteral("DTPOSTED"), {QString(), transactionLine});
+        const Field amount = fields.value(QStringLiteral("TRNAMT"), {QString(), transactionLine});
+        const auto date = OfxDate(posted.value);
+        if (!date)
+            return Fail(posted.line, QStringLiteral("not a date in DTPOSTED: '%1'").arg(posted.value));
+        const auto cents = OfxCents(amount.value);
+        if (!cents)
+            return Fail(amount.line, QStringLiteral("not an amount in TRNAMT: '%1'").arg(amount.value));
+        if (lines.size() >= size_t(ledger::MaxSlots - 1))
+            return Fail(transactionLine,
+                        QStringLiteral("more transactions than a ledger holds (%1)").arg(ledger::MaxSlots - 1));
+        l.date = *date;
+        l.cents = *cents;
+        l.payee = fields.value(QStringLiteral("NAME")).value;
+        if (l.payee.isEmpty())
+            l.payee = fields.value(QStringLiteral("MEMO")).value;
+        l.checkNumber = fields.value(QStringLiteral("CHECKNUM")).value;
+        l.bankId = fields.value(QStringLiteral("FITID")).value;
+        l.bankType = fields.value(QStringLiteral("TRNTYPE")).value.toUpper();
+        l.account = account;
+        lines.push_back(l);
+    }
+
+    const QString& text;
+    qsizetype pos = 0;
+    int line = 1;
+    QStringList open;
+    QString lastLeaf;
+    QString account;
+    bool transaction = false;
+    int transactionLine = 0;
+    QHash<QString, Field> fields;
+    std::vector<StatementLine> lines;
+    QString error;
 };
 
 } // namespace
 
 ReadResult ReadOfx(const QByteArray& data) {
-    if (!data.toUpper().contains("<OFX"))
-        return {{}, QStringLiteral("no <OFX> element: not an OFX file")};
-    // libofx reads only named files.
-    QTemporaryFile file;
-    if (!file.open() || file.write(data) != data.size() || !file.flush())
-        return {{}, QStringLiteral("cannot write a temporary copy: %1").arg(file.errorString())};
-    // Only errors: they are what the message to the user is made of.
-    ofx_PARSER_msg = ofx_DEBUG_msg = ofx_DEBUG1_msg = ofx_DEBUG2_msg = ofx_DEBUG3_msg = ofx_DEBUG4_msg =
-        ofx_DEBUG5_msg = ofx_STATUS_msg = ofx_INFO_msg = ofx_WARNING_msg = 0;
-    ofx_ERROR_msg = 1;
-    Collected collected;
-    CapturedErrors errors;
-    LibofxContextPtr context = libofx_get_new_context();
-    ofx_set_transaction_cb(context, OnTransaction, &collected);
-    const int status = libofx_proc_file(context, QFile::encodeName(file.fileName()).constData(), AUTODETECT);
-    libofx_free_context(context);
-    const QString parseError = errors.FirstError(HeaderLines(data));
-    if (status != 0)
-        return {{}, parseError};
-    if (!collected.result.Ok())
-        return {{}, collected.result.error};
-    return collected.result;
+    return OfxReader(DecodeStatement(data)).Read();
 }
 
 } // namespace import

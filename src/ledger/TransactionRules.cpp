@@ -44,7 +44,7 @@ int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text) {
     if (KeyAscii == Backspace)
         return KeyAscii;
     const qsizetype point = text.indexOf(separator);
-    if (KeyAscii == '.' || KeyAscii == separator.unicode())
+    if (KeyAscii == separator.unicode())
         return point < 0 ? int16_t(separator.unicode()) : 0;
     if (KeyAscii >= '0' && KeyAscii <= '9') {
         // Whole text, caret ignored: once two decimals stand, no digit is taken anywhere.
@@ -69,6 +69,14 @@ bool IsDollarText(const QString& text) {
 
 bool HasControlCharacter(QStringView text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return IsControlCharacter(c.unicode()); });
+}
+
+QString ControlCharactersAsSpaces(QString text) {
+    for (QChar& c : text) {
+        if (IsControlCharacter(c.unicode()))
+            c = QLatin1Char(' ');
+    }
+    return text;
 }
 
 QString EscapeControlCharacters(QStringView text) {

@@ -31,8 +31,9 @@ QString TypeName(int typeCode, int checkNumber);
 bool CheckAfterLockDate(double date);
 
 // Key filter of the amount boxes: the character to type when the key may be typed into `text`, else 0. Digits,
-// one decimal separator and at most two decimals; Backspace always. The decimal separator is the locale's; the
-// "." key types it too, so a decimal-comma keyboard's numeric pad works.
+// one decimal separator (the locale's; the numeric keypad's decimal key types it, see KeyAsciiOf) and at most two
+// decimals; Backspace always. A "." where the locale's separator is another is refused: "1.234,56" typed in a
+// decimal-comma locale must not become 1,23.
 int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text);
 // True for a text the amount filter could have let the user type: digits with at most one decimal separator (the
 // locale's) and at most two decimals. What is pasted or dropped into an amount box must pass it.
@@ -50,6 +51,8 @@ constexpr bool IsControlCharacter(char16_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 bool HasControlCharacter(QStringView text);
+// `text` with each control character as a space: for a record, a line-based file, a message.
+QString ControlCharactersAsSpaces(QString text);
 // `text` with each control character as "\x" and two hex digits (ESC as "\x1b"), so that it shows one character
 // per column and stays on one line; other characters as they are.
 QString EscapeControlCharacters(QStringView text);

@@ -166,6 +166,20 @@ std::optional<float> ToMoney(const QString& text) {
     return float(*value);
 }
 
+std::optional<float> MoneyKeptToTheCent(double amount) {
+    if (!(std::fabs(amount) <= MaxMoney))
+        return std::nullopt;
+    const float kept = float(amount);
+    if (std::llround(double(kept) * 100) != std::llround(amount * 100))
+        return std::nullopt;
+    return kept;
+}
+
+QString MoneyNotKeptText(double amount) {
+    return QStringLiteral("%1 would be kept as %2: amounts are kept to the cent up to %3")
+        .arg(FormatMoney(amount), FormatMoney(float(amount)), FormatCents(LargestExactCents));
+}
+
 std::optional<int16_t> ToInteger(const QString& text) {
     const auto value = RoundHalfEven(text, -32768.0, 32767.0);
     if (!value)

@@ -56,6 +56,14 @@ std::optional<float> ToSingle(const QString& text);
 constexpr double MaxMoney = 1e12;
 // ToSingle for an amount of money: nothing beyond MaxMoney either way.
 std::optional<float> ToMoney(const QString& text);
+// Amounts are kept in 32-bit floats: every cent up to LargestExactCents, above it only whole amounts and some
+// fractions. An amount is taken only when its float keeps it to the cent.
+constexpr int64_t LargestExactCents = 13'107'199;
+// The float that keeps `amount` to the cent, within MaxMoney either way; none for any other amount.
+std::optional<float> MoneyKeptToTheCent(double amount);
+// Why such an amount is refused: "131,072.01 would be kept as 131,072.02: amounts are kept to the cent up to
+// 131,071.99".
+QString MoneyNotKeptText(double amount);
 // Whole numbers: a fraction goes to the nearest integer, halves to the even one.
 std::optional<int16_t> ToInteger(const QString& text);
 bool IsNumericText(const QString& text);

@@ -308,7 +308,8 @@ bool RegisterGrid::DeleteRecord(int row) {
 }
 
 bool RegisterGrid::IsValidAmountText(const QString& text) {
-    return ledger::IsDollarText(text) && platform::ToMoney(text).has_value();
+    return ledger::IsDollarText(text) && platform::ToMoney(text) &&
+           platform::MoneyKeptToTheCent(platform::ToDouble(text).value_or(0));
 }
 
 bool RegisterGrid::IsValidCheckNumberText(const QString& text) {

@@ -1,7 +1,11 @@
 #include "cli/LedgerExport.h"
 #include "cli/RegisterText.h"
+#include "import/ImportPlan.h"
+#include "import/Statement.h"
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
+#include "platform/LocaleCodec.h"
+#include "register/RegisterRows.h"
 #include "support/ScopedLocale.h"
 
 #include <cmath>
@@ -155,7 +159,10 @@ TEST(CliExport, QifReadsBackWithOpeningBalanceChecksAndClearedRecords) {
     EXPECT_EQ(records[2].number, QString());
     EXPECT_EQ(records[2].payee, QStringLiteral("Power company"));
     EXPECT_EQ(records[2].cleared, QString());
+    EXPECT_EQ(records[3].number, QStringLiteral("FEE"));
+    EXPECT_EQ(records[4].number, QStringLiteral("ATM"));
     EXPECT_EQ(records[5].amount, QStringLiteral("500.00"));
+    EXPECT_EQ(records[5].number, QStringLiteral("DEP"));
     EXPECT_EQ(records[6].amount, QStringLiteral("0.07"));
 }
 
@@ -216,4 +223,44 @@ TEST(CliPrint, ControlCharactersInDescriptionsReachNoOutputAsThemselves) {
         EXPECT_TRUE(csv.contains(QLatin1Char('"') + c.description + QLatin1Char('"')) ||
                     !c.description.contains(QLatin1Char('\n')));
     }
+}
+
+// Into an empty ledger of the same starting balance, an export comes back as it was: types, numbers, dates,
+// amounts, payees; its opening balance is no transaction.
+TEST(CliExport, ExportsImportBackAsTheyWere) {
+    BuildLedger();
+    const std::vector<TransactionRecord> before = [] {
+        std::vector<TransactionRecord> records;
+        for (const RegisterRow& row : BuildRegisterRows(platform::LocaleCodec()))
+            records.push_back(row.record);
+        return records;
+    }();
+    const QByteArray csv = cli::ExportCsv().toUtf8();
+    const QByteArray qif = cli::ExportQif().toUtf8();
+    for (const import::ReadResult& read : {import::ReadCsv(csv, import::GuessCsvMapping(csv)), import::ReadQif(qif)}) {
+        ASSERT_TRUE(read.Ok()) << read.error.toStdString();
+        EXPECT_EQ(read.openingCents, 10000);
+        NewLedger();
+        SetStartingBalance(100.0f);
+        QString error;
+        ASSERT_TRUE(import::ApplyPlan(import::PlanImport(read.lines), error));
+        EXPECT_EQ(import::OpeningNote(read.openingCents), QString());
+        std::vector<TransactionRecord> after;
+        TransactionRecord r;
+        for (bool more = FirstTransaction(r); more; more = NextTransaction(r))
+            after.push_back(r);
+        ASSERT_EQ(after.size(), before.size());
+        for (size_t i = 0; i < after.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(after[i].TypeCode, before[i].TypeCode);
+            EXPECT_EQ(after[i].CheckNumber, before[i].CheckNumber);
+            EXPECT_EQ(after[i].Date, before[i].Date);
+            EXPECT_EQ(after[i].Amount, before[i].Amount);
+            EXPECT_EQ(after[i].Description, before[i].Description);
+        }
+    }
+    NewLedger();
+    EXPECT_EQ(import::OpeningNote(10000), QStringLiteral("The statement opens with a balance of 100.00, this ledger "
+                                                         "with a starting balance of 0.00: change it in the settings "
+                                                         "for the balances to agree."));
 }

@@ -111,11 +111,13 @@ TEST_F(CliProcess, PrintPdfWritesTheRegistersPagesAndNeverOverALedger) {
     noDisplay.remove(QStringLiteral("DISPLAY"));
     noDisplay.remove(QStringLiteral("WAYLAND_DISPLAY"));
     noDisplay.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    noDisplay.remove(QStringLiteral("XDG_RUNTIME_DIR")); // no session either: nothing to say about that
     QProcess process;
     process.setProcessEnvironment(noDisplay);
     process.start(QStringLiteral(TALLIX_CLI_PATH), {QStringLiteral("print"), ledgerPath, QStringLiteral("--pdf"), pdf});
     ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardError(), QByteArray());
     EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF"));
     if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
         const Result text =
@@ -410,4 +412,52 @@ TEST_F(CliProcess, ImportIsRefusedWhileTheWindowHasTheLedgerOpen) {
     r = Cli({QStringLiteral("import"), ledgerPath, statement});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(ReadAll(ledgerPath).size(), 5 * 64);
+
+TEST_F(CliProcess, ImportOfSeveralAccountsNeedsOneChosenAndEchoesNoControlCharacter) {
+    const QString qif = dir.filePath(QStringLiteral("two\x1b[2Jaccounts.qif"));
+    QFile file(qif);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("!Account\nNChecking\nTBank\n^\n!Type:Bank\nD5/1/2024\nT-1.00\nPEvil\x1b]0;pwned\x07\x1b[2J\n^\n"
+               "!Account\nNSavings\nTBank\n^\n!Type:Bank\nD5/2/2024\nT2.00\nPInterest\n^\nD5/2/2024\nT2.00\n^\n");
+    file.close();
+    const struct {
+        QStringList args;
+        int status;
+        const char* text; // in standard output, or standard error when the status is 1
+    } steps[] = {
+        {{"import", ledgerPath, qif},
+         1,
+         "two\\x1b[2Jaccounts.qif: it holds 2 accounts; choose one with --account ID:\n"
+         "  Checking  1 transaction\n  Savings  2 transactions\n"},
+        {{"import", ledgerPath, qif, "--account", "Loan"}, 1, "no account Loan; it holds 2 accounts"},
+        {{"import", ledgerPath, qif, "--account", "Checking", "--dry-run"},
+         0,
+         "line 6  5/1/2024  -1.00  Evil ]0;pwned [2J  added as Payment"},
+        {{"import", ledgerPath, qif, "--account", "Savings"}, 0, "2 added, 0 skipped, 0 refused"},
+    };
+    for (const auto& step : steps) {
+        const Result r = Cli(step.args);
+        EXPECT_EQ(r.status, step.status) << r.err.toStdString();
+        EXPECT_TRUE((r.status == 1 ? r.err : r.out).contains(QLatin1String(step.text)))
+            << r.out.toStdString() << r.err.toStdString();
+        EXPECT_FALSE((r.out + r.err).contains(QChar(0x1b)));
+    }
+}
+
+TEST_F(CliProcess, ImportSavesWhenItsOutputIsCutShortAndTellsRefusedLinesApart) {
+    const QString qif = dir.filePath(QStringLiteral("long.qif"));
+    QFile file(qif);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("!Type:Bank\nD5/3/2024\nT-200000.01\nPNot to the cent\n^\n");
+    for (int i = 0; i < 3000; ++i) // more output than a pipe holds
+        file.write(QStringLiteral("D5/4/2024\nT-1.00\nPShop %1\n^\n").arg(i).toUtf8());
+    file.close();
+    const Result cut = RunProgram(QStringLiteral("sh"),
+                                  {QStringLiteral("-c"), QStringLiteral("\"$0\" import \"$1\" \"$2\" | head -c 1"),
+                                   QStringLiteral(TALLIX_CLI_PATH), ledgerPath, qif});
+    EXPECT_EQ(cut.out, QStringLiteral("l"));
+    const Result again = Cli({QStringLiteral("import"), ledgerPath, qif});
+    EXPECT_EQ(again.status, 3); // the line of 200,000.01 is refused again; the others were saved
+    EXPECT_TRUE(again.out.endsWith(QStringLiteral("0 added, 3000 skipped, 1 refused\n")))
+        << again.out.right(80).toStdString();
 }

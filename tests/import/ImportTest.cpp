@@ -8,7 +8,11 @@
 
 #include <QDate>
 #include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
 
 using namespace import;
 
@@ -209,11 +213,17 @@ TEST_F(ImportTest, LinesTheLedgerCannotTakeAreRefusedAndApplyAddsAllOrNothing) {
         Line(Day(2024, 2, 1), -100, "After it"),
         Line(Day(2024, 2, 1), -100'000'000'000'001, "Too much"),
         Line(Day(2024, 2, 1), -100, "Big check", "40000"),
+        Line(Day(2024, 2, 1), 20'000'001, "Not to the cent"),
+        Line(Day(2024, 2, 1), 20'000'000, "Whole, so kept"),
+        Line(Day(2024, 2, 1), -13'107'199, "The largest kept to the cent"),
     });
-    const PlanKind kinds[] = {PlanKind::Refused, PlanKind::Add, PlanKind::Refused, PlanKind::Refused};
-    for (size_t i = 0; i < 4; ++i)
+    const PlanKind kinds[] = {PlanKind::Refused, PlanKind::Add, PlanKind::Refused, PlanKind::Refused,
+                              PlanKind::Refused, PlanKind::Add, PlanKind::Add};
+    for (size_t i = 0; i < std::size(kinds); ++i)
         EXPECT_EQ(plan.lines[i].kind, kinds[i]) << i;
     EXPECT_EQ(PlanText(plan.lines[0]), QStringLiteral("refused: dated on or before the lock date 1/31/2024"));
+    EXPECT_EQ(PlanText(plan.lines[4]), QStringLiteral("refused: 200,000.01 would be kept as 200,000.02: amounts are "
+                                                      "kept to the cent up to 131,071.99"));
 
     // A full ledger: the last free slot goes to the first line, the next is refused; a stale plan adds nothing.
     while (ledger::GetTransactionCount() < ledger::MaxSlots - 1)
@@ -243,8 +253,10 @@ TEST(ImportText, PayeesBecomeCodePageTextCutToTheDescription) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ToCp1252Text(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
-    const ImportPlan plan = PlanImport({Line(Day(2024, 1, 1), 1, QString(60, QLatin1Char('x')))});
+    const ImportPlan plan = PlanImport({Line(Day(2024, 1, 1), 1, QString(60, QLatin1Char('x'))),
+                                        Line(Day(2024, 1, 1), 2, QStringLiteral("Evil\x1b]0;pwned\a\x1b[2J\x85!"))});
     EXPECT_EQ(plan.lines[0].description, QString(ledger::DescriptionLength, QLatin1Char('x')));
+    EXPECT_EQ(plan.lines[1].description.trimmed(), QStringLiteral("Evil ]0;pwned [2J !"));
 }
 
 TEST(StatementFields, DatesInEachOrder) {
@@ -279,11 +291,23 @@ TEST(StatementFields, AmountsWithEitherSeparator) {
         char separator;
         std::optional<int64_t> cents;
     } cases[] = {
-        {"-1,234.56", '.', -123456},   {"1.234,56", ',', 123456}, {"(12.30)", '.', -1230},
-        {"12.30-", '.', -1230},        {"$ 7", '.', 700},         {"+0.5", '.', 50},
-        {"3,100.000", '.', 310000},    {"€ -2,9", ',', -290},     {"1.234", '.', std::nullopt},
-        {"12.3.4", '.', std::nullopt}, {"", '.', std::nullopt},   {"abc", '.', std::nullopt},
+        {"-1,234.56", '.', -123456},
+        {"1.234,56", ',', 123456},
+        {"(12.30)", '.', -1230},
+        {"12.30-", '.', -1230},
+        {"$ 7", '.', 700},
+        {"+0.5", '.', 50},
+        {"3,100.000", '.', 310000},
+        {"€ -2,9", ',', -290},
+        {"1.234", '.', std::nullopt},
+        {"12.3.4", '.', std::nullopt},
+        {"", '.', std::nullopt},
+        {"abc", '.', std::nullopt},
         {"1e5", '.', std::nullopt},
+        {"1,2,3", '.', std::nullopt},
+        {"12,34.5", '.', std::nullopt},
+        {"-12,50", '.', std::nullopt},
+        {"1'234.50", '.', 123450},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseStatementCents(QString::fromUtf8(c.text), QLatin1Char(c.separator)), c.cents) << c.text;
@@ -308,6 +332,12 @@ TEST(StatementReaders, BadFilesNameTheLineAndReturnNothing) {
         {"CSV short header", Format::Csv, "Date;Amount\n2024-01-05;1\n", "line 1: the header has no column 3"},
         {"OFX broken", Format::Ofx, QByteArray(), "line 18: "},
         {"not OFX", Format::Ofx, "Date,Amount\n", "no <OFX> element"},
+        {"OFX cut short", Format::Ofx, "<OFX><STMTTRN><DTPOSTED>20240105<TRNAMT>1</STMTTRN>\n",
+         "line 1: the file ends before </OFX>"},
+        {"OFX nested too deep", Format::Ofx, "<OFX>\n" + QByteArray("<A>").repeated(100),
+         "line 2: elements nested deeper than 64"},
+        {"binary QIF", Format::Qif, "!Type:Bank\nD\x1b[2J\x07\x01\x02" + QByteArray(100, 'x') + "\n",
+         "line 2: not a date:  [2J   xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx..."},
     };
     CsvMapping mapping;
     mapping.date = 0;
@@ -381,4 +411,181 @@ TEST(StatementReaders, MappingsAreGuessedFromHeaderNamesAndTheFirstDate) {
         EXPECT_EQ(CsvHeaderFields(c.data), c.fields) << c.data.constData();
         EXPECT_EQ(GuessCsvMapping(c.data), c.guess) << c.data.constData();
     }
+}
+
+TEST(StatementReaders, OfxValuesAreTakenAsWrittenOrRefusedWithTheirLine) {
+    const char* const badDate = "line 7: not a date in DTPOSTED";
+    const char* const badAmount = "line 8: not an amount in TRNAMT";
+    const struct {
+        const char* posted;
+        const char* amount;
+        QDate date;
+        int64_t cents;
+        const char* error = nullptr;
+    } cases[] = {
+        {"20260115235959[-5:EST]", "-1.00", QDate(2026, 1, 15), -100},
+        {"20260115010000[+13:NZDT]", "+12.30", QDate(2026, 1, 15), 1230},
+        {"20240229120000.000", "1,5", QDate(2024, 2, 29), 150},
+        {"20240105", "-.50", QDate(2024, 1, 5), -50},
+        {"00000000", "1", {}, 0, badDate},
+        {"00000101", "1", {}, 0, badDate},
+        {"00010101", "1", {}, 0, badDate},
+        {"20260231", "1", {}, 0, badDate},
+        {"20261301", "1", {}, 0, badDate},
+        {"2024xx01", "1", {}, 0, badDate},
+        {"2026", "1", {}, 0, badDate},
+        {"", "1", {}, 0, "line 6: not a date in DTPOSTED"},
+        {"20240105", "", {}, 0, "line 6: not an amount in TRNAMT"},
+        {"20240105", "abc", {}, 0, badAmount},
+        {"20240105", "--5", {}, 0, badAmount},
+        {"20240105", "0x10", {}, 0, badAmount},
+        {"20240105", "1,000.00", {}, 0, badAmount},
+        {"20240105", "-1,234.56", {}, 0, badAmount},
+        {"20240105", "5-", {}, 0, badAmount},
+        {"20240105", "1.005", {}, 0, badAmount},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.posted) + " " + c.amount);
+        const auto field = [](const char* tag, const char* value) {
+            return *value ? QByteArray(tag) + value + "\n" : QByteArray();
+        };
+        const QByteArray ofx =
+            "OFXHEADER:100\nDATA:OFXSGML\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS>\n<BANKTRANLIST>\n"
+            "<STMTTRN>\n" +
+            field("<DTPOSTED>", c.posted) + field("<TRNAMT>", c.amount) +
+            "<NAME>Shop &amp; Co\n</STMTTRN>\n</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
+        const ReadResult r = ReadOfx(ofx);
+        if (c.error) {
+            EXPECT_TRUE(r.lines.empty());
+            EXPECT_TRUE(r.error.startsWith(QLatin1String(c.error))) << r.error.toStdString();
+            continue;
+        }
+        ASSERT_TRUE(r.Ok()) << r.error.toStdString();
+        ASSERT_EQ(r.lines.size(), 1u);
+        EXPECT_EQ(platform::DateFromDayCount(r.lines[0].date), c.date);
+        EXPECT_EQ(r.lines[0].cents, c.cents);
+        EXPECT_EQ(r.lines[0].payee, QStringLiteral("Shop & Co"));
+        EXPECT_EQ(r.lines[0].source, 6);
+    }
+}
+
+TEST(StatementReaders, EveryEncodingAndLineEndReadsTheSame) {
+    const QString qif =
+        QStringLiteral("!Type:Bank\nD6/3/2024\nT-4.50\nPCafé Müller\n^\nD6/4/2024\nT-4.50\nPCafé Müller\n^\n");
+    const auto utf16 = [&qif](QStringConverter::Encoding encoding) {
+        return QByteArray(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom)(qif));
+    };
+    const QByteArray utf8 = qif.toUtf8();
+    const struct {
+        const char* name;
+        QByteArray data;
+    } cases[] = {
+        {"UTF-8", utf8},
+        {"UTF-8 with BOM", "\xEF\xBB\xBF" + utf8},
+        {"UTF-16LE", utf16(QStringConverter::Utf16LE)},
+        {"UTF-16BE", utf16(QStringConverter::Utf16BE)},
+        {"code page 1252", qif.toLatin1()},
+        {"CR", QByteArray(utf8).replace('\n', '\r')},
+        {"CRLF", QByteArray(utf8).replace("\n", "\r\n")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReadResult r = ReadQif(c.data);
+        ASSERT_TRUE(r.Ok()) << r.error.toStdString();
+        ASSERT_EQ(r.lines.size(), 2u);
+        EXPECT_EQ(r.lines[1].payee, QStringLiteral("Café Müller"));
+        EXPECT_EQ(r.lines[1].source, 6);
+    }
+    const ReadResult csv =
+        ReadCsv("Date,Payee,Amount,Check\r2024-06-03,a,-4.50,\r2024-06-04,b,-4.50,\r", SignedColumns());
+    EXPECT_EQ(csv.lines.size(), 2u);
+}
+
+TEST(StatementReaders, AnyKindOfFileIsReadOnceUpToItsLimit) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("statement"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::thread bank([&fifo] {
+        QFile file(fifo);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("!Type:Bank\nD6/3/2024\nT-4.50\n^\n");
+    });
+    const ReadResult piped = ReadStatementFile(fifo, Format::Qif, {});
+    bank.join();
+    EXPECT_EQ(piped.lines.size(), 1u) << piped.error.toStdString();
+    const ReadResult endless = ReadStatementFile(QStringLiteral("/dev/zero"), Format::Qif, {});
+    EXPECT_TRUE(endless.lines.empty());
+    EXPECT_TRUE(endless.error.endsWith(QLatin1String("is larger than 64 MiB: no statement is that large")))
+        << endless.error.toStdString();
+}
+
+TEST(StatementReaders, EachLineKnowsItsAccount) {
+    const ReadResult ofx = ReadStatementFile(DataFile("twoaccounts.ofx"), Format::Ofx, {});
+    const ReadResult qif =
+        ReadQif("!Account\nNChecking\nTBank\n^\n!Type:Bank\nD6/3/2024\nT-4.50\n^\nD6/4/2024\nT-4.50\n^\n"
+                "!Account\nNSavings\nTBank\n^\n!Type:Bank\nD6/30/2024\nT1.25\n^\n");
+    for (const auto& [read, first, second] :
+         {std::tuple(ofx, "1111", "2222"), std::tuple(qif, "Checking", "Savings")}) {
+        ASSERT_TRUE(read.Ok()) << read.error.toStdString();
+        const std::vector<StatementAccount> accounts = StatementAccounts(read.lines);
+        ASSERT_EQ(accounts.size(), 2u);
+        EXPECT_EQ(accounts[0].id, QLatin1String(first));
+        EXPECT_EQ(accounts[0].lines, 2);
+        EXPECT_EQ(accounts[1].id, QLatin1String(second));
+        EXPECT_EQ(accounts[1].lines, 1);
+        const std::vector<StatementLine> savings = AccountLines(read.lines, QLatin1String(second));
+        ASSERT_EQ(savings.size(), 1u);
+        EXPECT_EQ(savings[0].cents, 125);
+    }
+}
+
+TEST(StatementReaders, CsvDecimalSeparatorAndDateOrderComeFromTheValues) {
+    const struct {
+        QByteArray data;
+        DateOrder order;
+        std::vector<int64_t> cents; // empty: refused as ambiguous
+    } cases[] = {
+        {"Date,Payee,Amount,Check\n03.06.2024,a,\"-12,50\",\n13.06.2024,b,\"2500,00\",\n",
+         DateOrder::DayMonthYear,
+         {-1250, 250000}},
+        {"Date,Payee,Amount,Check\n06/03/2024,a,\"1,234\",\n06/13/2024,b,-2.5,\n",
+         DateOrder::MonthDayYear,
+         {123400, -250}},
+        {"Date,Payee,Amount,Check\n2024-06-03,a,1.234.567,\n2024-06-13,b,\"1,50\",\n",
+         DateOrder::YearMonthDay,
+         {123456700, 150}},
+        {"Date,Payee,Amount,Check\n03.06.2024,a,1.50,\n03.06.2024,b,\"2,50\",\n", DateOrder::DayMonthYear, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.data.constData());
+        EXPECT_EQ(GuessCsvDateOrder(c.data, 0), c.order);
+        CsvMapping mapping = SignedColumns();
+        mapping.dateOrder = c.order;
+        mapping.decimalSeparator = QChar();
+        const ReadResult r = ReadCsv(c.data, mapping);
+        std::vector<int64_t> cents;
+        for (const StatementLine& line : r.lines)
+            cents.push_back(line.cents);
+        EXPECT_EQ(cents, c.cents);
+        if (c.cents.empty()) {
+            EXPECT_TRUE(r.error.startsWith(QLatin1String("line 3: the amounts use both"))) << r.error.toStdString();
+        }
+    }
+}
+
+TEST(StatementReaders, WhatIsNoCsvStatementIsToldBeforeAnyColumnsAreAsked) {
+    const struct {
+        QByteArray data;
+        const char* problem;
+    } cases[] = {
+        {"", "the file is empty"},
+        {" \r\n\r\n", "the file is empty"},
+        {QByteArray("\x02\x00\x00\x00", 4) + "CHECK DATA HEADER", "not a text file"},
+        {"Statement of June\n1.00\n", "its first line has no columns: not a CSV statement"},
+        {"\xFF\xFE" + QByteArray("D\0a\0t\0e\0,\0A\0\n\0", 14), ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CsvProblem(c.data), QLatin1String(c.problem)) << c.data.toHex().constData();
+    EXPECT_EQ(ReadStatement("Statement of June\n", Format::Csv, SignedColumns()).error,
+              QStringLiteral("its first line has no columns: not a CSV statement"));
 }

@@ -131,6 +131,13 @@ TEST(LocaleNumbers, MoneyStaysWithinWhatTheLedgerAddsUp) {
         EXPECT_FALSE(ToMoney(QString::fromLatin1(bad))) << bad;
 }
 
+TEST(LocaleNumbers, MoneyIsTakenOnlyWhenItsFloatKeepsTheCents) {
+    for (const double kept : {0.1, 0.29, 131071.99, -131071.99, 131072.0, 131072.5, 200000.0, 16777216.0})
+        EXPECT_EQ(MoneyKeptToTheCent(kept), float(kept)) << kept;
+    for (const double lost : {131072.01, -131072.01, 200000.01, 1234567.89, 99999999.99, 1e12, 2e12})
+        EXPECT_FALSE(MoneyKeptToTheCent(lost)) << lost;
+}
+
 TEST(LocaleNumbers, RejectWhatIsNoNumber) {
     for (const char* text : {"", " ", ".", "abc", "12a", "inf", "nan", "$", "1.2.3", "--1"})
         EXPECT_FALSE(ToDouble(QString::fromLatin1(text))) << text;

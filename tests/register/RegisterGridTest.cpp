@@ -385,9 +385,10 @@ TEST(RegisterCheckNumberText, OnlyEmptyOrWholeNumbersFrom1To32767) {
 }
 
 TEST(RegisterAmountText, OnlyAmountsAsTypedThatTheLedgerCanKeep) {
-    for (const char* ok : {"0", "12.50", "1234.5", "1000000000000"})
+    for (const char* ok : {"0", "12.50", "1234.5", "131071.99", "200000", "549755813888"})
         EXPECT_TRUE(RegisterGrid::IsValidAmountText(QString::fromLatin1(ok))) << ok;
-    for (const char* bad : {"", " ", ".", "1,234.56", "1000000000000.01", "99999999999999999999", "12a", "1.2.3"})
+    for (const char* bad : {"", " ", ".", "1,234.56", "131072.01", "1000000000000", "1000000000000.01",
+                            "99999999999999999999", "12a", "1.2.3"})
         EXPECT_FALSE(RegisterGrid::IsValidAmountText(QString::fromLatin1(bad))) << bad;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/widgets/KeyCodes.h"
 
+#include "platform/Locale.h"
+
 namespace platform {
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
@@ -69,6 +71,9 @@ int KeyAsciiOf(const QKeyEvent* event) {
     }
     // Any single character up to U+7FFF: a filter must see the Arabic decimal separator or an accented letter too.
     const QString text = event->text();
+    // The numeric keypad's decimal key stands for the locale's separator, whatever the keyboard layout sends.
+    if ((event->modifiers() & Qt::KeypadModifier) && (text == QLatin1String(".") || text == QLatin1String(",")))
+        return DecimalSeparator().unicode();
     if (text.size() != 1 || text.at(0).unicode() > 0x7FFF)
         return 0;
     return text.at(0).unicode();

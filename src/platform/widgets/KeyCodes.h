@@ -20,6 +20,7 @@ int ShiftState(Qt::KeyboardModifiers modifiers);
 // The key code of a key press or release; 0 for keys the program has no code for.
 int KeyCodeOf(const QKeyEvent* event);
 // The character code of a typed character (KeyPress); 0 when the event types no single character up to U+7FFF.
+// The numeric keypad's decimal key gives the locale's decimal separator.
 int KeyAsciiOf(const QKeyEvent* event);
 
 } // namespace platform

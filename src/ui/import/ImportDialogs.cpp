@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -31,8 +32,10 @@ int ColumnOf(const QComboBox* box) {
 
 } // namespace
 
-CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QStringList& columns, const import::CsvMapping& guess)
-    : QDialog(parent) {
+CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
+    : QDialog(parent), statement(statement) {
+    const QStringList columns = import::CsvHeaderFields(statement);
+    const import::CsvMapping guess = import::GuessCsvMapping(statement);
     setObjectName(QStringLiteral("CsvMapping"));
     setWindowTitle(QStringLiteral("Statement Columns"));
     cboDate = ColumnBox(this, "cboDate", columns, guess.date);
@@ -47,6 +50,7 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QStringList& columns, 
     cboCredit = ColumnBox(this, "cboCredit", columns, guess.credit);
     cboPayee = ColumnBox(this, "cboPayee", columns, guess.payee);
     cboCheck = ColumnBox(this, "cboCheck", columns, guess.checkNumber);
+    cboType = ColumnBox(this, "cboType", columns, guess.type);
     cboDecimal = new QComboBox(this);
     cboDecimal->setObjectName(QStringLiteral("cboDecimal"));
     cboDecimal->addItem(QStringLiteral("Point (1,234.56)"), QStringLiteral("."));
@@ -61,6 +65,7 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QStringList& columns, 
     form->addRow(QStringLiteral("and C&redit column:"), cboCredit);
     form->addRow(QStringLiteral("&Payee column:"), cboPayee);
     form->addRow(QStringLiteral("C&heck number column:"), cboCheck);
+    form->addRow(QStringLiteral("&Type column:"), cboType);
     form->addRow(QStringLiteral("Decimal &separator:"), cboDecimal);
     // A combo box would be announced by its current column ("(none)" five times): each is named after its label,
     // in the description too, since on Linux a combo box's name is its current text.
@@ -80,6 +85,11 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QStringList& columns, 
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(cboDate, &QComboBox::currentIndexChanged, this, [this] {
+        if (ColumnOf(cboDate) >= 0)
+            cboDateOrder->setCurrentIndex(
+                cboDateOrder->findData(int(import::GuessCsvDateOrder(this->statement, ColumnOf(cboDate)))));
+    });
     for (QComboBox* box : {cboDate, cboAmount, cboDebit, cboCredit})
         connect(box, &QComboBox::currentIndexChanged, this, &CsvMappingDialog::UpdateControls);
     UpdateControls();
@@ -104,12 +114,44 @@ if (m.amount < 0) {
 }
 m.payee = ColumnOf(cboPayee);
 m.checkNumber = ColumnOf(cboCheck);
+m.type = ColumnOf(cboType);
 m.decimalSeparator = cboDecimal->currentData().toString().at(0);
 return m;
 }
 
-ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, import::Format format,
-                             const import::ImportPlan& plan)
+AccountDialog::AccountDialog(QWidget* parent, const std::vector<import::StatementAccount>& accounts) : QDialog(parent) {
+    setObjectName(QStringLiteral("AccountDialog"));
+    setWindowTitle(QStringLiteral("Import"));
+    auto* label = new QLabel(
+        QStringLiteral("The statement holds %1 accounts. Which one goes into this ledger?").arg(accounts.size()), this);
+    lstAccounts = new QListWidget(this);
+    lstAccounts->setObjectName(QStringLiteral("lstAccounts"));
+    for (const import::StatementAccount& a : accounts) {
+        const QString id = a.id.isEmpty() ? QStringLiteral("no account id") : a.id;
+        auto* item = new QListWidgetItem(a.lines == 1 ? QStringLiteral("%1 (1 transaction)").arg(id)
+                                                      : QStringLiteral("%1 (%2 transactions)").arg(id).arg(a.lines),
+                                         lstAccounts);
+        item->setData(Qt::UserRole, a.id);
+    }
+    lstAccounts->setCurrentRow(0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(lstAccounts, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(lstAccounts);
+    layout->addWidget(buttons);
+}
+
+QString AccountDialog::Account() const {
+    return lstAccounts->currentItem()->data(Qt::UserRole).toString();
+}
+
+ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, const import::ImportPlan& plan,
+                             const QString& note)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ImportPreview"));
     setWindowTitle(QStringLiteral("Import %1").arg(statementName));
@@ -124,11 +166,14 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, impo
     for (int row = 0; row < int(plan.lines.size()); ++row) {
         const import::PlannedLine& p = plan.lines[size_t(row)];
         const QString cells[] = {platform::FormatShortDate(p.line.date), platform::FormatCents(p.line.cents),
-                                 p.line.payee, p.line.checkNumber, WhatHappens(p, format)};
+                                 p.description.trimmed(), p.line.checkNumber, WhatHappens(p)};
         for (int column = 0; column < 5; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column == 1)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // The payee as the ledger will keep it; the statement's own words when they had to be cut or changed.
+            if (column == 2 && cells[column] != p.line.payee.simplified())
+                item->setToolTip(QStringLiteral("The statement says: ") + p.line.payee);
             table->setItem(row, column, item);
         }
     }
@@ -151,21 +196,25 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, impo
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);
+    if (!note.isEmpty()) {
+        auto* opening = new QLabel(note, this);
+        opening->setObjectName(QStringLiteral("lblOpening"));
+        opening->setWordWrap(true);
+        layout->addWidget(opening);
+    }
     layout->addWidget(summary);
     layout->addWidget(buttons);
     resize(760, 420);
 }
 
-QString ImportPreview::WhatHappens(const import::PlannedLine& p, import::Format format) {
+QString ImportPreview::WhatHappens(const import::PlannedLine& p) {
     switch (p.kind) {
     case import::PlanKind::Add:
         return QStringLiteral("Add as ") + ledger::TypeName(p.typeCode, p.checkNumber);
     case import::PlanKind::Duplicate:
         if (p.duplicateSlot)
             return QStringLiteral("Skip: duplicate of record %1").arg(p.duplicateSlot);
-        return (format == import::Format::Ofx ? QStringLiteral("Skip: repeats transaction %1")
-                                              : QStringLiteral("Skip: repeats line %1"))
-            .arg(p.duplicateSource);
+        return QStringLiteral("Skip: repeats row %1").arg(p.duplicateLine + 1); // the row above in this table
     case import::PlanKind::Refused:
         break;
     }

@@ -1,5 +1,6 @@
 #pragma once
-// The windows of an import: the column mapping of a CSV statement, chosen once per header line, and the preview
+// The windows of an import: the column mapping of a CSV statement, chosen once per header line, the account of a
+// statement that holds several, and the preview
 // that lists what the import would do to every statement line before anything is added.
 
 #include "import/ImportPlan.h"
@@ -9,18 +10,21 @@
 #include <QStringList>
 
 class QComboBox;
+class QListWidget;
 class QPushButton;
 
 class CsvMappingDialog : public QDialog {
     Q_OBJECT
 public:
-    // `columns` are the header's field names; `guess` is selected first.
-    CsvMappingDialog(QWidget* parent, const QStringList& columns, const import::CsvMapping& guess);
+    // Offers the header's field names, with GuessCsvMapping selected first; the date order follows the values of
+    // the date column chosen.
+    CsvMappingDialog(QWidget* parent, const QByteArray& statement);
     import::CsvMapping Mapping() const;
 
 private:
     void UpdateControls();
 
+    const QByteArray statement;
     QComboBox* cboDate = nullptr;
     QComboBox* cboDateOrder = nullptr;
     QComboBox* cboAmount = nullptr;
@@ -28,15 +32,28 @@ private:
     QComboBox* cboCredit = nullptr;
     QComboBox* cboPayee = nullptr;
     QComboBox* cboCheck = nullptr;
+    QComboBox* cboType = nullptr;
     QComboBox* cboDecimal = nullptr;
     QPushButton* OKButton = nullptr;
+};
+
+// A statement of several accounts: which one goes into this ledger.
+class AccountDialog : public QDialog {
+    Q_OBJECT
+public:
+    AccountDialog(QWidget* parent, const std::vector<import::StatementAccount>& accounts);
+    QString Account() const;
+
+private:
+    QListWidget* lstAccounts = nullptr;
 };
 
 class ImportPreview : public QDialog {
     Q_OBJECT
 public:
-    ImportPreview(QWidget* parent, const QString& statementName, import::Format format, const import::ImportPlan& plan);
+    // `note` (OpeningNote) is shown above the summary when there is one.
+    ImportPreview(QWidget* parent, const QString& statementName, const import::ImportPlan& plan, const QString& note);
 
     // What the preview says will happen to a line: "Add as Deposit", "Skip: duplicate of record 4", ...
-    static QString WhatHappens(const import::PlannedLine& line, import::Format format);
+    static QString WhatHappens(const import::PlannedLine& line);
 };

@@ -10,6 +10,7 @@
 #include "platform/widgets/TypedText.h"
 #include "ui/main/CaptionFrame.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,11 +35,19 @@ void IncompleteData() {
     platform::MsgBox(QStringLiteral("Incomplete or incorrect data"));
 }
 
-// Only what the amount filter lets a user type is an amount: no sign, exponent, currency or grouping.
-std::optional<float> ReadAmount(const QLineEdit* box) {
-    if (!ledger::IsDollarText(box->text()))
+// Only what the amount filter lets a user type is an amount: no sign, exponent, currency or grouping. One that the
+// record would not keep to the cent is refused with the reason, and `told` is set.
+std::optional<float> ReadAmount(const QLineEdit* box, bool& told) {
+    told = false;
+    if (!ledger::IsDollarText(box->text()) || !platform::ToMoney(box->text()))
         return std::nullopt;
-    return platform::ToMoney(box->text());
+    const double value = platform::ToDouble(box->text()).value_or(0);
+    const std::optional<float> kept = platform::MoneyKeptToTheCent(value);
+    if (!kept) {
+        platform::MsgBox(platform::MoneyNotKeptText(value));
+        told = true;
+    }
+    return kept;
 }
 
 } // namespace
@@ -161,11 +170,13 @@ bool frmMain::AmountKeyPress(QLineEdit* box, QKeyEvent* event) {
     if (keyAscii == 0)
         return false;
     const int16_t typed = ledger::IsDollarAmt(int16_t(keyAscii), platform::TextOutsideSelection(*box));
-    if (typed != 0 && typed != keyAscii) {
-        // The "." key types the locale's decimal separator.
+    if (typed != 0 && QString(QChar(typed)) != event->text()) {
+        // The numeric keypad's decimal key types the locale's decimal separator.
         box->insert(QString(QChar(typed)));
         return true;
     }
+    if (typed == 0 && keyAscii == '.') // the decimal point of another locale: the user hears it is not taken
+        QApplication::beep();
     return typed == 0;
 }
 
@@ -187,7 +198,10 @@ void frmMain::Command1_Click() {
         date = platform::DayCountFromDate(DTPicker1->Value());
         if (!ledger::CheckAfterLockDate(date))
             return;
-        const std::optional<float> entered = ReadAmount(Text3);
+        bool told = false;
+        const std::optional<float> entered = ReadAmount(Text3, told);
+        if (told)
+            return;
         if (!entered || Combo1->currentText().isEmpty())
             return IncompleteData();
         amount = *entered;
@@ -196,7 +210,10 @@ void frmMain::Command1_Click() {
         date = platform::DayCountFromDate(DTPicker2->Value());
         if (!ledger::CheckAfterLockDate(date))
             return;
-        const std::optional<float> entered = ReadAmount(Text6);
+        bool told = false;
+        const std::optional<float> entered = ReadAmount(Text6, told);
+        if (told)
+            return;
         if (!entered || EntryType == 0)
             return IncompleteData();
         amount = *entered;

@@ -85,29 +85,37 @@ void frmMain::Import_Click() {
     const auto cannotImport = [&name](const QString& why) {
         platform::MsgBox(QStringLiteral("%1 cannot be imported.\r%2").arg(name, why));
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return cannotImport(file.errorString());
-    const QByteArray head = file.read(4096);
-    file.close();
-    const import::Format format = import::DetectFormat(path, head);
+    QByteArray data;
+    QString readError;
+    if (!import::ReadStatementBytes(path, data, readError))
+        return cannotImport(readError);
+    const import::Format format = import::DetectFormat(path, data);
     std::optional<import::CsvMapping> mapping;
     bool columnsChosen = false;
     if (format == import::Format::Csv) {
-        mapping = import::StoredCsvMapping(import::CsvHeaderLine(head));
+        if (const QString problem = import::CsvProblem(data); !problem.isEmpty())
+            return cannotImport(problem);
+        mapping = import::StoredCsvMapping(import::CsvHeaderLine(data));
         if (!mapping) {
-            CsvMappingDialog columns(this, import::CsvHeaderFields(head), import::GuessCsvMapping(head));
+            CsvMappingDialog columns(this, data);
             if (columns.exec() != QDialog::Accepted)
                 return;
             mapping = columns.Mapping();
             columnsChosen = true;
         }
     }
-    const import::ReadResult statement = import::ReadStatementFile(path, format, mapping);
+    const import::ReadResult statement = import::ReadStatement(data, format, mapping);
     if (!statement.Ok())
         return cannotImport(statement.error);
-    const import::ImportPlan plan = import::PlanImport(statement.lines);
-    ImportPreview preview(this, name, format, plan);
+    std::vector<import::StatementLine> lines = statement.lines;
+    if (const auto accounts = import::StatementAccounts(lines); accounts.size() > 1) {
+        AccountDialog choice(this, accounts);
+        if (choice.exec() != QDialog::Accepted)
+            return;
+        lines = import::AccountLines(lines, choice.Account());
+    }
+    const import::ImportPlan plan = import::PlanImport(lines);
+    ImportPreview preview(this, name, plan, import::OpeningNote(statement.openingCents));
     if (preview.exec() != QDialog::Accepted)
         return;
     QString error;
@@ -122,7 +130,7 @@ void frmMain::Import_Click() {
     // Columns are remembered per header line only once they made an import; a preview that looked wrong was
     // cancelled, and the next import asks again.
     if (columnsChosen)
-        import::StoreCsvMapping(import::CsvHeaderLine(head), *mapping);
+        import::StoreCsvMapping(import::CsvHeaderLine(data), *mapping);
     // As after Add: the ledger is changed, so the next save or exit writes it.
     ledger::SetModified();
     Command4->setEnabled(true);

@@ -2,6 +2,7 @@
 
 #include "platform/widgets/KeyCodes.h"
 
+#include <QApplication>
 #include <QPointer>
 
 CellTextBox::CellTextBox(QWidget* parent) : QLineEdit(parent) {}
@@ -25,8 +26,10 @@ void CellTextBox::keyPressEvent(QKeyEvent* event) {
     if (!self)
         return;
     if (keyAscii == 0) {
+        if (ascii == '.') // the decimal point of another locale: the user hears it is not taken
+            QApplication::beep();
         event->accept();
-    } else if (keyAscii != ascii) {
+    } else if (QString(QChar(keyAscii)) != event->text()) {
         insert(QString(QChar(keyAscii)));
         event->accept();
     } else {

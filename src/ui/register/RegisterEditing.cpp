@@ -98,8 +98,12 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
         const bool isAmount = grid.Col() == Debit || grid.Col() == Credit;
         if ((grid.Col() == CheckNumber && !RegisterGrid::IsValidCheckNumberText(Text1->text())) ||
             (isAmount && !RegisterGrid::IsValidAmountText(Text1->text()))) {
-            // The record could not hold it: the cell keeps what it had, and the user hears so.
-            QApplication::beep();
+            // The record could not hold it: the cell keeps what it had, and the user hears so, or reads why when
+            // only the cents would be lost.
+            if (isAmount && ledger::IsDollarText(Text1->text()) && platform::ToMoney(Text1->text()))
+                platform::MsgBox(platform::MoneyNotKeptText(platform::ToDouble(Text1->text()).value_or(0)));
+            else
+                QApplication::beep();
         } else {
             const RegisterHistory::Pending before = history.BeforeEdit(grid.Row(), grid.Col(), false);
             grid.SetText(Text1->text());

@@ -7,6 +7,7 @@
 #include "platform/widgets/TextRuleValidator.h"
 #include "platform/widgets/TypedText.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -87,9 +88,11 @@ bool StatementDialog::eventFilter(QObject* watched, QEvent* event) {
     if (at == 0 && rest.startsWith(QLatin1Char('-')) && keyAscii != 8)
         return true; // nothing goes before the sign
     const int16_t typed = ledger::IsDollarAmt(int16_t(keyAscii), WithoutMinus(rest));
-    if (typed != 0 && typed != keyAscii) {
+    if (typed != 0 && QString(QChar(typed)) != key->text()) {
         StatementBalance->insert(QString(QChar(typed)));
         return true;
     }
+    if (typed == 0 && keyAscii == '.') // the decimal point of another locale: the user hears it is not taken
+        QApplication::beep();
     return typed == 0;
 }

@@ -1,6 +1,7 @@
 #include "ui/settings/SettingsDialog.h"
 
 #include "platform/Locale.h"
+#include "platform/Prompt.h"
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/Place.h"
 #include "platform/widgets/Twips.h"
@@ -81,8 +82,15 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 // Every text is converted before any value is taken, so that OK offers all three or none.
 void SettingsDialog::OKButton_Click() {
     // An untouched balance is kept as it is, to the bit.
-    const std::optional<float> startingBalance =
-        Text2->isModified() ? platform::ToMoney(Text2->text()) : std::optional<float>(values.startingBalance);
+    std::optional<float> startingBalance = values.startingBalance;
+    if (Text2->isModified()) {
+        startingBalance = platform::ToMoney(Text2->text());
+        const double typed = platform::ToDouble(Text2->text()).value_or(0);
+        if (startingBalance && !platform::MoneyKeptToTheCent(typed)) {
+            platform::MsgBox(platform::MoneyNotKeptText(typed));
+            startingBalance.reset();
+        }
+    }
     if (!startingBalance) {
         Text2->setFocus(Qt::OtherFocusReason);
         return;

@@ -154,6 +154,10 @@ TEST_F(EntryTest, UpperRefusalsKeepWhatWasTyped) {
         ExpectIncomplete();
     }
     TypeInto(Text("Text4"), QStringLiteral("5"));
+    TypeInto(Text("Text3"), QStringLiteral("131072.01")); // the record's float would keep 131,072.02
+    ExpectRefused(
+        QStringLiteral("131,072.01 would be kept as 131,072.02: amounts are kept to the cent up to 131,071.99"));
+    TypeInto(Text("Text3"), QStringLiteral("10"));
     TypeInto(Combo(), QString());
     ExpectIncomplete(); // no payee
     EXPECT_EQ(Text("Text3")->text(), QStringLiteral("10"));
@@ -168,6 +172,9 @@ TEST_F(EntryTest, LowerRefusals) {
     ExpectIncomplete(); // no amount
     TypeInto(Text("Text6"), QStringLiteral("10000000000000"));
     ExpectIncomplete(); // more than a ledger can add up
+    TypeInto(Text("Text6"), QStringLiteral("99999999.99"));
+    ExpectRefused(QStringLiteral("99,999,999.99 would be kept as 100,000,000.00: amounts are kept to the cent up to "
+                                 "131,071.99"));
     TypeInto(Text("Text6"), QStringLiteral("20"));
     ClickAdd();
     EXPECT_EQ(Records().size(), 1u);
@@ -195,9 +202,9 @@ TEST_F(EntryTest, PastedAmountsPassTheKeyRulesOrNothingIsPasted) {
 
 TEST_F(EntryTest, AmountsTakeTheLocalesDecimalSeparator) {
     const std::tuple<const char*, const char*, const char*, float> cases[] = {
-        {"en_US", "12.34", "12.34", 12.34f}, {"de_DE", "12,34", "12,34", 12.34f},
-        {"de_DE", "12.34", "12,34", 12.34f}, // the "." key types the decimal comma
-        {"fr_FR", "0,5", "0,5", 0.5f},       {"sv_SE", "1999,99", "1999,99", 1999.99f},
+        {"en_US", "12.34", "12.34", 12.34f},     {"de_DE", "12,34", "12,34", 12.34f},
+        {"de_DE", "1.234,5", "1234,5", 1234.5f}, // the "." key is no decimal comma: refused
+        {"fr_FR", "0,5", "0,5", 0.5f},           {"sv_SE", "1999,99", "1999,99", 1999.99f},
     };
     for (const auto& [locale, typed, shown, stored] : cases) {
         SCOPED_TRACE(std::string(locale) + " " + typed);
@@ -211,6 +218,12 @@ TEST_F(EntryTest, AmountsTakeTheLocalesDecimalSeparator) {
         ASSERT_EQ(Records().size(), 1u);
         EXPECT_EQ(Records()[0].Amount, stored);
     }
+    // The numeric keypad's decimal key types the locale's separator, whatever character it sends.
+    const tallix::test::ScopedLocale scope(QStringLiteral("de_DE"));
+    QTest::keyClicks(Text("Text6"), QStringLiteral("7"));
+    QTest::keyClick(Text("Text6"), Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClicks(Text("Text6"), QStringLiteral("5"));
+    EXPECT_EQ(Text("Text6")->text(), QStringLiteral("7,5"));
     ledger::NewLedger();
 }
 

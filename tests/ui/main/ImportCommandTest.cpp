@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QListWidget>
 #include <QTableWidget>
 
 namespace {
@@ -132,8 +133,7 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
          {"Add as Check", "Add as Payment", "Add as Deposit"}},
         {"debitcredit.csv",
          {{"cboDate", -1}, {"cboAmount", -1}, {"cboPayee", -1}},
-         {{"cboDate", 0},
-          {"cboDateOrder", int(import::DateOrder::DayMonthYear)},
+         {{"cboDate", 0}, // its dates (17.05.2024) choose the order
           {"cboPayee", 1},
           {"cboDebit", 2},
           {"cboCredit", 3}},
@@ -179,6 +179,30 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
                   QStringLiteral("0 to add, %1 to skip as duplicates, 0 refused").arg(c.added.size()));
     }
     EXPECT_EQ(ledger::GetTransactionCount(), 7);
+}
+
+TEST_F(ImportCommandTest, AStatementOfSeveralAccountsImportsTheOneChosen) {
+    Start();
+    for (const bool choose : {false, true}) {
+        QStringList offered;
+        Preview seen;
+        WhenModalOpens([&](QWidget* dialog) {
+            ASSERT_EQ(dialog->objectName(), QStringLiteral("AccountDialog"));
+            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstAccounts"));
+            for (int row = 0; row < list->count(); ++row)
+                offered << list->item(row)->text();
+            list->setCurrentRow(1);
+            if (choose)
+                WhenModalOpens([&](QWidget* modal) { AnswerPreview(modal, true, seen); });
+            dialog->findChild<QPushButton*>(QLatin1String(choose ? "cmdOK" : "cmdCancel"))->click();
+        });
+        PromptScript prompts;
+        prompts.ExpectFileDialog(true, Statement("twoaccounts.ofx"));
+        Trigger("Import");
+        EXPECT_EQ(offered, QStringList({"1111 (2 transactions)", "2222 (1 transaction)"}));
+        EXPECT_EQ(seen.whatHappens, choose ? QStringList({"Add as Interest"}) : QStringList());
+    }
+    EXPECT_EQ(ledger::GetTransactionCount(), 2);
 }
 
 TEST_F(ImportCommandTest, AStatementThatCannotBeReadIsNamedWithItsLineAndChangesNothing) {

@@ -155,7 +155,7 @@ TEST(StatementDialogTest, TheBalanceTakesAmountKeysAndALeadingMinus) {
         {"en_US", "1-2a3.456", "123.45", 12345},
         {"en_US", "--", "-", -1},
         {"de_DE", "-1234,5", "-1234,5", -123450},
-        {"de_DE", "12.5", "12,5", 1250}, // the "." key types the locale's separator
+        {"de_DE", "1.2,5", "12,5", 1250}, // the "." key is no decimal comma: refused
         {"C", "0.07", "0.07", 7},
     };
     for (const TypedBalance& c : cases) {

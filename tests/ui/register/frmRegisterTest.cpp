@@ -324,7 +324,7 @@ TEST_F(frmRegisterTest, AmountsInTheLocalesFormAreWrittenBackExactly) {
     const std::tuple<const char*, const char*, const char*, float> cases[] = {
         {"en_US", "1234.50", "5.25", 5.25f},
         {"de_DE", "1234,50", "5,25", 5.25f},
-        {"de_DE", "1234,50", "5.25", 5.25f}, // the "." key types the decimal comma
+        {"de_DE", "1234,50", "5.2,5", 52.5f}, // the "." key is no decimal comma: refused
         {"sv_SE", "1234,50", "0,1", 0.1f},
     };
     for (const auto& [locale, opened, typed, stored] : cases) {
@@ -345,10 +345,16 @@ TEST_F(frmRegisterTest, AmountsInTheLocalesFormAreWrittenBackExactly) {
 TEST_F(frmRegisterTest, AnAmountThatCannotBeReadKeepsTheCellAndTheRecord) {
     AddFourRecords();
     Open();
-    for (const char* typed : {"", "."}) {
+    for (const char* typed : {"", ".", "131072.01"}) {
         EnterOn(1, Debit);
         Retype(QString::fromLatin1(typed));
-        QTest::keyClick(Text1, Qt::Key_Return);
+        {
+            PromptScript prompts; // only an amount beyond the cents says why
+            if (std::string(typed) == "131072.01")
+                prompts.ExpectMessage(QStringLiteral(
+                    "131,072.01 would be kept as 131,072.02: amounts are kept to the cent up to 131,071.99"));
+            QTest::keyClick(Text1, Qt::Key_Return);
+        }
         EXPECT_FALSE(Text1->isVisible());
         EXPECT_EQ(Cell(1, Debit), "100.00") << typed;
         EXPECT_EQ(Cell(1, TypeCode), "0") << typed;
@@ -669,9 +675,9 @@ TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
         }
         EXPECT_EQ(grid->ColWidth(Description), 2800);
 
-        // A longer amount typed into a cell widens its column too.
+        // A longer amount typed into a cell widens its column too (one the record's float keeps whole).
         EnterOn(2, Debit);
-        Retype(QStringLiteral("123456789012") + locale.decimalPoint() + QStringLiteral("5"));
+        Retype(QStringLiteral("123456790528"));
         QTest::keyClick(Text1, Qt::Key_Return);
         EXPECT_LE(view->fontMetrics().horizontalAdvance(grid->TextMatrix(2, Debit)) + margins,
                   CellInWindow(2, Debit).width());

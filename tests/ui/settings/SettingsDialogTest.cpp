@@ -1,5 +1,6 @@
 #include "ui/settings/SettingsDialog.h"
 #include "platform/widgets/Twips.h"
+#include "support/PromptScript.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,16 @@ TEST_F(SettingsDialogTest, AnUntouchedBalanceComesBackToTheBit) {
     TypeInto("Text2", "100000.01");
     Click("OKButton");
     EXPECT_EQ(dialog->Values().startingBalance, 100000.01f);
+    // A typed balance that the float would not keep to the cent is refused, with why.
+    Open();
+    TypeInto("Text2", "-131072.01");
+    {
+        tallix::test::PromptScript prompts;
+        prompts.ExpectMessage(
+            QStringLiteral("-131,072.01 would be kept as -131,072.02: amounts are kept to the cent up to 131,071.99"));
+        Click("OKButton");
+    }
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(SettingsDialogTest, LayoutInTwips) {
