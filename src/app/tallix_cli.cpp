@@ -37,32 +37,19 @@ void PrintHelp(QTextStream& out) {
         << "\n"
            "Reads a Tallix data file (.tlx); only import changes it.\n"
            "\n"
-           "  print    the register as the register window shows it: sorted by date, with running balances;
-"
-           "           with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it
-"
-           "  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output
-"
-           "  check    validate the file against the format; exit status 0 when sound, 1 when not; also notes
-"
-           "           unsaved changes that a crashed window left for recovery
-"
-           "  import   add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells
-"
-           "           whether it is added and as which type, skipped as a duplicate of which record, or refused
-"
-           "           and why; then the ledger is saved, unless --dry-run. The format comes from the file's
-"
-           "           extension or its content unless --format names it. A statement of several accounts is
-"
-           "           refused with their list; --account ID imports the one with that id. Exit status 3
-"
-           "           when lines were refused (the others are added). A ledger open in the window (or in
-"
-           "           another import) is refused with exit status 1.
-"
-           "  balance  the balance at the end of day D (ISO 2024-01-31 or the locale's short date)
-"
+           "  print    the register as the register window shows it: sorted by date, with running balances;\n"
+           "           with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it\n"
+           "  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output\n"
+           "  check    validate the file against the format; exit status 0 when sound, 1 when not; also notes\n"
+           "           unsaved changes that a crashed window left for recovery\n"
+           "  import   add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells\n"
+           "           whether it is added and as which type, skipped as a duplicate of which record, or refused\n"
+           "           and why; then the ledger is saved, unless --dry-run. The format comes from the file's\n"
+           "           extension or its content unless --format names it. A statement of several accounts is\n"
+           "           refused with their list; --account ID imports the one with that id. Exit status 3\n"
+           "           when lines were refused (the others are added). A ledger open in the window (or in\n"
+           "           another import) is refused with exit status 1.\n"
+           "  balance  the balance at the end of day D (ISO 2024-01-31 or the locale's short date)\n"
            "\n"
            "CSV columns (numbered from 1; remembered for statements with the same header line):\n"
            "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"

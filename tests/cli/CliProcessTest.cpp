@@ -412,6 +412,7 @@ TEST_F(CliProcess, ImportIsRefusedWhileTheWindowHasTheLedgerOpen) {
     r = Cli({QStringLiteral("import"), ledgerPath, statement});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(ReadAll(ledgerPath).size(), 5 * 64);
+}
 
 TEST_F(CliProcess, ImportOfSeveralAccountsNeedsOneChosenAndEchoesNoControlCharacter) {
     const QString qif = dir.filePath(QStringLiteral("two\x1b[2Jaccounts.qif"));

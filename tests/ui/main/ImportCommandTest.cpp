@@ -157,9 +157,9 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
                 for (QComboBox* box : dialog->findChildren<QComboBox*>())
                     names << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
                 names.sort();
-                EXPECT_EQ(names,
-                          QStringList({"Amount column", "Check number column", "Date column", "Date order",
-                                       "Decimal separator", "Payee column", "and Credit column", "or Debit column"}));
+                EXPECT_EQ(names, QStringList({"Amount column", "Check number column", "Date column", "Date order",
+                                              "Decimal separator", "Payee column", "Type column", "and Credit column",
+                                              "or Debit column"}));
                 for (const auto& [box, data] : c.chosen)
                     Box(dialog, box)->setCurrentIndex(Box(dialog, box)->findData(data));
                 WhenModalOpens([&](QWidget* modal) { AnswerPreview(modal, confirm, seen); });
