@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,6 +42,12 @@ bool MayReplace(const QString& target, QString& error) {
     return true;
 }
 
+void KeepStamp(LedgerState& state, const QString& target, const QByteArray& bytes) {
+    state.StampedFile = target;
+    state.Stamp = MetadataOf(target);
+    state.StampedBytes = bytes;
+}
+
 QByteArray ReadWhole(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.read(MaxLedgerBytes) : QByteArray();
@@ -53,15 +60,15 @@ enum class DiskCheck { Unchanged, Overwrite, SaveAs, Cancel };
 DiskCheck CheckDisk(const LedgerState& state, const QString& target) {
     if (state.StampedFile != target || !state.Stamp.exists)
         return DiskCheck::Unchanged;
-    const DiskStamp now = RestampLike(target, state.Stamp);
-    if (now == state.Stamp)
+    if (StillHolds(target, state.Stamp, state.StampedBytes))
         return DiskCheck::Unchanged;
+    const bool vanished = !MetadataOf(target).exists;
     if (!diskChangePrompt) {
         platform::MsgBox(
             QStringLiteral("Unable to save file:\r%1\rIt changed on disk since it was read.").arg(state.DataFileName));
         return DiskCheck::Cancel;
     }
-    switch (diskChangePrompt(state.DataFileName, !now.exists)) {
+    switch (diskChangePrompt(state.DataFileName, vanished)) {
     case DiskChangeAnswer::Overwrite:
         return DiskCheck::Overwrite;
     case DiskChangeAnswer::SaveAs:
@@ -105,11 +112,10 @@ bool WriteDataFile(LedgerState& state, const QString& target, QString& error) {
         })) {
         // A failure after the rename (the folder's sync) leaves the new file in place: it is the one to compare with.
         if (ReadWhole(target) == buffer.data())
-            state.Stamp = StampOf(target, buffer.data());
+            KeepStamp(state, target, buffer.data());
         return false;
     }
-    state.StampedFile = target;
-    state.Stamp = StampOf(target, buffer.data());
+    KeepStamp(state, target, buffer.data());
     if (ownHold.IsHeld() && holdWhileOpen)
         KeepHold(std::move(ownHold));
     return true;
@@ -163,9 +169,10 @@ bool LoadLedger() {
     // One read of the whole file, which is also stamped. Read into a ledger of its own: a failed load leaves the
     // current one exactly as it was.
     QByteArray bytes;
-    bytes.resize(MaxLedgerBytes);
+    const qint64 wanted = std::min(file.size(), MaxLedgerBytes);
+    bytes.resize(wanted);
     qint64 got = 0;
-    for (qint64 n = 0; got < MaxLedgerBytes && (n = file.read(bytes.data() + got, MaxLedgerBytes - got)) > 0;)
+    for (qint64 n = 0; got < wanted && (n = file.read(bytes.data() + got, wanted - got)) > 0;)
         got += n;
     if (file.error() != QFileDevice::NoError)
         return RefuseLoad("Error opening file", path);
@@ -187,8 +194,7 @@ bool LoadLedger() {
     s.NextCheckNumber = loaded.NextCheckNumber;
     s.StartingBalance = loaded.StartingBalance;
     s.LockDate = loaded.LockDate;
-    s.StampedFile = target;
-    s.Stamp = StampOf(target, bytes);
+    KeepStamp(s, target, bytes);
     EndJournal();
     return true;
 }

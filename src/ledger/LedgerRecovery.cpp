@@ -48,7 +48,7 @@ JournalHeader CurrentHeader() {
     if (!s.DataFileName.isEmpty())
         header.ledgerPath = platform::ResolveSymlinks(s.DataFileName);
     if (!header.ledgerPath.isEmpty() && s.StampedFile == header.ledgerPath)
-        header.base = s.Stamp;
+        header.base = WithHash(s.Stamp, s.StampedBytes);
     return header;
 }
 

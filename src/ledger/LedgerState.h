@@ -18,10 +18,11 @@ struct LedgerState {
     bool Modified = false;
     bool RecordsLocked = false;
     QString DataFileName;
-    // The file as the store last read or wrote it (symbolic links followed), so that a save notices a file that
-    // someone else has replaced since; no stamp for a ledger that has no file yet.
+    // The file as the store last read or wrote it (symbolic links followed) and its bytes, so that a save notices
+    // a file that someone else has replaced since; no stamp for a ledger that has no file yet.
     QString StampedFile;
     DiskStamp Stamp;
+    QByteArray StampedBytes;
 
     int UpperBound() const { return int(Records.size()) - 1; }
 };

@@ -171,6 +171,7 @@ void NewLedger() {
     s.Records = FreshSlots();
     s.StampedFile.clear();
     s.Stamp = {};
+    s.StampedBytes.clear();
     EndJournal();
     KeepHold(LedgerHold());
 }
