@@ -48,11 +48,6 @@ void KeepStamp(LedgerState& state, const QString& target, const QByteArray& byte
     state.StampedBytes = bytes;
 }
 
-QByteArray ReadWhole(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(MaxLedgerBytes) : QByteArray();
-}
-
 enum class DiskCheck { Unchanged, Overwrite, SaveAs, Cancel };
 
 // Before a save replaces the file it read or wrote last, the file must still be that one: another program, a
@@ -81,8 +76,7 @@ DiskCheck CheckDisk(const LedgerState& state, const QString& target) {
 
 // The file is replaced as a whole, and the old one becomes the .bak just before the new one takes its name: at
 // every moment the target is the complete old or new ledger. The store's hold of the file serves as the lock;
-// without it the file is locked for the save alone. An empty `error` after a failure means that another copy of
-// the program holds the file.
+// without it the file is held for the save alone, and a file another copy holds is refused.
 bool WriteDataFile(LedgerState& state, const QString& target, QString& error) {
     LedgerHold ownHold;
     if (!HoldsLedger()) {
@@ -111,7 +105,7 @@ bool WriteDataFile(LedgerState& state, const QString& target, QString& error) {
             return !hasOldVersion || KeepBackup(target, backupError);
         })) {
         // A failure after the rename (the folder's sync) leaves the new file in place: it is the one to compare with.
-        if (ReadWhole(target) == buffer.data())
+        if (StillHolds(target, MetadataOf(target), buffer.data()))
             KeepStamp(state, target, buffer.data());
         return false;
     }
@@ -168,15 +162,9 @@ bool LoadLedger() {
     }
     // One read of the whole file, which is also stamped. Read into a ledger of its own: a failed load leaves the
     // current one exactly as it was.
-    QByteArray bytes;
-    const qint64 wanted = std::min(file.size(), MaxLedgerBytes);
-    bytes.resize(wanted);
-    qint64 got = 0;
-    for (qint64 n = 0; got < wanted && (n = file.read(bytes.data() + got, wanted - got)) > 0;)
-        got += n;
+    QByteArray bytes = file.read(std::min(file.size(), MaxLedgerBytes));
     if (file.error() != QFileDevice::NoError)
         return RefuseLoad("Error opening file", path);
-    bytes.truncate(got);
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
     LedgerState loaded;

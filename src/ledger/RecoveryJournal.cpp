@@ -72,7 +72,7 @@ private:
     qsizetype at = 0;
 };
 
-quint32 Crc(const QByteArray& bytes) {
+quint32 Crc(QByteArrayView bytes) {
     return quint32(crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.constData()), uInt(bytes.size())));
 }
 
@@ -94,11 +94,10 @@ QByteArray EncodeHeader(const JournalHeader& header) {
     w.Put(quint32(header.base.crc));
     w.Put(qint64(header.base.hashed));
     w.PutBytes(header.ledgerPath.toUtf8());
-    return QByteArray(Magic, MagicSize) + [] {
-        Writer v;
-        v.Put(JournalVersion);
-        return v.out;
-    }() + Framed(w.out);
+    Writer start;
+    start.out = QByteArray(Magic, MagicSize);
+    start.Put(JournalVersion);
+    return start.out + Framed(w.out);
 }
 
 QByteArray EncodeEntry(const JournalEntry& entry) {
@@ -173,10 +172,9 @@ bool NextFrame(const QByteArray& bytes, qsizetype& at, QByteArrayView& payload) 
     quint32 size = 0, crc = 0;
     if (!r.Get(size) || !r.Get(crc) || bytes.size() - at - 8 < qsizetype(size))
         return false;
-    const QByteArray body = bytes.sliced(at + 8, size);
-    if (Crc(body) != crc)
-        return false;
     payload = QByteArrayView(bytes).sliced(at + 8, size);
+    if (Crc(payload) != crc)
+        return false;
     at += 8 + qsizetype(size);
     return true;
 }
@@ -196,13 +194,11 @@ JournalRead ReadJournal(const QString& path, JournalContents& contents, QString&
         return JournalRead::Unreadable;
     }
     const QByteArray bytes = file.read(MaxJournalBytes);
-    quint32 version = 0;
-    Reader r(bytes);
     if (bytes.size() < MagicSize + 4 || std::memcmp(bytes.constData(), Magic, MagicSize) != 0) {
         error = QStringLiteral("not a recovery journal");
         return JournalRead::Unreadable;
     }
-    version = qFromLittleEndian<quint32>(bytes.constData() + MagicSize);
+    const quint32 version = qFromLittleEndian<quint32>(bytes.constData() + MagicSize);
     if (version != JournalVersion) {
         error = QStringLiteral("a journal of version %1, which this version of Tallix cannot read").arg(version);
         return JournalRead::Unreadable;

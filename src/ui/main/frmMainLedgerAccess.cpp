@@ -90,30 +90,27 @@ void frmMain::OfferRecovery(const QString& path) {
     if (search.found != ledger::RecoveryFound::Found)
         return;
     const ledger::PendingRecovery& pending = search.pending;
-    QString text = QStringLiteral("%1 was not saved when Tallix last ended: %2 %3, the last made %4.")
-                       .arg(ledgerName)
-                       .arg(pending.changeCount)
-                       .arg(pending.changeCount == 1 ? QStringLiteral("change") : QStringLiteral("changes"))
-                       .arg(platform::FormatShortDateTime(pending.lastChange));
+    const QString changes =
+        pending.changeCount == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(pending.changeCount);
+    QString text = QStringLiteral("%1 was not saved when Tallix last ended: %2, the last made %3.")
+                       .arg(ledgerName, changes, platform::FormatShortDateTime(pending.lastChange));
     if (pending.contents.cutShort)
         text += QStringLiteral("\rA change after that was cut short and cannot be recovered.");
     if (pending.ledgerChanged)
-        text += QStringLiteral("\rThe file changed on disk since then; check the register after recovering.");
+        text += QStringLiteral("\rThe file changed on disk since then; Recover brings back the ledger as you left it.");
     for (;;) {
         // Closing the box recovers: that loses nothing, and a recovered ledger can still be left unsaved.
         if (platform::Choose(text, {QStringLiteral("Recover"), QStringLiteral("Discard")}, 0, 0) == 0) {
             const int applied = ledger::ApplyRecovery(pending);
             if (applied < pending.changeCount)
-                platform::MsgBox(QStringLiteral("%1 of the %2 changes were recovered; the others do not fit the "
-                                                "ledger as it is on disk now.")
+                platform::MsgBox(QStringLiteral("%1 of the %2 changes were recovered; the others could not be read "
+                                                "back.")
                                      .arg(applied)
                                      .arg(pending.changeCount));
             ShowOpenedLedger();
             return;
         }
-        if (platform::MsgBox(QStringLiteral("Discard %1 unsaved %2? They cannot be recovered afterwards.")
-                                 .arg(pending.changeCount)
-                                 .arg(pending.changeCount == 1 ? QStringLiteral("change") : QStringLiteral("changes")),
+        if (platform::MsgBox(QStringLiteral("Discard %1 unsaved? They cannot be recovered afterwards.").arg(changes),
                              platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
                              platform::Answer::No) == platform::Answer::Yes) {
             ledger::DiscardRecovery(pending);
