@@ -90,10 +90,10 @@ void frmMain::OfferRecovery(const QString& path) {
     if (search.found != ledger::RecoveryFound::Found)
         return;
     const ledger::PendingRecovery& pending = search.pending;
-    const QString changes =
-        pending.changeCount == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(pending.changeCount);
-    QString text = QStringLiteral("%1 was not saved when Tallix last ended: %2, the last made %3.")
-                       .arg(ledgerName, changes, platform::FormatShortDateTime(pending.lastChange));
+    const QString count = QString::number(pending.changeCount);
+    const QString changes = pending.changeCount == 1 ? QStringLiteral("change") : QStringLiteral("changes");
+    QString text = QStringLiteral("%1 was not saved when Tallix last ended: %2 %3, the last made %4.")
+                       .arg(ledgerName, count, changes, platform::FormatShortDateTime(pending.lastChange));
     if (pending.contents.cutShort)
         text += QStringLiteral("\rA change after that was cut short and cannot be recovered.");
     if (pending.ledgerChanged)
@@ -110,9 +110,10 @@ void frmMain::OfferRecovery(const QString& path) {
             ShowOpenedLedger();
             return;
         }
-        if (platform::MsgBox(QStringLiteral("Discard %1 unsaved? They cannot be recovered afterwards.").arg(changes),
-                             platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
-                             platform::Answer::No) == platform::Answer::Yes) {
+        if (platform::MsgBox(
+                QStringLiteral("Discard %1 unsaved %2? They cannot be recovered afterwards.").arg(count, changes),
+                platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
+                platform::Answer::No) == platform::Answer::Yes) {
             ledger::DiscardRecovery(pending);
             return;
         }
