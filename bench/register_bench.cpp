@@ -9,7 +9,6 @@
 #include "platform/widgets/FlexGridView.h"
 #include "register/RegisterFind.h"
 #include "register/RegisterGrid.h"
-#include "register/RegisterHistory.h"
 #include "ui/register/frmRegister.h"
 
 #include <QApplication>
@@ -228,27 +227,21 @@ void BM_Undo(benchmark::State& state) {
     platform::FlexGrid grid;
     RegisterGrid procedures(grid);
     procedures.FillGrid();
-    RegisterHistory history(grid, procedures);
     const int kind = int(state.range(1));
     int round = 0;
     for (auto _ : state) {
         state.PauseTiming();
         const int row = grid.Rows() / 2;
         if (kind == 0) {
-            const RegisterHistory::Pending before = history.BeforeEdit(row, RegisterColumn::Date, true);
-            grid.SetTextMatrix(row, RegisterColumn::Date, procedures.Codec().FormatShortDate(36000 + round++ % 3000));
-            procedures.MarkRowModified(row);
-            procedures.SortRows();
-            procedures.RecalcBalances();
-            history.EndEdit(before);
+            procedures.CommitDate(row, 36000 + round++ % 3000);
         } else if (kind == 1) {
-            history.DeleteRecord(row);
+            procedures.DeleteRecord(row);
         } else {
             grid.SetRow(row);
-            history.ToggleLock();
+            procedures.ToggleLock();
         }
         state.ResumeTiming();
-        if (!history.Undo())
+        if (!procedures.Undo())
             state.SkipWithError("nothing to undo");
     }
 }

@@ -12,12 +12,6 @@
 namespace cli {
 
 namespace {
-// Amounts are 32-bit floats; whole cents are what the user typed.
-int64_t SignedCents(const ledger::TransactionRecord& r) {
-    const int64_t cents = ledger::ToCents(r.Amount);
-    return ledger::IsCredit(r.TypeCode) ? cents : -cents;
-}
-
 // A plain number with two decimals and a "." whatever the locale, for importers.
 QString PlainCents(int64_t cents) {
     return ledger::CentsText(cents, QLatin1Char('.'));
@@ -86,7 +80,7 @@ QString ExportCsv() {
     for (const RegisterRow& e : rows) {
         QStringList fields{platform::DateFromDayCount(e.record.Date).toString(Qt::ISODate),
                            CheckNumberText(e.record),
-                           e.record.Description.trimmed(),
+                           e.Description().toString(),
                            ledger::TypeName(e.record.TypeCode, e.record.CheckNumber),
                            PlainCents(SignedCents(e.record)),
                            PlainCents(e.balanceCents),

@@ -3,7 +3,7 @@
 #include "ledger/Ledger.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
-#include "register/RegisterGrid.h"
+#include "register/RegisterCells.h"
 #include "register/RegisterRows.h"
 
 #include <array>
@@ -13,22 +13,7 @@
 namespace cli {
 
 namespace {
-enum class Align { Left, Centre, Right };
-
-// As the window aligns them: numbers to the right, check numbers and dates centred, text to the left.
-Align AlignmentOf(int column) {
-    switch (column) {
-    case RegisterColumn::CheckNumber:
-    case RegisterColumn::Date:
-        return Align::Centre;
-    case RegisterColumn::Debit:
-    case RegisterColumn::Credit:
-    case RegisterColumn::Balance:
-        return Align::Right;
-    default:
-        return Align::Left;
-    }
-}
+using RegisterLook::Align;
 
 // Writes lines of text into a buffer of a fixed size, handed to the sink whenever it is nearly full: printing tens
 // of thousands of rows goes through here, and neither growing a text cell by cell nor holding the whole register
@@ -93,11 +78,17 @@ private:
     bool written = true;
 };
 
+constexpr int FirstVisibleColumn = RegisterColumn::FirstVisible;
+constexpr int LastVisibleColumn = RegisterColumn::LastVisible;
 constexpr int ColumnCount = LastVisibleColumn - FirstVisibleColumn + 1;
 using Cells = std::array<QStringView, ColumnCount>;
 
-QStringView& CellOf(Cells& cells, int column) {
-    return cells[size_t(column - FirstVisibleColumn)];
+// A row's texts as the terminal shows them: control characters escaped, so that none acts on the terminal.
+Cells CellsOf(const RowCells& row) {
+    Cells cells;
+    for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
+        cells[size_t(c - FirstVisibleColumn)] = row.Text(c);
+    return cells;
 }
 
 Cells HeaderCells() {
@@ -112,59 +103,6 @@ Cells HeaderCells() {
     return cells;
 }
 
-// One row's texts by column, as the register shows them: views of the row's own texts and of texts made here,
-// in buffers rather than one allocation each (tens of thousands of rows are measured, then written).
-class RowTexts {
-public:
-    RowTexts(const RegisterRow& row, const platform::LocaleCodec& codec) {
-        using namespace RegisterColumn;
-        const ledger::TransactionRecord& record = row.record;
-        // A check shows its number instead of a type.
-        if (row.isCheck) {
-            typeOrNumber = QString::number(record.CheckNumber);
-            CellOf(cells, CheckNumber) = typeOrNumber;
-        } else {
-            typeOrNumber = ledger::TypeName(record.TypeCode, record.CheckNumber);
-            CellOf(cells, Type) = typeOrNumber;
-        }
-        if (const std::optional<QStringView> date = codec.FormatShortDate(record.Date, dateBuffer))
-            CellOf(cells, Date) = *date;
-        else
-            CellOf(cells, Date) = dateText = codec.FormatShortDate(record.Date);
-        // A control character would act on the terminal (clear it, move the cursor, end the row): each is shown
-        // as an escape instead, and the column is as wide as the escapes show.
-        if (row.descriptionHasControls)
-            CellOf(cells, Description) = descriptionText = ledger::EscapeControlCharacters(row.Description());
-        else
-            CellOf(cells, Description) = row.Description();
-        const std::optional<int64_t> cents = ShownCents(record.Amount);
-        CellOf(cells, ledger::IsCredit(record.TypeCode) ? Credit : Debit) =
-            cents ? Money(codec, *cents, amountBuffer, amountText) : (amountText = codec.FormatMoney(record.Amount));
-        CellOf(cells, Balance) = Money(codec, row.balanceCents, balanceBuffer, balanceText);
-    }
-    RowTexts(const RowTexts&) = delete;
-    RowTexts& operator=(const RowTexts&) = delete;
-
-    Cells cells;
-
-private:
-    static QStringView Money(const platform::LocaleCodec& codec, int64_t cents,
-                             platform::LocaleCodec::TextBuffer& buffer, QString& text) {
-        if (const std::optional<QStringView> fast = codec.FormatCents(cents, buffer))
-            return *fast;
-        return text = codec.FormatCents(cents);
-    }
-
-    QString typeOrNumber;
-    platform::LocaleCodec::TextBuffer dateBuffer;
-    QString dateText;
-    QString descriptionText;
-    platform::LocaleCodec::TextBuffer amountBuffer;
-    platform::LocaleCodec::TextBuffer balanceBuffer;
-    QString amountText;
-    QString balanceText;
-};
-
 // Writes one row as a line, each cell padded to its column's width; no spaces at the line's end.
 void WriteRow(LineWriter& writer, const Cells& cells, bool header, const std::array<size_t, ColumnCount>& widths) {
     writer.BeginLine();
@@ -173,7 +111,7 @@ void WriteRow(LineWriter& writer, const Cells& cells, bool header, const std::ar
         const size_t i = size_t(c - FirstVisibleColumn);
         const QStringView text = cells[i];
         const qsizetype room = qsizetype(widths[i]) - text.size();
-        const Align align = header ? Align::Centre : AlignmentOf(c);
+        const Align align = header ? Align::Centre : RegisterLook::AlignmentOf(c);
         const qsizetype before = align == Align::Right ? room : align == Align::Centre ? room / 2 : 0;
         if (c > FirstVisibleColumn)
             pendingSpaces += 2;
@@ -200,7 +138,7 @@ bool WriteRegister(const TextSink& sink) {
     };
     widen(header);
     for (const RegisterRow& row : rows)
-        widen(RowTexts(row, codec).cells);
+        widen(CellsOf(RowCells(row, codec, RowCells::Controls::Escape)));
     qsizetype lineWidth = 0;
     for (const size_t width : widths)
         lineWidth += qsizetype(width) + 2;
@@ -221,7 +159,7 @@ bool WriteRegister(const TextSink& sink) {
     }
     writer.EndLine();
     for (const RegisterRow& row : rows)
-        WriteRow(writer, RowTexts(row, codec).cells, false, widths);
+        WriteRow(writer, CellsOf(RowCells(row, codec, RowCells::Controls::Escape)), false, widths);
     return writer.Flush();
 }
 

@@ -8,10 +8,6 @@
 
 namespace cli {
 
-// Columns 1 to 7 of the register are the ones a user sees.
-constexpr int FirstVisibleColumn = 1;
-constexpr int LastVisibleColumn = 7;
-
 // Where printed text goes, a piece at a time; false when a piece could not be written.
 using TextSink = std::function<bool(QByteArrayView)>;
 

@@ -4,7 +4,7 @@
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
-#include "register/RegisterGrid.h"
+#include "register/RegisterCells.h"
 #include "register/RegisterRows.h"
 
 #include <QBuffer>
@@ -24,33 +24,25 @@ constexpr int FirstColumn = RegisterColumn::CheckNumber;
 constexpr int LastColumn = RegisterColumn::Balance;
 
 Qt::Alignment AlignmentOf(int column) {
-    switch (column) {
-    case RegisterColumn::CheckNumber:
-    case RegisterColumn::Date:
+    switch (RegisterLook::AlignmentOf(column)) {
+    case RegisterLook::Align::Centre:
         return Qt::AlignHCenter;
-    case RegisterColumn::Debit:
-    case RegisterColumn::Credit:
-    case RegisterColumn::Balance:
+    case RegisterLook::Align::Right:
         return Qt::AlignRight;
-    default:
-        return Qt::AlignLeft;
+    case RegisterLook::Align::Left:
+        break;
     }
+    return Qt::AlignLeft;
 }
 
-// The texts the register window's grid shows for a row.
+// The texts the register window's grid shows for a row, with control characters, which paper would not show,
+// written out; the lock flag marks a locked row.
 Cells CellsOf(const platform::LocaleCodec& codec, const RegisterRow& row) {
-    const ledger::TransactionRecord& record = row.record;
+    const RowCells texts(row, codec, RowCells::Controls::Escape);
     Cells cells;
-    using namespace RegisterColumn;
-    if (row.isCheck)
-        cells[CheckNumber] = QString::number(record.CheckNumber);
-    cells[Date] = codec.FormatShortDate(record.Date);
-    cells[Description] = ledger::EscapeControlCharacters(row.Description());
-    if (!row.isCheck)
-        cells[Type] = ledger::TypeName(record.TypeCode, record.CheckNumber);
-    cells[ledger::IsCredit(record.TypeCode) ? Credit : Debit] = AmountCell(codec, record.Amount).text;
-    cells[Balance] = BalanceCell(codec, row.balanceCents).text;
-    cells[Locked] = record.Locked ? QStringLiteral("1") : QString();
+    for (int c = FirstColumn; c <= LastColumn; ++c)
+        cells[size_t(c)] = texts.Text(c).toString();
+    cells[RegisterColumn::Locked] = row.IsLocked() ? QStringLiteral("1") : QString();
     return cells;
 }
 

@@ -1,15 +1,11 @@
 #include "register/RegisterGrid.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/Recovery.h"
 #include "ledger/TransactionRules.h"
-#include "platform/Locale.h"
-#include "register/RegisterRows.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 using namespace RegisterColumn;
@@ -25,29 +21,7 @@ constexpr Width ColumnWidths[] = {{SortKey, 0},    {Date, 900},   {Description, 
                                   {Balance, 1000}, {TypeCode, 0}, {Slot, 0},           {Locked, 0}};
 } // namespace
 
-QString RegisterLook::ColumnHeader(int column) {
-    QString header = FormatString.split(QLatin1Char('|')).value(column);
-    if (header.startsWith(QLatin1Char('^')) || header.startsWith(QLatin1Char('<')) ||
-        header.startsWith(QLatin1Char('>')))
-        header.remove(0, 1);
-    return header;
-}
-
-RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid), codec(grid.Codec()) {}
-
-int RegisterGrid::CellInteger(int row, int col, int fallback) const {
-    const std::optional<double> value = grid.CellNumber(row, col);
-    if (!value || std::fabs(*value) > 2147483647.0)
-        return fallback;
-    return int(std::nearbyint(*value));
-}
-
-float RegisterGrid::CellAmount(int row, int col) const {
-    const std::optional<double> value = grid.CellNumber(row, col);
-    if (!value || std::fabs(*value) > double(std::numeric_limits<float>::max()))
-        return 0.0f;
-    return float(*value);
-}
+RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid), codec(grid.Codec()), model(grid.Codec()) {}
 
 // Writes a whole number into a cell, with its value known to the grid. Flags and type codes (0 to 14) are
 // written by the thousand: they share their texts.
@@ -62,38 +36,81 @@ void RegisterGrid::SetInteger(int row, int col, int64_t value) {
                        double(value));
 }
 
+void RegisterGrid::WriteMoney(int row, int col, QStringView text, std::optional<double> number) {
+    if (number)
+        grid.SetTextMatrix(row, col, text.toString(), *number);
+    else
+        grid.SetTextMatrix(row, col, text.toString());
+}
+
+void RegisterGrid::ShowRow(int row) {
+    const RegisterRow& values = model.At(row - 1);
+    const RowCells cells(values, codec, RowCells::Controls::Keep);
+    SetInteger(row, SortKey, int64_t(DateSortKey(values.dateDay)));
+    if (values.isCheck && values.typedCheckNumber.isNull())
+        SetInteger(row, CheckNumber, values.record.CheckNumber);
+    else
+        grid.SetTextMatrix(row, CheckNumber, cells.Text(CheckNumber).toString());
+    grid.SetDateMatrix(row, Date, cells.Text(Date).toString(), values.dateDay);
+    grid.SetTextMatrix(row, Description, cells.Text(Description).toString());
+    grid.SetTextMatrix(row, Type, cells.Text(Type).toString());
+    for (const int col : {Debit, Credit})
+        WriteMoney(row, col, cells.Text(col), cells.Text(col).isEmpty() ? std::nullopt : cells.Number(col));
+    WriteMoney(row, Balance, cells.Text(Balance), cells.Number(Balance));
+    SetInteger(row, Slot, values.slot);
+    ShowFlags(row);
+}
+
+// Column 8 (type code and changed marker), column 10 (lock flag) and the row's colour.
+void RegisterGrid::ShowFlags(int row) {
+    const RegisterRow& values = model.At(row - 1);
+    SetInteger(row, TypeCode, values.record.TypeCode + (values.changed ? RegisterLook::ChangedMarker : 0));
+    SetInteger(row, Locked, values.IsLocked() ? 1 : 0);
+    const platform::OleColor colour = values.IsLocked() ? RegisterLook::LockedRowColor : grid.BackColor();
+    if (grid.CellColor(row, CheckNumber) != colour)
+        SetRowColour(row, values.IsLocked());
+}
+
+void RegisterGrid::ShowBalance(int row) {
+    const RowCells cells(model.At(row - 1), codec, RowCells::Controls::Keep);
+    WriteMoney(row, Balance, cells.Text(Balance), cells.Number(Balance));
+}
+
+void RegisterGrid::Show(const RegisterUpdate& update) {
+    if (update.removed >= 0)
+        grid.RemoveItem(update.removed + 1);
+    if (update.inserted >= 0)
+        grid.InsertItem(update.inserted + 1);
+    if (!update.order.empty()) {
+        std::vector<int> order;
+        order.reserve(update.order.size());
+        for (const int from : update.order)
+            order.push_back(from + 1);
+        grid.ArrangeRows(order);
+    }
+    for (const int index : update.rows) {
+        if (update.lockChanged)
+            ShowFlags(index + 1);
+        else
+            ShowRow(index + 1);
+    }
+    for (const int index : update.balances)
+        ShowBalance(index + 1);
+    if (!update.balances.empty())
+        FitColumn(Balance);
+}
+
 void RegisterGrid::FillGrid() {
     grid.SetGridColor(RegisterLook::GridColor);
-    grid.SetRows(ledger::GetTransactionCount());
+    model.Load();
+    grid.SetRows(model.Count() + 1);
     grid.SetCols(Count);
     grid.SetAllowUserResizing(platform::flexResizeColumns);
     grid.SetFormatString(RegisterLook::FormatString);
     for (const Width& width : ColumnWidths)
         grid.SetColWidth(width.col, width.twips);
-
-    // The rows come sorted and balanced: nothing is read back from the texts written here.
-    int r = 1;
-    for (const RegisterRow& row : BuildRegisterRows(codec)) {
-        const ledger::TransactionRecord& record = row.record;
-        SetInteger(r, SortKey, int64_t(DateSortKey(row.dateDay)));
-        if (row.isCheck)
-            SetInteger(r, CheckNumber, record.CheckNumber);
-        grid.SetDateMatrix(r, Date, codec.FormatShortDate(record.Date), row.dateDay);
-        grid.SetTextMatrix(r, Description, row.Description().toString());
-        // A check shows its number instead of a type.
-        if (!row.isCheck)
-            grid.SetTextMatrix(r, Type, ledger::TypeName(record.TypeCode, record.CheckNumber));
-        SetMoney(r, ledger::IsCredit(record.TypeCode) ? Credit : Debit, record.Amount);
-        SetBalance(r, row.balanceCents);
-        SetInteger(r, TypeCode, record.TypeCode);
-        SetInteger(r, Slot, row.slot);
-        SetInteger(r, Locked, record.Locked ? 1 : 0);
-        if (record.Locked) {
-            SetRowColour(r, true);
-            ledger::SetRecordsLocked(true);
-        }
-        ++r;
-    }
+    for (int r = 1; r <= model.Count(); ++r)
+        ShowRow(r);
 
     // The current cell as a sort leaves it: in the date key column, with the sort's key columns selected.
     grid.SetCol(SortKey);
@@ -108,58 +125,18 @@ void RegisterGrid::FillGrid() {
     }
 }
 
-void RegisterGrid::SetMoney(int row, int col, float amount) {
-    WriteMoney(row, col, AmountCell(codec, amount));
-}
-
-void RegisterGrid::SetBalance(int row, int64_t cents) {
-    WriteMoney(row, Balance, BalanceCell(codec, cents));
-}
-
-void RegisterGrid::WriteMoney(int row, int col, const MoneyCell& cell) {
-    if (cell.number)
-        grid.SetTextMatrix(row, col, cell.text, *cell.number);
-    else
-        grid.SetTextMatrix(row, col, cell.text);
-}
-
-bool RegisterGrid::FillDateSortKeys() {
-    bool allRead = true;
-    for (int r = 1; r < grid.Rows(); ++r) {
-        const std::optional<double> date =
-            grid.TextMatrix(r, Date).isEmpty() ? RegisterLook::EmptyDateKey : grid.CellDate(r, Date);
-        allRead = allRead && date.has_value();
-        const double key = date.value_or(RegisterLook::EmptyDateKey);
-        // Keys of rows whose date did not change are already in place.
-        if (grid.CellNumber(r, SortKey) != key)
-            SetInteger(r, SortKey, int64_t(key));
-    }
-    return allRead;
-}
-
 void RegisterGrid::SortRows() {
-    FillDateSortKeys();
+    RegisterUpdate update;
+    model.Sort(update);
+    Show(update);
     grid.SetCol(SortKey);
     grid.SetColSel(CheckNumber);
-    grid.SetSort(platform::flexSortNumericAscending);
-}
-
-int64_t RegisterGrid::SignedCents(int row) const {
-    int type = CellInteger(row, TypeCode, 0);
-    if (type >= RegisterLook::ChangedMarker)
-        type -= RegisterLook::ChangedMarker;
-    return ledger::IsCredit(type) ? ledger::ToCents(CellAmount(row, Credit)) : -ledger::ToCents(CellAmount(row, Debit));
 }
 
 void RegisterGrid::RecalcBalances() {
-    int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
-    for (int r = 1; r < grid.Rows(); ++r) {
-        balance = std::clamp(balance + SignedCents(r), -ledger::MaxCents, ledger::MaxCents);
-        // Only the balances below a change differ from what the cells hold.
-        if (balance <= -MaxExactCents || balance >= MaxExactCents || grid.CellNumber(r, Balance) != balance / 100.0)
-            SetBalance(r, balance);
-    }
-    FitColumn(Balance);
+    RegisterUpdate update;
+    model.Rebalance(update);
+    Show(update);
 }
 
 void RegisterGrid::FitColumn(int col) {
@@ -201,7 +178,14 @@ void RegisterGrid::FitColumn(int col) {
 }
 
 bool RegisterGrid::IsRowLocked(int row) const {
-    return CellInteger(row, Locked, 0) == 1;
+    return row >= 1 && row <= model.Count() && model.At(row - 1).IsLocked();
+}
+
+bool RegisterGrid::IsEditable(int row, int col) const {
+    if (row < 1 || row > model.Count() || IsRowLocked(row))
+        return false;
+    const int amountColumn = ledger::IsCredit(model.At(row - 1).record.TypeCode) ? Credit : Debit;
+    return col == CheckNumber || col == Date || col == Description || col == amountColumn;
 }
 
 void RegisterGrid::SetRowColour(int row, bool locked) {
@@ -214,80 +198,61 @@ void RegisterGrid::SetRowColour(int row, bool locked) {
 }
 
 void RegisterGrid::MarkRowModified(int row) {
-    const int type = CellInteger(row, TypeCode, RegisterLook::ChangedMarker);
-    if (type < RegisterLook::ChangedMarker)
-        SetInteger(row, TypeCode, type + RegisterLook::ChangedMarker);
+    model.MarkChanged(row - 1);
+    ShowFlags(row);
 }
 
-void RegisterGrid::UnlockRecords() {
-    for (int r = 1; r < grid.Rows(); ++r) {
-        if (IsRowLocked(r)) {
-            SetInteger(r, Locked, 0);
-            SetRowColour(r, false);
-            MarkRowModified(r);
-        }
-        ledger::SetRecordsLocked(false);
+RegisterModel::Outcome RegisterGrid::CommitText(int row, int col, const QString& text) {
+    RegisterUpdate update;
+    const RegisterModel::Outcome outcome = model.CommitText(row - 1, col, text, update);
+    Show(update);
+    if (outcome == RegisterModel::Outcome::Changed && (col == Debit || col == Credit))
+        FitColumn(col);
+    return outcome;
+}
+
+RegisterModel::Outcome RegisterGrid::CommitDate(int row, double day) {
+    RegisterUpdate update;
+    const RegisterModel::Outcome outcome = model.CommitDate(row - 1, day, update);
+    Show(update);
+    if (outcome == RegisterModel::Outcome::Changed) {
+        FitColumn(Date);
+        // As a sort leaves it.
+        grid.SetCol(SortKey);
+        grid.SetColSel(CheckNumber);
     }
-    // Also when there is no row at all, or the flag would keep the button at "Unlock records" for good.
-    ledger::SetRecordsLocked(false);
-    ledger::SetLockDate(0);
-}
-
-bool RegisterGrid::LockRecords() {
-    if (!FillDateSortKeys() || grid.Row() < grid.FixedRows())
-        return false;
-    const std::optional<double> lockDate = codec.ParseShortDate(grid.TextMatrix(grid.Row(), Date));
-    if (!lockDate || !LockThrough(*lockDate))
-        return false;
-    grid.SetCol(SortKey);
-    grid.SetRow(0);
-    return true;
-}
-
-bool RegisterGrid::LockThrough(double lockDate) {
-    if (!FillDateSortKeys())
-        return false;
-    const double day = std::floor(lockDate);
-    for (int r = 1; r < grid.Rows(); ++r) {
-        if (CellInteger(r, SortKey, int(RegisterLook::EmptyDateKey)) <= day) {
-            SetInteger(r, Locked, 1);
-            ledger::SetRecordsLocked(true);
-            SetRowColour(r, true);
-            MarkRowModified(r);
-        }
-    }
-    ledger::SetLockDate(day);
-    return true;
-}
-
-int64_t RegisterGrid::BalanceOn(double day) {
-    FillDateSortKeys();
-    int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
-    for (int r = 1; r < grid.Rows(); ++r) {
-        if (CellInteger(r, SortKey, int(RegisterLook::EmptyDateKey)) > std::floor(day))
-            continue;
-        balance = std::clamp(balance + SignedCents(r), -ledger::MaxCents, ledger::MaxCents);
-    }
-    return balance;
-}
-
-std::vector<int> RegisterGrid::RowsBetween(double after, double through) {
-    FillDateSortKeys();
-    std::vector<int> rows;
-    for (int r = 1; r < grid.Rows(); ++r) {
-        const int key = CellInteger(r, SortKey, int(RegisterLook::EmptyDateKey));
-        if (key > std::floor(after) && key <= std::floor(through))
-            rows.push_back(r);
-    }
-    return rows;
+    return outcome;
 }
 
 void RegisterGrid::ToggleLock() {
-    if (ledger::AreRecordsLocked())
-        UnlockRecords();
-    else
-        LockRecords();
+    RegisterUpdate update;
+    if (ledger::AreRecordsLocked()) {
+        model.Unlock(update);
+        Show(update);
+    } else if (grid.Row() >= grid.FixedRows() && grid.Row() <= model.Count() &&
+               model.LockThrough(model.At(grid.Row() - 1).dateDay, update)) {
+        Show(update);
+        grid.SetCol(SortKey);
+        grid.SetRow(0);
+    }
     grid.SetRow(1);
+}
+
+void RegisterGrid::LockThrough(double day) {
+    RegisterUpdate update;
+    model.LockThrough(day, update);
+    Show(update);
+}
+
+int64_t RegisterGrid::BalanceOn(double day) const {
+    return model.BalanceOn(day);
+}
+
+std::vector<int> RegisterGrid::RowsBetween(double after, double through) const {
+    std::vector<int> between = model.RowsBetween(after, through);
+    for (int& row : between)
+        row += 1;
+    return between;
 }
 
 QString RegisterGrid::DeleteQuestion(int row) const {
@@ -299,54 +264,41 @@ QString RegisterGrid::DeleteQuestion(int row) const {
 }
 
 bool RegisterGrid::DeleteRecord(int row) {
-    const int slot = CellInteger(row, Slot, 0);
-    if (slot < 1 || slot > ledger::MaxSlots || !ledger::DeleteTransaction(int16_t(slot)))
+    if (row < 1 || row > model.Count())
         return false;
-    grid.RemoveItem(row);
-    RecalcBalances();
+    RegisterUpdate update;
+    if (!model.Delete(row - 1, update))
+        return false;
+    Show(update);
     return true;
 }
 
-bool RegisterGrid::IsValidAmountText(const QString& text) {
-    return ledger::IsDollarText(text) && platform::ToMoney(text) &&
-           platform::MoneyKeptToTheCent(platform::ToDouble(text).value_or(0));
-}
-
-bool RegisterGrid::IsValidCheckNumberText(const QString& text) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return text.isEmpty();
-    if (trimmed.size() > 5)
-        return false;
-    int value = 0;
-    for (const QChar c : trimmed) {
-        if (c.unicode() < '0' || c.unicode() > '9')
-            return false;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value >= 1 && value <= ledger::MaxCheckNumber;
-}
-
 int RegisterGrid::WriteBack() const {
-    // One journal entry for the whole register: a crash during the write-back keeps all rows or none.
-    const ledger::ChangeBatch batch;
-    int written = 0;
-    for (int r = 1; r < grid.Rows(); ++r) {
-        int type = CellInteger(r, TypeCode, 0);
-        if (type < RegisterLook::ChangedMarker)
-            continue;
-        type -= RegisterLook::ChangedMarker;
-        const int slot = CellInteger(r, Slot, 0);
-        // Only the date picker writes a date cell; a cell that still cannot be read keeps the stored record.
-        const std::optional<double> date = codec.ParseShortDate(grid.TextMatrix(r, Date));
-        if (slot < 1 || slot > ledger::MaxSlots || !date)
-            continue;
-        const std::optional<int16_t> number = platform::ToInteger(grid.TextMatrix(r, CheckNumber));
-        const int16_t checkNumber = number ? *number : (type == ledger::CheckOrPayment ? -1 : 0);
-        const float amount = CellAmount(r, ledger::IsCredit(type) ? Credit : Debit);
-        ledger::UpdateTransaction(int16_t(slot), checkNumber, *date, amount, grid.TextMatrix(r, Description),
-                                  IsRowLocked(r));
-        ++written;
+    return model.WriteBack();
+}
+
+bool RegisterGrid::Undo() {
+    RegisterUpdate update;
+    if (!model.Undo(update))
+        return false;
+    AfterHistoryStep(update);
+    return true;
+}
+
+bool RegisterGrid::Redo() {
+    RegisterUpdate update;
+    if (!model.Redo(update))
+        return false;
+    AfterHistoryStep(update);
+    return true;
+}
+
+void RegisterGrid::AfterHistoryStep(const RegisterUpdate& update) {
+    Show(update);
+    if (update.lockChanged) {
+        grid.SetCol(SortKey);
+        grid.SetRow(1);
+    } else if (update.current >= 0) {
+        grid.MoveTo(update.current + 1, update.column);
     }
-    return written;
 }

@@ -1,10 +1,21 @@
 #include "register/RegisterRows.h"
 
 #include "ledger/TransactionRules.h"
-#include "register/RegisterGrid.h"
+#include "platform/Locale.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+// Key of an empty date: 1 January 2999, so that such a row sorts last.
+constexpr double EmptyDateKey = 401404;
+} // namespace
+
+int RegisterRow::CheckNumberKey() const {
+    if (!typedCheckNumber.isNull())
+        return platform::ToInteger(typedCheckNumber).value_or(0);
+    return isCheck ? record.CheckNumber : 0;
+}
 
 std::optional<int64_t> ShownCents(float amount) {
     if (std::fabs(double(amount)) * 100.0 < double(MaxExactCents))
@@ -12,57 +23,49 @@ std::optional<int64_t> ShownCents(float amount) {
     return std::nullopt;
 }
 
-MoneyCell AmountCell(const platform::LocaleCodec& codec, float amount) {
-    if (const std::optional<int64_t> cents = ShownCents(amount))
-        return {codec.FormatCents(*cents), double(*cents) / 100.0};
-    return {codec.FormatMoney(amount), std::nullopt};
-}
-
-MoneyCell BalanceCell(const platform::LocaleCodec& codec, int64_t cents) {
-    if (cents > -MaxExactCents && cents < MaxExactCents)
-        return {codec.FormatCents(cents), double(cents) / 100.0};
-    return {codec.FormatCents(cents), std::nullopt};
-}
-
 double DateSortKey(std::optional<double> day) {
-    return day ? std::floor(*day) : RegisterLook::EmptyDateKey;
+    return day ? std::floor(*day) : EmptyDateKey;
 }
 
-std::vector<RegisterRow> BuildRegisterRows(const platform::LocaleCodec& codec) {
-    std::vector<RegisterRow> inSlotOrder;
-    const size_t capacity = size_t(std::max(0, ledger::GetTransactionCount() - 1));
-    inSlotOrder.reserve(capacity);
-    ledger::TransactionRecord record;
-    int slot = 1;
-    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot) {
-        if (record.TypeCode == ledger::Deleted || inSlotOrder.size() >= capacity)
-            continue;
-        RegisterRow row{record, slot, ledger::IsCheck(record.TypeCode, record.CheckNumber),
-                        codec.ShortDateReadBack(record.Date), 0};
-        const QStringView description = QStringView(record.Description).trimmed();
-        row.descriptionStart = description.isEmpty() ? 0 : description.data() - record.Description.constData();
-        row.descriptionSize = description.size();
-        row.descriptionHasControls = ledger::HasControlCharacter(description);
-        inSlotOrder.push_back(std::move(row));
-    }
+QStringView TrimSpaces(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
 
-    // By date, then check number (none counts as 0); rows that tie keep the store's order. The keys are sorted
-    // apart from the rows, which are large to move.
+int64_t SignedCents(const ledger::TransactionRecord& record) {
+    const int64_t cents = ledger::ToCents(record.Amount);
+    return ledger::IsCredit(record.TypeCode) ? cents : -cents;
+}
+
+int64_t AddToBalance(int64_t balance, int64_t cents) {
+    return std::clamp(balance + cents, -ledger::MaxCents, ledger::MaxCents);
+}
+
+std::vector<int> OrderRows(std::vector<RegisterRow>& rows) {
+    // The keys are sorted apart from the rows, which are large to move.
     struct Key {
         double day;
         int checkNumber;
         uint32_t index;
     };
     std::vector<Key> keys;
-    keys.reserve(inSlotOrder.size());
-    for (const RegisterRow& row : inSlotOrder)
-        keys.push_back({DateSortKey(row.dateDay), row.isCheck ? row.record.CheckNumber : 0, uint32_t(keys.size())});
+    keys.reserve(rows.size());
+    for (const RegisterRow& row : rows)
+        keys.push_back({DateSortKey(row.dateDay), row.CheckNumberKey(), uint32_t(keys.size())});
     std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
         return a.day != b.day ? a.day < b.day : a.checkNumber < b.checkNumber;
     });
+    std::vector<int> previous;
+    previous.reserve(keys.size());
+    for (const Key& key : keys)
+        previous.push_back(int(key.index));
 
     // Rows into their places in place: each cycle of the order is followed once.
-    std::vector<RegisterRow>& rows = inSlotOrder;
     for (size_t start = 0; start < keys.size(); ++start) {
         if (keys[start].index == start)
             continue;
@@ -77,12 +80,53 @@ std::vector<RegisterRow> BuildRegisterRows(const platform::LocaleCodec& codec) {
         rows[at] = std::move(held);
         keys[at].index = uint32_t(at);
     }
+    return previous;
+}
 
+int64_t BalanceThrough(const std::vector<RegisterRow>& rows, double day) {
     int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
-    for (RegisterRow& row : rows) {
-        const int64_t cents = ledger::ToCents(row.record.Amount);
-        balance += ledger::IsCredit(row.record.TypeCode) ? cents : -cents;
-        row.balanceCents = balance = std::clamp(balance, -ledger::MaxCents, ledger::MaxCents);
+    for (const RegisterRow& row : rows)
+        if (DateSortKey(row.dateDay) <= std::floor(day))
+            balance = AddToBalance(balance, SignedCents(row.record));
+    return balance;
+}
+
+std::vector<int> BalanceRows(std::vector<RegisterRow>& rows) {
+    std::vector<int> changed;
+    int64_t balance = ledger::ToCents(ledger::GetStartingBalance());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        balance = AddToBalance(balance, SignedCents(rows[i].record));
+        if (rows[i].balanceCents != balance) {
+            rows[i].balanceCents = balance;
+            changed.push_back(int(i));
+        }
     }
+    return changed;
+}
+
+std::vector<RegisterRow> BuildRegisterRows(const platform::LocaleCodec& codec) {
+    std::vector<RegisterRow> rows;
+    const size_t capacity = size_t(std::max(0, ledger::GetTransactionCount() - 1));
+    rows.reserve(capacity);
+    ledger::TransactionRecord record;
+    int slot = 1;
+    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot) {
+        if (record.TypeCode == ledger::Deleted || rows.size() >= capacity)
+            continue;
+        RegisterRow row;
+        row.record = record;
+        row.slot = slot;
+        row.isCheck = ledger::IsCheck(record.TypeCode, record.CheckNumber);
+        row.dateDay = codec.ShortDateReadBack(record.Date);
+        const QStringView description = TrimSpaces(row.record.Description);
+        row.descriptionStart = description.data() - row.record.Description.constData();
+        row.descriptionSize = description.size();
+        row.descriptionHasControls = ledger::HasControlCharacter(description);
+        // A fresh row's balance is never 0 by chance: every row is balanced below.
+        row.balanceCents = std::numeric_limits<int64_t>::min();
+        rows.push_back(std::move(row));
+    }
+    OrderRows(rows);
+    BalanceRows(rows);
     return rows;
 }

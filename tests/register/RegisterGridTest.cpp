@@ -20,12 +20,7 @@ protected:
 
     // Cell text as a std::string, for readable failures.
     std::string Cell(int row, int col) const { return grid.TextMatrix(row, col).toStdString(); }
-    int RowOfSlot(int slot) const {
-        for (int r = 1; r < grid.Rows(); ++r)
-            if (grid.TextMatrix(r, Slot) == QString::number(slot))
-                return r;
-        return -1;
-    }
+    int RowOfSlot(int slot) const { return tallix::test::RowOfSlot(grid, slot); }
     static ledger::TransactionRecord Record(int slot) { return tallix::test::RecordInSlot(slot); }
 
     platform::FlexGrid grid;
@@ -129,10 +124,12 @@ TEST_F(RegisterGridTest, EqualDatesSortByCheckNumberAndEmptyDatesLast) {
     EXPECT_EQ(Cell(2, Description), "twelve");
     EXPECT_EQ(Cell(3, Description), "later");
 
-    grid.SetTextMatrix(1, Date, QString());
-    procedures.SortRows();
-    EXPECT_EQ(Cell(3, Description), "three");
-    EXPECT_EQ(Cell(3, SortKey), "401404");
+    // A date that does not read back in the locale's form sorts as no date: last.
+    ledger::AddTransaction(0, 4e6, 1, QStringLiteral("year 12851"), ledger::Fee);
+    ledger::AddTransaction(0, Day(2009, 3, 3), 1, QStringLiteral("latest"), ledger::Fee);
+    procedures.FillGrid();
+    EXPECT_EQ(Cell(5, Description), "year 12851");
+    EXPECT_EQ(Cell(5, SortKey), "401404");
 }
 
 TEST_F(RegisterGridTest, DeletedSlotsGetNoRowAndKeepTheSlotIndexes) {
@@ -190,7 +187,7 @@ TEST_F(RegisterGridTest, LargeAmountsAddUpWithoutDrift) {
     EXPECT_EQ(Cell(10, Balance), "999,999.90");
 }
 
-TEST_F(RegisterGridTest, ChangedMarkerKeepsTheTypeAndEmptyAmountsCountAsZero) {
+TEST_F(RegisterGridTest, ChangedMarkerKeepsTheTypeAndTypedAmountsCountOnceBalanced) {
     ledger::SetStartingBalance(10);
     ledger::AddTransaction(0, Day(2009, 1, 1), 5, QStringLiteral("Deposit"), ledger::Deposit);
     ledger::AddTransaction(7, Day(2009, 1, 2), 3, QStringLiteral("Check"), ledger::CheckOrPayment);
@@ -202,13 +199,16 @@ TEST_F(RegisterGridTest, ChangedMarkerKeepsTheTypeAndEmptyAmountsCountAsZero) {
     procedures.RecalcBalances();
     EXPECT_EQ(Cell(1, Balance), "15.00");
 
-    grid.SetTextMatrix(2, Debit, QStringLiteral("."));
-    procedures.RecalcBalances();
-    EXPECT_EQ(Cell(2, Balance), "15.00");
-    grid.SetTextMatrix(2, Debit, QString());
-    procedures.RecalcBalances();
-    EXPECT_EQ(Cell(2, Balance), "15.00");
-    grid.SetTextMatrix(2, Debit, QStringLiteral("12.5"));
+    // What the record cannot hold is refused and leaves the cell; an amount is shown as typed and counts from the
+    // next balancing on.
+    for (const char* refused : {".", "", "1.234", "12a"})
+        EXPECT_EQ(procedures.CommitText(2, Debit, QString::fromLatin1(refused)), RegisterModel::Outcome::Refused)
+            << refused;
+    EXPECT_EQ(procedures.CommitText(2, Credit, QStringLiteral("1")), RegisterModel::Outcome::Refused);
+    EXPECT_EQ(procedures.CommitText(2, Debit, QStringLiteral("12.5")), RegisterModel::Outcome::Changed);
+    EXPECT_EQ(Cell(2, Debit), "12.5");
+    EXPECT_EQ(Cell(2, TypeCode), "10");
+    EXPECT_EQ(Cell(2, Balance), "12.00");
     procedures.RecalcBalances();
     EXPECT_EQ(Cell(2, Balance), "2.50");
 }
@@ -291,12 +291,13 @@ TEST_F(RegisterGridTest, UnlockOnAnEmptyGridStillClearsTheFlag) {
     EXPECT_FALSE(ledger::AreRecordsLocked());
 }
 
-TEST_F(RegisterGridTest, LockWithAnUnreadableDateLocksNothing) {
+TEST_F(RegisterGridTest, LockOnARowWhoseDateDoesNotReadBackLocksNothing) {
     ledger::AddTransaction(1, Day(2009, 5, 1), 1, QStringLiteral("first"), ledger::CheckOrPayment);
+    ledger::AddTransaction(2, 4e6, 1, QStringLiteral("year 12851"), ledger::CheckOrPayment);
     ledger::SetLockDate(Day(2008, 1, 1));
     procedures.FillGrid();
-    grid.SetTextMatrix(1, Date, QStringLiteral("not a date"));
-    grid.SetRow(1);
+    ASSERT_FALSE(procedures.Model().At(1).dateDay);
+    grid.SetRow(2);
     procedures.ToggleLock();
     EXPECT_FALSE(procedures.IsRowLocked(1));
     EXPECT_FALSE(ledger::AreRecordsLocked());
@@ -345,16 +346,26 @@ TEST_F(RegisterGridTest, WriteBackWritesExactlyTheMarkedRows) {
         ASSERT_NE(RowOfSlot(slot), slot);
     const ledger::TransactionRecord untouched = Record(5);
 
-    grid.SetTextMatrix(RowOfSlot(1), CheckNumber, QStringLiteral("150"));
-    grid.SetTextMatrix(RowOfSlot(2), Description, QStringLiteral("new payee"));
-    grid.SetTextMatrix(RowOfSlot(3), Debit, QStringLiteral("1,234.5"));
-    grid.SetTextMatrix(RowOfSlot(4), Date, QStringLiteral("2/28/2009"));
-    grid.SetTextMatrix(RowOfSlot(4), Locked, QStringLiteral("1"));
-    grid.SetTextMatrix(RowOfSlot(4), Credit, QString());
-    for (const int slot : {1, 2, 3, 4})
-        procedures.MarkRowModified(RowOfSlot(slot));
+    // Blanks other than spaces belong to the description: lock, unlock and an edit of another cell keep it.
+    const QString blanks = QStringLiteral("\tRent\u00a0 due\t");
+    ledger::AddTransaction(0, Day(2008, 12, 31), 60, blanks, ledger::Fee);
+    procedures.FillGrid();
+    const ledger::TransactionRecord rent = Record(6);
+    EXPECT_EQ(grid.TextMatrix(RowOfSlot(6), Description), blanks);
+    grid.SetRow(RowOfSlot(6));
+    procedures.ToggleLock();
+    procedures.ToggleLock();
 
-    EXPECT_EQ(procedures.WriteBack(), 4);
+    using enum RegisterModel::Outcome;
+    EXPECT_EQ(procedures.CommitText(RowOfSlot(1), CheckNumber, QStringLiteral("150")), Changed);
+    EXPECT_EQ(procedures.CommitText(RowOfSlot(2), Description, QStringLiteral("new payee")), Changed);
+    EXPECT_EQ(procedures.CommitText(RowOfSlot(3), Debit, QStringLiteral("1234.5")), Changed);
+    EXPECT_EQ(procedures.CommitText(RowOfSlot(4), Credit, QStringLiteral("0")), Changed);
+    EXPECT_EQ(procedures.CommitDate(RowOfSlot(4), Day(2009, 2, 28)), Changed);
+    procedures.LockThrough(Day(2009, 1, 1));
+    EXPECT_EQ(procedures.CommitText(RowOfSlot(6), Debit, QStringLiteral("61")), Changed);
+
+    EXPECT_EQ(procedures.WriteBack(), 5);
     EXPECT_EQ(Record(1).CheckNumber, 150);
     EXPECT_EQ(Record(1).TypeCode, ledger::CheckOrPayment);
     EXPECT_EQ(Record(2).CheckNumber, -1);
@@ -362,11 +373,14 @@ TEST_F(RegisterGridTest, WriteBackWritesExactlyTheMarkedRows) {
     EXPECT_EQ(Record(3).CheckNumber, 0);
     EXPECT_EQ(Record(3).Amount, 1234.5f);
     EXPECT_EQ(Record(3).TypeCode, ledger::Fee);
+    EXPECT_EQ(Record(3).Locked, -1);
     EXPECT_EQ(Record(4).Date, Day(2009, 2, 28));
-    EXPECT_EQ(Record(4).Locked, -1);
+    EXPECT_EQ(Record(4).Locked, 0);
     EXPECT_EQ(Record(4).Amount, 0.0f);
     EXPECT_EQ(Record(4).CheckNumber, 0);
     EXPECT_EQ(Record(5), untouched);
+    EXPECT_EQ(Record(6).Description, rent.Description);
+    EXPECT_EQ(Record(6).Amount, 61.0f);
 }
 
 TEST_F(RegisterGridTest, WriteBackWithoutChangesWritesNothing) {
@@ -379,17 +393,17 @@ TEST_F(RegisterGridTest, WriteBackWithoutChangesWritesNothing) {
 
 TEST(RegisterCheckNumberText, OnlyEmptyOrWholeNumbersFrom1To32767) {
     for (const char* ok : {"", "1", "32767", " 12 ", "00042"})
-        EXPECT_TRUE(RegisterGrid::IsValidCheckNumberText(QString::fromLatin1(ok))) << ok;
+        EXPECT_TRUE(RegisterModel::IsValidCheckNumberText(QString::fromLatin1(ok))) << ok;
     for (const char* bad : {"0", "32768", "-5", "1.5", "12a", " ", "99999999", "1,000"})
-        EXPECT_FALSE(RegisterGrid::IsValidCheckNumberText(QString::fromLatin1(bad))) << bad;
+        EXPECT_FALSE(RegisterModel::IsValidCheckNumberText(QString::fromLatin1(bad))) << bad;
 }
 
 TEST(RegisterAmountText, OnlyAmountsAsTypedThatTheLedgerCanKeep) {
     for (const char* ok : {"0", "12.50", "1234.5", "131071.99", "200000", "549755813888"})
-        EXPECT_TRUE(RegisterGrid::IsValidAmountText(QString::fromLatin1(ok))) << ok;
+        EXPECT_TRUE(RegisterModel::IsValidAmountText(QString::fromLatin1(ok))) << ok;
     for (const char* bad : {"", " ", ".", "1,234.56", "131072.01", "1000000000000", "1000000000000.01",
                             "99999999999999999999", "12a", "1.2.3"})
-        EXPECT_FALSE(RegisterGrid::IsValidAmountText(QString::fromLatin1(bad))) << bad;
+        EXPECT_FALSE(RegisterModel::IsValidAmountText(QString::fromLatin1(bad))) << bad;
 }
 
 } // namespace
@@ -421,8 +435,8 @@ TEST(RegisterGridLocales, BalancesAreTheSameNumbersAndDatesReadBackInEveryLocale
         EXPECT_EQ(DigitsAndSign(grid.TextMatrix(2, Balance)), "-99999975");
         EXPECT_EQ(DigitsAndSign(grid.TextMatrix(2, Credit)), "5050");
 
-        // The fill writes rows in order and balanced without reading its texts back: the grid's own sort and
-        // balance, which do read them, must find nothing to change, also for odd dates and amounts.
+        // The fill writes rows in order and balanced: sorting and balancing again find nothing to change, and
+        // every date key is the day its date's text reads as, also for odd dates and amounts.
         ledger::AddTransaction(9, Day(2009, 1, 1), 1, QStringLiteral("Tie"), ledger::CheckOrPayment);
         ledger::AddTransaction(0, Day(1899, 5, 7), 2, QStringLiteral("Old"), ledger::Deposit);
         ledger::AddTransaction(0, Day(812, 3, 1), 3, QStringLiteral("Older"), ledger::Fee);
@@ -434,9 +448,11 @@ TEST(RegisterGridLocales, BalancesAreTheSameNumbersAndDatesReadBackInEveryLocale
         for (int r = 0; r < grid.Rows(); ++r)
             for (int c = 0; c < grid.Cols(); ++c)
                 filled.push_back(grid.TextMatrix(r, c));
-        for (int r = 1; r < grid.Rows(); ++r)
-            EXPECT_EQ(grid.CellDate(r, Date), grid.Codec().ParseShortDate(grid.TextMatrix(r, Date))) << r;
-        EXPECT_TRUE(procedures.FillDateSortKeys());
+        for (int r = 1; r < grid.Rows(); ++r) {
+            const std::optional<double> day = grid.Codec().ParseShortDate(grid.TextMatrix(r, Date));
+            EXPECT_EQ(grid.CellDate(r, Date), day) << r;
+            EXPECT_EQ(grid.CellNumber(r, SortKey), day ? std::floor(*day) : 401404) << r;
+        }
         procedures.SortRows();
         procedures.RecalcBalances();
         for (int r = 0, i = 0; r < grid.Rows(); ++r)

@@ -2,6 +2,7 @@
 // Helpers shared by the register's tests.
 
 #include "ledger/Ledger.h"
+#include "platform/FlexGrid.h"
 #include "platform/Locale.h"
 
 #include <QDate>
@@ -20,6 +21,14 @@ inline ledger::TransactionRecord RecordInSlot(int slot) {
     for (int s = 1; more && s < slot; ++s)
         more = ledger::NextTransaction(record);
     return record;
+}
+
+// The grid row that shows a slot's record (column 9), or -1.
+inline int RowOfSlot(const platform::FlexGrid& grid, int slot) {
+    for (int r = grid.FixedRows(); r < grid.Rows(); ++r)
+        if (grid.TextMatrix(r, 9) == QString::number(slot))
+            return r;
+    return -1;
 }
 
 } // namespace tallix::test

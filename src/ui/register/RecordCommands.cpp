@@ -20,7 +20,7 @@ void frmRegister::SetReadOnly(bool readOnly) {
 }
 
 void frmRegister::Command1_Click() {
-    history.ToggleLock();
+    procedures.ToggleLock();
     UpdateLockButton();
     UpdateStatementBar();
 }
@@ -32,7 +32,7 @@ void frmRegister::MSFlexGrid1_KeyUp(int KeyCode, int) {
     if (readOnly || row < grid.FixedRows() || procedures.IsRowLocked(row))
         return;
     if (platform::MsgBox(procedures.DeleteQuestion(row), platform::Buttons::OkCancel) == platform::Answer::Ok)
-        if (history.DeleteRecord(row))
+        if (procedures.DeleteRecord(row))
             UpdateStatementBar();
 }
 
@@ -40,14 +40,14 @@ void frmRegister::UndoChange() {
     // An edit still open is a change of its own: it is committed, and so the one taken back.
     MSFlexGrid1_LeaveCell();
     DTPicker1_LostFocus();
-    if (history.Undo())
+    if (procedures.Undo())
         AfterHistoryStep();
 }
 
 void frmRegister::RedoChange() {
     MSFlexGrid1_LeaveCell();
     DTPicker1_LostFocus();
-    if (history.Redo())
+    if (procedures.Redo())
         AfterHistoryStep();
 }
 

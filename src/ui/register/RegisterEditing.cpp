@@ -33,12 +33,9 @@ QRect frmRegister::EditorRect(int widthExtra, int heightExtra) const {
 void frmRegister::GridEdit(int16_t KeyAscii) {
     const int row = grid.Row();
     const int col = grid.Col();
-    if (col == Balance)
-        return;
-    // The header, the fixed column and the hidden columns hold the grid's own data, never the user's.
-    if (row < grid.FixedRows() || col < grid.FixedCols() || grid.ColWidth(col) == 0)
-        return;
-    if (readOnly || procedures.IsRowLocked(row))
+    // The balance, the type and the other kind's money column follow from the record, the hidden columns hold the
+    // grid's own data, and a locked row takes no edit.
+    if (readOnly || !procedures.IsEditable(row, col))
         return;
     // An editor goes over a cell the user can see.
     MSFlexGrid1->ScrollToCurrent();
@@ -49,7 +46,7 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
         DTPicker1->setAccessibleName(column);
         EditCol = int16_t(col);
         EditRow = int16_t(row);
-        const std::optional<double> date = procedures.Codec().ParseShortDate(grid.Text());
+        const std::optional<double> date = procedures.Model().At(row - 1).dateDay;
         DTPicker1->SetValue(platform::DateFromDayCount(date.value_or(platform::Today())));
         DTPicker1->setGeometry(EditorRect(PickerExtra, PickerExtra));
         DTPicker1->show();
@@ -69,8 +66,9 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
     Text1->setValidator(money ? amountRule : nullptr);
     if (KeyAscii >= 0 && KeyAscii <= 32) {
         // An amount opens as the user would type it, without thousands separators, so the filter can edit it.
-        const std::optional<double> amount = money ? grid.CellNumber(row, col) : std::nullopt;
-        Text1->setText(amount ? ledger::DollarText(ledger::ToCents(*amount)) : grid.Text());
+        const RegisterRow& values = procedures.Model().At(row - 1);
+        const std::optional<int64_t> cents = money ? ShownCents(values.record.Amount) : std::nullopt;
+        Text1->setText(cents ? ledger::DollarText(*cents) : grid.Text());
         Text1->setSelection(0, int(Text1->text().size()));
     } else {
         Text1->setText(QString(QChar(KeyAscii)));
@@ -95,23 +93,21 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
     if (Text1->isHidden())
         return;
     if (ledger::IsEditAllowed()) {
-        const bool isAmount = grid.Col() == Debit || grid.Col() == Credit;
-        if ((grid.Col() == CheckNumber && !RegisterGrid::IsValidCheckNumberText(Text1->text())) ||
-            (isAmount && !RegisterGrid::IsValidAmountText(Text1->text()))) {
+        const QString text = Text1->text();
+        switch (procedures.CommitText(grid.Row(), grid.Col(), text)) {
+        case RegisterModel::Outcome::Refused:
             // The record could not hold it: the cell keeps what it had, and the user hears so, or reads why when
             // only the cents would be lost.
-            if (isAmount && ledger::IsDollarText(Text1->text()) && platform::ToMoney(Text1->text()))
-                platform::MsgBox(platform::MoneyNotKeptText(platform::ToDouble(Text1->text()).value_or(0)));
+            if ((grid.Col() == Debit || grid.Col() == Credit) && ledger::IsDollarText(text) && platform::ToMoney(text))
+                platform::MsgBox(platform::MoneyNotKeptText(platform::ToDouble(text).value_or(0)));
             else
                 QApplication::beep();
-        } else {
-            const RegisterHistory::Pending before = history.BeforeEdit(grid.Row(), grid.Col(), false);
-            grid.SetText(Text1->text());
-            procedures.MarkRowModified(grid.Row());
-            if (grid.Col() == Debit || grid.Col() == Credit)
-                procedures.FitColumn(grid.Col());
-            history.EndEdit(before);
+            break;
+        case RegisterModel::Outcome::Changed:
             UpdateStatementBar();
+            break;
+        case RegisterModel::Outcome::Unchanged:
+            break;
         }
     }
     Text1->hide();
@@ -181,36 +177,24 @@ void frmRegister::DTPicker1_LostFocus() {
     const double date = platform::DayCountFromDate(DTPicker1->Value());
     if (!ledger::CheckAfterLockDate(date))
         return;
-    const RegisterHistory::Pending pending = history.BeforeEdit(EditRow, EditCol, true);
-    grid.SetTextMatrix(EditRow, EditCol, procedures.Codec().FormatShortDate(date));
-    procedures.MarkRowModified(EditRow);
-    std::vector<QString> before;
+    std::vector<int> before;
     if (DTPicker1->LostFocusReason() == Qt::MouseFocusReason) {
-        for (int r = grid.FixedRows(); r < grid.Rows(); ++r)
-            before.push_back(grid.TextMatrix(r, Slot));
+        for (const RegisterRow& row : procedures.Model().Rows())
+            before.push_back(row.slot);
     }
-    procedures.FitColumn(EditCol);
-    procedures.SortRows();
-    procedures.RecalcBalances();
-    history.EndEdit(pending);
+    if (procedures.CommitDate(EditRow, date) != RegisterModel::Outcome::Changed)
+        return;
     UpdateStatementBar();
     // The click that took the focus arrives next, aimed at the rows as they stood; it is handled (eventFilter)
     // before this queued reset runs.
-    for (int r = grid.FixedRows(); r < grid.Rows() && !before.empty(); ++r) {
-        if (grid.TextMatrix(r, Slot) != before[size_t(r - grid.FixedRows())]) {
+    for (size_t i = 0; i < before.size(); ++i) {
+        if (procedures.Model().At(int(i)).slot != before[i]) {
             pointedSlots = std::move(before);
             QMetaObject::invokeMethod(
                 this, [this] { pointedSlots.clear(); }, Qt::QueuedConnection);
             break;
         }
     }
-}
-
-int frmRegister::RowOfSlot(const QString& slot) const {
-    for (int r = grid.FixedRows(); r < grid.Rows(); ++r)
-        if (grid.TextMatrix(r, Slot) == slot)
-            return r;
-    return -1;
 }
 
 // A click whose focus change re-sorted the rows goes to the record that stood under the pointer, wherever the
@@ -232,14 +216,14 @@ bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
     if (watched != gridViewport)
         return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
-        gestureSlot.clear();
+        gestureSlot = 0;
         if (pointedSlots.empty())
             return false;
         const QModelIndex index = MSFlexGrid1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         const size_t pointed = size_t(index.row());
-        const QString slot = index.isValid() && pointed < pointedSlots.size() ? pointedSlots[pointed] : QString();
+        const int slot = index.isValid() && pointed < pointedSlots.size() ? pointedSlots[pointed] : 0;
         pointedSlots.clear();
-        const int row = RowOfSlot(slot);
+        const int row = procedures.Model().IndexOfSlot(slot) + 1;
         if (row >= grid.FixedRows() && index.column() >= grid.FixedCols()) {
             grid.MoveTo(row, index.column());
             MSFlexGrid1->ScrollToCurrent();
@@ -247,9 +231,9 @@ bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    if (event->type() == QEvent::MouseButtonDblClick && !gestureSlot.isEmpty()) {
-        const bool same = grid.TextMatrix(grid.Row(), Slot) == gestureSlot;
-        gestureSlot.clear();
+    if (event->type() == QEvent::MouseButtonDblClick && gestureSlot != 0) {
+        const bool same = procedures.Model().IndexOfSlot(gestureSlot) + 1 == grid.Row();
+        gestureSlot = 0;
         if (same)
             MSFlexGrid1_DblClick();
         return true;

@@ -52,6 +52,6 @@ void frmRegister::StatementLock_Click() {
     DTPicker1_LostFocus();
     if (procedures.BalanceOn(statementDay) != statementCents)
         return UpdateStatementBar();
-    history.LockThrough(statementDay);
+    procedures.LockThrough(statementDay);
     AfterHistoryStep();
 }

@@ -33,8 +33,7 @@ constexpr int GridTop = 600;
 constexpr int GridWidthMargin = 40;
 } // namespace
 
-frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight)
-    : QDialog(owner), RegHeight(RegHeight), procedures(grid), history(grid, procedures) {
+frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), RegHeight(RegHeight), procedures(grid) {
     setObjectName(QStringLiteral("frmRegister"));
     setWindowTitle(QStringLiteral("Check Register"));
     setModal(true);

@@ -8,7 +8,6 @@
 
 #include "platform/FlexGrid.h"
 #include "register/RegisterGrid.h"
-#include "register/RegisterHistory.h"
 
 #include <QDialog>
 #include <cstdint>
@@ -73,7 +72,6 @@ private:
     void DTPicker1_KeyDown(int KeyCode, int Shift);
     void DTPicker1_LostFocus();
     QRect EditorRect(int widthExtra, int heightExtra) const;
-    int RowOfSlot(const QString& slot) const;
 
     // Record commands.
     void Command1_Click();
@@ -96,7 +94,6 @@ private:
     int32_t& RegHeight;
     platform::FlexGrid grid;
     RegisterGrid procedures;
-    RegisterHistory history;
     QWidget* FindBar = nullptr;
     QLineEdit* FindText = nullptr;
     QLabel* FindNote = nullptr;
@@ -121,8 +118,8 @@ private:
     // A date committed by a click on the grid re-sorts the rows before the click arrives: the slots that stood in
     // rows 1, 2, ... when the user pointed, until that click is handled; then the slot the click went to, until its
     // double click.
-    std::vector<QString> pointedSlots;
-    QString gestureSlot;
+    std::vector<int> pointedSlots;
+    int gestureSlot = 0;
     // The outer height RegHeight asked for (twips), kept while the client height is the one set for it (clientHeight):
     // the window manager frames the window some time after it is shown, and until the user resizes it, the
     // window is as high as it was asked to be.

@@ -1,24 +1,22 @@
 // Undo and redo of register changes: each kind taken back restores grid, balances, colours, lock date and the
-// saved file; made again, the state after it, to the byte.
+// saved file; made again, the state after it, to the byte. Edits that change nothing are no step.
 #include "support/RegisterTestSupport.h"
 
 #include "ledger/Ledger.h"
 #include "platform/FlexGrid.h"
 #include "register/RegisterGrid.h"
-#include "register/RegisterHistory.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
-#include <optional>
 
 using namespace RegisterColumn;
 using tallix::test::Day;
 
 namespace {
 
-class RegisterHistoryTest : public ::testing::Test {
+class RegisterUndoTest : public ::testing::Test {
 public:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -29,7 +27,6 @@ public:
         ledger::AddTransaction(0, Day(2009, 1, 3), 500, QStringLiteral("Salary"), ledger::Deposit);
         ledger::AddTransaction(102, Day(2009, 1, 5), 30, QStringLiteral("Phone"), ledger::CheckOrPayment);
         ledger::AddTransaction(0, Day(2009, 1, 7), 5, QStringLiteral("Fee"), ledger::Fee);
-        history.emplace(grid, procedures);
     }
     void TearDown() override { ledger::NewLedger(); }
 
@@ -64,57 +61,44 @@ public:
         state.file = file.readAll();
         return state;
     }
-    int RowOfSlot(int slot) const {
-        for (int r = 1; r < grid.Rows(); ++r)
-            if (grid.TextMatrix(r, Slot) == QString::number(slot))
-                return r;
-        return -1;
-    }
+    int RowOfSlot(int slot) const { return tallix::test::RowOfSlot(grid, slot); }
     // A cell edit as the window commits it.
-    void Edit(int slot, int col, const QString& text) {
-        const int row = RowOfSlot(slot);
-        const RegisterHistory::Pending before = history->BeforeEdit(row, col, col == Date);
-        grid.SetTextMatrix(row, col, text);
-        procedures.MarkRowModified(row);
-        if (col == Date) {
-            procedures.SortRows();
-            procedures.RecalcBalances();
-        }
-        history->EndEdit(before);
+    RegisterModel::Outcome Edit(int slot, int col, const QString& text) {
+        return procedures.CommitText(RowOfSlot(slot), col, text);
     }
+    RegisterModel::Outcome EditDate(int slot, double day) { return procedures.CommitDate(RowOfSlot(slot), day); }
 
     QTemporaryDir dir;
     int saves = 0;
     platform::FlexGrid grid;
     RegisterGrid procedures{grid};
-    std::optional<RegisterHistory> history;
 };
 
-TEST_F(RegisterHistoryTest, UndoRestoresTheStateBeforeAndRedoTheStateAfterToTheByte) {
+TEST_F(RegisterUndoTest, UndoRestoresTheStateBeforeAndRedoTheStateAfterToTheByte) {
     struct Case {
         const char* name;
-        std::function<void(RegisterHistoryTest&)> prepare;
-        std::function<void(RegisterHistoryTest&)> change;
+        std::function<void(RegisterUndoTest&)> prepare;
+        std::function<void(RegisterUndoTest&)> change;
     };
-    const auto none = [](RegisterHistoryTest&) {};
+    const auto none = [](RegisterUndoTest&) {};
     const Case cases[] = {
-        {"description", none, [](RegisterHistoryTest& t) { t.Edit(2, Description, QStringLiteral("Market")); }},
-        {"amount", none, [](RegisterHistoryTest& t) { t.Edit(3, Credit, QStringLiteral("750.25")); }},
+        {"description", none, [](RegisterUndoTest& t) { t.Edit(2, Description, QStringLiteral("Market")); }},
+        {"amount", none, [](RegisterUndoTest& t) { t.Edit(3, Credit, QStringLiteral("750.25")); }},
         // Moves the row past others dated alike; it must come back into its old place among them.
-        {"date", none, [](RegisterHistoryTest& t) { t.Edit(3, Date, QStringLiteral("1/6/2009")); }},
-        {"date after check number", [](RegisterHistoryTest& t) { t.Edit(1, CheckNumber, QStringLiteral("200")); },
-         [](RegisterHistoryTest& t) { t.Edit(4, Date, QStringLiteral("1/2/2009")); }},
-        {"delete", none, [](RegisterHistoryTest& t) { ASSERT_TRUE(t.history->DeleteRecord(t.RowOfSlot(2))); }},
-        {"delete an edited row", [](RegisterHistoryTest& t) { t.Edit(5, Debit, QStringLiteral("6")); },
-         [](RegisterHistoryTest& t) { ASSERT_TRUE(t.history->DeleteRecord(t.RowOfSlot(5))); }},
-        {"lock", [](RegisterHistoryTest& t) { t.grid.SetRow(t.RowOfSlot(3)); },
-         [](RegisterHistoryTest& t) { t.history->ToggleLock(); }},
+        {"date", none, [](RegisterUndoTest& t) { t.EditDate(3, Day(2009, 1, 6)); }},
+        {"date after check number", [](RegisterUndoTest& t) { t.Edit(1, CheckNumber, QStringLiteral("200")); },
+         [](RegisterUndoTest& t) { t.EditDate(4, Day(2009, 1, 2)); }},
+        {"delete", none, [](RegisterUndoTest& t) { ASSERT_TRUE(t.procedures.DeleteRecord(t.RowOfSlot(2))); }},
+        {"delete an edited row", [](RegisterUndoTest& t) { t.Edit(5, Debit, QStringLiteral("6")); },
+         [](RegisterUndoTest& t) { ASSERT_TRUE(t.procedures.DeleteRecord(t.RowOfSlot(5))); }},
+        {"lock", [](RegisterUndoTest& t) { t.grid.SetRow(t.RowOfSlot(3)); },
+         [](RegisterUndoTest& t) { t.procedures.ToggleLock(); }},
         {"unlock",
-         [](RegisterHistoryTest& t) {
+         [](RegisterUndoTest& t) {
              t.grid.SetRow(t.RowOfSlot(4));
              t.procedures.ToggleLock();
          },
-         [](RegisterHistoryTest& t) { t.history->ToggleLock(); }},
+         [](RegisterUndoTest& t) { t.procedures.ToggleLock(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -125,65 +109,78 @@ TEST_F(RegisterHistoryTest, UndoRestoresTheStateBeforeAndRedoTheStateAfterToTheB
         c.change(*this);
         const State after = Capture();
         ASSERT_NE(before, after);
-        ASSERT_TRUE(history->CanUndo());
+        ASSERT_TRUE(procedures.CanUndo());
 
-        EXPECT_TRUE(history->Undo());
+        EXPECT_TRUE(procedures.Undo());
         EXPECT_EQ(Capture(), before);
-        EXPECT_TRUE(history->Redo());
+        EXPECT_TRUE(procedures.Redo());
         EXPECT_EQ(Capture(), after);
-        EXPECT_TRUE(history->Undo());
+        EXPECT_TRUE(procedures.Undo());
         EXPECT_EQ(Capture(), before);
     }
 }
 
-TEST_F(RegisterHistoryTest, StepsGoBackAndForthInOrderAndANewChangeDropsWhatWasUndone) {
+TEST_F(RegisterUndoTest, StepsGoBackAndForthInOrderAndANewChangeDropsWhatWasUndone) {
     procedures.FillGrid();
     const State start = Capture();
     Edit(1, Description, QStringLiteral("Power"));
     const State edited = Capture();
-    ASSERT_TRUE(history->DeleteRecord(RowOfSlot(4)));
+    ASSERT_TRUE(procedures.DeleteRecord(RowOfSlot(4)));
     grid.SetRow(RowOfSlot(2));
-    history->ToggleLock();
+    procedures.ToggleLock();
 
-    EXPECT_TRUE(history->Undo());
-    EXPECT_TRUE(history->Undo());
+    EXPECT_TRUE(procedures.Undo());
+    EXPECT_TRUE(procedures.Undo());
     EXPECT_EQ(Capture(), edited);
-    EXPECT_TRUE(history->Redo());
+    EXPECT_TRUE(procedures.Redo());
     EXPECT_EQ(RowOfSlot(4), -1);
-    EXPECT_TRUE(history->Undo());
+    EXPECT_TRUE(procedures.Undo());
 
     Edit(2, Description, QStringLiteral("Shop"));
-    EXPECT_FALSE(history->CanRedo());
-    EXPECT_TRUE(history->Undo());
-    EXPECT_TRUE(history->Undo());
+    EXPECT_FALSE(procedures.CanRedo());
+    EXPECT_TRUE(procedures.Undo());
+    EXPECT_TRUE(procedures.Undo());
     EXPECT_EQ(Capture(), start);
-    EXPECT_FALSE(history->Undo());
+    EXPECT_FALSE(procedures.Undo());
 }
 
-TEST_F(RegisterHistoryTest, WhatChangesNothingOrIsRefusedIsNotRecorded) {
+TEST_F(RegisterUndoTest, WhatChangesNothingOrIsRefusedIsNotRecorded) {
     procedures.FillGrid();
-    EXPECT_FALSE(history->DeleteRecord(0)); // the header row has no record
+    EXPECT_FALSE(procedures.DeleteRecord(0)); // the header row has no record
     // Locking on the header row finds no date to lock to.
     grid.SetRow(0);
-    history->ToggleLock();
-    EXPECT_FALSE(history->CanUndo());
+    procedures.ToggleLock();
+    EXPECT_FALSE(procedures.CanUndo());
+
+    // An editor opened and left as it was changes nothing: no mark, no step, so that undo takes back the change
+    // before it.
+    ASSERT_EQ(Edit(2, Debit, QStringLiteral("99.99")), RegisterModel::Outcome::Changed);
+    const State changed = Capture();
+    EXPECT_EQ(Edit(1, Description, QStringLiteral("Electric company")), RegisterModel::Outcome::Unchanged);
+    EXPECT_EQ(Edit(1, Debit, QStringLiteral("100")), RegisterModel::Outcome::Unchanged);
+    EXPECT_EQ(Edit(1, CheckNumber, QStringLiteral("101")), RegisterModel::Outcome::Unchanged);
+    EXPECT_EQ(EditDate(1, Day(2009, 1, 2)), RegisterModel::Outcome::Unchanged);
+    EXPECT_EQ(Capture(), changed);
+    ASSERT_TRUE(procedures.Undo());
+    EXPECT_EQ(grid.TextMatrix(RowOfSlot(2), Debit), QStringLiteral("20.00"));
+    EXPECT_FALSE(procedures.CanUndo());
 
     // The store refuses to delete a slot that is already deleted.
     ASSERT_TRUE(ledger::DeleteTransaction(2));
-    EXPECT_FALSE(history->DeleteRecord(RowOfSlot(2)));
-    EXPECT_FALSE(history->CanUndo());
+    EXPECT_FALSE(procedures.DeleteRecord(RowOfSlot(2)));
+    EXPECT_FALSE(procedures.CanUndo());
 }
 
-TEST_F(RegisterHistoryTest, ClosingAfterUndoWritesBackTheOldValues) {
+TEST_F(RegisterUndoTest, ClosingAfterUndoWritesBackTheOldValues) {
     procedures.FillGrid();
     Edit(3, Credit, QStringLiteral("1"));
     Edit(3, Description, QStringLiteral("Bonus"));
-    ASSERT_TRUE(history->Undo());
+    ASSERT_TRUE(procedures.Undo());
     procedures.WriteBack();
     const ledger::TransactionRecord record = tallix::test::RecordInSlot(3);
     EXPECT_EQ(record.Amount, 1.0f);
     EXPECT_EQ(record.Description.trimmed(), QStringLiteral("Salary"));
-    ASSERT_TRUE(history->Undo());
+    ASSERT_TRUE(procedures.Undo());
     EXPECT_EQ(procedures.WriteBack(), 0);
 }
 

@@ -1,0 +1,91 @@
+#include "register/RegisterCells.h"
+
+#include "ledger/TransactionRules.h"
+
+using namespace RegisterColumn;
+
+QString RegisterLook::ColumnHeader(int column) {
+    QString header = FormatString.split(QLatin1Char('|')).value(column);
+    if (header.startsWith(QLatin1Char('^')) || header.startsWith(QLatin1Char('<')) ||
+        header.startsWith(QLatin1Char('>')))
+        header.remove(0, 1);
+    return header;
+}
+
+RegisterLook::Align RegisterLook::AlignmentOf(int column) {
+    switch (column) {
+    case CheckNumber:
+    case Date:
+        return Align::Centre;
+    case Debit:
+    case Credit:
+    case Balance:
+        return Align::Right;
+    default:
+        return Align::Left;
+    }
+}
+
+MoneyCell AmountCell(const platform::LocaleCodec& codec, float amount) {
+    if (const std::optional<int64_t> cents = ShownCents(amount))
+        return {codec.FormatCents(*cents), double(*cents) / 100.0};
+    return {codec.FormatMoney(amount), std::nullopt};
+}
+
+MoneyCell BalanceCell(const platform::LocaleCodec& codec, int64_t cents) {
+    if (cents > -MaxExactCents && cents < MaxExactCents)
+        return {codec.FormatCents(cents), double(cents) / 100.0};
+    return {codec.FormatCents(cents), std::nullopt};
+}
+
+namespace {
+QStringView Money(const platform::LocaleCodec& codec, int64_t cents, platform::LocaleCodec::TextBuffer& buffer,
+                  QString& text) {
+    if (const std::optional<QStringView> fast = codec.FormatCents(cents, buffer))
+        return *fast;
+    return text = codec.FormatCents(cents);
+}
+} // namespace
+
+RowCells::RowCells(const RegisterRow& row, const platform::LocaleCodec& codec, Controls controls) {
+    const ledger::TransactionRecord& record = row.record;
+    // A check shows its number instead of a type.
+    if (!row.typedCheckNumber.isNull())
+        cells[CheckNumber] = row.typedCheckNumber;
+    if (row.isCheck) {
+        if (row.typedCheckNumber.isNull())
+            cells[CheckNumber] = checkNumberOrType = QString::number(record.CheckNumber);
+    } else {
+        cells[Type] = checkNumberOrType = ledger::TypeName(record.TypeCode, record.CheckNumber);
+    }
+    if (const std::optional<QStringView> date = codec.FormatShortDate(record.Date, dateBuffer))
+        cells[Date] = *date;
+    else
+        cells[Date] = dateText = codec.FormatShortDate(record.Date);
+    if (controls == Controls::Escape && (row.descriptionHasControls || !row.typedDescription.isNull()) &&
+        ledger::HasControlCharacter(row.Description()))
+        cells[Description] = descriptionText = ledger::EscapeControlCharacters(row.Description());
+    else
+        cells[Description] = row.Description();
+
+    const int amountColumn = ledger::IsCredit(record.TypeCode) ? Credit : Debit;
+    const std::optional<int64_t> cents = ShownCents(record.Amount);
+    if (cents)
+        numbers[size_t(amountColumn)] = double(*cents) / 100.0;
+    if (!row.typedAmount.isNull())
+        cells[size_t(amountColumn)] = row.typedAmount;
+    else
+        cells[size_t(amountColumn)] =
+            cents ? Money(codec, *cents, amountBuffer, amountText) : (amountText = codec.FormatMoney(record.Amount));
+    cells[Balance] = Money(codec, row.balanceCents, balanceBuffer, balanceText);
+    if (row.balanceCents > -MaxExactCents && row.balanceCents < MaxExactCents)
+        numbers[Balance] = double(row.balanceCents) / 100.0;
+}
+
+QStringView RowCells::Text(int column) const {
+    return column >= 0 && column < Count ? cells[size_t(column)] : QStringView();
+}
+
+std::optional<double> RowCells::Number(int column) const {
+    return column >= 0 && column < Count ? numbers[size_t(column)] : std::nullopt;
+}

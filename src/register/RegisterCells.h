@@ -1,0 +1,89 @@
+#pragma once
+// A register row's cells: their columns, their texts and how they are aligned, as the register window shows them.
+// The window's grid, tallix-cli print and the printed pages all take them from here.
+//
+// Columns (11; the grid's row 0 is the header):
+//   0 date sort key (hidden)   1 check number   2 date   3 description   4 payment/debit   5 type text
+//   6 deposit/credit   7 running balance   8 type code, +10 once changed (hidden)   9 slot index (hidden)
+//   10 lock flag "1"/"0" (hidden)
+
+#include "platform/FlexGrid.h"
+#include "platform/LocaleCodec.h"
+#include "register/RegisterRows.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace RegisterColumn {
+enum : int {
+    SortKey = 0,
+    CheckNumber = 1,
+    Date = 2,
+    Description = 3,
+    Debit = 4,
+    Type = 5,
+    Credit = 6,
+    Balance = 7,
+    TypeCode = 8,
+    Slot = 9,
+    Locked = 10,
+    Count = 11,
+    // The columns a user sees.
+    FirstVisible = CheckNumber,
+    LastVisible = Balance,
+};
+} // namespace RegisterColumn
+
+namespace RegisterLook {
+inline const QString FormatString =
+    QStringLiteral("|^Check #|^Date|<Description of Transaction|Payment/Debit|Type|Deposit/Credit|>Balance");
+constexpr platform::OleColor GridColor = 0x808080;
+constexpr platform::OleColor LockedRowColor = 0xC0C0C0;
+// The changed marker added to the type code of column 8.
+constexpr int ChangedMarker = 10;
+// A column's header: its field of FormatString without the alignment mark.
+QString ColumnHeader(int column);
+
+enum class Align { Left, Centre, Right };
+// Numbers to the right, check numbers and dates centred, text to the left.
+Align AlignmentOf(int column);
+} // namespace RegisterLook
+
+// A money cell: its text, and the number it reads as where that is known without reading the text.
+struct MoneyCell {
+    QString text;
+    std::optional<double> number;
+};
+// The register's text of an amount, and of a balance.
+MoneyCell AmountCell(const platform::LocaleCodec& codec, float amount);
+MoneyCell BalanceCell(const platform::LocaleCodec& codec, int64_t cents);
+
+// The texts of a row's visible columns. Texts are made in buffers of their own rather than one allocation each:
+// tens of thousands of rows are measured and written at a time.
+class RowCells {
+public:
+    // Control characters in a description: shown as they are (the grid draws them as its font does), or as `\x`
+    // and two hex digits where they would act (a terminal) or vanish (paper).
+    enum class Controls { Keep, Escape };
+    RowCells(const RegisterRow& row, const platform::LocaleCodec& codec, Controls controls);
+    RowCells(const RowCells&) = delete;
+    RowCells& operator=(const RowCells&) = delete;
+
+    // Columns FirstVisible to LastVisible; empty for the others.
+    QStringView Text(int column) const;
+    // What a money cell's text reads as, where that is known; nothing for a text the user typed.
+    std::optional<double> Number(int column) const;
+
+private:
+    std::array<QStringView, RegisterColumn::Count> cells;
+    std::array<std::optional<double>, RegisterColumn::Count> numbers;
+    QString checkNumberOrType;
+    platform::LocaleCodec::TextBuffer dateBuffer;
+    QString dateText;
+    QString descriptionText;
+    platform::LocaleCodec::TextBuffer amountBuffer;
+    platform::LocaleCodec::TextBuffer balanceBuffer;
+    QString amountText;
+    QString balanceText;
+};

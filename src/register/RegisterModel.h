@@ -1,0 +1,142 @@
+#pragma once
+// The register window's working copy of the ledger: its rows in order with their running balances, what the user
+// changed in them, and the history of those changes. Every change to a row goes through here, and each says what
+// it did to the rows, so that a view (the window's grid) follows without reading anything back.
+//
+// As the window has it: edits and lock changes reach the ledger store at write-back (when the window closes),
+// deletions and the lock date at once. Balances follow a date commit, a deletion or a rebalance, not an amount
+// edit; BalanceOn follows every edit.
+
+#include "platform/LocaleCodec.h"
+#include "register/RegisterRows.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// What a change did to the rows, in the order a view applies it. Indexes count from 0.
+struct RegisterUpdate {
+    int removed = -1;          // a row was taken out here
+    int inserted = -1;         // a row was put in here (after the removal)
+    std::vector<int> order;    // when not empty: the row now at index i stood at order[i]
+    std::vector<int> rows;     // rows whose cells or flags changed (indexes after the moves)
+    std::vector<int> balances; // rows whose balance changed
+    int current = -1;          // the row the change was made in, where it stands now
+    int column = 0;            // the column it was made in (0 for a lock change)
+    bool lockChanged = false;  // lock flags, the lock date or the records-locked flag changed
+};
+
+class RegisterModel {
+public:
+    explicit RegisterModel(const platform::LocaleCodec& codec) : codec(codec) {}
+
+    // The rows of the ledger store, sorted and balanced, nothing changed; the history starts empty. Sets the
+    // store's records-locked flag when a record is locked (never clears it).
+    void Load();
+    int Count() const { return int(rows.size()); }
+    const RegisterRow& At(int index) const { return rows[size_t(index)]; }
+    const std::vector<RegisterRow>& Rows() const { return rows; }
+    // The row that holds a slot's record, or -1.
+    int IndexOfSlot(int slot) const;
+    const platform::LocaleCodec& Codec() const { return codec; }
+
+    enum class Outcome { Unchanged, Changed, Refused };
+    // A text typed into the check number, description or an amount column: refused when the record cannot hold
+    // it (see the rules below); unchanged when it says what the row holds already (nothing is marked or
+    // recorded); otherwise the row takes it, shows it as typed and is marked changed. One step of the history.
+    Outcome CommitText(int index, int column, const QString& text, RegisterUpdate& update);
+    // A date picked for a row: the row takes it, is marked, the rows are sorted and balanced. Unchanged for the
+    // day the row has already. The lock date is the caller's to check.
+    Outcome CommitDate(int index, double day, RegisterUpdate& update);
+    // Deletes the row's record in the store; when the store agrees, the row goes and the rows are rebalanced.
+    bool Delete(int index, RegisterUpdate& update);
+    // Locks every row dated on or before `day` (flag, changed marker, records-locked flag) and makes `day` the
+    // lock date. False, with nothing changed, for no day.
+    bool LockThrough(std::optional<double> day, RegisterUpdate& update);
+    // Unlocks every locked row (marking it changed) and clears the records-locked flag and the lock date.
+    void Unlock(RegisterUpdate& update);
+    // Sorts the rows into the register's order; balances from the starting balance. Not history steps.
+    void Sort(RegisterUpdate& update);
+    void Rebalance(RegisterUpdate& update);
+    // Marks a row changed, once.
+    void MarkChanged(int index);
+
+    // The balance at the end of `day` from the rows' own amounts (it follows edits not yet balanced).
+    int64_t BalanceOn(double day) const;
+    // The rows dated after `after` and on or before `through`, in row order.
+    std::vector<int> RowsBetween(double after, double through) const;
+    // Writes every changed row back into its slot; returns the number of rows written. What the user did not edit
+    // goes back exactly as it was stored.
+    int WriteBack() const;
+
+    bool CanUndo() const { return done > 0; }
+    bool CanRedo() const { return done < changes.size(); }
+    // Takes back the last change, or makes the last one taken back again: rows, order, balances, marks, the lock
+    // date and the store as they were. False when there was nothing to do or the store no longer agrees.
+    bool Undo(RegisterUpdate& update);
+    bool Redo(RegisterUpdate& update);
+
+    // A check-number text holds nothing, or a whole number from 1 to 32767.
+    static bool IsValidCheckNumberText(const QString& text);
+    // An amount text is as the user types it (digits, the locale's decimal separator, two decimals at most) and
+    // one the ledger can keep to the cent; nothing else, not even an empty text.
+    static bool IsValidAmountText(const QString& text);
+
+private:
+    // A row's editable values, before or after a change.
+    struct RowValues {
+        ledger::TransactionRecord record;
+        std::optional<double> dateDay;
+        QString typedCheckNumber;
+        QString typedDescription;
+        QString typedAmount;
+        bool changed = false;
+        bool descriptionHasControls = false;
+        bool operator==(const RowValues&) const = default;
+    };
+    struct BalanceChange {
+        int slot;
+        int64_t cents[2];
+    };
+    struct LockChange {
+        int slot;
+        int16_t locked[2];
+        bool changed[2];
+    };
+    enum class Kind { Edit, Delete, Lock };
+    struct Change {
+        Kind kind = Kind::Edit;
+        int slot = 0;
+        int column = 0;
+        RowValues values[2];       // Edit: the row before, after
+        std::vector<int> order[2]; // Edit: slots in row order before, after, when the rows moved
+        std::vector<BalanceChange> balances;
+        RegisterRow deleted;               // Delete: the row as it was
+        int index = 0;                     // Delete: where it stood
+        bool modified[2] = {false, false}; // Delete: the store's modified flag
+        std::vector<LockChange> locks;     // Lock: the rows it changed
+        double lockDate[2] = {0, 0};
+        bool recordsLocked[2] = {false, false};
+    };
+
+    static RowValues ValuesOf(const RegisterRow& row);
+    static void SetValues(RegisterRow& row, const RowValues& values);
+    std::vector<int> SlotOrder() const;
+    // Puts the rows in the order of `slots` (a permutation of the rows' slots).
+    void Arrange(const std::vector<int>& slots, RegisterUpdate& update);
+    std::vector<BalanceChange> BalanceChanges(const std::vector<int64_t>& before) const;
+    std::vector<int64_t> BalancesBySlot() const;
+    void SetBalances(const std::vector<BalanceChange>& balances, int side, RegisterUpdate& update);
+    // Runs a lock or unlock and records the rows, lock date and flag it changed.
+    template <typename Lock> void RecordLock(const Lock& lock, RegisterUpdate& update);
+    void Record(Change change);
+    bool Apply(const Change& change, int side, RegisterUpdate& update);
+    void RebuildSlotIndex();
+
+    const platform::LocaleCodec& codec;
+    std::vector<RegisterRow> rows;
+    std::vector<int> indexOfSlot; // by slot; -1 for none
+    std::vector<Change> changes;
+    size_t done = 0; // changes[0..done) are in effect
+};

@@ -1,0 +1,155 @@
+// Undo and redo of the register's changes, as the typed values each one changed.
+#include "register/RegisterModel.h"
+
+#include "ledger/Recovery.h"
+#include "register/RegisterCells.h"
+
+#include <limits>
+
+using namespace RegisterColumn;
+
+namespace {
+constexpr int Before = 0;
+constexpr int After = 1;
+// The balance of a slot that has no row.
+constexpr int64_t NoBalance = std::numeric_limits<int64_t>::min();
+} // namespace
+
+std::vector<int> RegisterModel::SlotOrder() const {
+    std::vector<int> slots;
+    slots.reserve(rows.size());
+    for (const RegisterRow& row : rows)
+        slots.push_back(row.slot);
+    return slots;
+}
+
+void RegisterModel::Arrange(const std::vector<int>& slots, RegisterUpdate& update) {
+    std::vector<int> order;
+    order.reserve(slots.size());
+    for (const int slot : slots)
+        order.push_back(IndexOfSlot(slot));
+    std::vector<RegisterRow> arranged;
+    arranged.reserve(rows.size());
+    for (const int from : order)
+        arranged.push_back(std::move(rows[size_t(from)]));
+    rows = std::move(arranged);
+    RebuildSlotIndex();
+    update.order = std::move(order);
+}
+
+std::vector<int64_t> RegisterModel::BalancesBySlot() const {
+    std::vector<int64_t> balances(size_t(ledger::MaxSlots) + 1, NoBalance);
+    for (const RegisterRow& row : rows)
+        balances[size_t(row.slot)] = row.balanceCents;
+    return balances;
+}
+
+std::vector<RegisterModel::BalanceChange> RegisterModel::BalanceChanges(const std::vector<int64_t>& before) const {
+    const std::vector<int64_t> after = BalancesBySlot();
+    std::vector<BalanceChange> changed;
+    for (size_t slot = 1; slot < before.size(); ++slot)
+        if (before[slot] != after[slot])
+            changed.push_back({int(slot), {before[slot], after[slot]}});
+    return changed;
+}
+
+void RegisterModel::SetBalances(const std::vector<BalanceChange>& balances, int side, RegisterUpdate& update) {
+    for (const BalanceChange& balance : balances) {
+        const int index = IndexOfSlot(balance.slot);
+        // A deleted row has no balance on the side it was deleted on.
+        if (index < 0 || balance.cents[side] == NoBalance)
+            continue;
+        rows[size_t(index)].balanceCents = balance.cents[side];
+        update.balances.push_back(index);
+    }
+}
+
+void RegisterModel::Record(Change change) {
+    changes.resize(done);
+    changes.push_back(std::move(change));
+    done = changes.size();
+}
+
+bool RegisterModel::Undo(RegisterUpdate& update) {
+    if (done == 0)
+        return false;
+    if (!Apply(changes[done - 1], Before, update)) {
+        // The store no longer takes it back: nothing before it can be taken back safely either.
+        changes.clear();
+        done = 0;
+        return false;
+    }
+    done -= 1;
+    return true;
+}
+
+bool RegisterModel::Redo(RegisterUpdate& update) {
+    if (done >= changes.size())
+        return false;
+    if (!Apply(changes[done], After, update)) {
+        changes.resize(done);
+        return false;
+    }
+    done += 1;
+    return true;
+}
+
+bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update) {
+    // A step that restores a row and the lock date is one change for the recovery journal.
+    const ledger::ChangeBatch batch;
+    switch (change.kind) {
+    case Kind::Edit: {
+        const int index = IndexOfSlot(change.slot);
+        if (index < 0)
+            return false;
+        SetValues(rows[size_t(index)], change.values[side]);
+        if (!change.order[side].empty())
+            Arrange(change.order[side], update);
+        SetBalances(change.balances, side, update);
+        update.current = IndexOfSlot(change.slot);
+        update.rows.push_back(update.current);
+        update.column = change.column;
+        return true;
+    }
+    case Kind::Delete: {
+        if (side == After) {
+            const int index = IndexOfSlot(change.slot);
+            if (index < 0 || !ledger::DeleteTransaction(int16_t(change.slot)))
+                return false;
+            rows.erase(rows.begin() + index);
+            RebuildSlotIndex();
+            update.removed = index;
+            SetBalances(change.balances, After, update);
+            return true;
+        }
+        if (!ledger::RestoreTransaction(int16_t(change.slot), change.deleted.record.TypeCode))
+            return false;
+        ledger::SetModified(change.modified[Before]);
+        const int index = std::min(change.index, Count());
+        rows.insert(rows.begin() + index, change.deleted);
+        RebuildSlotIndex();
+        update.inserted = index;
+        update.rows.push_back(index);
+        SetBalances(change.balances, Before, update);
+        update.current = index;
+        update.column = CheckNumber;
+        return true;
+    }
+    case Kind::Lock: {
+        for (const LockChange& lock : change.locks) {
+            const int index = IndexOfSlot(lock.slot);
+            if (index < 0)
+                continue;
+            rows[size_t(index)].record.Locked = lock.locked[side];
+            rows[size_t(index)].changed = lock.changed[side];
+            update.rows.push_back(index);
+        }
+        ledger::SetLockDate(change.lockDate[side]);
+        ledger::SetRecordsLocked(change.recordsLocked[side]);
+        update.lockChanged = true;
+        update.current = 0;
+        return true;
+    }
+    }
+    return false;
+}
