@@ -36,27 +36,39 @@ void RegisterGrid::SetInteger(int row, int col, int64_t value) {
                        double(value));
 }
 
-void RegisterGrid::WriteMoney(int row, int col, QStringView text, std::optional<double> number) {
+void RegisterGrid::WriteMoney(int row, int col, const QString& text, std::optional<double> number) {
     if (number)
-        grid.SetTextMatrix(row, col, text.toString(), *number);
+        grid.SetTextMatrix(row, col, text, *number);
     else
-        grid.SetTextMatrix(row, col, text.toString());
+        grid.SetTextMatrix(row, col, text);
 }
 
 void RegisterGrid::ShowRow(int row) {
     const RegisterRow& values = model.At(row - 1);
     const RowCells cells(values, codec, RowCells::Controls::Keep);
+    // Cells left empty stay untouched: a register of tens of thousands of rows is filled here.
+    const auto write = [this, row, &cells](int col) {
+        if (!cells.Text(col).isEmpty() || !grid.TextMatrix(row, col).isEmpty())
+            grid.SetTextMatrix(row, col, cells.Text(col).toString());
+    };
     SetInteger(row, SortKey, int64_t(DateSortKey(values.dateDay)));
     if (values.isCheck && values.typedCheckNumber.isNull())
         SetInteger(row, CheckNumber, values.record.CheckNumber);
     else
-        grid.SetTextMatrix(row, CheckNumber, cells.Text(CheckNumber).toString());
+        write(CheckNumber);
     grid.SetDateMatrix(row, Date, cells.Text(Date).toString(), values.dateDay);
     grid.SetTextMatrix(row, Description, cells.Text(Description).toString());
-    grid.SetTextMatrix(row, Type, cells.Text(Type).toString());
-    for (const int col : {Debit, Credit})
-        WriteMoney(row, col, cells.Text(col), cells.Text(col).isEmpty() ? std::nullopt : cells.Number(col));
-    WriteMoney(row, Balance, cells.Text(Balance), cells.Number(Balance));
+    if (values.isCheck)
+        write(Type);
+    else // the type names are shared texts
+        grid.SetTextMatrix(row, Type, ledger::TypeName(values.record.TypeCode, values.record.CheckNumber));
+    for (const int col : {Debit, Credit}) {
+        if (cells.Text(col).isEmpty())
+            write(col);
+        else
+            WriteMoney(row, col, cells.Text(col).toString(), cells.Number(col));
+    }
+    WriteMoney(row, Balance, cells.Text(Balance).toString(), cells.Number(Balance));
     SetInteger(row, Slot, values.slot);
     ShowFlags(row);
 }
@@ -72,8 +84,8 @@ void RegisterGrid::ShowFlags(int row) {
 }
 
 void RegisterGrid::ShowBalance(int row) {
-    const RowCells cells(model.At(row - 1), codec, RowCells::Controls::Keep);
-    WriteMoney(row, Balance, cells.Text(Balance), cells.Number(Balance));
+    const MoneyCell cell = BalanceCell(codec, model.At(row - 1).balanceCents);
+    WriteMoney(row, Balance, cell.text, cell.number);
 }
 
 void RegisterGrid::Show(const RegisterUpdate& update) {
@@ -96,8 +108,6 @@ void RegisterGrid::Show(const RegisterUpdate& update) {
     }
     for (const int index : update.balances)
         ShowBalance(index + 1);
-    if (!update.balances.empty())
-        FitColumn(Balance);
 }
 
 void RegisterGrid::FillGrid() {
@@ -137,6 +147,7 @@ void RegisterGrid::RecalcBalances() {
     RegisterUpdate update;
     model.Rebalance(update);
     Show(update);
+    FitColumn(Balance);
 }
 
 void RegisterGrid::FitColumn(int col) {
@@ -217,6 +228,7 @@ RegisterModel::Outcome RegisterGrid::CommitDate(int row, double day) {
     Show(update);
     if (outcome == RegisterModel::Outcome::Changed) {
         FitColumn(Date);
+        FitColumn(Balance);
         // As a sort leaves it.
         grid.SetCol(SortKey);
         grid.SetColSel(CheckNumber);
@@ -270,6 +282,7 @@ bool RegisterGrid::DeleteRecord(int row) {
     if (!model.Delete(row - 1, update))
         return false;
     Show(update);
+    FitColumn(Balance);
     return true;
 }
 

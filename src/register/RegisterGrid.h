@@ -77,7 +77,7 @@ private:
     void ShowFlags(int row);
     void ShowBalance(int row);
     void SetInteger(int row, int col, int64_t value);
-    void WriteMoney(int row, int col, QStringView text, std::optional<double> number);
+    void WriteMoney(int row, int col, const QString& text, std::optional<double> number);
     void AfterHistoryStep(const RegisterUpdate& update);
 
     platform::FlexGrid& grid;

@@ -28,11 +28,7 @@ void RegisterModel::Arrange(const std::vector<int>& slots, RegisterUpdate& updat
     order.reserve(slots.size());
     for (const int slot : slots)
         order.push_back(IndexOfSlot(slot));
-    std::vector<RegisterRow> arranged;
-    arranged.reserve(rows.size());
-    for (const int from : order)
-        arranged.push_back(std::move(rows[size_t(from)]));
-    rows = std::move(arranged);
+    PermuteRows(rows, order);
     RebuildSlotIndex();
     update.order = std::move(order);
 }

@@ -64,23 +64,26 @@ std::vector<int> OrderRows(std::vector<RegisterRow>& rows) {
     previous.reserve(keys.size());
     for (const Key& key : keys)
         previous.push_back(int(key.index));
+    PermuteRows(rows, previous);
+    return previous;
+}
 
-    // Rows into their places in place: each cycle of the order is followed once.
-    for (size_t start = 0; start < keys.size(); ++start) {
-        if (keys[start].index == start)
+void PermuteRows(std::vector<RegisterRow>& rows, std::vector<int> previous) {
+    // Rows into their places in place, without a second copy of them: each cycle of the order is followed once.
+    for (size_t start = 0; start < previous.size(); ++start) {
+        if (previous[start] == int(start))
             continue;
         RegisterRow held = std::move(rows[start]);
         size_t at = start;
-        while (keys[at].index != start) {
-            const size_t from = keys[at].index;
+        while (previous[at] != int(start)) {
+            const size_t from = size_t(previous[at]);
             rows[at] = std::move(rows[from]);
-            keys[at].index = uint32_t(at);
+            previous[at] = int(at);
             at = from;
         }
         rows[at] = std::move(held);
-        keys[at].index = uint32_t(at);
+        previous[at] = int(at);
     }
-    return previous;
 }
 
 int64_t BalanceThrough(const std::vector<RegisterRow>& rows, double day) {

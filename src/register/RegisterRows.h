@@ -52,6 +52,8 @@ QStringView TrimSpaces(QStringView text);
 // Puts the rows in the register's order: by date, then check number; rows that tie keep their order. Returns
 // the previous index of the row now at each index.
 std::vector<int> OrderRows(std::vector<RegisterRow>& rows);
+// Puts the row that stood at previous[i] at index i, for every i (`previous` is a permutation of the indexes).
+void PermuteRows(std::vector<RegisterRow>& rows, std::vector<int> previous);
 // What a record adds to the balance in whole cents: its credit, or minus its debit.
 int64_t SignedCents(const ledger::TransactionRecord& record);
 // The balance after adding `cents`, held within the register's bounds (about ±4 x 10^16 dollars).
