@@ -51,7 +51,7 @@ void PrintHelp(QTextStream& out) {
            "           another import) is refused with exit status 1.\n"
            "  balance  the balance at the end of day D (ISO 2024-01-31 or the locale's short date)\n"
            "\n"
-           "CSV columns (numbered from 1; remembered for statements with the same header line):\n"
+           "CSV columns (numbered from 1; once imported, remembered for statements with the same header line):\n"
            "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
            "  --payee-col N --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)\n"
            "\n"

@@ -1,16 +1,13 @@
 #include "cli/CliImport.h"
 
 #include "cli/CommandLine.h"
-#include "import/ImportPlan.h"
-#include "import/Statement.h"
+#include "import/ImportSequence.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerHold.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/LedgerBalance.h"
 
-#include <algorithm>
-#include <cmath>
 #include <csignal>
 
 namespace cli {
@@ -49,6 +46,87 @@ std::optional<double> ParseDateArgument(const QString& text) {
 QString Shown(const QString& text) {
     return ledger::EscapeControlCharacters(text);
 }
+
+// tallix-cli's side of an import: columns and account from its options, the plan printed line by line, the ledger
+// held from the load to the save.
+class TerminalFrontEnd final : public import::ImportFrontEnd {
+public:
+    TerminalFrontEnd(const QString& ledgerPath, const import::ImportRequest& request,
+                     const std::optional<import::CsvMapping>& givenColumns, bool dryRun, QTextStream& out,
+                     QTextStream& err)
+        : ledgerPath(ledgerPath), request(request), givenColumns(givenColumns), dryRun(dryRun), out(out), err(err) {}
+
+    // Columns given on the command line take the place of remembered ones; without either the read says so.
+    bool ChooseColumns(const QByteArray&, std::optional<import::CsvMapping>& columns) override {
+        if (givenColumns)
+            columns = givenColumns;
+        return true;
+    }
+
+    // Nobody to ask: the accounts are listed for the next run to name one.
+    std::optional<QString> ChooseAccount(const std::vector<import::StatementAccount>& accounts) override {
+        err << "tallix-cli: " << Shown(request.path) << ": "
+            << (request.account ? QStringLiteral("no account %1; ").arg(Shown(*request.account)) : QString())
+            << "it holds " << accounts.size() << " accounts; choose one with --account ID:\n";
+        for (const import::StatementAccount& a : accounts)
+            err << "  " << (a.id.isEmpty() ? QStringLiteral("\"\"") : Shown(a.id)) << "  " << a.lines
+                << (a.lines == 1 ? " transaction\n" : " transactions\n");
+        return std::nullopt;
+    }
+
+    // Held from the read to the save, so no window or other import can save between them and lose one side.
+    bool OpenLedger() override {
+        ledger::NewLedger();
+        ledger::LedgerHold hold = ledger::LedgerHold::Take(ledgerPath);
+        if (!dryRun && hold.Status() == ledger::HoldStatus::HeldByOther) {
+            const ledger::LedgerHolder& holder = hold.Holder();
+            if (holder.program == QLatin1String("tallix-cli"))
+                err << "tallix-cli: " << Shown(ledgerPath) << " is being changed by another tallix-cli ("
+                    << ledger::DescribeHolder(holder) << "); try again once it is done\n";
+            else
+                err << "tallix-cli: " << Shown(ledgerPath) << " is open in Tallix (" << ledger::DescribeHolder(holder)
+                    << "); import the statement there, with File > Import..., instead\n";
+            return false;
+        }
+        ledger::SetDataFileName(ledgerPath);
+        if (!ledger::LoadLedger())
+            return false;
+        ledger::KeepHold(std::move(hold));
+        return true;
+    }
+
+    bool Preview(const import::ImportPlan& plan, const QString& openingNote) override {
+        for (const import::PlannedLine& p : plan.lines) {
+            out << "line " << p.line.source << "  " << platform::FormatShortDate(p.line.date) << "  "
+                << platform::FormatCents(p.line.cents) << "  " << p.description.trimmed() << "  "
+                << Shown(import::PlanText(p)) << "\n";
+        }
+        if (!openingNote.isEmpty())
+            out << openingNote << "\n";
+        const int adds = plan.Count(import::PlanKind::Add);
+        out << adds << " added, " << plan.Count(import::PlanKind::Duplicate) << " skipped, "
+            << plan.Count(import::PlanKind::Refused) << " refused"
+            << (dryRun && adds ? " (dry run: nothing written)" : "") << "\n";
+        return !dryRun;
+    }
+
+    bool KeepLedger() override { return ledger::SaveLedger(); }
+
+    void Failed(import::ImportFailure failure, const QString& reason) override {
+        err << "tallix-cli: ";
+        if (failure == import::ImportFailure::ReadStatement)
+            err << Shown(request.path) << ": ";
+        err << Shown(reason) << "\n";
+    }
+
+private:
+    const QString ledgerPath;
+    const import::ImportRequest request;
+    const std::optional<import::CsvMapping> givenColumns;
+    const bool dryRun;
+    QTextStream& out;
+    QTextStream& err;
+};
 
 } // namespace
 
@@ -138,84 +216,17 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     std::optional<import::Format> named;
     if (!formatName.isEmpty() && !(named = import::FormatFromName(formatName)))
         return Usage(err, QStringLiteral("--format takes qif, csv or ofx"));
-    const QString& statementPath = files[1];
-    QByteArray data;
-    QString readError;
-    if (!import::ReadStatementBytes(statementPath, data, readError)) {
-        err << "tallix-cli: " << Shown(readError) << "\n";
+    const import::ImportRequest request{
+        files[1], named, parser.isSet(accountOption) ? std::optional(parser.value(accountOption)) : std::nullopt};
+    TerminalFrontEnd frontEnd(files[0], request, columnsGiven ? std::optional(columns) : std::nullopt, dryRun, out,
+                              err);
+    const import::ImportResult result = import::ImportStatement(request, frontEnd);
+    if (result.columnsForgotten)
+        err << "tallix-cli: warning: the columns could not be remembered in the settings\n";
+    if (result.outcome == import::ImportOutcome::Stopped || result.outcome == import::ImportOutcome::NotKept)
         return Failed;
-    }
-    const import::Format format = named ? *named : import::DetectFormat(statementPath, data);
-    std::optional<import::CsvMapping> mapping;
-    if (format == import::Format::Csv) {
-        const QString header = import::CsvHeaderLine(data);
-        // Columns given on the command line are remembered for the next statement with this header.
-        mapping = columnsGiven ? std::optional(columns) : import::StoredCsvMapping(header);
-        if (columnsGiven && !dryRun && !import::StoreCsvMapping(header, columns))
-            err << "tallix-cli: warning: the columns could not be remembered in the settings\n";
-    }
-    const import::ReadResult statement = import::ReadStatement(data, format, mapping);
-    if (!statement.Ok()) {
-        err << "tallix-cli: " << Shown(statementPath) << ": " << Shown(statement.error) << "\n";
-        return Failed;
-    }
-    std::vector<import::StatementLine> lines = statement.lines;
-    const std::vector<import::StatementAccount> accounts = import::StatementAccounts(lines);
-    const bool accountGiven = parser.isSet(accountOption);
-    const QString account = parser.value(accountOption);
-    if (accountGiven || accounts.size() > 1) {
-        const bool known = std::any_of(accounts.begin(), accounts.end(),
-                                       [&account](const import::StatementAccount& a) { return a.id == account; });
-        if (!accountGiven || !known) {
-            err << "tallix-cli: " << Shown(statementPath) << ": "
-                << (accountGiven ? QStringLiteral("no account %1; ").arg(Shown(account)) : QString()) << "it holds "
-                << accounts.size() << " accounts; choose one with --account ID:\n";
-            for (const import::StatementAccount& a : accounts)
-                err << "  " << (a.id.isEmpty() ? QStringLiteral("\"\"") : Shown(a.id)) << "  " << a.lines
-                    << (a.lines == 1 ? " transaction\n" : " transactions\n");
-            return Failed;
-        }
-        lines = import::AccountLines(lines, account);
-    }
-    // Held from the read to the save, so no window or other import can save between them and lose one side.
-    ledger::NewLedger();
-    ledger::LedgerHold hold = ledger::LedgerHold::Take(files[0]);
-    if (!dryRun && hold.Status() == ledger::HoldStatus::HeldByOther) {
-        const ledger::LedgerHolder& holder = hold.Holder();
-        if (holder.program == QLatin1String("tallix-cli"))
-            err << "tallix-cli: " << Shown(files[0]) << " is being changed by another tallix-cli ("
-                << ledger::DescribeHolder(holder) << "); try again once it is done\n";
-        else
-            err << "tallix-cli: " << Shown(files[0]) << " is open in Tallix (" << ledger::DescribeHolder(holder)
-                << "); import the statement there, with File > Import..., instead\n";
-        return Failed;
-    }
-    ledger::SetDataFileName(files[0]);
-    if (!ledger::LoadLedger())
-        return Failed;
-    ledger::KeepHold(std::move(hold));
-    const import::ImportPlan plan = import::PlanImport(lines);
-    for (const import::PlannedLine& p : plan.lines) {
-        out << "line " << p.line.source << "  " << platform::FormatShortDate(p.line.date) << "  "
-            << platform::FormatCents(p.line.cents) << "  " << p.description.trimmed() << "  "
-            << Shown(import::PlanText(p)) << "\n";
-    }
-    if (const QString note = import::OpeningNote(statement.openingCents); !note.isEmpty())
-        out << note << "\n";
-    const int adds = plan.Count(import::PlanKind::Add);
-    out << adds << " added, " << plan.Count(import::PlanKind::Duplicate) << " skipped, "
-        << plan.Count(import::PlanKind::Refused) << " refused" << (dryRun && adds ? " (dry run: nothing written)" : "")
-        << "\n";
     // Lines the ledger refused are told apart from a statement imported whole.
-    const int done = plan.Count(import::PlanKind::Refused) ? SomeRefused : Sound;
-    if (dryRun || adds == 0)
-        return done;
-    QString error;
-    if (!import::ApplyPlan(plan, error)) {
-        err << "tallix-cli: " << error << "\n";
-        return Failed;
-    }
-    return ledger::SaveLedger() ? done : Failed;
+    return result.refused ? SomeRefused : Sound;
 }
 
 } // namespace cli

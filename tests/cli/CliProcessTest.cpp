@@ -294,12 +294,14 @@ TEST_F(CliProcess, CheckReadsOnlyRegularFilesAndNoMoreThanALedgerHolds) {
     EXPECT_TRUE(r.out.contains(QStringLiteral("the rest is not read"))) << r.out.toStdString();
 }
 
-TEST_F(CliProcess, ImportAddsAStatementOnceAndWritesOnlyWhenItMay) {
-    const QString qif = dir.filePath(QStringLiteral("bank.qif"));
-    QFile file(qif);
+// The columns given for a CSV are remembered only by an import that added lines with them.
+TEST_F(CliProcess, ImportAddsAStatementOnceWritesOnlyWhenItMayAndThenRemembersItsColumns) {
+    const QString csv = dir.filePath(QStringLiteral("bank.csv"));
+    QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("!Type:Bank\nD5/1/2024\nT-12.50\nN7\nPFLORIST ON MAIN\n^\nD5/3/2024\nT-20.00\nN10\nPGarage\n^\n");
+    file.write("Date,Payee,Amount,Check\n5/1/2024,FLORIST ON MAIN,-12.50,7\n5/3/2024,Garage,-20.00,10\n");
     file.close();
+    const QStringList columns = {"--date-col", "1", "--payee-col", "2", "--amount-col", "3", "--check-col", "4"};
     const QByteArray before = ReadAll(ledgerPath);
     const struct {
         QStringList args;
@@ -307,13 +309,16 @@ TEST_F(CliProcess, ImportAddsAStatementOnceAndWritesOnlyWhenItMay) {
         const char* out; // in standard output, or standard error when the status is 1
         bool changes;
     } steps[] = {
-        {{"import", ledgerPath, qif, "--dry-run"}, 0, "line 7  5/3/2024  -20.00  Garage  added as Check 10", false},
-        {{"import", ledgerPath, qif}, 1, "is open in Tallix (", false}, // run while the test holds the lock
-        {{"import", ledgerPath, qif},
-         0,
-         "line 2  5/1/2024  -12.50  FLORIST ON MAIN  skipped, duplicate of record 1",
-         true},
-        {{"import", ledgerPath, qif}, 0, "0 added, 2 skipped, 0 refused", false},
+        {QStringList{"import", ledgerPath, csv, "--dry-run"} + columns, 0,
+         "line 3  5/3/2024  -20.00  Garage  added as Check 10", false},
+        {{"import", ledgerPath, csv},
+         1,
+         "no column mapping is known for the header line: Date,Payee,Amount,Check",
+         false},
+        {QStringList{"import", ledgerPath, csv} + columns, 1, "is open in Tallix (", false}, // the test holds the lock
+        {QStringList{"import", ledgerPath, csv} + columns, 0,
+         "line 2  5/1/2024  -12.50  FLORIST ON MAIN  skipped, duplicate of record 1", true},
+        {{"import", ledgerPath, csv}, 0, "0 added, 2 skipped, 0 refused", false},
         {{"balance", ledgerPath, "--date", "2024-05-02"}, 0, "34.50\n", false},
         {{"balance", ledgerPath, "--date", "5/3/2024"}, 0, "14.50\n", false},
     };
@@ -321,7 +326,7 @@ TEST_F(CliProcess, ImportAddsAStatementOnceAndWritesOnlyWhenItMay) {
         SCOPED_TRACE(i);
         const QByteArray old = ReadAll(ledgerPath);
         QLockFile lock(ledgerPath + QStringLiteral(".lock"));
-        if (i == 1) {
+        if (i == 2) {
             ASSERT_TRUE(lock.tryLock(0));
         }
         const Result r = Cli(steps[i].args);

@@ -1,22 +1,17 @@
 // The File menu: New, Open, Save, Import and Print Register, and the file dialog that names the ledger's data file.
 #include "ui/main/frmMain.h"
 
-#include "import/ImportPlan.h"
-#include "import/Statement.h"
 #include "ledger/Ledger.h"
-#include "ledger/Recovery.h"
 #include "platform/Prompt.h"
 #include "print/RegisterPrint.h"
-#include "ui/import/ImportDialogs.h"
+#include "ui/import/WindowImport.h"
 
 #include <QDate>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <optional>
 
 bool frmMain::PromptForFileName(const bool& bOpen) {
     const QString path = platform::ShowFileDialog(bOpen, QStringLiteral("tlx"), QStringLiteral("Check data|*.tlx"));
@@ -79,60 +74,8 @@ void frmMain::SaveAs_Click() {
 void frmMain::Import_Click() {
     const QString path =
         platform::ShowFileDialog(true, QString(), QStringLiteral("Bank statements|*.ofx *.qfx *.qif *.csv"));
-    if (path.isEmpty())
+    if (path.isEmpty() || !ImportInWindow(this, path))
         return;
-    const QString name = QFileInfo(path).fileName();
-    const auto cannotImport = [&name](const QString& why) {
-        platform::MsgBox(QStringLiteral("%1 cannot be imported.\r%2").arg(name, why));
-    };
-    QByteArray data;
-    QString readError;
-    if (!import::ReadStatementBytes(path, data, readError))
-        return cannotImport(readError);
-    const import::Format format = import::DetectFormat(path, data);
-    std::optional<import::CsvMapping> mapping;
-    bool columnsChosen = false;
-    if (format == import::Format::Csv) {
-        if (const QString problem = import::CsvProblem(data); !problem.isEmpty())
-            return cannotImport(problem);
-        mapping = import::StoredCsvMapping(import::CsvHeaderLine(data));
-        if (!mapping) {
-            CsvMappingDialog columns(this, data);
-            if (columns.exec() != QDialog::Accepted)
-                return;
-            mapping = columns.Mapping();
-            columnsChosen = true;
-        }
-    }
-    const import::ReadResult statement = import::ReadStatement(data, format, mapping);
-    if (!statement.Ok())
-        return cannotImport(statement.error);
-    std::vector<import::StatementLine> lines = statement.lines;
-    if (const auto accounts = import::StatementAccounts(lines); accounts.size() > 1) {
-        AccountDialog choice(this, accounts);
-        if (choice.exec() != QDialog::Accepted)
-            return;
-        lines = import::AccountLines(lines, choice.Account());
-    }
-    const import::ImportPlan plan = import::PlanImport(lines);
-    ImportPreview preview(this, name, plan, import::OpeningNote(statement.openingCents));
-    if (preview.exec() != QDialog::Accepted)
-        return;
-    QString error;
-    bool applied = false;
-    {
-        // One journal entry: after a crash the whole statement comes back, or none of it.
-        const ledger::ChangeBatch batch;
-        applied = import::ApplyPlan(plan, error);
-    }
-    if (!applied)
-        return cannotImport(error);
-    // Columns are remembered per header line only once they made an import; a preview that looked wrong was
-    // cancelled, and the next import asks again.
-    if (columnsChosen)
-        import::StoreCsvMapping(import::CsvHeaderLine(data), *mapping);
-    // As after Add: the ledger is changed, so the next save or exit writes it.
-    ledger::SetModified();
     Command4->setEnabled(true);
     FillPayeeList();
     ShowNextCheckNumber();

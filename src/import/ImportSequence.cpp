@@ -1,0 +1,78 @@
+#include "import/ImportSequence.h"
+
+#include "ledger/Recovery.h"
+
+#include <algorithm>
+
+namespace import {
+
+namespace {
+
+bool HasAccount(const std::vector<StatementAccount>& accounts, const QString& id) {
+    return std::any_of(accounts.begin(), accounts.end(), [&id](const StatementAccount& a) { return a.id == id; });
+}
+
+} // namespace
+
+ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& frontEnd) {
+    ImportResult result;
+    QByteArray data;
+    QString error;
+    if (!ReadStatementBytes(request.path, data, error)) {
+        frontEnd.Failed(ImportFailure::ReadFile, error);
+        return result;
+    }
+    const Format format = request.format ? *request.format : DetectFormat(request.path, data);
+    std::optional<CsvMapping> remembered;
+    std::optional<CsvMapping> columns;
+    if (format == Format::Csv) {
+        // What is no CSV statement at all is told before anyone is asked for its columns.
+        if (const QString problem = CsvProblem(data); !problem.isEmpty()) {
+            frontEnd.Failed(ImportFailure::ReadStatement, problem);
+            return result;
+        }
+        remembered = columns = StoredCsvMapping(CsvHeaderLine(data));
+        if (!frontEnd.ChooseColumns(data, columns))
+            return result;
+    }
+    const ReadResult statement = ReadStatement(data, format, columns);
+    if (!statement.Ok()) {
+        frontEnd.Failed(ImportFailure::ReadStatement, statement.error);
+        return result;
+    }
+
+    std::optional<QString> account = request.account;
+    const std::vector<StatementAccount> accounts = StatementAccounts(statement.lines);
+    if (account ? !HasAccount(accounts, *account) : accounts.size() > 1) {
+        account = frontEnd.ChooseAccount(accounts);
+        if (!account)
+            return result;
+    }
+    if (!frontEnd.OpenLedger())
+        return result;
+    const ImportPlan plan = PlanImport(account ? AccountLines(statement.lines, *account) : statement.lines);
+    result.refused = plan.Count(PlanKind::Refused);
+    result.outcome = ImportOutcome::Previewed;
+    if (!frontEnd.Preview(plan, OpeningNote(statement.openingCents)) || plan.Count(PlanKind::Add) == 0)
+        return result;
+
+    bool applied = false;
+    {
+        // One journal entry: after a crash the whole statement comes back, or none of it.
+        const ledger::ChangeBatch batch;
+        applied = ApplyPlan(plan, error);
+    }
+    if (!applied) {
+        frontEnd.Failed(ImportFailure::Apply, error);
+        result.outcome = ImportOutcome::Stopped;
+        return result;
+    }
+    // Columns are remembered per header line only once they made an import: a preview that looked wrong was
+    // declined, a dry run only looked, and the next import asks again.
+    if (columns != remembered)
+        result.columnsForgotten = !StoreCsvMapping(CsvHeaderLine(data), *columns);
+    result.outcome = frontEnd.KeepLedger() ? ImportOutcome::Imported : ImportOutcome::NotKept;
+    return result;
+}
+
+} // namespace import
