@@ -3,6 +3,7 @@
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
 #include "settings/Registry.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,8 @@
 #include <unistd.h>
 
 namespace {
+
+using tallix::test::ReadAll;
 struct Result {
     int status;
     QString out;
@@ -38,12 +41,6 @@ Result RunProgram(const QString& program, const QStringList& args) {
 
 Result Cli(const QStringList& args) {
     return RunProgram(QStringLiteral(TALLIX_CLI_PATH), args);
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
 }
 
 class CliProcess : public testing::Test {

@@ -4,6 +4,7 @@
 #include "ledger/Ledger.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
+#include "support/Files.h"
 #include "support/ScopedLocale.h"
 
 #include <QDate>
@@ -348,9 +349,8 @@ TEST(StatementReaders, BadFilesNameTheLineAndReturnNothing) {
         SCOPED_TRACE(c.name);
         QByteArray data = c.data;
         if (data.isEmpty()) { // a transaction element left open in a sound statement
-            QFile file(DataFile("statement1.ofx"));
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            data = file.readAll().replace("<NAME>PAYROLL ACME CORP</STMTTRN>", "<NAME>PAYROLL ACME CORP");
+            data = tallix::test::ReadAll(DataFile("statement1.ofx"))
+                       .replace("<NAME>PAYROLL ACME CORP</STMTTRN>", "<NAME>PAYROLL ACME CORP");
         }
         const ReadResult r = c.format == Format::Qif   ? ReadQif(data)
                              : c.format == Format::Csv ? ReadCsv(data, mapping)

@@ -2,6 +2,7 @@
 // refreshes, and what file managers and Qt call a ledger afterwards.
 #include "Version.h"
 #include "ledger/Ledger.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -120,9 +121,8 @@ TEST(Install, StagedInstallHoldsWhatTheReadmeNamesAndNothingElse) {
         const ToolRun tree = RunTool(appstream, {"validate-tree", "--no-net", stage + prefix});
         EXPECT_EQ(tree.status, 0) << tree.out.toStdString() << tree.err.toStdString();
     }
-    QFile metainfo(stage + prefix + "/share/metainfo/org.tallix.Tallix.metainfo.xml");
-    ASSERT_TRUE(metainfo.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(metainfo.readAll().contains("<release version=\"" + QByteArray(TallixVersion) + "\" date=\"20"));
+    EXPECT_TRUE(tallix::test::ReadAll(stage + prefix + "/share/metainfo/org.tallix.Tallix.metainfo.xml")
+                    .contains("<release version=\"" + QByteArray(TallixVersion) + "\" date=\"20"));
 }
 
 // The Debian package, made by CPack from this build tree as scripts/package makes it from its own: the libraries
@@ -179,9 +179,8 @@ TEST(Install, LiveInstallTeachesEveryLookupTheLedgerType) {
     const ToolRun install = Install(prefix, QString());
     ASSERT_EQ(install.status, 0) << install.err.toStdString();
     EXPECT_TRUE(QFileInfo::exists(prefix + "/share/mime/mime.cache"));
-    QFile mimeinfo(prefix + "/share/applications/mimeinfo.cache");
-    ASSERT_TRUE(mimeinfo.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(mimeinfo.readAll().contains("application/x-tallix-ledger=tallix.desktop;"));
+    EXPECT_TRUE(tallix::test::ReadAll(prefix + "/share/applications/mimeinfo.cache")
+                    .contains("application/x-tallix-ledger=tallix.desktop;"));
 
     const QString book = dir.filePath(QStringLiteral("book.tlx"));
     WriteTenRecordLedger(book);

@@ -38,35 +38,35 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     const import::CsvMapping guess = import::GuessCsvMapping(statement);
     setObjectName(QStringLiteral("CsvMapping"));
     setWindowTitle(QStringLiteral("Statement Columns"));
-    cboDate = ColumnBox(this, "cboDate", columns, guess.date);
-    cboDateOrder = new QComboBox(this);
-    cboDateOrder->setObjectName(QStringLiteral("cboDateOrder"));
-    cboDateOrder->addItem(QStringLiteral("Month Day Year"), int(import::DateOrder::MonthDayYear));
-    cboDateOrder->addItem(QStringLiteral("Day Month Year"), int(import::DateOrder::DayMonthYear));
-    cboDateOrder->addItem(QStringLiteral("Year Month Day"), int(import::DateOrder::YearMonthDay));
-    cboDateOrder->setCurrentIndex(cboDateOrder->findData(int(guess.dateOrder)));
-    cboAmount = ColumnBox(this, "cboAmount", columns, guess.amount);
-    cboDebit = ColumnBox(this, "cboDebit", columns, guess.debit);
-    cboCredit = ColumnBox(this, "cboCredit", columns, guess.credit);
-    cboPayee = ColumnBox(this, "cboPayee", columns, guess.payee);
-    cboCheck = ColumnBox(this, "cboCheck", columns, guess.checkNumber);
-    cboType = ColumnBox(this, "cboType", columns, guess.type);
-    cboDecimal = new QComboBox(this);
-    cboDecimal->setObjectName(QStringLiteral("cboDecimal"));
-    cboDecimal->addItem(QStringLiteral("Point (1,234.56)"), QStringLiteral("."));
-    cboDecimal->addItem(QStringLiteral("Comma (1.234,56)"), QStringLiteral(","));
-    cboDecimal->setCurrentIndex(guess.decimalSeparator == QLatin1Char(',') ? 1 : 0);
+    dateColumn = ColumnBox(this, "dateColumn", columns, guess.date);
+    dateOrder = new QComboBox(this);
+    dateOrder->setObjectName(QStringLiteral("dateOrder"));
+    dateOrder->addItem(QStringLiteral("Month Day Year"), int(import::DateOrder::MonthDayYear));
+    dateOrder->addItem(QStringLiteral("Day Month Year"), int(import::DateOrder::DayMonthYear));
+    dateOrder->addItem(QStringLiteral("Year Month Day"), int(import::DateOrder::YearMonthDay));
+    dateOrder->setCurrentIndex(dateOrder->findData(int(guess.dateOrder)));
+    amountColumn = ColumnBox(this, "amountColumn", columns, guess.amount);
+    debitColumn = ColumnBox(this, "debitColumn", columns, guess.debit);
+    creditColumn = ColumnBox(this, "creditColumn", columns, guess.credit);
+    payeeColumn = ColumnBox(this, "payeeColumn", columns, guess.payee);
+    checkColumn = ColumnBox(this, "checkColumn", columns, guess.checkNumber);
+    typeColumn = ColumnBox(this, "typeColumn", columns, guess.type);
+    decimalSeparator = new QComboBox(this);
+    decimalSeparator->setObjectName(QStringLiteral("decimalSeparator"));
+    decimalSeparator->addItem(QStringLiteral("Point (1,234.56)"), QStringLiteral("."));
+    decimalSeparator->addItem(QStringLiteral("Comma (1.234,56)"), QStringLiteral(","));
+    decimalSeparator->setCurrentIndex(guess.decimalSeparator == QLatin1Char(',') ? 1 : 0);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Date column:"), cboDate);
-    form->addRow(QStringLiteral("Date &order:"), cboDateOrder);
-    form->addRow(QStringLiteral("&Amount column:"), cboAmount);
-    form->addRow(QStringLiteral("or D&ebit column:"), cboDebit);
-    form->addRow(QStringLiteral("and C&redit column:"), cboCredit);
-    form->addRow(QStringLiteral("&Payee column:"), cboPayee);
-    form->addRow(QStringLiteral("C&heck number column:"), cboCheck);
-    form->addRow(QStringLiteral("&Type column:"), cboType);
-    form->addRow(QStringLiteral("Decimal &separator:"), cboDecimal);
+    form->addRow(QStringLiteral("&Date column:"), dateColumn);
+    form->addRow(QStringLiteral("Date &order:"), dateOrder);
+    form->addRow(QStringLiteral("&Amount column:"), amountColumn);
+    form->addRow(QStringLiteral("or D&ebit column:"), debitColumn);
+    form->addRow(QStringLiteral("and C&redit column:"), creditColumn);
+    form->addRow(QStringLiteral("&Payee column:"), payeeColumn);
+    form->addRow(QStringLiteral("C&heck number column:"), checkColumn);
+    form->addRow(QStringLiteral("&Type column:"), typeColumn);
+    form->addRow(QStringLiteral("Decimal &separator:"), decimalSeparator);
     // A combo box would be announced by its current column ("(none)" five times): each is named after its label,
     // in the description too, since on Linux a combo box's name is its current text.
     for (int row = 0; row < form->rowCount(); ++row) {
@@ -85,37 +85,37 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(cboDate, &QComboBox::currentIndexChanged, this, [this] {
-        if (ColumnOf(cboDate) >= 0)
-            cboDateOrder->setCurrentIndex(
-                cboDateOrder->findData(int(import::GuessCsvDateOrder(this->statement, ColumnOf(cboDate)))));
+    connect(dateColumn, &QComboBox::currentIndexChanged, this, [this] {
+        if (ColumnOf(dateColumn) >= 0)
+            dateOrder->setCurrentIndex(
+                dateOrder->findData(int(import::GuessCsvDateOrder(this->statement, ColumnOf(dateColumn)))));
     });
-    for (QComboBox* box : {cboDate, cboAmount, cboDebit, cboCredit})
+    for (QComboBox* box : {dateColumn, amountColumn, debitColumn, creditColumn})
         connect(box, &QComboBox::currentIndexChanged, this, &CsvMappingDialog::UpdateControls);
     UpdateControls();
 }
 
 // An amount column makes debit and credit columns meaningless; OK needs a date and some money column.
 void CsvMappingDialog::UpdateControls() {
-    const bool signedAmounts = ColumnOf(cboAmount) >= 0;
-    cboDebit->setEnabled(!signedAmounts);
-    cboCredit->setEnabled(!signedAmounts);
-    OKButton->setEnabled(ColumnOf(cboDate) >= 0 &&
-                         (signedAmounts || ColumnOf(cboDebit) >= 0 || ColumnOf(cboCredit) >= 0));
+    const bool signedAmounts = ColumnOf(amountColumn) >= 0;
+    debitColumn->setEnabled(!signedAmounts);
+    creditColumn->setEnabled(!signedAmounts);
+    OKButton->setEnabled(ColumnOf(dateColumn) >= 0 &&
+                         (signedAmounts || ColumnOf(debitColumn) >= 0 || ColumnOf(creditColumn) >= 0));
 }
 
 import::CsvMapping CsvMappingDialog::Mapping() const {import::CsvMapping m;
-m.date = ColumnOf(cboDate);
-m.dateOrder = import::DateOrder(cboDateOrder->currentData().toInt());
-m.amount = ColumnOf(cboAmount);
+m.date = ColumnOf(dateColumn);
+m.dateOrder = import::DateOrder(dateOrder->currentData().toInt());
+m.amount = ColumnOf(amountColumn);
 if (m.amount < 0) {
-    m.debit = ColumnOf(cboDebit);
-    m.credit = ColumnOf(cboCredit);
+    m.debit = ColumnOf(debitColumn);
+    m.credit = ColumnOf(creditColumn);
 }
-m.payee = ColumnOf(cboPayee);
-m.checkNumber = ColumnOf(cboCheck);
-m.type = ColumnOf(cboType);
-m.decimalSeparator = cboDecimal->currentData().toString().at(0);
+m.payee = ColumnOf(payeeColumn);
+m.checkNumber = ColumnOf(checkColumn);
+m.type = ColumnOf(typeColumn);
+m.decimalSeparator = decimalSeparator->currentData().toString().at(0);
 return m;
 }
 

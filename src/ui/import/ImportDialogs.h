@@ -25,15 +25,15 @@ private:
     void UpdateControls();
 
     const QByteArray statement;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboDateOrder = nullptr;
-    QComboBox* cboAmount = nullptr;
-    QComboBox* cboDebit = nullptr;
-    QComboBox* cboCredit = nullptr;
-    QComboBox* cboPayee = nullptr;
-    QComboBox* cboCheck = nullptr;
-    QComboBox* cboType = nullptr;
-    QComboBox* cboDecimal = nullptr;
+    QComboBox* dateColumn = nullptr;
+    QComboBox* dateOrder = nullptr;
+    QComboBox* amountColumn = nullptr;
+    QComboBox* debitColumn = nullptr;
+    QComboBox* creditColumn = nullptr;
+    QComboBox* payeeColumn = nullptr;
+    QComboBox* checkColumn = nullptr;
+    QComboBox* typeColumn = nullptr;
+    QComboBox* decimalSeparator = nullptr;
     QPushButton* OKButton = nullptr;
 };
 

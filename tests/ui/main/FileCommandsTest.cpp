@@ -1,5 +1,6 @@
 // File ▸ New, Open and Save with their prompts, the payee list, and a whole run and restart.
 #include "MainWindowFixture.h"
+#include "support/Files.h"
 
 #include <QFileInfo>
 
@@ -151,9 +152,7 @@ TEST_F(FileCommandsTest, OpenOfAMissingOrForeignFileKeepsTheLedgerAndItsName) {
     // A later save goes to the ledger's own file, never over the foreign one.
     ledger::SetModified();
     Trigger("Save");
-    QFile file(foreign);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray(200, 'n'));
+    EXPECT_EQ(tallix::test::ReadAll(foreign), QByteArray(200, 'n'));
 }
 
 TEST_F(FileCommandsTest, SaveOfANewLedgerAsksForANameWithTheDefaultExtension) {

@@ -128,15 +128,15 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
         QStringList added;
     } cases[] = {
         {"signed.csv",
-         {{"cboDate", 0}, {"cboAmount", 2}, {"cboPayee", 1}, {"cboCheck", 3}, {"cboDebit", -1}},
+         {{"dateColumn", 0}, {"amountColumn", 2}, {"payeeColumn", 1}, {"checkColumn", 3}, {"debitColumn", -1}},
          {},
          {"Add as Check", "Add as Payment", "Add as Deposit"}},
         {"debitcredit.csv",
-         {{"cboDate", -1}, {"cboAmount", -1}, {"cboPayee", -1}},
-         {{"cboDate", 0}, // its dates (17.05.2024) choose the order
-          {"cboPayee", 1},
-          {"cboDebit", 2},
-          {"cboCredit", 3}},
+         {{"dateColumn", -1}, {"amountColumn", -1}, {"payeeColumn", -1}},
+         {{"dateColumn", 0}, // its dates (17.05.2024) choose the order
+          {"payeeColumn", 1},
+          {"debitColumn", 2},
+          {"creditColumn", 3}},
          {"Add as Payment", "Add as Deposit", "Add as Payment"}},
     };
     Start();

@@ -4,6 +4,7 @@
 #include "ledger/Recovery.h"
 #include "platform/widgets/FlexGridView.h"
 #include "register/RegisterGrid.h"
+#include "support/Files.h"
 #include "ui/register/frmRegister.h"
 
 #include <QLockFile>
@@ -119,10 +120,7 @@ TEST_F(LedgerAccessTest, ChangesLostInACrashAreOfferedBackOnceTheyAreDiscardedOr
     const std::vector<ledger::TransactionRecord> typed = Records();
     // The process dies: its journal stays on disk, nothing was saved.
     const QString journal = ledger::JournalPathFor(path);
-    QFile copy(journal);
-    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-    const QByteArray bytes = copy.readAll();
-    copy.close();
+    const QByteArray bytes = tallix::test::ReadAll(journal);
     window.reset();
     ledger::NewLedger();
     QFile restore(journal);

@@ -7,6 +7,7 @@
 #include "platform/widgets/DatePicker.h"
 #include "settings/Registry.h"
 #include "support/PromptScript.h"
+#include "support/RegisterTestSupport.h"
 #include "ui/main/CaptionFrame.h"
 #include "ui/main/frmMain.h"
 
@@ -159,7 +160,7 @@ protected:
         return items;
     }
 
-    static double Day(int year, int month, int day) { return platform::DayCountFromDate(QDate(year, month, day)); }
+    static double Day(int year, int month, int day) { return tallix::test::Day(year, month, day); }
 
     QTemporaryDir folder;
     std::unique_ptr<frmMain> window;
