@@ -17,9 +17,7 @@ namespace {
 // section as soon as one is complete and a typed separator then skips another, so whole dates typed in land in
 // the wrong places. The picker hands them to the plain text box instead.
 bool IsTextEditingKey(const QKeyEvent* event) {
-    if (event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Copy) ||
-        event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste) ||
-        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+    if (IsEditCommand(event))
         return true;
     switch (event->key()) {
     case Qt::Key_Backspace:

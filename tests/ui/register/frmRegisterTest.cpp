@@ -11,6 +11,7 @@
 #include "ui/register/frmRegister.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -318,6 +319,43 @@ TEST_F(frmRegisterTest, MoneyCellsTakeOnlyAmountsAndTheBalancesWaitForADateCommi
     EnterOn(1, Description);
     Retype(QStringLiteral("abc-1,5"));
     EXPECT_EQ(Text1->text(), QStringLiteral("abc-1,5"));
+}
+
+// The desktop's copy, cut, paste, select-all and undo keys work in every editor, and a paste keeps the rules
+// that typing keeps.
+TEST_F(frmRegisterTest, EditKeysWorkInEveryEditorAndAPasteKeepsTheCellsRules) {
+    AddFourRecords();
+    Open();
+    const struct {
+        int col;
+        const char* pasted;
+        const char* kept;
+    } cases[] = {
+        {Debit, "12.50", "12.50"},   {Debit, "abc", "100.00"},      {Debit, "1.234", "100.00"},
+        {CheckNumber, "150", "150"}, {Description, "Rent", "Rent"}, {Date, "3/4/2025", "3/4/2025"},
+    };
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.pasted) + " in column " + std::to_string(c.col));
+        EnterOn(1, c.col);
+        QWidget* editor = c.col == Date ? static_cast<QWidget*>(DTPicker1) : Text1;
+        const auto text = [&] { return (c.col == Date ? DTPicker1->text() : Text1->text()).toStdString(); };
+        const std::string opened = text();
+        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier); // the editor opens with its text selected
+        EXPECT_EQ(clipboard->text().toStdString(), opened);
+        clipboard->setText(QString::fromLatin1(c.pasted));
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(text(), c.kept);
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(text(), opened);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+        EXPECT_EQ(text(), "");
+        EXPECT_EQ(clipboard->text().toStdString(), opened);
+        QTest::keyClick(editor, Qt::Key_Escape);
+    }
 }
 
 TEST_F(frmRegisterTest, AmountsInTheLocalesFormAreWrittenBackExactly) {
