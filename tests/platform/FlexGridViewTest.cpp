@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -182,6 +183,23 @@ TEST_F(FlexGridViewTest, TopRowScrollsAndRowIsVisibleFollows) {
     EXPECT_TRUE(grid.RowIsVisible(29));
     EXPECT_FALSE(grid.RowIsVisible(1));
     EXPECT_GT(grid.TopRow(), 1);
+    // Scrolled to the end, the top row is whole and is the grid's TopRow, however high the view, and whatever
+    // scrolled it: the grid, a resize or the scroll bar.
+    QScrollBar* bar = view->verticalScrollBar();
+    const auto expectTopRowWhole = [&](int height) {
+        EXPECT_EQ(view->rowViewportPosition(view->rowAt(0)), 0) << height;
+        EXPECT_EQ(view->rowAt(0) + grid.FixedRows(), grid.TopRow()) << height;
+        EXPECT_TRUE(grid.RowIsVisible(29)) << height;
+    };
+    expectTopRowWhole(view->height());
+    for (const int height : {207, 213}) {
+        view->resize(400, height);
+        QCoreApplication::processEvents();
+        expectTopRowWhole(height);
+        bar->setValue(0);
+        bar->setValue(bar->maximum());
+        expectTopRowWhole(height);
+    }
 }
 
 TEST_F(FlexGridViewTest, RemovedAndSortedRowsShowAtOnce) {

@@ -318,6 +318,23 @@ void FlexGridView::updateGeometries() {
         verticalScrollBar()->setValue(pendingTopRow - grid.FixedRows());
         pendingTopRow = -1;
     }
+    KeepTopRowWhole();
+}
+
+void FlexGridView::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    KeepTopRowWhole();
+}
+
+// Scrolled to the end, a table view lines its last row up with the bottom and shows only part of the top row. The
+// grid shows whole rows from TopRow down, the space below the last one left empty, as RowIsVisible counts them.
+void FlexGridView::KeepTopRowWhole() {
+    QHeaderView* rows = verticalHeader();
+    const int top = verticalScrollBar()->value();
+    if (top >= rows->count() || rows->offset() == rows->sectionPosition(rows->logicalIndex(top)))
+        return;
+    rows->setOffsetToSectionPosition(top);
+    viewport()->update();
 }
 
 int FlexGridView::DataRowsInView() const {

@@ -5,8 +5,9 @@
 // (so LeaveCell is raised first, while Row and Col still name the old cell), and the view follows the grid.
 // Typed characters raise KeyPress (Enter and Escape are always consumed here, so they never reach a dialog's
 // default or cancel button), released keys KeyUp, double clicks DblClick. Whatever moves the current cell, it is
-// scrolled into view, unless TopRow is set after the move. A column of width 0 is hidden, so the
-// arrow keys pass over it. The first fixed row is the horizontal header.
+// scrolled into view, unless TopRow is set after the move. It scrolls by whole rows: the top row is shown whole,
+// also at the end. A column of width 0 is hidden, so the arrow keys pass over it. The first fixed row is the
+// horizontal header.
 
 #include "platform/FlexGrid.h"
 
@@ -53,6 +54,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     static std::optional<CursorAction> NavigationOf(int key);
@@ -63,6 +65,7 @@ private:
     void SyncCurrentLater();
     void MoveByUser(const QModelIndex& target);
     int DataRowsInView() const;
+    void KeepTopRowWhole();
 
     FlexGrid& grid;
     FlexGridModel* gridModel;

@@ -246,6 +246,8 @@ TEST_F(frmRegisterTest, TheCurrentCellIsScrolledIntoViewWhateverMovedIt) {
     for (int day = 1; day <= 60; ++day)
         ledger::AddTransaction(0, Day(2009, 1, 1) + day, 1, QStringLiteral("fee %1").arg(day), ledger::Fee);
     Open();
+    // Opened on the newest rows, the top row is shown whole.
+    EXPECT_EQ(view->rowViewportPosition(grid->TopRow() - 1), 0);
     grid->SetTopRow(1);
     QCoreApplication::processEvents();
     int lastInView = grid->TopRow();
