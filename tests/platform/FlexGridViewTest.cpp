@@ -174,6 +174,17 @@ TEST_F(FlexGridViewTest, DraggedColumnWidthsReachTheGrid) {
     EXPECT_EQ(grid.ColWidth(1), platform::PixelsToTwips(100));
     grid.SetColWidth(2, 0);
     EXPECT_TRUE(view->isColumnHidden(2));
+
+    // A fill column takes what the others leave, whoever changed them, and is not dragged itself.
+    view->SetFillColumn(4);
+    EXPECT_EQ(view->horizontalHeader()->sectionResizeMode(4), QHeaderView::Fixed);
+    for (const int width : {150, 40}) {
+        view->horizontalHeader()->resizeSection(1, width);
+        EXPECT_EQ(view->columnViewportPosition(4) + view->columnWidth(4), view->viewport()->width());
+        EXPECT_EQ(grid.ColWidth(4), platform::PixelsToTwips(view->columnWidth(4)));
+    }
+    grid.SetColWidth(2, 960);
+    EXPECT_EQ(view->columnViewportPosition(4) + view->columnWidth(4), view->viewport()->width());
 }
 
 TEST_F(FlexGridViewTest, TopRowScrollsAndRowIsVisibleFollows) {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
@@ -690,19 +691,24 @@ TEST_F(frmRegisterTest, TheWindowKeepsAMinimumWidthButAnyHeight) {
     EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, outerWidth * 15 - 40, 500 * 15 - 600));
 }
 
-// The widths the register sets are the least: a number or date is never cut, in any locale's short date.
+// The widths the register sets are the least: a number or date is never cut, in any locale's short date. Every
+// column shows whole without scrolling sideways: the description gives up what the others need, and when that is
+// not enough (a balance in the quadrillions), the window widens.
 TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
-    const std::pair<QLocale, QString> locales[] = {
-        {QLocale::c(), QStringLiteral("11 Nov 2026")},
-        {QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("11/11/2026")},
-        {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("11.11.2026")},
+    const std::tuple<QLocale, QString, float> cases[] = {
+        {QLocale::c(), QStringLiteral("11 Nov 2026"), 0},
+        {QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("11/11/2026"), 0},
+        {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("11.11.2026"), 0},
+        {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("11.11.2026"), 3e16f},
     };
-    for (const auto& [locale, date] : locales) {
-        SCOPED_TRACE(locale.name().toStdString());
+    for (const auto& [locale, date, startingBalance] : cases) {
+        SCOPED_TRACE(locale.name().toStdString() + " from " + std::to_string(startingBalance));
         const tallix::test::LocaleGuard guard(locale);
         ledger::NewLedger();
+        ledger::SetStartingBalance(startingBalance);
         ledger::AddTransaction(0, Day(2026, 9, 28), 1234567.875f, QStringLiteral("Car"), ledger::Fee);
-        ledger::AddTransaction(-1, Day(2026, 11, 11), 1, QStringLiteral("Pen"), ledger::CheckOrPayment);
+        for (int pens = 0; pens < 40; ++pens) // rows enough for a vertical scroll bar
+            ledger::AddTransaction(-1, Day(2026, 11, 11), 1, QStringLiteral("Pen"), ledger::CheckOrPayment);
         Open();
         ASSERT_EQ(grid->TextMatrix(2, Date), date);
         // The cell draws its text between margins on both sides.
@@ -713,14 +719,24 @@ TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
                           CellInWindow(row, col).width())
                     << Cell(row, col);
         }
-        EXPECT_EQ(grid->ColWidth(Description), 2800);
+        const auto expectColumnsInView = [&] {
+            QCoreApplication::processEvents();
+            EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+            EXPECT_EQ(view->columnViewportPosition(Balance) + view->columnWidth(Balance), view->viewport()->width());
+            EXPECT_EQ(grid->ColWidth(Description), platform::PixelsToTwips(view->columnWidth(Description)));
+        };
+        expectColumnsInView();
+        EXPECT_EQ(window->width() > platform::TwipsToPixels(8940), startingBalance != 0);
 
         // A longer amount typed into a cell widens its column too (one the record's float keeps whole).
+        const int widthBefore = window->width();
         EnterOn(2, Debit);
         Retype(QStringLiteral("123456790528"));
         QTest::keyClick(Text1, Qt::Key_Return);
         EXPECT_LE(view->fontMetrics().horizontalAdvance(grid->TextMatrix(2, Debit)) + margins,
                   CellInWindow(2, Debit).width());
+        expectColumnsInView();
+        EXPECT_EQ(window->width() > widthBefore, startingBalance != 0);
         window.reset();
     }
 }
