@@ -1,6 +1,7 @@
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/KeyCodes.h"
 
+#include <QCalendarWidget>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -87,6 +88,20 @@ TEST(DatePicker, KeyDownComesFirstAndEnterAndEscapeGoNoFurther) {
     QTest::keyClick(w.picker, Qt::Key_Up);
     EXPECT_EQ(codes, (std::vector<int>{platform::KeyReturn, platform::KeyEscape, platform::KeyUp}));
     EXPECT_EQ(windowKeys, 0);
+}
+
+// F4 and Alt+Down open the calendar, as in any date box, on the date typed so far.
+TEST(DatePicker, F4AndAltDownOpenTheCalendarOnTheTypedDate) {
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_F4), Qt::ALT | Qt::Key_Down}) {
+        PickerWindow w;
+        w.picker->SetValue(QDate(2024, 5, 20));
+        w.picker->setFocus();
+        QTest::keyClicks(w.picker, QStringLiteral("3/4/2025"));
+        QTest::keyClick(w.picker, key.key(), key.keyboardModifiers());
+        EXPECT_TRUE(w.picker->calendarWidget()->isVisible()) << key.key();
+        EXPECT_EQ(w.picker->calendarWidget()->selectedDate(), QDate(2025, 3, 4));
+        EXPECT_EQ(w.picker->Value(), QDate(2025, 3, 4));
+    }
 }
 
 // A whole date typed in the locale's own short form, month names included, is taken; one that does not exist is not.

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -173,6 +174,17 @@ TEST_F(FlexGridViewTest, DraggedColumnWidthsReachTheGrid) {
     EXPECT_EQ(grid.ColWidth(1), platform::PixelsToTwips(100));
     grid.SetColWidth(2, 0);
     EXPECT_TRUE(view->isColumnHidden(2));
+
+    // A fill column takes what the others leave, whoever changed them, and is not dragged itself.
+    view->SetFillColumn(4);
+    EXPECT_EQ(view->horizontalHeader()->sectionResizeMode(4), QHeaderView::Fixed);
+    for (const int width : {150, 40}) {
+        view->horizontalHeader()->resizeSection(1, width);
+        EXPECT_EQ(view->columnViewportPosition(4) + view->columnWidth(4), view->viewport()->width());
+        EXPECT_EQ(grid.ColWidth(4), platform::PixelsToTwips(view->columnWidth(4)));
+    }
+    grid.SetColWidth(2, 960);
+    EXPECT_EQ(view->columnViewportPosition(4) + view->columnWidth(4), view->viewport()->width());
 }
 
 TEST_F(FlexGridViewTest, TopRowScrollsAndRowIsVisibleFollows) {
@@ -182,6 +194,23 @@ TEST_F(FlexGridViewTest, TopRowScrollsAndRowIsVisibleFollows) {
     EXPECT_TRUE(grid.RowIsVisible(29));
     EXPECT_FALSE(grid.RowIsVisible(1));
     EXPECT_GT(grid.TopRow(), 1);
+    // Scrolled to the end, the top row is whole and is the grid's TopRow, however high the view, and whatever
+    // scrolled it: the grid, a resize or the scroll bar.
+    QScrollBar* bar = view->verticalScrollBar();
+    const auto expectTopRowWhole = [&](int height) {
+        EXPECT_EQ(view->rowViewportPosition(view->rowAt(0)), 0) << height;
+        EXPECT_EQ(view->rowAt(0) + grid.FixedRows(), grid.TopRow()) << height;
+        EXPECT_TRUE(grid.RowIsVisible(29)) << height;
+    };
+    expectTopRowWhole(view->height());
+    for (const int height : {207, 213}) {
+        view->resize(400, height);
+        QCoreApplication::processEvents();
+        expectTopRowWhole(height);
+        bar->setValue(0);
+        bar->setValue(bar->maximum());
+        expectTopRowWhole(height);
+    }
 }
 
 TEST_F(FlexGridViewTest, RemovedAndSortedRowsShowAtOnce) {

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace platform {
 
@@ -17,9 +19,7 @@ namespace {
 // section as soon as one is complete and a typed separator then skips another, so whole dates typed in land in
 // the wrong places. The picker hands them to the plain text box instead.
 bool IsTextEditingKey(const QKeyEvent* event) {
-    if (event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Copy) ||
-        event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste) ||
-        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+    if (IsEditCommand(event))
         return true;
     switch (event->key()) {
     case Qt::Key_Backspace:
@@ -46,6 +46,11 @@ bool IsStepOrCalendarKey(const QKeyEvent* event) {
     default:
         return false;
     }
+}
+// F4 and Alt+Down open a drop-down, as in every combo box.
+bool IsCalendarKey(const QKeyEvent* event) {
+    return (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier) ||
+           (event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier);
 }
 } // namespace
 
@@ -149,8 +154,26 @@ void DatePicker::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (IsCalendarKey(event)) {
+        ShowCalendar();
+        event->accept();
+        return;
+    }
     setCurrentSectionIndex(part);
     QDateEdit::keyPressEvent(event);
+}
+
+// QDateEdit opens its calendar for a click on its button only: the keys press that button.
+void DatePicker::ShowCalendar() {
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    const QPoint button =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this).center();
+    QMouseEvent press(QEvent::MouseButtonPress, button, mapToGlobal(button), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QDateEdit::mousePressEvent(&press);
 }
 
 void DatePicker::focusInEvent(QFocusEvent* event) {

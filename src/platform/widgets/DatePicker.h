@@ -5,7 +5,7 @@
 // when the picker loses the focus or Enter is pressed. A text that is no date, or names a date that does not
 // exist, is refused: a beep, and the picker shows its old date again, all selected, for the user to retype. A click
 // selects the day, month or year under the pointer, so that typing replaces just that part. The picker is one Tab
-// stop; Up and Down step the part the caret is in.
+// stop; Up and Down step the part the caret is in, F4 and Alt+Down open the calendar.
 
 #include <QDateEdit>
 
@@ -52,6 +52,7 @@ private:
     bool TakeTypedText();
     void RevertText();
     void SelectPartAtCaret();
+    void ShowCalendar();
     int PartAtCaret() const;
 
     Qt::FocusReason lostFocusReason = Qt::OtherFocusReason;

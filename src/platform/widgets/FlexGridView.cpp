@@ -117,7 +117,7 @@ void FlexGridView::AfterChange(Change change, int argument) {
     switch (change) {
     case Change::Shape:
         gridModel->EndReset();
-        horizontalHeader()->setVisible(grid.FixedRows() > 0);
+        ApplyLook(); // a reset header forgets its sections' resize modes
         ApplyColumns();
         SyncCurrentLater();
         break;
@@ -127,14 +127,24 @@ void FlexGridView::AfterChange(Change change, int argument) {
     case Change::Order:
         gridModel->EndReorder();
         break;
-    case Change::Columns:
-        if (argument < 0)
+    case Change::Columns: {
+        // A column the program widened gets the room it needs (WidthShort), unless the columns did not fit before:
+        // the user made the view that narrow. Before the view is shown, its owner asks MissingWidth itself.
+        const bool wasWhole = MissingWidth() == 0;
+        const bool byProgram = !applyingColumns;
+        if (argument < 0) {
             ApplyColumns();
-        else if (!applyingColumns)
-            ApplyColumn(argument);
+        } else {
+            if (byProgram)
+                ApplyColumn(argument);
+            FitFillColumn();
+        }
         gridModel->HeaderChanged(argument);
         viewport()->update();
+        if (wasWhole && byProgram && isVisible() && MissingWidth() > 0)
+            Q_EMIT WidthShort(MissingWidth());
         break;
+    }
     case Change::Cells:
         if (argument >= 0 && argument < grid.FixedRows()) {
             gridModel->HeaderChanged(-1);
@@ -160,7 +170,7 @@ void FlexGridView::ApplyColumn(int col) {
     const int width = grid.ColWidth(col);
     // A hidden column, not a column 0 pixels wide: the arrow keys must pass over it.
     setColumnHidden(col, width == 0);
-    if (width > 0)
+    if (width > 0 && col != fillColumn)
         setColumnWidth(col, TwipsToPixels(width));
     applyingColumns = wasApplying;
 }
@@ -168,14 +178,64 @@ void FlexGridView::ApplyColumn(int col) {
 void FlexGridView::ApplyColumns() {
     for (int c = 0; c < grid.Cols(); ++c)
         ApplyColumn(c);
+    FitFillColumn();
 }
 
 void FlexGridView::ApplyLook() {
     lineStyle->SetColor(ColorFromOle(grid.GridColor()));
-    horizontalHeader()->setSectionResizeMode(grid.AllowUserResizing() == flexResizeColumns ? QHeaderView::Interactive
-                                                                                           : QHeaderView::Fixed);
-    horizontalHeader()->setVisible(grid.FixedRows() > 0);
+    QHeaderView* header = horizontalHeader();
+    header->setSectionResizeMode(grid.AllowUserResizing() == flexResizeColumns ? QHeaderView::Interactive
+                                                                               : QHeaderView::Fixed);
+    if (fillColumn >= 0 && fillColumn < header->count())
+        header->setSectionResizeMode(fillColumn, QHeaderView::Fixed);
+    header->setVisible(grid.FixedRows() > 0);
     viewport()->update();
+}
+
+void FlexGridView::SetFillColumn(int col) {
+    fillColumn = col;
+    ApplyLook();
+    FitFillColumn();
+}
+
+// The width the columns have without scrolling sideways: the viewport's, or before the view is shown, what the
+// viewport's will be at the view's present size.
+int FlexGridView::ColumnsViewWidth() const {
+    if (isVisible())
+        return viewport()->width();
+    int width = this->width() - 2 * frameWidth();
+    if (gridModel->rowCount() > DataRowsInView())
+        width -= verticalScrollBar()->sizeHint().width();
+    return width;
+}
+
+int FlexGridView::FillColumnLeast() const {
+    return TwipsToPixels(HeaderWidth(grid.TextMatrix(0, fillColumn)));
+}
+
+int FlexGridView::MissingWidth() const {
+    int least = 0;
+    for (int c = 0; c < grid.Cols(); ++c)
+        if (!isColumnHidden(c))
+            least += c == fillColumn ? FillColumnLeast() : columnWidth(c);
+    return std::max(0, least - ColumnsViewWidth());
+}
+
+// The fill column takes what the others leave, and the grid learns its width as it learns a dragged one.
+void FlexGridView::FitFillColumn() {
+    if (fillColumn < 0 || fillColumn >= grid.Cols() || isColumnHidden(fillColumn))
+        return;
+    int others = 0;
+    for (int c = 0; c < grid.Cols(); ++c)
+        if (c != fillColumn && !isColumnHidden(c))
+            others += columnWidth(c);
+    const int width = std::max(FillColumnLeast(), ColumnsViewWidth() - others);
+    const bool wasApplying = applyingColumns;
+    applyingColumns = true;
+    setColumnWidth(fillColumn, width);
+    if (grid.ColWidth(fillColumn) != PixelsToTwips(width))
+        grid.SetColWidth(fillColumn, PixelsToTwips(width));
+    applyingColumns = wasApplying;
 }
 
 void FlexGridView::SyncCurrentLater() {
@@ -318,6 +378,24 @@ void FlexGridView::updateGeometries() {
         verticalScrollBar()->setValue(pendingTopRow - grid.FixedRows());
         pendingTopRow = -1;
     }
+    KeepTopRowWhole();
+    FitFillColumn();
+}
+
+void FlexGridView::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    KeepTopRowWhole();
+}
+
+// Scrolled to the end, a table view lines its last row up with the bottom and shows only part of the top row. The
+// grid shows whole rows from TopRow down, the space below the last one left empty, as RowIsVisible counts them.
+void FlexGridView::KeepTopRowWhole() {
+    QHeaderView* rows = verticalHeader();
+    const int top = verticalScrollBar()->value();
+    if (top >= rows->count() || rows->offset() == rows->sectionPosition(rows->logicalIndex(top)))
+        return;
+    rows->setOffsetToSectionPosition(top);
+    viewport()->update();
 }
 
 int FlexGridView::DataRowsInView() const {

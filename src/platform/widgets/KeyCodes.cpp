@@ -79,4 +79,12 @@ int KeyAsciiOf(const QKeyEvent* event) {
     return text.at(0).unicode();
 }
 
+bool IsEditCommand(const QKeyEvent* event) {
+    for (const QKeySequence::StandardKey command : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                                                    QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
+        if (event->matches(command))
+            return true;
+    return false;
+}
+
 } // namespace platform

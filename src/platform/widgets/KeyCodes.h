@@ -22,5 +22,8 @@ int KeyCodeOf(const QKeyEvent* event);
 // The character code of a typed character (KeyPress); 0 when the event types no single character up to U+7FFF.
 // The numeric keypad's decimal key gives the locale's decimal separator.
 int KeyAsciiOf(const QKeyEvent* event);
+// Copy, cut, paste, select all, undo or redo, by the desktop's key bindings: a text box's own commands, which type no
+// character (a key filter must let them through).
+bool IsEditCommand(const QKeyEvent* event);
 
 } // namespace platform

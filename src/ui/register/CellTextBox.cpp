@@ -16,7 +16,8 @@ void CellTextBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    const int ascii = platform::KeyAsciiOf(event);
+    // What a paste brings in is judged by the text box's validator, as a whole.
+    const int ascii = platform::IsEditCommand(event) ? 0 : platform::KeyAsciiOf(event);
     if (ascii == 0) {
         QLineEdit::keyPressEvent(event);
         return;

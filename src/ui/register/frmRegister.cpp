@@ -82,6 +82,10 @@ void frmRegister::CreateControls() {
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     // The grid is the whole register; screen readers name the table after the window.
     MSFlexGrid1->setAccessibleName(windowTitle());
+    // Dates and amounts widen their columns to show them whole (FitColumn): the description makes room for them,
+    // and past its least width the window.
+    MSFlexGrid1->SetFillColumn(RegisterColumn::Description);
+    connect(MSFlexGrid1, &platform::FlexGridView::WidthShort, this, &frmRegister::Widen);
 
     gridViewport = MSFlexGrid1->viewport();
     gridViewport->installEventFilter(this);
@@ -208,8 +212,6 @@ void frmRegister::Form_Load() {
     frameUsed = frame;
     setMinimumWidth(TwipsToPixels(MinimumWidth) - frame.width());
     resize(client);
-    if (screen)
-        move(available.center() - QPoint((client.width() + frame.width()) / 2, (client.height() + frame.height()) / 2));
 
     DTPicker1->hide();
     Text1->hide();
@@ -217,8 +219,27 @@ void frmRegister::Form_Load() {
     // The grid gets its size first, so that the fill can tell which rows are in view.
     Form_Resize();
     procedures.FillGrid();
+    Widen(MSFlexGrid1->MissingWidth());
+    Form_Resize(); // not shown yet: no resize event
+    if (screen)
+        move(available.center() - QPoint((width() + frame.width()) / 2, (height() + frame.height()) / 2));
     UpdateLockButton();
     MSFlexGrid1->setFocus();
+}
+
+// Widens the window by `pixels`, as far as the screen allows, and keeps it on the screen.
+void frmRegister::Widen(int pixels) {
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const int frameWidth = FrameExtra().width();
+    const int wanted = std::min(width() + pixels, available.width() - frameWidth);
+    if (wanted <= width())
+        return;
+    resize(wanted, height());
+    if (x() + wanted + frameWidth > available.right() + 1)
+        move(std::max(available.left(), available.right() + 1 - wanted - frameWidth), y());
 }
 
 void frmRegister::showEvent(QShowEvent* event) {

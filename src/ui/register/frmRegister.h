@@ -61,6 +61,7 @@ private:
     void Form_Unload();
     QSize FrameExtra() const;
     void FollowFrame();
+    void Widen(int pixels);
 
     // In-place editing.
     void MSFlexGrid1_DblClick();

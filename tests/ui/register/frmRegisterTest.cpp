@@ -11,9 +11,11 @@
 #include "ui/register/frmRegister.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
@@ -243,6 +245,8 @@ TEST_F(frmRegisterTest, TheCurrentCellIsScrolledIntoViewWhateverMovedIt) {
     for (int day = 1; day <= 60; ++day)
         ledger::AddTransaction(0, Day(2009, 1, 1) + day, 1, QStringLiteral("fee %1").arg(day), ledger::Fee);
     Open();
+    // Opened on the newest rows, the top row is shown whole.
+    EXPECT_EQ(view->rowViewportPosition(grid->TopRow() - 1), 0);
     grid->SetTopRow(1);
     QCoreApplication::processEvents();
     int lastInView = grid->TopRow();
@@ -316,6 +320,43 @@ TEST_F(frmRegisterTest, MoneyCellsTakeOnlyAmountsAndTheBalancesWaitForADateCommi
     EnterOn(1, Description);
     Retype(QStringLiteral("abc-1,5"));
     EXPECT_EQ(Text1->text(), QStringLiteral("abc-1,5"));
+}
+
+// The desktop's copy, cut, paste, select-all and undo keys work in every editor, and a paste keeps the rules
+// that typing keeps.
+TEST_F(frmRegisterTest, EditKeysWorkInEveryEditorAndAPasteKeepsTheCellsRules) {
+    AddFourRecords();
+    Open();
+    const struct {
+        int col;
+        const char* pasted;
+        const char* kept;
+    } cases[] = {
+        {Debit, "12.50", "12.50"},   {Debit, "abc", "100.00"},      {Debit, "1.234", "100.00"},
+        {CheckNumber, "150", "150"}, {Description, "Rent", "Rent"}, {Date, "3/4/2025", "3/4/2025"},
+    };
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.pasted) + " in column " + std::to_string(c.col));
+        EnterOn(1, c.col);
+        QWidget* editor = c.col == Date ? static_cast<QWidget*>(DTPicker1) : Text1;
+        const auto text = [&] { return (c.col == Date ? DTPicker1->text() : Text1->text()).toStdString(); };
+        const std::string opened = text();
+        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier); // the editor opens with its text selected
+        EXPECT_EQ(clipboard->text().toStdString(), opened);
+        clipboard->setText(QString::fromLatin1(c.pasted));
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(text(), c.kept);
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(text(), opened);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+        EXPECT_EQ(text(), "");
+        EXPECT_EQ(clipboard->text().toStdString(), opened);
+        QTest::keyClick(editor, Qt::Key_Escape);
+    }
 }
 
 TEST_F(frmRegisterTest, AmountsInTheLocalesFormAreWrittenBackExactly) {
@@ -648,19 +689,24 @@ TEST_F(frmRegisterTest, TheWindowKeepsAMinimumWidthButAnyHeight) {
     EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, outerWidth * 15 - 40, 500 * 15 - 600));
 }
 
-// The widths the register sets are the least: a number or date is never cut, in any locale's short date.
+// The widths the register sets are the least: a number or date is never cut, in any locale's short date. Every
+// column shows whole without scrolling sideways: the description gives up what the others need, and when that is
+// not enough (a balance in the quadrillions), the window widens.
 TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
-    const std::pair<QLocale, QString> locales[] = {
-        {QLocale::c(), QStringLiteral("11 Nov 2026")},
-        {QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("11/11/2026")},
-        {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("11.11.2026")},
+    const std::tuple<QLocale, QString, float> cases[] = {
+        {QLocale::c(), QStringLiteral("11 Nov 2026"), 0},
+        {QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("11/11/2026"), 0},
+        {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("11.11.2026"), 0},
+        {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("11.11.2026"), 3e16f},
     };
-    for (const auto& [locale, date] : locales) {
-        SCOPED_TRACE(locale.name().toStdString());
+    for (const auto& [locale, date, startingBalance] : cases) {
+        SCOPED_TRACE(locale.name().toStdString() + " from " + std::to_string(startingBalance));
         const tallix::test::LocaleGuard guard(locale);
         ledger::NewLedger();
+        ledger::SetStartingBalance(startingBalance);
         ledger::AddTransaction(0, Day(2026, 9, 28), 1234567.875f, QStringLiteral("Car"), ledger::Fee);
-        ledger::AddTransaction(-1, Day(2026, 11, 11), 1, QStringLiteral("Pen"), ledger::CheckOrPayment);
+        for (int pens = 0; pens < 40; ++pens) // rows enough for a vertical scroll bar
+            ledger::AddTransaction(-1, Day(2026, 11, 11), 1, QStringLiteral("Pen"), ledger::CheckOrPayment);
         Open();
         ASSERT_EQ(grid->TextMatrix(2, Date), date);
         // The cell draws its text between margins on both sides.
@@ -671,14 +717,24 @@ TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
                           CellInWindow(row, col).width())
                     << Cell(row, col);
         }
-        EXPECT_EQ(grid->ColWidth(Description), 2800);
+        const auto expectColumnsInView = [&] {
+            QCoreApplication::processEvents();
+            EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+            EXPECT_EQ(view->columnViewportPosition(Balance) + view->columnWidth(Balance), view->viewport()->width());
+            EXPECT_EQ(grid->ColWidth(Description), platform::PixelsToTwips(view->columnWidth(Description)));
+        };
+        expectColumnsInView();
+        EXPECT_EQ(window->width() > platform::TwipsToPixels(8940), startingBalance != 0);
 
         // A longer amount typed into a cell widens its column too (one the record's float keeps whole).
+        const int widthBefore = window->width();
         EnterOn(2, Debit);
         Retype(QStringLiteral("123456790528"));
         QTest::keyClick(Text1, Qt::Key_Return);
         EXPECT_LE(view->fontMetrics().horizontalAdvance(grid->TextMatrix(2, Debit)) + margins,
                   CellInWindow(2, Debit).width());
+        expectColumnsInView();
+        EXPECT_EQ(window->width() > widthBefore, startingBalance != 0);
         window.reset();
     }
 }
