@@ -1,8 +1,10 @@
 // LoadLedger and SaveLedger at 1,000, 10,000 and 32,766 transactions.
 // "Disk" runs in the temporary folder (TMPDIR) on the ordinary file system and includes every fsync a save makes (data
 // file, folder, lock file); "Memory" runs on /dev/shm, where fsync costs nothing, and so shows the program's own share.
-// FsyncOnly measures what the disk adds: writing and syncing a file of the same size.
+// FsyncOnly measures what the disk adds: writing and syncing a file of the same size. Marked: every transaction is
+// cleared or reconciled, so the ledger has its companion file of marks, which the save writes and the load reads.
 #include "BenchLedger.h"
+#include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerFormat.h"
 #include "ledger/LedgerState.h"
@@ -29,10 +31,17 @@ std::unique_ptr<QTemporaryDir> Folder(bool memory) {
     return std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/ledger_bench-XXXXXX"));
 }
 
-void LoadLedgerBench(benchmark::State& state, bool memory) {
+void MarkEveryTransaction(int transactions) {
+    for (int slot = 1; slot <= transactions; ++slot)
+        ledger::SetClearMark(int16_t(slot), slot % 3 ? ledger::ClearMark::Cleared : ledger::ClearMark::Reconciled);
+}
+
+void LoadLedgerBench(benchmark::State& state, bool memory, bool marked = false) {
     FailOnPrompt& prompts = Prompts();
     const auto dir = Folder(memory);
     BuildLedger(int(state.range(0)));
+    if (marked)
+        MarkEveryTransaction(int(state.range(0)));
     ledger::SetDataFileName(dir->filePath(QStringLiteral("bench.tlx")));
     if (!ledger::SaveLedger())
         state.SkipWithError("could not write the ledger to load");
@@ -45,10 +54,12 @@ void LoadLedgerBench(benchmark::State& state, bool memory) {
     state.SetBytesProcessed(state.iterations() * (state.range(0) + 1) * ledger::RecordSize);
 }
 
-void SaveLedgerBench(benchmark::State& state, bool memory) {
+void SaveLedgerBench(benchmark::State& state, bool memory, bool marked = false) {
     FailOnPrompt& prompts = Prompts();
     const auto dir = Folder(memory);
     BuildLedger(int(state.range(0)));
+    if (marked)
+        MarkEveryTransaction(int(state.range(0)));
     ledger::SetDataFileName(dir->filePath(QStringLiteral("bench.tlx")));
     for (auto _ : state) {
         ledger::SetModified();
@@ -71,6 +82,18 @@ void BM_SaveLedger_Disk(benchmark::State& state) {
 }
 void BM_SaveLedger_Memory(benchmark::State& state) {
     SaveLedgerBench(state, true);
+}
+void BM_LoadMarkedLedger_Disk(benchmark::State& state) {
+    LoadLedgerBench(state, false, true);
+}
+void BM_LoadMarkedLedger_Memory(benchmark::State& state) {
+    LoadLedgerBench(state, true, true);
+}
+void BM_SaveMarkedLedger_Disk(benchmark::State& state) {
+    SaveLedgerBench(state, false, true);
+}
+void BM_SaveMarkedLedger_Memory(benchmark::State& state) {
+    SaveLedgerBench(state, true, true);
 }
 
 // The codec alone, on a buffer: encoding and decoding 64-byte records.
@@ -146,6 +169,10 @@ BENCHMARK(BM_LoadLedger_Disk) LEDGER_SIZES;
 BENCHMARK(BM_LoadLedger_Memory) LEDGER_SIZES;
 BENCHMARK(BM_SaveLedger_Disk) LEDGER_SIZES;
 BENCHMARK(BM_SaveLedger_Memory) LEDGER_SIZES;
+BENCHMARK(BM_LoadMarkedLedger_Disk)->Arg(32766)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadMarkedLedger_Memory)->Arg(32766)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveMarkedLedger_Disk)->Arg(32766)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveMarkedLedger_Memory)->Arg(32766)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadLedger_Buffer) LEDGER_SIZES;
 BENCHMARK(BM_WriteLedger_Buffer) LEDGER_SIZES;
 BENCHMARK(BM_FsyncOnly_Disk) LEDGER_SIZES;

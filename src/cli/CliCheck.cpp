@@ -1,5 +1,6 @@
 #include "cli/CliCheck.h"
 
+#include "ledger/ClearMarks.h"
 #include "ledger/LedgerCheck.h"
 #include "ledger/Recovery.h"
 #include "ledger/SafeFile.h"
@@ -9,6 +10,33 @@
 #include <QFileInfo>
 
 namespace cli {
+
+namespace {
+// The companion is not part of the file's format: what is wrong with it is a note, and the ledger stays sound.
+void NoteCompanion(const QString& path, const QByteArray& bytes, QTextStream& out) {
+    const ledger::CompanionLoad companion = ledger::CheckCompanion(path, bytes);
+    const QString name = ledger::CompanionPathOf(path);
+    switch (companion.outcome) {
+    case ledger::CompanionLoad::Outcome::None:
+    case ledger::CompanionLoad::Outcome::Matched:
+        return;
+    case ledger::CompanionLoad::Outcome::Unusable:
+        out << name << ": note: cannot be read: " << companion.problem
+            << "; Tallix opens the ledger without its cleared marks and leaves this file as it is\n";
+        return;
+    case ledger::CompanionLoad::Outcome::Rematched:
+        out << name << ": note: written with another version of " << path << "; "
+            << (companion.marksDropped + companion.bankIdsDropped == 0
+                    ? QStringLiteral("every mark still matches a record")
+                    : QStringLiteral("%1 of its cleared marks and %2 of its bank transaction ids match no record "
+                                     "and would be dropped")
+                          .arg(companion.marksDropped)
+                          .arg(companion.bankIdsDropped))
+            << "\n";
+        return;
+    }
+}
+} // namespace
 
 int RunCheck(const QString& path, QTextStream& out, QTextStream& err) {
     // Opened as the loader opens it: regular files only, so a pipe or a device never blocks or floods memory.
@@ -49,6 +77,8 @@ int RunCheck(const QString& path, QTextStream& out, QTextStream& err) {
             << (recovery.pending.changeCount == 1 ? "" : "s") << " from "
             << platform::FormatShortDateTime(recovery.pending.lastChange)
             << " wait in a recovery journal; open the ledger in Tallix to recover or discard them\n";
+    if (errors == 0)
+        NoteCompanion(path, bytes.left(limit), out);
     if (errors == 0)
         out << path << ": sound\n";
     else

@@ -9,14 +9,18 @@
 namespace ledger {
 
 namespace {
-bool Stat(const QString& path, DiskStamp& stamp) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+bool FromStat(const struct stat& st, DiskStamp& stamp) {
+    if (!S_ISREG(st.st_mode))
         return false;
     stamp.exists = true;
     stamp.size = st.st_size;
     stamp.modifiedNs = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     return true;
+}
+
+bool Stat(const QString& path, DiskStamp& stamp) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && FromStat(st, stamp);
 }
 
 // zlib's CRC-32: about half a millisecond for the largest ledger.
@@ -35,6 +39,12 @@ uint32_t Crc(const char* data, int64_t size) {
 DiskStamp MetadataOf(const QString& path) {
     DiskStamp stamp;
     return Stat(path, stamp) ? stamp : DiskStamp();
+}
+
+DiskStamp MetadataOfOpenFile(int fd) {
+    struct stat st {};
+    DiskStamp stamp;
+    return ::fstat(fd, &st) == 0 && FromStat(st, stamp) ? stamp : DiskStamp();
 }
 
 bool StillHolds(const QString& path, const DiskStamp& stamp, const QByteArray& bytes) {

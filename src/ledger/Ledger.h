@@ -91,7 +91,8 @@ bool IsEditAllowed();
 // show: dates and the lock date from 1/1/100 to 12/31/9999 (a lock date of 0 is none), amounts and the starting
 // balance finite and at most MaxAmount either way. A negative amount is read as it stands. It needs no lock: a
 // save replaces the file whole. The file is stamped (DiskStamp) and the recovery journal of the previous ledger
-// ends.
+// ends. The marks come from the companion file (ClearMarks.h), which never fails the load: a message says when
+// marks could not be matched to the records and were dropped, or when the companion cannot be used.
 bool LoadLedger();
 // Writes DataFileName when the ledger is modified, asking for a name first when there is none (false when the
 // prompt is cancelled); a name chosen there is always written, so that it names a file. The file is replaced as a
@@ -106,6 +107,10 @@ bool LoadLedger();
 // success the recovery journal ends. The save uses the store's hold of the file (LedgerHold.h) or holds it for
 // the save alone, and refuses a file that another copy holds; temporary files of an earlier, killed save of the
 // file are removed.
+// Right after the data file, under the same hold, its companion NAME.db (ClearMarks.h) is written the same way
+// (whole; the previous one stays as NAME.db.bak) when the ledger has marks or a companion is there. When that
+// fails the save says "Unable to save file:" with the companion's path and returns false: the data file stays
+// saved, Modified stays true, and the next save writes the companion (the data file only if the ledger changed).
 bool SaveLedger();
 // True for an existing file or folder, and for a name pattern (* or ?) that matches anything.
 bool FileExists(const QString& path);

@@ -1,3 +1,4 @@
+#include "ledger/Companion.h"
 #include "ledger/LedgerFormat.h"
 #include "ledger/LedgerHold.h"
 #include "ledger/SafeFile.h"
@@ -74,45 +75,82 @@ DiskCheck CheckDisk(const LedgerState& state, const QString& target) {
     return DiskCheck::Cancel;
 }
 
-// The file is replaced as a whole, and the old one becomes the .bak just before the new one takes its name: at
-// every moment the target is the complete old or new ledger. The store's hold of the file serves as the lock;
-// without it the file is held for the save alone, and a file another copy holds is refused.
-bool WriteDataFile(LedgerState& state, const QString& target, QString& error) {
-    LedgerHold ownHold;
-    if (!HoldsLedger()) {
-        ownHold = LedgerHold::Take(target);
-        if (ownHold.Status() == HoldStatus::HeldByOther) {
-            error = QStringLiteral("It is open in another copy of Tallix: ") + DescribeHolder(ownHold.Holder()) +
-                    QLatin1Char('.');
-            return false;
-        }
-        if (ownHold.Status() == HoldStatus::Unavailable) {
-            error = ownHold.Error();
-            return false;
-        }
+// The store's hold of the file serves as the lock for a save; without it the file is held for the save alone,
+// and a file another copy holds is refused.
+bool HoldForSave(const QString& target, LedgerHold& ownHold, QString& error) {
+    if (HoldsLedger())
+        return true;
+    ownHold = LedgerHold::Take(target);
+    if (ownHold.Status() == HoldStatus::HeldByOther) {
+        error = QStringLiteral("It is open in another copy of Tallix: ") + DescribeHolder(ownHold.Holder()) +
+                QLatin1Char('.');
+        return false;
     }
+    if (ownHold.Status() == HoldStatus::Unavailable) {
+        error = ownHold.Error();
+        return false;
+    }
+    return true;
+}
+
+// The file is replaced as a whole, and the old one becomes the .bak just before the new one takes its name: at
+// every moment the target is the complete old or new ledger.
+bool WriteDataFile(LedgerState& state, const QString& target, const QByteArray& bytes, QString& error) {
     if (!MayReplace(target, error))
         return false;
     // Only a save of this file makes these, and it holds the file's lock: a leftover is from a save that was killed.
     platform::RemoveLeftoverTemporaries(target, [](const QByteArray& head) {
         return head.size() >= RecordSize && IsHeaderText(head.constData() + TextOffset);
     });
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    WriteLedger(buffer, state);
     const bool hasOldVersion = QFileInfo(target).isFile();
-    if (!platform::WriteFileAtomically(target, buffer.data(), error, [&](QString& backupError) {
+    if (!platform::WriteFileAtomically(target, bytes, error, [&](QString& backupError) {
             return !hasOldVersion || KeepBackup(target, backupError);
         })) {
         // A failure after the rename (the folder's sync) leaves the new file in place: it is the one to compare with.
-        if (StillHolds(target, MetadataOf(target), buffer.data()))
-            KeepStamp(state, target, buffer.data());
+        if (StillHolds(target, MetadataOf(target), bytes))
+            KeepStamp(state, target, bytes);
         return false;
     }
-    KeepStamp(state, target, buffer.data());
-    if (ownHold.IsHeld() && holdWhileOpen)
-        KeepHold(std::move(ownHold));
+    KeepStamp(state, target, bytes);
     return true;
+}
+
+// After a save that failed only to write the companion, the data file may already hold exactly this ledger.
+bool AlreadyWritten(const LedgerState& state, const QString& target, const QByteArray& bytes) {
+    return state.CompanionPending && state.StampedFile == target && state.StampedBytes == bytes &&
+           StillHolds(target, state.Stamp, bytes);
+}
+
+bool RefuseSave(const QString& path, const QString& reason) {
+    QString text = QStringLiteral("Unable to save file:\r") + path;
+    if (!reason.isEmpty())
+        text += QLatin1Char('\r') + reason;
+    platform::MsgBox(text);
+    return false;
+}
+
+// What the load found beside the data file, when the user has to know.
+void ReportCompanion(const CompanionLoad& load, const QString& ledgerPath, const QString& companionPath) {
+    if (load.outcome == CompanionLoad::Outcome::Unusable) {
+        platform::MsgBox(QStringLiteral("%1 cannot be read: %2; the ledger opens without its cleared marks, and "
+                                        "saving leaves that file as it is.")
+                             .arg(companionPath, load.problem));
+        return;
+    }
+    const auto count = [](int n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    QStringList lost;
+    if (load.marksDropped > 0)
+        lost << count(load.marksDropped, "cleared mark", "cleared marks");
+    if (load.bankIdsDropped > 0)
+        lost << count(load.bankIdsDropped, "bank transaction id", "bank transaction ids");
+    if (lost.isEmpty())
+        return;
+    const bool one = load.marksDropped + load.bankIdsDropped == 1;
+    platform::MsgBox(
+        QStringLiteral("%1 of %2 could not be matched to its records and %3 dropped.")
+            .arg(lost.join(QStringLiteral(" and ")), ledgerPath, one ? QStringLiteral("was") : QStringLiteral("were")));
 }
 } // namespace
 
@@ -176,14 +214,22 @@ bool LoadLedger() {
     case ReadResult::Loaded:
         break;
     }
+    // The marks never decide whether the ledger opens.
+    const CompanionLoad companion =
+        LoadCompanion(target, bytes, loaded.NextSlot - 1, MetadataOfOpenFile(file.handle()), loaded.Marks);
     s.Records.swap(loaded.Records);
     s.NextSlot = loaded.NextSlot;
     s.LiveCount = loaded.LiveCount;
     s.NextCheckNumber = loaded.NextCheckNumber;
     s.StartingBalance = loaded.StartingBalance;
     s.LockDate = loaded.LockDate;
+    s.Marks = std::move(loaded.Marks);
+    s.LastLoad = companion;
+    s.UnusableCompanion = companion.outcome == CompanionLoad::Outcome::Unusable ? CompanionPathOf(target) : QString();
+    s.CompanionPending = false;
     KeepStamp(s, target, bytes);
     EndJournal();
+    ReportCompanion(companion, path, CompanionPathOf(target));
     return true;
 }
 
@@ -216,13 +262,21 @@ bool SaveLedger() {
         break;
     }
     QString reason;
-    if (!WriteDataFile(s, target, reason)) {
-        QString text = QStringLiteral("Unable to save file:\r") + s.DataFileName;
-        if (!reason.isEmpty())
-            text += QLatin1Char('\r') + reason;
-        platform::MsgBox(text);
-        return false;
-    }
+    LedgerHold ownHold;
+    if (!HoldForSave(target, ownHold, reason))
+        return RefuseSave(s.DataFileName, reason);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteLedger(buffer, s);
+    const QByteArray& bytes = buffer.data();
+    if (!AlreadyWritten(s, target, bytes) && !WriteDataFile(s, target, bytes, reason))
+        return RefuseSave(s.DataFileName, reason);
+    // The data file is saved; until its companion is too, the ledger stays modified and its journal stays.
+    s.CompanionPending = !SaveCompanion(s, target, bytes, reason);
+    if (ownHold.IsHeld() && holdWhileOpen)
+        KeepHold(std::move(ownHold));
+    if (s.CompanionPending)
+        return RefuseSave(CompanionPathOf(target), reason);
     s.Modified = false;
     EndJournal();
     return true;

@@ -3,6 +3,7 @@
 #include "ledger/LedgerState.h"
 #include "ledger/Recovery.h"
 #include "platform/AtomicFile.h"
+#include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/UserFolders.h"
 
@@ -102,6 +103,36 @@ JournalChange ValuesChange() {
     return change;
 }
 
+JournalChange MarkChange(int slot) {
+    JournalChange change;
+    change.kind = JournalChange::Mark;
+    change.slot = slot;
+    change.mark = State().Marks.MarkOf(slot);
+    change.bankId = State().Marks.BankIdOf(slot);
+    return change;
+}
+
+// The marks as changes that replace whatever marks the ledger has, deleted slots' hidden ones too.
+void AppendMarks(std::vector<JournalChange>& changes) {
+    const LedgerState& s = State();
+    changes.emplace_back().kind = JournalChange::NoMarks;
+    const int end = std::min<int>(s.NextSlot, int(std::max(s.Marks.marks.size(), s.Marks.bankIds.size())));
+    for (int slot = 1; slot < end; ++slot) {
+        if (s.Marks.MarkOf(slot) != ClearMark::None || !s.Marks.BankIdOf(slot).isEmpty())
+            changes.push_back(MarkChange(slot));
+    }
+    for (const ReconciledStatement& statement : s.Marks.statements) {
+        JournalChange& change = changes.emplace_back();
+        change.kind = JournalChange::Statement;
+        change.statement = statement;
+    }
+    for (const QString& id : s.Marks.deletedBankIds) {
+        JournalChange& change = changes.emplace_back();
+        change.kind = JournalChange::DeletedBankId;
+        change.bankId = id;
+    }
+}
+
 // The whole ledger as one entry: where a journal begins.
 JournalEntry Snapshot() {
     const LedgerState& s = State();
@@ -117,6 +148,7 @@ JournalEntry Snapshot() {
         change.record = s.Records[size_t(slot)];
         entry.changes.push_back(change);
     }
+    AppendMarks(entry.changes);
     entry.changes.push_back(ValuesChange());
     return entry;
 }
@@ -134,6 +166,16 @@ bool Fits(const JournalChange& change, int nextSlot) {
     }
     case JournalChange::SlotCount:
         return change.slot >= 1 && change.slot <= MaxSlots;
+    case JournalChange::Mark:
+        return change.slot >= 1 && change.slot < nextSlot && change.mark <= ClearMark::Reconciled &&
+               change.bankId.size() <= MaxBankIdLength;
+    case JournalChange::Statement:
+        return platform::IsDayCountInRange(change.statement.date) &&
+               std::all_of(change.statement.slots.begin(), change.statement.slots.end(),
+                           [nextSlot](int slot) { return slot >= 1 && slot < nextSlot; });
+    case JournalChange::NoMarks:
+    case JournalChange::DeletedBankId:
+        return true;
     }
     return false;
 }
@@ -166,6 +208,20 @@ void Apply(const JournalChange& change) {
         makeRoom(change.slot);
         std::fill(s.Records.begin() + change.slot, s.Records.end(), TransactionRecord());
         s.NextSlot = change.slot;
+        s.Marks.DropFrom(change.slot);
+        break;
+    case JournalChange::Mark:
+        s.Marks.SetMark(change.slot, change.mark);
+        s.Marks.SetBankId(change.slot, change.bankId);
+        break;
+    case JournalChange::Statement:
+        s.Marks.statements.push_back(change.statement);
+        break;
+    case JournalChange::NoMarks:
+        s.Marks = {};
+        break;
+    case JournalChange::DeletedBankId:
+        s.Marks.deletedBankIds << change.bankId;
         break;
     case JournalChange::Values:
         s.NextCheckNumber = change.nextCheckNumber;
@@ -201,6 +257,20 @@ void JournalSlot(int index) {
 void JournalValues() {
     if (Recording())
         Record(ValuesChange());
+}
+
+void JournalMark(int index) {
+    if (Recording())
+        Record(MarkChange(index));
+}
+
+void JournalStatement(const ReconciledStatement& statement) {
+    if (!Recording())
+        return;
+    JournalChange change;
+    change.kind = JournalChange::Statement;
+    change.statement = statement;
+    Record(change);
 }
 
 void EndJournal() {

@@ -1,11 +1,28 @@
 #pragma once
 // The store's state, private to the ledger module (the store and its data file). Nothing else includes this.
 
+#include "ledger/ClearMarks.h"
 #include "ledger/DiskStamp.h"
 #include "ledger/Ledger.h"
 #include <vector>
 
 namespace ledger {
+
+// The marks, statements and bank ids of a ledger (ClearMarks.h) by slot, deleted slots included. The vectors reach
+// only as far as the last slot that has something.
+struct ClearMarkState {
+    std::vector<ClearMark> marks;
+    std::vector<QString> bankIds;
+    std::vector<ReconciledStatement> statements; // slots as recorded
+    QStringList deletedBankIds;                  // of records deleted before the ledger was last loaded
+
+    ClearMark MarkOf(int slot) const { return size_t(slot) < marks.size() ? marks[size_t(slot)] : ClearMark::None; }
+    QString BankIdOf(int slot) const { return size_t(slot) < bankIds.size() ? bankIds[size_t(slot)] : QString(); }
+    void SetMark(int slot, ClearMark mark);
+    void SetBankId(int slot, const QString& bankId);
+    // Slots from `nextSlot` on have nothing.
+    void DropFrom(int nextSlot);
+};
 
 struct LedgerState {
     std::vector<TransactionRecord> Records; // size = upper bound + 1; empty before the first ledger exists
@@ -23,6 +40,13 @@ struct LedgerState {
     QString StampedFile;
     DiskStamp Stamp;
     QByteArray StampedBytes;
+    ClearMarkState Marks;
+    // The companion file (ClearMarks.h) that the last load could not use: no save writes over it.
+    QString UnusableCompanion;
+    // The last save replaced the data file but failed to write its companion: the next save writes the data file
+    // again only when the ledger changed since, so that its .bak stays the version before.
+    bool CompanionPending = false;
+    CompanionLoad LastLoad;
 
     int UpperBound() const { return int(Records.size()) - 1; }
 };
@@ -30,10 +54,16 @@ struct LedgerState {
 // The one program-wide ledger.
 LedgerState& State();
 
+// DeletedBankIds of `state`.
+QStringList DeletedBankIdsOf(const LedgerState& state);
+
 // Recovery journal hooks of the store's changing operations (LedgerRecovery.cpp); nothing happens while the
 // journal is off. A slot's record or the ledger-wide values have changed.
 void JournalSlot(int index);
 void JournalValues();
+// A slot's mark or bank id has changed; a statement was recorded.
+void JournalMark(int index);
+void JournalStatement(const ReconciledStatement& statement);
 // The ledger in memory was replaced (New, a load) or saved: its journal, which it no longer needs, is removed.
 void EndJournal();
 

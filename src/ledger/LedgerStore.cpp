@@ -172,6 +172,10 @@ void NewLedger() {
     s.StampedFile.clear();
     s.Stamp = {};
     s.StampedBytes.clear();
+    s.Marks = {};
+    s.UnusableCompanion.clear();
+    s.CompanionPending = false;
+    s.LastLoad = {};
     EndJournal();
     KeepHold(LedgerHold());
 }

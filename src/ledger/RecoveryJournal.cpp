@@ -65,6 +65,15 @@ public:
         at += size;
         return true;
     }
+    // `count` i32 values; a count the bytes cannot hold fails before anything is allocated.
+    bool GetInts(std::vector<int>& values, quint32 count) {
+        if (quint64(data.size() - at) < quint64(count) * 4)
+            return false;
+        values.resize(count);
+        for (int& value : values)
+            Get(value);
+        return true;
+    }
     bool AtEnd() const { return at == data.size(); }
 
 private:
@@ -119,6 +128,23 @@ QByteArray EncodeEntry(const JournalEntry& entry) {
         case JournalChange::SlotCount:
             w.Put(qint32(change.slot));
             break;
+        case JournalChange::Mark:
+            w.Put(qint32(change.slot));
+            w.Put(quint8(change.mark));
+            w.PutBytes(change.bankId.toUtf8());
+            break;
+        case JournalChange::Statement:
+            w.Put(change.statement.date);
+            w.Put(qint64(change.statement.endingCents));
+            w.Put(quint32(change.statement.slots.size()));
+            for (int slot : change.statement.slots)
+                w.Put(qint32(slot));
+            break;
+        case JournalChange::NoMarks:
+            break;
+        case JournalChange::DeletedBankId:
+            w.PutBytes(change.bankId.toUtf8());
+            break;
         }
     }
     return Framed(w.out);
@@ -143,7 +169,9 @@ bool DecodeEntry(QByteArrayView payload, JournalEntry& entry) {
         return false;
     for (quint32 i = 0; i < count; ++i) {
         JournalChange change;
-        quint8 kind = 0;
+        quint8 kind = 0, mark = 0;
+        quint32 count = 0;
+        QByteArray text;
         if (!r.Get(kind))
             return false;
         change.kind = JournalChange::Kind(kind);
@@ -158,9 +186,24 @@ bool DecodeEntry(QByteArrayView payload, JournalEntry& entry) {
         case JournalChange::SlotCount:
             ok = r.Get(change.slot);
             break;
+        case JournalChange::Mark:
+            ok = r.Get(change.slot) && r.Get(mark) && r.GetBytes(text);
+            break;
+        case JournalChange::Statement:
+            ok = r.Get(change.statement.date) && r.Get(change.statement.endingCents) && r.Get(count) &&
+                 r.GetInts(change.statement.slots, count);
+            break;
+        case JournalChange::NoMarks:
+            ok = true;
+            break;
+        case JournalChange::DeletedBankId:
+            ok = r.GetBytes(text);
+            break;
         }
         if (!ok)
             return false;
+        change.mark = ClearMark(mark);
+        change.bankId = QString::fromUtf8(text);
         entry.changes.push_back(change);
     }
     return r.AtEnd();

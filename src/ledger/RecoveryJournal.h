@@ -8,10 +8,17 @@
 //           i64 bytes hashed), u32 m and m bytes of the ledger's path in UTF-8 (none for a ledger without a file)
 //   entry   u32 n, u32 CRC-32 of the n bytes that follow: i64 time made (ms), u32 change count, the changes:
 //           'S' i32 slot, the slot's 64-byte record as the data file holds it (type -1 for a deleted one);
-//           'V' i16 next check number, f32 starting balance, f64 lock date; 'N' i32 slot count.
-// The first entry holds the whole ledger (N, every slot, V); each later one the changes of one user action. An
-// entry is whole or missing: one whose bytes or CRC-32 fall short ends the journal there.
+//           'V' i16 next check number, f32 starting balance, f64 lock date; 'N' i32 slot count;
+//           'M' i32 slot, u8 mark (ClearMark), u32 m and m bytes of the slot's bank id in UTF-8;
+//           'R' a statement recorded: f64 date, i64 ending cents, u32 k and k i32 slots;
+//           'C' no marks, statements or bank ids at all; 'D' u32 m and m bytes of UTF-8: one more id of a record
+//           deleted before the ledger was loaded.
+// The first entry holds the whole ledger (N, every slot, C, M of every slot that has a mark or bank id, R, D, V);
+// each later one the changes of one user action. An entry is whole or missing: one whose bytes or CRC-32 fall short
+// ends the journal there. Journals without the marks' kinds (M, R, C, D), as versions before them wrote, replay
+// with the marks that the load found; a version before them stops at the first entry that has one.
 
+#include "ledger/ClearMarks.h"
 #include "ledger/DiskStamp.h"
 #include "ledger/Ledger.h"
 
@@ -23,13 +30,24 @@ namespace ledger {
 constexpr quint32 JournalVersion = 1;
 
 struct JournalChange {
-    enum Kind : char { Slot = 'S', Values = 'V', SlotCount = 'N' };
+    enum Kind : char {
+        Slot = 'S',
+        Values = 'V',
+        SlotCount = 'N',
+        Mark = 'M',
+        Statement = 'R',
+        NoMarks = 'C',
+        DeletedBankId = 'D',
+    };
     Kind kind = Slot;
-    int32_t slot = 0; // Slot: the slot; SlotCount: the count
+    int32_t slot = 0; // Slot, Mark: the slot; SlotCount: the count
     TransactionRecord record;
     int16_t nextCheckNumber = 0;
     float startingBalance = 0;
     double lockDate = 0;
+    ClearMark mark = ClearMark::None;
+    QString bankId; // Mark, DeletedBankId
+    ReconciledStatement statement;
 };
 
 struct JournalEntry {

@@ -61,6 +61,21 @@ bool SyncFolderOf(const QString& path, QString& error) {
         return Fail(error, syncError);
     return true;
 }
+
+// The last steps of a replacement, once `temporary` is complete on disk.
+bool PutInPlace(const QByteArray& temporary, const QString& path, QString& error,
+                const std::function<bool(QString& error)>& beforeRename) {
+    if (beforeRename && !beforeRename(error)) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    if (Rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+        const int errorNumber = errno;
+        ::unlink(temporary.constData());
+        return Fail(error, errorNumber);
+    }
+    return SyncFolderOf(path, error);
+}
 } // namespace
 
 QString ResolveSymlinks(const QString& path) {
@@ -96,13 +111,22 @@ bool WriteFileAtomically(const QString& file, const QByteArray& bytes, QString& 
     // A network file system may report a failed write only here.
     if (::close(fd) != 0 && errno != EINTR)
         return abandon(errno);
-    if (beforeRename && !beforeRename(error)) {
-        ::unlink(temporary.constData());
-        return false;
+    return PutInPlace(temporary, path, error, beforeRename);
+}
+
+bool ReplaceWithFile(const QString& staged, const QString& path, QString& error,
+                     const std::function<bool(QString& error)>& beforeRename) {
+    const QByteArray name = QFile::encodeName(staged);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    const int synced = fd >= 0 ? SyncFile(fd) : -1;
+    const int errorNumber = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (synced != 0) {
+        ::unlink(name.constData());
+        return Fail(error, errorNumber);
     }
-    if (Rename(temporary.constData(), target.constData()) != 0)
-        return abandon(errno);
-    return SyncFolderOf(path, error);
+    return PutInPlace(name, path, error, beforeRename);
 }
 
 bool WriteAll(int fd, const QByteArray& bytes) {

@@ -24,6 +24,13 @@ namespace platform {
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString& error,
                          const std::function<bool(QString& error)>& beforeRename = {});
 
+// The same replacement for a file that another writer made complete (a database library writes its own files):
+// `staged`, in the folder of `path`, is synced, `beforeRename` runs, it is renamed over `path` (exactly that name,
+// no link followed) and the folder is synced. It keeps its own permissions. The result is as above; on a failure
+// before the rename `staged` is removed.
+bool ReplaceWithFile(const QString& staged, const QString& path, QString& error,
+                     const std::function<bool(QString& error)>& beforeRename = {});
+
 // Writes every byte to `fd`, going on after interrupted and short writes; false with errno set when the system
 // refuses (a write that makes no progress counts as EIO).
 bool WriteAll(int fd, const QByteArray& bytes);

@@ -1,5 +1,6 @@
 // tallix-cli as a user runs it: exit statuses, standard output and standard error.
 #include "Version.h"
+#include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
 #include "settings/Registry.h"
@@ -170,6 +171,30 @@ TEST_F(CliProcess, CheckReportsGapsButCallsTheFileSound) {
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.contains(QStringLiteral("note: check 8 is missing")));
     EXPECT_TRUE(r.out.contains(QStringLiteral(": sound")));
+}
+
+// The cleared marks beside the ledger are not part of its format: a companion that does not match is a note.
+TEST_F(CliProcess, CheckNotesClearedMarksThatDoNotMatchTheLedger) {
+    ledger::AddTransaction(10, platform::DayCountFromDate(QDate(2024, 5, 3)), 8, QStringLiteral("Grocer"),
+                           ledger::CheckOrPayment);
+    ledger::SetClearMark(3, ledger::ClearMark::Cleared);
+    ASSERT_TRUE(ledger::SaveLedger());
+    ASSERT_TRUE(QFile::remove(ledgerPath) && QFile::rename(ledgerPath + ".bak", ledgerPath));
+    const QString companion = ledgerPath + ".db";
+    Result r = Cli({QStringLiteral("check"), ledgerPath});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(
+        r.out.contains(QStringLiteral("%1: note: written with another version of %2; 1 of its cleared marks "
+                                      "and 0 of its bank transaction ids match no record and would be dropped\n")
+                           .arg(companion, ledgerPath)))
+        << r.out.toStdString();
+    ASSERT_TRUE(QFile::resize(companion, 50));
+    r = Cli({QStringLiteral("check"), ledgerPath});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("%1: note: cannot be read: it is not a file of cleared marks written by "
+                                              "Tallix; Tallix opens the ledger without its cleared marks")
+                                   .arg(companion)))
+        << r.out.toStdString();
 }
 
 // -o never writes over the ledger being read or any other ledger, whatever name it goes by, nor over a folder:

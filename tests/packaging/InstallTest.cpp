@@ -143,10 +143,10 @@ TEST(Package, DebianPackageHoldsTheInstallAndPassesLintian) {
 
     // The control fields, indented by one space, and the maintainer scripts, executable (*).
     const QString control = RunTool(dpkgDeb, {"--info", deb}).out;
-    for (const char* field :
-         {"^ Section: misc$", "^ Depends: .*zlib1g", "^ Depends: .*libqt6widgets6 ", "^ Depends: .*qt6-qpa-plugins",
-          "^ Description: .+\\n  .+", "^ +\\d+ bytes, +\\d+ lines +\\* +postinst +#!/bin/sh$",
-          "^ +\\d+ bytes, +\\d+ lines +\\* +postrm +#!/bin/sh$"})
+    for (const char* field : {"^ Section: misc$", "^ Depends: .*zlib1g", "^ Depends: .*libqt6widgets6 ",
+                              "^ Depends: .*qt6-qpa-plugins", "^ Depends: .*libqt6sql6-sqlite",
+                              "^ Description: .+\\n  .+", "^ +\\d+ bytes, +\\d+ lines +\\* +postinst +#!/bin/sh$",
+                              "^ +\\d+ bytes, +\\d+ lines +\\* +postrm +#!/bin/sh$"})
         EXPECT_TRUE(
             QRegularExpression(QLatin1String(field), QRegularExpression::MultilineOption).match(control).hasMatch())
             << field << " not in:\n"

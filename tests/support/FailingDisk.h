@@ -4,6 +4,8 @@
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <unistd.h>
 
 namespace tallix::test {
 
@@ -21,22 +23,26 @@ inline constexpr FailingStep FailingSteps[] = {
     {"folder sync", DiskStep::SyncFolder, true},
 };
 
+// `spared`: the step works that many times first, so that a later replacement of the same operation fails.
 class FailingDisk {
 public:
-    explicit FailingDisk(DiskStep step) {
+    explicit FailingDisk(DiskStep step, int spared = 0) {
+        sparedCalls = spared;
         platform::AtomicFileCalls calls;
         switch (step) {
         case DiskStep::Write:
-            calls.write = [](int, const void*, size_t) -> ssize_t { return Fail(); };
+            calls.write = [](int fd, const void* data, size_t size) -> ssize_t {
+                return Spare() ? ::write(fd, data, size) : Fail();
+            };
             break;
         case DiskStep::SyncFile:
-            calls.syncFile = [](int) { return Fail(); };
+            calls.syncFile = [](int fd) { return Spare() ? ::fdatasync(fd) : Fail(); };
             break;
         case DiskStep::Rename:
-            calls.rename = [](const char*, const char*) { return Fail(); };
+            calls.rename = [](const char* from, const char* to) { return Spare() ? ::rename(from, to) : Fail(); };
             break;
         case DiskStep::SyncFolder:
-            calls.syncFolder = [](int) { return Fail(); };
+            calls.syncFolder = [](int fd) { return Spare() ? ::fsync(fd) : Fail(); };
             break;
         }
         platform::SetAtomicFileCallsForTesting(calls);
@@ -46,10 +52,12 @@ public:
     FailingDisk& operator=(const FailingDisk&) = delete;
 
 private:
+    static bool Spare() { return sparedCalls-- > 0; }
     static int Fail() {
         errno = EIO;
         return -1;
     }
+    static inline int sparedCalls = 0;
 };
 
 } // namespace tallix::test

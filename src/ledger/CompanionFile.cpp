@@ -1,0 +1,353 @@
+// The companion file's SQLite side: its schema, written in one transaction, and read back with every value checked.
+#include "ledger/Companion.h"
+
+#include "ledger/LedgerFormat.h"
+#include "ledger/SafeFile.h"
+#include "platform/Locale.h"
+
+#include <QCryptographicHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QVariant>
+#include <QtEndian>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ledger {
+
+namespace {
+constexpr int HashSize = 8;
+// The start of every SQLite file, and where its header keeps PRAGMA user_version and application_id (big-endian).
+constexpr char SqliteMagic[] = "SQLite format 3";
+constexpr int SqliteHeaderSize = 100;
+constexpr int UserVersionOffset = 60;
+constexpr int ApplicationIdOffset = 68;
+
+QString NotOurs() {
+    return QStringLiteral("it is not a file of cleared marks written by Tallix");
+}
+QString Damaged(const QString& detail = {}) {
+    return detail.isEmpty() ? QStringLiteral("it is damaged") : QStringLiteral("it is damaged (%1)").arg(detail);
+}
+
+QString Describe(const QSqlError& error) {
+    return error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+}
+
+// One connection to one file. Qt keeps connections by name until they are removed, and only once no query uses
+// them: queries live in the functions that take the connection, which outlives them.
+class Connection {
+public:
+    Connection(const QString& path, bool readOnly) : name(QStringLiteral("tallix-companion-%1").arg(++made)) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        // A companion is never changed in place, only replaced whole: a reader needs neither locks nor SQLite's
+        // checks for changes made meanwhile.
+        if (readOnly) {
+            db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        } else {
+            db.setDatabaseName(path);
+        }
+        if (!db.open()) {
+            ok = false;
+            error = Describe(db.lastError());
+        }
+    }
+    ~Connection() {
+        QSqlDatabase::database(name, false).close();
+        QSqlDatabase::removeDatabase(name);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // False from the first failure on; `error` says what it was.
+    bool Ok() const { return ok; }
+    // A query ready to run; Failed keeps the first error.
+    QSqlQuery Query(const char* sql) {
+        QSqlQuery query(QSqlDatabase::database(name, false));
+        query.setForwardOnly(true);
+        if (!query.prepare(QString::fromLatin1(sql)))
+            Failed(query);
+        return query;
+    }
+    bool Run(const char* sql) {
+        QSqlQuery query = Query(sql);
+        return ok && (query.exec() || Failed(query));
+    }
+    bool Run(QSqlQuery& query) { return ok && (query.exec() || Failed(query)); }
+    bool Failed(const QSqlQuery& query) {
+        if (ok)
+            error = Describe(query.lastError());
+        ok = false;
+        return false;
+    }
+    QString error;
+
+private:
+    QString name;
+    bool ok = true;
+    static inline int made = 0;
+};
+
+// Qt binds a null array as NULL: a blob without bytes starts from this one.
+QByteArray EmptyBlob() {
+    return QByteArray("", 0);
+}
+
+template <typename T> void Append(QByteArray& out, T value) {
+    char bytes[sizeof(T)];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, sizeof(T));
+}
+
+// The bank ids of positions first to first+count-1, `next` walking the sorted ids: for each position that has one,
+// its index in the block (u16), the length (u16) and the UTF-8 bytes. Empty for a block without ids.
+QByteArray PackBankIds(const std::vector<std::pair<int, QString>>& ids, size_t& next, int first, int count) {
+    QByteArray out = EmptyBlob();
+    for (; next < ids.size() && ids[next].first < first + count; ++next) {
+        const QByteArray id = ids[next].second.toUtf8();
+        Append(out, quint16(ids[next].first - first));
+        Append(out, quint16(id.size()));
+        out.append(id);
+    }
+    return out;
+}
+
+bool UnpackBankIds(QByteArrayView bytes, int first, int count, std::vector<std::pair<int, QString>>& ids) {
+    int previous = -1;
+    for (qsizetype at = 0; at < bytes.size();) {
+        if (bytes.size() - at < 4)
+            return false;
+        const int index = qFromLittleEndian<quint16>(bytes.data() + at);
+        const quint16 size = qFromLittleEndian<quint16>(bytes.data() + at + 2);
+        at += 4;
+        if (index <= previous || index >= count || size == 0 || bytes.size() - at < size)
+            return false;
+        ids.emplace_back(first + index, QString::fromUtf8(bytes.sliced(at, size)));
+        previous = index;
+        at += size;
+    }
+    return true;
+}
+
+bool IsMarkByte(char byte) {
+    return quint8(byte) <= quint8(ClearMark::Reconciled);
+}
+
+bool WriteAll(Connection& db, const CompanionContents& c) {
+    // The file is new and renamed in place only once complete: no rollback journal on disk, and the caller syncs it.
+    if (!db.Run("PRAGMA journal_mode = MEMORY") || !db.Run("PRAGMA synchronous = OFF") || !db.Run("BEGIN"))
+        return false;
+    const QByteArray applicationId = "PRAGMA application_id = " + QByteArray::number(CompanionApplicationId);
+    const QByteArray userVersion = "PRAGMA user_version = " + QByteArray::number(CompanionVersion);
+    if (!db.Run(applicationId.constData()) || !db.Run(userVersion.constData()))
+        return false;
+    for (const char* table : {
+             "CREATE TABLE data_file (size INTEGER NOT NULL, modified_ns INTEGER NOT NULL, crc32 INTEGER NOT NULL, "
+             "records INTEGER NOT NULL)",
+             "CREATE TABLE records (first INTEGER PRIMARY KEY, marks BLOB NOT NULL, bank_ids BLOB NOT NULL)",
+             "CREATE TABLE record_hashes (first INTEGER PRIMARY KEY, hashes BLOB NOT NULL)",
+             "CREATE TABLE statements (id INTEGER PRIMARY KEY, date REAL NOT NULL, ending_cents INTEGER NOT NULL, "
+             "positions BLOB NOT NULL)",
+             "CREATE TABLE deleted_bank_ids (id INTEGER PRIMARY KEY, bank_id TEXT NOT NULL)",
+         }) {
+        if (!db.Run(table))
+            return false;
+    }
+    QSqlQuery file = db.Query("INSERT INTO data_file VALUES (?, ?, ?, ?)");
+    file.addBindValue(qint64(c.dataFile.size));
+    file.addBindValue(qint64(c.dataFile.modifiedNs));
+    file.addBindValue(qint64(c.dataFile.crc));
+    file.addBindValue(c.records);
+    if (!db.Run(file))
+        return false;
+    QSqlQuery block = db.Query("INSERT INTO records VALUES (?, ?, ?)");
+    QSqlQuery hashes = db.Query("INSERT INTO record_hashes VALUES (?, ?)");
+    size_t nextId = 0;
+    for (int first = 1; first <= c.records; first += CompanionBlock) {
+        const int count = std::min(CompanionBlock, c.records - first + 1);
+        block.bindValue(0, first);
+        block.bindValue(1, c.marks.mid(first - 1, count));
+        block.bindValue(2, PackBankIds(c.bankIds, nextId, first, count));
+        hashes.bindValue(0, first);
+        hashes.bindValue(1, c.hashes.mid(qsizetype(first - 1) * HashSize, qsizetype(count) * HashSize));
+        if (!db.Run(block) || !db.Run(hashes))
+            return false;
+    }
+    QSqlQuery statement = db.Query("INSERT INTO statements (date, ending_cents, positions) VALUES (?, ?, ?)");
+    for (const CompanionContents::Statement& s : c.statements) {
+        QByteArray positions = EmptyBlob();
+        for (int position : s.positions)
+            Append(positions, qint32(position));
+        statement.bindValue(0, s.date);
+        statement.bindValue(1, qint64(s.endingCents));
+        statement.bindValue(2, positions);
+        if (!db.Run(statement))
+            return false;
+    }
+    QSqlQuery deleted = db.Query("INSERT INTO deleted_bank_ids (bank_id) VALUES (?)");
+    for (const QString& id : c.deletedBankIds) {
+        deleted.bindValue(0, id);
+        if (!db.Run(deleted))
+            return false;
+    }
+    return db.Run("COMMIT");
+}
+
+// The header alone tells a file that is not ours or too new, without letting SQLite near it.
+CompanionRead ProbeHeader(const QString& path, QString& problem) {
+    QFile file;
+    switch (OpenRegularFile(path, file)) {
+    case OpenResult::NotRegular:
+        problem = NotOurs();
+        return CompanionRead::Unusable;
+    case OpenResult::Failed:
+        if (errno == ENOENT)
+            return CompanionRead::Missing;
+        problem = qt_error_string(errno);
+        return CompanionRead::Unusable;
+    case OpenResult::Opened:
+        break;
+    }
+    const QByteArray head = file.read(SqliteHeaderSize);
+    if (head.size() < SqliteHeaderSize || std::memcmp(head.constData(), SqliteMagic, sizeof(SqliteMagic)) != 0 ||
+        qFromBigEndian<qint32>(head.constData() + ApplicationIdOffset) != CompanionApplicationId) {
+        problem = NotOurs();
+        return CompanionRead::Unusable;
+    }
+    const qint32 version = qFromBigEndian<qint32>(head.constData() + UserVersionOffset);
+    if (version > CompanionVersion) {
+        problem = QStringLiteral("it was written by a newer version of Tallix");
+        return CompanionRead::Unusable;
+    }
+    if (version < 1) {
+        problem = Damaged();
+        return CompanionRead::Unusable;
+    }
+    return CompanionRead::Read;
+}
+
+// Every value is checked against the data file's record count: a companion that does not add up is damaged.
+bool ReadAll(Connection& db, CompanionContents& c, const std::function<bool(const CompanionContents&)>& unchanged) {
+    QSqlQuery file = db.Query("SELECT size, modified_ns, crc32, records FROM data_file");
+    if (!db.Run(file) || !file.next())
+        return false;
+    c.dataFile.exists = true;
+    c.dataFile.size = file.value(0).toLongLong();
+    c.dataFile.modifiedNs = file.value(1).toLongLong();
+    c.dataFile.crc = uint32_t(file.value(2).toLongLong());
+    c.dataFile.hashed = c.dataFile.size;
+    c.records = file.value(3).toInt();
+    if (file.next() || c.records < 0 || c.records >= MaxSlots)
+        return false;
+
+    QSqlQuery blocks = db.Query("SELECT first, marks, bank_ids FROM records ORDER BY first");
+    if (!db.Run(blocks))
+        return false;
+    std::vector<std::pair<int, int>> read; // first and count of each block
+    int next = 1;
+    while (blocks.next()) {
+        const QByteArray marks = blocks.value(1).toByteArray();
+        const int count = int(marks.size());
+        if (blocks.value(0).toInt() != next || count < 1 || count > c.records - next + 1 ||
+            !std::all_of(marks.begin(), marks.end(), IsMarkByte) ||
+            !UnpackBankIds(blocks.value(2).toByteArray(), next, count, c.bankIds))
+            return false;
+        c.marks += marks;
+        read.emplace_back(next, count);
+        next += count;
+    }
+    if (next != c.records + 1)
+        return false;
+    if (!unchanged(c)) {
+        // The hashes follow the blocks of marks one for one.
+        QSqlQuery hashes = db.Query("SELECT first, hashes FROM record_hashes ORDER BY first");
+        if (!db.Run(hashes))
+            return false;
+        for (const auto& [first, count] : read) {
+            if (!hashes.next() || hashes.value(0).toInt() != first)
+                return false;
+            const QByteArray block = hashes.value(1).toByteArray();
+            if (block.size() != qsizetype(count) * HashSize)
+                return false;
+            c.hashes += block;
+        }
+        if (hashes.next())
+            return false;
+    }
+
+    QSqlQuery statements = db.Query("SELECT date, ending_cents, positions FROM statements ORDER BY id");
+    if (!db.Run(statements))
+        return false;
+    while (statements.next()) {
+        CompanionContents::Statement s{statements.value(0).toDouble(), statements.value(1).toLongLong(), {}};
+        const QByteArray positions = statements.value(2).toByteArray();
+        if (!platform::IsDayCountInRange(s.date) || positions.size() % 4 != 0)
+            return false;
+        for (qsizetype at = 0; at < positions.size(); at += 4) {
+            s.positions.push_back(qFromLittleEndian<qint32>(positions.constData() + at));
+            if (s.positions.back() < 1 || s.positions.back() > c.records)
+                return false;
+        }
+        c.statements.push_back(std::move(s));
+    }
+    QSqlQuery deleted = db.Query("SELECT bank_id FROM deleted_bank_ids ORDER BY id");
+    if (!db.Run(deleted))
+        return false;
+    while (deleted.next())
+        c.deletedBankIds << deleted.value(0).toString();
+    return db.Ok();
+}
+} // namespace
+
+QByteArray RecordHashes(const QByteArray& ledgerBytes, int records) {
+    QByteArray hashes(qsizetype(records) * HashSize, Qt::Uninitialized);
+    QCryptographicHash sha1(QCryptographicHash::Sha1);
+    for (int i = 0; i < records; ++i) {
+        sha1.reset();
+        sha1.addData(QByteArrayView(ledgerBytes).sliced(qsizetype(i + 1) * RecordSize, RecordSize));
+        std::memcpy(hashes.data() + qsizetype(i) * HashSize, sha1.resultView().data(), HashSize);
+    }
+    return hashes;
+}
+
+CompanionRead ReadCompanionFile(const QString& path, CompanionContents& contents,
+                                const std::function<bool(const CompanionContents&)>& unchanged, QString& problem) {
+    const CompanionRead probed = ProbeHeader(path, problem);
+    if (probed != CompanionRead::Read)
+        return probed;
+    Connection db(path, true);
+    if (ReadAll(db, contents, unchanged))
+        return CompanionRead::Read;
+    problem = Damaged(db.error);
+    return CompanionRead::Unusable;
+}
+
+bool WriteCompanionFile(const QString& path, const CompanionContents& contents, unsigned mode, QString& error) {
+    // Made with the ledger's permissions before SQLite opens it: the marks and bank ids are as private as the ledger.
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        error = qt_error_string(errno);
+        return false;
+    }
+    const bool made = ::fchmod(fd, mode_t(mode)) == 0;
+    error = made ? QString() : qt_error_string(errno);
+    ::close(fd);
+    bool written = false;
+    if (made) {
+        Connection db(path, false);
+        written = WriteAll(db, contents);
+        error = db.error;
+    }
+    if (!written)
+        ::unlink(name.constData());
+    return written;
+}
+
+} // namespace ledger

@@ -1,0 +1,385 @@
+// Cleared marks, statements and bank ids: kept by the store, written beside the data file by a save, matched back to
+// the records by a load, and kept by the recovery journal.
+#include "LedgerTestSupport.h"
+#include "ledger/ClearMarks.h"
+#include "ledger/LedgerFormat.h"
+#include "ledger/Recovery.h"
+#include "support/FailingDisk.h"
+#include "support/PromptScript.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+
+using namespace ledger;
+using namespace tallix::test;
+using Outcome = CompanionLoad::Outcome;
+
+namespace {
+
+int16_t SlotOf(const char* description) {
+    const LedgerState& s = State();
+    for (int slot = 1; slot < s.NextSlot; ++slot) {
+        if (s.Records[size_t(slot)].TypeCode != Deleted && s.Records[size_t(slot)].Description.trimmed() == description)
+            return int16_t(slot);
+    }
+    return 0;
+}
+
+// The live records' marks by description and the statements by their records: comparable across saves, which
+// renumber slots.
+std::string View() {
+    const LedgerState& s = State();
+    const auto name = [&s](int slot) { return s.Records[size_t(slot)].Description.trimmed().toStdString(); };
+    std::string out;
+    for (int16_t slot = 1; slot < s.NextSlot; ++slot) {
+        if (s.Records[size_t(slot)].TypeCode != Deleted)
+            out +=
+                name(slot) + " " + std::to_string(int(GetClearMark(slot))) + " " + BankIdOf(slot).toStdString() + "\n";
+    }
+    for (const ReconciledStatement& statement : Statements()) {
+        out += "statement " + std::to_string(statement.date) + " " + std::to_string(statement.endingCents) + ":";
+        for (int slot : statement.slots)
+            out += " " + name(slot);
+        out += "\n";
+    }
+    return out + "deleted: " + DeletedBankIds().join(QLatin1Char(',')).toStdString();
+}
+
+// The record of the data file at `position` (1 for the first after the header).
+QByteArray& Patched(QByteArray& file, int position, int offset, const QByteArray& bytes) {
+    file.replace(position * RecordSize + offset, bytes.size(), bytes);
+    return file;
+}
+
+class CompanionTest : public LedgerTest {
+protected:
+    void SetUp() override {
+        LedgerTest::SetUp();
+        SetDataFileName(path);
+    }
+    // The sample ledger with marks, bank ids, a statement, the id of a deleted record and two equal records, the
+    // second marked, saved with its companion.
+    void BuildMarked() {
+        BuildMixedLedger();
+        AddTransaction(0, 39895, 700, "Rent", Withdrawal);
+        AddTransaction(0, 39895, 700, "Rent", Withdrawal);
+        SetClearMark(int16_t(State().NextSlot - 1), ClearMark::Cleared);
+        SetClearMark(SlotOf("Grocer"), ClearMark::Reconciled);
+        SetClearMark(SlotOf("Electric company"), ClearMark::Cleared);
+        SetClearMark(SlotOf("Salary"), ClearMark::Cleared);
+        SetBankId(SlotOf("ATM"), "FIT-3");
+        SetBankId(SlotOf("Salary"), "FIT-5");
+        SetBankId(SlotOf("Interest"), "FIT-6");
+        DeleteTransaction(SlotOf("Interest"));
+        RecordStatement({39890, 123456, {SlotOf("Grocer"), SlotOf("Electric company")}});
+        ASSERT_TRUE(SaveLedger());
+    }
+    // An empty folder and the marked ledger saved in it.
+    void StartOver() {
+        for (const QString& name : Entries(dir.path()))
+            QFile::remove(PathOf(name));
+        NewLedger();
+        SetDataFileName(path);
+        BuildMarked();
+        prompts.messages.clear();
+    }
+    // As the program starts anew on the file.
+    void Reload() {
+        NewLedger();
+        SetDataFileName(path);
+        ASSERT_TRUE(LoadLedger());
+    }
+    // The texts of the messages shown, one a line.
+    std::string Messages() const {
+        QStringList texts;
+        for (const platform::MessageRequest& request : prompts.messages)
+            texts << request.text;
+        return texts.join(QLatin1Char('\n')).toStdString();
+    }
+    QString path = PathOf("m.tlx");
+    QString db = PathOf("m.tlx.db");
+    RecordingPrompts prompts;
+};
+
+TEST_F(CompanionTest, StoreKeepsMarksOnLiveSlotsOnly) {
+    BuildMarked();
+    const int16_t salary = SlotOf("Salary");
+    EXPECT_FALSE(SetClearMark(0, ClearMark::Cleared) || SetClearMark(int16_t(State().NextSlot), ClearMark::Cleared) ||
+                 SetClearMark(salary, ClearMark(3)) ||
+                 SetBankId(salary, QString(MaxBankIdLength + 1, QLatin1Char('x'))) ||
+                 RecordStatement({39890, 0, {salary, 4}}) || RecordStatement({1e9, 0, {salary}}));
+    EXPECT_FALSE(IsModified()) << "slot 4 is deleted, and 1e9 is no date";
+    EXPECT_TRUE(SetClearMark(salary, ClearMark::Reconciled));
+    EXPECT_TRUE(IsModified());
+
+    DeleteTransaction(salary);
+    EXPECT_TRUE(GetClearMark(salary) == ClearMark::None && !SetClearMark(salary, ClearMark::Cleared) &&
+                BankIdOf(salary).isEmpty() && DeletedBankIds() == QStringList({"FIT-5", "FIT-6"}));
+    RestoreTransaction(salary, Deposit);
+    EXPECT_TRUE(GetClearMark(salary) == ClearMark::Reconciled && BankIdOf(salary) == "FIT-5" &&
+                DeletedBankIds() == QStringList({"FIT-6"}));
+
+    NewLedger();
+    AddTransaction(0, 40000, 1, "fresh", Deposit);
+    EXPECT_EQ(View(), "fresh 0 \ndeleted: ");
+}
+
+// Each step, then a save and a fresh load: the marks are on the same records, though the save renumbers slots.
+TEST_F(CompanionTest, MarksFollowTheirRecordsThroughSavesAndLoads) {
+    BuildMarked();
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"as saved", [] {}},
+        {"a marked record deleted", [] { DeleteTransaction(SlotOf("Electric company")); }},
+        {"a record added and marked",
+         [] {
+             AddTransaction(0, 39900, 5, "Refund", Deposit);
+             SetClearMark(int16_t(State().NextSlot - 1), ClearMark::Cleared);
+         }},
+        {"deleted, saved, restored",
+         [] {
+             const int16_t atm = SlotOf("ATM");
+             DeleteTransaction(atm);
+             ASSERT_TRUE(SaveLedger());
+             RestoreTransaction(atm, Withdrawal);
+         }},
+        {"a record with a bank id deleted", [] { DeleteTransaction(SlotOf("Salary")); }},
+    };
+    for (const auto& [name, step] : steps) {
+        SCOPED_TRACE(name);
+        step();
+        SetModified();
+        const std::string before = View();
+        ASSERT_TRUE(SaveLedger());
+        Reload();
+        EXPECT_EQ(View(), before);
+        EXPECT_EQ(LastCompanionLoad().outcome, Outcome::Matched);
+    }
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(CompanionTest, LedgerWithoutMarksHasNoCompanion) {
+    BuildMixedLedger();
+    SetClearMark(1, ClearMark::Cleared);
+    SetClearMark(1, ClearMark::None);
+    ASSERT_TRUE(SaveLedger());
+    Reload();
+    EXPECT_EQ(LastCompanionLoad().outcome, Outcome::None);
+    EXPECT_EQ(Entries(dir.path()), QStringList({"m.tlx"}));
+
+    // Once it has one, a copy of the data file alone has no marks, and taking every mark off keeps the companion.
+    SetClearMark(1, ClearMark::Cleared);
+    ASSERT_TRUE(SaveLedger());
+    ASSERT_TRUE(QFile::copy(path, PathOf("copy.tlx")));
+    SetDataFileName(PathOf("copy.tlx"));
+    ASSERT_TRUE(LoadLedger());
+    EXPECT_EQ(GetClearMark(1), ClearMark::None);
+    Reload();
+    SetClearMark(1, ClearMark::None);
+    ASSERT_TRUE(SaveLedger());
+    Reload();
+    EXPECT_EQ(GetClearMark(1), ClearMark::None);
+    EXPECT_EQ(Entries(dir.path()), QStringList({"copy.tlx", "m.tlx", "m.tlx.bak", "m.tlx.db", "m.tlx.db.bak"}));
+}
+
+// The data file changed without its companion: records are found again by their bytes. `change` edits the file and
+// makes the same change in the store, dropping what the load cannot find, so that the store shows what to expect.
+TEST_F(CompanionTest, ChangedDataFileIsMatchedRecordByRecord) {
+    const QString backup = path + ".bak";
+    const struct {
+        const char* name;
+        std::function<void(QByteArray& file)> change;
+        const char* added; // what the store cannot add: a line in front
+        Outcome outcome;
+        const char* message;
+    } cases[] = {
+        {"copied without its time", [](QByteArray&) {}, "", Outcome::Matched, ""},
+        {"lock date changed elsewhere",
+         [](QByteArray& file) {
+             Patched(file, 0, 4, QByteArray(8, '\0'));
+             SetLockDate(0);
+         },
+         "", Outcome::Rematched, ""},
+        {"marked record with a bank id edited",
+         [](QByteArray& file) {
+             Patched(file, 4, 16, "Wages ");
+             const int16_t salary = SlotOf("Salary");
+             SetClearMark(salary, ClearMark::None);
+             SetBankId(salary, {});
+             UpdateTransaction(salary, 0, 39891, 1500, "Wages", false);
+         },
+         "", Outcome::Rematched,
+         "1 cleared mark and 1 bank transaction id of %1 could not be matched to its records and were dropped."},
+        {"marked record deleted",
+         [](QByteArray& file) {
+             file.remove(2 * RecordSize, RecordSize);
+             Patched(file, 0, 0, "\x07");
+             DeleteTransaction(SlotOf("Electric company"));
+         },
+         "", Outcome::Rematched, "1 cleared mark of %1 could not be matched to its records and was dropped."},
+        {"record inserted first",
+         [](QByteArray& file) {
+             file.insert(RecordSize, RawRecord(Deposit, 0, 39880, 7, "Inserted", 0));
+             Patched(file, 0, 0, "\x09");
+         },
+         "Inserted 0 \n", Outcome::Rematched, ""},
+        {"replaced by its .bak after a save that added a marked record and unmarked one",
+         [&backup](QByteArray& file) {
+             AddTransaction(0, 39900, 5, "Refund", Deposit);
+             SetClearMark(SlotOf("Refund"), ClearMark::Cleared);
+             SetClearMark(SlotOf("Grocer"), ClearMark::None);
+             ASSERT_TRUE(SaveLedger());
+             file = ReadBytes(backup);
+             DeleteTransaction(SlotOf("Refund"));
+         },
+         "", Outcome::Rematched, "1 cleared mark of %1 could not be matched to its records and was dropped."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartOver();
+        QByteArray file = ReadBytes(path);
+        c.change(file);
+        const std::string expected = c.added + View();
+        QFile::remove(path);
+        WriteBytes(path, file);
+        EXPECT_EQ(CheckCompanion(path, file).outcome, c.outcome);
+        Reload();
+        EXPECT_EQ(View(), expected);
+        EXPECT_EQ(LastCompanionLoad().outcome, c.outcome);
+        EXPECT_EQ(Messages(), QString::fromUtf8(c.message).replace("%1", path).toStdString());
+    }
+}
+
+// A companion that cannot be used opens the ledger without marks, and no save writes over it: not the one loaded,
+// nor one that a ledger saved under a new name finds.
+TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
+    const struct {
+        const char* name;
+        std::function<void(QByteArray& bytes)> spoil;
+        const char* problem;
+    } cases[] = {
+        {"pages overwritten", [](QByteArray& b) { b.replace(4096, b.size() - 4096, QByteArray(b.size() - 4096, 'x')); },
+         "it is damaged (database disk image is malformed)"},
+        {"truncated", [](QByteArray& b) { b.truncate(2 * 4096); }, "it is damaged (database disk image is malformed)"},
+        {"newer version", [](QByteArray& b) { b[63] = 2; }, "it was written by a newer version of Tallix"},
+        {"another program's database", [](QByteArray& b) { b[71] = 1; },
+         "it is not a file of cleared marks written by Tallix"},
+        {"not a database", [](QByteArray& b) { b = "notes"; }, "it is not a file of cleared marks written by Tallix"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartOver();
+        // What the data file alone holds.
+        ASSERT_TRUE(QFile::copy(path, PathOf("plain.tlx")));
+        SetDataFileName(PathOf("plain.tlx"));
+        ASSERT_TRUE(LoadLedger() && QFile::remove(PathOf("plain.tlx")));
+        const std::string bare = View();
+        QByteArray spoilt = ReadBytes(db);
+        c.spoil(spoilt);
+        WriteBytes(db, spoilt);
+        WriteBytes(PathOf("n.tlx.db"), spoilt);
+        EXPECT_EQ(CheckCompanion(path, ReadBytes(path)).problem.toStdString(), c.problem);
+
+        Reload();
+        EXPECT_EQ(View(), bare);
+        SetClearMark(1, ClearMark::Cleared);
+        EXPECT_TRUE(SaveLedger());
+        SetDataFileName(PathOf("n.tlx"));
+        SetModified();
+        EXPECT_FALSE(SaveLedger());
+        EXPECT_TRUE(SaveLedger()) << "the file is left alone from then on";
+        QString reason = QString::fromUtf8(c.problem);
+        reason[0] = reason[0].toUpper();
+        EXPECT_EQ(Messages(), QStringLiteral("%1 cannot be read: %2; the ledger opens without its cleared marks, and "
+                                             "saving leaves that file as it is.\nUnable to save file:\r%3\r%4; it was "
+                                             "left as it is.")
+                                  .arg(db, c.problem, PathOf("n.tlx.db"), reason)
+                                  .toStdString());
+        EXPECT_EQ(ReadBytes(db), spoilt);
+        EXPECT_EQ(ReadBytes(PathOf("n.tlx.db")), spoilt);
+        EXPECT_EQ(Entries(dir.path()), QStringList({"m.tlx", "m.tlx.bak", "m.tlx.db", "n.tlx", "n.tlx.db"}));
+    }
+}
+
+// The data file is replaced, then its companion fails: the save says so, keeps the ledger modified, and the next
+// save writes the companion without making the data file its own backup.
+TEST_F(CompanionTest, SaveFailingBetweenTheTwoFiles) {
+    for (const FailingStep& failing : FailingSteps) {
+        if (failing.step == DiskStep::Write)
+            continue; // the companion's writes are SQLite's own
+        SCOPED_TRACE(failing.name);
+        StartOver();
+        const QByteArray companion = ReadBytes(db);
+        AddTransaction(0, 39900, 5, "Refund", Deposit);
+        SetClearMark(SlotOf("Refund"), ClearMark::Cleared);
+        const std::string expected = View();
+        {
+            PromptScript script;
+            script.ExpectMessage(QStringLiteral("Unable to save file:\r%1\r%2").arg(db, qt_error_string(EIO)));
+            FailingDisk disk(failing.step, 1);
+            EXPECT_FALSE(SaveLedger());
+        }
+        EXPECT_TRUE(IsModified());
+        EXPECT_EQ(ReadBytes(db) == companion, !failing.renamed);
+        const QByteArray backup = ReadBytes(path + ".bak");
+        ASSERT_TRUE(SaveLedger());
+        EXPECT_EQ(ReadBytes(path + ".bak"), backup);
+        EXPECT_EQ(Entries(dir.path()), QStringList({"m.tlx", "m.tlx.bak", "m.tlx.db", "m.tlx.db.bak"}));
+        Reload();
+        EXPECT_EQ(View(), expected);
+        EXPECT_EQ(LastCompanionLoad().outcome, Outcome::Matched);
+    }
+}
+
+// Marks are journalled like records: a crash, even after a save that wrote only the data file, loses none.
+TEST_F(CompanionTest, JournalBringsBackTheMarksAfterACrash) {
+    BuildMarked();
+    Reload();
+    SetRecoveryJournal(true);
+    DeleteTransaction(SlotOf("Salary")); // the journal begins with the whole ledger; the marks' changes follow
+    SetClearMark(SlotOf("ATM"), ClearMark::Cleared);
+    SetBankId(SlotOf("Grocer"), "FIT-1");
+    RecordStatement({39891, -5, {SlotOf("ATM")}});
+    AddTransaction(0, 39900, 5, "Refund", Deposit);
+    {
+        PromptScript script;
+        script.ExpectMessage(QStringLiteral("Unable to save file:\r%1\r%2").arg(db, qt_error_string(EIO)));
+        FailingDisk disk(DiskStep::Rename, 1);
+        EXPECT_FALSE(SaveLedger());
+    }
+    const std::string before = View();
+    const QByteArray journal = ReadBytes(JournalPathFor(path));
+    SetRecoveryJournal(false);
+    NewLedger();
+    WriteBytes(JournalPathFor(path), journal);
+    Reload();
+    const RecoverySearch search = FindRecovery(path);
+    ASSERT_EQ(search.found, RecoveryFound::Found);
+    ApplyRecovery(search.pending);
+    EXPECT_EQ(View(), before);
+}
+
+// A journal of a version without marks replays the records and keeps the marks that the load found.
+TEST_F(CompanionTest, JournalWithoutMarksKeepsTheLoadedOnes) {
+    BuildMarked();
+    Reload();
+    const std::string loaded = View();
+    JournalEntry first; // the whole ledger as such a version began its journals: N, then every S
+    first.changes.resize(size_t(State().NextSlot));
+    first.changes[0].kind = JournalChange::SlotCount;
+    for (int slot = 0; slot < State().NextSlot; ++slot) {
+        first.changes[size_t(slot)].slot = slot ? slot : State().NextSlot;
+        first.changes[size_t(slot)].record = State().Records[size_t(slot)];
+    }
+    JournalWriter writer;
+    QString error;
+    ASSERT_TRUE(QDir().mkpath(RecoveryFolder()));
+    ASSERT_TRUE(writer.Begin(JournalPathFor(path), {0, {}, path}, first, error)) << error.toStdString();
+    writer.Close(false);
+    const RecoverySearch search = FindRecovery(path);
+    ASSERT_EQ(search.found, RecoveryFound::Found);
+    ApplyRecovery(search.pending);
+    EXPECT_EQ(View(), loaded);
+}
+
+} // namespace
