@@ -30,12 +30,14 @@ const char* const Usage =
     "  or:  tallix-cli check FILE\n"
     "  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]\n"
     "                         [CSV columns]\n"
-    "  or:  tallix-cli balance LEDGER --date D\n";
+    "  or:  tallix-cli balance LEDGER --date D\n"
+    "  or:  tallix-cli reconcile LEDGER --date D --balance B\n";
 
 void PrintHelp(QTextStream& out) {
     out << Usage
         << "\n"
-           "Reads a Tallix data file (.tlx); only import changes it.\n"
+           "Reads a Tallix data file (.tlx); only import changes it. print shows the cleared marks in column C:\n"
+           "c cleared, R reconciled.\n"
            "\n"
            "  print    the register as the register window shows it: sorted by date, with running balances;\n"
            "           with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it\n"
@@ -50,6 +52,9 @@ void PrintHelp(QTextStream& out) {
            "           when lines were refused (the others are added). A ledger open in the window (or in\n"
            "           another import) is refused with exit status 1.\n"
            "  balance  the balance at the end of day D (ISO 2024-01-31 or the locale's short date)\n"
+           "  reconcile  a bank statement's ending balance B on day D against the cleared balance (reconciled\n"
+           "           and cleared transactions), with the difference and the outstanding transactions; changes\n"
+           "           nothing. Exit status 0 when they agree, 3 when they do not\n"
            "\n"
            "CSV columns (numbered from 1; once imported, remembered for statements with the same header line):\n"
            "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
@@ -192,6 +197,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return cli::RunImport(rest, out, err);
     if (command == QLatin1String("balance"))
         return cli::RunBalance(rest, out, err);
+    if (command == QLatin1String("reconcile"))
+        return cli::RunReconcile(rest, out, err);
     if (command != QLatin1String("print") && command != QLatin1String("check"))
         return UsageFailure(err, QStringLiteral("unknown command '%1'").arg(command));
     QCommandLineParser operands;

@@ -7,6 +7,8 @@
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/LedgerBalance.h"
+#include "register/RegisterCells.h"
+#include "register/RegisterModel.h"
 
 #include <csignal>
 
@@ -24,6 +26,7 @@ int Usage(QTextStream& err, const QString& problem) {
         << "Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]\n"
         << "                         [CSV columns]\n"
         << "  or:  tallix-cli balance LEDGER --date D\n"
+        << "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
         << "Try 'tallix-cli --help' for more information.\n";
     return UsageError;
 }
@@ -150,6 +153,48 @@ int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err) {
         return Failed;
     out << platform::FormatCents(BalanceOn(*day)) << "\n";
     return Sound;
+}
+
+int RunReconcile(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    const QCommandLineOption dateOption(QStringLiteral("date"), {}, QStringLiteral("D"));
+    const QCommandLineOption balanceOption(QStringLiteral("balance"), {}, QStringLiteral("B"));
+    parser.addOptions({dateOption, balanceOption});
+    QString problem;
+    if (!ParseCommand(parser, QStringLiteral("reconcile"), args, problem))
+        return Usage(err, problem);
+    if (parser.positionalArguments().size() > 1)
+        return Usage(err, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[1]));
+    const QString file = parser.positionalArguments().value(0);
+    if (file.isEmpty() || !parser.isSet(dateOption) || !parser.isSet(balanceOption))
+        return Usage(err, QStringLiteral("reconcile needs a FILE, --date D and --balance B"));
+    const auto day = ParseDateArgument(parser.value(dateOption));
+    if (!day)
+        return Usage(err, QStringLiteral("not a date: '%1'").arg(parser.value(dateOption)));
+    const std::optional<double> balance = platform::ToDouble(parser.value(balanceOption));
+    if (!balance || !platform::MoneyKeptToTheCent(*balance))
+        return Usage(err, QStringLiteral("not an amount: '%1'").arg(parser.value(balanceOption)));
+    if (!LoadLedgerFile(file))
+        return Failed;
+    const platform::LocaleCodec codec;
+    RegisterModel model(codec);
+    model.Load();
+    const int64_t statementCents = ledger::ToCents(*balance);
+    const RegisterModel::Reconciliation r = model.Reconcile(*day, statementCents);
+    out << "Cleared balance on " << codec.FormatShortDate(*day) << ": " << platform::FormatCents(r.clearedCents)
+        << "\nStatement: " << platform::FormatCents(statementCents)
+        << "\nDifference: " << platform::FormatCents(r.differenceCents) << "\nOutstanding: " << r.outstandingDebits
+        << " out (" << platform::FormatCents(r.outstandingDebitCents) << "), " << r.outstandingCredits << " in ("
+        << platform::FormatCents(r.outstandingCreditCents) << ")\n";
+    for (const int index : r.outstanding) {
+        const RegisterRow& row = model.At(index);
+        const RowCells cells(row, codec, RowCells::Controls::Escape);
+        const QStringView number = row.isCheck ? cells.Text(RegisterColumn::CheckNumber) : cells.Text(RegisterColumn::Type);
+        out << "  " << cells.Text(RegisterColumn::Date).toString() << "  " << number.toString() << "  "
+            << cells.Text(RegisterColumn::Description).toString() << "  "
+            << platform::FormatCents(SignedCents(row.record)) << "\n";
+    }
+    return r.differenceCents == 0 ? Sound : SomeRefused;
 }
 
 int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {

@@ -11,5 +11,8 @@ namespace cli {
 int RunImport(const QStringList& args, QTextStream& out, QTextStream& err);
 // `tallix-cli balance LEDGER --date D`: the balance at the end of that day.
 int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err);
+// `tallix-cli reconcile LEDGER --date D --balance B`: the cleared balance against a statement's ending balance, the
+// difference and the outstanding rows; changes nothing. 0 when they agree, 3 when they do not.
+int RunReconcile(const QStringList& args, QTextStream& out, QTextStream& err);
 
 } // namespace cli

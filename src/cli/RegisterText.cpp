@@ -78,24 +78,22 @@ private:
     bool written = true;
 };
 
-constexpr int FirstVisibleColumn = RegisterColumn::FirstVisible;
-constexpr int LastVisibleColumn = RegisterColumn::LastVisible;
-constexpr int ColumnCount = LastVisibleColumn - FirstVisibleColumn + 1;
+constexpr size_t ColumnCount = RegisterColumn::Visible.size();
 using Cells = std::array<QStringView, ColumnCount>;
 
 // A row's texts as the terminal shows them: control characters escaped, so that none acts on the terminal.
 Cells CellsOf(const RowCells& row) {
     Cells cells;
-    for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
-        cells[size_t(c - FirstVisibleColumn)] = row.Text(c);
+    for (size_t i = 0; i < ColumnCount; ++i)
+        cells[i] = row.Text(RegisterColumn::Visible[i]);
     return cells;
 }
 
 Cells HeaderCells() {
     static const std::array<QString, ColumnCount> headers = [] {
         std::array<QString, ColumnCount> texts;
-        for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c)
-            texts[size_t(c - FirstVisibleColumn)] = RegisterLook::ColumnHeader(c);
+        for (size_t i = 0; i < ColumnCount; ++i)
+            texts[i] = RegisterLook::ColumnHeader(RegisterColumn::Visible[i]);
         return texts;
     }();
     Cells cells;
@@ -107,13 +105,12 @@ Cells HeaderCells() {
 void WriteRow(LineWriter& writer, const Cells& cells, bool header, const std::array<size_t, ColumnCount>& widths) {
     writer.BeginLine();
     qsizetype pendingSpaces = 0;
-    for (int c = FirstVisibleColumn; c <= LastVisibleColumn; ++c) {
-        const size_t i = size_t(c - FirstVisibleColumn);
+    for (size_t i = 0; i < ColumnCount; ++i) {
         const QStringView text = cells[i];
         const qsizetype room = qsizetype(widths[i]) - text.size();
-        const Align align = header ? Align::Centre : RegisterLook::AlignmentOf(c);
+        const Align align = header ? Align::Centre : RegisterLook::AlignmentOf(RegisterColumn::Visible[i]);
         const qsizetype before = align == Align::Right ? room : align == Align::Centre ? room / 2 : 0;
-        if (c > FirstVisibleColumn)
+        if (i > 0)
             pendingSpaces += 2;
         if (!text.isEmpty()) {
             writer.Spaces(pendingSpaces + before);

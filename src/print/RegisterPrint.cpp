@@ -20,8 +20,6 @@ namespace print {
 namespace {
 
 using Cells = std::array<QString, RegisterColumn::Count>;
-constexpr int FirstColumn = RegisterColumn::CheckNumber;
-constexpr int LastColumn = RegisterColumn::Balance;
 
 Qt::Alignment AlignmentOf(int column) {
     switch (RegisterLook::AlignmentOf(column)) {
@@ -40,7 +38,7 @@ Qt::Alignment AlignmentOf(int column) {
 Cells CellsOf(const platform::LocaleCodec& codec, const RegisterRow& row) {
     const RowCells texts(row, codec, RowCells::Controls::Escape);
     Cells cells;
-    for (int c = FirstColumn; c <= LastColumn; ++c)
+    for (const int c : RegisterColumn::Visible)
         cells[size_t(c)] = texts.Text(c).toString();
     cells[RegisterColumn::Locked] = row.IsLocked() ? QStringLiteral("1") : QString();
     return cells;
@@ -70,12 +68,12 @@ PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, c
     // Every column as wide as its widest text, the description too: a register wider than the page is drawn
     // smaller to fit, so that no text is ever cut. The painter draws inside the page's margins.
     Cells headerCells;
-    for (int c = FirstColumn; c <= LastColumn; ++c)
+    for (const int c : RegisterColumn::Visible)
         headerCells[size_t(c)] = RegisterLook::ColumnHeader(c);
     const qreal gap = metrics.horizontalAdvance(QStringLiteral("  "));
     std::array<qreal, RegisterColumn::Count> widths{};
     qreal total = -gap;
-    for (int c = FirstColumn; c <= LastColumn; ++c) {
+    for (const int c : RegisterColumn::Visible) {
         widths[size_t(c)] = boldMetrics.horizontalAdvance(headerCells[size_t(c)]);
         for (const Cells& cells : rows)
             widths[size_t(c)] = std::max(widths[size_t(c)], metrics.horizontalAdvance(cells[size_t(c)]));
@@ -100,7 +98,7 @@ PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, c
     const auto drawRow = [&](qreal top, const Cells& cells, const QFont& rowFont) {
         painter.setFont(rowFont);
         qreal left = 0;
-        for (int c = FirstColumn; c <= LastColumn; ++c) {
+        for (const int c : RegisterColumn::Visible) {
             const QRectF cell(left, top, widths[size_t(c)], rowHeight);
             painter.drawText(cell, int(AlignmentOf(c) | Qt::AlignVCenter), cells[size_t(c)]);
             left += widths[size_t(c)] + gap;

@@ -5,7 +5,7 @@
 using namespace RegisterColumn;
 
 QString RegisterLook::ColumnHeader(int column) {
-    QString header = FormatString.split(QLatin1Char('|')).value(column);
+    QString header = GridFormat.split(QLatin1Char('|')).value(column);
     if (header.startsWith(QLatin1Char('^')) || header.startsWith(QLatin1Char('<')) ||
         header.startsWith(QLatin1Char('>')))
         header.remove(0, 1);
@@ -16,6 +16,7 @@ RegisterLook::Align RegisterLook::AlignmentOf(int column) {
     switch (column) {
     case CheckNumber:
     case Date:
+    case Cleared:
         return Align::Centre;
     case Debit:
     case Credit:
@@ -36,6 +37,13 @@ MoneyCell BalanceCell(const platform::LocaleCodec& codec, int64_t cents) {
     if (cents > -MaxExactCents && cents < MaxExactCents)
         return {codec.FormatCents(cents), double(cents) / 100.0};
     return {codec.FormatCents(cents), std::nullopt};
+}
+
+const QString& MarkText(const RegisterRow& row) {
+    static const QString reconciled = QStringLiteral("R");
+    static const QString cleared = QStringLiteral("c");
+    static const QString none;
+    return row.IsReconciled() ? reconciled : row.IsCleared() ? cleared : none;
 }
 
 namespace {
@@ -78,6 +86,7 @@ RowCells::RowCells(const RegisterRow& row, const platform::LocaleCodec& codec, C
         cells[size_t(amountColumn)] =
             cents ? Money(codec, *cents, amountBuffer, amountText) : (amountText = codec.FormatMoney(record.Amount));
     cells[Balance] = Money(codec, row.balanceCents, balanceBuffer, balanceText);
+    cells[Cleared] = MarkText(row);
     if (row.balanceCents > -MaxExactCents && row.balanceCents < MaxExactCents)
         numbers[Balance] = double(row.balanceCents) / 100.0;
 }

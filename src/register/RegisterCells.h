@@ -5,7 +5,7 @@
 // Columns (11; the grid's row 0 is the header):
 //   0 date sort key (hidden)   1 check number   2 date   3 description   4 payment/debit   5 type text
 //   6 deposit/credit   7 running balance   8 type code, +10 once changed (hidden)   9 slot index (hidden)
-//   10 lock flag "1"/"0" (hidden)
+//   10 lock flag "1"/"0" (hidden)   11 cleared mark: "c" cleared, "R" reconciled
 
 #include "platform/FlexGrid.h"
 #include "platform/LocaleCodec.h"
@@ -28,21 +28,23 @@ enum : int {
     TypeCode = 8,
     Slot = 9,
     Locked = 10,
-    Count = 11,
-    // The columns a user sees.
-    FirstVisible = CheckNumber,
-    LastVisible = Balance,
+    Cleared = 11,
+    Count = 12,
 };
+// The columns a user sees, in order.
+constexpr std::array<int, 8> Visible = {CheckNumber, Date, Description, Debit, Type, Credit, Balance, Cleared};
 } // namespace RegisterColumn
 
 namespace RegisterLook {
 inline const QString FormatString =
     QStringLiteral("|^Check #|^Date|<Description of Transaction|Payment/Debit|Type|Deposit/Credit|>Balance");
+// The grid's format: FormatString, then no header for the hidden columns and "C" for the marks.
+inline const QString GridFormat = FormatString + QStringLiteral("||||^C");
 constexpr platform::OleColor GridColor = 0x808080;
 constexpr platform::OleColor LockedRowColor = 0xC0C0C0;
 // The changed marker added to the type code of column 8.
 constexpr int ChangedMarker = 10;
-// A column's header: its field of FormatString without the alignment mark.
+// A column's header: its field of GridFormat without the alignment mark.
 QString ColumnHeader(int column);
 
 enum class Align { Left, Centre, Right };
@@ -59,6 +61,9 @@ struct MoneyCell {
 MoneyCell AmountCell(const platform::LocaleCodec& codec, float amount);
 MoneyCell BalanceCell(const platform::LocaleCodec& codec, int64_t cents);
 
+// What the C column shows: "R" for a reconciled row, "c" for a cleared one, nothing otherwise.
+const QString& MarkText(const RegisterRow& row);
+
 // The texts of a row's visible columns. Texts are made in buffers of their own rather than one allocation each:
 // tens of thousands of rows are measured and written at a time.
 class RowCells {
@@ -70,7 +75,7 @@ public:
     RowCells(const RowCells&) = delete;
     RowCells& operator=(const RowCells&) = delete;
 
-    // Columns FirstVisible to LastVisible; empty for the others.
+    // The visible columns' texts; empty for the others.
     QStringView Text(int column) const;
     // What a money cell's text reads as, where that is known; nothing for a text the user typed.
     std::optional<double> Number(int column) const;

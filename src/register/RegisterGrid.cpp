@@ -17,8 +17,8 @@ struct Width {
     int col;
     int twips;
 };
-constexpr Width ColumnWidths[] = {{SortKey, 0},    {Date, 900},   {Description, 2800}, {Type, 900},
-                                  {Balance, 1000}, {TypeCode, 0}, {Slot, 0},           {Locked, 0}};
+constexpr Width ColumnWidths[] = {{SortKey, 0}, {Date, 900}, {Description, 2800}, {Type, 900}, {Balance, 1000},
+                                  {TypeCode, 0}, {Slot, 0},   {Locked, 0},         {Cleared, 300}};
 } // namespace
 
 RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid), codec(grid.Codec()), model(grid.Codec()) {}
@@ -78,6 +78,8 @@ void RegisterGrid::ShowFlags(int row) {
     const RegisterRow& values = model.At(row - 1);
     SetInteger(row, TypeCode, values.record.TypeCode + (values.changed ? RegisterLook::ChangedMarker : 0));
     SetInteger(row, Locked, values.IsLocked() ? 1 : 0);
+    if (MarkText(values) != grid.TextMatrix(row, Cleared))
+        grid.SetTextMatrix(row, Cleared, MarkText(values));
     const platform::OleColor colour = values.IsLocked() ? RegisterLook::LockedRowColor : grid.BackColor();
     if (grid.CellColor(row, CheckNumber) != colour)
         SetRowColour(row, values.IsLocked());
@@ -100,12 +102,10 @@ void RegisterGrid::Show(const RegisterUpdate& update) {
             order.push_back(from + 1);
         grid.ArrangeRows(order);
     }
-    for (const int index : update.rows) {
-        if (update.lockChanged)
-            ShowFlags(index + 1);
-        else
-            ShowRow(index + 1);
-    }
+    for (const int index : update.rows)
+        ShowRow(index + 1);
+    for (const int index : update.flags)
+        ShowFlags(index + 1);
     for (const int index : update.balances)
         ShowBalance(index + 1);
 }
@@ -116,7 +116,7 @@ void RegisterGrid::FillGrid() {
     grid.SetRows(model.Count() + 1);
     grid.SetCols(Count);
     grid.SetAllowUserResizing(platform::flexResizeColumns);
-    grid.SetFormatString(RegisterLook::FormatString);
+    grid.SetFormatString(RegisterLook::GridFormat);
     for (const Width& width : ColumnWidths)
         grid.SetColWidth(width.col, width.twips);
     for (int r = 1; r <= model.Count(); ++r)
@@ -200,12 +200,18 @@ bool RegisterGrid::IsEditable(int row, int col) const {
 }
 
 void RegisterGrid::SetRowColour(int row, bool locked) {
+    const platform::OleColor colour = locked ? RegisterLook::LockedRowColor : grid.BackColor();
     grid.SetFillStyle(platform::flexFillRepeat);
-    grid.SetCol(CheckNumber);
+    // The mark's column first, so that the selection is left on columns 1 to 7.
+    grid.SetCol(Cleared);
     grid.SetRow(row);
+    grid.SetColSel(Cleared);
+    grid.SetRowSel(row);
+    grid.SetCellBackColor(colour);
+    grid.SetCol(CheckNumber);
     grid.SetColSel(Balance);
     grid.SetRowSel(row);
-    grid.SetCellBackColor(locked ? RegisterLook::LockedRowColor : grid.BackColor());
+    grid.SetCellBackColor(colour);
 }
 
 void RegisterGrid::MarkRowModified(int row) {
@@ -248,6 +254,25 @@ void RegisterGrid::ToggleLock() {
         grid.SetRow(0);
     }
     grid.SetRow(1);
+}
+
+RegisterModel::Outcome RegisterGrid::ToggleCleared(int row) {
+    if (row < 1 || row > model.Count())
+        return RegisterModel::Outcome::Refused;
+    RegisterUpdate update;
+    const RegisterModel::Outcome outcome = model.ToggleCleared(row - 1, update);
+    Show(update);
+    return outcome;
+}
+
+bool RegisterGrid::Finish(double day, int64_t statementCents) {
+    RegisterUpdate update;
+    if (!model.Finish(day, statementCents, update))
+        return false;
+    Show(update);
+    grid.SetCol(SortKey);
+    grid.SetRow(1);
+    return true;
 }
 
 void RegisterGrid::LockThrough(double day) {

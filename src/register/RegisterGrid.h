@@ -46,6 +46,11 @@ public:
     RegisterModel::Outcome CommitText(int row, int col, const QString& text);
     RegisterModel::Outcome CommitDate(int row, double day);
 
+    // Cleared on or off for the row (RegisterModel::ToggleCleared), shown in its C cell.
+    RegisterModel::Outcome ToggleCleared(int row);
+    // Reconciles and locks the cleared rows up to `day` (RegisterModel::Finish); row 1 is current afterwards.
+    bool Finish(double day, int64_t statementCents);
+
     // The lock button's command: unlocks every row when records are locked, otherwise locks every row dated on
     // or before the current row's date and makes that date the lock date; row 1 is current afterwards.
     void ToggleLock();

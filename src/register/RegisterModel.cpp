@@ -200,13 +200,19 @@ std::vector<int> RegisterModel::RowsBetween(double after, double through) const 
     return between;
 }
 
-template <typename Lock> void RegisterModel::RecordLock(const Lock& lock, RegisterUpdate& update) {
+template <typename Lock>
+RegisterModel::Change* RegisterModel::RecordLock(const Lock& lock, RegisterUpdate& update) {
     Change change;
     change.kind = Kind::Lock;
-    std::vector<std::pair<int16_t, bool>> before;
+    struct Flags {
+        int16_t locked;
+        bool changed;
+        ledger::ClearMark mark;
+    };
+    std::vector<Flags> before;
     before.reserve(rows.size());
     for (const RegisterRow& row : rows)
-        before.emplace_back(row.record.Locked, row.changed);
+        before.push_back({row.record.Locked, row.changed, row.mark});
     ledger::GetLockDate(change.lockDate[0]);
     change.recordsLocked[0] = ledger::AreRecordsLocked();
     lock();
@@ -215,17 +221,20 @@ template <typename Lock> void RegisterModel::RecordLock(const Lock& lock, Regist
     // Locking moves no rows: indexes still match.
     for (size_t i = 0; i < rows.size(); ++i) {
         const RegisterRow& row = rows[i];
-        if (row.record.Locked == before[i].first && row.changed == before[i].second)
+        const Flags& was = before[i];
+        if (row.record.Locked == was.locked && row.changed == was.changed && row.mark == was.mark)
             continue;
-        change.locks.push_back({row.slot, {before[i].first, row.record.Locked}, {before[i].second, row.changed}});
-        update.rows.push_back(int(i));
+        change.locks.push_back(
+            {row.slot, {was.locked, row.record.Locked}, {was.changed, row.changed}, {was.mark, row.mark}});
+        update.flags.push_back(int(i));
     }
     update.lockChanged = true;
     update.current = 0;
     if (change.locks.empty() && change.lockDate[0] == change.lockDate[1] &&
         change.recordsLocked[0] == change.recordsLocked[1])
-        return;
+        return nullptr;
     Record(std::move(change));
+    return &changes.back();
 }
 
 bool RegisterModel::LockThrough(std::optional<double> day, RegisterUpdate& update) {

@@ -20,11 +20,12 @@ struct RegisterUpdate {
     int removed = -1;          // a row was taken out here
     int inserted = -1;         // a row was put in here (after the removal)
     std::vector<int> order;    // when not empty: the row now at index i stood at order[i]
-    std::vector<int> rows;     // rows whose cells or flags changed (indexes after the moves)
+    std::vector<int> rows;     // rows whose cells changed (indexes after the moves)
+    std::vector<int> flags;    // rows whose changed marker, lock or cleared mark alone changed
     std::vector<int> balances; // rows whose balance changed
     int current = -1;          // the row the change was made in, where it stands now
     int column = 0;            // the column it was made in (0 for a lock change)
-    bool lockChanged = false;  // lock flags, the lock date or the records-locked flag changed
+    bool lockChanged = false;  // a lock command: the lock date or the records-locked flag may have changed
 };
 
 class RegisterModel {
@@ -61,6 +62,33 @@ public:
     void Rebalance(RegisterUpdate& update);
     // Marks a row changed, once.
     void MarkChanged(int index);
+
+    // Cleared on, or off again, for a row that is not reconciled; the store has it at once. Refused for a
+    // reconciled (locked) row. One step of the history.
+    Outcome ToggleCleared(int index, RegisterUpdate& update);
+
+    // A bank statement against the rows dated up to its closing day: the cleared balance (the starting balance,
+    // every reconciled row and every cleared one) and what is still outstanding.
+    struct Reconciliation {
+        int64_t clearedCents = 0;
+        int64_t differenceCents = 0; // cleared balance minus the statement's
+        std::vector<int> outstanding; // neither cleared nor reconciled, in row order
+        int outstandingDebits = 0;
+        int64_t outstandingDebitCents = 0;
+        int outstandingCredits = 0;
+        int64_t outstandingCreditCents = 0;
+        int toReconcile = 0; // cleared rows that Finish would reconcile
+        // Where the difference is not 0: outstanding rows whose clearing would make it 0 (one row, or a pair),
+        // and whether it is divisible by 9, as two digits swapped in an amount make it.
+        std::vector<int> clearingOne;
+        std::vector<int> clearingPair;
+        bool digitsSwapped = false;
+    };
+    Reconciliation Reconcile(double day, int64_t statementCents) const;
+    // At a difference of 0: every cleared row up to `day` is reconciled and locked, and the statement (date,
+    // ending balance, the rows it reconciled) is recorded. The lock date moves to `day` only when no row up to it
+    // is outstanding. False, with nothing changed, at any other difference or with nothing to reconcile. One step.
+    bool Finish(double day, int64_t statementCents, RegisterUpdate& update);
 
     // The balance at the end of `day` from the rows' own amounts (it follows edits not yet balanced).
     int64_t BalanceOn(double day) const;
@@ -103,8 +131,9 @@ private:
         int slot;
         int16_t locked[2];
         bool changed[2];
+        ledger::ClearMark mark[2];
     };
-    enum class Kind { Edit, Delete, Lock };
+    enum class Kind { Edit, Delete, Lock, Mark };
     struct Change {
         Kind kind = Kind::Edit;
         int slot = 0;
@@ -118,6 +147,8 @@ private:
         std::vector<LockChange> locks;     // Lock: the rows it changed
         double lockDate[2] = {0, 0};
         bool recordsLocked[2] = {false, false};
+        std::optional<ledger::ReconciledStatement> statement; // Lock: recorded by Finish
+        ledger::ClearMark mark[2] = {};                       // Mark: the slot's mark before, after
     };
 
     static RowValues ValuesOf(const RegisterRow& row);
@@ -128,8 +159,10 @@ private:
     std::vector<BalanceChange> BalanceChanges(const std::vector<int64_t>& before) const;
     std::vector<int64_t> BalancesBySlot() const;
     void SetBalances(const std::vector<BalanceChange>& balances, int side, RegisterUpdate& update);
-    // Runs a lock or unlock and records the rows, lock date and flag it changed.
-    template <typename Lock> void RecordLock(const Lock& lock, RegisterUpdate& update);
+    // Runs a lock, an unlock or a Finish and records the rows, marks, lock date and flag it changed; the change
+    // recorded, if it changed anything.
+    template <typename Lock>
+    Change* RecordLock(const Lock& lock, RegisterUpdate& update);
     void Record(Change change);
     bool Apply(const Change& change, int side, RegisterUpdate& update);
     void RebuildSlotIndex();

@@ -136,14 +136,33 @@ bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update
             const int index = IndexOfSlot(lock.slot);
             if (index < 0)
                 continue;
-            rows[size_t(index)].record.Locked = lock.locked[side];
-            rows[size_t(index)].changed = lock.changed[side];
-            update.rows.push_back(index);
+            RegisterRow& row = rows[size_t(index)];
+            row.record.Locked = lock.locked[side];
+            row.changed = lock.changed[side];
+            if (row.mark != lock.mark[side]) {
+                row.mark = lock.mark[side];
+                ledger::SetClearMark(int16_t(lock.slot), row.mark);
+            }
+            update.flags.push_back(index);
         }
+        // Finish recorded a statement: taken back with it.
+        if (change.statement && !(side == After ? ledger::RecordStatement(*change.statement)
+                                                : ledger::DropLastStatement()))
+            return false;
         ledger::SetLockDate(change.lockDate[side]);
         ledger::SetRecordsLocked(change.recordsLocked[side]);
         update.lockChanged = true;
         update.current = 0;
+        return true;
+    }
+    case Kind::Mark: {
+        const int index = IndexOfSlot(change.slot);
+        if (index < 0 || !ledger::SetClearMark(int16_t(change.slot), change.mark[side]))
+            return false;
+        rows[size_t(index)].mark = change.mark[side];
+        update.flags.push_back(index);
+        update.current = index;
+        update.column = change.column;
         return true;
     }
     }

@@ -121,6 +121,7 @@ std::vector<RegisterRow> BuildRegisterRows(const platform::LocaleCodec& codec) {
         row.slot = slot;
         row.isCheck = ledger::IsCheck(record.TypeCode, record.CheckNumber);
         row.dateDay = codec.ShortDateReadBack(record.Date);
+        row.mark = ledger::GetClearMark(int16_t(slot));
         const QStringView description = TrimSpaces(row.record.Description);
         row.descriptionStart = description.data() - row.record.Description.constData();
         row.descriptionSize = description.size();

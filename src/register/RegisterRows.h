@@ -3,6 +3,7 @@
 // number, then slot), with its running balance and what the register window changed in it. The register window,
 // tallix-cli and print all take their rows from here, and nothing reads a row back from a text it was shown as.
 
+#include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "platform/LocaleCodec.h"
 
@@ -19,6 +20,7 @@ struct RegisterRow {
     std::optional<double> dateDay; // the day the register's text of the date reads as, if any
     int64_t balanceCents = 0;      // running balance after this row, as last balanced
     bool changed = false;          // edited or locked in the window: written back at close
+    ledger::ClearMark mark = ledger::ClearMark::None; // as the store holds it; a locked row counts as reconciled
     // The description holds control characters: where they would act (on a terminal) they must be shown escaped.
     bool descriptionHasControls = false;
     // What the user typed into a cell, shown as typed (an amount typed as 12.5 shows as 12.5); null until then.
@@ -27,6 +29,10 @@ struct RegisterRow {
     QString typedAmount;
 
     bool IsLocked() const { return record.Locked != 0; }
+    // Reconciled rows are the locked ones; cleared, an unlocked row the bank has shown (also one reconciled once
+    // and unlocked since).
+    bool IsReconciled() const { return IsLocked(); }
+    bool IsCleared() const { return !IsLocked() && mark != ledger::ClearMark::None; }
     // The description as the register shows it: as typed, or the stored one without its surrounding spaces.
     QStringView Description() const {
         if (!typedDescription.isNull())

@@ -44,14 +44,14 @@ std::vector<QStringList> WindowRows(const platform::FlexGridView& view) {
     const QAbstractItemModel* model = view.model();
     std::vector<QStringList> rows;
     QStringList headers;
-    for (int c = RegisterColumn::FirstVisible; c <= RegisterColumn::LastVisible; ++c) {
+    for (const int c : RegisterColumn::Visible) {
         EXPECT_FALSE(view.isColumnHidden(c));
         headers << model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
     }
     rows.push_back(headers);
     for (int r = 0; r < model->rowCount(); ++r) {
         QStringList cells;
-        for (int c = RegisterColumn::FirstVisible; c <= RegisterColumn::LastVisible; ++c)
+        for (const int c : RegisterColumn::Visible)
             cells << model->data(model->index(r, c), Qt::DisplayRole).toString();
         rows.push_back(cells);
     }

@@ -86,6 +86,8 @@ void frmRegister::MSFlexGrid1_DblClick() {
 void frmRegister::MSFlexGrid1_KeyPress(int16_t& KeyAscii) {
     if (KeyAscii == platform::KeyReturn)
         GridEdit(platform::KeySpace);
+    else if (KeyAscii == platform::KeySpace)
+        ToggleClearedAndMoveDown();
 }
 
 // Commits an open text edit into the current cell, which is still the edited one.
@@ -215,6 +217,18 @@ bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
     // Compared by the pointer kept at start: while the view is being destroyed it may not be asked for anything.
     if (watched != gridViewport)
         return QDialog::eventFilter(watched, event);
+    // A click in the C column marks the row it lands on cleared, or not.
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && pointedSlots.empty()) {
+        const QModelIndex index = MSFlexGrid1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (index.isValid() && index.column() == Cleared && grid.Col() == Cleared && !readOnly) {
+            if (procedures.ToggleCleared(grid.Row()) == RegisterModel::Outcome::Changed)
+                UpdateStatementBar();
+            else
+                QApplication::beep();
+        }
+        return false;
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         gestureSlot = 0;
         if (pointedSlots.empty())

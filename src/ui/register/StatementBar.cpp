@@ -1,9 +1,11 @@
-// The statement bar above the grid: the register's balance on a statement's closing date against the statement's,
-// the lock up to that date when they agree, and the rows to check when they do not.
+// The statement bar above the grid: the cleared balance on a statement's closing date against the statement's,
+// what is outstanding, the likely causes of a difference, and Finish when they agree.
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
+#include "platform/widgets/FlexGridView.h"
 #include "ui/register/frmRegister.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <cmath>
@@ -16,42 +18,73 @@ void frmRegister::BalanceToStatement(double day, int64_t cents) {
     StatementBar->show();
     UpdateStatementBar();
     Form_Resize();
-    double lockDate = 0;
-    ledger::GetLockDate(lockDate);
-    const std::vector<int> rows = procedures.RowsBetween(lockDate, statementDay);
-    if (procedures.BalanceOn(statementDay) != statementCents && !rows.empty()) {
-        grid.MoveTo(rows.front(), Description);
+    const RegisterModel::Reconciliation reconciliation = procedures.Model().Reconcile(statementDay, statementCents);
+    if (reconciliation.differenceCents != 0 && !reconciliation.outstanding.empty()) {
+        const int row = reconciliation.outstanding.front() + 1;
+        grid.MoveTo(row, Description);
         // The window may not be shown yet: the grid keeps its top row for the view.
-        grid.SetTopRow(rows.front());
+        grid.SetTopRow(row);
     }
 }
+
+namespace {
+// "the check of 1/5/2009 for 30.00"
+QString RowNamed(const RegisterRow& row, const platform::LocaleCodec& codec) {
+    return QStringLiteral("the row of %1 for %2")
+        .arg(codec.FormatShortDate(row.record.Date), platform::FormatCents(std::llabs(SignedCents(row.record))));
+}
+} // namespace
 
 void frmRegister::UpdateStatementBar() {
     if (StatementBar->isHidden())
         return;
-    const int64_t balance = procedures.BalanceOn(statementDay);
-    const int64_t difference = balance - statementCents;
+    const RegisterModel& model = procedures.Model();
+    const RegisterModel::Reconciliation r = model.Reconcile(statementDay, statementCents);
     const QString date = procedures.Codec().FormatShortDate(statementDay);
-    StatementNote->setText(QStringLiteral("Balance on %1: %2    Statement: %3    Difference: %4")
-                               .arg(date, platform::FormatCents(balance), platform::FormatCents(statementCents),
-                                    platform::FormatCents(difference)));
-    double lockDate = 0;
-    ledger::GetLockDate(lockDate);
-    StatementLock->setText(QStringLiteral("Lock to ") + date);
-    StatementLock->setVisible(difference == 0);
-    // A statement the lock date has passed already has nothing left to lock.
-    StatementLock->setEnabled(!readOnly && difference == 0 && lockDate < statementDay);
-    StatementCheck->setVisible(difference != 0);
-    StatementCheck->setText(
-        QStringLiteral("Rows to check: %1").arg(procedures.RowsBetween(lockDate, statementDay).size()));
+    StatementNote->setText(QStringLiteral("Cleared balance on %1: %2    Statement: %3    Difference: %4")
+                               .arg(date, platform::FormatCents(r.clearedCents), platform::FormatCents(statementCents),
+                                    platform::FormatCents(r.differenceCents)));
+    StatementCheck->setText(QStringLiteral("Outstanding: %1 out (%2), %3 in (%4)")
+                                .arg(r.outstandingDebits)
+                                .arg(platform::FormatCents(r.outstandingDebitCents))
+                                .arg(r.outstandingCredits)
+                                .arg(platform::FormatCents(r.outstandingCreditCents)));
+    QStringList hints;
+    const platform::LocaleCodec& codec = procedures.Codec();
+    if (r.clearingOne.size() == 1)
+        hints << QStringLiteral("Clearing %1 would balance it.").arg(RowNamed(model.At(r.clearingOne[0]), codec));
+    if (r.clearingPair.size() == 2)
+        hints << QStringLiteral("Clearing %1 and %2 would balance it.")
+                     .arg(RowNamed(model.At(r.clearingPair[0]), codec), RowNamed(model.At(r.clearingPair[1]), codec));
+    if (r.digitsSwapped)
+        hints << QStringLiteral("A difference divisible by 9 can be two digits swapped in an amount.");
+    StatementHint->setText(hints.join(QLatin1Char(' ')));
+    StatementHint->setVisible(!hints.isEmpty());
+    StatementFinish->setVisible(r.differenceCents == 0);
+    StatementFinish->setEnabled(!readOnly && r.differenceCents == 0 && r.toReconcile > 0);
+    Form_Resize();
 }
 
-void frmRegister::StatementLock_Click() {
+void frmRegister::StatementFinish_Click() {
     // An edit still open belongs to the balance that was checked.
     MSFlexGrid1_LeaveCell();
     DTPicker1_LostFocus();
-    if (procedures.BalanceOn(statementDay) != statementCents)
-        return UpdateStatementBar();
-    procedures.LockThrough(statementDay);
-    AfterHistoryStep();
+    if (procedures.Finish(statementDay, statementCents))
+        AfterHistoryStep();
+    else
+        UpdateStatementBar();
+}
+
+void frmRegister::ToggleClearedAndMoveDown() {
+    const int row = grid.Row();
+    if (readOnly || row < grid.FixedRows())
+        return;
+    if (procedures.ToggleCleared(row) != RegisterModel::Outcome::Changed) {
+        QApplication::beep();
+        return;
+    }
+    UpdateStatementBar();
+    if (row < grid.Rows() - 1)
+        grid.MoveTo(row + 1, grid.Col());
+    MSFlexGrid1->ScrollToCurrent();
 }

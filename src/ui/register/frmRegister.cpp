@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -147,19 +148,25 @@ void frmRegister::CreateControls() {
 
     StatementBar = new QWidget(this);
     StatementBar->setObjectName(QStringLiteral("StatementBar"));
-    auto* statementLayout = new QHBoxLayout(StatementBar);
+    auto* statementLayout = new QGridLayout(StatementBar);
     statementLayout->setContentsMargins(2, 2, 2, 2);
+    statementLayout->setVerticalSpacing(1);
     StatementNote = new QLabel(StatementBar);
     StatementNote->setObjectName(QStringLiteral("StatementNote"));
     StatementCheck = new QLabel(StatementBar);
     StatementCheck->setObjectName(QStringLiteral("StatementCheck"));
-    StatementLock = new QPushButton(StatementBar);
-    StatementLock->setObjectName(QStringLiteral("StatementLock"));
-    StatementLock->setAutoDefault(false);
-    statementLayout->addWidget(StatementNote, 1);
-    statementLayout->addWidget(StatementCheck);
-    statementLayout->addWidget(StatementLock);
-    connect(StatementLock, &QPushButton::clicked, this, &frmRegister::StatementLock_Click);
+    StatementHint = new QLabel(StatementBar);
+    StatementHint->setObjectName(QStringLiteral("StatementHint"));
+    StatementHint->setWordWrap(true);
+    StatementFinish = new QPushButton(QStringLiteral("Finish"), StatementBar);
+    StatementFinish->setObjectName(QStringLiteral("StatementFinish"));
+    StatementFinish->setAutoDefault(false);
+    statementLayout->addWidget(StatementNote, 0, 0);
+    statementLayout->addWidget(StatementFinish, 0, 1, 2, 1);
+    statementLayout->addWidget(StatementCheck, 1, 0);
+    statementLayout->addWidget(StatementHint, 2, 0, 1, 2);
+    statementLayout->setColumnStretch(0, 1);
+    connect(StatementFinish, &QPushButton::clicked, this, &frmRegister::StatementFinish_Click);
     StatementBar->hide();
 }
 

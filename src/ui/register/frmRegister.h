@@ -35,9 +35,10 @@ public:
     // elsewhere; nothing in the Balance column, hidden columns or a locked row.
     void GridEdit(int16_t KeyAscii);
 
-    // Balances the register against a bank statement: a bar above the grid shows the register's balance at the
-    // end of `day`, the statement's and the difference, and offers to lock up to `day` when they agree; when they
-    // do not, the rows since the lock date up to `day` are the ones to check, and the first of them is current.
+    // Reconciles the register with a bank statement: a bar above the grid shows the cleared balance at the end of
+    // `day` (reconciled and cleared rows), the statement's, the difference and what is outstanding, and offers
+    // Finish when they agree; when they do not, it names the likely causes it can find, and the first outstanding
+    // row is current.
     void BalanceToStatement(double day, int64_t statementCents);
 
     // A ledger the window may only show: no editor opens, and locking and deleting are off.
@@ -89,7 +90,9 @@ private:
 
     // The statement bar above the grid.
     void UpdateStatementBar();
-    void StatementLock_Click();
+    void StatementFinish_Click();
+    // Space in the grid: cleared on or off for the current row, then the next row.
+    void ToggleClearedAndMoveDown();
     void MSFlexGrid1_KeyUp(int KeyCode, int Shift);
 
     int32_t& RegHeight;
@@ -102,7 +105,8 @@ private:
     QWidget* StatementBar = nullptr;
     QLabel* StatementNote = nullptr;
     QLabel* StatementCheck = nullptr;
-    QPushButton* StatementLock = nullptr;
+    QLabel* StatementHint = nullptr;
+    QPushButton* StatementFinish = nullptr;
     double statementDay = 0;
     int64_t statementCents = 0;
     platform::DatePicker* DTPicker1 = nullptr;

@@ -1,7 +1,8 @@
-// Balancing the register against a bank statement: the bar above the grid, its lock and the rows to check, and
-// the dialog that asks for the statement.
+// Reconciling the register with a bank statement: cleared marks, the bar above the grid with what is outstanding
+// and the likely causes of a difference, Finish, and the dialog that asks for the statement.
 #include "support/RegisterTestSupport.h"
 
+#include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
@@ -55,14 +56,6 @@ protected:
         EXPECT_TRUE(found) << name;
         return found;
     }
-    // What a lock leaves in each row: flag, type code with its changed marker, colour.
-    std::vector<QString> LockState() const {
-        std::vector<QString> state;
-        for (int r = 1; r < grid->Rows(); ++r)
-            state.push_back(grid->TextMatrix(r, Locked) + grid->TextMatrix(r, TypeCode) +
-                            QString::number(grid->CellColor(r, Description)));
-        return state;
-    }
 
     int32_t regHeight = 0;
     std::unique_ptr<frmRegister> window;
@@ -70,65 +63,84 @@ protected:
     platform::FlexGrid* grid = nullptr;
 };
 
-TEST_F(StatementTest, AMatchingStatementLocksUpToItsDateAsTheLockButtonDoes) {
+TEST_F(StatementTest, ClearedRowsBalanceTheStatementAndFinishReconcilesOnlyThem) {
     Open();
-    Show();
-    grid->MoveTo(3, Description); // the deposit on 1/4
-    QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
-    const std::vector<QString> byButton = LockState();
-    double buttonDate = 0;
-    ASSERT_TRUE(ledger::GetLockDate(buttonDate));
-    window.reset(); // nothing written back
-    ledger::SetLockDate(0);
-    ledger::SetRecordsLocked(false);
-
-    Open();
-    window->BalanceToStatement(Day(2009, 1, 4), 138000);
+    // The bank has not seen check 102 of 1/5 yet: it is outstanding.
+    window->BalanceToStatement(Day(2009, 1, 5), 138000);
     Show();
     auto* bar = Find<QWidget>("StatementBar");
-    auto* lock = Find<QPushButton>("StatementLock");
-    ASSERT_TRUE(bar && lock);
-    EXPECT_EQ(Find<QLabel>("StatementNote")->text(),
-              QStringLiteral("Balance on 1/4/2009: 1,380.00    Statement: 1,380.00    Difference: 0.00"));
-    EXPECT_FALSE(Find<QLabel>("StatementCheck")->isVisible());
+    auto* finish = Find<QPushButton>("StatementFinish");
+    auto* note = Find<QLabel>("StatementNote");
+    auto* outstanding = Find<QLabel>("StatementCheck");
+    ASSERT_TRUE(bar && finish && note && outstanding);
+    EXPECT_EQ(note->text(),
+              QStringLiteral("Cleared balance on 1/5/2009: 1,000.00    Statement: 1,380.00    Difference: -380.00"));
+    EXPECT_EQ(outstanding->text(), QStringLiteral("Outstanding: 3 out (150.00), 1 in (500.00)"));
+    EXPECT_FALSE(finish->isVisible());
+    EXPECT_EQ(grid->Row(), 1); // the first outstanding row
     // The bar sits between the top controls and the grid and covers no row.
     EXPECT_LE(Find<QPushButton>("Command1")->geometry().bottom(), bar->geometry().top());
     EXPECT_LT(bar->geometry().bottom(), view->geometry().top());
-    EXPECT_LE(view->geometry().bottom(), window->height());
-    ASSERT_TRUE(lock->isVisible() && lock->isEnabled());
-    EXPECT_EQ(lock->text(), QStringLiteral("Lock to 1/4/2009"));
 
-    QTest::mouseClick(lock, Qt::LeftButton);
-    EXPECT_EQ(LockState(), byButton);
+    // Space marks a row cleared and goes to the next; a second Space on a row takes the mark off again.
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(grid->TextMatrix(4, Cleared), QStringLiteral("c"));
+    grid->MoveTo(4, Description);
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(grid->TextMatrix(4, Cleared), QString());
+    EXPECT_EQ(note->text(),
+              QStringLiteral("Cleared balance on 1/5/2009: 1,380.00    Statement: 1,380.00    Difference: 0.00"));
+    EXPECT_EQ(outstanding->text(), QStringLiteral("Outstanding: 1 out (30.00), 0 in (0.00)"));
+    ASSERT_TRUE(finish->isVisible() && finish->isEnabled());
+
+    QTest::mouseClick(finish, Qt::LeftButton);
+    for (int r = 1; r <= 4; ++r) {
+        const bool reconciled = r < 4;
+        EXPECT_EQ(grid->TextMatrix(r, Cleared), reconciled ? QStringLiteral("R") : QString()) << r;
+        EXPECT_EQ(grid->TextMatrix(r, Locked), reconciled ? QStringLiteral("1") : QStringLiteral("0")) << r;
+        EXPECT_EQ(ledger::GetClearMark(int16_t(r)),
+                  reconciled ? ledger::ClearMark::Reconciled : ledger::ClearMark::None);
+    }
+    // An outstanding check up to the statement's date keeps the lock date where it was.
     double lockDate = 0;
-    ASSERT_TRUE(ledger::GetLockDate(lockDate));
-    EXPECT_EQ(lockDate, buttonDate);
+    EXPECT_FALSE(ledger::GetLockDate(lockDate));
+    ASSERT_EQ(ledger::Statements().size(), 1u);
+    EXPECT_EQ(ledger::Statements()[0], (ledger::ReconciledStatement{Day(2009, 1, 5), 138000, {1, 2, 3}}));
     EXPECT_EQ(Find<QPushButton>("Command1")->text(), QStringLiteral("Unlock records"));
-    EXPECT_FALSE(lock->isEnabled()); // nothing left to lock up to that date
+    EXPECT_FALSE(finish->isEnabled()); // nothing left to reconcile
+    // Reconciled rows take no mark and no edit until they are unlocked.
+    grid->MoveTo(1, Description);
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(grid->TextMatrix(1, Cleared), QStringLiteral("R"));
+
+    // Undo takes the whole Finish back.
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(grid->TextMatrix(r, Cleared), QStringLiteral("c")) << r;
+        EXPECT_EQ(ledger::GetClearMark(int16_t(r)), ledger::ClearMark::Cleared);
+    }
+    EXPECT_TRUE(ledger::Statements().empty());
+    EXPECT_TRUE(finish->isEnabled());
 }
 
-TEST_F(StatementTest, AMismatchShowsTheDifferenceAndTheRowsToCheckUntilAnEditMendsIt) {
-    ledger::SetLockDate(Day(2009, 1, 2));
+TEST_F(StatementTest, ADifferenceNamesTheRowsThatWouldBalanceItUntilAnEditMendsIt) {
     // Enough later rows that the register opens scrolled away from the rows to check.
     for (int i = 0; i < 60; ++i)
         ledger::AddTransaction(0, Day(2009, 2, 1) + i, 1, QStringLiteral("Later"), ledger::Deposit);
+    for (const int16_t slot : {1, 2, 3})
+        ASSERT_TRUE(ledger::SetClearMark(slot, ledger::ClearMark::Cleared));
     Open();
-    // The bank took 30.00 for the payment of 1/3.
-    window->BalanceToStatement(Day(2009, 1, 4), 137000);
+    // The bank cashed check 102 already, and took 30.00 for the payment of 1/3.
+    window->BalanceToStatement(Day(2009, 1, 5), 134000);
     Show();
-    auto* lock = Find<QPushButton>("StatementLock");
-    auto* check = Find<QLabel>("StatementCheck");
-    ASSERT_TRUE(lock && check);
+    auto* hint = Find<QLabel>("StatementHint");
+    ASSERT_TRUE(hint);
     EXPECT_EQ(Find<QLabel>("StatementNote")->text(),
-              QStringLiteral("Balance on 1/4/2009: 1,380.00    Statement: 1,370.00    Difference: 10.00"));
-    EXPECT_FALSE(lock->isVisible());
-    EXPECT_EQ(check->text(), QStringLiteral("Rows to check: 2"));
-    EXPECT_EQ(grid->Row(), 2); // the first row after the lock date
-    EXPECT_TRUE(grid->RowIsVisible(2));
-    double lockDate = 0;
-    ASSERT_TRUE(ledger::GetLockDate(lockDate));
-    EXPECT_EQ(lockDate, Day(2009, 1, 2));
-    EXPECT_EQ(grid->TextMatrix(3, Locked), QStringLiteral("0"));
+              QStringLiteral("Cleared balance on 1/5/2009: 1,380.00    Statement: 1,340.00    Difference: 40.00"));
+    EXPECT_EQ(hint->text(), QString());
+    EXPECT_EQ(grid->Row(), 4); // the outstanding check
+    EXPECT_TRUE(grid->RowIsVisible(4));
 
     grid->MoveTo(2, Debit);
     QTest::keyClick(view, Qt::Key_Return);
@@ -137,9 +149,12 @@ TEST_F(StatementTest, AMismatchShowsTheDifferenceAndTheRowsToCheckUntilAnEditMen
     QTest::keyClicks(editor, QStringLiteral("30.00"));
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(Find<QLabel>("StatementNote")->text(),
-              QStringLiteral("Balance on 1/4/2009: 1,370.00    Statement: 1,370.00    Difference: 0.00"));
-    EXPECT_TRUE(lock->isVisible() && lock->isEnabled());
-    EXPECT_FALSE(check->isVisible());
+              QStringLiteral("Cleared balance on 1/5/2009: 1,370.00    Statement: 1,340.00    Difference: 30.00"));
+    EXPECT_EQ(hint->text(), QStringLiteral("Clearing the row of 1/5/2009 for 30.00 would balance it."));
+    grid->MoveTo(4, Description);
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_TRUE(Find<QPushButton>("StatementFinish")->isVisible());
+    EXPECT_FALSE(hint->isVisible());
 }
 
 struct TypedBalance {
