@@ -189,7 +189,8 @@ int RunReconcile(const QStringList& args, QTextStream& out, QTextStream& err) {
     for (const int index : r.outstanding) {
         const RegisterRow& row = model.At(index);
         const RowCells cells(row, codec, RowCells::Controls::Escape);
-        const QStringView number = row.isCheck ? cells.Text(RegisterColumn::CheckNumber) : cells.Text(RegisterColumn::Type);
+        const QStringView number =
+            row.isCheck ? cells.Text(RegisterColumn::CheckNumber) : cells.Text(RegisterColumn::Type);
         out << "  " << cells.Text(RegisterColumn::Date).toString() << "  " << number.toString() << "  "
             << cells.Text(RegisterColumn::Description).toString() << "  "
             << platform::FormatCents(SignedCents(row.record)) << "\n";

@@ -95,6 +95,16 @@ bool RecordStatement(const ReconciledStatement& statement) {
     return true;
 }
 
+bool DropLastStatement() {
+    LedgerState& s = State();
+    if (s.Marks.statements.empty())
+        return false;
+    s.Marks.statements.pop_back();
+    s.Modified = true;
+    JournalAllMarks();
+    return true;
+}
+
 std::vector<ReconciledStatement> Statements() {
     std::vector<ReconciledStatement> statements = State().Marks.statements;
     for (ReconciledStatement& statement : statements)

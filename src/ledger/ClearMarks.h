@@ -43,6 +43,8 @@ struct ReconciledStatement {
 // Appends a statement; marks are set apart, with SetClearMark. False (nothing changes) when a slot is not in use
 // or the date is not one the program can show.
 bool RecordStatement(const ReconciledStatement& statement);
+// Takes back the statement recorded last (an undone reconciliation); false when there is none.
+bool DropLastStatement();
 // In the order recorded; records deleted since are left out of `slots`.
 std::vector<ReconciledStatement> Statements();
 

@@ -273,6 +273,16 @@ void JournalStatement(const ReconciledStatement& statement) {
     Record(change);
 }
 
+void JournalAllMarks() {
+    if (!Recording())
+        return;
+    std::vector<JournalChange> changes;
+    AppendMarks(changes);
+    const ChangeBatch oneEntry;
+    for (const JournalChange& change : changes)
+        Record(change);
+}
+
 void EndJournal() {
     Journal& j = J();
     j.pending = {};

@@ -64,6 +64,8 @@ void JournalValues();
 // A slot's mark or bank id has changed; a statement was recorded.
 void JournalMark(int index);
 void JournalStatement(const ReconciledStatement& statement);
+// Every mark, statement and deleted bank id at once, replacing those before: for a change that takes one back.
+void JournalAllMarks();
 // The ledger in memory was replaced (New, a load) or saved: its journal, which it no longer needs, is removed.
 void EndJournal();
 

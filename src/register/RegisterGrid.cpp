@@ -17,7 +17,7 @@ struct Width {
     int col;
     int twips;
 };
-constexpr Width ColumnWidths[] = {{SortKey, 0}, {Date, 900}, {Description, 2800}, {Type, 900}, {Balance, 1000},
+constexpr Width ColumnWidths[] = {{SortKey, 0},  {Date, 900}, {Description, 2800}, {Type, 900},   {Balance, 1000},
                                   {TypeCode, 0}, {Slot, 0},   {Locked, 0},         {Cleared, 300}};
 } // namespace
 

@@ -200,8 +200,7 @@ std::vector<int> RegisterModel::RowsBetween(double after, double through) const 
     return between;
 }
 
-template <typename Lock>
-RegisterModel::Change* RegisterModel::RecordLock(const Lock& lock, RegisterUpdate& update) {
+RegisterModel::Change* RegisterModel::RecordLock(const std::function<void()>& lock, RegisterUpdate& update) {
     Change change;
     change.kind = Kind::Lock;
     struct Flags {

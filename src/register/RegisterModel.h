@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -71,7 +72,7 @@ public:
     // every reconciled row and every cleared one) and what is still outstanding.
     struct Reconciliation {
         int64_t clearedCents = 0;
-        int64_t differenceCents = 0; // cleared balance minus the statement's
+        int64_t differenceCents = 0;  // cleared balance minus the statement's
         std::vector<int> outstanding; // neither cleared nor reconciled, in row order
         int outstandingDebits = 0;
         int64_t outstandingDebitCents = 0;
@@ -161,8 +162,7 @@ private:
     void SetBalances(const std::vector<BalanceChange>& balances, int side, RegisterUpdate& update);
     // Runs a lock, an unlock or a Finish and records the rows, marks, lock date and flag it changed; the change
     // recorded, if it changed anything.
-    template <typename Lock>
-    Change* RecordLock(const Lock& lock, RegisterUpdate& update);
+    Change* RecordLock(const std::function<void()>& lock, RegisterUpdate& update);
     void Record(Change change);
     bool Apply(const Change& change, int side, RegisterUpdate& update);
     void RebuildSlotIndex();

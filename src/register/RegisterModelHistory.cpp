@@ -146,8 +146,8 @@ bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update
             update.flags.push_back(index);
         }
         // Finish recorded a statement: taken back with it.
-        if (change.statement && !(side == After ? ledger::RecordStatement(*change.statement)
-                                                : ledger::DropLastStatement()))
+        if (change.statement &&
+            !(side == After ? ledger::RecordStatement(*change.statement) : ledger::DropLastStatement()))
             return false;
         ledger::SetLockDate(change.lockDate[side]);
         ledger::SetRecordsLocked(change.recordsLocked[side]);

@@ -3,6 +3,7 @@
 #include "register/RegisterModel.h"
 
 #include "ledger/Recovery.h"
+#include "ledger/TransactionRules.h"
 #include "register/RegisterCells.h"
 
 #include <cmath>

@@ -15,11 +15,11 @@
 struct RegisterRow {
     // The record as the register holds it: the store's, with the user's edits applied.
     ledger::TransactionRecord record;
-    int slot = 0;                  // the record's place in the store, from 1
-    bool isCheck = false;          // shows its check number instead of a type (as loaded)
-    std::optional<double> dateDay; // the day the register's text of the date reads as, if any
-    int64_t balanceCents = 0;      // running balance after this row, as last balanced
-    bool changed = false;          // edited or locked in the window: written back at close
+    int slot = 0;                                     // the record's place in the store, from 1
+    bool isCheck = false;                             // shows its check number instead of a type (as loaded)
+    std::optional<double> dateDay;                    // the day the register's text of the date reads as, if any
+    int64_t balanceCents = 0;                         // running balance after this row, as last balanced
+    bool changed = false;                             // edited or locked in the window: written back at close
     ledger::ClearMark mark = ledger::ClearMark::None; // as the store holds it; a locked row counts as reconciled
     // The description holds control characters: where they would act (on a terminal) they must be shown escaped.
     bool descriptionHasControls = false;

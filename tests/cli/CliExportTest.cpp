@@ -181,11 +181,12 @@ TEST(CliPrint, ShowsTheLedgerValuesAboveAnAlignedRegister) {
     EXPECT_EQ(lines[1], QStringLiteral("Lock date:          3/15/2009"));
     EXPECT_EQ(lines[2], QStringLiteral("Next check number:  102"));
     ASSERT_EQ(lines.size(), 4 + 2 + 6 + 1);
-    // Every balance ends in the same column.
-    const qsizetype end = lines[6].size();
+    // Every balance ends in the same column; a reconciled (locked) row shows its R after it.
+    const auto balancePart = [](const QString& line) { return line.endsWith(u'R') ? line.chopped(3) : line; };
+    const qsizetype end = balancePart(lines[6]).size();
     for (int i = 6; i < 12; ++i)
-        EXPECT_EQ(lines[i].size(), end) << lines[i].toStdString();
-    EXPECT_TRUE(lines[6].endsWith(QStringLiteral("74.50")));
+        EXPECT_EQ(balancePart(lines[i]).size(), end) << lines[i].toStdString();
+    EXPECT_TRUE(lines[6].endsWith(QStringLiteral("74.50  R")));
     EXPECT_TRUE(lines[11].endsWith(QStringLiteral("499.62")));
 }
 

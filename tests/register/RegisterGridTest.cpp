@@ -35,7 +35,7 @@ TEST_F(RegisterGridTest, ChecksPaymentsAndDepositsFillTheirColumns) {
     procedures.FillGrid();
 
     ASSERT_EQ(grid.Rows(), 4);
-    ASSERT_EQ(grid.Cols(), 11);
+    ASSERT_EQ(grid.Cols(), Count);
     EXPECT_EQ(Cell(1, CheckNumber), "1234");
     EXPECT_EQ(Cell(1, Date), "1/2/2009");
     EXPECT_EQ(Cell(1, Description), "Electric company");
@@ -77,17 +77,18 @@ TEST_F(RegisterGridTest, LayoutHeaderWidthsAndHiddenColumns) {
     EXPECT_EQ(grid.FixedCols(), 1);
     EXPECT_EQ(grid.GridColor(), 0x808080u);
     EXPECT_EQ(grid.AllowUserResizing(), 1);
-    EXPECT_EQ(grid.FormatString(), RegisterLook::FormatString);
+    EXPECT_EQ(grid.FormatString(), RegisterLook::GridFormat);
     const char* headers[] = {
-        "", "Check #", "Date", "Description of Transaction", "Payment/Debit", "Type", "Deposit/Credit", "Balance",
-        "", "",        ""};
-    for (int c = 0; c < 11; ++c)
+        "", "Check #", "Date", "Description of Transaction", "Payment/Debit", "Type", "Deposit/Credit", "Balance", "",
+        "", "",        "C"};
+    for (int c = 0; c < Count; ++c)
         EXPECT_EQ(Cell(0, c), headers[c]) << "column " << c;
     EXPECT_EQ(grid.ColAlignment(CheckNumber), platform::FlexAlignment::Center);
     EXPECT_EQ(grid.ColAlignment(Date), platform::FlexAlignment::Center);
     EXPECT_EQ(grid.ColAlignment(Description), platform::FlexAlignment::Left);
     EXPECT_EQ(grid.ColAlignment(Debit), platform::FlexAlignment::General);
     EXPECT_EQ(grid.ColAlignment(Balance), platform::FlexAlignment::Right);
+    EXPECT_EQ(grid.ColAlignment(Cleared), platform::FlexAlignment::Center);
     for (const int col : {SortKey, TypeCode, Slot, Locked})
         EXPECT_EQ(grid.ColWidth(col), 0) << "column " << col;
     EXPECT_EQ(grid.ColWidth(Date), 900);

@@ -218,8 +218,8 @@ bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
     if (watched != gridViewport)
         return QDialog::eventFilter(watched, event);
     // A click in the C column marks the row it lands on cleared, or not.
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && pointedSlots.empty()) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        pointedSlots.empty()) {
         const QModelIndex index = MSFlexGrid1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (index.isValid() && index.column() == Cleared && grid.Col() == Cleared && !readOnly) {
             if (procedures.ToggleCleared(grid.Row()) == RegisterModel::Outcome::Changed)

@@ -1,5 +1,6 @@
 // The buttons and menu items that open the program's other windows modally over the main window.
 #include "MainWindowFixture.h"
+#include "ledger/ClearMarks.h"
 
 TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
     const QString path = WriteLedger(QStringLiteral("r.tlx"), [] {
@@ -20,7 +21,7 @@ TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
     EXPECT_GT(window->RegHeight, 0); // the register remembers its height through the main window
 }
 
-TEST_F(MainWindowTest, BalanceToStatementAsksForTheStatementThenLocksInTheRegister) {
+TEST_F(MainWindowTest, BalanceToStatementAsksForTheStatementThenReconcilesInTheRegister) {
     const QString path = WriteLedger(QStringLiteral("s.tlx"), [] {
         ledger::SetStartingBalance(100);
         ledger::AddTransaction(7, Day(2020, 1, 5), 12, QStringLiteral("Grocer"), ledger::CheckOrPayment);
@@ -36,7 +37,9 @@ TEST_F(MainWindowTest, BalanceToStatementAsksForTheStatementThenLocksInTheRegist
         WhenModalOpens(
             [&shown](QWidget* Register) {
                 shown << Register->objectName();
-                Register->findChild<QPushButton*>(QStringLiteral("StatementLock"))->click();
+                // The grocer's check is the first outstanding row: cleared, it balances the statement.
+                QTest::keyClick(Register->findChild<QWidget*>(QStringLiteral("MSFlexGrid1")), Qt::Key_Space);
+                Register->findChild<QPushButton*>(QStringLiteral("StatementFinish"))->click();
             },
             QStringLiteral("frmRegister"));
         dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
@@ -47,6 +50,7 @@ TEST_F(MainWindowTest, BalanceToStatementAsksForTheStatementThenLocksInTheRegist
     ledger::TransactionRecord record;
     ASSERT_TRUE(ledger::FirstTransaction(record));
     EXPECT_EQ(record.Locked, -1);
+    EXPECT_EQ(ledger::GetClearMark(1), ledger::ClearMark::Reconciled);
     ASSERT_TRUE(ledger::NextTransaction(record));
     EXPECT_EQ(record.Locked, 0);
 }

@@ -720,7 +720,7 @@ TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
         const auto expectColumnsInView = [&] {
             QCoreApplication::processEvents();
             EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
-            EXPECT_EQ(view->columnViewportPosition(Balance) + view->columnWidth(Balance), view->viewport()->width());
+            EXPECT_EQ(view->columnViewportPosition(Cleared) + view->columnWidth(Cleared), view->viewport()->width());
             EXPECT_EQ(grid->ColWidth(Description), platform::PixelsToTwips(view->columnWidth(Description)));
         };
         expectColumnsInView();
