@@ -1,6 +1,8 @@
 #include "ledger/SampleLedger.h"
 
+#include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 
 #include <array>
@@ -68,15 +70,28 @@ void BuildSampleLedger(const QDate& lastDay) {
         }
     }
 
-    // The first quarter has been balanced against the bank statement.
+    // The first quarter has been reconciled with the bank's statement. Since then the bank has shown everything up
+    // to the end of last month except the checks written in its last week: those are outstanding, and last
+    // month's statement balances only when they are left so.
     const double lockDate = platform::DayCountFromDate(firstDay.addMonths(3).addDays(-1));
+    const double lastStatement = platform::DayCountFromDate(QDate(lastDay.year(), lastDay.month(), 1).addDays(-1));
+    ReconciledStatement firstQuarter{lockDate, ToCents(GetStartingBalance()), {}};
     TransactionRecord record;
     int16_t slot = 1;
     for (bool more = FirstTransaction(record); more; more = NextTransaction(record), ++slot) {
-        if (record.Date <= lockDate)
+        if (record.Date <= lockDate) {
             UpdateTransaction(slot, record.CheckNumber, record.Date, record.Amount, record.Description, true);
+            SetClearMark(slot, ClearMark::Reconciled);
+            firstQuarter.slots.push_back(slot);
+            const int64_t cents = ToCents(record.Amount);
+            firstQuarter.endingCents += IsCredit(record.TypeCode) ? cents : -cents;
+        } else if (record.Date <= lastStatement &&
+                   !(IsCheck(record.TypeCode, record.CheckNumber) && record.Date > lastStatement - 7)) {
+            SetClearMark(slot, ClearMark::Cleared);
+        }
     }
     SetLockDate(lockDate);
+    RecordStatement(firstQuarter);
 }
 
 bool WriteSampleLedger(const QString& path, const QDate& lastDay) {

@@ -1,5 +1,8 @@
 #include "ledger/SampleLedger.h"
+#include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
+#include "platform/Locale.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -26,15 +29,29 @@ TEST(SampleLedger, AYearOfEveryKindWithTheFirstQuarterLocked) {
     int16_t highestCheck = 0;
     double lockDate = 0;
     ASSERT_TRUE(GetLockDate(lockDate));
+    std::map<ClearMark, int> marks;
+    int16_t slot = 1;
     for (const TransactionRecord& r : records) {
         kinds[r.TypeCode == CheckOrPayment && r.CheckNumber == PaymentCheckNumber ? -2 : r.TypeCode]++;
         highestCheck = std::max(highestCheck, r.CheckNumber);
         EXPECT_EQ(r.Locked != 0, r.Date <= lockDate);
+        const ClearMark mark = GetClearMark(slot++);
+        EXPECT_EQ(mark == ClearMark::Reconciled, r.Locked != 0);
+        // November is not on a statement yet; October's last checks are outstanding.
+        const bool outstanding =
+            r.Date >= platform::DayCountFromDate(QDate(2026, 11, 1)) ||
+            (r.Date > platform::DayCountFromDate(QDate(2026, 10, 24)) && IsCheck(r.TypeCode, r.CheckNumber));
+        EXPECT_TRUE(!outstanding || mark == ClearMark::None);
+        marks[mark]++;
         EXPECT_GT(r.Amount, 0.0f);
         EXPECT_EQ(r.Description.size(), DescriptionLength);
     }
     for (int kind : {-2, 0, 1, 2, 3, 4})
         EXPECT_GT(kinds[kind], 0) << "kind " << kind;
+    for (const ClearMark mark : {ClearMark::None, ClearMark::Cleared, ClearMark::Reconciled})
+        EXPECT_GT(marks[mark], 10);
+    ASSERT_EQ(Statements().size(), 1u);
+    EXPECT_EQ(Statements()[0].date, lockDate);
     EXPECT_EQ(GetNextCheckNumber(), highestCheck + 1);
     EXPECT_EQ(GetStartingBalance(), 2500.0f);
     EXPECT_TRUE(IsModified());
