@@ -109,7 +109,7 @@ public:
         const int adds = plan.Count(import::PlanKind::Add);
         out << adds << " added, " << plan.Count(import::PlanKind::Duplicate) << " skipped, "
             << plan.Count(import::PlanKind::Refused) << " refused"
-            << (dryRun && adds ? " (dry run: nothing written)" : "") << "\n";
+            << (dryRun && (adds || plan.Marks()) ? " (dry run: nothing written)" : "") << "\n";
         return !dryRun;
     }
 

@@ -1,6 +1,7 @@
 #include "import/ImportPlan.h"
 
 #include "import/StatementMatch.h"
+#include "ledger/ClearMarks.h"
 #include "ledger/Cp1252.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerFormat.h"
@@ -74,6 +75,10 @@ QString ToCp1252Text(const QString& text) {
 
 int ImportPlan::Count(PlanKind kind) const {
     return int(std::count_if(lines.begin(), lines.end(), [kind](const PlannedLine& l) { return l.kind == kind; }));
+}
+
+int ImportPlan::Marks() const {
+    return int(std::count_if(lines.begin(), lines.end(), [](const PlannedLine& l) { return l.marksCleared; }));
 }
 
 namespace {
@@ -158,6 +163,8 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
     // Within one statement only the bank's id makes two lines one transaction: equal lines without one are
     // separate purchases the bank listed each.
     std::unordered_map<QString, int> firstWithId;
+    const QStringList deletedIds = ledger::DeletedBankIds();
+    const std::unordered_set<QString> deleted(deletedIds.begin(), deletedIds.end());
     std::vector<MatchEntry> lines;
     std::vector<int> lineIndex;
     for (size_t i = 0; i < statement.size(); ++i) {
@@ -170,6 +177,12 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
                 p.kind = PlanKind::Duplicate;
                 p.duplicateLine = first->second;
                 p.duplicateSource = statement[size_t(first->second)].source;
+                continue;
+            }
+            // Deleted once, the transaction stays deleted however often its statement is imported.
+            if (deleted.contains(p.line.bankId)) {
+                p.kind = PlanKind::Duplicate;
+                p.deletedEarlier = true;
                 continue;
             }
         }
@@ -190,6 +203,7 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
         PlannedLine& p = plan.lines[size_t(lineIndex[k])];
         p.kind = PlanKind::Duplicate;
         p.duplicateSlot = slots[size_t(match[k])];
+        p.marksCleared = ledger::GetClearMark(int16_t(p.duplicateSlot)) == ledger::ClearMark::None;
     }
 
     int room = ledger::MaxSlots - 1 - slotCount;
@@ -222,8 +236,16 @@ bool ApplyPlan(const ImportPlan& plan, QString& error) {
         return false;
     }
     for (const PlannedLine& p : plan.lines) {
-        if (p.kind == PlanKind::Add)
-            ledger::AddTransaction(p.checkNumber, p.line.date, p.amount, p.description, p.typeCode);
+        if (p.marksCleared)
+            ledger::SetClearMark(int16_t(p.duplicateSlot), ledger::ClearMark::Cleared);
+        if (p.kind != PlanKind::Add)
+            continue;
+        ledger::AddTransaction(p.checkNumber, p.line.date, p.amount, p.description, p.typeCode);
+        const auto slot = int16_t(++slots);
+        // The bank has seen the line; its id tells the record apart once the user deletes it. An id beyond
+        // MaxBankIdLength is no OFX one and is not kept.
+        ledger::SetClearMark(slot, ledger::ClearMark::Cleared);
+        ledger::SetBankId(slot, p.line.bankId);
     }
     return true;
 }
@@ -246,6 +268,10 @@ QString PlanText(const PlannedLine& p) {
         return text;
     }
     case PlanKind::Duplicate:
+        if (p.marksCleared)
+            return QStringLiteral("matches record %1: marks it cleared").arg(p.duplicateSlot);
+        if (p.deletedEarlier)
+            return QStringLiteral("skipped, deleted earlier");
         return p.duplicateSlot ? QStringLiteral("skipped, duplicate of record %1").arg(p.duplicateSlot)
                                : QStringLiteral("skipped, repeats statement line %1").arg(p.duplicateSource);
     case PlanKind::Refused:

@@ -4,8 +4,9 @@
 //
 // A line is a duplicate of a live record when StatementMatch pairs them (same amount, dates at most MatchDays apart,
 // same check number or payee), or of an earlier line of the same statement with the same bank id; equal lines
-// without a bank id are separate transactions. Import never changes or removes a record, and plans no record that
-// the data file's loader would refuse.
+// without a bank id are separate transactions. A line whose bank id belongs to a record the user deleted is not added
+// again. Import never removes a record and changes one only by marking it cleared: the bank has seen the line it
+// matches. It plans no record that the data file's loader would refuse.
 
 #include "import/Statement.h"
 
@@ -30,26 +31,31 @@ struct PlannedLine {
     // (an index into the plan's lines).
     int duplicateSlot = 0;
     int duplicateLine = -1;
-    int duplicateSource = 0; // that line's line or element number
-    QString reason;          // for Refused
+    int duplicateSource = 0;     // that line's line or element number
+    bool marksCleared = false;   // the record `duplicateSlot` is neither cleared nor reconciled yet
+    bool deletedEarlier = false; // no slot, no line: the bank id of a record the user deleted
+    QString reason;              // for Refused
 };
 
 struct ImportPlan {
     std::vector<PlannedLine> lines;
     int Count(PlanKind kind) const;
+    int Marks() const; // the duplicates that mark their record cleared
 };
 
 // Plans against the ledger store as it is now; changes nothing.
 ImportPlan PlanImport(const std::vector<StatementLine>& statement);
-// Adds every line planned as Add, in statement order, or nothing: false, with the reason in `error`, when the
-// ledger has no room for all of them. Does not save.
+// Adds every line planned as Add, in statement order, cleared and with its bank id, and marks cleared the records
+// of the duplicates that say so; or does nothing: false, with the reason in `error`, when the ledger has no room for
+// all of them. Does not save.
 bool ApplyPlan(const ImportPlan& plan, QString& error);
 
 // The statement's opening balance (ReadResult::openingCents) is no transaction. When the ledger holds none yet and
 // starts from another balance, a sentence that says so; empty otherwise.
 QString OpeningNote(const std::optional<int64_t>& openingCents);
 
-// "added as Check", "skipped, duplicate of record 12", "refused: dated on or before the lock date 1/31/2024".
+// "added as Check", "matches record 12: marks it cleared", "skipped, duplicate of record 12", "refused: dated on or
+// before the lock date 1/31/2024".
 QString PlanText(const PlannedLine& line);
 
 // Text the data file's code page can hold: a character it lacks becomes its compatibility decomposition without

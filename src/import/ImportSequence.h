@@ -36,7 +36,8 @@ public:
     // The ledger store holds the ledger to import into, once the statement is known to be readable; false stops the
     // import.
     virtual bool OpenLedger() = 0;
-    // Shows what the plan does to each line, with the statement's OpeningNote; true adds the lines planned as Add.
+    // Shows what the plan does to each line, with the statement's OpeningNote; true adds the lines planned as Add
+    // and marks the matched records cleared.
     virtual bool Preview(const ImportPlan& plan, const QString& openingNote) = 0;
     // The ledger with the lines added: saved, or left changed for a later save; false when it could not be kept.
     virtual bool KeepLedger() = 0;
@@ -45,8 +46,8 @@ public:
 
 enum class ImportOutcome {
     Stopped,   // a step failed or said no: nothing was added
-    Previewed, // nothing was added: the preview was declined, or the plan adds no line
-    Imported,  // the lines were added and the ledger kept
+    Previewed, // nothing changed: the preview was declined, or the plan adds no line and marks no record
+    Imported,  // the lines were added, the matches marked and the ledger kept
     NotKept,   // the lines were added, but the ledger could not be kept
 };
 

@@ -339,7 +339,7 @@ TEST_F(CliProcess, ImportAddsAStatementOnceWritesOnlyWhenItMayAndThenRemembersIt
          false},
         {QStringList{"import", ledgerPath, csv} + columns, 1, "is open in Tallix (", false}, // the test holds the lock
         {QStringList{"import", ledgerPath, csv} + columns, 0,
-         "line 2  5/1/2024  -12.50  FLORIST ON MAIN  skipped, duplicate of record 1", true},
+         "line 2  5/1/2024  -12.50  FLORIST ON MAIN  matches record 1: marks it cleared", true},
         {{"import", ledgerPath, csv}, 0, "0 added, 2 skipped, 0 refused", false},
         {{"balance", ledgerPath, "--date", "2024-05-02"}, 0, "34.50\n", false},
         {{"balance", ledgerPath, "--date", "5/3/2024"}, 0, "14.50\n", false},

@@ -1,6 +1,7 @@
 // Statements of every format imported twice into a ledger, the plan's decisions, and the readers' refusals.
 #include "import/ImportPlan.h"
 #include "import/Statement.h"
+#include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
@@ -205,6 +206,39 @@ TEST_F(ImportTest, WithinOneStatementBankIdsDecideAndEachLineIsMatchedOnce) {
     EXPECT_EQ(plan.lines[1].kind, PlanKind::Add);
     EXPECT_EQ(plan.lines[2].kind, PlanKind::Duplicate);
     EXPECT_EQ(plan.lines[2].duplicateLine, 1);
+}
+
+// The bank has seen what it lists: a match is marked cleared, an added line is cleared and keeps the bank's id, and
+// a line whose record the user deleted stays deleted. Imported again, the statement changes nothing.
+TEST_F(ImportTest, AnImportClearsWhatItMatchesOrAddsAndNeverAddsADeletedLineAgain) {
+    using ledger::ClearMark;
+    ledger::AddTransaction(-1, Day(2024, 3, 3), 5.f, QStringLiteral("Coffee"), ledger::CheckOrPayment);
+    ledger::AddTransaction(-1, Day(2024, 3, 5), 30.f, QStringLiteral("Gym"), ledger::CheckOrPayment);
+    ASSERT_TRUE(ledger::SetBankId(2, QStringLiteral("G1")) && ledger::DeleteTransaction(2));
+    const std::vector<StatementLine> statement = {Line(Day(2024, 3, 4), -500, "COFFEE", "", "C1"),
+                                                  Line(Day(2024, 3, 5), -3000, "GYM", "", "G1"),
+                                                  Line(Day(2024, 3, 7), -1250, "Books", "", "B1")};
+    const char* again = "skipped, duplicate of record 1|skipped, deleted earlier|skipped, duplicate of record 3";
+    const std::pair<ClearMark, const char*> steps[] = {
+        // record 1's mark before each import, and what it plans
+        {ClearMark::None, "matches record 1: marks it cleared|skipped, deleted earlier|added as Payment"},
+        {ClearMark::Cleared, again},
+        {ClearMark::Reconciled, again}};
+    for (const auto& [before, texts] : steps) {
+        SCOPED_TRACE(int(before));
+        ASSERT_TRUE(ledger::SetClearMark(1, before));
+        const ImportPlan plan = PlanImport(statement);
+        QStringList seen;
+        for (const PlannedLine& p : plan.lines)
+            seen << PlanText(p);
+        EXPECT_EQ(seen.join(QLatin1Char('|')), QLatin1String(texts));
+        QString error;
+        ASSERT_TRUE(ApplyPlan(plan, error));
+        EXPECT_EQ(ledger::GetTransactionCount(), 3); // Coffee and Books
+        EXPECT_EQ(ledger::GetClearMark(1), before == ClearMark::None ? ClearMark::Cleared : before);
+        EXPECT_EQ(ledger::GetClearMark(3), ClearMark::Cleared);
+        EXPECT_EQ(ledger::BankIdOf(3), QStringLiteral("B1"));
+    }
 }
 
 TEST_F(ImportTest, LinesTheLedgerCannotTakeAreRefusedAndApplyAddsAllOrNothing) {

@@ -190,7 +190,7 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* importButton = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
     importButton->setObjectName(QStringLiteral("cmdImport"));
-    importButton->setEnabled(adds > 0);
+    importButton->setEnabled(adds > 0 || plan.Marks() > 0);
     buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -212,6 +212,10 @@ QString ImportPreview::WhatHappens(const import::PlannedLine& p) {
     case import::PlanKind::Add:
         return QStringLiteral("Add as ") + ledger::TypeName(p.typeCode, p.checkNumber);
     case import::PlanKind::Duplicate:
+        if (p.marksCleared)
+            return QStringLiteral("Matches record %1: marks it cleared").arg(p.duplicateSlot);
+        if (p.deletedEarlier)
+            return QStringLiteral("Skip: deleted earlier");
         if (p.duplicateSlot)
             return QStringLiteral("Skip: duplicate of record %1").arg(p.duplicateSlot);
         return QStringLiteral("Skip: repeats row %1").arg(p.duplicateLine + 1); // the row above in this table

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "import/Statement.h"
+#include "ledger/ClearMarks.h"
 #include "support/ScopedLocale.h"
 
 #include <QAccessible>
@@ -110,13 +111,24 @@ TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemA
         EXPECT_TRUE(ledger::IsModified());
         EXPECT_TRUE(Button("Command4")->isEnabled());
 
-        const Preview again = Import(Statement(c.file), true);
-        ASSERT_EQ(again.whatHappens.size(), n);
-        for (qsizetype i = 0; i < n; ++i) // each line repeats the record it added
-            EXPECT_EQ(again.whatHappens[i], QStringLiteral("Skip: duplicate of record %1").arg(before + i));
-        EXPECT_EQ(again.summary, QStringLiteral("0 to add, %1 to skip as duplicates, 0 refused").arg(n));
-        EXPECT_FALSE(again.importEnabled);
-        EXPECT_EQ(ledger::GetTransactionCount(), before + n);
+        // Each line repeats the record it added, cleared; the one whose mark the user took off is cleared again.
+        for (const bool unclearFirst : {true, false}) {
+            if (unclearFirst) {
+                ASSERT_TRUE(ledger::SetClearMark(int16_t(before), ledger::ClearMark::None));
+                ledger::SetModified(false);
+            }
+            const Preview again = Import(Statement(c.file), true);
+            ASSERT_EQ(again.whatHappens.size(), n);
+            for (qsizetype i = 0; i < n; ++i)
+                EXPECT_EQ(again.whatHappens[i],
+                          QString::fromLatin1(i == 0 && unclearFirst ? "Matches record %1: marks it cleared"
+                                                                     : "Skip: duplicate of record %1")
+                              .arg(before + i));
+            EXPECT_EQ(again.summary, QStringLiteral("0 to add, %1 to skip as duplicates, 0 refused").arg(n));
+            EXPECT_EQ(again.importEnabled, unclearFirst);
+            EXPECT_TRUE(ledger::GetClearMark(int16_t(before)) == ledger::ClearMark::Cleared && ledger::IsModified());
+            EXPECT_EQ(ledger::GetTransactionCount(), before + n);
+        }
     }
 }
 
