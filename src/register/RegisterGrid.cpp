@@ -281,17 +281,6 @@ void RegisterGrid::LockThrough(double day) {
     Show(update);
 }
 
-int64_t RegisterGrid::BalanceOn(double day) const {
-    return model.BalanceOn(day);
-}
-
-std::vector<int> RegisterGrid::RowsBetween(double after, double through) const {
-    std::vector<int> between = model.RowsBetween(after, through);
-    for (int& row : between)
-        row += 1;
-    return between;
-}
-
 QString RegisterGrid::DeleteQuestion(int row) const {
     const QChar cr(13);
     QString text = QStringLiteral("Delete this record?");

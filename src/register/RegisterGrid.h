@@ -56,10 +56,6 @@ public:
     void ToggleLock();
     // Locks every row dated on or before `day` as the lock command does and makes `day` the lock date.
     void LockThrough(double day);
-    // The balance at the end of `day` from the rows as edited (RegisterModel::BalanceOn).
-    int64_t BalanceOn(double day) const;
-    // The rows dated after `after` and on or before `through`, in grid order.
-    std::vector<int> RowsBetween(double after, double through) const;
     // The delete confirmation for a row: "Delete this record?" and columns 1, 2, 3, 4 and 6, each after a
     // carriage return, and a final carriage return.
     QString DeleteQuestion(int row) const;

@@ -50,8 +50,8 @@ TEST(LedgerBalanceTest, StoreAndRegisterAgreeOnEveryDayInEveryLocale) {
         for (const BalanceCase& c : cases) {
             SCOPED_TRACE(std::string(locale) + ": " + c.what);
             EXPECT_EQ(BalanceOn(c.day), c.cents);
-            EXPECT_EQ(procedures.BalanceOn(c.day), c.cents);
-            EXPECT_EQ(procedures.RowsBetween(0, c.day).size(), c.rowsSinceStart);
+            EXPECT_EQ(procedures.Model().BalanceOn(c.day), c.cents);
+            EXPECT_EQ(procedures.Model().RowsBetween(0, c.day).size(), c.rowsSinceStart);
         }
     }
     ledger::NewLedger();
