@@ -1,0 +1,44 @@
+#pragma once
+// The look ahead: the ledger's scheduled transactions that fall due up to a horizon, each with the running balance
+// continuing from the register's last row, and the lowest balance the register's rows and those occurrences reach
+// between today and the horizon. Nothing here is ever written to the data file.
+
+#include "ledger/Schedules.h"
+#include "register/RegisterRows.h"
+
+#include <cstdint>
+#include <vector>
+
+struct UpcomingRow {
+    int schedule = 0; // its index in the schedules
+    ledger::Occurrence occurrence;
+    // The transaction an Enter would add (the amount, when it varies, is the expected one).
+    int16_t typeCode = ledger::CheckOrPayment;
+    bool isCheck = false;
+    QString description;
+    int64_t amountCents = 0;
+    bool amountVaries = false;
+    int64_t balanceCents = 0; // the running balance after it
+    bool due = false;         // falls on or before today (due or overdue)
+    bool operator==(const UpcomingRow&) const = default;
+};
+
+struct Forecast {
+    double today = 0;
+    double through = 0;         // today + the horizon's days
+    int64_t todayCents = 0;     // the balance at the end of today: the starting balance and the rows up to today
+    std::vector<UpcomingRow> rows; // pending occurrences up to `through` (overdue ones too), by day then schedule
+    int due = 0;                   // how many of them are due (on or before today)
+    // The lowest balance after today through `through`, the register's later rows and the upcoming ones taken in
+    // date order from todayCents; today and todayCents when nothing takes it lower.
+    double lowestDay = 0;
+    int64_t lowestCents = 0;
+};
+
+constexpr int DefaultHorizonDays = 30;
+constexpr int MaxHorizonDays = 3660;
+
+// `rows` sorted and balanced (BuildRegisterRows, or the register window's own); `startingCents` the ledger's
+// starting balance in cents. Upcoming rows continue from the last row's balance (from startingCents without rows).
+Forecast MakeForecast(const std::vector<RegisterRow>& rows, int64_t startingCents,
+                      const std::vector<ledger::Schedule>& schedules, double today, int horizonDays);
