@@ -236,8 +236,13 @@ bool ApplyPlan(const ImportPlan& plan, QString& error) {
         return false;
     }
     for (const PlannedLine& p : plan.lines) {
-        if (p.marksCleared)
+        if (p.marksCleared) {
+            // The record the line matched takes the bank's id too, so that deleting it later keeps the next
+            // import of the statement from bringing it back.
             ledger::SetClearMark(int16_t(p.duplicateSlot), ledger::ClearMark::Cleared);
+            if (ledger::BankIdOf(int16_t(p.duplicateSlot)).isEmpty())
+                ledger::SetBankId(int16_t(p.duplicateSlot), p.line.bankId);
+        }
         if (p.kind != PlanKind::Add)
             continue;
         ledger::AddTransaction(p.checkNumber, p.line.date, p.amount, p.description, p.typeCode);

@@ -46,8 +46,8 @@ struct ImportPlan {
 // Plans against the ledger store as it is now; changes nothing.
 ImportPlan PlanImport(const std::vector<StatementLine>& statement);
 // Adds every line planned as Add, in statement order, cleared and with its bank id, and marks cleared the records
-// of the duplicates that say so; or does nothing: false, with the reason in `error`, when the ledger has no room for
-// all of them. Does not save.
+// of the duplicates that say so (giving them the line's bank id when they have none); or does nothing: false, with the
+// reason in `error`, when the ledger has no room for all of them. Does not save.
 bool ApplyPlan(const ImportPlan& plan, QString& error);
 
 // The statement's opening balance (ReadResult::openingCents) is no transaction. When the ledger holds none yet and

@@ -159,9 +159,6 @@ CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledge
 
 bool SaveCompanion(LedgerState& state, const QString& ledgerTarget, const QByteArray& ledgerBytes, QString& error) {
     const QString name = CompanionPathOf(ledgerTarget);
-    // The load said that it leaves this file alone.
-    if (name == state.UnusableCompanion)
-        return true;
     const QString path = platform::ResolveSymlinks(name);
     const bool exists = QFileInfo::exists(path);
     const bool hasMarks = HasMarks(state);
@@ -173,13 +170,17 @@ bool SaveCompanion(LedgerState& state, const QString& ledgerTarget, const QByteA
     if (exists &&
         ReadCompanionFile(
             path, previous, [](const CompanionContents&) { return true; }, problem) == CompanionRead::Unusable) {
+        // Left alone, as the load said; while the ledger has marks that file keeps them from being saved, and
+        // every save says so rather than drop them.
         state.UnusableCompanion = name;
         if (!hasMarks)
             return true;
         problem[0] = problem[0].toUpper();
-        error = problem + QStringLiteral("; it was left as it is.");
+        error = problem + QStringLiteral("; it was left as it is. Move it aside to save the cleared marks.");
         return false;
     }
+    if (name == state.UnusableCompanion)
+        state.UnusableCompanion.clear();
     // Only a save of this ledger makes the staged file, and it holds the ledger: one left over is from a killed save.
     const QString staged = path + QStringLiteral(".saving");
     ::unlink(QFile::encodeName(staged).constData());

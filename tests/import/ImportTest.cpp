@@ -238,7 +238,10 @@ TEST_F(ImportTest, AnImportClearsWhatItMatchesOrAddsAndNeverAddsADeletedLineAgai
         EXPECT_EQ(ledger::GetClearMark(1), before == ClearMark::None ? ClearMark::Cleared : before);
         EXPECT_EQ(ledger::GetClearMark(3), ClearMark::Cleared);
         EXPECT_EQ(ledger::BankIdOf(3), QStringLiteral("B1"));
+        EXPECT_EQ(ledger::BankIdOf(1), QStringLiteral("C1")); // the match took the line's id
     }
+    ASSERT_TRUE(ledger::DeleteTransaction(1));
+    EXPECT_EQ(PlanText(PlanImport(statement).lines[0]), QStringLiteral("skipped, deleted earlier"));
 }
 
 TEST_F(ImportTest, LinesTheLedgerCannotTakeAreRefusedAndApplyAddsAllOrNothing) {

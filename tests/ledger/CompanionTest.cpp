@@ -282,22 +282,34 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
 
         Reload();
         EXPECT_EQ(View(), bare);
-        SetClearMark(1, ClearMark::Cleared);
-        EXPECT_TRUE(SaveLedger());
-        SetDataFileName(PathOf("n.tlx"));
         SetModified();
+        EXPECT_TRUE(SaveLedger()) << "without marks there is nothing to keep from it";
+        // With a mark, every save says that it is not saved, under either name, until the file is moved aside.
+        SetClearMark(1, ClearMark::Cleared);
         EXPECT_FALSE(SaveLedger());
-        EXPECT_TRUE(SaveLedger()) << "the file is left alone from then on";
+        EXPECT_FALSE(SaveLedger());
+        SetDataFileName(PathOf("n.tlx"));
+        EXPECT_FALSE(SaveLedger());
         QString reason = QString::fromUtf8(c.problem);
         reason[0] = reason[0].toUpper();
-        EXPECT_EQ(Messages(), QStringLiteral("%1 cannot be read: %2; the ledger opens without its cleared marks, and "
-                                             "saving leaves that file as it is.\nUnable to save file:\r%3\r%4; it was "
-                                             "left as it is.")
-                                  .arg(db, c.problem, PathOf("n.tlx.db"), reason)
-                                  .toStdString());
+        const QString failed = QStringLiteral("\nUnable to save file:\r%1\r%2; it was left as it is. Move it aside to "
+                                              "save the cleared marks.");
+        const QString opened = QStringLiteral("%1 cannot be read: %2; the ledger opens without its cleared marks, "
+                                              "and saving leaves that file as it is.")
+                                   .arg(db, c.problem);
+        EXPECT_EQ(Messages(),
+                  (opened + failed.arg(db, reason).repeated(2) + failed.arg(PathOf("n.tlx.db"), reason)).toStdString());
+        EXPECT_TRUE(IsModified());
         EXPECT_EQ(ReadBytes(db), spoilt);
         EXPECT_EQ(ReadBytes(PathOf("n.tlx.db")), spoilt);
-        EXPECT_EQ(Entries(dir.path()), QStringList({"m.tlx", "m.tlx.bak", "m.tlx.db", "n.tlx", "n.tlx.db"}));
+        ASSERT_TRUE(QFile::rename(PathOf("n.tlx.db"), PathOf("aside.db")));
+        EXPECT_TRUE(SaveLedger());
+        NewLedger();
+        SetDataFileName(PathOf("n.tlx"));
+        ASSERT_TRUE(LoadLedger());
+        EXPECT_EQ(GetClearMark(1), ClearMark::Cleared);
+        EXPECT_EQ(Entries(dir.path()),
+                  QStringList({"aside.db", "m.tlx", "m.tlx.bak", "m.tlx.db", "n.tlx", "n.tlx.db"}));
     }
 }
 
