@@ -1,6 +1,7 @@
 // The register at 1,000, 10,000 and 32,766 transactions: building the grid, opening the window until it first
 // paints, and the user's heavy actions (a date commit, the lock command, a delete, a find step, an undo). Runs
 // offscreen.
+#include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "platform/FlexGrid.h"
 #include "platform/Locale.h"
@@ -84,7 +85,10 @@ struct OpenRegister {
     }
     void Settle() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
     static void Key(QWidget* target, QEvent::Type type, int key) {
-        QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Return ? QStringLiteral("\r") : QString());
+        const QString text = key == Qt::Key_Return  ? QStringLiteral("\r")
+                             : key == Qt::Key_Space ? QStringLiteral(" ")
+                                                    : QString();
+        QKeyEvent event(type, key, Qt::NoModifier, text);
         QApplication::sendEvent(target, &event);
     }
 };
@@ -145,6 +149,42 @@ void BM_OpenRegister(benchmark::State& state) {
         reg.window.reset();
         state.ResumeTiming();
     }
+}
+
+// Every record cleared, as a ledger reconciled month after month has them.
+void MarkAll() {
+    for (int16_t slot = 1; slot < ledger::GetTransactionCount(); ++slot)
+        ledger::SetClearMark(slot, ledger::ClearMark::Cleared);
+}
+
+void BM_OpenMarkedRegister(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    MarkAll();
+    for (auto _ : state) {
+        OpenRegister reg;
+        reg.Open();
+        state.PauseTiming();
+        reg.window.reset();
+        state.ResumeTiming();
+    }
+}
+
+// Space on a row of a marked register: its mark off or on again, and the statement bar's sums followed.
+void BM_ToggleMark(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    MarkAll();
+    OpenRegister reg;
+    reg.Open();
+    reg.window->BalanceToStatement(platform::DayCountFromDate(QDate(2030, 1, 1)), 0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        reg.grid->MoveTo(reg.grid->Rows() / 2, RegisterColumn::Description);
+        reg.Settle();
+        state.ResumeTiming();
+        OpenRegister::Key(reg.view, QEvent::KeyPress, Qt::Key_Space);
+        reg.Settle();
+    }
+    reg.window->hide();
 }
 
 void BM_DateCommit(benchmark::State& state) {
@@ -253,6 +293,8 @@ void Sizes(benchmark::internal::Benchmark* bench) {
 BENCHMARK(BM_RegisterPeakMemory)->Arg(32766)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillSortBalances)->Apply(Sizes);
 BENCHMARK(BM_OpenRegister)->Apply(Sizes);
+BENCHMARK(BM_OpenMarkedRegister)->Arg(32766)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ToggleMark)->Arg(32766)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DateCommit)->Apply(Sizes);
 BENCHMARK(BM_LockCommand)->Apply(Sizes);
 BENCHMARK(BM_Delete)->Apply(Sizes)->Iterations(100);
