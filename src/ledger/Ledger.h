@@ -46,9 +46,10 @@ struct TransactionRecord {
 // Pads with spaces or cuts to exactly 46 characters.
 QString FixDescription(const QString& text);
 
-// Appends a record in slot NextSlot. Checks nothing: the caller validates and asks CanAddTransaction first.
+// Appends a record in slot NextSlot and returns that slot. Checks nothing: the caller validates and asks
+// CanAddTransaction first.
 // NextCheckNumber follows the added record's number (never beyond 32767).
-void AddTransaction(int16_t checkNumber, double date, float amount, const QString& description, int16_t typeCode);
+int16_t AddTransaction(int16_t checkNumber, double date, float amount, const QString& description, int16_t typeCode);
 // True while another slot fits below the 16-bit limits of the file.
 bool CanAddTransaction();
 // Marks a slot in use deleted. False (nothing changes) for an index outside 1..NextSlot-1 or an already deleted slot.

@@ -29,7 +29,7 @@ bool CanAddTransaction() {
     return State().NextSlot < MaxSlots;
 }
 
-void AddTransaction(int16_t checkNumber, double date, float amount, const QString& description, int16_t typeCode) {
+int16_t AddTransaction(int16_t checkNumber, double date, float amount, const QString& description, int16_t typeCode) {
     LedgerState& s = State();
     if (s.NextSlot >= s.UpperBound())
         s.Records.resize(s.Records.size() + SlotGrowth);
@@ -49,6 +49,7 @@ void AddTransaction(int16_t checkNumber, double date, float amount, const QStrin
     const ChangeBatch oneChange;
     JournalSlot(s.NextSlot - 1);
     JournalValues();
+    return int16_t(s.NextSlot - 1);
 }
 
 bool DeleteTransaction(int16_t index) {

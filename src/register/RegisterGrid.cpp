@@ -289,6 +289,21 @@ QString RegisterGrid::DeleteQuestion(int row) const {
     return text + cr;
 }
 
+Forecast RegisterGrid::LookAhead(double today, int horizonDays) const {
+    return MakeForecast(model.Rows(), ledger::ToCents(ledger::GetStartingBalance()), ledger::Schedules(), today,
+                        horizonDays);
+}
+
+int RegisterGrid::Enter(const UpcomingRow& upcoming) {
+    RegisterUpdate update;
+    if (model.Enter(upcoming, update) < 0)
+        return 0;
+    Show(update);
+    FitColumn(Balance);
+    grid.MoveTo(update.current + 1, update.column);
+    return update.current + 1;
+}
+
 bool RegisterGrid::DeleteRecord(int row) {
     if (row < 1 || row > model.Count())
         return false;

@@ -51,6 +51,15 @@ public:
     // Reconciles and locks the cleared rows up to `day` (RegisterModel::Finish); row 1 is current afterwards.
     bool Finish(double day, int64_t statementCents);
 
+    // The scheduled transactions due from today through `horizonDays` after it, following the rows as they are.
+    Forecast LookAhead(double today, int horizonDays) const;
+    // Enters an upcoming occurrence as a transaction (RegisterModel::Enter), shown in the grid and current in its
+    // money column; its grid row, or 0 when the store is full.
+    int Enter(const UpcomingRow& upcoming);
+    // An upcoming occurrence skipped, a schedule added (RegisterModel::Skip, AddSchedule): nothing in the grid.
+    bool Skip(const UpcomingRow& upcoming) { return model.Skip(upcoming); }
+    bool AddSchedule(const ledger::Schedule& schedule) { return model.AddSchedule(schedule); }
+
     // The lock button's command: unlocks every row when records are locked, otherwise locks every row dated on
     // or before the current row's date and makes that date the lock date; row 1 is current afterwards.
     void ToggleLock();

@@ -8,6 +8,7 @@
 // edit; BalanceOn follows every edit.
 
 #include "platform/LocaleCodec.h"
+#include "register/Forecast.h"
 #include "register/RegisterRows.h"
 
 #include <QString>
@@ -91,6 +92,18 @@ public:
     // is outstanding. False, with nothing changed, at any other difference or with nothing to reconcile. One step.
     bool Finish(double day, int64_t statementCents, RegisterUpdate& update);
 
+    // Enters an upcoming occurrence as a real transaction: the store takes it at once, as it takes a deletion,
+    // with the occurrence's day, amount and description (and the next check number for a check), and its schedule
+    // counts the occurrence done. The new row's index; -1, with nothing changed, when the store is full. The lock
+    // date is the caller's to check. One step of the history.
+    int Enter(const UpcomingRow& upcoming, RegisterUpdate& update);
+    // Drops an upcoming occurrence: its schedule counts it done and nothing is added. One step.
+    bool Skip(const UpcomingRow& upcoming);
+    // Adds a schedule at the end of the ledger's. One step.
+    bool AddSchedule(const ledger::Schedule& schedule);
+    // What Repeat... offers for a row: its transaction every month on its day, from its date, that date done.
+    static ledger::Schedule RepeatOf(const RegisterRow& row);
+
     // The balance at the end of `day` from the rows' own amounts (it follows edits not yet balanced).
     int64_t BalanceOn(double day) const;
     // The rows dated after `after` and on or before `through`, in row order.
@@ -134,7 +147,7 @@ private:
         bool changed[2];
         ledger::ClearMark mark[2];
     };
-    enum class Kind { Edit, Delete, Lock, Mark };
+    enum class Kind { Edit, Delete, Lock, Mark, Enter, Schedules };
     struct Change {
         Kind kind = Kind::Edit;
         int slot = 0;
@@ -150,6 +163,7 @@ private:
         bool recordsLocked[2] = {false, false};
         std::optional<ledger::ReconciledStatement> statement; // Lock: recorded by Finish
         ledger::ClearMark mark[2] = {};                       // Mark: the slot's mark before, after
+        std::vector<ledger::Schedule> schedules[2];           // Enter, Schedules: the ledger's before, after
     };
 
     static RowValues ValuesOf(const RegisterRow& row);
@@ -163,6 +177,9 @@ private:
     // Runs a lock, an unlock or a Finish and records the rows, marks, lock date and flag it changed; the change
     // recorded, if it changed anything.
     Change* RecordLock(const std::function<void()>& lock, RegisterUpdate& update);
+    // A deleted row back in its place (`present`), or out again: a Delete or an Enter taken back or made again.
+    bool PutRow(const Change& change, bool present, int side, RegisterUpdate& update);
+    bool ChangeSchedules(std::vector<ledger::Schedule> after);
     void Record(Change change);
     bool Apply(const Change& change, int side, RegisterUpdate& update);
     void RebuildSlotIndex();

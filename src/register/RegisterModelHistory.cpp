@@ -90,6 +90,32 @@ bool RegisterModel::Redo(RegisterUpdate& update) {
     return true;
 }
 
+bool RegisterModel::PutRow(const Change& change, bool present, int side, RegisterUpdate& update) {
+    if (!present) {
+        const int index = IndexOfSlot(change.slot);
+        if (index < 0 || !ledger::DeleteTransaction(int16_t(change.slot)))
+            return false;
+        rows.erase(rows.begin() + index);
+        RebuildSlotIndex();
+        update.removed = index;
+        SetBalances(change.balances, side, update);
+        return true;
+    }
+    if (!ledger::RestoreTransaction(int16_t(change.slot), change.deleted.record.TypeCode))
+        return false;
+    if (change.kind == Kind::Delete)
+        ledger::SetModified(change.modified[Before]);
+    const int index = std::min(change.index, Count());
+    rows.insert(rows.begin() + index, change.deleted);
+    RebuildSlotIndex();
+    update.inserted = index;
+    update.rows.push_back(index);
+    SetBalances(change.balances, side, update);
+    update.current = index;
+    update.column = CheckNumber;
+    return true;
+}
+
 bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update) {
     // A step that restores a row and the lock date is one change for the recovery journal.
     const ledger::ChangeBatch batch;
@@ -107,30 +133,12 @@ bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update
         update.column = change.column;
         return true;
     }
-    case Kind::Delete: {
-        if (side == After) {
-            const int index = IndexOfSlot(change.slot);
-            if (index < 0 || !ledger::DeleteTransaction(int16_t(change.slot)))
-                return false;
-            rows.erase(rows.begin() + index);
-            RebuildSlotIndex();
-            update.removed = index;
-            SetBalances(change.balances, After, update);
-            return true;
-        }
-        if (!ledger::RestoreTransaction(int16_t(change.slot), change.deleted.record.TypeCode))
-            return false;
-        ledger::SetModified(change.modified[Before]);
-        const int index = std::min(change.index, Count());
-        rows.insert(rows.begin() + index, change.deleted);
-        RebuildSlotIndex();
-        update.inserted = index;
-        update.rows.push_back(index);
-        SetBalances(change.balances, Before, update);
-        update.current = index;
-        update.column = CheckNumber;
-        return true;
-    }
+    case Kind::Delete:
+        return PutRow(change, side == Before, side, update);
+    case Kind::Enter:
+        return PutRow(change, side == After, side, update) && ledger::SetSchedules(change.schedules[side]);
+    case Kind::Schedules:
+        return ledger::SetSchedules(change.schedules[side]);
     case Kind::Lock: {
         for (const LockChange& lock : change.locks) {
             const int index = IndexOfSlot(lock.slot);

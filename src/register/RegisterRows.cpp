@@ -107,6 +107,22 @@ std::vector<int> BalanceRows(std::vector<RegisterRow>& rows) {
     return changed;
 }
 
+RegisterRow RowOfRecord(const ledger::TransactionRecord& record, int slot, const platform::LocaleCodec& codec) {
+    RegisterRow row;
+    row.record = record;
+    row.slot = slot;
+    row.isCheck = ledger::IsCheck(record.TypeCode, record.CheckNumber);
+    row.dateDay = codec.ShortDateReadBack(record.Date);
+    row.mark = ledger::GetClearMark(int16_t(slot));
+    const QStringView description = TrimSpaces(row.record.Description);
+    row.descriptionStart = description.data() - row.record.Description.constData();
+    row.descriptionSize = description.size();
+    row.descriptionHasControls = ledger::HasControlCharacter(description);
+    // A fresh row's balance is never 0 by chance: the caller balances every row.
+    row.balanceCents = std::numeric_limits<int64_t>::min();
+    return row;
+}
+
 std::vector<RegisterRow> BuildRegisterRows(const platform::LocaleCodec& codec) {
     std::vector<RegisterRow> rows;
     const size_t capacity = size_t(std::max(0, ledger::GetTransactionCount() - 1));
@@ -116,19 +132,7 @@ std::vector<RegisterRow> BuildRegisterRows(const platform::LocaleCodec& codec) {
     for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot) {
         if (record.TypeCode == ledger::Deleted || rows.size() >= capacity)
             continue;
-        RegisterRow row;
-        row.record = record;
-        row.slot = slot;
-        row.isCheck = ledger::IsCheck(record.TypeCode, record.CheckNumber);
-        row.dateDay = codec.ShortDateReadBack(record.Date);
-        row.mark = ledger::GetClearMark(int16_t(slot));
-        const QStringView description = TrimSpaces(row.record.Description);
-        row.descriptionStart = description.data() - row.record.Description.constData();
-        row.descriptionSize = description.size();
-        row.descriptionHasControls = ledger::HasControlCharacter(description);
-        // A fresh row's balance is never 0 by chance: every row is balanced below.
-        row.balanceCents = std::numeric_limits<int64_t>::min();
-        rows.push_back(std::move(row));
+        rows.push_back(RowOfRecord(record, slot, codec));
     }
     OrderRows(rows);
     BalanceRows(rows);

@@ -53,6 +53,8 @@ constexpr int64_t MaxExactCents = int64_t(1) << 53;
 // One row per live record (at most the store's count of them, in slot order), sorted and balanced as the register
 // window sorts and balances them. The day of a date that does not read back sorts as an empty date.
 std::vector<RegisterRow> BuildRegisterRows(const platform::LocaleCodec& codec);
+// The row of a record in the store's slot `slot`, unbalanced.
+RegisterRow RowOfRecord(const ledger::TransactionRecord& record, int slot, const platform::LocaleCodec& codec);
 // The stored description without the spaces at its ends (only spaces: tabs and other blanks are the user's).
 QStringView TrimSpaces(QStringView text);
 // Puts the rows in the register's order: by date, then check number; rows that tie keep their order. Returns

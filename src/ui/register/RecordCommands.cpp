@@ -16,13 +16,13 @@ void frmRegister::SetReadOnly(bool readOnly) {
     Command1->setEnabled(!readOnly);
     if (readOnly)
         setWindowTitle(windowTitle() + QStringLiteral(" (Read-Only)"));
-    UpdateStatementBar();
+    UpdateBars();
 }
 
 void frmRegister::Command1_Click() {
     procedures.ToggleLock();
     UpdateLockButton();
-    UpdateStatementBar();
+    UpdateBars();
 }
 
 void frmRegister::MSFlexGrid1_KeyUp(int KeyCode, int) {
@@ -33,7 +33,7 @@ void frmRegister::MSFlexGrid1_KeyUp(int KeyCode, int) {
         return;
     if (platform::MsgBox(procedures.DeleteQuestion(row), platform::Buttons::OkCancel) == platform::Answer::Ok)
         if (procedures.DeleteRecord(row))
-            UpdateStatementBar();
+            UpdateBars();
 }
 
 void frmRegister::UndoChange() {
@@ -53,7 +53,7 @@ void frmRegister::RedoChange() {
 
 void frmRegister::AfterHistoryStep() {
     UpdateLockButton();
-    UpdateStatementBar();
+    UpdateBars();
     MSFlexGrid1->ScrollToCurrent();
     MSFlexGrid1->setFocus();
 }

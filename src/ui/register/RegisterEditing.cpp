@@ -106,7 +106,7 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
                 QApplication::beep();
             break;
         case RegisterModel::Outcome::Changed:
-            UpdateStatementBar();
+            UpdateBars();
             break;
         case RegisterModel::Outcome::Unchanged:
             break;
@@ -186,7 +186,7 @@ void frmRegister::DTPicker1_LostFocus() {
     }
     if (procedures.CommitDate(EditRow, date) != RegisterModel::Outcome::Changed)
         return;
-    UpdateStatementBar();
+    UpdateBars();
     // The click that took the focus arrives next, aimed at the rows as they stood; it is handled (eventFilter)
     // before this queued reset runs.
     for (size_t i = 0; i < before.size(); ++i) {
@@ -202,6 +202,16 @@ void frmRegister::DTPicker1_LostFocus() {
 // A click whose focus change re-sorted the rows goes to the record that stood under the pointer, wherever the
 // sort put it, and so does its double click; the row now under the pointer holds another record.
 bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Upcoming && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            UpcomingEnter_Click();
+        else if (key == Qt::Key_Delete)
+            UpcomingSkip_Click();
+        else
+            return false;
+        return true;
+    }
     if (watched == FindText && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -223,7 +233,7 @@ bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
         const QModelIndex index = MSFlexGrid1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (index.isValid() && index.column() == Cleared && grid.Col() == Cleared && !readOnly) {
             if (procedures.ToggleCleared(grid.Row()) == RegisterModel::Outcome::Changed)
-                UpdateStatementBar();
+                UpdateBars();
             else
                 QApplication::beep();
         }

@@ -16,7 +16,7 @@ void frmRegister::BalanceToStatement(double day, int64_t cents) {
     statementDay = std::floor(day);
     statementCents = cents;
     StatementBar->show();
-    UpdateStatementBar();
+    UpdateBars();
     Form_Resize();
     const RegisterModel::Reconciliation reconciliation = procedures.Model().Reconcile(statementDay, statementCents);
     if (reconciliation.differenceCents != 0 && !reconciliation.outstanding.empty()) {
@@ -72,7 +72,7 @@ void frmRegister::StatementFinish_Click() {
     if (procedures.Finish(statementDay, statementCents))
         AfterHistoryStep();
     else
-        UpdateStatementBar();
+        UpdateBars();
 }
 
 void frmRegister::ToggleClearedAndMoveDown() {
@@ -83,7 +83,7 @@ void frmRegister::ToggleClearedAndMoveDown() {
         QApplication::beep();
         return;
     }
-    UpdateStatementBar();
+    UpdateBars();
     if (row < grid.Rows() - 1)
         grid.MoveTo(row + 1, grid.Col());
     MSFlexGrid1->ScrollToCurrent();

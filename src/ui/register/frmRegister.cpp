@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -42,6 +43,8 @@ frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), R
     setFont(platform::SansSerifFont(8.25));
     CreateControls();
     Form_Load();
+    lookAhead.today = platform::DayCountFromDate(QDate::currentDate());
+    UpdateUpcoming();
 }
 
 frmRegister::~frmRegister() {
@@ -168,6 +171,7 @@ void frmRegister::CreateControls() {
     statementLayout->setColumnStretch(0, 1);
     connect(StatementFinish, &QPushButton::clicked, this, &frmRegister::StatementFinish_Click);
     StatementBar->hide();
+    CreateUpcomingBar();
 }
 
 namespace {
@@ -289,7 +293,8 @@ void frmRegister::Form_Resize() {
     // covers a row.
     const int barHeight = FindBar->isVisible() ? FindBar->sizeHint().height() : 0;
     const int statementHeight = StatementBar->isHidden() ? 0 : StatementBar->sizeHint().height();
-    const int gridHeight = PixelsToTwips(height() - barHeight - statementHeight) - GridTop;
+    const int upcomingHeight = UpcomingBar->isHidden() ? 0 : UpcomingBar->sizeHint().height();
+    const int gridHeight = PixelsToTwips(height() - barHeight - statementHeight - upcomingHeight) - GridTop;
     const QRect placed =
         TwipsRect(GridLeft, GridTop, std::max(0, outerWidth - GridWidthMargin), std::max(0, gridHeight));
     // A client area lower than the grid's top would ask for a negative height: keep the last one.
@@ -299,8 +304,12 @@ void frmRegister::Form_Resize() {
                              gridHeight > 0 ? placed.height() : last.height());
     if (statementHeight > 0)
         StatementBar->setGeometry(MSFlexGrid1->x(), placed.top(), MSFlexGrid1->width(), statementHeight);
+    if (upcomingHeight > 0)
+        UpcomingBar->setGeometry(MSFlexGrid1->x(), MSFlexGrid1->geometry().bottom() + 1, MSFlexGrid1->width(),
+                                 upcomingHeight);
     if (barHeight > 0)
-        FindBar->setGeometry(MSFlexGrid1->x(), MSFlexGrid1->geometry().bottom() + 1, MSFlexGrid1->width(), barHeight);
+        FindBar->setGeometry(MSFlexGrid1->x(), MSFlexGrid1->geometry().bottom() + 1 + upcomingHeight,
+                             MSFlexGrid1->width(), barHeight);
 }
 
 void frmRegister::keyPressEvent(QKeyEvent* event) {

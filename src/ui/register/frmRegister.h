@@ -11,10 +11,13 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QLabel;
 class QLineEdit;
+class QTableWidget;
 class QPushButton;
 class QValidator;
 class CellTextBox;
@@ -43,6 +46,17 @@ public:
 
     // A ledger the window may only show: no editor opens, and locking and deleting are off.
     void SetReadOnly(bool readOnly);
+
+    // What the window shows below the rows: the scheduled transactions due from `today` through `horizonDays`
+    // after it (overdue ones too), the running balance through them, and the lowest it reaches, in red below
+    // `cushionCents`. Repeat... on a row asks `editSchedule` to edit the schedule it offers (nothing: cancelled).
+    struct LookAhead {
+        double today = 0;
+        int horizonDays = DefaultHorizonDays;
+        int64_t cushionCents = 0;
+        std::function<std::optional<ledger::Schedule>(const ledger::Schedule&)> editSchedule;
+    };
+    void SetLookAhead(LookAhead values);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -90,10 +104,21 @@ private:
 
     // The statement bar above the grid.
     void UpdateStatementBar();
+    // The bars that follow the rows: the statement bar and the upcoming bar.
+    void UpdateBars();
     void StatementFinish_Click();
     // Space in the grid: cleared on or off for the current row, then the next row.
     void ToggleClearedAndMoveDown();
     void MSFlexGrid1_KeyUp(int KeyCode, int Shift);
+
+    // The upcoming bar below the grid.
+    void CreateUpcomingBar();
+    void UpdateUpcoming();
+    // The upcoming row the user points at: the current one of the list, or nothing.
+    const UpcomingRow* CurrentUpcoming() const;
+    void UpcomingEnter_Click();
+    void UpcomingSkip_Click();
+    void MSFlexGrid1_ContextMenu(const QPoint& at);
 
     int32_t& RegHeight;
     platform::FlexGrid grid;
@@ -107,6 +132,14 @@ private:
     QLabel* StatementCheck = nullptr;
     QLabel* StatementHint = nullptr;
     QPushButton* StatementFinish = nullptr;
+    QWidget* UpcomingBar = nullptr;
+    QLabel* UpcomingTitle = nullptr;
+    QTableWidget* Upcoming = nullptr;
+    QPushButton* UpcomingEnter = nullptr;
+    QPushButton* UpcomingSkip = nullptr;
+    QLabel* ForecastNote = nullptr;
+    LookAhead lookAhead;
+    Forecast forecast;
     double statementDay = 0;
     int64_t statementCents = 0;
     platform::DatePicker* DTPicker1 = nullptr;

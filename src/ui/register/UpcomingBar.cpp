@@ -1,0 +1,229 @@
+// The upcoming bar below the grid: the scheduled transactions due up to the horizon, under a line with today's
+// date, in grey italics with the running balance continuing through them; Enter and Skip for one of them; and the
+// forecast's note. Nothing here is ever written to the data file until entered.
+#include "ui/register/frmRegister.h"
+
+#include "ledger/Ledger.h"
+#include "platform/Locale.h"
+#include "platform/Prompt.h"
+#include "platform/widgets/FlexGridView.h"
+#include "platform/widgets/KeyCodes.h"
+#include "platform/widgets/Twips.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace RegisterColumn;
+
+namespace {
+constexpr int MostUpcomingRowsShown = 5;
+
+// An upcoming row as the register's cells show a row: its kind, date, description, amount and balance.
+RegisterRow AsRegisterRow(const UpcomingRow& upcoming) {
+    RegisterRow row;
+    row.record.TypeCode = upcoming.typeCode;
+    row.record.CheckNumber =
+        upcoming.typeCode == ledger::CheckOrPayment && !upcoming.isCheck ? ledger::PaymentCheckNumber : int16_t(0);
+    row.record.Date = upcoming.occurrence.day;
+    row.record.Amount = float(double(upcoming.amountCents) / 100.0);
+    row.record.Description = ledger::FixDescription(upcoming.description);
+    row.descriptionSize = upcoming.description.size();
+    row.balanceCents = upcoming.balanceCents;
+    return row;
+}
+
+QFrame* Rule(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+} // namespace
+
+void frmRegister::CreateUpcomingBar() {
+    UpcomingBar = new QWidget(this);
+    UpcomingBar->setObjectName(QStringLiteral("UpcomingBar"));
+    auto* layout = new QGridLayout(UpcomingBar);
+    layout->setContentsMargins(0, 2, 0, 2);
+    layout->setVerticalSpacing(1);
+    UpcomingTitle = new QLabel(UpcomingBar);
+    UpcomingTitle->setObjectName(QStringLiteral("UpcomingTitle"));
+    UpcomingEnter = new QPushButton(QStringLiteral("&Enter"), UpcomingBar);
+    UpcomingEnter->setObjectName(QStringLiteral("UpcomingEnter"));
+    UpcomingSkip = new QPushButton(QStringLiteral("S&kip"), UpcomingBar);
+    UpcomingSkip->setObjectName(QStringLiteral("UpcomingSkip"));
+    for (QPushButton* button : {UpcomingEnter, UpcomingSkip})
+        button->setAutoDefault(false);
+    auto* title = new QHBoxLayout;
+    title->addWidget(Rule(UpcomingBar), 1);
+    title->addWidget(UpcomingTitle);
+    title->addWidget(Rule(UpcomingBar), 1);
+    title->addWidget(UpcomingEnter);
+    title->addWidget(UpcomingSkip);
+    layout->addLayout(title, 0, 0);
+
+    Upcoming = new QTableWidget(0, Count, UpcomingBar);
+    Upcoming->setObjectName(QStringLiteral("Upcoming"));
+    Upcoming->setAccessibleName(QStringLiteral("Upcoming scheduled transactions"));
+    Upcoming->horizontalHeader()->hide();
+    Upcoming->verticalHeader()->hide();
+    Upcoming->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Upcoming->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Upcoming->setSelectionMode(QAbstractItemView::SingleSelection);
+    Upcoming->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Upcoming->setContextMenuPolicy(Qt::CustomContextMenu);
+    Upcoming->installEventFilter(this);
+    layout->addWidget(Upcoming, 1, 0);
+
+    ForecastNote = new QLabel(UpcomingBar);
+    ForecastNote->setObjectName(QStringLiteral("ForecastNote"));
+    layout->addWidget(ForecastNote, 2, 0);
+
+    connect(UpcomingEnter, &QPushButton::clicked, this, &frmRegister::UpcomingEnter_Click);
+    connect(UpcomingSkip, &QPushButton::clicked, this, &frmRegister::UpcomingSkip_Click);
+    connect(Upcoming, &QTableWidget::itemSelectionChanged, this, [this] {
+        const bool pointed = CurrentUpcoming() != nullptr && !readOnly;
+        UpcomingEnter->setEnabled(pointed);
+        UpcomingSkip->setEnabled(pointed);
+    });
+    connect(Upcoming, &QTableWidget::cellDoubleClicked, this, &frmRegister::UpcomingEnter_Click);
+    connect(Upcoming, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (CurrentUpcoming() == nullptr || readOnly)
+            return;
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("&Enter"), this, &frmRegister::UpcomingEnter_Click);
+        menu.addAction(QStringLiteral("S&kip"), this, &frmRegister::UpcomingSkip_Click);
+        menu.exec(Upcoming->viewport()->mapToGlobal(at));
+    });
+    MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(MSFlexGrid1, &QWidget::customContextMenuRequested, this, &frmRegister::MSFlexGrid1_ContextMenu);
+    UpcomingBar->hide();
+}
+
+void frmRegister::UpdateBars() {
+    UpdateStatementBar();
+    UpdateUpcoming();
+}
+
+void frmRegister::SetLookAhead(LookAhead values) {
+    lookAhead = std::move(values);
+    UpdateUpcoming();
+}
+
+// Shown while the ledger has schedules; the list follows the rows' balances and the schedules as they are now.
+void frmRegister::UpdateUpcoming() {
+    const bool shown = !ledger::Schedules().empty();
+    const int selected = Upcoming->currentRow();
+    forecast = procedures.LookAhead(lookAhead.today, lookAhead.horizonDays);
+    const platform::LocaleCodec& codec = procedures.Codec();
+    UpcomingTitle->setText(QStringLiteral("Today, %1").arg(codec.FormatShortDate(lookAhead.today)));
+    Upcoming->setRowCount(int(forecast.rows.size()));
+    QFont italic = Upcoming->font();
+    italic.setItalic(true);
+    // Due ones in the text's own colour, the rest greyed: what needs entering stands out.
+    const QColor later = palette().color(QPalette::Disabled, QPalette::Text);
+    const QColor due = palette().color(QPalette::Active, QPalette::Text);
+    for (int r = 0; r < int(forecast.rows.size()); ++r) {
+        const UpcomingRow& upcoming = forecast.rows[size_t(r)];
+        const RegisterRow row = AsRegisterRow(upcoming);
+        const RowCells cells(row, codec, RowCells::Controls::Keep);
+        for (int col = 0; col < Count; ++col) {
+            QString text = cells.Text(col).toString();
+            if (col == Type && upcoming.isCheck)
+                text = QStringLiteral("Check");
+            auto* item = new QTableWidgetItem(text);
+            item->setFont(italic);
+            item->setForeground(upcoming.due ? due : later);
+            const RegisterLook::Align align = RegisterLook::AlignmentOf(col);
+            item->setTextAlignment(Qt::AlignVCenter | (align == RegisterLook::Align::Right    ? Qt::AlignRight
+                                                       : align == RegisterLook::Align::Centre ? Qt::AlignHCenter
+                                                                                              : Qt::AlignLeft));
+            if (upcoming.amountVaries && (col == Debit || col == Credit) && !text.isEmpty())
+                item->setToolTip(QStringLiteral("The amount varies: this is the one expected."));
+            else if (upcoming.due)
+                item->setToolTip(QStringLiteral("Due"));
+            Upcoming->setItem(r, col, item);
+        }
+    }
+    for (int col = 0; col < Count; ++col) {
+        const int width = MSFlexGrid1->columnWidth(col);
+        Upcoming->setColumnHidden(col, width == 0 || MSFlexGrid1->isColumnHidden(col));
+        Upcoming->setColumnWidth(col, width);
+    }
+    if (!forecast.rows.empty())
+        Upcoming->setCurrentCell(std::clamp(selected, 0, Upcoming->rowCount() - 1), Description);
+    const int rowsShown = std::clamp(int(forecast.rows.size()), 1, MostUpcomingRowsShown);
+    Upcoming->setFixedHeight(rowsShown * Upcoming->verticalHeader()->defaultSectionSize() + 2 * Upcoming->frameWidth());
+    UpcomingEnter->setEnabled(CurrentUpcoming() != nullptr && !readOnly);
+    UpcomingSkip->setEnabled(CurrentUpcoming() != nullptr && !readOnly);
+
+    QString note = QStringLiteral("Today's balance: %1    Lowest: %2 on %3")
+                       .arg(platform::FormatCents(forecast.todayCents), platform::FormatCents(forecast.lowestCents),
+                            codec.FormatShortDate(forecast.lowestDay));
+    if (forecast.due > 0)
+        note += QStringLiteral("    %1 scheduled due").arg(forecast.due);
+    ForecastNote->setText(note);
+    const bool low = forecast.lowestCents < 0 || forecast.lowestCents < lookAhead.cushionCents;
+    ForecastNote->setStyleSheet(low ? QStringLiteral("color: red;") : QString());
+    if (UpcomingBar->isHidden() == shown) {
+        UpcomingBar->setVisible(shown);
+        Form_Resize();
+    }
+}
+
+const UpcomingRow* frmRegister::CurrentUpcoming() const {
+    const int row = Upcoming->currentRow();
+    if (row < 0 || size_t(row) >= forecast.rows.size() || !Upcoming->item(row, 0)->isSelected())
+        return nullptr;
+    return &forecast.rows[size_t(row)];
+}
+
+// The occurrence becomes a transaction in the rows, current in its amount cell, so that an amount that varies is
+// corrected first.
+void frmRegister::UpcomingEnter_Click() {
+    const UpcomingRow* upcoming = CurrentUpcoming();
+    if (upcoming == nullptr || readOnly || !ledger::CheckAfterLockDate(upcoming->occurrence.day))
+        return;
+    if (!ledger::CanAddTransaction()) {
+        platform::MsgBox(QStringLiteral("The register is full: no more transactions can be added."));
+        return;
+    }
+    const bool varies = upcoming->amountVaries;
+    if (procedures.Enter(*upcoming) == 0)
+        return;
+    UpdateBars();
+    MSFlexGrid1->setFocus();
+    if (varies)
+        GridEdit(platform::KeySpace);
+}
+
+void frmRegister::UpcomingSkip_Click() {
+    const UpcomingRow* upcoming = CurrentUpcoming();
+    if (upcoming == nullptr || readOnly || !procedures.Skip(*upcoming))
+        return;
+    UpdateUpcoming();
+}
+
+// Right click on a row: Repeat... makes a schedule of it, after the user has looked at it.
+void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
+    const int row = MSFlexGrid1->rowAt(at.y());
+    if (row < 1 || row > procedures.Model().Count() || readOnly || !lookAhead.editSchedule)
+        return;
+    grid.MoveTo(row, grid.Col() > 0 ? grid.Col() : CheckNumber);
+    QMenu menu(this);
+    QAction* repeat = menu.addAction(QStringLiteral("&Repeat..."));
+    repeat->setObjectName(QStringLiteral("mnuRepeat"));
+    if (menu.exec(MSFlexGrid1->viewport()->mapToGlobal(at)) != repeat)
+        return;
+    const std::optional<ledger::Schedule> made =
+        lookAhead.editSchedule(RegisterModel::RepeatOf(procedures.Model().At(row - 1)));
+    if (made && procedures.AddSchedule(*made))
+        UpdateUpcoming();
+}
