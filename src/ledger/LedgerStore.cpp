@@ -174,6 +174,7 @@ void NewLedger() {
     s.Stamp = {};
     s.StampedBytes.clear();
     s.Marks = {};
+    s.Schedules.clear();
     s.UnusableCompanion.clear();
     s.CompanionPending = false;
     s.LastLoad = {};
