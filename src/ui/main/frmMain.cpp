@@ -266,9 +266,14 @@ void frmMain::BuildStatusBar() {
     Panel2 = new QLabel(StatusBar1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFixedWidth(platform::TwipsToPixels(1440));
-    for (QLabel* panel : {Panel1, Panel2})
+    // The look ahead in brief, while the ledger has schedules.
+    Panel3 = new QLabel(StatusBar1);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->hide();
+    for (QLabel* panel : {Panel1, Panel2, Panel3})
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusBar1->addWidget(Panel1, 1);
+    StatusBar1->addWidget(Panel3);
     StatusBar1->addWidget(Panel2);
     setStatusBar(StatusBar1);
 }

@@ -2,6 +2,8 @@
 // The main window: start-up and shutdown, transaction entry, the File and Setup menus, the status bar.
 // It owns the program's settings while it runs and offers the public members the other windows use.
 
+#include "ui/register/frmRegister.h"
+
 #include <QMainWindow>
 #include <QStringList>
 #include <cstdint>
@@ -63,6 +65,8 @@ private:
     bool PromptToSaveData();
     void SaveSettings();
     void UpdateStatusBar();
+    // What the register shows of the schedules: today, the horizon and cushion of the settings.
+    static frmRegister::LookAhead RegisterLookAhead();
 
     // Transaction entry (frmMainEntry.cpp).
     void ResetEntryFields();
@@ -158,4 +162,5 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* Panel1 = nullptr;
     QLabel* Panel2 = nullptr;
+    QLabel* Panel3 = nullptr;
 };

@@ -227,6 +227,8 @@ void frmMain::Command1_Click() {
     ledger::AddTransaction(checkNumber, date, amount, description, typeCode);
     ResetEntryFields();
     Command4->setEnabled(true);
+    // The look ahead follows the balance.
+    UpdateStatusBar();
 }
 
 void frmMain::Command2_Click() {

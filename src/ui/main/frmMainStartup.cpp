@@ -4,8 +4,11 @@
 #include "ledger/Ledger.h"
 #include "ledger/LedgerHold.h"
 #include "ledger/Recovery.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
+#include "register/ForecastText.h"
+#include "register/RegisterRows.h"
 #include "settings/ProgramKey.h"
 #include "settings/Registry.h"
 
@@ -125,6 +128,16 @@ void frmMain::UpdateStatusBar() {
         Panel2->setText(QStringLiteral("Bal:  ") + platform::FormatShortDate(lockDate));
     else
         Panel2->setText(QStringLiteral("Unlocked"));
+    Panel3->setVisible(!ledger::Schedules().empty());
+    if (Panel3->isHidden())
+        return;
+    const frmRegister::LookAhead lookAhead = RegisterLookAhead();
+    const platform::LocaleCodec codec;
+    const Forecast forecast = MakeForecast(BuildRegisterRows(codec), ledger::ToCents(ledger::GetStartingBalance()),
+                                           ledger::Schedules(), lookAhead.today, lookAhead.horizonDays);
+    Panel3->setText(ForecastBrief(forecast, codec));
+    Panel3->setToolTip(ForecastNote(forecast, codec));
+    Panel3->setStyleSheet(IsLowForecast(forecast, lookAhead.cushionCents) ? QStringLiteral("color: red;") : QString());
 }
 
 QString frmMain::UserName() const {

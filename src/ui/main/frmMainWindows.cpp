@@ -3,6 +3,8 @@
 
 #include "ledger/Ledger.h"
 #include "ledger/Recovery.h"
+#include "platform/Locale.h"
+#include "settings/ForecastSettings.h"
 #include "ui/about/frmAbout.h"
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
@@ -10,6 +12,7 @@
 #include "ui/settings/SettingsDialog.h"
 
 #include <QCoreApplication>
+#include <QDate>
 
 void frmMain::Options_Click() {
     SettingsDialog Settings(this, {UserName(), ledger::GetStartingBalance(), ledger::GetNextCheckNumber()});
@@ -30,9 +33,19 @@ void frmMain::Associate_Click() {
     AssociateFiles(QCoreApplication::applicationFilePath());
 }
 
+frmRegister::LookAhead frmMain::RegisterLookAhead() {
+    const settings::ForecastSettings forecast = settings::ReadForecastSettings();
+    frmRegister::LookAhead values;
+    values.today = platform::DayCountFromDate(QDate::currentDate());
+    values.horizonDays = forecast.horizonDays;
+    values.cushionCents = forecast.cushionCents;
+    return values;
+}
+
 void frmMain::Command4_Click() {
     frmRegister Register(this, RegHeight);
     Register.SetReadOnly(ReadOnlyLedger);
+    Register.SetLookAhead(RegisterLookAhead());
     Register.exec();
     // The register may have set or cleared the lock date.
     UpdateStatusBar();
@@ -43,6 +56,7 @@ void frmMain::BalanceToStatement_Click() {
     if (statement.exec() != QDialog::Accepted)
         return;
     frmRegister Register(this, RegHeight);
+    Register.SetLookAhead(RegisterLookAhead());
     Register.BalanceToStatement(statement.Day(), statement.BalanceCents());
     Register.exec();
     UpdateStatusBar();

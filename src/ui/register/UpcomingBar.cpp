@@ -4,11 +4,13 @@
 #include "ui/register/frmRegister.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/Twips.h"
+#include "register/ForecastText.h"
 
 #include <QDate>
 #include <QFrame>
@@ -164,14 +166,9 @@ void frmRegister::UpdateUpcoming() {
     UpcomingEnter->setEnabled(CurrentUpcoming() != nullptr && !readOnly);
     UpcomingSkip->setEnabled(CurrentUpcoming() != nullptr && !readOnly);
 
-    QString note = QStringLiteral("Today's balance: %1    Lowest: %2 on %3")
-                       .arg(platform::FormatCents(forecast.todayCents), platform::FormatCents(forecast.lowestCents),
-                            codec.FormatShortDate(forecast.lowestDay));
-    if (forecast.due > 0)
-        note += QStringLiteral("    %1 scheduled due").arg(forecast.due);
-    ForecastNote->setText(note);
-    const bool low = forecast.lowestCents < 0 || forecast.lowestCents < lookAhead.cushionCents;
-    ForecastNote->setStyleSheet(low ? QStringLiteral("color: red;") : QString());
+    ForecastNote->setText(::ForecastNote(forecast, codec));
+    ForecastNote->setStyleSheet(IsLowForecast(forecast, lookAhead.cushionCents) ? QStringLiteral("color: red;")
+                                                                                : QString());
     if (UpcomingBar->isHidden() == shown) {
         UpcomingBar->setVisible(shown);
         Form_Resize();

@@ -1,0 +1,14 @@
+#pragma once
+// The forecast in words, as the register window and the main window's status bar show it.
+
+#include "platform/LocaleCodec.h"
+#include "register/Forecast.h"
+
+#include <QString>
+
+// "Today's balance: 1,234.56    Lowest: 99.00 on 12/28/2026", then "    3 scheduled due" when some are.
+QString ForecastNote(const Forecast& forecast, const platform::LocaleCodec& codec);
+// "3 scheduled due" when some are, else "Lowest: 99.00 on 12/28/2026".
+QString ForecastBrief(const Forecast& forecast, const platform::LocaleCodec& codec);
+// The lowest balance falls below zero or below the user's cushion: shown in red.
+bool IsLowForecast(const Forecast& forecast, int64_t cushionCents);
