@@ -2,6 +2,7 @@
 #include "support/RegisterTestSupport.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/Schedules.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/Twips.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -844,3 +846,51 @@ TEST_F(frmRegisterTest, CtrlZAndCtrlYTakeBackAndRedoADeleteAnEditAndALock) {
     EXPECT_EQ(RecordInSlot(2).Description.trimmed(), QStringLiteral("Market"));
     EXPECT_EQ(RecordInSlot(3).Locked, -1);
 }
+
+namespace {
+
+// The upcoming rows below the grid: Enter and Skip as a user gives them, and undo.
+TEST_F(frmRegisterTest, UpcomingRowsAreEnteredOrSkippedBelowTheGridAndUndone) {
+    AddFourRecords();
+    ledger::Schedule rent;
+    rent.isCheck = true;
+    rent.description = QStringLiteral("Rent");
+    rent.amountCents = 40000;
+    rent.rule.start = Day(2009, 1, 1);
+    ASSERT_TRUE(ledger::SetSchedules({rent}));
+    Open();
+    window->SetLookAhead({Day(2009, 1, 10), 30, 0, {}});
+    auto* upcoming = window->findChild<QTableWidget*>(QStringLiteral("Upcoming"));
+    auto* note = window->findChild<QLabel*>(QStringLiteral("ForecastNote"));
+    ASSERT_TRUE(upcoming && note && upcoming->isVisible());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("UpcomingTitle"))->text(), QStringLiteral("Today, 1/10/2009"));
+    EXPECT_GT(upcoming->mapTo(window.get(), QPoint()).y(), view->geometry().bottom());
+    const auto shown = [&] {
+        QStringList rows;
+        for (int r = 0; r < upcoming->rowCount(); ++r)
+            rows << upcoming->item(r, Date)->text() + QLatin1Char(' ') + upcoming->item(r, Debit)->text() +
+                        QLatin1Char(' ') + upcoming->item(r, Balance)->text();
+        return rows.join(QLatin1Char('|'));
+    };
+    EXPECT_EQ(shown(), QStringLiteral("1/1/2009 400.00 950.00|2/1/2009 400.00 550.00"));
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("Today's balance: 1,350.00    Lowest: ")));
+    EXPECT_TRUE(note->text().endsWith(QStringLiteral("    1 scheduled due")));
+
+    // Return on the overdue one enters it as check 103 among the rows.
+    upcoming->setFocus();
+    upcoming->setCurrentCell(0, Description);
+    QTest::keyClick(upcoming, Qt::Key_Return);
+    EXPECT_EQ(grid->Rows(), 6);
+    EXPECT_EQ(grid->TextMatrix(1, CheckNumber), QStringLiteral("103"));
+    EXPECT_EQ(shown(), QStringLiteral("2/1/2009 400.00 550.00"));
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("Today's balance: 950.00")));
+
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("UpcomingSkip")), Qt::LeftButton);
+    EXPECT_EQ(upcoming->rowCount(), 0);
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(grid->Rows(), 5);
+    EXPECT_EQ(shown(), QStringLiteral("1/1/2009 400.00 950.00|2/1/2009 400.00 550.00"));
+}
+
+} // namespace
