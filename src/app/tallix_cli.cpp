@@ -1,6 +1,7 @@
 // tallix-cli: the register, exports and a format check for Tallix data files, from the terminal.
 #include "Version.h"
 #include "cli/CliCheck.h"
+#include "cli/CliForecast.h"
 #include "cli/CliImport.h"
 #include "cli/CommandLine.h"
 #include "cli/LedgerExport.h"
@@ -9,6 +10,8 @@
 #include "cli/TerminalPrompts.h"
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
+#include "register/Forecast.h"
+#include "settings/ForecastSettings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -22,6 +25,7 @@ namespace {
 constexpr int Sound = 0;
 constexpr int Failed = 1;
 constexpr int UsageError = 2;
+static_assert(settings::LastHorizonDays == MaxHorizonDays, "the setting reaches as far as the forecast");
 
 // GNU's "or:" lines, which help2man takes for the manual page's synopsis.
 const char* const Usage =
@@ -31,7 +35,8 @@ const char* const Usage =
     "  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]\n"
     "                         [CSV columns]\n"
     "  or:  tallix-cli balance LEDGER --date D\n"
-    "  or:  tallix-cli reconcile LEDGER --date D --balance B\n";
+    "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
+    "  or:  tallix-cli forecast LEDGER [--days N]\n";
 
 void PrintHelp(QTextStream& out) {
     out << Usage
@@ -55,6 +60,9 @@ void PrintHelp(QTextStream& out) {
            "  reconcile  a bank statement's ending balance B on day D against the cleared balance (reconciled\n"
            "           and cleared transactions), with the difference and the outstanding transactions; changes\n"
            "           nothing. Exit status 0 when they agree, 3 when they do not\n"
+           "  forecast the scheduled transactions due from today up to N days ahead (by default as set in the\n"
+           "           program), overdue ones marked due, with the running balance; then today's balance and the\n"
+           "           lowest the balance reaches, with its date. Exit status 3 when that falls below zero\n"
            "\n"
            "CSV columns (numbered from 1; once imported, remembered for statements with the same header line):\n"
            "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
@@ -199,6 +207,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return cli::RunBalance(rest, out, err);
     if (command == QLatin1String("reconcile"))
         return cli::RunReconcile(rest, out, err);
+    if (command == QLatin1String("forecast"))
+        return cli::RunForecast(rest, settings::ReadForecastSettings().horizonDays, out, err);
     if (command != QLatin1String("print") && command != QLatin1String("check"))
         return UsageFailure(err, QStringLiteral("unknown command '%1'").arg(command));
     QCommandLineParser operands;

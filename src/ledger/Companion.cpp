@@ -178,7 +178,8 @@ bool SaveCompanion(LedgerState& state, const QString& ledgerTarget, const QByteA
         if (!hasMarks)
             return true;
         problem[0] = problem[0].toUpper();
-        error = problem + QStringLiteral("; it was left as it is. Move it aside to save the cleared marks.");
+        error =
+            problem + QStringLiteral("; it was left as it is. Move it aside to save the cleared marks and schedules.");
         return false;
     }
     if (name == state.UnusableCompanion)
