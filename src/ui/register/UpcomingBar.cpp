@@ -27,20 +27,6 @@ using namespace RegisterColumn;
 namespace {
 constexpr int MostUpcomingRowsShown = 5;
 
-// An upcoming row as the register's cells show a row: its kind, date, description, amount and balance.
-RegisterRow AsRegisterRow(const UpcomingRow& upcoming) {
-    RegisterRow row;
-    row.record.TypeCode = upcoming.typeCode;
-    row.record.CheckNumber =
-        upcoming.typeCode == ledger::CheckOrPayment && !upcoming.isCheck ? ledger::PaymentCheckNumber : int16_t(0);
-    row.record.Date = upcoming.occurrence.day;
-    row.record.Amount = float(double(upcoming.amountCents) / 100.0);
-    row.record.Description = ledger::FixDescription(upcoming.description);
-    row.descriptionSize = upcoming.description.size();
-    row.balanceCents = upcoming.balanceCents;
-    return row;
-}
-
 QFrame* Rule(QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
@@ -137,9 +123,7 @@ void frmRegister::UpdateUpcoming() {
         const RegisterRow row = AsRegisterRow(upcoming);
         const RowCells cells(row, codec, RowCells::Controls::Keep);
         for (int col = 0; col < Count; ++col) {
-            QString text = cells.Text(col).toString();
-            if (col == Type && upcoming.isCheck)
-                text = QStringLiteral("Check");
+            const QString text = cells.Text(col).toString();
             auto* item = new QTableWidgetItem(text);
             item->setFont(italic);
             item->setForeground(upcoming.due ? due : later);
