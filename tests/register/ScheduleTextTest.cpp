@@ -46,7 +46,9 @@ TEST(ScheduleTextTest, RulesInWordsWithTheEndInTheLocalesDates) {
 }
 
 TEST(ScheduleTextTest, AmountsAndNextDates) {
-    ledger::Schedule rent{.description = QStringLiteral("Rent"), .amountCents = 123450};
+    ledger::Schedule rent;
+    rent.description = QStringLiteral("Rent");
+    rent.amountCents = 123450;
     rent.rule.start = Day(2027, 1, 1);
     rent.rule.count = 2;
     ledger::Schedule power = rent;
@@ -65,7 +67,9 @@ TEST(ScheduleTextTest, AmountsAndNextDates) {
 
 TEST(ScheduleTextTest, KindsReadBackAsTheirPlace) {
     for (size_t i = 0; i < ScheduleKinds.size(); ++i) {
-        const ledger::Schedule schedule{.typeCode = ScheduleKinds[i].typeCode, .isCheck = ScheduleKinds[i].isCheck};
+        ledger::Schedule schedule;
+        schedule.typeCode = ScheduleKinds[i].typeCode;
+        schedule.isCheck = ScheduleKinds[i].isCheck;
         EXPECT_EQ(ScheduleKindIndex(schedule), int(i));
     }
     EXPECT_EQ(ScheduleKindText(ScheduleKinds[0]), QStringLiteral("Check"));

@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <algorithm>
 
 namespace {
 template <typename Control> Control* Named(Control* control, const char* name) {
@@ -34,14 +33,6 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> controls) {
     return row;
 }
 
-// The first occurrence of `rule` that the schedule has not entered or skipped.
-std::optional<ledger::Occurrence> NextOpen(const ledger::Schedule& schedule, const ledger::ScheduleRule& rule) {
-    std::optional<ledger::Occurrence> next =
-        ledger::OccurrenceAfter(rule, std::max(rule.start - 1, schedule.doneThrough));
-    while (next && ledger::IsDone(schedule, next->nominal))
-        next = ledger::OccurrenceAfter(rule, next->nominal);
-    return next;
-}
 } // namespace
 
 ScheduleEditor::ScheduleEditor(QWidget* owner, const ledger::Schedule& schedule, double today)
@@ -183,11 +174,12 @@ void ScheduleEditor::UpdateFields() {
     dtpEnd->setEnabled(optEndOn->isChecked());
     spnCount->setEnabled(optEndAfter->isChecked());
 
-    const ledger::ScheduleRule rule = TypedRule();
+    ledger::Schedule typed = original;
+    typed.rule = TypedRule();
     QString next = QStringLiteral("ended");
-    if (!ledger::IsValidRule(rule)) {
+    if (!ledger::IsValidRule(typed.rule)) {
         next = QStringLiteral("none, the schedule ends before it starts");
-    } else if (const std::optional<ledger::Occurrence> occurrence = NextOpen(original, rule)) {
+    } else if (const std::optional<ledger::Occurrence> occurrence = ledger::NextDue(typed)) {
         next = platform::FormatShortDate(occurrence->day);
         if (occurrence->day <= today)
             next += QStringLiteral(" (due)");
