@@ -3,10 +3,13 @@
 
 #include "ledger/Ledger.h"
 #include "ledger/Recovery.h"
+#include "ledger/Schedules.h"
+#include "settings/ForecastSettings.h"
 #include "ui/about/frmAbout.h"
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
 #include "ui/register/frmRegister.h"
+#include "ui/schedules/frmSchedules.h"
 #include "ui/settings/SettingsDialog.h"
 
 #include <QCoreApplication>
@@ -45,6 +48,18 @@ void frmMain::BalanceToStatement_Click() {
     frmRegister Register(this, RegHeight);
     Register.BalanceToStatement(statement.Day(), statement.BalanceCents());
     Register.exec();
+    UpdateStatusBar();
+}
+
+void frmMain::Schedules_Click() {
+    const settings::ForecastSettings forecast = settings::ReadForecastSettings();
+    frmSchedules window(this, {ledger::Schedules(), forecast.horizonDays, forecast.cushionCents}, platform::Today());
+    if (window.exec() != QDialog::Accepted)
+        return;
+    const SchedulesValues values = window.Values();
+    // The window offers only schedules the ledger takes; an unchanged list leaves the ledger unmodified.
+    ledger::SetSchedules(values.schedules);
+    settings::WriteForecastSettings({values.horizonDays, values.cushionCents});
     UpdateStatusBar();
 }
 
