@@ -25,6 +25,13 @@ template <typename Control> Control* Named(Control* control, const char* name) {
     return control;
 }
 
+// A row's label names its first field, which its access key reaches.
+QLabel* Label(const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, field->parentWidget());
+    label->setBuddy(field);
+    return label;
+}
+
 QHBoxLayout* Row(std::initializer_list<QWidget*> controls) {
     auto* row = new QHBoxLayout;
     for (QWidget* control : controls)
@@ -98,15 +105,16 @@ void ScheduleEditor::BuildFields() {
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Type:"), Row({cboKind}));
+    form->addRow(Label(QStringLiteral("&Type:"), cboKind), Row({cboKind}));
     form->addRow(QStringLiteral("D&escription:"), txtDescription);
-    form->addRow(QStringLiteral("A&mount:"), Row({txtAmount, chkVaries, toleranceLabel, txtTolerance}));
-    form->addRow(QStringLiteral("&Repeat every:"), Row({spnEvery, cboUnit}));
+    form->addRow(Label(QStringLiteral("A&mount:"), txtAmount),
+                 Row({txtAmount, chkVaries, toleranceLabel, txtTolerance}));
+    form->addRow(Label(QStringLiteral("&Repeat every:"), spnEvery), Row({spnEvery, cboUnit}));
     form->addRow(QString(), Row({optDayOfMonth, spnDayOfMonth}));
     form->addRow(QString(), Row({optNthWeekday, cboNth, cboWeekday}));
-    form->addRow(QStringLiteral("&Starts:"), Row({dtpStart}));
+    form->addRow(Label(QStringLiteral("&Starts:"), dtpStart), Row({dtpStart}));
     form->addRow(QStringLiteral("Ends:"), Row({optEndNever, optEndOn, dtpEnd, optEndAfter, spnCount, times}));
-    form->addRow(QStringLiteral("On a &weekend:"), Row({cboWeekend}));
+    form->addRow(Label(QStringLiteral("On a &weekend:"), cboWeekend), Row({cboWeekend}));
     form->addRow(lblNext);
     form->addRow(buttons);
     form->setSizeConstraint(QLayout::SetFixedSize);

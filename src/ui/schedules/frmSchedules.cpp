@@ -79,7 +79,9 @@ frmSchedules::frmSchedules(QWidget* owner, const SchedulesValues& current, doubl
     spnHorizon->setValue(current.horizonDays);
     txtCushion = NewAmountBox(this, QStringLiteral("txtCushion"));
     txtCushion->setText(ledger::DollarText(current.cushionCents));
+    txtCushion->setMaximumWidth(spnHorizon->sizeHint().width() * 2);
     auto* settings = new QFormLayout;
+    settings->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     settings->addRow(QStringLiteral("&Look ahead:"), spnHorizon);
     settings->addRow(QStringLiteral("&Warn below:"), txtCushion);
 
