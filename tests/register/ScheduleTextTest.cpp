@@ -27,22 +27,20 @@ TEST(ScheduleTextTest, RulesInWordsWithTheEndInTheLocalesDates) {
     ledger::ScheduleRule secondTuesday{.place = ledger::MonthPlace::NthWeekday, .nth = 2, .weekday = 2, .count = 12};
     ledger::ScheduleRule daily{.unit = RepeatUnit::Days, .count = 1};
     ledger::ScheduleRule tenDays{.unit = RepeatUnit::Days, .every = 10};
-    const std::tuple<const char*, ledger::ScheduleRule, const char*, const char*> cases[] = {
-        {"monthly", monthly, "Every month on the 1st", "Every month on the 1st"},
-        {"every two weeks", biweekly, "Every 2 weeks", "Every 2 weeks"},
-        {"nth weekday", lastFriday, "Every month on the last Friday", "Every month on the last Friday"},
-        {"with an end date", quarterly, "Every 3 months on the 31st, until 12/31/2027",
-         "Every 3 months on the 31st, until 31.12.2027"},
-        {"with a count", secondTuesday, "Every month on the second Tuesday, 12 times",
-         "Every month on the second Tuesday, 12 times"},
-        {"once", daily, "Every day, once", "Every day, once"},
-        {"days", tenDays, "Every 10 days", "Every 10 days"},
+    const std::pair<ledger::ScheduleRule, const char*> cases[] = {
+        {monthly, "Every month on the 1st"},
+        {biweekly, "Every 2 weeks"},
+        {lastFriday, "Every month on the last Friday"},
+        {quarterly, "Every 3 months on the 31st, until 12/31/2027"},
+        {secondTuesday, "Every month on the second Tuesday, 12 times"},
+        {daily, "Every day, once"},
+        {tenDays, "Every 10 days"},
     };
-    for (const auto& [what, rule, english, german] : cases) {
-        EXPECT_EQ(RuleText(rule, platform::LocaleCodec()), QString::fromUtf8(english)) << what;
-        const tallix::test::ScopedLocale locale(QStringLiteral("de_DE"));
-        EXPECT_EQ(RuleText(rule, platform::LocaleCodec()), QString::fromUtf8(german)) << what;
-    }
+    for (const auto& [rule, text] : cases)
+        EXPECT_EQ(RuleText(rule, platform::LocaleCodec()), QLatin1String(text));
+    const tallix::test::ScopedLocale locale(QStringLiteral("de_DE"));
+    EXPECT_EQ(RuleText(quarterly, platform::LocaleCodec()),
+              QStringLiteral("Every 3 months on the 31st, until 31.12.2027"));
 }
 
 TEST(ScheduleTextTest, AmountsAndNextDates) {
@@ -63,15 +61,4 @@ TEST(ScheduleTextTest, AmountsAndNextDates) {
     const tallix::test::ScopedLocale locale(QStringLiteral("de_DE"));
     EXPECT_EQ(ScheduleAmountText(power, platform::LocaleCodec()), QStringLiteral("1.234,50 (varies)"));
     EXPECT_EQ(NextDueText(rent, platform::LocaleCodec()), QStringLiteral("01.01.2027"));
-}
-
-TEST(ScheduleTextTest, KindsReadBackAsTheirPlace) {
-    for (size_t i = 0; i < ScheduleKinds.size(); ++i) {
-        ledger::Schedule schedule;
-        schedule.typeCode = ScheduleKinds[i].typeCode;
-        schedule.isCheck = ScheduleKinds[i].isCheck;
-        EXPECT_EQ(ScheduleKindIndex(schedule), int(i));
-    }
-    EXPECT_EQ(ScheduleKindText(ScheduleKinds[0]), QStringLiteral("Check"));
-    EXPECT_EQ(ScheduleKindText(ScheduleKinds[1]), QStringLiteral("Payment"));
 }

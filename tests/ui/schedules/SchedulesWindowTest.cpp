@@ -1,24 +1,21 @@
 // The one-schedule editor and the Schedules window, driven by their controls' names.
+#include "platform/widgets/DatePicker.h"
 #include "support/PromptScript.h"
 #include "support/RegisterTestSupport.h"
 #include "ui/schedules/ScheduleEditor.h"
 #include "ui/schedules/frmSchedules.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
-
-#include "platform/widgets/DatePicker.h"
 
 using tallix::test::Day;
 using tallix::test::PromptScript;
@@ -195,19 +192,4 @@ TEST(SchedulesWindowTest, AddEditAndDeleteThenOkOffersTheList) {
     EXPECT_EQ(values.schedules[0].rule.start, Today());
     EXPECT_EQ(values.horizonDays, 90);
     EXPECT_EQ(values.cushionCents, 25000);
-}
-
-TEST(SchedulesWindowTest, CancelOffersNothing) {
-    const SchedulesValues given{{Rent()}, 30, 10000};
-    frmSchedules window(nullptr, given, Today());
-    window.show();
-    {
-        PromptScript prompts;
-        prompts.ExpectMessage(QStringLiteral("Delete the schedule Rent?"), platform::Answer::Ok);
-        Click(&window, "cmdDelete");
-    }
-    Find<QSpinBox>(&window, "spnHorizon")->setValue(5);
-    Click(&window, "CancelButton");
-    EXPECT_EQ(window.result(), QDialog::Rejected);
-    EXPECT_EQ(window.Values(), given);
 }
