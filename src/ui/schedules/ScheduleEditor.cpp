@@ -39,7 +39,6 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> controls) {
     row->addStretch();
     return row;
 }
-
 } // namespace
 
 ScheduleEditor::ScheduleEditor(QWidget* owner, const ledger::Schedule& schedule, double today)
