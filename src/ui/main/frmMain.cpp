@@ -251,6 +251,8 @@ void frmMain::BuildMenus() {
     Options->setObjectName(QStringLiteral("Options"));
     BalanceToStatement = setup->addAction(QStringLiteral("&Balance to Statement..."));
     BalanceToStatement->setObjectName(QStringLiteral("mnuSetupBalance"));
+    Schedules = setup->addAction(QStringLiteral("&Schedules..."));
+    Schedules->setObjectName(QStringLiteral("mnuSetupSchedules"));
 }
 
 void frmMain::BuildStatusBar() {
@@ -316,4 +318,5 @@ void frmMain::ConnectEvents() {
     connect(Associate, &QAction::triggered, this, &frmMain::Associate_Click);
     connect(Options, &QAction::triggered, this, &frmMain::Options_Click);
     connect(BalanceToStatement, &QAction::triggered, this, &frmMain::BalanceToStatement_Click);
+    connect(Schedules, &QAction::triggered, this, &frmMain::Schedules_Click);
 }

@@ -111,6 +111,8 @@ private:
     void Associate_Click();
     // Asks for a statement's date and ending balance, then opens the register balanced against it.
     void BalanceToStatement_Click();
+    // The ledger's schedules and the look ahead's horizon and cushion, edited in the Schedules window.
+    void Schedules_Click();
     void Command4_Click();
     void Command5_Click();
 
@@ -158,6 +160,7 @@ private:
     QAction* Associate = nullptr;
     QAction* Options = nullptr;
     QAction* BalanceToStatement = nullptr;
+    QAction* Schedules = nullptr;
 
     QStatusBar* StatusBar1 = nullptr;
     QLabel* Panel1 = nullptr;

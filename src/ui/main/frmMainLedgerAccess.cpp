@@ -139,7 +139,7 @@ ledger::DiskChangeAnswer frmMain::AskAboutDiskChange(const QString& path, bool v
 
 void frmMain::SetReadOnly(bool readOnly) {
     ReadOnlyLedger = readOnly;
-    for (QAction* command : {Save, Import, Options, BalanceToStatement})
+    for (QAction* command : {Save, Import, Options, BalanceToStatement, Schedules})
         command->setEnabled(!readOnly);
     Command1->setEnabled(!readOnly);
     setWindowTitle(readOnly ? platform::ProgramTitle() + QStringLiteral(" (Read-Only)") : platform::ProgramTitle());

@@ -3,16 +3,18 @@
 
 #include "ledger/Ledger.h"
 #include "ledger/Recovery.h"
+#include "ledger/Schedules.h"
 #include "platform/Locale.h"
 #include "settings/ForecastSettings.h"
 #include "ui/about/frmAbout.h"
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
 #include "ui/register/frmRegister.h"
+#include "ui/schedules/ScheduleEditor.h"
+#include "ui/schedules/frmSchedules.h"
 #include "ui/settings/SettingsDialog.h"
 
-#include <QCoreApplication>
-#include <QDate>
+#include <QApplication>
 
 void frmMain::Options_Click() {
     SettingsDialog Settings(this, {UserName(), ledger::GetStartingBalance(), ledger::GetNextCheckNumber()});
@@ -36,9 +38,16 @@ void frmMain::Associate_Click() {
 frmRegister::LookAhead frmMain::RegisterLookAhead() {
     const settings::ForecastSettings forecast = settings::ReadForecastSettings();
     frmRegister::LookAhead values;
-    values.today = platform::DayCountFromDate(QDate::currentDate());
+    values.today = platform::Today();
     values.horizonDays = forecast.horizonDays;
     values.cushionCents = forecast.cushionCents;
+    // Repeat... in the register: the editor opens over the register window, which is modal.
+    values.editSchedule = [today = values.today](const ledger::Schedule& offered) -> std::optional<ledger::Schedule> {
+        ScheduleEditor editor(QApplication::activeModalWidget(), offered, today);
+        if (editor.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return editor.Edited();
+    };
     return values;
 }
 
@@ -59,6 +68,18 @@ void frmMain::BalanceToStatement_Click() {
     Register.SetLookAhead(RegisterLookAhead());
     Register.BalanceToStatement(statement.Day(), statement.BalanceCents());
     Register.exec();
+    UpdateStatusBar();
+}
+
+void frmMain::Schedules_Click() {
+    const settings::ForecastSettings forecast = settings::ReadForecastSettings();
+    frmSchedules window(this, {ledger::Schedules(), forecast.horizonDays, forecast.cushionCents}, platform::Today());
+    if (window.exec() != QDialog::Accepted)
+        return;
+    const SchedulesValues values = window.Values();
+    // The window offers only schedules the ledger takes; an unchanged list leaves the ledger unmodified.
+    ledger::SetSchedules(values.schedules);
+    settings::WriteForecastSettings({values.horizonDays, values.cushionCents});
     UpdateStatusBar();
 }
 

@@ -218,7 +218,8 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsAndNames) {
                      QStringLiteral("-:Seperator:"), QStringLiteral("E&xit:Exit:")}));
     EXPECT_EQ(captions("Setup"),
               (QStringList{QStringLiteral("Associate:Associate:"), QStringLiteral("&Options:Options:"),
-                           QStringLiteral("&Balance to Statement...:mnuSetupBalance:")}));
+                           QStringLiteral("&Balance to Statement...:mnuSetupBalance:"),
+                           QStringLiteral("&Schedules...:mnuSetupSchedules:")}));
     EXPECT_EQ(Find<QMenu>("File")->title(), QStringLiteral("&File"));
     EXPECT_EQ(Find<QMenu>("Setup")->title(), QStringLiteral("&Setup"));
 }

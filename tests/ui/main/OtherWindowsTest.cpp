@@ -1,6 +1,10 @@
 // The buttons and menu items that open the program's other windows modally over the main window.
 #include "MainWindowFixture.h"
 #include "ledger/ClearMarks.h"
+#include "ledger/Schedules.h"
+#include "settings/ForecastSettings.h"
+
+#include <QSpinBox>
 
 TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
     const QString path = WriteLedger(QStringLiteral("r.tlx"), [] {
@@ -53,6 +57,35 @@ TEST_F(MainWindowTest, BalanceToStatementAsksForTheStatementThenReconcilesInTheR
     EXPECT_EQ(ledger::GetClearMark(1), ledger::ClearMark::Reconciled);
     ASSERT_TRUE(ledger::NextTransaction(record));
     EXPECT_EQ(record.Locked, 0);
+}
+
+TEST_F(MainWindowTest, SchedulesStoresTheEditedSchedulesInTheLedgerAndTheHorizonInTheSettings) {
+    WriteSettings();
+    StartActive();
+    ASSERT_FALSE(ledger::IsModified());
+    QStringList shown;
+    WhenModalOpens([this, &shown](QWidget* schedules) {
+        shown << schedules->objectName();
+        EXPECT_EQ(schedules->parentWidget(), window.get());
+        WhenModalOpens(
+            [&shown](QWidget* editor) {
+                shown << editor->objectName();
+                QTest::keyClicks(editor->findChild<QLineEdit*>(QStringLiteral("txtDescription")), "Rent");
+                editor->findChild<QLineEdit*>(QStringLiteral("txtAmount"))->setText(QStringLiteral("950"));
+                editor->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+            },
+            QStringLiteral("frmSchedule"));
+        schedules->findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
+        schedules->findChild<QSpinBox*>(QStringLiteral("spnHorizon"))->setValue(45);
+        schedules->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    Trigger("mnuSetupSchedules");
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("frmSchedules"), QStringLiteral("frmSchedule")}));
+    ASSERT_EQ(ledger::Schedules().size(), 1u);
+    EXPECT_EQ(ledger::Schedules()[0].description, QStringLiteral("Rent"));
+    EXPECT_EQ(ledger::Schedules()[0].amountCents, 95000);
+    EXPECT_TRUE(ledger::IsModified());
+    EXPECT_EQ(settings::ReadForecastSettings().horizonDays, 45);
 }
 
 TEST_F(MainWindowTest, AssociateAsksFirst) {
