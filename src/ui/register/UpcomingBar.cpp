@@ -67,6 +67,12 @@ void frmRegister::CreateUpcomingBar() {
     Upcoming->setSelectionMode(QAbstractItemView::SingleSelection);
     Upcoming->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Upcoming->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Rows as the grid's, so that the two read as one register.
+    Upcoming->setFont(MSFlexGrid1->font());
+    Upcoming->verticalHeader()->setMinimumSectionSize(1);
+    Upcoming->verticalHeader()->setDefaultSectionSize(MSFlexGrid1->verticalHeader()->defaultSectionSize());
+    Upcoming->setTextElideMode(Qt::ElideNone);
+    Upcoming->setShowGrid(false);
     Upcoming->installEventFilter(this);
     layout->addWidget(Upcoming, 1, 0);
 
@@ -194,7 +200,8 @@ void frmRegister::UpcomingSkip_Click() {
 
 // Right click on a row: Repeat... makes a schedule of it, after the user has looked at it.
 void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
-    const int row = MSFlexGrid1->rowAt(at.y());
+    // The view's rows start below the header row, the grid's at it.
+    const int row = MSFlexGrid1->rowAt(at.y()) + 1;
     if (row < 1 || row > procedures.Model().Count() || readOnly || !lookAhead.editSchedule)
         return;
     grid.MoveTo(row, grid.Col() > 0 ? grid.Col() : CheckNumber);
