@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -79,7 +80,9 @@ TEST_F(CliProcess, UsageErrorsExitWithTwoOnStandardError) {
           QStringList{"import", ledgerPath}, QStringList{"import", ledgerPath, "a.qif", "--format", "xls"},
           QStringList{"balance", ledgerPath}, QStringList{"balance", ledgerPath, "--date", "5/32/2024"},
           QStringList{"--bogus"}, QStringList{"print", "--bogus", ledgerPath}, QStringList{"print", "-x.tlx"},
-          QStringList{"print", ledgerPath, "--pdf"}, QStringList{"print", "--pdf", "out.pdf"}}) {
+          QStringList{"print", ledgerPath, "--pdf"}, QStringList{"print", "--pdf", "out.pdf"},
+          QStringList{"chart", ledgerPath}, QStringList{"chart", ledgerPath, "--png", "a.png", "--svg", "a.svg"},
+          QStringList{"chart", ledgerPath, "--png", "a.png", "--days", "x"}}) {
         const Result r = Cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
@@ -130,6 +133,26 @@ TEST_F(CliProcess, PrintPdfWritesTheRegistersPagesAndNeverOverALedger) {
     const Result refused = Cli({QStringLiteral("print"), ledgerPath, QStringLiteral("--pdf"), ledgerPath});
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(ReadAll(ledgerPath), ledgerBytes);
+}
+
+TEST_F(CliProcess, ChartWritesPngSvgAndPdf) {
+    struct Case {
+        const char* option;
+        QByteArray start;
+    };
+    for (const Case& c : {Case{"--png", "\x89PNG\r\n\x1a\n"}, Case{"--svg", "<?xml"}, Case{"--pdf", "%PDF-"}}) {
+        SCOPED_TRACE(c.option);
+        const QString out = dir.filePath(QStringLiteral("chart.") + QLatin1String(c.option + 2));
+        const Result r = Cli({QStringLiteral("chart"), ledgerPath, QLatin1String(c.option), out,
+                              QStringLiteral("--days"), QStringLiteral("365")});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        const QByteArray bytes = ReadAll(out);
+        EXPECT_TRUE(bytes.startsWith(c.start)) << bytes.left(16).toStdString();
+        if (QLatin1String(c.option) == QLatin1String("--png"))
+            EXPECT_EQ(QImage::fromData(bytes, "PNG").size(), QSize(1200, 700));
+        if (QLatin1String(c.option) == QLatin1String("--svg"))
+            EXPECT_TRUE(bytes.contains("<svg"));
+    }
 }
 
 TEST_F(CliProcess, UnreadableFilesFailWithTheLoadersMessage) {

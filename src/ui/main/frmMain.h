@@ -1,5 +1,5 @@
 #pragma once
-// The main window: start-up and shutdown, transaction entry, the File and Setup menus, the status bar.
+// The main window: start-up and shutdown, transaction entry, the File, View and Setup menus, the status bar.
 // It owns the program's settings while it runs and offers the public members the other windows use.
 
 #include <QMainWindow>
@@ -107,6 +107,8 @@ private:
     void Associate_Click();
     // Asks for a statement's date and ending balance, then opens the register balanced against it.
     void BalanceToStatement_Click();
+    // The balance over time and its forecast through the horizon, from the ledger as it stands.
+    void BalanceChart_Click();
     void Command4_Click();
     void Command5_Click();
 
@@ -151,6 +153,7 @@ private:
     QAction* Import = nullptr;
     QAction* PrintRegister = nullptr;
     QAction* Exit = nullptr;
+    QAction* BalanceChart = nullptr;
     QAction* Associate = nullptr;
     QAction* Options = nullptr;
     QAction* BalanceToStatement = nullptr;

@@ -3,13 +3,18 @@
 
 #include "ledger/Ledger.h"
 #include "ledger/Recovery.h"
+#include "platform/Locale.h"
+#include "platform/LocaleCodec.h"
+#include "register/BalanceSeries.h"
 #include "ui/about/frmAbout.h"
+#include "ui/chart/frmChart.h"
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
 #include "ui/register/frmRegister.h"
 #include "ui/settings/SettingsDialog.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 void frmMain::Options_Click() {
     SettingsDialog Settings(this, {UserName(), ledger::GetStartingBalance(), ledger::GetNextCheckNumber()});
@@ -51,4 +56,13 @@ void frmMain::BalanceToStatement_Click() {
 void frmMain::Command5_Click() {
     frmAbout About(AppName(), AppDescription(), AppCopyright());
     About.exec();
+}
+
+void frmMain::BalanceChart_Click() {
+    const QString file = ledger::GetDataFileName();
+    const QString title = file.isEmpty() ? QStringLiteral("Balance Chart")
+                                         : QStringLiteral("Balance Chart: %1").arg(QFileInfo(file).completeBaseName());
+    const platform::LocaleCodec codec;
+    frmChart Chart(this, StoreBalanceSeries(codec, platform::Today(), DefaultHorizonDays), title);
+    Chart.exec();
 }

@@ -1,6 +1,10 @@
 // The buttons and menu items that open the program's other windows modally over the main window.
 #include "MainWindowFixture.h"
 #include "ledger/ClearMarks.h"
+#include "print/BalanceChart.h"
+#include "ui/chart/ChartView.h"
+
+#include <QClipboard>
 
 TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
     const QString path = WriteLedger(QStringLiteral("r.tlx"), [] {
@@ -107,4 +111,29 @@ TEST_F(MainWindowTest, AboutOpensWithoutAnOwner) {
     });
     Click(Button("Command5"));
     EXPECT_EQ(shown, QStringLiteral("frmAbout"));
+}
+
+TEST_F(MainWindowTest, ViewBalanceChartShowsThePointUnderTheMouseAndCopiesTheChart) {
+    const QString path = WriteLedger(QStringLiteral("c.tlx"), [] {
+        ledger::SetStartingBalance(100);
+        ledger::AddTransaction(7, Day(2020, 1, 5), 12, QStringLiteral("Grocer"), ledger::CheckOrPayment);
+        ledger::AddTransaction(0, Day(2020, 2, 5), 30, QStringLiteral("Pay"), ledger::Deposit);
+    });
+    WriteSettings(QString(), path, 0);
+    StartActive();
+    QGuiApplication::clipboard()->clear();
+    QString shown;
+    QString hovered;
+    WhenModalOpens([&](QWidget* modal) {
+        shown = modal->windowTitle();
+        auto* chart = modal->findChild<ChartView*>(QStringLiteral("Chart"));
+        const print::ChartAxes axes(chart->Series(), QRectF(chart->rect()), QFontMetricsF(chart->font(), chart));
+        QTest::mouseMove(chart, QPointF(axes.X(Day(2020, 1, 5)), axes.Plot().center().y()).toPoint());
+        hovered = modal->findChild<QLabel*>(QStringLiteral("lblPoint"))->text();
+        modal->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
+    });
+    Trigger("mnuViewChart");
+    EXPECT_EQ(shown, QStringLiteral("Balance Chart"));
+    EXPECT_EQ(hovered, QStringLiteral("1/5/2020: 88.00"));
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
 }
