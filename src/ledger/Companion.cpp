@@ -23,7 +23,7 @@ bool IsLive(const LedgerState& s, int slot) {
 // Whether the ledger has anything to keep in a companion.
 bool HasMarks(const LedgerState& s) {
     const ClearMarkState& m = s.Marks;
-    if (!m.statements.empty() || !m.deletedBankIds.isEmpty())
+    if (!m.statements.empty() || !m.deletedBankIds.isEmpty() || !s.Schedules.empty())
         return true;
     for (int slot = 1; slot < std::min<int>(s.NextSlot, int(m.marks.size())); ++slot) {
         if (m.marks[size_t(slot)] != ClearMark::None && IsLive(s, slot))
@@ -62,6 +62,7 @@ CompanionContents ContentsOf(const LedgerState& s, const QByteArray& ledgerBytes
         }
     }
     c.deletedBankIds = DeletedBankIdsOf(s);
+    c.schedules = s.Schedules;
     return c;
 }
 
@@ -126,7 +127,7 @@ QString CompanionPathOf(const QString& ledgerPath) {
 }
 
 CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledgerBytes, int records,
-                            const DiskStamp& stamp, ClearMarkState& into) {
+                            const DiskStamp& stamp, ClearMarkState& into, std::vector<Schedule>& schedules) {
     CompanionLoad load;
     CompanionContents c;
     // A file of the size and time it was written with is taken for that file, as make and rsync do; otherwise its
@@ -154,6 +155,7 @@ CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledge
         slotOf = MatchRecords(c.hashes, RecordHashes(ledgerBytes, records));
     load.outcome = unchanged ? CompanionLoad::Outcome::Matched : CompanionLoad::Outcome::Rematched;
     Place(c, slotOf, records, into, load);
+    schedules = std::move(c.schedules);
     return load;
 }
 
@@ -197,7 +199,8 @@ CompanionLoad CheckCompanion(const QString& ledgerPath, const QByteArray& ledger
     const int counted = ledgerBytes.size() >= RecordSize ? qFromLittleEndian<int16_t>(ledgerBytes.constData()) - 1 : 0;
     const int records = std::max(0, std::min(counted, int(ledgerBytes.size() / RecordSize) - 1));
     ClearMarkState scratch;
-    return LoadCompanion(target, ledgerBytes, records, MetadataOf(target), scratch);
+    std::vector<Schedule> schedules;
+    return LoadCompanion(target, ledgerBytes, records, MetadataOf(target), scratch, schedules);
 }
 
 } // namespace ledger

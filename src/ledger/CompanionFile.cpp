@@ -3,6 +3,7 @@
 
 #include "ledger/LedgerFormat.h"
 #include "ledger/SafeFile.h"
+#include "ledger/ScheduleBytes.h"
 #include "platform/Locale.h"
 
 #include <QCryptographicHash>
@@ -155,6 +156,7 @@ bool WriteAll(Connection& db, const CompanionContents& c) {
              "CREATE TABLE statements (id INTEGER PRIMARY KEY, date REAL NOT NULL, ending_cents INTEGER NOT NULL, "
              "positions BLOB NOT NULL)",
              "CREATE TABLE deleted_bank_ids (id INTEGER PRIMARY KEY, bank_id TEXT NOT NULL)",
+             "CREATE TABLE schedules (id INTEGER PRIMARY KEY, schedule BLOB NOT NULL)",
          }) {
         if (!db.Run(table))
             return false;
@@ -196,11 +198,17 @@ bool WriteAll(Connection& db, const CompanionContents& c) {
         if (!db.Run(deleted))
             return false;
     }
+    QSqlQuery schedule = db.Query("INSERT INTO schedules (schedule) VALUES (?)");
+    for (const Schedule& s : c.schedules) {
+        schedule.bindValue(0, EncodeSchedule(s));
+        if (!db.Run(schedule))
+            return false;
+    }
     return db.Run("COMMIT");
 }
 
-// The header alone tells a file that is not ours or too new, without letting SQLite near it.
-CompanionRead ProbeHeader(const QString& path, QString& problem) {
+// The header alone tells a file that is not ours or too new, without letting SQLite near it; `version` is its schema's.
+CompanionRead ProbeHeader(const QString& path, QString& problem, qint32& version) {
     QFile file;
     switch (OpenRegularFile(path, file)) {
     case OpenResult::NotRegular:
@@ -220,7 +228,7 @@ CompanionRead ProbeHeader(const QString& path, QString& problem) {
         problem = NotOurs();
         return CompanionRead::Unusable;
     }
-    const qint32 version = qFromBigEndian<qint32>(head.constData() + UserVersionOffset);
+    version = qFromBigEndian<qint32>(head.constData() + UserVersionOffset);
     if (version > CompanionVersion) {
         problem = QStringLiteral("it was written by a newer version of Tallix");
         return CompanionRead::Unusable;
@@ -233,7 +241,8 @@ CompanionRead ProbeHeader(const QString& path, QString& problem) {
 }
 
 // Every value is checked against the data file's record count: a companion that does not add up is damaged.
-bool ReadAll(Connection& db, CompanionContents& c, const std::function<bool(const CompanionContents&)>& unchanged) {
+bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
+             const std::function<bool(const CompanionContents&)>& unchanged) {
     QSqlQuery file = db.Query("SELECT size, modified_ns, crc32, records FROM data_file");
     if (!db.Run(file) || !file.next())
         return false;
@@ -301,6 +310,15 @@ bool ReadAll(Connection& db, CompanionContents& c, const std::function<bool(cons
         return false;
     while (deleted.next())
         c.deletedBankIds << deleted.value(0).toString();
+    if (version < 2)
+        return db.Ok();
+    QSqlQuery schedules = db.Query("SELECT schedule FROM schedules ORDER BY id");
+    if (!db.Run(schedules))
+        return false;
+    while (schedules.next()) {
+        if (!DecodeSchedule(schedules.value(0).toByteArray(), c.schedules.emplace_back()))
+            return false;
+    }
     return db.Ok();
 }
 } // namespace
@@ -318,11 +336,12 @@ QByteArray RecordHashes(const QByteArray& ledgerBytes, int records) {
 
 CompanionRead ReadCompanionFile(const QString& path, CompanionContents& contents,
                                 const std::function<bool(const CompanionContents&)>& unchanged, QString& problem) {
-    const CompanionRead probed = ProbeHeader(path, problem);
+    qint32 version = 0;
+    const CompanionRead probed = ProbeHeader(path, problem, version);
     if (probed != CompanionRead::Read)
         return probed;
     Connection db(path, true);
-    if (ReadAll(db, contents, unchanged))
+    if (ReadAll(db, version, contents, unchanged))
         return CompanionRead::Read;
     problem = Damaged(db.error);
     return CompanionRead::Unusable;

@@ -215,8 +215,8 @@ bool LoadLedger() {
         break;
     }
     // The marks never decide whether the ledger opens.
-    const CompanionLoad companion =
-        LoadCompanion(target, bytes, loaded.NextSlot - 1, MetadataOfOpenFile(file.handle()), loaded.Marks);
+    const CompanionLoad companion = LoadCompanion(target, bytes, loaded.NextSlot - 1, MetadataOfOpenFile(file.handle()),
+                                                  loaded.Marks, loaded.Schedules);
     s.Records.swap(loaded.Records);
     s.NextSlot = loaded.NextSlot;
     s.LiveCount = loaded.LiveCount;
@@ -224,6 +224,7 @@ bool LoadLedger() {
     s.StartingBalance = loaded.StartingBalance;
     s.LockDate = loaded.LockDate;
     s.Marks = std::move(loaded.Marks);
+    s.Schedules = std::move(loaded.Schedules);
     s.LastLoad = companion;
     s.UnusableCompanion = companion.outcome == CompanionLoad::Outcome::Unusable ? CompanionPathOf(target) : QString();
     s.CompanionPending = false;

@@ -112,6 +112,13 @@ JournalChange MarkChange(int slot) {
     return change;
 }
 
+JournalChange SchedulesChange() {
+    JournalChange change;
+    change.kind = JournalChange::Schedules;
+    change.schedules = State().Schedules;
+    return change;
+}
+
 // The marks as changes that replace whatever marks the ledger has, deleted slots' hidden ones too.
 void AppendMarks(std::vector<JournalChange>& changes) {
     const LedgerState& s = State();
@@ -149,6 +156,7 @@ JournalEntry Snapshot() {
         entry.changes.push_back(change);
     }
     AppendMarks(entry.changes);
+    entry.changes.push_back(SchedulesChange());
     entry.changes.push_back(ValuesChange());
     return entry;
 }
@@ -175,6 +183,7 @@ bool Fits(const JournalChange& change, int nextSlot) {
                            [nextSlot](int slot) { return slot >= 1 && slot < nextSlot; });
     case JournalChange::NoMarks:
     case JournalChange::DeletedBankId:
+    case JournalChange::Schedules: // each checked as it was read
         return true;
     }
     return false;
@@ -222,6 +231,9 @@ void Apply(const JournalChange& change) {
         break;
     case JournalChange::DeletedBankId:
         s.Marks.deletedBankIds << change.bankId;
+        break;
+    case JournalChange::Schedules:
+        s.Schedules = change.schedules;
         break;
     case JournalChange::Values:
         s.NextCheckNumber = change.nextCheckNumber;
@@ -281,6 +293,11 @@ void JournalAllMarks() {
     const ChangeBatch oneEntry;
     for (const JournalChange& change : changes)
         Record(change);
+}
+
+void JournalSchedules() {
+    if (Recording())
+        Record(SchedulesChange());
 }
 
 void EndJournal() {

@@ -4,6 +4,8 @@
 #include "ledger/ClearMarks.h"
 #include "ledger/DiskStamp.h"
 #include "ledger/Ledger.h"
+#include "ledger/Schedules.h"
+
 #include <vector>
 
 namespace ledger {
@@ -41,6 +43,7 @@ struct LedgerState {
     DiskStamp Stamp;
     QByteArray StampedBytes;
     ClearMarkState Marks;
+    std::vector<Schedule> Schedules; // kept in the companion as well (Schedules.h)
     // The companion file (ClearMarks.h) that the last load could not use: no save writes over it.
     QString UnusableCompanion;
     // The last save replaced the data file but failed to write its companion: the next save writes the data file
@@ -66,6 +69,8 @@ void JournalMark(int index);
 void JournalStatement(const ReconciledStatement& statement);
 // Every mark, statement and deleted bank id at once, replacing those before: for a change that takes one back.
 void JournalAllMarks();
+// The whole list of schedules, replacing the one before.
+void JournalSchedules();
 // The ledger in memory was replaced (New, a load) or saved: its journal, which it no longer needs, is removed.
 void EndJournal();
 

@@ -173,6 +173,7 @@ void NewLedger() {
     s.Stamp = {};
     s.StampedBytes.clear();
     s.Marks = {};
+    s.Schedules.clear();
     s.UnusableCompanion.clear();
     s.CompanionPending = false;
     s.LastLoad = {};

@@ -1,6 +1,7 @@
 #include "ledger/RecoveryJournal.h"
 
 #include "ledger/LedgerFormat.h"
+#include "ledger/ScheduleBytes.h"
 #include "platform/AtomicFile.h"
 
 #include <QFile>
@@ -145,6 +146,11 @@ QByteArray EncodeEntry(const JournalEntry& entry) {
         case JournalChange::DeletedBankId:
             w.PutBytes(change.bankId.toUtf8());
             break;
+        case JournalChange::Schedules:
+            w.Put(quint32(change.schedules.size()));
+            for (const Schedule& schedule : change.schedules)
+                w.PutBytes(EncodeSchedule(schedule));
+            break;
         }
     }
     return Framed(w.out);
@@ -198,6 +204,13 @@ bool DecodeEntry(QByteArrayView payload, JournalEntry& entry) {
             break;
         case JournalChange::DeletedBankId:
             ok = r.GetBytes(text);
+            break;
+        case JournalChange::Schedules:
+            ok = r.Get(count);
+            for (quint32 k = 0; ok && k < count; ++k) {
+                QByteArray bytes;
+                ok = r.GetBytes(bytes) && DecodeSchedule(bytes, change.schedules.emplace_back());
+            }
             break;
         }
         if (!ok)

@@ -12,15 +12,19 @@
 //           'M' i32 slot, u8 mark (ClearMark), u32 m and m bytes of the slot's bank id in UTF-8;
 //           'R' a statement recorded: f64 date, i64 ending cents, u32 k and k i32 slots;
 //           'C' no marks, statements or bank ids at all; 'D' u32 m and m bytes of UTF-8: one more id of a record
-//           deleted before the ledger was loaded.
-// The first entry holds the whole ledger (N, every slot, C, M of every slot that has a mark or bank id, R, D, V);
+//           deleted before the ledger was loaded;
+//           'P' the ledger's schedules, replacing those before: u32 k, then k times u32 m and m bytes of a schedule
+//           as ScheduleBytes.h lays it out.
+// The first entry holds the whole ledger (N, every slot, C, M of every slot that has a mark or bank id, R, D, P, V);
 // each later one the changes of one user action. An entry is whole or missing: one whose bytes or CRC-32 fall short
 // ends the journal there. Journals without the marks' kinds (M, R, C, D), as versions before them wrote, replay
-// with the marks that the load found; a version before them stops at the first entry that has one.
+// with the marks that the load found, and journals without P with its schedules; a version before those kinds
+// stops at the first entry that has one.
 
 #include "ledger/ClearMarks.h"
 #include "ledger/DiskStamp.h"
 #include "ledger/Ledger.h"
+#include "ledger/Schedules.h"
 
 #include <QString>
 #include <vector>
@@ -38,6 +42,7 @@ struct JournalChange {
         Statement = 'R',
         NoMarks = 'C',
         DeletedBankId = 'D',
+        Schedules = 'P',
     };
     Kind kind = Slot;
     int32_t slot = 0; // Slot, Mark: the slot; SlotCount: the count
@@ -48,6 +53,7 @@ struct JournalChange {
     ClearMark mark = ClearMark::None;
     QString bankId; // Mark, DeletedBankId
     ReconciledStatement statement;
+    std::vector<Schedule> schedules;
 };
 
 struct JournalEntry {

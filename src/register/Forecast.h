@@ -25,12 +25,13 @@ struct UpcomingRow {
 
 struct Forecast {
     double today = 0;
-    double through = 0;         // today + the horizon's days
-    int64_t todayCents = 0;     // the balance at the end of today: the starting balance and the rows up to today
+    double through = 0;            // today + the horizon's days
+    int64_t todayCents = 0;        // the balance at the end of today: the starting balance and the rows up to today
     std::vector<UpcomingRow> rows; // pending occurrences up to `through` (overdue ones too), by day then schedule
     int due = 0;                   // how many of them are due (on or before today)
     // The lowest balance after today through `through`, the register's later rows and the upcoming ones taken in
-    // date order from todayCents; today and todayCents when nothing takes it lower.
+    // date order from todayCents (due ones as of today, the register's rows first on a day they share); today and
+    // todayCents when nothing takes it lower.
     double lowestDay = 0;
     int64_t lowestCents = 0;
 };
