@@ -1,15 +1,16 @@
 // The balance chart at 32,766 transactions with a 365-day forecast of 50 monthly schedules: the series from the
-// register's rows, and its first paint into a 1200 x 700 image. Runs offscreen.
+// ledger in the store (its rows, the forecast, the points and months), and its first paint into a 1200 x 700
+// image. Runs offscreen.
 #include "BenchLedger.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/Schedules.h"
 #include "platform/LocaleCodec.h"
 #include "print/BalanceChart.h"
 #include "register/BalanceSeries.h"
 
 #include <QApplication>
 #include <QPainter>
-#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdlib>
 
 namespace {
 
@@ -19,38 +20,29 @@ constexpr int HorizonDays = 365;
 // BuildLedger's dates run from day 40000 over a third as many days as transactions: today is its last day.
 constexpr double Today = 40000 + Transactions / 3 + 1;
 
-// A year of 50 monthly schedules, each falling on a day of its own.
-Forecast YearOfSchedules(int64_t todayCents) {
-    Forecast forecast;
-    forecast.today = Today;
-    forecast.through = Today + HorizonDays;
-    forecast.todayCents = todayCents;
-    for (int s = 0; s < Schedules; ++s)
-        for (int month = 0; month < 12; ++month) {
-            UpcomingRow row;
-            row.schedule = s;
-            const double day = Today + 1 + (s * 7 + month * 30) % HorizonDays;
-            row.occurrence = {month, day, day};
-            row.typeCode = s % 5 == 0 ? ledger::Deposit : ledger::CheckOrPayment;
-            row.amountCents = 1000 + s * 137;
-            forecast.rows.push_back(row);
-        }
-    std::sort(forecast.rows.begin(), forecast.rows.end(),
-              [](const UpcomingRow& a, const UpcomingRow& b) { return a.occurrence.day < b.occurrence.day; });
-    forecast.lowestDay = Today;
-    forecast.lowestCents = todayCents;
-    return forecast;
+// 50 monthly schedules from the 1st to the 28th, from today on: 600 occurrences in the year.
+void AddSchedules() {
+    std::vector<ledger::Schedule> schedules;
+    for (int s = 0; s < Schedules; ++s) {
+        ledger::Schedule schedule;
+        schedule.typeCode = s % 5 == 0 ? ledger::Deposit : ledger::CheckOrPayment;
+        schedule.description = QStringLiteral("Schedule %1").arg(s);
+        schedule.amountCents = 1000 + s * 137;
+        schedule.rule.dayOfMonth = s % 28 + 1;
+        schedule.rule.start = Today + 1;
+        schedules.push_back(schedule);
+    }
+    if (!ledger::SetSchedules(schedules))
+        std::abort();
 }
 
 BalanceSeries Series(const platform::LocaleCodec& codec) {
-    const std::vector<RegisterRow> rows = BuildRegisterRows(codec);
-    const int64_t startingCents = ledger::ToCents(ledger::GetStartingBalance());
-    const Forecast forecast = YearOfSchedules(BalanceThrough(rows, Today));
-    return MakeBalanceSeries(rows, startingCents, forecast, 40000, 40000 + 365);
+    return StoreBalanceSeries(codec, Today, HorizonDays);
 }
 
 void BM_ChartSeries(benchmark::State& state) {
     bench::BuildLedger(Transactions);
+    AddSchedules();
     const platform::LocaleCodec codec;
     for (auto _ : state)
         benchmark::DoNotOptimize(Series(codec).past.size());
@@ -58,6 +50,7 @@ void BM_ChartSeries(benchmark::State& state) {
 
 void BM_ChartFirstPaint(benchmark::State& state) {
     bench::BuildLedger(Transactions);
+    AddSchedules();
     const BalanceSeries series = Series(platform::LocaleCodec());
     const QPalette palette = QApplication::palette();
     for (auto _ : state) {

@@ -10,6 +10,7 @@
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
 #include "register/Forecast.h"
+#include "settings/ForecastSettings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -58,9 +59,10 @@ void PrintHelp(QTextStream& out) {
            "           and cleared transactions), with the difference and the outstanding transactions; changes\n"
            "           nothing. Exit status 0 when they agree, 3 when they do not\n"
            "  chart    the balance chart as the program draws it: the balance from the first transaction, the\n"
-           "           forecast of the scheduled transactions for N days (default 30, at most 3660) with its lowest\n"
-           "           point, and the money in and out of each month; as a PNG image or SVG drawing of 1200 x 700\n"
-           "           pixels or a PDF page, in OUT (- for standard output)\n"
+           "           forecast of the scheduled transactions for N days (at most 3660; by default the program's\n"
+           "           horizon, 30 days unless changed) with its lowest point, and the money in and out of each\n"
+           "           month; as a PNG image or SVG drawing of 1200 x 700 pixels or a PDF page, in OUT (- for\n"
+           "           standard output)\n"
            "\n"
            "CSV columns (numbered from 1; once imported, remembered for statements with the same header line):\n"
            "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
@@ -194,7 +196,8 @@ int Chart(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (formats.size() != 1)
         return UsageFailure(err, QStringLiteral("chart needs one of --png OUT, --svg OUT or --pdf OUT"));
     bool numeric = false;
-    const int days = parser.isSet(daysOption) ? parser.value(daysOption).toInt(&numeric) : DefaultHorizonDays;
+    const int days = parser.isSet(daysOption) ? parser.value(daysOption).toInt(&numeric)
+                                              : settings::ReadForecastSettings().horizonDays;
     if (parser.isSet(daysOption) && (!numeric || days < 0 || days > MaxHorizonDays))
         return UsageFailure(err, QStringLiteral("--days takes a number of days from 0 to %1").arg(MaxHorizonDays));
     return Drawn({QStringLiteral("chart"), formats.first(), QString::number(days)},

@@ -102,6 +102,9 @@ BalanceSeries MakeBalanceSeries(const std::vector<RegisterRow>& rows, int64_t st
             EndOfDay(series.forecast, change.day, balance);
         months.Add(change.day, change.cents, true);
     }
+    // The last balance holds to the horizon, so the forecast always reaches it.
+    if (series.forecast.back().day < forecast.through)
+        series.forecast.push_back({forecast.through, balance});
     series.months = std::move(months.flows);
     return series;
 }

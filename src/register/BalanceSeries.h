@@ -34,7 +34,7 @@ struct BalanceSeries {
     double through = 0; // the horizon's last day
     // Ascending days, one point per day with a change; ends with today's balance when the ledger has rows.
     std::vector<BalancePoint> past;
-    // Today's balance, then one point per later day with a change, through `through`.
+    // Today's balance, then one point per later day with a change, and the last balance again on `through`.
     std::vector<BalancePoint> forecast;
     BalancePoint lowest;           // the lowest point of the forecast (today's when nothing takes it lower)
     std::vector<MonthFlow> months; // ascending, every month from the first point's to the horizon's

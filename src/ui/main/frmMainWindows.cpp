@@ -6,6 +6,7 @@
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
 #include "register/BalanceSeries.h"
+#include "settings/ForecastSettings.h"
 #include "ui/about/frmAbout.h"
 #include "ui/chart/frmChart.h"
 #include "ui/main/FileAssociation.h"
@@ -63,6 +64,7 @@ void frmMain::BalanceChart_Click() {
     const QString title = file.isEmpty() ? QStringLiteral("Balance Chart")
                                          : QStringLiteral("Balance Chart: %1").arg(QFileInfo(file).completeBaseName());
     const platform::LocaleCodec codec;
-    frmChart Chart(this, StoreBalanceSeries(codec, platform::Today(), DefaultHorizonDays), title);
+    frmChart Chart(this, StoreBalanceSeries(codec, platform::Today(), settings::ReadForecastSettings().horizonDays),
+                   title);
     Chart.exec();
 }
