@@ -217,13 +217,16 @@ void DrawLowest(QPainter& painter, const ChartAxes& axes, const BalanceSeries& s
     const QRectF plot = axes.Plot();
     const double width = metrics.horizontalAdvance(label) + 6;
     const double height = metrics.height();
-    // Beside the point, where the level line after it leaves room: right of it, or left where the plot ends.
-    double left = at.x() + radius + 4;
-    if (left + width > plot.right())
-        left = at.x() - radius - 4 - width;
-    const double top = std::clamp(at.y() + radius, plot.top(), std::max(plot.top(), plot.bottom() - height));
-    const QRectF box(std::max(plot.left(), left), top, width, height);
-    painter.fillRect(box, inks.background);
+    // Below the point, where the forecast is not (nothing in it is lower), starting at the point or ending at the
+    // plot's right edge; a veil keeps lines under it faintly visible.
+    const double left = std::max(plot.left(), std::min(at.x() - radius, plot.right() - width));
+    double top = at.y() + radius + 2;
+    if (top + height > plot.bottom())
+        top = at.y() - radius - 2 - height;
+    const QRectF box(left, top, width, height);
+    QColor veil = inks.background;
+    veil.setAlpha(200);
+    painter.fillRect(box, veil);
     painter.setPen(colour);
     painter.drawText(box, Qt::AlignCenter, label);
 }
