@@ -125,15 +125,29 @@ std::vector<double> TimeTicks(const ChartAxes& axes, const QFontMetricsF& metric
     return {};
 }
 
-// A balance holds from the end of one day to the next change: the line steps, level between its points.
+// A balance holds from the end of one day to the next change: the line steps, level between its points. Days that
+// share a pixel column keep only their first, lowest, highest and last balance there: the same line at any size,
+// drawn in a fraction of the time when years of days stand in a few hundred columns.
 QPolygonF Steps(const ChartAxes& axes, const std::vector<BalancePoint>& points) {
     QPolygonF line;
-    line.reserve(qsizetype(points.size()) * 2);
-    for (const BalancePoint& point : points) {
-        const double x = axes.X(point.day);
+    for (size_t i = 0; i < points.size();) {
+        const double x = axes.X(points[i].day);
+        const double first = axes.Y(points[i].cents);
+        double top = first;
+        double bottom = first;
+        double last = first;
+        size_t next = i + 1;
+        for (; next < points.size() && std::floor(axes.X(points[next].day)) == std::floor(x); ++next) {
+            last = axes.Y(points[next].cents);
+            top = std::min(top, last);
+            bottom = std::max(bottom, last);
+        }
         if (!line.isEmpty())
             line << QPointF(x, line.back().y());
-        line << QPointF(x, axes.Y(point.cents));
+        line << QPointF(x, first);
+        if (next > i + 1)
+            line << QPointF(x, top) << QPointF(x, bottom) << QPointF(x, last);
+        i = next;
     }
     return line;
 }
