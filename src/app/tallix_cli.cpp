@@ -1,6 +1,7 @@
 // tallix-cli: the register, exports, a format check and the balance chart of Tallix data files, from the terminal.
 #include "Version.h"
 #include "cli/CliCheck.h"
+#include "cli/CliForecast.h"
 #include "cli/CliImport.h"
 #include "cli/CommandLine.h"
 #include "cli/LedgerExport.h"
@@ -24,6 +25,7 @@ namespace {
 constexpr int Sound = 0;
 constexpr int Failed = 1;
 constexpr int UsageError = 2;
+static_assert(settings::LastHorizonDays == MaxHorizonDays, "the setting reaches as far as the forecast");
 
 // GNU's "or:" lines, which help2man takes for the manual page's synopsis.
 const char* const Usage =
@@ -34,6 +36,7 @@ const char* const Usage =
     "                         [CSV columns]\n"
     "  or:  tallix-cli balance LEDGER --date D\n"
     "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
+    "  or:  tallix-cli forecast LEDGER [--days N]\n"
     "  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]\n";
 
 void PrintHelp(QTextStream& out) {
@@ -58,6 +61,9 @@ void PrintHelp(QTextStream& out) {
            "  reconcile  a bank statement's ending balance B on day D against the cleared balance (reconciled\n"
            "           and cleared transactions), with the difference and the outstanding transactions; changes\n"
            "           nothing. Exit status 0 when they agree, 3 when they do not\n"
+           "  forecast the scheduled transactions due from today up to N days ahead (by default as set in the\n"
+           "           program), overdue ones marked due, with the running balance; then today's balance and the\n"
+           "           lowest the balance reaches, with its date. Exit status 3 when that falls below zero\n"
            "  chart    the balance chart as the program draws it: the balance from the first transaction, the\n"
            "           forecast of the scheduled transactions for N days (at most 3660; by default the program's\n"
            "           horizon, 30 days unless changed) with its lowest point, and the money in and out of each\n"
@@ -236,6 +242,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return cli::RunBalance(rest, out, err);
     if (command == QLatin1String("reconcile"))
         return cli::RunReconcile(rest, out, err);
+    if (command == QLatin1String("forecast"))
+        return cli::RunForecast(rest, settings::ReadForecastSettings().horizonDays, out, err);
     if (command == QLatin1String("chart"))
         return Chart(rest, out, err);
     if (command != QLatin1String("print") && command != QLatin1String("check"))

@@ -5,6 +5,7 @@
 #include "ledger/Cp1252.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerFormat.h"
+#include "ledger/Schedules.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 
@@ -155,6 +156,46 @@ QString Refusal(const PlannedLine& p, bool locked, double lockDate) {
     return {};
 }
 
+// Lines to add that enter a pending occurrence of a schedule: those due within MatchDays of the statement's days.
+void PlanScheduled(ImportPlan& plan) {
+    std::vector<MatchEntry> lines;
+    std::vector<size_t> lineIndex;
+    double first = INFINITY, last = -INFINITY;
+    for (size_t i = 0; i < plan.lines.size(); ++i) {
+        const PlannedLine& p = plan.lines[i];
+        if (p.kind != PlanKind::Add)
+            continue;
+        MatchEntry e;
+        e.cents = StoredCents(p.line.cents);
+        e.day = int64_t(std::floor(p.line.date));
+        first = std::min(first, double(e.day));
+        last = std::max(last, double(e.day));
+        lines.push_back(e);
+        lineIndex.push_back(i);
+    }
+    if (lines.empty())
+        return;
+    const std::vector<ledger::Schedule>& schedules = ledger::Schedules();
+    std::vector<ScheduledEntry> occurrences;
+    std::vector<PlannedLine::Scheduled> scheduled;
+    for (size_t s = 0; s < schedules.size(); ++s) {
+        const ledger::Schedule& schedule = schedules[s];
+        const bool credit = ledger::IsCredit(schedule.typeCode);
+        for (const ledger::Occurrence& o : ledger::PendingThrough(schedule, last + MatchDays)) {
+            if (o.day < first - MatchDays)
+                continue;
+            occurrences.push_back({credit, credit ? schedule.amountCents : -schedule.amountCents,
+                                   schedule.toleranceCents, int64_t(o.day)});
+            scheduled.push_back({int(s), o, schedule.description});
+        }
+    }
+    const std::vector<int> match = MatchScheduled(lines, occurrences);
+    for (size_t k = 0; k < match.size(); ++k) {
+        if (match[k] >= 0)
+            plan.lines[lineIndex[k]].entersScheduled = scheduled[size_t(match[k])];
+    }
+}
+
 } // namespace
 
 ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
@@ -220,6 +261,7 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
         else
             --room;
     }
+    PlanScheduled(plan);
     return plan;
 }
 
@@ -247,6 +289,14 @@ bool ApplyPlan(const ImportPlan& plan, QString& error) {
         ledger::SetClearMark(slot, ledger::ClearMark::Cleared);
         ledger::SetBankId(slot, p.line.bankId);
     }
+    std::vector<ledger::Schedule> schedules = ledger::Schedules();
+    for (const PlannedLine& p : plan.lines) {
+        if (p.kind == PlanKind::Add && p.entersScheduled) {
+            ledger::Schedule& s = schedules[size_t(p.entersScheduled->schedule)];
+            s = ledger::WithDone(s, p.entersScheduled->occurrence.nominal, true);
+        }
+    }
+    ledger::SetSchedules(schedules);
     return true;
 }
 
@@ -265,6 +315,10 @@ QString PlanText(const PlannedLine& p) {
         QString text = QStringLiteral("added as ") + ledger::TypeName(p.typeCode, p.checkNumber);
         if (ledger::IsCheck(p.typeCode, p.checkNumber))
             text += QStringLiteral(" %1").arg(p.checkNumber);
+        if (p.entersScheduled)
+            text +=
+                QStringLiteral(": enters scheduled %1 of %2")
+                    .arg(p.entersScheduled->description, platform::FormatShortDate(p.entersScheduled->occurrence.day));
         return text;
     }
     case PlanKind::Duplicate:

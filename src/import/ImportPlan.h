@@ -7,8 +7,12 @@
 // without a bank id are separate transactions. A line whose bank id belongs to a record the user deleted is not added
 // again. Import never removes a record and changes one only by marking it cleared: the bank has seen the line it
 // matches. It plans no record that the data file's loader would refuse.
+//
+// A line to add that looks like a scheduled transaction falling due (ScheduledMatch) enters that occurrence: the line
+// is added as it is, and the occurrence is done, as if entered from the register.
 
 #include "import/Statement.h"
+#include "ledger/ScheduleRule.h"
 
 #include <QString>
 #include <cstdint>
@@ -35,6 +39,13 @@ struct PlannedLine {
     bool marksCleared = false;   // the record `duplicateSlot` is neither cleared nor reconciled yet
     bool deletedEarlier = false; // no slot, no line: the bank id of a record the user deleted
     QString reason;              // for Refused
+    // For Add: the pending occurrence that the line enters, of the schedule at that index and description.
+    struct Scheduled {
+        int schedule = 0;
+        ledger::Occurrence occurrence;
+        QString description;
+    };
+    std::optional<Scheduled> entersScheduled;
 };
 
 struct ImportPlan {
@@ -45,17 +56,17 @@ struct ImportPlan {
 
 // Plans against the ledger store as it is now; changes nothing.
 ImportPlan PlanImport(const std::vector<StatementLine>& statement);
-// Adds every line planned as Add, in statement order, cleared and with its bank id, and marks cleared the records
-// of the duplicates that say so; or does nothing: false, with the reason in `error`, when the ledger has no room for
-// all of them. Does not save.
+// Adds every line planned as Add, in statement order, cleared and with its bank id, marks cleared the records of the
+// duplicates that say so and marks done the occurrences the lines enter; or does nothing: false, with the reason in
+// `error`, when the ledger has no room for all of them. Does not save.
 bool ApplyPlan(const ImportPlan& plan, QString& error);
 
 // The statement's opening balance (ReadResult::openingCents) is no transaction. When the ledger holds none yet and
 // starts from another balance, a sentence that says so; empty otherwise.
 QString OpeningNote(const std::optional<int64_t>& openingCents);
 
-// "added as Check", "matches record 12: marks it cleared", "skipped, duplicate of record 12", "refused: dated on or
-// before the lock date 1/31/2024".
+// "added as Check", "added as Payment: enters scheduled Rent of 12/1/2026", "matches record 12: marks it cleared",
+// "skipped, duplicate of record 12", "refused: dated on or before the lock date 1/31/2024".
 QString PlanText(const PlannedLine& line);
 
 // Text the data file's code page can hold: a character it lacks becomes its compatibility decomposition without

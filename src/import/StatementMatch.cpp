@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <queue>
@@ -10,6 +11,37 @@
 #include <unordered_map>
 
 namespace import {
+
+std::vector<int> MatchScheduled(const std::vector<MatchEntry>& lines, const std::vector<ScheduledEntry>& occurrences) {
+    struct Pair {
+        int64_t days;
+        int64_t cents;
+        size_t line;
+        size_t occurrence;
+        auto operator<=>(const Pair&) const = default;
+    };
+    std::vector<Pair> pairs;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        for (size_t j = 0; j < occurrences.size(); ++j) {
+            const MatchEntry& line = lines[i];
+            const ScheduledEntry& o = occurrences[j];
+            const int64_t days = std::llabs(line.day - o.day);
+            const int64_t cents = std::llabs(line.cents - o.cents);
+            if ((line.cents >= 0) == o.credit && cents <= o.tolerance && days <= MatchDays)
+                pairs.push_back({days, cents, i, j});
+        }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    std::vector<int> match(lines.size(), -1);
+    std::vector<bool> taken(occurrences.size(), false);
+    for (const Pair& p : pairs) {
+        if (match[p.line] < 0 && !taken[p.occurrence]) {
+            match[p.line] = int(p.occurrence);
+            taken[p.occurrence] = true;
+        }
+    }
+    return match;
+}
 
 namespace {
 

@@ -25,4 +25,16 @@ struct MatchEntry {
 // For each line, the index of the record it pairs with, or -1.
 std::vector<int> MatchLines(const std::vector<MatchEntry>& lines, const std::vector<MatchEntry>& records);
 
+// A line and a pending occurrence of a schedule are the same transaction when both are debits or both credits, the
+// line's amount is within the schedule's tolerance of its amount, and their days are at most MatchDays apart.
+struct ScheduledEntry {
+    bool credit = false;   // a line of 0.00 is one
+    int64_t cents = 0;     // signed, the schedule's amount
+    int64_t tolerance = 0; // in cents
+    int64_t day = 0;       // the day the occurrence falls on
+};
+// For each line, the index of the occurrence it enters, or -1: each occurrence at most one line, the nearest days
+// first, then the nearest amounts, then in order.
+std::vector<int> MatchScheduled(const std::vector<MatchEntry>& lines, const std::vector<ScheduledEntry>& occurrences);
+
 } // namespace import

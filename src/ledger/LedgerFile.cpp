@@ -132,8 +132,8 @@ bool RefuseSave(const QString& path, const QString& reason) {
 // What the load found beside the data file, when the user has to know.
 void ReportCompanion(const CompanionLoad& load, const QString& ledgerPath, const QString& companionPath) {
     if (load.outcome == CompanionLoad::Outcome::Unusable) {
-        platform::MsgBox(QStringLiteral("%1 cannot be read: %2; the ledger opens without its cleared marks, and "
-                                        "saving leaves that file as it is.")
+        platform::MsgBox(QStringLiteral("%1 cannot be read: %2; the ledger opens without its cleared marks and "
+                                        "schedules, and saving leaves that file as it is.")
                              .arg(companionPath, load.problem));
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "ledger/Schedules.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 
@@ -27,6 +28,37 @@ constexpr std::array<Payee, 6> Groceries{{{"Green Valley Market", 38, 160},
 float Cents(std::mt19937& random, float low, float high) {
     std::uniform_int_distribution<int> cents(int(low * 100), int(high * 100));
     return float(cents(random)) / 100.0f;
+}
+
+Schedule Monthly(const char* description, int64_t cents, const QDate& from, int dayOfMonth) {
+    Schedule s;
+    s.description = QString::fromLatin1(description);
+    s.amountCents = cents;
+    s.rule.start = platform::DayCountFromDate(from);
+    s.rule.dayOfMonth = dayOfMonth;
+    return s;
+}
+
+// The ledger's regular transactions from the day after its last on: they show up ahead of the register at once.
+std::vector<Schedule> SampleSchedules(const QDate& firstDay, const QDate& lastDay) {
+    const QDate from = lastDay.addDays(1);
+    Schedule rent = Monthly("Oak Court Apartments", 115000, from, 1);
+    rent.isCheck = true;
+    Schedule pay = Monthly("Paycheck - Northwind Supply", 184217, from, 1);
+    pay.typeCode = Deposit;
+    pay.rule.unit = RepeatUnit::Weeks;
+    pay.rule.every = 2;
+    QDate payday = from;
+    while (!(payday.dayOfWeek() == Qt::Friday && firstDay.daysTo(payday) % 14 < 7))
+        payday = payday.addDays(1);
+    pay.rule.start = platform::DayCountFromDate(payday);
+    Schedule insurance = Monthly("Mutual Auto Insurance", 9640, from, 18);
+    insurance.rule.weekend = WeekendShift::Before;
+    Schedule electric = Monthly("Electric company", 10500, from, 5);
+    electric.amountVaries = true;
+    electric.toleranceCents = 4500;
+    electric.rule.weekend = WeekendShift::After;
+    return {rent, pay, insurance, electric};
 }
 } // namespace
 
@@ -92,6 +124,7 @@ void BuildSampleLedger(const QDate& lastDay) {
     }
     SetLockDate(lockDate);
     RecordStatement(firstQuarter);
+    SetSchedules(SampleSchedules(firstDay, lastDay));
 }
 
 bool WriteSampleLedger(const QString& path, const QDate& lastDay) {

@@ -58,3 +58,17 @@ Forecast MakeForecast(const std::vector<RegisterRow>& rows, int64_t startingCent
     }
     return f;
 }
+
+RegisterRow AsRegisterRow(const UpcomingRow& upcoming) {
+    RegisterRow row;
+    row.record.TypeCode = upcoming.typeCode;
+    row.record.CheckNumber = upcoming.typeCode != ledger::CheckOrPayment ? 0
+                             : upcoming.isCheck                          ? 1
+                                                                         : ledger::PaymentCheckNumber;
+    row.record.Date = upcoming.occurrence.day;
+    row.record.Amount = float(double(upcoming.amountCents) / 100.0);
+    row.dateDay = upcoming.occurrence.day;
+    row.balanceCents = upcoming.balanceCents;
+    row.typedDescription = upcoming.description;
+    return row;
+}

@@ -43,3 +43,6 @@ constexpr int MaxHorizonDays = 3660;
 // starting balance in cents. Upcoming rows continue from the last row's balance (from startingCents without rows).
 Forecast MakeForecast(const std::vector<RegisterRow>& rows, int64_t startingCents,
                       const std::vector<ledger::Schedule>& schedules, double today, int horizonDays);
+
+// The upcoming row as a register row, for its cells: a check shows its type, as it has no number until entered.
+RegisterRow AsRegisterRow(const UpcomingRow& row);

@@ -2,6 +2,7 @@
 #include "Version.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "ledger/Schedules.h"
 #include "platform/Locale.h"
 #include "settings/Registry.h"
 #include "support/Files.h"
@@ -511,4 +512,45 @@ TEST_F(CliProcess, ImportSavesWhenItsOutputIsCutShortAndTellsRefusedLinesApart) 
     EXPECT_EQ(again.status, 3); // the line of 200,000.01 is refused again; the others were saved
     EXPECT_TRUE(again.out.endsWith(QStringLiteral("0 added, 3000 skipped, 1 refused\n")))
         << again.out.right(80).toStdString();
+}
+
+// The look ahead from today: an overdue refund first, then a weekly payment; below zero within 30 days, not in 10.
+TEST_F(CliProcess, ForecastListsWhatIsDueAndExitsThreeBelowZero) {
+    const double today = platform::Today();
+    ledger::Schedule refund;
+    refund.typeCode = ledger::Deposit;
+    refund.description = QStringLiteral("Refund");
+    refund.amountCents = 500;
+    refund.rule.unit = ledger::RepeatUnit::Days;
+    refund.rule.start = today - 2;
+    refund.rule.count = 1;
+    ledger::Schedule gym = refund;
+    gym.typeCode = ledger::CheckOrPayment;
+    gym.description = QStringLiteral("Gym");
+    gym.amountCents = 1000;
+    gym.rule.unit = ledger::RepeatUnit::Weeks;
+    gym.rule.start = today + 1;
+    gym.rule.count = 0;
+    ASSERT_TRUE(ledger::SetSchedules({gym, refund}));
+    ASSERT_TRUE(ledger::SaveLedger());
+    const auto date = [today](int days) { return platform::FormatShortDate(today + days); };
+    const QString lines = QStringLiteral("  %1  Deposit  Refund  5.00  39.50  due\n"
+                                         "  %2  Payment  Gym  -10.00  29.50\n"
+                                         "  %3  Payment  Gym  -10.00  19.50\n")
+                              .arg(date(-2), date(1), date(8));
+    const Result ten = Cli({QStringLiteral("forecast"), ledgerPath, QStringLiteral("--days"), QStringLiteral("10")});
+    EXPECT_EQ(ten.status, 0) << ten.err.toStdString();
+    EXPECT_EQ(ten.out, lines + QStringLiteral("Today (%1): 34.50  Lowest: 19.50 on %2\n").arg(date(0), date(8)));
+    const Result month = Cli({QStringLiteral("forecast"), ledgerPath});
+    EXPECT_EQ(month.status, 3) << month.err.toStdString();
+    EXPECT_TRUE(month.out.startsWith(lines));
+    EXPECT_TRUE(month.out.endsWith(QStringLiteral("  %1  Payment  Gym  -10.00  -10.50\n"
+                                                  "Today (%2): 34.50  Lowest: -10.50 on %1\n")
+                                       .arg(date(29), date(0))))
+        << month.out.toStdString();
+    for (const char* days : {"0", "3661", "x"}) {
+        const Result r = Cli({QStringLiteral("forecast"), ledgerPath, QStringLiteral("--days"), QLatin1String(days)});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("--days takes a number of days from 1 to 3660")));
+    }
 }

@@ -3,6 +3,7 @@
 #include "import/Statement.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "ledger/Schedules.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "support/Files.h"
@@ -239,6 +240,51 @@ TEST_F(ImportTest, AnImportClearsWhatItMatchesOrAddsAndNeverAddsADeletedLineAgai
         EXPECT_EQ(ledger::GetClearMark(3), ClearMark::Cleared);
         EXPECT_EQ(ledger::BankIdOf(3), QStringLiteral("B1"));
     }
+}
+
+// A line to add that looks like a scheduled transaction falling due enters it: same kind, within the schedule's
+// tolerance and three days; each occurrence once. A duplicate of a record enters nothing.
+TEST_F(ImportTest, ALineEntersTheScheduledOccurrenceItMatches) {
+    const auto monthly = [](const char* name, int16_t type, int64_t cents, int64_t tolerance, int day, double start) {
+        ledger::Schedule s;
+        s.typeCode = type;
+        s.description = QString::fromLatin1(name);
+        s.amountCents = cents;
+        s.toleranceCents = tolerance;
+        s.rule.start = start;
+        s.rule.dayOfMonth = day;
+        return s;
+    };
+    ledger::Schedule pay = monthly("Pay", ledger::Deposit, 200000, 0, 1, Day(2024, 3, 1));
+    pay.rule.unit = ledger::RepeatUnit::Weeks;
+    pay.rule.every = 2;
+    ASSERT_TRUE(
+        ledger::SetSchedules({monthly("Rent", ledger::CheckOrPayment, 120000, 0, 1, Day(2024, 2, 1)),
+                              monthly("Electric", ledger::CheckOrPayment, 10500, 4500, 5, Day(2024, 3, 1)), pay}));
+    ledger::AddTransaction(-1, Day(2024, 2, 1), 1200.f, QStringLiteral("Oak Court"), ledger::CheckOrPayment);
+    const std::vector<StatementLine> statement = {
+        Line(Day(2024, 2, 1), -120000, "OAK COURT"), Line(Day(2024, 3, 2), -120000, "OAK COURT"),
+        Line(Day(2024, 3, 4), -120000, "OAK COURT"), Line(Day(2024, 3, 6), -9817, "ELECTRIC"),
+        Line(Day(2024, 3, 1), 120000, "REFUND"),     Line(Day(2024, 3, 15), 200000, "PAY"),
+        Line(Day(2024, 3, 9), -16000, "ELECTRIC"),
+    };
+    const ImportPlan plan = PlanImport(statement);
+    QStringList seen;
+    for (const PlannedLine& p : plan.lines)
+        seen << PlanText(p);
+    EXPECT_EQ(seen.join(QLatin1Char('|')),
+              QStringLiteral("matches record 1: marks it cleared|added as Payment: enters scheduled Rent of 3/1/2024|"
+                             "added as Payment|added as Payment: enters scheduled Electric of 3/5/2024|added as "
+                             "Deposit|added as Deposit: enters scheduled Pay of 3/15/2024|added as Payment"));
+    QString error;
+    ASSERT_TRUE(ApplyPlan(plan, error));
+    EXPECT_EQ(ledger::GetTransactionCount(), 8);
+    const std::vector<ledger::Schedule>& s = ledger::Schedules();
+    EXPECT_TRUE(IsDone(s[0], Day(2024, 3, 1)) && !IsDone(s[0], Day(2024, 2, 1)));
+    EXPECT_EQ(s[1].doneThrough, Day(2024, 3, 5));
+    EXPECT_EQ(s[2].doneAfter, std::vector<double>({Day(2024, 3, 15)}));
+    for (const PlannedLine& p : PlanImport(statement).lines)
+        EXPECT_EQ(p.kind, PlanKind::Duplicate);
 }
 
 TEST_F(ImportTest, LinesTheLedgerCannotTakeAreRefusedAndApplyAddsAllOrNothing) {

@@ -290,11 +290,13 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
         EXPECT_TRUE(SaveLedger()) << "the file is left alone from then on";
         QString reason = QString::fromUtf8(c.problem);
         reason[0] = reason[0].toUpper();
-        EXPECT_EQ(Messages(), QStringLiteral("%1 cannot be read: %2; the ledger opens without its cleared marks, and "
-                                             "saving leaves that file as it is.\nUnable to save file:\r%3\r%4; it was "
-                                             "left as it is.")
-                                  .arg(db, c.problem, PathOf("n.tlx.db"), reason)
-                                  .toStdString());
+        EXPECT_EQ(
+            Messages(),
+            QStringLiteral("%1 cannot be read: %2; the ledger opens without its cleared marks and "
+                           "schedules, and saving leaves that file as it is.\nUnable to save file:\r%3\r%4; it was "
+                           "left as it is.")
+                .arg(db, c.problem, PathOf("n.tlx.db"), reason)
+                .toStdString());
         EXPECT_EQ(ReadBytes(db), spoilt);
         EXPECT_EQ(ReadBytes(PathOf("n.tlx.db")), spoilt);
         EXPECT_EQ(Entries(dir.path()), QStringList({"m.tlx", "m.tlx.bak", "m.tlx.db", "n.tlx", "n.tlx.db"}));

@@ -1,6 +1,7 @@
 #include "ledger/SampleLedger.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "ledger/Schedules.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 
@@ -53,6 +54,13 @@ TEST(SampleLedger, AYearOfEveryKindWithTheFirstQuarterLocked) {
     ASSERT_EQ(Statements().size(), 1u);
     EXPECT_EQ(Statements()[0].date, lockDate);
     EXPECT_EQ(GetNextCheckNumber(), highestCheck + 1);
+    // The regular ones go on after the last day: each of them within the next five weeks.
+    ASSERT_EQ(Schedules().size(), 4u);
+    for (const Schedule& s : Schedules()) {
+        const std::vector<Occurrence> next = PendingThrough(s, platform::DayCountFromDate(QDate(2027, 1, 4)));
+        ASSERT_FALSE(next.empty()) << s.description.toStdString();
+        EXPECT_GT(next.front().nominal, platform::DayCountFromDate(QDate(2026, 11, 30)));
+    }
     EXPECT_EQ(GetStartingBalance(), 2500.0f);
     EXPECT_TRUE(IsModified());
     EXPECT_TRUE(GetDataFileName().isEmpty());

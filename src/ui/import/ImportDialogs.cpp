@@ -210,6 +210,9 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
 QString ImportPreview::WhatHappens(const import::PlannedLine& p) {
     switch (p.kind) {
     case import::PlanKind::Add:
+        if (p.entersScheduled)
+            return QStringLiteral("Enters scheduled: %1 on %2")
+                .arg(p.entersScheduled->description, platform::FormatShortDate(p.entersScheduled->occurrence.day));
         return QStringLiteral("Add as ") + ledger::TypeName(p.typeCode, p.checkNumber);
     case import::PlanKind::Duplicate:
         if (p.marksCleared)

@@ -1,0 +1,65 @@
+#include "cli/CliForecast.h"
+
+#include "cli/CommandLine.h"
+#include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
+#include "platform/Locale.h"
+#include "register/Forecast.h"
+#include "register/RegisterCells.h"
+
+namespace cli {
+
+namespace {
+
+constexpr int Sound = 0;
+constexpr int Failed = 1;
+constexpr int UsageError = 2;
+constexpr int BelowZero = 3;
+
+int Usage(QTextStream& err, const QString& problem) {
+    err << "tallix-cli: " << problem << "\n"
+        << "Usage: tallix-cli forecast LEDGER [--days N]\n"
+        << "Try 'tallix-cli --help' for more information.\n";
+    return UsageError;
+}
+
+} // namespace
+
+int RunForecast(const QStringList& args, int defaultDays, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    const QCommandLineOption daysOption(QStringLiteral("days"), {}, QStringLiteral("N"));
+    parser.addOption(daysOption);
+    QString problem;
+    if (!ParseCommand(parser, QStringLiteral("forecast"), args, problem))
+        return Usage(err, problem);
+    if (parser.positionalArguments().size() != 1)
+        return Usage(err, QStringLiteral("forecast needs exactly one FILE"));
+    int days = defaultDays;
+    if (parser.isSet(daysOption)) {
+        bool ok = false;
+        days = parser.value(daysOption).toInt(&ok);
+        if (!ok || days < 1 || days > MaxHorizonDays)
+            return Usage(err, QStringLiteral("--days takes a number of days from 1 to %1").arg(MaxHorizonDays));
+    }
+    ledger::NewLedger();
+    ledger::SetDataFileName(parser.positionalArguments().first());
+    if (!ledger::LoadLedger())
+        return Failed;
+    const platform::LocaleCodec codec;
+    const Forecast f = MakeForecast(BuildRegisterRows(codec), ledger::ToCents(ledger::GetStartingBalance()),
+                                    ledger::Schedules(), platform::Today(), days);
+    for (const UpcomingRow& upcoming : f.rows) {
+        const RegisterRow row = AsRegisterRow(upcoming);
+        const RowCells cells(row, codec, RowCells::Controls::Escape);
+        out << "  " << cells.Text(RegisterColumn::Date).toString() << "  "
+            << cells.Text(RegisterColumn::Type).toString() << "  " << cells.Text(RegisterColumn::Description).toString()
+            << "  "
+            << platform::FormatCents(ledger::IsCredit(upcoming.typeCode) ? upcoming.amountCents : -upcoming.amountCents)
+            << "  " << cells.Text(RegisterColumn::Balance).toString() << (upcoming.due ? "  due\n" : "\n");
+    }
+    out << "Today (" << codec.FormatShortDate(f.today) << "): " << platform::FormatCents(f.todayCents)
+        << "  Lowest: " << platform::FormatCents(f.lowestCents) << " on " << codec.FormatShortDate(f.lowestDay) << "\n";
+    return f.lowestCents < 0 ? BelowZero : Sound;
+}
+
+} // namespace cli
