@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 #include "ledger/ClearMarks.h"
 #include "print/BalanceChart.h"
+#include "support/Files.h"
 #include "ui/chart/ChartView.h"
 
 #include <QClipboard>
@@ -113,7 +114,7 @@ TEST_F(MainWindowTest, AboutOpensWithoutAnOwner) {
     EXPECT_EQ(shown, QStringLiteral("frmAbout"));
 }
 
-TEST_F(MainWindowTest, ViewBalanceChartShowsThePointUnderTheMouseAndCopiesTheChart) {
+TEST_F(MainWindowTest, ViewBalanceChartShowsThePointUnderTheMouseCopiesAndSaves) {
     const QString path = WriteLedger(QStringLiteral("c.tlx"), [] {
         ledger::SetStartingBalance(100);
         ledger::AddTransaction(7, Day(2020, 1, 5), 12, QStringLiteral("Grocer"), ledger::CheckOrPayment);
@@ -131,8 +132,16 @@ TEST_F(MainWindowTest, ViewBalanceChartShowsThePointUnderTheMouseAndCopiesTheCha
         QTest::mouseMove(chart, QPointF(axes.X(Day(2020, 1, 5)), axes.Plot().center().y()).toPoint());
         hovered = modal->findChild<QLabel*>(QStringLiteral("lblPoint"))->text();
         modal->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
+        modal->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+        modal->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
     });
+    // The name's extension chooses the format.
+    PromptScript prompts;
+    prompts.ExpectFileDialog(false, PathIn(QStringLiteral("chart.svg")))
+        .ExpectFileDialog(false, PathIn(QStringLiteral("chart.pdf")));
     Trigger("mnuViewChart");
+    EXPECT_TRUE(tallix::test::ReadAll(PathIn(QStringLiteral("chart.svg"))).startsWith("<?xml"));
+    EXPECT_TRUE(tallix::test::ReadAll(PathIn(QStringLiteral("chart.pdf"))).startsWith("%PDF-"));
     EXPECT_EQ(shown, QStringLiteral("Balance Chart"));
     EXPECT_EQ(hovered, QStringLiteral("1/5/2020: 88.00"));
     EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
