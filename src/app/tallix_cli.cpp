@@ -204,8 +204,8 @@ int Chart(const QStringList& args, QTextStream& out, QTextStream& err) {
     bool numeric = false;
     const int days = parser.isSet(daysOption) ? parser.value(daysOption).toInt(&numeric)
                                               : settings::ReadForecastSettings().horizonDays;
-    if (parser.isSet(daysOption) && (!numeric || days < 0 || days > MaxHorizonDays))
-        return UsageFailure(err, QStringLiteral("--days takes a number of days from 0 to %1").arg(MaxHorizonDays));
+    if (parser.isSet(daysOption) && (!numeric || days < 1 || days > MaxHorizonDays))
+        return UsageFailure(err, QStringLiteral("--days takes a number of days from 1 to %1").arg(MaxHorizonDays));
     return Drawn({QStringLiteral("chart"), formats.first(), QString::number(days)},
                  parser.positionalArguments().first(), parser.value(formats.first()), out, err);
 }

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         QStringList{QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")}.contains(args[2]);
     bool daysOk = false;
     const int days = chart ? args[3].toInt(&daysOk) : 0;
-    if (args.size() != 2 && !(chart && daysOk && days >= 0 && days <= MaxHorizonDays)) {
+    if (args.size() != 2 && !(chart && daysOk && days >= 1 && days <= MaxHorizonDays)) {
         err << "Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (used by tallix-cli print and chart)\n";
         return 2;
     }
