@@ -1,4 +1,4 @@
-// tallix-cli: the register, exports and a format check for Tallix data files, from the terminal.
+// tallix-cli: the register, exports, a format check and the balance chart of Tallix data files, from the terminal.
 #include "Version.h"
 #include "cli/CliCheck.h"
 #include "cli/CliForecast.h"
@@ -36,7 +36,8 @@ const char* const Usage =
     "                         [CSV columns]\n"
     "  or:  tallix-cli balance LEDGER --date D\n"
     "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
-    "  or:  tallix-cli forecast LEDGER [--days N]\n";
+    "  or:  tallix-cli forecast LEDGER [--days N]\n"
+    "  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]\n";
 
 void PrintHelp(QTextStream& out) {
     out << Usage
@@ -63,6 +64,11 @@ void PrintHelp(QTextStream& out) {
            "  forecast the scheduled transactions due from today up to N days ahead (by default as set in the\n"
            "           program), overdue ones marked due, with the running balance; then today's balance and the\n"
            "           lowest the balance reaches, with its date. Exit status 3 when that falls below zero\n"
+           "  chart    the balance chart as the program draws it: the balance from the first transaction, the\n"
+           "           forecast of the scheduled transactions for N days (at most 3660; by default the program's\n"
+           "           horizon, 30 days unless changed) with its lowest point, and the money in and out of each\n"
+           "           month; as a PNG image or SVG drawing of 1200 x 700 pixels or a PDF page, in OUT (- for\n"
+           "           standard output)\n"
            "\n"
            "CSV columns (numbered from 1; once imported, remembered for statements with the same header line):\n"
            "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
@@ -139,8 +145,9 @@ QString PdfProgram() {
     return {};
 }
 
-// print FILE --pdf OUT: the register's pages from tallix-pdf, written as export writes its files.
-int PrintPdf(const QString& file, const QString& output, QTextStream& out, QTextStream& err) {
+// What tallix-pdf draws with `drawing` before FILE (nothing: the register's pages), written as export writes its
+// files.
+int Drawn(const QStringList& drawing, const QString& file, const QString& output, QTextStream& out, QTextStream& err) {
     const cli::OutputTarget target = output == QLatin1String("-")
                                          ? cli::OutputTarget{cli::OutputKind::StandardOutput, {}}
                                          : cli::ClassifyOutput(output, file);
@@ -152,27 +159,55 @@ int PrintPdf(const QString& file, const QString& output, QTextStream& out, QText
         return Failed;
     }
     err.flush();
-    QProcess drawing;
-    drawing.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    drawing.start(program, {QFileInfo(file).absoluteFilePath()});
-    const bool finished = drawing.waitForFinished(-1) && drawing.exitStatus() == QProcess::NormalExit;
-    const QByteArray pdf = drawing.readAllStandardOutput();
-    if (!finished || drawing.exitCode() != 0) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, drawing + QStringList{QFileInfo(file).absoluteFilePath()});
+    const bool finished = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit;
+    const QByteArray bytes = process.readAllStandardOutput();
+    if (!finished || process.exitCode() != 0) {
         // tallix-pdf has said why on stderr, unless it could not run at all.
         if (!finished)
-            err << "tallix-cli: cannot run " << program << ": " << drawing.errorString() << "\n";
+            err << "tallix-cli: cannot run " << program << ": " << process.errorString() << "\n";
         return Failed;
     }
     if (target.kind == cli::OutputKind::StandardOutput) {
         out.flush();
-        return std::fwrite(pdf.constData(), 1, size_t(pdf.size()), stdout) == size_t(pdf.size()) ? Sound : Failed;
+        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) ? Sound : Failed;
     }
     QString error;
-    if (!cli::WriteOutput(output, target.kind, pdf, error)) {
+    if (!cli::WriteOutput(output, target.kind, bytes, error)) {
         err << "tallix-cli: cannot write " << output << ": " << error << "\n";
         return Failed;
     }
     return Sound;
+}
+
+// chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]: the balance chart from tallix-pdf.
+int Chart(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    const QCommandLineOption png(QStringLiteral("png"), {}, QStringLiteral("OUT"));
+    const QCommandLineOption svg(QStringLiteral("svg"), {}, QStringLiteral("OUT"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), {}, QStringLiteral("OUT"));
+    const QCommandLineOption daysOption(QStringLiteral("days"), {}, QStringLiteral("N"));
+    parser.addOptions({png, svg, pdf, daysOption});
+    QString problem;
+    if (!cli::ParseCommand(parser, QStringLiteral("chart"), args, problem))
+        return UsageFailure(err, problem);
+    if (parser.positionalArguments().size() != 1)
+        return UsageFailure(err, QStringLiteral("chart needs exactly one FILE"));
+    QStringList formats;
+    for (const QCommandLineOption* format : {&png, &svg, &pdf})
+        if (parser.isSet(*format))
+            formats << format->names().first();
+    if (formats.size() != 1)
+        return UsageFailure(err, QStringLiteral("chart needs one of --png OUT, --svg OUT or --pdf OUT"));
+    bool numeric = false;
+    const int days = parser.isSet(daysOption) ? parser.value(daysOption).toInt(&numeric)
+                                              : settings::ReadForecastSettings().horizonDays;
+    if (parser.isSet(daysOption) && (!numeric || days < 1 || days > MaxHorizonDays))
+        return UsageFailure(err, QStringLiteral("--days takes a number of days from 1 to %1").arg(MaxHorizonDays));
+    return Drawn({QStringLiteral("chart"), formats.first(), QString::number(days)},
+                 parser.positionalArguments().first(), parser.value(formats.first()), out, err);
 }
 
 // The command line as a whole: the program's own options, then a command and what the command reads itself.
@@ -209,6 +244,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return cli::RunReconcile(rest, out, err);
     if (command == QLatin1String("forecast"))
         return cli::RunForecast(rest, settings::ReadForecastSettings().horizonDays, out, err);
+    if (command == QLatin1String("chart"))
+        return Chart(rest, out, err);
     if (command != QLatin1String("print") && command != QLatin1String("check"))
         return UsageFailure(err, QStringLiteral("unknown command '%1'").arg(command));
     QCommandLineParser operands;
@@ -224,7 +261,7 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (command == QLatin1String("check"))
         return cli::RunCheck(file, out, err);
     if (operands.isSet(pdfOption))
-        return PrintPdf(file, operands.value(pdfOption), out, err);
+        return Drawn({}, file, operands.value(pdfOption), out, err);
     if (!Load(file))
         return Failed;
     out.flush();

@@ -27,7 +27,7 @@ struct Schedule {
     // Entered or skipped: every occurrence whose nominal day is on or before doneThrough (0: none yet), and those
     // after it whose nominal days are in doneAfter (ascending).
     double doneThrough = 0;
-    std::vector<double> doneAfter;
+    std::vector<double> doneAfter = {};
     bool operator==(const Schedule&) const = default;
 };
 

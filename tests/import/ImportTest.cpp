@@ -249,14 +249,11 @@ TEST_F(ImportTest, AnImportClearsWhatItMatchesOrAddsAndNeverAddsADeletedLineAgai
 // tolerance and three days; each occurrence once. A duplicate of a record enters nothing.
 TEST_F(ImportTest, ALineEntersTheScheduledOccurrenceItMatches) {
     const auto monthly = [](const char* name, int16_t type, int64_t cents, int64_t tolerance, int day, double start) {
-        ledger::Schedule s;
-        s.typeCode = type;
-        s.description = QString::fromLatin1(name);
-        s.amountCents = cents;
-        s.toleranceCents = tolerance;
-        s.rule.start = start;
-        s.rule.dayOfMonth = day;
-        return s;
+        return ledger::Schedule{.typeCode = type,
+                                .description = name,
+                                .amountCents = cents,
+                                .toleranceCents = tolerance,
+                                .rule = {.dayOfMonth = day, .start = start}};
     };
     ledger::Schedule pay = monthly("Pay", ledger::Deposit, 200000, 0, 1, Day(2024, 3, 1));
     pay.rule.unit = ledger::RepeatUnit::Weeks;

@@ -243,6 +243,11 @@ void frmMain::BuildMenus() {
     Exit = file->addAction(QStringLiteral("E&xit"));
     Exit->setObjectName(QStringLiteral("Exit"));
 
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("View"));
+    BalanceChart = view->addAction(QStringLiteral("Balance &Chart"));
+    BalanceChart->setObjectName(QStringLiteral("mnuViewChart"));
+
     QMenu* setup = menuBar()->addMenu(QStringLiteral("&Setup"));
     setup->setObjectName(QStringLiteral("Setup"));
     Associate = setup->addAction(QStringLiteral("Associate"));
@@ -315,6 +320,7 @@ void frmMain::ConnectEvents() {
     connect(Import, &QAction::triggered, this, &frmMain::Import_Click);
     connect(PrintRegister, &QAction::triggered, this, &frmMain::PrintRegister_Click);
     connect(Exit, &QAction::triggered, this, &frmMain::close);
+    connect(BalanceChart, &QAction::triggered, this, &frmMain::BalanceChart_Click);
     connect(Associate, &QAction::triggered, this, &frmMain::Associate_Click);
     connect(Options, &QAction::triggered, this, &frmMain::Options_Click);
     connect(BalanceToStatement, &QAction::triggered, this, &frmMain::BalanceToStatement_Click);

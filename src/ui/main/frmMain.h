@@ -1,5 +1,5 @@
 #pragma once
-// The main window: start-up and shutdown, transaction entry, the File and Setup menus, the status bar.
+// The main window: start-up and shutdown, transaction entry, the File, View and Setup menus, the status bar.
 // It owns the program's settings while it runs and offers the public members the other windows use.
 
 #include "ui/register/frmRegister.h"
@@ -113,6 +113,8 @@ private:
     void BalanceToStatement_Click();
     // The ledger's schedules and the look ahead's horizon and cushion, edited in the Schedules window.
     void Schedules_Click();
+    // The balance over time and its forecast through the horizon, from the ledger as it stands.
+    void BalanceChart_Click();
     void Command4_Click();
     void Command5_Click();
 
@@ -157,6 +159,7 @@ private:
     QAction* Import = nullptr;
     QAction* PrintRegister = nullptr;
     QAction* Exit = nullptr;
+    QAction* BalanceChart = nullptr;
     QAction* Associate = nullptr;
     QAction* Options = nullptr;
     QAction* BalanceToStatement = nullptr;

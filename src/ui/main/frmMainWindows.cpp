@@ -5,8 +5,11 @@
 #include "ledger/Recovery.h"
 #include "ledger/Schedules.h"
 #include "platform/Locale.h"
+#include "platform/LocaleCodec.h"
+#include "register/BalanceSeries.h"
 #include "settings/ForecastSettings.h"
 #include "ui/about/frmAbout.h"
+#include "ui/chart/frmChart.h"
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
 #include "ui/register/frmRegister.h"
@@ -15,6 +18,7 @@
 #include "ui/settings/SettingsDialog.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 void frmMain::Options_Click() {
     SettingsDialog Settings(this, {UserName(), ledger::GetStartingBalance(), ledger::GetNextCheckNumber()});
@@ -86,4 +90,14 @@ void frmMain::Schedules_Click() {
 void frmMain::Command5_Click() {
     frmAbout About(AppName(), AppDescription(), AppCopyright());
     About.exec();
+}
+
+void frmMain::BalanceChart_Click() {
+    const QString file = ledger::GetDataFileName();
+    const QString title = file.isEmpty() ? QStringLiteral("Balance Chart")
+                                         : QStringLiteral("Balance Chart: %1").arg(QFileInfo(file).completeBaseName());
+    const platform::LocaleCodec codec;
+    frmChart Chart(this, StoreBalanceSeries(codec, platform::Today(), settings::ReadForecastSettings().horizonDays),
+                   title);
+    Chart.exec();
 }

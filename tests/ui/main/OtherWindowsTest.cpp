@@ -2,8 +2,12 @@
 #include "MainWindowFixture.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Schedules.h"
+#include "print/BalanceChart.h"
 #include "settings/ForecastSettings.h"
+#include "support/Files.h"
+#include "ui/chart/ChartView.h"
 
+#include <QClipboard>
 #include <QSpinBox>
 
 TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
@@ -140,4 +144,37 @@ TEST_F(MainWindowTest, AboutOpensWithoutAnOwner) {
     });
     Click(Button("Command5"));
     EXPECT_EQ(shown, QStringLiteral("frmAbout"));
+}
+
+TEST_F(MainWindowTest, ViewBalanceChartShowsThePointUnderTheMouseCopiesAndSaves) {
+    const QString path = WriteLedger(QStringLiteral("c.tlx"), [] {
+        ledger::SetStartingBalance(100);
+        ledger::AddTransaction(7, Day(2020, 1, 5), 12, QStringLiteral("Grocer"), ledger::CheckOrPayment);
+        ledger::AddTransaction(0, Day(2020, 2, 5), 30, QStringLiteral("Pay"), ledger::Deposit);
+    });
+    WriteSettings(QString(), path, 0);
+    StartActive();
+    QGuiApplication::clipboard()->clear();
+    QString shown;
+    QString hovered;
+    WhenModalOpens([&](QWidget* modal) {
+        shown = modal->windowTitle();
+        auto* chart = modal->findChild<ChartView*>(QStringLiteral("Chart"));
+        const print::ChartAxes axes(chart->Series(), QRectF(chart->rect()), QFontMetricsF(chart->font(), chart));
+        QTest::mouseMove(chart, QPointF(axes.X(Day(2020, 1, 5)), axes.Plot().center().y()).toPoint());
+        hovered = modal->findChild<QLabel*>(QStringLiteral("lblPoint"))->text();
+        modal->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
+        modal->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+        modal->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+    });
+    // The name's extension chooses the format.
+    PromptScript prompts;
+    prompts.ExpectFileDialog(false, PathIn(QStringLiteral("chart.svg")))
+        .ExpectFileDialog(false, PathIn(QStringLiteral("chart.pdf")));
+    Trigger("mnuViewChart");
+    EXPECT_TRUE(tallix::test::ReadAll(PathIn(QStringLiteral("chart.svg"))).startsWith("<?xml"));
+    EXPECT_TRUE(tallix::test::ReadAll(PathIn(QStringLiteral("chart.pdf"))).startsWith("%PDF-"));
+    EXPECT_EQ(shown, QStringLiteral("Balance Chart"));
+    EXPECT_EQ(hovered, QStringLiteral("1/5/2020: 88.00"));
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
 }

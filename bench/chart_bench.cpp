@@ -1,0 +1,81 @@
+// The balance chart at 32,766 transactions with a 365-day forecast of 50 monthly schedules: the series from the
+// ledger in the store (its rows, the forecast, the points and months), and its first paint into a 1200 x 700
+// image. Runs offscreen.
+#include "BenchLedger.h"
+#include "ledger/Schedules.h"
+#include "platform/LocaleCodec.h"
+#include "print/BalanceChart.h"
+#include "register/BalanceSeries.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace {
+
+constexpr int Transactions = 32766;
+constexpr int Schedules = 50;
+constexpr int HorizonDays = 365;
+// BuildLedger's dates run from day 40000 over a third as many days as transactions: today is its last day.
+constexpr double Today = 40000 + Transactions / 3 + 1;
+
+// 50 monthly schedules from the 1st to the 28th, from today on: 600 occurrences in the year.
+void AddSchedules() {
+    std::vector<ledger::Schedule> schedules;
+    for (int s = 0; s < Schedules; ++s) {
+        ledger::Schedule schedule;
+        schedule.typeCode = s % 5 == 0 ? ledger::Deposit : ledger::CheckOrPayment;
+        schedule.description = QStringLiteral("Schedule %1").arg(s);
+        schedule.amountCents = 1000 + s * 137;
+        schedule.rule.dayOfMonth = s % 28 + 1;
+        schedule.rule.start = Today + 1;
+        schedules.push_back(schedule);
+    }
+    if (!ledger::SetSchedules(schedules))
+        std::abort();
+}
+
+BalanceSeries Series(const platform::LocaleCodec& codec) {
+    return StoreBalanceSeries(codec, Today, HorizonDays);
+}
+
+void BM_ChartSeries(benchmark::State& state) {
+    bench::BuildLedger(Transactions);
+    AddSchedules();
+    const platform::LocaleCodec codec;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Series(codec).past.size());
+}
+
+void BM_ChartFirstPaint(benchmark::State& state) {
+    bench::BuildLedger(Transactions);
+    AddSchedules();
+    const BalanceSeries series = Series(platform::LocaleCodec());
+    const QPalette palette = QApplication::palette();
+    for (auto _ : state) {
+        QImage image(1200, 700, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        print::DrawBalanceChart(painter, QRectF(0, 0, 1200, 700), series, palette);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["points"] = double(series.past.size() + series.forecast.size());
+}
+
+BENCHMARK(BM_ChartSeries)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChartFirstPaint)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    bench::Prompts();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
