@@ -1,6 +1,7 @@
 // The register at 1,000, 10,000 and 32,766 transactions: building the grid, opening the window until it first
 // paints, and the user's heavy actions (a date commit, the lock command, a delete, a find step, an undo). Runs
 // offscreen.
+#include "BenchLedger.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "platform/FlexGrid.h"
@@ -169,6 +170,22 @@ void BM_OpenMarkedRegister(benchmark::State& state) {
     }
 }
 
+// The register of a ledger with 50 schedules looking a year ahead: the upcoming rows filled below the grid too.
+void BM_OpenScheduledRegister(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    const double today = platform::DayCountFromDate(QDate(2010, 1, 1));
+    ledger::SetSchedules(bench::Schedules(today));
+    for (auto _ : state) {
+        OpenRegister reg;
+        reg.Open();
+        reg.window->SetLookAhead({today, 365, 0, {}});
+        state.PauseTiming();
+        reg.window.reset();
+        state.ResumeTiming();
+    }
+    ledger::SetSchedules({});
+}
+
 // Space on a row of a marked register: its mark off or on again, and the statement bar's sums followed.
 void BM_ToggleMark(benchmark::State& state) {
     BuildLedger(int(state.range(0)));
@@ -293,6 +310,7 @@ void Sizes(benchmark::internal::Benchmark* bench) {
 BENCHMARK(BM_RegisterPeakMemory)->Arg(32766)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillSortBalances)->Apply(Sizes);
 BENCHMARK(BM_OpenRegister)->Apply(Sizes);
+BENCHMARK(BM_OpenScheduledRegister)->Arg(32766)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenMarkedRegister)->Arg(32766)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ToggleMark)->Arg(32766)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DateCommit)->Apply(Sizes);

@@ -15,7 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTableWidget>
+#include <QTableView>
 
 using namespace RegisterColumn;
 

@@ -11,6 +11,7 @@
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/Twips.h"
 #include "register/ForecastText.h"
+#include "ui/register/UpcomingModel.h"
 
 #include <QDate>
 #include <QFrame>
@@ -20,7 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 using namespace RegisterColumn;
 
@@ -57,7 +58,9 @@ void frmRegister::CreateUpcomingBar() {
     title->addWidget(UpcomingSkip);
     layout->addLayout(title, 0, 0);
 
-    Upcoming = new QTableWidget(0, Count, UpcomingBar);
+    Upcoming = new QTableView(UpcomingBar);
+    upcomingRows = new UpcomingModel(procedures.Codec(), Upcoming);
+    Upcoming->setModel(upcomingRows);
     Upcoming->setObjectName(QStringLiteral("Upcoming"));
     Upcoming->setAccessibleName(QStringLiteral("Upcoming scheduled transactions"));
     Upcoming->horizontalHeader()->hide();
@@ -82,12 +85,12 @@ void frmRegister::CreateUpcomingBar() {
 
     connect(UpcomingEnter, &QPushButton::clicked, this, &frmRegister::UpcomingEnter_Click);
     connect(UpcomingSkip, &QPushButton::clicked, this, &frmRegister::UpcomingSkip_Click);
-    connect(Upcoming, &QTableWidget::itemSelectionChanged, this, [this] {
+    connect(Upcoming->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const bool pointed = CurrentUpcoming() != nullptr && !readOnly;
         UpcomingEnter->setEnabled(pointed);
         UpcomingSkip->setEnabled(pointed);
     });
-    connect(Upcoming, &QTableWidget::cellDoubleClicked, this, &frmRegister::UpcomingEnter_Click);
+    connect(Upcoming, &QTableView::doubleClicked, this, &frmRegister::UpcomingEnter_Click);
     connect(Upcoming, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (CurrentUpcoming() == nullptr || readOnly)
             return;
@@ -114,43 +117,23 @@ void frmRegister::SetLookAhead(LookAhead values) {
 // Shown while the ledger has schedules; the list follows the rows' balances and the schedules as they are now.
 void frmRegister::UpdateUpcoming() {
     const bool shown = !ledger::Schedules().empty();
-    const int selected = Upcoming->currentRow();
+    const int selected = Upcoming->currentIndex().row();
     forecast = procedures.LookAhead(lookAhead.today, lookAhead.horizonDays);
     const platform::LocaleCodec& codec = procedures.Codec();
     UpcomingTitle->setText(QStringLiteral("Today, %1").arg(codec.FormatShortDate(lookAhead.today)));
-    Upcoming->setRowCount(int(forecast.rows.size()));
     QFont italic = Upcoming->font();
     italic.setItalic(true);
     // Due ones in the text's own colour, the rest greyed: what needs entering stands out.
-    const QColor later = palette().color(QPalette::Disabled, QPalette::Text);
-    const QColor due = palette().color(QPalette::Active, QPalette::Text);
-    for (int r = 0; r < int(forecast.rows.size()); ++r) {
-        const UpcomingRow& upcoming = forecast.rows[size_t(r)];
-        const RegisterRow row = AsRegisterRow(upcoming);
-        const RowCells cells(row, codec, RowCells::Controls::Keep);
-        for (int col = 0; col < Count; ++col) {
-            const QString text = cells.Text(col).toString();
-            auto* item = new QTableWidgetItem(text);
-            item->setFont(italic);
-            item->setForeground(upcoming.due ? due : later);
-            const RegisterLook::Align align = RegisterLook::AlignmentOf(col);
-            item->setTextAlignment(Qt::AlignVCenter | (align == RegisterLook::Align::Right    ? Qt::AlignRight
-                                                       : align == RegisterLook::Align::Centre ? Qt::AlignHCenter
-                                                                                              : Qt::AlignLeft));
-            if (upcoming.amountVaries && (col == Debit || col == Credit) && !text.isEmpty())
-                item->setToolTip(QStringLiteral("The amount varies: this is the one expected."));
-            else if (upcoming.due)
-                item->setToolTip(QStringLiteral("Due"));
-            Upcoming->setItem(r, col, item);
-        }
-    }
+    upcomingRows->Show(forecast.rows, italic, palette().color(QPalette::Active, QPalette::Text),
+                       palette().color(QPalette::Disabled, QPalette::Text));
     for (int col = 0; col < Count; ++col) {
         const int width = MSFlexGrid1->columnWidth(col);
         Upcoming->setColumnHidden(col, width == 0 || MSFlexGrid1->isColumnHidden(col));
         Upcoming->setColumnWidth(col, width);
     }
     if (!forecast.rows.empty())
-        Upcoming->setCurrentCell(std::clamp(selected, 0, Upcoming->rowCount() - 1), Description);
+        Upcoming->setCurrentIndex(
+            upcomingRows->index(std::clamp(selected, 0, int(forecast.rows.size()) - 1), Description));
     const int rowsShown = std::clamp(int(forecast.rows.size()), 1, MostUpcomingRowsShown);
     Upcoming->setFixedHeight(rowsShown * Upcoming->verticalHeader()->defaultSectionSize() + 2 * Upcoming->frameWidth());
     UpcomingEnter->setEnabled(CurrentUpcoming() != nullptr && !readOnly);
@@ -166,8 +149,8 @@ void frmRegister::UpdateUpcoming() {
 }
 
 const UpcomingRow* frmRegister::CurrentUpcoming() const {
-    const int row = Upcoming->currentRow();
-    if (row < 0 || size_t(row) >= forecast.rows.size() || !Upcoming->item(row, 0)->isSelected())
+    const int row = Upcoming->currentIndex().row();
+    if (row < 0 || size_t(row) >= forecast.rows.size() || !Upcoming->selectionModel()->isRowSelected(row))
         return nullptr;
     return &forecast.rows[size_t(row)];
 }

@@ -17,7 +17,8 @@
 
 class QLabel;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
+class UpcomingModel;
 class QPushButton;
 class QValidator;
 class CellTextBox;
@@ -134,7 +135,8 @@ private:
     QPushButton* StatementFinish = nullptr;
     QWidget* UpcomingBar = nullptr;
     QLabel* UpcomingTitle = nullptr;
-    QTableWidget* Upcoming = nullptr;
+    QTableView* Upcoming = nullptr;
+    UpcomingModel* upcomingRows = nullptr;
     QPushButton* UpcomingEnter = nullptr;
     QPushButton* UpcomingSkip = nullptr;
     QLabel* ForecastNote = nullptr;

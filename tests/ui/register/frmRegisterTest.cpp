@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -860,16 +860,17 @@ TEST_F(frmRegisterTest, UpcomingRowsAreEnteredOrSkippedBelowTheGridAndUndone) {
     ASSERT_TRUE(ledger::SetSchedules({rent}));
     Open();
     window->SetLookAhead({Day(2009, 1, 10), 30, 0, {}});
-    auto* upcoming = window->findChild<QTableWidget*>(QStringLiteral("Upcoming"));
+    auto* upcoming = window->findChild<QTableView*>(QStringLiteral("Upcoming"));
     auto* note = window->findChild<QLabel*>(QStringLiteral("ForecastNote"));
     ASSERT_TRUE(upcoming && note && upcoming->isVisible());
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("UpcomingTitle"))->text(), QStringLiteral("Today, 1/10/2009"));
     EXPECT_GT(upcoming->mapTo(window.get(), QPoint()).y(), view->geometry().bottom());
     const auto shown = [&] {
         QStringList rows;
-        for (int r = 0; r < upcoming->rowCount(); ++r)
-            rows << upcoming->item(r, Date)->text() + QLatin1Char(' ') + upcoming->item(r, Debit)->text() +
-                        QLatin1Char(' ') + upcoming->item(r, Balance)->text();
+        const QAbstractItemModel& m = *upcoming->model();
+        for (int r = 0; r < m.rowCount(); ++r)
+            rows << m.index(r, Date).data().toString() + QLatin1Char(' ') + m.index(r, Debit).data().toString() +
+                        QLatin1Char(' ') + m.index(r, Balance).data().toString();
         return rows.join(QLatin1Char('|'));
     };
     EXPECT_EQ(shown(), QStringLiteral("1/1/2009 400.00 950.00|2/1/2009 400.00 550.00"));
@@ -878,7 +879,7 @@ TEST_F(frmRegisterTest, UpcomingRowsAreEnteredOrSkippedBelowTheGridAndUndone) {
 
     // Return on the overdue one enters it as check 103 among the rows.
     upcoming->setFocus();
-    upcoming->setCurrentCell(0, Description);
+    upcoming->setCurrentIndex(upcoming->model()->index(0, Description));
     QTest::keyClick(upcoming, Qt::Key_Return);
     EXPECT_EQ(grid->Rows(), 6);
     EXPECT_EQ(grid->TextMatrix(1, CheckNumber), QStringLiteral("103"));
@@ -886,7 +887,7 @@ TEST_F(frmRegisterTest, UpcomingRowsAreEnteredOrSkippedBelowTheGridAndUndone) {
     EXPECT_TRUE(note->text().startsWith(QStringLiteral("Today's balance: 950.00")));
 
     QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("UpcomingSkip")), Qt::LeftButton);
-    EXPECT_EQ(upcoming->rowCount(), 0);
+    EXPECT_EQ(upcoming->model()->rowCount(), 0);
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(grid->Rows(), 5);
