@@ -1,6 +1,7 @@
 #include "ledger/RecoveryJournal.h"
 
 #include "ledger/LedgerFormat.h"
+#include "ledger/LittleEndian.h"
 #include "ledger/ScheduleBytes.h"
 #include "platform/AtomicFile.h"
 
@@ -24,11 +25,7 @@ constexpr qint64 MaxJournalBytes = qint64(1) << 30;
 
 class Writer {
 public:
-    template <typename T> void Put(T value) {
-        char bytes[sizeof(T)];
-        qToLittleEndian(value, bytes);
-        out.append(bytes, sizeof(T));
-    }
+    template <typename T> void Put(T value) { PutLittleEndian(out, value); }
     void PutRecord(const TransactionRecord& record) {
         char bytes[RecordSize];
         EncodeRecord(record, bytes);
@@ -41,45 +38,23 @@ public:
     QByteArray out;
 };
 
-class Reader {
+class Reader : public LittleEndianReader {
 public:
-    explicit Reader(QByteArrayView bytes) : data(bytes) {}
-    template <typename T> bool Get(T& value) {
-        if (data.size() - at < qsizetype(sizeof(T)))
-            return false;
-        value = qFromLittleEndian<T>(data.data() + at);
-        at += sizeof(T);
-        return true;
-    }
+    using LittleEndianReader::LittleEndianReader;
     bool GetRecord(TransactionRecord& record) {
-        if (data.size() - at < RecordSize)
+        QByteArrayView bytes;
+        if (!Take(RecordSize, bytes))
             return false;
-        DecodeRecord(data.data() + at, record);
-        at += RecordSize;
+        DecodeRecord(bytes.data(), record);
         return true;
     }
     bool GetBytes(QByteArray& bytes) {
-        quint32 size = 0;
-        if (!Get(size) || data.size() - at < qsizetype(size))
+        QByteArrayView sized;
+        if (!GetSized(sized))
             return false;
-        bytes = data.sliced(at, size).toByteArray();
-        at += size;
+        bytes = sized.toByteArray();
         return true;
     }
-    // `count` i32 values; a count the bytes cannot hold fails before anything is allocated.
-    bool GetInts(std::vector<int>& values, quint32 count) {
-        if (quint64(data.size() - at) < quint64(count) * 4)
-            return false;
-        values.resize(count);
-        for (int& value : values)
-            Get(value);
-        return true;
-    }
-    bool AtEnd() const { return at == data.size(); }
-
-private:
-    QByteArrayView data;
-    qsizetype at = 0;
 };
 
 quint32 Crc(QByteArrayView bytes) {
@@ -197,7 +172,7 @@ bool DecodeEntry(QByteArrayView payload, JournalEntry& entry) {
             break;
         case JournalChange::Statement:
             ok = r.Get(change.statement.date) && r.Get(change.statement.endingCents) && r.Get(count) &&
-                 r.GetInts(change.statement.slots, count);
+                 r.GetValues(change.statement.slots, count);
             break;
         case JournalChange::NoMarks:
             ok = true;

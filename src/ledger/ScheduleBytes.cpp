@@ -1,28 +1,15 @@
 #include "ledger/ScheduleBytes.h"
 
-#include <QtEndian>
+#include "ledger/LittleEndian.h"
 
 namespace ledger {
 
 namespace {
 constexpr quint8 Layout = 1;
 
-template <typename T> void Put(QByteArray& out, T value) {
-    char bytes[sizeof(T)];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof(T));
-}
-
-class Reader {
+class Reader : public LittleEndianReader {
 public:
-    explicit Reader(QByteArrayView bytes) : data(bytes) {}
-    template <typename T> bool Get(T& value) {
-        if (data.size() - at < qsizetype(sizeof(T)))
-            return false;
-        value = qFromLittleEndian<T>(data.data() + at);
-        at += sizeof(T);
-        return true;
-    }
+    using LittleEndianReader::LittleEndianReader;
     // An enum or small number kept in one byte.
     template <typename T> bool GetByte(T& value) {
         quint8 byte = 0;
@@ -32,56 +19,45 @@ public:
         return true;
     }
     bool GetText(QString& text) {
-        quint32 size = 0;
-        if (!Get(size) || data.size() - at < qsizetype(size))
+        QByteArrayView bytes;
+        if (!GetSized(bytes))
             return false;
-        text = QString::fromUtf8(data.sliced(at, size));
-        at += size;
+        text = QString::fromUtf8(bytes);
         return true;
     }
     bool GetDays(std::vector<double>& days) {
         quint32 count = 0;
-        if (!Get(count) || quint64(data.size() - at) < quint64(count) * 8)
-            return false;
-        days.resize(count);
-        for (double& day : days)
-            Get(day);
-        return true;
+        return Get(count) && GetValues(days, count);
     }
-    bool AtEnd() const { return at == data.size(); }
-
-private:
-    QByteArrayView data;
-    qsizetype at = 0;
 };
 } // namespace
 
 QByteArray EncodeSchedule(const Schedule& s) {
     QByteArray out;
-    Put(out, Layout);
-    Put(out, qint16(s.typeCode));
-    Put(out, quint8(s.isCheck));
+    PutLittleEndian(out, Layout);
+    PutLittleEndian(out, qint16(s.typeCode));
+    PutLittleEndian(out, quint8(s.isCheck));
     const QByteArray description = s.description.toUtf8();
-    Put(out, quint32(description.size()));
+    PutLittleEndian(out, quint32(description.size()));
     out.append(description);
-    Put(out, qint64(s.amountCents));
-    Put(out, quint8(s.amountVaries));
-    Put(out, qint64(s.toleranceCents));
+    PutLittleEndian(out, qint64(s.amountCents));
+    PutLittleEndian(out, quint8(s.amountVaries));
+    PutLittleEndian(out, qint64(s.toleranceCents));
     const ScheduleRule& r = s.rule;
-    Put(out, quint8(r.unit));
-    Put(out, qint32(r.every));
-    Put(out, quint8(r.place));
-    Put(out, quint8(r.dayOfMonth));
-    Put(out, quint8(r.nth));
-    Put(out, quint8(r.weekday));
-    Put(out, r.start);
-    Put(out, r.end);
-    Put(out, qint32(r.count));
-    Put(out, quint8(r.weekend));
-    Put(out, s.doneThrough);
-    Put(out, quint32(s.doneAfter.size()));
+    PutLittleEndian(out, quint8(r.unit));
+    PutLittleEndian(out, qint32(r.every));
+    PutLittleEndian(out, quint8(r.place));
+    PutLittleEndian(out, quint8(r.dayOfMonth));
+    PutLittleEndian(out, quint8(r.nth));
+    PutLittleEndian(out, quint8(r.weekday));
+    PutLittleEndian(out, r.start);
+    PutLittleEndian(out, r.end);
+    PutLittleEndian(out, qint32(r.count));
+    PutLittleEndian(out, quint8(r.weekend));
+    PutLittleEndian(out, s.doneThrough);
+    PutLittleEndian(out, quint32(s.doneAfter.size()));
     for (double day : s.doneAfter)
-        Put(out, day);
+        PutLittleEndian(out, day);
     return out;
 }
 
