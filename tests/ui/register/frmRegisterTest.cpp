@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -892,6 +894,34 @@ TEST_F(frmRegisterTest, UpcomingRowsAreEnteredOrSkippedBelowTheGridAndUndone) {
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(grid->Rows(), 5);
     EXPECT_EQ(shown(), QStringLiteral("1/1/2009 400.00 950.00|2/1/2009 400.00 550.00"));
+}
+
+// Repeat... on the row pointed at offers that row's transaction to the editor, and the register takes what comes
+// back as an undoable step.
+TEST_F(frmRegisterTest, RepeatOffersThePointedRowAndAddsTheEditedSchedule) {
+    AddFourRecords();
+    Open();
+    ledger::Schedule offered;
+    window->SetLookAhead({Day(2009, 1, 10), 30, 0, [&](const ledger::Schedule& schedule) {
+                              offered = schedule;
+                              return std::optional<ledger::Schedule>(schedule);
+                          }});
+    QTimer::singleShot(0, [] {
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_TRUE(menu);
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    const QPoint at = CellCenter(RowOfSlot(3), Description);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view->viewport(), &event);
+    EXPECT_EQ(offered.description, QStringLiteral("Salary"));
+    ASSERT_EQ(ledger::Schedules().size(), 1u);
+    EXPECT_EQ(ledger::NextDue(ledger::Schedules()[0])->day, Day(2009, 2, 4));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(ledger::Schedules().empty());
 }
 
 } // namespace
