@@ -1,4 +1,4 @@
-// The balance chart at 32,766 transactions with a 365-day forecast of 50 monthly schedules: the series from the
+// The balance chart at 32,766 transactions with a 365-day forecast of 50 schedules: the series from the
 // ledger in the store (its rows, the forecast, the points and months), and its first paint into a 1200 x 700
 // image. Runs offscreen.
 #include "BenchLedger.h"
@@ -15,24 +15,12 @@
 namespace {
 
 constexpr int Transactions = 32766;
-constexpr int Schedules = 50;
 constexpr int HorizonDays = 365;
 // BuildLedger's dates run from day 40000 over a third as many days as transactions: today is its last day.
 constexpr double Today = 40000 + Transactions / 3 + 1;
 
-// 50 monthly schedules from the 1st to the 28th, from today on: 600 occurrences in the year.
 void AddSchedules() {
-    std::vector<ledger::Schedule> schedules;
-    for (int s = 0; s < Schedules; ++s) {
-        ledger::Schedule schedule;
-        schedule.typeCode = s % 5 == 0 ? ledger::Deposit : ledger::CheckOrPayment;
-        schedule.description = QStringLiteral("Schedule %1").arg(s);
-        schedule.amountCents = 1000 + s * 137;
-        schedule.rule.dayOfMonth = s % 28 + 1;
-        schedule.rule.start = Today + 1;
-        schedules.push_back(schedule);
-    }
-    if (!ledger::SetSchedules(schedules))
+    if (!ledger::SetSchedules(bench::Schedules(Today)))
         std::abort();
 }
 

@@ -141,15 +141,21 @@ void BM_RegisterPeakMemory(benchmark::State& state) {
     }
 }
 
-void BM_OpenRegister(benchmark::State& state) {
-    BuildLedger(int(state.range(0)));
+// Opens the register and closes it again, round after round; `lookAhead` is what the main window gives it.
+void TimeOpenings(benchmark::State& state, const frmRegister::LookAhead& lookAhead = {}) {
     for (auto _ : state) {
         OpenRegister reg;
         reg.Open();
+        reg.window->SetLookAhead(lookAhead);
         state.PauseTiming();
         reg.window.reset();
         state.ResumeTiming();
     }
+}
+
+void BM_OpenRegister(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    TimeOpenings(state);
 }
 
 // Every record cleared, as a ledger reconciled month after month has them.
@@ -161,13 +167,7 @@ void MarkAll() {
 void BM_OpenMarkedRegister(benchmark::State& state) {
     BuildLedger(int(state.range(0)));
     MarkAll();
-    for (auto _ : state) {
-        OpenRegister reg;
-        reg.Open();
-        state.PauseTiming();
-        reg.window.reset();
-        state.ResumeTiming();
-    }
+    TimeOpenings(state);
 }
 
 // The register of a ledger with 50 schedules looking a year ahead: the upcoming rows filled below the grid too.
@@ -175,14 +175,7 @@ void BM_OpenScheduledRegister(benchmark::State& state) {
     BuildLedger(int(state.range(0)));
     const double today = platform::DayCountFromDate(QDate(2010, 1, 1));
     ledger::SetSchedules(bench::Schedules(today));
-    for (auto _ : state) {
-        OpenRegister reg;
-        reg.Open();
-        reg.window->SetLookAhead({today, 365, 0, {}});
-        state.PauseTiming();
-        reg.window.reset();
-        state.ResumeTiming();
-    }
+    TimeOpenings(state, {today, 365, 0, {}});
     ledger::SetSchedules({});
 }
 

@@ -22,9 +22,9 @@
 
 namespace {
 
-constexpr int Sound = 0;
-constexpr int Failed = 1;
-constexpr int UsageError = 2;
+using cli::Failed;
+using cli::Sound;
+using cli::UsageError;
 static_assert(settings::LastHorizonDays == MaxHorizonDays, "the setting reaches as far as the forecast");
 
 // GNU's "or:" lines, which help2man takes for the manual page's synopsis.
@@ -78,12 +78,6 @@ void PrintHelp(QTextStream& out) {
            "  -v, --version  show the version and exit\n";
 }
 
-bool Load(const QString& path) {
-    ledger::NewLedger();
-    ledger::SetDataFileName(path);
-    return ledger::LoadLedger();
-}
-
 int UsageFailure(QTextStream& err, const QString& problem) {
     err << "tallix-cli: " << problem << "\n" << Usage << "Try 'tallix-cli --help' for more information.\n";
     return UsageError;
@@ -120,7 +114,7 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
         output.isEmpty() ? cli::OutputTarget{cli::OutputKind::StandardOutput, {}} : cli::ClassifyOutput(output, file);
     if (const int status = Unwritable(target, output, err))
         return status;
-    if (!Load(file))
+    if (!cli::LoadLedgerFile(file))
         return Failed;
     const QString text = format == QLatin1String("csv") ? cli::ExportCsv() : cli::ExportQif();
     if (target.kind == cli::OutputKind::StandardOutput) {
@@ -262,7 +256,7 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return cli::RunCheck(file, out, err);
     if (operands.isSet(pdfOption))
         return Drawn({}, file, operands.value(pdfOption), out, err);
-    if (!Load(file))
+    if (!cli::LoadLedgerFile(file))
         return Failed;
     out.flush();
     const bool written = cli::WriteRegister([](QByteArrayView bytes) {

@@ -11,9 +11,6 @@ namespace cli {
 
 namespace {
 
-constexpr int Sound = 0;
-constexpr int Failed = 1;
-constexpr int UsageError = 2;
 constexpr int BelowZero = 3;
 
 int Usage(QTextStream& err, const QString& problem) {
@@ -41,13 +38,10 @@ int RunForecast(const QStringList& args, int defaultDays, QTextStream& out, QTex
         if (!ok || days < 1 || days > MaxHorizonDays)
             return Usage(err, QStringLiteral("--days takes a number of days from 1 to %1").arg(MaxHorizonDays));
     }
-    ledger::NewLedger();
-    ledger::SetDataFileName(parser.positionalArguments().first());
-    if (!ledger::LoadLedger())
+    if (!LoadLedgerFile(parser.positionalArguments().first()))
         return Failed;
     const platform::LocaleCodec codec;
-    const Forecast f = MakeForecast(BuildRegisterRows(codec), ledger::ToCents(ledger::GetStartingBalance()),
-                                    ledger::Schedules(), platform::Today(), days);
+    const Forecast f = StoreForecast(BuildRegisterRows(codec), platform::Today(), days);
     for (const UpcomingRow& upcoming : f.rows) {
         const RegisterRow row = AsRegisterRow(upcoming);
         const RowCells cells(row, codec, RowCells::Controls::Escape);

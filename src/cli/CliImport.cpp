@@ -16,9 +16,6 @@ namespace cli {
 
 namespace {
 
-constexpr int Sound = 0;
-constexpr int Failed = 1;
-constexpr int UsageError = 2;
 constexpr int SomeRefused = 3;
 
 int Usage(QTextStream& err, const QString& problem) {
@@ -29,12 +26,6 @@ int Usage(QTextStream& err, const QString& problem) {
         << "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
         << "Try 'tallix-cli --help' for more information.\n";
     return UsageError;
-}
-
-bool LoadLedgerFile(const QString& path) {
-    ledger::NewLedger();
-    ledger::SetDataFileName(path);
-    return ledger::LoadLedger();
 }
 
 // ISO 8601 from scripts, or the locale's short date as the user types it.

@@ -1,12 +1,27 @@
 #pragma once
 // A command's own arguments read with QCommandLineParser: its options anywhere, its operands in order, "--" ending
-// the options so that a file whose name starts with "-" can still be named.
+// the options so that a file whose name starts with "-" can still be named. Also what every command shares: its exit
+// statuses and the loading of the ledger it works on.
+
+#include "ledger/Ledger.h"
 
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
 namespace cli {
+
+// Exit statuses every command gives; a command's own (3) is named where it is given.
+constexpr int Sound = 0;
+constexpr int Failed = 1;
+constexpr int UsageError = 2;
+
+// The ledger store afresh with the data file at `path`; false when it could not be loaded (the load said why).
+inline bool LoadLedgerFile(const QString& path) {
+    ledger::NewLedger();
+    ledger::SetDataFileName(path);
+    return ledger::LoadLedger();
+}
 
 // Parses `args` (what follows the command's name) with the options already added to `parser`. False, with the
 // parser's message in `problem`, for an unknown option or an option without its value.

@@ -44,5 +44,9 @@ constexpr int MaxHorizonDays = 3660;
 Forecast MakeForecast(const std::vector<RegisterRow>& rows, int64_t startingCents,
                       const std::vector<ledger::Schedule>& schedules, double today, int horizonDays);
 
+// The forecast of the ledger in the store, from its starting balance and schedules, for `rows` (BuildRegisterRows,
+// or the register window's own as edited).
+Forecast StoreForecast(const std::vector<RegisterRow>& rows, double today, int horizonDays);
+
 // The upcoming row as a register row, for its cells: a check shows its type, as it has no number until entered.
 RegisterRow AsRegisterRow(const UpcomingRow& row);

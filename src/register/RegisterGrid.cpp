@@ -290,8 +290,7 @@ QString RegisterGrid::DeleteQuestion(int row) const {
 }
 
 Forecast RegisterGrid::LookAhead(double today, int horizonDays) const {
-    return MakeForecast(model.Rows(), ledger::ToCents(ledger::GetStartingBalance()), ledger::Schedules(), today,
-                        horizonDays);
+    return StoreForecast(model.Rows(), today, horizonDays);
 }
 
 int RegisterGrid::Enter(const UpcomingRow& upcoming) {

@@ -3,20 +3,18 @@
 
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
-#include "ledger/Schedules.h"
 #include "ledger/TransactionRules.h"
 
 #include <algorithm>
 
 BalanceSeries StoreBalanceSeries(const platform::LocaleCodec& codec, double today, int horizonDays) {
     const std::vector<RegisterRow> rows = BuildRegisterRows(codec);
-    const int64_t startingCents = ledger::ToCents(ledger::GetStartingBalance());
-    const Forecast forecast = MakeForecast(rows, startingCents, ledger::Schedules(), today, horizonDays);
+    const Forecast forecast = StoreForecast(rows, today, horizonDays);
     double lockDate = 0;
     if (!ledger::GetLockDate(lockDate))
         lockDate = 0;
     double reconciled = 0;
     for (const ledger::ReconciledStatement& statement : ledger::Statements())
         reconciled = std::max(reconciled, statement.date);
-    return MakeBalanceSeries(rows, startingCents, forecast, lockDate, reconciled);
+    return MakeBalanceSeries(rows, ledger::ToCents(ledger::GetStartingBalance()), forecast, lockDate, reconciled);
 }

@@ -4,7 +4,6 @@
 #include "ledger/Ledger.h"
 #include "ledger/LedgerHold.h"
 #include "ledger/Recovery.h"
-#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "register/ForecastText.h"
@@ -133,8 +132,7 @@ void frmMain::UpdateStatusBar() {
         return;
     const frmRegister::LookAhead lookAhead = RegisterLookAhead();
     const platform::LocaleCodec codec;
-    const Forecast forecast = MakeForecast(BuildRegisterRows(codec), ledger::ToCents(ledger::GetStartingBalance()),
-                                           ledger::Schedules(), lookAhead.today, lookAhead.horizonDays);
+    const Forecast forecast = StoreForecast(BuildRegisterRows(codec), lookAhead.today, lookAhead.horizonDays);
     Panel3->setText(ForecastBrief(forecast, codec));
     Panel3->setToolTip(ForecastNote(forecast, codec));
     Panel3->setStyleSheet(IsLowForecast(forecast, lookAhead.cushionCents) ? QStringLiteral("color: red;") : QString());

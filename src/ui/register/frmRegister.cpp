@@ -43,8 +43,9 @@ frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), R
     setFont(platform::SansSerifFont(8.25));
     CreateControls();
     Form_Load();
+    // The owner sets the look ahead (SetLookAhead), which fills the upcoming bar: filled here too, it would be
+    // worked out twice on every opening.
     lookAhead.today = platform::DayCountFromDate(QDate::currentDate());
-    UpdateUpcoming();
 }
 
 frmRegister::~frmRegister() {

@@ -50,7 +50,8 @@ public:
 
     // What the window shows below the rows: the scheduled transactions due from `today` through `horizonDays`
     // after it (overdue ones too), the running balance through them, and the lowest it reaches, in red below
-    // `cushionCents`. Repeat... on a row asks `editSchedule` to edit the schedule it offers (nothing: cancelled).
+    // `cushionCents`; filled when this is set. Repeat... on a row asks `editSchedule` to edit the schedule it offers
+    // (nothing: cancelled).
     struct LookAhead {
         double today = 0;
         int horizonDays = DefaultHorizonDays;
