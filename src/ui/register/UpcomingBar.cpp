@@ -142,10 +142,11 @@ void frmRegister::UpdateUpcoming() {
     ForecastNote->setText(::ForecastNote(forecast, codec));
     ForecastNote->setStyleSheet(IsLowForecast(forecast, lookAhead.cushionCents) ? QStringLiteral("color: red;")
                                                                                 : QString());
-    if (UpcomingBar->isHidden() == shown) {
-        UpcomingBar->setVisible(shown);
+    // The bar takes the grid's room as it shows, hides, or lists fewer rows than before.
+    const int placedHeight = UpcomingBar->isHidden() ? 0 : UpcomingBar->height();
+    UpcomingBar->setVisible(shown);
+    if ((shown ? UpcomingBar->sizeHint().height() : 0) != placedHeight)
         Form_Resize();
-    }
 }
 
 const UpcomingRow* frmRegister::CurrentUpcoming() const {
