@@ -137,9 +137,11 @@ void BM_FsyncOnly_Disk(benchmark::State& state) {
 }
 
 // The recovery journal on the ordinary file system: Append is one change as the window makes it (an Add, a
-// delete), written and synced before the window goes on; WriteBack is the register's close with every row changed,
-// one entry and one sync for all of them.
-void JournalBench(benchmark::State& state, bool everyRow) {
+// delete), written and synced before the window goes on; RegisterEdit is one cell committed in the register, which
+// goes to the journal before its write-back; WriteBack is the register's close with every row changed, one entry
+// and one sync for all of them.
+enum class JournalLoad { Append, RegisterEdit, WriteBack };
+void JournalBench(benchmark::State& state, JournalLoad load) {
     FailOnPrompt& prompts = Prompts();
     const auto dir = Folder(false);
     qputenv("XDG_STATE_HOME", QFile::encodeName(dir->path()));
@@ -147,9 +149,15 @@ void JournalBench(benchmark::State& state, bool everyRow) {
     BuildLedger(rows);
     ledger::SetRecoveryJournal(true);
     ledger::UpdateTransaction(1, 1, 40000, 1, QStringLiteral("the journal begins"), false);
+    ledger::TransactionRecord edited{ledger::CheckOrPayment, 1, 40000, 3,
+                                     ledger::FixDescription(QStringLiteral("edited"))};
     for (auto _ : state) {
+        if (load == JournalLoad::RegisterEdit) {
+            ledger::JournalPendingRecord(int16_t(rows / 2), edited);
+            continue;
+        }
         const ledger::ChangeBatch batch;
-        for (int slot = 1; slot <= (everyRow ? rows : 1); ++slot)
+        for (int slot = 1; slot <= (load == JournalLoad::WriteBack ? rows : 1); ++slot)
             ledger::UpdateTransaction(int16_t(slot), 1, 40000, 2, QStringLiteral("changed"), false);
     }
     if (!prompts.failure.empty())
@@ -158,10 +166,13 @@ void JournalBench(benchmark::State& state, bool everyRow) {
     ledger::NewLedger();
 }
 void BM_JournalAppend_Disk(benchmark::State& state) {
-    JournalBench(state, false);
+    JournalBench(state, JournalLoad::Append);
+}
+void BM_JournalRegisterEdit_Disk(benchmark::State& state) {
+    JournalBench(state, JournalLoad::RegisterEdit);
 }
 void BM_JournalWriteBack_Disk(benchmark::State& state) {
-    JournalBench(state, true);
+    JournalBench(state, JournalLoad::WriteBack);
 }
 
 #define LEDGER_SIZES ->Arg(1000)->Arg(10000)->Arg(32766)->Unit(benchmark::kMillisecond)
@@ -177,6 +188,7 @@ BENCHMARK(BM_ReadLedger_Buffer) LEDGER_SIZES;
 BENCHMARK(BM_WriteLedger_Buffer) LEDGER_SIZES;
 BENCHMARK(BM_FsyncOnly_Disk) LEDGER_SIZES;
 BENCHMARK(BM_JournalAppend_Disk)->Arg(32766)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JournalRegisterEdit_Disk)->Arg(32766)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JournalWriteBack_Disk)->Arg(32766)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -22,6 +22,9 @@ struct Journal {
     bool failed = false; // the user was told; nothing more is journalled until the journal ends
     int batchDepth = 0;
     JournalEntry pending;
+    // The changes of `pending` that the store does not hold yet (the register's edits before its write-back): a
+    // journal that begins with them begins with the store and then needs them as an entry of their own.
+    std::vector<JournalChange> aheadOfStore;
     JournalWriter writer;
 };
 
@@ -70,11 +73,20 @@ void Flush() {
     JournalEntry entry = std::move(j.pending);
     j.pending = {};
     entry.madeMs = NowMs();
+    std::vector<JournalChange> ahead = std::move(j.aheadOfStore);
+    j.aheadOfStore = {};
     QString error;
-    // A journal begins with the whole ledger as it is in memory, which the pending changes are part of: its slots
-    // (deleted ones too, which a saved file leaves out) are what every later entry numbers.
-    if (j.writer.IsOpen() ? j.writer.Append(entry, error) : BeginJournal(Snapshot(), error))
+    if (j.writer.IsOpen() && j.writer.Append(entry, error))
         return;
+    // A journal begins with the whole ledger as it is in memory, which the pending changes are part of but for those
+    // still ahead of the store: its slots (deleted ones too, which a saved file leaves out) are what every later
+    // entry numbers.
+    if (!j.writer.IsOpen()) {
+        JournalEntry first = Snapshot();
+        first.changes.insert(first.changes.end(), ahead.begin(), ahead.end());
+        if (BeginJournal(first, error))
+            return;
+    }
     j.failed = true;
     platform::MsgBox(QStringLiteral("Unsaved changes cannot be kept for recovery after a crash:\r%1\r"
                                     "Save the ledger to keep them.")
@@ -266,6 +278,25 @@ void JournalSlot(int index) {
     Record(change);
 }
 
+void JournalPendingRecord(int16_t slot, const std::optional<TransactionRecord>& pending) {
+    const LedgerState& s = State();
+    if (!Recording() || slot < 1 || slot >= s.NextSlot || s.Records[size_t(slot)].TypeCode == Deleted)
+        return;
+    JournalChange change;
+    change.slot = slot;
+    change.record = s.Records[size_t(slot)];
+    if (pending) {
+        // As UpdateTransaction will store it.
+        change.record.CheckNumber = pending->CheckNumber;
+        change.record.Date = pending->Date;
+        change.record.Amount = pending->Amount;
+        change.record.Description = FixDescription(pending->Description);
+        change.record.Locked = pending->Locked != 0 ? -1 : 0;
+    }
+    J().aheadOfStore.push_back(change);
+    Record(change);
+}
+
 void JournalValues() {
     if (Recording())
         Record(ValuesChange());
@@ -303,6 +334,7 @@ void JournalSchedules() {
 void EndJournal() {
     Journal& j = J();
     j.pending = {};
+    j.aheadOfStore = {};
     j.failed = false;
     j.writer.Close(true);
 }

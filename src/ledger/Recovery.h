@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 namespace ledger {
@@ -23,6 +24,12 @@ public:
     ChangeBatch(const ChangeBatch&) = delete;
     ChangeBatch& operator=(const ChangeBatch&) = delete;
 };
+
+// The register keeps its edits until it closes and then writes them back with UpdateTransaction. Each one goes to
+// the journal as it is committed: `pending` is the record the write-back will give the slot, or, for an edit taken
+// back, empty (the record the store still holds). A crash then loses none of them: the recovered ledger has them as
+// if the register had been closed. The store does not change. Nothing happens for a slot not in use.
+void JournalPendingRecord(int16_t slot, const std::optional<TransactionRecord>& pending);
 
 // $XDG_STATE_HOME/tallix/recovery.
 QString RecoveryFolder();

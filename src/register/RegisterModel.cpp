@@ -201,6 +201,8 @@ std::vector<int> RegisterModel::RowsBetween(double after, double through) const 
 }
 
 RegisterModel::Change* RegisterModel::RecordLock(const std::function<void()>& lock, RegisterUpdate& update) {
+    // The lock date and the rows' pending locks are one entry of the recovery journal.
+    const ledger::ChangeBatch oneEntry;
     Change change;
     change.kind = Kind::Lock;
     struct Flags {

@@ -4,8 +4,9 @@
 // it did to the rows, so that a view (the window's grid) follows without reading anything back.
 //
 // As the window has it: edits and lock changes reach the ledger store at write-back (when the window closes),
-// deletions and the lock date at once. Balances follow a date commit, a deletion or a rebalance, not an amount
-// edit; BalanceOn follows every edit.
+// deletions and the lock date at once; every edit and lock change reaches the recovery journal at once, so that a
+// crash before the write-back loses none of them. Balances follow a date commit, a deletion or a rebalance, not an
+// amount edit; BalanceOn follows every edit.
 
 #include "platform/LocaleCodec.h"
 #include "register/Forecast.h"
@@ -181,6 +182,8 @@ private:
     bool PutRow(const Change& change, bool present, int side, RegisterUpdate& update);
     bool ChangeSchedules(std::vector<ledger::Schedule> after);
     void Record(Change change);
+    // The records a change leaves its rows to write back, in the recovery journal now.
+    void JournalPending(const Change& change) const;
     bool Apply(const Change& change, int side, RegisterUpdate& update);
     void RebuildSlotIndex();
 

@@ -64,11 +64,44 @@ void RegisterModel::Record(Change change) {
     changes.resize(done);
     changes.push_back(std::move(change));
     done = changes.size();
+    JournalPending(changes.back());
+}
+
+void RegisterModel::JournalPending(const Change& change) const {
+    // An edit or lock taken back leaves its row as the store has it: that goes to the journal too, over the edit.
+    const auto journal = [this](int slot, bool onlyChanged) {
+        const int index = IndexOfSlot(slot);
+        if (index < 0)
+            return;
+        const RegisterRow& row = rows[size_t(index)];
+        if (row.changed)
+            ledger::JournalPendingRecord(int16_t(slot), row.record);
+        else if (!onlyChanged)
+            ledger::JournalPendingRecord(int16_t(slot), std::nullopt);
+    };
+    switch (change.kind) {
+    case Kind::Edit:
+        journal(change.slot, false);
+        break;
+    case Kind::Lock:
+        for (const LockChange& lock : change.locks)
+            journal(lock.slot, false);
+        break;
+    case Kind::Delete:
+    case Kind::Enter:
+        // A row put back keeps the edits it had; the store journals its record as it holds it.
+        journal(change.slot, true);
+        break;
+    case Kind::Mark:
+    case Kind::Schedules:
+        break;
+    }
 }
 
 bool RegisterModel::Undo(RegisterUpdate& update) {
     if (done == 0)
         return false;
+    const ledger::ChangeBatch oneEntry;
     if (!Apply(changes[done - 1], Before, update)) {
         // The store no longer takes it back: nothing before it can be taken back safely either.
         changes.clear();
@@ -76,16 +109,19 @@ bool RegisterModel::Undo(RegisterUpdate& update) {
         return false;
     }
     done -= 1;
+    JournalPending(changes[done]);
     return true;
 }
 
 bool RegisterModel::Redo(RegisterUpdate& update) {
     if (done >= changes.size())
         return false;
+    const ledger::ChangeBatch oneEntry;
     if (!Apply(changes[done], After, update)) {
         changes.resize(done);
         return false;
     }
+    JournalPending(changes[done]);
     done += 1;
     return true;
 }

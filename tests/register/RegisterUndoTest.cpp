@@ -3,8 +3,10 @@
 #include "support/RegisterTestSupport.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/Recovery.h"
 #include "platform/FlexGrid.h"
 #include "register/RegisterGrid.h"
+#include "support/Files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,7 +30,10 @@ public:
         ledger::AddTransaction(102, Day(2009, 1, 5), 30, QStringLiteral("Phone"), ledger::CheckOrPayment);
         ledger::AddTransaction(0, Day(2009, 1, 7), 5, QStringLiteral("Fee"), ledger::Fee);
     }
-    void TearDown() override { ledger::NewLedger(); }
+    void TearDown() override {
+        ledger::SetRecoveryJournal(false);
+        ledger::NewLedger();
+    }
 
     // Everything a change may touch: every cell and colour in row order, the lock state and the saved file.
     struct State {
@@ -184,4 +189,49 @@ TEST_F(RegisterUndoTest, ClosingAfterUndoWritesBackTheOldValues) {
     EXPECT_EQ(procedures.WriteBack(), 0);
 }
 
+} // namespace
+
+namespace {
+// Edits wait in the register until it closes, but a crash before that loses none of them: replayed, the journal
+// gives the ledger that the write-back would have given, whatever was taken back or deleted in between.
+TEST_F(RegisterUndoTest, TheJournalHoldsWhatTheWriteBackWouldWriteAtEveryStep) {
+    const QString path = dir.filePath(QStringLiteral("journalled.tlx"));
+    ledger::SetDataFileName(path);
+    ledger::SetModified();
+    ASSERT_TRUE(ledger::SaveLedger());
+    ledger::SetRecoveryJournal(true);
+    procedures.FillGrid();
+    Edit(1, Description, QStringLiteral("Power"));
+    EditDate(3, Day(2009, 1, 6));
+    Edit(4, Debit, QStringLiteral("31.5"));
+    ASSERT_TRUE(procedures.Undo()); // the amount is as stored again
+    Edit(5, Debit, QStringLiteral("6"));
+    grid.SetRow(RowOfSlot(2));
+    procedures.ToggleLock();
+    ASSERT_TRUE(procedures.Undo());
+    ASSERT_TRUE(procedures.Redo());
+    ASSERT_TRUE(procedures.DeleteRecord(RowOfSlot(5)));
+    ASSERT_TRUE(procedures.Undo()); // the fee comes back with its edit
+
+    const QString journal = ledger::JournalPathFor(path);
+    const QByteArray crashed = tallix::test::ReadAll(journal);
+    procedures.WriteBack();
+    std::vector<ledger::TransactionRecord> written;
+    for (int slot = 1; slot <= 5; ++slot)
+        written.push_back(tallix::test::RecordInSlot(slot));
+
+    ledger::SetRecoveryJournal(false);
+    ledger::NewLedger();
+    QFile file(journal);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(crashed);
+    file.close();
+    ledger::SetDataFileName(path);
+    ASSERT_TRUE(ledger::LoadLedger());
+    const ledger::RecoverySearch search = ledger::FindRecovery(path);
+    ASSERT_EQ(search.found, ledger::RecoveryFound::Found);
+    EXPECT_EQ(ledger::ApplyRecovery(search.pending), search.pending.changeCount);
+    for (int slot = 1; slot <= 5; ++slot)
+        EXPECT_EQ(tallix::test::RecordInSlot(slot), written[size_t(slot - 1)]) << slot;
+}
 } // namespace

@@ -7,6 +7,7 @@
 #include "support/Files.h"
 #include "ui/register/frmRegister.h"
 
+#include <QLineEdit>
 #include <QLockFile>
 #include <csignal>
 #include <sys/wait.h>
@@ -153,6 +154,63 @@ TEST_F(LedgerAccessTest, ChangesLostInACrashAreOfferedBackOnceTheyAreDiscardedOr
     EXPECT_FALSE(QFile::exists(journal));
     Start();
     EXPECT_EQ(ledger::GetTransactionCount(), 2);
+}
+
+// Edits typed into the open register, and a mark, survive the process being killed before the register closes.
+TEST_F(LedgerAccessTest, RegisterEditsAndMarksSurviveAKillWhileTheRegisterIsOpen) {
+    using namespace RegisterColumn;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(60); // a child stuck on a failed step dies of SIGALRM, which the parent reports
+        StartActive();
+        WhenModalOpens([](QWidget* modal) {
+            auto* view = modal->findChild<platform::FlexGridView*>(QStringLiteral("MSFlexGrid1"));
+            auto* Text1 = modal->findChild<QLineEdit*>(QStringLiteral("Text1"));
+            auto* DTPicker1 = modal->findChild<platform::DatePicker*>(QStringLiteral("DTPicker1"));
+            // A window opened over the active one is not made active on the offscreen platform by itself.
+            QApplication::setActiveWindow(modal);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+            const auto open = [&](int col) {
+                view->Grid().MoveTo(1, col);
+                QTest::keyClick(view, Qt::Key_Return);
+            };
+            for (const auto& [col, text] : {std::pair{Description, QStringLiteral("Salary, November")},
+                                            std::pair{Credit, QStringLiteral("950.5")}}) {
+                open(col);
+                Text1->selectAll();
+                QTest::keyClicks(Text1, text);
+                QTest::keyClick(Text1, Qt::Key_Return);
+            }
+            open(Date);
+            DTPicker1->SetValue(QDate(2026, 11, 3));
+            QTest::keyClick(DTPicker1, Qt::Key_Return);
+            QTest::keyClick(view, Qt::Key_Space);
+            ::kill(::getpid(), SIGKILL);
+        });
+        Button("Command4")->click();
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child ended otherwise: " << status;
+
+    const ledger::RecoverySearch waiting = ledger::PeekRecovery(path);
+    ASSERT_EQ(waiting.found, ledger::RecoveryFound::Found);
+    EXPECT_EQ(waiting.pending.changeCount, 4); // one entry for each edit and the mark
+    {
+        PromptScript prompts;
+        prompts.ExpectChoice(QStringLiteral("%1 was not saved when Tallix last ended: 4 changes, the last made %2.")
+                                 .arg(path, platform::FormatShortDateTime(waiting.pending.lastChange)),
+                             QStringLiteral("Recover"));
+        Start();
+    }
+    const std::vector<ledger::TransactionRecord> records = Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Description, ledger::FixDescription(QStringLiteral("Salary, November")));
+    EXPECT_EQ(records[0].Amount, 950.5f);
+    EXPECT_EQ(records[0].Date, Day(2026, 11, 3));
+    EXPECT_EQ(ledger::GetClearMark(1), ledger::ClearMark::Cleared);
+    EXPECT_TRUE(ledger::IsModified());
 }
 
 TEST_F(LedgerAccessTest, SaveOverAFileChangedOnDiskAsksFirst) {
