@@ -114,6 +114,10 @@ RegisterModel::Outcome RegisterModel::CommitText(int index, int column, const QS
     change.values[0] = before;
     change.values[1] = ValuesOf(row);
     Record(std::move(change));
+    // The running balances follow the amount at once: a register whose balances contradict its own amounts
+    // misleads.
+    if (column == amountColumn)
+        Rebalance(update);
     update.rows.push_back(index);
     update.current = index;
     update.column = column;
@@ -130,7 +134,6 @@ RegisterModel::Outcome RegisterModel::CommitDate(int index, double day, Register
     change.column = Date;
     change.values[0] = ValuesOf(row);
     const std::vector<int> orderBefore = SlotOrder();
-    const std::vector<int64_t> balancesBefore = BalancesBySlot();
     row.record.Date = day;
     row.dateDay = codec.ShortDateReadBack(day);
     row.changed = true;
@@ -141,7 +144,6 @@ RegisterModel::Outcome RegisterModel::CommitDate(int index, double day, Register
         change.order[0] = orderBefore;
         change.order[1] = SlotOrder();
     }
-    change.balances = BalanceChanges(balancesBefore);
     update.current = IndexOfSlot(change.slot);
     update.rows.push_back(update.current);
     update.column = Date;
@@ -159,12 +161,10 @@ bool RegisterModel::Delete(int index, RegisterUpdate& update) {
     change.modified[0] = ledger::IsModified();
     if (!ledger::DeleteTransaction(int16_t(row.slot)))
         return false;
-    const std::vector<int64_t> balancesBefore = BalancesBySlot();
     rows.erase(rows.begin() + index);
     RebuildSlotIndex();
     update.removed = index;
     Rebalance(update);
-    change.balances = BalanceChanges(balancesBefore);
     change.modified[1] = ledger::IsModified();
     Record(std::move(change));
     return true;

@@ -5,8 +5,8 @@
 //
 // As the window has it: edits and lock changes reach the ledger store at write-back (when the window closes),
 // deletions and the lock date at once; every edit and lock change reaches the recovery journal at once, so that a
-// crash before the write-back loses none of them. Balances follow a date commit, a deletion or a rebalance, not an
-// amount edit; BalanceOn follows every edit.
+// crash before the write-back loses none of them. The running balances follow every change of an amount, a date or
+// the rows, undos included.
 
 #include "platform/LocaleCodec.h"
 #include "register/Forecast.h"
@@ -138,10 +138,6 @@ private:
         bool descriptionHasControls = false;
         bool operator==(const RowValues&) const = default;
     };
-    struct BalanceChange {
-        int slot;
-        int64_t cents[2];
-    };
     struct LockChange {
         int slot;
         int16_t locked[2];
@@ -153,9 +149,8 @@ private:
         Kind kind = Kind::Edit;
         int slot = 0;
         int column = 0;
-        RowValues values[2];       // Edit: the row before, after
-        std::vector<int> order[2]; // Edit: slots in row order before, after, when the rows moved
-        std::vector<BalanceChange> balances;
+        RowValues values[2];               // Edit: the row before, after
+        std::vector<int> order[2];         // Edit: slots in row order before, after, when the rows moved
         RegisterRow deleted;               // Delete: the row as it was
         int index = 0;                     // Delete: where it stood
         bool modified[2] = {false, false}; // Delete: the store's modified flag
@@ -172,14 +167,11 @@ private:
     std::vector<int> SlotOrder() const;
     // Puts the rows in the order of `slots` (a permutation of the rows' slots).
     void Arrange(const std::vector<int>& slots, RegisterUpdate& update);
-    std::vector<BalanceChange> BalanceChanges(const std::vector<int64_t>& before) const;
-    std::vector<int64_t> BalancesBySlot() const;
-    void SetBalances(const std::vector<BalanceChange>& balances, int side, RegisterUpdate& update);
     // Runs a lock, an unlock or a Finish and records the rows, marks, lock date and flag it changed; the change
     // recorded, if it changed anything.
     Change* RecordLock(const std::function<void()>& lock, RegisterUpdate& update);
     // A deleted row back in its place (`present`), or out again: a Delete or an Enter taken back or made again.
-    bool PutRow(const Change& change, bool present, int side, RegisterUpdate& update);
+    bool PutRow(const Change& change, bool present, RegisterUpdate& update);
     bool ChangeSchedules(std::vector<ledger::Schedule> after);
     void Record(Change change);
     // The records a change leaves its rows to write back, in the recovery journal now.

@@ -4,15 +4,11 @@
 #include "ledger/Recovery.h"
 #include "register/RegisterCells.h"
 
-#include <limits>
-
 using namespace RegisterColumn;
 
 namespace {
 constexpr int Before = 0;
 constexpr int After = 1;
-// The balance of a slot that has no row.
-constexpr int64_t NoBalance = std::numeric_limits<int64_t>::min();
 } // namespace
 
 std::vector<int> RegisterModel::SlotOrder() const {
@@ -31,33 +27,6 @@ void RegisterModel::Arrange(const std::vector<int>& slots, RegisterUpdate& updat
     PermuteRows(rows, order);
     RebuildSlotIndex();
     update.order = std::move(order);
-}
-
-std::vector<int64_t> RegisterModel::BalancesBySlot() const {
-    std::vector<int64_t> balances(size_t(ledger::MaxSlots) + 1, NoBalance);
-    for (const RegisterRow& row : rows)
-        balances[size_t(row.slot)] = row.balanceCents;
-    return balances;
-}
-
-std::vector<RegisterModel::BalanceChange> RegisterModel::BalanceChanges(const std::vector<int64_t>& before) const {
-    const std::vector<int64_t> after = BalancesBySlot();
-    std::vector<BalanceChange> changed;
-    for (size_t slot = 1; slot < before.size(); ++slot)
-        if (before[slot] != after[slot])
-            changed.push_back({int(slot), {before[slot], after[slot]}});
-    return changed;
-}
-
-void RegisterModel::SetBalances(const std::vector<BalanceChange>& balances, int side, RegisterUpdate& update) {
-    for (const BalanceChange& balance : balances) {
-        const int index = IndexOfSlot(balance.slot);
-        // A deleted row has no balance on the side it was deleted on.
-        if (index < 0 || balance.cents[side] == NoBalance)
-            continue;
-        rows[size_t(index)].balanceCents = balance.cents[side];
-        update.balances.push_back(index);
-    }
 }
 
 void RegisterModel::Record(Change change) {
@@ -126,7 +95,7 @@ bool RegisterModel::Redo(RegisterUpdate& update) {
     return true;
 }
 
-bool RegisterModel::PutRow(const Change& change, bool present, int side, RegisterUpdate& update) {
+bool RegisterModel::PutRow(const Change& change, bool present, RegisterUpdate& update) {
     if (!present) {
         const int index = IndexOfSlot(change.slot);
         if (index < 0 || !ledger::DeleteTransaction(int16_t(change.slot)))
@@ -134,7 +103,7 @@ bool RegisterModel::PutRow(const Change& change, bool present, int side, Registe
         rows.erase(rows.begin() + index);
         RebuildSlotIndex();
         update.removed = index;
-        SetBalances(change.balances, side, update);
+        Rebalance(update);
         return true;
     }
     if (!ledger::RestoreTransaction(int16_t(change.slot), change.deleted.record.TypeCode))
@@ -146,7 +115,8 @@ bool RegisterModel::PutRow(const Change& change, bool present, int side, Registe
     RebuildSlotIndex();
     update.inserted = index;
     update.rows.push_back(index);
-    SetBalances(change.balances, side, update);
+    // Recomputed, never restored: the rows around it may have changed since.
+    Rebalance(update);
     update.current = index;
     update.column = CheckNumber;
     return true;
@@ -163,16 +133,16 @@ bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update
         SetValues(rows[size_t(index)], change.values[side]);
         if (!change.order[side].empty())
             Arrange(change.order[side], update);
-        SetBalances(change.balances, side, update);
+        Rebalance(update);
         update.current = IndexOfSlot(change.slot);
         update.rows.push_back(update.current);
         update.column = change.column;
         return true;
     }
     case Kind::Delete:
-        return PutRow(change, side == Before, side, update);
+        return PutRow(change, side == Before, update);
     case Kind::Enter:
-        return PutRow(change, side == After, side, update) && ledger::SetSchedules(change.schedules[side]);
+        return PutRow(change, side == After, update) && ledger::SetSchedules(change.schedules[side]);
     case Kind::Schedules:
         return ledger::SetSchedules(change.schedules[side]);
     case Kind::Lock: {

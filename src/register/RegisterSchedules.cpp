@@ -54,7 +54,6 @@ int RegisterModel::Enter(const UpcomingRow& upcoming, RegisterUpdate& update) {
     record.Date = upcoming.occurrence.day;
     record.Amount = float(double(upcoming.amountCents) / 100.0);
     record.Description = ledger::FixDescription(upcoming.description);
-    const std::vector<int64_t> balancesBefore = BalancesBySlot();
     {
         // The record and its schedule's step are one change for the recovery journal.
         const ledger::ChangeBatch batch;
@@ -75,7 +74,6 @@ int RegisterModel::Enter(const UpcomingRow& upcoming, RegisterUpdate& update) {
     update.inserted = change.index;
     update.rows.push_back(change.index);
     Rebalance(update);
-    change.balances = BalanceChanges(balancesBefore);
     change.deleted = rows[size_t(change.index)];
     update.current = change.index;
     update.column = ledger::IsCredit(record.TypeCode) ? RegisterColumn::Credit : RegisterColumn::Debit;

@@ -188,7 +188,7 @@ TEST_F(RegisterGridTest, LargeAmountsAddUpWithoutDrift) {
     EXPECT_EQ(Cell(10, Balance), "999,999.90");
 }
 
-TEST_F(RegisterGridTest, ChangedMarkerKeepsTheTypeAndTypedAmountsCountOnceBalanced) {
+TEST_F(RegisterGridTest, ChangedMarkerKeepsTheTypeAndTheBalancesFollowTypedAmounts) {
     ledger::SetStartingBalance(10);
     ledger::AddTransaction(0, Day(2009, 1, 1), 5, QStringLiteral("Deposit"), ledger::Deposit);
     ledger::AddTransaction(7, Day(2009, 1, 2), 3, QStringLiteral("Check"), ledger::CheckOrPayment);
@@ -200,8 +200,8 @@ TEST_F(RegisterGridTest, ChangedMarkerKeepsTheTypeAndTypedAmountsCountOnceBalanc
     procedures.RecalcBalances();
     EXPECT_EQ(Cell(1, Balance), "15.00");
 
-    // What the record cannot hold is refused and leaves the cell; an amount is shown as typed and counts from the
-    // next balancing on.
+    // What the record cannot hold is refused and leaves the cell; an amount is shown as typed and the balances
+    // follow it at once.
     for (const char* refused : {".", "", "1.234", "12a"})
         EXPECT_EQ(procedures.CommitText(2, Debit, QString::fromLatin1(refused)), RegisterModel::Outcome::Refused)
             << refused;
@@ -209,8 +209,11 @@ TEST_F(RegisterGridTest, ChangedMarkerKeepsTheTypeAndTypedAmountsCountOnceBalanc
     EXPECT_EQ(procedures.CommitText(2, Debit, QStringLiteral("12.5")), RegisterModel::Outcome::Changed);
     EXPECT_EQ(Cell(2, Debit), "12.5");
     EXPECT_EQ(Cell(2, TypeCode), "10");
-    EXPECT_EQ(Cell(2, Balance), "12.00");
-    procedures.RecalcBalances();
+    EXPECT_EQ(Cell(2, Balance), "2.50");
+    // A deletion taken back leaves the balances of the rows as they stand, not as they stood.
+    ASSERT_TRUE(procedures.DeleteRecord(1));
+    EXPECT_EQ(Cell(1, Balance), "-2.50");
+    ASSERT_TRUE(procedures.Undo());
     EXPECT_EQ(Cell(2, Balance), "2.50");
 }
 

@@ -307,7 +307,7 @@ TEST_F(frmRegisterTest, UpOnTheFirstRowKeepsTheEditOpenUntilTheCellChanges) {
     EXPECT_FALSE(Text1->isVisible());
 }
 
-TEST_F(frmRegisterTest, MoneyCellsTakeOnlyAmountsAndTheBalancesWaitForADateCommit) {
+TEST_F(frmRegisterTest, MoneyCellsTakeOnlyAmountsAndTheBalancesFollowThem) {
     AddFourRecords();
     Open();
     EnterOn(1, Debit);
@@ -319,7 +319,8 @@ TEST_F(frmRegisterTest, MoneyCellsTakeOnlyAmountsAndTheBalancesWaitForADateCommi
     EXPECT_EQ(Text1->text(), QStringLiteral("12.34"));
     QTest::keyClick(Text1, Qt::Key_Return);
     EXPECT_EQ(Cell(1, Debit), "12.34");
-    EXPECT_EQ(Cell(1, Balance), "900.00");
+    EXPECT_EQ(Cell(1, Balance), "987.66");
+    EXPECT_EQ(Cell(4, Balance), "1,437.66");
 
     EnterOn(1, Description);
     Retype(QStringLiteral("abc-1,5"));
