@@ -1,9 +1,12 @@
 // Unsaved changes after a crash: every change is in the journal on disk as it is made, and comes back exactly.
 #include "LedgerTestSupport.h"
 #include "ledger/Recovery.h"
+#include "platform/AtomicFile.h"
+#include "support/WithoutRootOverride.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 using namespace ledger;
 using namespace tallix::test;
@@ -112,6 +115,20 @@ TEST_F(RecoveryJournalTest, JournalEndsWithASaveOrADiscardAndIsNotOfferedWhileIn
     ASSERT_TRUE(QFile::exists(journal));
     DiscardJournal();
     EXPECT_FALSE(QFile::exists(journal));
+
+    // A journal that its folder no longer lets go is left with nothing to offer: the changes are saved.
+    AddTransaction(0, 45000, 1, QStringLiteral("three"), Deposit);
+    const QByteArray folder = QFile::encodeName(RecoveryFolder());
+    ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
+    {
+        const WithoutRootOverride user;
+        const RecordingPrompts prompts;
+        EXPECT_TRUE(SaveLedger());
+        EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_TRUE(!user.Binds() || QFile::exists(journal));
+    }
+    ::chmod(folder.constData(), 0700);
+    EXPECT_EQ(FindRecovery(path).found, RecoveryFound::None);
 }
 
 // The journal holds the ledger as the user left it, so recovery brings that back even over a file someone else
@@ -131,22 +148,48 @@ TEST_F(RecoveryJournalTest, LedgerChangedOnDiskIsSaidAndTheUsersLedgerComesBack)
     const RecoverySearch search = RestartWith(bytes);
     ASSERT_EQ(search.found, RecoveryFound::Found);
     EXPECT_TRUE(search.pending.ledgerChanged);
+    // Applied over their file, it would undo their save: it comes back as a ledger without a file, theirs stays.
+    const QByteArray theirs = ReadBytes(path);
     EXPECT_EQ(ApplyRecovery(search.pending), 2);
     EXPECT_TRUE(Now() == mine);
+    EXPECT_EQ(GetDataFileName(), QString());
+    EXPECT_TRUE(IsModified());
+    EXPECT_EQ(ReadBytes(path), theirs);
 }
 
-TEST_F(RecoveryJournalTest, UnreadableJournalIsKeptAsideAndNothingIsApplied) {
+// A journal is found by its name alone: one that cannot be read, or that another ledger wrote (copied or renamed
+// to this name), is never applied and never deleted.
+TEST_F(RecoveryJournalTest, UnreadableOrForeignJournalIsKeptAsideAndNothingIsApplied) {
     AddTransaction(0, 45000, 1, QStringLiteral("one"), Deposit);
     const QByteArray good = ReadBytes(JournalPathFor(path));
+    const QString elsewhere = PathOf("elsewhere.tlx");
+    DiscardJournal();
+    SetDataFileName(elsewhere);
+    AddTransaction(0, 45000, 2, QStringLiteral("theirs"), Deposit);
+    const QByteArray foreign = ReadBytes(JournalPathFor(elsewhere));
+    DiscardJournal();
     QByteArray newer = good, damaged = good;
     newer[8] = 2;
     damaged[20] = char(damaged[20] ^ 0x40);
-    for (const QByteArray& bytes : {QByteArray("not a journal at all"), newer, damaged}) {
-        const RecoverySearch search = RestartWith(bytes);
+    const struct {
+        QByteArray bytes;
+        RecoveryFound found;
+        const char* keptAs;
+    } cases[] = {
+        {"not a journal at all", RecoveryFound::Unreadable, ".journal.unreadable-"},
+        {newer, RecoveryFound::Unreadable, ".journal.unreadable-"},
+        {damaged, RecoveryFound::Unreadable, ".journal.unreadable-"},
+        {foreign, RecoveryFound::Foreign, ".journal.foreign-"},
+    };
+    for (const auto& c : cases) {
+        const RecoverySearch search = RestartWith(c.bytes);
         const Contents loaded = Now();
-        ASSERT_EQ(search.found, RecoveryFound::Unreadable);
+        ASSERT_EQ(search.found, c.found);
+        EXPECT_EQ(search.otherLedger,
+                  c.found == RecoveryFound::Foreign ? platform::ResolveSymlinks(elsewhere) : QString());
         EXPECT_FALSE(QFile::exists(JournalPathFor(path)));
-        EXPECT_EQ(ReadBytes(search.keptAs), bytes);
+        EXPECT_TRUE(search.keptAs.contains(QLatin1String(c.keptAs))) << search.keptAs.toStdString();
+        EXPECT_EQ(ReadBytes(search.keptAs), c.bytes);
         EXPECT_TRUE(Now() == loaded);
         QFile::remove(search.keptAs);
     }
