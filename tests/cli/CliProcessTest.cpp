@@ -2,6 +2,7 @@
 #include "Version.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "ledger/Recovery.h"
 #include "ledger/Schedules.h"
 #include "platform/Locale.h"
 #include "settings/Registry.h"
@@ -18,6 +19,8 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
+#include <linux/capability.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -388,6 +391,8 @@ TEST_F(CliProcess, ImportAddsAStatementOnceWritesOnlyWhenItMayAndThenRemembersIt
         EXPECT_TRUE((r.status == 1 ? r.err : r.out).contains(QLatin1String(steps[i].out)))
             << r.out.toStdString() << r.err.toStdString();
         EXPECT_EQ(ReadAll(ledgerPath) != old, steps[i].changes);
+        lock.unlock();
+        EXPECT_FALSE(QFile::exists(ledgerPath + QStringLiteral(".lock"))) << "left behind by tallix-cli";
     }
     EXPECT_EQ(ReadAll(ledgerPath + QStringLiteral(".bak")), before);
 }
@@ -471,6 +476,57 @@ TEST_F(CliProcess, ImportIsRefusedWhileTheWindowHasTheLedgerOpen) {
     r = Cli({QStringLiteral("import"), ledgerPath, statement});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(ReadAll(ledgerPath).size(), 5 * 64);
+}
+
+// Unsaved changes that a crashed window left would undo the import, or it them: the import waits for the user to
+// recover or discard them in Tallix. In a folder where no lock can be made it says why. Nothing changes either way.
+TEST_F(CliProcess, ImportRefusesALedgerWithUnsavedChangesOrWithoutALock) {
+    const QString statement = WriteStatement(dir, QStringLiteral("bank"), 2);
+    const QByteArray before = ReadAll(ledgerPath);
+    const QString journal = ledger::JournalPathFor(ledgerPath);
+    ledger::SetRecoveryJournal(true);
+    ledger::AddTransaction(0, platform::DayCountFromDate(QDate(2024, 5, 3)), 1, QStringLiteral("Typed"),
+                           ledger::Deposit);
+    const QByteArray crashed = ReadAll(journal);
+    ledger::NewLedger();
+    ledger::SetRecoveryJournal(false);
+    QFile left(journal);
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.write(crashed);
+    left.close();
+    const QString waiting =
+        QStringLiteral(": 1 unsaved change from %1 wait in the recovery journal %2; open the "
+                       "ledger in Tallix to recover or discard them")
+            .arg(platform::FormatShortDateTime(ledger::PeekRecovery(ledgerPath).pending.lastChange), journal);
+    Result r = Cli({QStringLiteral("import"), ledgerPath, statement});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(waiting + QStringLiteral(", then import the statement"))) << r.err.toStdString();
+    r = Cli({QStringLiteral("import"), ledgerPath, statement, QStringLiteral("--dry-run")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("tallix-cli: note: ") + ledgerPath + waiting)) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("2 added"))) << r.out.toStdString();
+    EXPECT_EQ(ReadAll(ledgerPath), before);
+    EXPECT_EQ(ReadAll(journal), crashed);
+    QFile::remove(journal);
+
+    // Root writes anywhere: its import runs without that right, as a user's would.
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    QProcess import;
+    import.setChildProcessModifier([] {
+        if (::geteuid() == 0 && ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0) != 0)
+            ::_exit(77);
+});
+import.start(QStringLiteral(TALLIX_CLI_PATH), {QStringLiteral("import"), ledgerPath, statement});
+ASSERT_TRUE(import.waitForFinished(30000));
+::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+if (import.exitCode() == 77)
+    GTEST_SKIP() << "root that cannot give up writing anywhere";
+EXPECT_EQ(import.exitCode(), 1);
+EXPECT_EQ(QString::fromUtf8(import.readAllStandardError()),
+          QStringLiteral("tallix-cli: cannot import into %1: no lock file can be made in %2 (Permission denied), "
+                         "and without one Tallix could change the ledger at the same time; nothing was changed\n")
+              .arg(ledgerPath, dir.path()));
+EXPECT_EQ(ReadAll(ledgerPath), before);
 }
 
 TEST_F(CliProcess, ImportOfSeveralAccountsNeedsOneChosenAndEchoesNoControlCharacter) {

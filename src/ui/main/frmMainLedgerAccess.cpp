@@ -70,6 +70,12 @@ bool frmMain::OpenLedgerFile() {
     }
     // Where no lock can be made, every window would be a writer: none is.
     const bool unlocked = !hold.Target().isEmpty() && hold.Status() == ledger::HoldStatus::Unavailable;
+    const QString why = unlocked ? QStringLiteral("%1\ris opened read-only: Tallix cannot make its lock file in the "
+                                                  "folder %2 (%3). Without it, another copy of Tallix could change "
+                                                  "the ledger at the same time.\rSave As saves a copy that you can "
+                                                  "change.")
+                                       .arg(path, QFileInfo(hold.Target()).absolutePath(), hold.Error())
+                                 : QString();
     readOnly = readOnly || unlocked;
     if (!ledger::LoadLedger())
         return false;
@@ -78,11 +84,7 @@ bool frmMain::OpenLedgerFile() {
         ledger::KeepHold(std::move(hold));
     SetReadOnly(readOnly);
     if (unlocked)
-        platform::MsgBox(
-            QStringLiteral("%1\ris opened read-only: Tallix cannot make its lock file in the folder %2 (%3). "
-                           "Without it, another copy of Tallix could change the ledger at the same "
-                           "time.\rSave As saves a copy that you can change.")
-                .arg(path, QFileInfo(hold.Target()).absolutePath(), hold.Error()));
+        platform::MsgBox(why);
     if (!readOnly && !OfferRecovery(path)) {
         // Changes kept for later belong to the file as it was: it is not changed meanwhile.
         ledger::KeepHold({});
