@@ -1,6 +1,6 @@
 #pragma once
-// Root writes into any folder, whatever its permissions say. For a test of a folder the user may not write, the
-// calling thread gives up that right (CAP_DAC_OVERRIDE) for the life of one scope; for other users nothing changes.
+// Root writes into any folder. For a test of a folder that the user may not write, the calling thread gives up
+// that right (CAP_DAC_OVERRIDE) for the life of one scope; other users have nothing to give up.
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -11,21 +11,17 @@ namespace tallix::test {
 class WithoutRootOverride {
 public:
     WithoutRootOverride() {
-        if (::syscall(SYS_capget, &header, saved) != 0 || (saved[0].effective & Override) == 0)
-            return;
+        ::syscall(SYS_capget, &header, saved);
         __user_cap_data_struct lowered[2] = {saved[0], saved[1]};
         lowered[0].effective &= ~Override;
-        dropped = ::syscall(SYS_capset, &header, lowered) == 0;
+        dropped = (saved[0].effective & Override) && ::syscall(SYS_capset, &header, lowered) == 0;
     }
     ~WithoutRootOverride() {
         if (dropped)
             ::syscall(SYS_capset, &header, saved);
     }
-    WithoutRootOverride(const WithoutRootOverride&) = delete;
-    WithoutRootOverride& operator=(const WithoutRootOverride&) = delete;
-
-    // False when the permissions still do not bind this thread (root that could not give the right up).
-    bool Binds() const { return dropped || (saved[0].effective & Override) == 0; }
+    // False when folder permissions still do not bind this thread.
+    bool Binds() const { return dropped || !(saved[0].effective & Override); }
 
 private:
     static constexpr __u32 Override = 1u << CAP_DAC_OVERRIDE;
