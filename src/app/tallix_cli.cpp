@@ -9,6 +9,7 @@
 #include "cli/RegisterText.h"
 #include "cli/TerminalPrompts.h"
 #include "ledger/Ledger.h"
+#include "ledger/LedgerHold.h"
 #include "platform/Prompt.h"
 #include "register/Forecast.h"
 #include "settings/ForecastSettings.h"
@@ -287,6 +288,8 @@ int main(int argc, char** argv) {
     }
     err.flush();
     std::fflush(nullptr);
+    // The one thing to undo before the quick exit below: an import's hold, or its lock file would outlive it.
+    ledger::KeepHold({});
     // Nothing is left to write; tearing down a ledger of tens of thousands of records would only cost time.
     std::_Exit(status);
 }

@@ -77,6 +77,9 @@ int RunCheck(const QString& path, QTextStream& out, QTextStream& err) {
             << (recovery.pending.changeCount == 1 ? "" : "s") << " from "
             << platform::FormatShortDateTime(recovery.pending.lastChange)
             << " wait in a recovery journal; open the ledger in Tallix to recover or discard them\n";
+    else if (recovery.found == ledger::RecoveryFound::Foreign)
+        out << path << ": note: the recovery journal " << recovery.keptAs << " holds changes of another ledger ("
+            << recovery.otherLedger << "); Tallix keeps it aside and never applies them\n";
     if (errors == 0)
         NoteCompanion(path, bytes.left(limit), out);
     if (errors == 0)

@@ -4,12 +4,14 @@
 #include "import/ImportSequence.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerHold.h"
+#include "ledger/Recovery.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/LedgerBalance.h"
 #include "register/RegisterCells.h"
 #include "register/RegisterModel.h"
 
+#include <QFileInfo>
 #include <csignal>
 
 namespace cli {
@@ -68,20 +70,15 @@ public:
         return std::nullopt;
     }
 
-    // Held from the read to the save, so no window or other import can save between them and lose one side.
+    // Held from the read to the save, so no window or other import can save between them and lose one side. A dry
+    // run writes nothing, so it holds nothing either: not even a lock file in the ledger's folder.
     bool OpenLedger() override {
         ledger::NewLedger();
-        ledger::LedgerHold hold = ledger::LedgerHold::Take(ledgerPath);
-        if (!dryRun && hold.Status() == ledger::HoldStatus::HeldByOther) {
-            const ledger::LedgerHolder& holder = hold.Holder();
-            if (holder.program == QLatin1String("tallix-cli"))
-                err << "tallix-cli: " << Shown(ledgerPath) << " is being changed by another tallix-cli ("
-                    << ledger::DescribeHolder(holder) << "); try again once it is done\n";
-            else
-                err << "tallix-cli: " << Shown(ledgerPath) << " is open in Tallix (" << ledger::DescribeHolder(holder)
-                    << "); import the statement there, with File > Import..., instead\n";
+        ledger::LedgerHold hold;
+        if (!dryRun && !Hold(hold))
             return false;
-        }
+        if (RecoveryWaits() && !dryRun)
+            return false;
         ledger::SetDataFileName(ledgerPath);
         if (!ledger::LoadLedger())
             return false;
@@ -114,6 +111,52 @@ public:
     }
 
 private:
+    bool Hold(ledger::LedgerHold& hold) {
+        hold = ledger::LedgerHold::Take(ledgerPath);
+        const ledger::LedgerHolder& holder = hold.Holder();
+        switch (hold.Status()) {
+        case ledger::HoldStatus::Held:
+            return true;
+        case ledger::HoldStatus::HeldByOther:
+            if (holder.program == QLatin1String("tallix-cli"))
+                err << "tallix-cli: " << Shown(ledgerPath) << " is being changed by another tallix-cli ("
+                    << ledger::DescribeHolder(holder) << "); try again once it is done\n";
+            else
+                err << "tallix-cli: " << Shown(ledgerPath) << " is open in Tallix (" << ledger::DescribeHolder(holder)
+                    << "); import the statement there, with File > Import..., instead\n";
+            return false;
+        case ledger::HoldStatus::Unavailable:
+            err << "tallix-cli: cannot import into " << Shown(ledgerPath) << ": no lock file can be made in "
+                << Shown(QFileInfo(hold.Target()).absolutePath()) << " (" << hold.Error()
+                << "), and without one Tallix could change the ledger at the same time; nothing was changed\n";
+            return false;
+        }
+        return false;
+    }
+
+    // Unsaved changes of a crashed window would undo the import, or it theirs: the user decides first, in Tallix.
+    // A dry run only says so.
+    bool RecoveryWaits() {
+        const ledger::RecoverySearch search = ledger::PeekRecovery(ledgerPath);
+        QString waiting, advice;
+        if (search.found == ledger::RecoveryFound::Found) {
+            waiting = QStringLiteral("%1 unsaved change%2 from %3 wait")
+                          .arg(search.pending.changeCount)
+                          .arg(search.pending.changeCount == 1 ? "" : "s")
+                          .arg(platform::FormatShortDateTime(search.pending.lastChange));
+            advice = QStringLiteral("open the ledger in Tallix to recover or discard them");
+        } else if (search.found == ledger::RecoveryFound::Unreadable) {
+            waiting = QStringLiteral("unsaved changes that cannot be read (%1) wait").arg(search.error);
+            advice = QStringLiteral("open the ledger in Tallix, which keeps them aside");
+        } else {
+            return false;
+        }
+        err << "tallix-cli: " << (dryRun ? "note: " : "") << Shown(ledgerPath) << ": " << waiting
+            << " in the recovery journal " << Shown(ledger::JournalPathFor(ledgerPath)) << "; " << advice
+            << (dryRun ? "; until then the import is refused\n" : ", then import the statement; nothing was changed\n");
+        return true;
+    }
+
     const QString ledgerPath;
     const import::ImportRequest request;
     const std::optional<import::CsvMapping> givenColumns;

@@ -276,8 +276,10 @@ bool SaveLedger() {
     s.CompanionPending = !SaveCompanion(s, target, bytes, reason);
     if (ownHold.IsHeld() && holdWhileOpen)
         KeepHold(std::move(ownHold));
-    if (s.CompanionPending)
+    if (s.CompanionPending) {
+        RestartJournal();
         return RefuseSave(CompanionPathOf(target), reason);
+    }
     s.Modified = false;
     EndJournal();
     return true;

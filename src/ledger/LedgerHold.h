@@ -25,7 +25,7 @@ struct LedgerHolder {
 enum class HoldStatus {
     Held,
     HeldByOther,
-    Unavailable, // no lock can be made beside the file (a read-only folder); the reason is in Error()
+    Unavailable, // no lock can be made beside the file (a read-only folder); the system's reason is in Error()
 };
 
 class LedgerHold {
@@ -36,8 +36,8 @@ public:
     LedgerHold& operator=(LedgerHold&&) noexcept;
 
     // Tries to hold the file that `ledgerPath` finally names, waiting half a second for a save of another copy
-    // to end. A lock left by a process that no longer runs on this host is taken over; one of another host never
-    // is (see TakeOver).
+    // to end. A lock left by a process that no longer runs on this host is taken over (also when its process
+    // number belongs to a process started after the lock was made); one of another host never is (see TakeOver).
     static LedgerHold Take(const QString& ledgerPath);
 
     HoldStatus Status() const { return status; }

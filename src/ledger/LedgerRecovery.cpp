@@ -1,4 +1,5 @@
 // The store's side of the recovery journal: its changes as journal entries, and a journal's changes replayed.
+#include "ledger/Ledger.h"
 #include "ledger/LedgerFormat.h"
 #include "ledger/LedgerState.h"
 #include "ledger/Recovery.h"
@@ -66,6 +67,14 @@ bool BeginJournal(const JournalEntry& first, QString& error) {
     return J().writer.Begin(CurrentJournalPath(), CurrentHeader(), first, error);
 }
 
+// The user is told once; nothing more is journalled until the journal ends.
+void StopJournalling(const QString& error) {
+    J().failed = true;
+    platform::MsgBox(QStringLiteral("Unsaved changes cannot be kept for recovery after a crash:\r%1\r"
+                                    "Save the ledger to keep them.")
+                         .arg(error));
+}
+
 void Flush() {
     Journal& j = J();
     if (j.pending.changes.empty())
@@ -87,10 +96,7 @@ void Flush() {
         if (BeginJournal(first, error))
             return;
     }
-    j.failed = true;
-    platform::MsgBox(QStringLiteral("Unsaved changes cannot be kept for recovery after a crash:\r%1\r"
-                                    "Save the ledger to keep them.")
-                         .arg(error));
+    StopJournalling(error);
 }
 
 void Record(const JournalChange& change) {
@@ -336,7 +342,21 @@ void EndJournal() {
     j.pending = {};
     j.aheadOfStore = {};
     j.failed = false;
-    j.writer.Close(true);
+    const QString path = j.writer.Path();
+    const QString error = j.writer.Close(true);
+    if (!error.isEmpty())
+        platform::MsgBox(QStringLiteral("The recovery journal %1 cannot be removed: %2.\r"
+                                        "The next time this ledger is opened, Tallix may offer its changes again "
+                                        "although they were saved or discarded; discard them then.")
+                             .arg(path, error));
+}
+
+void RestartJournal() {
+    Journal& j = J();
+    QString error;
+    // Begin replaces the journal whole, so a crash finds the old one or the new one.
+    if (j.writer.IsOpen() && !BeginJournal(Snapshot(), error))
+        StopJournalling(error);
 }
 
 void DiscardJournal() {
@@ -356,7 +376,15 @@ QString JournalPathFor(const QString& ledgerPath) {
 }
 
 namespace {
-// `tidy`: a journal that cannot be read is moved aside, and one with nothing to recover removed.
+// A journal that is not to be applied is renamed, never deleted: the changes in it may still be wanted.
+QString KeepAside(const QString& path, const QString& why) {
+    const QString keptAs = path + QLatin1Char('.') + why + QLatin1Char('-') +
+                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    return QFile::rename(path, keptAs) ? keptAs : path;
+}
+
+// `tidy`: a journal that cannot be read or names another ledger is moved aside, and one with nothing to recover
+// removed.
 RecoverySearch Search(const QString& ledgerPath, bool tidy) {
     QStringList candidates;
     if (!ledgerPath.isEmpty()) {
@@ -366,6 +394,7 @@ RecoverySearch Search(const QString& ledgerPath, bool tidy) {
         for (const QString& name : folder.entryList({QStringLiteral("untitled-*.journal")}, QDir::Files, QDir::Time))
             candidates << folder.filePath(name);
     }
+    const QString ledgerTarget = ledgerPath.isEmpty() ? QString() : platform::ResolveSymlinks(ledgerPath);
     RecoverySearch search;
     for (const QString& path : candidates) {
         if (path == J().writer.Path() || IsJournalInUse(path))
@@ -376,15 +405,18 @@ RecoverySearch Search(const QString& ledgerPath, bool tidy) {
             continue;
         case JournalRead::Unreadable:
             search.found = RecoveryFound::Unreadable;
-            if (!tidy)
-                return search;
-            search.keptAs = path + QStringLiteral(".unreadable-") +
-                            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-            if (!QFile::rename(path, search.keptAs))
-                search.keptAs = path;
+            search.keptAs = tidy ? KeepAside(path, QStringLiteral("unreadable")) : path;
             return search;
         case JournalRead::Read:
             break;
+        }
+        const JournalHeader& header = contents.header;
+        // Journals are found by name only; a copied or renamed one would replace this ledger by another.
+        if (header.ledgerPath != ledgerTarget) {
+            search.found = RecoveryFound::Foreign;
+            search.otherLedger = header.ledgerPath;
+            search.keptAs = tidy ? KeepAside(path, QStringLiteral("foreign")) : path;
+            return search;
         }
         if (contents.entries.empty()) {
             // Nothing whole was written before the crash: there is nothing to offer.
@@ -396,7 +428,6 @@ RecoverySearch Search(const QString& ledgerPath, bool tidy) {
         pending.journalPath = path;
         pending.changeCount = int(contents.entries.size());
         pending.lastChange = QDateTime::fromMSecsSinceEpoch(contents.entries.back().madeMs);
-        const JournalHeader& header = contents.header;
         pending.ledgerChanged =
             !header.ledgerPath.isEmpty() && RestampLike(header.ledgerPath, header.base) != header.base;
         pending.contents = std::move(contents);
@@ -416,6 +447,9 @@ RecoverySearch PeekRecovery(const QString& ledgerPath) {
 }
 
 int ApplyRecovery(const PendingRecovery& pending) {
+    // Over a file saved since, the journal would undo that save: the user's ledger comes back beside it instead.
+    if (pending.ledgerChanged)
+        NewLedger();
     Journal& j = J();
     LedgerState& s = State();
     j.replaying = true;

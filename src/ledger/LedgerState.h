@@ -73,6 +73,9 @@ void JournalAllMarks();
 void JournalSchedules();
 // The ledger in memory was replaced (New, a load) or saved: its journal, which it no longer needs, is removed.
 void EndJournal();
+// The file was written but the ledger stays modified (its companion failed): the journal begins again from the
+// file as it is now, so that a crash does not leave a journal of a file that has changed since.
+void RestartJournal();
 
 // Slots are added 50 at a time, never one by one.
 constexpr int SlotGrowth = 50;

@@ -45,22 +45,25 @@ struct PendingRecovery {
     bool ledgerChanged = false; // the file is no longer the one the journal began with
 };
 
-enum class RecoveryFound { None, Found, Unreadable };
+// Foreign: the journal under this ledger's name was written for another ledger (a copied or renamed file).
+enum class RecoveryFound { None, Found, Unreadable, Foreign };
 struct RecoverySearch {
     RecoveryFound found = RecoveryFound::None;
     PendingRecovery pending;
-    QString error;  // Unreadable: why
-    QString keptAs; // Unreadable: the name it was moved to
+    QString error;       // Unreadable: why
+    QString keptAs;      // Unreadable, Foreign: the name it was moved to
+    QString otherLedger; // Foreign: the ledger it was written for (empty: one that never had a file)
 };
 // The journal of the ledger at `ledgerPath`, or for an empty path the newest journal of a ledger that never had a
-// file; journals that a running copy writes are left alone. One that cannot be read is moved aside (never
-// deleted) and reported.
+// file; journals that a running copy writes are left alone. One that cannot be read, or that names another
+// ledger, is never applied: it is moved aside (never deleted) and reported.
 RecoverySearch FindRecovery(const QString& ledgerPath);
 // The same search, touching nothing: for tallix-cli check.
 RecoverySearch PeekRecovery(const QString& ledgerPath);
 // Puts the ledger in memory back as the journal left it (its first entry holds the whole ledger, each later one a
 // change); the ledger is then modified, and the journal goes on as this copy's. The number of entries applied: one
-// that does not fit the ledger (damaged on disk) ends the replay there.
+// that does not fit the ledger (damaged on disk) ends the replay there. A journal of a file that changed since
+// (ledgerChanged) would undo those changes: it is applied to a new ledger, after NewLedger, as a copy.
 int ApplyRecovery(const PendingRecovery& pending);
 void DiscardRecovery(const PendingRecovery& pending);
 

@@ -269,7 +269,8 @@ bool JournalWriter::Begin(const QString& to, const JournalHeader& header, const 
         ::unlink(staging.constData());
         return failed;
     };
-    if (::flock(made, LOCK_EX | LOCK_NB) != 0 || !platform::WriteAll(made, EncodeHeader(header) + EncodeEntry(first)) ||
+    const QByteArray start = EncodeHeader(header);
+    if (::flock(made, LOCK_EX | LOCK_NB) != 0 || !platform::WriteAll(made, start + EncodeEntry(first)) ||
         ::fdatasync(made) != 0 || ::rename(staging.constData(), target.constData()) != 0)
         return abandon();
     // The new name must survive a power cut as well as the bytes.
@@ -280,6 +281,7 @@ bool JournalWriter::Begin(const QString& to, const JournalHeader& header, const 
     }
     fd = made;
     path = to;
+    headerSize = start.size();
     return true;
 }
 
@@ -298,14 +300,19 @@ bool JournalWriter::Append(const JournalEntry& entry, QString& error) {
     return false;
 }
 
-void JournalWriter::Close(bool remove) {
+QString JournalWriter::Close(bool remove) {
     if (fd < 0)
-        return;
-    if (remove)
-        ::unlink(QFile::encodeName(path).constData());
+        return {};
+    // Changes that are saved or discarded must not be offered again: a journal that stays (its folder became
+    // read-only, say) keeps only its header, which the search passes over.
+    QString error;
+    if (remove && ::unlink(QFile::encodeName(path).constData()) != 0 &&
+        (::ftruncate(fd, headerSize) != 0 || ::fdatasync(fd) != 0))
+        Fail(error);
     ::close(fd);
     fd = -1;
     path.clear();
+    return error;
 }
 
 bool IsJournalInUse(const QString& path) {

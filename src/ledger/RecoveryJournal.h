@@ -94,12 +94,14 @@ public:
     bool Append(const JournalEntry& entry, QString& error);
     bool IsOpen() const { return fd >= 0; }
     const QString& Path() const { return path; }
-    // Closes the journal; `remove` deletes it first.
-    void Close(bool remove);
+    // Closes the journal; `remove` deletes it first, or where it cannot be deleted cuts it back to its header, a
+    // journal with no change to offer. The reason when neither could be done, else nothing.
+    QString Close(bool remove);
 
 private:
     int fd = -1;
     QString path;
+    qint64 headerSize = 0;
 };
 
 // True while another process writes the journal at `path`.

@@ -2,6 +2,7 @@
 #include "Version.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "ledger/Recovery.h"
 #include "ledger/Schedules.h"
 #include "platform/Locale.h"
 #include "settings/Registry.h"
@@ -18,6 +19,8 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
+#include <linux/capability.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -388,6 +391,8 @@ TEST_F(CliProcess, ImportAddsAStatementOnceWritesOnlyWhenItMayAndThenRemembersIt
         EXPECT_TRUE((r.status == 1 ? r.err : r.out).contains(QLatin1String(steps[i].out)))
             << r.out.toStdString() << r.err.toStdString();
         EXPECT_EQ(ReadAll(ledgerPath) != old, steps[i].changes);
+        lock.unlock();
+        EXPECT_FALSE(QFile::exists(ledgerPath + QStringLiteral(".lock"))) << "left behind by tallix-cli";
     }
     EXPECT_EQ(ReadAll(ledgerPath + QStringLiteral(".bak")), before);
 }
@@ -471,6 +476,48 @@ TEST_F(CliProcess, ImportIsRefusedWhileTheWindowHasTheLedgerOpen) {
     r = Cli({QStringLiteral("import"), ledgerPath, statement});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(ReadAll(ledgerPath).size(), 5 * 64);
+}
+
+// Unsaved changes that a crashed window left would undo the import, or it them: the user recovers or discards them
+// in Tallix first. In a folder where no lock can be made the import says why. Nothing changes either way.
+TEST_F(CliProcess, ImportRefusesALedgerWithUnsavedChangesOrWithoutALock) {
+    const QString statement = WriteStatement(dir, QStringLiteral("bank"), 2);
+    const QByteArray before = ReadAll(ledgerPath);
+    const QString journal = ledger::JournalPathFor(ledgerPath);
+    ledger::SetRecoveryJournal(true);
+    ledger::AddTransaction(0, 45000, 1, QStringLiteral("Typed"), ledger::Deposit);
+    const QByteArray crashed = ReadAll(journal);
+    ledger::NewLedger();
+    ledger::SetRecoveryJournal(false);
+    QFile left(journal);
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly) && left.write(crashed) == crashed.size());
+    left.close();
+    const Result r = Cli({QStringLiteral("import"), ledgerPath, statement});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(
+        QStringLiteral(": 1 unsaved change from %1 wait in the recovery journal %2; open the "
+                       "ledger in Tallix to recover or discard them, then import")
+            .arg(platform::FormatShortDateTime(ledger::PeekRecovery(ledgerPath).pending.lastChange), journal)))
+        << r.err.toStdString();
+    EXPECT_EQ(Cli({QStringLiteral("import"), ledgerPath, statement, QStringLiteral("--dry-run")}).status, 0);
+    QFile::remove(journal);
+
+    // Root writes anywhere: this import runs without that right, as a user's would.
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    QProcess cli;
+    cli.setChildProcessModifier([] {
+        if (::geteuid() == 0 && ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0) != 0)
+            ::_exit(77);
+    });
+    cli.start(QStringLiteral(TALLIX_CLI_PATH), {QStringLiteral("import"), ledgerPath, statement});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+    if (cli.exitCode() == 77)
+        GTEST_SKIP() << "root that cannot give up writing anywhere";
+    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_TRUE(cli.readAllStandardError().contains(
+        QStringLiteral("no lock file can be made in %1 (Permission denied)").arg(dir.path()).toUtf8()));
+    EXPECT_EQ(ReadAll(ledgerPath), before);
 }
 
 TEST_F(CliProcess, ImportOfSeveralAccountsNeedsOneChosenAndEchoesNoControlCharacter) {

@@ -386,7 +386,8 @@ TEST_F(CompanionTest, JournalWithoutMarksKeepsTheLoadedOnes) {
     JournalWriter writer;
     QString error;
     ASSERT_TRUE(QDir().mkpath(RecoveryFolder()));
-    ASSERT_TRUE(writer.Begin(JournalPathFor(path), {0, {}, path}, first, error)) << error.toStdString();
+    const JournalHeader header{0, WithHash(MetadataOf(path), ReadBytes(path)), path}; // begun from this very file
+    ASSERT_TRUE(writer.Begin(JournalPathFor(path), header, first, error)) << error.toStdString();
     writer.Close(false);
     const RecoverySearch search = FindRecovery(path);
     ASSERT_EQ(search.found, RecoveryFound::Found);

@@ -634,6 +634,26 @@ TEST_F(LedgerFileTest, LockLeftByADeadProcessIsTakenOver) {
     EXPECT_FALSE(QFile::exists(path + ".lock"));
 }
 
+// A lock naming this process, which started long after the lock's time: its number was taken since, unless the
+// lock's holder still keeps it locked.
+TEST_F(LedgerFileTest, LockWhoseProcessNumberALaterProcessTookIsTakenOver) {
+    SaveSample(QStringLiteral("y.tlx"));
+    const QString lockPath = PathOf("y.tlx.lock");
+    for (const bool stillLocked : {false, true}) {
+        QLockFile own(lockPath);
+        ASSERT_TRUE(own.tryLock(0));
+        if (!stillLocked) {
+            const QByteArray left = ReadBytes(lockPath);
+            own.unlock();
+            WriteBytes(lockPath, left);
+        }
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        EXPECT_EQ(LedgerHold::Take(PathOf("y.tlx")).IsHeld(), !stillLocked) << stillLocked;
+    }
+}
+
 TEST_F(LedgerFileTest, EmptyLockOfAProcessKilledWhileLockingIsTakenOver) {
     SaveSample(QStringLiteral("e.tlx"));
     const QString path = PathOf("e.tlx");

@@ -1,9 +1,12 @@
 // Unsaved changes after a crash: every change is in the journal on disk as it is made, and comes back exactly.
 #include "LedgerTestSupport.h"
 #include "ledger/Recovery.h"
+#include "platform/AtomicFile.h"
+#include "support/WithoutRootOverride.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 using namespace ledger;
 using namespace tallix::test;
@@ -112,6 +115,17 @@ TEST_F(RecoveryJournalTest, JournalEndsWithASaveOrADiscardAndIsNotOfferedWhileIn
     ASSERT_TRUE(QFile::exists(journal));
     DiscardJournal();
     EXPECT_FALSE(QFile::exists(journal));
+
+    // One that its folder no longer lets go is left with nothing to offer: the changes are saved.
+    AddTransaction(0, 45000, 1, QStringLiteral("three"), Deposit);
+    ASSERT_EQ(::chmod(QFile::encodeName(RecoveryFolder()).constData(), 0555), 0);
+    {
+        const WithoutRootOverride user;
+        EXPECT_TRUE(SaveLedger());
+        EXPECT_TRUE(!user.Binds() || QFile::exists(journal));
+    }
+    ::chmod(QFile::encodeName(RecoveryFolder()).constData(), 0700);
+    EXPECT_EQ(FindRecovery(path).found, RecoveryFound::None);
 }
 
 // The journal holds the ledger as the user left it, so recovery brings that back even over a file someone else
@@ -131,20 +145,31 @@ TEST_F(RecoveryJournalTest, LedgerChangedOnDiskIsSaidAndTheUsersLedgerComesBack)
     const RecoverySearch search = RestartWith(bytes);
     ASSERT_EQ(search.found, RecoveryFound::Found);
     EXPECT_TRUE(search.pending.ledgerChanged);
+    // Over their file it would undo their save: it comes back as a ledger without a name, and theirs stays.
+    const QByteArray theirs = ReadBytes(path);
     EXPECT_EQ(ApplyRecovery(search.pending), 2);
     EXPECT_TRUE(Now() == mine);
+    EXPECT_EQ(GetDataFileName(), QString());
+    EXPECT_EQ(ReadBytes(path), theirs);
 }
 
-TEST_F(RecoveryJournalTest, UnreadableJournalIsKeptAsideAndNothingIsApplied) {
+// A journal is found by its name alone: one that cannot be read, or that another ledger wrote (copied or renamed
+// to this name), is never applied and never deleted.
+TEST_F(RecoveryJournalTest, UnreadableOrForeignJournalIsKeptAsideAndNothingIsApplied) {
     AddTransaction(0, 45000, 1, QStringLiteral("one"), Deposit);
     const QByteArray good = ReadBytes(JournalPathFor(path));
+    DiscardJournal();
+    SetDataFileName(PathOf("elsewhere.tlx"));
+    AddTransaction(0, 45000, 2, QStringLiteral("theirs"), Deposit);
+    const QByteArray foreign = ReadBytes(JournalPathFor(PathOf("elsewhere.tlx")));
     QByteArray newer = good, damaged = good;
     newer[8] = 2;
     damaged[20] = char(damaged[20] ^ 0x40);
-    for (const QByteArray& bytes : {QByteArray("not a journal at all"), newer, damaged}) {
+    for (const QByteArray& bytes : {QByteArray("not a journal at all"), newer, damaged, foreign}) {
         const RecoverySearch search = RestartWith(bytes);
         const Contents loaded = Now();
-        ASSERT_EQ(search.found, RecoveryFound::Unreadable);
+        ASSERT_EQ(search.found, bytes == foreign ? RecoveryFound::Foreign : RecoveryFound::Unreadable);
+        EXPECT_EQ(search.otherLedger, bytes == foreign ? platform::ResolveSymlinks(PathOf("elsewhere.tlx")) : "");
         EXPECT_FALSE(QFile::exists(JournalPathFor(path)));
         EXPECT_EQ(ReadBytes(search.keptAs), bytes);
         EXPECT_TRUE(Now() == loaded);

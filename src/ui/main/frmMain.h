@@ -99,7 +99,8 @@ private:
     // False when nothing was loaded (the load failed or the user cancelled).
     bool OpenLedgerFile();
     // Offers the unsaved changes that a crashed copy left for the ledger at `path` (empty: a ledger never saved).
-    void OfferRecovery(const QString& path);
+    // False when the user keeps them for later: the file they were made to must not be changed meanwhile.
+    bool OfferRecovery(const QString& path);
     static ledger::DiskChangeAnswer AskAboutDiskChange(const QString& path, bool vanished);
     // Read-only: every command that would change the ledger is off, and the title says so.
     void SetReadOnly(bool readOnly);

@@ -9,6 +9,7 @@
 #include "platform/Prompt.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace {
@@ -67,28 +68,50 @@ bool frmMain::OpenLedgerFile() {
             }
         }
     }
+    // Where no lock can be made, every window would be a writer: none is.
+    const bool unlocked = !hold.Target().isEmpty() && hold.Status() == ledger::HoldStatus::Unavailable;
+    const QString why = unlocked ? QStringLiteral("%1\ris opened read-only: Tallix cannot make its lock file in the "
+                                                  "folder %2 (%3). Without it, another copy of Tallix could change "
+                                                  "the ledger at the same time.\rSave As saves a copy that you can "
+                                                  "change.")
+                                       .arg(path, QFileInfo(hold.Target()).absolutePath(), hold.Error())
+                                 : QString();
+    readOnly = readOnly || unlocked;
     if (!ledger::LoadLedger())
         return false;
     // The file held before (if any) is let go: the window has this ledger now.
     if (!heldAlready)
         ledger::KeepHold(std::move(hold));
     SetReadOnly(readOnly);
-    if (!readOnly)
-        OfferRecovery(path);
+    if (unlocked)
+        platform::MsgBox(why);
+    if (!readOnly && !OfferRecovery(path)) {
+        // Changes kept for later belong to the file as it was: it is not changed meanwhile.
+        ledger::KeepHold({});
+        SetReadOnly(true);
+    }
     return true;
 }
 
-void frmMain::OfferRecovery(const QString& path) {
+bool frmMain::OfferRecovery(const QString& path) {
     const ledger::RecoverySearch search = ledger::FindRecovery(path);
     const QString ledgerName = path.isEmpty() ? QStringLiteral("a ledger that was never saved") : path;
     if (search.found == ledger::RecoveryFound::Unreadable) {
         platform::MsgBox(QStringLiteral("The unsaved changes to %1 cannot be read back: %2.\r"
                                         "Nothing was recovered; the journal was kept as %3.")
                              .arg(ledgerName, search.error, search.keptAs));
-        return;
+        return true;
+    }
+    if (search.found == ledger::RecoveryFound::Foreign) {
+        const QString other =
+            search.otherLedger.isEmpty() ? QStringLiteral("a ledger that was never saved") : search.otherLedger;
+        platform::MsgBox(QStringLiteral("The recovery journal found for %1 holds unsaved changes of another "
+                                        "ledger, %2.\rNothing was recovered; the journal was kept as %3.")
+                             .arg(ledgerName, other, search.keptAs));
+        return true;
     }
     if (search.found != ledger::RecoveryFound::Found)
-        return;
+        return true;
     const ledger::PendingRecovery& pending = search.pending;
     const QString count = QString::number(pending.changeCount);
     const QString changes = pending.changeCount == 1 ? QStringLiteral("change") : QStringLiteral("changes");
@@ -96,26 +119,38 @@ void frmMain::OfferRecovery(const QString& path) {
                        .arg(ledgerName, count, changes, platform::FormatShortDateTime(pending.lastChange));
     if (pending.contents.cutShort)
         text += QStringLiteral("\rA change after that was cut short and cannot be recovered.");
-    if (pending.ledgerChanged)
-        text += QStringLiteral("\rThe file changed on disk since then; Recover brings back the ledger as you left it.");
+    // Over a file saved since, the changes would undo that save: they come back as a copy, or wait.
+    QStringList choices = {QStringLiteral("Recover"), QStringLiteral("Discard")};
+    int escape = 0; // closing the box recovers: that loses nothing, and a recovered ledger can still be left unsaved
+    if (pending.ledgerChanged) {
+        text += QStringLiteral("\rThe file was changed on disk since then; these changes would undo that.\r"
+                               "Open as Copy opens the ledger as you left it as a new ledger, to be saved under "
+                               "another name; the file stays as it is. Keep for Later opens the file read-only and "
+                               "asks again the next time.");
+        choices = {QStringLiteral("Open as Copy"), QStringLiteral("Discard"), QStringLiteral("Keep for Later")};
+        escape = 2;
+    }
     for (;;) {
-        // Closing the box recovers: that loses nothing, and a recovered ledger can still be left unsaved.
-        if (platform::Choose(text, {QStringLiteral("Recover"), QStringLiteral("Discard")}, 0, 0) == 0) {
+        const int choice = platform::Choose(text, choices, 0, escape);
+        if (choice == 0) {
             const int applied = ledger::ApplyRecovery(pending);
             if (applied < pending.changeCount)
                 platform::MsgBox(QStringLiteral("%1 of the %2 changes were recovered; the others could not be read "
                                                 "back.")
                                      .arg(applied)
                                      .arg(pending.changeCount));
+            SetReadOnly(false);
             ShowOpenedLedger();
-            return;
+            return true;
         }
+        if (choice == 2)
+            return false;
         if (platform::MsgBox(
                 QStringLiteral("Discard %1 unsaved %2? They cannot be recovered afterwards.").arg(count, changes),
                 platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
                 platform::Answer::No) == platform::Answer::Yes) {
             ledger::DiscardRecovery(pending);
-            return;
+            return true;
         }
     }
 }

@@ -5,11 +5,13 @@
 #include "platform/widgets/FlexGridView.h"
 #include "register/RegisterGrid.h"
 #include "support/Files.h"
+#include "support/WithoutRootOverride.h"
 #include "ui/register/frmRegister.h"
 
 #include <QLineEdit>
 #include <QLockFile>
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -111,6 +113,66 @@ TEST_F(LedgerAccessTest, LedgerHeldByAnotherCopyOpensReadOnlyOrNotAtAll) {
     Start({path});
     EXPECT_TRUE(ledger::HoldsLedger());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallix"));
+}
+
+// Where no lock file can be made, every window would be a writer: none is, and each says why.
+TEST_F(LedgerAccessTest, FolderWithoutRoomForALockOpensTheLedgerReadOnly) {
+    const QByteArray shelf = QFile::encodeName(PathIn(QStringLiteral("shelf")));
+    ASSERT_TRUE(QDir().mkdir(shelf) && QFile::copy(path, shelf + "/shared.tlx"));
+    WriteSettings(QString(), shelf + "/shared.tlx", 0);
+    ASSERT_EQ(::chmod(shelf.constData(), 0555), 0);
+    {
+        const tallix::test::WithoutRootOverride user;
+        if (!user.Binds())
+            GTEST_SKIP() << "root that cannot give up writing anywhere";
+        PromptScript prompts;
+        prompts.ExpectMessage(QStringLiteral("%1/shared.tlx\ris opened read-only: Tallix cannot make its lock file in "
+                                             "the folder %1 (Permission denied). Without it, another copy of Tallix "
+                                             "could change the ledger at the same time.\rSave As saves a copy that "
+                                             "you can change.")
+                                  .arg(shelf));
+        Start();
+    }
+    ::chmod(shelf.constData(), 0755);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallix (Read-Only)"));
+    EXPECT_FALSE(Find<QAction>("Save")->isEnabled());
+}
+
+// Unsaved changes to a file saved since by someone else would undo that save: they wait while the file is open
+// read-only, or come back beside it as a ledger without a name.
+TEST_F(LedgerAccessTest, ChangesToAFileSavedSinceWaitOrComeBackAsACopy) {
+    StartActive();
+    TypeCheck(QStringLiteral("101"), QStringLiteral("Mine"), QStringLiteral("5"));
+    const std::vector<ledger::TransactionRecord> mine = Records();
+    const QString journal = ledger::JournalPathFor(path);
+    const QByteArray bytes = tallix::test::ReadAll(journal);
+    window.reset();
+    WriteLedger(QStringLiteral("shared.tlx"), [] {});
+    const QByteArray theirs = tallix::test::ReadAll(path);
+    QFile restore(journal);
+    ASSERT_TRUE(restore.open(QIODevice::WriteOnly) && restore.write(bytes) == bytes.size());
+    restore.close();
+    const QString offer =
+        QStringLiteral("%1 was not saved when Tallix last ended: 1 change, the last made %2.\r"
+                       "The file was changed on disk since then; these changes would undo that.\r"
+                       "Open as Copy opens the ledger as you left it as a new ledger, to be saved under another "
+                       "name; the file stays as it is. Keep for Later opens the file read-only and asks again the "
+                       "next time.")
+            .arg(path, platform::FormatShortDateTime(ledger::PeekRecovery(path).pending.lastChange));
+    for (const QString& choice : {QStringLiteral("Keep for Later"), QStringLiteral("Open as Copy")}) {
+        {
+            PromptScript prompts;
+            prompts.ExpectChoice(offer, choice);
+            Start();
+        }
+        const bool copy = choice == QStringLiteral("Open as Copy");
+        EXPECT_EQ(Records().size(), copy ? mine.size() : 0u);
+        EXPECT_EQ(ledger::GetDataFileName(), copy ? QString() : path);
+        EXPECT_EQ(window->windowTitle(), copy ? QStringLiteral("Tallix") : QStringLiteral("Tallix (Read-Only)"));
+        EXPECT_EQ(QFile::exists(journal), !copy);
+        EXPECT_EQ(tallix::test::ReadAll(path), theirs);
+    }
+    EXPECT_EQ(Records(), mine);
 }
 
 TEST_F(LedgerAccessTest, ChangesLostInACrashAreOfferedBackOnceTheyAreDiscardedOrRecovered) {
