@@ -181,7 +181,9 @@ void PlanScheduled(ImportPlan& plan) {
     for (size_t s = 0; s < schedules.size(); ++s) {
         const ledger::Schedule& schedule = schedules[s];
         const bool credit = ledger::IsCredit(schedule.typeCode);
-        for (const ledger::Occurrence& o : ledger::PendingThrough(schedule, last + MatchDays)) {
+        // Only the statement's days are walked: a rule from long ago costs no more than a new one.
+        for (const ledger::Occurrence& o :
+             ledger::PendingBetween(schedule, first - MatchDays - ledger::MaxWeekendShift, last + MatchDays)) {
             if (o.day < first - MatchDays)
                 continue;
             occurrences.push_back({credit, credit ? schedule.amountCents : -schedule.amountCents,
