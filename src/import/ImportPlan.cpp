@@ -112,6 +112,7 @@ std::vector<MatchEntry> LedgerEntries(const std::vector<MatchEntry>& lines, std:
             continue;
         e.checkNumber = ledger::IsCheck(record.TypeCode, record.CheckNumber) ? record.CheckNumber : 0;
         e.payee = PayeeKey(record.Description);
+        e.bankId = ledger::BankIdOf(int16_t(slotCount));
         entries.push_back(e);
         slots.push_back(slotCount);
     }
@@ -234,6 +235,7 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
         e.day = int64_t(std::floor(p.line.date));
         e.checkNumber = ledger::IsCheck(p.typeCode, p.checkNumber) ? p.checkNumber : 0;
         e.payee = PayeeKey(p.description);
+        e.bankId = p.line.bankId;
         lines.push_back(e);
         lineIndex.push_back(int(i));
     }
