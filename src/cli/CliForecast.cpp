@@ -5,6 +5,7 @@
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/Forecast.h"
+#include "register/ForecastText.h"
 #include "register/RegisterCells.h"
 
 namespace cli {
@@ -51,6 +52,9 @@ int RunForecast(const QStringList& args, int defaultDays, QTextStream& out, QTex
             << platform::FormatCents(ledger::IsCredit(upcoming.typeCode) ? upcoming.amountCents : -upcoming.amountCents)
             << "  " << cells.Text(RegisterColumn::Balance).toString() << (upcoming.due ? "  due\n" : "\n");
     }
+    // Before the last line, which scripts read for the balances.
+    if (const QString cut = ForecastCutText(f.cut, codec); !cut.isEmpty())
+        out << cut << "\n";
     out << "Today (" << codec.FormatShortDate(f.today) << "): " << platform::FormatCents(f.todayCents)
         << "  Lowest: " << platform::FormatCents(f.lowestCents) << " on " << codec.FormatShortDate(f.lowestDay) << "\n";
     return f.lowestCents < 0 ? BelowZero : Sound;

@@ -112,6 +112,7 @@ std::vector<MatchEntry> LedgerEntries(const std::vector<MatchEntry>& lines, std:
             continue;
         e.checkNumber = ledger::IsCheck(record.TypeCode, record.CheckNumber) ? record.CheckNumber : 0;
         e.payee = PayeeKey(record.Description);
+        e.bankId = ledger::BankIdOf(int16_t(slotCount));
         entries.push_back(e);
         slots.push_back(slotCount);
     }
@@ -181,7 +182,9 @@ void PlanScheduled(ImportPlan& plan) {
     for (size_t s = 0; s < schedules.size(); ++s) {
         const ledger::Schedule& schedule = schedules[s];
         const bool credit = ledger::IsCredit(schedule.typeCode);
-        for (const ledger::Occurrence& o : ledger::PendingThrough(schedule, last + MatchDays)) {
+        // Only the statement's days are walked: a rule from long ago costs no more than a new one.
+        for (const ledger::Occurrence& o :
+             ledger::PendingBetween(schedule, first - MatchDays - ledger::MaxWeekendShift, last + MatchDays)) {
             if (o.day < first - MatchDays)
                 continue;
             occurrences.push_back({credit, credit ? schedule.amountCents : -schedule.amountCents,
@@ -232,6 +235,7 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
         e.day = int64_t(std::floor(p.line.date));
         e.checkNumber = ledger::IsCheck(p.typeCode, p.checkNumber) ? p.checkNumber : 0;
         e.payee = PayeeKey(p.description);
+        e.bankId = p.line.bankId;
         lines.push_back(e);
         lineIndex.push_back(int(i));
     }

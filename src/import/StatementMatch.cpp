@@ -52,6 +52,8 @@ constexpr int ContainedPayeeCost = MatchDays + 1;
 // other; -1 when they are not the same transaction. The caller has checked the amount and the days.
 int PairCost(const MatchEntry& line, const MatchEntry& record) {
     const int apart = int(std::llabs(line.day - record.day));
+    if (!line.bankId.isEmpty() && !record.bankId.isEmpty())
+        return line.bankId == record.bankId ? apart : -1;
     if (line.checkNumber && record.checkNumber)
         return line.checkNumber == record.checkNumber ? apart : -1;
     if (line.payee == record.payee)
@@ -78,17 +80,18 @@ struct GroupKey {
     int64_t day;
     int checkNumber;
     QString payee;
+    QString bankId;
     bool operator==(const GroupKey&) const = default;
 };
 
 struct GroupKeyHash {
     size_t operator()(const GroupKey& k) const {
-        return KeyHash()({k.cents, k.day}) ^ (qHash(k.payee) * 31u + size_t(k.checkNumber));
+        return KeyHash()({k.cents, k.day}) ^ (qHash(k.payee) * 31u + size_t(k.checkNumber)) ^ (qHash(k.bankId) << 1);
     }
 };
 
-// Records equal in amount, day, check number and payee are interchangeable: one node of the matching stands for
-// them all, so that thousands of equal lines and records cost no more than one each.
+// Records equal in amount, day, check number, payee and bank id are interchangeable: one node of the matching stands
+// for them all, so that thousands of equal lines and records cost no more than one each.
 struct Pairs {
     std::vector<std::vector<int>> groups; // record indices, in order
     std::vector<std::vector<Edge>> edges; // per line
@@ -102,8 +105,8 @@ Pairs PossiblePairs(const std::vector<MatchEntry>& lines, const std::vector<Matc
     std::unordered_map<GroupKey, int, GroupKeyHash> groupOf;
     for (int r = 0; r < int(records.size()); ++r) {
         const MatchEntry& record = records[size_t(r)];
-        const auto [known, isNew] =
-            groupOf.try_emplace({record.cents, record.day, record.checkNumber, record.payee}, int(pairs.groups.size()));
+        const auto [known, isNew] = groupOf.try_emplace(
+            {record.cents, record.day, record.checkNumber, record.payee, record.bankId}, int(pairs.groups.size()));
         if (isNew) {
             byAmountAndDay[{record.cents, record.day}].push_back(known->second);
             pairs.groups.emplace_back();

@@ -1,7 +1,8 @@
 #pragma once
 // Which statement lines the ledger already holds. A line and a record are the same transaction when their signed
-// amounts are equal, their days at most MatchDays apart, and either their check numbers agree (when both have
-// one), or their payees (folded case, as stored) are equal or one contains the other.
+// amounts are equal, their days at most MatchDays apart, and either their bank ids are equal (when both have one:
+// another id is another transaction, however alike the rest), or their check numbers agree (when both have one), or
+// their payees (folded case, as stored) are equal or one contains the other.
 //
 // The pairing is optimal, not first come first served: each record stands for one line at most, as many lines as
 // possible are paired, and among the pairings of that many lines the one with the most equal payees and then the
@@ -20,6 +21,7 @@ struct MatchEntry {
     int64_t day = 0;
     int checkNumber = 0; // 0: none
     QString payee;       // folded case, no surrounding spaces
+    QString bankId;      // empty: none
 };
 
 // For each line, the index of the record it pairs with, or -1.

@@ -9,9 +9,6 @@
 namespace ledger {
 
 namespace {
-// A weekend moves an occurrence by at most this many days.
-constexpr double MaxShift = 2;
-
 bool IsWholeDay(double day) {
     return platform::IsDayCountInRange(day) && day == std::floor(day);
 }
@@ -100,7 +97,8 @@ std::vector<Occurrence> OccurrencesBetween(const ScheduleRule& rule, double afte
         if (day < rule.start)
             continue;
         const int64_t index = startMonthMissed ? period - 1 : period;
-        if ((rule.count > 0 && index >= rule.count) || (rule.end != 0 && day > rule.end) || day > through + MaxShift)
+        if ((rule.count > 0 && index >= rule.count) || (rule.end != 0 && day > rule.end) ||
+            day > through + MaxWeekendShift)
             break;
         const double shifted = ShiftedDay(rule, nominal);
         if (day > afterNominal && shifted <= through)

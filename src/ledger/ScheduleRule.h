@@ -30,6 +30,10 @@ struct ScheduleRule {
 };
 constexpr int MaxRepeatEvery = 999;
 constexpr int LastWeekOfMonth = 5;
+// A weekend moves an occurrence by at most this many days.
+constexpr double MaxWeekendShift = 2;
+// The most occurrences one listing walks, so that a rule from the year 100 costs no more than that.
+constexpr int MaxOccurrencesListed = 100000;
 
 // True when every field is in its range, start is a day the program can show and end, when set, is not before it.
 bool IsValidRule(const ScheduleRule& rule);
@@ -46,7 +50,7 @@ struct Occurrence {
 // The occurrences whose nominal day comes after `afterNominal` and whose shifted day is on or before `through`,
 // in order; at most `limit` of them. Empty for an invalid rule.
 std::vector<Occurrence> OccurrencesBetween(const ScheduleRule& rule, double afterNominal, double through,
-                                           int limit = 100000);
+                                           int limit = MaxOccurrencesListed);
 // The first occurrence whose nominal day comes after `afterNominal`, if the rule has one.
 std::optional<Occurrence> OccurrenceAfter(const ScheduleRule& rule, double afterNominal);
 

@@ -6,13 +6,12 @@
 #include "platform/Locale.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace ledger {
 
 namespace {
-// A weekend moves an occurrence by at most this many days.
-constexpr double MaxShift = 2;
 constexpr int64_t MaxAmountCents = int64_t(MaxAmount) * 100;
 
 bool IsCents(int64_t cents) {
@@ -26,7 +25,7 @@ double FoldedThrough(const Schedule& schedule) {
 
 // The occurrences whose nominal days lie after `after` and on or before `through`.
 std::vector<Occurrence> NominalBetween(const ScheduleRule& rule, double after, double through) {
-    std::vector<Occurrence> out = OccurrencesBetween(rule, after, through + MaxShift);
+    std::vector<Occurrence> out = OccurrencesBetween(rule, after, through + MaxWeekendShift);
     std::erase_if(out, [through](const Occurrence& o) { return o.nominal > through; });
     return out;
 }
@@ -95,9 +94,15 @@ std::optional<Occurrence> NextDue(const Schedule& schedule) {
     return next;
 }
 
-std::vector<Occurrence> PendingThrough(const Schedule& schedule, double through) {
-    std::vector<Occurrence> out = OccurrencesBetween(schedule.rule, FoldedThrough(schedule), through);
+std::vector<Occurrence> PendingBetween(const Schedule& schedule, double from, double through, int limit) {
+    // Those done out of turn are walked too and then dropped: room for them keeps `limit` pending ones.
+    const size_t kept = size_t(std::max(limit, 0));
+    const int walked = int(std::min<size_t>(kept + schedule.doneAfter.size(), INT_MAX));
+    std::vector<Occurrence> out =
+        OccurrencesBetween(schedule.rule, std::max(FoldedThrough(schedule), std::floor(from) - 1), through, walked);
     std::erase_if(out, [&schedule](const Occurrence& o) { return IsDone(schedule, o.nominal); });
+    if (out.size() > kept)
+        out.resize(kept);
     return out;
 }
 

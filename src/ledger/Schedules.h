@@ -41,8 +41,11 @@ bool IsDone(const Schedule& schedule, double nominal);
 Schedule WithDone(Schedule schedule, double nominal, bool done);
 // The first occurrence neither entered nor skipped, if there is one.
 std::optional<Occurrence> NextDue(const Schedule& schedule);
-// The occurrences neither entered nor skipped whose shifted day is on or before `through`, in order.
-std::vector<Occurrence> PendingThrough(const Schedule& schedule, double through);
+// The occurrences neither entered nor skipped whose nominal day is on or after `from` and whose shifted day is on
+// or before `through`, in order; at most `limit` of them. Only the ones listed are walked, so a window far after
+// the start of an old rule costs no more than a near one.
+std::vector<Occurrence> PendingBetween(const Schedule& schedule, double from, double through,
+                                       int limit = MaxOccurrencesListed);
 
 // The ledger's schedules, in the order the user made them.
 const std::vector<Schedule>& Schedules();

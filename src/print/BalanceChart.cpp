@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QStringList>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <array>
@@ -152,7 +153,20 @@ QPolygonF Steps(const ChartAxes& axes, const std::vector<BalancePoint>& points) 
     return line;
 }
 
-void DrawLegend(QPainter& painter, const QRectF& area, const QFontMetricsF& metrics, const Inks& inks) {
+// What the forecast's bounds left out, as a label of the legend (the register and tallix-cli say it in full);
+// empty when nothing.
+QString CutLabel(const ForecastCut& cut, const platform::LocaleCodec& codec) {
+    QStringList parts;
+    if (cut.overdueBefore != 0)
+        parts << QStringLiteral("overdue before %1").arg(codec.FormatShortDate(cut.overdueBefore));
+    if (cut.from != 0)
+        parts << QStringLiteral("from %1 on").arg(codec.FormatShortDate(cut.from));
+    return parts.isEmpty() ? QString() : QStringLiteral("Forecast cut: ") + parts.join(QStringLiteral(", "));
+}
+
+// The lines' and bars' keys, then what the forecast left out, if anything.
+void DrawLegend(QPainter& painter, const QRectF& area, const QFontMetricsF& metrics, const Inks& inks,
+                const QString& cut) {
     const double h = metrics.height();
     double left = area.left();
     const double middle = area.top() + h / 2;
@@ -179,6 +193,8 @@ void DrawLegend(QPainter& painter, const QRectF& area, const QFontMetricsF& metr
     line(Qt::DashLine, QStringLiteral("Forecast"));
     boxes(inks.in, inks.out, QStringLiteral("Money in, out"));
     boxes(inks.Forecast(inks.in), inks.Forecast(inks.out), QStringLiteral("Forecast in, out"));
+    if (!cut.isEmpty()) // shortened to the chart's width when narrow
+        text(metrics.elidedText(cut, Qt::ElideRight, std::max(0.0, area.right() - left)));
 }
 
 // Today, the lock date and the last statement: a line across the plot each, labelled at its top; labels that would
@@ -345,7 +361,8 @@ void DrawBalanceChart(QPainter& painter, const QRectF& area, const BalanceSeries
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, inks.background);
-    DrawLegend(painter, QRectF(plot.left(), area.top() + h * 0.6, plot.width(), h), metrics, inks);
+    DrawLegend(painter, QRectF(plot.left(), area.top() + h * 0.6, plot.width(), h), metrics, inks,
+               CutLabel(series.cut, codec));
 
     // The balance axis: a grid line and a label at every step, zero stronger.
     for (int64_t value = axes.Low(); value <= axes.High(); value += axes.Step()) {

@@ -61,6 +61,7 @@ BalanceSeries MakeBalanceSeries(const std::vector<RegisterRow>& rows, int64_t st
     series.lockDate = lockDate;
     series.reconciledDate = reconciledDate;
     series.lowest = {forecast.lowestDay, forecast.lowestCents};
+    series.cut = forecast.cut;
 
     // The past, the register's later rows and the scheduled ones, each in date order.
     std::vector<Change> past;

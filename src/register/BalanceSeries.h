@@ -40,6 +40,7 @@ struct BalanceSeries {
     std::vector<MonthFlow> months; // ascending, every month from the first point's to the horizon's
     double lockDate = 0;           // 0: none
     double reconciledDate = 0;     // the last reconciled statement's closing day; 0: none
+    ForecastCut cut;               // what the forecast's bounds left out
     bool operator==(const BalanceSeries&) const = default;
 };
 

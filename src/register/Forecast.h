@@ -23,9 +23,16 @@ struct UpcomingRow {
     bool operator==(const UpcomingRow&) const = default;
 };
 
+// What the forecast's bounds left out; nothing when both are 0.
+struct ForecastCut {
+    double from = 0;          // occurrences falling on this day and later: there were more than MaxForecastRows
+    double overdueBefore = 0; // overdue occurrences whose days come before this one
+    bool operator==(const ForecastCut&) const = default;
+};
+
 struct Forecast {
     double today = 0;
-    double through = 0;            // today + the horizon's days
+    double through = 0;            // today + the horizon's days; the day before cut.from when that is later than today
     int64_t todayCents = 0;        // the balance at the end of today: the starting balance and the rows up to today
     std::vector<UpcomingRow> rows; // pending occurrences up to `through` (overdue ones too), by day then schedule
     int due = 0;                   // how many of them are due (on or before today)
@@ -34,10 +41,16 @@ struct Forecast {
     // todayCents when nothing takes it lower.
     double lowestDay = 0;
     int64_t lowestCents = 0;
+    ForecastCut cut;
 };
 
 constexpr int DefaultHorizonDays = 30;
 constexpr int MaxHorizonDays = 3660;
+// Bounds no household's schedules reach, so that schedules from the year 100 (a companion file edited by hand or
+// damaged) cost no more time and memory than these: at most MaxForecastRows occurrences in all, the later days left
+// out whole; overdue ones at most MaxOverdueDays before today, the older ones left out.
+constexpr int MaxForecastRows = 10000;
+constexpr int MaxOverdueDays = 3660;
 
 // `rows` sorted and balanced (BuildRegisterRows, or the register window's own); `startingCents` the ledger's
 // starting balance in cents. Upcoming rows continue from the last row's balance (from startingCents without rows).

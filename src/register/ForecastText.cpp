@@ -2,6 +2,7 @@
 
 #include "platform/Locale.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -20,11 +21,27 @@ QString ForecastNote(const Forecast& forecast, const platform::LocaleCodec& code
                    Lowest(forecast, codec);
     if (forecast.due > 0)
         note += QStringLiteral("    ") + Due(forecast);
+    if (const QString cut = ForecastCutText(forecast.cut, codec); !cut.isEmpty())
+        note += QLatin1Char('\n') + cut;
     return note;
 }
 
 QString ForecastBrief(const Forecast& forecast, const platform::LocaleCodec& codec) {
-    return forecast.due > 0 ? Due(forecast) : Lowest(forecast, codec);
+    const QString brief = forecast.due > 0 ? Due(forecast) : Lowest(forecast, codec);
+    return forecast.cut == ForecastCut() ? brief : brief + QStringLiteral(" (forecast cut)");
+}
+
+QString ForecastCutText(const ForecastCut& cut, const platform::LocaleCodec& codec) {
+    QStringList said;
+    if (cut.overdueBefore != 0)
+        said << QStringLiteral("Overdue scheduled transactions before %1 are left out: edit the schedules that start "
+                               "before then.")
+                    .arg(codec.FormatShortDate(cut.overdueBefore));
+    if (cut.from != 0)
+        said << QStringLiteral("More than %1 scheduled transactions fall due: those from %2 on are left out.")
+                    .arg(MaxForecastRows)
+                    .arg(codec.FormatShortDate(cut.from));
+    return said.join(QLatin1Char(' '));
 }
 
 bool IsLowForecast(const Forecast& forecast, int64_t cushionCents) {

@@ -5,6 +5,7 @@
 #include "ledger/Recovery.h"
 #include "ledger/Schedules.h"
 #include "platform/Locale.h"
+#include "register/Forecast.h"
 #include "settings/Registry.h"
 #include "support/Files.h"
 
@@ -596,4 +597,15 @@ TEST_F(CliProcess, ForecastListsWhatIsDueAndExitsThreeBelowZero) {
                                                   "Today (%2): 34.50  Lowest: -10.50 on %1\n")
                                        .arg(date(29), date(0))))
         << month.out.toStdString();
+    // Never entered since 1990: only the last MaxOverdueDays days of it are listed, and the line before the last
+    // says so.
+    ASSERT_TRUE(ledger::SetSchedules(
+        {{.description = "Paper", .amountCents = 100, .rule = {.unit = RepeatUnit::Days, .start = today - 12000}}}));
+    ASSERT_TRUE(ledger::SaveLedger());
+    const QStringList old =
+        Cli({QStringLiteral("forecast"), ledgerPath, QStringLiteral("--days"), QStringLiteral("1")}).out.split('\n');
+    ASSERT_EQ(old.size(), MaxOverdueDays + 5); // the overdue days, today, tomorrow, the two lines and the last end
+    EXPECT_EQ(old[MaxOverdueDays + 2], QStringLiteral("Overdue scheduled transactions before %1 are left out: edit "
+                                                      "the schedules that start before then.")
+                                           .arg(date(-MaxOverdueDays)));
 }

@@ -163,7 +163,7 @@ TEST_F(ImportTest, EachStatementAddsEveryTransactionOnceWithItsTypeDateAmountAnd
 }
 
 TEST_F(ImportTest, LinesAreDuplicatesOnlyOfTheSameAmountWithinDaysAndTheSameNumberIdOrPayee) {
-    // In the ledger: check 100 to "Hardware Store" on 3/10, a deposit "Salary" on 3/1.
+    // In the ledger: check 100 to "Hardware Store" on 3/10 with bank id HW1, a deposit "Salary" on 3/1.
     const struct {
         const char* name;
         StatementLine line;
@@ -181,12 +181,19 @@ TEST_F(ImportTest, LinesAreDuplicatesOnlyOfTheSameAmountWithinDaysAndTheSameNumb
         {"a credit of that amount", Line(Day(2024, 3, 10), 4999, "Hardware Store"), PlanKind::Add, 0},
         {"other payee, no number", Line(Day(2024, 3, 10), -4999, "Gas Station"), PlanKind::Add, 0},
         {"deposit by payee", Line(Day(2024, 2, 28), 250000, "salary"), PlanKind::Duplicate, 2},
+        // Bank ids decide where both have one: the check's record came with HW1, the deposit's without an id.
+        {"another bank id, all else the same", Line(Day(2024, 3, 10), -4999, "Hardware Store", "100", "HW2"),
+         PlanKind::Add, 0},
+        {"its bank id, other payee", Line(Day(2024, 3, 12), -4999, "HW", "", "HW1"), PlanKind::Duplicate, 1},
+        {"a line with an id, a record without", Line(Day(2024, 3, 1), 250000, "Salary", "", "S1"), PlanKind::Duplicate,
+         2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ledger::NewLedger();
         ledger::AddTransaction(100, Day(2024, 3, 10), 49.99f, QStringLiteral("Hardware Store"), ledger::CheckOrPayment);
         ledger::AddTransaction(0, Day(2024, 3, 1), 2500.f, QStringLiteral("Salary"), ledger::Deposit);
+        ASSERT_TRUE(ledger::SetBankId(1, QStringLiteral("HW1")));
         const ImportPlan plan = PlanImport({c.line});
         ASSERT_EQ(plan.lines.size(), 1u);
         EXPECT_EQ(plan.lines[0].kind, c.kind) << PlanText(plan.lines[0]).toStdString();

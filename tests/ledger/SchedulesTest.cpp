@@ -46,10 +46,11 @@ TEST(SchedulesTest, DoneOccurrencesFoldIntoOneDay) {
         EXPECT_EQ(done.toStdString(), c.done);
         EXPECT_EQ(platform::FormatShortDate(NextDue(s)->nominal).toStdString(), c.next);
     }
-    // Pending: overdue ones too, by the day they fall on.
+    // Pending: overdue ones too, by the day they fall on; from a day on, the done ones taking no room in the limit.
     const Schedule s = WithDone(Rent(), feb, true);
-    EXPECT_EQ(PendingThrough(s, apr).size(), 3u);
-    EXPECT_EQ(PendingThrough(s, apr)[1].day, mar);
+    EXPECT_EQ(PendingBetween(s, platform::FirstDayCount, apr).size(), 3u);
+    EXPECT_EQ(PendingBetween(s, platform::FirstDayCount, apr)[1].day, mar);
+    EXPECT_EQ(PendingBetween(s, feb, apr, 1), std::vector<Occurrence>({{2, mar, mar}}));
 }
 
 TEST_F(LedgerTest, SchedulesAreCheckedAndMarkTheLedgerModified) {

@@ -64,6 +64,37 @@ TEST(ForecastTest, UpcomingRowsAndTheLowestBalance) {
         EXPECT_EQ(out + "today " + std::to_string(f.todayCents) + ", due " + std::to_string(f.due) + ", lowest " +
                       std::to_string(f.lowestCents) + " on " + platform::FormatShortDate(f.lowestDay).toStdString(),
                   c.expected);
+        EXPECT_EQ(f.cut, ForecastCut());
+    }
+}
+
+// Three daily deposits: 3333 whole days make 9999 rows, the most under MaxForecastRows; the next day is cut, and
+// a payment after it no longer takes the balance lowest.
+TEST(ForecastTest, ManyOccurrencesAreCutToWholeDaysAndOldOverdueOnesLeftOut) {
+    const double today = Day(2024, 3, 10), overdueFrom = today - MaxOverdueDays;
+    const struct {
+        double start;
+        int horizon;
+        ForecastCut cut;
+        double through;
+        int due;
+    } cases[] = {
+        {Day(100, 1, 1), 30, {overdueFrom + 3333, overdueFrom}, today, 9999},
+        {today - 10, MaxHorizonDays, {today - 10 + 3333, 0}, today - 10 + 3332, 33},
+    };
+    for (const auto& c : cases) {
+        const Schedule daily{.typeCode = Deposit,
+                             .description = "Interest",
+                             .amountCents = 1,
+                             .rule = {.unit = RepeatUnit::Days, .start = c.start}};
+        RegisterRow payment;
+        payment.record = {.TypeCode = CheckOrPayment, .Date = today + 3500, .Amount = 5000};
+        payment.dateDay = payment.record.Date;
+        const Forecast f = MakeForecast({payment}, 100000, {daily, daily, daily}, today, c.horizon);
+        EXPECT_EQ(f.rows.size(), 9999u);
+        EXPECT_EQ(f.rows.front().occurrence.day, std::max(c.start, overdueFrom));
+        EXPECT_EQ(f.rows.back().occurrence.day, c.cut.from - 1);
+        EXPECT_EQ(std::tie(f.cut, f.through, f.due, f.lowestCents), std::tie(c.cut, c.through, c.due, f.todayCents));
     }
 }
 
