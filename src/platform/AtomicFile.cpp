@@ -114,8 +114,7 @@ bool WriteFileAtomically(const QString& file, const QByteArray& bytes, QString& 
     return PutInPlace(temporary, path, error, beforeRename);
 }
 
-bool ReplaceWithFile(const QString& staged, const QString& path, QString& error,
-                     const std::function<bool(QString& error)>& beforeRename) {
+bool ReplaceWithFile(const QString& staged, const QString& path, QString& error) {
     const QByteArray name = QFile::encodeName(staged);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     const int synced = fd >= 0 ? SyncFile(fd) : -1;
@@ -126,7 +125,13 @@ bool ReplaceWithFile(const QString& staged, const QString& path, QString& error,
         ::unlink(name.constData());
         return Fail(error, errorNumber);
     }
-    return PutInPlace(name, path, error, beforeRename);
+    return PutInPlace(name, path, error, {});
+}
+
+bool MoveIntoPlace(const QString& from, const QString& to, QString& error) {
+    if (Rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return Fail(error, errno);
+    return SyncFolderOf(to, error);
 }
 
 bool WriteAll(int fd, const QByteArray& bytes) {
