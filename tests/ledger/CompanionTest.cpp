@@ -85,42 +85,6 @@ QByteArray EditedCompanion(const QString& path, const std::function<void(Compani
     return bytes;
 }
 
-// Stops a save at its `at`-th system call of a file replacement (a write, a sync or a rename): fails it as a failing
-// disk does, or, given `kill`, first has `kill` keep the files as a kill right there would leave them.
-class StopAtCall {
-public:
-    StopAtCall(int at, std::function<void()> kill) {
-        calls = 0;
-        stopAt = at;
-        killed = std::move(kill);
-        platform::AtomicFileCalls seam;
-        seam.write = [](int fd, const void* data, size_t size) { return Stop() ? -1 : ::write(fd, data, size); };
-        seam.syncFile = [](int fd) { return Stop() ? -1 : ::fdatasync(fd); };
-        seam.rename = [](const char* from, const char* to) { return Stop() ? -1 : ::rename(from, to); };
-        seam.syncFolder = [](int fd) { return Stop() ? -1 : ::fsync(fd); };
-        platform::SetAtomicFileCallsForTesting(seam);
-    }
-    ~StopAtCall() { platform::SetAtomicFileCallsForTesting({}); }
-    StopAtCall(const StopAtCall&) = delete;
-    StopAtCall& operator=(const StopAtCall&) = delete;
-    static bool Reached() { return calls >= stopAt; }
-
-private:
-    // True when the call is to fail.
-    static bool Stop() {
-        if (++calls != stopAt)
-            return false;
-        if (killed) {
-            killed();
-            return false;
-        }
-        errno = EIO;
-        return true;
-    }
-    static inline int calls = 0, stopAt = 0;
-    static inline std::function<void()> killed;
-};
-
 // The record of the data file at `position` (1 for the first after the header).
 QByteArray& Patched(QByteArray& file, int position, int offset, const QByteArray& bytes) {
     file.replace(position * RecordSize + offset, bytes.size(), bytes);
@@ -446,77 +410,59 @@ TEST_F(CompanionTest, CompanionOfAnotherLedgerIsNotAdopted) {
 
 // A save stopped at any system call, by a kill or by a failing disk, leaves the ledger, its marks and its schedules
 // all as before it or all as after it, also when only marks changed and the data file keeps its bytes. After a
-// failure the ledger stays modified and the next save writes both files, keeping the version before as the .bak;
-// after a kill the next save of what was found keeps it.
+// failure the ledger stays modified and the next save writes both (the .bak stays the version before); after a kill
+// the next save keeps what the load found.
 TEST_F(CompanionTest, SaveStoppedAnywhereLeavesTheOldOrTheNewLedger) {
-    const struct {
-        const char* name;
-        std::function<void()> change;
-    } changes[] = {
-        {"the rent entered from its schedule",
-         [] {
-             AddTransaction(0, Rent().rule.start, 700, "Rent", Withdrawal);
-             SetSchedules({WithDone(Rent(), Rent().rule.start, true)});
-             SetClearMark(SlotOf("ATM"), ClearMark::Cleared);
-         }},
-        {"marks only",
-         [] {
-             SetClearMark(SlotOf("ATM"), ClearMark::Cleared);
-             SetBankId(SlotOf("Grocer"), "FIT-1");
-         }},
+    const std::function<void()> changes[] = {
+        [] { // the rent entered from its schedule
+            AddTransaction(0, Rent().rule.start, 700, "Rent", Withdrawal);
+            SetSchedules({WithDone(Rent(), Rent().rule.start, true)});
+            SetClearMark(SlotOf("ATM"), ClearMark::Cleared);
+        },
+        [] { SetBankId(SlotOf("Grocer"), "FIT-1"); }, // marks only
     };
-    for (const auto& change : changes) {
-        for (const bool kill : {true, false}) {
-            for (int at = 1;; ++at) {
-                SCOPED_TRACE(std::string(change.name) + (kill ? ", killed at call " : ", failed at call ") +
-                             std::to_string(at));
-                StartOver();
-                Reload();
-                const std::string before = View();
-                const QByteArray data = ReadBytes(path);
-                change.change();
-                const std::string after = View();
-                QTemporaryDir stopped;
-                const auto keepFiles = [&] {
-                    for (const QString& name : Entries(dir.path())) {
-                        if (!name.endsWith(".lock"))
-                            WriteBytes(stopped.filePath(name), ReadBytes(PathOf(name)));
-                    }
-                };
-                {
-                    StopAtCall stop(at, kill ? keepFiles : std::function<void()>());
-                    const bool saved = SaveLedger();
-                    if (!StopAtCall::Reached()) {
-                        ASSERT_TRUE(saved);
-                        break;
-                    }
-                    EXPECT_EQ(saved, kill);
+    for (int run = 0; run < 16; ++run) {
+        const FailingStep& step = FailingSteps[run % 4];
+        const bool kill = run / 4 % 2;
+        for (int spared = 0;; ++spared) {
+            SCOPED_TRACE(std::string(step.name) + " " + std::to_string(spared) + (kill ? " killed" : " failed"));
+            StartOver();
+            Reload();
+            const std::string before = View();
+            const QByteArray data = ReadBytes(path);
+            changes[run / 8]();
+            const std::string after = View();
+            QTemporaryDir stopped;
+            const auto keepFiles = [&] {
+                for (const QString& name : Entries(dir.path())) {
+                    if (!name.endsWith(".lock"))
+                        WriteBytes(stopped.filePath(name), ReadBytes(PathOf(name)));
                 }
-                if (!kill) {
-                    keepFiles();
-                    EXPECT_TRUE(IsModified());
-                    const std::string failure = prompts.messages.back().text.toStdString();
-                    ASSERT_TRUE(SaveLedger());
-                    EXPECT_EQ(Entries(dir.path()), QStringList({"m.tlx", "m.tlx.bak", "m.tlx.db", "m.tlx.db.bak"}));
-                    if (failure.starts_with(("Unable to save file:\r" + db + "\r").toStdString())) {
-                        EXPECT_EQ(ReadBytes(path + ".bak"), data);
-                    }
-                    Reload();
-                    EXPECT_EQ(View(), after);
-                }
-                NewLedger();
-                SetDataFileName(stopped.filePath("m.tlx"));
-                ASSERT_TRUE(LoadLedger());
-                const std::string found = View();
-                EXPECT_TRUE(found == before || found == after) << found;
-                SetModified();
-                ASSERT_TRUE(SaveLedger());
-                NewLedger();
-                SetDataFileName(stopped.filePath("m.tlx"));
-                ASSERT_TRUE(LoadLedger());
-                EXPECT_EQ(View(), found);
-                EXPECT_EQ(LastCompanionLoad().outcome, Outcome::Matched);
+            };
+            {
+                FailingDisk disk(step.step, spared, kill ? keepFiles : std::function<void()>());
+                const bool saved = SaveLedger();
+                if (!FailingDisk::Reached())
+                    break;
+                EXPECT_EQ(saved, kill);
             }
+            if (!kill) {
+                keepFiles();
+                const bool companionFailed = prompts.messages.back().text.startsWith("Unable to save file:\r" + db);
+                EXPECT_TRUE(IsModified() && SaveLedger());
+                EXPECT_EQ(Entries(dir.path()), QStringList({"m.tlx", "m.tlx.bak", "m.tlx.db", "m.tlx.db.bak"}));
+                EXPECT_TRUE(!companionFailed || ReadBytes(path + ".bak") == data);
+                Reload();
+                EXPECT_EQ(View(), after);
+            }
+            NewLedger();
+            SetDataFileName(stopped.filePath("m.tlx"));
+            ASSERT_TRUE(LoadLedger());
+            const std::string found = View();
+            EXPECT_TRUE(found == before || found == after) << found;
+            SetModified();
+            ASSERT_TRUE(SaveLedger() && LoadLedger());
+            EXPECT_EQ(View(), found);
         }
     }
 }
