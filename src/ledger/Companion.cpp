@@ -254,9 +254,12 @@ CompanionStage StageCompanion(LedgerState& state, const QString& ledgerTarget, c
     struct stat ledger {};
     const unsigned mode =
         ::stat(QFile::encodeName(ledgerTarget).constData(), &ledger) == 0 ? ledger.st_mode & 0777 : 0600;
-    // Complete on disk under the staged name before the data file is replaced: a load takes it from then on.
+    // Complete on disk under the staged name before the data file is replaced: a load takes it from then on. The
+    // data file's replacement syncs its folder after its own rename, which makes this one durable as well when the
+    // companion is in the same folder (not a link to another).
+    const bool otherFolder = QFileInfo(path).absolutePath() != QFileInfo(ledgerTarget).absolutePath();
     if (!WriteCompanionFile(written, ContentsOf(state, ledgerBytes), mode, error) ||
-        !platform::ReplaceWithFile(written, staged, error))
+        !platform::ReplaceWithFile(written, staged, error, otherFolder))
         return CompanionStage::Failed;
     return CompanionStage::Staged;
 }

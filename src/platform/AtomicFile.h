@@ -25,10 +25,11 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString& 
                          const std::function<bool(QString& error)>& beforeRename = {});
 
 // The same replacement for a file that another writer made complete (a database library writes its own files):
-// `staged`, in the folder of `path`, is synced, renamed over `path` (exactly that name, no link followed) and the
-// folder is synced. It keeps its own permissions. The result is as above; on a failure before the rename `staged` is
-// removed.
-bool ReplaceWithFile(const QString& staged, const QString& path, QString& error);
+// `staged`, in the folder of `path`, is synced and renamed over `path` (exactly that name, no link followed), and the
+// folder is synced unless `syncFolder` is false: a caller that replaces another file in that folder right after may
+// leave it to that replacement, whose folder sync makes both renames durable. It keeps its own permissions. The
+// result is as above; on a failure before the rename `staged` is removed.
+bool ReplaceWithFile(const QString& staged, const QString& path, QString& error, bool syncFolder);
 
 // Renames `from`, a complete file already on disk, over `to` in the same folder and syncs the folder. On a failure
 // nothing is removed: `from` stays where it was unless the rename took place (then only the folder sync failed).
