@@ -152,8 +152,8 @@ CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledge
     CompanionContents c;
     // A save killed once it had replaced the data file left that file's companion complete under the staged name.
     const bool staged = ReadCompanionFile(
-                            StagedPathOf(path), c, [](const CompanionContents&) { return true; }, load.problem) ==
-                            CompanionRead::Read &&
+                            StagedPathOf(platform::ResolveSymlinks(path)), c,
+                            [](const CompanionContents&) { return true; }, load.problem) == CompanionRead::Read &&
                         writtenWith(c);
     if (!staged) {
         c = {};
