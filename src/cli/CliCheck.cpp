@@ -21,8 +21,8 @@ void NoteCompanion(const QString& path, const QByteArray& bytes, QTextStream& ou
     case ledger::CompanionLoad::Outcome::Matched:
         return;
     case ledger::CompanionLoad::Outcome::Unusable:
-        out << name << ": note: cannot be read: " << companion.problem
-            << "; Tallix opens the ledger without its cleared marks and leaves this file as it is\n";
+        out << name << ": note: cannot be used: " << companion.problem
+            << "; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is\n";
         return;
     case ledger::CompanionLoad::Outcome::Rematched:
         out << name << ": note: written with another version of " << path << "; "

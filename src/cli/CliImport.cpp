@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "import/ImportSequence.h"
+#include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerHold.h"
 #include "ledger/Recovery.h"
@@ -82,6 +83,17 @@ public:
         ledger::SetDataFileName(ledgerPath);
         if (!ledger::LoadLedger())
             return false;
+        // Without its marks and bank ids the import would match against a ledger that is not the one on disk, and
+        // the save could not keep what it adds: refused before anything is written.
+        const ledger::CompanionLoad& companion = ledger::LastCompanionLoad();
+        if (companion.outcome == ledger::CompanionLoad::Outcome::Unusable) {
+            err << "tallix-cli: " << Shown(ledgerPath)
+                << ": not imported: " << Shown(ledger::CompanionPathOf(ledgerPath)) << " cannot be used ("
+                << companion.problem
+                << "), so the ledger's cleared marks and bank transaction ids are not known; move that file aside "
+                   "or put a sound copy in its place, then import again\n";
+            return false;
+        }
         ledger::KeepHold(std::move(hold));
         return true;
     }

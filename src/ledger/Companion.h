@@ -6,7 +6,8 @@
 //
 // Schema version 2 (PRAGMA user_version 2; PRAGMA application_id CompanionApplicationId, "TlxM"):
 //   data_file(size, modified_ns, crc32, records)   one row: the data file's size, modification time (ns since
-//                                                  1970) and CRC-32, and how many records follow its header
+//                                                  1970; 0 now that the companion is written first) and CRC-32,
+//                                                  and how many records follow its header
 //   records(first INTEGER PRIMARY KEY, marks BLOB, bank_ids BLOB)
 //                                                  the records by position, in blocks of up to CompanionBlock from
 //                                                  position `first` on: a mark byte per record (0 none, 1 cleared,
@@ -68,12 +69,29 @@ CompanionRead ReadCompanionFile(const QString& path, CompanionContents& contents
 bool WriteCompanionFile(const QString& path, const CompanionContents& contents, unsigned mode, QString& error);
 
 // LoadLedger's side: the marks of the data file `ledgerTarget`, read as `ledgerBytes` with `records` records after
-// its header from a file of `stamp`'s size and time, by slot into `into` (empty), and its schedules into `schedules`.
+// its header, by slot into `into` (empty), and its schedules into `schedules`. A companion is taken by position only
+// when it was written with these very bytes (size and CRC-32), and otherwise matched record by record; one that
+// finds none of its records (another ledger's) is Unusable. A staged companion (NAME.tlx.db.saving) written with
+// these bytes is the one of this data file: a save was killed before it put it in place.
 CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledgerBytes, int records,
-                            const DiskStamp& stamp, ClearMarkState& into, std::vector<Schedule>& schedules);
-// SaveLedger's side, right after `ledgerBytes` replaced the data file `ledgerTarget`: writes its companion when the
-// ledger has marks or schedules or one exists, keeping the previous one as NAME.tlx.db.bak. False with the reason in
-// `error`.
-bool SaveCompanion(LedgerState& state, const QString& ledgerTarget, const QByteArray& ledgerBytes, QString& error);
+                            ClearMarkState& into, std::vector<Schedule>& schedules);
+
+// SaveLedger's side, under the hold of the data file `ledgerTarget`, in steps around its replacement, so that the
+// next load finds the data file with its own companion after a kill at any point.
+// First: a staged companion that a killed save left of the data file now on disk is put in place (the previous one
+// kept as NAME.tlx.db.bak); any other is removed. False with the reason in `error`.
+bool FinishKilledSave(const QString& ledgerTarget, QString& error);
+// Then, before the data file is replaced by `ledgerBytes`: the companion is written whole and synced under its
+// staged name when the ledger has marks or schedules or one exists. Failed, with the reason in `error`, when it
+// cannot be written or a file at its place must be left alone: one that the load could not use or did not find (the
+// user moves it aside), or that is not a sound companion of ours.
+enum class CompanionStage { Nothing, Staged, Failed };
+CompanionStage StageCompanion(LedgerState& state, const QString& ledgerTarget, const QByteArray& ledgerBytes,
+                              QString& error);
+// A staged companion is removed when the data file does not hold `ledgerBytes` after all (its write failed).
+void DropStagedCompanion(const QString& ledgerTarget, const QByteArray& ledgerBytes);
+// Once the data file holds the bytes staged with: the staged companion takes its place, the previous one kept as
+// NAME.tlx.db.bak. False with the reason in `error`; the staged one stays, and loads take it.
+bool PlaceCompanion(LedgerState& state, const QString& ledgerTarget, QString& error);
 
 } // namespace ledger

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QVariant>
 #include <QtEndian>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -28,6 +29,10 @@ constexpr char SqliteMagic[] = "SQLite format 3";
 constexpr int SqliteHeaderSize = 100;
 constexpr int UserVersionOffset = 60;
 constexpr int ApplicationIdOffset = 68;
+// A statement's ending balance, as the statement dialog takes it.
+constexpr int64_t MaxEndingCents = int64_t(MaxAmount) * 100;
+constexpr char TooLongId[] = "a bank transaction id is longer than 255 characters";
+static_assert(MaxBankIdLength == 255);
 
 QString NotOurs() {
     return QStringLiteral("it is not a file of cleared marks written by Tallix");
@@ -240,9 +245,15 @@ CompanionRead ProbeHeader(const QString& path, QString& problem, qint32& version
     return CompanionRead::Read;
 }
 
-// Every value is checked against the data file's record count: a companion that does not add up is damaged.
+// Every value is checked against the data file's record count, and against what the store, its recovery journal and
+// the windows take: a companion that does not add up is damaged, with `detail` saying what is wrong when SQLite
+// does not.
 bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
-             const std::function<bool(const CompanionContents&)>& unchanged) {
+             const std::function<bool(const CompanionContents&)>& unchanged, QString& detail) {
+    const auto outOfBounds = [&detail](const char* what) {
+        detail = QString::fromLatin1(what);
+        return false;
+    };
     QSqlQuery file = db.Query("SELECT size, modified_ns, crc32, records FROM data_file");
     if (!db.Run(file) || !file.next())
         return false;
@@ -273,6 +284,9 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
     }
     if (next != c.records + 1)
         return false;
+    if (std::any_of(c.bankIds.begin(), c.bankIds.end(),
+                    [](const auto& id) { return id.second.size() > MaxBankIdLength; }))
+        return outOfBounds(TooLongId);
     if (!unchanged(c)) {
         // The hashes follow the blocks of marks one for one.
         QSqlQuery hashes = db.Query("SELECT first, hashes FROM record_hashes ORDER BY first");
@@ -296,8 +310,10 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
     while (statements.next()) {
         CompanionContents::Statement s{statements.value(0).toDouble(), statements.value(1).toLongLong(), {}};
         const QByteArray positions = statements.value(2).toByteArray();
-        if (!platform::IsDayCountInRange(s.date) || positions.size() % 4 != 0)
+        if (positions.size() % 4 != 0)
             return false;
+        if (!platform::IsDayCountInRange(s.date) || s.endingCents < -MaxEndingCents || s.endingCents > MaxEndingCents)
+            return outOfBounds("a statement's date or ending balance is out of range");
         for (qsizetype at = 0; at < positions.size(); at += 4) {
             s.positions.push_back(qFromLittleEndian<qint32>(positions.constData() + at));
             if (s.positions.back() < 1 || s.positions.back() > c.records)
@@ -308,8 +324,13 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
     QSqlQuery deleted = db.Query("SELECT bank_id FROM deleted_bank_ids ORDER BY id");
     if (!db.Run(deleted))
         return false;
-    while (deleted.next())
+    while (deleted.next()) {
         c.deletedBankIds << deleted.value(0).toString();
+        if (c.deletedBankIds.back().isEmpty())
+            return outOfBounds("a deleted record's bank transaction id is empty");
+        if (c.deletedBankIds.back().size() > MaxBankIdLength)
+            return outOfBounds(TooLongId);
+    }
     if (version < 2)
         return db.Ok();
     QSqlQuery schedules = db.Query("SELECT schedule FROM schedules ORDER BY id");
@@ -317,7 +338,7 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
         return false;
     while (schedules.next()) {
         if (!DecodeSchedule(schedules.value(0).toByteArray(), c.schedules.emplace_back()))
-            return false;
+            return outOfBounds("a scheduled transaction is not one Tallix can keep");
     }
     return db.Ok();
 }
@@ -341,9 +362,10 @@ CompanionRead ReadCompanionFile(const QString& path, CompanionContents& contents
     if (probed != CompanionRead::Read)
         return probed;
     Connection db(path, true);
-    if (ReadAll(db, version, contents, unchanged))
+    QString detail;
+    if (ReadAll(db, version, contents, unchanged, detail))
         return CompanionRead::Read;
-    problem = Damaged(db.error);
+    problem = Damaged(db.error.isEmpty() ? detail : db.error);
     return CompanionRead::Unusable;
 }
 

@@ -41,12 +41,6 @@ DiskStamp MetadataOf(const QString& path) {
     return Stat(path, stamp) ? stamp : DiskStamp();
 }
 
-DiskStamp MetadataOfOpenFile(int fd) {
-    struct stat st {};
-    DiskStamp stamp;
-    return ::fstat(fd, &st) == 0 && FromStat(st, stamp) ? stamp : DiskStamp();
-}
-
 bool StillHolds(const QString& path, const DiskStamp& stamp, const QByteArray& bytes) {
     const DiskStamp now = MetadataOf(path);
     if (!now.exists || now.size != stamp.size || now.modifiedNs != stamp.modifiedNs)

@@ -21,8 +21,6 @@ struct DiskStamp {
 
 // The file's size and time, without a hash: taken right after a load or save, which keep the bytes themselves.
 DiskStamp MetadataOf(const QString& path);
-// The same of a file open as `fd`: of the very file that was read, even if another has taken its name since.
-DiskStamp MetadataOfOpenFile(int fd);
 // True when the file at `path` still has the size and time of `stamp` and holds exactly `bytes`.
 bool StillHolds(const QString& path, const DiskStamp& stamp, const QByteArray& bytes);
 // `stamp` with the CRC-32 of `bytes`: a fingerprint that another process can check later (RestampLike).

@@ -108,10 +108,14 @@ bool LoadLedger();
 // success the recovery journal ends. The save uses the store's hold of the file (LedgerHold.h) or holds it for
 // the save alone, and refuses a file that another copy holds; temporary files of an earlier, killed save of the
 // file are removed.
-// Right after the data file, under the same hold, its companion NAME.db (ClearMarks.h) is written the same way
-// (whole; the previous one stays as NAME.db.bak) when the ledger has marks or a companion is there. When that
-// fails the save says "Unable to save file:" with the companion's path and returns false: the data file stays
-// saved, Modified stays true, and the next save writes the companion (the data file only if the ledger changed).
+// Under the same hold, its companion NAME.db (ClearMarks.h) is written the same way (whole; the previous one stays
+// as NAME.db.bak) when the ledger has marks or a companion is there: complete under a staged name before the data
+// file is replaced, put in place after, so that a load after a kill at any point finds the ledger, its marks and
+// its schedules all as before the save or all as after it. A companion file that the load could not use or did not
+// find is never written over. When the companion cannot be written the save says "Unable to save file:" with its
+// path and returns false, Modified stays true, and the data file is not replaced; when it cannot be put in place
+// the data file stays saved, loads take the staged companion, and the next save puts it in place (writing the data
+// file again only if the ledger changed).
 bool SaveLedger();
 // True for an existing file or folder, and for a name pattern (* or ?) that matches anything.
 bool FileExists(const QString& path);

@@ -132,8 +132,9 @@ bool RefuseSave(const QString& path, const QString& reason) {
 // What the load found beside the data file, when the user has to know.
 void ReportCompanion(const CompanionLoad& load, const QString& ledgerPath, const QString& companionPath) {
     if (load.outcome == CompanionLoad::Outcome::Unusable) {
-        platform::MsgBox(QStringLiteral("%1 cannot be read: %2; the ledger opens without its cleared marks and "
-                                        "schedules, and saving leaves that file as it is.")
+        platform::MsgBox(QStringLiteral("%1 cannot be used: %2. The ledger opens without its cleared marks and "
+                                        "schedules, and saving leaves that file as it is; move it aside to save new "
+                                        "ones.")
                              .arg(companionPath, load.problem));
         return;
     }
@@ -215,8 +216,7 @@ bool LoadLedger() {
         break;
     }
     // The marks never decide whether the ledger opens.
-    const CompanionLoad companion = LoadCompanion(target, bytes, loaded.NextSlot - 1, MetadataOfOpenFile(file.handle()),
-                                                  loaded.Marks, loaded.Schedules);
+    const CompanionLoad companion = LoadCompanion(target, bytes, loaded.NextSlot - 1, loaded.Marks, loaded.Schedules);
     s.Records.swap(loaded.Records);
     s.NextSlot = loaded.NextSlot;
     s.LiveCount = loaded.LiveCount;
@@ -226,7 +226,13 @@ bool LoadLedger() {
     s.Marks = std::move(loaded.Marks);
     s.Schedules = std::move(loaded.Schedules);
     s.LastLoad = companion;
-    s.UnusableCompanion = companion.outcome == CompanionLoad::Outcome::Unusable ? CompanionPathOf(target) : QString();
+    // A companion the load did not take is left alone by saves: a late one may hold this ledger's marks.
+    const bool taken =
+        companion.outcome == CompanionLoad::Outcome::Matched || companion.outcome == CompanionLoad::Outcome::Rematched;
+    s.UnusableCompanion = taken ? QString() : CompanionPathOf(target);
+    s.UnusableProblem = companion.outcome == CompanionLoad::Outcome::Unusable
+                            ? companion.problem
+                            : QStringLiteral("it was not there when the ledger was opened");
     s.CompanionPending = false;
     KeepStamp(s, target, bytes);
     EndJournal();
@@ -270,15 +276,28 @@ bool SaveLedger() {
     buffer.open(QIODevice::WriteOnly);
     WriteLedger(buffer, s);
     const QByteArray& bytes = buffer.data();
-    if (!AlreadyWritten(s, target, bytes) && !WriteDataFile(s, target, bytes, reason))
+    // The companion is written whole under its staged name before the data file is replaced and takes its place
+    // after: a kill at any point leaves a data file whose own companion the next load finds.
+    const QString companion = CompanionPathOf(target);
+    if (!FinishKilledSave(target, reason))
+        return RefuseSave(companion, reason);
+    const CompanionStage stage = StageCompanion(s, target, bytes, reason);
+    if (stage == CompanionStage::Failed)
+        return RefuseSave(companion, reason);
+    if (!AlreadyWritten(s, target, bytes) && !WriteDataFile(s, target, bytes, reason)) {
+        if (stage == CompanionStage::Staged)
+            DropStagedCompanion(target, bytes);
         return RefuseSave(s.DataFileName, reason);
-    // The data file is saved; until its companion is too, the ledger stays modified and its journal stays.
-    s.CompanionPending = !SaveCompanion(s, target, bytes, reason);
+    }
+    // The data file is saved, and loads take the staged companion with it; until that is in place, the ledger stays
+    // modified and its journal stays.
+    s.CompanionPending = stage == CompanionStage::Staged && !PlaceCompanion(s, target, reason);
     if (ownHold.IsHeld() && holdWhileOpen)
         KeepHold(std::move(ownHold));
     if (s.CompanionPending) {
+        // The journal goes on against the file just saved, so that recovering it is not taken for undoing that file.
         RestartJournal();
-        return RefuseSave(CompanionPathOf(target), reason);
+        return RefuseSave(companion, reason);
     }
     s.Modified = false;
     EndJournal();

@@ -44,10 +44,13 @@ struct LedgerState {
     QByteArray StampedBytes;
     ClearMarkState Marks;
     std::vector<Schedule> Schedules; // kept in the companion as well (Schedules.h)
-    // The companion file (ClearMarks.h) that the last load could not use: no save writes over it.
+    // The companion file (ClearMarks.h) that the last load could not use or did not find, and why ("it is
+    // damaged"): no save writes over a file at that path, whatever it holds by now; a save that finds none there
+    // writes one. A save that finds a companion it cannot use sets them as well.
     QString UnusableCompanion;
-    // The last save replaced the data file but failed to write its companion: the next save writes the data file
-    // again only when the ledger changed since, so that its .bak stays the version before.
+    QString UnusableProblem;
+    // The last save replaced the data file but failed to put its companion in place: the next save writes the data
+    // file again only when the ledger changed since, so that its .bak stays the version before.
     bool CompanionPending = false;
     CompanionLoad LastLoad;
 

@@ -176,6 +176,7 @@ void NewLedger() {
     s.Marks = {};
     s.Schedules.clear();
     s.UnusableCompanion.clear();
+    s.UnusableProblem.clear();
     s.CompanionPending = false;
     s.LastLoad = {};
     EndJournal();

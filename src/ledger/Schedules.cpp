@@ -46,8 +46,9 @@ bool IsValidSchedule(const Schedule& s) {
     return IsValidRule(s.rule) && s.typeCode >= CheckOrPayment && s.typeCode <= Interest &&
            (!s.isCheck || s.typeCode == CheckOrPayment) && !s.description.isEmpty() &&
            s.description.size() <= DescriptionLength && s.description.trimmed() == s.description &&
-           IsCents(s.amountCents) && IsCents(s.toleranceCents) &&
-           (s.doneThrough == 0 || platform::IsDayCountInRange(s.doneThrough)) && doneAfterFits;
+           IsCents(s.amountCents) && platform::MoneyKeptToTheCent(double(s.amountCents) / 100.0) &&
+           IsCents(s.toleranceCents) && (s.doneThrough == 0 || platform::IsDayCountInRange(s.doneThrough)) &&
+           doneAfterFits;
 }
 
 bool IsDone(const Schedule& schedule, double nominal) {

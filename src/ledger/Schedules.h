@@ -32,7 +32,8 @@ struct Schedule {
 };
 
 // A valid rule, a type code 0 to 4 (isCheck only with CheckOrPayment), a description that fits a record (not empty),
-// an amount and a tolerance from 0 to MaxAmount in cents, doneAfter ascending and after doneThrough.
+// an amount and a tolerance from 0 to MaxAmount in cents (the amount one that a record keeps to the cent), doneAfter
+// ascending and after doneThrough.
 bool IsValidSchedule(const Schedule& schedule);
 // Whether an occurrence of the schedule (by its nominal day) was entered or skipped.
 bool IsDone(const Schedule& schedule, double nominal);

@@ -114,19 +114,25 @@ bool WriteFileAtomically(const QString& file, const QByteArray& bytes, QString& 
     return PutInPlace(temporary, path, error, beforeRename);
 }
 
-bool ReplaceWithFile(const QString& staged, const QString& path, QString& error,
-                     const std::function<bool(QString& error)>& beforeRename) {
+bool ReplaceWithFile(const QString& staged, const QString& path, QString& error, bool syncFolder) {
     const QByteArray name = QFile::encodeName(staged);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     const int synced = fd >= 0 ? SyncFile(fd) : -1;
     const int errorNumber = errno;
     if (fd >= 0)
         ::close(fd);
-    if (synced != 0) {
+    if (synced != 0 || Rename(name.constData(), QFile::encodeName(path).constData()) != 0) {
+        const int failure = synced != 0 ? errorNumber : errno;
         ::unlink(name.constData());
-        return Fail(error, errorNumber);
+        return Fail(error, failure);
     }
-    return PutInPlace(name, path, error, beforeRename);
+    return !syncFolder || SyncFolderOf(path, error);
+}
+
+bool MoveIntoPlace(const QString& from, const QString& to, QString& error) {
+    if (Rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return Fail(error, errno);
+    return SyncFolderOf(to, error);
 }
 
 bool WriteAll(int fd, const QByteArray& bytes) {

@@ -25,11 +25,15 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString& 
                          const std::function<bool(QString& error)>& beforeRename = {});
 
 // The same replacement for a file that another writer made complete (a database library writes its own files):
-// `staged`, in the folder of `path`, is synced, `beforeRename` runs, it is renamed over `path` (exactly that name,
-// no link followed) and the folder is synced. It keeps its own permissions. The result is as above; on a failure
-// before the rename `staged` is removed.
-bool ReplaceWithFile(const QString& staged, const QString& path, QString& error,
-                     const std::function<bool(QString& error)>& beforeRename = {});
+// `staged`, in the folder of `path`, is synced and renamed over `path` (exactly that name, no link followed), and the
+// folder is synced unless `syncFolder` is false: a caller that replaces another file in that folder right after may
+// leave it to that replacement, whose folder sync makes both renames durable. It keeps its own permissions. The
+// result is as above; on a failure before the rename `staged` is removed.
+bool ReplaceWithFile(const QString& staged, const QString& path, QString& error, bool syncFolder);
+
+// Renames `from`, a complete file already on disk, over `to` in the same folder and syncs the folder. On a failure
+// nothing is removed: `from` stays where it was unless the rename took place (then only the folder sync failed).
+bool MoveIntoPlace(const QString& from, const QString& to, QString& error);
 
 // Writes every byte to `fd`, going on after interrupted and short writes; false with errno set when the system
 // refuses (a write that makes no progress counts as EIO).

@@ -226,10 +226,22 @@ TEST_F(CliProcess, CheckNotesClearedMarksThatDoNotMatchTheLedger) {
     ASSERT_TRUE(QFile::resize(companion, 50));
     r = Cli({QStringLiteral("check"), ledgerPath});
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.contains(QStringLiteral("%1: note: cannot be read: it is not a file of cleared marks written by "
+    EXPECT_TRUE(r.out.contains(QStringLiteral("%1: note: cannot be used: it is not a file of cleared marks written by "
                                               "Tallix; Tallix opens the ledger without its cleared marks")
                                    .arg(companion)))
         << r.out.toStdString();
+
+    // An import would save the ledger without them: it is refused before anything is written.
+    QFile statement(dir.filePath(QStringLiteral("bank.qif")));
+    ASSERT_TRUE(statement.open(QIODevice::WriteOnly) && statement.write("!Type:Bank\nD5/9/2024\nT-4.00\nPShop\n^\n"));
+    statement.close();
+    const QByteArray before = ReadAll(ledgerPath);
+    r = Cli({QStringLiteral("import"), ledgerPath, statement.fileName()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("not imported: %1 cannot be used (it is not a file").arg(companion)))
+        << r.err.toStdString();
+    EXPECT_EQ(ReadAll(ledgerPath), before);
+    EXPECT_EQ(ReadAll(companion).size(), 50);
 }
 
 // -o never writes over the ledger being read or any other ledger, whatever name it goes by, nor over a folder:

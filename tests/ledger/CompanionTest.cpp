@@ -1,5 +1,6 @@
 // Cleared marks, statements and bank ids: kept by the store, written beside the data file by a save, matched back to
 // the records by a load, and kept by the recovery journal.
+#include "ledger/Companion.h"
 #include "LedgerTestSupport.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/LedgerFormat.h"
@@ -9,7 +10,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtEndian>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
 
 using namespace ledger;
 using namespace tallix::test;
@@ -43,7 +48,28 @@ std::string View() {
             out += " " + name(slot);
         out += "\n";
     }
+    for (const Schedule& schedule : Schedules())
+        out += "schedule " + schedule.description.toStdString() + " done through " +
+               std::to_string(schedule.doneThrough) + "\n";
     return out + "deleted: " + DeletedBankIds().join(QLatin1Char(',')).toStdString();
+}
+
+// The rent, due on the 23rd of each month from 3/23/2009.
+Schedule Rent() {
+    return {.description = "Rent", .amountCents = 70000, .rule = {.dayOfMonth = 23, .start = 39895}};
+}
+
+// The companion at `path` with `edit` made to what it holds, as bytes.
+QByteArray EditedCompanion(const QString& path, const std::function<void(CompanionContents&)>& edit) {
+    CompanionContents contents;
+    QString problem;
+    ReadCompanionFile(
+        path, contents, [](const CompanionContents&) { return false; }, problem);
+    edit(contents);
+    EXPECT_TRUE(WriteCompanionFile(path + ".edited", contents, 0600, problem)) << problem.toStdString();
+    const QByteArray bytes = ReadBytes(path + ".edited");
+    QFile::remove(path + ".edited");
+    return bytes;
 }
 
 // The record of the data file at `position` (1 for the first after the header).
@@ -73,6 +99,7 @@ protected:
         SetBankId(SlotOf("Interest"), "FIT-6");
         DeleteTransaction(SlotOf("Interest"));
         RecordStatement({39890, 123456, {SlotOf("Grocer"), SlotOf("Electric company")}});
+        SetSchedules({Rent()});
         ASSERT_TRUE(SaveLedger());
     }
     // An empty folder and the marked ledger saved in it.
@@ -182,8 +209,9 @@ TEST_F(CompanionTest, LedgerWithoutMarksHasNoCompanion) {
     EXPECT_EQ(Entries(dir.path()), QStringList({"copy.tlx", "m.tlx", "m.tlx.bak", "m.tlx.db", "m.tlx.db.bak"}));
 }
 
-// The data file changed without its companion: records are found again by their bytes. `change` edits the file and
-// makes the same change in the store, dropping what the load cannot find, so that the store shows what to expect.
+// The data file changed without its companion: records are found again by their bytes, even when the file keeps
+// its size and time (file times are as coarse as 2 s). `change` edits the file and makes the same change in the
+// store, dropping what the load cannot find, so that the store shows what to expect.
 TEST_F(CompanionTest, ChangedDataFileIsMatchedRecordByRecord) {
     const QString backup = path + ".bak";
     const struct {
@@ -193,7 +221,7 @@ TEST_F(CompanionTest, ChangedDataFileIsMatchedRecordByRecord) {
         Outcome outcome;
         const char* message;
     } cases[] = {
-        {"copied without its time", [](QByteArray&) {}, "", Outcome::Matched, ""},
+        {"rewritten with the same bytes", [](QByteArray&) {}, "", Outcome::Matched, ""},
         {"lock date changed elsewhere",
          [](QByteArray& file) {
              Patched(file, 0, 4, QByteArray(8, '\0'));
@@ -240,8 +268,12 @@ TEST_F(CompanionTest, ChangedDataFileIsMatchedRecordByRecord) {
         QByteArray file = ReadBytes(path);
         c.change(file);
         const std::string expected = c.added + View();
+        struct stat written {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &written), 0);
         QFile::remove(path);
         WriteBytes(path, file);
+        const struct timespec times[2] = {{0, UTIME_OMIT}, written.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
         EXPECT_EQ(CheckCompanion(path, file).outcome, c.outcome);
         Reload();
         EXPECT_EQ(View(), expected);
@@ -250,9 +282,13 @@ TEST_F(CompanionTest, ChangedDataFileIsMatchedRecordByRecord) {
     }
 }
 
-// A companion that cannot be used opens the ledger without marks, and no save writes over it: not the one loaded,
-// nor one that a ledger saved under a new name finds.
+// A companion that cannot be used opens the ledger without marks or schedules, and no save writes over it: not the
+// one loaded, even once a sound file is back in its place (a sync tool delivers it late), nor one that a ledger saved
+// under a new name finds. Values that the store, the journal or the window could not take count as damage.
 TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
+    const auto edited = [this](const std::function<void(CompanionContents&)>& edit) {
+        return [this, edit](QByteArray& b) { b = EditedCompanion(db, edit); };
+    };
     const struct {
         const char* name;
         std::function<void(QByteArray& bytes)> spoil;
@@ -265,6 +301,18 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
         {"another program's database", [](QByteArray& b) { b[71] = 1; },
          "it is not a file of cleared marks written by Tallix"},
         {"not a database", [](QByteArray& b) { b = "notes"; }, "it is not a file of cleared marks written by Tallix"},
+        {"a bank id longer than any journal replays",
+         edited([](CompanionContents& c) { c.bankIds[0].second = QString(MaxBankIdLength + 1, QLatin1Char('x')); }),
+         "it is damaged (a bank transaction id is longer than 255 characters)"},
+        {"a deleted record's bank id empty",
+         edited([](CompanionContents& c) { c.deletedBankIds << QStringLiteral(""); }),
+         "it is damaged (a deleted record's bank transaction id is empty)"},
+        {"a statement's balance beyond any amount",
+         edited([](CompanionContents& c) { c.statements[0].endingCents = std::numeric_limits<int64_t>::min(); }),
+         "it is damaged (a statement's date or ending balance is out of range)"},
+        {"a scheduled amount no record keeps to the cent",
+         edited([](CompanionContents& c) { c.schedules[0].amountCents = 13107201; }),
+         "it is damaged (a scheduled transaction is not one Tallix can keep)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -274,7 +322,8 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
         SetDataFileName(PathOf("plain.tlx"));
         ASSERT_TRUE(LoadLedger() && QFile::remove(PathOf("plain.tlx")));
         const std::string bare = View();
-        QByteArray spoilt = ReadBytes(db);
+        const QByteArray sound = ReadBytes(db);
+        QByteArray spoilt = sound;
         c.spoil(spoilt);
         WriteBytes(db, spoilt);
         WriteBytes(PathOf("n.tlx.db"), spoilt);
@@ -282,6 +331,7 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
 
         Reload();
         EXPECT_EQ(View(), bare);
+        WriteBytes(db, sound);
         SetModified();
         EXPECT_TRUE(SaveLedger()) << "without marks there is nothing to keep from it";
         // With a mark, every save says that it is not saved, under either name, until the file is moved aside.
@@ -294,13 +344,14 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
         reason[0] = reason[0].toUpper();
         const QString failed = QStringLiteral("\nUnable to save file:\r%1\r%2; it was left as it is. Move it aside to "
                                               "save the cleared marks and schedules.");
-        const QString opened = QStringLiteral("%1 cannot be read: %2; the ledger opens without its cleared marks "
-                                              "and schedules, and saving leaves that file as it is.")
-                                   .arg(db, c.problem);
+        const QString opened =
+            QStringLiteral("%1 cannot be used: %2. The ledger opens without its cleared marks and schedules, and "
+                           "saving leaves that file as it is; move it aside to save new ones.")
+                .arg(db, c.problem);
         EXPECT_EQ(Messages(),
                   (opened + failed.arg(db, reason).repeated(2) + failed.arg(PathOf("n.tlx.db"), reason)).toStdString());
         EXPECT_TRUE(IsModified());
-        EXPECT_EQ(ReadBytes(db), spoilt);
+        EXPECT_EQ(ReadBytes(db), sound);
         EXPECT_EQ(ReadBytes(PathOf("n.tlx.db")), spoilt);
         ASSERT_TRUE(QFile::rename(PathOf("n.tlx.db"), PathOf("aside.db")));
         EXPECT_TRUE(SaveLedger());
@@ -313,33 +364,75 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
     }
 }
 
-// The data file is replaced, then its companion fails: the save says so, keeps the ledger modified, and the next
-// save writes the companion without making the data file its own backup.
-TEST_F(CompanionTest, SaveFailingBetweenTheTwoFiles) {
-    for (const FailingStep& failing : FailingSteps) {
-        if (failing.step == DiskStep::Write)
-            continue; // the companion's writes are SQLite's own
-        SCOPED_TRACE(failing.name);
-        StartOver();
-        const QByteArray companion = ReadBytes(db);
-        AddTransaction(0, 39900, 5, "Refund", Deposit);
-        SetClearMark(SlotOf("Refund"), ClearMark::Cleared);
-        const std::string expected = View();
-        {
-            PromptScript script;
-            script.ExpectMessage(QStringLiteral("Unable to save file:\r%1\r%2").arg(db, qt_error_string(EIO)));
-            FailingDisk disk(failing.step, 1);
-            EXPECT_FALSE(SaveLedger());
+// A companion copied beside another ledger shares none of its records: neither its marks nor its schedules are
+// taken, and saves leave it as it is.
+TEST_F(CompanionTest, CompanionOfAnotherLedgerIsNotAdopted) {
+    BuildMarked();
+    WriteBytes(PathOf("o.tlx"), RawHeader(2, 0, 0, 0) + RawRecord(Deposit, 0, 39900, 5, "Refund", 0));
+    ASSERT_TRUE(QFile::copy(db, PathOf("o.tlx.db")));
+    SetDataFileName(PathOf("o.tlx"));
+    ASSERT_TRUE(LoadLedger() && SetClearMark(1, ClearMark::Cleared));
+    EXPECT_EQ(LastCompanionLoad().problem, "it belongs to another ledger: none of its records is in this one");
+    EXPECT_TRUE(Schedules().empty() && !SaveLedger());
+    EXPECT_EQ(ReadBytes(PathOf("o.tlx.db")), ReadBytes(db));
+}
+
+// A save stopped at any system call, by a kill or by a failing disk, leaves the ledger, its marks and its schedules
+// all as before it or all as after it, also when only marks changed and the data file keeps its bytes. After a
+// failure the ledger stays modified and the next save writes both (the .bak stays the version before); after a kill
+// the next save keeps what the load found.
+TEST_F(CompanionTest, SaveStoppedAnywhereLeavesTheOldOrTheNewLedger) {
+    const std::function<void()> changes[] = {
+        [] { // the rent entered from its schedule
+            AddTransaction(0, Rent().rule.start, 700, "Rent", Withdrawal);
+            SetSchedules({WithDone(Rent(), Rent().rule.start, true)});
+            SetClearMark(SlotOf("ATM"), ClearMark::Cleared);
+        },
+        [] { SetBankId(SlotOf("Grocer"), "FIT-1"); }, // marks only
+    };
+    for (int run = 0; run < 16; ++run) {
+        const FailingStep& step = FailingSteps[run % 4];
+        const bool kill = run / 4 % 2;
+        for (int spared = 0;; ++spared) {
+            SCOPED_TRACE(std::string(step.name) + " " + std::to_string(spared) + (kill ? " killed" : " failed"));
+            StartOver();
+            Reload();
+            const std::string before = View();
+            const QByteArray data = ReadBytes(path);
+            changes[run / 8]();
+            const std::string after = View();
+            QTemporaryDir stopped;
+            const auto keepFiles = [&] {
+                for (const QString& name : Entries(dir.path())) {
+                    if (!name.endsWith(".lock"))
+                        WriteBytes(stopped.filePath(name), ReadBytes(PathOf(name)));
+                }
+            };
+            {
+                FailingDisk disk(step.step, spared, kill ? keepFiles : std::function<void()>());
+                const bool saved = SaveLedger();
+                if (!FailingDisk::Reached())
+                    break;
+                EXPECT_EQ(saved, kill);
+            }
+            if (!kill) {
+                keepFiles();
+                const bool companionFailed = prompts.messages.back().text.startsWith("Unable to save file:\r" + db);
+                EXPECT_TRUE(IsModified() && SaveLedger());
+                EXPECT_EQ(Entries(dir.path()), QStringList({"m.tlx", "m.tlx.bak", "m.tlx.db", "m.tlx.db.bak"}));
+                EXPECT_TRUE(!companionFailed || ReadBytes(path + ".bak") == data);
+                Reload();
+                EXPECT_EQ(View(), after);
+            }
+            NewLedger();
+            SetDataFileName(stopped.filePath("m.tlx"));
+            ASSERT_TRUE(LoadLedger());
+            const std::string found = View();
+            EXPECT_TRUE(found == before || found == after) << found;
+            SetModified();
+            ASSERT_TRUE(SaveLedger() && LoadLedger());
+            EXPECT_EQ(View(), found);
         }
-        EXPECT_TRUE(IsModified());
-        EXPECT_EQ(ReadBytes(db) == companion, !failing.renamed);
-        const QByteArray backup = ReadBytes(path + ".bak");
-        ASSERT_TRUE(SaveLedger());
-        EXPECT_EQ(ReadBytes(path + ".bak"), backup);
-        EXPECT_EQ(Entries(dir.path()), QStringList({"m.tlx", "m.tlx.bak", "m.tlx.db", "m.tlx.db.bak"}));
-        Reload();
-        EXPECT_EQ(View(), expected);
-        EXPECT_EQ(LastCompanionLoad().outcome, Outcome::Matched);
     }
 }
 
@@ -356,7 +449,7 @@ TEST_F(CompanionTest, JournalBringsBackTheMarksAfterACrash) {
     {
         PromptScript script;
         script.ExpectMessage(QStringLiteral("Unable to save file:\r%1\r%2").arg(db, qt_error_string(EIO)));
-        FailingDisk disk(DiskStep::Rename, 1);
+        FailingDisk disk(DiskStep::Rename, 2); // the companion's staged file and the data file are renamed first
         EXPECT_FALSE(SaveLedger());
     }
     const std::string before = View();

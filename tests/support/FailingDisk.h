@@ -1,10 +1,12 @@
 #pragma once
-// Makes one step of replacing a file fail as a failing disk does (EIO), for the life of one scope.
+// Makes one step of replacing a file fail as a failing disk does (EIO), or stops the program there as a kill does,
+// for the life of one scope.
 
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 
 namespace tallix::test {
@@ -23,11 +25,13 @@ inline constexpr FailingStep FailingSteps[] = {
     {"folder sync", DiskStep::SyncFolder, true},
 };
 
-// `spared`: the step works that many times first, so that a later replacement of the same operation fails.
+// `spared`: the step works that many times first, so that a later replacement of the same operation fails. `kill`:
+// instead of failing, the step calls it (which keeps the files as a kill right there would leave them) and works.
 class FailingDisk {
 public:
-    explicit FailingDisk(DiskStep step, int spared = 0) {
+    explicit FailingDisk(DiskStep step, int spared = 0, std::function<void()> kill = {}) {
         sparedCalls = spared;
+        killed = std::move(kill);
         platform::AtomicFileCalls calls;
         switch (step) {
         case DiskStep::Write:
@@ -51,13 +55,23 @@ public:
     FailingDisk(const FailingDisk&) = delete;
     FailingDisk& operator=(const FailingDisk&) = delete;
 
+    // Whether the step came to fail or be killed.
+    static bool Reached() { return sparedCalls < 0; }
+
 private:
-    static bool Spare() { return sparedCalls-- > 0; }
+    static bool Spare() {
+        if (sparedCalls-- > 0 || !killed)
+            return sparedCalls >= 0;
+        if (sparedCalls == -1)
+            killed();
+        return true;
+    }
     static int Fail() {
         errno = EIO;
         return -1;
     }
     static inline int sparedCalls = 0;
+    static inline std::function<void()> killed;
 };
 
 } // namespace tallix::test
