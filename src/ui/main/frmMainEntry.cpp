@@ -50,6 +50,19 @@ std::optional<float> ReadAmount(const QLineEdit* box, bool& told) {
     return kept;
 }
 
+// A check number the register already has is most often a typing slip: the user decides, seeing the check that
+// has it. No leaves the entry as typed, for correction.
+bool ConfirmCheckNumber(int16_t checkNumber) {
+    const std::optional<ledger::TransactionRecord> check = ledger::FindCheck(checkNumber);
+    if (!check)
+        return true;
+    const QString text = QStringLiteral("Check %1 is already in the register (%2, %3, %4). Add it anyway?")
+                             .arg(QString::number(checkNumber), check->Description.trimmed(),
+                                  platform::FormatShortDate(check->Date), platform::FormatMoney(check->Amount));
+    return platform::MsgBox(text, platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
+                            platform::Answer::No) == platform::Answer::Yes;
+}
+
 } // namespace
 
 void frmMain::ResetEntryFields() {
@@ -224,6 +237,8 @@ void frmMain::Command1_Click() {
         platform::MsgBox(QStringLiteral("The register is full: no more transactions can be added."));
         return;
     }
+    if (!ConfirmCheckNumber(checkNumber))
+        return;
     ledger::AddTransaction(checkNumber, date, amount, description, typeCode);
     ResetEntryFields();
     Command4->setEnabled(true);
