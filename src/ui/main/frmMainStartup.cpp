@@ -12,6 +12,7 @@
 #include "settings/Registry.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,7 +64,9 @@ void frmMain::Form_Initialize(const QStringList& arguments) {
 
 void frmMain::Form_Load() {
     Text4->setMaxLength(8);
-    Text7->setMaxLength(48);
+    // Payee and description boxes stop where the record does, so nothing typed is dropped unseen.
+    Text7->setMaxLength(ledger::DescriptionLength);
+    Combo1->lineEdit()->setMaxLength(ledger::DescriptionLength);
     ResetEntryFields();
     Command4->setEnabled(false);
     if (!ledger::GetDataFileName().isEmpty() && OpenLedgerFile()) {

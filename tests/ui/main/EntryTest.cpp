@@ -126,10 +126,14 @@ TEST_F(EntryTest, EachLowerKindReachesTheLedgerWithItsTypeCode) {
     EXPECT_FALSE(Option("Option1")->isChecked());
 }
 
-TEST_F(EntryTest, LowerEntriesKeepTheirDescriptionAsTypedUpTo46Characters) {
+// The payee and description boxes stop at the 46 characters a record keeps.
+TEST_F(EntryTest, DescriptionsAndPayeesAreTakenUpTo46Characters) {
     const QString long48 = QString(44, QLatin1Char('x')) + QStringLiteral("abcd");
+    TypeInto(Combo(), long48);
+    EXPECT_EQ(Combo()->currentText(), long48.left(46));
+    Click(Button("Command2"));
     FillLower("Option1", QDate(2011, 2, 1), long48 + QStringLiteral("more"), QStringLiteral("0"));
-    EXPECT_EQ(Text("Text7")->text(), long48); // the box takes 48 characters
+    EXPECT_EQ(Text("Text7")->text(), long48.left(46));
     ClickAdd();
     FillLower("Option2", QDate(2011, 2, 1), QString(), QStringLiteral("3"));
     ClickAdd(); // an empty description is fine below
