@@ -5,6 +5,7 @@
 #include "ledger/Recovery.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Prompt.h"
+#include "platform/widgets/CompletionClicks.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/PathLabel.h"
@@ -162,6 +163,7 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
     // Earlier payees are offered in a list; what the user typed stays as typed unless an offer is picked.
     Combo1->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    platform::PassClicksBesideCompletion(Combo1->completer());
 
     auto* dollar = PlaceLabel(Frame1, "Label3", QStringLiteral("$"), Qt::AlignLeft, 5400, 1320, 135, 375);
     dollar->setFont(platform::SansSerifFont(13.5, true));

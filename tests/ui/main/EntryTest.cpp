@@ -5,8 +5,10 @@
 
 #include "support/ScopedLocale.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QCompleter>
 
 namespace {
 
@@ -238,6 +240,22 @@ TEST_F(EntryTest, PayeeCompletionOffersButNeverReplacesWhatWasTyped) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(Combo()->currentText(), QString::fromLatin1(typed));
     }
+}
+
+// A click elsewhere while the completion list is open closes it and lands where it was aimed.
+TEST_F(EntryTest, AClickBesideTheCompletionListReachesItsTarget) {
+    Combo()->addItems({QStringLiteral("Autohaus Meier KG"), QStringLiteral("Bakery")});
+    TypeInto(Combo(), QStringLiteral("Autohaus"));
+    QWidget* list = Combo()->completer()->popup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+    // Through the window, as the mouse does, so that the open list sees the click first.
+    const QPoint inAmount = Text("Text3")->mapTo(window.get(), QPoint(6, Text("Text3")->height() / 2));
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, inAmount);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), Text("Text3"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("420"));
+    EXPECT_EQ(Combo()->currentText(), QStringLiteral("Autohaus"));
+    EXPECT_EQ(Text("Text3")->text(), QStringLiteral("420"));
 }
 
 TEST_F(EntryTest, TheLockDateRefusesItsOwnDayAndTakesTheNext) {
