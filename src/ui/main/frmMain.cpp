@@ -279,11 +279,18 @@ void frmMain::BuildStatusBar() {
     Panel3 = new QLabel(StatusBar1);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->hide();
-    for (QLabel* panel : {Panel1, Panel2, Panel3})
+    // How much is in the account today.
+    Panel4 = new QLabel(StatusBar1);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4->setToolTip(QStringLiteral("Today's balance: the starting balance and every transaction dated up to "
+                                      "today; scheduled transactions count once they are entered"));
+    for (QLabel* panel : {Panel1, Panel2, Panel3, Panel4})
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // What Add says for a few seconds covers the other panels; the balance it changed stays in view.
     StatusBar1->addWidget(Panel1, 1);
     StatusBar1->addWidget(Panel3);
     StatusBar1->addWidget(Panel2);
+    StatusBar1->addPermanentWidget(Panel4);
     setStatusBar(StatusBar1);
 }
 

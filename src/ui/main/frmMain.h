@@ -170,4 +170,5 @@ private:
     QLabel* Panel1 = nullptr;
     QLabel* Panel2 = nullptr;
     QLabel* Panel3 = nullptr;
+    QLabel* Panel4 = nullptr;
 };

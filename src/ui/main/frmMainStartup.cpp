@@ -130,12 +130,14 @@ void frmMain::UpdateStatusBar() {
         Panel2->setText(QStringLiteral("Bal:  ") + platform::FormatShortDate(lockDate));
     else
         Panel2->setText(QStringLiteral("Unlocked"));
+    const platform::LocaleCodec codec;
+    const std::vector<RegisterRow> rows = BuildRegisterRows(codec);
+    Panel4->setText(QStringLiteral("Today: ") + platform::FormatCents(BalanceThrough(rows, platform::Today())));
     Panel3->setVisible(!ledger::Schedules().empty());
     if (Panel3->isHidden())
         return;
     const frmRegister::LookAhead lookAhead = RegisterLookAhead();
-    const platform::LocaleCodec codec;
-    const Forecast forecast = StoreForecast(BuildRegisterRows(codec), lookAhead.today, lookAhead.horizonDays);
+    const Forecast forecast = StoreForecast(rows, lookAhead.today, lookAhead.horizonDays);
     Panel3->setText(ForecastBrief(forecast, codec));
     Panel3->setToolTip(ForecastNote(forecast, codec));
     Panel3->setStyleSheet(IsLowForecast(forecast, lookAhead.cushionCents) ? QStringLiteral("color: red;") : QString());

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCompleter>
+#include <QStatusBar>
 
 namespace {
 
@@ -315,6 +316,33 @@ TEST_F(EntryTest, ACheckNumberAlreadyInTheRegisterIsAskedAbout) {
     FillCheck(QStringLiteral("300"), QDate(2026, 12, 9), QStringLiteral("Garage"), QStringLiteral("3"));
     ClickAdd();
     EXPECT_EQ(Records().size(), 7u);
+}
+
+// Today's balance counts what is dated up to today, and follows Add and New; Add says what it added.
+TEST_F(EntryTest, TodaysBalanceFollowsTheLedgerAndAddSaysWhatItAdded) {
+    const QDate today = QDate::currentDate();
+    const QString path = WriteLedger(QStringLiteral("balance.tlx"), [&] {
+        ledger::SetStartingBalance(1000);
+        ledger::AddTransaction(7, platform::DayCountFromDate(today.addDays(-1)), 100, QStringLiteral("Rent"),
+                               ledger::CheckOrPayment);
+        ledger::AddTransaction(8, platform::DayCountFromDate(today.addDays(1)), 50, QStringLiteral("Later"),
+                               ledger::CheckOrPayment);
+    });
+    StartActive({path});
+    EXPECT_EQ(Panel("Panel4"), QStringLiteral("Today: 900.00"));
+    auto* statusBar = Find<QStatusBar>("StatusBar1");
+    FillCheck(QStringLiteral("9"), today, QStringLiteral("Autohaus Meier  "), QStringLiteral("420"));
+    ClickAdd();
+    EXPECT_EQ(Panel("Panel4"), QStringLiteral("Today: 480.00"));
+    EXPECT_EQ(statusBar->currentMessage(), QStringLiteral("Check 9 to Autohaus Meier, 420.00 added"));
+    FillLower("Option1", today, QStringLiteral("Salary"), QStringLiteral("1842.17"));
+    ClickAdd();
+    EXPECT_EQ(Panel("Panel4"), QStringLiteral("Today: 2,322.17"));
+    EXPECT_EQ(statusBar->currentMessage(), QStringLiteral("Deposit Salary, 1,842.17 added"));
+    PromptScript prompts;
+    prompts.ExpectMessage(QStringLiteral("Save Data?"), Answer::No);
+    Trigger("New");
+    EXPECT_EQ(Panel("Panel4"), QStringLiteral("Today: 0.00"));
 }
 
 TEST_F(EntryTest, AFullRegisterRefusesTheEntry) {
