@@ -229,6 +229,8 @@ void frmMain::BuildMenus() {
     Open = file->addAction(QStringLiteral("&Open"));
     Open->setObjectName(QStringLiteral("Open"));
     Open->setShortcut(QKeySequence::Open);
+    OpenRecent = file->addMenu(QStringLiteral("Open Recen&t"));
+    OpenRecent->setObjectName(QStringLiteral("OpenRecent"));
     Save = file->addAction(QStringLiteral("&Save"));
     Save->setObjectName(QStringLiteral("Save"));
     Save->setShortcut(QKeySequence::Save);
@@ -324,6 +326,7 @@ void frmMain::ConnectEvents() {
 
     connect(New, &QAction::triggered, this, &frmMain::New_Click);
     connect(Open, &QAction::triggered, this, &frmMain::Open_Click);
+    connect(OpenRecent, &QMenu::aboutToShow, this, &frmMain::OpenRecent_AboutToShow);
     connect(Save, &QAction::triggered, this, &frmMain::Save_Click);
     connect(SaveAs, &QAction::triggered, this, &frmMain::SaveAs_Click);
     connect(Import, &QAction::triggered, this, &frmMain::Import_Click);

@@ -9,6 +9,7 @@
 #include "register/ForecastText.h"
 #include "register/RegisterRows.h"
 #include "settings/ProgramKey.h"
+#include "settings/RecentFiles.h"
 #include "settings/Registry.h"
 
 #include <QCloseEvent>
@@ -70,6 +71,7 @@ void frmMain::Form_Load() {
     ResetEntryFields();
     Command4->setEnabled(false);
     if (!ledger::GetDataFileName().isEmpty() && OpenLedgerFile()) {
+        settings::NoteRecentLedger(ledger::GetDataFileName());
         UpdateStatusBar();
         FillPayeeList();
         if (ledger::GetTransactionCount() >= 2)

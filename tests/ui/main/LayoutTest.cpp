@@ -213,12 +213,12 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsAndNames) {
                          action->objectName() + QLatin1Char(':') + action->shortcut().toString();
         return items;
     };
-    EXPECT_EQ(
-        captions("File"),
-        (QStringList{QStringLiteral("&New:New:Ctrl+N"), QStringLiteral("&Open:Open:Ctrl+O"),
-                     QStringLiteral("&Save:Save:Ctrl+S"), QStringLiteral("Save &As...:SaveAs:Ctrl+Shift+S"),
-                     QStringLiteral("&Import...:Import:"), QStringLiteral("Print &Register...:PrintRegister:Ctrl+P"),
-                     QStringLiteral("-:Seperator:"), QStringLiteral("E&xit:Exit:")}));
+    EXPECT_EQ(captions("File"),
+              (QStringList{QStringLiteral("&New:New:Ctrl+N"), QStringLiteral("&Open:Open:Ctrl+O"),
+                           QStringLiteral("Open Recen&t::"), QStringLiteral("&Save:Save:Ctrl+S"),
+                           QStringLiteral("Save &As...:SaveAs:Ctrl+Shift+S"), QStringLiteral("&Import...:Import:"),
+                           QStringLiteral("Print &Register...:PrintRegister:Ctrl+P"), QStringLiteral("-:Seperator:"),
+                           QStringLiteral("E&xit:Exit:")}));
     EXPECT_EQ(captions("Setup"),
               (QStringList{QStringLiteral("Associate:Associate:"), QStringLiteral("&Options:Options:"),
                            QStringLiteral("&Balance to Statement...:mnuSetupBalance:"),
