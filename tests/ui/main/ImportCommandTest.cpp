@@ -245,10 +245,10 @@ TEST_F(ImportCommandTest, ThePreviewMarksAPayeeCutToTheRecord) {
     const QString long50 = QString(46, u'x') + QStringLiteral("Tail");
     const QString fits = QString(46, u'y');
     QFile file(PathIn(QStringLiteral("long.qif")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("!Type:Bank\nD1/5/2024\nT-1.00\nP%1\n^\nD1/6/2024\nT-2.00\nP%2\n^\n")
-                   .arg(long50, fits)
-                   .toLatin1());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write(QStringLiteral("!Type:Bank\nD1/5/2024\nT-1\nP%1\n^\nD1/6/2024\nT-2\nP%2\n^\n")
+                               .arg(long50, fits)
+                               .toLatin1()) > 0);
     file.close();
     QStringList texts, tips;
     WhenModalOpens([&](QWidget* modal) {
