@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -17,10 +18,70 @@ bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// Qt's own options (see qt6options(7)), which QApplication takes out of the command line itself. Those with a
+// value take the next argument, or, where Qt allows it, "-style=Fusion"; Qt accepts them with two dashes as well.
+constexpr const char* ToolkitOptionsWithValue[] = {"style",
+                                                   "stylesheet",
+                                                   "platform",
+                                                   "platformpluginpath",
+                                                   "platformtheme",
+                                                   "plugin",
+                                                   "qwindowgeometry",
+                                                   "qwindowicon",
+                                                   "qwindowtitle",
+                                                   "session",
+                                                   "display",
+                                                   "geometry",
+                                                   "title",
+                                                   "icon",
+                                                   "name"};
+constexpr const char* ToolkitOptionsJoined[] = {"style", "stylesheet", "qmljsdebugger", "dialogs", "fontengine"};
+constexpr const char* ToolkitFlags[] = {"widgetcount", "reverse", "nograb", "dograb", "sync"};
+
+struct OwnArguments {
+    QStringList arguments; // the program's own, for its parser
+    QString problem;       // a toolkit option without its value
+    bool platformChosen = false;
+};
+
+// Leaves out Qt's options, so that "tallix -style Fusion FILE" reads as "tallix FILE"; after "--" nothing is an
+// option.
+OwnArguments WithoutToolkitOptions(const QStringList& commandLine) {
+    OwnArguments own;
+    for (qsizetype i = 0; i < commandLine.size(); ++i) {
+        const QString& argument = commandLine.at(i);
+        if (i == 0 || !argument.startsWith(u'-') || argument == QLatin1String("-")) {
+            own.arguments << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            own.arguments << commandLine.mid(i);
+            break;
+        }
+        const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        const auto is = [&name](const char* option) { return name == QLatin1String(option); };
+        const auto joined = [&name](const char* option) { return name.startsWith(QLatin1String(option) + u'='); };
+        if (std::any_of(std::begin(ToolkitFlags), std::end(ToolkitFlags), is) ||
+            std::any_of(std::begin(ToolkitOptionsJoined), std::end(ToolkitOptionsJoined), joined))
+            continue;
+        if (std::any_of(std::begin(ToolkitOptionsWithValue), std::end(ToolkitOptionsWithValue), is)) {
+            if (i + 1 == commandLine.size()) {
+                own.problem = QStringLiteral("%1 needs a value").arg(argument);
+                return own;
+            }
+            own.platformChosen = own.platformChosen || is("platform") || is("display");
+            ++i;
+            continue;
+        }
+        own.arguments << argument;
+    }
+    return own;
+}
+
 void PrintHelp(FILE* to) {
     std::fprintf(to,
-                 "Usage: tallix [--] [FILE]\n"
-                 "  or:  tallix --demo\n"
+                 "Usage: tallix [QT-OPTION...] [--] [FILE]\n"
+                 "  or:  tallix [QT-OPTION...] --demo\n"
                  "List and balance checks.\n"
                  "\n"
                  "Opens FILE, a Tallix data file (.tlx); without it the data file of the last run is reopened.\n"
@@ -28,7 +89,9 @@ void PrintHelp(FILE* to) {
                  "      --demo     open a sample ledger of a year of transactions (a fresh copy in the user's data\n"
                  "                 folder, so nothing of yours is touched)\n"
                  "  -h, --help     show this help and exit\n"
-                 "  -v, --version  show the version and exit\n");
+                 "  -v, --version  show the version and exit\n"
+                 "\n"
+                 "Qt's standard options are taken as well, such as -style NAME, -platform NAME or -reverse.\n");
 }
 
 // The About box's "All rights reserved." is left out here: the licence that follows says what is reserved.
@@ -49,7 +112,13 @@ int main(int argc, char** argv) {
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption demo(QStringLiteral("demo"));
     parser.addOptions({help, version, demo});
-    if (!parser.parse(commandLine) || parser.positionalArguments().size() > 1 ||
+    const OwnArguments own = WithoutToolkitOptions(commandLine);
+    if (!own.problem.isEmpty()) {
+        std::fprintf(stderr, "tallix: %s\n", qPrintable(own.problem));
+        PrintHelp(stderr);
+        return 2;
+    }
+    if (!parser.parse(own.arguments) || parser.positionalArguments().size() > 1 ||
         (parser.isSet(demo) && !parser.positionalArguments().isEmpty())) {
         const QString problem = parser.errorText().isEmpty() ? QStringLiteral("one FILE at most, and none with --demo")
                                                              : parser.errorText();
@@ -65,7 +134,7 @@ int main(int argc, char** argv) {
         PrintVersion();
         return 0;
     }
-    if (!HasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (!HasDisplay() && !own.platformChosen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fprintf(stderr, "tallix: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                              "Run it from a desktop session, or under xvfb-run.\n");
         return 1;

@@ -12,6 +12,17 @@ bool IsAmountInRange(double amount) {
     return std::fabs(amount) <= MaxAmount; // false for NaN and infinities
 }
 
+std::optional<TransactionRecord> FindCheck(int16_t checkNumber) {
+    if (checkNumber < 1)
+        return std::nullopt;
+    TransactionRecord record;
+    for (bool more = FirstTransaction(record); more; more = NextTransaction(record)) {
+        if (record.CheckNumber == checkNumber && IsCheck(record.TypeCode, record.CheckNumber))
+            return record;
+    }
+    return std::nullopt;
+}
+
 QString TypeName(int typeCode, int checkNumber) {
     switch (typeCode) {
     case CheckOrPayment:

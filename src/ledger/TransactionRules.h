@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace ledger {
 
@@ -21,6 +22,9 @@ constexpr bool IsCredit(int typeCode) {
 constexpr bool IsCheck(int typeCode, int checkNumber) {
     return typeCode == CheckOrPayment && checkNumber != PaymentCheckNumber;
 }
+// The first check in the ledger with this number; none for a number no check carries (a payment's -1, the 0 of
+// the other kinds). Deleted records are no checks.
+std::optional<TransactionRecord> FindCheck(int16_t checkNumber);
 // A finite amount of at most MaxAmount either way: what a record or the starting balance can hold.
 bool IsAmountInRange(double amount);
 // "Check", "Payment", "Withdrawal", "Fee", "Deposit" or "Interest"; empty for a code that is none of these.

@@ -47,10 +47,10 @@ int Choose(const QString& text, const QStringList& choices, int defaultIndex, in
     return escapeIndex;
 }
 
-QString ShowFileDialog(bool open, const QString& defaultExtension, const QString& filter) {
+QString ShowFileDialog(bool open, const QString& defaultExtension, const QString& filter, const QString& folder) {
     if (!installedBackend)
         return {};
-    QString path = installedBackend->ShowFileDialog({open, defaultExtension, filter});
+    QString path = installedBackend->ShowFileDialog({open, defaultExtension, filter, folder});
     if (!path.isEmpty() && !defaultExtension.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + defaultExtension;
     return path;

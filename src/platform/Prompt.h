@@ -33,6 +33,7 @@ struct FileDialogRequest {
     bool open = true;         // Open dialog, else Save dialog
     QString defaultExtension; // without the dot, e.g. "tlx"
     QString filter;           // "Description|pattern", e.g. "Check data|*.tlx"
+    QString folder;           // where the dialog starts; empty: the working folder
 };
 
 class PromptBackend {
@@ -60,6 +61,7 @@ Answer MsgBox(const QString& text, Buttons buttons = Buttons::Ok, const QString&
 int Choose(const QString& text, const QStringList& choices, int defaultIndex, int escapeIndex,
            const QString& caption = ProgramTitle());
 // A chosen name without an extension gets ".defaultExtension", as the dialog's default extension does.
-QString ShowFileDialog(bool open, const QString& defaultExtension, const QString& filter);
+QString ShowFileDialog(bool open, const QString& defaultExtension, const QString& filter,
+                       const QString& folder = QString());
 
 } // namespace platform

@@ -338,11 +338,21 @@ TEST_F(CliProcess, AFailedWriteOfTheOutputFails) {
     }
 }
 
-TEST_F(CliProcess, TallixRefusesUnknownOptionsWithUsage) {
-    for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"a.tlx", "b.tlx"}, QStringList{"-x"}}) {
+// Qt's own options are left to Qt; what remains is the program's.
+TEST_F(CliProcess, TallixTakesQtOptionsAndRefusesUnknownOnesWithUsage) {
+    for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"a.tlx", "b.tlx"}, QStringList{"-x"},
+                                    QStringList{"-style", "Fusion", "a.tlx", "b.tlx"}, QStringList{"--demo", "-style"},
+                                    QStringList{"--", "-reverse", "a.tlx"}}) {
         const Result r = RunProgram(QStringLiteral(TALLIX_PATH), args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(QStringLiteral("Usage: tallix"))) << r.err.toStdString();
+    }
+    for (const QStringList& args : {QStringList{"-style", "Fusion", "--version"},
+                                    QStringList{"-platform", "xcb", "--style=Fusion", "-reverse", "-v"},
+                                    QStringList{"--version", "-qwindowtitle", "Checks", "-widgetcount"}}) {
+        const Result r = RunProgram(QStringLiteral(TALLIX_PATH), args);
+        EXPECT_EQ(r.status, 0) << args.join(' ').toStdString() << r.err.toStdString();
+        EXPECT_TRUE(r.out.startsWith(QStringLiteral("tallix "))) << r.out.toStdString();
     }
 }
 

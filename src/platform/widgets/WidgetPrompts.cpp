@@ -96,6 +96,8 @@ QString WidgetPrompts::ShowFileDialog(const FileDialogRequest& request) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(ToQtFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
     dialog.setOption(QFileDialog::ReadOnly, false);
     // Replacing an existing file is not asked about.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

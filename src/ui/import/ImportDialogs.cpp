@@ -172,8 +172,16 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
             if (column == 1)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             // The payee as the ledger will keep it; the statement's own words when they had to be cut or changed.
-            if (column == 2 && cells[column] != p.line.payee.simplified())
-                item->setToolTip(QStringLiteral("The statement says: ") + p.line.payee);
+            // A cut one ends in "…", so that the preview shows it without a pointer over the cell.
+            if (column == 2 && cells[column] != p.line.payee.simplified()) {
+                const bool cut =
+                    ledger::ControlCharactersAsSpaces(p.line.payee).simplified().size() > ledger::DescriptionLength;
+                if (cut)
+                    item->setText(cells[column] + QChar(0x2026));
+                const QString cutNote =
+                    QStringLiteral("Cut to %1 characters; the statement says: ").arg(ledger::DescriptionLength);
+                item->setToolTip((cut ? cutNote : QStringLiteral("The statement says: ")) + p.line.payee);
+            }
             table->setItem(row, column, item);
         }
     }

@@ -5,6 +5,7 @@
 #include "ledger/Recovery.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Prompt.h"
+#include "platform/widgets/CompletionClicks.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/PathLabel.h"
@@ -162,6 +163,7 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
     // Earlier payees are offered in a list; what the user typed stays as typed unless an offer is picked.
     Combo1->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    platform::PassClicksBesideCompletion(Combo1->completer());
 
     auto* dollar = PlaceLabel(Frame1, "Label3", QStringLiteral("$"), Qt::AlignLeft, 5400, 1320, 135, 375);
     dollar->setFont(platform::SansSerifFont(13.5, true));
@@ -227,6 +229,8 @@ void frmMain::BuildMenus() {
     Open = file->addAction(QStringLiteral("&Open"));
     Open->setObjectName(QStringLiteral("Open"));
     Open->setShortcut(QKeySequence::Open);
+    OpenRecent = file->addMenu(QStringLiteral("Open Recen&t"));
+    OpenRecent->setObjectName(QStringLiteral("OpenRecent"));
     Save = file->addAction(QStringLiteral("&Save"));
     Save->setObjectName(QStringLiteral("Save"));
     Save->setShortcut(QKeySequence::Save);
@@ -277,11 +281,18 @@ void frmMain::BuildStatusBar() {
     Panel3 = new QLabel(StatusBar1);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->hide();
-    for (QLabel* panel : {Panel1, Panel2, Panel3})
+    // How much is in the account today.
+    Panel4 = new QLabel(StatusBar1);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4->setToolTip(QStringLiteral("Today's balance: the starting balance and every transaction dated up to "
+                                      "today; scheduled transactions count once they are entered"));
+    for (QLabel* panel : {Panel1, Panel2, Panel3, Panel4})
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // What Add says for a few seconds covers the other panels; the balance it changed stays in view.
     StatusBar1->addWidget(Panel1, 1);
     StatusBar1->addWidget(Panel3);
     StatusBar1->addWidget(Panel2);
+    StatusBar1->addPermanentWidget(Panel4);
     setStatusBar(StatusBar1);
 }
 
@@ -315,6 +326,7 @@ void frmMain::ConnectEvents() {
 
     connect(New, &QAction::triggered, this, &frmMain::New_Click);
     connect(Open, &QAction::triggered, this, &frmMain::Open_Click);
+    connect(OpenRecent, &QMenu::aboutToShow, this, &frmMain::OpenRecent_AboutToShow);
     connect(Save, &QAction::triggered, this, &frmMain::Save_Click);
     connect(SaveAs, &QAction::triggered, this, &frmMain::SaveAs_Click);
     connect(Import, &QAction::triggered, this, &frmMain::Import_Click);

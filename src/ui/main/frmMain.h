@@ -13,6 +13,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -85,6 +86,11 @@ private:
     // File commands (frmMainFileCommands.cpp).
     void New_Click();
     void Open_Click();
+    // File ▸ Open Recent: the ledgers opened or saved last, filled as the menu opens.
+    void OpenRecent_AboutToShow();
+    void OpenRecentLedger(const QString& path);
+    // Opens the data file name just chosen; when that fails, the ledger in memory keeps `previousFile`.
+    void OpenChosenLedger(const QString& previousFile);
     void Save_Click();
     // Saves the ledger under a name the user chooses; the window goes on with that file.
     void SaveAs_Click();
@@ -155,6 +161,7 @@ private:
 
     QAction* New = nullptr;
     QAction* Open = nullptr;
+    QMenu* OpenRecent = nullptr;
     QAction* Save = nullptr;
     QAction* SaveAs = nullptr;
     QAction* Import = nullptr;
@@ -170,4 +177,5 @@ private:
     QLabel* Panel1 = nullptr;
     QLabel* Panel2 = nullptr;
     QLabel* Panel3 = nullptr;
+    QLabel* Panel4 = nullptr;
 };

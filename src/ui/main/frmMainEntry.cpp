@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <optional>
 
 namespace {
@@ -48,6 +49,32 @@ std::optional<float> ReadAmount(const QLineEdit* box, bool& told) {
         told = true;
     }
     return kept;
+}
+
+// A check number the register already has is most often a typing slip: the user decides, seeing the check that
+// has it. No leaves the entry as typed, for correction.
+bool ConfirmCheckNumber(int16_t checkNumber) {
+    const std::optional<ledger::TransactionRecord> check = ledger::FindCheck(checkNumber);
+    if (!check)
+        return true;
+    const QString text = QStringLiteral("Check %1 is already in the register (%2, %3, %4). Add it anyway?")
+                             .arg(QString::number(checkNumber), check->Description.trimmed(),
+                                  platform::FormatShortDate(check->Date), platform::FormatMoney(check->Amount));
+    return platform::MsgBox(text, platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
+                            platform::Answer::No) == platform::Answer::Yes;
+}
+
+constexpr int AddedMessageMilliseconds = 5000;
+
+// "Check 1102 to Autohaus Meier, 420.00 added", "Deposit Salary, 1,842.17 added": the payee as the record keeps it.
+QString AddedText(int16_t checkNumber, float amount, const QString& description, int16_t typeCode) {
+    const QString kept = ledger::FixDescription(description).trimmed();
+    QString what = ledger::TypeName(typeCode, checkNumber);
+    if (ledger::IsCheck(typeCode, checkNumber))
+        what += QLatin1Char(' ') + QString::number(checkNumber);
+    if (!kept.isEmpty())
+        what += (typeCode == ledger::CheckOrPayment ? QStringLiteral(" to ") : QStringLiteral(" ")) + kept;
+    return QStringLiteral("%1, %2 added").arg(what, platform::FormatMoney(amount));
 }
 
 } // namespace
@@ -224,11 +251,15 @@ void frmMain::Command1_Click() {
         platform::MsgBox(QStringLiteral("The register is full: no more transactions can be added."));
         return;
     }
+    if (!ConfirmCheckNumber(checkNumber))
+        return;
     ledger::AddTransaction(checkNumber, date, amount, description, typeCode);
     ResetEntryFields();
     Command4->setEnabled(true);
-    // The look ahead follows the balance.
+    // Today's balance and the look ahead follow; the entry is gone from the frames, so the user reads what was
+    // added.
     UpdateStatusBar();
+    StatusBar1->showMessage(AddedText(checkNumber, amount, description, typeCode), AddedMessageMilliseconds);
 }
 
 void frmMain::Command2_Click() {

@@ -4,17 +4,30 @@
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
 #include "print/RegisterPrint.h"
+#include "settings/RecentFiles.h"
 #include "ui/import/WindowImport.h"
 
 #include <QDate>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
+namespace {
+// The ledger's folder, else that of the ledger used last; empty (the working folder) before any.
+QString LedgerFolder() {
+    QString path = ledger::GetDataFileName();
+    if (path.isEmpty())
+        path = settings::ReadRecentLedgers().value(0);
+    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+}
+} // namespace
+
 bool frmMain::PromptForFileName(const bool& bOpen) {
-    const QString path = platform::ShowFileDialog(bOpen, QStringLiteral("tlx"), QStringLiteral("Check data|*.tlx"));
+    const QString path =
+        platform::ShowFileDialog(bOpen, QStringLiteral("tlx"), QStringLiteral("Check data|*.tlx"), LedgerFolder());
     if (path.isEmpty())
         return false;
     ledger::SetDataFileName(path);
@@ -39,11 +52,38 @@ void frmMain::Open_Click() {
     const QString previousFile = ledger::GetDataFileName();
     if (!PromptForFileName(true))
         return;
+    OpenChosenLedger(previousFile);
+}
+
+void frmMain::OpenRecent_AboutToShow() {
+    OpenRecent->clear();
+    const QStringList paths = settings::ReadRecentLedgers();
+    for (int i = 0; i < paths.size(); ++i) {
+        QString shown = paths.at(i);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = OpenRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        connect(item, &QAction::triggered, this, [this, path = paths.at(i)] { OpenRecentLedger(path); });
+    }
+    if (paths.isEmpty())
+        OpenRecent->addAction(QStringLiteral("No ledgers yet"))->setEnabled(false);
+}
+
+void frmMain::OpenRecentLedger(const QString& path) {
+    if (!PromptToSaveData())
+        return;
+    const QString previousFile = ledger::GetDataFileName();
+    ledger::SetDataFileName(path);
+    SettingsChanged = true;
+    OpenChosenLedger(previousFile);
+}
+
+void frmMain::OpenChosenLedger(const QString& previousFile) {
     if (!OpenLedgerFile()) {
         // The ledger in memory stays; it must not go on to be saved over the file that failed to load.
         ledger::SetDataFileName(previousFile);
         return;
     }
+    settings::NoteRecentLedger(ledger::GetDataFileName());
     UpdateStatusBar();
     FillPayeeList();
     Command4->setEnabled(true);
@@ -51,7 +91,8 @@ void frmMain::Open_Click() {
 }
 
 void frmMain::Save_Click() {
-    ledger::SaveLedger();
+    if (ledger::SaveLedger())
+        settings::NoteRecentLedger(ledger::GetDataFileName());
 }
 
 void frmMain::SaveAs_Click() {
@@ -66,15 +107,19 @@ void frmMain::SaveAs_Click() {
         ledger::SetModified(wasModified);
         return;
     }
+    settings::NoteRecentLedger(ledger::GetDataFileName());
     // The window holds the new file now, so a read-only ledger saved under a name of its own can be changed.
     SetReadOnly(false);
     UpdateStatusBar();
 }
 
 void frmMain::Import_Click() {
-    const QString path =
-        platform::ShowFileDialog(true, QString(), QStringLiteral("Bank statements|*.ofx *.qfx *.qif *.csv"));
-    if (path.isEmpty() || !ImportInWindow(this, path))
+    const QString path = platform::ShowFileDialog(
+        true, QString(), QStringLiteral("Bank statements|*.ofx *.qfx *.qif *.csv"), settings::ReadStatementFolder());
+    if (path.isEmpty())
+        return;
+    settings::WriteStatementFolder(QFileInfo(path).absolutePath());
+    if (!ImportInWindow(this, path))
         return;
     Command4->setEnabled(true);
     FillPayeeList();

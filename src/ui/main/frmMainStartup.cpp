@@ -9,9 +9,11 @@
 #include "register/ForecastText.h"
 #include "register/RegisterRows.h"
 #include "settings/ProgramKey.h"
+#include "settings/RecentFiles.h"
 #include "settings/Registry.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,10 +65,13 @@ void frmMain::Form_Initialize(const QStringList& arguments) {
 
 void frmMain::Form_Load() {
     Text4->setMaxLength(8);
-    Text7->setMaxLength(48);
+    // Payee and description boxes stop where the record does, so nothing typed is dropped unseen.
+    Text7->setMaxLength(ledger::DescriptionLength);
+    Combo1->lineEdit()->setMaxLength(ledger::DescriptionLength);
     ResetEntryFields();
     Command4->setEnabled(false);
     if (!ledger::GetDataFileName().isEmpty() && OpenLedgerFile()) {
+        settings::NoteRecentLedger(ledger::GetDataFileName());
         UpdateStatusBar();
         FillPayeeList();
         if (ledger::GetTransactionCount() >= 2)
@@ -127,12 +132,14 @@ void frmMain::UpdateStatusBar() {
         Panel2->setText(QStringLiteral("Bal:  ") + platform::FormatShortDate(lockDate));
     else
         Panel2->setText(QStringLiteral("Unlocked"));
+    const platform::LocaleCodec codec;
+    const std::vector<RegisterRow> rows = BuildRegisterRows(codec);
+    Panel4->setText(QStringLiteral("Today: ") + platform::FormatCents(BalanceThrough(rows, platform::Today())));
     Panel3->setVisible(!ledger::Schedules().empty());
     if (Panel3->isHidden())
         return;
     const frmRegister::LookAhead lookAhead = RegisterLookAhead();
-    const platform::LocaleCodec codec;
-    const Forecast forecast = StoreForecast(BuildRegisterRows(codec), lookAhead.today, lookAhead.horizonDays);
+    const Forecast forecast = StoreForecast(rows, lookAhead.today, lookAhead.horizonDays);
     Panel3->setText(ForecastBrief(forecast, codec));
     Panel3->setToolTip(ForecastNote(forecast, codec));
     Panel3->setStyleSheet(IsLowForecast(forecast, lookAhead.cushionCents) ? QStringLiteral("color: red;") : QString());

@@ -30,6 +30,8 @@ void frmMain::Options_Click() {
         ledger::SetNextCheckNumber(values.nextCheckNumber);
         // The ledger counts as changed even when nothing was edited, so the next save writes it.
         ledger::SetModified();
+        // A new starting balance moves today's balance.
+        UpdateStatusBar();
     }
     // The dialog may have changed the next check number.
     ShowNextCheckNumber();

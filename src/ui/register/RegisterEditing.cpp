@@ -22,6 +22,8 @@ using namespace RegisterColumn;
 namespace {
 // The picker is this much wider and higher than the cell it edits.
 constexpr int PickerExtra = 80;
+// QLineEdit's own limit, for the columns whose text the record does not cut.
+constexpr int DefaultMaxLength = 32767;
 } // namespace
 
 QRect frmRegister::EditorRect(int widthExtra, int heightExtra) const {
@@ -65,6 +67,8 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
     Text1->setAccessibleName(column);
     const bool money = col == Debit || col == Credit;
     Text1->setValidator(money ? amountRule : nullptr);
+    // The editor stops where the record does, so no typed character is dropped unseen.
+    Text1->setMaxLength(col == Description ? ledger::DescriptionLength : DefaultMaxLength);
     if (KeyAscii >= 0 && KeyAscii <= 32) {
         // An amount opens as the user would type it, without thousands separators, so the filter can edit it.
         const RegisterRow& values = procedures.Model().At(row - 1);

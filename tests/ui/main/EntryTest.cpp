@@ -5,8 +5,11 @@
 
 #include "support/ScopedLocale.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QCompleter>
+#include <QStatusBar>
 
 namespace {
 
@@ -126,10 +129,14 @@ TEST_F(EntryTest, EachLowerKindReachesTheLedgerWithItsTypeCode) {
     EXPECT_FALSE(Option("Option1")->isChecked());
 }
 
-TEST_F(EntryTest, LowerEntriesKeepTheirDescriptionAsTypedUpTo46Characters) {
+// The payee and description boxes stop at the 46 characters a record keeps.
+TEST_F(EntryTest, DescriptionsAndPayeesAreTakenUpTo46Characters) {
     const QString long48 = QString(44, QLatin1Char('x')) + QStringLiteral("abcd");
+    TypeInto(Combo(), long48);
+    EXPECT_EQ(Combo()->currentText(), long48.left(46));
+    Click(Button("Command2"));
     FillLower("Option1", QDate(2011, 2, 1), long48 + QStringLiteral("more"), QStringLiteral("0"));
-    EXPECT_EQ(Text("Text7")->text(), long48); // the box takes 48 characters
+    EXPECT_EQ(Text("Text7")->text(), long48.left(46));
     ClickAdd();
     FillLower("Option2", QDate(2011, 2, 1), QString(), QStringLiteral("3"));
     ClickAdd(); // an empty description is fine below
@@ -236,6 +243,22 @@ TEST_F(EntryTest, PayeeCompletionOffersButNeverReplacesWhatWasTyped) {
     }
 }
 
+// A click elsewhere while the completion list is open closes it and lands where it was aimed.
+TEST_F(EntryTest, AClickBesideTheCompletionListReachesItsTarget) {
+    Combo()->addItems({QStringLiteral("Autohaus Meier KG"), QStringLiteral("Bakery")});
+    TypeInto(Combo(), QStringLiteral("Autohaus"));
+    QWidget* list = Combo()->completer()->popup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+    // Through the window, as the mouse does, so that the open list sees the click first.
+    const QPoint inAmount = Text("Text3")->mapTo(window.get(), QPoint(6, Text("Text3")->height() / 2));
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, inAmount);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), Text("Text3"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("420"));
+    EXPECT_EQ(Combo()->currentText(), QStringLiteral("Autohaus"));
+    EXPECT_EQ(Text("Text3")->text(), QStringLiteral("420"));
+}
+
 TEST_F(EntryTest, TheLockDateRefusesItsOwnDayAndTakesTheNext) {
     ledger::SetLockDate(Day(2009, 3, 15));
     FillCheck(QStringLiteral("7"), QDate(2009, 3, 15), QStringLiteral("Grocer"), QStringLiteral("1"));
@@ -261,6 +284,58 @@ TEST_F(EntryTest, CheckNumber32767IsTakenAndTheNextNumberStaysThere) {
     ASSERT_EQ(Records().size(), 1u);
     EXPECT_EQ(Records()[0].CheckNumber, 32767);
     EXPECT_EQ(Text("Text4")->text(), QStringLiteral("32767"));
+}
+
+// A second check with a number the register has is asked about; No leaves the entry for correction. A deleted
+// check asks nothing.
+TEST_F(EntryTest, ACheckNumberAlreadyInTheRegisterIsAskedAbout) {
+    const tallix::test::ScopedLocale scope(QStringLiteral("de_DE"));
+    StartActive();
+    ledger::AddTransaction(204, Day(2026, 12, 4), 1420, QStringLiteral(" Autohaus Meier"), ledger::CheckOrPayment);
+    ledger::AddTransaction(300, Day(2026, 12, 4), 5, QStringLiteral("Gone"), ledger::CheckOrPayment);
+    ASSERT_TRUE(ledger::DeleteTransaction(2));
+    const QString question = QStringLiteral("Check 204 is already in the register (Autohaus Meier, %1, 1.420,00). "
+                                            "Add it anyway?")
+                                 .arg(platform::FormatShortDate(Day(2026, 12, 4)));
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        FillCheck(QStringLiteral("204"), QDate(2026, 12, 9), QStringLiteral("Garage"), QStringLiteral("3"));
+        PromptScript prompts;
+        prompts.ExpectMessage(question, answer);
+        ClickAdd();
+        EXPECT_EQ(prompts.Messages().at(0).buttons, platform::Buttons::YesNo);
+        EXPECT_EQ(Combo()->currentText(), answer == Answer::No ? QStringLiteral("Garage") : QString());
+    }
+    ASSERT_EQ(Records().size(), 3u);
+    FillCheck(QStringLiteral("300"), QDate(2026, 12, 9), QStringLiteral("Garage"), QStringLiteral("3"));
+    ClickAdd();
+    EXPECT_EQ(Records().size(), 4u);
+}
+
+// Today's balance counts what is dated up to today, and follows Add and New; Add says what it added.
+TEST_F(EntryTest, TodaysBalanceFollowsTheLedgerAndAddSaysWhatItAdded) {
+    const QDate today = QDate::currentDate();
+    const QString path = WriteLedger(QStringLiteral("balance.tlx"), [&] {
+        ledger::SetStartingBalance(1000);
+        ledger::AddTransaction(7, platform::DayCountFromDate(today.addDays(-1)), 100, QStringLiteral("Rent"),
+                               ledger::CheckOrPayment);
+        ledger::AddTransaction(8, platform::DayCountFromDate(today.addDays(1)), 50, QStringLiteral("Later"),
+                               ledger::CheckOrPayment);
+    });
+    StartActive({path});
+    EXPECT_EQ(Panel("Panel4"), QStringLiteral("Today: 900.00"));
+    auto* statusBar = Find<QStatusBar>("StatusBar1");
+    FillCheck(QStringLiteral("9"), today, QStringLiteral("Autohaus Meier  "), QStringLiteral("420"));
+    ClickAdd();
+    EXPECT_EQ(Panel("Panel4"), QStringLiteral("Today: 480.00"));
+    EXPECT_EQ(statusBar->currentMessage(), QStringLiteral("Check 9 to Autohaus Meier, 420.00 added"));
+    FillLower("Option1", today, QStringLiteral("Salary"), QStringLiteral("1842.17"));
+    ClickAdd();
+    EXPECT_EQ(Panel("Panel4"), QStringLiteral("Today: 2,322.17"));
+    EXPECT_EQ(statusBar->currentMessage(), QStringLiteral("Deposit Salary, 1,842.17 added"));
+    PromptScript prompts;
+    prompts.ExpectMessage(QStringLiteral("Save Data?"), Answer::No);
+    Trigger("New");
+    EXPECT_EQ(Panel("Panel4"), QStringLiteral("Today: 0.00"));
 }
 
 TEST_F(EntryTest, AFullRegisterRefusesTheEntry) {

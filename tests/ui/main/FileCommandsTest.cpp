@@ -3,6 +3,7 @@
 #include "support/Files.h"
 
 #include <QFileInfo>
+#include <QMenu>
 
 namespace {
 
@@ -274,4 +275,37 @@ TEST_F(FileCommandsTest, ANameChosenForAnEmptyLedgerReopensAtTheNextStart) {
     EXPECT_EQ(ledger::GetDataFileName(), path);
     EXPECT_EQ(Panel("Panel1"), path);
     EXPECT_EQ(ledger::GetTransactionCount(), 1);
+}
+
+// The file dialogs start where the user was: in the ledger's folder, in the folder of the last statement; File ▸
+// Open Recent offers the last 5 ledgers, the latest first.
+TEST_F(FileCommandsTest, DialogsStartWhereTheUserWasAndOpenRecentOffersTheLastLedgers) {
+    QStringList paths;
+    for (int i = 0; i < 6; ++i)
+        paths << WriteLedger(QStringLiteral("l%1&.tlx").arg(i), [] { AddPayee(QStringLiteral("Zoo")); });
+    Start();
+    for (const QString& path : paths) {
+        PromptScript prompts;
+        prompts.ExpectFileDialog(true, path);
+        Trigger("Open");
+        EXPECT_EQ(prompts.FileDialogs().at(0).folder, path == paths[0] ? QString() : folder.path());
+    }
+    auto* recent = Find<QMenu>("OpenRecent");
+    Q_EMIT recent->aboutToShow();
+    QStringList offered;
+    for (const QAction* item : recent->actions())
+        offered << item->text();
+    EXPECT_EQ(offered, QStringList({"&1 " + PathIn("l5&&.tlx"), "&2 " + PathIn("l4&&.tlx"), "&3 " + PathIn("l3&&.tlx"),
+                                    "&4 " + PathIn("l2&&.tlx"), "&5 " + PathIn("l1&&.tlx")}));
+    recent->actions().at(2)->trigger();
+    EXPECT_EQ(ledger::GetDataFileName(), paths[3]);
+
+    const QString statement = QStringLiteral(TALLIX_IMPORT_DATA "statement.qif");
+    for (const QString& start : {QString(), QFileInfo(statement).absolutePath()}) {
+        WhenModalOpens([](QWidget*) {}); // the preview, cancelled
+        PromptScript prompts;
+        prompts.ExpectFileDialog(true, statement);
+        Trigger("Import");
+        EXPECT_EQ(prompts.FileDialogs().at(0).folder, start);
+    }
 }

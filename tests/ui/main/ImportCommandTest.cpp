@@ -238,3 +238,29 @@ TEST_F(ImportCommandTest, AStatementThatCannotBeReadIsNamedWithItsLineAndChanges
     EXPECT_EQ(ledger::GetTransactionCount(), 2);
     EXPECT_FALSE(ledger::IsModified());
 }
+
+// A payee longer than a record holds is shown as kept, marked cut, with the statement's words in the tooltip.
+TEST_F(ImportCommandTest, ThePreviewMarksAPayeeCutToTheRecord) {
+    Start();
+    const QString long50 = QString(46, u'x') + QStringLiteral("Tail");
+    const QString fits = QString(46, u'y');
+    QFile file(PathIn(QStringLiteral("long.qif")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write(QStringLiteral("!Type:Bank\nD1/5/2024\nT-1\nP%1\n^\nD1/6/2024\nT-2\nP%2\n^\n")
+                               .arg(long50, fits)
+                               .toLatin1()) > 0);
+    file.close();
+    QStringList texts, tips;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* table = modal->findChild<QTableWidget*>(QStringLiteral("tblLines"));
+        for (int row = 0; row < table->rowCount(); ++row) {
+            texts << table->item(row, 2)->text();
+            tips << table->item(row, 2)->toolTip();
+        }
+    });
+    PromptScript prompts;
+    prompts.ExpectFileDialog(true, file.fileName());
+    Trigger("Import");
+    EXPECT_EQ(texts, QStringList({long50.left(46) + QChar(0x2026), fits}));
+    EXPECT_EQ(tips, QStringList({QStringLiteral("Cut to 46 characters; the statement says: ") + long50, QString()}));
+}

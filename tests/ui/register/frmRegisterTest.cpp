@@ -138,6 +138,11 @@ TEST_F(frmRegisterTest, EnterOpensTheTextEditorOverTheCellAndEnterCommitsIt) {
     EXPECT_EQ(Cell(2, Balance), "880.00");
     EXPECT_TRUE(view->hasFocus());
     EXPECT_TRUE(window->isVisible());
+    // A description stops where the record does.
+    EnterOn(2, Description);
+    Retype(QString(50, u'x'));
+    EXPECT_EQ(Text1->text(), QString(ledger::DescriptionLength, u'x'));
+    QTest::keyClick(Text1, Qt::Key_Escape);
 }
 
 TEST_F(frmRegisterTest, DoubleClickOpensTheDateEditorAndRefusesBalanceAndLockedRows) {
