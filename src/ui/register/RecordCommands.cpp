@@ -1,10 +1,13 @@
 // The register's record commands: the lock button, the Delete key, undo and redo.
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
+#include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/KeyCodes.h"
+#include "ui/register/CellTextBox.h"
 #include "ui/register/frmRegister.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
 void frmRegister::UpdateLockButton() {
@@ -36,8 +39,23 @@ void frmRegister::MSFlexGrid1_KeyUp(int KeyCode, int) {
             UpdateBars();
 }
 
+// The editor the user is typing in, if any. The desktop's key bindings decide which undo and redo keys a text box
+// takes for itself (Ctrl+Y is no redo key on some), so the window's keys can reach this window while one is open.
+QLineEdit* frmRegister::FocusedEditor() const {
+    if (Text1->isVisible() && Text1->hasFocus())
+        return Text1;
+    if (DTPicker1->isVisible() && DTPicker1->hasFocus())
+        return DTPicker1->findChild<QLineEdit*>();
+    return nullptr;
+}
+
 void frmRegister::UndoChange() {
-    // An edit still open is a change of its own: it is committed, and so the one taken back.
+    // Typing in an open editor is taken back in the editor, keystroke by keystroke.
+    if (QLineEdit* editor = FocusedEditor()) {
+        editor->undo();
+        return;
+    }
+    // An edit still open without the focus is a change of its own: it is committed, and so the one taken back.
     MSFlexGrid1_LeaveCell();
     DTPicker1_LostFocus();
     if (procedures.Undo())
@@ -45,6 +63,10 @@ void frmRegister::UndoChange() {
 }
 
 void frmRegister::RedoChange() {
+    if (QLineEdit* editor = FocusedEditor()) {
+        editor->redo();
+        return;
+    }
     MSFlexGrid1_LeaveCell();
     DTPicker1_LostFocus();
     if (procedures.Redo())

@@ -93,7 +93,9 @@ private:
 
     // Record commands.
     void Command1_Click();
-    // Undo and redo of committed changes; an edit still open is committed first.
+    // Undo and redo of committed changes; in an editor with the focus, of its typing. An edit still open without
+    // the focus is committed first.
+    QLineEdit* FocusedEditor() const;
     void UndoChange();
     void RedoChange();
     void AfterHistoryStep();

@@ -12,6 +12,7 @@
 #include "ui/register/frmRegister.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -327,11 +328,14 @@ TEST_F(frmRegisterTest, MoneyCellsTakeOnlyAmountsAndTheBalancesFollowThem) {
     EXPECT_EQ(Text1->text(), QStringLiteral("abc-1,5"));
 }
 
-// The desktop's copy, cut, paste, select-all and undo keys work in every editor, and a paste keeps the rules
-// that typing keeps.
+// The desktop's copy, cut, paste, select-all, undo and redo keys work in every editor, and a paste keeps the rules
+// that typing keeps. In an open editor, undo and redo are the editor's, not the register's.
 TEST_F(frmRegisterTest, EditKeysWorkInEveryEditorAndAPasteKeepsTheCellsRules) {
     AddFourRecords();
     Open();
+    EnterOn(2, Description);
+    Retype(QStringLiteral("Market"));
+    QTest::keyClick(Text1, Qt::Key_Return);
     const struct {
         int col;
         const char* pasted;
@@ -341,6 +345,8 @@ TEST_F(frmRegisterTest, EditKeysWorkInEveryEditorAndAPasteKeepsTheCellsRules) {
         {CheckNumber, "150", "150"}, {Description, "Rent", "Rent"}, {Date, "3/4/2025", "3/4/2025"},
     };
     QClipboard* clipboard = QGuiApplication::clipboard();
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.pasted) + " in column " + std::to_string(c.col));
         EnterOn(1, c.col);
@@ -356,12 +362,29 @@ TEST_F(frmRegisterTest, EditKeysWorkInEveryEditorAndAPasteKeepsTheCellsRules) {
         EXPECT_EQ(text(), c.kept);
         QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(text(), opened);
+        EXPECT_TRUE(editor->isVisible());
+        QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(text(), c.kept);
+        // Where the desktop does not count Ctrl+Y, Ctrl+Shift+Z or Ctrl+Z as a text box's own key, the window's
+        // undo and redo receive it: they work in the editor all the same.
+        for (QAction* undoOrRedo : window->actions())
+            if (undoOrRedo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+                redo = undoOrRedo;
+            else if (undoOrRedo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)))
+                undo = undoOrRedo;
+        ASSERT_TRUE(undo && redo);
+        undo->trigger();
+        EXPECT_EQ(text(), opened);
+        redo->trigger();
+        EXPECT_EQ(text(), c.kept);
+        EXPECT_TRUE(editor->isVisible());
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
         EXPECT_EQ(text(), "");
-        EXPECT_EQ(clipboard->text().toStdString(), opened);
+        EXPECT_EQ(clipboard->text().toStdString(), c.kept);
         QTest::keyClick(editor, Qt::Key_Escape);
     }
+    EXPECT_EQ(Cell(2, Description), "Market");
 }
 
 TEST_F(frmRegisterTest, AmountsInTheLocalesFormAreWrittenBackExactly) {
