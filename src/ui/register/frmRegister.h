@@ -108,6 +108,7 @@ private:
 
     // The statement bar above the grid.
     void UpdateStatementBar();
+    int StatementHintHeight(int barWidth) const;
     // The bars that follow the rows: the statement bar and the upcoming bar.
     void UpdateBars();
     void StatementFinish_Click();
