@@ -183,19 +183,3 @@ void frmRegister::UpcomingSkip_Click() {
 }
 
 // Right click on a row: Repeat... makes a schedule of it, after the user has looked at it.
-void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
-    // The view's rows start below the header row, the grid's at it.
-    const int row = MSFlexGrid1->rowAt(at.y()) + 1;
-    if (row < 1 || row > procedures.Model().Count() || readOnly || !lookAhead.editSchedule)
-        return;
-    grid.MoveTo(row, grid.Col() > 0 ? grid.Col() : CheckNumber);
-    QMenu menu(this);
-    QAction* repeat = menu.addAction(QStringLiteral("&Repeat..."));
-    repeat->setObjectName(QStringLiteral("mnuRepeat"));
-    if (menu.exec(MSFlexGrid1->viewport()->mapToGlobal(at)) != repeat)
-        return;
-    const std::optional<ledger::Schedule> made =
-        lookAhead.editSchedule(RegisterModel::RepeatOf(procedures.Model().At(row - 1)));
-    if (made && procedures.AddSchedule(*made))
-        UpdateUpcoming();
-}

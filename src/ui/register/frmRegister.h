@@ -93,6 +93,11 @@ private:
 
     // Record commands.
     void Command1_Click();
+    bool CanDeleteRow(int row) const;
+    // The Delete key: asks, then deletes the current row's record.
+    void DeleteCurrentRow();
+    // The grid's context menu: the commands of the keys for the row under the pointer, and Repeat....
+    void MSFlexGrid1_ContextMenu(const QPoint& at);
     // Undo and redo of committed changes; in an editor with the focus, of its typing. An edit still open without
     // the focus is committed first.
     QLineEdit* FocusedEditor() const;
@@ -123,7 +128,6 @@ private:
     const UpcomingRow* CurrentUpcoming() const;
     void UpcomingEnter_Click();
     void UpcomingSkip_Click();
-    void MSFlexGrid1_ContextMenu(const QPoint& at);
 
     int32_t& RegHeight;
     platform::FlexGrid grid;

@@ -17,6 +17,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -85,6 +86,24 @@ protected:
         if (text.isEmpty())
             QTest::keyClick(Text1, Qt::Key_Backspace);
         QTest::keyClicks(Text1, text);
+    }
+    // Opens the grid's context menu on the cell, notes which of its commands are enabled, and chooses the one named
+    // (nothing: closes it).
+    QStringList ChooseFromContextMenu(int row, int col, const char* name) {
+        QStringList enabled;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_TRUE(menu);
+            for (QAction* action : menu->actions())
+                if (action->isEnabled() && !action->isSeparator())
+                    enabled << action->objectName();
+            menu->setActiveAction(menu->findChild<QAction*>(QString::fromLatin1(name)));
+            QTest::keyClick(menu, name[0] ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        const QPoint at = CellCenter(row, col);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &event);
+        return enabled;
     }
     std::string Cell(int row, int col) const { return grid->TextMatrix(row, col).toStdString(); }
     int RowOfSlot(int slot) const { return tallix::test::RowOfSlot(*grid, slot); }
@@ -932,15 +951,7 @@ TEST_F(frmRegisterTest, RepeatOffersThePointedRowAndAddsTheEditedSchedule) {
                               offered = schedule;
                               return std::optional<ledger::Schedule>(schedule);
                           }});
-    QTimer::singleShot(0, [] {
-        QWidget* menu = QApplication::activePopupWidget();
-        ASSERT_TRUE(menu);
-        QTest::keyClick(menu, Qt::Key_Down);
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-    const QPoint at = CellCenter(RowOfSlot(3), Description);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(view->viewport(), &event);
+    ChooseFromContextMenu(RowOfSlot(3), Description, "mnuRepeat");
     EXPECT_EQ(offered.description, QStringLiteral("Salary"));
     ASSERT_EQ(ledger::Schedules().size(), 1u);
     EXPECT_EQ(ledger::NextDue(ledger::Schedules()[0])->day, Day(2009, 2, 4));
@@ -948,6 +959,36 @@ TEST_F(frmRegisterTest, RepeatOffersThePointedRowAndAddsTheEditedSchedule) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(ledger::Schedules().empty());
+}
+
+// The context menu offers the keys' commands for the row under the pointer, and only where they can act.
+TEST_F(frmRegisterTest, TheContextMenuDoesWhatTheKeysDoOnThePointedRow) {
+    AddFourRecords();
+    ASSERT_TRUE(ledger::SetClearMark(1, ledger::ClearMark::Cleared));
+    Open();
+    const QStringList all = {"mnuEdit", "mnuCleared", "mnuDelete", "mnuFind", "mnuLock"};
+    EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(2), Debit, ""), all); // nothing to undo or redo yet
+    {
+        PromptScript prompts;
+        prompts.ExpectMessage(QStringLiteral("Delete this record?\r\r1/3/2009\rGrocer\r20.00\r\r"), Answer::Ok);
+        ChooseFromContextMenu(RowOfSlot(2), Debit, "mnuDelete");
+    }
+    EXPECT_EQ(RowOfSlot(2), -1);
+    EXPECT_EQ(ChooseFromContextMenu(1, Description, "mnuUndo"),
+              (QStringList{"mnuEdit", "mnuCleared", "mnuDelete", "mnuFind", "mnuUndo", "mnuLock"}));
+    EXPECT_EQ(RowOfSlot(2), 2);
+    ChooseFromContextMenu(RowOfSlot(3), Description, "mnuEdit");
+    EXPECT_TRUE(Text1->isVisible());
+    EXPECT_EQ(Text1->text(), QStringLiteral("Salary"));
+    QTest::keyClick(Text1, Qt::Key_Escape);
+    ChooseFromContextMenu(RowOfSlot(3), Description, "mnuCleared");
+    EXPECT_EQ(Cell(RowOfSlot(3), Cleared), "c");
+    ChooseFromContextMenu(RowOfSlot(3), Description, "mnuLock");
+    EXPECT_EQ(Command1->text(), QStringLiteral("Unlock records"));
+    // A locked row takes no edit, mark or delete; a read-only ledger only finds and looks.
+    EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(1), Description, ""), (QStringList{"mnuFind", "mnuUndo", "mnuLock"}));
+    window->SetReadOnly(true);
+    EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(4), Description, ""), (QStringList{"mnuFind", "mnuUndo"}));
 }
 
 } // namespace
