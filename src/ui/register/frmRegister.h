@@ -124,6 +124,8 @@ private:
     // The upcoming bar below the grid.
     void CreateUpcomingBar();
     void UpdateUpcoming();
+    // The upcoming list's column as wide as the grid's.
+    void FollowGridColumn(int col);
     // The upcoming row the user points at: the current one of the list, or nothing.
     const UpcomingRow* CurrentUpcoming() const;
     void UpcomingEnter_Click();

@@ -3,6 +3,7 @@
 
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
+#include "platform/widgets/Contrast.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/Twips.h"
@@ -921,6 +922,25 @@ TEST_F(frmRegisterTest, UpcomingRowsAreEnteredOrSkippedBelowTheGridAndUndone) {
     EXPECT_EQ(shown(), QStringLiteral("1/1/2009 400.00 950.00|2/1/2009 400.00 550.00"));
     EXPECT_TRUE(note->text().startsWith(QStringLiteral("Today's balance: 1,350.00    Lowest: ")));
     EXPECT_TRUE(note->text().endsWith(QStringLiteral("    1 scheduled due")));
+
+    // Rows not yet due are greyed, yet readable (a contrast of 4.5:1 at least); the lowest balance turns red below
+    // the cushion, in the note's own font however often it is set.
+    const QColor later = upcoming->model()->index(1, Date).data(Qt::ForegroundRole).value<QColor>();
+    EXPECT_GE(platform::ContrastRatio(later, upcoming->palette().color(QPalette::Base)), 4.5)
+        << later.name().toStdString();
+    const QFont noteFont = note->font();
+    for (int i = 0; i < 2; ++i)
+        window->SetLookAhead({Day(2009, 1, 10), 30, 100000, {}});
+    EXPECT_EQ(note->palette().color(note->foregroundRole()), QColor(Qt::red));
+    EXPECT_EQ(note->font().pointSizeF(), noteFont.pointSizeF());
+    window->SetLookAhead({Day(2009, 1, 10), 30, 0, {}});
+    EXPECT_NE(note->palette().color(note->foregroundRole()), QColor(Qt::red));
+    // Maximized, the rows below keep their amounts under the grid's columns.
+    window->resize(window->width() + 300, window->height());
+    for (const int col : {Description, Debit, Balance})
+        EXPECT_EQ(upcoming->columnViewportPosition(col) + upcoming->columnWidth(col),
+                  view->columnViewportPosition(col) + view->columnWidth(col))
+            << col;
 
     // Return on the overdue one enters it as check 103 among the rows.
     upcoming->setFocus();
