@@ -77,8 +77,8 @@ void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
     QAction* remove = add(QStringLiteral("&Delete\tDel"), "mnuDelete", onRow && CanDeleteRow(row));
     menu.addSeparator();
     QAction* find = add(QStringLiteral("&Find...\tCtrl+F"), "mnuFind", true);
-    QAction* undo = add(QStringLiteral("&Undo\tCtrl+Z"), "mnuUndo", procedures.CanUndo());
-    QAction* redo = add(QStringLiteral("R&edo\tCtrl+Y"), "mnuRedo", procedures.CanRedo());
+    QAction* undo = add(QStringLiteral("&Undo\tCtrl+Z"), "mnuUndo", !readOnly && procedures.CanUndo());
+    QAction* redo = add(QStringLiteral("R&edo\tCtrl+Y"), "mnuRedo", !readOnly && procedures.CanRedo());
     menu.addSeparator();
     QAction* lock =
         add(ledger::AreRecordsLocked() ? QStringLiteral("Un&lock records") : QStringLiteral("&Lock records up to here"),
