@@ -107,7 +107,7 @@ public:
         if (!openingNote.isEmpty())
             out << openingNote << "\n";
         const int adds = plan.Count(import::PlanKind::Add);
-        out << adds << " added, " << plan.Count(import::PlanKind::Duplicate) << " skipped, "
+        out << adds << " added, " << plan.Marks() << " marked cleared, " << plan.Skips() << " skipped, "
             << plan.Count(import::PlanKind::Refused) << " refused"
             << (dryRun && (adds || plan.Marks()) ? " (dry run: nothing written)" : "") << "\n";
         return !dryRun;

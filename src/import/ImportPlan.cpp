@@ -78,6 +78,10 @@ int ImportPlan::Count(PlanKind kind) const {
     return int(std::count_if(lines.begin(), lines.end(), [kind](const PlannedLine& l) { return l.kind == kind; }));
 }
 
+int ImportPlan::Skips() const {
+    return Count(PlanKind::Duplicate) - Marks();
+}
+
 int ImportPlan::Marks() const {
     return int(std::count_if(lines.begin(), lines.end(), [](const PlannedLine& l) { return l.marksCleared; }));
 }
@@ -92,7 +96,15 @@ struct AmountDayHash {
 
 // The live records a line could be paired with (its amount, at most MatchDays away), with their slots; the others
 // are not even read further, so a large ledger costs little more than a small one. Counts every slot.
-std::vector<MatchEntry> LedgerEntries(const std::vector<MatchEntry>& lines, std::vector<int>& slots, int& slotCount) {
+// The record as the register shows it, for the lines that match it: "12/4/2026 Autohaus Meier 420.00".
+QString RecordNamed(const ledger::TransactionRecord& record) {
+    return QStringLiteral("%1 %2 %3")
+        .arg(platform::FormatShortDate(record.Date), record.Description.trimmed(),
+             platform::FormatCents(ledger::ToCents(record.Amount)));
+}
+
+std::vector<MatchEntry> LedgerEntries(const std::vector<MatchEntry>& lines, std::vector<int>& slots,
+                                      std::vector<QString>& names, int& slotCount) {
     std::unordered_set<std::pair<int64_t, int64_t>, AmountDayHash> reachable;
     for (const MatchEntry& line : lines) {
         for (int offset = -MatchDays; offset <= MatchDays; ++offset)
@@ -115,6 +127,7 @@ std::vector<MatchEntry> LedgerEntries(const std::vector<MatchEntry>& lines, std:
         e.bankId = ledger::BankIdOf(int16_t(slotCount));
         entries.push_back(e);
         slots.push_back(slotCount);
+        names.push_back(RecordNamed(record));
     }
     return entries;
 }
@@ -240,14 +253,16 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
         lineIndex.push_back(int(i));
     }
     std::vector<int> slots;
+    std::vector<QString> names;
     int slotCount = 0;
-    const std::vector<int> match = MatchLines(lines, LedgerEntries(lines, slots, slotCount));
+    const std::vector<int> match = MatchLines(lines, LedgerEntries(lines, slots, names, slotCount));
     for (size_t k = 0; k < match.size(); ++k) {
         if (match[k] < 0)
             continue;
         PlannedLine& p = plan.lines[size_t(lineIndex[k])];
         p.kind = PlanKind::Duplicate;
         p.duplicateSlot = slots[size_t(match[k])];
+        p.duplicateRecord = names[size_t(match[k])];
         p.marksCleared = ledger::GetClearMark(int16_t(p.duplicateSlot)) == ledger::ClearMark::None;
     }
 
@@ -332,10 +347,10 @@ QString PlanText(const PlannedLine& p) {
     }
     case PlanKind::Duplicate:
         if (p.marksCleared)
-            return QStringLiteral("matches record %1: marks it cleared").arg(p.duplicateSlot);
+            return QStringLiteral("matches %1: marks it cleared").arg(p.duplicateRecord);
         if (p.deletedEarlier)
             return QStringLiteral("skipped, deleted earlier");
-        return p.duplicateSlot ? QStringLiteral("skipped, duplicate of record %1").arg(p.duplicateSlot)
+        return p.duplicateSlot ? QStringLiteral("skipped, duplicate of %1").arg(p.duplicateRecord)
                                : QStringLiteral("skipped, repeats statement line %1").arg(p.duplicateSource);
     case PlanKind::Refused:
         break;

@@ -36,6 +36,7 @@ struct PlannedLine {
     int duplicateSlot = 0;
     int duplicateLine = -1;
     int duplicateSource = 0;     // that line's line or element number
+    QString duplicateRecord;     // that record as the register shows it: date, payee and amount
     bool marksCleared = false;   // the record `duplicateSlot` is neither cleared nor reconciled yet
     bool deletedEarlier = false; // no slot, no line: the bank id of a record the user deleted
     QString reason;              // for Refused
@@ -52,6 +53,7 @@ struct ImportPlan {
     std::vector<PlannedLine> lines;
     int Count(PlanKind kind) const;
     int Marks() const; // the duplicates that mark their record cleared
+    int Skips() const; // the other duplicates: they change nothing
 };
 
 // Plans against the ledger store as it is now; changes nothing.
@@ -66,8 +68,9 @@ bool ApplyPlan(const ImportPlan& plan, QString& error);
 // starts from another balance, a sentence that says so; empty otherwise.
 QString OpeningNote(const std::optional<int64_t>& openingCents);
 
-// "added as Check", "added as Payment: enters scheduled Rent of 12/1/2026", "matches record 12: marks it cleared",
-// "skipped, duplicate of record 12", "refused: dated on or before the lock date 1/31/2024".
+// "added as Check", "added as Payment: enters scheduled Rent of 12/1/2026",
+// "matches 12/4/2026 Autohaus Meier 420.00: marks it cleared", "skipped, duplicate of 12/4/2026 Autohaus Meier 420.00",
+// "refused: dated on or before the lock date 1/31/2024".
 QString PlanText(const PlannedLine& line);
 
 // Text the data file's code page can hold: a character it lacks becomes its compatibility decomposition without

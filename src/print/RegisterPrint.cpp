@@ -138,6 +138,11 @@ PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, c
     return result;
 }
 
+QPageLayout RegisterPageLayout(const QLocale& locale) {
+    const QPageSize paper(locale.measurementSystem() == QLocale::MetricSystem ? QPageSize::A4 : QPageSize::Letter);
+    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
 QByteArray RegisterPdf(const QString& title, const QDate& printed, PrintedRegister* result) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -146,8 +151,7 @@ QByteArray RegisterPdf(const QString& title, const QDate& printed, PrintedRegist
         QPdfWriter writer(&buffer);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Tallix"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(RegisterPageLayout());
         printedRegister = PrintRegister(writer, title, printed);
     }
     if (result)

@@ -4,6 +4,8 @@
 // headers at the top of every page. A row never breaks across pages.
 
 #include <QDate>
+#include <QLocale>
+#include <QPageLayout>
 #include <QString>
 
 class QPagedPaintDevice;
@@ -20,7 +22,11 @@ struct PrintedRegister {
 // `title` heads every page (the ledger's name). Needs a QGuiApplication for the fonts.
 PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, const QDate& printed);
 
-// The whole register as PDF bytes on Letter paper, for writing where the caller decides.
+// The page the register is printed on, in the window and by tallix-cli alike: the locale's paper (A4 where it
+// measures in metric, else Letter), portrait, 15 mm margins.
+QPageLayout RegisterPageLayout(const QLocale& locale = QLocale());
+
+// The whole register as PDF bytes on RegisterPageLayout's page, for writing where the caller decides.
 QByteArray RegisterPdf(const QString& title, const QDate& printed, PrintedRegister* result = nullptr);
 
 } // namespace print

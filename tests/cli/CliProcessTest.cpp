@@ -390,15 +390,17 @@ TEST_F(CliProcess, ImportAddsAStatementOnceWritesOnlyWhenItMayAndThenRemembersIt
         bool changes;
     } steps[] = {
         {QStringList{"import", ledgerPath, csv, "--dry-run"} + columns, 0,
-         "line 3  5/3/2024  -20.00  Garage  added as Check 10", false},
+         "line 3  5/3/2024  -20.00  Garage  added as Check 10\n"
+         "1 added, 1 marked cleared, 0 skipped, 0 refused (dry run: nothing written)",
+         false},
         {{"import", ledgerPath, csv},
          1,
          "no column mapping is known for the header line: Date,Payee,Amount,Check",
          false},
         {QStringList{"import", ledgerPath, csv} + columns, 1, "is open in Tallix (", false}, // the test holds the lock
         {QStringList{"import", ledgerPath, csv} + columns, 0,
-         "line 2  5/1/2024  -12.50  FLORIST ON MAIN  matches record 1: marks it cleared", true},
-        {{"import", ledgerPath, csv}, 0, "0 added, 2 skipped, 0 refused", false},
+         "line 2  5/1/2024  -12.50  FLORIST ON MAIN  matches 5/1/2024 Florist 12.50: marks it cleared", true},
+        {{"import", ledgerPath, csv}, 0, "0 added, 0 marked cleared, 2 skipped, 0 refused", false},
         {{"balance", ledgerPath, "--date", "2024-05-02"}, 0, "34.50\n", false},
         {{"balance", ledgerPath, "--date", "5/3/2024"}, 0, "14.50\n", false},
     };
@@ -563,7 +565,7 @@ TEST_F(CliProcess, ImportOfSeveralAccountsNeedsOneChosenAndEchoesNoControlCharac
         {{"import", ledgerPath, qif, "--account", "Checking", "--dry-run"},
          0,
          "line 6  5/1/2024  -1.00  Evil ]0;pwned [2J  added as Payment"},
-        {{"import", ledgerPath, qif, "--account", "Savings"}, 0, "2 added, 0 skipped, 0 refused"},
+        {{"import", ledgerPath, qif, "--account", "Savings"}, 0, "2 added, 0 marked cleared, 0 skipped, 0 refused"},
     };
     for (const auto& step : steps) {
         const Result r = Cli(step.args);
@@ -588,7 +590,7 @@ TEST_F(CliProcess, ImportSavesWhenItsOutputIsCutShortAndTellsRefusedLinesApart) 
     EXPECT_EQ(cut.out, QStringLiteral("l"));
     const Result again = Cli({QStringLiteral("import"), ledgerPath, qif});
     EXPECT_EQ(again.status, 3); // the line of 200,000.01 is refused again; the others were saved
-    EXPECT_TRUE(again.out.endsWith(QStringLiteral("0 added, 3000 skipped, 1 refused\n")))
+    EXPECT_TRUE(again.out.endsWith(QStringLiteral("0 added, 0 marked cleared, 3000 skipped, 1 refused\n")))
         << again.out.right(80).toStdString();
 }
 

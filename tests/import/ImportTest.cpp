@@ -226,10 +226,11 @@ TEST_F(ImportTest, AnImportClearsWhatItMatchesOrAddsAndNeverAddsADeletedLineAgai
     const std::vector<StatementLine> statement = {Line(Day(2024, 3, 4), -500, "COFFEE", "", "C1"),
                                                   Line(Day(2024, 3, 5), -3000, "GYM", "", "G1"),
                                                   Line(Day(2024, 3, 7), -1250, "Books", "", "B1")};
-    const char* again = "skipped, duplicate of record 1|skipped, deleted earlier|skipped, duplicate of record 3";
+    const char* again = "skipped, duplicate of 3/3/2024 Coffee 5.00|skipped, deleted earlier|"
+                        "skipped, duplicate of 3/7/2024 Books 12.50";
     const std::pair<ClearMark, const char*> steps[] = {
         // record 1's mark before each import, and what it plans
-        {ClearMark::None, "matches record 1: marks it cleared|skipped, deleted earlier|added as Payment"},
+        {ClearMark::None, "matches 3/3/2024 Coffee 5.00: marks it cleared|skipped, deleted earlier|added as Payment"},
         {ClearMark::Cleared, again},
         {ClearMark::Reconciled, again}};
     for (const auto& [before, texts] : steps) {
@@ -279,10 +280,12 @@ TEST_F(ImportTest, ALineEntersTheScheduledOccurrenceItMatches) {
     QStringList seen;
     for (const PlannedLine& p : plan.lines)
         seen << PlanText(p);
-    EXPECT_EQ(seen.join(QLatin1Char('|')),
-              QStringLiteral("matches record 1: marks it cleared|added as Payment: enters scheduled Rent of 3/1/2024|"
-                             "added as Payment|added as Payment: enters scheduled Electric of 3/5/2024|added as "
-                             "Deposit|added as Deposit: enters scheduled Pay of 3/15/2024|added as Payment"));
+    EXPECT_EQ(
+        seen.join(QLatin1Char('|')),
+        QStringLiteral(
+            "matches 2/1/2024 Oak Court 1,200.00: marks it cleared|added as Payment: enters scheduled Rent of 3/1/2024|"
+            "added as Payment|added as Payment: enters scheduled Electric of 3/5/2024|added as "
+            "Deposit|added as Deposit: enters scheduled Pay of 3/15/2024|added as Payment"));
     QString error;
     ASSERT_TRUE(ApplyPlan(plan, error));
     EXPECT_EQ(ledger::GetTransactionCount(), 8);

@@ -32,8 +32,10 @@ TEST(RegisterPrintTest, EveryRowIsPrintedWholeOnItsPageUnderTheHeaders) {
         const char* locale;
         const char* balanceOfRow1; // 100.00 - 1.01
         const char* lockDate;
+        const char* paper; // the page's size in points, as the PDF gives it: the locale's paper
     };
-    for (const Case& c : {Case{"en_US", "98.99", "1/10/2020"}, Case{"de_DE", "98,99", "10.01.20"}}) {
+    for (const Case& c :
+         {Case{"en_US", "98.99", "1/10/2020", "612 792"}, Case{"de_DE", "98,99", "10.01.20", "595 842"}}) {
         SCOPED_TRACE(c.locale);
         tallix::test::ScopedLocale locale(QString::fromLatin1(c.locale));
         constexpr int Rows = 1000;
@@ -49,7 +51,10 @@ TEST(RegisterPrintTest, EveryRowIsPrintedWholeOnItsPageUnderTheHeaders) {
         const QByteArray pdf = print::RegisterPdf(QStringLiteral("Check Register: book"), QDate(2026, 3, 4), &printed);
         ASSERT_TRUE(printed.ok);
         ASSERT_TRUE(pdf.startsWith("%PDF"));
-        // A page of Letter paper holds a few dozen rows; the pages are as many as the rows need.
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral("/MediaBox \\[0 0 (\\d+)[.0]* (\\d+)")).match(QString::fromLatin1(pdf));
+        EXPECT_EQ(box.captured(1) + u' ' + box.captured(2), QLatin1String(c.paper));
+        // A page holds a few dozen rows; the pages are as many as the rows need.
         EXPECT_GT(printed.rowsPerPage, 20);
         EXPECT_LT(printed.rowsPerPage, 100);
         EXPECT_EQ(printed.pages, (Rows + printed.rowsPerPage - 1) / printed.rowsPerPage);

@@ -1,5 +1,7 @@
 #include "platform/widgets/Contrast.h"
 
+#include <QPalette>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -32,6 +34,32 @@ QColor ReadableTextOn(const QColor& background) {
 
 QColor LightFace() {
     return QColor(0xF0, 0xF0, 0xF0);
+}
+
+QColor SubduedText(const QColor& text, const QColor& background) {
+    const QColor from = text.toRgb();
+    const QColor to = background.toRgb();
+    const auto mix = [&](double share) {
+        return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * share),
+                                float(from.greenF() + (to.greenF() - from.greenF()) * share),
+                                float(from.blueF() + (to.blueF() - from.blueF()) * share));
+    };
+    for (int percent = 50; percent > 0; percent -= 5) {
+        const QColor mixed = mix(percent / 100.0);
+        if (ContrastRatio(mixed, background) >= 4.5)
+            return mixed;
+    }
+    return from;
+}
+
+void ShowAsWarning(QWidget& widget, bool warning) {
+    widget.setPalette(QPalette()); // nothing of its own: the inherited colours
+    if (warning) {
+        QPalette red = widget.palette();
+        red.setColor(QPalette::WindowText, Qt::red);
+        red.setColor(QPalette::Text, Qt::red);
+        widget.setPalette(red);
+    }
 }
 
 } // namespace platform

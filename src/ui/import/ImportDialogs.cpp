@@ -189,9 +189,10 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
     table->horizontalHeader()->setStretchLastSection(true);
 
     const int adds = plan.Count(import::PlanKind::Add);
-    auto* summary = new QLabel(QStringLiteral("%1 to add, %2 to skip as duplicates, %3 refused")
+    auto* summary = new QLabel(QStringLiteral("%1 to add, %2 to mark cleared, %3 to skip as duplicates, %4 refused")
                                    .arg(adds)
-                                   .arg(plan.Count(import::PlanKind::Duplicate))
+                                   .arg(plan.Marks())
+                                   .arg(plan.Skips())
                                    .arg(plan.Count(import::PlanKind::Refused)),
                                this);
     summary->setObjectName(QStringLiteral("lblSummary"));
@@ -224,11 +225,11 @@ QString ImportPreview::WhatHappens(const import::PlannedLine& p) {
         return QStringLiteral("Add as ") + ledger::TypeName(p.typeCode, p.checkNumber);
     case import::PlanKind::Duplicate:
         if (p.marksCleared)
-            return QStringLiteral("Matches record %1: marks it cleared").arg(p.duplicateSlot);
+            return QStringLiteral("Matches %1: marks it cleared").arg(p.duplicateRecord);
         if (p.deletedEarlier)
             return QStringLiteral("Skip: deleted earlier");
         if (p.duplicateSlot)
-            return QStringLiteral("Skip: duplicate of record %1").arg(p.duplicateSlot);
+            return QStringLiteral("Skip: duplicate of %1").arg(p.duplicateRecord);
         return QStringLiteral("Skip: repeats row %1").arg(p.duplicateLine + 1); // the row above in this table
     case import::PlanKind::Refused:
         break;

@@ -54,6 +54,6 @@ public:
     // `note` (OpeningNote) is shown above the summary when there is one.
     ImportPreview(QWidget* parent, const QString& statementName, const import::ImportPlan& plan, const QString& note);
 
-    // What the preview says will happen to a line: "Add as Deposit", "Skip: duplicate of record 4", ...
+    // What the preview says will happen to a line: "Add as Deposit", "Skip: duplicate of 1/5/2009 Phone 30.00", ...
     static QString WhatHappens(const import::PlannedLine& line);
 };

@@ -129,6 +129,7 @@ void frmMain::Import_Click() {
 
 void frmMain::PrintRegister_Click() {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(print::RegisterPageLayout()); // as tallix-cli prints it; the dialog may change it
     const QString file = ledger::GetDataFileName();
     const QString title = file.isEmpty() ? QStringLiteral("Check Register")
                                          : QStringLiteral("Check Register: %1").arg(QFileInfo(file).completeBaseName());

@@ -6,6 +6,7 @@
 #include "ledger/Recovery.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
+#include "platform/widgets/Contrast.h"
 #include "register/ForecastText.h"
 #include "register/RegisterRows.h"
 #include "settings/ProgramKey.h"
@@ -142,7 +143,7 @@ void frmMain::UpdateStatusBar() {
     const Forecast forecast = StoreForecast(rows, lookAhead.today, lookAhead.horizonDays);
     Panel3->setText(ForecastBrief(forecast, codec));
     Panel3->setToolTip(ForecastNote(forecast, codec));
-    Panel3->setStyleSheet(IsLowForecast(forecast, lookAhead.cushionCents) ? QStringLiteral("color: red;") : QString());
+    platform::ShowAsWarning(*Panel3, IsLowForecast(forecast, lookAhead.cushionCents));
 }
 
 QString frmMain::UserName() const {

@@ -1,11 +1,18 @@
-// The register's record commands: the lock button, the Delete key, undo and redo.
+// The register's record commands: the lock button, the Delete key, undo and redo, and the grid's context menu,
+// which offers them with the others the keyboard has.
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
+#include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/KeyCodes.h"
+#include "ui/register/CellTextBox.h"
 #include "ui/register/frmRegister.h"
 
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+
+using namespace RegisterColumn;
 
 void frmRegister::UpdateLockButton() {
     Command1->setText(ledger::AreRecordsLocked() ? QStringLiteral("Unlock records") : QStringLiteral("Lock records"));
@@ -26,18 +33,103 @@ void frmRegister::Command1_Click() {
 }
 
 void frmRegister::MSFlexGrid1_KeyUp(int KeyCode, int) {
-    if (KeyCode != platform::KeyDelete)
-        return;
+    if (KeyCode == platform::KeyDelete)
+        DeleteCurrentRow();
+}
+
+bool frmRegister::CanDeleteRow(int row) const {
+    return !readOnly && row >= grid.FixedRows() && row <= procedures.Model().Count() && !procedures.IsRowLocked(row);
+}
+
+void frmRegister::DeleteCurrentRow() {
     const int row = grid.Row();
-    if (readOnly || row < grid.FixedRows() || procedures.IsRowLocked(row))
+    if (!CanDeleteRow(row))
         return;
     if (platform::MsgBox(procedures.DeleteQuestion(row), platform::Buttons::OkCancel) == platform::Answer::Ok)
         if (procedures.DeleteRecord(row))
             UpdateBars();
 }
 
+// The commands of the keys, for the row under the pointer, which becomes the current one; each does what its key
+// does, and is offered disabled where that would do nothing.
+void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
+    // The view's rows start below the header row, the grid's at it.
+    const int row = MSFlexGrid1->rowAt(at.y()) + 1;
+    const bool onRow = row >= 1 && row <= procedures.Model().Count();
+    if (onRow) {
+        const int col = MSFlexGrid1->columnAt(at.x());
+        grid.MoveTo(row, col >= grid.FixedCols() ? col : (grid.Col() > 0 ? grid.Col() : CheckNumber));
+    }
+    QMenu menu(this);
+    const auto add = [&menu](const QString& text, const char* name, bool enabled) {
+        QAction* action = menu.addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setEnabled(enabled);
+        return action;
+    };
+    // The key is named after a tab, as menus show it; the window's own shortcuts act on it.
+    QAction* edit =
+        add(QStringLiteral("&Edit\tEnter"), "mnuEdit", onRow && !readOnly && procedures.IsEditable(row, grid.Col()));
+    const bool reconciled = onRow && procedures.Model().At(row - 1).IsReconciled();
+    QAction* cleared = add(QStringLiteral("Mark &Cleared\tSpace"), "mnuCleared", onRow && !readOnly && !reconciled);
+    cleared->setCheckable(true);
+    cleared->setChecked(onRow && procedures.Model().At(row - 1).IsCleared());
+    QAction* remove = add(QStringLiteral("&Delete\tDel"), "mnuDelete", onRow && CanDeleteRow(row));
+    menu.addSeparator();
+    QAction* find = add(QStringLiteral("&Find...\tCtrl+F"), "mnuFind", true);
+    QAction* undo = add(QStringLiteral("&Undo\tCtrl+Z"), "mnuUndo", !readOnly && procedures.CanUndo());
+    QAction* redo = add(QStringLiteral("R&edo\tCtrl+Y"), "mnuRedo", !readOnly && procedures.CanRedo());
+    menu.addSeparator();
+    QAction* lock =
+        add(ledger::AreRecordsLocked() ? QStringLiteral("Un&lock records") : QStringLiteral("&Lock records up to here"),
+            "mnuLock", !readOnly && (onRow || ledger::AreRecordsLocked()));
+    QAction* repeat = nullptr;
+    if (lookAhead.editSchedule) {
+        menu.addSeparator();
+        repeat = add(QStringLiteral("&Repeat..."), "mnuRepeat", onRow && !readOnly);
+    }
+    QAction* chosen = menu.exec(MSFlexGrid1->viewport()->mapToGlobal(at));
+    if (chosen == nullptr)
+        return;
+    if (chosen == edit)
+        GridEdit(platform::KeySpace);
+    else if (chosen == cleared)
+        ToggleClearedAndMoveDown();
+    else if (chosen == remove)
+        DeleteCurrentRow();
+    else if (chosen == find)
+        ShowFindBar();
+    else if (chosen == undo)
+        UndoChange();
+    else if (chosen == redo)
+        RedoChange();
+    else if (chosen == lock)
+        Command1_Click();
+    else if (chosen == repeat) {
+        const std::optional<ledger::Schedule> made =
+            lookAhead.editSchedule(RegisterModel::RepeatOf(procedures.Model().At(row - 1)));
+        if (made && procedures.AddSchedule(*made))
+            UpdateUpcoming();
+    }
+}
+
+// The editor the user is typing in, if any. The desktop's key bindings decide which undo and redo keys a text box
+// takes for itself (Ctrl+Y is no redo key on some), so the window's keys can reach this window while one is open.
+QLineEdit* frmRegister::FocusedEditor() const {
+    if (Text1->isVisible() && Text1->hasFocus())
+        return Text1;
+    if (DTPicker1->isVisible() && DTPicker1->hasFocus())
+        return DTPicker1->findChild<QLineEdit*>();
+    return nullptr;
+}
+
 void frmRegister::UndoChange() {
-    // An edit still open is a change of its own: it is committed, and so the one taken back.
+    // Typing in an open editor is taken back in the editor, keystroke by keystroke.
+    if (QLineEdit* editor = FocusedEditor()) {
+        editor->undo();
+        return;
+    }
+    // An edit still open without the focus is a change of its own: it is committed, and so the one taken back.
     MSFlexGrid1_LeaveCell();
     DTPicker1_LostFocus();
     if (procedures.Undo())
@@ -45,6 +137,10 @@ void frmRegister::UndoChange() {
 }
 
 void frmRegister::RedoChange() {
+    if (QLineEdit* editor = FocusedEditor()) {
+        editor->redo();
+        return;
+    }
     MSFlexGrid1_LeaveCell();
     DTPicker1_LostFocus();
     if (procedures.Redo())

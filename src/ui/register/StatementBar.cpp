@@ -6,6 +6,8 @@
 #include "ui/register/frmRegister.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <cmath>
@@ -28,12 +30,34 @@ void frmRegister::BalanceToStatement(double day, int64_t cents) {
 }
 
 namespace {
-// "the check of 1/5/2009 for 30.00"
+// "the row of 1/5/2009 for 30.00"
+QString RowNamed(double date, int64_t cents, const platform::LocaleCodec& codec) {
+    return QStringLiteral("the row of %1 for %2").arg(codec.FormatShortDate(date), platform::FormatCents(cents));
+}
 QString RowNamed(const RegisterRow& row, const platform::LocaleCodec& codec) {
-    return QStringLiteral("the row of %1 for %2")
-        .arg(codec.FormatShortDate(row.record.Date), platform::FormatCents(std::llabs(SignedCents(row.record))));
+    return RowNamed(row.record.Date, std::llabs(SignedCents(row.record)), codec);
+}
+QString ClearingOneHint(const QString& row) {
+    return QStringLiteral("Clearing %1 would balance it.").arg(row);
+}
+QString ClearingPairHint(const QString& first, const QString& second) {
+    return QStringLiteral("Clearing %1 and %2 would balance it.").arg(first, second);
+}
+QString DigitsSwappedHint() {
+    return QStringLiteral("A difference divisible by 9 can be two digits swapped in an amount.");
 }
 } // namespace
+
+// The hint's room: as many lines as the longest hint takes at this width, so that the bar keeps its height while
+// marks change its texts; a bar that shrank under the pointer would move the rows, and the next click down the C
+// column would land on the row above the one aimed at.
+int frmRegister::StatementHintHeight(int barWidth) const {
+    const QMargins margins = StatementBar->layout()->contentsMargins();
+    const int width = std::max(1, barWidth - margins.left() - margins.right());
+    const QString longest = RowNamed(platform::DayCountFromDate(QDate(2009, 12, 28)), 99999999999, procedures.Codec());
+    const QString text = ClearingPairHint(longest, longest) + QLatin1Char(' ') + DigitsSwappedHint();
+    return StatementHint->fontMetrics().boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text).height();
+}
 
 void frmRegister::UpdateStatementBar() {
     if (StatementBar->isHidden())
@@ -52,14 +76,14 @@ void frmRegister::UpdateStatementBar() {
     QStringList hints;
     const platform::LocaleCodec& codec = procedures.Codec();
     if (r.clearingOne.size() == 1)
-        hints << QStringLiteral("Clearing %1 would balance it.").arg(RowNamed(model.At(r.clearingOne[0]), codec));
+        hints << ClearingOneHint(RowNamed(model.At(r.clearingOne[0]), codec));
     if (r.clearingPair.size() == 2)
-        hints << QStringLiteral("Clearing %1 and %2 would balance it.")
-                     .arg(RowNamed(model.At(r.clearingPair[0]), codec), RowNamed(model.At(r.clearingPair[1]), codec));
+        hints << ClearingPairHint(RowNamed(model.At(r.clearingPair[0]), codec),
+                                  RowNamed(model.At(r.clearingPair[1]), codec));
     if (r.digitsSwapped)
-        hints << QStringLiteral("A difference divisible by 9 can be two digits swapped in an amount.");
+        hints << DigitsSwappedHint();
     StatementHint->setText(hints.join(QLatin1Char(' ')));
-    StatementHint->setVisible(!hints.isEmpty());
+    // Finish keeps its room when hidden, and the hint its lines when empty (StatementHintHeight).
     StatementFinish->setVisible(r.differenceCents == 0);
     StatementFinish->setEnabled(!readOnly && r.differenceCents == 0 && r.toReconcile > 0);
     Form_Resize();

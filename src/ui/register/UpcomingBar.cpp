@@ -7,6 +7,7 @@
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
+#include "platform/widgets/Contrast.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/Twips.h"
@@ -99,9 +100,18 @@ void frmRegister::CreateUpcomingBar() {
         menu.addAction(QStringLiteral("S&kip"), this, &frmRegister::UpcomingSkip_Click);
         menu.exec(Upcoming->viewport()->mapToGlobal(at));
     });
+    // The grid's columns widen with the window: the rows below keep their amounts under the grid's.
+    connect(MSFlexGrid1->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int col) { FollowGridColumn(col); });
     MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(MSFlexGrid1, &QWidget::customContextMenuRequested, this, &frmRegister::MSFlexGrid1_ContextMenu);
     UpcomingBar->hide();
+}
+
+void frmRegister::FollowGridColumn(int col) {
+    const int width = MSFlexGrid1->columnWidth(col);
+    Upcoming->setColumnHidden(col, width == 0 || MSFlexGrid1->isColumnHidden(col));
+    Upcoming->setColumnWidth(col, width);
 }
 
 void frmRegister::UpdateBars() {
@@ -124,13 +134,11 @@ void frmRegister::UpdateUpcoming() {
     QFont italic = Upcoming->font();
     italic.setItalic(true);
     // Due ones in the text's own colour, the rest greyed: what needs entering stands out.
-    upcomingRows->Show(forecast.rows, italic, palette().color(QPalette::Active, QPalette::Text),
-                       palette().color(QPalette::Disabled, QPalette::Text));
-    for (int col = 0; col < Count; ++col) {
-        const int width = MSFlexGrid1->columnWidth(col);
-        Upcoming->setColumnHidden(col, width == 0 || MSFlexGrid1->isColumnHidden(col));
-        Upcoming->setColumnWidth(col, width);
-    }
+    const QColor text = Upcoming->palette().color(QPalette::Active, QPalette::Text);
+    upcomingRows->Show(forecast.rows, italic, text,
+                       platform::SubduedText(text, Upcoming->palette().color(QPalette::Active, QPalette::Base)));
+    for (int col = 0; col < Count; ++col)
+        FollowGridColumn(col);
     if (!forecast.rows.empty())
         Upcoming->setCurrentIndex(
             upcomingRows->index(std::clamp(selected, 0, int(forecast.rows.size()) - 1), Description));
@@ -140,8 +148,7 @@ void frmRegister::UpdateUpcoming() {
     UpcomingSkip->setEnabled(CurrentUpcoming() != nullptr && !readOnly);
 
     ForecastNote->setText(::ForecastNote(forecast, codec));
-    ForecastNote->setStyleSheet(IsLowForecast(forecast, lookAhead.cushionCents) ? QStringLiteral("color: red;")
-                                                                                : QString());
+    platform::ShowAsWarning(*ForecastNote, IsLowForecast(forecast, lookAhead.cushionCents));
     // The bar takes the grid's room as it shows, hides, or lists fewer rows than before.
     const int placedHeight = UpcomingBar->isHidden() ? 0 : UpcomingBar->height();
     UpcomingBar->setVisible(shown);
@@ -183,19 +190,3 @@ void frmRegister::UpcomingSkip_Click() {
 }
 
 // Right click on a row: Repeat... makes a schedule of it, after the user has looked at it.
-void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
-    // The view's rows start below the header row, the grid's at it.
-    const int row = MSFlexGrid1->rowAt(at.y()) + 1;
-    if (row < 1 || row > procedures.Model().Count() || readOnly || !lookAhead.editSchedule)
-        return;
-    grid.MoveTo(row, grid.Col() > 0 ? grid.Col() : CheckNumber);
-    QMenu menu(this);
-    QAction* repeat = menu.addAction(QStringLiteral("&Repeat..."));
-    repeat->setObjectName(QStringLiteral("mnuRepeat"));
-    if (menu.exec(MSFlexGrid1->viewport()->mapToGlobal(at)) != repeat)
-        return;
-    const std::optional<ledger::Schedule> made =
-        lookAhead.editSchedule(RegisterModel::RepeatOf(procedures.Model().At(row - 1)));
-    if (made && procedures.AddSchedule(*made))
-        UpdateUpcoming();
-}

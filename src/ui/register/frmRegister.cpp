@@ -165,6 +165,9 @@ void frmRegister::CreateControls() {
     StatementFinish = new QPushButton(QStringLiteral("Finish"), StatementBar);
     StatementFinish->setObjectName(QStringLiteral("StatementFinish"));
     StatementFinish->setAutoDefault(false);
+    QSizePolicy keepsRoom = StatementFinish->sizePolicy();
+    keepsRoom.setRetainSizeWhenHidden(true);
+    StatementFinish->setSizePolicy(keepsRoom);
     statementLayout->addWidget(StatementNote, 0, 0);
     statementLayout->addWidget(StatementFinish, 0, 1, 2, 1);
     statementLayout->addWidget(StatementCheck, 1, 0);
@@ -293,6 +296,8 @@ void frmRegister::Form_Resize() {
     // The find bar takes its height from the grid's bottom and the statement bar from its top, so that neither
     // covers a row.
     const int barHeight = FindBar->isVisible() ? FindBar->sizeHint().height() : 0;
+    if (!StatementBar->isHidden())
+        StatementHint->setFixedHeight(StatementHintHeight(TwipsToPixels(std::max(0, outerWidth - GridWidthMargin))));
     const int statementHeight = StatementBar->isHidden() ? 0 : StatementBar->sizeHint().height();
     const int upcomingHeight = UpcomingBar->isHidden() ? 0 : UpcomingBar->sizeHint().height();
     const int gridHeight = PixelsToTwips(height() - barHeight - statementHeight - upcomingHeight) - GridTop;

@@ -93,7 +93,14 @@ private:
 
     // Record commands.
     void Command1_Click();
-    // Undo and redo of committed changes; an edit still open is committed first.
+    bool CanDeleteRow(int row) const;
+    // The Delete key: asks, then deletes the current row's record.
+    void DeleteCurrentRow();
+    // The grid's context menu: the commands of the keys for the row under the pointer, and Repeat....
+    void MSFlexGrid1_ContextMenu(const QPoint& at);
+    // Undo and redo of committed changes; in an editor with the focus, of its typing. An edit still open without
+    // the focus is committed first.
+    QLineEdit* FocusedEditor() const;
     void UndoChange();
     void RedoChange();
     void AfterHistoryStep();
@@ -106,6 +113,7 @@ private:
 
     // The statement bar above the grid.
     void UpdateStatementBar();
+    int StatementHintHeight(int barWidth) const;
     // The bars that follow the rows: the statement bar and the upcoming bar.
     void UpdateBars();
     void StatementFinish_Click();
@@ -116,11 +124,12 @@ private:
     // The upcoming bar below the grid.
     void CreateUpcomingBar();
     void UpdateUpcoming();
+    // The upcoming list's column as wide as the grid's.
+    void FollowGridColumn(int col);
     // The upcoming row the user points at: the current one of the list, or nothing.
     const UpcomingRow* CurrentUpcoming() const;
     void UpcomingEnter_Click();
     void UpcomingSkip_Click();
-    void MSFlexGrid1_ContextMenu(const QPoint& at);
 
     int32_t& RegHeight;
     platform::FlexGrid grid;

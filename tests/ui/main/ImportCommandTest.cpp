@@ -100,7 +100,8 @@ TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemA
         const Preview cancelled = Import(Statement(c.file), false);
         EXPECT_EQ(cancelled.whatHappens, c.added);
         EXPECT_EQ(cancelled.firstRow, c.firstRow);
-        EXPECT_EQ(cancelled.summary, QStringLiteral("%1 to add, 0 to skip as duplicates, 0 refused").arg(n));
+        EXPECT_EQ(cancelled.summary,
+                  QStringLiteral("%1 to add, 0 to mark cleared, 0 to skip as duplicates, 0 refused").arg(n));
         EXPECT_TRUE(cancelled.importEnabled);
         EXPECT_EQ(ledger::GetTransactionCount(), before);
         EXPECT_FALSE(ledger::IsModified());
@@ -119,12 +120,16 @@ TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemA
             }
             const Preview again = Import(Statement(c.file), true);
             ASSERT_EQ(again.whatHappens.size(), n);
-            for (qsizetype i = 0; i < n; ++i)
-                EXPECT_EQ(again.whatHappens[i],
-                          QString::fromLatin1(i == 0 && unclearFirst ? "Matches record %1: marks it cleared"
-                                                                     : "Skip: duplicate of record %1")
-                              .arg(before + i));
-            EXPECT_EQ(again.summary, QStringLiteral("0 to add, %1 to skip as duplicates, 0 refused").arg(n));
+            // The record is named as the register shows it: date, payee, amount.
+            const QString first = c.firstRow[0] + u' ' + c.firstRow[2] + u' ' + c.firstRow[1].mid(1);
+            EXPECT_EQ(again.whatHappens[0], unclearFirst ? QStringLiteral("Matches %1: marks it cleared").arg(first)
+                                                         : QStringLiteral("Skip: duplicate of %1").arg(first));
+            for (qsizetype i = 1; i < n; ++i)
+                EXPECT_TRUE(again.whatHappens[i].startsWith(QStringLiteral("Skip: duplicate of ")))
+                    << again.whatHappens[i].toStdString();
+            EXPECT_EQ(again.summary, QStringLiteral("0 to add, %1 to mark cleared, %2 to skip as duplicates, 0 refused")
+                                         .arg(unclearFirst ? 1 : 0)
+                                         .arg(unclearFirst ? n - 1 : n));
             EXPECT_EQ(again.importEnabled, unclearFirst);
             EXPECT_TRUE(ledger::GetClearMark(int16_t(before)) == ledger::ClearMark::Cleared && ledger::IsModified());
             EXPECT_EQ(ledger::GetTransactionCount(), before + n);
@@ -187,8 +192,9 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
             EXPECT_EQ(seen.tableName, QStringLiteral("Statement lines"));
         }
         // The columns are not asked for again: the preview comes at once, and finds every line imported.
-        EXPECT_EQ(Import(Statement(c.file), false).summary,
-                  QStringLiteral("0 to add, %1 to skip as duplicates, 0 refused").arg(c.added.size()));
+        EXPECT_EQ(
+            Import(Statement(c.file), false).summary,
+            QStringLiteral("0 to add, 0 to mark cleared, %1 to skip as duplicates, 0 refused").arg(c.added.size()));
     }
     EXPECT_EQ(ledger::GetTransactionCount(), 7);
 }

@@ -3,6 +3,7 @@
 
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
+#include "platform/widgets/Contrast.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/Twips.h"
@@ -12,10 +13,12 @@
 #include "ui/register/frmRegister.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -84,6 +87,24 @@ protected:
         if (text.isEmpty())
             QTest::keyClick(Text1, Qt::Key_Backspace);
         QTest::keyClicks(Text1, text);
+    }
+    // Opens the grid's context menu on the cell, notes which of its commands are enabled, and chooses the one named
+    // (nothing: closes it).
+    QStringList ChooseFromContextMenu(int row, int col, const char* name) {
+        QStringList enabled;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_TRUE(menu);
+            for (QAction* action : menu->actions())
+                if (action->isEnabled() && !action->isSeparator())
+                    enabled << action->objectName();
+            menu->setActiveAction(menu->findChild<QAction*>(QString::fromLatin1(name)));
+            QTest::keyClick(menu, name[0] ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        const QPoint at = CellCenter(row, col);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &event);
+        return enabled;
     }
     std::string Cell(int row, int col) const { return grid->TextMatrix(row, col).toStdString(); }
     int RowOfSlot(int slot) const { return tallix::test::RowOfSlot(*grid, slot); }
@@ -332,11 +353,14 @@ TEST_F(frmRegisterTest, MoneyCellsTakeOnlyAmountsAndTheBalancesFollowThem) {
     EXPECT_EQ(Text1->text(), QStringLiteral("abc-1,5"));
 }
 
-// The desktop's copy, cut, paste, select-all and undo keys work in every editor, and a paste keeps the rules
-// that typing keeps.
+// The desktop's copy, cut, paste, select-all, undo and redo keys work in every editor, and a paste keeps the rules
+// that typing keeps. In an open editor, undo and redo are the editor's, not the register's.
 TEST_F(frmRegisterTest, EditKeysWorkInEveryEditorAndAPasteKeepsTheCellsRules) {
     AddFourRecords();
     Open();
+    EnterOn(2, Description);
+    Retype(QStringLiteral("Market"));
+    QTest::keyClick(Text1, Qt::Key_Return);
     const struct {
         int col;
         const char* pasted;
@@ -346,6 +370,8 @@ TEST_F(frmRegisterTest, EditKeysWorkInEveryEditorAndAPasteKeepsTheCellsRules) {
         {CheckNumber, "150", "150"}, {Description, "Rent", "Rent"}, {Date, "3/4/2025", "3/4/2025"},
     };
     QClipboard* clipboard = QGuiApplication::clipboard();
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.pasted) + " in column " + std::to_string(c.col));
         EnterOn(1, c.col);
@@ -361,12 +387,29 @@ TEST_F(frmRegisterTest, EditKeysWorkInEveryEditorAndAPasteKeepsTheCellsRules) {
         EXPECT_EQ(text(), c.kept);
         QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(text(), opened);
+        EXPECT_TRUE(editor->isVisible());
+        QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(text(), c.kept);
+        // Where the desktop does not count Ctrl+Y, Ctrl+Shift+Z or Ctrl+Z as a text box's own key, the window's
+        // undo and redo receive it: they work in the editor all the same.
+        for (QAction* undoOrRedo : window->actions())
+            if (undoOrRedo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+                redo = undoOrRedo;
+            else if (undoOrRedo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)))
+                undo = undoOrRedo;
+        ASSERT_TRUE(undo && redo);
+        undo->trigger();
+        EXPECT_EQ(text(), opened);
+        redo->trigger();
+        EXPECT_EQ(text(), c.kept);
+        EXPECT_TRUE(editor->isVisible());
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
         EXPECT_EQ(text(), "");
-        EXPECT_EQ(clipboard->text().toStdString(), opened);
+        EXPECT_EQ(clipboard->text().toStdString(), c.kept);
         QTest::keyClick(editor, Qt::Key_Escape);
     }
+    EXPECT_EQ(Cell(2, Description), "Market");
 }
 
 TEST_F(frmRegisterTest, AmountsInTheLocalesFormAreWrittenBackExactly) {
@@ -885,6 +928,25 @@ TEST_F(frmRegisterTest, UpcomingRowsAreEnteredOrSkippedBelowTheGridAndUndone) {
     EXPECT_TRUE(note->text().startsWith(QStringLiteral("Today's balance: 1,350.00    Lowest: ")));
     EXPECT_TRUE(note->text().endsWith(QStringLiteral("    1 scheduled due")));
 
+    // Rows not yet due are greyed, yet readable (a contrast of 4.5:1 at least); the lowest balance turns red below
+    // the cushion, in the note's own font however often it is set.
+    const QColor later = upcoming->model()->index(1, Date).data(Qt::ForegroundRole).value<QColor>();
+    EXPECT_GE(platform::ContrastRatio(later, upcoming->palette().color(QPalette::Base)), 4.5)
+        << later.name().toStdString();
+    const QFont noteFont = note->font();
+    for (int i = 0; i < 2; ++i)
+        window->SetLookAhead({Day(2009, 1, 10), 30, 100000, {}});
+    EXPECT_EQ(note->palette().color(note->foregroundRole()), QColor(Qt::red));
+    EXPECT_EQ(note->font().pointSizeF(), noteFont.pointSizeF());
+    window->SetLookAhead({Day(2009, 1, 10), 30, 0, {}});
+    EXPECT_NE(note->palette().color(note->foregroundRole()), QColor(Qt::red));
+    // Maximized, the rows below keep their amounts under the grid's columns.
+    window->resize(window->width() + 300, window->height());
+    for (const int col : {Description, Debit, Balance})
+        EXPECT_EQ(upcoming->columnViewportPosition(col) + upcoming->columnWidth(col),
+                  view->columnViewportPosition(col) + view->columnWidth(col))
+            << col;
+
     // Return on the overdue one enters it as check 103 among the rows.
     upcoming->setFocus();
     upcoming->setCurrentIndex(upcoming->model()->index(0, Description));
@@ -914,15 +976,7 @@ TEST_F(frmRegisterTest, RepeatOffersThePointedRowAndAddsTheEditedSchedule) {
                               offered = schedule;
                               return std::optional<ledger::Schedule>(schedule);
                           }});
-    QTimer::singleShot(0, [] {
-        QWidget* menu = QApplication::activePopupWidget();
-        ASSERT_TRUE(menu);
-        QTest::keyClick(menu, Qt::Key_Down);
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-    const QPoint at = CellCenter(RowOfSlot(3), Description);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(view->viewport(), &event);
+    ChooseFromContextMenu(RowOfSlot(3), Description, "mnuRepeat");
     EXPECT_EQ(offered.description, QStringLiteral("Salary"));
     ASSERT_EQ(ledger::Schedules().size(), 1u);
     EXPECT_EQ(ledger::NextDue(ledger::Schedules()[0])->day, Day(2009, 2, 4));
@@ -930,6 +984,25 @@ TEST_F(frmRegisterTest, RepeatOffersThePointedRowAndAddsTheEditedSchedule) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(ledger::Schedules().empty());
+}
+
+// The context menu offers the keys' commands for the row under the pointer, and only where they can act.
+TEST_F(frmRegisterTest, TheContextMenuDoesWhatTheKeysDoOnThePointedRow) {
+    AddFourRecords();
+    Open();
+    const QStringList all = {"mnuEdit", "mnuCleared", "mnuDelete", "mnuFind", "mnuLock"};
+    EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(2), Debit, ""), all); // nothing to undo or redo yet
+    {
+        PromptScript prompts;
+        prompts.ExpectMessage(QStringLiteral("Delete this record?\r\r1/3/2009\rGrocer\r20.00\r\r"), Answer::Ok);
+        ChooseFromContextMenu(RowOfSlot(2), Debit, "mnuDelete");
+    }
+    EXPECT_EQ(RowOfSlot(2), -1);
+    ChooseFromContextMenu(1, Description, "mnuUndo");
+    EXPECT_EQ(RowOfSlot(2), 2);
+    // A read-only ledger is only searched.
+    window->SetReadOnly(true);
+    EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(4), Description, ""), QStringList{"mnuFind"});
 }
 
 } // namespace
