@@ -10,6 +10,7 @@
 
 #include <QLineEdit>
 #include <QLockFile>
+#include <QThreadPool>
 #include <csignal>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -221,6 +222,8 @@ TEST_F(LedgerAccessTest, ChangesLostInACrashAreOfferedBackOnceTheyAreDiscardedOr
 // Edits typed into the open register, and a mark, survive the process being killed before the register closes.
 TEST_F(LedgerAccessTest, RegisterEditsAndMarksSurviveAKillWhileTheRegisterIsOpen) {
     using namespace RegisterColumn;
+    // Qt paints with the threads of its pool, which a forked child does not have: they end first.
+    QThreadPool::globalInstance()->waitForDone();
     const pid_t child = ::fork();
     if (child == 0) {
         ::alarm(60); // a child stuck on a failed step dies of SIGALRM, which the parent reports
