@@ -141,6 +141,8 @@ private:
 
     // A start tag followed by text is a value (SGML leaves them unclosed); one followed by a tag opens an element.
     void Begin(const QString& name, int tagLine) {
+        if (CDataValue(name, tagLine))
+            return;
         const qsizetype next = text.indexOf(QLatin1Char('<'), pos);
         const qsizetype end = next < 0 ? text.size() : next;
         const QString value = text.mid(pos, end - pos).trimmed();
@@ -162,6 +164,25 @@ private:
         if (open.size() >= MaxDepth)
             return Fail(tagLine, QStringLiteral("elements nested deeper than %1").arg(MaxDepth));
         open.push_back(name);
+    }
+
+    // A value written as a CDATA section (some banks write payees so) is taken as it stands, without entities.
+    bool CDataValue(const QString& name, int tagLine) {
+        static const QLatin1String open("<![CDATA[");
+        qsizetype start = pos;
+        while (start < text.size() && text[start].isSpace())
+            start += 1;
+        if (!QStringView(text).mid(start).startsWith(open))
+            return false;
+        const qsizetype stop = text.indexOf(QLatin1String("]]>"), start + open.size());
+        if (stop < 0) {
+            Fail(tagLine, QStringLiteral("a CDATA section is never closed with ']]>'"));
+            return true;
+        }
+        const QString value = text.mid(start + open.size(), stop - start - open.size()).trimmed();
+        Advance(stop + 3);
+        Leaf(name, {value, tagLine});
+        return true;
     }
 
     void Leaf(const QString& name, const Field& field) {

@@ -450,6 +450,20 @@ TEST(StatementReaders, BadFilesNameTheLineAndReturnNothing) {
     }
 }
 
+TEST(StatementReaders, OfxValuesWrittenAsCDataAreTakenAsTheyStand) {
+    for (const char* name :
+         {"<NAME><![CDATA[EFTPOS WDL ALDI &amp; <CO>]]></NAME>\n", "<NAME> <![CDATA[EFTPOS WDL ALDI &amp; <CO>]]>\n"}) {
+        SCOPED_TRACE(name);
+        const ReadResult r =
+            ReadOfx("<OFX><STMTTRN><DTPOSTED>20240105<TRNAMT>-12.50\n" + QByteArray(name) + "</STMTTRN></OFX>\n");
+        ASSERT_TRUE(r.Ok()) << r.error.toStdString();
+        ASSERT_EQ(r.lines.size(), 1u);
+        EXPECT_EQ(r.lines[0].payee, QStringLiteral("EFTPOS WDL ALDI &amp; <CO>"));
+    }
+    EXPECT_TRUE(ReadOfx("<OFX><STMTTRN><NAME><![CDATA[cut</STMTTRN></OFX>")
+                    .error.startsWith(QLatin1String("line 1: a CDATA section is never closed")));
+}
+
 TEST(StatementReaders, CsvMappingsAreRememberedByTheHeaderLine) {
     const QByteArray data = "Buchungstag;Empfänger;Soll;Haben\r\n03.05.2024;x;1;\r\n";
     const QString header = CsvHeaderLine(data);
