@@ -47,7 +47,7 @@ QString DecodeEntities(const QString& text) {
 // The calendar date as written: YYYYMMDD, then an optional time and time zone that do not move it.
 std::optional<double> OfxDate(const QString& text) {
     static const QRegularExpression form(QStringLiteral(
-        R"(^(\d{4})(\d{2})(\d{2})(\d{4}(\d{2}(\.\d{1,3})?)?)?(\[[+-]?\d{1,2}(\.\d{1,2})?(:[A-Za-z]{0,8})?\])?$)"));
+        R"(^(\d{4})(\d{2})(\d{2})(\d{4}(\d{2}(\.\d{1,3})?)?)?\s*(\[[+-]?\d{1,2}(\.\d{1,2})?(:[A-Za-z]{0,8})?\])?$)"));
     const auto m = form.match(text);
     if (!m.hasMatch())
         return std::nullopt;
@@ -58,10 +58,27 @@ std::optional<double> OfxDate(const QString& text) {
     return days;
 }
 
-// A signed number with '.' or ',' before at most two decimals (more only when they are zeros); no grouping.
-std::optional<int64_t> OfxCents(const QString& text) {
+// Servers also group thousands ("-1,006.60", "-1.006,60", "+1 006,60"): a group mark repeats in steps of three
+// digits and differs from the decimal mark. One '.' or ',' before exactly three digits and nothing after could be
+// either, and is not read as grouping.
+QString WithoutGrouping(const QString& text) {
+    static const QRegularExpression grouped(
+        QStringLiteral(R"(^([+-]?)(\d{1,3})(([ ,.'\x{00A0}])\d{3}(?:\4\d{3})*)([.,]\d*)?$)"));
+    const auto m = grouped.match(text);
+    if (!m.hasMatch())
+        return text;
+    const QString mark = m.captured(4);
+    const bool ambiguous = m.captured(5).isEmpty() && (mark == QLatin1String(".") || mark == QLatin1String(",")) &&
+                           m.captured(3).size() == 4;
+    if (mark == m.captured(5).left(1) || ambiguous)
+        return text;
+    return m.captured(1) + m.captured(2) + QString(m.captured(3)).remove(mark) + m.captured(5);
+}
+
+// A signed number with '.' or ',' before at most two decimals (more only when they are zeros).
+std::optional<int64_t> OfxCents(const QString& written) {
     static const QRegularExpression form(QStringLiteral(R"(^([+-]?)(\d{0,16})(?:[.,](\d*))?$)"));
-    const auto m = form.match(text);
+    const auto m = form.match(WithoutGrouping(written));
     if (!m.hasMatch())
         return std::nullopt;
     QString fraction = m.captured(3);
