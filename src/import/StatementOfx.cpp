@@ -219,7 +219,8 @@ private:
         if (at < 0) {
             if (name != lastLeaf)
                 Fail(tagLine, QStringLiteral("</%1> without <%1>").arg(name));
-            return false;
+            // An element closed right after it opened was read as an empty value: <OFX></OFX> is a whole, empty file.
+            return name == QLatin1String("OFX");
         }
         // Elements SGML left open end with the one that holds them.
         const bool endsTransaction = transaction && open.indexOf(QStringLiteral("STMTTRN")) >= at;

@@ -450,7 +450,7 @@ TEST(StatementReaders, BadFilesNameTheLineAndReturnNothing) {
     }
 }
 
-TEST(StatementReaders, OfxValuesWrittenAsCDataAreTakenAsTheyStand) {
+TEST(StatementReaders, OfxCDataValuesAndAnEmptyOfxAreRead) {
     for (const char* name :
          {"<NAME><![CDATA[EFTPOS WDL ALDI &amp; <CO>]]></NAME>\n", "<NAME> <![CDATA[EFTPOS WDL ALDI &amp; <CO>]]>\n"}) {
         SCOPED_TRACE(name);
@@ -460,6 +460,8 @@ TEST(StatementReaders, OfxValuesWrittenAsCDataAreTakenAsTheyStand) {
         ASSERT_EQ(r.lines.size(), 1u);
         EXPECT_EQ(r.lines[0].payee, QStringLiteral("EFTPOS WDL ALDI &amp; <CO>"));
     }
+    const ReadResult empty = ReadOfx("<OFX></OFX>\n");
+    EXPECT_TRUE(empty.Ok() && empty.lines.empty()) << empty.error.toStdString();
     EXPECT_TRUE(ReadOfx("<OFX><STMTTRN><NAME><![CDATA[cut</STMTTRN></OFX>")
                     .error.startsWith(QLatin1String("line 1: a CDATA section is never closed")));
 }
