@@ -98,14 +98,17 @@ public:
         return true;
     }
 
-    bool Preview(const import::ImportPlan& plan, const QString& openingNote) override {
+    bool Preview(const import::ImportPlan& plan, const QStringList& notes) override {
         for (const import::PlannedLine& p : plan.lines) {
-            out << "line " << p.line.source << "  " << platform::FormatShortDate(p.line.date) << "  "
-                << platform::FormatCents(p.line.cents) << "  " << p.description.trimmed() << "  "
+            // A line the reader skipped or refused may have no date; its payee is the statement's own.
+            out << "line " << p.line.source << "  "
+                << (p.line.date ? platform::FormatShortDate(p.line.date) : QStringLiteral("-")) << "  "
+                << platform::FormatCents(p.line.cents) << "  "
+                << (p.description.isEmpty() ? Shown(p.line.payee.simplified()) : p.description.trimmed()) << "  "
                 << Shown(import::PlanText(p)) << "\n";
         }
-        if (!openingNote.isEmpty())
-            out << openingNote << "\n";
+        for (const QString& note : notes)
+            out << Shown(note) << "\n";
         const int adds = plan.Count(import::PlanKind::Add);
         out << adds << " added, " << plan.Marks() << " marked cleared, " << plan.Skips() << " skipped, "
             << plan.Count(import::PlanKind::Refused) << " refused"

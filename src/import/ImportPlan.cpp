@@ -79,7 +79,7 @@ int ImportPlan::Count(PlanKind kind) const {
 }
 
 int ImportPlan::Skips() const {
-    return Count(PlanKind::Duplicate) - Marks();
+    return Count(PlanKind::Duplicate) - Marks() + Count(PlanKind::Skipped);
 }
 
 int ImportPlan::Marks() const {
@@ -227,6 +227,12 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
     for (size_t i = 0; i < statement.size(); ++i) {
         PlannedLine& p = plan.lines[i];
         p.line = statement[i];
+        // What the reader already judged is neither matched nor counted against the ledger's room.
+        if (!p.line.skipped.isEmpty() || !p.line.refusal.isEmpty()) {
+            p.kind = p.line.refusal.isEmpty() ? PlanKind::Skipped : PlanKind::Refused;
+            p.reason = p.line.refusal.isEmpty() ? p.line.skipped : p.line.refusal;
+            continue;
+        }
         PlanRecord(p);
         if (!p.line.bankId.isEmpty()) {
             const auto [first, isNew] = firstWithId.try_emplace(p.line.bankId, int(i));
@@ -270,7 +276,7 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
     double lockDate = 0;
     const bool locked = ledger::GetLockDate(lockDate);
     for (PlannedLine& p : plan.lines) {
-        if (p.kind == PlanKind::Duplicate)
+        if (p.kind != PlanKind::Add)
             continue;
         p.reason = Refusal(p, locked, lockDate);
         if (p.reason.isEmpty() && room <= 0)
@@ -352,6 +358,8 @@ QString PlanText(const PlannedLine& p) {
             return QStringLiteral("skipped, deleted earlier");
         return p.duplicateSlot ? QStringLiteral("skipped, duplicate of %1").arg(p.duplicateRecord)
                                : QStringLiteral("skipped, repeats statement line %1").arg(p.duplicateSource);
+    case PlanKind::Skipped:
+        return QStringLiteral("skipped: ") + p.reason;
     case PlanKind::Refused:
         break;
     }

@@ -21,7 +21,8 @@
 
 namespace import {
 
-enum class PlanKind { Add, Duplicate, Refused };
+// Skipped: a line the reader says is no transaction to add (StatementLine::skipped).
+enum class PlanKind { Add, Duplicate, Skipped, Refused };
 
 struct PlannedLine {
     StatementLine line;
@@ -39,7 +40,7 @@ struct PlannedLine {
     QString duplicateRecord;     // that record as the register shows it: date, payee and amount
     bool marksCleared = false;   // the record `duplicateSlot` is neither cleared nor reconciled yet
     bool deletedEarlier = false; // no slot, no line: the bank id of a record the user deleted
-    QString reason;              // for Refused
+    QString reason;              // for Refused and Skipped
     // For Add: the pending occurrence that the line enters, of the schedule at that index and description.
     struct Scheduled {
         int schedule = 0;
@@ -53,7 +54,7 @@ struct ImportPlan {
     std::vector<PlannedLine> lines;
     int Count(PlanKind kind) const;
     int Marks() const; // the duplicates that mark their record cleared
-    int Skips() const; // the other duplicates: they change nothing
+    int Skips() const; // the other duplicates, and the lines skipped for the reader's reasons: they change nothing
 };
 
 // Plans against the ledger store as it is now; changes nothing.

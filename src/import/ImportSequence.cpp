@@ -53,8 +53,10 @@ ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& front
     const ImportPlan plan = PlanImport(account ? AccountLines(statement.lines, *account) : statement.lines);
     result.refused = plan.Count(PlanKind::Refused);
     result.outcome = ImportOutcome::Previewed;
-    if (!frontEnd.Preview(plan, OpeningNote(statement.openingCents)) ||
-        (plan.Count(PlanKind::Add) == 0 && plan.Marks() == 0))
+    QStringList notes = statement.notes;
+    if (const QString opening = OpeningNote(statement.openingCents); !opening.isEmpty())
+        notes.append(opening);
+    if (!frontEnd.Preview(plan, notes) || (plan.Count(PlanKind::Add) == 0 && plan.Marks() == 0))
         return result;
 
     bool applied = false;

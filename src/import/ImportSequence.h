@@ -36,9 +36,9 @@ public:
     // The ledger store holds the ledger to import into, once the statement is known to be readable; false stops the
     // import.
     virtual bool OpenLedger() = 0;
-    // Shows what the plan does to each line, with the statement's OpeningNote; true adds the lines planned as Add
-    // and marks the matched records cleared.
-    virtual bool Preview(const ImportPlan& plan, const QString& openingNote) = 0;
+    // Shows what the plan does to each line, with the reader's notes and the statement's OpeningNote, a sentence
+    // each; true adds the lines planned as Add and marks the matched records cleared.
+    virtual bool Preview(const ImportPlan& plan, const QStringList& notes) = 0;
     // The ledger with the lines added: saved, or left changed for a later save; false when it could not be kept.
     virtual bool KeepLedger() = 0;
     virtual void Failed(ImportFailure failure, const QString& reason) = 0;

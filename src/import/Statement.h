@@ -21,6 +21,12 @@ struct StatementLine {
     QString bankType;    // OFX TRNTYPE ("INT", "FEE", "ATM", ...); empty where the format has none
     QString account;     // the bank's account id (OFX ACCTID, QIF !Account name); empty where the file names none
     int source = 0;      // the line the transaction starts on, for messages
+    // A line the reader found but that is not to be added, and why: `skipped` for what is no transaction yet (a
+    // pending row, a row without an amount), `refusal` for a transaction the ledger cannot keep (an amount finer than
+    // a cent). The import plans it as such instead of losing it or refusing the whole file. Date and amount may be 0
+    // where the line had none.
+    QString skipped;
+    QString refusal;
 
     bool operator==(const StatementLine&) const = default;
 };
@@ -31,6 +37,10 @@ struct ReadResult {
     // The balance the statement opens with, when it says so as this program exports it (a CSV "Opening" row, QIF's
     // "Opening Balance" transfer); never a line.
     std::optional<int64_t> openingCents = std::nullopt;
+    // What the reader decided or left out that is no line of its own, one sentence each, for the preview and the
+    // CLI: "Dates read day first (13/01/2024 has no month 13).", "14 investment transactions are not kept in a check
+    // register.", "3 lines before the table skipped."
+    QStringList notes = {};
     bool Ok() const { return error.isEmpty(); }
 };
 

@@ -151,7 +151,7 @@ QString AccountDialog::Account() const {
 }
 
 ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, const import::ImportPlan& plan,
-                             const QString& note)
+                             const QStringList& notes)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ImportPreview"));
     setWindowTitle(QStringLiteral("Import %1").arg(statementName));
@@ -165,8 +165,11 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
     table->verticalHeader()->hide();
     for (int row = 0; row < int(plan.lines.size()); ++row) {
         const import::PlannedLine& p = plan.lines[size_t(row)];
-        const QString cells[] = {platform::FormatShortDate(p.line.date), platform::FormatCents(p.line.cents),
-                                 p.description.trimmed(), p.line.checkNumber, WhatHappens(p)};
+        // A line the reader skipped or refused may have no date, and keeps the statement's own payee.
+        const QString cells[] = {p.line.date ? platform::FormatShortDate(p.line.date) : QString(),
+                                 platform::FormatCents(p.line.cents),
+                                 p.description.isEmpty() ? p.line.payee.simplified() : p.description.trimmed(),
+                                 p.line.checkNumber, WhatHappens(p)};
         for (int column = 0; column < 5; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column == 1)
@@ -189,10 +192,13 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
     table->horizontalHeader()->setStretchLastSection(true);
 
     const int adds = plan.Count(import::PlanKind::Add);
-    auto* summary = new QLabel(QStringLiteral("%1 to add, %2 to mark cleared, %3 to skip as duplicates, %4 refused")
+    const int skipped = plan.Count(import::PlanKind::Skipped);
+    const QString others = skipped ? QStringLiteral(", %1 to skip for the reasons shown").arg(skipped) : QString();
+    auto* summary = new QLabel(QStringLiteral("%1 to add, %2 to mark cleared, %3 to skip as duplicates%4, %5 refused")
                                    .arg(adds)
                                    .arg(plan.Marks())
-                                   .arg(plan.Skips())
+                                   .arg(plan.Skips() - skipped)
+                                   .arg(others)
                                    .arg(plan.Count(import::PlanKind::Refused)),
                                this);
     summary->setObjectName(QStringLiteral("lblSummary"));
@@ -205,11 +211,11 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);
-    if (!note.isEmpty()) {
-        auto* opening = new QLabel(note, this);
-        opening->setObjectName(QStringLiteral("lblOpening"));
-        opening->setWordWrap(true);
-        layout->addWidget(opening);
+    if (!notes.isEmpty()) {
+        auto* said = new QLabel(notes.join(QLatin1Char('\n')), this);
+        said->setObjectName(QStringLiteral("lblNotes"));
+        said->setWordWrap(true);
+        layout->addWidget(said);
     }
     layout->addWidget(summary);
     layout->addWidget(buttons);
@@ -231,6 +237,8 @@ QString ImportPreview::WhatHappens(const import::PlannedLine& p) {
         if (p.duplicateSlot)
             return QStringLiteral("Skip: duplicate of %1").arg(p.duplicateRecord);
         return QStringLiteral("Skip: repeats row %1").arg(p.duplicateLine + 1); // the row above in this table
+    case import::PlanKind::Skipped:
+        return QStringLiteral("Skip: ") + p.reason;
     case import::PlanKind::Refused:
         break;
     }

@@ -51,8 +51,9 @@ private:
 class ImportPreview : public QDialog {
     Q_OBJECT
 public:
-    // `note` (OpeningNote) is shown above the summary when there is one.
-    ImportPreview(QWidget* parent, const QString& statementName, const import::ImportPlan& plan, const QString& note);
+    // `notes` (the reader's, and OpeningNote) are shown above the summary, a line each.
+    ImportPreview(QWidget* parent, const QString& statementName, const import::ImportPlan& plan,
+                  const QStringList& notes);
 
     // What the preview says will happen to a line: "Add as Deposit", "Skip: duplicate of 1/5/2009 Phone 30.00", ...
     static QString WhatHappens(const import::PlannedLine& line);

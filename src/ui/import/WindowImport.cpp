@@ -34,8 +34,8 @@ public:
     // The window's ledger is the one in memory; a read-only one offers no Import.
     bool OpenLedger() override { return true; }
 
-    bool Preview(const import::ImportPlan& plan, const QString& openingNote) override {
-        ImportPreview preview(parent, name, plan, openingNote);
+    bool Preview(const import::ImportPlan& plan, const QStringList& notes) override {
+        ImportPreview preview(parent, name, plan, notes);
         return preview.exec() == QDialog::Accepted;
     }
 
