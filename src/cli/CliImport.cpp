@@ -312,7 +312,8 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!formatName.isEmpty() && !(named = import::FormatFromName(formatName)))
         return Usage(err, QStringLiteral("--format takes qif, csv or ofx"));
     const import::ImportRequest request{
-        files[1], named, parser.isSet(accountOption) ? std::optional(parser.value(accountOption)) : std::nullopt};
+        files[1], named, parser.isSet(accountOption) ? std::optional(parser.value(accountOption)) : std::nullopt,
+        parser.isSet(dateOrderOption) ? std::optional(columns.dateOrder) : std::nullopt};
     TerminalFrontEnd frontEnd(files[0], request, columnsGiven ? std::optional(columns) : std::nullopt, dryRun, out,
                               err);
     const import::ImportResult result = import::ImportStatement(request, frontEnd);

@@ -35,7 +35,7 @@ ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& front
         if (!frontEnd.ChooseColumns(data, columns))
             return result;
     }
-    const ReadResult statement = ReadStatement(data, format, columns);
+    const ReadResult statement = ReadStatement(data, format, columns, request.dateOrder);
     if (!statement.Ok()) {
         frontEnd.Failed(ImportFailure::ReadStatement, statement.error);
         return result;

@@ -14,6 +14,8 @@ struct ImportRequest {
     std::optional<Format> format; // none: told by the file's name and content
     // The account to import from a statement of several; one the statement lacks is asked for as if none were named.
     std::optional<QString> account;
+    // The order of ambiguous dates (QIF, CSV) the user gave; none: taken from the statement, or the columns chosen.
+    std::optional<DateOrder> dateOrder = std::nullopt;
 };
 
 // Where an import failed; nothing was added.

@@ -173,10 +173,11 @@ bool ReadStatementBytes(const QString& path, QByteArray& data, QString& error) {
     return true;
 }
 
-ReadResult ReadStatement(const QByteArray& data, Format format, const std::optional<CsvMapping>& mapping) {
+ReadResult ReadStatement(const QByteArray& data, Format format, const std::optional<CsvMapping>& mapping,
+                         std::optional<DateOrder> dateOrder) {
     switch (format) {
     case Format::Qif:
-        return ReadQif(data);
+        return ReadQif(data, dateOrder);
     case Format::Ofx:
         return ReadOfx(data);
     case Format::Csv:
@@ -187,7 +188,10 @@ ReadResult ReadStatement(const QByteArray& data, Format format, const std::optio
     if (!mapping)
         return {{},
                 QStringLiteral("no column mapping is known for the header line: %1").arg(Shown(CsvHeaderLine(data)))};
-    return ReadCsv(data, *mapping);
+    CsvMapping columns = *mapping;
+    if (dateOrder)
+        columns.dateOrder = *dateOrder;
+    return ReadCsv(data, columns);
 }
 
 ReadResult ReadStatementFile(const QString& path, Format format, const std::optional<CsvMapping>& mapping) {

@@ -79,7 +79,8 @@ struct CsvMapping {
     bool operator==(const CsvMapping&) const = default;
 };
 
-ReadResult ReadQif(const QByteArray& data);
+// `dateOrder`, when the user gave one, holds over what the dates themselves suggest.
+ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder = std::nullopt);
 // The first row is the header; fields are split at the delimiter the header uses most of ',', ';' and tab.
 ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping);
 ReadResult ReadOfx(const QByteArray& data);
@@ -88,8 +89,10 @@ constexpr qint64 MaxStatementBytes = qint64(64) << 20;
 // The bytes of a statement file of any kind (regular file, pipe, device), read exactly once and at most
 // MaxStatementBytes; false with the reason in `error` otherwise.
 bool ReadStatementBytes(const QString& path, QByteArray& data, QString& error);
-// Reads a statement's bytes in the given format; a CSV needs its mapping.
-ReadResult ReadStatement(const QByteArray& data, Format format, const std::optional<CsvMapping>& mapping);
+// Reads a statement's bytes in the given format; a CSV needs its mapping. A date order the user gave holds for every
+// format with ambiguous dates, over a CSV mapping's remembered one.
+ReadResult ReadStatement(const QByteArray& data, Format format, const std::optional<CsvMapping>& mapping,
+                         std::optional<DateOrder> dateOrder = std::nullopt);
 // ReadStatementBytes, then ReadStatement.
 ReadResult ReadStatementFile(const QString& path, Format format, const std::optional<CsvMapping>& mapping);
 

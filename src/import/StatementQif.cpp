@@ -6,7 +6,7 @@
 
 namespace import {
 
-ReadResult ReadQif(const QByteArray& data) {
+ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
     const QStringList lines = SplitLines(DecodeStatement(data));
     ReadResult result;
     bool inTransactions = false, inAccount = false;
@@ -77,7 +77,7 @@ ReadResult ReadQif(const QByteArray& data) {
         }
         switch (code.unicode()) {
         case 'D': {
-            const auto date = ParseStatementDate(value, DateOrder::MonthDayYear);
+            const auto date = ParseStatementDate(value, dateOrder.value_or(DateOrder::MonthDayYear));
             if (!date)
                 return Failure(n, QStringLiteral("not a date: %1").arg(Shown(value)));
             current.date = *date;

@@ -700,3 +700,26 @@ TEST(StatementReaders, WhatIsNoCsvStatementIsToldBeforeAnyColumnsAreAsked) {
     EXPECT_EQ(ReadStatement("Statement of June\n", Format::Csv, SignedColumns()).error,
               QStringLiteral("its first line has no columns: not a CSV statement"));
 }
+
+TEST(StatementReaders, AGivenDateOrderHoldsForQifAndOverACsvsColumns) {
+    const QByteArray qif = "!Type:Bank\nD05/10/2013\nT-4.50\n^\nD25/10/2013\nT-1.00\n^\n";
+    CsvMapping remembered = SignedColumns();
+    remembered.dateOrder = DateOrder::MonthDayYear;
+    const QByteArray csv = "Date,Payee,Amount,Check\n03/01/2013,Shop,-1.00,\n";
+    const struct {
+        const char* name;
+        ReadResult read;
+        int line;
+        QDate date;
+    } cases[] = {
+        {"QIF", ReadStatement(qif, Format::Qif, std::nullopt, DateOrder::DayMonthYear), 0, QDate(2013, 10, 5)},
+        {"QIF, day above 12", ReadStatement(qif, Format::Qif, std::nullopt, DateOrder::DayMonthYear), 1,
+         QDate(2013, 10, 25)},
+        {"CSV", ReadStatement(csv, Format::Csv, remembered, DateOrder::DayMonthYear), 0, QDate(2013, 1, 3)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(c.read.Ok()) << c.read.error.toStdString();
+        EXPECT_EQ(platform::DateFromDayCount(c.read.lines[size_t(c.line)].date), c.date);
+    }
+}
