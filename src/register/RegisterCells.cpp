@@ -27,12 +27,6 @@ RegisterLook::Align RegisterLook::AlignmentOf(int column) {
     }
 }
 
-MoneyCell AmountCell(const platform::LocaleCodec& codec, float amount) {
-    if (const std::optional<int64_t> cents = ShownCents(amount))
-        return {codec.FormatCents(*cents), double(*cents) / 100.0};
-    return {codec.FormatMoney(amount), std::nullopt};
-}
-
 MoneyCell BalanceCell(const platform::LocaleCodec& codec, int64_t cents) {
     if (cents > -MaxExactCents && cents < MaxExactCents)
         return {codec.FormatCents(cents), double(cents) / 100.0};

@@ -2,7 +2,7 @@
 // A register row's cells: their columns, their texts and how they are aligned, as the register window shows them.
 // The window's grid, tallix-cli print and the printed pages all take them from here.
 //
-// Columns (11; the grid's row 0 is the header):
+// Columns (12; the grid's row 0 is the header):
 //   0 date sort key (hidden)   1 check number   2 date   3 description   4 payment/debit   5 type text
 //   6 deposit/credit   7 running balance   8 type code, +10 once changed (hidden)   9 slot index (hidden)
 //   10 lock flag "1"/"0" (hidden)   11 cleared mark: "c" cleared, "R" reconciled
@@ -57,8 +57,7 @@ struct MoneyCell {
     QString text;
     std::optional<double> number;
 };
-// The register's text of an amount, and of a balance.
-MoneyCell AmountCell(const platform::LocaleCodec& codec, float amount);
+// The register's text of a balance.
 MoneyCell BalanceCell(const platform::LocaleCodec& codec, int64_t cents);
 
 // What the C column shows: "R" for a reconciled row, "c" for a cleared one, nothing otherwise.

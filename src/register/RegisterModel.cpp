@@ -190,16 +190,6 @@ int64_t RegisterModel::BalanceOn(double day) const {
     return BalanceThrough(rows, day);
 }
 
-std::vector<int> RegisterModel::RowsBetween(double after, double through) const {
-    std::vector<int> between;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const double key = DateSortKey(rows[i].dateDay);
-        if (key > std::floor(after) && key <= std::floor(through))
-            between.push_back(int(i));
-    }
-    return between;
-}
-
 RegisterModel::Change* RegisterModel::RecordLock(const std::function<void()>& lock, RegisterUpdate& update) {
     // The lock date and the rows' pending locks are one entry of the recovery journal.
     const ledger::ChangeBatch oneEntry;

@@ -3,10 +3,10 @@
 // changed in them, and the history of those changes. Every change to a row goes through here, and each says what
 // it did to the rows, so that a view (the window's grid) follows without reading anything back.
 //
-// As the window has it: edits and lock changes reach the ledger store at write-back (when the window closes),
-// deletions and the lock date at once; every edit and lock change reaches the recovery journal at once, so that a
-// crash before the write-back loses none of them. The running balances follow every change of an amount, a date or
-// the rows, undos included.
+// As the window has it: edits and lock changes reach the ledger store at write-back (when the window closes);
+// deletions, the lock date, cleared marks and the Enter or Skip of a scheduled occurrence at once; every edit and lock
+// change reaches the recovery journal at once, so that a crash before the write-back loses none of them. The running
+// balances follow every change of an amount, a date or the rows, undos included.
 
 #include "platform/LocaleCodec.h"
 #include "register/Forecast.h"
@@ -107,8 +107,6 @@ public:
 
     // The balance at the end of `day` from the rows' own amounts (it follows edits not yet balanced).
     int64_t BalanceOn(double day) const;
-    // The rows dated after `after` and on or before `through`, in row order.
-    std::vector<int> RowsBetween(double after, double through) const;
     // Writes every changed row back into its slot; returns the number of rows written. What the user did not edit
     // goes back exactly as it was stored.
     int WriteBack() const;
@@ -160,6 +158,7 @@ private:
         std::optional<ledger::ReconciledStatement> statement; // Lock: recorded by Finish
         ledger::ClearMark mark[2] = {};                       // Mark: the slot's mark before, after
         std::vector<ledger::Schedule> schedules[2];           // Enter, Schedules: the ledger's before, after
+        int16_t nextCheckNumber[2] = {0, 0};                  // Enter: the ledger's before, after
     };
 
     static RowValues ValuesOf(const RegisterRow& row);

@@ -142,7 +142,12 @@ bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update
     case Kind::Delete:
         return PutRow(change, side == Before, update);
     case Kind::Enter:
-        return PutRow(change, side == After, update) && ledger::SetSchedules(change.schedules[side]);
+        if (!PutRow(change, side == After, update) || !ledger::SetSchedules(change.schedules[side]))
+            return false;
+        // An entered check raised the next check number; taken back, it gives the number back.
+        if (change.nextCheckNumber[0] != change.nextCheckNumber[1])
+            ledger::SetNextCheckNumber(change.nextCheckNumber[side]);
+        return true;
     case Kind::Schedules:
         return ledger::SetSchedules(change.schedules[side]);
     case Kind::Lock: {

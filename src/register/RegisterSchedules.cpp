@@ -57,9 +57,11 @@ int RegisterModel::Enter(const UpcomingRow& upcoming, RegisterUpdate& update) {
     {
         // The record and its schedule's step are one change for the recovery journal.
         const ledger::ChangeBatch batch;
+        change.nextCheckNumber[0] = ledger::GetNextCheckNumber();
         change.slot = ledger::AddTransaction(record.CheckNumber, record.Date, record.Amount, upcoming.description,
                                              record.TypeCode);
         ledger::SetSchedules(change.schedules[1]);
+        change.nextCheckNumber[1] = ledger::GetNextCheckNumber();
     }
     RegisterRow row = RowOfRecord(record, change.slot, codec);
     // The new row goes after the rows of its day, as a record added last sorts among equals.

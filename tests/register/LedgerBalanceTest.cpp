@@ -29,16 +29,15 @@ struct BalanceCase {
     const char* what;
     double day;
     int64_t cents;
-    size_t rowsSinceStart;
 };
 
 TEST(LedgerBalanceTest, StoreAndRegisterAgreeOnEveryDayInEveryLocale) {
     const BalanceCase cases[] = {
-        {"before every record", Day(2009, 1, 1), 100000, 0},
-        {"on a record's day, which counts", Day(2009, 1, 3), 87965, 2},
-        {"a time of day is no later day", Day(2009, 1, 4) + 0.75, 137965, 3},
-        {"on the deleted record's day", Day(2009, 1, 5), 137965, 3},
-        {"after every record", Day(2010, 6, 1), 137998, 4},
+        {"before every record", Day(2009, 1, 1), 100000},
+        {"on a record's day, which counts", Day(2009, 1, 3), 87965},
+        {"a time of day is no later day", Day(2009, 1, 4) + 0.75, 137965},
+        {"on the deleted record's day", Day(2009, 1, 5), 137965},
+        {"after every record", Day(2010, 6, 1), 137998},
     };
     for (const char* locale : {"en_US", "de_DE", "C"}) {
         const tallix::test::ScopedLocale scoped{QString::fromLatin1(locale)};
@@ -51,7 +50,6 @@ TEST(LedgerBalanceTest, StoreAndRegisterAgreeOnEveryDayInEveryLocale) {
             SCOPED_TRACE(std::string(locale) + ": " + c.what);
             EXPECT_EQ(BalanceOn(c.day), c.cents);
             EXPECT_EQ(procedures.Model().BalanceOn(c.day), c.cents);
-            EXPECT_EQ(procedures.Model().RowsBetween(0, c.day).size(), c.rowsSinceStart);
         }
     }
     ledger::NewLedger();

@@ -80,10 +80,12 @@ TEST_F(RegisterSchedulesTest, EnterAndSkipFollowTheRowsAndUndoTakesThemBack) {
     EXPECT_EQ(grid.Rows(), 3);
     EXPECT_EQ(grid.TextMatrix(2, Balance), QStringLiteral("1,187.66"));
     EXPECT_EQ(ledger::GetTransactionCount(), 3);
+    EXPECT_EQ(ledger::GetNextCheckNumber(), 8); // the check taken back gives its number back
 
     ASSERT_TRUE(procedures.Redo());
     EXPECT_EQ(grid.TextMatrix(2, Description), QStringLiteral("Rent"));
     EXPECT_EQ(ledger::GetTransactionCount(), 4);
+    EXPECT_EQ(ledger::GetNextCheckNumber(), 9);
     EXPECT_EQ(Upcoming(), "1/1/2027 Rent 18766|1/1/2027 Fee 18466|");
 }
 

@@ -327,7 +327,7 @@ void frmMain::ConnectEvents() {
     connect(New, &QAction::triggered, this, &frmMain::New_Click);
     connect(Open, &QAction::triggered, this, &frmMain::Open_Click);
     connect(OpenRecent, &QMenu::aboutToShow, this, &frmMain::OpenRecent_AboutToShow);
-    connect(Save, &QAction::triggered, this, &frmMain::Save_Click);
+    connect(Save, &QAction::triggered, this, &frmMain::SaveChart);
     connect(SaveAs, &QAction::triggered, this, &frmMain::SaveAs_Click);
     connect(Import, &QAction::triggered, this, &frmMain::Import_Click);
     connect(PrintRegister, &QAction::triggered, this, &frmMain::PrintRegister_Click);

@@ -91,7 +91,7 @@ private:
     void OpenRecentLedger(const QString& path);
     // Opens the data file name just chosen; when that fails, the ledger in memory keeps `previousFile`.
     void OpenChosenLedger(const QString& previousFile);
-    void Save_Click();
+    void SaveChart();
     // Saves the ledger under a name the user chooses; the window goes on with that file.
     void SaveAs_Click();
     // A bank statement into the ledger, after a preview of what each of its lines would become.

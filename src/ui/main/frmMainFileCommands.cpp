@@ -90,7 +90,7 @@ void frmMain::OpenChosenLedger(const QString& previousFile) {
     ShowNextCheckNumber();
 }
 
-void frmMain::Save_Click() {
+void frmMain::SaveChart() {
     if (ledger::SaveLedger())
         settings::NoteRecentLedger(ledger::GetDataFileName());
 }

@@ -9,12 +9,12 @@
 #include "register/BalanceSeries.h"
 #include "settings/ForecastSettings.h"
 #include "ui/about/frmAbout.h"
-#include "ui/chart/frmChart.h"
+#include "ui/chart/ChartWindow.h"
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
 #include "ui/register/frmRegister.h"
 #include "ui/schedules/ScheduleEditor.h"
-#include "ui/schedules/frmSchedules.h"
+#include "ui/schedules/SchedulesWindow.h"
 #include "ui/settings/SettingsDialog.h"
 
 #include <QApplication>
@@ -79,7 +79,7 @@ void frmMain::BalanceToStatement_Click() {
 
 void frmMain::Schedules_Click() {
     const settings::ForecastSettings forecast = settings::ReadForecastSettings();
-    frmSchedules window(this, {ledger::Schedules(), forecast.horizonDays, forecast.cushionCents}, platform::Today());
+    SchedulesWindow window(this, {ledger::Schedules(), forecast.horizonDays, forecast.cushionCents}, platform::Today());
     if (window.exec() != QDialog::Accepted)
         return;
     const SchedulesValues values = window.Values();
@@ -99,7 +99,7 @@ void frmMain::BalanceChart_Click() {
     const QString title = file.isEmpty() ? QStringLiteral("Balance Chart")
                                          : QStringLiteral("Balance Chart: %1").arg(QFileInfo(file).completeBaseName());
     const platform::LocaleCodec codec;
-    frmChart Chart(this, StoreBalanceSeries(codec, platform::Today(), settings::ReadForecastSettings().horizonDays),
-                   title);
+    ChartWindow Chart(this, StoreBalanceSeries(codec, platform::Today(), settings::ReadForecastSettings().horizonDays),
+                      title);
     Chart.exec();
 }

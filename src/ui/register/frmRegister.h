@@ -1,7 +1,8 @@
 #pragma once
 // The register window: the whole ledger in one grid, sorted by date with a running balance, corrected in place,
-// locked up to a date, and deleted from record by record. The grid is the window's working copy: edits and lock
-// changes reach the ledger store when the window closes, deletions and the lock date at once.
+// locked up to a date, and deleted from record by record. The working copy is the register's model (RegisterModel);
+// the grid only shows it. Edits and lock changes reach the ledger store when the window closes; deletions, the lock
+// date, cleared marks and the Enter or Skip of a scheduled occurrence at once.
 //
 // One object per opening: the constructor loads the window (height, starting balance, grid), exec() shows it
 // modally, and closing it writes the changed rows back and stores the window's height in RegHeight.

@@ -52,50 +52,50 @@ ScheduleEditor::ScheduleEditor(QWidget* owner, const ledger::Schedule& schedule,
 }
 
 void ScheduleEditor::BuildFields() {
-    cboKind = Named(new QComboBox(this), "cboKind");
+    kindBox = Named(new QComboBox(this), "kindBox");
     for (const ScheduleKind& kind : ScheduleKinds)
-        cboKind->addItem(ScheduleKindText(kind));
-    txtDescription = Named(new QLineEdit(this), "txtDescription");
-    txtDescription->setMaxLength(ledger::DescriptionLength);
-    txtAmount = NewAmountBox(this, QStringLiteral("txtAmount"));
-    chkVaries = Named(new QCheckBox(QStringLiteral("Amount &varies"), this), "chkVaries");
+        kindBox->addItem(ScheduleKindText(kind));
+    descriptionBox = Named(new QLineEdit(this), "descriptionBox");
+    descriptionBox->setMaxLength(ledger::DescriptionLength);
+    amountBox = NewAmountBox(this, QStringLiteral("amountBox"));
+    variesBox = Named(new QCheckBox(QStringLiteral("Amount &varies"), this), "variesBox");
     auto* toleranceLabel = new QLabel(QStringLiteral("by up to"), this);
-    txtTolerance = NewAmountBox(this, QStringLiteral("txtTolerance"));
+    toleranceBox = NewAmountBox(this, QStringLiteral("toleranceBox"));
 
-    spnEvery = Named(new QSpinBox(this), "spnEvery");
-    spnEvery->setRange(1, ledger::MaxRepeatEvery);
-    cboUnit = Named(new QComboBox(this), "cboUnit");
-    cboUnit->addItems({QStringLiteral("days"), QStringLiteral("weeks"), QStringLiteral("months")});
+    everyBox = Named(new QSpinBox(this), "everyBox");
+    everyBox->setRange(1, ledger::MaxRepeatEvery);
+    unitBox = Named(new QComboBox(this), "unitBox");
+    unitBox->addItems({QStringLiteral("days"), QStringLiteral("weeks"), QStringLiteral("months")});
 
-    optDayOfMonth = Named(new QRadioButton(QStringLiteral("On &day"), this), "optDayOfMonth");
-    spnDayOfMonth = Named(new QSpinBox(this), "spnDayOfMonth");
-    spnDayOfMonth->setRange(1, 31);
-    optNthWeekday = Named(new QRadioButton(QStringLiteral("On t&he"), this), "optNthWeekday");
-    cboNth = Named(new QComboBox(this), "cboNth");
+    onDayOfMonth = Named(new QRadioButton(QStringLiteral("On &day"), this), "onDayOfMonth");
+    dayOfMonthBox = Named(new QSpinBox(this), "dayOfMonthBox");
+    dayOfMonthBox->setRange(1, 31);
+    onNthWeekday = Named(new QRadioButton(QStringLiteral("On t&he"), this), "onNthWeekday");
+    nthBox = Named(new QComboBox(this), "nthBox");
     for (int nth = 1; nth <= ledger::LastWeekOfMonth; ++nth)
-        cboNth->addItem(WeekOfMonthText(nth));
-    cboWeekday = Named(new QComboBox(this), "cboWeekday");
+        nthBox->addItem(WeekOfMonthText(nth));
+    weekdayBox = Named(new QComboBox(this), "weekdayBox");
     for (int weekday = 1; weekday <= 7; ++weekday)
-        cboWeekday->addItem(WeekdayText(weekday));
+        weekdayBox->addItem(WeekdayText(weekday));
     auto* place = new QButtonGroup(this);
-    place->addButton(optDayOfMonth);
-    place->addButton(optNthWeekday);
+    place->addButton(onDayOfMonth);
+    place->addButton(onNthWeekday);
 
-    dtpStart = Named(new platform::DatePicker(this), "dtpStart");
-    optEndNever = Named(new QRadioButton(QStringLiteral("&Never"), this), "optEndNever");
-    optEndOn = Named(new QRadioButton(QStringLiteral("&On"), this), "optEndOn");
-    dtpEnd = Named(new platform::DatePicker(this), "dtpEnd");
-    optEndAfter = Named(new QRadioButton(QStringLiteral("&After"), this), "optEndAfter");
-    spnCount = Named(new QSpinBox(this), "spnCount");
-    spnCount->setRange(1, 9999);
+    startDateBox = Named(new platform::DatePicker(this), "startDateBox");
+    endsNever = Named(new QRadioButton(QStringLiteral("&Never"), this), "endsNever");
+    endsOnDate = Named(new QRadioButton(QStringLiteral("&On"), this), "endsOnDate");
+    endDateBox = Named(new platform::DatePicker(this), "endDateBox");
+    endsAfterCount = Named(new QRadioButton(QStringLiteral("&After"), this), "endsAfterCount");
+    countBox = Named(new QSpinBox(this), "countBox");
+    countBox->setRange(1, 9999);
     auto* times = new QLabel(QStringLiteral("times"), this);
     auto* end = new QButtonGroup(this);
-    for (QRadioButton* option : {optEndNever, optEndOn, optEndAfter})
+    for (QRadioButton* option : {endsNever, endsOnDate, endsAfterCount})
         end->addButton(option);
 
-    cboWeekend = Named(new QComboBox(this), "cboWeekend");
-    cboWeekend->addItems({QStringLiteral("On the day"), QStringLiteral("Move before"), QStringLiteral("Move after")});
-    lblNext = Named(new QLabel(this), "lblNext");
+    weekendBox = Named(new QComboBox(this), "weekendBox");
+    weekendBox->addItems({QStringLiteral("On the day"), QStringLiteral("Move before"), QStringLiteral("Move after")});
+    nextDatesLabel = Named(new QLabel(this), "nextDatesLabel");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     OKButton = buttons->button(QDialogButtonBox::Ok);
@@ -104,82 +104,82 @@ void ScheduleEditor::BuildFields() {
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
 
     auto* form = new QFormLayout(this);
-    form->addRow(Label(QStringLiteral("&Type:"), cboKind), Row({cboKind}));
-    form->addRow(QStringLiteral("D&escription:"), txtDescription);
-    form->addRow(Label(QStringLiteral("A&mount:"), txtAmount),
-                 Row({txtAmount, chkVaries, toleranceLabel, txtTolerance}));
-    form->addRow(Label(QStringLiteral("&Repeat every:"), spnEvery), Row({spnEvery, cboUnit}));
-    form->addRow(QString(), Row({optDayOfMonth, spnDayOfMonth}));
-    form->addRow(QString(), Row({optNthWeekday, cboNth, cboWeekday}));
-    form->addRow(Label(QStringLiteral("&Starts:"), dtpStart), Row({dtpStart}));
-    form->addRow(QStringLiteral("Ends:"), Row({optEndNever, optEndOn, dtpEnd, optEndAfter, spnCount, times}));
-    form->addRow(Label(QStringLiteral("On a &weekend:"), cboWeekend), Row({cboWeekend}));
-    form->addRow(lblNext);
+    form->addRow(Label(QStringLiteral("&Type:"), kindBox), Row({kindBox}));
+    form->addRow(QStringLiteral("D&escription:"), descriptionBox);
+    form->addRow(Label(QStringLiteral("A&mount:"), amountBox),
+                 Row({amountBox, variesBox, toleranceLabel, toleranceBox}));
+    form->addRow(Label(QStringLiteral("&Repeat every:"), everyBox), Row({everyBox, unitBox}));
+    form->addRow(QString(), Row({onDayOfMonth, dayOfMonthBox}));
+    form->addRow(QString(), Row({onNthWeekday, nthBox, weekdayBox}));
+    form->addRow(Label(QStringLiteral("&Starts:"), startDateBox), Row({startDateBox}));
+    form->addRow(QStringLiteral("Ends:"), Row({endsNever, endsOnDate, endDateBox, endsAfterCount, countBox, times}));
+    form->addRow(Label(QStringLiteral("On a &weekend:"), weekendBox), Row({weekendBox}));
+    form->addRow(nextDatesLabel);
     form->addRow(buttons);
     form->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &ScheduleEditor::OKButton_Click);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ScheduleEditor::AcceptSchedule);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    for (QComboBox* box : {cboUnit, cboNth, cboWeekday, cboWeekend})
+    for (QComboBox* box : {unitBox, nthBox, weekdayBox, weekendBox})
         connect(box, &QComboBox::currentIndexChanged, this, &ScheduleEditor::UpdateFields);
-    for (QSpinBox* box : {spnEvery, spnDayOfMonth, spnCount})
+    for (QSpinBox* box : {everyBox, dayOfMonthBox, countBox})
         connect(box, &QSpinBox::valueChanged, this, &ScheduleEditor::UpdateFields);
-    const std::initializer_list<QAbstractButton*> options = {chkVaries,   optDayOfMonth, optNthWeekday,
-                                                             optEndNever, optEndOn,      optEndAfter};
+    const std::initializer_list<QAbstractButton*> options = {variesBox, onDayOfMonth, onNthWeekday,
+                                                             endsNever, endsOnDate,   endsAfterCount};
     for (QAbstractButton* option : options)
         connect(option, &QAbstractButton::toggled, this, &ScheduleEditor::UpdateFields);
-    for (platform::DatePicker* picker : {dtpStart, dtpEnd})
+    for (platform::DatePicker* picker : {startDateBox, endDateBox})
         connect(picker, &QDateEdit::dateChanged, this, &ScheduleEditor::UpdateFields);
 }
 
 void ScheduleEditor::Form_Load() {
     const ledger::ScheduleRule& rule = original.rule;
-    cboKind->setCurrentIndex(ScheduleKindIndex(original));
-    txtDescription->setText(original.description);
-    txtAmount->setText(ledger::DollarText(original.amountCents));
-    chkVaries->setChecked(original.amountVaries);
-    txtTolerance->setText(ledger::DollarText(original.toleranceCents));
-    spnEvery->setValue(rule.every);
-    cboUnit->setCurrentIndex(int(rule.unit));
-    spnDayOfMonth->setValue(rule.dayOfMonth);
-    cboNth->setCurrentIndex(rule.nth - 1);
-    cboWeekday->setCurrentIndex(rule.weekday - 1);
-    (rule.place == ledger::MonthPlace::DayOfMonth ? optDayOfMonth : optNthWeekday)->setChecked(true);
+    kindBox->setCurrentIndex(ScheduleKindIndex(original));
+    descriptionBox->setText(original.description);
+    amountBox->setText(ledger::DollarText(original.amountCents));
+    variesBox->setChecked(original.amountVaries);
+    toleranceBox->setText(ledger::DollarText(original.toleranceCents));
+    everyBox->setValue(rule.every);
+    unitBox->setCurrentIndex(int(rule.unit));
+    dayOfMonthBox->setValue(rule.dayOfMonth);
+    nthBox->setCurrentIndex(rule.nth - 1);
+    weekdayBox->setCurrentIndex(rule.weekday - 1);
+    (rule.place == ledger::MonthPlace::DayOfMonth ? onDayOfMonth : onNthWeekday)->setChecked(true);
     const QDate start = platform::DateFromDayCount(rule.start);
-    dtpStart->SetValue(start);
+    startDateBox->SetValue(start);
     // A rule that never ended offers a year from its start, should the user end it.
-    dtpEnd->SetValue(rule.end != 0 ? platform::DateFromDayCount(rule.end) : start.addYears(1));
-    spnCount->setValue(rule.count != 0 ? rule.count : 12);
-    (rule.end != 0 ? optEndOn : rule.count != 0 ? optEndAfter : optEndNever)->setChecked(true);
-    cboWeekend->setCurrentIndex(int(rule.weekend));
+    endDateBox->SetValue(rule.end != 0 ? platform::DateFromDayCount(rule.end) : start.addYears(1));
+    countBox->setValue(rule.count != 0 ? rule.count : 12);
+    (rule.end != 0 ? endsOnDate : rule.count != 0 ? endsAfterCount : endsNever)->setChecked(true);
+    weekendBox->setCurrentIndex(int(rule.weekend));
 }
 
 ledger::ScheduleRule ScheduleEditor::TypedRule() const {
     ledger::ScheduleRule rule;
-    rule.unit = ledger::RepeatUnit(cboUnit->currentIndex());
-    rule.every = spnEvery->value();
-    rule.place = optNthWeekday->isChecked() ? ledger::MonthPlace::NthWeekday : ledger::MonthPlace::DayOfMonth;
-    rule.dayOfMonth = spnDayOfMonth->value();
-    rule.nth = cboNth->currentIndex() + 1;
-    rule.weekday = cboWeekday->currentIndex() + 1;
-    rule.start = platform::DayCountFromDate(dtpStart->Value());
-    rule.end = optEndOn->isChecked() ? platform::DayCountFromDate(dtpEnd->Value()) : 0;
-    rule.count = optEndAfter->isChecked() ? spnCount->value() : 0;
-    rule.weekend = ledger::WeekendShift(cboWeekend->currentIndex());
+    rule.unit = ledger::RepeatUnit(unitBox->currentIndex());
+    rule.every = everyBox->value();
+    rule.place = onNthWeekday->isChecked() ? ledger::MonthPlace::NthWeekday : ledger::MonthPlace::DayOfMonth;
+    rule.dayOfMonth = dayOfMonthBox->value();
+    rule.nth = nthBox->currentIndex() + 1;
+    rule.weekday = weekdayBox->currentIndex() + 1;
+    rule.start = platform::DayCountFromDate(startDateBox->Value());
+    rule.end = endsOnDate->isChecked() ? platform::DayCountFromDate(endDateBox->Value()) : 0;
+    rule.count = endsAfterCount->isChecked() ? countBox->value() : 0;
+    rule.weekend = ledger::WeekendShift(weekendBox->currentIndex());
     return rule;
 }
 
 // Only the fields that mean something for the rule as it stands take input; the next date follows every change.
 void ScheduleEditor::UpdateFields() {
-    txtTolerance->setEnabled(chkVaries->isChecked());
-    const bool months = cboUnit->currentIndex() == int(ledger::RepeatUnit::Months);
-    optDayOfMonth->setEnabled(months);
-    optNthWeekday->setEnabled(months);
-    spnDayOfMonth->setEnabled(months && optDayOfMonth->isChecked());
-    cboNth->setEnabled(months && optNthWeekday->isChecked());
-    cboWeekday->setEnabled(months && optNthWeekday->isChecked());
-    dtpEnd->setEnabled(optEndOn->isChecked());
-    spnCount->setEnabled(optEndAfter->isChecked());
+    toleranceBox->setEnabled(variesBox->isChecked());
+    const bool months = unitBox->currentIndex() == int(ledger::RepeatUnit::Months);
+    onDayOfMonth->setEnabled(months);
+    onNthWeekday->setEnabled(months);
+    dayOfMonthBox->setEnabled(months && onDayOfMonth->isChecked());
+    nthBox->setEnabled(months && onNthWeekday->isChecked());
+    weekdayBox->setEnabled(months && onNthWeekday->isChecked());
+    endDateBox->setEnabled(endsOnDate->isChecked());
+    countBox->setEnabled(endsAfterCount->isChecked());
 
     ledger::Schedule typed = original;
     typed.rule = TypedRule();
@@ -191,36 +191,36 @@ void ScheduleEditor::UpdateFields() {
         if (occurrence->day <= today)
             next += QStringLiteral(" (due)");
     }
-    lblNext->setText(QStringLiteral("Next: ") + next);
+    nextDatesLabel->setText(QStringLiteral("Next: ") + next);
 }
 
 // Every field is read before any is taken, so that OK offers the whole schedule or nothing.
-void ScheduleEditor::OKButton_Click() {
-    const QString description = ledger::ControlCharactersAsSpaces(txtDescription->text()).trimmed();
+void ScheduleEditor::AcceptSchedule() {
+    const QString description = ledger::ControlCharactersAsSpaces(descriptionBox->text()).trimmed();
     if (description.isEmpty()) {
         platform::MsgBox(QStringLiteral("The schedule needs a description."));
-        txtDescription->setFocus(Qt::OtherFocusReason);
+        descriptionBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const std::optional<int64_t> amount = ReadAmountCents(txtAmount, QStringLiteral("amount"));
+    const std::optional<int64_t> amount = ReadAmountCents(amountBox, QStringLiteral("amount"));
     if (!amount)
         return;
     std::optional<int64_t> tolerance = 0;
-    if (chkVaries->isChecked() && !(tolerance = ReadAmountCents(txtTolerance, QStringLiteral("tolerance"))))
+    if (variesBox->isChecked() && !(tolerance = ReadAmountCents(toleranceBox, QStringLiteral("tolerance"))))
         return;
     const ledger::ScheduleRule rule = TypedRule();
     if (rule.end != 0 && rule.end < rule.start) {
         platform::MsgBox(QStringLiteral("The schedule ends before it starts."));
-        dtpEnd->setFocus(Qt::OtherFocusReason);
+        endDateBox->setFocus(Qt::OtherFocusReason);
         return;
     }
     ledger::Schedule schedule = original;
-    const ScheduleKind& kind = ScheduleKinds[size_t(cboKind->currentIndex())];
+    const ScheduleKind& kind = ScheduleKinds[size_t(kindBox->currentIndex())];
     schedule.typeCode = kind.typeCode;
     schedule.isCheck = kind.isCheck;
     schedule.description = description;
     schedule.amountCents = *amount;
-    schedule.amountVaries = chkVaries->isChecked();
+    schedule.amountVaries = variesBox->isChecked();
     schedule.toleranceCents = *tolerance;
     schedule.rule = rule;
     edited = schedule;

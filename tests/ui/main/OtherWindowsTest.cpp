@@ -74,17 +74,17 @@ TEST_F(MainWindowTest, SchedulesStoresTheEditedSchedulesInTheLedgerAndTheHorizon
         WhenModalOpens(
             [&shown](QWidget* editor) {
                 shown << editor->objectName();
-                QTest::keyClicks(editor->findChild<QLineEdit*>(QStringLiteral("txtDescription")), "Rent");
-                editor->findChild<QLineEdit*>(QStringLiteral("txtAmount"))->setText(QStringLiteral("950"));
+                QTest::keyClicks(editor->findChild<QLineEdit*>(QStringLiteral("descriptionBox")), "Rent");
+                editor->findChild<QLineEdit*>(QStringLiteral("amountBox"))->setText(QStringLiteral("950"));
                 editor->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
             },
             QStringLiteral("frmSchedule"));
-        schedules->findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
-        schedules->findChild<QSpinBox*>(QStringLiteral("spnHorizon"))->setValue(45);
+        schedules->findChild<QPushButton*>(QStringLiteral("addScheduleButton"))->click();
+        schedules->findChild<QSpinBox*>(QStringLiteral("horizonBox"))->setValue(45);
         schedules->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
     });
     Trigger("mnuSetupSchedules");
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("frmSchedules"), QStringLiteral("frmSchedule")}));
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("SchedulesWindow"), QStringLiteral("frmSchedule")}));
     ASSERT_EQ(ledger::Schedules().size(), 1u);
     EXPECT_EQ(ledger::Schedules()[0].description, QStringLiteral("Rent"));
     EXPECT_EQ(ledger::Schedules()[0].amountCents, 95000);
@@ -162,10 +162,10 @@ TEST_F(MainWindowTest, ViewBalanceChartShowsThePointUnderTheMouseCopiesAndSaves)
         auto* chart = modal->findChild<ChartView*>(QStringLiteral("Chart"));
         const print::ChartAxes axes(chart->Series(), QRectF(chart->rect()), QFontMetricsF(chart->font(), chart));
         QTest::mouseMove(chart, QPointF(axes.X(Day(2020, 1, 5)), axes.Plot().center().y()).toPoint());
-        hovered = modal->findChild<QLabel*>(QStringLiteral("lblPoint"))->text();
-        modal->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
-        modal->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
-        modal->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+        hovered = modal->findChild<QLabel*>(QStringLiteral("pointLabel"))->text();
+        modal->findChild<QPushButton*>(QStringLiteral("copyButton"))->click();
+        modal->findChild<QPushButton*>(QStringLiteral("saveButton"))->click();
+        modal->findChild<QPushButton*>(QStringLiteral("saveButton"))->click();
     });
     // The name's extension chooses the format.
     PromptScript prompts;

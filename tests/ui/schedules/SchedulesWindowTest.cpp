@@ -1,9 +1,9 @@
 // The one-schedule editor and the Schedules window, driven by their controls' names.
+#include "ui/schedules/SchedulesWindow.h"
 #include "platform/widgets/DatePicker.h"
 #include "support/PromptScript.h"
 #include "support/RegisterTestSupport.h"
 #include "ui/schedules/ScheduleEditor.h"
-#include "ui/schedules/frmSchedules.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -67,20 +67,20 @@ TEST(ScheduleEditorTest, OkOffersTheScheduleAsTyped) {
     given.doneThrough = Day(2027, 1, 1);
     ScheduleEditor editor(nullptr, given, Today());
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Schedule"));
-    EXPECT_EQ(Find<QLineEdit>(&editor, "txtAmount")->text(), QStringLiteral("1200.00"));
-    EXPECT_EQ(Find<QLabel>(&editor, "lblNext")->text(), QStringLiteral("Next: 2/1/2027"));
+    EXPECT_EQ(Find<QLineEdit>(&editor, "amountBox")->text(), QStringLiteral("1200.00"));
+    EXPECT_EQ(Find<QLabel>(&editor, "nextDatesLabel")->text(), QStringLiteral("Next: 2/1/2027"));
 
-    Find<QComboBox>(&editor, "cboKind")->setCurrentIndex(2);
-    TypeInto(&editor, "txtDescription", QStringLiteral("Paycheck"));
-    TypeInto(&editor, "txtAmount", QStringLiteral("2000.5"));
-    Click(&editor, "chkVaries");
-    TypeInto(&editor, "txtTolerance", QStringLiteral("50"));
-    Find<QSpinBox>(&editor, "spnEvery")->setValue(2);
-    Find<QComboBox>(&editor, "cboUnit")->setCurrentIndex(1);
-    Find<platform::DatePicker>(&editor, "dtpStart")->SetValue(QDate(2027, 1, 8));
-    Click(&editor, "optEndAfter");
-    Find<QSpinBox>(&editor, "spnCount")->setValue(10);
-    Find<QComboBox>(&editor, "cboWeekend")->setCurrentIndex(1);
+    Find<QComboBox>(&editor, "kindBox")->setCurrentIndex(2);
+    TypeInto(&editor, "descriptionBox", QStringLiteral("Paycheck"));
+    TypeInto(&editor, "amountBox", QStringLiteral("2000.5"));
+    Click(&editor, "variesBox");
+    TypeInto(&editor, "toleranceBox", QStringLiteral("50"));
+    Find<QSpinBox>(&editor, "everyBox")->setValue(2);
+    Find<QComboBox>(&editor, "unitBox")->setCurrentIndex(1);
+    Find<platform::DatePicker>(&editor, "startDateBox")->SetValue(QDate(2027, 1, 8));
+    Click(&editor, "endsAfterCount");
+    Find<QSpinBox>(&editor, "countBox")->setValue(10);
+    Find<QComboBox>(&editor, "weekendBox")->setCurrentIndex(1);
     Click(&editor, "OKButton");
 
     ledger::Schedule expected = given;
@@ -100,17 +100,17 @@ TEST(ScheduleEditorTest, OkOffersTheScheduleAsTyped) {
 
 TEST(ScheduleEditorTest, OkRefusesWhatNoScheduleCanHold) {
     const std::tuple<const char*, std::function<void(QWidget*)>, const char*> cases[] = {
-        {"no description", [](QWidget* editor) { TypeInto(editor, "txtDescription", QStringLiteral("   ")); },
+        {"no description", [](QWidget* editor) { TypeInto(editor, "descriptionBox", QStringLiteral("   ")); },
          "The schedule needs a description."},
-        {"no amount", [](QWidget* editor) { TypeInto(editor, "txtAmount", QString()); },
+        {"no amount", [](QWidget* editor) { TypeInto(editor, "amountBox", QString()); },
          "The amount must be an amount such as 1234.50."},
         {"an amount a record would round",
-         [](QWidget* editor) { TypeInto(editor, "txtAmount", QStringLiteral("131072.01")); },
+         [](QWidget* editor) { TypeInto(editor, "amountBox", QStringLiteral("131072.01")); },
          "131,072.01 would be kept as 131,072.02: amounts are kept to the cent up to 131,071.99"},
         {"an end before the start",
          [](QWidget* editor) {
-             Click(editor, "optEndOn");
-             Find<platform::DatePicker>(editor, "dtpEnd")->SetValue(QDate(2026, 12, 31));
+             Click(editor, "endsOnDate");
+             Find<platform::DatePicker>(editor, "endDateBox")->SetValue(QDate(2026, 12, 31));
          },
          "The schedule ends before it starts."},
     };
@@ -128,23 +128,23 @@ TEST(ScheduleEditorTest, OkRefusesWhatNoScheduleCanHold) {
 
 TEST(ScheduleEditorTest, TheNextDateFollowsTheFieldsAndKeepsToTheMonth) {
     ScheduleEditor editor(nullptr, Rent(), Today());
-    const QLabel* next = Find<QLabel>(&editor, "lblNext");
+    const QLabel* next = Find<QLabel>(&editor, "nextDatesLabel");
     EXPECT_EQ(next->text(), QStringLiteral("Next: 1/1/2027 (due)"));
-    Find<QSpinBox>(&editor, "spnDayOfMonth")->setValue(31);
+    Find<QSpinBox>(&editor, "dayOfMonthBox")->setValue(31);
     EXPECT_EQ(next->text(), QStringLiteral("Next: 1/31/2027"));
-    Find<platform::DatePicker>(&editor, "dtpStart")->SetValue(QDate(2027, 2, 1));
+    Find<platform::DatePicker>(&editor, "startDateBox")->SetValue(QDate(2027, 2, 1));
     EXPECT_EQ(next->text(), QStringLiteral("Next: 2/28/2027"));
-    Find<QComboBox>(&editor, "cboWeekend")->setCurrentIndex(1); // 2/28/2027 is a Sunday
+    Find<QComboBox>(&editor, "weekendBox")->setCurrentIndex(1); // 2/28/2027 is a Sunday
     EXPECT_EQ(next->text(), QStringLiteral("Next: 2/26/2027"));
-    Click(&editor, "optNthWeekday"); // the first Monday
+    Click(&editor, "onNthWeekday"); // the first Monday
     EXPECT_EQ(next->text(), QStringLiteral("Next: 2/1/2027"));
 }
 
 TEST(SchedulesWindowTest, AddEditAndDeleteThenOkOffersTheList) {
-    frmSchedules window(nullptr, {{Rent()}, 30, 0}, Today());
+    SchedulesWindow window(nullptr, {{Rent()}, 30, 0}, Today());
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Schedules"));
-    const QTreeWidget* list = Find<QTreeWidget>(&window, "lstSchedules");
+    const QTreeWidget* list = Find<QTreeWidget>(&window, "scheduleList");
     const auto row = [list](int index) {
         QStringList texts;
         for (int column = 0; column < list->columnCount(); ++column)
@@ -154,36 +154,36 @@ TEST(SchedulesWindowTest, AddEditAndDeleteThenOkOffersTheList) {
     EXPECT_EQ(row(0), (QStringList{"Payment", "Rent", "1,200.00", "Every month on the 1st", "1/1/2027"}));
 
     WhenEditorOpens([](QWidget* editor) {
-        TypeInto(editor, "txtDescription", QStringLiteral("Power"));
-        TypeInto(editor, "txtAmount", QStringLiteral("80"));
-        Click(editor, "chkVaries");
+        TypeInto(editor, "descriptionBox", QStringLiteral("Power"));
+        TypeInto(editor, "amountBox", QStringLiteral("80"));
+        Click(editor, "variesBox");
         Click(editor, "OKButton");
     });
-    Click(&window, "cmdAdd");
+    Click(&window, "addScheduleButton");
     ASSERT_EQ(list->topLevelItemCount(), 2);
     EXPECT_EQ(row(1), (QStringList{"Payment", "Power", "80.00 (varies)", "Every month on the 15th", "1/15/2027"}));
 
     WhenEditorOpens([](QWidget* editor) {
-        Find<QSpinBox>(editor, "spnEvery")->setValue(2);
+        Find<QSpinBox>(editor, "everyBox")->setValue(2);
         Click(editor, "OKButton");
     });
-    Click(&window, "cmdEdit");
+    Click(&window, "editScheduleButton");
     EXPECT_EQ(row(1)[3], QStringLiteral("Every 2 months on the 15th"));
 
-    Find<QTreeWidget>(&window, "lstSchedules")->setCurrentItem(list->topLevelItem(0));
+    Find<QTreeWidget>(&window, "scheduleList")->setCurrentItem(list->topLevelItem(0));
     {
         PromptScript prompts;
         prompts.ExpectMessage(QStringLiteral("Delete the schedule Rent?"), platform::Answer::Cancel)
             .ExpectMessage(QStringLiteral("Delete the schedule Rent?"), platform::Answer::Ok);
-        Click(&window, "cmdDelete");
+        Click(&window, "deleteScheduleButton");
         EXPECT_EQ(list->topLevelItemCount(), 2);
-        Click(&window, "cmdDelete");
+        Click(&window, "deleteScheduleButton");
     }
     ASSERT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(row(0)[1], QStringLiteral("Power"));
 
-    Find<QSpinBox>(&window, "spnHorizon")->setValue(90);
-    TypeInto(&window, "txtCushion", QStringLiteral("250"));
+    Find<QSpinBox>(&window, "horizonBox")->setValue(90);
+    TypeInto(&window, "cushionBox", QStringLiteral("250"));
     Click(&window, "OKButton");
     const SchedulesValues values = window.Values();
     ASSERT_EQ(values.schedules.size(), 1u);

@@ -1,4 +1,4 @@
-#include "ui/chart/frmChart.h"
+#include "ui/chart/ChartWindow.h"
 
 #include "platform/AtomicFile.h"
 #include "platform/LocaleCodec.h"
@@ -23,49 +23,49 @@ namespace {
 const QString Hint = QStringLiteral("Point at the chart to see the balance of a day.");
 } // namespace
 
-frmChart::frmChart(QWidget* owner, BalanceSeries series, const QString& title) : QDialog(owner), title(title) {
-    setObjectName(QStringLiteral("frmChart"));
+ChartWindow::ChartWindow(QWidget* owner, BalanceSeries series, const QString& title) : QDialog(owner), title(title) {
+    setObjectName(QStringLiteral("ChartWindow"));
     setWindowTitle(QStringLiteral("Balance Chart"));
     setModal(true);
     setSizeGripEnabled(true);
     resize(960, 620);
 
-    Chart = new ChartView(std::move(series), this);
-    lblPoint = new QLabel(Hint, this);
-    lblPoint->setObjectName(QStringLiteral("lblPoint"));
+    chart = new ChartView(std::move(series), this);
+    pointLabel = new QLabel(Hint, this);
+    pointLabel->setObjectName(QStringLiteral("pointLabel"));
     auto* buttons = new QDialogButtonBox(this);
-    cmdCopy = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
-    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdSave = buttons->addButton(QStringLiteral("&Save..."), QDialogButtonBox::ActionRole);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdPrint = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    copyButton = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
+    copyButton->setObjectName(QStringLiteral("copyButton"));
+    saveButton = buttons->addButton(QStringLiteral("&Save..."), QDialogButtonBox::ActionRole);
+    saveButton->setObjectName(QStringLiteral("saveButton"));
+    printButton = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
+    printButton->setObjectName(QStringLiteral("printButton"));
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
-    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setObjectName(QStringLiteral("closeButton"));
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblPoint, 1);
+    bottom->addWidget(pointLabel, 1);
     bottom->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Chart, 1);
+    layout->addWidget(chart, 1);
     layout->addLayout(bottom);
 
     // The same commands on the chart's context menu.
-    Chart->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (QPushButton* button : {cmdCopy, cmdSave, cmdPrint}) {
-        auto* action = new QAction(button->text(), Chart);
-        action->setObjectName(button->objectName().replace(0, 3, QStringLiteral("mnu")));
+    chart->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (QPushButton* button : {copyButton, saveButton, printButton}) {
+        auto* action = new QAction(button->text(), chart);
+        action->setObjectName(button->objectName().replace(QLatin1String("Button"), QLatin1String("Action")));
         connect(action, &QAction::triggered, button, &QPushButton::click);
-        Chart->addAction(action);
+        chart->addAction(action);
     }
-    connect(cmdCopy, &QPushButton::clicked, this, &frmChart::Copy_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmChart::Save_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmChart::Print_Click);
+    connect(copyButton, &QPushButton::clicked, this, &ChartWindow::CopyChart);
+    connect(saveButton, &QPushButton::clicked, this, &ChartWindow::SaveChart);
+    connect(printButton, &QPushButton::clicked, this, &ChartWindow::PrintChart);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(Chart, &ChartView::HoveredChanged, this, &frmChart::ShowHovered);
+    connect(chart, &ChartView::HoveredChanged, this, &ChartWindow::ShowHovered);
 }
 
-QString frmChart::PointText(const BalanceSeries& series, const BalancePoint& point) {
+QString ChartWindow::PointText(const BalanceSeries& series, const BalancePoint& point) {
     const platform::LocaleCodec codec;
     QString text = QStringLiteral("%1: %2").arg(codec.FormatShortDate(point.day), codec.FormatCents(point.cents));
     if (IsForecastPoint(series, point))
@@ -73,26 +73,26 @@ QString frmChart::PointText(const BalanceSeries& series, const BalancePoint& poi
     return text;
 }
 
-void frmChart::ShowHovered() {
-    const std::optional<BalancePoint> point = Chart->Hovered();
-    lblPoint->setText(point ? PointText(Chart->Series(), *point) : Hint);
+void ChartWindow::ShowHovered() {
+    const std::optional<BalancePoint> point = chart->Hovered();
+    pointLabel->setText(point ? PointText(chart->Series(), *point) : Hint);
 }
 
-void frmChart::Copy_Click() {
+void ChartWindow::CopyChart() {
     QGuiApplication::clipboard()->setImage(
-        print::BalanceChartImage(Chart->Series(), Chart->size(), print::PaperPalette()));
+        print::BalanceChartImage(chart->Series(), chart->size(), print::PaperPalette()));
 }
 
-void frmChart::Save_Click() {
+void ChartWindow::SaveChart() {
     const QString path = platform::ShowFileDialog(false, QStringLiteral("png"),
                                                   QStringLiteral("PNG image|*.png|SVG image|*.svg|PDF document|*.pdf"));
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const QByteArray bytes = suffix == QLatin1String("pdf") ? print::BalanceChartPdf(Chart->Series(), title)
+    const QByteArray bytes = suffix == QLatin1String("pdf") ? print::BalanceChartPdf(chart->Series(), title)
                              : suffix == QLatin1String("svg")
-                                 ? print::BalanceChartSvg(Chart->Series(), Chart->size(), print::PaperPalette(), title)
-                                 : print::BalanceChartPng(Chart->Series(), Chart->size(), print::PaperPalette());
+                                 ? print::BalanceChartSvg(chart->Series(), chart->size(), print::PaperPalette(), title)
+                                 : print::BalanceChartPng(chart->Series(), chart->size(), print::PaperPalette());
     QString error;
     if (bytes.isEmpty())
         error = QStringLiteral("the chart could not be drawn");
@@ -101,7 +101,7 @@ void frmChart::Save_Click() {
     platform::MsgBox(QStringLiteral("Unable to save the chart to %1: %2.").arg(QFileInfo(path).fileName(), error));
 }
 
-void frmChart::Print_Click() {
+void ChartWindow::PrintChart() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
     printer.setPageOrientation(QPageLayout::Landscape);
@@ -109,6 +109,6 @@ void frmChart::Print_Click() {
     dialog.setWindowTitle(QStringLiteral("Print Balance Chart"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!print::PrintBalanceChart(printer, Chart->Series(), title))
+    if (!print::PrintBalanceChart(printer, chart->Series(), title))
         platform::MsgBox(QStringLiteral("Unable to print the chart."));
 }

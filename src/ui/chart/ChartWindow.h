@@ -11,27 +11,27 @@ class ChartView;
 class QLabel;
 class QPushButton;
 
-class frmChart : public QDialog {
+class ChartWindow : public QDialog {
     Q_OBJECT
 public:
     // `title` heads the printed and saved chart (the ledger's name).
-    frmChart(QWidget* owner, BalanceSeries series, const QString& title);
+    ChartWindow(QWidget* owner, BalanceSeries series, const QString& title);
 
     // "12/31/2026: 1,234.56", with "(forecast)" after a point of the forecast.
     static QString PointText(const BalanceSeries& series, const BalancePoint& point);
 
 private:
     // The chart as shown, in black on white, onto the clipboard.
-    void Copy_Click();
+    void CopyChart();
     // PNG, SVG or PDF, by the extension of the chosen name.
-    void Save_Click();
-    void Print_Click();
+    void SaveChart();
+    void PrintChart();
     void ShowHovered();
 
     QString title;
-    ChartView* Chart = nullptr;
-    QLabel* lblPoint = nullptr;
-    QPushButton* cmdCopy = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdPrint = nullptr;
+    ChartView* chart = nullptr;
+    QLabel* pointLabel = nullptr;
+    QPushButton* copyButton = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* printButton = nullptr;
 };

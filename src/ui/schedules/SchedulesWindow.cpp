@@ -1,4 +1,4 @@
-#include "ui/schedules/frmSchedules.h"
+#include "ui/schedules/SchedulesWindow.h"
 
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
@@ -42,48 +42,48 @@ ledger::Schedule NewSchedule(double today) {
 }
 } // namespace
 
-frmSchedules::frmSchedules(QWidget* owner, const SchedulesValues& current, double today)
+SchedulesWindow::SchedulesWindow(QWidget* owner, const SchedulesValues& current, double today)
     : QDialog(owner), values(current), schedules(current.schedules), today(today) {
-    setObjectName(QStringLiteral("frmSchedules"));
+    setObjectName(QStringLiteral("SchedulesWindow"));
     setWindowTitle(QStringLiteral("Schedules"));
     setModal(true);
 
-    lstSchedules = new QTreeWidget(this);
-    lstSchedules->setObjectName(QStringLiteral("lstSchedules"));
-    lstSchedules->setHeaderLabels({QStringLiteral("Type"), QStringLiteral("Description"), QStringLiteral("Amount"),
+    scheduleList = new QTreeWidget(this);
+    scheduleList->setObjectName(QStringLiteral("scheduleList"));
+    scheduleList->setHeaderLabels({QStringLiteral("Type"), QStringLiteral("Description"), QStringLiteral("Amount"),
                                    QStringLiteral("Repeats"), QStringLiteral("Next")});
-    lstSchedules->headerItem()->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
-    lstSchedules->setRootIsDecorated(false);
-    lstSchedules->setUniformRowHeights(true);
-    lstSchedules->setAllColumnsShowFocus(true);
-    lstSchedules->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lstSchedules->header()->setStretchLastSection(false);
-    lstSchedules->header()->setSectionResizeMode(DescriptionColumn, QHeaderView::Stretch);
-    lstSchedules->setMinimumSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 14);
+    scheduleList->headerItem()->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
+    scheduleList->setRootIsDecorated(false);
+    scheduleList->setUniformRowHeights(true);
+    scheduleList->setAllColumnsShowFocus(true);
+    scheduleList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    scheduleList->header()->setStretchLastSection(false);
+    scheduleList->header()->setSectionResizeMode(DescriptionColumn, QHeaderView::Stretch);
+    scheduleList->setMinimumSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 14);
 
-    cmdAdd = Button(this, "cmdAdd", QStringLiteral("&Add..."));
-    cmdEdit = Button(this, "cmdEdit", QStringLiteral("&Edit..."));
-    cmdDelete = Button(this, "cmdDelete", QStringLiteral("&Delete"));
+    addScheduleButton = Button(this, "addScheduleButton", QStringLiteral("&Add..."));
+    editScheduleButton = Button(this, "editScheduleButton", QStringLiteral("&Edit..."));
+    deleteScheduleButton = Button(this, "deleteScheduleButton", QStringLiteral("&Delete"));
     auto* commands = new QVBoxLayout;
-    for (QPushButton* button : {cmdAdd, cmdEdit, cmdDelete})
+    for (QPushButton* button : {addScheduleButton, editScheduleButton, deleteScheduleButton})
         commands->addWidget(button);
     commands->addStretch();
     auto* listRow = new QHBoxLayout;
-    listRow->addWidget(lstSchedules, 1);
+    listRow->addWidget(scheduleList, 1);
     listRow->addLayout(commands);
 
-    spnHorizon = new QSpinBox(this);
-    spnHorizon->setObjectName(QStringLiteral("spnHorizon"));
-    spnHorizon->setRange(1, MaxHorizonDays);
-    spnHorizon->setSuffix(QStringLiteral(" days"));
-    spnHorizon->setValue(current.horizonDays);
-    txtCushion = NewAmountBox(this, QStringLiteral("txtCushion"));
-    txtCushion->setText(ledger::DollarText(current.cushionCents));
-    txtCushion->setMaximumWidth(spnHorizon->sizeHint().width() * 2);
+    horizonBox = new QSpinBox(this);
+    horizonBox->setObjectName(QStringLiteral("horizonBox"));
+    horizonBox->setRange(1, MaxHorizonDays);
+    horizonBox->setSuffix(QStringLiteral(" days"));
+    horizonBox->setValue(current.horizonDays);
+    cushionBox = NewAmountBox(this, QStringLiteral("cushionBox"));
+    cushionBox->setText(ledger::DollarText(current.cushionCents));
+    cushionBox->setMaximumWidth(horizonBox->sizeHint().width() * 2);
     auto* settings = new QFormLayout;
     settings->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    settings->addRow(QStringLiteral("&Look ahead:"), spnHorizon);
-    settings->addRow(QStringLiteral("&Warn below:"), txtCushion);
+    settings->addRow(QStringLiteral("&Look ahead:"), horizonBox);
+    settings->addRow(QStringLiteral("&Warn below:"), cushionBox);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
@@ -94,21 +94,21 @@ frmSchedules::frmSchedules(QWidget* owner, const SchedulesValues& current, doubl
     layout->addLayout(settings);
     layout->addWidget(buttons);
 
-    connect(cmdAdd, &QPushButton::clicked, this, &frmSchedules::Add_Click);
-    connect(cmdEdit, &QPushButton::clicked, this, &frmSchedules::Edit_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &frmSchedules::Delete_Click);
-    connect(lstSchedules, &QTreeWidget::itemActivated, this, &frmSchedules::Edit_Click);
-    connect(lstSchedules, &QTreeWidget::currentItemChanged, this, &frmSchedules::UpdateButtons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &frmSchedules::OKButton_Click);
+    connect(addScheduleButton, &QPushButton::clicked, this, &SchedulesWindow::AddSchedule);
+    connect(editScheduleButton, &QPushButton::clicked, this, &SchedulesWindow::EditSchedule);
+    connect(deleteScheduleButton, &QPushButton::clicked, this, &SchedulesWindow::DeleteSchedule);
+    connect(scheduleList, &QTreeWidget::itemActivated, this, &SchedulesWindow::EditSchedule);
+    connect(scheduleList, &QTreeWidget::currentItemChanged, this, &SchedulesWindow::UpdateButtons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SchedulesWindow::KeepSchedules);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     FillList(schedules.empty() ? -1 : 0);
 }
 
-void frmSchedules::FillList(int select) {
+void SchedulesWindow::FillList(int select) {
     const platform::LocaleCodec codec;
-    lstSchedules->clear();
+    scheduleList->clear();
     for (const ledger::Schedule& schedule : schedules) {
-        auto* item = new QTreeWidgetItem(lstSchedules);
+        auto* item = new QTreeWidgetItem(scheduleList);
         item->setText(TypeColumn, ScheduleKindText(ScheduleKinds[size_t(ScheduleKindIndex(schedule))]));
         item->setText(DescriptionColumn, schedule.description);
         item->setText(AmountColumn, ScheduleAmountText(schedule, codec));
@@ -116,22 +116,22 @@ void frmSchedules::FillList(int select) {
         item->setText(RuleColumn, RuleText(schedule.rule, codec));
         item->setText(NextColumn, NextDueText(schedule, codec));
     }
-    if (select >= 0 && select < lstSchedules->topLevelItemCount())
-        lstSchedules->setCurrentItem(lstSchedules->topLevelItem(select));
+    if (select >= 0 && select < scheduleList->topLevelItemCount())
+        scheduleList->setCurrentItem(scheduleList->topLevelItem(select));
     UpdateButtons();
 }
 
-int frmSchedules::SelectedIndex() const {
-    return lstSchedules->currentItem() ? lstSchedules->indexOfTopLevelItem(lstSchedules->currentItem()) : -1;
+int SchedulesWindow::SelectedIndex() const {
+    return scheduleList->currentItem() ? scheduleList->indexOfTopLevelItem(scheduleList->currentItem()) : -1;
 }
 
-void frmSchedules::UpdateButtons() {
+void SchedulesWindow::UpdateButtons() {
     const bool selected = SelectedIndex() >= 0;
-    cmdEdit->setEnabled(selected);
-    cmdDelete->setEnabled(selected);
+    editScheduleButton->setEnabled(selected);
+    deleteScheduleButton->setEnabled(selected);
 }
 
-void frmSchedules::Add_Click() {
+void SchedulesWindow::AddSchedule() {
     ScheduleEditor editor(this, NewSchedule(today), today);
     if (editor.exec() != QDialog::Accepted)
         return;
@@ -139,7 +139,7 @@ void frmSchedules::Add_Click() {
     FillList(int(schedules.size()) - 1);
 }
 
-void frmSchedules::Edit_Click() {
+void SchedulesWindow::EditSchedule() {
     const int index = SelectedIndex();
     if (index < 0)
         return;
@@ -150,7 +150,7 @@ void frmSchedules::Edit_Click() {
     FillList(index);
 }
 
-void frmSchedules::Delete_Click() {
+void SchedulesWindow::DeleteSchedule() {
     const int index = SelectedIndex();
     if (index < 0)
         return;
@@ -161,10 +161,10 @@ void frmSchedules::Delete_Click() {
     FillList(std::min(index, int(schedules.size()) - 1));
 }
 
-void frmSchedules::OKButton_Click() {
-    const std::optional<int64_t> cushion = ReadAmountCents(txtCushion, QStringLiteral("balance to warn below"));
+void SchedulesWindow::KeepSchedules() {
+    const std::optional<int64_t> cushion = ReadAmountCents(cushionBox, QStringLiteral("balance to warn below"));
     if (!cushion)
         return;
-    values = {schedules, spnHorizon->value(), *cushion};
+    values = {schedules, horizonBox->value(), *cushion};
     accept();
 }

@@ -23,11 +23,11 @@ struct SchedulesValues {
     bool operator==(const SchedulesValues&) const = default;
 };
 
-class frmSchedules : public QDialog {
+class SchedulesWindow : public QDialog {
     Q_OBJECT
 public:
     // `today`: the day count new schedules start on and the editor judges due dates against.
-    frmSchedules(QWidget* owner, const SchedulesValues& current, double today);
+    SchedulesWindow(QWidget* owner, const SchedulesValues& current, double today);
 
     // The values OK accepted; the given ones until then.
     SchedulesValues Values() const { return values; }
@@ -36,19 +36,19 @@ private:
     void FillList(int select);
     int SelectedIndex() const;
     void UpdateButtons();
-    void Add_Click();
-    void Edit_Click();
-    void Delete_Click();
-    void OKButton_Click();
+    void AddSchedule();
+    void EditSchedule();
+    void DeleteSchedule();
+    void KeepSchedules();
 
     SchedulesValues values;
     std::vector<ledger::Schedule> schedules; // as edited so far
     double today = 0;
 
-    QTreeWidget* lstSchedules = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdEdit = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QSpinBox* spnHorizon = nullptr;
-    QLineEdit* txtCushion = nullptr;
+    QTreeWidget* scheduleList = nullptr;
+    QPushButton* addScheduleButton = nullptr;
+    QPushButton* editScheduleButton = nullptr;
+    QPushButton* deleteScheduleButton = nullptr;
+    QSpinBox* horizonBox = nullptr;
+    QLineEdit* cushionBox = nullptr;
 };
