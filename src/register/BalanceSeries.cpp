@@ -1,6 +1,5 @@
 #include "register/BalanceSeries.h"
 
-#include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 
 #include <algorithm>
@@ -63,24 +62,12 @@ BalanceSeries MakeBalanceSeries(const std::vector<RegisterRow>& rows, int64_t st
     series.lowest = {forecast.lowestDay, forecast.lowestCents};
     series.cut = forecast.cut;
 
-    // The past, the register's later rows and the scheduled ones, each in date order.
+    // The past from the register's rows through today; after today, the forecast's own walk.
     std::vector<Change> past;
-    std::vector<Change> later;
     for (const RegisterRow& row : rows) {
-        if (!row.dateDay)
-            continue;
-        const double day = std::floor(*row.dateDay);
-        if (day > forecast.through)
-            continue;
-        (day <= forecast.today ? past : later).push_back({day, SignedCents(row.record)});
+        if (row.dateDay && std::floor(*row.dateDay) <= forecast.today)
+            past.push_back({std::floor(*row.dateDay), SignedCents(row.record)});
     }
-    for (const UpcomingRow& upcoming : forecast.rows) {
-        const int64_t cents = ledger::IsCredit(upcoming.typeCode) ? upcoming.amountCents : -upcoming.amountCents;
-        // Due and overdue ones are not in today's balance: the forecast takes them on today.
-        later.push_back({std::max(upcoming.occurrence.day, forecast.today), cents});
-    }
-    std::stable_sort(later.begin(), later.end(), [](const Change& a, const Change& b) { return a.day < b.day; });
-
     const double first = past.empty() ? forecast.today : past.front().day;
     Months months(first, std::max(first, forecast.through));
     int64_t balance = startingCents;
@@ -93,19 +80,17 @@ BalanceSeries MakeBalanceSeries(const std::vector<RegisterRow>& rows, int64_t st
         EndOfDay(series.past, forecast.today, balance);
 
     series.forecast.push_back({forecast.today, forecast.todayCents});
-    balance = forecast.todayCents;
-    for (const Change& change : later) {
-        balance = AddToBalance(balance, change.cents);
+    for (const ForecastStep& step : forecast.steps) {
         // Due items drop the line at today itself: a point of their own after today's balance.
-        if (change.day == forecast.today && series.forecast.size() == 1)
-            series.forecast.push_back({change.day, balance});
+        if (step.day == forecast.today && series.forecast.size() == 1)
+            series.forecast.push_back({step.day, step.balanceCents});
         else
-            EndOfDay(series.forecast, change.day, balance);
-        months.Add(change.day, change.cents, true);
+            EndOfDay(series.forecast, step.day, step.balanceCents);
+        months.Add(step.day, step.cents, true);
     }
     // The last balance holds to the horizon, so the forecast always reaches it.
     if (series.forecast.back().day < forecast.through)
-        series.forecast.push_back({forecast.through, balance});
+        series.forecast.push_back({forecast.through, series.forecast.back().cents});
     series.months = std::move(months.flows);
     return series;
 }

@@ -45,8 +45,8 @@ struct BalanceSeries {
 };
 
 // `rows` sorted (BuildRegisterRows or the register window's); `startingCents` the ledger's starting balance; the
-// forecast made from the same rows (MakeForecast). Rows without a date that reads back are left out, as are rows
-// after the horizon.
+// forecast made from the same rows (MakeForecast), whose walk the series draws after today. Rows without a date
+// that reads back are left out.
 BalanceSeries MakeBalanceSeries(const std::vector<RegisterRow>& rows, int64_t startingCents, const Forecast& forecast,
                                 double lockDate, double reconciledDate);
 // The series of the ledger in the store, with its schedules, lock date and statements, `horizonDays` after today.

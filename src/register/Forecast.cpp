@@ -76,6 +76,7 @@ Forecast MakeForecast(const std::vector<RegisterRow>& rows, int64_t startingCent
     balance = f.todayCents;
     const auto reach = [&f, &balance](double day, int64_t cents) {
         balance = AddToBalance(balance, cents);
+        f.steps.push_back({day, cents, balance});
         if (balance < f.lowestCents) {
             f.lowestCents = balance;
             f.lowestDay = day;

@@ -30,6 +30,15 @@ struct ForecastCut {
     bool operator==(const ForecastCut&) const = default;
 };
 
+// One change of the balance after today's, in the order the forecast takes them: a register row dated after today,
+// or an upcoming occurrence (a due one on today).
+struct ForecastStep {
+    double day = 0;
+    int64_t cents = 0;        // signed: credits plus, debits minus
+    int64_t balanceCents = 0; // the balance after it
+    bool operator==(const ForecastStep&) const = default;
+};
+
 struct Forecast {
     double today = 0;
     double through = 0;            // today + the horizon's days; the day before cut.from when that is later than today
@@ -41,6 +50,9 @@ struct Forecast {
     // todayCents when nothing takes it lower.
     double lowestDay = 0;
     int64_t lowestCents = 0;
+    // That walk from todayCents through `through`, step by step: the lowest point is its lowest, and the chart
+    // draws it.
+    std::vector<ForecastStep> steps;
     ForecastCut cut;
 };
 

@@ -18,19 +18,24 @@ RegisterRow Row(std::optional<double> day, int16_t type, float amount) {
     return row;
 }
 
-UpcomingRow Upcoming(double day, int16_t type, int64_t cents) {
-    UpcomingRow row;
-    row.occurrence = {0, day, day};
-    row.typeCode = type;
-    row.amountCents = cents;
-    return row;
+// A schedule that falls due once, on `day`.
+ledger::Schedule Once(double day, int16_t type, int64_t cents) {
+    ledger::Schedule schedule;
+    schedule.typeCode = type;
+    schedule.description = QStringLiteral("Once");
+    schedule.amountCents = cents;
+    schedule.rule.start = day;
+    schedule.rule.unit = ledger::RepeatUnit::Days;
+    schedule.rule.count = 1;
+    return schedule;
 }
 
 struct Case {
     const char* name;
     std::vector<RegisterRow> rows;
-    std::vector<UpcomingRow> upcoming;
+    std::vector<ledger::Schedule> schedules;
     int64_t todayCents;
+    BalancePoint lowest;
     std::vector<BalancePoint> past;
     std::vector<BalancePoint> forecast;
     std::vector<MonthFlow> months;
@@ -45,6 +50,7 @@ TEST(BalanceSeriesTest, PastPointsForecastPointsAndMonths) {
          {},
          {},
          10000,
+         {today, 10000},
          {},
          {{today, 10000}, {today + 30, 10000}},
          {{2026, 3, 0, 0, 0, 0}, {2026, 4, 0, 0, 0, 0}}},
@@ -53,8 +59,9 @@ TEST(BalanceSeriesTest, PastPointsForecastPointsAndMonths) {
           Row(Day(2026, 2, 1), ledger::Fee, 5), Row(today, ledger::Withdrawal, 100),
           Row(Day(2026, 3, 20), ledger::CheckOrPayment, 1000), Row(Day(2026, 6, 1), ledger::Deposit, 1),
           Row(std::nullopt, ledger::Fee, 7)},
-         {Upcoming(Day(2026, 3, 5), ledger::CheckOrPayment, 5000), Upcoming(Day(2026, 3, 25), ledger::Deposit, 200000)},
+         {Once(Day(2026, 3, 5), ledger::CheckOrPayment, 5000), Once(Day(2026, 3, 25), ledger::Deposit, 200000)},
          47500,
+         {Day(2026, 3, 20), -57500},
          {{Day(2026, 1, 15), 60000}, {Day(2026, 2, 1), 57500}, {today, 47500}},
          {{today, 47500}, {today, 42500}, {Day(2026, 3, 20), -57500}, {Day(2026, 3, 25), 142500}, {today + 30, 142500}},
          {{2026, 1, 50000, 0, 0, 0},
@@ -65,6 +72,7 @@ TEST(BalanceSeriesTest, PastPointsForecastPointsAndMonths) {
          {Row(Day(2025, 12, 31), ledger::Interest, 1)},
          {},
          10100,
+         {today, 10100},
          {{Day(2025, 12, 31), 10100}, {today, 10100}},
          {{today, 10100}, {today + 30, 10100}},
          {{2025, 12, 100, 0, 0, 0},
@@ -75,18 +83,15 @@ TEST(BalanceSeriesTest, PastPointsForecastPointsAndMonths) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Forecast forecast;
-        forecast.today = today;
-        forecast.through = today + 30;
-        forecast.todayCents = c.todayCents;
-        forecast.rows = c.upcoming;
-        forecast.lowestDay = today;
-        forecast.lowestCents = c.todayCents;
+        const Forecast forecast = MakeForecast(c.rows, 10000, c.schedules, today, 30);
+        EXPECT_EQ(forecast.todayCents, c.todayCents);
         const BalanceSeries series = MakeBalanceSeries(c.rows, 10000, forecast, Day(2026, 1, 31), Day(2026, 2, 28));
         EXPECT_EQ(series.past, c.past);
         EXPECT_EQ(series.forecast, c.forecast);
         EXPECT_EQ(series.months, c.months);
-        EXPECT_EQ(series.lowest, (BalancePoint{today, c.todayCents}));
+        // The chart's lowest point is one of the points it draws.
+        EXPECT_EQ(series.lowest, c.lowest);
+        EXPECT_NE(std::find(series.forecast.begin(), series.forecast.end(), c.lowest), series.forecast.end());
         EXPECT_EQ(series.lockDate, Day(2026, 1, 31));
         EXPECT_EQ(series.reconciledDate, Day(2026, 2, 28));
     }
