@@ -177,11 +177,11 @@ CsvMapping GuessCsvMapping(const QByteArray& data) {
     if (m.direction < 0)
         m.direction =
             guess.ByValues([](const QString& v) { return CsvDirectionOf(v) != 0 && v != QLatin1String("-"); });
-    m.amount = guess.ByName(AmountNames, NotAmountNames);
-    if (m.amount < 0) {
-        m.debit = guess.ByName(DebitNames, NotAmountNames);
-        m.credit = guess.ByName(CreditNames, NotAmountNames);
-    }
+    // "Debit Amount" and "Credit Amount" are two columns, not one signed one.
+    m.debit = guess.ByName(DebitNames, NotAmountNames);
+    m.credit = guess.ByName(CreditNames, NotAmountNames);
+    if (m.debit < 0 && m.credit < 0)
+        m.amount = guess.ByName(AmountNames, NotAmountNames);
     if (m.amount < 0 && m.debit < 0 && m.credit < 0 && !guess.Named())
         m.amount = guess.ByValues([](const QString& v) { return IsCsvAmount(v) && !IsAccountNumber(v); });
     m.status = guess.ByName(StatusNames);

@@ -162,6 +162,136 @@ TEST_F(ImportTest, EachStatementAddsEveryTransactionOnceWithItsTypeDateAmountAnd
         }
 }
 
+// Statements as banks lay them out, read with the columns the dialog would offer first: every transaction is added
+// with its date, type, amount, check number and payee, and what is left out is said.
+TEST_F(ImportTest, BankCsvLayoutsImportWithTheColumnsGuessedForThem) {
+    using namespace ledger;
+    const struct {
+        const char* layout;
+        QByteArray data;
+        std::vector<Expected> records;
+        QStringList notes;
+        int skipped = 0;
+    } cases[] = {
+        {"US, checks in their own column, dates month first",
+         "Details,Posting Date,Description,Amount,Type,Balance,Check or Slip #\n"
+         "DEBIT,01/13/2024,CORNER MARKET 123,-45.10,DEBIT_CARD,1954.90,,\n"
+         "CHECK,01/15/2024,CHECK 1021,-120.00,CHECK_PAID,1834.90,1021,\n"
+         "CREDIT,01/16/2024,PAYROLL ACME,\"1,500.00\",ACH_CREDIT,3334.90,,\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 4510, "CORNER MARKET 123"},
+          {CheckOrPayment, 1021, QDate(2024, 1, 15), 12000, "CHECK 1021"},
+          {Deposit, 0, QDate(2024, 1, 16), 150000, "PAYROLL ACME"}},
+         {"Dates read month first (01/13/2024 has no month 13)."}},
+        {"US, no header row",
+         "\"01/05/2024\",\"-12.07\",\"*\",\"\",\"POS PURCHASE SHELL OIL\"\n"
+         "\"01/25/2024\",\"800.00\",\"*\",\"\",\"MOBILE DEPOSIT\"\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 5), 1207, "POS PURCHASE SHELL OIL"},
+          {Deposit, 0, QDate(2024, 1, 25), 80000, "MOBILE DEPOSIT"}},
+         {"Dates read month first (01/25/2024 has no month 25)."}},
+        {"US, a reference number is no check number",
+         "Date,Reference Number,Description,Amount\n2024-02-01,004512345678,RENT,-900.00\n",
+         {{CheckOrPayment, -1, QDate(2024, 2, 1), 90000, "RENT"}},
+         {}},
+        {"Irish, debit and credit amounts, dates day first",
+         "Posted Account, Posted Transactions Date, Description1, Description2, Debit Amount, Credit Amount,Balance\n"
+         "\"93-12-34 12345678\",13/01/2024,\"TESCO STORES\",\"\",25.40,,1000.00\n"
+         "\"93-12-34 12345678\",14/01/2024,\"SALARY\",\"\",,2000.00,3000.00\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 2540, "TESCO STORES"},
+          {Deposit, 0, QDate(2024, 1, 14), 200000, "SALARY"}},
+         {"Dates read day first (13/01/2024 has no month 13)."}},
+        {"Dutch, Af Bij words, unsigned amounts",
+         "\"Datum\",\"Naam / Omschrijving\",\"Rekening\",\"Tegenrekening\",\"Code\",\"Af Bij\",\"Bedrag (EUR)\","
+         "\"Mutatiesoort\"\n"
+         "\"20240105\",\"Albert Heijn 1234\",\"NL20INGB0001234567\",\"\",\"BA\",\"Af\",\"12,50\",\"Betaalautomaat\"\n"
+         "\"20240106\",\"Werkgever BV\",\"NL20INGB0001234567\",\"NL91ABNA0417164300\",\"GT\",\"Bij\",\"1.250,00\","
+         "\"Overschrijving\"\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 5), 1250, "Albert Heijn 1234"},
+          {Deposit, 0, QDate(2024, 1, 6), 125000, "Werkgever BV"}},
+         {}},
+        {"German, lines around the table, a pending row",
+         "\"Umsätze Girokonto\";\"Zeitraum: 01.01.2024 - 31.01.2024\"\n\"Kontonummer\";\"1234567890\"\n\n"
+         "\"Buchungstag\";\"Valutadatum\";\"Buchungstext\";\"Verwendungszweck\";\"Beguenstigter/Zahlungspflichtiger\";"
+         "\"Kontonummer/IBAN\";\"Betrag\";\"Waehrung\";\"Info\"\n"
+         "\"13.01.2024\";\"13.01.2024\";\"KARTENZAHLUNG\";\"Einkauf\";\"Backhaus Meyer\";\"DE89370400440532013000\";"
+         "\"-8,40\";\"EUR\";\"Umsatz gebucht\"\n"
+         "\"15.01.2024\";\"15.01.2024\";\"GUTSCHRIFT\";\"Lohn\";\"Firma Beispiel GmbH\";\"DE89370400440532013000\";"
+         "\"2.450,00\";\"EUR\";\"Umsatz gebucht\"\n"
+         "\"31.01.2024\";\"31.01.2024\";\"LASTSCHRIFT\";\"Strom\";\"Stadtwerke\";\"DE89370400440532013000\";"
+         "\"-61,00\";\"EUR\";\"Umsatz vorgemerkt\"\n"
+         "\"Kontostand am 31.01.2024\";;;;;;\"3.120,55\";\"EUR\";\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 840, "Backhaus Meyer"},
+          {Deposit, 0, QDate(2024, 1, 15), 245000, "Firma Beispiel GmbH"}},
+         {"3 lines before the table skipped.", "Dates read day first (13.01.2024 has no month 13).",
+          "1 line after the table skipped."},
+         1},
+        {"German, S and H in a column without a name",
+         "Buchungstag;Empfänger;Verwendungszweck;Währung;Umsatz;\n"
+         "02.01.2024;Bäckerei;Brötchen;EUR;3,20;S\n03.01.2024;Rente;Januar;EUR;1.100,00;H\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 2), 320, "Bäckerei"}, {Deposit, 0, QDate(2024, 1, 3), 110000, "Rente"}},
+         {"Dates read day first, as dates written with dots are (02.01.2024)."}},
+        {"Finnish",
+         "Kirjauspäivä;Arvopäivä;Määrä;Saaja/Maksaja;Tilinumero;Viite\n"
+         "13.01.2024;13.01.2024;-12,50;K-Market Kamppi;FI2112345600000785;00000000001234567890\n"
+         "14.01.2024;14.01.2024;+1500,00;Työnantaja Oy;FI2112345600000785;\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 1250, "K-Market Kamppi"},
+          {Deposit, 0, QDate(2024, 1, 14), 150000, "Työnantaja Oy"}},
+         {"Dates read day first (13.01.2024 has no month 13)."}},
+        {"Spanish, an account line above, a fee column",
+         "Cuenta:;ES12 3456 7890 1234 5678 9012\n"
+         "Fecha operación;Concepto;Importe comisión;Importe;Saldo\n"
+         "13/01/2024;COMPRA MERCADONA;0,00;-23,45;1.234,56\n"
+         "20/01/2024;NOMINA;0,00;1.800,00;3.034,56\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 2345, "COMPRA MERCADONA"},
+          {Deposit, 0, QDate(2024, 1, 20), 180000, "NOMINA"}},
+         {"1 line before the table skipped.", "Dates read day first (13/01/2024 has no month 13)."}},
+        {"UK, debit and credit amounts",
+         "Transaction Date,Transaction Type,Sort Code,Account Number,Transaction Description,Debit Amount,"
+         "Credit Amount,Balance\n"
+         "14/01/2024,DEB,'30-12-34,12345678,COFFEE HOUSE,3.10,,996.90\n"
+         "15/01/2024,FPI,'30-12-34,12345678,J SMITH RENT SHARE,,450.00,1446.90\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 14), 310, "COFFEE HOUSE"},
+          {Deposit, 0, QDate(2024, 1, 15), 45000, "J SMITH RENT SHARE"}},
+         {"Dates read day first (14/01/2024 has no month 14)."}},
+        {"UK, date-times and pending rows",
+         "Date,Name,Amount,Status\n2024-01-13 10:23:45,Corner Shop,-4.50,SETTLED\n"
+         "2024-01-14 08:01:00,Bus Fare,-1.75,PENDING\n2024-01-15T09:00:00Z,Top up,50.00,SETTLED\n"
+         "2024-01-16 12:00:00,Refund,,SETTLED\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 450, "Corner Shop"}, {Deposit, 0, QDate(2024, 1, 15), 5000, "Top up"}},
+         {},
+         2},
+        {"Payment service, gross, fee and net",
+         "Date,Time,Name,Type,Status,Currency,Gross,Fee,Net\n"
+         "13/01/2024,10:00:00,Book Seller,Payment,Completed,GBP,-20.00,0.00,-20.00\n"
+         "14/01/2024,11:00:00,A Friend,Transfer,Completed,GBP,30.00,-1.20,28.80\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 2000, "Book Seller"}, {Deposit, 0, QDate(2024, 1, 14), 2880, "A Friend"}},
+         {"Dates read day first (13/01/2024 has no month 13)."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layout);
+        ledger::NewLedger();
+        CsvMapping mapping = GuessCsvMapping(c.data);
+        EXPECT_EQ(mapping.dateOrder, GuessCsvDateOrder(c.data, mapping.date)); // what the dialog offers
+        mapping.dateOrder.reset(); // as from tallix-cli without --date-order: the reader says which order
+        const ReadResult read = ReadCsv(c.data, mapping);
+        ASSERT_TRUE(read.Ok()) << read.error.toStdString();
+        EXPECT_EQ(read.notes, c.notes) << read.notes.join(QLatin1Char('|')).toStdString();
+        const ImportPlan plan = PlanImport(read.lines);
+        EXPECT_EQ(plan.Count(PlanKind::Skipped), c.skipped);
+        QString error;
+        ASSERT_TRUE(ApplyPlan(plan, error)) << error.toStdString();
+        const std::vector<Expected> records = Records();
+        ASSERT_EQ(records.size(), c.records.size());
+        for (size_t i = 0; i < records.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(records[i].type, c.records[i].type);
+            EXPECT_EQ(records[i].check, c.records[i].check);
+            EXPECT_EQ(records[i].date, c.records[i].date);
+            EXPECT_EQ(records[i].cents, c.records[i].cents);
+            EXPECT_EQ(QString::fromUtf8(records[i].payee), QString::fromUtf8(c.records[i].payee));
+        }
+    }
+}
+
 TEST_F(ImportTest, LinesAreDuplicatesOnlyOfTheSameAmountWithinDaysAndTheSameNumberIdOrPayee) {
     // In the ledger: check 100 to "Hardware Store" on 3/10 with bank id HW1, a deposit "Salary" on 3/1.
     const struct {
