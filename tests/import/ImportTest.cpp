@@ -256,14 +256,16 @@ TEST_F(ImportTest, BankCsvLayoutsImportWithTheColumnsGuessedForThem) {
          "Date,Name,Amount,Status\n2024-01-13 10:23:45,Corner Shop,-4.50,SETTLED\n"
          "2024-01-14 08:01:00,Bus Fare,-1.75,PENDING\n2024-01-15T09:00:00Z,Top up,50.00,SETTLED\n"
          "2024-01-16 12:00:00,Refund,,SETTLED\n",
-         {{CheckOrPayment, -1, QDate(2024, 1, 13), 450, "Corner Shop"}, {Deposit, 0, QDate(2024, 1, 15), 5000, "Top up"}},
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 450, "Corner Shop"},
+          {Deposit, 0, QDate(2024, 1, 15), 5000, "Top up"}},
          {},
          2},
         {"Payment service, gross, fee and net",
          "Date,Time,Name,Type,Status,Currency,Gross,Fee,Net\n"
          "13/01/2024,10:00:00,Book Seller,Payment,Completed,GBP,-20.00,0.00,-20.00\n"
          "14/01/2024,11:00:00,A Friend,Transfer,Completed,GBP,30.00,-1.20,28.80\n",
-         {{CheckOrPayment, -1, QDate(2024, 1, 13), 2000, "Book Seller"}, {Deposit, 0, QDate(2024, 1, 14), 2880, "A Friend"}},
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 2000, "Book Seller"},
+          {Deposit, 0, QDate(2024, 1, 14), 2880, "A Friend"}},
          {"Dates read day first (13/01/2024 has no month 13)."}},
     };
     for (const auto& c : cases) {
@@ -604,8 +606,87 @@ TEST(StatementReaders, CsvMappingsAreRememberedByTheHeaderLine) {
     ASSERT_TRUE(StoreCsvMapping(header, DebitCreditColumns()));
     EXPECT_EQ(StoredCsvMapping(header), DebitCreditColumns());
     EXPECT_FALSE(StoredCsvMapping(QStringLiteral("Date,Amount")));
-    for (const char* bad : {"", "date=0", "date=0;order=XYZ;amount=1;debit=-1;credit=-1;payee=-1;check=-1;decimal=."})
+    for (const char* bad : {"", "date=0", "date=0;order=XYZ;amount=1;debit=-1;credit=-1;payee=-1;check=-1;decimal=.",
+                            "date=0;order=;amount=1;debit=-1;credit=-1;payee=-1;check=-1;decimal=.;header=maybe"})
         EXPECT_FALSE(CsvMappingFromText(QString::fromLatin1(bad))) << bad;
+    // Remembered before the header choice: the header is found from the rows, as it was.
+    EXPECT_EQ(
+        CsvMappingFromText(QStringLiteral("date=0;order=DMY;amount=-1;debit=2;credit=3;payee=1;check=-1;decimal=,")),
+        DebitCreditColumns());
+    CsvMapping every = DebitCreditColumns();
+    every.dateOrder.reset();
+    every.payeeMore = 4;
+    every.direction = 5;
+    every.status = 6;
+    every.header = CsvHeader::No;
+    EXPECT_EQ(CsvMappingFromText(CsvMappingText(every)), every);
+    // Without a header row the first line is a transaction, another each month: the key is what stays.
+    const QString headerless = CsvHeaderLine("01/05/2024,-12.07,Shell\n");
+    EXPECT_EQ(headerless, QStringLiteral("no header: 3 columns separated by ','"));
+    EXPECT_EQ(CsvHeaderLine("\n02/07/2024,-3.00,Cafe\n02/08/2024,1.00,x\n"), headerless);
+}
+
+TEST(StatementReaders, CsvHeaderPayeeAndDirectionColumnsAreReadAsChosen) {
+    const auto columns = [](CsvHeader header, int payeeMore, int direction) {
+        CsvMapping m = SignedColumns();
+        m.checkNumber = -1;
+        m.header = header;
+        m.payeeMore = payeeMore;
+        m.direction = direction;
+        return m;
+    };
+    const struct {
+        const char* name;
+        QByteArray data;
+        CsvMapping mapping;
+        QStringList lines; // date, cents, payee, why skipped
+        const char* error = "";
+    } cases[] = {
+        {"a first row that reads as data is data",
+         "2024-01-05,Shop,-1.00\n2024-01-06,Cafe,-2.00\n",
+         columns(CsvHeader::Detect, -1, -1),
+         {"2024-01-05 -100 Shop ", "2024-01-06 -200 Cafe "}},
+        {"unless the user says it names the columns",
+         "2024-01-05,Shop,-1.00\n2024-01-06,Cafe,-2.00\n",
+         columns(CsvHeader::Yes, -1, -1),
+         {"2024-01-06 -200 Cafe "}},
+        {"a header the user says is none is read as data",
+         "Date,Payee,Amount\n2024-01-06,Cafe,-2.00\n",
+         columns(CsvHeader::No, -1, -1),
+         {},
+         "line 1: not a date: Date"},
+        {"a first row without an amount is no line above the table",
+         "2024-01-05,Pending shop,\n2024-01-06,Cafe,-2\n",
+         columns(CsvHeader::Detect, -1, -1),
+         {"2024-01-05 0 Pending shop no amount", "2024-01-06 -200 Cafe "}},
+        {"payee from two columns",
+         "Date;Empfänger;Betrag;Verwendungszweck\n2024-01-05;Stadtwerke;-61.00;Strom Jan\n",
+         columns(CsvHeader::Detect, 3, -1),
+         {"2024-01-05 -6100 Stadtwerke Strom Jan "}},
+        {"direction words give the sign",
+         "Date,Payee,Amount,D/C\n2024-01-05,Shop,1.00,DR\n2024-01-06,Pay,-2.00,CR\n",
+         columns(CsvHeader::Detect, -1, 3),
+         {"2024-01-05 -100 Shop ", "2024-01-06 200 Pay "}},
+        {"an unknown direction word",
+         "Date,Payee,Amount,Dir\n2024-01-05,Shop,1.00,DR\n2024-01-06,Pay,2.00,Minus\n",
+         columns(CsvHeader::Detect, -1, 3),
+         {},
+         "line 3: \"Minus\" in the direction column says neither debit nor credit; the words known are Af/Bij, "
+         "Debet/Credit, Debit/Credit, D/C, DR/CR, OUT/IN, Uit/In, S/H, Soll/Haben, Cargo/Abono, Débit/Crédit, "
+         "Lastschrift/Gutschrift, -/+"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReadResult r = ReadCsv(c.data, c.mapping);
+        EXPECT_EQ(r.error, QString::fromUtf8(c.error));
+        QStringList lines;
+        for (const StatementLine& line : r.lines)
+            lines << QStringLiteral("%1 %2 %3 %4")
+                         .arg(platform::DateFromDayCount(line.date).toString(Qt::ISODate))
+                         .arg(line.cents)
+                         .arg(line.payee, line.skipped);
+        EXPECT_EQ(lines, c.lines) << lines.join(QLatin1Char('|')).toStdString();
+    }
 }
 
 TEST(StatementReaders, FormatByNameThenByContent) {
@@ -617,15 +698,24 @@ TEST(StatementReaders, FormatByNameThenByContent) {
 }
 
 TEST(StatementReaders, MappingsAreGuessedFromHeaderNamesAndTheFirstDate) {
-    CsvMapping debitCredit; // English names, US dates, no amount column
+    CsvMapping debitCredit; // English names, no date that tells its order: the locale's
     debitCredit.date = 1;
+    debitCredit.dateOrder = DateOrder::MonthDayYear;
     debitCredit.debit = 2;
     debitCredit.credit = 3;
     debitCredit.payee = 4;
     CsvMapping payeeLast = debitCredit;
-    payeeLast.payee = 5;  // Payee before Memo, wherever it stands
-    CsvMapping commaOnly; // no column by name: only the delimiter says anything
-    commaOnly.decimalSeparator = QLatin1Char(',');
+    payeeLast.payee = 5; // Payee before Memo, wherever it stands
+    CsvMapping unnamed;  // the date found by its values, the decimal comma by the delimiter
+    unnamed.date = 0;
+    unnamed.dateOrder = DateOrder::DayMonthYear;
+    unnamed.amount = 2;
+    unnamed.decimalSeparator = QLatin1Char(',');
+    CsvMapping headerless = unnamed; // every column found by its values
+    headerless.dateOrder = DateOrder::MonthDayYear;
+    headerless.amount = 1;
+    headerless.payee = 2;
+    headerless.decimalSeparator = QLatin1Char('.');
     const struct {
         QByteArray data;
         QStringList fields;
@@ -641,7 +731,8 @@ TEST(StatementReaders, MappingsAreGuessedFromHeaderNamesAndTheFirstDate) {
          {"Ref", "Posting Date", "Withdrawal", "Deposit", "Memo", "Payee"},
          payeeLast},
         {"Ref,Date,Debit,Credit,Name\n", {"Ref", "Date", "Debit", "Credit", "Name"}, debitCredit},
-        {"Tag;\"Wer; was\";Betrag\n03.05.2024;x;1,00\n", {"Tag", "Wer; was", "Betrag"}, commaOnly},
+        {"Tag;\"Wer; was\";Betrag\n03.05.2024;x;1,00\n", {"Tag", "Wer; was", "Betrag"}, unnamed},
+        {"12/04/2009,-12.07,Shop,4412345678\n12/05/2009,3.00,Refund,4412345678\n", {}, headerless},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CsvHeaderFields(c.data), c.fields) << c.data.constData();
@@ -822,13 +913,13 @@ TEST(StatementReaders, WhatIsNoCsvStatementIsToldBeforeAnyColumnsAreAsked) {
         {"", "the file is empty"},
         {" \r\n\r\n", "the file is empty"},
         {QByteArray("\x02\x00\x00\x00", 4) + "CHECK DATA HEADER", "not a text file"},
-        {"Statement of June\n1.00\n", "its first line has no columns: not a CSV statement"},
+        {"Statement of June\n1.00\n", "no line of it has columns: not a CSV statement"},
         {"\xFF\xFE" + QByteArray("D\0a\0t\0e\0,\0A\0\n\0", 14), ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CsvProblem(c.data), QLatin1String(c.problem)) << c.data.toHex().constData();
     EXPECT_EQ(ReadStatement("Statement of June\n", Format::Csv, SignedColumns()).error,
-              QStringLiteral("its first line has no columns: not a CSV statement"));
+              QStringLiteral("no line of it has columns: not a CSV statement"));
 }
 
 TEST(StatementReaders, AGivenDateOrderHoldsForQifAndOverACsvsColumns) {
@@ -851,5 +942,18 @@ TEST(StatementReaders, AGivenDateOrderHoldsForQifAndOverACsvsColumns) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(c.read.Ok()) << c.read.error.toStdString();
         EXPECT_EQ(platform::DateFromDayCount(c.read.lines[size_t(c.line)].date), c.date);
+    }
+    // Without an order given or told by the dates, the locale's holds, and the notes say which it is.
+    CsvMapping open = SignedColumns();
+    open.dateOrder.reset();
+    for (const auto& [locale, date, order] :
+         {std::tuple("en_US", QDate(2013, 3, 1), "month first"), std::tuple("de_DE", QDate(2013, 1, 3), "day first")}) {
+        tallix::test::ScopedLocale scoped(QString::fromLatin1(locale));
+        const ReadResult r = ReadStatement(csv, Format::Csv, open);
+        ASSERT_EQ(r.lines.size(), 1u) << r.error.toStdString();
+        EXPECT_EQ(platform::DateFromDayCount(r.lines[0].date), date);
+        EXPECT_EQ(r.notes, QStringList(QStringLiteral("Dates read %1, as the locale writes dates: no date in the "
+                                                      "statement tells.")
+                                           .arg(QLatin1String(order))));
     }
 }
