@@ -24,7 +24,7 @@ constexpr int SomeRefused = 3;
 int Usage(QTextStream& err, const QString& problem) {
     err << "tallix-cli: " << problem << "\n"
         << "Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]\n"
-        << "                         [--header yes|no] [CSV columns]\n"
+        << "                         [CSV columns]\n"
         << "  or:  tallix-cli balance LEDGER --date D\n"
         << "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
         << "Try 'tallix-cli --help' for more information.\n";

@@ -179,34 +179,27 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
         line.date = *date;
         line.payee = (cell(r, mapping.payee) + QLatin1Char(' ') + cell(r, mapping.payeeMore)).trimmed();
         line.checkNumber = cell(r, mapping.checkNumber);
+        // A pending row keeps the amount it shows, but one that is no amount does not refuse the statement.
         const QString status = cell(r, mapping.status);
-        if (IsPending(status)) {
-            line.skipped = QStringLiteral("pending at the bank (%1)").arg(Shown(status));
-        } else if (mapping.amount >= 0) {
-            const QString amount = cell(r, mapping.amount);
-            const auto cents = ParseStatementCents(amount, decimal);
-            if (amount.isEmpty())
-                line.skipped = QStringLiteral("no amount");
-            else if (!cents)
-                return Failure(record.line, QStringLiteral("not an amount: %1").arg(Shown(amount)));
-            else
-                line.cents = mapping.direction >= 0 && CsvDirectionOf(cell(r, mapping.direction))
-                                 ? CsvDirectionOf(cell(r, mapping.direction)) * std::abs(*cents)
-                                 : *cents;
-        } else {
-            // Banks show debits with or without a minus; the column decides the sign.
-            const QString texts[] = {cell(r, mapping.debit), cell(r, mapping.credit)};
-            if (texts[0].isEmpty() && texts[1].isEmpty())
-                line.skipped = QStringLiteral("no amount");
-            for (int k = 0; k < 2; ++k) {
-                if (texts[k].isEmpty())
-                    continue;
-                const auto cents = ParseStatementCents(texts[k], decimal);
-                if (!cents)
-                    return Failure(record.line, QStringLiteral("not an amount: %1").arg(Shown(texts[k])));
-                line.cents += k == 0 ? -std::abs(*cents) : std::abs(*cents);
-            }
+        const bool pending = IsPending(status);
+        const int sign = CsvDirectionOf(cell(r, mapping.direction));
+        const bool signedAmount = mapping.amount >= 0; // over debit and credit columns, if both were given
+        const QString texts[] = {cell(r, mapping.amount), signedAmount ? QString() : cell(r, mapping.debit),
+                                 signedAmount ? QString() : cell(r, mapping.credit)};
+        for (int k = 0; k < 3; ++k) {
+            if (texts[k].isEmpty())
+                continue;
+            const auto cents = ParseStatementCents(texts[k], decimal);
+            if (!cents && !pending)
+                return Failure(record.line, QStringLiteral("not an amount: %1").arg(Shown(texts[k])));
+            // Banks show debits with or without a minus; the column, or the direction word, decides the sign.
+            const int64_t value = cents.value_or(0);
+            line.cents += k == 1 ? -std::abs(value) : k == 2 ? std::abs(value) : sign ? sign * std::abs(value) : value;
         }
+        if (pending)
+            line.skipped = QStringLiteral("pending at the bank (%1)").arg(Shown(status));
+        else if (std::all_of(std::begin(texts), std::end(texts), [](const QString& t) { return t.isEmpty(); }))
+            line.skipped = QStringLiteral("no amount");
         const QString type = cell(r, mapping.type);
         if (type.compare(QLatin1String("Opening"), Qt::CaseInsensitive) == 0 && result.lines.empty() &&
             !result.openingCents && line.skipped.isEmpty()) {
