@@ -95,7 +95,7 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     form->addRow(QStringLiteral("and second pa&yee column:"), payeeMoreColumn);
     form->addRow(QStringLiteral("C&heck number column:"), checkColumn);
     form->addRow(QStringLiteral("&Type column:"), typeColumn);
-    form->addRow(QStringLiteral("&Status column (pending rows are skipped):"), statusColumn);
+    form->addRow(QStringLiteral("Stat&us column (pending rows are skipped):"), statusColumn);
     form->addRow(QStringLiteral("Decimal &separator:"), decimalSeparator);
     // A combo box would be announced by its current column ("(none)" five times): each is named after its label,
     // in the description too, since on Linux a combo box's name is its current text.
