@@ -44,9 +44,15 @@ bool NameHas(const QString& name, const char* word) {
     const QString w = QString::fromUtf8(word);
     if (w.size() >= 5)
         return name.contains(w, Qt::CaseInsensitive);
-    const QRegularExpression whole(QStringLiteral("(^|[^\\w])%1($|[^\\w])").arg(QRegularExpression::escape(w)),
-                                   QRegularExpression::CaseInsensitiveOption);
-    return whole.match(name).hasMatch();
+    const auto isWordCharacter = [&name](qsizetype i) {
+        return i >= 0 && i < name.size() && (name[i].isLetterOrNumber() || name[i] == QLatin1Char('_'));
+    };
+    for (qsizetype at = name.indexOf(w, 0, Qt::CaseInsensitive); at >= 0;
+         at = name.indexOf(w, at + 1, Qt::CaseInsensitive)) {
+        if (!isWordCharacter(at - 1) && !isWordCharacter(at + w.size()))
+            return true;
+    }
+    return false;
 }
 
 bool NameHasAny(const QString& name, Words words) {

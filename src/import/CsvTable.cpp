@@ -101,14 +101,17 @@ int FilledWidth(const CsvRecord& record) {
     return width;
 }
 
+// A date in one cell and an amount in another (IsCsvAmount is never a date); each cell looked at once, so that a
+// line of many fields costs no more than its length.
 bool IsDataRow(const CsvRecord& record) {
-    for (int d = 0; d < record.fields.size(); ++d) {
-        if (!IsCsvDate(record.fields[d]))
-            continue;
-        for (int a = 0; a < record.fields.size(); ++a) {
-            if (a != d && IsCsvAmount(record.fields[a]))
-                return true;
-        }
+    bool date = false, amount = false;
+    for (const QString& field : record.fields) {
+        if (!date && IsCsvDate(field))
+            date = true;
+        else if (!amount && IsCsvAmount(field))
+            amount = true;
+        if (date && amount)
+            return true;
     }
     return false;
 }
