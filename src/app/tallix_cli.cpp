@@ -73,7 +73,10 @@ void PrintHelp(QTextStream& out) {
            "\n"
            "CSV columns (numbered from 1; once imported, remembered for statements with the same header line):\n"
            "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
-           "  --payee-col N --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)\n"
+           "  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)\n"
+           "  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N\n"
+           "  (pending rows are skipped) --header yes|no (whether the first row names the columns; without\n"
+           "  it, a first row that reads as a transaction is one)\n"
            "\n"
            "  -h, --help     show this help and exit\n"
            "  -v, --version  show the version and exit\n";

@@ -49,14 +49,18 @@ QString Shown(const QString& text) {
 class TerminalFrontEnd final : public import::ImportFrontEnd {
 public:
     TerminalFrontEnd(const QString& ledgerPath, const import::ImportRequest& request,
-                     const std::optional<import::CsvMapping>& givenColumns, bool dryRun, QTextStream& out,
-                     QTextStream& err)
-        : ledgerPath(ledgerPath), request(request), givenColumns(givenColumns), dryRun(dryRun), out(out), err(err) {}
+                     const std::optional<import::CsvMapping>& givenColumns, std::optional<import::CsvHeader> header,
+                     bool dryRun, QTextStream& out, QTextStream& err)
+        : ledgerPath(ledgerPath), request(request), givenColumns(givenColumns), header(header), dryRun(dryRun),
+          out(out), err(err) {}
 
     // Columns given on the command line take the place of remembered ones; without either the read says so.
+    // --header holds over remembered columns too.
     bool ChooseColumns(const QByteArray&, std::optional<import::CsvMapping>& columns) override {
         if (givenColumns)
             columns = givenColumns;
+        if (columns && header)
+            columns->header = *header;
         return true;
     }
 
@@ -175,6 +179,7 @@ private:
     const QString ledgerPath;
     const import::ImportRequest request;
     const std::optional<import::CsvMapping> givenColumns;
+    const std::optional<import::CsvHeader> header;
     const bool dryRun;
     QTextStream& out;
     QTextStream& err;
@@ -256,6 +261,8 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QCommandLineOption dateOrderOption(QStringLiteral("date-order"), {}, QStringLiteral("mdy|dmy|ymd"));
     const QCommandLineOption decimalOption(QStringLiteral("decimal"), {}, QStringLiteral(".|,"));
     const QCommandLineOption accountOption(QStringLiteral("account"), {}, QStringLiteral("ID"));
+    const QCommandLineOption headerOption(QStringLiteral("header"), {}, QStringLiteral("yes|no"));
+    const QCommandLineOption payeeOption(QStringLiteral("payee-col"), {}, QStringLiteral("N[,M]"));
     import::CsvMapping columns;
     columns.decimalSeparator = QChar(); // unless --decimal says: from the amounts
     // Each column option and the field of the mapping it sets.
@@ -264,11 +271,13 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         {QCommandLineOption(QStringLiteral("amount-col"), {}, QStringLiteral("N")), &columns.amount},
         {QCommandLineOption(QStringLiteral("debit-col"), {}, QStringLiteral("N")), &columns.debit},
         {QCommandLineOption(QStringLiteral("credit-col"), {}, QStringLiteral("N")), &columns.credit},
-        {QCommandLineOption(QStringLiteral("payee-col"), {}, QStringLiteral("N")), &columns.payee},
         {QCommandLineOption(QStringLiteral("check-col"), {}, QStringLiteral("N")), &columns.checkNumber},
         {QCommandLineOption(QStringLiteral("type-col"), {}, QStringLiteral("N")), &columns.type},
+        {QCommandLineOption(QStringLiteral("direction-col"), {}, QStringLiteral("N")), &columns.direction},
+        {QCommandLineOption(QStringLiteral("status-col"), {}, QStringLiteral("N")), &columns.status},
     };
-    parser.addOptions({dryRunOption, formatOption, dateOrderOption, decimalOption, accountOption});
+    parser.addOptions(
+        {dryRunOption, formatOption, dateOrderOption, decimalOption, accountOption, headerOption, payeeOption});
     for (const auto& [option, field] : columnOptions)
         parser.addOption(option);
     QString problem;
@@ -288,6 +297,22 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
             return Usage(err, QStringLiteral("--%1 needs a column number from 1").arg(option.names().first()));
         *field = column;
         columnsGiven = true;
+    }
+    if (parser.isSet(payeeOption)) { // one column, or two joined with a space
+        const QStringList numbers = parser.value(payeeOption).split(QLatin1Char(','));
+        bool ok = numbers.size() <= 2;
+        for (int i = 0; i < numbers.size() && ok; ++i)
+            *(i == 0 ? &columns.payee : &columns.payeeMore) = numbers[i].toInt(&ok) - 1;
+        if (!ok || columns.payee < 0 || columns.payeeMore < -1 || (numbers.size() == 2 && columns.payeeMore < 0))
+            return Usage(err, QStringLiteral("--payee-col needs a column number from 1, or two separated by a comma"));
+        columnsGiven = true;
+    }
+    std::optional<import::CsvHeader> header;
+    if (parser.isSet(headerOption)) {
+        const QString answer = parser.value(headerOption).toLower();
+        if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
+            return Usage(err, QStringLiteral("--header takes yes or no"));
+        header = answer == QLatin1String("yes") ? import::CsvHeader::Yes : import::CsvHeader::No;
     }
     if (parser.isSet(dateOrderOption)) {
         const QString order = parser.value(dateOrderOption).toLower();
@@ -313,9 +338,9 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         return Usage(err, QStringLiteral("--format takes qif, csv or ofx"));
     const import::ImportRequest request{
         files[1], named, parser.isSet(accountOption) ? std::optional(parser.value(accountOption)) : std::nullopt,
-        parser.isSet(dateOrderOption) ? std::optional(columns.dateOrder) : std::nullopt};
-    TerminalFrontEnd frontEnd(files[0], request, columnsGiven ? std::optional(columns) : std::nullopt, dryRun, out,
-                              err);
+        columns.dateOrder};
+    TerminalFrontEnd frontEnd(files[0], request, columnsGiven ? std::optional(columns) : std::nullopt, header, dryRun,
+                              out, err);
     const import::ImportResult result = import::ImportStatement(request, frontEnd);
     if (result.columnsForgotten)
         err << "tallix-cli: warning: the columns could not be remembered in the settings\n";

@@ -186,8 +186,11 @@ ReadResult ReadStatement(const QByteArray& data, Format format, const std::optio
     if (const QString problem = CsvProblem(data); !problem.isEmpty())
         return {{}, problem};
     if (!mapping)
-        return {{},
-                QStringLiteral("no column mapping is known for the header line: %1").arg(Shown(CsvHeaderLine(data)))};
+        return {
+            {},
+            CsvHeaderFields(data).isEmpty()
+                ? QStringLiteral("no column mapping is known for a statement with %1").arg(Shown(CsvHeaderLine(data)))
+                : QStringLiteral("no column mapping is known for the header line: %1").arg(Shown(CsvHeaderLine(data)))};
     CsvMapping columns = *mapping;
     if (dateOrder)
         columns.dateOrder = *dateOrder;

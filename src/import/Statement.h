@@ -63,25 +63,36 @@ Format DetectFormat(const QString& path, const QByteArray& head);
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
+// Whether a CSV's first row holds column names: found from the rows (a first row whose date and amount parse is
+// data), or as the user said.
+enum class CsvHeader { Detect, Yes, No };
+
 // Which column (0-based, -1 for none) holds what. Either `amount` or one or both of `debit` and `credit` must
 // be set, and `date`.
 struct CsvMapping {
     int date = -1;
-    DateOrder dateOrder = DateOrder::MonthDayYear;
+    // None: from the dates where they tell (a day above 12), else as the locale writes dates.
+    std::optional<DateOrder> dateOrder = std::nullopt;
     int amount = -1;
     int debit = -1;
     int credit = -1;
     int payee = -1;
+    int payeeMore = -1; // a second payee column, joined to the first with a space
     int checkNumber = -1;
     int type = -1; // "Check", "Deposit", ... as exported, or the bank's own words (ATM, FEE, INT)
+    // Words such as Af/Bij, D/C, DR/CR that say which unsigned amounts are debits.
+    int direction = -1;
+    int status = -1;                           // rows it marks pending are skipped
     QChar decimalSeparator = QLatin1Char('.'); // null: taken from the amounts, which must agree
+    CsvHeader header = CsvHeader::Detect;
 
     bool operator==(const CsvMapping&) const = default;
 };
 
 // `dateOrder`, when the user gave one, holds over what the dates themselves suggest.
 ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder = std::nullopt);
-// The first row is the header; fields are split at the delimiter the header uses most of ',', ';' and tab.
+// Lines before the header and after the table are skipped and counted in a note; fields are split at the delimiter
+// the table's rows agree on of ',', ';' and tab.
 ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping);
 ReadResult ReadOfx(const QByteArray& data);
 // No statement is larger; a file that is (or a device without end) is refused.
@@ -96,20 +107,31 @@ ReadResult ReadStatement(const QByteArray& data, Format format, const std::optio
 // ReadStatementBytes, then ReadStatement.
 ReadResult ReadStatementFile(const QString& path, Format format, const std::optional<CsvMapping>& mapping);
 
-// Why the bytes are no CSV statement at all (empty, binary, a first line without columns); empty when they may be
-// one. Asked before any columns are offered.
+// Why the bytes are no CSV statement at all (empty, binary, no line with columns); empty when they may be one.
+// Asked before any columns are offered.
 QString CsvProblem(const QByteArray& data);
-// The first line of a CSV file without its line ending: the key its mapping is remembered by.
+// The key a CSV's mapping is remembered by: its header line, or for a file without one its column count and
+// delimiter (see CsvLayoutKey).
 QString CsvHeaderLine(const QByteArray& data);
-// The header row's fields, split as ReadCsv splits them.
+// The header row's fields, split as ReadCsv splits them; empty for a file whose first row is already data.
 QStringList CsvHeaderFields(const QByteArray& data);
-// A first mapping to offer the user: columns by their header names (Date, Amount, Debit, Credit, Payee or
-// Description, Check, Type), the date order from the date column's values (GuessCsvDateOrder), the decimal separator
-// from the amounts (DetectDecimalSeparator), else the decimal comma where ';' separates fields.
+// The table's columns as a header choice makes them: the names (empty without a header row) and the values of the
+// first row below it, one per column.
+struct CsvColumns {
+    QStringList names;
+    QStringList samples;
+};
+CsvColumns CsvTableColumns(const QByteArray& data, CsvHeader header);
+// A first mapping to offer the user: columns by their header names in English, German, French, Dutch, Spanish
+// and the Nordic languages (never a fee or balance column as the amount, never an account number as the check
+// number), the date order from the date column's values (GuessCsvDateOrder), the decimal separator from the amounts
+// (DetectDecimalSeparator), else the decimal comma where ';' separates fields.
 CsvMapping GuessCsvMapping(const QByteArray& data);
 // The date order of a column (0-based) from all its values: a four-digit first number is a year, a number above 12
-// a day; without such a date, '.' between the numbers means day first, anything else month first.
+// a day, '.' between the numbers day first; else the locale's order.
 DateOrder GuessCsvDateOrder(const QByteArray& data, int column);
+// The order of day and month in the locale's short date form.
+DateOrder LocaleDateOrder();
 // What one amount says its decimal separator is: the later of '.' and ',' where both appear, the other one of a
 // separator that appears twice, one followed by one or two digits; null when it does not tell ("1,234", "12").
 QChar DecimalVote(const QString& amount);

@@ -1,6 +1,5 @@
+#include "import/CsvTable.h"
 #include "import/StatementReading.h"
-
-#include "platform/Locale.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -8,119 +7,6 @@
 namespace import {
 
 namespace {
-
-struct CsvRecord {
-    QStringList fields;
-    int line = 0;
-};
-
-QChar GuessDelimiter(const QString& header) {
-    int best = 0;
-    QChar delimiter = QLatin1Char(',');
-    for (const QChar candidate : {QLatin1Char(','), QLatin1Char(';'), QLatin1Char('\t')}) {
-        int count = 0;
-        bool quoted = false;
-        for (const QChar c : header) {
-            if (c == QLatin1Char('"'))
-                quoted = !quoted;
-            else if (!quoted && c == candidate)
-                ++count;
-        }
-        if (count > best) {
-            best = count;
-            delimiter = candidate;
-        }
-    }
-    return delimiter;
-}
-
-// RFC 4180 with any delimiter; QtCore has no CSV reader. A quoted field may hold line breaks, so each record
-// remembers the line it starts on.
-std::vector<CsvRecord> SplitCsv(const QString& text, QChar delimiter, int& unclosedQuoteLine) {
-    std::vector<CsvRecord> records;
-    CsvRecord record{{}, 1};
-    QString field;
-    bool quoted = false;
-    int line = 1;
-    unclosedQuoteLine = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
-                    field.append(c);
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                if (c == QLatin1Char('\n'))
-                    ++line;
-                field.append(c);
-            }
-        } else if (c == QLatin1Char('"')) {
-            quoted = true;
-            unclosedQuoteLine = line;
-        } else if (c == delimiter) {
-            record.fields.append(field);
-            field.clear();
-        } else if (c == QLatin1Char('\n')) {
-            if (field.endsWith(QLatin1Char('\r')))
-                field.chop(1);
-            record.fields.append(field);
-            records.push_back(record);
-            field.clear();
-            record = {{}, ++line};
-        } else {
-            field.append(c);
-        }
-    }
-    if (quoted)
-        return {};
-    unclosedQuoteLine = 0;
-    if (!field.isEmpty() || !record.fields.isEmpty()) {
-        record.fields.append(field);
-        records.push_back(record);
-    }
-    return records;
-}
-
-std::vector<CsvRecord> CsvRecords(const QByteArray& data) {
-    const QString text = DecodeStatement(data);
-    int unclosed = 0;
-    return SplitCsv(text, GuessDelimiter(text.left(text.indexOf(QLatin1Char('\n')))), unclosed);
-}
-
-// The trimmed, non-empty values of one column below the header.
-QStringList ColumnValues(const std::vector<CsvRecord>& records, int column) {
-    QStringList values;
-    for (size_t r = 1; column >= 0 && r < records.size(); ++r) {
-        const QString value = records[r].fields.value(column).trimmed();
-        if (!value.isEmpty())
-            values << value;
-    }
-    return values;
-}
-
-// A four-digit first number is a year; a first number above 12 can only be a day, a second one above 12 too;
-// without such a date, '.' between the numbers means day first, anything else month first.
-DateOrder GuessDateOrder(const QStringList& dates) {
-    static const QRegularExpression parts(QStringLiteral(R"(^(\d{1,4})\D+(\d{1,2})\D)"));
-    bool dots = false;
-    for (const QString& date : dates) {
-        const auto m = parts.match(date);
-        if (!m.hasMatch())
-            continue;
-        if (m.captured(1).size() == 4)
-            return DateOrder::YearMonthDay;
-        if (m.captured(1).toInt() > 12)
-            return DateOrder::DayMonthYear;
-        if (m.captured(2).toInt() > 12)
-            return DateOrder::MonthDayYear;
-        dots = dots || date.contains(QLatin1Char('.'));
-    }
-    return dots ? DateOrder::DayMonthYear : DateOrder::MonthDayYear;
-}
 
 // The types this program exports, as the bank words the plan knows; other words as they stand.
 QString BankTypeOf(const QString& type) {
@@ -134,135 +20,133 @@ QString BankTypeOf(const QString& type) {
     return type.toUpper();
 }
 
+QString KnownDirections() {
+    QStringList pairs;
+    for (const auto& [debit, credit] : CsvDirectionWords)
+        pairs << QString::fromUtf8(debit) + QLatin1Char('/') + QString::fromUtf8(credit);
+    return pairs.join(QStringLiteral(", "));
+}
+
+// What a status column says of a row the bank has not booked yet.
+bool IsPending(const QString& status) {
+    static const char* const words[] = {"pending",       "vorgemerkt", "ausstehend", "en attente", "pendiente",
+                                        "in afwachting", "reserviert", "authori",    "odottaa",    "väntande"};
+    return std::any_of(std::begin(words), std::end(words), [&status](const char* word) {
+        return status.contains(QString::fromUtf8(word), Qt::CaseInsensitive);
+    });
+}
+
+QString OrderName(DateOrder order) {
+    switch (order) {
+    case DateOrder::MonthDayYear:
+        return QStringLiteral("month first");
+    case DateOrder::DayMonthYear:
+        return QStringLiteral("day first");
+    case DateOrder::YearMonthDay:
+        break;
+    }
+    return QStringLiteral("year first");
+}
+
+// The date order to read with, and the note that says which it is and why; no note where every date starts with
+// its year, since then the order never mattered.
+DateOrder ChooseDateOrder(const CsvMapping& mapping, const QStringList& dates, QStringList& notes) {
+    static const QRegularExpression yearFirst(QStringLiteral(R"(^\s*\d{4}(\D|\d{4}))"));
+    static const QRegularExpression numbers(QStringLiteral(R"(^\s*(\d+)\D+(\d+))"));
+    const bool ambiguous = std::any_of(dates.begin(), dates.end(),
+                                       [](const QString& d) { return !d.isEmpty() && !yearFirst.match(d).hasMatch(); });
+    if (mapping.dateOrder) {
+        if (ambiguous)
+            notes << QStringLiteral("Dates read %1, as chosen.").arg(OrderName(*mapping.dateOrder));
+        return *mapping.dateOrder;
+    }
+    QString telling;
+    if (const std::optional<DateOrder> order = DateOrderOfValues(dates, &telling)) {
+        const auto m = numbers.match(telling);
+        if (*order == DateOrder::DayMonthYear && m.captured(1).toInt() > 12)
+            notes << QStringLiteral("Dates read day first (%1 has no month %2).").arg(Shown(telling), m.captured(1));
+        else if (*order == DateOrder::DayMonthYear)
+            notes << QStringLiteral("Dates read day first, as dates written with dots are (%1).").arg(Shown(telling));
+        else if (*order == DateOrder::MonthDayYear)
+            notes << QStringLiteral("Dates read month first (%1 has no month %2).").arg(Shown(telling), m.captured(2));
+        return *order;
+    }
+    const DateOrder order = LocaleDateOrder();
+    if (ambiguous)
+        notes << QStringLiteral("Dates read %1, as the locale writes dates: no date in the statement tells.")
+                     .arg(OrderName(order));
+    return order;
+}
+
+QString LinesNote(int count, const char* where) {
+    return QStringLiteral("%1 %2 %3 the table skipped.")
+        .arg(count)
+        .arg(count == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+        .arg(QLatin1String(where));
+}
+
 } // namespace
 
-QString CsvProblem(const QByteArray& data) {
-    const QString text = DecodeStatement(data);
-    if (text.trimmed().isEmpty())
-        return QStringLiteral("the file is empty");
-    if (std::any_of(text.begin(), text.end(), [](QChar c) {
-            return ledger::IsControlCharacter(c.unicode()) && c != QLatin1Char('\n') && c != QLatin1Char('\t');
-        }))
-        return QStringLiteral("not a text file");
-    if (CsvHeaderFields(data).size() < 2)
-        return QStringLiteral("its first line has no columns: not a CSV statement");
-    return {};
-}
-
-QString CsvHeaderLine(const QByteArray& data) {
-    const QString text = DecodeStatement(data);
-    return text.left(text.indexOf(QLatin1Char('\n'))).trimmed();
-}
-
-QStringList CsvHeaderFields(const QByteArray& data) {
-    const QString header = CsvHeaderLine(data);
-    int unclosed = 0;
-    const std::vector<CsvRecord> records = SplitCsv(header, GuessDelimiter(header), unclosed);
-    return records.empty() ? QStringList() : records.front().fields;
-}
-
-CsvMapping GuessCsvMapping(const QByteArray& data) {
-    const QStringList fields = CsvHeaderFields(data);
-    // The first column whose name holds one of the words, the words tried in order.
-    const auto column = [&fields](std::initializer_list<const char*> words) {
-        for (const char* word : words) {
-            for (int i = 0; i < fields.size(); ++i) {
-                if (fields[i].contains(QLatin1String(word), Qt::CaseInsensitive))
-                    return i;
-            }
-        }
-        return -1;
-    };
-    CsvMapping m;
-    m.date = column({"date"});
-    m.amount = column({"amount"});
-    if (m.amount < 0) {
-        m.debit = column({"debit", "withdrawal"});
-        m.credit = column({"credit", "deposit"});
-    }
-    m.payee = column({"payee", "description", "name", "memo"});
-    m.checkNumber = column({"check", "cheque", "number"});
-    m.type = column({"type"});
-    const std::vector<CsvRecord> records = CsvRecords(data);
-    if (m.date >= 0)
-        m.dateOrder = GuessDateOrder(ColumnValues(records, m.date));
-    QStringList amounts;
-    for (const int money : {m.amount, m.debit, m.credit})
-        amounts += ColumnValues(records, money);
-    const std::optional<QChar> decimal = DetectDecimalSeparator(amounts);
-    // Without amounts that tell, a ';' between the fields is the mark of a decimal-comma locale.
-    const bool amountsTell =
-        std::any_of(amounts.begin(), amounts.end(), [](const QString& a) { return !DecimalVote(a).isNull(); });
-    if (decimal && amountsTell)
-        m.decimalSeparator = *decimal;
-    else if (GuessDelimiter(CsvHeaderLine(data)) == QLatin1Char(';'))
-        m.decimalSeparator = QLatin1Char(',');
-    return m;
-}
-
-DateOrder GuessCsvDateOrder(const QByteArray& data, int column) {
-    return GuessDateOrder(ColumnValues(CsvRecords(data), column));
-}
-
-QChar DecimalVote(const QString& amount) {
-    QString t;
-    for (const QChar c : amount) {
-        if (c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char(','))
-            t.append(c);
-    }
-    const qsizetype dot = t.lastIndexOf(QLatin1Char('.')), comma = t.lastIndexOf(QLatin1Char(','));
-    if (dot >= 0 && comma >= 0)
-        return dot > comma ? QLatin1Char('.') : QLatin1Char(',');
-    const QChar c = dot >= 0 ? QLatin1Char('.') : QLatin1Char(',');
-    const qsizetype at = std::max(dot, comma);
-    if (at < 0)
-        return {};
-    if (t.count(c) > 1) // only a group separator comes more than once
-        return c == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
-    const qsizetype decimals = t.size() - at - 1;
-    return decimals == 1 || decimals == 2 ? c : QChar(); // three digits after it may be a group
-}
-
-std::optional<QChar> DetectDecimalSeparator(const QStringList& amounts) {
-    QChar found;
-    for (const QString& amount : amounts) {
-        const QChar vote = DecimalVote(amount);
-        if (vote.isNull())
-            continue;
-        if (!found.isNull() && vote != found)
-            return std::nullopt;
-        found = vote;
-    }
-    return found.isNull() ? QLatin1Char('.') : found;
-}
-
 ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
-    const QString text = DecodeStatement(data);
-    const QString header = SplitLines(text).value(0);
-    int unclosed = 0;
-    const std::vector<CsvRecord> records = SplitCsv(text, GuessDelimiter(header), unclosed);
-    if (unclosed)
-        return Failure(unclosed, QStringLiteral("a quoted field is never closed"));
-    if (records.empty())
+    CsvTable table = ReadCsvTable(data);
+    if (table.unclosedQuoteLine)
+        return Failure(table.unclosedQuoteLine, QStringLiteral("a quoted field is never closed"));
+    ApplyHeaderChoice(table, mapping.header);
+    const std::vector<CsvRecord>& records = table.records;
+    const int count = int(records.size());
+    if (count == 0)
         return Failure(1, QStringLiteral("no header row"));
-    const int columns = int(records.front().fields.size());
     if (mapping.date < 0)
         return Failure(1, QStringLiteral("no date column chosen"));
     if (mapping.amount < 0 && mapping.debit < 0 && mapping.credit < 0)
         return Failure(1, QStringLiteral("no amount, debit or credit column chosen"));
-    for (const int column : {mapping.date, mapping.amount, mapping.debit, mapping.credit, mapping.payee,
-                             mapping.checkNumber, mapping.type}) {
-        if (column >= columns)
-            return Failure(1, QStringLiteral("the header has no column %1").arg(column + 1));
+    const auto cell = [&records](int row, int column) {
+        const QStringList& fields = records[size_t(row)].fields;
+        return column >= 0 && column < fields.size() ? fields[column].trimmed() : QString();
+    };
+    const auto hasDate = [&](int row) { return IsCsvDate(cell(row, mapping.date)); };
+    // A row that reads as a transaction is never taken for a line above the table.
+    if (table.header < 0) {
+        for (int r = table.body - 1; r >= 0 && (IsBlank(records[size_t(r)]) || hasDate(r)); --r) {
+            if (hasDate(r))
+                table.body = r;
+        }
     }
+    // Rows below the last transaction whose date cell holds no number are totals, balances or blank lines.
+    int end = table.body;
+    for (int r = table.body; r < count; ++r) {
+        const QString date = cell(r, mapping.date);
+        if (!IsBlank(records[size_t(r)]) && !date.isEmpty() && date[0].isDigit())
+            end = r + 1;
+    }
+    const int width =
+        int(records[size_t(table.header >= 0 ? table.header : std::min(table.body, count - 1))].fields.size());
+    for (const int column : {mapping.date, mapping.amount, mapping.debit, mapping.credit, mapping.payee,
+                             mapping.payeeMore, mapping.checkNumber, mapping.type, mapping.direction, mapping.status}) {
+        if (column >= width)
+            return Failure(table.header >= 0 ? records[size_t(table.header)].line : 1,
+                           (table.header >= 0 ? QStringLiteral("the header has no column %1")
+                                              : QStringLiteral("the first row has no column %1"))
+                               .arg(column + 1));
+    }
+
+    ReadResult result;
+    const int before = table.header >= 0 ? table.header : table.body;
+    if (before > 0)
+        result.notes << LinesNote(before, "before");
     QChar decimal = mapping.decimalSeparator;
-    if (decimal.isNull()) { // the amounts themselves tell, when they all agree
-        for (size_t r = 1; r < records.size(); ++r) {
+    QStringList dates;
+    for (int r = table.body; r < end; ++r)
+        dates << cell(r, mapping.date);
+    if (mapping.decimalSeparator.isNull()) { // the amounts themselves tell, when they all agree
+        decimal = QChar();
+        for (int r = table.body; r < end; ++r) {
             for (const int money : {mapping.amount, mapping.debit, mapping.credit}) {
-                const QChar vote = DecimalVote(records[r].fields.value(money));
+                const QChar vote = DecimalVote(cell(r, money));
                 if (!vote.isNull() && !decimal.isNull() && vote != decimal)
-                    return Failure(records[r].line, QStringLiteral("the amounts use both '.' and ',' before their "
-                                                                   "cents: say which is the decimal separator"));
+                    return Failure(records[size_t(r)].line,
+                                   QStringLiteral("the amounts use both '.' and ',' before their cents: say which is "
+                                                  "the decimal separator"));
                 if (!vote.isNull())
                     decimal = vote;
             }
@@ -270,46 +154,55 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
         if (decimal.isNull())
             decimal = QLatin1Char('.');
     }
-    ReadResult result;
-    for (size_t r = 1; r < records.size(); ++r) {
-        const CsvRecord& record = records[r];
-        auto field = [&](int column) {
-            return column >= 0 && column < record.fields.size() ? record.fields[column].trimmed() : QString();
-        };
-        if (std::all_of(record.fields.begin(), record.fields.end(),
-                        [](const QString& f) { return f.trimmed().isEmpty(); }))
+    const DateOrder order = ChooseDateOrder(mapping, dates, result.notes);
+    if (mapping.direction >= 0) {
+        for (int r = table.body; r < end; ++r) {
+            const QString word = cell(r, mapping.direction);
+            if (!word.isEmpty() && CsvDirectionOf(word) == 0)
+                return Failure(records[size_t(r)].line,
+                               QStringLiteral("\"%1\" in the direction column says neither debit nor credit; the "
+                                              "words known are %2")
+                                   .arg(Shown(word), KnownDirections()));
+        }
+    }
+
+    for (int r = table.body; r < end; ++r) {
+        const CsvRecord& record = records[size_t(r)];
+        if (IsBlank(record))
             continue;
         StatementLine line;
         line.source = record.line;
-        const auto date = ParseStatementDate(field(mapping.date), mapping.dateOrder);
+        const QString dateText = cell(r, mapping.date);
+        const auto date = ParseCsvDate(dateText, order);
         if (!date)
-            return Failure(record.line, QStringLiteral("not a date: %1").arg(Shown(field(mapping.date))));
+            return Failure(record.line, QStringLiteral("not a date: %1").arg(Shown(dateText)));
         line.date = *date;
-        if (mapping.amount >= 0) {
-            const auto cents = ParseStatementCents(field(mapping.amount), decimal);
-            if (!cents)
-                return Failure(record.line, QStringLiteral("not an amount: %1").arg(Shown(field(mapping.amount))));
-            line.cents = *cents;
-        } else {
-            // Banks show debits with or without a minus; the column decides the sign.
-            const QString debit = field(mapping.debit), credit = field(mapping.credit);
-            if (debit.isEmpty() && credit.isEmpty())
-                return Failure(record.line, QStringLiteral("neither a debit nor a credit amount"));
-            const QString texts[] = {debit, credit};
-            for (int k = 0; k < 2; ++k) {
-                if (texts[k].isEmpty())
-                    continue;
-                const auto cents = ParseStatementCents(texts[k], decimal);
-                if (!cents)
-                    return Failure(record.line, QStringLiteral("not an amount: %1").arg(Shown(texts[k])));
-                line.cents += k == 0 ? -std::abs(*cents) : std::abs(*cents);
-            }
+        line.payee = (cell(r, mapping.payee) + QLatin1Char(' ') + cell(r, mapping.payeeMore)).trimmed();
+        line.checkNumber = cell(r, mapping.checkNumber);
+        // A pending row keeps the amount it shows, but one that is no amount does not refuse the statement.
+        const QString status = cell(r, mapping.status);
+        const bool pending = IsPending(status);
+        const int sign = CsvDirectionOf(cell(r, mapping.direction));
+        const bool signedAmount = mapping.amount >= 0; // over debit and credit columns, if both were given
+        const QString texts[] = {cell(r, mapping.amount), signedAmount ? QString() : cell(r, mapping.debit),
+                                 signedAmount ? QString() : cell(r, mapping.credit)};
+        for (int k = 0; k < 3; ++k) {
+            if (texts[k].isEmpty())
+                continue;
+            const auto cents = ParseStatementCents(texts[k], decimal);
+            if (!cents && !pending)
+                return Failure(record.line, QStringLiteral("not an amount: %1").arg(Shown(texts[k])));
+            // Banks show debits with or without a minus; the column, or the direction word, decides the sign.
+            const int64_t value = cents.value_or(0);
+            line.cents += k == 1 ? -std::abs(value) : k == 2 ? std::abs(value) : sign ? sign * std::abs(value) : value;
         }
-        line.payee = field(mapping.payee);
-        line.checkNumber = field(mapping.checkNumber);
-        const QString type = field(mapping.type);
+        if (pending)
+            line.skipped = QStringLiteral("pending at the bank (%1)").arg(Shown(status));
+        else if (std::all_of(std::begin(texts), std::end(texts), [](const QString& t) { return t.isEmpty(); }))
+            line.skipped = QStringLiteral("no amount");
+        const QString type = cell(r, mapping.type);
         if (type.compare(QLatin1String("Opening"), Qt::CaseInsensitive) == 0 && result.lines.empty() &&
-            !result.openingCents) {
+            !result.openingCents && line.skipped.isEmpty()) {
             result.openingCents = line.cents;
             continue;
         }
@@ -318,71 +211,14 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
             return Failure(record.line, TooManyLines());
         result.lines.push_back(line);
     }
-    return result;
-}
-
-// ---- the stored mappings ----
-
-namespace {
-const char* const OrderNames[] = {"MDY", "DMY", "YMD"};
-}
-
-QString CsvMappingText(const CsvMapping& m) {
-    return QStringLiteral("date=%1;order=%2;amount=%3;debit=%4;credit=%5;payee=%6;check=%7;decimal=%8;type=%9")
-        .arg(m.date)
-        .arg(QLatin1String(OrderNames[int(m.dateOrder)]))
-        .arg(m.amount)
-        .arg(m.debit)
-        .arg(m.credit)
-        .arg(m.payee)
-        .arg(m.checkNumber)
-        .arg(m.decimalSeparator.isNull() ? QString() : QString(m.decimalSeparator))
-        .arg(m.type);
-}
-
-std::optional<CsvMapping> CsvMappingFromText(const QString& text) {
-    CsvMapping m;
-    int seen = 0;
-    for (const QString& part : text.split(QLatin1Char(';'))) {
-        const QString key = part.section(QLatin1Char('='), 0, 0);
-        const QString value = part.section(QLatin1Char('='), 1);
-        bool ok = true;
-        const int number = value.toInt(&ok);
-        if (key == QLatin1String("order")) {
-            const int index =
-                QStringList{QLatin1String(OrderNames[0]), QLatin1String(OrderNames[1]), QLatin1String(OrderNames[2])}
-                    .indexOf(value);
-            if (index < 0)
-                return std::nullopt;
-            m.dateOrder = DateOrder(index);
-        } else if (key == QLatin1String("decimal")) {
-            if (value != QLatin1String(".") && value != QLatin1String(",") && !value.isEmpty())
-                return std::nullopt;
-            m.decimalSeparator = value.isEmpty() ? QChar() : value[0];
-        } else if (!ok || number < -1) {
-            return std::nullopt;
-        } else if (key == QLatin1String("date")) {
-            m.date = number;
-        } else if (key == QLatin1String("amount")) {
-            m.amount = number;
-        } else if (key == QLatin1String("debit")) {
-            m.debit = number;
-        } else if (key == QLatin1String("credit")) {
-            m.credit = number;
-        } else if (key == QLatin1String("payee")) {
-            m.payee = number;
-        } else if (key == QLatin1String("check")) {
-            m.checkNumber = number;
-        } else if (key == QLatin1String("type")) {
-            m.type = number;
-        } else {
-            return std::nullopt;
-        }
-        ++seen;
+    int after = 0;
+    for (int r = end; r < count; ++r) {
+        if (!IsBlank(records[size_t(r)]))
+            after = r - end + 1;
     }
-    if ((seen != 8 && seen != 9) || m.date < 0) // mappings remembered before the type column have 8
-        return std::nullopt;
-    return m;
+    if (after > 0)
+        result.notes << LinesNote(after, "after");
+    return result;
 }
 
 } // namespace import

@@ -391,6 +391,7 @@ TEST_F(CliProcess, ImportAddsAStatementOnceWritesOnlyWhenItMayAndThenRemembersIt
     } steps[] = {
         {QStringList{"import", ledgerPath, csv, "--dry-run"} + columns, 0,
          "line 3  5/3/2024  -20.00  Garage  added as Check 10\n"
+         "Dates read month first, as the locale writes dates: no date in the statement tells.\n"
          "1 added, 1 marked cleared, 0 skipped, 0 refused (dry run: nothing written)",
          false},
         {{"import", ledgerPath, csv},
@@ -420,6 +421,36 @@ TEST_F(CliProcess, ImportAddsAStatementOnceWritesOnlyWhenItMayAndThenRemembersIt
         EXPECT_FALSE(QFile::exists(ledgerPath + QStringLiteral(".lock"))) << "left behind by tallix-cli";
     }
     EXPECT_EQ(ReadAll(ledgerPath + QStringLiteral(".bak")), before);
+}
+
+// A CSV without a header row, its debits and credits told by a column of words: the header option decides what
+// the first row is.
+TEST_F(CliProcess, ImportTakesAHeaderlessCsvWithADirectionColumn) {
+    const QString csv = dir.filePath(QStringLiteral("noheader.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("05/13/2024;12,50;D;Florist;Main St\n05/14/2024;20,00;C;Refund;\n");
+    file.close();
+    const QStringList columns = {"import", ledgerPath,        csv, "--dry-run",   "--date-col", "1", "--amount-col",
+                                 "2",      "--direction-col", "3", "--payee-col", "4,5"};
+    const struct {
+        QString header;
+        int status;
+        const char* out;
+    } cases[] = {
+        {"no", 0,
+         "line 1  5/13/2024  -12.50  Florist Main St  added as Payment\n"
+         "line 2  5/14/2024  20.00  Refund  added as Deposit\n"
+         "Dates read month first (05/13/2024 has no month 13).\n2 added"},
+        {"yes", 0, "line 2  5/14/2024  20.00  Refund  added as Deposit\nDates read"},
+        {"maybe", 2, "--header takes yes or no"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.header.toStdString());
+        const Result r = Cli(columns + QStringList{"--header", c.header});
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        EXPECT_TRUE((r.status ? r.err : r.out).contains(QLatin1String(c.out))) << r.out.toStdString();
+    }
 }
 
 namespace {

@@ -162,6 +162,138 @@ TEST_F(ImportTest, EachStatementAddsEveryTransactionOnceWithItsTypeDateAmountAnd
         }
 }
 
+// Statements as banks lay them out, read with the columns the dialog would offer first: every transaction is added
+// with its date, type, amount, check number and payee, and what is left out is said.
+TEST_F(ImportTest, BankCsvLayoutsImportWithTheColumnsGuessedForThem) {
+    using namespace ledger;
+    const struct {
+        const char* layout;
+        QByteArray data;
+        std::vector<Expected> records;
+        QStringList notes;
+        int skipped = 0;
+    } cases[] = {
+        {"US, checks in their own column, dates month first",
+         "Details,Posting Date,Description,Amount,Type,Balance,Check or Slip #\n"
+         "DEBIT,01/13/2024,CORNER MARKET 123,-45.10,DEBIT_CARD,1954.90,,\n"
+         "CHECK,01/15/2024,CHECK 1021,-120.00,CHECK_PAID,1834.90,1021,\n"
+         "CREDIT,01/16/2024,PAYROLL ACME,\"1,500.00\",ACH_CREDIT,3334.90,,\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 4510, "CORNER MARKET 123"},
+          {CheckOrPayment, 1021, QDate(2024, 1, 15), 12000, "CHECK 1021"},
+          {Deposit, 0, QDate(2024, 1, 16), 150000, "PAYROLL ACME"}},
+         {"Dates read month first (01/13/2024 has no month 13)."}},
+        {"US, no header row",
+         "\"01/05/2024\",\"-12.07\",\"*\",\"\",\"POS PURCHASE SHELL OIL\"\n"
+         "\"01/25/2024\",\"800.00\",\"*\",\"\",\"MOBILE DEPOSIT\"\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 5), 1207, "POS PURCHASE SHELL OIL"},
+          {Deposit, 0, QDate(2024, 1, 25), 80000, "MOBILE DEPOSIT"}},
+         {"Dates read month first (01/25/2024 has no month 25)."}},
+        {"US, a reference number is no check number",
+         "Date,Reference Number,Description,Amount\n2024-02-01,004512345678,RENT,-900.00\n",
+         {{CheckOrPayment, -1, QDate(2024, 2, 1), 90000, "RENT"}},
+         {}},
+        {"Irish, debit and credit amounts, dates day first",
+         "Posted Account, Posted Transactions Date, Description1, Description2, Debit Amount, Credit Amount,Balance\n"
+         "\"93-12-34 12345678\",13/01/2024,\"TESCO STORES\",\"\",25.40,,1000.00\n"
+         "\"93-12-34 12345678\",14/01/2024,\"SALARY\",\"\",,2000.00,3000.00\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 2540, "TESCO STORES"},
+          {Deposit, 0, QDate(2024, 1, 14), 200000, "SALARY"}},
+         {"Dates read day first (13/01/2024 has no month 13)."}},
+        {"Dutch, Af Bij words, unsigned amounts",
+         "\"Datum\",\"Naam / Omschrijving\",\"Rekening\",\"Tegenrekening\",\"Code\",\"Af Bij\",\"Bedrag (EUR)\","
+         "\"Mutatiesoort\"\n"
+         "\"20240105\",\"Albert Heijn 1234\",\"NL20INGB0001234567\",\"\",\"BA\",\"Af\",\"12,50\",\"Betaalautomaat\"\n"
+         "\"20240106\",\"Werkgever BV\",\"NL20INGB0001234567\",\"NL91ABNA0417164300\",\"GT\",\"Bij\",\"1.250,00\","
+         "\"Overschrijving\"\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 5), 1250, "Albert Heijn 1234"},
+          {Deposit, 0, QDate(2024, 1, 6), 125000, "Werkgever BV"}},
+         {}},
+        {"German, lines around the table, a pending row",
+         "\"Umsätze Girokonto\";\"Zeitraum: 01.01.2024 - 31.01.2024\"\n\"Kontonummer\";\"1234567890\"\n\n"
+         "\"Buchungstag\";\"Valutadatum\";\"Buchungstext\";\"Verwendungszweck\";\"Beguenstigter/Zahlungspflichtiger\";"
+         "\"Kontonummer/IBAN\";\"Betrag\";\"Waehrung\";\"Info\"\n"
+         "\"13.01.2024\";\"13.01.2024\";\"KARTENZAHLUNG\";\"Einkauf\";\"Backhaus Meyer\";\"DE89370400440532013000\";"
+         "\"-8,40\";\"EUR\";\"Umsatz gebucht\"\n"
+         "\"15.01.2024\";\"15.01.2024\";\"GUTSCHRIFT\";\"Lohn\";\"Firma Beispiel GmbH\";\"DE89370400440532013000\";"
+         "\"2.450,00\";\"EUR\";\"Umsatz gebucht\"\n"
+         "\"31.01.2024\";\"31.01.2024\";\"LASTSCHRIFT\";\"Strom\";\"Stadtwerke\";\"DE89370400440532013000\";"
+         "\"-61,00\";\"EUR\";\"Umsatz vorgemerkt\"\n"
+         "\"Kontostand am 31.01.2024\";;;;;;\"3.120,55\";\"EUR\";\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 840, "Backhaus Meyer"},
+          {Deposit, 0, QDate(2024, 1, 15), 245000, "Firma Beispiel GmbH"}},
+         {"3 lines before the table skipped.", "Dates read day first (13.01.2024 has no month 13).",
+          "1 line after the table skipped."},
+         1},
+        {"German, S and H in a column without a name",
+         "Buchungstag;Empfänger;Verwendungszweck;Währung;Umsatz;\n"
+         "02.01.2024;Bäckerei;Brötchen;EUR;3,20;S\n03.01.2024;Rente;Januar;EUR;1.100,00;H\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 2), 320, "Bäckerei"}, {Deposit, 0, QDate(2024, 1, 3), 110000, "Rente"}},
+         {"Dates read day first, as dates written with dots are (02.01.2024)."}},
+        {"Finnish",
+         "Kirjauspäivä;Arvopäivä;Määrä;Saaja/Maksaja;Tilinumero;Viite\n"
+         "13.01.2024;13.01.2024;-12,50;K-Market Kamppi;FI2112345600000785;00000000001234567890\n"
+         "14.01.2024;14.01.2024;+1500,00;Työnantaja Oy;FI2112345600000785;\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 1250, "K-Market Kamppi"},
+          {Deposit, 0, QDate(2024, 1, 14), 150000, "Työnantaja Oy"}},
+         {"Dates read day first (13.01.2024 has no month 13)."}},
+        {"Spanish, an account line above, a fee column",
+         "Cuenta:;ES12 3456 7890 1234 5678 9012\n"
+         "Fecha operación;Concepto;Importe comisión;Importe;Saldo\n"
+         "13/01/2024;COMPRA MERCADONA;0,00;-23,45;1.234,56\n"
+         "20/01/2024;NOMINA;0,00;1.800,00;3.034,56\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 2345, "COMPRA MERCADONA"},
+          {Deposit, 0, QDate(2024, 1, 20), 180000, "NOMINA"}},
+         {"1 line before the table skipped.", "Dates read day first (13/01/2024 has no month 13)."}},
+        {"UK, debit and credit amounts",
+         "Transaction Date,Transaction Type,Sort Code,Account Number,Transaction Description,Debit Amount,"
+         "Credit Amount,Balance\n"
+         "14/01/2024,DEB,'30-12-34,12345678,COFFEE HOUSE,3.10,,996.90\n"
+         "15/01/2024,FPI,'30-12-34,12345678,J SMITH RENT SHARE,,450.00,1446.90\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 14), 310, "COFFEE HOUSE"},
+          {Deposit, 0, QDate(2024, 1, 15), 45000, "J SMITH RENT SHARE"}},
+         {"Dates read day first (14/01/2024 has no month 14)."}},
+        {"UK, date-times and pending rows",
+         "Date,Name,Amount,Status\n2024-01-13 10:23:45,Corner Shop,-4.50,SETTLED\n"
+         "2024-01-14 08:01:00,Bus Fare,-1.75,PENDING\n2024-01-15T09:00:00Z,Top up,50.00,SETTLED\n"
+         "2024-01-16 12:00:00,Refund,,SETTLED\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 450, "Corner Shop"},
+          {Deposit, 0, QDate(2024, 1, 15), 5000, "Top up"}},
+         {},
+         2},
+        {"Payment service, gross, fee and net",
+         "Date,Time,Name,Type,Status,Currency,Gross,Fee,Net\n"
+         "13/01/2024,10:00:00,Book Seller,Payment,Completed,GBP,-20.00,0.00,-20.00\n"
+         "14/01/2024,11:00:00,A Friend,Transfer,Completed,GBP,30.00,-1.20,28.80\n",
+         {{CheckOrPayment, -1, QDate(2024, 1, 13), 2000, "Book Seller"},
+          {Deposit, 0, QDate(2024, 1, 14), 2880, "A Friend"}},
+         {"Dates read day first (13/01/2024 has no month 13)."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layout);
+        ledger::NewLedger();
+        CsvMapping mapping = GuessCsvMapping(c.data);
+        EXPECT_EQ(mapping.dateOrder, GuessCsvDateOrder(c.data, mapping.date)); // what the dialog offers
+        mapping.dateOrder.reset(); // as from tallix-cli without --date-order: the reader says which order
+        const ReadResult read = ReadCsv(c.data, mapping);
+        ASSERT_TRUE(read.Ok()) << read.error.toStdString();
+        EXPECT_EQ(read.notes, c.notes) << read.notes.join(QLatin1Char('|')).toStdString();
+        const ImportPlan plan = PlanImport(read.lines);
+        EXPECT_EQ(plan.Count(PlanKind::Skipped), c.skipped);
+        QString error;
+        ASSERT_TRUE(ApplyPlan(plan, error)) << error.toStdString();
+        const std::vector<Expected> records = Records();
+        ASSERT_EQ(records.size(), c.records.size());
+        for (size_t i = 0; i < records.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(records[i].type, c.records[i].type);
+            EXPECT_EQ(records[i].check, c.records[i].check);
+            EXPECT_EQ(records[i].date, c.records[i].date);
+            EXPECT_EQ(records[i].cents, c.records[i].cents);
+            EXPECT_EQ(QString::fromUtf8(records[i].payee), QString::fromUtf8(c.records[i].payee));
+        }
+    }
+}
+
 TEST_F(ImportTest, LinesAreDuplicatesOnlyOfTheSameAmountWithinDaysAndTheSameNumberIdOrPayee) {
     // In the ledger: check 100 to "Hardware Store" on 3/10 with bank id HW1, a deposit "Salary" on 3/1.
     const struct {
@@ -474,8 +606,87 @@ TEST(StatementReaders, CsvMappingsAreRememberedByTheHeaderLine) {
     ASSERT_TRUE(StoreCsvMapping(header, DebitCreditColumns()));
     EXPECT_EQ(StoredCsvMapping(header), DebitCreditColumns());
     EXPECT_FALSE(StoredCsvMapping(QStringLiteral("Date,Amount")));
-    for (const char* bad : {"", "date=0", "date=0;order=XYZ;amount=1;debit=-1;credit=-1;payee=-1;check=-1;decimal=."})
+    for (const char* bad : {"", "date=0", "date=0;order=XYZ;amount=1;debit=-1;credit=-1;payee=-1;check=-1;decimal=.",
+                            "date=0;order=;amount=1;debit=-1;credit=-1;payee=-1;check=-1;decimal=.;header=maybe"})
         EXPECT_FALSE(CsvMappingFromText(QString::fromLatin1(bad))) << bad;
+    // Remembered before the header choice: the header is found from the rows, as it was.
+    EXPECT_EQ(
+        CsvMappingFromText(QStringLiteral("date=0;order=DMY;amount=-1;debit=2;credit=3;payee=1;check=-1;decimal=,")),
+        DebitCreditColumns());
+    CsvMapping every = DebitCreditColumns();
+    every.dateOrder.reset();
+    every.payeeMore = 4;
+    every.direction = 5;
+    every.status = 6;
+    every.header = CsvHeader::No;
+    EXPECT_EQ(CsvMappingFromText(CsvMappingText(every)), every);
+    // Without a header row the first line is a transaction, another each month: the key is what stays.
+    const QString headerless = CsvHeaderLine("01/05/2024,-12.07,Shell\n");
+    EXPECT_EQ(headerless, QStringLiteral("no header: 3 columns separated by ','"));
+    EXPECT_EQ(CsvHeaderLine("\n02/07/2024,-3.00,Cafe\n02/08/2024,1.00,x\n"), headerless);
+}
+
+TEST(StatementReaders, CsvHeaderPayeeAndDirectionColumnsAreReadAsChosen) {
+    const auto columns = [](CsvHeader header, int payeeMore, int direction) {
+        CsvMapping m = SignedColumns();
+        m.checkNumber = -1;
+        m.header = header;
+        m.payeeMore = payeeMore;
+        m.direction = direction;
+        return m;
+    };
+    const struct {
+        const char* name;
+        QByteArray data;
+        CsvMapping mapping;
+        QStringList lines; // date, cents, payee, why skipped
+        const char* error = "";
+    } cases[] = {
+        {"a first row that reads as data is data",
+         "2024-01-05,Shop,-1.00\n2024-01-06,Cafe,-2.00\n",
+         columns(CsvHeader::Detect, -1, -1),
+         {"2024-01-05 -100 Shop ", "2024-01-06 -200 Cafe "}},
+        {"unless the user says it names the columns",
+         "2024-01-05,Shop,-1.00\n2024-01-06,Cafe,-2.00\n",
+         columns(CsvHeader::Yes, -1, -1),
+         {"2024-01-06 -200 Cafe "}},
+        {"a header the user says is none is read as data",
+         "Date,Payee,Amount\n2024-01-06,Cafe,-2.00\n",
+         columns(CsvHeader::No, -1, -1),
+         {},
+         "line 1: not a date: Date"},
+        {"a first row without an amount is no line above the table",
+         "2024-01-05,Pending shop,\n2024-01-06,Cafe,-2\n",
+         columns(CsvHeader::Detect, -1, -1),
+         {"2024-01-05 0 Pending shop no amount", "2024-01-06 -200 Cafe "}},
+        {"payee from two columns",
+         "Date;Empfänger;Betrag;Verwendungszweck\n2024-01-05;Stadtwerke;-61.00;Strom Jan\n",
+         columns(CsvHeader::Detect, 3, -1),
+         {"2024-01-05 -6100 Stadtwerke Strom Jan "}},
+        {"direction words give the sign",
+         "Date,Payee,Amount,D/C\n2024-01-05,Shop,1.00,DR\n2024-01-06,Pay,-2.00,CR\n",
+         columns(CsvHeader::Detect, -1, 3),
+         {"2024-01-05 -100 Shop ", "2024-01-06 200 Pay "}},
+        {"an unknown direction word",
+         "Date,Payee,Amount,Dir\n2024-01-05,Shop,1.00,DR\n2024-01-06,Pay,2.00,Minus\n",
+         columns(CsvHeader::Detect, -1, 3),
+         {},
+         "line 3: \"Minus\" in the direction column says neither debit nor credit; the words known are Af/Bij, "
+         "Debet/Credit, Debit/Credit, D/C, DR/CR, OUT/IN, Uit/In, S/H, Soll/Haben, Cargo/Abono, Débit/Crédit, "
+         "Lastschrift/Gutschrift, -/+"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReadResult r = ReadCsv(c.data, c.mapping);
+        EXPECT_EQ(r.error, QString::fromUtf8(c.error));
+        QStringList lines;
+        for (const StatementLine& line : r.lines)
+            lines << QStringLiteral("%1 %2 %3 %4")
+                         .arg(platform::DateFromDayCount(line.date).toString(Qt::ISODate))
+                         .arg(line.cents)
+                         .arg(line.payee, line.skipped);
+        EXPECT_EQ(lines, c.lines) << lines.join(QLatin1Char('|')).toStdString();
+    }
 }
 
 TEST(StatementReaders, FormatByNameThenByContent) {
@@ -487,15 +698,24 @@ TEST(StatementReaders, FormatByNameThenByContent) {
 }
 
 TEST(StatementReaders, MappingsAreGuessedFromHeaderNamesAndTheFirstDate) {
-    CsvMapping debitCredit; // English names, US dates, no amount column
+    CsvMapping debitCredit; // English names, no date that tells its order: the locale's
     debitCredit.date = 1;
+    debitCredit.dateOrder = DateOrder::MonthDayYear;
     debitCredit.debit = 2;
     debitCredit.credit = 3;
     debitCredit.payee = 4;
     CsvMapping payeeLast = debitCredit;
-    payeeLast.payee = 5;  // Payee before Memo, wherever it stands
-    CsvMapping commaOnly; // no column by name: only the delimiter says anything
-    commaOnly.decimalSeparator = QLatin1Char(',');
+    payeeLast.payee = 5; // Payee before Memo, wherever it stands
+    CsvMapping unnamed;  // the date found by its values, the decimal comma by the delimiter
+    unnamed.date = 0;
+    unnamed.dateOrder = DateOrder::DayMonthYear;
+    unnamed.amount = 2;
+    unnamed.decimalSeparator = QLatin1Char(',');
+    CsvMapping headerless = unnamed; // every column found by its values
+    headerless.dateOrder = DateOrder::MonthDayYear;
+    headerless.amount = 1;
+    headerless.payee = 2;
+    headerless.decimalSeparator = QLatin1Char('.');
     const struct {
         QByteArray data;
         QStringList fields;
@@ -511,7 +731,8 @@ TEST(StatementReaders, MappingsAreGuessedFromHeaderNamesAndTheFirstDate) {
          {"Ref", "Posting Date", "Withdrawal", "Deposit", "Memo", "Payee"},
          payeeLast},
         {"Ref,Date,Debit,Credit,Name\n", {"Ref", "Date", "Debit", "Credit", "Name"}, debitCredit},
-        {"Tag;\"Wer; was\";Betrag\n03.05.2024;x;1,00\n", {"Tag", "Wer; was", "Betrag"}, commaOnly},
+        {"Tag;\"Wer; was\";Betrag\n03.05.2024;x;1,00\n", {"Tag", "Wer; was", "Betrag"}, unnamed},
+        {"12/04/2009,-12.07,Shop,4412345678\n12/05/2009,3.00,Refund,4412345678\n", {}, headerless},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CsvHeaderFields(c.data), c.fields) << c.data.constData();
@@ -692,13 +913,13 @@ TEST(StatementReaders, WhatIsNoCsvStatementIsToldBeforeAnyColumnsAreAsked) {
         {"", "the file is empty"},
         {" \r\n\r\n", "the file is empty"},
         {QByteArray("\x02\x00\x00\x00", 4) + "CHECK DATA HEADER", "not a text file"},
-        {"Statement of June\n1.00\n", "its first line has no columns: not a CSV statement"},
+        {"Statement of June\n1.00\n", "no line of it has columns: not a CSV statement"},
         {"\xFF\xFE" + QByteArray("D\0a\0t\0e\0,\0A\0\n\0", 14), ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CsvProblem(c.data), QLatin1String(c.problem)) << c.data.toHex().constData();
     EXPECT_EQ(ReadStatement("Statement of June\n", Format::Csv, SignedColumns()).error,
-              QStringLiteral("its first line has no columns: not a CSV statement"));
+              QStringLiteral("no line of it has columns: not a CSV statement"));
 }
 
 TEST(StatementReaders, AGivenDateOrderHoldsForQifAndOverACsvsColumns) {
@@ -721,5 +942,18 @@ TEST(StatementReaders, AGivenDateOrderHoldsForQifAndOverACsvsColumns) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(c.read.Ok()) << c.read.error.toStdString();
         EXPECT_EQ(platform::DateFromDayCount(c.read.lines[size_t(c.line)].date), c.date);
+    }
+    // Without an order given or told by the dates, the locale's holds, and the notes say which it is.
+    CsvMapping open = SignedColumns();
+    open.dateOrder.reset();
+    for (const auto& [locale, date, order] :
+         {std::tuple("en_US", QDate(2013, 3, 1), "month first"), std::tuple("de_DE", QDate(2013, 1, 3), "day first")}) {
+        tallix::test::ScopedLocale scoped(QString::fromLatin1(locale));
+        const ReadResult r = ReadStatement(csv, Format::Csv, open);
+        ASSERT_EQ(r.lines.size(), 1u) << r.error.toStdString();
+        EXPECT_EQ(platform::DateFromDayCount(r.lines[0].date), date);
+        EXPECT_EQ(r.notes, QStringList(QStringLiteral("Dates read %1, as the locale writes dates: no date in the "
+                                                      "statement tells.")
+                                           .arg(QLatin1String(order))));
     }
 }

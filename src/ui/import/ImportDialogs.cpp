@@ -3,26 +3,24 @@
 #include "ledger/TransactionRules.h"
 #include "platform/Locale.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-// A column choice: "(none)" first, then each header field with its number; the item data is the 0-based column.
-QComboBox* ColumnBox(QWidget* parent, const char* name, const QStringList& columns, int selected) {
+QComboBox* ColumnBox(QWidget* parent, const char* name) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->addItem(QStringLiteral("(none)"), -1);
-    for (int i = 0; i < columns.size(); ++i)
-        box->addItem(QStringLiteral("%1: %2").arg(i + 1).arg(columns[i]), i);
-    box->setCurrentIndex(std::max(0, box->findData(selected)));
     return box;
 }
 
@@ -30,42 +28,74 @@ int ColumnOf(const QComboBox* box) {
     return box->currentData().toInt();
 }
 
+void Select(QComboBox* box, const QVariant& data) {
+    box->setCurrentIndex(std::max(0, box->findData(data)));
+}
+
+// A statement line as the sample shows it: the date with the month's name, so that its order is plain.
+QString SampleText(const import::StatementLine& line) {
+    const QString date = QLocale().toString(platform::DateFromDayCount(line.date), QStringLiteral("d MMM yyyy"));
+    if (!line.skipped.isEmpty())
+        return QStringLiteral("%1  skipped: %2").arg(date, line.skipped);
+    return QStringLiteral("%1  %2  %3").arg(date, platform::FormatCents(line.cents), line.payee.simplified());
+}
+
 } // namespace
 
 CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     : QDialog(parent), statement(statement) {
-    const QStringList columns = import::CsvHeaderFields(statement);
     const import::CsvMapping guess = import::GuessCsvMapping(statement);
     setObjectName(QStringLiteral("CsvMapping"));
     setWindowTitle(QStringLiteral("Statement Columns"));
-    dateColumn = ColumnBox(this, "dateColumn", columns, guess.date);
+    header = new QCheckBox(QStringLiteral("First row holds column &names"), this);
+    header->setObjectName(QStringLiteral("chkHeader"));
+    header->setChecked(!import::CsvHeaderFields(statement).isEmpty());
+    dateColumn = ColumnBox(this, "dateColumn");
     dateOrder = new QComboBox(this);
     dateOrder->setObjectName(QStringLiteral("dateOrder"));
     dateOrder->addItem(QStringLiteral("Month Day Year"), int(import::DateOrder::MonthDayYear));
     dateOrder->addItem(QStringLiteral("Day Month Year"), int(import::DateOrder::DayMonthYear));
     dateOrder->addItem(QStringLiteral("Year Month Day"), int(import::DateOrder::YearMonthDay));
-    dateOrder->setCurrentIndex(dateOrder->findData(int(guess.dateOrder)));
-    amountColumn = ColumnBox(this, "amountColumn", columns, guess.amount);
-    debitColumn = ColumnBox(this, "debitColumn", columns, guess.debit);
-    creditColumn = ColumnBox(this, "creditColumn", columns, guess.credit);
-    payeeColumn = ColumnBox(this, "payeeColumn", columns, guess.payee);
-    checkColumn = ColumnBox(this, "checkColumn", columns, guess.checkNumber);
-    typeColumn = ColumnBox(this, "typeColumn", columns, guess.type);
+    amountColumn = ColumnBox(this, "amountColumn");
+    directionColumn = ColumnBox(this, "directionColumn");
+    debitColumn = ColumnBox(this, "debitColumn");
+    creditColumn = ColumnBox(this, "creditColumn");
+    payeeColumn = ColumnBox(this, "payeeColumn");
+    payeeMoreColumn = ColumnBox(this, "payeeMoreColumn");
+    checkColumn = ColumnBox(this, "checkColumn");
+    typeColumn = ColumnBox(this, "typeColumn");
+    statusColumn = ColumnBox(this, "statusColumn");
+    OfferColumns();
+    const std::pair<QComboBox*, int> guessed[] = {{dateColumn, guess.date},           {amountColumn, guess.amount},
+                                                  {directionColumn, guess.direction}, {debitColumn, guess.debit},
+                                                  {creditColumn, guess.credit},       {payeeColumn, guess.payee},
+                                                  {payeeMoreColumn, guess.payeeMore}, {checkColumn, guess.checkNumber},
+                                                  {typeColumn, guess.type},           {statusColumn, guess.status}};
+    for (const auto& [box, column] : guessed)
+        Select(box, column);
+    Select(dateOrder, int(guess.dateOrder.value_or(import::LocaleDateOrder())));
     decimalSeparator = new QComboBox(this);
     decimalSeparator->setObjectName(QStringLiteral("decimalSeparator"));
     decimalSeparator->addItem(QStringLiteral("Point (1,234.56)"), QStringLiteral("."));
     decimalSeparator->addItem(QStringLiteral("Comma (1.234,56)"), QStringLiteral(","));
     decimalSeparator->setCurrentIndex(guess.decimalSeparator == QLatin1Char(',') ? 1 : 0);
+    sample = new QLabel(this);
+    sample->setObjectName(QStringLiteral("lblSample"));
+    sample->setTextFormat(Qt::PlainText);
+    sample->setWordWrap(true);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Date column:"), dateColumn);
     form->addRow(QStringLiteral("Date &order:"), dateOrder);
     form->addRow(QStringLiteral("&Amount column:"), amountColumn);
+    form->addRow(QStringLiteral("with Debit/credit &words in column:"), directionColumn);
     form->addRow(QStringLiteral("or D&ebit column:"), debitColumn);
     form->addRow(QStringLiteral("and C&redit column:"), creditColumn);
     form->addRow(QStringLiteral("&Payee column:"), payeeColumn);
+    form->addRow(QStringLiteral("and second pa&yee column:"), payeeMoreColumn);
     form->addRow(QStringLiteral("C&heck number column:"), checkColumn);
     form->addRow(QStringLiteral("&Type column:"), typeColumn);
+    form->addRow(QStringLiteral("Stat&us column (pending rows are skipped):"), statusColumn);
     form->addRow(QStringLiteral("Decimal &separator:"), decimalSeparator);
     // A combo box would be announced by its current column ("(none)" five times): each is named after its label,
     // in the description too, since on Linux a combo box's name is its current text.
@@ -81,40 +111,85 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Which column of the statement holds what?"), this));
+    layout->addWidget(header);
     layout->addLayout(form);
+    layout->addWidget(sample);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(header, &QCheckBox::toggled, this, [this] {
+        OfferColumns();
+        UpdateControls();
+    });
     connect(dateColumn, &QComboBox::currentIndexChanged, this, [this] {
         if (ColumnOf(dateColumn) >= 0)
-            dateOrder->setCurrentIndex(
-                dateOrder->findData(int(import::GuessCsvDateOrder(this->statement, ColumnOf(dateColumn)))));
+            Select(dateOrder, int(import::GuessCsvDateOrder(this->statement, ColumnOf(dateColumn))));
     });
-    for (QComboBox* box : {dateColumn, amountColumn, debitColumn, creditColumn})
+    for (QComboBox* box : findChildren<QComboBox*>())
         connect(box, &QComboBox::currentIndexChanged, this, &CsvMappingDialog::UpdateControls);
     UpdateControls();
 }
 
-// An amount column makes debit and credit columns meaningless; OK needs a date and some money column.
+// Each column choice: "(none)" first, then each column by its header name and number, or without a header as
+// "Column N" with its first value; the item data is the 0-based column. What was chosen stays chosen.
+void CsvMappingDialog::OfferColumns() {
+    const import::CsvColumns columns =
+        import::CsvTableColumns(statement, header->isChecked() ? import::CsvHeader::Yes : import::CsvHeader::No);
+    const auto count = std::max(columns.names.size(), columns.samples.size());
+    for (QComboBox* box : {dateColumn, amountColumn, directionColumn, debitColumn, creditColumn, payeeColumn,
+                           payeeMoreColumn, checkColumn, typeColumn, statusColumn}) {
+        const QSignalBlocker quiet(box);
+        const int chosen = box->count() ? ColumnOf(box) : -1;
+        box->clear();
+        box->addItem(QStringLiteral("(none)"), -1);
+        for (int i = 0; i < count; ++i) {
+            box->addItem(header->isChecked()
+                             ? QStringLiteral("%1: %2").arg(i + 1).arg(columns.names.value(i))
+                             : QStringLiteral("Column %1 (%2)").arg(i + 1).arg(columns.samples.value(i)),
+                         i);
+        }
+        Select(box, chosen);
+    }
+}
+
+// An amount column makes debit and credit columns meaningless, and debit/credit words need one; OK needs a date
+// and some money column. The sample says what the first lines become, or why they cannot be read.
 void CsvMappingDialog::UpdateControls() {
     const bool signedAmounts = ColumnOf(amountColumn) >= 0;
     debitColumn->setEnabled(!signedAmounts);
     creditColumn->setEnabled(!signedAmounts);
-    OKButton->setEnabled(ColumnOf(dateColumn) >= 0 &&
-                         (signedAmounts || ColumnOf(debitColumn) >= 0 || ColumnOf(creditColumn) >= 0));
+    directionColumn->setEnabled(signedAmounts);
+    const bool complete =
+        ColumnOf(dateColumn) >= 0 && (signedAmounts || ColumnOf(debitColumn) >= 0 || ColumnOf(creditColumn) >= 0);
+    OKButton->setEnabled(complete);
+    if (!complete) {
+        sample->clear();
+        return;
+    }
+    const import::ReadResult read = import::ReadCsv(statement, Mapping());
+    QStringList shown;
+    for (size_t i = 0; i < std::min<size_t>(read.lines.size(), 3); ++i)
+        shown << SampleText(read.lines[i]);
+    sample->setText(read.Ok() ? QStringLiteral("First lines as read:\n") + shown.join(QLatin1Char('\n'))
+                              : QStringLiteral("These columns cannot be read: ") + read.error);
 }
 
 import::CsvMapping CsvMappingDialog::Mapping() const {import::CsvMapping m;
+m.header = header->isChecked() ? import::CsvHeader::Yes : import::CsvHeader::No;
 m.date = ColumnOf(dateColumn);
 m.dateOrder = import::DateOrder(dateOrder->currentData().toInt());
 m.amount = ColumnOf(amountColumn);
 if (m.amount < 0) {
     m.debit = ColumnOf(debitColumn);
     m.credit = ColumnOf(creditColumn);
+} else {
+    m.direction = ColumnOf(directionColumn);
 }
 m.payee = ColumnOf(payeeColumn);
+m.payeeMore = ColumnOf(payeeMoreColumn);
 m.checkNumber = ColumnOf(checkColumn);
 m.type = ColumnOf(typeColumn);
+m.status = ColumnOf(statusColumn);
 m.decimalSeparator = decimalSeparator->currentData().toString().at(0);
 return m;
 }

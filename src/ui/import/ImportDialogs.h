@@ -9,31 +9,40 @@
 #include <QDialog>
 #include <QStringList>
 
+class QCheckBox;
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
 class CsvMappingDialog : public QDialog {
     Q_OBJECT
 public:
-    // Offers the header's field names, with GuessCsvMapping selected first; the date order follows the values of
-    // the date column chosen.
+    // Offers the header's field names (or "Column 1 (its first value)" for a file without a header), with
+    // GuessCsvMapping selected first; the date order follows the values of the date column chosen, and a sample
+    // shows the first lines as they would be read, dates with the month's name.
     CsvMappingDialog(QWidget* parent, const QByteArray& statement);
     import::CsvMapping Mapping() const;
 
 private:
+    void OfferColumns();
     void UpdateControls();
 
     const QByteArray statement;
+    QCheckBox* header = nullptr;
     QComboBox* dateColumn = nullptr;
     QComboBox* dateOrder = nullptr;
     QComboBox* amountColumn = nullptr;
+    QComboBox* directionColumn = nullptr;
     QComboBox* debitColumn = nullptr;
     QComboBox* creditColumn = nullptr;
     QComboBox* payeeColumn = nullptr;
+    QComboBox* payeeMoreColumn = nullptr;
     QComboBox* checkColumn = nullptr;
     QComboBox* typeColumn = nullptr;
+    QComboBox* statusColumn = nullptr;
     QComboBox* decimalSeparator = nullptr;
+    QLabel* sample = nullptr;
     QPushButton* OKButton = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include "support/ScopedLocale.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QTableWidget>
@@ -140,21 +141,30 @@ TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemA
 TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImported) {
     const struct {
         const char* file;
+        bool header;                                      // "First row holds column names", as found
+        const char* firstItem;                            // the date column's first choice after "(none)"
+        const char* firstLine;                            // the sample, dates with the month's name
         std::vector<std::pair<const char*, int>> offered; // combo box, column
-        std::vector<std::pair<const char*, QVariant>> chosen;
         QStringList added;
     } cases[] = {
         {"signed.csv",
+         true,
+         "1: Date",
+         "2 Apr 2024  -950.00  Rent, April",
          {{"dateColumn", 0}, {"amountColumn", 2}, {"payeeColumn", 1}, {"checkColumn", 3}, {"debitColumn", -1}},
-         {},
          {"Add as Check", "Add as Payment", "Add as Deposit"}},
         {"debitcredit.csv",
-         {{"dateColumn", -1}, {"amountColumn", -1}, {"payeeColumn", -1}},
-         {{"dateColumn", 0}, // its dates (17.05.2024) choose the order
-          {"payeeColumn", 1},
-          {"debitColumn", 2},
-          {"creditColumn", 3}},
+         true,
+         "1: Buchungstag",
+         "3 May 2024  -12.80  Bäckerei Müller",
+         {{"dateColumn", 0}, {"amountColumn", -1}, {"payeeColumn", 1}, {"debitColumn", 2}, {"creditColumn", 3}},
          {"Add as Payment", "Add as Deposit", "Add as Payment"}},
+        {"noheader.csv",
+         false,
+         "Column 1 (12/04/2009)",
+         "4 Dec 2009  -12.07  Corner Shop",
+         {{"dateColumn", 0}, {"amountColumn", 1}, {"payeeColumn", 2}},
+         {"Add as Payment", "Add as Deposit"}},
     };
     Start();
     for (const auto& c : cases) {
@@ -162,23 +172,35 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
         // Cancelling the preview forgets the columns, which may be what looked wrong; Import remembers them.
         for (const bool confirm : {false, true}) {
             Preview seen;
-            bool okWithoutChoice = true;
             WhenModalOpens([&](QWidget* dialog) {
                 ASSERT_EQ(dialog->objectName(), QStringLiteral("CsvMapping"));
                 for (const auto& [box, column] : c.offered)
                     EXPECT_EQ(Box(dialog, box)->currentData().toInt(), column) << box;
+                auto* header = dialog->findChild<QCheckBox*>(QStringLiteral("chkHeader"));
+                EXPECT_EQ(header->isChecked(), c.header);
+                EXPECT_EQ(Box(dialog, "dateColumn")->itemText(1), QString::fromUtf8(c.firstItem));
+                auto* sample = dialog->findChild<QLabel*>(QStringLiteral("lblSample"));
+                EXPECT_TRUE(sample->text().contains(QString::fromUtf8(c.firstLine))) << sample->text().toStdString();
+                // The other answer renames the columns and moves the table's first row; the chosen ones stay.
+                header->toggle();
+                EXPECT_NE(Box(dialog, "dateColumn")->itemText(1), QString::fromUtf8(c.firstItem));
+                header->toggle();
+                EXPECT_EQ(Box(dialog, "dateColumn")->currentData().toInt(), 0);
                 auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("OKButton"));
-                okWithoutChoice = ok->isEnabled();
+                Box(dialog, "dateColumn")->setCurrentIndex(0); // OK waits for a date and an amount column
+                EXPECT_FALSE(ok->isEnabled());
+                Box(dialog, "dateColumn")->setCurrentIndex(1);
                 // Announced by their labels, not by the column they show ("(none)" for most).
                 QStringList names;
                 for (QComboBox* box : dialog->findChildren<QComboBox*>())
                     names << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
                 names.sort();
                 EXPECT_EQ(names, QStringList({"Amount column", "Check number column", "Date column", "Date order",
-                                              "Decimal separator", "Payee column", "Type column", "and Credit column",
-                                              "or Debit column"}));
-                for (const auto& [box, data] : c.chosen)
-                    Box(dialog, box)->setCurrentIndex(Box(dialog, box)->findData(data));
+                                              "Decimal separator", "Payee column",
+                                              "Status column (pending rows are "
+                                              "skipped)",
+                                              "Type column", "and Credit column", "and second payee column",
+                                              "or Debit column", "with Debit/credit words in column"}));
                 WhenModalOpens([&](QWidget* modal) { AnswerPreview(modal, confirm, seen); });
                 ok->click();
             });
@@ -187,7 +209,6 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
                 prompts.ExpectFileDialog(true, Statement(c.file));
                 Trigger("Import");
             }
-            EXPECT_EQ(okWithoutChoice, c.chosen.empty()); // OK waits for a date and an amount column
             EXPECT_EQ(seen.whatHappens, c.added);
             EXPECT_EQ(seen.tableName, QStringLiteral("Statement lines"));
         }
@@ -196,7 +217,7 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
             Import(Statement(c.file), false).summary,
             QStringLiteral("0 to add, 0 to mark cleared, %1 to skip as duplicates, 0 refused").arg(c.added.size()));
     }
-    EXPECT_EQ(ledger::GetTransactionCount(), 7);
+    EXPECT_EQ(ledger::GetTransactionCount(), 9);
 }
 
 TEST_F(ImportCommandTest, AStatementOfSeveralAccountsImportsTheOneChosen) {
