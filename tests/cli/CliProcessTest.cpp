@@ -576,6 +576,45 @@ TEST_F(CliProcess, ImportOfSeveralAccountsNeedsOneChosenAndEchoesNoControlCharac
     }
 }
 
+// The bank's refusal is the import's; a line finer than a cent is refused alone; an account the statement names
+// without transactions is one, and importing it says so.
+TEST_F(CliProcess, ImportTellsTheBanksErrorAndRefusesOnlyTheLinesItCannotKeep) {
+    const QString error = dir.filePath(QStringLiteral("error.ofx")), ofx = dir.filePath(QStringLiteral("june.ofx"));
+    for (const auto& [path, data] :
+         {std::pair(error, QByteArray("<OFX><SIGNONMSGSRSV1><SONRS><STATUS><CODE>15500<SEVERITY>ERROR<MESSAGE>Signon "
+                                      "invalid</STATUS></SONRS></SIGNONMSGSRSV1></OFX>")),
+          std::pair(ofx, QByteArray("<OFX><STMTTRNRS><STMTRS><BANKACCTFROM><ACCTID>9100</BANKACCTFROM>"
+                                    "<STMTTRN><DTPOSTED>20240605<TRNAMT>-1500.00<NAME>Rent</STMTTRN>"
+                                    "<STMTTRN><DTPOSTED>20240606<TRNAMT>-0.005<NAME>Rounding</STMTTRN></STMTRS>"
+                                    "</STMTTRNRS><STMTTRNRS><STMTRS><BANKACCTFROM><ACCTID>9200</BANKACCTFROM>"
+                                    "</STMTRS></STMTTRNRS></OFX>"))}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
+    }
+    const struct {
+        QStringList args;
+        int status;
+        const char* text; // in standard output, or standard error when the status is 1
+    } steps[] = {
+        {{"import", ledgerPath, error},
+         1,
+         "error.ofx: the bank answered with error 15500: Signon invalid; the file holds no statement\n"},
+        {{"import", ledgerPath, ofx, "--account", "9200"},
+         0,
+         "Account 9200 has no transactions in this statement.\n0 added, 0 marked cleared, 0 skipped, 0 refused\n"},
+        {{"import", ledgerPath, ofx},
+         3,
+         "Rounding  refused: an amount the ledger cannot keep to the cent: -0.005\n"
+         "1 added, 0 marked cleared, 0 skipped, 1 refused\n"},
+    };
+    for (const auto& step : steps) {
+        const Result r = Cli(step.args);
+        EXPECT_EQ(r.status, step.status) << r.err.toStdString();
+        EXPECT_TRUE((r.status == 1 ? r.err : r.out).endsWith(QLatin1String(step.text)))
+            << r.out.toStdString() << r.err.toStdString();
+    }
+}
+
 TEST_F(CliProcess, ImportSavesWhenItsOutputIsCutShortAndTellsRefusedLinesApart) {
     const QString qif = dir.filePath(QStringLiteral("long.qif"));
     QFile file(qif);
