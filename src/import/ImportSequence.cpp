@@ -61,7 +61,10 @@ ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& front
     QStringList notes = statement.notes;
     if (account && plan.lines.empty() && !statement.lines.empty())
         notes.append(QStringLiteral("Account %1 has no transactions in this statement.").arg(*account));
-    if (const QString opening = OpeningNote(statement.openingCents); !opening.isEmpty())
+    // The opening balance comes before any line: it is the first account's.
+    const bool openingIsChosen = !account || (!accounts.empty() && accounts.front().id == *account);
+    if (const QString opening = OpeningNote(openingIsChosen ? statement.openingCents : std::nullopt);
+        !opening.isEmpty())
         notes.append(opening);
     if (!frontEnd.Preview(plan, notes) || (plan.Count(PlanKind::Add) == 0 && plan.Marks() == 0))
         return result;

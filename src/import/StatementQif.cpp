@@ -113,10 +113,12 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
             return Failure(current.source, QStringLiteral("transaction without an amount (T)"));
         if (current.payee.isEmpty())
             current.payee = memo;
-        // QIF's opening balance is a transfer from the account itself: the balance it starts from.
+        // QIF's opening balance is a transfer from the account itself: the balance it starts from, no transaction.
+        // The statement's is the first account's; another account's is left out.
         if (current.payee == QLatin1String("Opening Balance") && category.startsWith(QLatin1Char('[')) &&
-            result.lines.empty() && !result.openingCents && current.refusal.isEmpty()) {
-            result.openingCents = current.cents;
+            (result.lines.empty() || result.lines.back().account != current.account) && current.refusal.isEmpty()) {
+            if (result.lines.empty() && !result.openingCents)
+                result.openingCents = current.cents;
         } else if (result.lines.size() >= MaxStatementLines) {
             return Failure(current.source, TooManyLines());
         } else {
