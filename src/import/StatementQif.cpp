@@ -156,11 +156,11 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
                     account.clear();
             } else if (line.startsWith(QLatin1String("!Option:"), Qt::CaseInsensitive) ||
                        line.startsWith(QLatin1String("!Clear:"), Qt::CaseInsensitive)) {
+                // Options hold no records of their own: the section goes on.
                 if (line.mid(line.indexOf(QLatin1Char(':')) + 1)
                         .trimmed()
                         .compare(QLatin1String("AutoSwitch"), Qt::CaseInsensitive) == 0)
                     accountList = line.startsWith(QLatin1String("!Option:"), Qt::CaseInsensitive);
-                section = Section::Skipped;
             } else {
                 return Failure(n, QStringLiteral("unknown header %1").arg(Shown(line)));
             }
