@@ -775,111 +775,95 @@ TEST(StatementReaders, WhatIsNotAddedIsSaidWithItsReason) {
     const QByteArray invest = "!Type:Invst\nD1/2/24\nNBuy\nT5\n^\nD1/3/24\nNSell\nT6\n^\n";
     const struct {
         const char* name;
-        Format format;
         QByteArray data;
-        QStringList lines; // date, cents, payee and what the reader said of each
-        QStringList notes;
+        const char* error;
+        QStringList lines = {}; // date, cents, payee and what the reader said of each
+        QStringList notes = {};
         QStringList accounts = {};
-        const char* error = "";
     } cases[] = {
-        {"sign-on error",
-         Format::Ofx,
-         tallix::test::ReadAll(DataFile("signonerror.ofx")),
-         {},
-         {},
-         {},
+        {"sign-on error", tallix::test::ReadAll(DataFile("signonerror.ofx")),
          "the bank answered with error 15500: Signon invalid; the file holds no statement"},
-        {"statement error without severity",
-         Format::Ofx,
-         ofx(bank("<CODE>2003<MESSAGE>Account not found", shop)),
-         {},
-         {},
-         {},
+        {"statement error without severity", ofx(bank("<CODE>2003<MESSAGE>Account not found", shop)),
          "the bank answered with error 2003: Account not found; the file holds no statement"},
         {"warning",
-         Format::Ofx,
          ofx(bank("<CODE>2000<SEVERITY>WARN", shop)),
+         "",
          {"2024-01-05 -150000 Shop"},
          {"The bank answered with warning 2000."},
          {"9100"}},
         {"amount null, finer than a cent",
-         Format::Ofx,
          ofx(bank(ok, shop + "<STMTTRN><DTPOSTED>20240106<TRNAMT>null<NAME>Pending</STMTTRN>\n"
                              "<STMTTRN><DTPOSTED>20240107<TRNAMT>-0.005<NAME>Rounding</STMTTRN>\n")),
+         "",
          {"2024-01-05 -150000 Shop", "2024-01-06 0 Pending skipped: the bank gave no amount (null)",
           "2024-01-07 0 Rounding refused: an amount the ledger cannot keep to the cent: -0.005"},
          {},
          {"9100"}},
         {"account list",
-         Format::Ofx,
          ofx("<SIGNUPMSGSRSV1><ACCTINFOTRNRS><STATUS>" + ok +
              "</STATUS><ACCTINFORS>"
              "<ACCTINFO><BANKACCTINFO><BANKACCTFROM><ACCTID>9100</BANKACCTFROM></BANKACCTINFO></ACCTINFO>"
              "<ACCTINFO><CCACCTINFO><CCACCTFROM><ACCTID>9200</CCACCTFROM></CCACCTINFO></ACCTINFO>"
              "</ACCTINFORS></ACCTINFOTRNRS></SIGNUPMSGSRSV1>\n"),
+         "",
          {},
          {"The file lists accounts 9100 and 9200 but holds no statement of their transactions."},
          {"9100", "9200"}},
         {"statement without transactions",
-         Format::Ofx,
          ofx(bank(ok, "")),
+         "",
          {},
          {"The statement holds no transactions."},
          {"9100"}},
         {"investment only",
-         Format::Ofx,
          ofx(investment + "</INVTRANLIST></INVSTMTRS></INVSTMTTRNRS></INVSTMTMSGSRSV1>"),
+         "",
          {},
          {"The statement holds only investment transactions (1): a check register does not keep them."},
          {"Z7"}},
         {"investment with cash lines",
-         Format::Ofx,
          tallix::test::ReadAll(DataFile("brokerage.ofx")),
+         "",
          {"2024-08-01 200000 ACH DEPOSIT FROM CHECKING", "2024-08-30 -2500 ACCOUNT MAINTENANCE FEE",
           "2024-08-31 87 CREDIT INTEREST"},
          {"4 investment transactions are not kept in a check register."},
          {"Z77-1234"}},
         {"QIF finer than a cent, split",
-         Format::Qif,
          "!Type:Bank\nD1/5/2024\nT-1500.005\nPRounding\n^\nD1/6/"
          "2024\nT-30.00\nPShop\nSFood\n$-20.00\nSSoap\n$-10.00\n^\n",
+         "",
          {"2024-01-05 -150000 Rounding refused: an amount the ledger cannot keep to the cent: -1500.005",
           "2024-01-06 -3000 Shop"},
          {"Dates read month first, as QIF usually writes them (1/5/2024)."}},
         {"QIF lists and accounts",
-         Format::Qif,
          tallix::test::ReadAll(DataFile("quicken.qif")),
+         "",
          {"2024-01-03 -18734 Big Box Store", "2024-01-15 245000 ACME PAYROLL", "2024-01-20 -6000 Cash withdrawal",
           "2024-01-20 6000 From checking", "2024-01-21 -1275 Corner Cafe"},
          {"Dates read month first (1/15'24 has no month 15).",
           "2 investment transactions are not kept in a check register."},
          {"Everyday Checking", "Wallet"}},
         {"QIF investment only",
-         Format::Qif,
          "!Type:Cat\nNFood\nE\n^\n" + invest,
+         "",
          {},
          {"The statement holds only investment transactions (2): a check register does not keep them."}},
         {"QIF day first",
-         Format::Qif,
-         tallix::test::ReadAll(DataFile("dayfirst.qif")),
-         {"2013-10-05 -25000 Loan repayment", "2013-10-25 -1250 Interest charged", "2013-11-03 100000 Extra payment"},
+         "!Type:Bank\nD05/10/2013\nT-1\n^\nD25/10/2013\nT-1\n^\n",
+         "",
+         {"2013-10-05 -100 ", "2013-10-25 -100 "},
          {"Dates read day first (25/10/2013 has no month 25)."}},
         {"QIF dots",
-         Format::Qif,
          "!Type:Cash\nD05.10.2013\nT-1\nPBus\n^\n",
+         "",
          {"2013-10-05 -100 Bus"},
          {"Dates read day first, as dates written with dots are (05.10.2013)."}},
-        {"QIF both orders",
-         Format::Qif,
-         "!Type:Bank\nD25/10/2013\nT-1\n^\nD10/26/2013\nT-1\n^\n",
-         {},
-         {},
-         {},
+        {"QIF both orders", "!Type:Bank\nD25/10/2013\nT-1\n^\nD10/26/2013\nT-1\n^\n",
          "line 5: the dates are written in both orders: 25/10/2013 is day first, 10/26/2013 month first"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const ReadResult r = ReadStatement(c.data, c.format, std::nullopt);
+        const ReadResult r = ReadStatement(c.data, DetectFormat({}, c.data), std::nullopt);
         EXPECT_EQ(r.error, QLatin1String(c.error));
         QStringList lines;
         for (const StatementLine& l : r.lines)
