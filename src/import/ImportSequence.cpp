@@ -12,6 +12,11 @@ bool HasAccount(const std::vector<StatementAccount>& accounts, const QString& id
     return std::any_of(accounts.begin(), accounts.end(), [&id](const StatementAccount& a) { return a.id == id; });
 }
 
+// Accounts a statement only lists leave nothing to choose between.
+bool SeveralWithLines(const std::vector<StatementAccount>& accounts) {
+    return std::count_if(accounts.begin(), accounts.end(), [](const StatementAccount& a) { return a.lines > 0; }) > 1;
+}
+
 } // namespace
 
 ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& frontEnd) {
@@ -42,8 +47,8 @@ ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& front
     }
 
     std::optional<QString> account = request.account;
-    const std::vector<StatementAccount> accounts = StatementAccounts(statement.lines);
-    if (account ? !HasAccount(accounts, *account) : accounts.size() > 1) {
+    const std::vector<StatementAccount> accounts = StatementAccounts(statement.lines, statement.accounts);
+    if (account ? !HasAccount(accounts, *account) : SeveralWithLines(accounts)) {
         account = frontEnd.ChooseAccount(accounts);
         if (!account)
             return result;
@@ -54,7 +59,12 @@ ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& front
     result.refused = plan.Count(PlanKind::Refused);
     result.outcome = ImportOutcome::Previewed;
     QStringList notes = statement.notes;
-    if (const QString opening = OpeningNote(statement.openingCents); !opening.isEmpty())
+    if (account && plan.lines.empty() && !statement.lines.empty())
+        notes.append(QStringLiteral("Account %1 has no transactions in this statement.").arg(*account));
+    // The opening balance comes before any line: it is the first account's.
+    const bool openingIsChosen = !account || (!accounts.empty() && accounts.front().id == *account);
+    if (const QString opening = OpeningNote(openingIsChosen ? statement.openingCents : std::nullopt);
+        !opening.isEmpty())
         notes.append(opening);
     if (!frontEnd.Preview(plan, notes) || (plan.Count(PlanKind::Add) == 0 && plan.Marks() == 0))
         return result;

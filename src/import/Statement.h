@@ -41,6 +41,9 @@ struct ReadResult {
     // CLI: "Dates read day first (13/01/2024 has no month 13).", "14 investment transactions are not kept in a check
     // register.", "3 lines before the table skipped."
     QStringList notes = {};
+    // The account ids the statement names, in order, also those it lists without any lines (an OFX account list,
+    // a statement of an account without transactions).
+    QStringList accounts = {};
     bool Ok() const { return error.isEmpty(); }
 };
 
@@ -50,8 +53,9 @@ struct StatementAccount {
     QString id; // empty for lines that name no account
     int lines = 0;
 };
-// The accounts of the lines in order of first appearance, with how many lines each has.
-std::vector<StatementAccount> StatementAccounts(const std::vector<StatementLine>& lines);
+// The accounts named (ReadResult::accounts) and those of the lines, in order of first appearance, with how many lines
+// each has: a named account without lines has none.
+std::vector<StatementAccount> StatementAccounts(const std::vector<StatementLine>& lines, const QStringList& named = {});
 // The lines of one account, in their order.
 std::vector<StatementLine> AccountLines(const std::vector<StatementLine>& lines, const QString& account);
 

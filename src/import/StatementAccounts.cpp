@@ -5,9 +5,15 @@
 
 namespace import {
 
-std::vector<StatementAccount> StatementAccounts(const std::vector<StatementLine>& lines) {
+std::vector<StatementAccount> StatementAccounts(const std::vector<StatementLine>& lines, const QStringList& named) {
     std::vector<StatementAccount> accounts;
     QHash<QString, size_t> index;
+    for (const QString& id : named) {
+        if (!index.contains(id)) {
+            index.insert(id, accounts.size());
+            accounts.push_back({id, 0});
+        }
+    }
     for (const StatementLine& line : lines) {
         const auto known = index.constFind(line.account);
         if (known != index.constEnd()) {

@@ -1,9 +1,8 @@
 // OFX 1.x (SGML) and 2.x (XML), and QFX, which is OFX, with a reader of our own. A statement needs only a few
 // fields of each transaction, taken here from the text as written: libofx turned amounts it could not read into
 // numbers, moved dates by time zones and took quadratic time on large statements.
-#include "import/Statement.h"
+#include "import/StatementReading.h"
 
-#include "ledger/Ledger.h"
 #include "platform/Locale.h"
 
 #include <QHash>
@@ -75,19 +74,43 @@ QString WithoutGrouping(const QString& text) {
     return m.captured(1) + m.captured(2) + QString(m.captured(3)).remove(mark) + m.captured(5);
 }
 
-// A signed number with '.' or ',' before at most two decimals (more only when they are zeros).
-std::optional<int64_t> OfxCents(const QString& written) {
+struct OfxAmount {
+    int64_t cents = 0;          // cut to the cent where it is finer
+    bool finerThanCent = false; // decimals beyond the cent that are not zeros
+};
+
+// A signed number with '.' or ',' before its decimals. A lone "1,006" could be a thousand and six as well, and is
+// not read; "1.006" is a decimal point, as the format writes it.
+std::optional<OfxAmount> OfxCents(const QString& written) {
     static const QRegularExpression form(QStringLiteral(R"(^([+-]?)(\d{0,16})(?:[.,](\d*))?$)"));
+    static const QRegularExpression thousands(QStringLiteral(R"(^[+-]?\d{1,3},\d{3}$)"));
+    if (thousands.match(written).hasMatch())
+        return std::nullopt;
     const auto m = form.match(WithoutGrouping(written));
     if (!m.hasMatch())
         return std::nullopt;
     QString fraction = m.captured(3);
     while (fraction.size() > 2 && fraction.endsWith(QLatin1Char('0')))
         fraction.chop(1);
-    if ((m.captured(2).isEmpty() && fraction.isEmpty()) || fraction.size() > 2)
+    if (m.captured(2).isEmpty() && fraction.isEmpty())
         return std::nullopt;
-    const int64_t cents = m.captured(2).toLongLong() * 100 + fraction.leftJustified(2, QLatin1Char('0')).toLongLong();
-    return m.captured(1) == QLatin1String("-") ? -cents : cents;
+    const bool finer = fraction.size() > 2;
+    const int64_t cents =
+        m.captured(2).toLongLong() * 100 + fraction.left(2).leftJustified(2, QLatin1Char('0')).toLongLong();
+    return OfxAmount{m.captured(1) == QLatin1String("-") ? -cents : cents, finer};
+}
+
+// A bank's message, shown in ours: one line, not endless.
+QString BankText(const QString& text) {
+    const QString shown = ledger::ControlCharactersAsSpaces(text).simplified();
+    return shown.size() > 200 ? shown.left(200) + QStringLiteral("...") : shown;
+}
+
+// "9100", "9100 and 9200", "9100, 9200 and 9300".
+QString ListOfIds(const QStringList& ids) {
+    if (ids.size() < 2)
+        return ids.join(QString());
+    return ids.mid(0, ids.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + ids.back();
 }
 
 struct Field {
@@ -131,7 +154,19 @@ public:
             return Failure(transactionLine, QStringLiteral("<STMTTRN> is never closed"));
         if (!closed)
             return Failure(line, QStringLiteral("the file ends before </OFX>"));
-        return {lines, {}};
+        ReadResult result{lines, {}};
+        result.notes = notes;
+        result.accounts = accounts;
+        if (trades > 0)
+            result.notes.append(InvestmentNote(trades, lines.empty()));
+        else if (lines.empty() && statements == 0 && !accounts.isEmpty())
+            result.notes.append(QStringLiteral("The file lists account%1 %2 but holds no statement of %3 transactions.")
+                                    .arg(accounts.size() == 1 ? QString() : QStringLiteral("s"),
+                                         BankText(ListOfIds(accounts)),
+                                         accounts.size() == 1 ? QStringLiteral("its") : QStringLiteral("their")));
+        else if (lines.empty())
+            result.notes.append(QStringLiteral("The statement holds no transactions."));
+        return result;
     }
 
 private:
@@ -175,8 +210,16 @@ private:
             transaction = true;
             transactionLine = tagLine;
             fields.clear();
-        } else if (name == QLatin1String("STMTRS") || name == QLatin1String("CCSTMTRS")) {
+        } else if (name == QLatin1String("STMTRS") || name == QLatin1String("CCSTMTRS") ||
+                   name == QLatin1String("INVSTMTRS")) {
             account.clear();
+            ++statements;
+        } else if (name == QLatin1String("STATUS")) {
+            status = {};
+        } else if (!open.isEmpty() && open.back() == QLatin1String("INVTRANLIST") &&
+                   name != QLatin1String("INVBANKTRAN")) {
+            // Trades, income and reinvestments move shares; only INVBANKTRAN holds a cash line of the account.
+            ++trades;
         }
         if (open.size() >= MaxDepth)
             return Fail(tagLine, QStringLiteral("elements nested deeper than %1").arg(MaxDepth));
@@ -207,9 +250,41 @@ private:
         if (transaction) {
             if (!fields.contains(name))
                 fields.insert(name, field);
-        } else if (name == QLatin1String("ACCTID") && !open.isEmpty() &&
-                   (open.back() == QLatin1String("BANKACCTFROM") || open.back() == QLatin1String("CCACCTFROM"))) {
+        } else if (open.isEmpty()) {
+            return;
+        } else if (name == QLatin1String("ACCTID") &&
+                   (open.back() == QLatin1String("BANKACCTFROM") || open.back() == QLatin1String("CCACCTFROM") ||
+                    open.back() == QLatin1String("INVACCTFROM"))) {
             account = field.value;
+            if (!accounts.contains(account))
+                accounts.append(account);
+        } else if (open.back() == QLatin1String("STATUS")) {
+            if (name == QLatin1String("CODE"))
+                status.code = field.value;
+            else if (name == QLatin1String("SEVERITY"))
+                status.severity = field.value.toUpper();
+            else if (name == QLatin1String("MESSAGE"))
+                status.message = BankText(field.value);
+        }
+    }
+
+    // The bank's answer to the sign-on and to each request: an error means the file holds no statement, whatever
+    // else it holds; a warning comes with one.
+    void StatusClosed(const QString& response) {
+        if (response != QLatin1String("SONRS") && !response.endsWith(QLatin1String("TRNRS")))
+            return;
+        const bool failed = status.severity == QLatin1String("ERROR") ||
+                            (status.severity.isEmpty() && !status.code.isEmpty() && status.code != QLatin1String("0"));
+        QString said = BankText(status.code);
+        if (!status.message.isEmpty())
+            said += QStringLiteral(": ") + status.message;
+        if (failed) {
+            if (error.isEmpty())
+                error = QStringLiteral("the bank answered with error %1; the file holds no statement").arg(said);
+        } else if (status.severity == QLatin1String("WARN")) {
+            if (!said.endsWith(QLatin1Char('.')))
+                said += QLatin1Char('.');
+            notes.append(QStringLiteral("The bank answered with warning %1").arg(said));
         }
     }
 
@@ -224,6 +299,8 @@ private:
         }
         // Elements SGML left open end with the one that holds them.
         const bool endsTransaction = transaction && open.indexOf(QStringLiteral("STMTTRN")) >= at;
+        if (const qsizetype statusAt = open.lastIndexOf(QStringLiteral("STATUS")); statusAt >= at && statusAt > 0)
+            StatusClosed(open[statusAt - 1]);
         open.resize(at);
         if (endsTransaction) {
             transaction = false;
@@ -240,14 +317,20 @@ private:
         const auto date = OfxDate(posted.value);
         if (!date)
             return Fail(posted.line, QStringLiteral("not a date in DTPOSTED: '%1'").arg(posted.value));
-        const auto cents = OfxCents(amount.value);
-        if (!cents)
-            return Fail(amount.line, QStringLiteral("not an amount in TRNAMT: '%1'").arg(amount.value));
-        if (lines.size() >= size_t(ledger::MaxSlots - 1))
-            return Fail(transactionLine,
-                        QStringLiteral("more transactions than a ledger holds (%1)").arg(ledger::MaxSlots - 1));
+        // Servers write "null" for an amount they do not know: no transaction yet, but no fault of the file.
+        if (amount.value.compare(QLatin1String("null"), Qt::CaseInsensitive) == 0) {
+            l.skipped = QStringLiteral("the bank gave no amount (null)");
+        } else {
+            const auto cents = OfxCents(amount.value);
+            if (!cents)
+                return Fail(amount.line, QStringLiteral("not an amount in TRNAMT: '%1'").arg(amount.value));
+            l.cents = cents->cents;
+            if (cents->finerThanCent)
+                l.refusal = FinerThanCentRefusal(amount.value);
+        }
+        if (lines.size() >= MaxStatementLines)
+            return Fail(transactionLine, TooManyLines());
         l.date = *date;
-        l.cents = *cents;
         l.payee = fields.value(QStringLiteral("NAME")).value;
         if (l.payee.isEmpty())
             l.payee = fields.value(QStringLiteral("MEMO")).value;
@@ -269,6 +352,13 @@ private:
     QHash<QString, Field> fields;
     std::vector<StatementLine> lines;
     QString error;
+    struct {
+        QString code, severity, message;
+    } status;
+    QStringList notes;
+    QStringList accounts;
+    int statements = 0;
+    int trades = 0;
 };
 
 } // namespace

@@ -1,3 +1,5 @@
+// QIF as personal-finance programs export it: lists (categories, classes, memorized transactions) before or between
+// the accounts, several accounts each after its !Account header, and investment accounts a register does not keep.
 #include "import/StatementReading.h"
 
 #include "platform/Locale.h"
@@ -6,14 +8,103 @@
 
 namespace import {
 
+namespace {
+
+enum class Section {
+    None,          // before any header, or after an account's own fields
+    AccountFields, // an !Account header's fields, up to its "^"
+    Skipped,       // a list: categories, classes, memorized transactions, securities, prices, an account list
+    Transactions,  // a bank, cash, credit card or other asset or liability account
+    Investment,    // counted, not read
+};
+
+std::optional<Section> SectionOfType(const QString& type) {
+    static const QStringList cash = {QStringLiteral("Bank"), QStringLiteral("Cash"), QStringLiteral("CCard"),
+                                     QStringLiteral("Oth A"), QStringLiteral("Oth L")};
+    static const QStringList lists = {QStringLiteral("Cat"), QStringLiteral("Class"), QStringLiteral("Memorized"),
+                                      QStringLiteral("Security"), QStringLiteral("Prices")};
+    const QString t = type.simplified();
+    if (cash.contains(t, Qt::CaseInsensitive))
+        return Section::Transactions;
+    if (lists.contains(t, Qt::CaseInsensitive))
+        return Section::Skipped;
+    if (t.compare(QLatin1String("Invst"), Qt::CaseInsensitive) == 0)
+        return Section::Investment;
+    return std::nullopt;
+}
+
+struct WrittenDate {
+    QString text;
+    int line = 0;
+};
+
+struct OrderFound {
+    DateOrder order = DateOrder::MonthDayYear;
+    QString note;  // which order, and why; empty when no date is ambiguous
+    QString error; // the dates disagree
+};
+
+// QIF writes no order. A day above 12 tells it; without one, dates written with dots are day first (as the programs
+// of the countries that write them so), others month first (as QIF usually is).
+OrderFound DateOrderOf(const std::vector<WrittenDate>& dates) {
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\s*(\d{1,2})\s*[/.\-]\s*(\d{1,2})\s*[/.\-']\s*\d{1,4}\s*$)"));
+    const WrittenDate *dayFirst = nullptr, *monthFirst = nullptr, *ambiguous = nullptr;
+    for (const WrittenDate& d : dates) {
+        const auto m = form.match(d.text);
+        if (!m.hasMatch())
+            continue;
+        const int a = m.captured(1).toInt(), b = m.captured(2).toInt();
+        if (a > 12 && b <= 12 && !dayFirst)
+            dayFirst = &d;
+        else if (b > 12 && a <= 12 && !monthFirst)
+            monthFirst = &d;
+        else if (!ambiguous)
+            ambiguous = &d;
+    }
+    OrderFound found;
+    const auto number = [](const WrittenDate& d, int part) {
+        return d.text.split(QRegularExpression(QStringLiteral(R"(\D+)")), Qt::SkipEmptyParts).value(part).toInt();
+    };
+    if (dayFirst && monthFirst) {
+        const WrittenDate& later = dayFirst->line > monthFirst->line ? *dayFirst : *monthFirst;
+        found.error = QStringLiteral("line %1: the dates are written in both orders: %2 is day first, %3 month first")
+                          .arg(later.line)
+                          .arg(Shown(dayFirst->text.trimmed()), Shown(monthFirst->text.trimmed()));
+    } else if (dayFirst) {
+        found.order = DateOrder::DayMonthYear;
+        found.note = QStringLiteral("Dates read day first (%1 has no month %2).")
+                         .arg(Shown(dayFirst->text.trimmed()))
+                         .arg(number(*dayFirst, 0));
+    } else if (monthFirst) {
+        found.note = QStringLiteral("Dates read month first (%1 has no month %2).")
+                         .arg(Shown(monthFirst->text.trimmed()))
+                         .arg(number(*monthFirst, 1));
+    } else if (ambiguous && ambiguous->text.contains(QLatin1Char('.'))) {
+        found.order = DateOrder::DayMonthYear;
+        found.note = QStringLiteral("Dates read day first, as dates written with dots are (%1).")
+                         .arg(Shown(ambiguous->text.trimmed()));
+    } else if (ambiguous) {
+        found.note = QStringLiteral("Dates read month first, as QIF usually writes them (%1).")
+                         .arg(Shown(ambiguous->text.trimmed()));
+    }
+    return found;
+}
+
+} // namespace
+
 ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
     const QStringList lines = SplitLines(DecodeStatement(data));
     ReadResult result;
-    bool inTransactions = false, inAccount = false;
+    Section section = Section::None;
+    bool accountList = false; // between !Option:AutoSwitch and !Clear:AutoSwitch, !Account lists accounts
     StatementLine current;
     QString account;
     bool started = false, hasDate = false, hasAmount = false;
     QString memo, category;
+    std::vector<WrittenDate> dates; // of result.lines, read once the order is known
+    WrittenDate date;
+    int investments = 0;
 
     auto finish = [&]() -> std::optional<ReadResult> {
         if (!hasDate)
@@ -22,14 +113,18 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
             return Failure(current.source, QStringLiteral("transaction without an amount (T)"));
         if (current.payee.isEmpty())
             current.payee = memo;
-        // QIF's opening balance is a transfer from the account itself: the balance it starts from.
+        // QIF's opening balance is a transfer from the account itself: the balance it starts from, no transaction.
+        // The statement's is the first account's; another account's is left out.
         if (current.payee == QLatin1String("Opening Balance") && category.startsWith(QLatin1Char('[')) &&
-            result.lines.empty() && !result.openingCents)
-            result.openingCents = current.cents;
-        else if (result.lines.size() >= MaxStatementLines)
+            (result.lines.empty() || result.lines.back().account != current.account) && current.refusal.isEmpty()) {
+            if (result.lines.empty() && !result.openingCents)
+                result.openingCents = current.cents;
+        } else if (result.lines.size() >= MaxStatementLines) {
             return Failure(current.source, TooManyLines());
-        else
+        } else {
             result.lines.push_back(current);
+            dates.push_back(date);
+        }
         current = {};
         memo.clear();
         category.clear();
@@ -43,31 +138,55 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
         if (line.isEmpty())
             continue;
         if (line.startsWith(QLatin1Char('!'))) {
+            if (started && section == Section::Transactions) { // a transaction without its closing "^"
+                if (auto failure = finish())
+                    return *failure;
+            }
+            started = false;
             if (line.startsWith(QLatin1String("!Type:"), Qt::CaseInsensitive)) {
-                const QString type = line.mid(6).trimmed();
-                if (type.compare(QLatin1String("Bank"), Qt::CaseInsensitive) != 0 &&
-                    type.compare(QLatin1String("CCard"), Qt::CaseInsensitive) != 0 &&
-                    type.compare(QLatin1String("Cash"), Qt::CaseInsensitive) != 0)
-                    return Failure(n, QStringLiteral("%1 is no bank or credit card account").arg(Shown(line)));
-                inTransactions = true;
-                inAccount = false;
+                const auto kind = SectionOfType(line.mid(6));
+                if (!kind)
+                    return Failure(n, QStringLiteral("%1 is no bank, cash or credit card account").arg(Shown(line)));
+                section = *kind;
+                if (section == Section::Transactions && !account.isEmpty() && !result.accounts.contains(account))
+                    result.accounts.append(account);
             } else if (line.startsWith(QLatin1String("!Account"), Qt::CaseInsensitive)) {
-                inAccount = true;
-            } else if (!line.startsWith(QLatin1String("!Option"), Qt::CaseInsensitive) &&
-                       !line.startsWith(QLatin1String("!Clear"), Qt::CaseInsensitive)) {
+                section = accountList ? Section::Skipped : Section::AccountFields;
+                if (!accountList)
+                    account.clear();
+            } else if (line.startsWith(QLatin1String("!Option:"), Qt::CaseInsensitive) ||
+                       line.startsWith(QLatin1String("!Clear:"), Qt::CaseInsensitive)) {
+                // Options hold no records of their own: the section goes on.
+                if (line.mid(line.indexOf(QLatin1Char(':')) + 1)
+                        .trimmed()
+                        .compare(QLatin1String("AutoSwitch"), Qt::CaseInsensitive) == 0)
+                    accountList = line.startsWith(QLatin1String("!Option:"), Qt::CaseInsensitive);
+            } else {
                 return Failure(n, QStringLiteral("unknown header %1").arg(Shown(line)));
             }
             continue;
         }
-        if (inAccount) { // the account's own fields, up to its "^"
+        if (section == Section::Skipped)
+            continue;
+        if (section == Section::Investment) {
+            // Counted, not read: what they hold is shares, not the register's cash.
+            if (line == QLatin1String("^")) {
+                started = false;
+            } else if (!started) {
+                started = true;
+                ++investments;
+            }
+            continue;
+        }
+        if (section == Section::AccountFields) {
             if (line == QLatin1String("^"))
-                inAccount = false;
+                section = Section::None;
             else if (line.startsWith(QLatin1Char('N')))
                 account = line.mid(1).trimmed();
             continue;
         }
-        if (!inTransactions)
-            return Failure(n, QStringLiteral("no !Type:Bank or !Type:CCard line before the transactions"));
+        if (section == Section::None)
+            return Failure(n, QStringLiteral("no !Type:Bank, !Type:Cash or !Type:CCard line before the transactions"));
         const QChar code = line[0].toUpper();
         const QString value = line.mid(1).trimmed();
         if (!started && code != QLatin1Char('^')) {
@@ -76,25 +195,25 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
             current.account = account;
         }
         switch (code.unicode()) {
-        case 'D': {
-            const auto date = ParseStatementDate(value, dateOrder.value_or(DateOrder::MonthDayYear));
-            if (!date)
+        case 'D':
+            // The order is known once every date is read; what is no date in any order is refused here.
+            if (!ParseStatementDate(value, DateOrder::MonthDayYear) &&
+                !ParseStatementDate(value, DateOrder::DayMonthYear))
                 return Failure(n, QStringLiteral("not a date: %1").arg(Shown(value)));
-            current.date = *date;
+            date = {value, n};
             hasDate = true;
             break;
-        }
         case 'T':
         case 'U': {
-            // QIF amounts use a decimal point; a file from a decimal-comma program has only the comma.
-            static const QRegularExpression commaDecimals(QStringLiteral(R"(,\d{1,2}$)"));
-            const QChar separator = !value.contains(QLatin1Char('.')) && commaDecimals.match(value).hasMatch()
-                                        ? QLatin1Char(',')
-                                        : QLatin1Char('.');
+            // QIF amounts use a decimal point; a file from a decimal-comma program writes "-12,50" or "1.000,00".
+            const QChar vote = DecimalVote(value);
+            const QChar separator = vote.isNull() ? QLatin1Char('.') : vote;
             const auto cents = ParseStatementCents(value, separator);
-            if (!cents)
+            const auto finer = cents ? std::nullopt : FinerThanCentAmount(value, separator);
+            if (!cents && !finer)
                 return Failure(n, QStringLiteral("not an amount: %1").arg(Shown(value)));
-            current.cents = *cents;
+            current.cents = cents ? *cents : *finer;
+            current.refusal = cents ? QString() : FinerThanCentRefusal(value);
             hasAmount = true;
             break;
         }
@@ -116,14 +235,34 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
                     return *failure;
             }
             break;
-        default: // cleared flag, category, address, splits: nothing the register keeps
+        default: // cleared flag, address, splits (S, E, $: the T line holds their total): nothing the register keeps
             break;
         }
     }
-    if (started) { // a last transaction without its closing "^"
+    if (started && section == Section::Transactions) { // a last transaction without its closing "^"
         if (auto failure = finish())
             return *failure;
     }
+
+    OrderFound found;
+    if (dateOrder)
+        found.order = *dateOrder;
+    else
+        found = DateOrderOf(dates);
+    if (!found.error.isEmpty())
+        return {{}, found.error};
+    for (size_t k = 0; k < result.lines.size(); ++k) {
+        const auto day = ParseStatementDate(dates[k].text, found.order);
+        if (!day)
+            return Failure(dates[k].line, QStringLiteral("not a date: %1").arg(Shown(dates[k].text)));
+        result.lines[k].date = *day;
+    }
+    if (!found.note.isEmpty())
+        result.notes.append(found.note);
+    if (investments > 0)
+        result.notes.append(InvestmentNote(investments, result.lines.empty()));
+    else if (result.lines.empty())
+        result.notes.append(QStringLiteral("The file holds no bank, cash or credit card transactions."));
     return result;
 }
 

@@ -7,6 +7,8 @@
 #include "ledger/Ledger.h"
 #include "ledger/TransactionRules.h"
 
+#include <QRegularExpression>
+
 namespace import {
 
 inline ReadResult Failure(int line, const QString& problem) {
@@ -28,6 +30,33 @@ inline QString TooManyLines() {
 inline QString Shown(const QString& value) {
     const QString shown = ledger::ControlCharactersAsSpaces(value.left(40));
     return value.size() > 40 ? shown + QStringLiteral("...") : shown;
+}
+
+// Why a line with an amount finer than a cent is refused: the ledger keeps cents, and rounding would change money.
+inline QString FinerThanCentRefusal(const QString& written) {
+    return QStringLiteral("an amount the ledger cannot keep to the cent: %1").arg(Shown(written.trimmed()));
+}
+
+// An amount that ParseStatementCents refuses only for its decimals beyond the cent, cut to the cent (to show the
+// line); none for anything else.
+inline std::optional<int64_t> FinerThanCentAmount(const QString& text, QChar decimalSeparator) {
+    static const QRegularExpression point(QStringLiteral(R"(^(.*\.\d{2})\d+(\D*)$)"));
+    static const QRegularExpression comma(QStringLiteral(R"(^(.*,\d{2})\d+(\D*)$)"));
+    const auto m = (decimalSeparator == QLatin1Char(',') ? comma : point).match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    return ParseStatementCents(m.captured(1) + m.captured(2), decimalSeparator);
+}
+
+// The note for investment transactions (trades, income, reinvestments) a check register does not keep; `only` when
+// the statement holds nothing else.
+inline QString InvestmentNote(int count, bool only) {
+    if (only)
+        return QStringLiteral("The statement holds only investment transactions (%1): a check register does not keep "
+                              "them.")
+            .arg(count);
+    return count == 1 ? QStringLiteral("1 investment transaction is not kept in a check register.")
+                      : QStringLiteral("%1 investment transactions are not kept in a check register.").arg(count);
 }
 
 } // namespace import

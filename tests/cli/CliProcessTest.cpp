@@ -607,11 +607,36 @@ TEST_F(CliProcess, ImportOfSeveralAccountsNeedsOneChosenAndEchoesNoControlCharac
     }
 }
 
+// The bank's refusal is the import's; an account the statement names without transactions imports nothing, and
+// says so.
+TEST_F(CliProcess, ImportTellsTheBanksErrorAndAnAccountWithoutTransactions) {
+    const QString error = dir.filePath(QStringLiteral("error.ofx")), ofx = dir.filePath(QStringLiteral("june.ofx"));
+    for (const auto& [path, data] :
+         {std::pair(error,
+                    "<OFX><SONRS><STATUS><CODE>15500<SEVERITY>ERROR<MESSAGE>Signon invalid</STATUS></SONRS></OFX>"),
+          std::pair(ofx, "<OFX><STMTRS><BANKACCTFROM><ACCTID>9100</BANKACCTFROM><STMTTRN><DTPOSTED>20240605<TRNAMT>-1"
+                         "</STMTTRN></STMTRS><STMTRS><BANKACCTFROM><ACCTID>9200</BANKACCTFROM></STMTRS></OFX>")}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(data) > 0);
+    }
+    const Result refused = Cli({QStringLiteral("import"), ledgerPath, error});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.endsWith(
+        QStringLiteral("error.ofx: the bank answered with error 15500: Signon invalid; the file holds no statement\n")))
+        << refused.err.toStdString();
+    const Result none =
+        Cli({QStringLiteral("import"), ledgerPath, ofx, QStringLiteral("--account"), QStringLiteral("9200")});
+    EXPECT_EQ(none.status, 0) << none.err.toStdString();
+    EXPECT_TRUE(none.out.endsWith(QStringLiteral("Account 9200 has no transactions in this statement.\n"
+                                                 "0 added, 0 marked cleared, 0 skipped, 0 refused\n")))
+        << none.out.toStdString();
+}
+
 TEST_F(CliProcess, ImportSavesWhenItsOutputIsCutShortAndTellsRefusedLinesApart) {
     const QString qif = dir.filePath(QStringLiteral("long.qif"));
     QFile file(qif);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("!Type:Bank\nD5/3/2024\nT-200000.01\nPNot to the cent\n^\n");
+    file.write("!Type:Bank\nD5/3/2024\nT-200000.01\nPNot to the cent\n^\nD5/3/2024\nT-0.005\nPRounding\n^\n");
     for (int i = 0; i < 3000; ++i) // more output than a pipe holds
         file.write(QStringLiteral("D5/4/2024\nT-1.00\nPShop %1\n^\n").arg(i).toUtf8());
     file.close();
@@ -620,8 +645,8 @@ TEST_F(CliProcess, ImportSavesWhenItsOutputIsCutShortAndTellsRefusedLinesApart) 
                                    QStringLiteral(TALLIX_CLI_PATH), ledgerPath, qif});
     EXPECT_EQ(cut.out, QStringLiteral("l"));
     const Result again = Cli({QStringLiteral("import"), ledgerPath, qif});
-    EXPECT_EQ(again.status, 3); // the line of 200,000.01 is refused again; the others were saved
-    EXPECT_TRUE(again.out.endsWith(QStringLiteral("0 added, 0 marked cleared, 3000 skipped, 1 refused\n")))
+    EXPECT_EQ(again.status, 3); // the lines of 200,000.01 and 0.005 are refused again; the others were saved
+    EXPECT_TRUE(again.out.endsWith(QStringLiteral("0 added, 0 marked cleared, 3000 skipped, 2 refused\n")))
         << again.out.right(80).toStdString();
 }
 

@@ -95,6 +95,7 @@ TEST_F(ImportTest, EachStatementAddsEveryTransactionOnceWithItsTypeDateAmountAnd
         Format format;
         std::optional<CsvMapping> mapping;
         std::vector<Expected> records;
+        const char* account = nullptr; // of a statement of several
     } cases[] = {
         {"statement1.ofx",
          Format::Ofx,
@@ -132,6 +133,39 @@ TEST_F(ImportTest, EachStatementAddsEveryTransactionOnceWithItsTypeDateAmountAnd
          {{CheckOrPayment, -1, QDate(2024, 5, 3), 1280, "Bäckerei Müller"},
           {Deposit, 0, QDate(2024, 5, 10), 310000, "Gehalt"},
           {CheckOrPayment, -1, QDate(2024, 5, 17), 290, "Straßenbahn Gyor"}}},
+        {"savings1x.ofx",
+         Format::Ofx,
+         {},
+         {{Deposit, 0, QDate(2024, 6, 3), 120000, "TRANSFER FROM CHECKING"},
+          {CheckOrPayment, 217, QDate(2024, 6, 11), 150000, "CHECK 217"},
+          {Interest, 0, QDate(2024, 6, 28), 307, "INTEREST CREDIT"},
+          {CheckOrPayment, -1, QDate(2024, 6, 29), 250, "EXCESS WITHDRAWAL FEE"}}},
+        {"creditcard.ofx",
+         Format::Ofx,
+         {},
+         {{CheckOrPayment, -1, QDate(2024, 7, 2), 6419, "SQ *FARMERS & SONS MKT"},
+          {Fee, 0, QDate(2024, 7, 15), 3500, "LATE PAYMENT FEE"},
+          {Deposit, 0, QDate(2024, 7, 20), 30000, "PAYMENT - THANK YOU"},
+          {CheckOrPayment, -1, QDate(2024, 7, 28), 100660, "HOTEL & SPA BERLIN"}}},
+        {"brokerage.ofx",
+         Format::Ofx,
+         {},
+         {{Deposit, 0, QDate(2024, 8, 1), 200000, "ACH DEPOSIT FROM CHECKING"},
+          {Fee, 0, QDate(2024, 8, 30), 2500, "ACCOUNT MAINTENANCE FEE"},
+          {Interest, 0, QDate(2024, 8, 31), 87, "CREDIT INTEREST"}}},
+        {"quicken.qif",
+         Format::Qif,
+         {},
+         {{CheckOrPayment, 1201, QDate(2024, 1, 3), 18734, "Big Box Store"},
+          {Deposit, 0, QDate(2024, 1, 15), 245000, "ACME PAYROLL"},
+          {Withdrawal, 0, QDate(2024, 1, 20), 6000, "Cash withdrawal"}},
+         "Everyday Checking"},
+        {"dayfirst.qif",
+         Format::Qif,
+         {},
+         {{CheckOrPayment, -1, QDate(2013, 10, 5), 25000, "Loan repayment"},
+          {CheckOrPayment, -1, QDate(2013, 10, 25), 1250, "Interest charged"},
+          {Deposit, 0, QDate(2013, 11, 3), 100000, "Extra payment"}}},
     };
     // Statements carry their own number and date forms: the user's locale must not change what they say.
     for (const char* locale : {"en_US", "de_DE", "C"})
@@ -141,11 +175,13 @@ TEST_F(ImportTest, EachStatementAddsEveryTransactionOnceWithItsTypeDateAmountAnd
             ledger::NewLedger();
             const ReadResult read = ReadStatementFile(DataFile(c.file), c.format, c.mapping);
             ASSERT_TRUE(read.Ok()) << read.error.toStdString();
+            const std::vector<StatementLine> lines =
+                c.account ? AccountLines(read.lines, QString::fromUtf8(c.account)) : read.lines;
             QString error;
-            const ImportPlan first = PlanImport(read.lines);
+            const ImportPlan first = PlanImport(lines);
             EXPECT_EQ(first.Count(PlanKind::Add), int(c.records.size()));
             ASSERT_TRUE(ApplyPlan(first, error));
-            const ImportPlan second = PlanImport(read.lines);
+            const ImportPlan second = PlanImport(lines);
             EXPECT_EQ(second.Count(PlanKind::Duplicate), int(c.records.size()));
             ASSERT_TRUE(ApplyPlan(second, error));
             const std::vector<Expected> records = Records();
@@ -544,7 +580,7 @@ TEST(StatementReaders, BadFilesNameTheLineAndReturnNothing) {
         const char* error;
     } cases[] = {
         {"QIF without a type", Format::Qif, "D1/5/2024\nT-1.00\n^\n", "line 1: "},
-        {"QIF investment", Format::Qif, "!Type:Invst\nD1/5/2024\n^\n", "line 1: "},
+        {"QIF unknown account type", Format::Qif, "!Type:Invoice\nD1/5/2024\n^\n", "line 1: "},
         {"QIF bad date", Format::Qif, "!Type:Bank\nD1/5/2024\nT1\n^\nD2/30/2024\nT1\n^\n", "line 5: not a date"},
         {"QIF bad amount", Format::Qif, "!Type:CCard\nD1/5/2024\nT1x\n^\n", "line 3: not an amount"},
         {"QIF no amount", Format::Qif, "!Type:Bank\n\nD1/5/2024\nPShop\n^\n", "line 3: transaction without an amount"},
@@ -774,7 +810,6 @@ TEST(StatementReaders, OfxValuesAreTakenAsWrittenOrRefusedWithTheirLine) {
         {"20240105", "--5", {}, 0, badAmount},
         {"20240105", "0x10", {}, 0, badAmount},
         {"20240105", "5-", {}, 0, badAmount},
-        {"20240105", "1.005", {}, 0, badAmount},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.posted) + " " + c.amount);
@@ -955,5 +990,124 @@ TEST(StatementReaders, AGivenDateOrderHoldsForQifAndOverACsvsColumns) {
         EXPECT_EQ(r.notes, QStringList(QStringLiteral("Dates read %1, as the locale writes dates: no date in the "
                                                       "statement tells.")
                                            .arg(QLatin1String(order))));
+    }
+}
+
+// What a reader does not add is a line with its reason, a note, or the bank's own refusal; never lost silently.
+TEST(StatementReaders, WhatIsNotAddedIsSaidWithItsReason) {
+    const auto ofx = [](const QByteArray& body) { return "OFXHEADER:100\n\n<OFX>\n" + body + "</OFX>\n"; };
+    const auto bank = [](const QByteArray& status, const QByteArray& transactions) {
+        return "<BANKMSGSRSV1><STMTTRNRS><TRNUID>1\n<STATUS>" + status +
+               "</STATUS>\n<STMTRS><BANKACCTFROM><ACCTID>9100</BANKACCTFROM><BANKTRANLIST>\n" + transactions +
+               "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1>\n";
+    };
+    const QByteArray ok = "<CODE>0<SEVERITY>INFO";
+    const QByteArray shop = "<STMTTRN><DTPOSTED>20240105<TRNAMT>-1500.00<CHECKNUM>101<NAME>Shop</STMTTRN>\n";
+    const QByteArray investment = "<INVSTMTMSGSRSV1><INVSTMTTRNRS><STATUS>" + ok +
+                                  "</STATUS><INVSTMTRS><INVACCTFROM><ACCTID>Z7</INVACCTFROM><INVTRANLIST>"
+                                  "<BUYMF><INVBUY><TOTAL>-5</INVBUY></BUYMF>";
+    const QByteArray invest = "!Type:Invst\nD1/2/24\nNBuy\nT5\n^\nD1/3/24\nNSell\nT6\n^\n";
+    const struct {
+        const char* name;
+        QByteArray data;
+        const char* error;
+        QStringList lines = {}; // date, cents, payee and what the reader said of each
+        QStringList notes = {};
+        QStringList accounts = {};
+    } cases[] = {
+        {"sign-on error", tallix::test::ReadAll(DataFile("signonerror.ofx")),
+         "the bank answered with error 15500: Signon invalid; the file holds no statement"},
+        {"statement error without severity", ofx(bank("<CODE>2003<MESSAGE>Account not found", shop)),
+         "the bank answered with error 2003: Account not found; the file holds no statement"},
+        {"warning",
+         ofx(bank("<CODE>2000<SEVERITY>WARN", shop)),
+         "",
+         {"2024-01-05 -150000 Shop"},
+         {"The bank answered with warning 2000."},
+         {"9100"}},
+        {"amount null, finer than a cent",
+         ofx(bank(ok, shop + "<STMTTRN><DTPOSTED>20240106<TRNAMT>null<NAME>Pending</STMTTRN>\n"
+                             "<STMTTRN><DTPOSTED>20240107<TRNAMT>-0.005<NAME>Rounding</STMTTRN>\n")),
+         "",
+         {"2024-01-05 -150000 Shop", "2024-01-06 0 Pending skipped: the bank gave no amount (null)",
+          "2024-01-07 0 Rounding refused: an amount the ledger cannot keep to the cent: -0.005"},
+         {},
+         {"9100"}},
+        {"account list",
+         ofx("<SIGNUPMSGSRSV1><ACCTINFOTRNRS><STATUS>" + ok +
+             "</STATUS><ACCTINFORS>"
+             "<ACCTINFO><BANKACCTINFO><BANKACCTFROM><ACCTID>9100</BANKACCTFROM></BANKACCTINFO></ACCTINFO>"
+             "<ACCTINFO><CCACCTINFO><CCACCTFROM><ACCTID>9200</CCACCTFROM></CCACCTINFO></ACCTINFO>"
+             "</ACCTINFORS></ACCTINFOTRNRS></SIGNUPMSGSRSV1>\n"),
+         "",
+         {},
+         {"The file lists accounts 9100 and 9200 but holds no statement of their transactions."},
+         {"9100", "9200"}},
+        {"statement without transactions",
+         ofx(bank(ok, "")),
+         "",
+         {},
+         {"The statement holds no transactions."},
+         {"9100"}},
+        {"investment only",
+         ofx(investment + "</INVTRANLIST></INVSTMTRS></INVSTMTTRNRS></INVSTMTMSGSRSV1>"),
+         "",
+         {},
+         {"The statement holds only investment transactions (1): a check register does not keep them."},
+         {"Z7"}},
+        {"investment with cash lines",
+         tallix::test::ReadAll(DataFile("brokerage.ofx")),
+         "",
+         {"2024-08-01 200000 ACH DEPOSIT FROM CHECKING", "2024-08-30 -2500 ACCOUNT MAINTENANCE FEE",
+          "2024-08-31 87 CREDIT INTEREST"},
+         {"4 investment transactions are not kept in a check register."},
+         {"Z77-1234"}},
+        {"QIF finer than a cent, split",
+         "!Type:Bank\nD1/5/2024\nT-1500.005\nPRounding\n^\nD1/6/"
+         "2024\nT-30.00\nPShop\nSFood\n$-20.00\nSSoap\n$-10.00\n^\n",
+         "",
+         {"2024-01-05 -150000 Rounding refused: an amount the ledger cannot keep to the cent: -1500.005",
+          "2024-01-06 -3000 Shop"},
+         {"Dates read month first, as QIF usually writes them (1/5/2024)."}},
+        {"QIF lists and accounts",
+         tallix::test::ReadAll(DataFile("quicken.qif")),
+         "",
+         {"2024-01-03 -18734 Big Box Store", "2024-01-15 245000 ACME PAYROLL", "2024-01-20 -6000 Cash withdrawal",
+          "2024-01-20 6000 From checking", "2024-01-21 -1275 Corner Cafe"},
+         {"Dates read month first (1/15'24 has no month 15).",
+          "2 investment transactions are not kept in a check register."},
+         {"Everyday Checking", "Wallet"}},
+        {"QIF investment only",
+         "!Type:Cat\nNFood\nE\n^\n" + invest,
+         "",
+         {},
+         {"The statement holds only investment transactions (2): a check register does not keep them."}},
+        {"QIF day first",
+         "!Type:Bank\nD05/10/2013\nT-1\n^\nD25/10/2013\nT-1\n^\n",
+         "",
+         {"2013-10-05 -100 ", "2013-10-25 -100 "},
+         {"Dates read day first (25/10/2013 has no month 25)."}},
+        {"QIF dots",
+         "!Type:Cash\nD05.10.2013\nT-1\nPBus\n^\n",
+         "",
+         {"2013-10-05 -100 Bus"},
+         {"Dates read day first, as dates written with dots are (05.10.2013)."}},
+        {"QIF both orders", "!Type:Bank\nD25/10/2013\nT-1\n^\nD10/26/2013\nT-1\n^\n",
+         "line 5: the dates are written in both orders: 25/10/2013 is day first, 10/26/2013 month first"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReadResult r = ReadStatement(c.data, DetectFormat({}, c.data), std::nullopt);
+        EXPECT_EQ(r.error, QLatin1String(c.error));
+        QStringList lines;
+        for (const StatementLine& l : r.lines)
+            lines << QStringLiteral("%1 %2 %3%4%5")
+                         .arg(platform::DateFromDayCount(l.date).toString(Qt::ISODate))
+                         .arg(l.cents)
+                         .arg(l.payee, l.skipped.isEmpty() ? QString() : QStringLiteral(" skipped: ") + l.skipped,
+                              l.refusal.isEmpty() ? QString() : QStringLiteral(" refused: ") + l.refusal);
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(r.notes, c.notes);
+        EXPECT_EQ(r.accounts, c.accounts);
     }
 }
