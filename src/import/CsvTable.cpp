@@ -162,7 +162,8 @@ bool IsCsvDate(const QString& cell) {
 
 bool IsCsvAmount(const QString& cell) {
     return std::any_of(cell.begin(), cell.end(), [](QChar c) { return c.isDigit(); }) && !IsCsvDate(cell) &&
-           (ParseStatementCents(cell, QLatin1Char('.')) || ParseStatementCents(cell, QLatin1Char(',')));
+           (ParseStatementCents(cell, QLatin1Char('.')) || ParseStatementCents(cell, QLatin1Char(',')) ||
+            FinerThanCentAmount(cell, QLatin1Char('.')) || FinerThanCentAmount(cell, QLatin1Char(',')));
 }
 
 std::optional<DateOrder> DateOrderOfValues(const QStringList& dates, QString* telling) {

@@ -36,7 +36,8 @@ bool IsBlank(const CsvRecord& record);
 std::optional<double> ParseCsvDate(const QString& cell, DateOrder order);
 // A cell that is a date in some order.
 bool IsCsvDate(const QString& cell);
-// A cell that is an amount with either decimal separator, and no date.
+// A cell that is an amount with either decimal separator (finer than a cent too: its line is refused, not skipped),
+// and no date.
 bool IsCsvAmount(const QString& cell);
 // The words banks write in a direction column, debit first.
 inline constexpr std::pair<const char*, const char*> CsvDirectionWords[] = {

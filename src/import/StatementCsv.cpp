@@ -189,7 +189,10 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
         for (int k = 0; k < 3; ++k) {
             if (texts[k].isEmpty())
                 continue;
-            const auto cents = ParseStatementCents(texts[k], decimal);
+            auto cents = ParseStatementCents(texts[k], decimal);
+            // One amount finer than a cent is that line's fault, not the statement's.
+            if (!cents && !pending && (cents = FinerThanCentAmount(texts[k], decimal)))
+                line.refusal = FinerThanCentRefusal(texts[k]);
             if (!cents && !pending)
                 return Failure(record.line, QStringLiteral("not an amount: %1").arg(Shown(texts[k])));
             // Banks show debits with or without a minus; the column, or the direction word, decides the sign.

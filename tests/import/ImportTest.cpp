@@ -1094,10 +1094,17 @@ TEST(StatementReaders, WhatIsNotAddedIsSaidWithItsReason) {
          {"Dates read day first, as dates written with dots are (05.10.2013)."}},
         {"QIF both orders", "!Type:Bank\nD25/10/2013\nT-1\n^\nD10/26/2013\nT-1\n^\n",
          "line 5: the dates are written in both orders: 25/10/2013 is day first, 10/26/2013 month first"},
+        {"CSV finer than a cent",
+         "Date,Description,Amount\n2024-01-05,Rounding,-1500.005\n2024-01-06,Shop,-30.00\n",
+         "",
+         {"2024-01-05 -150000 Rounding refused: an amount the ledger cannot keep to the cent: -1500.005",
+          "2024-01-06 -3000 Shop"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const ReadResult r = ReadStatement(c.data, DetectFormat({}, c.data), std::nullopt);
+        const Format format = DetectFormat({}, c.data);
+        const ReadResult r = ReadStatement(
+            c.data, format, format == Format::Csv ? std::optional(GuessCsvMapping(c.data)) : std::nullopt);
         EXPECT_EQ(r.error, QLatin1String(c.error));
         QStringList lines;
         for (const StatementLine& l : r.lines)
