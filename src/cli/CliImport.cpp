@@ -102,7 +102,10 @@ public:
         return true;
     }
 
+    // How the statement was read (the date order, what was left out) first, then its lines, then what they come to.
     bool Preview(const import::ImportPlan& plan, const QStringList& notes) override {
+        for (const QString& note : notes)
+            out << Shown(note) << "\n";
         for (const import::PlannedLine& p : plan.lines) {
             // A line the reader skipped or refused may have no date; its payee is the statement's own.
             out << "line " << p.line.source << "  "
@@ -111,8 +114,6 @@ public:
                 << (p.description.isEmpty() ? Shown(p.line.payee.simplified()) : p.description.trimmed()) << "  "
                 << Shown(import::PlanText(p)) << "\n";
         }
-        for (const QString& note : notes)
-            out << Shown(note) << "\n";
         const int adds = plan.Count(import::PlanKind::Add);
         out << adds << " added, " << plan.Marks() << " marked cleared, " << plan.Skips() << " skipped, "
             << plan.Count(import::PlanKind::Refused) << " refused"
