@@ -10,8 +10,8 @@
 #include "cli/TerminalPrompts.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerHold.h"
+#include "platform/ForecastHorizon.h"
 #include "platform/Prompt.h"
-#include "register/Forecast.h"
 #include "settings/ForecastSettings.h"
 
 #include <QCoreApplication>
@@ -26,7 +26,6 @@ namespace {
 using cli::Failed;
 using cli::Sound;
 using cli::UsageError;
-static_assert(settings::LastHorizonDays == MaxHorizonDays, "the setting reaches as far as the forecast");
 
 // GNU's "or:" lines, which help2man takes for the manual page's synopsis.
 const char* const Usage =
@@ -64,7 +63,8 @@ void PrintHelp(QTextStream& out) {
            "           nothing. Exit status 0 when they agree, 3 when they do not\n"
            "  forecast the scheduled transactions due from today up to N days ahead (by default as set in the\n"
            "           program), overdue ones marked due, with the running balance; then today's balance and the\n"
-           "           lowest the balance reaches, with its date. Exit status 3 when that falls below zero\n"
+           "           lowest the balance reaches, with its date. Exit status 3 when that is below zero, or below\n"
+           "           the balance set to warn below\n"
            "  chart    the balance chart as the program draws it: the balance from the first transaction, the\n"
            "           forecast of the scheduled transactions for N days (at most 3660; by default the program's\n"
            "           horizon, 30 days unless changed) with its lowest point, and the money in and out of each\n"
@@ -202,8 +202,9 @@ int Chart(const QStringList& args, QTextStream& out, QTextStream& err) {
     bool numeric = false;
     const int days = parser.isSet(daysOption) ? parser.value(daysOption).toInt(&numeric)
                                               : settings::ReadForecastSettings().horizonDays;
-    if (parser.isSet(daysOption) && (!numeric || days < 1 || days > MaxHorizonDays))
-        return UsageFailure(err, QStringLiteral("--days takes a number of days from 1 to %1").arg(MaxHorizonDays));
+    if (parser.isSet(daysOption) && (!numeric || days < 1 || days > platform::MaxHorizonDays))
+        return UsageFailure(err,
+                            QStringLiteral("--days takes a number of days from 1 to %1").arg(platform::MaxHorizonDays));
     return Drawn({QStringLiteral("chart"), formats.first(), QString::number(days)},
                  parser.positionalArguments().first(), parser.value(formats.first()), out, err);
 }
@@ -240,8 +241,10 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return cli::RunBalance(rest, out, err);
     if (command == QLatin1String("reconcile"))
         return cli::RunReconcile(rest, out, err);
-    if (command == QLatin1String("forecast"))
-        return cli::RunForecast(rest, settings::ReadForecastSettings().horizonDays, out, err);
+    if (command == QLatin1String("forecast")) {
+        const settings::ForecastSettings forecast = settings::ReadForecastSettings();
+        return cli::RunForecast(rest, forecast.horizonDays, forecast.cushionCents, out, err);
+    }
     if (command == QLatin1String("chart"))
         return Chart(rest, out, err);
     if (command != QLatin1String("print") && command != QLatin1String("check"))

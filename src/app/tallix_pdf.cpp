@@ -5,6 +5,7 @@
 // start with "-" for itself.
 #include "cli/TerminalPrompts.h"
 #include "ledger/Ledger.h"
+#include "platform/ForecastHorizon.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
 #include "print/BalanceChart.h"
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
         QStringList{QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")}.contains(args[2]);
     bool daysOk = false;
     const int days = chart ? args[3].toInt(&daysOk) : 0;
-    if (args.size() != 2 && !(chart && daysOk && days >= 1 && days <= MaxHorizonDays)) {
+    if (args.size() != 2 && !(chart && daysOk && days >= 1 && days <= platform::MaxHorizonDays)) {
         err << "Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (used by tallix-cli print and chart)\n";
         return 2;
     }

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "ledger/Ledger.h"
 #include "ledger/TransactionRules.h"
+#include "platform/ForecastHorizon.h"
 #include "platform/Locale.h"
 #include "register/Forecast.h"
 #include "register/ForecastText.h"
@@ -12,7 +13,7 @@ namespace cli {
 
 namespace {
 
-constexpr int BelowZero = 3;
+constexpr int Low = 3;
 
 int Usage(QTextStream& err, const QString& problem) {
     err << "tallix-cli: " << problem << "\n"
@@ -23,7 +24,7 @@ int Usage(QTextStream& err, const QString& problem) {
 
 } // namespace
 
-int RunForecast(const QStringList& args, int defaultDays, QTextStream& out, QTextStream& err) {
+int RunForecast(const QStringList& args, int defaultDays, int64_t cushionCents, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     const QCommandLineOption daysOption(QStringLiteral("days"), {}, QStringLiteral("N"));
     parser.addOption(daysOption);
@@ -36,8 +37,9 @@ int RunForecast(const QStringList& args, int defaultDays, QTextStream& out, QTex
     if (parser.isSet(daysOption)) {
         bool ok = false;
         days = parser.value(daysOption).toInt(&ok);
-        if (!ok || days < 1 || days > MaxHorizonDays)
-            return Usage(err, QStringLiteral("--days takes a number of days from 1 to %1").arg(MaxHorizonDays));
+        if (!ok || days < 1 || days > platform::MaxHorizonDays)
+            return Usage(err,
+                         QStringLiteral("--days takes a number of days from 1 to %1").arg(platform::MaxHorizonDays));
     }
     if (!LoadLedgerFile(parser.positionalArguments().first()))
         return Failed;
@@ -48,16 +50,15 @@ int RunForecast(const QStringList& args, int defaultDays, QTextStream& out, QTex
         const RowCells cells(row, codec, RowCells::Controls::Escape);
         out << "  " << cells.Text(RegisterColumn::Date).toString() << "  "
             << cells.Text(RegisterColumn::Type).toString() << "  " << cells.Text(RegisterColumn::Description).toString()
-            << "  "
-            << platform::FormatCents(ledger::IsCredit(upcoming.typeCode) ? upcoming.amountCents : -upcoming.amountCents)
-            << "  " << cells.Text(RegisterColumn::Balance).toString() << (upcoming.due ? "  due\n" : "\n");
+            << "  " << platform::FormatCents(ledger::SignedCents(upcoming.typeCode, upcoming.amountCents)) << "  "
+            << cells.Text(RegisterColumn::Balance).toString() << (upcoming.due ? "  due\n" : "\n");
     }
     // Before the last line, which scripts read for the balances.
     if (const QString cut = ForecastCutText(f.cut, codec); !cut.isEmpty())
         out << cut << "\n";
     out << "Today (" << codec.FormatShortDate(f.today) << "): " << platform::FormatCents(f.todayCents)
         << "  Lowest: " << platform::FormatCents(f.lowestCents) << " on " << codec.FormatShortDate(f.lowestDay) << "\n";
-    return f.lowestCents < 0 ? BelowZero : Sound;
+    return IsLowForecast(f, cushionCents) ? Low : Sound;
 }
 
 } // namespace cli

@@ -116,9 +116,8 @@ std::vector<MatchEntry> LedgerEntries(const std::vector<MatchEntry>& lines, std:
         ++slotCount;
         if (record.TypeCode == ledger::Deleted)
             continue;
-        const int64_t cents = ledger::ToCents(record.Amount);
         MatchEntry e;
-        e.cents = ledger::IsCredit(record.TypeCode) ? cents : -cents;
+        e.cents = ledger::SignedCents(record.TypeCode, ledger::ToCents(record.Amount));
         e.day = int64_t(std::floor(record.Date));
         if (!reachable.contains({e.cents, e.day}))
             continue;
@@ -139,9 +138,7 @@ void PlanRecord(PlannedLine& p) {
     const int number = line.checkNumber.toInt(&ok);
     const bool isCheck = ok && number >= 1 && number <= ledger::MaxCheckNumber && line.cents < 0;
     p.typeCode = TypeFor(line, isCheck);
-    p.checkNumber = isCheck                                ? int16_t(number)
-                    : p.typeCode == ledger::CheckOrPayment ? ledger::PaymentCheckNumber
-                                                           : int16_t(0);
+    p.checkNumber = ledger::NewCheckNumber(p.typeCode, isCheck, int16_t(number));
     p.description = ledger::FixDescription(ToCp1252Text(ledger::ControlCharactersAsSpaces(line.payee).simplified()));
     p.amount = float(double(std::llabs(line.cents)) / 100);
 }
@@ -200,7 +197,7 @@ void PlanScheduled(ImportPlan& plan) {
              ledger::PendingBetween(schedule, first - MatchDays - ledger::MaxWeekendShift, last + MatchDays)) {
             if (o.day < first - MatchDays)
                 continue;
-            occurrences.push_back({credit, credit ? schedule.amountCents : -schedule.amountCents,
+            occurrences.push_back({credit, ledger::SignedCents(schedule.typeCode, schedule.amountCents),
                                    schedule.toleranceCents, int64_t(o.day)});
             scheduled.push_back({int(s), o, schedule.description});
         }

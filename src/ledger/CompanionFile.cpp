@@ -2,6 +2,7 @@
 #include "ledger/Companion.h"
 
 #include "ledger/LedgerFormat.h"
+#include "ledger/LittleEndian.h"
 #include "ledger/SafeFile.h"
 #include "ledger/ScheduleBytes.h"
 #include "platform/Locale.h"
@@ -12,7 +13,6 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
-#include <QtEndian>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -105,20 +105,14 @@ QByteArray EmptyBlob() {
     return QByteArray("", 0);
 }
 
-template <typename T> void Append(QByteArray& out, T value) {
-    char bytes[sizeof(T)];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof(T));
-}
-
 // The bank ids of positions first to first+count-1, `next` walking the sorted ids: for each position that has one,
 // its index in the block (u16), the length (u16) and the UTF-8 bytes. Empty for a block without ids.
 QByteArray PackBankIds(const std::vector<std::pair<int, QString>>& ids, size_t& next, int first, int count) {
     QByteArray out = EmptyBlob();
     for (; next < ids.size() && ids[next].first < first + count; ++next) {
         const QByteArray id = ids[next].second.toUtf8();
-        Append(out, quint16(ids[next].first - first));
-        Append(out, quint16(id.size()));
+        PutLittleEndian(out, quint16(ids[next].first - first));
+        PutLittleEndian(out, quint16(id.size()));
         out.append(id);
     }
     return out;
@@ -126,17 +120,14 @@ QByteArray PackBankIds(const std::vector<std::pair<int, QString>>& ids, size_t& 
 
 bool UnpackBankIds(QByteArrayView bytes, int first, int count, std::vector<std::pair<int, QString>>& ids) {
     int previous = -1;
-    for (qsizetype at = 0; at < bytes.size();) {
-        if (bytes.size() - at < 4)
+    LittleEndianReader in(bytes);
+    while (!in.AtEnd()) {
+        quint16 index = 0, size = 0;
+        QByteArrayView id;
+        if (!in.Get(index) || !in.Get(size) || index <= previous || index >= count || size == 0 || !in.Take(size, id))
             return false;
-        const int index = qFromLittleEndian<quint16>(bytes.data() + at);
-        const quint16 size = qFromLittleEndian<quint16>(bytes.data() + at + 2);
-        at += 4;
-        if (index <= previous || index >= count || size == 0 || bytes.size() - at < size)
-            return false;
-        ids.emplace_back(first + index, QString::fromUtf8(bytes.sliced(at, size)));
+        ids.emplace_back(first + index, QString::fromUtf8(id));
         previous = index;
-        at += size;
     }
     return true;
 }
@@ -190,7 +181,7 @@ bool WriteAll(Connection& db, const CompanionContents& c) {
     for (const CompanionContents::Statement& s : c.statements) {
         QByteArray positions = EmptyBlob();
         for (int position : s.positions)
-            Append(positions, qint32(position));
+            PutLittleEndian(positions, qint32(position));
         statement.bindValue(0, s.date);
         statement.bindValue(1, qint64(s.endingCents));
         statement.bindValue(2, positions);
@@ -314,10 +305,12 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
             return false;
         if (!platform::IsDayCountInRange(s.date) || s.endingCents < -MaxEndingCents || s.endingCents > MaxEndingCents)
             return outOfBounds("a statement's date or ending balance is out of range");
-        for (qsizetype at = 0; at < positions.size(); at += 4) {
-            s.positions.push_back(qFromLittleEndian<qint32>(positions.constData() + at));
-            if (s.positions.back() < 1 || s.positions.back() > c.records)
+        std::vector<qint32> read;
+        LittleEndianReader(positions).GetValues(read, quint32(positions.size() / 4));
+        for (const qint32 position : read) {
+            if (position < 1 || position > c.records)
                 return false;
+            s.positions.push_back(position);
         }
         c.statements.push_back(std::move(s));
     }

@@ -1,6 +1,6 @@
 #pragma once
-// Little-endian values in byte buffers, private to the ledger module: the recovery journal's entries and the bytes of
-// a schedule are laid out with these.
+// Little-endian values in byte buffers, private to the ledger module: the recovery journal's entries, the bytes of
+// a schedule and the companion file's blobs (bank ids, statements' positions) are laid out with these.
 
 #include <QByteArray>
 #include <QByteArrayView>

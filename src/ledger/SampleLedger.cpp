@@ -73,7 +73,7 @@ void BuildSampleLedger(const QDate& lastDay) {
         AddTransaction(check++, platform::DayCountFromDate(day), amount, QString::fromLatin1(payee), CheckOrPayment);
     };
     const auto add = [&](const QDate& day, const char* text, float amount, int16_t type) {
-        AddTransaction(type == CheckOrPayment ? PaymentCheckNumber : 0, platform::DayCountFromDate(day), amount,
+        AddTransaction(NewCheckNumber(type, false, 0), platform::DayCountFromDate(day), amount,
                        QString::fromLatin1(text), type);
     };
 
@@ -115,8 +115,7 @@ void BuildSampleLedger(const QDate& lastDay) {
             UpdateTransaction(slot, record.CheckNumber, record.Date, record.Amount, record.Description, true);
             SetClearMark(slot, ClearMark::Reconciled);
             firstQuarter.slots.push_back(slot);
-            const int64_t cents = ToCents(record.Amount);
-            firstQuarter.endingCents += IsCredit(record.TypeCode) ? cents : -cents;
+            firstQuarter.endingCents += SignedCents(record.TypeCode, ToCents(record.Amount));
         } else if (record.Date <= lastStatement &&
                    !(IsCheck(record.TypeCode, record.CheckNumber) && record.Date > lastStatement - 7)) {
             SetClearMark(slot, ClearMark::Cleared);

@@ -78,6 +78,10 @@ bool IsDollarText(const QString& text) {
     return point < 0 || text.size() - point - 1 <= 2;
 }
 
+platform::TypedMoney ReadDollarText(const QString& text) {
+    return IsDollarText(text) ? platform::ReadTypedMoney(text) : platform::TypedMoney{};
+}
+
 bool HasControlCharacter(QStringView text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return IsControlCharacter(c.unicode()); });
 }

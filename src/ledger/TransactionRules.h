@@ -4,6 +4,7 @@
 // box lets the user type.
 
 #include "ledger/Ledger.h"
+#include "platform/Locale.h"
 
 #include <QString>
 #include <cstdint>
@@ -18,9 +19,18 @@ constexpr bool IsTypeCode(int typeCode) {
 constexpr bool IsCredit(int typeCode) {
     return typeCode == Deposit || typeCode == Interest;
 }
+// What an amount of the type adds to the balance: plus for a credit, minus for a debit.
+constexpr int64_t SignedCents(int typeCode, int64_t unsignedCents) {
+    return IsCredit(typeCode) ? unsignedCents : -unsignedCents;
+}
 // A check carries its number; a payment is a check-or-payment record with number -1.
 constexpr bool IsCheck(int typeCode, int checkNumber) {
     return typeCode == CheckOrPayment && checkNumber != PaymentCheckNumber;
+}
+// The check number a new record of the type carries: `number` for a check (the next one, or the one typed or read),
+// PaymentCheckNumber for a payment, 0 for the other types.
+constexpr int16_t NewCheckNumber(int typeCode, bool isCheck, int16_t number) {
+    return typeCode != CheckOrPayment ? int16_t(0) : isCheck ? number : PaymentCheckNumber;
 }
 // The first check in the ledger with this number; none for a number no check carries (a payment's -1, the 0 of
 // the other kinds). Deleted records are no checks.
@@ -42,6 +52,8 @@ int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text);
 // True for a text the amount filter could have let the user type: digits with at most one decimal separator (the
 // locale's) and at most two decimals. What is pasted or dropped into an amount box must pass it.
 bool IsDollarText(const QString& text);
+// What an amount box holds: ReadTypedMoney of a text IsDollarText allows; no value and no refusal for any other.
+platform::TypedMoney ReadDollarText(const QString& text);
 
 // Whole cents as plain text: a "-" for a negative number, the digits, `separator` and two decimals, no grouping.
 QString CentsText(int64_t cents, QChar separator);

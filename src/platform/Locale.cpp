@@ -180,6 +180,14 @@ QString MoneyNotKeptText(double amount) {
         .arg(FormatMoney(amount), FormatMoney(float(amount)), FormatCents(LargestExactCents));
 }
 
+TypedMoney ReadTypedMoney(const QString& text) {
+    if (!ToMoney(text))
+        return {};
+    const double amount = ToDouble(text).value_or(0);
+    const std::optional<float> kept = MoneyKeptToTheCent(amount);
+    return {kept, kept ? QString() : MoneyNotKeptText(amount)};
+}
+
 std::optional<int16_t> ToInteger(const QString& text) {
     const auto value = RoundHalfEven(text, -32768.0, 32767.0);
     if (!value)

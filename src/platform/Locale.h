@@ -64,6 +64,14 @@ std::optional<float> MoneyKeptToTheCent(double amount);
 // Why such an amount is refused: "131,072.01 would be kept as 131,072.02: amounts are kept to the cent up to
 // 131,071.99".
 QString MoneyNotKeptText(double amount);
+// An amount of money the user typed: its float when that keeps it to the cent. Otherwise no value, and `refusal`
+// says why for an amount the float would round (MoneyNotKeptText); it is empty for a text that is no amount of
+// money (ToMoney), which each box answers in its own way.
+struct TypedMoney {
+    std::optional<float> value;
+    QString refusal;
+};
+TypedMoney ReadTypedMoney(const QString& text);
 // Whole numbers: a fraction goes to the nearest integer, halves to the even one.
 std::optional<int16_t> ToInteger(const QString& text);
 bool IsNumericText(const QString& text);

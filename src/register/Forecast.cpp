@@ -2,6 +2,7 @@
 #include "register/Forecast.h"
 
 #include "ledger/TransactionRules.h"
+#include "platform/ForecastHorizon.h"
 
 #include <algorithm>
 #include <cmath>
@@ -53,11 +54,9 @@ Forecast MakeForecast(const std::vector<RegisterRow>& rows, int64_t startingCent
                       const std::vector<ledger::Schedule>& schedules, double today, int horizonDays) {
     Forecast f;
     f.today = std::floor(today);
-    f.through = f.today + std::clamp(horizonDays, 0, MaxHorizonDays);
+    f.through = f.today + std::clamp(horizonDays, 0, platform::MaxHorizonDays);
     CollectRows(f, schedules);
-    const auto signedCents = [](const UpcomingRow& row) {
-        return ledger::IsCredit(row.typeCode) ? row.amountCents : -row.amountCents;
-    };
+    const auto signedCents = [](const UpcomingRow& row) { return ledger::SignedCents(row.typeCode, row.amountCents); };
     int64_t balance = rows.empty() ? startingCents : rows.back().balanceCents;
     for (UpcomingRow& row : f.rows) {
         balance = AddToBalance(balance, signedCents(row));
@@ -98,9 +97,7 @@ Forecast MakeForecast(const std::vector<RegisterRow>& rows, int64_t startingCent
 RegisterRow AsRegisterRow(const UpcomingRow& upcoming) {
     RegisterRow row;
     row.record.TypeCode = upcoming.typeCode;
-    row.record.CheckNumber = upcoming.typeCode != ledger::CheckOrPayment ? 0
-                             : upcoming.isCheck                          ? 1
-                                                                         : ledger::PaymentCheckNumber;
+    row.record.CheckNumber = ledger::NewCheckNumber(upcoming.typeCode, upcoming.isCheck, 1);
     row.record.Date = upcoming.occurrence.day;
     row.record.Amount = float(double(upcoming.amountCents) / 100.0);
     row.dateDay = upcoming.occurrence.day;

@@ -56,8 +56,6 @@ struct Forecast {
     ForecastCut cut;
 };
 
-constexpr int DefaultHorizonDays = 30;
-constexpr int MaxHorizonDays = 3660;
 // Bounds no household's schedules reach, so that schedules from the year 100 (a companion file edited by hand or
 // damaged) cost no more time and memory than these: at most MaxForecastRows occurrences in all, the later days left
 // out whole; overdue ones at most MaxOverdueDays before today, the older ones left out.

@@ -32,8 +32,7 @@ int RegisterModel::IndexOfSlot(int slot) const {
 }
 
 bool RegisterModel::IsValidAmountText(const QString& text) {
-    return ledger::IsDollarText(text) && platform::ToMoney(text) &&
-           platform::MoneyKeptToTheCent(platform::ToDouble(text).value_or(0));
+    return ledger::ReadDollarText(text).value.has_value();
 }
 
 bool RegisterModel::IsValidCheckNumberText(const QString& text) {

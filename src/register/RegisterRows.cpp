@@ -38,8 +38,7 @@ QStringView TrimSpaces(QStringView text) {
 }
 
 int64_t SignedCents(const ledger::TransactionRecord& record) {
-    const int64_t cents = ledger::ToCents(record.Amount);
-    return ledger::IsCredit(record.TypeCode) ? cents : -cents;
+    return ledger::SignedCents(record.TypeCode, ledger::ToCents(record.Amount));
 }
 
 int64_t AddToBalance(int64_t balance, int64_t cents) {

@@ -48,9 +48,7 @@ int RegisterModel::Enter(const UpcomingRow& upcoming, RegisterUpdate& update) {
 
     ledger::TransactionRecord record;
     record.TypeCode = upcoming.typeCode;
-    record.CheckNumber = upcoming.isCheck                              ? ledger::GetNextCheckNumber()
-                         : upcoming.typeCode == ledger::CheckOrPayment ? ledger::PaymentCheckNumber
-                                                                       : int16_t(0);
+    record.CheckNumber = ledger::NewCheckNumber(upcoming.typeCode, upcoming.isCheck, ledger::GetNextCheckNumber());
     record.Date = upcoming.occurrence.day;
     record.Amount = float(double(upcoming.amountCents) / 100.0);
     record.Description = ledger::FixDescription(upcoming.description);

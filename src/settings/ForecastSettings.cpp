@@ -10,7 +10,7 @@ const QString HorizonName = QStringLiteral("HorizonDays");
 const QString CushionName = QStringLiteral("CushionCents");
 
 bool IsValid(const ForecastSettings& f) {
-    return f.horizonDays >= 1 && f.horizonDays <= LastHorizonDays && f.cushionCents >= 0 &&
+    return f.horizonDays >= 1 && f.horizonDays <= platform::MaxHorizonDays && f.cushionCents >= 0 &&
            f.cushionCents <= MaxCushionCents;
 }
 } // namespace

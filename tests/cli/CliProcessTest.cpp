@@ -6,6 +6,7 @@
 #include "ledger/Schedules.h"
 #include "platform/Locale.h"
 #include "register/Forecast.h"
+#include "settings/ForecastSettings.h"
 #include "settings/Registry.h"
 #include "support/Files.h"
 
@@ -649,6 +650,21 @@ TEST_F(CliProcess, ImportSavesWhenItsOutputIsCutShortAndTellsRefusedLinesApart) 
     EXPECT_EQ(again.status, 3); // the lines of 200,000.01 and 0.005 are refused again; the others were saved
     EXPECT_TRUE(again.out.endsWith(QStringLiteral("0 added, 0 marked cleared, 3000 skipped, 2 refused\n")))
         << again.out.right(80).toStdString();
+}
+
+// Low is what the window shows in red: below zero, or below the balance set to warn below. 34.50 today, 14.50 after
+// the second payment.
+TEST_F(CliProcess, ForecastExitsThreeBelowTheBalanceSetToWarnBelow) {
+    ASSERT_TRUE(ledger::SetSchedules({{.description = "Gym",
+                                       .amountCents = 1000,
+                                       .rule = {.unit = ledger::RepeatUnit::Weeks, .start = platform::Today() + 1}}}));
+    ASSERT_TRUE(ledger::SaveLedger());
+    for (const auto& [cushionCents, status] : {std::pair<int64_t, int>{0, 0}, {1450, 0}, {1451, 3}, {9999, 3}}) {
+        ASSERT_TRUE(settings::WriteForecastSettings({platform::DefaultHorizonDays, cushionCents}));
+        const Result r = Cli({QStringLiteral("forecast"), ledgerPath, QStringLiteral("--days"), QStringLiteral("10")});
+        EXPECT_EQ(r.status, status) << cushionCents << r.err.toStdString();
+    }
+    ASSERT_TRUE(settings::WriteForecastSettings({}));
 }
 
 // The look ahead from today: an overdue refund first, then a weekly payment; below zero within 30 days, not in 10.

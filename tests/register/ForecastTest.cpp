@@ -1,5 +1,6 @@
 // The look ahead: pending occurrences after the register's rows with their balances, and the lowest balance.
 #include "register/Forecast.h"
+#include "platform/ForecastHorizon.h"
 #include "support/RegisterTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ TEST(ForecastTest, ManyOccurrencesAreCutToWholeDaysAndOldOverdueOnesLeftOut) {
         int due;
     } cases[] = {
         {Day(100, 1, 1), 30, {overdueFrom + 3333, overdueFrom}, today, 9999},
-        {today - 10, MaxHorizonDays, {today - 10 + 3333, 0}, today - 10 + 3332, 33},
+        {today - 10, platform::MaxHorizonDays, {today - 10 + 3333, 0}, today - 10 + 3332, 33},
     };
     for (const auto& c : cases) {
         const Schedule daily{.typeCode = Deposit,

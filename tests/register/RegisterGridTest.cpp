@@ -2,6 +2,7 @@
 #include "support/RegisterTestSupport.h"
 
 #include "ledger/Ledger.h"
+#include "ledger/TransactionRules.h"
 #include "platform/FlexGrid.h"
 #include "register/RegisterGrid.h"
 #include "support/ScopedLocale.h"
@@ -405,9 +406,14 @@ TEST(RegisterCheckNumberText, OnlyEmptyOrWholeNumbersFrom1To32767) {
 TEST(RegisterAmountText, OnlyAmountsAsTypedThatTheLedgerCanKeep) {
     for (const char* ok : {"0", "12.50", "1234.5", "131071.99", "200000", "549755813888"})
         EXPECT_TRUE(RegisterModel::IsValidAmountText(QString::fromLatin1(ok))) << ok;
-    for (const char* bad : {"", " ", ".", "1,234.56", "131072.01", "1000000000000", "1000000000000.01",
+    for (const char* bad : {"", " ", ".", "1,234.56", "-5", "131072.01", "1000000000000", "1000000000000.01",
                             "99999999999999999999", "12a", "1.2.3"})
         EXPECT_FALSE(RegisterModel::IsValidAmountText(QString::fromLatin1(bad))) << bad;
+    // An amount the record would round is refused with why; a text that is no amount, without a word.
+    EXPECT_EQ(ledger::ReadDollarText(QStringLiteral("131072.01")).refusal,
+              QStringLiteral("131,072.01 would be kept as 131,072.02: amounts are kept to the cent up to 131,071.99"));
+    for (const char* bad : {"", "1,234.56", "-5", "1000000000000.01", "12a"})
+        EXPECT_EQ(ledger::ReadDollarText(QString::fromLatin1(bad)).refusal, QString()) << bad;
 }
 
 } // namespace

@@ -39,16 +39,11 @@ void IncompleteData() {
 // Only what the amount filter lets a user type is an amount: no sign, exponent, currency or grouping. One that the
 // record would not keep to the cent is refused with the reason, and `told` is set.
 std::optional<float> ReadAmount(const QLineEdit* box, bool& told) {
-    told = false;
-    if (!ledger::IsDollarText(box->text()) || !platform::ToMoney(box->text()))
-        return std::nullopt;
-    const double value = platform::ToDouble(box->text()).value_or(0);
-    const std::optional<float> kept = platform::MoneyKeptToTheCent(value);
-    if (!kept) {
-        platform::MsgBox(platform::MoneyNotKeptText(value));
-        told = true;
-    }
-    return kept;
+    const platform::TypedMoney read = ledger::ReadDollarText(box->text());
+    told = !read.refusal.isEmpty();
+    if (told)
+        platform::MsgBox(read.refusal);
+    return read.value;
 }
 
 // A check number the register already has is most often a typing slip: the user decides, seeing the check that
@@ -208,19 +203,17 @@ bool frmMain::AmountKeyPress(QLineEdit* box, QKeyEvent* event) {
 }
 
 void frmMain::Command1_Click() {
-    int16_t checkNumber = 0;
+    int16_t typedCheckNumber = 0;
     double date = 0;
     float amount = 0;
     QString description;
     int16_t typeCode = ledger::CheckOrPayment;
     if (CheckEntryActive) {
-        if (Option6->isChecked()) {
-            checkNumber = ledger::PaymentCheckNumber;
-        } else {
+        if (!Option6->isChecked()) {
             const std::optional<int16_t> number = platform::ToInteger(Text4->text());
             if (!number || *number < 1)
                 return IncompleteData();
-            checkNumber = *number;
+            typedCheckNumber = *number;
         }
         date = platform::DayCountFromDate(DTPicker1->Value());
         if (!ledger::CheckAfterLockDate(date))
@@ -247,6 +240,7 @@ void frmMain::Command1_Click() {
         typeCode = EntryType;
         description = Text7->text();
     }
+    const int16_t checkNumber = ledger::NewCheckNumber(typeCode, !Option6->isChecked(), typedCheckNumber);
     if (!ledger::CanAddTransaction()) {
         platform::MsgBox(QStringLiteral("The register is full: no more transactions can be added."));
         return;

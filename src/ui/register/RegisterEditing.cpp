@@ -102,14 +102,16 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
     if (ledger::IsEditAllowed()) {
         const QString text = Text1->text();
         switch (procedures.CommitText(grid.Row(), grid.Col(), text)) {
-        case RegisterModel::Outcome::Refused:
+        case RegisterModel::Outcome::Refused: {
             // The record could not hold it: the cell keeps what it had, and the user hears so, or reads why when
             // only the cents would be lost.
-            if ((grid.Col() == Debit || grid.Col() == Credit) && ledger::IsDollarText(text) && platform::ToMoney(text))
-                platform::MsgBox(platform::MoneyNotKeptText(platform::ToDouble(text).value_or(0)));
+            const bool amount = grid.Col() == Debit || grid.Col() == Credit;
+            if (const QString refusal = amount ? ledger::ReadDollarText(text).refusal : QString(); !refusal.isEmpty())
+                platform::MsgBox(refusal);
             else
                 QApplication::beep();
             break;
+        }
         case RegisterModel::Outcome::Changed:
             UpdateBars();
             break;

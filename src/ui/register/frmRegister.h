@@ -8,6 +8,7 @@
 // modally, and closing it writes the changed rows back and stores the window's height in RegHeight.
 
 #include "platform/FlexGrid.h"
+#include "platform/ForecastHorizon.h"
 #include "register/RegisterGrid.h"
 
 #include <QDialog>
@@ -55,7 +56,7 @@ public:
     // (nothing: cancelled).
     struct LookAhead {
         double today = 0;
-        int horizonDays = DefaultHorizonDays;
+        int horizonDays = platform::DefaultHorizonDays;
         int64_t cushionCents = 0;
         std::function<std::optional<ledger::Schedule>(const ledger::Schedule&)> editSchedule;
     };

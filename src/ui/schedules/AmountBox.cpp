@@ -4,7 +4,6 @@
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/TextRuleValidator.h"
-#include "register/RegisterModel.h"
 
 #include <QLineEdit>
 #include <cmath>
@@ -18,12 +17,12 @@ QLineEdit* NewAmountBox(QWidget* parent, const QString& name) {
 
 std::optional<int64_t> ReadAmountCents(QLineEdit* box, const QString& what) {
     const QString text = box->text();
-    if (RegisterModel::IsValidAmountText(text))
+    const platform::TypedMoney read = ledger::ReadDollarText(text);
+    if (read.value)
         return std::llround(*platform::ToDouble(text) * 100.0);
     // An amount in range that the record's float would round is refused with the rounding it would suffer.
-    const std::optional<double> value = platform::ToDouble(text);
-    if (ledger::IsDollarText(text) && value && *value <= ledger::MaxAmount)
-        platform::MsgBox(platform::MoneyNotKeptText(*value));
+    if (!read.refusal.isEmpty())
+        platform::MsgBox(read.refusal);
     else
         platform::MsgBox(QStringLiteral("The %1 must be an amount such as %2.").arg(what, ledger::DollarText(123450)));
     box->setFocus(Qt::OtherFocusReason);

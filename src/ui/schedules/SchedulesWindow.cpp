@@ -1,6 +1,7 @@
 #include "ui/schedules/SchedulesWindow.h"
 
 #include "ledger/TransactionRules.h"
+#include "platform/ForecastHorizon.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
 #include "platform/Prompt.h"
@@ -74,7 +75,7 @@ SchedulesWindow::SchedulesWindow(QWidget* owner, const SchedulesValues& current,
 
     horizonBox = new QSpinBox(this);
     horizonBox->setObjectName(QStringLiteral("horizonBox"));
-    horizonBox->setRange(1, MaxHorizonDays);
+    horizonBox->setRange(1, platform::MaxHorizonDays);
     horizonBox->setSuffix(QStringLiteral(" days"));
     horizonBox->setValue(current.horizonDays);
     cushionBox = NewAmountBox(this, QStringLiteral("cushionBox"));

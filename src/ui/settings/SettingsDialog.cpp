@@ -84,12 +84,10 @@ void SettingsDialog::OKButton_Click() {
     // An untouched balance is kept as it is, to the bit.
     std::optional<float> startingBalance = values.startingBalance;
     if (Text2->isModified()) {
-        startingBalance = platform::ToMoney(Text2->text());
-        const double typed = platform::ToDouble(Text2->text()).value_or(0);
-        if (startingBalance && !platform::MoneyKeptToTheCent(typed)) {
-            platform::MsgBox(platform::MoneyNotKeptText(typed));
-            startingBalance.reset();
-        }
+        const platform::TypedMoney read = platform::ReadTypedMoney(Text2->text());
+        if (!read.refusal.isEmpty())
+            platform::MsgBox(read.refusal);
+        startingBalance = read.value;
     }
     if (!startingBalance) {
         Text2->setFocus(Qt::OtherFocusReason);
