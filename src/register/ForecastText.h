@@ -14,5 +14,6 @@ QString ForecastNote(const Forecast& forecast, const platform::LocaleCodec& code
 QString ForecastBrief(const Forecast& forecast, const platform::LocaleCodec& codec);
 // What the bounds left out, a sentence for each; empty when nothing.
 QString ForecastCutText(const ForecastCut& cut, const platform::LocaleCodec& codec);
-// The lowest balance falls below zero or below the user's cushion: shown in red.
+// The lowest balance falls below zero or below the user's cushion: the window shows it in red, and tallix-cli
+// forecast exits 3.
 bool IsLowForecast(const Forecast& forecast, int64_t cushionCents);
