@@ -2,6 +2,7 @@
 #include "ledger/LedgerFormat.h"
 #include "ledger/LedgerHold.h"
 #include "ledger/SafeFile.h"
+#include "ledger/StoreNotifier.h"
 #include "platform/AtomicFile.h"
 #include "platform/Prompt.h"
 
@@ -236,6 +237,7 @@ bool LoadLedger() {
     s.CompanionPending = false;
     KeepStamp(s, target, bytes);
     EndJournal();
+    NoteStoreChange();
     ReportCompanion(companion, path, CompanionPathOf(target));
     return true;
 }

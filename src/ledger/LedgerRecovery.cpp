@@ -3,6 +3,7 @@
 #include "ledger/LedgerFormat.h"
 #include "ledger/LedgerState.h"
 #include "ledger/Recovery.h"
+#include "ledger/StoreNotifier.h"
 #include "platform/AtomicFile.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
@@ -268,14 +269,17 @@ void SetRecoveryJournal(bool on) {
 
 ChangeBatch::ChangeBatch() {
     J().batchDepth += 1;
+    HoldStoreNotices();
 }
 
 ChangeBatch::~ChangeBatch() {
     if (--J().batchDepth == 0 && Recording())
         Flush();
+    ReleaseStoreNotices();
 }
 
 void JournalSlot(int index) {
+    NoteStoreChange();
     if (!Recording())
         return;
     JournalChange change;
@@ -304,16 +308,19 @@ void JournalPendingRecord(int16_t slot, const std::optional<TransactionRecord>& 
 }
 
 void JournalValues() {
+    NoteStoreChange();
     if (Recording())
         Record(ValuesChange());
 }
 
 void JournalMark(int index) {
+    NoteStoreChange();
     if (Recording())
         Record(MarkChange(index));
 }
 
 void JournalStatement(const ReconciledStatement& statement) {
+    NoteStoreChange();
     if (!Recording())
         return;
     JournalChange change;
@@ -323,6 +330,7 @@ void JournalStatement(const ReconciledStatement& statement) {
 }
 
 void JournalAllMarks() {
+    NoteStoreChange();
     if (!Recording())
         return;
     std::vector<JournalChange> changes;
@@ -333,6 +341,7 @@ void JournalAllMarks() {
 }
 
 void JournalSchedules() {
+    NoteStoreChange();
     if (Recording())
         Record(SchedulesChange());
 }
@@ -472,6 +481,7 @@ int ApplyRecovery(const PendingRecovery& pending) {
         j.failed = true;
     if (pending.journalPath != j.writer.Path())
         QFile::remove(pending.journalPath);
+    NoteStoreChange();
     return applied;
 }
 

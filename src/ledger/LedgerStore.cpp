@@ -1,6 +1,7 @@
 #include "ledger/LedgerHold.h"
 #include "ledger/LedgerState.h"
 #include "ledger/Recovery.h"
+#include "ledger/StoreNotifier.h"
 
 namespace ledger {
 
@@ -181,6 +182,7 @@ void NewLedger() {
     s.LastLoad = {};
     EndJournal();
     KeepHold(LedgerHold());
+    NoteStoreChange();
 }
 
 } // namespace ledger

@@ -3,6 +3,7 @@
 
 #include "ledger/Ledger.h"
 #include "ledger/Recovery.h"
+#include "ledger/StoreNotifier.h"
 #include "ledger/TransactionRules.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/CompletionClicks.h"
@@ -294,6 +295,8 @@ void frmMain::BuildStatusBar() {
     StatusBar1->addWidget(Panel2);
     StatusBar1->addPermanentWidget(Panel4);
     setStatusBar(StatusBar1);
+    // The panels show the store: they follow it, whichever command or window changed it.
+    connect(&ledger::Notifier(), &ledger::StoreNotifier::Changed, this, &frmMain::UpdateStatusBar);
 }
 
 void frmMain::SetTabOrder() {

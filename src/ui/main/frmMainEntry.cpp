@@ -256,9 +256,7 @@ void frmMain::Command1_Click() {
     ledger::AddTransaction(checkNumber, date, amount, description, typeCode);
     ResetEntryFields();
     Command4->setEnabled(true);
-    // Today's balance and the look ahead follow; the entry is gone from the frames, so the user reads what was
-    // added.
-    UpdateStatusBar();
+    // The entry is gone from the frames, so the user reads what was added.
     StatusBar1->showMessage(AddedText(checkNumber, amount, description, typeCode), AddedMessageMilliseconds);
 }
 

@@ -181,7 +181,6 @@ void frmMain::SetReadOnly(bool readOnly) {
 }
 
 void frmMain::ShowOpenedLedger() {
-    UpdateStatusBar();
     FillPayeeList();
     ShowNextCheckNumber();
     if (ledger::GetTransactionCount() >= 2)

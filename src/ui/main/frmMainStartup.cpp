@@ -73,7 +73,6 @@ void frmMain::Form_Load() {
     Command4->setEnabled(false);
     if (!ledger::GetDataFileName().isEmpty() && OpenLedgerFile()) {
         settings::NoteRecentLedger(ledger::GetDataFileName());
-        UpdateStatusBar();
         FillPayeeList();
         if (ledger::GetTransactionCount() >= 2)
             Command4->setEnabled(true);

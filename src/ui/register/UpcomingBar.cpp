@@ -176,7 +176,6 @@ void frmRegister::UpcomingEnter_Click() {
     const bool varies = upcoming->amountVaries;
     if (procedures.Enter(*upcoming) == 0)
         return;
-    UpdateBars();
     MSFlexGrid1->setFocus();
     if (varies)
         GridEdit(platform::KeySpace);
@@ -184,9 +183,8 @@ void frmRegister::UpcomingEnter_Click() {
 
 void frmRegister::UpcomingSkip_Click() {
     const UpcomingRow* upcoming = CurrentUpcoming();
-    if (upcoming == nullptr || readOnly || !procedures.Skip(*upcoming))
-        return;
-    UpdateUpcoming();
+    if (upcoming != nullptr && !readOnly)
+        procedures.Skip(*upcoming);
 }
 
 // Right click on a row: Repeat... makes a schedule of it, after the user has looked at it.

@@ -37,6 +37,8 @@ constexpr int GridWidthMargin = 40;
 
 frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), RegHeight(RegHeight), procedures(grid) {
     setObjectName(QStringLiteral("frmRegister"));
+    // The statement and upcoming bars show figures of the rows: they follow every command that changes them.
+    procedures.SetChangeListener([this] { UpdateBars(); });
     setWindowTitle(QStringLiteral("Check Register"));
     setModal(true);
     setSizeGripEnabled(false);
