@@ -17,7 +17,7 @@ public:
 // The notifier of the one program-wide store.
 StoreNotifier& Notifier();
 
-// Called by the store's changing operations (through their recovery journal hooks).
+// Called by the store's changing operations (through their journal hooks, StoreHooks.cpp), a load and a recovery.
 void NoteStoreChange();
 // A batch of changes begins and ends (ChangeBatch): the listeners hear of them once, at the outermost end.
 void HoldStoreNotices();

@@ -1,7 +1,7 @@
 #include "register/RegisterGrid.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 
 #include <algorithm>
 #include <array>

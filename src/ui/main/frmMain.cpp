@@ -2,9 +2,8 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/Recovery.h"
 #include "ledger/StoreNotifier.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/CompletionClicks.h"
 #include "platform/widgets/DatePicker.h"
@@ -13,6 +12,8 @@
 #include "platform/widgets/Place.h"
 #include "platform/widgets/TextRuleValidator.h"
 #include "platform/widgets/Twips.h"
+#include "storage/LedgerFile.h"
+#include "storage/Recovery.h"
 #include "ui/main/CaptionFrame.h"
 #include "ui/resources/Resources.h"
 

@@ -2,7 +2,8 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/LedgerRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"

@@ -5,6 +5,7 @@
 #include "platform/Prompt.h"
 #include "print/RegisterPrint.h"
 #include "settings/RecentFiles.h"
+#include "storage/LedgerFile.h"
 #include "ui/import/WindowImport.h"
 
 #include <QDate>

@@ -2,12 +2,12 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/Recovery.h"
 #include "ledger/Schedules.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
 #include "register/BalanceSeries.h"
 #include "settings/ForecastSettings.h"
+#include "storage/Recovery.h"
 #include "ui/about/frmAbout.h"
 #include "ui/chart/ChartWindow.h"
 #include "ui/main/FileAssociation.h"

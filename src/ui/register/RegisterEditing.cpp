@@ -1,6 +1,7 @@
 // In-place editing of the register's cells: the text box and the date picker laid over the current cell.
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/LedgerRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"

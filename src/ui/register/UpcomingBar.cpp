@@ -4,7 +4,8 @@
 #include "ui/register/frmRegister.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/LedgerRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/Contrast.h"

@@ -1,7 +1,7 @@
 #include "ui/register/frmRegister.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridModel.h"

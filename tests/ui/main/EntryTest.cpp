@@ -1,7 +1,7 @@
 // Transaction entry: what each frame hands to the ledger, every refusal, the frames' activation and the key filter.
 #include "MainWindowFixture.h"
-#include "ledger/Recovery.h"
 #include "ledger/StoreNotifier.h"
+#include "storage/Recovery.h"
 #include "support/TypedDates.h"
 
 #include "support/ScopedLocale.h"
