@@ -4,6 +4,7 @@
 // statuses and the loading of the ledger it works on.
 
 #include "ledger/Ledger.h"
+#include "storage/LedgerFile.h"
 
 #include <QCommandLineParser>
 #include <QString>

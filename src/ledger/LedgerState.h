@@ -1,10 +1,12 @@
 #pragma once
-// The store's state, private to the ledger module (the store and its data file). Nothing else includes this.
+// The store's state, private to the store and to storage (its data file, companion and recovery journal). Nothing
+// else includes this.
 
 #include "ledger/ClearMarks.h"
-#include "ledger/DiskStamp.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
+#include "model/DiskStamp.h"
+#include "model/LedgerContents.h"
 
 #include <vector>
 
@@ -26,14 +28,9 @@ struct ClearMarkState {
     void DropFrom(int nextSlot);
 };
 
-struct LedgerState {
-    std::vector<TransactionRecord> Records; // size = upper bound + 1; empty before the first ledger exists
-    int32_t NextSlot = 0;
-    int32_t LiveCount = 0;
+// The records and header values (LedgerContents) and what the store keeps beside them.
+struct LedgerState : LedgerContents {
     int16_t Cursor = 0;
-    int16_t NextCheckNumber = 0;
-    float StartingBalance = 0;
-    double LockDate = 0;
     bool Modified = false;
     bool RecordsLocked = false;
     QString DataFileName;
@@ -43,8 +40,8 @@ struct LedgerState {
     DiskStamp Stamp;
     QByteArray StampedBytes;
     ClearMarkState Marks;
-    std::vector<Schedule> Schedules; // kept in the companion as well (Schedules.h)
-    // The companion file (ClearMarks.h) that the last load could not use or did not find, and why ("it is
+    std::vector<Schedule> Schedules; // kept in the companion as well (storage/Companion.h)
+    // The companion file (storage/Companion.h) that the last load could not use or did not find, and why ("it is
     // damaged"): no save writes over a file at that path, whatever it holds by now; a save that finds none there
     // writes one. A save that finds a companion it cannot use sets them as well.
     QString UnusableCompanion;
@@ -53,8 +50,6 @@ struct LedgerState {
     // file again only when the ledger changed since, so that its .bak stays the version before.
     bool CompanionPending = false;
     CompanionLoad LastLoad;
-
-    int UpperBound() const { return int(Records.size()) - 1; }
 };
 
 // The one program-wide ledger.
@@ -63,8 +58,9 @@ LedgerState& State();
 // DeletedBankIds of `state`.
 QStringList DeletedBankIdsOf(const LedgerState& state);
 
-// Recovery journal hooks of the store's changing operations (LedgerRecovery.cpp); nothing happens while the
-// journal is off. A slot's record or the ledger-wide values have changed.
+// Recovery journal hooks of the store's changing operations: they reach the journal through JournalHooks
+// (StoreHooks.h), and nothing happens while the journal is off. A slot's record or the ledger-wide values have
+// changed.
 void JournalSlot(int index);
 void JournalValues();
 // A slot's mark or bank id has changed; a statement was recorded.
@@ -80,8 +76,9 @@ void EndJournal();
 // file as it is now, so that a crash does not leave a journal of a file that has changed since.
 void RestartJournal();
 
-// Slots are added 50 at a time, never one by one.
-constexpr int SlotGrowth = 50;
+// NewLedger lets go of the file the store held (storage/LedgerHold.h).
+void ReleaseFile();
+
 // A fresh slot array: slots 0 to 2, all zero.
 std::vector<TransactionRecord> FreshSlots();
 

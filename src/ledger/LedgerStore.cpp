@@ -1,6 +1,6 @@
-#include "ledger/LedgerHold.h"
+#include "ledger/ChangeBatch.h"
 #include "ledger/LedgerState.h"
-#include "ledger/Recovery.h"
+#include "ledger/StoreNotifier.h"
 
 namespace ledger {
 
@@ -11,12 +11,6 @@ LedgerState& State() {
 
 std::vector<TransactionRecord> FreshSlots() {
     return std::vector<TransactionRecord>(3);
-}
-
-QString FixDescription(const QString& text) {
-    if (text.size() >= DescriptionLength)
-        return text.left(DescriptionLength);
-    return text.leftJustified(DescriptionLength, QLatin1Char(' '));
 }
 
 namespace {
@@ -180,7 +174,8 @@ void NewLedger() {
     s.CompanionPending = false;
     s.LastLoad = {};
     EndJournal();
-    KeepHold(LedgerHold());
+    ReleaseFile();
+    NoteStoreChange();
 }
 
 } // namespace ledger

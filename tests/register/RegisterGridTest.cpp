@@ -2,7 +2,7 @@
 #include "support/RegisterTestSupport.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/FlexGrid.h"
 #include "register/RegisterGrid.h"
 #include "support/ScopedLocale.h"
