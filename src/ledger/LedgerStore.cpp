@@ -1,6 +1,7 @@
 #include "ledger/LedgerHold.h"
 #include "ledger/LedgerState.h"
 #include "ledger/Recovery.h"
+#include "platform/Prompt.h"
 
 namespace ledger {
 
@@ -17,6 +18,10 @@ QString FixDescription(const QString& text) {
     if (text.size() >= DescriptionLength)
         return text.left(DescriptionLength);
     return text.leftJustified(DescriptionLength, QLatin1Char(' '));
+}
+
+void ShowJournalFailure(const platform::Result<>& journalled) {
+    (void)platform::ShowIfFailed(journalled);
 }
 
 namespace {
@@ -47,8 +52,8 @@ int16_t AddTransaction(int16_t checkNumber, double date, float amount, const QSt
     s.LiveCount += 1;
     s.Modified = true;
     const ChangeBatch oneChange;
-    JournalSlot(s.NextSlot - 1);
-    JournalValues();
+    ShowJournalFailure(JournalSlot(s.NextSlot - 1));
+    ShowJournalFailure(JournalValues());
     return int16_t(s.NextSlot - 1);
 }
 
@@ -60,7 +65,7 @@ bool DeleteTransaction(int16_t index) {
     s.Records[index].TypeCode = Deleted;
     s.LiveCount -= 1;
     s.Modified = true;
-    JournalSlot(index);
+    ShowJournalFailure(JournalSlot(index));
     return true;
 }
 
@@ -71,7 +76,7 @@ bool RestoreTransaction(int16_t index, int16_t typeCode) {
     s.Records[index].TypeCode = typeCode;
     s.LiveCount += 1;
     s.Modified = true;
-    JournalSlot(index);
+    ShowJournalFailure(JournalSlot(index));
     return true;
 }
 
@@ -87,7 +92,7 @@ bool UpdateTransaction(int16_t index, int16_t checkNumber, double date, float am
     r.Description = FixDescription(description);
     r.Locked = locked ? -1 : 0;
     s.Modified = true;
-    JournalSlot(index);
+    ShowJournalFailure(JournalSlot(index));
     return true;
 }
 
@@ -118,14 +123,14 @@ int16_t GetNextCheckNumber() {
 }
 void SetNextCheckNumber(int16_t number) {
     State().NextCheckNumber = number;
-    JournalValues();
+    ShowJournalFailure(JournalValues());
 }
 float GetStartingBalance() {
     return State().StartingBalance;
 }
 void SetStartingBalance(float amount) {
     State().StartingBalance = amount;
-    JournalValues();
+    ShowJournalFailure(JournalValues());
 }
 
 bool GetLockDate(double& date) {
@@ -135,7 +140,7 @@ bool GetLockDate(double& date) {
 
 void SetLockDate(double date) {
     State().LockDate = date;
-    JournalValues();
+    ShowJournalFailure(JournalValues());
 }
 bool IsModified() {
     return State().Modified;
@@ -179,7 +184,7 @@ void NewLedger() {
     s.UnusableProblem.clear();
     s.CompanionPending = false;
     s.LastLoad = {};
-    EndJournal();
+    ShowJournalFailure(EndJournal());
     KeepHold(LedgerHold());
 }
 

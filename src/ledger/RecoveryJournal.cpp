@@ -210,37 +210,30 @@ bool NextFrame(const QByteArray& bytes, qsizetype& at, QByteArrayView& payload) 
     return true;
 }
 
-bool Fail(QString& error) {
-    error = qt_error_string(errno);
-    return false;
+platform::Failure<> FailWithErrno() {
+    return platform::Fail(qt_error_string(errno));
 }
 } // namespace
 
-JournalRead ReadJournal(const QString& path, JournalContents& contents, QString& error) {
+platform::Result<JournalContents, FileRead> ReadJournal(const QString& path) {
+    const auto unreadable = [](QString why) { return platform::Fail(std::move(why), FileRead::Unreadable); };
     QFile file(path);
     if (!file.exists())
-        return JournalRead::Missing;
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return JournalRead::Unreadable;
-    }
+        return platform::Fail(QString(), FileRead::Missing);
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable(file.errorString());
     const QByteArray bytes = file.read(MaxJournalBytes);
-    if (bytes.size() < MagicSize + 4 || std::memcmp(bytes.constData(), Magic, MagicSize) != 0) {
-        error = QStringLiteral("not a recovery journal");
-        return JournalRead::Unreadable;
-    }
+    if (bytes.size() < MagicSize + 4 || std::memcmp(bytes.constData(), Magic, MagicSize) != 0)
+        return unreadable(QStringLiteral("not a recovery journal"));
     const quint32 version = qFromLittleEndian<quint32>(bytes.constData() + MagicSize);
-    if (version != JournalVersion) {
-        error = QStringLiteral("a journal of version %1, which this version of Tallix cannot read").arg(version);
-        return JournalRead::Unreadable;
-    }
+    if (version != JournalVersion)
+        return unreadable(
+            QStringLiteral("a journal of version %1, which this version of Tallix cannot read").arg(version));
     qsizetype at = MagicSize + 4;
     QByteArrayView payload;
-    if (!NextFrame(bytes, at, payload) || !DecodeHeader(payload, contents.header)) {
-        error = QStringLiteral("its header is damaged");
-        return JournalRead::Unreadable;
-    }
-    contents.entries.clear();
+    JournalContents contents;
+    if (!NextFrame(bytes, at, payload) || !DecodeHeader(payload, contents.header))
+        return unreadable(QStringLiteral("its header is damaged"));
     while (at < bytes.size()) {
         JournalEntry entry;
         if (!NextFrame(bytes, at, payload) || !DecodeEntry(payload, entry)) {
@@ -249,25 +242,25 @@ JournalRead ReadJournal(const QString& path, JournalContents& contents, QString&
         }
         contents.entries.push_back(std::move(entry));
     }
-    return JournalRead::Read;
+    return contents;
 }
 
 JournalWriter::~JournalWriter() {
-    Close(false);
+    (void)Close(false);
 }
 
-bool JournalWriter::Begin(const QString& to, const JournalHeader& header, const JournalEntry& first, QString& error) {
-    Close(false);
+platform::Result<> JournalWriter::Begin(const QString& to, const JournalHeader& header, const JournalEntry& first) {
+    (void)Close(false);
     const QByteArray target = QFile::encodeName(to);
     const QByteArray staging = target + ".new";
     const int made = ::open(staging.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (made < 0)
-        return Fail(error);
+        return FailWithErrno();
     const auto abandon = [&] {
-        const bool failed = Fail(error);
+        platform::Failure<> failure = FailWithErrno();
         ::close(made);
         ::unlink(staging.constData());
-        return failed;
+        return failure;
     };
     const QByteArray start = EncodeHeader(header);
     if (::flock(made, LOCK_EX | LOCK_NB) != 0 || !platform::WriteAll(made, start + EncodeEntry(first)) ||
@@ -282,37 +275,35 @@ bool JournalWriter::Begin(const QString& to, const JournalHeader& header, const 
     fd = made;
     path = to;
     headerSize = start.size();
-    return true;
+    return {};
 }
 
-bool JournalWriter::Append(const JournalEntry& entry, QString& error) {
-    if (fd < 0) {
-        error = qt_error_string(EBADF);
-        return false;
-    }
+platform::Result<> JournalWriter::Append(const JournalEntry& entry) {
+    if (fd < 0)
+        return platform::Fail(qt_error_string(EBADF));
     const off_t end = ::lseek(fd, 0, SEEK_END);
     if (end >= 0 && platform::WriteAll(fd, EncodeEntry(entry)) && ::fdatasync(fd) == 0)
-        return true;
-    Fail(error);
+        return {};
+    platform::Failure<> failure = FailWithErrno();
     // A part of an entry would hide every later one from the reader.
     if (end >= 0 && ::ftruncate(fd, end) == 0)
         ::fdatasync(fd);
-    return false;
+    return failure;
 }
 
-QString JournalWriter::Close(bool remove) {
+platform::Result<> JournalWriter::Close(bool remove) {
     if (fd < 0)
         return {};
     // Changes that are saved or discarded must not be offered again: a journal that stays (its folder became
     // read-only, say) keeps only its header, which the search passes over.
-    QString error;
+    platform::Result<> closed;
     if (remove && ::unlink(QFile::encodeName(path).constData()) != 0 &&
         (::ftruncate(fd, headerSize) != 0 || ::fdatasync(fd) != 0))
-        Fail(error);
+        closed = FailWithErrno();
     ::close(fd);
     fd = -1;
     path.clear();
-    return error;
+    return closed;
 }
 
 bool IsJournalInUse(const QString& path) {

@@ -1,7 +1,6 @@
 #include "ledger/TransactionRules.h"
 
 #include "platform/Locale.h"
-#include "platform/Prompt.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,13 +39,11 @@ QString TypeName(int typeCode, int checkNumber) {
     }
 }
 
-bool CheckAfterLockDate(double date) {
+platform::Result<> CheckAfterLockDate(double date) {
     double lockDate = 0;
-    if (GetLockDate(lockDate) && !(date > lockDate)) {
-        platform::MsgBox(QStringLiteral("Date must be greater than ") + platform::FormatShortDate(lockDate));
-        return false;
-    }
-    return true;
+    if (GetLockDate(lockDate) && !(date > lockDate))
+        return platform::Fail(QStringLiteral("Date must be greater than ") + platform::FormatShortDate(lockDate));
+    return {};
 }
 
 int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text) {

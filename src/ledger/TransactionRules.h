@@ -4,6 +4,7 @@
 // box lets the user type.
 
 #include "ledger/Ledger.h"
+#include "platform/Result.h"
 
 #include <QString>
 #include <cstdint>
@@ -30,9 +31,9 @@ bool IsAmountInRange(double amount);
 // "Check", "Payment", "Withdrawal", "Fee", "Deposit" or "Interest"; empty for a code that is none of these.
 QString TypeName(int typeCode, int checkNumber);
 
-// New entries and edited dates must fall after the lock date. True when `date` may be used; otherwise the user
-// has been told "Date must be greater than " and the lock date.
-bool CheckAfterLockDate(double date);
+// New entries and edited dates must fall after the lock date. A failure ("Date must be greater than " and the lock
+// date) when `date` may not be used.
+platform::Result<> CheckAfterLockDate(double date);
 
 // Key filter of the amount boxes: the character to type when the key may be typed into `text`, else 0. Digits,
 // one decimal separator (the locale's; the numeric keypad's decimal key types it, see KeyAsciiOf) and at most two
