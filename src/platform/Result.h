@@ -16,7 +16,7 @@
 namespace platform {
 
 // The code of a failure that no caller tells apart from another.
-enum class NoCode { Failed };
+enum class NoCode {};
 
 template <class CodeType = NoCode> struct Failure {
     QString text;
@@ -24,7 +24,7 @@ template <class CodeType = NoCode> struct Failure {
 };
 
 inline Failure<> Fail(QString text) {
-    return {std::move(text), NoCode::Failed};
+    return {std::move(text), NoCode{}};
 }
 template <class CodeType> Failure<CodeType> Fail(QString text, CodeType code) {
     return {std::move(text), code};
@@ -42,9 +42,9 @@ public:
     const T& Value() const { return std::get<0>(state); }
     T* operator->() { return &Value(); }
     const T* operator->() const { return &Value(); }
-    // Only when not Ok().
-    const QString& Error() const { return std::get<1>(state).text; }
-    CodeType Code() const { return std::get<1>(state).code; }
+    // What failed; empty, and the code's first value, when nothing did.
+    QString Error() const { return Ok() ? QString() : std::get<1>(state).text; }
+    CodeType Code() const { return Ok() ? CodeType{} : std::get<1>(state).code; }
 
 private:
     std::variant<T, Failure<CodeType>> state;
@@ -57,9 +57,9 @@ public:
 
     bool Ok() const { return !failure.has_value(); }
     explicit operator bool() const { return Ok(); }
-    // Only when not Ok().
-    const QString& Error() const { return failure->text; }
-    CodeType Code() const { return failure->code; }
+    // What failed; empty, and the code's first value, when nothing did.
+    QString Error() const { return failure ? failure->text : QString(); }
+    CodeType Code() const { return failure ? failure->code : CodeType{}; }
 
 private:
     std::optional<Failure<CodeType>> failure;
