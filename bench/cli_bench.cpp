@@ -1,6 +1,7 @@
 // `tallix-cli print` as a whole process (start, load, fill, sort, balance, print, exit) at 1,000, 10,000 and
 // 32,766 transactions.
 #include "BenchLedger.h"
+#include "storage/LedgerFile.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -5,7 +5,7 @@
 #include "import/ImportPlan.h"
 #include "import/Statement.h"
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 
 #include <benchmark/benchmark.h>

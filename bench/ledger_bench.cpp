@@ -4,12 +4,13 @@
 // FsyncOnly measures what the disk adds: writing and syncing a file of the same size. Marked: every transaction is
 // cleared or reconciled, so the ledger has its companion file of marks, which the save writes and the load reads.
 #include "BenchLedger.h"
+#include "formats/LedgerFormat.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
-#include "ledger/LedgerFormat.h"
 #include "ledger/LedgerState.h"
-#include "ledger/Recovery.h"
 #include "platform/Prompt.h"
+#include "storage/LedgerFile.h"
+#include "storage/Recovery.h"
 
 #include <QBuffer>
 #include <QDir>

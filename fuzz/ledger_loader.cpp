@@ -1,10 +1,11 @@
 // Arbitrary bytes as a data file: the in-memory reader must refuse or load them without a crash, a hang or a
 // leak, a loaded ledger must write back the same bytes, and LoadLedger on the same bytes as a file must agree
 // with the reader and leave the store untouched when it refuses.
+#include "formats/LedgerFormat.h"
 #include "ledger/Ledger.h"
-#include "ledger/LedgerFormat.h"
 #include "ledger/LedgerState.h"
 #include "platform/Prompt.h"
+#include "storage/LedgerFile.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Makes the screenshots that software centres show: the main window on a sample ledger, with a check being
 // entered, and the register window over it. scripts/screenshots runs it under Xvfb.
 //   Screenshots MAIN.png REGISTER.png
-#include "ledger/SampleLedger.h"
+#include "demo/SampleLedger.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/WidgetPrompts.h"
 #include "settings/Registry.h"

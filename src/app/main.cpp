@@ -1,6 +1,6 @@
 // Starts Tallix: the main window is the whole program; closing it ends the run.
 #include "Version.h"
-#include "ledger/SampleLedger.h"
+#include "demo/SampleLedger.h"
 #include "platform/UserFolders.h"
 #include "platform/widgets/WidgetPrompts.h"
 #include "settings/Registry.h"

@@ -9,10 +9,10 @@
 #include "cli/RegisterText.h"
 #include "cli/TerminalPrompts.h"
 #include "ledger/Ledger.h"
-#include "ledger/LedgerHold.h"
 #include "platform/Prompt.h"
 #include "register/Forecast.h"
 #include "settings/ForecastSettings.h"
+#include "storage/LedgerHold.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

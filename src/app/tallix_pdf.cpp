@@ -9,6 +9,7 @@
 #include "platform/LocaleCodec.h"
 #include "print/BalanceChart.h"
 #include "print/RegisterPrint.h"
+#include "storage/LedgerFile.h"
 
 #include <QDate>
 #include <QFileInfo>

@@ -1,10 +1,11 @@
 #include "cli/CliCheck.h"
 
+#include "formats/LedgerCheck.h"
 #include "ledger/ClearMarks.h"
-#include "ledger/LedgerCheck.h"
-#include "ledger/Recovery.h"
-#include "ledger/SafeFile.h"
 #include "platform/Locale.h"
+#include "storage/CompanionCheck.h"
+#include "storage/Recovery.h"
+#include "storage/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

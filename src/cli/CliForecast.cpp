@@ -2,7 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/Forecast.h"
 #include "register/ForecastText.h"

@@ -4,13 +4,15 @@
 #include "import/ImportSequence.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
-#include "ledger/LedgerHold.h"
-#include "ledger/Recovery.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/LedgerBalance.h"
 #include "register/RegisterCells.h"
 #include "register/RegisterModel.h"
+#include "storage/CompanionCheck.h"
+#include "storage/LedgerFile.h"
+#include "storage/LedgerHold.h"
+#include "storage/Recovery.h"
 
 #include <QFileInfo>
 #include <csignal>

@@ -5,6 +5,7 @@
 
 #include "ledger/Ledger.h"
 #include "platform/Result.h"
+#include "storage/LedgerFile.h"
 
 #include <QCommandLineParser>
 #include <QString>

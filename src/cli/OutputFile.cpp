@@ -1,8 +1,8 @@
 #include "cli/OutputFile.h"
 
-#include "ledger/LedgerFormat.h"
-#include "ledger/SafeFile.h"
+#include "formats/LedgerFormat.h"
 #include "platform/AtomicFile.h"
+#include "storage/SafeFile.h"
 
 #include <QFile>
 #include <cerrno>

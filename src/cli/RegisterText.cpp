@@ -1,7 +1,7 @@
 #include "cli/RegisterText.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/RegisterCells.h"
 #include "register/RegisterRows.h"

@@ -1,12 +1,12 @@
 #include "import/ImportPlan.h"
 
+#include "formats/LedgerFormat.h"
 #include "import/StatementMatch.h"
 #include "ledger/ClearMarks.h"
-#include "ledger/Cp1252.h"
 #include "ledger/Ledger.h"
-#include "ledger/LedgerFormat.h"
 #include "ledger/Schedules.h"
-#include "ledger/TransactionRules.h"
+#include "model/Cp1252.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 
 #include <cmath>

@@ -12,7 +12,7 @@
 // is added as it is, and the occurrence is done, as if entered from the register.
 
 #include "import/Statement.h"
-#include "ledger/ScheduleRule.h"
+#include "model/ScheduleRule.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "import/ImportSequence.h"
 
-#include "ledger/Recovery.h"
+#include "ledger/ChangeBatch.h"
 
 #include <algorithm>
 

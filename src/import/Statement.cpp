@@ -1,9 +1,9 @@
 #include "import/Statement.h"
 #include "import/StatementReading.h"
 
-#include "ledger/Cp1252.h"
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/Cp1252.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 
 #include <QFile>

@@ -3,9 +3,9 @@
 // the readers.
 
 #include "import/Statement.h"
-#include "ledger/Cp1252.h"
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/Cp1252.h"
+#include "model/TransactionRules.h"
 
 #include <QRegularExpression>
 

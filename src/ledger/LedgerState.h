@@ -1,10 +1,12 @@
 #pragma once
-// The store's state, private to the ledger module (the store and its data file). Nothing else includes this.
+// The store's state, private to the store and to storage (its data file, companion and recovery journal). Nothing
+// else includes this.
 
 #include "ledger/ClearMarks.h"
-#include "ledger/DiskStamp.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
+#include "model/DiskStamp.h"
+#include "model/LedgerContents.h"
 #include "platform/Result.h"
 
 #include <vector>
@@ -27,14 +29,9 @@ struct ClearMarkState {
     void DropFrom(int nextSlot);
 };
 
-struct LedgerState {
-    std::vector<TransactionRecord> Records; // size = upper bound + 1; empty before the first ledger exists
-    int32_t NextSlot = 0;
-    int32_t LiveCount = 0;
+// The records and header values (LedgerContents) and what the store keeps beside them.
+struct LedgerState : LedgerContents {
     int16_t Cursor = 0;
-    int16_t NextCheckNumber = 0;
-    float StartingBalance = 0;
-    double LockDate = 0;
     bool Modified = false;
     bool RecordsLocked = false;
     QString DataFileName;
@@ -44,8 +41,8 @@ struct LedgerState {
     DiskStamp Stamp;
     QByteArray StampedBytes;
     ClearMarkState Marks;
-    std::vector<Schedule> Schedules; // kept in the companion as well (Schedules.h)
-    // The companion file (ClearMarks.h) that the last load could not use or did not find, and why ("it is
+    std::vector<Schedule> Schedules; // kept in the companion as well (storage/Companion.h)
+    // The companion file (storage/Companion.h) that the last load could not use or did not find, and why ("it is
     // damaged"): no save writes over a file at that path, whatever it holds by now; a save that finds none there
     // writes one. A save that finds a companion it cannot use sets them as well.
     QString UnusableCompanion;
@@ -54,8 +51,6 @@ struct LedgerState {
     // file again only when the ledger changed since, so that its .bak stays the version before.
     bool CompanionPending = false;
     CompanionLoad LastLoad;
-
-    int UpperBound() const { return int(Records.size()) - 1; }
 };
 
 // The one program-wide ledger.
@@ -64,9 +59,10 @@ LedgerState& State();
 // DeletedBankIds of `state`.
 QStringList DeletedBankIdsOf(const LedgerState& state);
 
-// Recovery journal hooks of the store's changing operations (LedgerRecovery.cpp); nothing happens while the
-// journal is off. Each returns the journal's failure, in words for the user; the store's operation that made the
-// change shows it (ShowJournalFailure). A slot's record or the ledger-wide values have changed.
+// Recovery journal hooks of the store's changing operations: they reach the journal through JournalHooks
+// (StoreHooks.h), and nothing happens while the journal is off. Each returns the journal's failure, in words for
+// the user; the store's operation that made the change shows it (ShowJournalFailure). A slot's record or the
+// ledger-wide values have changed.
 platform::Result<> JournalSlot(int index);
 platform::Result<> JournalValues();
 // A slot's mark or bank id has changed; a statement was recorded.
@@ -84,8 +80,9 @@ platform::Result<> RestartJournal();
 // The store's operations tell the user what the journal could not do, in a message box: nothing below them does.
 void ShowJournalFailure(const platform::Result<>& journalled);
 
-// Slots are added 50 at a time, never one by one.
-constexpr int SlotGrowth = 50;
+// NewLedger lets go of the file the store held (storage/LedgerHold.h).
+void ReleaseFile();
+
 // A fresh slot array: slots 0 to 2, all zero.
 std::vector<TransactionRecord> FreshSlots();
 

@@ -1,6 +1,6 @@
-#include "ledger/LedgerHold.h"
+#include "ledger/ChangeBatch.h"
 #include "ledger/LedgerState.h"
-#include "ledger/Recovery.h"
+#include "ledger/StoreNotifier.h"
 #include "platform/Prompt.h"
 
 namespace ledger {
@@ -12,12 +12,6 @@ LedgerState& State() {
 
 std::vector<TransactionRecord> FreshSlots() {
     return std::vector<TransactionRecord>(3);
-}
-
-QString FixDescription(const QString& text) {
-    if (text.size() >= DescriptionLength)
-        return text.left(DescriptionLength);
-    return text.leftJustified(DescriptionLength, QLatin1Char(' '));
 }
 
 void ShowJournalFailure(const platform::Result<>& journalled) {
@@ -185,7 +179,8 @@ void NewLedger() {
     s.CompanionPending = false;
     s.LastLoad = {};
     ShowJournalFailure(EndJournal());
-    KeepHold(LedgerHold());
+    ReleaseFile();
+    NoteStoreChange();
 }
 
 } // namespace ledger

@@ -1,7 +1,7 @@
 #include "print/RegisterPrint.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
 #include "register/RegisterCells.h"

@@ -1,7 +1,7 @@
 // The look ahead: pending occurrences after the register's rows, and the lowest the balance goes on the way.
 #include "register/Forecast.h"
 
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 
 #include <algorithm>
 #include <cmath>

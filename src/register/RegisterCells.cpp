@@ -1,6 +1,6 @@
 #include "register/RegisterCells.h"
 
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 
 using namespace RegisterColumn;
 

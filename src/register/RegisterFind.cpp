@@ -1,6 +1,6 @@
 #include "register/RegisterFind.h"
 
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/RegisterGrid.h"
 

@@ -1,7 +1,7 @@
 #include "register/RegisterGrid.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 
 #include <algorithm>
 #include <array>
@@ -223,9 +223,11 @@ RegisterModel::Outcome RegisterGrid::CommitText(int row, int col, const QString&
     RegisterUpdate update;
     const RegisterModel::Outcome outcome = model.CommitText(row - 1, col, text, update);
     Show(update);
-    if (outcome == RegisterModel::Outcome::Changed && (col == Debit || col == Credit))
+    if (outcome != RegisterModel::Outcome::Changed)
+        return outcome;
+    if (col == Debit || col == Credit)
         FitColumn(col);
-    return outcome;
+    return Told(outcome);
 }
 
 RegisterModel::Outcome RegisterGrid::CommitDate(int row, double day) {
@@ -238,6 +240,7 @@ RegisterModel::Outcome RegisterGrid::CommitDate(int row, double day) {
         // As a sort leaves it.
         grid.SetCol(SortKey);
         grid.SetColSel(CheckNumber);
+        Told(0);
     }
     return outcome;
 }
@@ -254,6 +257,7 @@ void RegisterGrid::ToggleLock() {
         grid.SetRow(0);
     }
     grid.SetRow(1);
+    Told(0);
 }
 
 RegisterModel::Outcome RegisterGrid::ToggleCleared(int row) {
@@ -262,7 +266,7 @@ RegisterModel::Outcome RegisterGrid::ToggleCleared(int row) {
     RegisterUpdate update;
     const RegisterModel::Outcome outcome = model.ToggleCleared(row - 1, update);
     Show(update);
-    return outcome;
+    return outcome == RegisterModel::Outcome::Changed ? Told(outcome) : outcome;
 }
 
 bool RegisterGrid::Finish(double day, int64_t statementCents) {
@@ -272,13 +276,14 @@ bool RegisterGrid::Finish(double day, int64_t statementCents) {
     Show(update);
     grid.SetCol(SortKey);
     grid.SetRow(1);
-    return true;
+    return Told(true);
 }
 
 void RegisterGrid::LockThrough(double day) {
     RegisterUpdate update;
     model.LockThrough(day, update);
     Show(update);
+    Told(0);
 }
 
 QString RegisterGrid::DeleteQuestion(int row) const {
@@ -300,7 +305,15 @@ int RegisterGrid::Enter(const UpcomingRow& upcoming) {
     Show(update);
     FitColumn(Balance);
     grid.MoveTo(update.current + 1, update.column);
-    return update.current + 1;
+    return Told(update.current + 1);
+}
+
+bool RegisterGrid::Skip(const UpcomingRow& upcoming) {
+    return model.Skip(upcoming) && Told(true);
+}
+
+bool RegisterGrid::AddSchedule(const ledger::Schedule& schedule) {
+    return model.AddSchedule(schedule) && Told(true);
 }
 
 bool RegisterGrid::DeleteRecord(int row) {
@@ -311,7 +324,7 @@ bool RegisterGrid::DeleteRecord(int row) {
         return false;
     Show(update);
     FitColumn(Balance);
-    return true;
+    return Told(true);
 }
 
 int RegisterGrid::WriteBack() const {
@@ -342,4 +355,5 @@ void RegisterGrid::AfterHistoryStep(const RegisterUpdate& update) {
     } else if (update.current >= 0) {
         grid.MoveTo(update.current + 1, update.column);
     }
+    Told(0);
 }

@@ -11,12 +11,16 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class RegisterGrid {
 public:
     // The grid must outlive this object. Conversions are the grid's own (Codec()).
     explicit RegisterGrid(platform::FlexGrid& grid);
+    // Told after every command that changed the rows, their marks, the lock or the schedules (undo and redo too),
+    // once the grid shows it: what shows figures of the rows follows them without being refreshed by hand.
+    void SetChangeListener(std::function<void()> listener) { changeListener = std::move(listener); }
 
     const RegisterModel& Model() const { return model; }
     const platform::LocaleCodec& Codec() const { return codec; }
@@ -57,8 +61,8 @@ public:
     // money column; its grid row, or 0 when the store is full.
     int Enter(const UpcomingRow& upcoming);
     // An upcoming occurrence skipped, a schedule added (RegisterModel::Skip, AddSchedule): nothing in the grid.
-    bool Skip(const UpcomingRow& upcoming) { return model.Skip(upcoming); }
-    bool AddSchedule(const ledger::Schedule& schedule) { return model.AddSchedule(schedule); }
+    bool Skip(const UpcomingRow& upcoming);
+    bool AddSchedule(const ledger::Schedule& schedule);
 
     // The lock button's command: unlocks every row when records are locked, otherwise locks every row dated on
     // or before the current row's date and makes that date the lock date; row 1 is current afterwards.
@@ -89,8 +93,15 @@ private:
     void SetInteger(int row, int col, int64_t value);
     void WriteMoney(int row, int col, const QString& text, std::optional<double> number);
     void AfterHistoryStep(const RegisterUpdate& update);
+    // Tells the change listener, and passes `result` on.
+    template <class T> T Told(T result) const {
+        if (changeListener)
+            changeListener();
+        return result;
+    }
 
     platform::FlexGrid& grid;
     const platform::LocaleCodec& codec;
     RegisterModel model;
+    std::function<void()> changeListener;
 };

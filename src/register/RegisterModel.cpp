@@ -1,7 +1,7 @@
 #include "register/RegisterModel.h"
 
-#include "ledger/Recovery.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/ChangeBatch.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/RegisterCells.h"
 

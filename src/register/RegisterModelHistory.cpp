@@ -1,8 +1,8 @@
 // Undo and redo of the register's changes, as the typed values each one changed.
 #include "register/RegisterModel.h"
 
-#include "ledger/Recovery.h"
 #include "register/RegisterCells.h"
+#include "storage/Recovery.h"
 
 using namespace RegisterColumn;
 

@@ -2,8 +2,8 @@
 // Finish, which reconciles and locks the cleared rows.
 #include "register/RegisterModel.h"
 
-#include "ledger/Recovery.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/ChangeBatch.h"
+#include "model/TransactionRules.h"
 #include "register/RegisterCells.h"
 
 #include <cmath>

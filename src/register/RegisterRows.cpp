@@ -1,6 +1,6 @@
 #include "register/RegisterRows.h"
 
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 
 #include <algorithm>

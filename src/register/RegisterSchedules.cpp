@@ -2,8 +2,8 @@
 // schedule made from a row. Each is one step of the history, as the row commands are.
 #include "register/RegisterModel.h"
 
-#include "ledger/Recovery.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/ChangeBatch.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/RegisterCells.h"
 

@@ -1,6 +1,6 @@
 #include "register/ScheduleText.h"
 
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/LocaleCodec.h"
 
 int ScheduleKindIndex(const ledger::Schedule& schedule) {

@@ -3,7 +3,7 @@
 
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 #include "register/Forecast.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 
 Forecast StoreForecast(const std::vector<RegisterRow>& rows, double today, int horizonDays) {
     return MakeForecast(rows, ledger::ToCents(ledger::GetStartingBalance()), ledger::Schedules(), today, horizonDays);

@@ -1,7 +1,7 @@
 // What tallix-cli prints is what the register window shows, row for row and cell for cell.
 #include "cli/RegisterText.h"
+#include "demo/SampleLedger.h"
 #include "ledger/Ledger.h"
-#include "ledger/SampleLedger.h"
 #include "platform/Locale.h"
 #include "platform/widgets/FlexGridView.h"
 #include "support/ScopedLocale.h"

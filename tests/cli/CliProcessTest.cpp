@@ -2,11 +2,12 @@
 #include "Version.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
-#include "ledger/Recovery.h"
 #include "ledger/Schedules.h"
 #include "platform/Locale.h"
 #include "register/Forecast.h"
 #include "settings/Registry.h"
+#include "storage/LedgerFile.h"
+#include "storage/Recovery.h"
 #include "support/Files.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "import/ImportPlan.h"
 #include "import/StatementMatch.h"
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

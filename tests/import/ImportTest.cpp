@@ -4,7 +4,7 @@
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "support/Files.h"
 #include "support/ScopedLocale.h"

@@ -1,10 +1,13 @@
 // Cleared marks, statements and bank ids: kept by the store, written beside the data file by a save, matched back to
 // the records by a load, and kept by the recovery journal.
-#include "ledger/Companion.h"
+#include "storage/Companion.h"
 #include "LedgerTestSupport.h"
+#include "formats/LedgerFormat.h"
 #include "ledger/ClearMarks.h"
-#include "ledger/LedgerFormat.h"
-#include "ledger/Recovery.h"
+#include "storage/CompanionCheck.h"
+#include "storage/DiskStamping.h"
+#include "storage/LedgerFile.h"
+#include "storage/Recovery.h"
 #include "support/FailingDisk.h"
 #include "support/PromptScript.h"
 

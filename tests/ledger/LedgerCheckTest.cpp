@@ -1,6 +1,6 @@
-#include "ledger/LedgerCheck.h"
+#include "formats/LedgerCheck.h"
 #include "LedgerTestSupport.h"
-#include "ledger/LedgerFormat.h"
+#include "formats/LedgerFormat.h"
 
 #include <QBuffer>
 #include <QtEndian>

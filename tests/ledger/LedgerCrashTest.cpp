@@ -1,5 +1,6 @@
 #include "LedgerTestSupport.h"
-#include "ledger/LedgerFormat.h"
+#include "formats/LedgerFormat.h"
+#include "storage/LedgerFile.h"
 
 #include <QBuffer>
 #include <QFile>

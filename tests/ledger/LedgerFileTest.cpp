@@ -1,6 +1,7 @@
+#include "storage/LedgerFile.h"
 #include "LedgerTestSupport.h"
-#include "ledger/LedgerHold.h"
-#include "ledger/SafeFile.h"
+#include "storage/LedgerHold.h"
+#include "storage/SafeFile.h"
 #include "support/FailingDisk.h"
 #include "support/PromptScript.h"
 

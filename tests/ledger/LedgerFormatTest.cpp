@@ -1,6 +1,7 @@
-#include "ledger/LedgerFormat.h"
+#include "formats/LedgerFormat.h"
 #include "LedgerTestSupport.h"
-#include "ledger/Cp1252.h"
+#include "model/Cp1252.h"
+#include "storage/LedgerFile.h"
 
 #include <QBuffer>
 

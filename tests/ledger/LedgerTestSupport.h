@@ -5,6 +5,7 @@
 #include "ledger/Ledger.h"
 #include "ledger/LedgerState.h"
 #include "platform/Prompt.h"
+#include "storage/LedgerFile.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,7 +2,8 @@
 // ledger, whichever save comes last, and a save that finds the file busy, or saved by the other since, says so instead
 // of writing.
 #include "LedgerTestSupport.h"
-#include "ledger/LedgerFormat.h"
+#include "formats/LedgerFormat.h"
+#include "storage/LedgerFile.h"
 
 #include <QBuffer>
 #include <sys/wait.h>

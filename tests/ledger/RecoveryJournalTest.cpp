@@ -1,7 +1,8 @@
 // Unsaved changes after a crash: every change is in the journal on disk as it is made, and comes back exactly.
 #include "LedgerTestSupport.h"
-#include "ledger/Recovery.h"
 #include "platform/AtomicFile.h"
+#include "storage/LedgerFile.h"
+#include "storage/Recovery.h"
 #include "support/FailingDisk.h"
 #include "support/PromptScript.h"
 #include "support/WithoutRootOverride.h"

@@ -1,8 +1,8 @@
-#include "ledger/SampleLedger.h"
+#include "demo/SampleLedger.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The days a schedule's rule names: month ends, leap years, nth weekdays, weekend shifts, counts and end dates.
-#include "ledger/ScheduleRule.h"
+#include "model/ScheduleRule.h"
 #include "support/RegisterTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // Schedules: which occurrences are done, kept by the store, beside the data file by a save and by the journal.
 #include "ledger/Schedules.h"
 #include "LedgerTestSupport.h"
-#include "ledger/Recovery.h"
+#include "storage/LedgerFile.h"
+#include "storage/Recovery.h"
 #include "support/RegisterTestSupport.h"
 
 using namespace ledger;

@@ -2,6 +2,7 @@
 // refreshes, and what file managers and Qt call a ledger afterwards.
 #include "Version.h"
 #include "ledger/Ledger.h"
+#include "storage/LedgerFile.h"
 #include "support/Files.h"
 
 #include <QDir>

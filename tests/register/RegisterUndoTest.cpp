@@ -3,9 +3,10 @@
 #include "support/RegisterTestSupport.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/Recovery.h"
 #include "platform/FlexGrid.h"
 #include "register/RegisterGrid.h"
+#include "storage/LedgerFile.h"
+#include "storage/Recovery.h"
 #include "support/Files.h"
 
 #include <QFile>

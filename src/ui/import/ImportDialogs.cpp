@@ -1,6 +1,6 @@
 #include "ui/import/ImportDialogs.h"
 
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 
 #include <QCheckBox>

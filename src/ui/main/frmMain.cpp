@@ -2,8 +2,8 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/Recovery.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/StoreNotifier.h"
+#include "model/TransactionRules.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/CompletionClicks.h"
 #include "platform/widgets/DatePicker.h"
@@ -12,6 +12,8 @@
 #include "platform/widgets/Place.h"
 #include "platform/widgets/TextRuleValidator.h"
 #include "platform/widgets/Twips.h"
+#include "storage/LedgerFile.h"
+#include "storage/Recovery.h"
 #include "ui/main/CaptionFrame.h"
 #include "ui/resources/Resources.h"
 
@@ -294,6 +296,8 @@ void frmMain::BuildStatusBar() {
     StatusBar1->addWidget(Panel2);
     StatusBar1->addPermanentWidget(Panel4);
     setStatusBar(StatusBar1);
+    // The panels show the store: they follow it, whichever command or window changed it.
+    connect(&ledger::Notifier(), &ledger::StoreNotifier::Changed, this, &frmMain::UpdateStatusBar);
 }
 
 void frmMain::SetTabOrder() {

@@ -2,7 +2,8 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/LedgerRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
@@ -256,9 +257,7 @@ void frmMain::Command1_Click() {
     ledger::AddTransaction(checkNumber, date, amount, description, typeCode);
     ResetEntryFields();
     Command4->setEnabled(true);
-    // Today's balance and the look ahead follow; the entry is gone from the frames, so the user reads what was
-    // added.
-    UpdateStatusBar();
+    // The entry is gone from the frames, so the user reads what was added.
     StatusBar1->showMessage(AddedText(checkNumber, amount, description, typeCode), AddedMessageMilliseconds);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Prompt.h"
 #include "print/RegisterPrint.h"
 #include "settings/RecentFiles.h"
+#include "storage/LedgerFile.h"
 #include "ui/import/WindowImport.h"
 
 #include <QDate>
@@ -42,7 +43,6 @@ void frmMain::New_Click() {
     SetReadOnly(false);
     ResetEntryFields();
     Command4->setEnabled(false);
-    UpdateStatusBar();
     Command2_Click();
 }
 
@@ -84,7 +84,6 @@ void frmMain::OpenChosenLedger(const QString& previousFile) {
         return;
     }
     settings::NoteRecentLedger(ledger::GetDataFileName());
-    UpdateStatusBar();
     FillPayeeList();
     Command4->setEnabled(true);
     ShowNextCheckNumber();
@@ -110,6 +109,7 @@ void frmMain::SaveAs_Click() {
     settings::NoteRecentLedger(ledger::GetDataFileName());
     // The window holds the new file now, so a read-only ledger saved under a name of its own can be changed.
     SetReadOnly(false);
+    // The ledger's name is no figure of the store: the status bar shows the new one here.
     UpdateStatusBar();
 }
 
@@ -124,7 +124,6 @@ void frmMain::Import_Click() {
     Command4->setEnabled(true);
     FillPayeeList();
     ShowNextCheckNumber();
-    UpdateStatusBar();
 }
 
 void frmMain::PrintRegister_Click() {

@@ -3,10 +3,11 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/LedgerHold.h"
-#include "ledger/Recovery.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
+#include "storage/LedgerFile.h"
+#include "storage/LedgerHold.h"
+#include "storage/Recovery.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -183,7 +184,6 @@ void frmMain::SetReadOnly(bool readOnly) {
 }
 
 void frmMain::ShowOpenedLedger() {
-    UpdateStatusBar();
     FillPayeeList();
     ShowNextCheckNumber();
     if (ledger::GetTransactionCount() >= 2)

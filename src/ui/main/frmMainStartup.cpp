@@ -2,8 +2,6 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/LedgerHold.h"
-#include "ledger/Recovery.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/Contrast.h"
@@ -12,6 +10,9 @@
 #include "settings/ProgramKey.h"
 #include "settings/RecentFiles.h"
 #include "settings/Registry.h"
+#include "storage/LedgerFile.h"
+#include "storage/LedgerHold.h"
+#include "storage/Recovery.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -73,7 +74,6 @@ void frmMain::Form_Load() {
     Command4->setEnabled(false);
     if (!ledger::GetDataFileName().isEmpty() && OpenLedgerFile()) {
         settings::NoteRecentLedger(ledger::GetDataFileName());
-        UpdateStatusBar();
         FillPayeeList();
         if (ledger::GetTransactionCount() >= 2)
             Command4->setEnabled(true);

@@ -2,12 +2,12 @@
 #include "ui/main/frmMain.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/Recovery.h"
 #include "ledger/Schedules.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
 #include "register/BalanceSeries.h"
 #include "settings/ForecastSettings.h"
+#include "storage/Recovery.h"
 #include "ui/about/frmAbout.h"
 #include "ui/chart/ChartWindow.h"
 #include "ui/main/FileAssociation.h"
@@ -30,8 +30,6 @@ void frmMain::Options_Click() {
         ledger::SetNextCheckNumber(values.nextCheckNumber);
         // The ledger counts as changed even when nothing was edited, so the next save writes it.
         ledger::SetModified();
-        // A new starting balance moves today's balance.
-        UpdateStatusBar();
     }
     // The dialog may have changed the next check number.
     ShowNextCheckNumber();
@@ -62,8 +60,6 @@ void frmMain::Command4_Click() {
     Register.SetReadOnly(ReadOnlyLedger);
     Register.SetLookAhead(RegisterLookAhead());
     Register.exec();
-    // The register may have set or cleared the lock date.
-    UpdateStatusBar();
 }
 
 void frmMain::BalanceToStatement_Click() {
@@ -74,7 +70,6 @@ void frmMain::BalanceToStatement_Click() {
     Register.SetLookAhead(RegisterLookAhead());
     Register.BalanceToStatement(statement.Day(), statement.BalanceCents());
     Register.exec();
-    UpdateStatusBar();
 }
 
 void frmMain::Schedules_Click() {
@@ -86,6 +81,8 @@ void frmMain::Schedules_Click() {
     // The window offers only schedules the ledger takes; an unchanged list leaves the ledger unmodified.
     ledger::SetSchedules(values.schedules);
     settings::WriteForecastSettings({values.horizonDays, values.cushionCents});
+    // The horizon and the balance to warn below are settings, not the store's: the look ahead's panel follows them
+    // here.
     UpdateStatusBar();
 }
 

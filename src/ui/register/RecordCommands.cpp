@@ -29,7 +29,6 @@ void frmRegister::SetReadOnly(bool readOnly) {
 void frmRegister::Command1_Click() {
     procedures.ToggleLock();
     UpdateLockButton();
-    UpdateBars();
 }
 
 void frmRegister::MSFlexGrid1_KeyUp(int KeyCode, int) {
@@ -46,8 +45,7 @@ void frmRegister::DeleteCurrentRow() {
     if (!CanDeleteRow(row))
         return;
     if (platform::MsgBox(procedures.DeleteQuestion(row), platform::Buttons::OkCancel) == platform::Answer::Ok)
-        if (procedures.DeleteRecord(row))
-            UpdateBars();
+        procedures.DeleteRecord(row);
 }
 
 // The commands of the keys, for the row under the pointer, which becomes the current one; each does what its key
@@ -108,8 +106,8 @@ void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
     else if (chosen == repeat) {
         const std::optional<ledger::Schedule> made =
             lookAhead.editSchedule(RegisterModel::RepeatOf(procedures.Model().At(row - 1)));
-        if (made && procedures.AddSchedule(*made))
-            UpdateUpcoming();
+        if (made)
+            procedures.AddSchedule(*made);
     }
 }
 
@@ -149,7 +147,6 @@ void frmRegister::RedoChange() {
 
 void frmRegister::AfterHistoryStep() {
     UpdateLockButton();
-    UpdateBars();
     MSFlexGrid1->ScrollToCurrent();
     MSFlexGrid1->setFocus();
 }

@@ -1,6 +1,7 @@
 // In-place editing of the register's cells: the text box and the date picker laid over the current cell.
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/LedgerRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
@@ -111,8 +112,6 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
                 QApplication::beep();
             break;
         case RegisterModel::Outcome::Changed:
-            UpdateBars();
-            break;
         case RegisterModel::Outcome::Unchanged:
             break;
         }
@@ -191,7 +190,6 @@ void frmRegister::DTPicker1_LostFocus() {
     }
     if (procedures.CommitDate(EditRow, date) != RegisterModel::Outcome::Changed)
         return;
-    UpdateBars();
     // The click that took the focus arrives next, aimed at the rows as they stood; it is handled (eventFilter)
     // before this queued reset runs.
     for (size_t i = 0; i < before.size(); ++i) {
@@ -237,9 +235,7 @@ bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
         pointedSlots.empty()) {
         const QModelIndex index = MSFlexGrid1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (index.isValid() && index.column() == Cleared && grid.Col() == Cleared && !readOnly) {
-            if (procedures.ToggleCleared(grid.Row()) == RegisterModel::Outcome::Changed)
-                UpdateBars();
-            else
+            if (procedures.ToggleCleared(grid.Row()) != RegisterModel::Outcome::Changed)
                 QApplication::beep();
         }
         return false;

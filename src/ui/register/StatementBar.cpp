@@ -107,7 +107,6 @@ void frmRegister::ToggleClearedAndMoveDown() {
         QApplication::beep();
         return;
     }
-    UpdateBars();
     if (row < grid.Rows() - 1)
         grid.MoveTo(row + 1, grid.Col());
     MSFlexGrid1->ScrollToCurrent();

@@ -1,6 +1,6 @@
 #include "ui/register/StatementDialog.h"
 
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/KeyCodes.h"

@@ -4,7 +4,8 @@
 #include "ui/register/frmRegister.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "ledger/LedgerRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/Contrast.h"
@@ -177,7 +178,6 @@ void frmRegister::UpcomingEnter_Click() {
     const bool varies = upcoming->amountVaries;
     if (procedures.Enter(*upcoming) == 0)
         return;
-    UpdateBars();
     MSFlexGrid1->setFocus();
     if (varies)
         GridEdit(platform::KeySpace);
@@ -185,9 +185,8 @@ void frmRegister::UpcomingEnter_Click() {
 
 void frmRegister::UpcomingSkip_Click() {
     const UpcomingRow* upcoming = CurrentUpcoming();
-    if (upcoming == nullptr || readOnly || !procedures.Skip(*upcoming))
-        return;
-    UpdateUpcoming();
+    if (upcoming != nullptr && !readOnly)
+        procedures.Skip(*upcoming);
 }
 
 // Right click on a row: Repeat... makes a schedule of it, after the user has looked at it.

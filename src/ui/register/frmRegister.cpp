@@ -1,7 +1,7 @@
 #include "ui/register/frmRegister.h"
 
 #include "ledger/Ledger.h"
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridModel.h"
@@ -37,6 +37,8 @@ constexpr int GridWidthMargin = 40;
 
 frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), RegHeight(RegHeight), procedures(grid) {
     setObjectName(QStringLiteral("frmRegister"));
+    // The statement and upcoming bars show figures of the rows: they follow every command that changes them.
+    procedures.SetChangeListener([this] { UpdateBars(); });
     setWindowTitle(QStringLiteral("Check Register"));
     setModal(true);
     setSizeGripEnabled(false);

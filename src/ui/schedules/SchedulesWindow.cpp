@@ -1,6 +1,6 @@
 #include "ui/schedules/SchedulesWindow.h"
 
-#include "ledger/TransactionRules.h"
+#include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
 #include "platform/Prompt.h"

@@ -1,6 +1,7 @@
 // Transaction entry: what each frame hands to the ledger, every refusal, the frames' activation and the key filter.
 #include "MainWindowFixture.h"
-#include "ledger/Recovery.h"
+#include "ledger/StoreNotifier.h"
+#include "storage/Recovery.h"
 #include "support/TypedDates.h"
 
 #include "support/ScopedLocale.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCompleter>
+#include <QSignalSpy>
 #include <QStatusBar>
 
 namespace {
@@ -332,6 +334,15 @@ TEST_F(EntryTest, TodaysBalanceFollowsTheLedgerAndAddSaysWhatItAdded) {
     ClickAdd();
     EXPECT_EQ(Panel("Panel4"), QStringLiteral("Today: 2,322.17"));
     EXPECT_EQ(statusBar->currentMessage(), QStringLiteral("Deposit Salary, 1,842.17 added"));
+    // Whatever changes the store, the panels follow; a batch of changes is told once.
+    QSignalSpy told(&ledger::Notifier(), &ledger::StoreNotifier::Changed);
+    {
+        const ledger::ChangeBatch batch;
+        ledger::SetStartingBalance(2000);
+        ledger::AddTransaction(0, platform::DayCountFromDate(today), 1, QStringLiteral("Interest"), ledger::Interest);
+    }
+    EXPECT_EQ(told.count(), 1);
+    EXPECT_EQ(Panel("Panel4"), QStringLiteral("Today: 3,323.17"));
     PromptScript prompts;
     prompts.ExpectMessage(QStringLiteral("Save Data?"), Answer::No);
     Trigger("New");

@@ -1,9 +1,9 @@
 // One writer per ledger, changes on disk, and unsaved work after a crash, as the main window meets them.
 #include "MainWindowFixture.h"
-#include "ledger/LedgerHold.h"
-#include "ledger/Recovery.h"
 #include "platform/widgets/FlexGridView.h"
 #include "register/RegisterGrid.h"
+#include "storage/LedgerHold.h"
+#include "storage/Recovery.h"
 #include "support/Files.h"
 #include "support/WithoutRootOverride.h"
 #include "ui/register/frmRegister.h"

@@ -6,6 +6,7 @@
 #include "platform/Locale.h"
 #include "platform/widgets/DatePicker.h"
 #include "settings/Registry.h"
+#include "storage/LedgerFile.h"
 #include "support/PromptScript.h"
 #include "support/RegisterTestSupport.h"
 #include "ui/main/CaptionFrame.h"

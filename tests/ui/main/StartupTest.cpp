@@ -1,5 +1,6 @@
 // Start-up from the settings and the command line, shutdown with the save prompt, the settings written back.
 #include "MainWindowFixture.h"
+#include "storage/LedgerFile.h"
 
 #include <QApplication>
 #include <QDir>

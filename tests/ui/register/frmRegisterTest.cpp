@@ -7,6 +7,7 @@
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/Twips.h"
+#include "storage/LedgerFile.h"
 #include "support/PromptScript.h"
 #include "support/ScopedLocale.h"
 #include "support/TypedDates.h"

@@ -1,0 +1,95 @@
+#pragma once
+// The companion file NAME.tlx.db, private to storage: an SQLite database of the marks, statements and bank ids
+// (ledger/ClearMarks.h) of the data file it was written with, by the records' positions in that file (1 for the first
+// record after the header), and of the ledger's schedules (ledger/Schedules.h). The data file's format never changes
+// for it, and a ledger without marks or schedules has none. Its blobs are packed by formats/CompanionBytes.h.
+//
+// Schema version 2 (PRAGMA user_version 2; PRAGMA application_id CompanionApplicationId, "TlxM"):
+//   data_file(size, modified_ns, crc32, records)   one row: the data file's size, modification time (ns since
+//                                                  1970; 0 now that the companion is written first) and CRC-32,
+//                                                  and how many records follow its header
+//   records(first INTEGER PRIMARY KEY, marks BLOB, bank_ids BLOB)
+//                                                  the records by position, in blocks of up to CompanionBlock from
+//                                                  position `first` on: a mark byte per record (0 none, 1 cleared,
+//                                                  2 reconciled); for each record that has a bank id, its index in
+//                                                  the block (u16 LE), the id's length (u16 LE) and its UTF-8 bytes
+//   record_hashes(first INTEGER PRIMARY KEY, hashes BLOB)
+//                                                  the same blocks: the first 8 bytes of the SHA-1 of each record's
+//                                                  64 bytes
+//   statements(id INTEGER PRIMARY KEY, date REAL, ending_cents INTEGER, positions BLOB)
+//                                                  in the order recorded; positions as i32 LE
+//   deleted_bank_ids(id INTEGER PRIMARY KEY, bank_id TEXT)   in the order deleted
+//   schedules(id INTEGER PRIMARY KEY, schedule BLOB)          in the user's order; laid out as formats/ScheduleBytes.h
+// Version 1 had no schedules table; it is still read, as a ledger without schedules.
+// Records are packed into blocks because one row per record takes longer to read than the whole data file, and
+// their hashes have a table of their own because only a data file changed behind the companion's back needs them.
+
+#include "ledger/LedgerState.h"
+#include "platform/Result.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace ledger {
+
+constexpr int32_t CompanionApplicationId = 0x546C784D;
+constexpr int32_t CompanionVersion = 2;
+constexpr int CompanionBlock = 4096;
+
+// A companion's contents by position.
+struct CompanionContents {
+    DiskStamp dataFile;                           // size, modifiedNs and crc of the data file written with it
+    int records = 0;                              // positions 1 to records
+    QByteArray marks;                             // one ClearMark per position, from position 1
+    QByteArray hashes;                            // 8 bytes per position; read only when asked for
+    std::vector<std::pair<int, QString>> bankIds; // position and id, by position
+    struct Statement {
+        double date = 0;
+        int64_t endingCents = 0;
+        std::vector<int> positions;
+    };
+    std::vector<Statement> statements;
+    QStringList deletedBankIds;
+    std::vector<Schedule> schedules;
+};
+
+using platform::FileRead;
+// Reads the companion at `path`. Its record hashes are read only when `unchanged`, given its data file's stamp and
+// record count, says it was written with another data file. Missing when there is none; Unreadable, with the reason
+// ("it was written by a newer version of Tallix"), for a file that is not a companion of a version this program
+// reads, or that cannot be read whole.
+platform::Result<CompanionContents, FileRead>
+ReadCompanionFile(const QString& path, const std::function<bool(const CompanionContents&)>& unchanged);
+// Writes the companion at `path`, an absent or already removed file, in one transaction; with mode `mode`. On a
+// failure nothing remains at `path`.
+platform::Result<> WriteCompanionFile(const QString& path, const CompanionContents& contents, unsigned mode);
+
+// LoadLedger's side: the marks of the data file `ledgerTarget`, read as `ledgerBytes` with `records` records after
+// its header, by slot into `into` (empty), and its schedules into `schedules`. A companion is taken by position only
+// when it was written with these very bytes (size and CRC-32), and otherwise matched record by record; one that
+// finds none of its records (another ledger's) is Unusable. A staged companion (NAME.tlx.db.saving) written with
+// these bytes is the one of this data file: a save was killed before it put it in place.
+CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledgerBytes, int records,
+                            ClearMarkState& into, std::vector<Schedule>& schedules);
+
+// SaveLedger's side, under the hold of the data file `ledgerTarget`, in steps around its replacement, so that the
+// next load finds the data file with its own companion after a kill at any point.
+// First: a staged companion that a killed save left of the data file now on disk is put in place (the previous one
+// kept as NAME.tlx.db.bak); any other is removed.
+platform::Result<> FinishKilledSave(const QString& ledgerTarget);
+// Then, before the data file is replaced by `ledgerBytes`: the companion is written whole and synced under its
+// staged name when the ledger has marks or schedules or one exists. A failure when it cannot be written or a file at
+// its place must be left alone: one that the load could not use or did not find (the user moves it aside), or that
+// is not a sound companion of ours.
+enum class CompanionStage { Nothing, Staged };
+platform::Result<CompanionStage> StageCompanion(LedgerState& state, const QString& ledgerTarget,
+                                                const QByteArray& ledgerBytes);
+// A staged companion is removed when the data file does not hold `ledgerBytes` after all (its write failed).
+void DropStagedCompanion(const QString& ledgerTarget, const QByteArray& ledgerBytes);
+// Once the data file holds the bytes staged with: the staged companion takes its place, the previous one kept as
+// NAME.tlx.db.bak. On a failure the staged one stays, and loads take it.
+platform::Result<> PlaceCompanion(LedgerState& state, const QString& ledgerTarget);
+
+} // namespace ledger
