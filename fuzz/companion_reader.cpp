@@ -43,9 +43,8 @@ bool Same(const ledger::CompanionContents& a, const ledger::CompanionContents& b
 }
 
 // Record hashes are read too: the data file is never the one the companion was written with.
-ledger::CompanionRead Read(const QString& path, ledger::CompanionContents& contents, QString& problem) {
-    return ledger::ReadCompanionFile(
-        path, contents, [](const ledger::CompanionContents&) { return false; }, problem);
+platform::Result<ledger::CompanionContents, platform::FileRead> Read(const QString& path) {
+    return ledger::ReadCompanionFile(path, [](const ledger::CompanionContents&) { return false; });
 }
 
 } // namespace
@@ -64,19 +63,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         Require(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size));
     }
-    ledger::CompanionContents read;
-    QString problem;
-    const ledger::CompanionRead outcome = Read(path, read, problem);
-    Require(outcome != ledger::CompanionRead::Missing);
-    if (outcome != ledger::CompanionRead::Read) {
-        Require(!problem.isEmpty());
+    const auto read = Read(path);
+    if (!read) {
+        Require(read.Code() == platform::FileRead::Unreadable && !read.Error().isEmpty());
         return 0;
     }
     QFile::remove(copy);
-    QString error;
-    Require(ledger::WriteCompanionFile(copy, read, 0600, error));
-    ledger::CompanionContents again;
-    Require(Read(copy, again, problem) == ledger::CompanionRead::Read);
-    Require(Same(read, again));
+    Require(ledger::WriteCompanionFile(copy, read.Value(), 0600).Ok());
+    const auto again = Read(copy);
+    Require(again.Ok());
+    Require(Same(read.Value(), again.Value()));
     return 0;
 }

@@ -23,16 +23,15 @@ QByteArray Encoded(const ledger::JournalContents& contents) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-    ledger::JournalContents read;
-    QString error;
-    if (!ledger::DecodeJournal(bytes, read, error)) {
-        Require(!error.isEmpty());
+    const platform::Result<ledger::JournalContents> read = ledger::DecodeJournal(bytes);
+    if (!read) {
+        Require(!read.Error().isEmpty());
         return 0;
     }
-    const QByteArray written = Encoded(read);
-    ledger::JournalContents again;
-    Require(ledger::DecodeJournal(written, again, error));
-    Require(!again.cutShort && again.entries.size() == read.entries.size());
-    Require(Encoded(again) == written);
+    const QByteArray written = Encoded(read.Value());
+    const platform::Result<ledger::JournalContents> again = ledger::DecodeJournal(written);
+    Require(again.Ok());
+    Require(!again->cutShort && again->entries.size() == read->entries.size());
+    Require(Encoded(again.Value()) == written);
     return 0;
 }

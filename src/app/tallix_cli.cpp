@@ -89,11 +89,21 @@ int UsageFailure(QTextStream& err, const QString& problem) {
 
 // 0 when OUT may be written; otherwise says why and gives the exit status: a refused OUT is a usage error, one that
 // cannot be read a failure.
-int Unwritable(const cli::OutputTarget& target, const QString& output, QTextStream& err) {
-    if (target.kind != cli::OutputKind::Refused && target.kind != cli::OutputKind::Unreadable)
+using OutputTarget = platform::Result<cli::OutputKind, cli::OutputRefusal>;
+int Unwritable(const OutputTarget& target, const QString& output, QTextStream& err) {
+    if (target)
         return Sound;
-    err << "tallix-cli: will not write " << output << ": " << target.reason << "\n";
-    return target.kind == cli::OutputKind::Refused ? UsageError : Failed;
+    err << "tallix-cli: will not write " << output << ": " << target.Error() << "\n";
+    return target.Code() == cli::OutputRefusal::Refused ? UsageError : Failed;
+}
+
+// Writes what a command made to OUT, saying why when it cannot.
+int Written(const QString& output, cli::OutputKind kind, const QByteArray& bytes, QTextStream& err) {
+    const platform::Result<> written = cli::WriteOutput(output, kind, bytes);
+    if (written)
+        return Sound;
+    err << "tallix-cli: cannot write " << output << ": " << written.Error() << "\n";
+    return Failed;
 }
 
 int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -101,9 +111,8 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QCommandLineOption formatOption(QStringLiteral("format"), {}, QStringLiteral("csv|qif"));
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("OUT"));
     parser.addOptions({formatOption, outputOption});
-    QString problem;
-    if (!cli::ParseCommand(parser, QStringLiteral("export"), args, problem))
-        return UsageFailure(err, problem);
+    if (const platform::Result<> parsed = cli::ParseCommand(parser, QStringLiteral("export"), args); !parsed)
+        return UsageFailure(err, parsed.Error());
     if (parser.positionalArguments().size() > 1)
         return UsageFailure(err, QStringLiteral("more than one FILE"));
     const QString file = parser.positionalArguments().value(0);
@@ -114,23 +123,17 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (format != QLatin1String("csv") && format != QLatin1String("qif"))
         return UsageFailure(err, QStringLiteral("export needs --format csv or --format qif"));
     // Decided before the ledger is read, so that a refused OUT leaves nothing written and nothing waiting.
-    const cli::OutputTarget target =
-        output.isEmpty() ? cli::OutputTarget{cli::OutputKind::StandardOutput, {}} : cli::ClassifyOutput(output, file);
+    const OutputTarget target = output.isEmpty() ? cli::OutputKind::StandardOutput : cli::ClassifyOutput(output, file);
     if (const int status = Unwritable(target, output, err))
         return status;
     if (!cli::LoadLedgerFile(file))
         return Failed;
     const QString text = format == QLatin1String("csv") ? cli::ExportCsv() : cli::ExportQif();
-    if (target.kind == cli::OutputKind::StandardOutput) {
+    if (target.Value() == cli::OutputKind::StandardOutput) {
         out << text;
         return Sound;
     }
-    QString error;
-    if (!cli::WriteOutput(output, target.kind, text.toUtf8(), error)) {
-        err << "tallix-cli: cannot write " << output << ": " << error << "\n";
-        return Failed;
-    }
-    return Sound;
+    return Written(output, target.Value(), text.toUtf8(), err);
 }
 
 // The program that draws the pages: beside this one in the build, in libexec/tallix when installed.
@@ -146,9 +149,8 @@ QString PdfProgram() {
 // What tallix-pdf draws with `drawing` before FILE (nothing: the register's pages), written as export writes its
 // files.
 int Drawn(const QStringList& drawing, const QString& file, const QString& output, QTextStream& out, QTextStream& err) {
-    const cli::OutputTarget target = output == QLatin1String("-")
-                                         ? cli::OutputTarget{cli::OutputKind::StandardOutput, {}}
-                                         : cli::ClassifyOutput(output, file);
+    const OutputTarget target =
+        output == QLatin1String("-") ? cli::OutputKind::StandardOutput : cli::ClassifyOutput(output, file);
     if (const int status = Unwritable(target, output, err))
         return status;
     const QString program = PdfProgram();
@@ -168,16 +170,11 @@ int Drawn(const QStringList& drawing, const QString& file, const QString& output
             err << "tallix-cli: cannot run " << program << ": " << process.errorString() << "\n";
         return Failed;
     }
-    if (target.kind == cli::OutputKind::StandardOutput) {
+    if (target.Value() == cli::OutputKind::StandardOutput) {
         out.flush();
         return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) ? Sound : Failed;
     }
-    QString error;
-    if (!cli::WriteOutput(output, target.kind, bytes, error)) {
-        err << "tallix-cli: cannot write " << output << ": " << error << "\n";
-        return Failed;
-    }
-    return Sound;
+    return Written(output, target.Value(), bytes, err);
 }
 
 // chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]: the balance chart from tallix-pdf.
@@ -188,9 +185,8 @@ int Chart(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QCommandLineOption pdf(QStringLiteral("pdf"), {}, QStringLiteral("OUT"));
     const QCommandLineOption daysOption(QStringLiteral("days"), {}, QStringLiteral("N"));
     parser.addOptions({png, svg, pdf, daysOption});
-    QString problem;
-    if (!cli::ParseCommand(parser, QStringLiteral("chart"), args, problem))
-        return UsageFailure(err, problem);
+    if (const platform::Result<> parsed = cli::ParseCommand(parser, QStringLiteral("chart"), args); !parsed)
+        return UsageFailure(err, parsed.Error());
     if (parser.positionalArguments().size() != 1)
         return UsageFailure(err, QStringLiteral("chart needs exactly one FILE"));
     QStringList formats;
@@ -253,9 +249,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QCommandLineOption pdfOption(QStringLiteral("pdf"), {}, QStringLiteral("OUT"));
     if (command == QLatin1String("print"))
         operands.addOption(pdfOption);
-    QString problem;
-    if (!cli::ParseCommand(operands, command, rest, problem))
-        return UsageFailure(err, problem);
+    if (const platform::Result<> parsed = cli::ParseCommand(operands, command, rest); !parsed)
+        return UsageFailure(err, parsed.Error());
     if (operands.positionalArguments().size() != 1)
         return UsageFailure(err, QStringLiteral("%1 needs exactly one FILE").arg(command));
     const QString file = operands.positionalArguments().first();

@@ -73,7 +73,7 @@ int RunCheck(const QString& path, QTextStream& out, QTextStream& err) {
         out << (isError ? "error: " : "note: ") << f.message << "\n";
     }
     const ledger::RecoverySearch recovery = ledger::PeekRecovery(path);
-    if (recovery.found == ledger::RecoveryFound::Found)
+    if (recovery.found == ledger::RecoveryFound::Read)
         out << path << ": note: " << recovery.pending.changeCount << " unsaved change"
             << (recovery.pending.changeCount == 1 ? "" : "s") << " from "
             << platform::FormatShortDateTime(recovery.pending.lastChange)

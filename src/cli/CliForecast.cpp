@@ -28,9 +28,8 @@ int RunForecast(const QStringList& args, int defaultDays, int64_t cushionCents, 
     QCommandLineParser parser;
     const QCommandLineOption daysOption(QStringLiteral("days"), {}, QStringLiteral("N"));
     parser.addOption(daysOption);
-    QString problem;
-    if (!ParseCommand(parser, QStringLiteral("forecast"), args, problem))
-        return Usage(err, problem);
+    if (const platform::Result<> parsed = ParseCommand(parser, QStringLiteral("forecast"), args); !parsed)
+        return Usage(err, parsed.Error());
     if (parser.positionalArguments().size() != 1)
         return Usage(err, QStringLiteral("forecast needs exactly one FILE"));
     int days = defaultDays;

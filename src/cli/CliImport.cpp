@@ -161,7 +161,7 @@ private:
     bool RecoveryWaits() {
         const ledger::RecoverySearch search = ledger::PeekRecovery(ledgerPath);
         QString waiting, advice;
-        if (search.found == ledger::RecoveryFound::Found) {
+        if (search.found == ledger::RecoveryFound::Read) {
             waiting = QStringLiteral("%1 unsaved change%2 from %3 wait")
                           .arg(search.pending.changeCount)
                           .arg(search.pending.changeCount == 1 ? "" : "s")
@@ -194,9 +194,8 @@ int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     const QCommandLineOption dateOption(QStringLiteral("date"), {}, QStringLiteral("D"));
     parser.addOption(dateOption);
-    QString problem;
-    if (!ParseCommand(parser, QStringLiteral("balance"), args, problem))
-        return Usage(err, problem);
+    if (const platform::Result<> parsed = ParseCommand(parser, QStringLiteral("balance"), args); !parsed)
+        return Usage(err, parsed.Error());
     if (parser.positionalArguments().size() > 1)
         return Usage(err, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[1]));
     const QString file = parser.positionalArguments().value(0);
@@ -217,9 +216,8 @@ int RunReconcile(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QCommandLineOption dateOption(QStringLiteral("date"), {}, QStringLiteral("D"));
     const QCommandLineOption balanceOption(QStringLiteral("balance"), {}, QStringLiteral("B"));
     parser.addOptions({dateOption, balanceOption});
-    QString problem;
-    if (!ParseCommand(parser, QStringLiteral("reconcile"), args, problem))
-        return Usage(err, problem);
+    if (const platform::Result<> parsed = ParseCommand(parser, QStringLiteral("reconcile"), args); !parsed)
+        return Usage(err, parsed.Error());
     if (parser.positionalArguments().size() > 1)
         return Usage(err, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[1]));
     const QString file = parser.positionalArguments().value(0);
@@ -283,9 +281,8 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         {dryRunOption, formatOption, dateOrderOption, decimalOption, accountOption, headerOption, payeeOption});
     for (const auto& [option, field] : columnOptions)
         parser.addOption(option);
-    QString problem;
-    if (!ParseCommand(parser, QStringLiteral("import"), args, problem))
-        return Usage(err, problem);
+    if (const platform::Result<> parsed = ParseCommand(parser, QStringLiteral("import"), args); !parsed)
+        return Usage(err, parsed.Error());
 
     const QStringList files = parser.positionalArguments();
     const QString formatName = parser.value(formatOption);

@@ -4,6 +4,7 @@
 // statuses and the loading of the ledger it works on.
 
 #include "ledger/Ledger.h"
+#include "platform/Result.h"
 #include "storage/LedgerFile.h"
 
 #include <QCommandLineParser>
@@ -24,14 +25,12 @@ inline bool LoadLedgerFile(const QString& path) {
     return ledger::LoadLedger();
 }
 
-// Parses `args` (what follows the command's name) with the options already added to `parser`. False, with the
-// parser's message in `problem`, for an unknown option or an option without its value.
-inline bool ParseCommand(QCommandLineParser& parser, const QString& command, const QStringList& args,
-                         QString& problem) {
+// Parses `args` (what follows the command's name) with the options already added to `parser`. A failure, with the
+// parser's message, for an unknown option or an option without its value.
+inline platform::Result<> ParseCommand(QCommandLineParser& parser, const QString& command, const QStringList& args) {
     if (parser.parse(QStringList{QStringLiteral("tallix-cli ") + command} + args))
-        return true;
-    problem = parser.errorText();
-    return false;
+        return {};
+    return platform::Fail(parser.errorText());
 }
 
 } // namespace cli

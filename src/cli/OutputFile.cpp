@@ -14,8 +14,8 @@
 namespace cli {
 
 namespace {
-OutputTarget Refuse(const QString& reason) {
-    return {OutputKind::Refused, reason};
+platform::Failure<OutputRefusal> Refuse(const QString& reason) {
+    return platform::Fail(reason, OutputRefusal::Refused);
 }
 
 // The loader's own test of a header: a file that starts with one would be taken for a ledger, so it is one.
@@ -31,39 +31,34 @@ int IsLedgerFile(const QString& path) {
     return got == ledger::RecordSize && ledger::IsHeaderText(header + ledger::TextOffset) ? 1 : 0;
 }
 
-bool WriteStream(const QString& output, const QByteArray& bytes, QString& error) {
+platform::Result<> WriteStream(const QString& output, const QByteArray& bytes) {
     // No O_CREAT and no O_TRUNC: only what was found a pipe or device is opened. A pipe waits here for its reader.
     const int fd = ::open(QFile::encodeName(output).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        error = qt_error_string(errno);
-        return false;
-    }
+    if (fd < 0)
+        return platform::Fail(qt_error_string(errno));
     QFile file;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !(S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode)) ||
         !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        error = QStringLiteral("it is no longer a pipe or a device");
-        return false;
+        return platform::Fail(QStringLiteral("it is no longer a pipe or a device"));
     }
     // A reader that leaves the pipe early is a write error to report, not a signal that ends the process unheard.
     std::signal(SIGPIPE, SIG_IGN);
-    if (file.write(bytes) != bytes.size()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    if (file.write(bytes) != bytes.size())
+        return platform::Fail(file.errorString());
+    return {};
 }
 } // namespace
 
-OutputTarget ClassifyOutput(const QString& output, const QString& input) {
+platform::Result<OutputKind, OutputRefusal> ClassifyOutput(const QString& output, const QString& input) {
     if (output == QLatin1String("-"))
-        return {OutputKind::StandardOutput, {}};
+        return OutputKind::StandardOutput;
     // stat, not lstat: a link is judged by what it names, and that is what gets written.
     struct stat target {};
     if (::stat(QFile::encodeName(output).constData(), &target) != 0) {
         if (errno == ENOENT) // a new name (or a link to one); a missing folder fails when written
-            return {OutputKind::Replace, {}};
+            return OutputKind::Replace;
         return Refuse(qt_error_string(errno));
     }
     struct stat source {};
@@ -73,33 +68,31 @@ OutputTarget ClassifyOutput(const QString& output, const QString& input) {
     if (S_ISDIR(target.st_mode))
         return Refuse(QStringLiteral("it is a folder"));
     if (S_ISFIFO(target.st_mode) || S_ISCHR(target.st_mode))
-        return {OutputKind::Stream, {}};
+        return OutputKind::Stream;
     if (!S_ISREG(target.st_mode))
         return Refuse(QStringLiteral("it is neither a regular file, a pipe nor a character device"));
     switch (IsLedgerFile(output)) {
     case 0:
-        return {OutputKind::Replace, {}};
+        return OutputKind::Replace;
     case 1:
         return Refuse(QStringLiteral("it is a Tallix ledger"));
     default:
         // A file that cannot be read could be a ledger; replacing it could lose one.
-        return {OutputKind::Unreadable, QStringLiteral("it cannot be read to see whether it is a ledger")};
+        return platform::Fail(QStringLiteral("it cannot be read to see whether it is a ledger"),
+                              OutputRefusal::Unreadable);
     }
 }
 
-bool WriteOutput(const QString& output, OutputKind kind, const QByteArray& bytes, QString& error) {
+platform::Result<> WriteOutput(const QString& output, OutputKind kind, const QByteArray& bytes) {
     switch (kind) {
     case OutputKind::Stream:
-        return WriteStream(output, bytes, error);
+        return WriteStream(output, bytes);
     case OutputKind::Replace:
-        return platform::WriteFileAtomically(output, bytes, error);
+        return platform::WriteFileAtomically(output, bytes);
     case OutputKind::StandardOutput:
-    case OutputKind::Refused:
-    case OutputKind::Unreadable:
         break;
     }
-    error = QStringLiteral("not a file to write");
-    return false;
+    return platform::Fail(QStringLiteral("not a file to write"));
 }
 
 } // namespace cli

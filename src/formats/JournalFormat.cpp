@@ -206,23 +206,18 @@ bool NextFrame(const QByteArray& bytes, qsizetype& at, QByteArrayView& payload) 
 
 } // namespace
 
-bool DecodeJournal(const QByteArray& bytes, JournalContents& contents, QString& error) {
-    if (bytes.size() < MagicSize + 4 || std::memcmp(bytes.constData(), Magic, MagicSize) != 0) {
-        error = QStringLiteral("not a recovery journal");
-        return false;
-    }
+platform::Result<JournalContents> DecodeJournal(const QByteArray& bytes) {
+    if (bytes.size() < MagicSize + 4 || std::memcmp(bytes.constData(), Magic, MagicSize) != 0)
+        return platform::Fail(QStringLiteral("not a recovery journal"));
     const quint32 version = qFromLittleEndian<quint32>(bytes.constData() + MagicSize);
-    if (version != JournalVersion) {
-        error = QStringLiteral("a journal of version %1, which this version of Tallix cannot read").arg(version);
-        return false;
-    }
+    if (version != JournalVersion)
+        return platform::Fail(
+            QStringLiteral("a journal of version %1, which this version of Tallix cannot read").arg(version));
     qsizetype at = MagicSize + 4;
     QByteArrayView payload;
-    if (!NextFrame(bytes, at, payload) || !DecodeHeader(payload, contents.header)) {
-        error = QStringLiteral("its header is damaged");
-        return false;
-    }
-    contents.entries.clear();
+    JournalContents contents;
+    if (!NextFrame(bytes, at, payload) || !DecodeHeader(payload, contents.header))
+        return platform::Fail(QStringLiteral("its header is damaged"));
     while (at < bytes.size()) {
         JournalEntry entry;
         if (!NextFrame(bytes, at, payload) || !DecodeEntry(payload, entry)) {
@@ -231,7 +226,7 @@ bool DecodeJournal(const QByteArray& bytes, JournalContents& contents, QString& 
         }
         contents.entries.push_back(std::move(entry));
     }
-    return true;
+    return contents;
 }
 
 } // namespace ledger

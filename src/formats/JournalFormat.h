@@ -26,6 +26,7 @@
 #include "model/DiskStamp.h"
 #include "model/Schedule.h"
 #include "model/TransactionRecord.h"
+#include "platform/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -79,8 +80,8 @@ struct JournalContents {
 QByteArray EncodeJournalStart(const JournalHeader& header);
 // One entry, framed, as it is appended.
 QByteArray EncodeJournalEntry(const JournalEntry& entry);
-// Reads a journal's bytes; false (with the reason in `error`) for bytes that are not a journal of a version this
-// program knows. Entries after the first one that is cut short or damaged are not read (cutShort).
-bool DecodeJournal(const QByteArray& bytes, JournalContents& contents, QString& error);
+// Reads a journal's bytes; a failure (with the reason) for bytes that are not a journal of a version this program
+// knows. Entries after the first one that is cut short or damaged are not read (cutShort).
+platform::Result<JournalContents> DecodeJournal(const QByteArray& bytes);
 
 } // namespace ledger

@@ -287,18 +287,16 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
     return plan;
 }
 
-bool ApplyPlan(const ImportPlan& plan, QString& error) {
+platform::Result<> ApplyPlan(const ImportPlan& plan) {
     int slots = 0;
     ledger::TransactionRecord record;
     for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record))
         ++slots;
     const int adds = plan.Count(PlanKind::Add);
-    if (adds > ledger::MaxSlots - 1 - slots) {
-        error = QStringLiteral("the ledger has room for %1 more transactions, not %2")
-                    .arg(ledger::MaxSlots - 1 - slots)
-                    .arg(adds);
-        return false;
-    }
+    if (adds > ledger::MaxSlots - 1 - slots)
+        return platform::Fail(QStringLiteral("the ledger has room for %1 more transactions, not %2")
+                                  .arg(ledger::MaxSlots - 1 - slots)
+                                  .arg(adds));
     for (const PlannedLine& p : plan.lines) {
         if (p.marksCleared) {
             // The record the line matched takes the bank's id too, so that deleting it later keeps the next
@@ -324,7 +322,7 @@ bool ApplyPlan(const ImportPlan& plan, QString& error) {
         }
     }
     ledger::SetSchedules(schedules);
-    return true;
+    return {};
 }
 
 QString OpeningNote(const std::optional<int64_t>& openingCents) {

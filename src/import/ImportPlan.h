@@ -61,9 +61,8 @@ struct ImportPlan {
 ImportPlan PlanImport(const std::vector<StatementLine>& statement);
 // Adds every line planned as Add, in statement order, cleared and with its bank id, marks cleared the records of the
 // duplicates that say so (giving them the line's bank id when they have none) and marks done the occurrences the
-// lines enter; or does nothing: false, with the reason in `error`, when the ledger has no room for all of them. Does
-// not save.
-bool ApplyPlan(const ImportPlan& plan, QString& error);
+// lines enter; or does nothing: a failure when the ledger has no room for all of them. Does not save.
+platform::Result<> ApplyPlan(const ImportPlan& plan);
 
 // The statement's opening balance (ReadResult::openingCents) is no transaction. When the ledger holds none yet and
 // starts from another balance, a sentence that says so; empty otherwise.

@@ -21,12 +21,12 @@ bool SeveralWithLines(const std::vector<StatementAccount>& accounts) {
 
 ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& frontEnd) {
     ImportResult result;
-    QByteArray data;
-    QString error;
-    if (!ReadStatementBytes(request.path, data, error)) {
-        frontEnd.Failed(ImportFailure::ReadFile, error);
+    const platform::Result<QByteArray> read = ReadStatementBytes(request.path);
+    if (!read) {
+        frontEnd.Failed(ImportFailure::ReadFile, read.Error());
         return result;
     }
+    const QByteArray& data = read.Value();
     const Format format = request.format ? *request.format : DetectFormat(request.path, data);
     std::optional<CsvMapping> remembered;
     std::optional<CsvMapping> columns;
@@ -69,14 +69,14 @@ ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& front
     if (!frontEnd.Preview(plan, notes) || (plan.Count(PlanKind::Add) == 0 && plan.Marks() == 0))
         return result;
 
-    bool applied = false;
+    platform::Result<> applied;
     {
         // One journal entry: after a crash the whole statement comes back, or none of it.
         const ledger::ChangeBatch batch;
-        applied = ApplyPlan(plan, error);
+        applied = ApplyPlan(plan);
     }
     if (!applied) {
-        frontEnd.Failed(ImportFailure::Apply, error);
+        frontEnd.Failed(ImportFailure::Apply, applied.Error());
         result.outcome = ImportOutcome::Stopped;
         return result;
     }

@@ -143,34 +143,31 @@ std::optional<int64_t> ParseStatementCents(const QString& text, QChar decimalSep
 
 // ---- files ----
 
-bool ReadStatementBytes(const QString& path, QByteArray& data, QString& error) {
+platform::Result<QByteArray> ReadStatementBytes(const QString& path) {
     QFile file(path);
+    const auto unreadable = [&] {
+        return platform::Fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    };
     // Unbuffered: a pipe or a device is read once, as it comes, and never opened again.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    data.clear();
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return unreadable();
+    QByteArray data;
     QByteArray chunk(1 << 20, Qt::Uninitialized);
     for (;;) {
         const qint64 got = file.read(chunk.data(), chunk.size());
-        if (got < 0) {
-            error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
-            return false;
-        }
+        if (got < 0)
+            return unreadable();
         if (got == 0)
             break;
-        if (data.size() + got > MaxStatementBytes) {
-            error = QStringLiteral("%1 is larger than %2 MiB: no statement is that large")
-                        .arg(path)
-                        .arg(MaxStatementBytes >> 20);
-            return false;
-        }
+        if (data.size() + got > MaxStatementBytes)
+            return platform::Fail(QStringLiteral("%1 is larger than %2 MiB: no statement is that large")
+                                      .arg(path)
+                                      .arg(MaxStatementBytes >> 20));
         if (data.size() + got > data.capacity()) // doubling: appending alone copies the whole file each time
             data.reserve(std::max<qsizetype>(2 * data.capacity(), data.size() + got));
         data.append(chunk.constData(), got);
     }
-    return true;
+    return data;
 }
 
 ReadResult ReadStatement(const QByteArray& data, Format format, const std::optional<CsvMapping>& mapping,
@@ -198,11 +195,10 @@ ReadResult ReadStatement(const QByteArray& data, Format format, const std::optio
 }
 
 ReadResult ReadStatementFile(const QString& path, Format format, const std::optional<CsvMapping>& mapping) {
-    QByteArray data;
-    QString error;
-    if (!ReadStatementBytes(path, data, error))
-        return {{}, error};
-    return ReadStatement(data, format, mapping);
+    const platform::Result<QByteArray> data = ReadStatementBytes(path);
+    if (!data)
+        return {{}, data.Error()};
+    return ReadStatement(data.Value(), format, mapping);
 }
 
 } // namespace import

@@ -3,6 +3,8 @@
 // libofx. A reader either returns every line of the file or an error naming the line or element at fault, never
 // a part of the file.
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -102,8 +104,8 @@ ReadResult ReadOfx(const QByteArray& data);
 // No statement is larger; a file that is (or a device without end) is refused.
 constexpr qint64 MaxStatementBytes = qint64(64) << 20;
 // The bytes of a statement file of any kind (regular file, pipe, device), read exactly once and at most
-// MaxStatementBytes; false with the reason in `error` otherwise.
-bool ReadStatementBytes(const QString& path, QByteArray& data, QString& error);
+// MaxStatementBytes; a failure with the reason otherwise.
+platform::Result<QByteArray> ReadStatementBytes(const QString& path);
 // Reads a statement's bytes in the given format; a CSV needs its mapping. A date order the user gave holds for every
 // format with ambiguous dates, over a CSV mapping's remembered one.
 ReadResult ReadStatement(const QByteArray& data, Format format, const std::optional<CsvMapping>& mapping,

@@ -25,7 +25,7 @@ template <typename T> void Put(std::vector<T>& bySlot, int slot, const T& value)
 
 void Changed(int slot) {
     State().Modified = true;
-    JournalMark(slot);
+    ShowJournalFailure(JournalMark(slot));
 }
 } // namespace
 
@@ -91,7 +91,7 @@ bool RecordStatement(const ReconciledStatement& statement) {
     LedgerState& s = State();
     s.Marks.statements.push_back(statement);
     s.Modified = true;
-    JournalStatement(statement);
+    ShowJournalFailure(JournalStatement(statement));
     return true;
 }
 
@@ -101,7 +101,7 @@ bool DropLastStatement() {
         return false;
     s.Marks.statements.pop_back();
     s.Modified = true;
-    JournalAllMarks();
+    ShowJournalFailure(JournalAllMarks());
     return true;
 }
 

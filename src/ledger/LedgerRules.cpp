@@ -3,7 +3,6 @@
 #include "ledger/Ledger.h"
 #include "model/TransactionRules.h"
 #include "platform/Locale.h"
-#include "platform/Prompt.h"
 
 namespace ledger {
 
@@ -18,13 +17,11 @@ std::optional<TransactionRecord> FindCheck(int16_t checkNumber) {
     return std::nullopt;
 }
 
-bool CheckAfterLockDate(double date) {
+platform::Result<> CheckAfterLockDate(double date) {
     double lockDate = 0;
-    if (GetLockDate(lockDate) && !(date > lockDate)) {
-        platform::MsgBox(QStringLiteral("Date must be greater than ") + platform::FormatShortDate(lockDate));
-        return false;
-    }
-    return true;
+    if (GetLockDate(lockDate) && !(date > lockDate))
+        return platform::Fail(QStringLiteral("Date must be greater than ") + platform::FormatShortDate(lockDate));
+    return {};
 }
 
 } // namespace ledger

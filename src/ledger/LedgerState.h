@@ -7,6 +7,7 @@
 #include "ledger/Schedules.h"
 #include "model/DiskStamp.h"
 #include "model/LedgerContents.h"
+#include "platform/Result.h"
 
 #include <vector>
 
@@ -59,22 +60,25 @@ LedgerState& State();
 QStringList DeletedBankIdsOf(const LedgerState& state);
 
 // Recovery journal hooks of the store's changing operations: they reach the journal through JournalHooks
-// (StoreHooks.h), and nothing happens while the journal is off. A slot's record or the ledger-wide values have
-// changed.
-void JournalSlot(int index);
-void JournalValues();
+// (StoreHooks.h), and nothing happens while the journal is off. Each returns the journal's failure, in words for
+// the user; the store's operation that made the change shows it (ShowJournalFailure). A slot's record or the
+// ledger-wide values have changed.
+platform::Result<> JournalSlot(int index);
+platform::Result<> JournalValues();
 // A slot's mark or bank id has changed; a statement was recorded.
-void JournalMark(int index);
-void JournalStatement(const ReconciledStatement& statement);
+platform::Result<> JournalMark(int index);
+platform::Result<> JournalStatement(const ReconciledStatement& statement);
 // Every mark, statement and deleted bank id at once, replacing those before: for a change that takes one back.
-void JournalAllMarks();
+platform::Result<> JournalAllMarks();
 // The whole list of schedules, replacing the one before.
-void JournalSchedules();
+platform::Result<> JournalSchedules();
 // The ledger in memory was replaced (New, a load) or saved: its journal, which it no longer needs, is removed.
-void EndJournal();
+platform::Result<> EndJournal();
 // The file was written but the ledger stays modified (its companion failed): the journal begins again from the
 // file as it is now, so that a crash does not leave a journal of a file that has changed since.
-void RestartJournal();
+platform::Result<> RestartJournal();
+// The store's operations tell the user what the journal could not do, in a message box: nothing below them does.
+void ShowJournalFailure(const platform::Result<>& journalled);
 
 // NewLedger lets go of the file the store held (storage/LedgerHold.h).
 void ReleaseFile();

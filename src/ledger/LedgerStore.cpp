@@ -1,6 +1,7 @@
 #include "ledger/ChangeBatch.h"
 #include "ledger/LedgerState.h"
 #include "ledger/StoreNotifier.h"
+#include "platform/Prompt.h"
 
 namespace ledger {
 
@@ -11,6 +12,10 @@ LedgerState& State() {
 
 std::vector<TransactionRecord> FreshSlots() {
     return std::vector<TransactionRecord>(3);
+}
+
+void ShowJournalFailure(const platform::Result<>& journalled) {
+    (void)platform::ShowIfFailed(journalled);
 }
 
 namespace {
@@ -41,8 +46,8 @@ int16_t AddTransaction(int16_t checkNumber, double date, float amount, const QSt
     s.LiveCount += 1;
     s.Modified = true;
     const ChangeBatch oneChange;
-    JournalSlot(s.NextSlot - 1);
-    JournalValues();
+    ShowJournalFailure(JournalSlot(s.NextSlot - 1));
+    ShowJournalFailure(JournalValues());
     return int16_t(s.NextSlot - 1);
 }
 
@@ -54,7 +59,7 @@ bool DeleteTransaction(int16_t index) {
     s.Records[index].TypeCode = Deleted;
     s.LiveCount -= 1;
     s.Modified = true;
-    JournalSlot(index);
+    ShowJournalFailure(JournalSlot(index));
     return true;
 }
 
@@ -65,7 +70,7 @@ bool RestoreTransaction(int16_t index, int16_t typeCode) {
     s.Records[index].TypeCode = typeCode;
     s.LiveCount += 1;
     s.Modified = true;
-    JournalSlot(index);
+    ShowJournalFailure(JournalSlot(index));
     return true;
 }
 
@@ -81,7 +86,7 @@ bool UpdateTransaction(int16_t index, int16_t checkNumber, double date, float am
     r.Description = FixDescription(description);
     r.Locked = locked ? -1 : 0;
     s.Modified = true;
-    JournalSlot(index);
+    ShowJournalFailure(JournalSlot(index));
     return true;
 }
 
@@ -112,14 +117,14 @@ int16_t GetNextCheckNumber() {
 }
 void SetNextCheckNumber(int16_t number) {
     State().NextCheckNumber = number;
-    JournalValues();
+    ShowJournalFailure(JournalValues());
 }
 float GetStartingBalance() {
     return State().StartingBalance;
 }
 void SetStartingBalance(float amount) {
     State().StartingBalance = amount;
-    JournalValues();
+    ShowJournalFailure(JournalValues());
 }
 
 bool GetLockDate(double& date) {
@@ -129,7 +134,7 @@ bool GetLockDate(double& date) {
 
 void SetLockDate(double date) {
     State().LockDate = date;
-    JournalValues();
+    ShowJournalFailure(JournalValues());
 }
 bool IsModified() {
     return State().Modified;
@@ -173,7 +178,7 @@ void NewLedger() {
     s.UnusableProblem.clear();
     s.CompanionPending = false;
     s.LastLoad = {};
-    EndJournal();
+    ShowJournalFailure(EndJournal());
     ReleaseFile();
     NoteStoreChange();
 }

@@ -18,7 +18,7 @@ bool SetSchedules(const std::vector<Schedule>& schedules) {
     if (s.Schedules != schedules) {
         s.Schedules = schedules;
         s.Modified = true;
-        JournalSchedules();
+        ShowJournalFailure(JournalSchedules());
     }
     return true;
 }

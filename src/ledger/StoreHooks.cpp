@@ -18,9 +18,16 @@ Hooks& H() {
     return hooks;
 }
 
-template <typename Hook, typename... Args> void Call(Hook hook, const Args&... args) {
+template <typename... Args> void Call(void (*hook)(Args...), const Args&... args) {
     if (hook)
         hook(args...);
+}
+
+template <typename... Args>
+platform::Result<> CallJournal(platform::Result<> (*hook)(Args...), const std::decay_t<Args>&... args) {
+    if (!hook)
+        return {};
+    return hook(args...);
 }
 } // namespace
 
@@ -39,7 +46,7 @@ ChangeBatch::ChangeBatch() {
 
 ChangeBatch::~ChangeBatch() {
     if (--H().batchDepth == 0)
-        Call(H().journal.batchEnded);
+        ShowJournalFailure(CallJournal(H().journal.batchEnded));
     ReleaseStoreNotices();
 }
 
@@ -47,35 +54,35 @@ int ChangeBatchDepth() {
     return H().batchDepth;
 }
 
-void JournalSlot(int index) {
+platform::Result<> JournalSlot(int index) {
     NoteStoreChange();
-    Call(H().journal.slot, index);
+    return CallJournal(H().journal.slot, index);
 }
-void JournalValues() {
+platform::Result<> JournalValues() {
     NoteStoreChange();
-    Call(H().journal.values);
+    return CallJournal(H().journal.values);
 }
-void JournalMark(int index) {
+platform::Result<> JournalMark(int index) {
     NoteStoreChange();
-    Call(H().journal.mark, index);
+    return CallJournal(H().journal.mark, index);
 }
-void JournalStatement(const ReconciledStatement& statement) {
+platform::Result<> JournalStatement(const ReconciledStatement& statement) {
     NoteStoreChange();
-    Call(H().journal.statement, statement);
+    return CallJournal(H().journal.statement, statement);
 }
-void JournalAllMarks() {
+platform::Result<> JournalAllMarks() {
     NoteStoreChange();
-    Call(H().journal.allMarks);
+    return CallJournal(H().journal.allMarks);
 }
-void JournalSchedules() {
+platform::Result<> JournalSchedules() {
     NoteStoreChange();
-    Call(H().journal.schedules);
+    return CallJournal(H().journal.schedules);
 }
-void EndJournal() {
-    Call(H().journal.end);
+platform::Result<> EndJournal() {
+    return CallJournal(H().journal.end);
 }
-void RestartJournal() {
-    Call(H().journal.restart);
+platform::Result<> RestartJournal() {
+    return CallJournal(H().journal.restart);
 }
 void ReleaseFile() {
     Call(H().release);

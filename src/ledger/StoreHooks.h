@@ -4,19 +4,21 @@
 // nothing.
 
 #include "model/ClearMark.h"
+#include "platform/Result.h"
 
 namespace ledger {
 
+// Each returns the journal's failure, in words for the user; the store shows it.
 struct JournalHooks {
-    void (*slot)(int index) = nullptr;
-    void (*values)() = nullptr;
-    void (*mark)(int index) = nullptr;
-    void (*statement)(const ReconciledStatement& statement) = nullptr;
-    void (*allMarks)() = nullptr;
-    void (*schedules)() = nullptr;
-    void (*batchEnded)() = nullptr; // the outermost ChangeBatch ended
-    void (*end)() = nullptr;
-    void (*restart)() = nullptr;
+    platform::Result<> (*slot)(int index) = nullptr;
+    platform::Result<> (*values)() = nullptr;
+    platform::Result<> (*mark)(int index) = nullptr;
+    platform::Result<> (*statement)(const ReconciledStatement& statement) = nullptr;
+    platform::Result<> (*allMarks)() = nullptr;
+    platform::Result<> (*schedules)() = nullptr;
+    platform::Result<> (*batchEnded)() = nullptr; // the outermost ChangeBatch ended
+    platform::Result<> (*end)() = nullptr;
+    platform::Result<> (*restart)() = nullptr;
 };
 void SetJournalHooks(const JournalHooks& hooks);
 

@@ -31,9 +31,8 @@ int SyncFolderFd(int fd) {
     return testCalls.syncFolder ? testCalls.syncFolder(fd) : ::fsync(fd);
 }
 
-bool Fail(QString& error, int errorNumber) {
-    error = qt_error_string(errorNumber);
-    return false;
+Failure<> FailWith(int errorNumber) {
+    return Fail(qt_error_string(errorNumber));
 }
 
 // A new file named after `path` in the same folder, so that the rename stays inside one file system. O_EXCL with
@@ -48,33 +47,35 @@ int CreateTemporary(const QString& path, QByteArray& name) {
     return -1;
 }
 
-bool SyncFolderOf(const QString& path, QString& error) {
+Result<> SyncFolderOf(const QString& path) {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return Fail(error, errno);
+        return FailWith(errno);
     const int synced = SyncFolderFd(fd);
     const int syncError = errno;
     ::close(fd);
     // EINVAL: the file system cannot sync a folder at all, so there is nothing more to wait for.
     if (synced != 0 && syncError != EINVAL)
-        return Fail(error, syncError);
-    return true;
+        return FailWith(syncError);
+    return {};
 }
 
 // The last steps of a replacement, once `temporary` is complete on disk.
-bool PutInPlace(const QByteArray& temporary, const QString& path, QString& error,
-                const std::function<bool(QString& error)>& beforeRename) {
-    if (beforeRename && !beforeRename(error)) {
-        ::unlink(temporary.constData());
-        return false;
+Result<> PutInPlace(const QByteArray& temporary, const QString& path, const std::function<Result<>()>& beforeRename) {
+    if (beforeRename) {
+        Result<> ready = beforeRename();
+        if (!ready) {
+            ::unlink(temporary.constData());
+            return ready;
+        }
     }
     if (Rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
         const int errorNumber = errno;
         ::unlink(temporary.constData());
-        return Fail(error, errorNumber);
+        return FailWith(errorNumber);
     }
-    return SyncFolderOf(path, error);
+    return SyncFolderOf(path);
 }
 } // namespace
 
@@ -85,17 +86,17 @@ QString ResolveSymlinks(const QString& path) {
     return info.absoluteFilePath();
 }
 
-bool WriteFileAtomically(const QString& file, const QByteArray& bytes, QString& error,
-                         const std::function<bool(QString& error)>& beforeRename) {
+Result<> WriteFileAtomically(const QString& file, const QByteArray& bytes,
+                             const std::function<Result<>()>& beforeRename) {
     const QString path = ResolveSymlinks(file);
     const QByteArray target = QFile::encodeName(path);
     QByteArray temporary;
     const int fd = CreateTemporary(path, temporary);
     if (fd < 0)
-        return Fail(error, errno);
+        return FailWith(errno);
     const auto abandon = [&](int errorNumber) {
         ::unlink(temporary.constData());
-        return Fail(error, errorNumber);
+        return FailWith(errorNumber);
     };
 
     // The replacement keeps the permissions of the file it replaces. Best effort: only the owner may change them.
@@ -111,10 +112,10 @@ bool WriteFileAtomically(const QString& file, const QByteArray& bytes, QString& 
     // A network file system may report a failed write only here.
     if (::close(fd) != 0 && errno != EINTR)
         return abandon(errno);
-    return PutInPlace(temporary, path, error, beforeRename);
+    return PutInPlace(temporary, path, beforeRename);
 }
 
-bool ReplaceWithFile(const QString& staged, const QString& path, QString& error, bool syncFolder) {
+Result<> ReplaceWithFile(const QString& staged, const QString& path, bool syncFolder) {
     const QByteArray name = QFile::encodeName(staged);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     const int synced = fd >= 0 ? SyncFile(fd) : -1;
@@ -124,15 +125,17 @@ bool ReplaceWithFile(const QString& staged, const QString& path, QString& error,
     if (synced != 0 || Rename(name.constData(), QFile::encodeName(path).constData()) != 0) {
         const int failure = synced != 0 ? errorNumber : errno;
         ::unlink(name.constData());
-        return Fail(error, failure);
+        return FailWith(failure);
     }
-    return !syncFolder || SyncFolderOf(path, error);
+    if (!syncFolder)
+        return {};
+    return SyncFolderOf(path);
 }
 
-bool MoveIntoPlace(const QString& from, const QString& to, QString& error) {
+Result<> MoveIntoPlace(const QString& from, const QString& to) {
     if (Rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        return Fail(error, errno);
-    return SyncFolderOf(to, error);
+        return FailWith(errno);
+    return SyncFolderOf(to);
 }
 
 bool WriteAll(int fd, const QByteArray& bytes) {

@@ -5,6 +5,8 @@
 // folder), so a disk that fails to store the data would be reported as a successful save. This helper checks
 // every step.
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -17,23 +19,23 @@ namespace platform {
 // the folder so that the rename itself is durable. The new file gets the permissions of the file it replaces, or
 // the usual ones for a new file (0666 less the umask).
 //
-// True when every step succeeded. Otherwise `error` holds the reason (the system's error text where the system
-// gave one) and no temporary file remains; `path` is exactly as it was unless the failure came after the rename
+// A failure holds the reason (the system's error text where the system gave one); no temporary file remains then,
+// and `path` is exactly as it was unless the failure came after the rename
 // (only the folder sync can fail then: the new content is in place but may not survive a power cut).
 // A symbolic link is written through to the file it finally names (ResolveSymlinks), so the link stays.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString& error,
-                         const std::function<bool(QString& error)>& beforeRename = {});
+Result<> WriteFileAtomically(const QString& path, const QByteArray& bytes,
+                             const std::function<Result<>()>& beforeRename = {});
 
 // The same replacement for a file that another writer made complete (a database library writes its own files):
 // `staged`, in the folder of `path`, is synced and renamed over `path` (exactly that name, no link followed), and the
 // folder is synced unless `syncFolder` is false: a caller that replaces another file in that folder right after may
 // leave it to that replacement, whose folder sync makes both renames durable. It keeps its own permissions. The
 // result is as above; on a failure before the rename `staged` is removed.
-bool ReplaceWithFile(const QString& staged, const QString& path, QString& error, bool syncFolder);
+Result<> ReplaceWithFile(const QString& staged, const QString& path, bool syncFolder);
 
 // Renames `from`, a complete file already on disk, over `to` in the same folder and syncs the folder. On a failure
 // nothing is removed: `from` stays where it was unless the rename took place (then only the folder sync failed).
-bool MoveIntoPlace(const QString& from, const QString& to, QString& error);
+Result<> MoveIntoPlace(const QString& from, const QString& to);
 
 // Writes every byte to `fd`, going on after interrupted and short writes; false with errno set when the system
 // refuses (a write that makes no progress counts as EIO).

@@ -2,6 +2,8 @@
 // The one way the program asks the user something: message boxes and the Open/Save file dialog.
 // The GUI installs a backend that shows real dialogs; tests install a script that answers them.
 
+#include "platform/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -57,6 +59,12 @@ inline QString ProgramTitle() {
 
 Answer MsgBox(const QString& text, Buttons buttons = Buttons::Ok, const QString& caption = ProgramTitle(),
               Icon icon = Icon::None, Answer defaultButton = Answer::Ok);
+// True when `result` succeeded; otherwise its text was shown in a message box with the program's title.
+template <class T, class CodeType> bool ShowIfFailed(const Result<T, CodeType>& result) {
+    if (!result)
+        MsgBox(result.Error());
+    return result.Ok();
+}
 // The index of the chosen label; without a backend, the escape choice.
 int Choose(const QString& text, const QStringList& choices, int defaultIndex, int escapeIndex,
            const QString& caption = ProgramTitle());

@@ -53,8 +53,7 @@ bool SetAside(const QString& path) {
 }
 
 bool Write(const QString& path, const RegistryHive& hive) {
-    QString error;
-    return platform::WriteFileAtomically(path, SerializeRegistryFile(hive), error);
+    return platform::WriteFileAtomically(path, SerializeRegistryFile(hive)).Ok();
 }
 } // namespace
 

@@ -152,25 +152,22 @@ CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledge
         return written.dataFile.crc == *crc;
     };
     const QString path = CompanionPathOf(ledgerTarget);
-    CompanionContents c;
+    const auto anyData = [](const CompanionContents&) { return true; };
     // A save killed once it had replaced the data file left that file's companion complete under the staged name.
-    const bool staged = ReadCompanionFile(
-                            StagedPathOf(platform::ResolveSymlinks(path)), c,
-                            [](const CompanionContents&) { return true; }, load.problem) == CompanionRead::Read &&
-                        writtenWith(c);
+    platform::Result<CompanionContents, FileRead> read =
+        ReadCompanionFile(StagedPathOf(platform::ResolveSymlinks(path)), anyData);
+    const bool staged = read && writtenWith(read.Value());
     if (!staged) {
-        c = {};
-        load.problem.clear();
-        switch (ReadCompanionFile(path, c, writtenWith, load.problem)) {
-        case CompanionRead::Missing:
-            return load;
-        case CompanionRead::Unusable:
+        read = ReadCompanionFile(path, writtenWith);
+        if (!read) {
+            if (read.Code() == FileRead::Missing)
+                return load;
             load.outcome = CompanionLoad::Outcome::Unusable;
+            load.problem = read.Error();
             return load;
-        case CompanionRead::Read:
-            break;
         }
     }
+    CompanionContents& c = read.Value();
     std::vector<int> slotOf(size_t(c.records) + 1);
     load.outcome = staged || writtenWith(c) ? CompanionLoad::Outcome::Matched : CompanionLoad::Outcome::Rematched;
     if (load.outcome == CompanionLoad::Outcome::Matched) {
@@ -191,33 +188,34 @@ CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledge
     return load;
 }
 
-bool FinishKilledSave(const QString& ledgerTarget, QString& error) {
+platform::Result<> FinishKilledSave(const QString& ledgerTarget) {
     const QString path = platform::ResolveSymlinks(CompanionPathOf(ledgerTarget));
     const QString staged = StagedPathOf(path);
-    CompanionContents c;
-    QString problem;
-    const CompanionRead read = ReadCompanionFile(
-        staged, c, [](const CompanionContents&) { return true; }, problem);
-    if (read == CompanionRead::Missing)
-        return true;
+    const platform::Result<CompanionContents, FileRead> read =
+        ReadCompanionFile(staged, [](const CompanionContents&) { return true; });
+    if (!read && read.Code() == FileRead::Missing)
+        return {};
     QFile file;
     QByteArray bytes;
     if (OpenRegularFile(ledgerTarget, file) == OpenResult::Opened)
         bytes = file.read(MaxLedgerBytes);
     const bool ofDataFile =
-        read == CompanionRead::Read && c.dataFile.size == bytes.size() && c.dataFile.crc == WithHash({}, bytes).crc;
+        read && read->dataFile.size == bytes.size() && read->dataFile.crc == WithHash({}, bytes).crc;
     if (!ofDataFile) {
         // The save that staged it ended before it replaced the data file.
         ::unlink(QFile::encodeName(staged).constData());
-        return true;
+        return {};
     }
-    if (QFileInfo::exists(path) && !KeepBackup(path, error))
-        return false;
-    return platform::MoveIntoPlace(staged, path, error);
+    if (QFileInfo::exists(path)) {
+        platform::Result<> kept = KeepBackup(path);
+        if (!kept)
+            return kept;
+    }
+    return platform::MoveIntoPlace(staged, path);
 }
 
-CompanionStage StageCompanion(LedgerState& state, const QString& ledgerTarget, const QByteArray& ledgerBytes,
-                              QString& error) {
+platform::Result<CompanionStage> StageCompanion(LedgerState& state, const QString& ledgerTarget,
+                                                const QByteArray& ledgerBytes) {
     const QString name = CompanionPathOf(ledgerTarget);
     const QString path = platform::ResolveSymlinks(name);
     const bool exists = QFileInfo::exists(path);
@@ -231,13 +229,12 @@ CompanionStage StageCompanion(LedgerState& state, const QString& ledgerTarget, c
         problem = state.UnusableProblem;
     } else if (exists) {
         // Read whole before it is replaced: a file that is not a sound companion of ours is never written over.
-        CompanionContents previous;
-        if (ReadCompanionFile(
-                path, previous, [](const CompanionContents&) { return true; }, problem) == CompanionRead::Unusable) {
+        const platform::Result<CompanionContents, FileRead> previous =
+            ReadCompanionFile(path, [](const CompanionContents&) { return true; });
+        if (!previous && previous.Code() == FileRead::Unreadable) {
+            problem = previous.Error();
             state.UnusableCompanion = name;
             state.UnusableProblem = problem;
-        } else {
-            problem.clear();
         }
     }
     if (!problem.isEmpty()) {
@@ -246,9 +243,9 @@ CompanionStage StageCompanion(LedgerState& state, const QString& ledgerTarget, c
         if (!hasMarks)
             return CompanionStage::Nothing;
         problem[0] = problem[0].toUpper();
-        error =
-            problem + QStringLiteral("; it was left as it is. Move it aside to save the cleared marks and schedules.");
-        return CompanionStage::Failed;
+        return platform::Fail(problem +
+                              QStringLiteral("; it was left as it is. Move it aside to save the cleared marks and "
+                                             "schedules."));
     }
     // Only a save of this ledger makes these, and it holds the ledger: one left over is from a killed save.
     const QString staged = StagedPathOf(path);
@@ -261,9 +258,11 @@ CompanionStage StageCompanion(LedgerState& state, const QString& ledgerTarget, c
     // data file's replacement syncs its folder after its own rename, which makes this one durable as well when the
     // companion is in the same folder (not a link to another).
     const bool otherFolder = QFileInfo(path).absolutePath() != QFileInfo(ledgerTarget).absolutePath();
-    if (!WriteCompanionFile(written, ContentsOf(state, ledgerBytes), mode, error) ||
-        !platform::ReplaceWithFile(written, staged, error, otherFolder))
-        return CompanionStage::Failed;
+    platform::Result<> done = WriteCompanionFile(written, ContentsOf(state, ledgerBytes), mode);
+    if (done)
+        done = platform::ReplaceWithFile(written, staged, otherFolder);
+    if (!done)
+        return platform::Fail(done.Error());
     return CompanionStage::Staged;
 }
 
@@ -272,15 +271,18 @@ void DropStagedCompanion(const QString& ledgerTarget, const QByteArray& ledgerBy
         ::unlink(QFile::encodeName(StagedPathOf(platform::ResolveSymlinks(CompanionPathOf(ledgerTarget)))).constData());
 }
 
-bool PlaceCompanion(LedgerState& state, const QString& ledgerTarget, QString& error) {
+platform::Result<> PlaceCompanion(LedgerState& state, const QString& ledgerTarget) {
     const QString name = CompanionPathOf(ledgerTarget);
     const QString path = platform::ResolveSymlinks(name);
-    if (QFileInfo::exists(path) && !KeepBackup(path, error))
-        return false;
+    if (QFileInfo::exists(path)) {
+        platform::Result<> kept = KeepBackup(path);
+        if (!kept)
+            return kept;
+    }
     // No file was there when the save began: the one it writes is this ledger's.
     if (name == state.UnusableCompanion)
         state.UnusableCompanion.clear();
-    return platform::MoveIntoPlace(StagedPathOf(path), path, error);
+    return platform::MoveIntoPlace(StagedPathOf(path), path);
 }
 
 CompanionLoad CheckCompanion(const QString& ledgerPath, const QByteArray& ledgerBytes) {

@@ -25,6 +25,7 @@
 // their hashes have a table of their own because only a data file changed behind the companion's back needs them.
 
 #include "ledger/LedgerState.h"
+#include "platform/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -54,16 +55,16 @@ struct CompanionContents {
     std::vector<Schedule> schedules;
 };
 
-enum class CompanionRead { Read, Missing, Unusable };
+using platform::FileRead;
 // Reads the companion at `path`. Its record hashes are read only when `unchanged`, given its data file's stamp and
-// record count, says it was written with another data file. Unusable, with the reason in `problem` ("it was written
-// by a newer version of Tallix"), for a file that is not a companion of a version this program reads, or that
-// cannot be read whole.
-CompanionRead ReadCompanionFile(const QString& path, CompanionContents& contents,
-                                const std::function<bool(const CompanionContents&)>& unchanged, QString& problem);
-// Writes the companion at `path`, an absent or already removed file, in one transaction; with mode `mode`. False with
-// the reason in `error`; then nothing remains at `path`.
-bool WriteCompanionFile(const QString& path, const CompanionContents& contents, unsigned mode, QString& error);
+// record count, says it was written with another data file. Missing when there is none; Unreadable, with the reason
+// ("it was written by a newer version of Tallix"), for a file that is not a companion of a version this program
+// reads, or that cannot be read whole.
+platform::Result<CompanionContents, FileRead>
+ReadCompanionFile(const QString& path, const std::function<bool(const CompanionContents&)>& unchanged);
+// Writes the companion at `path`, an absent or already removed file, in one transaction; with mode `mode`. On a
+// failure nothing remains at `path`.
+platform::Result<> WriteCompanionFile(const QString& path, const CompanionContents& contents, unsigned mode);
 
 // LoadLedger's side: the marks of the data file `ledgerTarget`, read as `ledgerBytes` with `records` records after
 // its header, by slot into `into` (empty), and its schedules into `schedules`. A companion is taken by position only
@@ -76,19 +77,19 @@ CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledge
 // SaveLedger's side, under the hold of the data file `ledgerTarget`, in steps around its replacement, so that the
 // next load finds the data file with its own companion after a kill at any point.
 // First: a staged companion that a killed save left of the data file now on disk is put in place (the previous one
-// kept as NAME.tlx.db.bak); any other is removed. False with the reason in `error`.
-bool FinishKilledSave(const QString& ledgerTarget, QString& error);
+// kept as NAME.tlx.db.bak); any other is removed.
+platform::Result<> FinishKilledSave(const QString& ledgerTarget);
 // Then, before the data file is replaced by `ledgerBytes`: the companion is written whole and synced under its
-// staged name when the ledger has marks or schedules or one exists. Failed, with the reason in `error`, when it
-// cannot be written or a file at its place must be left alone: one that the load could not use or did not find (the
-// user moves it aside), or that is not a sound companion of ours.
-enum class CompanionStage { Nothing, Staged, Failed };
-CompanionStage StageCompanion(LedgerState& state, const QString& ledgerTarget, const QByteArray& ledgerBytes,
-                              QString& error);
+// staged name when the ledger has marks or schedules or one exists. A failure when it cannot be written or a file at
+// its place must be left alone: one that the load could not use or did not find (the user moves it aside), or that
+// is not a sound companion of ours.
+enum class CompanionStage { Nothing, Staged };
+platform::Result<CompanionStage> StageCompanion(LedgerState& state, const QString& ledgerTarget,
+                                                const QByteArray& ledgerBytes);
 // A staged companion is removed when the data file does not hold `ledgerBytes` after all (its write failed).
 void DropStagedCompanion(const QString& ledgerTarget, const QByteArray& ledgerBytes);
 // Once the data file holds the bytes staged with: the staged companion takes its place, the previous one kept as
-// NAME.tlx.db.bak. False with the reason in `error`; the staged one stays, and loads take it.
-bool PlaceCompanion(LedgerState& state, const QString& ledgerTarget, QString& error);
+// NAME.tlx.db.bak. On a failure the staged one stays, and loads take it.
+platform::Result<> PlaceCompanion(LedgerState& state, const QString& ledgerTarget);
 
 } // namespace ledger

@@ -163,37 +163,30 @@ bool WriteAll(Connection& db, const CompanionContents& c) {
     return db.Run("COMMIT");
 }
 
-// The header alone tells a file that is not ours or too new, without letting SQLite near it; `version` is its schema's.
-CompanionRead ProbeHeader(const QString& path, QString& problem, qint32& version) {
+// The header alone tells a file that is not ours or too new, without letting SQLite near it: its schema's version.
+platform::Result<qint32, FileRead> ProbeHeader(const QString& path) {
+    const auto unusable = [](QString problem) { return platform::Fail(std::move(problem), FileRead::Unreadable); };
     QFile file;
     switch (OpenRegularFile(path, file)) {
     case OpenResult::NotRegular:
-        problem = NotOurs();
-        return CompanionRead::Unusable;
+        return unusable(NotOurs());
     case OpenResult::Failed:
         if (errno == ENOENT)
-            return CompanionRead::Missing;
-        problem = qt_error_string(errno);
-        return CompanionRead::Unusable;
+            return platform::Fail(QString(), FileRead::Missing);
+        return unusable(qt_error_string(errno));
     case OpenResult::Opened:
         break;
     }
     const QByteArray head = file.read(SqliteHeaderSize);
     if (head.size() < SqliteHeaderSize || std::memcmp(head.constData(), SqliteMagic, sizeof(SqliteMagic)) != 0 ||
-        qFromBigEndian<qint32>(head.constData() + ApplicationIdOffset) != CompanionApplicationId) {
-        problem = NotOurs();
-        return CompanionRead::Unusable;
-    }
-    version = qFromBigEndian<qint32>(head.constData() + UserVersionOffset);
-    if (version > CompanionVersion) {
-        problem = QStringLiteral("it was written by a newer version of Tallix");
-        return CompanionRead::Unusable;
-    }
-    if (version < 1) {
-        problem = Damaged();
-        return CompanionRead::Unusable;
-    }
-    return CompanionRead::Read;
+        qFromBigEndian<qint32>(head.constData() + ApplicationIdOffset) != CompanionApplicationId)
+        return unusable(NotOurs());
+    const qint32 version = qFromBigEndian<qint32>(head.constData() + UserVersionOffset);
+    if (version > CompanionVersion)
+        return unusable(QStringLiteral("it was written by a newer version of Tallix"));
+    if (version < 1)
+        return unusable(Damaged());
+    return version;
 }
 
 // Every value is checked against the data file's record count, and against what the store, its recovery journal and
@@ -292,30 +285,27 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
 }
 } // namespace
 
-CompanionRead ReadCompanionFile(const QString& path, CompanionContents& contents,
-                                const std::function<bool(const CompanionContents&)>& unchanged, QString& problem) {
-    qint32 version = 0;
-    const CompanionRead probed = ProbeHeader(path, problem, version);
-    if (probed != CompanionRead::Read)
-        return probed;
+platform::Result<CompanionContents, FileRead>
+ReadCompanionFile(const QString& path, const std::function<bool(const CompanionContents&)>& unchanged) {
+    const platform::Result<qint32, FileRead> version = ProbeHeader(path);
+    if (!version)
+        return platform::Fail(version.Error(), version.Code());
     Connection db(path, true);
+    CompanionContents contents;
     QString detail;
-    if (ReadAll(db, version, contents, unchanged, detail))
-        return CompanionRead::Read;
-    problem = Damaged(db.error.isEmpty() ? detail : db.error);
-    return CompanionRead::Unusable;
+    if (ReadAll(db, version.Value(), contents, unchanged, detail))
+        return contents;
+    return platform::Fail(Damaged(db.error.isEmpty() ? detail : db.error), FileRead::Unreadable);
 }
 
-bool WriteCompanionFile(const QString& path, const CompanionContents& contents, unsigned mode, QString& error) {
+platform::Result<> WriteCompanionFile(const QString& path, const CompanionContents& contents, unsigned mode) {
     // Made with the ledger's permissions before SQLite opens it: the marks and bank ids are as private as the ledger.
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        error = qt_error_string(errno);
-        return false;
-    }
+    if (fd < 0)
+        return platform::Fail(qt_error_string(errno));
     const bool made = ::fchmod(fd, mode_t(mode)) == 0;
-    error = made ? QString() : qt_error_string(errno);
+    QString error = made ? QString() : qt_error_string(errno);
     ::close(fd);
     bool written = false;
     if (made) {
@@ -323,9 +313,10 @@ bool WriteCompanionFile(const QString& path, const CompanionContents& contents, 
         written = WriteAll(db, contents);
         error = db.error;
     }
-    if (!written)
-        ::unlink(name.constData());
-    return written;
+    if (written)
+        return {};
+    ::unlink(name.constData());
+    return platform::Fail(error);
 }
 
 } // namespace ledger

@@ -36,16 +36,14 @@ bool HasWildcard(const QString& name) {
 
 // A file without write permission is one the user protected: it is not replaced, even by root, whose writes
 // the permission bits would not stop.
-bool MayReplace(const QString& target, QString& error) {
+platform::Result<> MayReplace(const QString& target) {
     struct stat st {};
     const QByteArray name = QFile::encodeName(target);
     if (::stat(name.constData(), &st) != 0)
-        return true;
-    if (::access(name.constData(), W_OK) != 0 || (st.st_mode & 0222) == 0) {
-        error = qt_error_string(EACCES);
-        return false;
-    }
-    return true;
+        return {};
+    if (::access(name.constData(), W_OK) != 0 || (st.st_mode & 0222) == 0)
+        return platform::Fail(qt_error_string(EACCES));
+    return {};
 }
 
 void KeepStamp(LedgerState& state, const QString& target, const QByteArray& bytes) {
@@ -82,42 +80,38 @@ DiskCheck CheckDisk(const LedgerState& state, const QString& target) {
 
 // The store's hold of the file serves as the lock for a save; without it the file is held for the save alone,
 // and a file another copy holds is refused.
-bool HoldForSave(const QString& target, LedgerHold& ownHold, QString& error) {
+platform::Result<> HoldForSave(const QString& target, LedgerHold& ownHold) {
     if (HoldsLedger())
-        return true;
+        return {};
     ownHold = LedgerHold::Take(target);
-    if (ownHold.Status() == HoldStatus::HeldByOther) {
-        error = QStringLiteral("It is open in another copy of Tallix: ") + DescribeHolder(ownHold.Holder()) +
-                QLatin1Char('.');
-        return false;
-    }
-    if (ownHold.Status() == HoldStatus::Unavailable) {
-        error = ownHold.Error();
-        return false;
-    }
-    return true;
+    if (ownHold.Status() == HoldStatus::HeldByOther)
+        return platform::Fail(QStringLiteral("It is open in another copy of Tallix: ") +
+                              DescribeHolder(ownHold.Holder()) + QLatin1Char('.'));
+    if (ownHold.Status() == HoldStatus::Unavailable)
+        return platform::Fail(ownHold.Error());
+    return {};
 }
 
 // The file is replaced as a whole, and the old one becomes the .bak just before the new one takes its name: at
 // every moment the target is the complete old or new ledger.
-bool WriteDataFile(LedgerState& state, const QString& target, const QByteArray& bytes, QString& error) {
-    if (!MayReplace(target, error))
-        return false;
+platform::Result<> WriteDataFile(LedgerState& state, const QString& target, const QByteArray& bytes) {
+    platform::Result<> mayReplace = MayReplace(target);
+    if (!mayReplace)
+        return mayReplace;
     // Only a save of this file makes these, and it holds the file's lock: a leftover is from a save that was killed.
     platform::RemoveLeftoverTemporaries(target, [](const QByteArray& head) {
         return head.size() >= RecordSize && IsHeaderText(head.constData() + TextOffset);
     });
     const bool hasOldVersion = QFileInfo(target).isFile();
-    if (!platform::WriteFileAtomically(target, bytes, error, [&](QString& backupError) {
-            return !hasOldVersion || KeepBackup(target, backupError);
-        })) {
-        // A failure after the rename (the folder's sync) leaves the new file in place: it is the one to compare with.
-        if (StillHolds(target, MetadataOf(target), bytes))
-            KeepStamp(state, target, bytes);
-        return false;
-    }
-    KeepStamp(state, target, bytes);
-    return true;
+    platform::Result<> written = platform::WriteFileAtomically(target, bytes, [&]() -> platform::Result<> {
+        if (!hasOldVersion)
+            return {};
+        return KeepBackup(target);
+    });
+    // A failure after the rename (the folder's sync) leaves the new file in place: it is the one to compare with.
+    if (written || StillHolds(target, MetadataOf(target), bytes))
+        KeepStamp(state, target, bytes);
+    return written;
 }
 
 // After a save that failed only to write the companion, the data file may already hold exactly this ledger.
@@ -240,7 +234,7 @@ bool LoadLedger() {
                             : QStringLiteral("it was not there when the ledger was opened");
     s.CompanionPending = false;
     KeepStamp(s, target, bytes);
-    EndJournal();
+    ShowJournalFailure(EndJournal());
     NoteStoreChange();
     ReportCompanion(companion, path, CompanionPathOf(target));
     return true;
@@ -274,10 +268,9 @@ bool SaveLedger() {
     case DiskCheck::Unchanged:
         break;
     }
-    QString reason;
     LedgerHold ownHold;
-    if (!HoldForSave(target, ownHold, reason))
-        return RefuseSave(s.DataFileName, reason);
+    if (const platform::Result<> held = HoldForSave(target, ownHold); !held)
+        return RefuseSave(s.DataFileName, held.Error());
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     WriteLedger(buffer, s);
@@ -285,28 +278,34 @@ bool SaveLedger() {
     // The companion is written whole under its staged name before the data file is replaced and takes its place
     // after: a kill at any point leaves a data file whose own companion the next load finds.
     const QString companion = CompanionPathOf(target);
-    if (!FinishKilledSave(target, reason))
-        return RefuseSave(companion, reason);
-    const CompanionStage stage = StageCompanion(s, target, bytes, reason);
-    if (stage == CompanionStage::Failed)
-        return RefuseSave(companion, reason);
-    if (!AlreadyWritten(s, target, bytes) && !WriteDataFile(s, target, bytes, reason)) {
-        if (stage == CompanionStage::Staged)
-            DropStagedCompanion(target, bytes);
-        return RefuseSave(s.DataFileName, reason);
+    if (const platform::Result<> finished = FinishKilledSave(target); !finished)
+        return RefuseSave(companion, finished.Error());
+    const platform::Result<CompanionStage> stage = StageCompanion(s, target, bytes);
+    if (!stage)
+        return RefuseSave(companion, stage.Error());
+    const bool staged = stage.Value() == CompanionStage::Staged;
+    if (!AlreadyWritten(s, target, bytes)) {
+        if (const platform::Result<> written = WriteDataFile(s, target, bytes); !written) {
+            if (staged)
+                DropStagedCompanion(target, bytes);
+            return RefuseSave(s.DataFileName, written.Error());
+        }
     }
     // The data file is saved, and loads take the staged companion with it; until that is in place, the ledger stays
     // modified and its journal stays.
-    s.CompanionPending = stage == CompanionStage::Staged && !PlaceCompanion(s, target, reason);
+    platform::Result<> placed;
+    if (staged)
+        placed = PlaceCompanion(s, target);
+    s.CompanionPending = !placed;
     if (ownHold.IsHeld() && holdWhileOpen)
         KeepHold(std::move(ownHold));
     if (s.CompanionPending) {
         // The journal goes on against the file just saved, so that recovering it is not taken for undoing that file.
-        RestartJournal();
-        return RefuseSave(companion, reason);
+        ShowJournalFailure(RestartJournal());
+        return RefuseSave(companion, placed.Error());
     }
     s.Modified = false;
-    EndJournal();
+    ShowJournalFailure(EndJournal());
     return true;
 }
 

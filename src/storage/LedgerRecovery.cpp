@@ -7,7 +7,6 @@
 #include "ledger/StoreNotifier.h"
 #include "platform/AtomicFile.h"
 #include "platform/Locale.h"
-#include "platform/Prompt.h"
 #include "platform/UserFolders.h"
 #include "storage/DiskStamping.h"
 #include "storage/Recovery.h"
@@ -24,7 +23,7 @@ namespace {
 struct Journal {
     bool on = false;
     bool replaying = false;
-    bool failed = false; // the user was told; nothing more is journalled until the journal ends
+    bool failed = false; // the failure went to the user; nothing more is journalled until the journal ends
     JournalEntry pending;
     // The changes of `pending` that the store does not hold yet (the register's edits before its write-back): a
     // journal that begins with them begins with the store and then needs them as an entry of their own.
@@ -62,51 +61,51 @@ JournalHeader CurrentHeader() {
 
 JournalEntry Snapshot();
 
-bool BeginJournal(const JournalEntry& first, QString& error) {
-    if (!QDir().mkpath(RecoveryFolder())) {
-        error = QStringLiteral("the folder %1 cannot be made").arg(RecoveryFolder());
-        return false;
-    }
-    return J().writer.Begin(CurrentJournalPath(), CurrentHeader(), first, error);
+platform::Result<> BeginJournal(const JournalEntry& first) {
+    if (!QDir().mkpath(RecoveryFolder()))
+        return platform::Fail(QStringLiteral("the folder %1 cannot be made").arg(RecoveryFolder()));
+    return J().writer.Begin(CurrentJournalPath(), CurrentHeader(), first);
 }
 
-// The user is told once; nothing more is journalled until the journal ends.
-void StopJournalling(const QString& error) {
+// The user is told once: nothing more is journalled until the journal ends.
+platform::Failure<> StopJournalling(const QString& error) {
     J().failed = true;
-    platform::MsgBox(QStringLiteral("Unsaved changes cannot be kept for recovery after a crash:\r%1\r"
-                                    "Save the ledger to keep them.")
-                         .arg(error));
+    return platform::Fail(QStringLiteral("Unsaved changes cannot be kept for recovery after a crash:\r%1\r"
+                                         "Save the ledger to keep them.")
+                              .arg(error));
 }
 
-void Flush() {
+platform::Result<> Flush() {
     Journal& j = J();
     if (j.pending.changes.empty())
-        return;
+        return {};
     JournalEntry entry = std::move(j.pending);
     j.pending = {};
     entry.madeMs = NowMs();
     std::vector<JournalChange> ahead = std::move(j.aheadOfStore);
     j.aheadOfStore = {};
-    QString error;
-    if (j.writer.IsOpen() && j.writer.Append(entry, error))
-        return;
-    // A journal begins with the whole ledger as it is in memory, which the pending changes are part of but for those
-    // still ahead of the store: its slots (deleted ones too, which a saved file leaves out) are what every later
-    // entry numbers.
-    if (!j.writer.IsOpen()) {
+    platform::Result<> written;
+    if (j.writer.IsOpen()) {
+        written = j.writer.Append(entry);
+    } else {
+        // A journal begins with the whole ledger as it is in memory, which the pending changes are part of but for
+        // those still ahead of the store: its slots (deleted ones too, which a saved file leaves out) are what every
+        // later entry numbers.
         JournalEntry first = Snapshot();
         first.changes.insert(first.changes.end(), ahead.begin(), ahead.end());
-        if (BeginJournal(first, error))
-            return;
+        written = BeginJournal(first);
     }
-    StopJournalling(error);
+    if (!written)
+        return StopJournalling(written.Error());
+    return {};
 }
 
-void Record(const JournalChange& change) {
+platform::Result<> Record(const JournalChange& change) {
     Journal& j = J();
     j.pending.changes.push_back(change);
     if (ChangeBatchDepth() == 0)
-        Flush();
+        return Flush();
+    return {};
 }
 
 bool Recording() {
@@ -264,74 +263,84 @@ void Apply(const JournalChange& change) {
     }
 }
 
-void LogSlot(int index) {
+platform::Result<> LogSlot(int index) {
     if (!Recording())
-        return;
+        return {};
     JournalChange change;
     change.slot = index;
     change.record = State().Records[size_t(index)];
-    Record(change);
+    return Record(change);
 }
 
-void LogValues() {
-    if (Recording())
-        Record(ValuesChange());
-}
-
-void LogMark(int index) {
-    if (Recording())
-        Record(MarkChange(index));
-}
-
-void LogStatement(const ReconciledStatement& statement) {
+platform::Result<> LogValues() {
     if (!Recording())
-        return;
+        return {};
+    return Record(ValuesChange());
+}
+
+platform::Result<> LogMark(int index) {
+    if (!Recording())
+        return {};
+    return Record(MarkChange(index));
+}
+
+platform::Result<> LogStatement(const ReconciledStatement& statement) {
+    if (!Recording())
+        return {};
     JournalChange change;
     change.kind = JournalChange::Statement;
     change.statement = statement;
-    Record(change);
+    return Record(change);
 }
 
-void LogAllMarks() {
+// One entry: the batch's end writes it (and the store shows what failed).
+platform::Result<> LogAllMarks() {
     if (!Recording())
-        return;
+        return {};
     std::vector<JournalChange> changes;
     AppendMarks(changes);
     const ChangeBatch oneEntry;
     for (const JournalChange& change : changes)
-        Record(change);
+        (void)Record(change);
+    return {};
 }
 
-void LogSchedules() {
-    if (Recording())
-        Record(SchedulesChange());
+platform::Result<> LogSchedules() {
+    if (!Recording())
+        return {};
+    return Record(SchedulesChange());
 }
 
-void LogBatch() {
-    if (Recording())
-        Flush();
+platform::Result<> LogBatch() {
+    if (!Recording())
+        return {};
+    return Flush();
 }
 
-void CloseJournal() {
+platform::Result<> CloseJournal() {
     Journal& j = J();
     j.pending = {};
     j.aheadOfStore = {};
     j.failed = false;
     const QString path = j.writer.Path();
-    const QString error = j.writer.Close(true);
-    if (!error.isEmpty())
-        platform::MsgBox(QStringLiteral("The recovery journal %1 cannot be removed: %2.\r"
-                                        "The next time this ledger is opened, Tallix may offer its changes again "
-                                        "although they were saved or discarded; discard them then.")
-                             .arg(path, error));
+    const platform::Result<> closed = j.writer.Close(true);
+    if (!closed)
+        return platform::Fail(QStringLiteral("The recovery journal %1 cannot be removed: %2.\r"
+                                             "The next time this ledger is opened, Tallix may offer its changes "
+                                             "again although they were saved or discarded; discard them then.")
+                                  .arg(path, closed.Error()));
+    return {};
 }
 
-void BeginAgain() {
+platform::Result<> BeginAgain() {
     Journal& j = J();
-    QString error;
+    if (!j.writer.IsOpen())
+        return {};
     // Begin replaces the journal whole, so a crash finds the old one or the new one.
-    if (j.writer.IsOpen() && !BeginJournal(Snapshot(), error))
-        StopJournalling(error);
+    const platform::Result<> begun = BeginJournal(Snapshot());
+    if (!begun)
+        return StopJournalling(begun.Error());
+    return {};
 }
 } // namespace
 
@@ -357,11 +366,11 @@ void JournalPendingRecord(int16_t slot, const std::optional<TransactionRecord>& 
         change.record.Locked = pending->Locked != 0 ? -1 : 0;
     }
     J().aheadOfStore.push_back(change);
-    Record(change);
+    ShowJournalFailure(Record(change));
 }
 
-void DiscardJournal() {
-    CloseJournal();
+platform::Result<> DiscardJournal() {
+    return CloseJournal();
 }
 
 QString RecoveryFolder() {
@@ -400,17 +409,16 @@ RecoverySearch Search(const QString& ledgerPath, bool tidy) {
     for (const QString& path : candidates) {
         if (path == J().writer.Path() || IsJournalInUse(path))
             continue;
-        JournalContents contents;
-        switch (ReadJournal(path, contents, search.error)) {
-        case JournalRead::Missing:
+        platform::Result<JournalContents, FileRead> read = ReadJournal(path);
+        if (!read && read.Code() == FileRead::Missing)
             continue;
-        case JournalRead::Unreadable:
+        if (!read) {
             search.found = RecoveryFound::Unreadable;
+            search.error = read.Error();
             search.keptAs = tidy ? KeepAside(path, QStringLiteral("unreadable")) : path;
             return search;
-        case JournalRead::Read:
-            break;
         }
+        JournalContents& contents = read.Value();
         const JournalHeader& header = contents.header;
         // Journals are found by name only; a copied or renamed one would replace this ledger by another.
         if (header.ledgerPath != ledgerTarget) {
@@ -432,7 +440,7 @@ RecoverySearch Search(const QString& ledgerPath, bool tidy) {
         pending.ledgerChanged =
             !header.ledgerPath.isEmpty() && RestampLike(header.ledgerPath, header.base) != header.base;
         pending.contents = std::move(contents);
-        search.found = RecoveryFound::Found;
+        search.found = RecoveryFound::Read;
         return search;
     }
     return search;
@@ -447,7 +455,7 @@ RecoverySearch PeekRecovery(const QString& ledgerPath) {
     return Search(ledgerPath, false);
 }
 
-int ApplyRecovery(const PendingRecovery& pending) {
+AppliedRecovery ApplyRecovery(const PendingRecovery& pending) {
     // Over a file saved since, the journal would undo that save: the user's ledger comes back beside it instead.
     if (pending.ledgerChanged)
         NewLedger();
@@ -467,14 +475,13 @@ int ApplyRecovery(const PendingRecovery& pending) {
                                             [](const TransactionRecord& r) { return r.TypeCode != Deleted; }));
     s.Modified = true;
     // The journal goes on from the recovered ledger, against the file as it is now.
-    EndJournal();
-    QString error;
-    if (j.on && !BeginJournal(Snapshot(), error))
+    platform::Result<> ended = EndJournal();
+    if (j.on && !BeginJournal(Snapshot()))
         j.failed = true;
     if (pending.journalPath != j.writer.Path())
         QFile::remove(pending.journalPath);
     NoteStoreChange();
-    return applied;
+    return {applied, ended};
 }
 
 void DiscardRecovery(const PendingRecovery& pending) {

@@ -5,6 +5,7 @@
 // and offers its changes back.
 
 #include "ledger/ChangeBatch.h"
+#include "platform/Result.h"
 #include "storage/RecoveryJournal.h"
 
 #include <QDateTime>
@@ -37,10 +38,11 @@ struct PendingRecovery {
     bool ledgerChanged = false; // the file is no longer the one the journal began with
 };
 
-// Foreign: the journal under this ledger's name was written for another ledger (a copied or renamed file).
-enum class RecoveryFound { None, Found, Unreadable, Foreign };
+// The words of FileRead, and Foreign: the journal under this ledger's name was written for another ledger (a copied
+// or renamed file).
+enum class RecoveryFound { Missing, Read, Unreadable, Foreign };
 struct RecoverySearch {
-    RecoveryFound found = RecoveryFound::None;
+    RecoveryFound found = RecoveryFound::Missing;
     PendingRecovery pending;
     QString error;       // Unreadable: why
     QString keptAs;      // Unreadable, Foreign: the name it was moved to
@@ -53,13 +55,17 @@ RecoverySearch FindRecovery(const QString& ledgerPath);
 // The same search, touching nothing: for tallix-cli check.
 RecoverySearch PeekRecovery(const QString& ledgerPath);
 // Puts the ledger in memory back as the journal left it (its first entry holds the whole ledger, each later one a
-// change); the ledger is then modified, and the journal goes on as this copy's. The number of entries applied: one
-// that does not fit the ledger (damaged on disk) ends the replay there. A journal of a file that changed since
-// (ledgerChanged) would undo those changes: it is applied to a new ledger, after NewLedger, as a copy.
-int ApplyRecovery(const PendingRecovery& pending);
+// change); the ledger is then modified, and the journal goes on as this copy's. A journal of a file that changed
+// since (ledgerChanged) would undo those changes: it is applied to a new ledger, after NewLedger, as a copy.
+struct AppliedRecovery {
+    int entries = 0; // one that does not fit the ledger (damaged on disk) ends the replay there
+    // The journal of the ledger in memory before could not be removed (the recovery took place all the same).
+    platform::Result<> previousJournal;
+};
+AppliedRecovery ApplyRecovery(const PendingRecovery& pending);
 void DiscardRecovery(const PendingRecovery& pending);
 
-// Ends the journal of the ledger in memory (the user chose not to save it).
-void DiscardJournal();
+// Ends the journal of the ledger in memory (the user chose not to save it); a failure when it cannot be removed.
+platform::Result<> DiscardJournal();
 
 } // namespace ledger

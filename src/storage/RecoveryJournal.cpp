@@ -15,39 +15,39 @@ namespace {
 // A journal holds at most the changes of one session; anything this large is not one.
 constexpr qint64 MaxJournalBytes = qint64(1) << 30;
 
-bool Fail(QString& error) {
-    error = qt_error_string(errno);
-    return false;
+platform::Failure<> FailWithErrno() {
+    return platform::Fail(qt_error_string(errno));
 }
 } // namespace
 
-JournalRead ReadJournal(const QString& path, JournalContents& contents, QString& error) {
+platform::Result<JournalContents, FileRead> ReadJournal(const QString& path) {
     QFile file(path);
     if (!file.exists())
-        return JournalRead::Missing;
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return JournalRead::Unreadable;
-    }
-    return DecodeJournal(file.read(MaxJournalBytes), contents, error) ? JournalRead::Read : JournalRead::Unreadable;
+        return platform::Fail(QString(), FileRead::Missing);
+    if (!file.open(QIODevice::ReadOnly))
+        return platform::Fail(file.errorString(), FileRead::Unreadable);
+    platform::Result<JournalContents> decoded = DecodeJournal(file.read(MaxJournalBytes));
+    if (!decoded)
+        return platform::Fail(decoded.Error(), FileRead::Unreadable);
+    return std::move(decoded.Value());
 }
 
 JournalWriter::~JournalWriter() {
-    Close(false);
+    (void)Close(false);
 }
 
-bool JournalWriter::Begin(const QString& to, const JournalHeader& header, const JournalEntry& first, QString& error) {
-    Close(false);
+platform::Result<> JournalWriter::Begin(const QString& to, const JournalHeader& header, const JournalEntry& first) {
+    (void)Close(false);
     const QByteArray target = QFile::encodeName(to);
     const QByteArray staging = target + ".new";
     const int made = ::open(staging.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (made < 0)
-        return Fail(error);
+        return FailWithErrno();
     const auto abandon = [&] {
-        const bool failed = Fail(error);
+        platform::Failure<> failure = FailWithErrno();
         ::close(made);
         ::unlink(staging.constData());
-        return failed;
+        return failure;
     };
     const QByteArray start = EncodeJournalStart(header);
     if (::flock(made, LOCK_EX | LOCK_NB) != 0 || !platform::WriteAll(made, start + EncodeJournalEntry(first)) ||
@@ -62,37 +62,35 @@ bool JournalWriter::Begin(const QString& to, const JournalHeader& header, const 
     fd = made;
     path = to;
     headerSize = start.size();
-    return true;
+    return {};
 }
 
-bool JournalWriter::Append(const JournalEntry& entry, QString& error) {
-    if (fd < 0) {
-        error = qt_error_string(EBADF);
-        return false;
-    }
+platform::Result<> JournalWriter::Append(const JournalEntry& entry) {
+    if (fd < 0)
+        return platform::Fail(qt_error_string(EBADF));
     const off_t end = ::lseek(fd, 0, SEEK_END);
     if (end >= 0 && platform::WriteAll(fd, EncodeJournalEntry(entry)) && ::fdatasync(fd) == 0)
-        return true;
-    Fail(error);
+        return {};
+    platform::Failure<> failure = FailWithErrno();
     // A part of an entry would hide every later one from the reader.
     if (end >= 0 && ::ftruncate(fd, end) == 0)
         ::fdatasync(fd);
-    return false;
+    return failure;
 }
 
-QString JournalWriter::Close(bool remove) {
+platform::Result<> JournalWriter::Close(bool remove) {
     if (fd < 0)
         return {};
     // Changes that are saved or discarded must not be offered again: a journal that stays (its folder became
     // read-only, say) keeps only its header, which the search passes over.
-    QString error;
+    platform::Result<> closed;
     if (remove && ::unlink(QFile::encodeName(path).constData()) != 0 &&
         (::ftruncate(fd, headerSize) != 0 || ::fdatasync(fd) != 0))
-        Fail(error);
+        closed = FailWithErrno();
     ::close(fd);
     fd = -1;
     path.clear();
-    return error;
+    return closed;
 }
 
 bool IsJournalInUse(const QString& path) {

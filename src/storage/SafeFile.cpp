@@ -17,17 +17,13 @@ bool hardLinks = true;
 // A copy for file systems without hard links (FAT, some network shares), written and synced as a save is, so that
 // a disk that fails to store it is not taken for a kept backup. The copy gets the ledger's permissions: the write
 // keeps those of the file it replaces, so an older backup is given them first, or an empty one made with them.
-bool CopyToBackup(const QString& path, const QString& backup, QString& error) {
+platform::Result<> CopyToBackup(const QString& path, const QString& backup) {
     QFile original;
-    if (OpenRegularFile(path, original) != OpenResult::Opened) {
-        error = qt_error_string(errno);
-        return false;
-    }
+    if (OpenRegularFile(path, original) != OpenResult::Opened)
+        return platform::Fail(qt_error_string(errno));
     const QByteArray bytes = original.readAll();
-    if (original.error() != QFileDevice::NoError) {
-        error = original.errorString();
-        return false;
-    }
+    if (original.error() != QFileDevice::NoError)
+        return platform::Fail(original.errorString());
     struct stat st {};
     const QByteArray name = QFile::encodeName(backup);
     const mode_t mode = ::fstat(original.handle(), &st) == 0 ? st.st_mode & 07777 : 0600;
@@ -36,11 +32,10 @@ bool CopyToBackup(const QString& path, const QString& backup, QString& error) {
         ::close(placeholder);
     else
         (void)::chmod(name.constData(), mode);
-    if (platform::WriteFileAtomically(backup, bytes, error))
-        return true;
-    if (placeholder >= 0 && QFileInfo(backup).size() == 0)
+    platform::Result<> written = platform::WriteFileAtomically(backup, bytes);
+    if (!written && placeholder >= 0 && QFileInfo(backup).size() == 0)
         ::unlink(name.constData());
-    return false;
+    return written;
 }
 } // namespace
 
@@ -65,20 +60,21 @@ OpenResult OpenRegularFile(const QString& path, QFile& file) {
     return OpenResult::Opened;
 }
 
-bool KeepBackup(const QString& path, QString& error) {
+platform::Result<> KeepBackup(const QString& path) {
     const QByteArray source = QFile::encodeName(path);
     const QByteArray backup = QFile::encodeName(path + QStringLiteral(".bak"));
     // A fixed staging name is safe: the caller holds the data file's lock. A leftover of a crash is replaced.
     const QByteArray staging = backup + ".tmp";
     ::unlink(staging.constData());
     if (!hardLinks || ::link(source.constData(), staging.constData()) != 0)
-        return CopyToBackup(path, QFile::decodeName(backup), error);
+        return CopyToBackup(path, QFile::decodeName(backup));
     const bool renamed = ::rename(staging.constData(), backup.constData()) == 0;
-    if (!renamed)
-        error = qt_error_string(errno);
+    const int renameError = errno;
     // rename() leaves both names when they are already links to the same file.
     ::unlink(staging.constData());
-    return renamed;
+    if (!renamed)
+        return platform::Fail(qt_error_string(renameError));
+    return {};
 }
 
 void SetHardLinksForTesting(bool available) {

@@ -1,6 +1,8 @@
 #pragma once
 // File-system steps of a safe load and save of the data file (POSIX).
 
+#include "platform/Result.h"
+
 #include <QFile>
 #include <QString>
 
@@ -12,9 +14,9 @@ enum class OpenResult { Opened, NotRegular, Failed };
 OpenResult OpenRegularFile(const QString& path, QFile& file);
 
 // Keeps the current content of `path` as `path` + ".bak", replacing an older one only once the new copy is
-// complete: a hard link when the file system has them, otherwise a copy. False, with the reason in `error`, when
-// no backup could be made; then the older backup is left as it was.
-bool KeepBackup(const QString& path, QString& error);
+// complete: a hard link when the file system has them, otherwise a copy. A failure when no backup could be made;
+// then the older backup is left as it was.
+platform::Result<> KeepBackup(const QString& path);
 
 // Test seam: false makes KeepBackup copy, as on a file system without hard links, until set back to true.
 void SetHardLinksForTesting(bool available);

@@ -243,8 +243,7 @@ TEST(CliExport, ExportsImportBackAsTheyWere) {
         EXPECT_EQ(read.openingCents, 10000);
         NewLedger();
         SetStartingBalance(100.0f);
-        QString error;
-        ASSERT_TRUE(import::ApplyPlan(import::PlanImport(read.lines), error));
+        ASSERT_TRUE(import::ApplyPlan(import::PlanImport(read.lines)).Ok());
         EXPECT_EQ(import::OpeningNote(read.openingCents), QString());
         std::vector<TransactionRecord> after;
         TransactionRecord r;

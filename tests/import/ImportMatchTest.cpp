@@ -46,8 +46,7 @@ std::vector<ledger::TransactionRecord> AllRecords() {
 
 int Import(const std::vector<StatementLine>& lines) {
     const ImportPlan plan = PlanImport(lines);
-    QString error;
-    EXPECT_TRUE(ApplyPlan(plan, error)) << error.toStdString();
+    EXPECT_TRUE(ApplyPlan(plan).Ok());
     return plan.Count(PlanKind::Add);
 }
 

@@ -177,13 +177,12 @@ TEST_F(ImportTest, EachStatementAddsEveryTransactionOnceWithItsTypeDateAmountAnd
             ASSERT_TRUE(read.Ok()) << read.error.toStdString();
             const std::vector<StatementLine> lines =
                 c.account ? AccountLines(read.lines, QString::fromUtf8(c.account)) : read.lines;
-            QString error;
             const ImportPlan first = PlanImport(lines);
             EXPECT_EQ(first.Count(PlanKind::Add), int(c.records.size()));
-            ASSERT_TRUE(ApplyPlan(first, error));
+            ASSERT_TRUE(ApplyPlan(first).Ok());
             const ImportPlan second = PlanImport(lines);
             EXPECT_EQ(second.Count(PlanKind::Duplicate), int(c.records.size()));
-            ASSERT_TRUE(ApplyPlan(second, error));
+            ASSERT_TRUE(ApplyPlan(second).Ok());
             const std::vector<Expected> records = Records();
             ASSERT_EQ(records.size(), c.records.size());
             for (size_t i = 0; i < records.size(); ++i) {
@@ -315,8 +314,7 @@ TEST_F(ImportTest, BankCsvLayoutsImportWithTheColumnsGuessedForThem) {
         EXPECT_EQ(read.notes, c.notes) << read.notes.join(QLatin1Char('|')).toStdString();
         const ImportPlan plan = PlanImport(read.lines);
         EXPECT_EQ(plan.Count(PlanKind::Skipped), c.skipped);
-        QString error;
-        ASSERT_TRUE(ApplyPlan(plan, error)) << error.toStdString();
+        ASSERT_TRUE(ApplyPlan(plan).Ok());
         const std::vector<Expected> records = Records();
         ASSERT_EQ(records.size(), c.records.size());
         for (size_t i = 0; i < records.size(); ++i) {
@@ -409,8 +407,7 @@ TEST_F(ImportTest, AnImportClearsWhatItMatchesOrAddsAndNeverAddsADeletedLineAgai
         for (const PlannedLine& p : plan.lines)
             seen << PlanText(p);
         EXPECT_EQ(seen.join(QLatin1Char('|')), QLatin1String(texts));
-        QString error;
-        ASSERT_TRUE(ApplyPlan(plan, error));
+        ASSERT_TRUE(ApplyPlan(plan).Ok());
         EXPECT_EQ(ledger::GetTransactionCount(), 3); // Coffee and Books
         EXPECT_EQ(ledger::GetClearMark(1), before == ClearMark::None ? ClearMark::Cleared : before);
         EXPECT_EQ(ledger::GetClearMark(3), ClearMark::Cleared);
@@ -454,8 +451,7 @@ TEST_F(ImportTest, ALineEntersTheScheduledOccurrenceItMatches) {
             "matches 2/1/2024 Oak Court 1,200.00: marks it cleared|added as Payment: enters scheduled Rent of 3/1/2024|"
             "added as Payment|added as Payment: enters scheduled Electric of 3/5/2024|added as "
             "Deposit|added as Deposit: enters scheduled Pay of 3/15/2024|added as Payment"));
-    QString error;
-    ASSERT_TRUE(ApplyPlan(plan, error));
+    ASSERT_TRUE(ApplyPlan(plan).Ok());
     EXPECT_EQ(ledger::GetTransactionCount(), 8);
     const std::vector<ledger::Schedule>& s = ledger::Schedules();
     EXPECT_TRUE(IsDone(s[0], Day(2024, 3, 1)) && !IsDone(s[0], Day(2024, 2, 1)));
@@ -492,10 +488,9 @@ TEST_F(ImportTest, LinesTheLedgerCannotTakeAreRefusedAndApplyAddsAllOrNothing) {
     EXPECT_EQ(full.lines[1].reason, QStringLiteral("the ledger is full"));
     ImportPlan stale = full;
     stale.lines[1].kind = PlanKind::Add;
-    QString error;
-    EXPECT_FALSE(ApplyPlan(stale, error));
+    EXPECT_FALSE(ApplyPlan(stale).Ok());
     EXPECT_EQ(ledger::GetTransactionCount(), ledger::MaxSlots - 1);
-    EXPECT_TRUE(ApplyPlan(full, error));
+    EXPECT_TRUE(ApplyPlan(full).Ok());
     EXPECT_FALSE(ledger::CanAddTransaction());
 }
 

@@ -64,12 +64,12 @@ Schedule Rent() {
 
 // The companion at `path` with `edit` made to what it holds, as bytes.
 QByteArray EditedCompanion(const QString& path, const std::function<void(CompanionContents&)>& edit) {
-    CompanionContents contents;
-    QString problem;
-    ReadCompanionFile(
-        path, contents, [](const CompanionContents&) { return false; }, problem);
+    platform::Result<CompanionContents, FileRead> read =
+        ReadCompanionFile(path, [](const CompanionContents&) { return false; });
+    CompanionContents contents = read ? read.Value() : CompanionContents();
     edit(contents);
-    EXPECT_TRUE(WriteCompanionFile(path + ".edited", contents, 0600, problem)) << problem.toStdString();
+    const platform::Result<> written = WriteCompanionFile(path + ".edited", contents, 0600);
+    EXPECT_TRUE(written.Ok()) << (written ? "" : written.Error().toStdString());
     const QByteArray bytes = ReadBytes(path + ".edited");
     QFile::remove(path + ".edited");
     return bytes;
@@ -462,8 +462,8 @@ TEST_F(CompanionTest, JournalBringsBackTheMarksAfterACrash) {
     WriteBytes(JournalPathFor(path), journal);
     Reload();
     const RecoverySearch search = FindRecovery(path);
-    ASSERT_EQ(search.found, RecoveryFound::Found);
-    ApplyRecovery(search.pending);
+    ASSERT_EQ(search.found, RecoveryFound::Read);
+    (void)ApplyRecovery(search.pending);
     EXPECT_EQ(View(), before);
 }
 
@@ -480,14 +480,14 @@ TEST_F(CompanionTest, JournalWithoutMarksKeepsTheLoadedOnes) {
         first.changes[size_t(slot)].record = State().Records[size_t(slot)];
     }
     JournalWriter writer;
-    QString error;
     ASSERT_TRUE(QDir().mkpath(RecoveryFolder()));
     const JournalHeader header{0, WithHash(MetadataOf(path), ReadBytes(path)), path}; // begun from this very file
-    ASSERT_TRUE(writer.Begin(JournalPathFor(path), header, first, error)) << error.toStdString();
-    writer.Close(false);
+    const platform::Result<> begun = writer.Begin(JournalPathFor(path), header, first);
+    ASSERT_TRUE(begun.Ok()) << (begun ? "" : begun.Error().toStdString());
+    (void)writer.Close(false);
     const RecoverySearch search = FindRecovery(path);
-    ASSERT_EQ(search.found, RecoveryFound::Found);
-    ApplyRecovery(search.pending);
+    ASSERT_EQ(search.found, RecoveryFound::Read);
+    (void)ApplyRecovery(search.pending);
     EXPECT_EQ(View(), loaded);
 }
 

@@ -370,7 +370,9 @@ TEST_F(LedgerFileTest, CopiedBackupOnAFailingDiskIsReportedAsFailed) {
             QString error;
             {
                 FailingDisk disk(failing.step);
-                EXPECT_FALSE(KeepBackup(path, error));
+                const platform::Result<> kept = KeepBackup(path);
+                ASSERT_FALSE(kept.Ok());
+                error = kept.Error();
             }
             EXPECT_EQ(error, qt_error_string(EIO));
             const QStringList left =
@@ -380,7 +382,8 @@ TEST_F(LedgerFileTest, CopiedBackupOnAFailingDiskIsReportedAsFailed) {
                 EXPECT_EQ(ReadBytes(path + ".bak"), failing.renamed ? "current" : "older");
             }
 
-            ASSERT_TRUE(KeepBackup(path, error)) << error.toStdString();
+            const platform::Result<> kept = KeepBackup(path);
+            ASSERT_TRUE(kept.Ok()) << kept.Error().toStdString();
             EXPECT_EQ(ReadBytes(path + ".bak"), "current");
             EXPECT_EQ(QFileInfo(path + ".bak").permissions(), QFileInfo(path).permissions());
             EXPECT_EQ(Entries(dir.path()), QStringList({"c.tlx", "c.tlx.bak"}));

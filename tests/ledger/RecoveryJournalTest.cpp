@@ -3,6 +3,8 @@
 #include "platform/AtomicFile.h"
 #include "storage/LedgerFile.h"
 #include "storage/Recovery.h"
+#include "support/FailingDisk.h"
+#include "support/PromptScript.h"
 #include "support/WithoutRootOverride.h"
 
 #include <QFile>
@@ -85,10 +87,10 @@ TEST_F(RecoveryJournalTest, EveryChangeComesBackAndACutEntryLosesOnlyItself) {
     const QByteArray bytes = ReadBytes(journal);
 
     RecoverySearch search = RestartWith(bytes);
-    ASSERT_EQ(search.found, RecoveryFound::Found);
+    ASSERT_EQ(search.found, RecoveryFound::Read);
     EXPECT_EQ(search.pending.changeCount, int(steps.size()));
     EXPECT_FALSE(search.pending.ledgerChanged);
-    EXPECT_EQ(ApplyRecovery(search.pending), int(steps.size()));
+    EXPECT_EQ(ApplyRecovery(search.pending).entries, int(steps.size()));
     EXPECT_TRUE(Now() == after.back());
     EXPECT_TRUE(IsModified());
 
@@ -97,9 +99,9 @@ TEST_F(RecoveryJournalTest, EveryChangeComesBackAndACutEntryLosesOnlyItself) {
     for (qint64 cut = lastStart; cut < bytes.size(); ++cut) {
         SCOPED_TRACE(cut);
         search = RestartWith(bytes.left(cut));
-        ASSERT_EQ(search.found, RecoveryFound::Found);
+        ASSERT_EQ(search.found, RecoveryFound::Read);
         EXPECT_EQ(search.pending.contents.cutShort, cut > lastStart);
-        ApplyRecovery(search.pending);
+        (void)ApplyRecovery(search.pending);
         ASSERT_TRUE(Now() == after[after.size() - 2]);
     }
 }
@@ -109,12 +111,12 @@ TEST_F(RecoveryJournalTest, JournalEndsWithASaveOrADiscardAndIsNotOfferedWhileIn
     AddTransaction(0, 45000, 1, QStringLiteral("one"), Deposit);
     ASSERT_TRUE(QFile::exists(journal));
     EXPECT_TRUE(IsJournalInUse(journal));
-    EXPECT_EQ(FindRecovery(path).found, RecoveryFound::None);
+    EXPECT_EQ(FindRecovery(path).found, RecoveryFound::Missing);
     ASSERT_TRUE(SaveLedger());
     EXPECT_FALSE(QFile::exists(journal));
     AddTransaction(0, 45000, 1, QStringLiteral("two"), Deposit);
     ASSERT_TRUE(QFile::exists(journal));
-    DiscardJournal();
+    (void)DiscardJournal();
     EXPECT_FALSE(QFile::exists(journal));
 
     // One that its folder no longer lets go is left with nothing to offer: the changes are saved.
@@ -126,7 +128,7 @@ TEST_F(RecoveryJournalTest, JournalEndsWithASaveOrADiscardAndIsNotOfferedWhileIn
         EXPECT_TRUE(!user.Binds() || QFile::exists(journal));
     }
     ::chmod(QFile::encodeName(RecoveryFolder()).constData(), 0700);
-    EXPECT_EQ(FindRecovery(path).found, RecoveryFound::None);
+    EXPECT_EQ(FindRecovery(path).found, RecoveryFound::Missing);
 }
 
 // The journal holds the ledger as the user left it, so recovery brings that back even over a file someone else
@@ -144,14 +146,46 @@ TEST_F(RecoveryJournalTest, LedgerChangedOnDiskIsSaidAndTheUsersLedgerComesBack)
     ASSERT_TRUE(SaveLedger());
     SetRecoveryJournal(true);
     const RecoverySearch search = RestartWith(bytes);
-    ASSERT_EQ(search.found, RecoveryFound::Found);
+    ASSERT_EQ(search.found, RecoveryFound::Read);
     EXPECT_TRUE(search.pending.ledgerChanged);
     // Over their file it would undo their save: it comes back as a ledger without a name, and theirs stays.
     const QByteArray theirs = ReadBytes(path);
-    EXPECT_EQ(ApplyRecovery(search.pending), 2);
+    EXPECT_EQ(ApplyRecovery(search.pending).entries, 2);
     EXPECT_TRUE(Now() == mine);
     EXPECT_EQ(GetDataFileName(), QString());
     EXPECT_EQ(ReadBytes(path), theirs);
+}
+
+// A journal that cannot be written is said once, by the change that found it out, and then stops until it ends.
+TEST_F(RecoveryJournalTest, AFailingJournalIsSaidOnceByTheChangeThatFoundItOut) {
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"a transaction", [] { AddTransaction(0, 45000, 1, QStringLiteral("one"), Deposit); }},
+        {"a value", [] { SetStartingBalance(12); }},
+        {"a mark", [] { SetClearMark(1, GetClearMark(1) == ClearMark::None ? ClearMark::Cleared : ClearMark::None); }},
+        {"a register edit", [] { JournalPendingRecord(1, State().Records[1]); }},
+        {"a batch",
+         [] {
+             const ChangeBatch batch;
+             AddTransaction(0, 45000, 2, QStringLiteral("two"), Deposit);
+             SetNextCheckNumber(500);
+         }},
+    };
+    for (const bool begun : {false, true}) {
+        for (const auto& [name, change] : changes) {
+            SCOPED_TRACE(std::string(name) + (begun ? ", journal begun" : ", first change"));
+            (void)DiscardJournal();
+            if (begun)
+                SetLockDate(1);
+            PromptScript script;
+            script.ExpectMessage(QStringLiteral("Unsaved changes cannot be kept for recovery after a crash:\r%1\r"
+                                                "Save the ledger to keep them.")
+                                     .arg(qt_error_string(EIO)));
+            FailingDisk disk(DiskStep::Write);
+            change();
+            EXPECT_TRUE(script.Done());
+            SetLockDate(2);
+        }
+    }
 }
 
 // A journal is found by its name alone: one that cannot be read, or that another ledger wrote (copied or renamed
@@ -159,7 +193,7 @@ TEST_F(RecoveryJournalTest, LedgerChangedOnDiskIsSaidAndTheUsersLedgerComesBack)
 TEST_F(RecoveryJournalTest, UnreadableOrForeignJournalIsKeptAsideAndNothingIsApplied) {
     AddTransaction(0, 45000, 1, QStringLiteral("one"), Deposit);
     const QByteArray good = ReadBytes(JournalPathFor(path));
-    DiscardJournal();
+    (void)DiscardJournal();
     SetDataFileName(PathOf("elsewhere.tlx"));
     AddTransaction(0, 45000, 2, QStringLiteral("theirs"), Deposit);
     const QByteArray foreign = ReadBytes(JournalPathFor(PathOf("elsewhere.tlx")));

@@ -116,8 +116,8 @@ TEST_F(LedgerTest, SchedulesAreSavedBesideTheDataFileAndJournalled) {
 
     WriteBytes(JournalPathFor(path), journal);
     const RecoverySearch search = FindRecovery(path);
-    ASSERT_EQ(search.found, RecoveryFound::Found);
-    EXPECT_EQ(ApplyRecovery(search.pending), 2);
+    ASSERT_EQ(search.found, RecoveryFound::Read);
+    EXPECT_EQ(ApplyRecovery(search.pending).entries, 2);
     EXPECT_EQ(Schedules(), std::vector<Schedule>({Rent()}));
     EXPECT_TRUE(prompts.messages.empty());
 }

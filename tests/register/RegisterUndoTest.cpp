@@ -230,8 +230,8 @@ TEST_F(RegisterUndoTest, TheJournalHoldsWhatTheWriteBackWouldWriteAtEveryStep) {
     ledger::SetDataFileName(path);
     ASSERT_TRUE(ledger::LoadLedger());
     const ledger::RecoverySearch search = ledger::FindRecovery(path);
-    ASSERT_EQ(search.found, ledger::RecoveryFound::Found);
-    EXPECT_EQ(ledger::ApplyRecovery(search.pending), search.pending.changeCount);
+    ASSERT_EQ(search.found, ledger::RecoveryFound::Read);
+    EXPECT_EQ(ledger::ApplyRecovery(search.pending).entries, search.pending.changeCount);
     for (int slot = 1; slot <= 5; ++slot)
         EXPECT_EQ(tallix::test::RecordInSlot(slot), written[size_t(slot - 1)]) << slot;
 }

@@ -93,12 +93,11 @@ void ChartWindow::SaveChart() {
                              : suffix == QLatin1String("svg")
                                  ? print::BalanceChartSvg(chart->Series(), chart->size(), print::PaperPalette(), title)
                                  : print::BalanceChartPng(chart->Series(), chart->size(), print::PaperPalette());
-    QString error;
-    if (bytes.isEmpty())
-        error = QStringLiteral("the chart could not be drawn");
-    if (error.isEmpty() && platform::WriteFileAtomically(path, bytes, error))
-        return;
-    platform::MsgBox(QStringLiteral("Unable to save the chart to %1: %2.").arg(QFileInfo(path).fileName(), error));
+    const platform::Result<> saved = bytes.isEmpty() ? platform::Fail(QStringLiteral("the chart could not be drawn"))
+                                                     : platform::WriteFileAtomically(path, bytes);
+    if (!saved)
+        platform::MsgBox(
+            QStringLiteral("Unable to save the chart to %1: %2.").arg(QFileInfo(path).fileName(), saved.Error()));
 }
 
 void ChartWindow::PrintChart() {

@@ -217,7 +217,7 @@ void frmMain::Command1_Click() {
             typedCheckNumber = *number;
         }
         date = platform::DayCountFromDate(DTPicker1->Value());
-        if (!ledger::CheckAfterLockDate(date))
+        if (!platform::ShowIfFailed(ledger::CheckAfterLockDate(date)))
             return;
         bool told = false;
         const std::optional<float> entered = ReadAmount(Text3, told);
@@ -229,7 +229,7 @@ void frmMain::Command1_Click() {
         description = Combo1->currentText();
     } else {
         date = platform::DayCountFromDate(DTPicker2->Value());
-        if (!ledger::CheckAfterLockDate(date))
+        if (!platform::ShowIfFailed(ledger::CheckAfterLockDate(date)))
             return;
         bool told = false;
         const std::optional<float> entered = ReadAmount(Text6, told);

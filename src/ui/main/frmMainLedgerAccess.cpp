@@ -111,7 +111,7 @@ bool frmMain::OfferRecovery(const QString& path) {
                              .arg(ledgerName, other, search.keptAs));
         return true;
     }
-    if (search.found != ledger::RecoveryFound::Found)
+    if (search.found != ledger::RecoveryFound::Read)
         return true;
     const ledger::PendingRecovery& pending = search.pending;
     const QString count = QString::number(pending.changeCount);
@@ -134,7 +134,9 @@ bool frmMain::OfferRecovery(const QString& path) {
     for (;;) {
         const int choice = platform::Choose(text, choices, 0, escape);
         if (choice == 0) {
-            const int applied = ledger::ApplyRecovery(pending);
+            const ledger::AppliedRecovery recovered = ledger::ApplyRecovery(pending);
+            (void)platform::ShowIfFailed(recovered.previousJournal);
+            const int applied = recovered.entries;
             if (applied < pending.changeCount)
                 platform::MsgBox(QStringLiteral("%1 of the %2 changes were recovered; the others could not be read "
                                                 "back.")

@@ -91,7 +91,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     // Saved, or the user chose not to: either way nothing is left to recover, and the file is let go.
-    ledger::DiscardJournal();
+    (void)platform::ShowIfFailed(ledger::DiscardJournal());
     ledger::KeepHold({});
     SaveSettings();
     event->accept();

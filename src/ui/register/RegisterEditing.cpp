@@ -183,7 +183,7 @@ void frmRegister::DTPicker1_LostFocus() {
         return;
     DTPicker1->hide();
     const double date = platform::DayCountFromDate(DTPicker1->Value());
-    if (!ledger::CheckAfterLockDate(date))
+    if (!platform::ShowIfFailed(ledger::CheckAfterLockDate(date)))
         return;
     std::vector<int> before;
     if (DTPicker1->LostFocusReason() == Qt::MouseFocusReason) {

@@ -168,7 +168,8 @@ const UpcomingRow* frmRegister::CurrentUpcoming() const {
 // corrected first.
 void frmRegister::UpcomingEnter_Click() {
     const UpcomingRow* upcoming = CurrentUpcoming();
-    if (upcoming == nullptr || readOnly || !ledger::CheckAfterLockDate(upcoming->occurrence.day))
+    if (upcoming == nullptr || readOnly ||
+        !platform::ShowIfFailed(ledger::CheckAfterLockDate(upcoming->occurrence.day)))
         return;
     if (!ledger::CanAddTransaction()) {
         platform::MsgBox(QStringLiteral("The register is full: no more transactions can be added."));

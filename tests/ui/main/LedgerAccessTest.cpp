@@ -260,7 +260,7 @@ TEST_F(LedgerAccessTest, RegisterEditsAndMarksSurviveAKillWhileTheRegisterIsOpen
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child ended otherwise: " << status;
 
     const ledger::RecoverySearch waiting = ledger::PeekRecovery(path);
-    ASSERT_EQ(waiting.found, ledger::RecoveryFound::Found);
+    ASSERT_EQ(waiting.found, ledger::RecoveryFound::Read);
     EXPECT_EQ(waiting.pending.changeCount, 4); // one entry for each edit and the mark
     {
         PromptScript prompts;
