@@ -227,7 +227,8 @@ RegisterModel::Outcome RegisterGrid::CommitText(int row, int col, const QString&
         return outcome;
     if (col == Debit || col == Credit)
         FitColumn(col);
-    return Told(outcome);
+    TellChanged();
+    return outcome;
 }
 
 RegisterModel::Outcome RegisterGrid::CommitDate(int row, double day) {
@@ -240,7 +241,7 @@ RegisterModel::Outcome RegisterGrid::CommitDate(int row, double day) {
         // As a sort leaves it.
         grid.SetCol(SortKey);
         grid.SetColSel(CheckNumber);
-        Told(0);
+        TellChanged();
     }
     return outcome;
 }
@@ -257,7 +258,7 @@ void RegisterGrid::ToggleLock() {
         grid.SetRow(0);
     }
     grid.SetRow(1);
-    Told(0);
+    TellChanged();
 }
 
 RegisterModel::Outcome RegisterGrid::ToggleCleared(int row) {
@@ -266,7 +267,9 @@ RegisterModel::Outcome RegisterGrid::ToggleCleared(int row) {
     RegisterUpdate update;
     const RegisterModel::Outcome outcome = model.ToggleCleared(row - 1, update);
     Show(update);
-    return outcome == RegisterModel::Outcome::Changed ? Told(outcome) : outcome;
+    if (outcome == RegisterModel::Outcome::Changed)
+        TellChanged();
+    return outcome;
 }
 
 bool RegisterGrid::Finish(double day, int64_t statementCents) {
@@ -276,14 +279,15 @@ bool RegisterGrid::Finish(double day, int64_t statementCents) {
     Show(update);
     grid.SetCol(SortKey);
     grid.SetRow(1);
-    return Told(true);
+    TellChanged();
+    return true;
 }
 
 void RegisterGrid::LockThrough(double day) {
     RegisterUpdate update;
     model.LockThrough(day, update);
     Show(update);
-    Told(0);
+    TellChanged();
 }
 
 QString RegisterGrid::DeleteQuestion(int row) const {
@@ -305,15 +309,22 @@ int RegisterGrid::Enter(const UpcomingRow& upcoming) {
     Show(update);
     FitColumn(Balance);
     grid.MoveTo(update.current + 1, update.column);
-    return Told(update.current + 1);
+    TellChanged();
+    return update.current + 1;
 }
 
 bool RegisterGrid::Skip(const UpcomingRow& upcoming) {
-    return model.Skip(upcoming) && Told(true);
+    if (!model.Skip(upcoming))
+        return false;
+    TellChanged();
+    return true;
 }
 
 bool RegisterGrid::AddSchedule(const ledger::Schedule& schedule) {
-    return model.AddSchedule(schedule) && Told(true);
+    if (!model.AddSchedule(schedule))
+        return false;
+    TellChanged();
+    return true;
 }
 
 bool RegisterGrid::DeleteRecord(int row) {
@@ -324,7 +335,8 @@ bool RegisterGrid::DeleteRecord(int row) {
         return false;
     Show(update);
     FitColumn(Balance);
-    return Told(true);
+    TellChanged();
+    return true;
 }
 
 int RegisterGrid::WriteBack() const {
@@ -355,5 +367,5 @@ void RegisterGrid::AfterHistoryStep(const RegisterUpdate& update) {
     } else if (update.current >= 0) {
         grid.MoveTo(update.current + 1, update.column);
     }
-    Told(0);
+    TellChanged();
 }

@@ -93,11 +93,10 @@ private:
     void SetInteger(int row, int col, int64_t value);
     void WriteMoney(int row, int col, const QString& text, std::optional<double> number);
     void AfterHistoryStep(const RegisterUpdate& update);
-    // Tells the change listener, and passes `result` on.
-    template <class T> T Told(T result) const {
+    // Tells the change listener that a command changed the rows.
+    void TellChanged() const {
         if (changeListener)
             changeListener();
-        return result;
     }
 
     platform::FlexGrid& grid;
