@@ -1,6 +1,7 @@
 // Starts Tallix: the main window is the whole program; closing it ends the run.
 #include "Version.h"
 #include "demo/SampleLedger.h"
+#include "platform/Translations.h"
 #include "platform/UserFolders.h"
 #include "platform/widgets/WidgetPrompts.h"
 #include "settings/Registry.h"
@@ -144,6 +145,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QLatin1String(TallixVersion));
     // On Wayland the compositor finds the desktop entry, and with it the icon, by this name.
     QApplication::setDesktopFileName(QStringLiteral("tallix"));
+    platform::InstallEnvironmentLanguage();
 
     platform::WidgetPrompts prompts;
     platform::SetPromptBackend(&prompts);

@@ -11,6 +11,7 @@
 #include "ledger/Ledger.h"
 #include "platform/ForecastHorizon.h"
 #include "platform/Prompt.h"
+#include "platform/Translations.h"
 #include "settings/ForecastSettings.h"
 #include "storage/LedgerHold.h"
 
@@ -275,6 +276,7 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    platform::InstallEnvironmentLanguage();
     QTextStream out(stdout);
     QTextStream err(stderr);
     cli::TerminalPrompts prompts(err);

@@ -8,6 +8,7 @@
 #include "platform/ForecastHorizon.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
+#include "platform/Translations.h"
 #include "print/BalanceChart.h"
 #include "print/RegisterPrint.h"
 #include "storage/LedgerFile.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qtHandler = qInstallMessageHandler(WithoutRuntimeDirNote);
     QGuiApplication app(argc, argv);
+    platform::InstallEnvironmentLanguage();
     QTextStream err(stderr);
     const QStringList args = QGuiApplication::arguments();
     const bool chart =
