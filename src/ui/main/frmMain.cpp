@@ -64,6 +64,10 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, Qt
                    int top, int width, int height) {
     auto* label = Place(new QLabel(caption, parent), name, left, top, width, height);
     label->setAlignment(horizontal | Qt::AlignTop);
+    // The places fit the English captions; a longer translation of a right-aligned one grows away from its box.
+    const int wider = label->fontMetrics().horizontalAdvance(caption) - label->width();
+    if (horizontal == Qt::AlignRight && wider > 0)
+        label->setGeometry(label->geometry().adjusted(-wider, 0, 0, 0));
     return label;
 }
 

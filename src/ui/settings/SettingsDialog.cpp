@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 QPushButton* Button(QWidget* parent, const QString& name, QRect twips, const QString& caption) {
@@ -23,6 +24,8 @@ QLabel* Label(QWidget* parent, const QString& name, QRect twips, const QString& 
     QLabel* label = platform::Place(new QLabel(parent), name, twips);
     label->setText(caption);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The places fit the English captions; a longer translation grows to the right, where the dialog is empty.
+    label->resize(std::max(label->width(), label->fontMetrics().horizontalAdvance(caption)), label->height());
     return label;
 }
 } // namespace
