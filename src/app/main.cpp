@@ -67,7 +67,7 @@ OwnArguments WithoutToolkitOptions(const QStringList& commandLine) {
             continue;
         if (std::any_of(std::begin(ToolkitOptionsWithValue), std::end(ToolkitOptionsWithValue), is)) {
             if (i + 1 == commandLine.size()) {
-                own.problem = QStringLiteral("%1 needs a value").arg(argument);
+                own.problem = QCoreApplication::translate("TallixCommandLine", "%1 needs a value").arg(argument);
                 return own;
             }
             own.platformChosen = own.platformChosen || is("platform") || is("display");
@@ -79,20 +79,23 @@ OwnArguments WithoutToolkitOptions(const QStringList& commandLine) {
     return own;
 }
 
+// The option names are the program's interface: a translation keeps them as they are.
 void PrintHelp(FILE* to) {
-    std::fprintf(to,
-                 "Usage: tallix [QT-OPTION...] [--] [FILE]\n"
-                 "  or:  tallix [QT-OPTION...] --demo\n"
-                 "List and balance checks.\n"
-                 "\n"
-                 "Opens FILE, a Tallix data file (.tlx); without it the data file of the last run is reopened.\n"
-                 "\n"
-                 "      --demo     open a sample ledger of a year of transactions (a fresh copy in the user's data\n"
-                 "                 folder, so nothing of yours is touched)\n"
-                 "  -h, --help     show this help and exit\n"
-                 "  -v, --version  show the version and exit\n"
-                 "\n"
-                 "Qt's standard options are taken as well, such as -style NAME, -platform NAME or -reverse.\n");
+    const QString help = QCoreApplication::translate(
+        "TallixCommandLine",
+        "Usage: tallix [QT-OPTION...] [--] [FILE]\n"
+        "  or:  tallix [QT-OPTION...] --demo\n"
+        "List and balance checks.\n"
+        "\n"
+        "Opens FILE, a Tallix data file (.tlx); without it the data file of the last run is reopened.\n"
+        "\n"
+        "      --demo     open a sample ledger of a year of transactions (a fresh copy in the user's data\n"
+        "                 folder, so nothing of yours is touched)\n"
+        "  -h, --help     show this help and exit\n"
+        "  -v, --version  show the version and exit\n"
+        "\n"
+        "Qt's standard options are taken as well, such as -style NAME, -platform NAME or -reverse.\n");
+    std::fputs(help.toLocal8Bit().constData(), to);
 }
 
 // The About box's "All rights reserved." is left out here: the licence that follows says what is reserved.
@@ -121,8 +124,10 @@ int main(int argc, char** argv) {
     }
     if (!parser.parse(own.arguments) || parser.positionalArguments().size() > 1 ||
         (parser.isSet(demo) && !parser.positionalArguments().isEmpty())) {
-        const QString problem = parser.errorText().isEmpty() ? QStringLiteral("one FILE at most, and none with --demo")
-                                                             : parser.errorText();
+        const QString problem =
+            parser.errorText().isEmpty()
+                ? QCoreApplication::translate("TallixCommandLine", "one FILE at most, and none with --demo")
+                : parser.errorText();
         std::fprintf(stderr, "tallix: %s\n", qPrintable(problem));
         PrintHelp(stderr);
         return 2;
@@ -136,8 +141,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!HasDisplay() && !own.platformChosen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr, "tallix: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                             "Run it from a desktop session, or under xvfb-run.\n");
+        const QString problem = QCoreApplication::translate(
+            "TallixCommandLine", "no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+                                 "set).\nRun it from a desktop session, or under xvfb-run.");
+        std::fprintf(stderr, "tallix: %s\n", problem.toLocal8Bit().constData());
         return 1;
     }
     QApplication app(argc, argv);

@@ -1,5 +1,6 @@
 #include "platform/Locale.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <charconv>
@@ -176,7 +177,7 @@ std::optional<float> MoneyKeptToTheCent(double amount) {
 }
 
 QString MoneyNotKeptText(double amount) {
-    return QStringLiteral("%1 would be kept as %2: amounts are kept to the cent up to %3")
+    return QCoreApplication::translate("Locale", "%1 would be kept as %2: amounts are kept to the cent up to %3")
         .arg(FormatMoney(amount), FormatMoney(float(amount)), FormatCents(LargestExactCents));
 }
 

@@ -73,8 +73,7 @@ frmAbout::frmAbout(const QString& AppName, const QString& AppDescription, const 
     Image1 = platform::Place(new QLabel(this), QStringLiteral("Image1"), platform::TwipsRect(240, 120, 1920, 945));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(Artwork(devicePixelRatioF()));
-    Label1 = TextLabel(this, QStringLiteral("Label1"), platform::TwipsRect(360, 2880, 615, 255), QStringLiteral("Web:"),
-                       small);
+    Label1 = TextLabel(this, QStringLiteral("Label1"), platform::TwipsRect(360, 2880, 615, 255), tr("Web:"), small);
 
     Label3 = platform::Place(new LinkLabel(this), QStringLiteral("Label3"), platform::TwipsRect(960, 2880, 3495, 255));
     QFont linkFont = platform::SansSerifFont(9.75);
@@ -96,7 +95,7 @@ frmAbout::frmAbout(const QString& AppName, const QString& AppDescription, const 
     Label3->setToolTip(address);
 
     cmdOK = platform::Place(new QPushButton(this), QStringLiteral("cmdOK"), platform::TwipsRect(4440, 2880, 1260, 345));
-    cmdOK->setText(QStringLiteral("OK"));
+    cmdOK->setText(tr("OK"));
     cmdOK->setDefault(true);
 
     Line1 = Rule(this, QStringLiteral("Line1"), 1200);
@@ -110,7 +109,7 @@ frmAbout::frmAbout(const QString& AppName, const QString& AppDescription, const 
 }
 
 void frmAbout::Form_Load(const QString& AppName, const QString& AppDescription, QString AppCopyright) {
-    setWindowTitle(QStringLiteral("About ") + platform::ProgramTitle());
+    setWindowTitle(tr("About %1").arg(platform::ProgramTitle()));
     lblTitle->setText(AppName);
     lblDescription->setText(AppDescription);
     lblCopyright->setText(AppCopyright.replace(QChar(13), QLatin1Char('\n')));

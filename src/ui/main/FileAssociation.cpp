@@ -4,6 +4,7 @@
 #include "settings/Registry.h"
 #include "ui/main/DesktopIntegration.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -42,8 +43,8 @@ QString OpenCommand(const QString& executablePath) {
 }
 
 void AssociateFiles(const QString& executablePath) {
-    const QString question = QStringLiteral("Associate ") + Quote + QStringLiteral(".TLX") + Quote +
-                             QStringLiteral(" files with this application?");
+    const QString question =
+        QCoreApplication::translate("FileAssociation", "Associate \".TLX\" files with this application?");
     if (platform::MsgBox(question, platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
                          platform::Answer::No) != platform::Answer::Yes)
         return;

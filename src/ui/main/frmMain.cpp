@@ -64,6 +64,10 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, Qt
                    int top, int width, int height) {
     auto* label = Place(new QLabel(caption, parent), name, left, top, width, height);
     label->setAlignment(horizontal | Qt::AlignTop);
+    // The places fit the English captions; a longer translation of a right-aligned one grows away from its box.
+    const int wider = label->fontMetrics().horizontalAdvance(caption) - label->width();
+    if (horizontal == Qt::AlignRight && wider > 0)
+        label->setGeometry(label->geometry().adjusted(-wider, 0, 0, 0));
     return label;
 }
 
@@ -135,21 +139,20 @@ frmMain::~frmMain() {
 }
 
 void frmMain::BuildCheckFrame(QWidget* client) {
-    Frame1 = PlaceFrame(client, "Frame1", QStringLiteral("Check or payment"), 360, 240, 7335, 2295);
-    Option5 = Place(new QRadioButton(QStringLiteral("Check"), Frame1), "Option5", 3480, 360, 975, 255);
+    Frame1 = PlaceFrame(client, "Frame1", tr("Check or payment"), 360, 240, 7335, 2295);
+    Option5 = Place(new QRadioButton(tr("Check"), Frame1), "Option5", 3480, 360, 975, 255);
     Option5->setChecked(true);
-    Option6 = Place(new QRadioButton(QStringLiteral("Payment"), Frame1), "Option6", 3480, 600, 1095, 255);
-    Label4 = PlaceLabel(Frame1, "Label4", QStringLiteral("Check #"), Qt::AlignRight, 4800, 360, 615, 255);
+    Option6 = Place(new QRadioButton(tr("Payment"), Frame1), "Option6", 3480, 600, 1095, 255);
+    Label4 = PlaceLabel(Frame1, "Label4", tr("Check #"), Qt::AlignRight, 4800, 360, 615, 255);
     Text4 = PlaceText(Frame1, "Text4", 5640, 360, 1455, 285);
     // Each box is announced by the label beside it; without a buddy, screen readers name it after its frame.
     Label4->setBuddy(Text4);
-    auto* date = PlaceLabel(Frame1, "Label1", QStringLiteral("Date:"), Qt::AlignRight, 4920, 840, 495, 255);
+    auto* date = PlaceLabel(Frame1, "Label1", tr("Date:"), Qt::AlignRight, 4920, 840, 495, 255);
     DTPicker1 = Place(new platform::DatePicker(Frame1), "DTPicker1", 5640, 840, 1455, 375);
     date->setBuddy(DTPicker1);
     // Both frames have a "Date:" and an amount: the names tell a screen reader's user which one has the focus.
-    DTPicker1->setAccessibleName(QStringLiteral("Check date"));
-    auto* payTo =
-        PlaceLabel(Frame1, "Label2", QStringLiteral("Pay to the order of:"), Qt::AlignLeft, 240, 1200, 975, 495);
+    DTPicker1->setAccessibleName(tr("Check date"));
+    auto* payTo = PlaceLabel(Frame1, "Label2", tr("Pay to the order of:"), Qt::AlignLeft, 240, 1200, 975, 495);
     payTo->setWordWrap(true);
 
     Combo1 = Place(new QComboBox(Frame1), "Combo1", 1080, 1320, 4215, 315);
@@ -157,7 +160,7 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     payTo->setBuddy(Combo1);
     // The edit field is a box of its own to screen readers, and no label's buddy. On Linux a combo box's name is
     // its current text, so the description carries its name there.
-    Combo1->setAccessibleName(QStringLiteral("Payee"));
+    Combo1->setAccessibleName(tr("Payee"));
     Combo1->setAccessibleDescription(Combo1->accessibleName());
     Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
     // The list holds the ledger's payees only; typing a new payee and pressing Enter does not add it.
@@ -175,7 +178,7 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     Text3 = PlaceText(Frame1, "Text3", 5640, 1320, 1455, 285);
     Text3->setValidator(new platform::TextRuleValidator(&ledger::IsDollarText, Text3));
     // Its label is the "$" sign: the name says what the box holds.
-    Text3->setAccessibleName(QStringLiteral("Check amount"));
+    Text3->setAccessibleName(tr("Check amount"));
 
     // The signature: shown on the check in the frame's colour, set only through the settings dialog.
     Text5 = PlaceText(Frame1, "Text5", 4440, 1800, 2655, 375);
@@ -183,7 +186,7 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     Text5->setFrame(false);
     Text5->setReadOnly(true);
     Text5->setFocusPolicy(Qt::NoFocus);
-    Text5->setAccessibleName(QStringLiteral("Signature"));
+    Text5->setAccessibleName(tr("Signature"));
     // No box of its own: the name stands on the frame's face like a signature on the check.
     QPalette signature = Text5->palette();
     signature.setColor(QPalette::Base, Qt::transparent);
@@ -191,78 +194,78 @@ void frmMain::BuildCheckFrame(QWidget* client) {
 }
 
 void frmMain::BuildDepositFrame(QWidget* client) {
-    Frame2 = PlaceFrame(client, "Frame2", QStringLiteral("Deposit, fee or withdrawal"), 360, 2760, 7335, 1815);
+    Frame2 = PlaceFrame(client, "Frame2", tr("Deposit, fee or withdrawal"), 360, 2760, 7335, 1815);
     // One option group of its own for the four kinds.
     auto* kinds = Place(new QWidget(Frame2), "Frame3", 120, 240, 1335, 1455);
-    Option1 = Place(new QRadioButton(QStringLiteral("Deposit"), kinds), "Option1", 0, 120, 1695, 255);
-    Option4 = Place(new QRadioButton(QStringLiteral("Interest"), kinds), "Option4", 0, 480, 975, 195);
-    Option2 = Place(new QRadioButton(QStringLiteral("Fee"), kinds), "Option2", 0, 840, 1575, 255);
-    Option3 = Place(new QRadioButton(QStringLiteral("Withdrawal"), kinds), "Option3", 0, 1200, 1335, 255);
+    Option1 = Place(new QRadioButton(tr("Deposit"), kinds), "Option1", 0, 120, 1695, 255);
+    Option4 = Place(new QRadioButton(tr("Interest"), kinds), "Option4", 0, 480, 975, 195);
+    Option2 = Place(new QRadioButton(tr("Fee"), kinds), "Option2", 0, 840, 1575, 255);
+    Option3 = Place(new QRadioButton(tr("Withdrawal"), kinds), "Option3", 0, 1200, 1335, 255);
 
-    auto* date = PlaceLabel(Frame2, "Label7", QStringLiteral("Date:"), Qt::AlignRight, 3000, 360, 855, 255);
+    auto* date = PlaceLabel(Frame2, "Label7", tr("Date:"), Qt::AlignRight, 3000, 360, 855, 255);
     DTPicker2 = Place(new platform::DatePicker(Frame2), "DTPicker2", 3960, 360, 1455, 375);
     date->setBuddy(DTPicker2);
-    DTPicker2->setAccessibleName(QStringLiteral("Transaction date"));
-    auto* description = PlaceLabel(Frame2, "Label6", QStringLiteral("Description of Transaction:"), Qt::AlignRight,
-                                   1800, 840, 2055, 255);
+    DTPicker2->setAccessibleName(tr("Transaction date"));
+    auto* description =
+        PlaceLabel(Frame2, "Label6", tr("Description of Transaction:"), Qt::AlignRight, 1800, 840, 2055, 255);
     Text7 = PlaceText(Frame2, "Text7", 3960, 840, 3255, 285);
     description->setBuddy(Text7);
-    auto* amount = PlaceLabel(Frame2, "Label5", QStringLiteral("Amount:"), Qt::AlignRight, 3000, 1320, 855, 255);
+    auto* amount = PlaceLabel(Frame2, "Label5", tr("Amount:"), Qt::AlignRight, 3000, 1320, 855, 255);
     Text6 = PlaceText(Frame2, "Text6", 3960, 1320, 2535, 285);
     amount->setBuddy(Text6);
-    Text6->setAccessibleName(QStringLiteral("Transaction amount"));
+    Text6->setAccessibleName(tr("Transaction amount"));
     Text6->setValidator(new platform::TextRuleValidator(&ledger::IsDollarText, Text6));
 }
 
 void frmMain::BuildButtons(QWidget* client) {
-    Command1 = PlaceButton(client, "Command1", QStringLiteral("Add"), 480);
-    Command2 = PlaceButton(client, "Command2", QStringLiteral("Clear"), 1920);
-    Command4 = PlaceButton(client, "Command4", QStringLiteral("Show Register"), 3360, 1335);
-    Command5 = PlaceButton(client, "Command5", QStringLiteral("About"), 5040);
-    Command3 = PlaceButton(client, "Command3", QStringLiteral("Exit"), 6480);
+    Command1 = PlaceButton(client, "Command1", tr("Add"), 480);
+    Command2 = PlaceButton(client, "Command2", tr("Clear"), 1920);
+    Command4 = PlaceButton(client, "Command4", tr("Show Register"), 3360, 1335);
+    Command5 = PlaceButton(client, "Command5", tr("About"), 5040);
+    Command3 = PlaceButton(client, "Command3", tr("Exit"), 6480);
 }
 
 void frmMain::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File"));
-    New = file->addAction(QStringLiteral("&New"));
+    New = file->addAction(tr("&New"));
     New->setObjectName(QStringLiteral("New"));
     New->setShortcut(QKeySequence::New);
-    Open = file->addAction(QStringLiteral("&Open"));
+    Open = file->addAction(tr("&Open"));
     Open->setObjectName(QStringLiteral("Open"));
     Open->setShortcut(QKeySequence::Open);
-    OpenRecent = file->addMenu(QStringLiteral("Open Recen&t"));
+    OpenRecent = file->addMenu(tr("Open Recen&t"));
     OpenRecent->setObjectName(QStringLiteral("OpenRecent"));
-    Save = file->addAction(QStringLiteral("&Save"));
+    Save = file->addAction(tr("&Save"));
     Save->setObjectName(QStringLiteral("Save"));
     Save->setShortcut(QKeySequence::Save);
-    SaveAs = file->addAction(QStringLiteral("Save &As..."));
+    SaveAs = file->addAction(tr("Save &As..."));
     SaveAs->setObjectName(QStringLiteral("SaveAs"));
     // Not every platform theme has a standard key for Save As.
     SaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    Import = file->addAction(QStringLiteral("&Import..."));
+    Import = file->addAction(tr("&Import..."));
     Import->setObjectName(QStringLiteral("Import"));
-    PrintRegister = file->addAction(QStringLiteral("Print &Register..."));
+    PrintRegister = file->addAction(tr("Print &Register..."));
     PrintRegister->setObjectName(QStringLiteral("PrintRegister"));
     PrintRegister->setShortcut(QKeySequence::Print);
     file->addSeparator()->setObjectName(QStringLiteral("Seperator"));
-    Exit = file->addAction(QStringLiteral("E&xit"));
+    Exit = file->addAction(tr("E&xit"));
     Exit->setObjectName(QStringLiteral("Exit"));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("View"));
-    BalanceChart = view->addAction(QStringLiteral("Balance &Chart"));
+    BalanceChart = view->addAction(tr("Balance &Chart"));
     BalanceChart->setObjectName(QStringLiteral("mnuViewChart"));
 
-    QMenu* setup = menuBar()->addMenu(QStringLiteral("&Setup"));
+    QMenu* setup = menuBar()->addMenu(tr("&Setup"));
     setup->setObjectName(QStringLiteral("Setup"));
-    Associate = setup->addAction(QStringLiteral("Associate"));
+    Associate = setup->addAction(tr("Associate"));
     Associate->setObjectName(QStringLiteral("Associate"));
-    Options = setup->addAction(QStringLiteral("&Options"));
+    Options = setup->addAction(tr("&Options"));
     Options->setObjectName(QStringLiteral("Options"));
-    BalanceToStatement = setup->addAction(QStringLiteral("&Balance to Statement..."));
+    BalanceToStatement = setup->addAction(tr("&Balance to Statement..."));
     BalanceToStatement->setObjectName(QStringLiteral("mnuSetupBalance"));
-    Schedules = setup->addAction(QStringLiteral("&Schedules..."));
+    Schedules = setup->addAction(tr("&Schedules..."));
     Schedules->setObjectName(QStringLiteral("mnuSetupSchedules"));
 }
 
@@ -286,8 +289,8 @@ void frmMain::BuildStatusBar() {
     // How much is in the account today.
     Panel4 = new QLabel(StatusBar1);
     Panel4->setObjectName(QStringLiteral("Panel4"));
-    Panel4->setToolTip(QStringLiteral("Today's balance: the starting balance and every transaction dated up to "
-                                      "today; scheduled transactions count once they are entered"));
+    Panel4->setToolTip(tr("Today's balance: the starting balance and every transaction dated up to "
+                          "today; scheduled transactions count once they are entered"));
     for (QLabel* panel : {Panel1, Panel2, Panel3, Panel4})
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // What Add says for a few seconds covers the other panels; the balance it changed stays in view.

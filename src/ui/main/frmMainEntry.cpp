@@ -34,7 +34,7 @@ void Deselect(QRadioButton* option) {
 }
 
 void IncompleteData() {
-    platform::MsgBox(QStringLiteral("Incomplete or incorrect data"));
+    platform::MsgBox(frmMain::tr("Incomplete or incorrect data"));
 }
 
 // Only what the amount filter lets a user type is an amount: no sign, exponent, currency or grouping. One that the
@@ -53,7 +53,7 @@ bool ConfirmCheckNumber(int16_t checkNumber) {
     const std::optional<ledger::TransactionRecord> check = ledger::FindCheck(checkNumber);
     if (!check)
         return true;
-    const QString text = QStringLiteral("Check %1 is already in the register (%2, %3, %4). Add it anyway?")
+    const QString text = frmMain::tr("Check %1 is already in the register (%2, %3, %4). Add it anyway?")
                              .arg(QString::number(checkNumber), check->Description.trimmed(),
                                   platform::FormatShortDate(check->Date), platform::FormatMoney(check->Amount));
     return platform::MsgBox(text, platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
@@ -63,14 +63,34 @@ bool ConfirmCheckNumber(int16_t checkNumber) {
 constexpr int AddedMessageMilliseconds = 5000;
 
 // "Check 1102 to Autohaus Meier, 420.00 added", "Deposit Salary, 1,842.17 added": the payee as the record keeps it.
+// One whole sentence per type, so that a translation can order and inflect its words.
 QString AddedText(int16_t checkNumber, float amount, const QString& description, int16_t typeCode) {
-    const QString kept = ledger::FixDescription(description).trimmed();
-    QString what = ledger::TypeName(typeCode, checkNumber);
-    if (ledger::IsCheck(typeCode, checkNumber))
-        what += QLatin1Char(' ') + QString::number(checkNumber);
-    if (!kept.isEmpty())
-        what += (typeCode == ledger::CheckOrPayment ? QStringLiteral(" to ") : QStringLiteral(" ")) + kept;
-    return QStringLiteral("%1, %2 added").arg(what, platform::FormatMoney(amount));
+    const QString payee = ledger::FixDescription(description).trimmed();
+    const QString money = platform::FormatMoney(amount);
+    const bool named = !payee.isEmpty();
+    switch (typeCode) {
+    case ledger::CheckOrPayment:
+        if (ledger::IsCheck(typeCode, checkNumber)) {
+            const QString number = QString::number(checkNumber);
+            return named ? frmMain::tr("Check %1 to %2, %3 added").arg(number, payee, money)
+                         : frmMain::tr("Check %1, %2 added").arg(number, money);
+        }
+        return named ? frmMain::tr("Payment to %1, %2 added").arg(payee, money)
+                     : frmMain::tr("Payment, %1 added").arg(money);
+    case ledger::Withdrawal:
+        return named ? frmMain::tr("Withdrawal %1, %2 added").arg(payee, money)
+                     : frmMain::tr("Withdrawal, %1 added").arg(money);
+    case ledger::Fee:
+        return named ? frmMain::tr("Fee %1, %2 added").arg(payee, money) : frmMain::tr("Fee, %1 added").arg(money);
+    case ledger::Deposit:
+        return named ? frmMain::tr("Deposit %1, %2 added").arg(payee, money)
+                     : frmMain::tr("Deposit, %1 added").arg(money);
+    case ledger::Interest:
+        return named ? frmMain::tr("Interest %1, %2 added").arg(payee, money)
+                     : frmMain::tr("Interest, %1 added").arg(money);
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -243,7 +263,7 @@ void frmMain::Command1_Click() {
     }
     const int16_t checkNumber = ledger::NewCheckNumber(typeCode, !Option6->isChecked(), typedCheckNumber);
     if (!ledger::CanAddTransaction()) {
-        platform::MsgBox(QStringLiteral("The register is full: no more transactions can be added."));
+        platform::MsgBox(tr("The register is full: no more transactions can be added."));
         return;
     }
     if (!ConfirmCheckNumber(checkNumber))

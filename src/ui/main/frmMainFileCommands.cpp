@@ -27,8 +27,8 @@ QString LedgerFolder() {
 } // namespace
 
 bool frmMain::PromptForFileName(const bool& bOpen) {
-    const QString path =
-        platform::ShowFileDialog(bOpen, QStringLiteral("tlx"), QStringLiteral("Check data|*.tlx"), LedgerFolder());
+    const QString path = platform::ShowFileDialog(bOpen, QStringLiteral("tlx"),
+                                                  tr("Check data") + QStringLiteral("|*.tlx"), LedgerFolder());
     if (path.isEmpty())
         return false;
     ledger::SetDataFileName(path);
@@ -65,7 +65,7 @@ void frmMain::OpenRecent_AboutToShow() {
         connect(item, &QAction::triggered, this, [this, path = paths.at(i)] { OpenRecentLedger(path); });
     }
     if (paths.isEmpty())
-        OpenRecent->addAction(QStringLiteral("No ledgers yet"))->setEnabled(false);
+        OpenRecent->addAction(tr("No ledgers yet"))->setEnabled(false);
 }
 
 void frmMain::OpenRecentLedger(const QString& path) {
@@ -114,8 +114,9 @@ void frmMain::SaveAs_Click() {
 }
 
 void frmMain::Import_Click() {
-    const QString path = platform::ShowFileDialog(
-        true, QString(), QStringLiteral("Bank statements|*.ofx *.qfx *.qif *.csv"), settings::ReadStatementFolder());
+    const QString path =
+        platform::ShowFileDialog(true, QString(), tr("Bank statements") + QStringLiteral("|*.ofx *.qfx *.qif *.csv"),
+                                 settings::ReadStatementFolder());
     if (path.isEmpty())
         return;
     settings::WriteStatementFolder(QFileInfo(path).absolutePath());
@@ -130,16 +131,16 @@ void frmMain::PrintRegister_Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(print::RegisterPageLayout()); // as tallix-cli prints it; the dialog may change it
     const QString file = ledger::GetDataFileName();
-    const QString title = file.isEmpty() ? QStringLiteral("Check Register")
-                                         : QStringLiteral("Check Register: %1").arg(QFileInfo(file).completeBaseName());
+    const QString title =
+        file.isEmpty() ? tr("Check Register") : tr("Check Register: %1").arg(QFileInfo(file).completeBaseName());
     // The print dialog names its PDF after the document: the ledger's own name, which makes a plain file name.
     printer.setDocName(file.isEmpty() ? title : QFileInfo(file).completeBaseName());
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Register"));
+    dialog.setWindowTitle(tr("Print Register"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!print::PrintRegister(printer, title, QDate::currentDate()).ok)
-        platform::MsgBox(QStringLiteral("Unable to print the register."));
+        platform::MsgBox(tr("Unable to print the register."));
 }
 
 void frmMain::ShowNextCheckNumber() {

@@ -46,7 +46,7 @@ QString CommandLineDataFile(const QStringList& arguments) {
 void frmMain::Form_Initialize(const QStringList& arguments) {
     Registry registry;
     if (!registry.RegOpen(Registry::HKEY_CURRENT_USER, SettingsKey(), Registry::KEY_READ)) {
-        platform::MsgBox(QStringLiteral("can't find settings"));
+        platform::MsgBox(tr("can't find settings"));
     } else {
         if (!registry.GetStr(QStringLiteral("UserName"), userName))
             userName.clear();
@@ -100,7 +100,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 bool frmMain::PromptToSaveData() {
     if (!ledger::IsModified())
         return true;
-    switch (platform::MsgBox(QStringLiteral("Save Data?"), platform::Buttons::YesNoCancel, platform::ProgramTitle(),
+    switch (platform::MsgBox(tr("Save Data?"), platform::Buttons::YesNoCancel, platform::ProgramTitle(),
                              platform::Icon::None, platform::Answer::Yes)) {
     case platform::Answer::Yes:
         return ledger::SaveLedger();
@@ -130,12 +130,12 @@ void frmMain::UpdateStatusBar() {
     Panel1->setToolTip(ledger::GetDataFileName());
     double lockDate = 0;
     if (ledger::GetLockDate(lockDate))
-        Panel2->setText(QStringLiteral("Bal:  ") + platform::FormatShortDate(lockDate));
+        Panel2->setText(tr("Bal:  %1").arg(platform::FormatShortDate(lockDate)));
     else
-        Panel2->setText(QStringLiteral("Unlocked"));
+        Panel2->setText(tr("Unlocked"));
     const platform::LocaleCodec codec;
     const std::vector<RegisterRow> rows = BuildRegisterRows(codec);
-    Panel4->setText(QStringLiteral("Today: ") + platform::FormatCents(BalanceThrough(rows, platform::Today())));
+    Panel4->setText(tr("Today: %1").arg(platform::FormatCents(BalanceThrough(rows, platform::Today()))));
     Panel3->setVisible(!ledger::Schedules().empty());
     if (Panel3->isHidden())
         return;

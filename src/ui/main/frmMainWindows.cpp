@@ -93,8 +93,8 @@ void frmMain::Command5_Click() {
 
 void frmMain::BalanceChart_Click() {
     const QString file = ledger::GetDataFileName();
-    const QString title = file.isEmpty() ? QStringLiteral("Balance Chart")
-                                         : QStringLiteral("Balance Chart: %1").arg(QFileInfo(file).completeBaseName());
+    const QString title =
+        file.isEmpty() ? tr("Balance Chart") : tr("Balance Chart: %1").arg(QFileInfo(file).completeBaseName());
     const platform::LocaleCodec codec;
     ChartWindow Chart(this, StoreBalanceSeries(codec, platform::Today(), settings::ReadForecastSettings().horizonDays),
                       title);

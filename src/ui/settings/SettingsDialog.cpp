@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 QPushButton* Button(QWidget* parent, const QString& name, QRect twips, const QString& caption) {
@@ -23,6 +24,8 @@ QLabel* Label(QWidget* parent, const QString& name, QRect twips, const QString& 
     QLabel* label = platform::Place(new QLabel(parent), name, twips);
     label->setText(caption);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The places fit the English captions; a longer translation grows to the right, where the dialog is empty.
+    label->resize(std::max(label->width(), label->fontMetrics().horizontalAdvance(caption)), label->height());
     return label;
 }
 } // namespace
@@ -31,19 +34,20 @@ SettingsDialog::SettingsDialog(QWidget* owner, const SettingsValues& current)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       values(current) {
     setObjectName(QStringLiteral("SettingsDialog"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setModal(true);
     setFixedSize(platform::TwipsSize(4590, 3390));
     setFont(platform::SansSerifFont(8.25));
 
-    OKButton = Button(this, QStringLiteral("OKButton"), platform::TwipsRect(1095, 2760, 1215, 375), "OK");
-    CancelButton = Button(this, QStringLiteral("CancelButton"), platform::TwipsRect(2535, 2760, 1215, 375), "Cancel");
-    Label1 = Label(this, QStringLiteral("Label1"), platform::TwipsRect(368, 240, 1095, 255), "User Name:");
+    OKButton = Button(this, QStringLiteral("OKButton"), platform::TwipsRect(1095, 2760, 1215, 375), tr("OK"));
+    CancelButton =
+        Button(this, QStringLiteral("CancelButton"), platform::TwipsRect(2535, 2760, 1215, 375), tr("Cancel"));
+    Label1 = Label(this, QStringLiteral("Label1"), platform::TwipsRect(368, 240, 1095, 255), tr("User Name:"));
     Text1 = platform::Place(new QLineEdit(this), QStringLiteral("Text1"), platform::TwipsRect(368, 480, 3855, 285));
-    Label2 = Label(this, QStringLiteral("Label2"), platform::TwipsRect(360, 1080, 1935, 255), "Starting Balance:");
+    Label2 = Label(this, QStringLiteral("Label2"), platform::TwipsRect(360, 1080, 1935, 255), tr("Starting Balance:"));
     Text2 = platform::Place(new QLineEdit(this), QStringLiteral("Text2"), platform::TwipsRect(360, 1320, 3855, 285));
     Text3 = platform::Place(new QLineEdit(this), QStringLiteral("Text3"), platform::TwipsRect(360, 2160, 3855, 285));
-    Label3 = Label(this, QStringLiteral("Label3"), platform::TwipsRect(360, 1920, 1575, 255), "Next Check Number:");
+    Label3 = Label(this, QStringLiteral("Label3"), platform::TwipsRect(360, 1920, 1575, 255), tr("Next Check Number:"));
 
     // The buttons come first, so OK has the focus when the dialog opens.
     setTabOrder(OKButton, CancelButton);
