@@ -12,6 +12,7 @@
 #include <QDir>
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -103,27 +104,15 @@ void PrintVersion() {
     std::printf("tallix %s\n%s\n%s\n", TallixVersion, TallixCopyright, TallixLicense);
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    // The command line is read before the application exists, so --help, --version and mistakes are answered
-    // without a display, from any terminal. "--" ends the options: a file named "-x" opens as "tallix -- -x".
-    QStringList commandLine;
-    for (int i = 0; i < argc; ++i)
-        commandLine << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    const QCommandLineOption demo(QStringLiteral("demo"));
-    parser.addOptions({help, version, demo});
-    const OwnArguments own = WithoutToolkitOptions(commandLine);
+// Answers --help, --version and a command line that cannot start the window; nothing when the window can start.
+std::optional<int> AnswerCommandLine(QCommandLineParser& parser, const OwnArguments& own) {
     if (!own.problem.isEmpty()) {
         std::fprintf(stderr, "tallix: %s\n", qPrintable(own.problem));
         PrintHelp(stderr);
         return 2;
     }
     if (!parser.parse(own.arguments) || parser.positionalArguments().size() > 1 ||
-        (parser.isSet(demo) && !parser.positionalArguments().isEmpty())) {
+        (parser.isSet(QStringLiteral("demo")) && !parser.positionalArguments().isEmpty())) {
         const QString problem =
             parser.errorText().isEmpty()
                 ? QCoreApplication::translate("TallixCommandLine", "one FILE at most, and none with --demo")
@@ -132,11 +121,11 @@ int main(int argc, char** argv) {
         PrintHelp(stderr);
         return 2;
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(QStringLiteral("help"))) {
         PrintHelp(stdout);
         return 0;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         PrintVersion();
         return 0;
     }
@@ -146,6 +135,31 @@ int main(int argc, char** argv) {
                                  "set).\nRun it from a desktop session, or under xvfb-run.");
         std::fprintf(stderr, "tallix: %s\n", problem.toLocal8Bit().constData());
         return 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The command line is read before the window's application exists, so --help, --version and mistakes are
+    // answered without a display, from any terminal. "--" ends the options: a file named "-x" opens as "tallix -- -x".
+    QStringList commandLine;
+    for (int i = 0; i < argc; ++i)
+        commandLine << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption demo(QStringLiteral("demo"));
+    parser.addOptions({help, version, demo});
+    const OwnArguments own = WithoutToolkitOptions(commandLine);
+    {
+        // Answers in the user's language need a translator, and a translator an application: a plain one, gone
+        // before the window's is made, so that these answers need no display.
+        const QCoreApplication terminal(argc, argv);
+        platform::InstallEnvironmentLanguage();
+        if (const std::optional<int> status = AnswerCommandLine(parser, own))
+            return *status;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallix"));
