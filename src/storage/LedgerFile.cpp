@@ -57,6 +57,11 @@ void KeepStamp(LedgerState& state, const QString& target, const QByteArray& byte
     state.StampedBytes = bytes;
 }
 
+// The first line of every refused save; the file's name and the reason follow on lines of their own.
+QString UnableToSave() {
+    return QCoreApplication::translate("LedgerFile", "Unable to save file:");
+}
+
 enum class DiskCheck { Unchanged, Overwrite, SaveAs, Cancel };
 
 // Before a save replaces the file it read or wrote last, the file must still be that one: another program, a
@@ -68,9 +73,8 @@ DiskCheck CheckDisk(const LedgerState& state, const QString& target) {
         return DiskCheck::Unchanged;
     const bool vanished = !MetadataOf(target).exists;
     if (!diskChangePrompt) {
-        platform::MsgBox(
-            QCoreApplication::translate("LedgerFile", "Unable to save file:\r%1\rIt changed on disk since it was read.")
-                .arg(state.DataFileName));
+        platform::MsgBox(UnableToSave() + QLatin1Char('\r') + state.DataFileName + QLatin1Char('\r') +
+                         QCoreApplication::translate("LedgerFile", "It changed on disk since it was read."));
         return DiskCheck::Cancel;
     }
     switch (diskChangePrompt(state.DataFileName, vanished)) {
@@ -127,9 +131,10 @@ bool AlreadyWritten(const LedgerState& state, const QString& target, const QByte
 }
 
 bool RefuseSave(const QString& path, const QString& reason) {
-    platform::MsgBox(reason.isEmpty()
-                         ? QCoreApplication::translate("LedgerFile", "Unable to save file:\r%1").arg(path)
-                         : QCoreApplication::translate("LedgerFile", "Unable to save file:\r%1\r%2").arg(path, reason));
+    QString text = UnableToSave() + QLatin1Char('\r') + path;
+    if (!reason.isEmpty())
+        text += QLatin1Char('\r') + reason;
+    platform::MsgBox(text);
     return false;
 }
 
