@@ -28,63 +28,98 @@ using cli::Failed;
 using cli::Sound;
 using cli::UsageError;
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate("TallixCli", text);
+}
+
 // GNU's "or:" lines, which help2man takes for the manual page's synopsis.
-const char* const Usage =
-    "Usage: tallix-cli print FILE [--pdf OUT]\n"
-    "  or:  tallix-cli export FILE --format csv|qif [-o OUT]\n"
-    "  or:  tallix-cli check FILE\n"
-    "  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]\n"
-    "                         [CSV columns]\n"
-    "  or:  tallix-cli balance LEDGER --date D\n"
-    "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
-    "  or:  tallix-cli forecast LEDGER [--days N]\n"
-    "  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]\n";
+constexpr char Usage[] =
+    QT_TRANSLATE_NOOP("TallixCli", "Usage: tallix-cli print FILE [--pdf OUT]\n"
+                                   "  or:  tallix-cli export FILE --format csv|qif [-o OUT]\n"
+                                   "  or:  tallix-cli check FILE\n"
+                                   "  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] "
+                                   "[--account ID]\n"
+                                   "                         [CSV columns]\n"
+                                   "  or:  tallix-cli balance LEDGER --date D\n"
+                                   "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
+                                   "  or:  tallix-cli forecast LEDGER [--days N]\n"
+                                   "  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]\n");
+
+// The help after the usage, a paragraph at a time, each translated as a whole.
+constexpr const char* Intro =
+    QT_TRANSLATE_NOOP("TallixCli", "Reads a Tallix data file (.tlx); only import changes it. print shows the cleared "
+                                   "marks in column C:\n"
+                                   "c cleared, R reconciled.\n");
+constexpr const char* Commands[] = {
+    QT_TRANSLATE_NOOP(
+        "TallixCli", "  print    the register as the register window shows it: sorted by date, with running balances;\n"
+                     "           with --pdf, as pages in the PDF file OUT (- for standard output), as the program "
+                     "prints it\n"),
+    QT_TRANSLATE_NOOP("TallixCli", "  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output\n"),
+    QT_TRANSLATE_NOOP("TallixCli",
+                      "  check    validate the file against the format; exit status 0 when sound, 1 when not; also "
+                      "notes\n"
+                      "           unsaved changes that a crashed window left for recovery\n"),
+    QT_TRANSLATE_NOOP("TallixCli",
+                      "  import   add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction "
+                      "tells\n"
+                      "           whether it is added and as which type, skipped as a duplicate of which record, or "
+                      "refused\n"
+                      "           and why; then the ledger is saved, unless --dry-run. The format comes from the "
+                      "file's\n"
+                      "           extension or its content unless --format names it. A statement of several accounts "
+                      "is\n"
+                      "           refused with their list; --account ID imports the one with that id. Exit status 3\n"
+                      "           when lines were refused (the others are added). A ledger open in the window (or in\n"
+                      "           another import) is refused with exit status 1.\n"),
+    QT_TRANSLATE_NOOP("TallixCli",
+                      "  balance  the balance at the end of day D (ISO 2024-01-31 or the locale's short date)\n"),
+    QT_TRANSLATE_NOOP("TallixCli",
+                      "  reconcile  a bank statement's ending balance B on day D against the cleared balance "
+                      "(reconciled\n"
+                      "           and cleared transactions), with the difference and the outstanding transactions; "
+                      "changes\n"
+                      "           nothing. Exit status 0 when they agree, 3 when they do not\n"),
+    QT_TRANSLATE_NOOP("TallixCli",
+                      "  forecast the scheduled transactions due from today up to N days ahead (by default as set in "
+                      "the\n"
+                      "           program), overdue ones marked due, with the running balance; then today's balance "
+                      "and the\n"
+                      "           lowest the balance reaches, with its date. Exit status 3 when that is below zero, or "
+                      "below\n"
+                      "           the balance set to warn below\n"),
+    QT_TRANSLATE_NOOP("TallixCli",
+                      "  chart    the balance chart as the program draws it: the balance from the first transaction, "
+                      "the\n"
+                      "           forecast of the scheduled transactions for N days (at most 3660; by default the "
+                      "program's\n"
+                      "           horizon, 30 days unless changed) with its lowest point, and the money in and out of "
+                      "each\n"
+                      "           month; as a PNG image or SVG drawing of 1200 x 700 pixels or a PDF page, in OUT (- "
+                      "for\n"
+                      "           standard output)\n"),
+};
+constexpr const char* CsvColumns = QT_TRANSLATE_NOOP(
+    "TallixCli", "CSV columns (numbered from 1; once imported, remembered for statements with the same header line):\n"
+                 "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
+                 "  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)\n"
+                 "  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N\n"
+                 "  (pending rows are skipped) --header yes|no (whether the first row names the columns; without\n"
+                 "  it, a first row that reads as a transaction is one)\n");
+constexpr const char* ProgramOptions = QT_TRANSLATE_NOOP("TallixCli", "  -h, --help     show this help and exit\n"
+                                                                      "  -v, --version  show the version and exit\n");
 
 void PrintHelp(QTextStream& out) {
-    out << Usage
-        << "\n"
-           "Reads a Tallix data file (.tlx); only import changes it. print shows the cleared marks in column C:\n"
-           "c cleared, R reconciled.\n"
-           "\n"
-           "  print    the register as the register window shows it: sorted by date, with running balances;\n"
-           "           with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it\n"
-           "  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output\n"
-           "  check    validate the file against the format; exit status 0 when sound, 1 when not; also notes\n"
-           "           unsaved changes that a crashed window left for recovery\n"
-           "  import   add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells\n"
-           "           whether it is added and as which type, skipped as a duplicate of which record, or refused\n"
-           "           and why; then the ledger is saved, unless --dry-run. The format comes from the file's\n"
-           "           extension or its content unless --format names it. A statement of several accounts is\n"
-           "           refused with their list; --account ID imports the one with that id. Exit status 3\n"
-           "           when lines were refused (the others are added). A ledger open in the window (or in\n"
-           "           another import) is refused with exit status 1.\n"
-           "  balance  the balance at the end of day D (ISO 2024-01-31 or the locale's short date)\n"
-           "  reconcile  a bank statement's ending balance B on day D against the cleared balance (reconciled\n"
-           "           and cleared transactions), with the difference and the outstanding transactions; changes\n"
-           "           nothing. Exit status 0 when they agree, 3 when they do not\n"
-           "  forecast the scheduled transactions due from today up to N days ahead (by default as set in the\n"
-           "           program), overdue ones marked due, with the running balance; then today's balance and the\n"
-           "           lowest the balance reaches, with its date. Exit status 3 when that is below zero, or below\n"
-           "           the balance set to warn below\n"
-           "  chart    the balance chart as the program draws it: the balance from the first transaction, the\n"
-           "           forecast of the scheduled transactions for N days (at most 3660; by default the program's\n"
-           "           horizon, 30 days unless changed) with its lowest point, and the money in and out of each\n"
-           "           month; as a PNG image or SVG drawing of 1200 x 700 pixels or a PDF page, in OUT (- for\n"
-           "           standard output)\n"
-           "\n"
-           "CSV columns (numbered from 1; once imported, remembered for statements with the same header line):\n"
-           "  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N\n"
-           "  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)\n"
-           "  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N\n"
-           "  (pending rows are skipped) --header yes|no (whether the first row names the columns; without\n"
-           "  it, a first row that reads as a transaction is one)\n"
-           "\n"
-           "  -h, --help     show this help and exit\n"
-           "  -v, --version  show the version and exit\n";
+    out << Tr(Usage) << "\n" << Tr(Intro) << "\n";
+    for (const char* command : Commands)
+        out << Tr(command);
+    out << "\n" << Tr(CsvColumns) << "\n" << Tr(ProgramOptions);
 }
 
 int UsageFailure(QTextStream& err, const QString& problem) {
-    err << "tallix-cli: " << problem << "\n" << Usage << "Try 'tallix-cli --help' for more information.\n";
+    err << "tallix-cli: " << problem << "\n"
+        << Tr(Usage) << QCoreApplication::translate("TallixCli", "Try 'tallix-cli --help' for more information.")
+        << "\n";
     return UsageError;
 }
 
@@ -94,7 +129,8 @@ using OutputTarget = platform::Result<cli::OutputKind, cli::OutputRefusal>;
 int Unwritable(const OutputTarget& target, const QString& output, QTextStream& err) {
     if (target)
         return Sound;
-    err << "tallix-cli: will not write " << output << ": " << target.Error() << "\n";
+    err << "tallix-cli: "
+        << QCoreApplication::translate("TallixCli", "will not write %1: %2").arg(output, target.Error()) << "\n";
     return target.Code() == cli::OutputRefusal::Refused ? UsageError : Failed;
 }
 
@@ -103,7 +139,8 @@ int Written(const QString& output, cli::OutputKind kind, const QByteArray& bytes
     const platform::Result<> written = cli::WriteOutput(output, kind, bytes);
     if (written)
         return Sound;
-    err << "tallix-cli: cannot write " << output << ": " << written.Error() << "\n";
+    err << "tallix-cli: "
+        << QCoreApplication::translate("TallixCli", "cannot write %1: %2").arg(output, written.Error()) << "\n";
     return Failed;
 }
 
@@ -115,14 +152,14 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (const platform::Result<> parsed = cli::ParseCommand(parser, QStringLiteral("export"), args); !parsed)
         return UsageFailure(err, parsed.Error());
     if (parser.positionalArguments().size() > 1)
-        return UsageFailure(err, QStringLiteral("more than one FILE"));
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "more than one FILE"));
     const QString file = parser.positionalArguments().value(0);
     const QString format = parser.value(formatOption);
     const QString output = parser.value(outputOption);
     if (file.isEmpty())
-        return UsageFailure(err, QStringLiteral("export needs a FILE"));
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "export needs a FILE"));
     if (format != QLatin1String("csv") && format != QLatin1String("qif"))
-        return UsageFailure(err, QStringLiteral("export needs --format csv or --format qif"));
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "export needs --format csv or --format qif"));
     // Decided before the ledger is read, so that a refused OUT leaves nothing written and nothing waiting.
     const OutputTarget target = output.isEmpty() ? cli::OutputKind::StandardOutput : cli::ClassifyOutput(output, file);
     if (const int status = Unwritable(target, output, err))
@@ -156,7 +193,10 @@ int Drawn(const QStringList& drawing, const QString& file, const QString& output
         return status;
     const QString program = PdfProgram();
     if (program.isEmpty()) {
-        err << "tallix-cli: tallix-pdf, which draws the pages, is not installed beside tallix-cli\n";
+        err << "tallix-cli: "
+            << QCoreApplication::translate("TallixCli",
+                                           "tallix-pdf, which draws the pages, is not installed beside tallix-cli")
+            << "\n";
         return Failed;
     }
     err.flush();
@@ -168,7 +208,9 @@ int Drawn(const QStringList& drawing, const QString& file, const QString& output
     if (!finished || process.exitCode() != 0) {
         // tallix-pdf has said why on stderr, unless it could not run at all.
         if (!finished)
-            err << "tallix-cli: cannot run " << program << ": " << process.errorString() << "\n";
+            err << "tallix-cli: "
+                << QCoreApplication::translate("TallixCli", "cannot run %1: %2").arg(program, process.errorString())
+                << "\n";
         return Failed;
     }
     if (target.Value() == cli::OutputKind::StandardOutput) {
@@ -189,19 +231,20 @@ int Chart(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (const platform::Result<> parsed = cli::ParseCommand(parser, QStringLiteral("chart"), args); !parsed)
         return UsageFailure(err, parsed.Error());
     if (parser.positionalArguments().size() != 1)
-        return UsageFailure(err, QStringLiteral("chart needs exactly one FILE"));
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "chart needs exactly one FILE"));
     QStringList formats;
     for (const QCommandLineOption* format : {&png, &svg, &pdf})
         if (parser.isSet(*format))
             formats << format->names().first();
     if (formats.size() != 1)
-        return UsageFailure(err, QStringLiteral("chart needs one of --png OUT, --svg OUT or --pdf OUT"));
+        return UsageFailure(
+            err, QCoreApplication::translate("TallixCli", "chart needs one of --png OUT, --svg OUT or --pdf OUT"));
     bool numeric = false;
     const int days = parser.isSet(daysOption) ? parser.value(daysOption).toInt(&numeric)
                                               : settings::ReadForecastSettings().horizonDays;
     if (parser.isSet(daysOption) && (!numeric || days < 1 || days > platform::MaxHorizonDays))
-        return UsageFailure(err,
-                            QStringLiteral("--days takes a number of days from 1 to %1").arg(platform::MaxHorizonDays));
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "--days takes a number of days from 1 to %1")
+                                     .arg(platform::MaxHorizonDays));
     return Drawn({QStringLiteral("chart"), formats.first(), QString::number(days)},
                  parser.positionalArguments().first(), parser.value(formats.first()), out, err);
 }
@@ -227,7 +270,7 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty())
-        return UsageFailure(err, QStringLiteral("no command given"));
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "no command given"));
     const QString& command = words.first();
     const QStringList rest = words.mid(1);
     if (command == QLatin1String("export"))
@@ -245,7 +288,7 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (command == QLatin1String("chart"))
         return Chart(rest, out, err);
     if (command != QLatin1String("print") && command != QLatin1String("check"))
-        return UsageFailure(err, QStringLiteral("unknown command '%1'").arg(command));
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "unknown command '%1'").arg(command));
     QCommandLineParser operands;
     const QCommandLineOption pdfOption(QStringLiteral("pdf"), {}, QStringLiteral("OUT"));
     if (command == QLatin1String("print"))
@@ -253,7 +296,7 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (const platform::Result<> parsed = cli::ParseCommand(operands, command, rest); !parsed)
         return UsageFailure(err, parsed.Error());
     if (operands.positionalArguments().size() != 1)
-        return UsageFailure(err, QStringLiteral("%1 needs exactly one FILE").arg(command));
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "%1 needs exactly one FILE").arg(command));
     const QString file = operands.positionalArguments().first();
     if (command == QLatin1String("check"))
         return cli::RunCheck(file, out, err);
@@ -266,7 +309,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
     });
     if (!written || std::fflush(stdout) != 0) {
-        err << "tallix-cli: cannot write the register to standard output\n";
+        err << "tallix-cli: "
+            << QCoreApplication::translate("TallixCli", "cannot write the register to standard output") << "\n";
         return Failed;
     }
     return Sound;
@@ -286,7 +330,7 @@ int main(int argc, char** argv) {
     // Whatever was written, a full disk or a closed output must not pass for success.
     const bool written = out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout);
     if (!written && status == Sound) {
-        err << "tallix-cli: cannot write to standard output\n";
+        err << "tallix-cli: " << QCoreApplication::translate("TallixCli", "cannot write to standard output") << "\n";
         status = Failed;
     }
     err.flush();

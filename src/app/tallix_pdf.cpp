@@ -59,7 +59,9 @@ int main(int argc, char** argv) {
     bool daysOk = false;
     const int days = chart ? args[3].toInt(&daysOk) : 0;
     if (args.size() != 2 && !(chart && daysOk && days >= 1 && days <= platform::MaxHorizonDays)) {
-        err << "Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (used by tallix-cli print and chart)\n";
+        err << QCoreApplication::translate("TallixPdf", "Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS "
+                                                        "FILE (used by tallix-cli print and chart)")
+            << "\n";
         return 2;
     }
     const QString file = args.last();
@@ -71,10 +73,14 @@ int main(int argc, char** argv) {
         std::_Exit(1);
     const QString name = QFileInfo(file).completeBaseName();
     const QByteArray bytes =
-        chart ? ChartBytes(args[2], days, QStringLiteral("Balance Chart: %1").arg(name))
-              : print::RegisterPdf(QStringLiteral("Check Register: %1").arg(name), QDate::currentDate());
+        chart ? ChartBytes(args[2], days, QCoreApplication::translate("TallixPdf", "Balance Chart: %1").arg(name))
+              : print::RegisterPdf(QCoreApplication::translate("TallixPdf", "Check Register: %1").arg(name),
+                                   QDate::currentDate());
     if (bytes.isEmpty()) {
-        err << (chart ? "tallix-cli: cannot draw the chart\n" : "tallix-cli: cannot lay out the register's pages\n");
+        err << "tallix-cli: "
+            << (chart ? QCoreApplication::translate("TallixPdf", "cannot draw the chart")
+                      : QCoreApplication::translate("TallixPdf", "cannot lay out the register's pages"))
+            << "\n";
         err.flush();
         std::_Exit(1);
     }

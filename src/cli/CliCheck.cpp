@@ -7,6 +7,7 @@
 #include "storage/Recovery.h"
 #include "storage/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -22,17 +23,25 @@ void NoteCompanion(const QString& path, const QByteArray& bytes, QTextStream& ou
     case ledger::CompanionLoad::Outcome::Matched:
         return;
     case ledger::CompanionLoad::Outcome::Unusable:
-        out << name << ": note: cannot be used: " << companion.problem
-            << "; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is\n";
+        out << name << ": "
+            << QCoreApplication::translate("CliCheck", "note: cannot be used: %1; Tallix opens the ledger without its "
+                                                       "cleared marks and schedules and leaves this file as it is")
+                   .arg(companion.problem)
+            << "\n";
         return;
     case ledger::CompanionLoad::Outcome::Rematched:
-        out << name << ": note: written with another version of " << path << "; "
+        out << name << ": "
             << (companion.marksDropped + companion.bankIdsDropped == 0
-                    ? QStringLiteral("every mark still matches a record")
-                    : QStringLiteral("%1 of its cleared marks and %2 of its bank transaction ids match no record "
-                                     "and would be dropped")
-                          .arg(companion.marksDropped)
-                          .arg(companion.bankIdsDropped))
+                    ? QCoreApplication::translate("CliCheck",
+                                                  "note: written with another version of %1; every mark still matches "
+                                                  "a record")
+                          .arg(path)
+                    : QCoreApplication::translate("CliCheck",
+                                                  "note: written with another version of %1; %2 of its cleared marks "
+                                                  "and %3 of its bank transaction ids match no record and would be "
+                                                  "dropped")
+                          .arg(path, QString::number(companion.marksDropped),
+                               QString::number(companion.bankIdsDropped)))
             << "\n";
         return;
     }
@@ -44,10 +53,14 @@ int RunCheck(const QString& path, QTextStream& out, QTextStream& err) {
     QFile file;
     switch (ledger::OpenRegularFile(path, file)) {
     case ledger::OpenResult::NotRegular:
-        err << "tallix-cli: cannot read " << path << ": not a regular file\n";
+        err << "tallix-cli: " << QCoreApplication::translate("CliCheck", "cannot read %1: not a regular file").arg(path)
+            << "\n";
         return 1;
     case ledger::OpenResult::Failed:
-        err << "tallix-cli: cannot read " << path << ": " << (QFileInfo::exists(path) ? "no access" : "no such file")
+        err << "tallix-cli: "
+            << (QFileInfo::exists(path) ? QCoreApplication::translate("CliCheck", "cannot read %1: no access")
+                                        : QCoreApplication::translate("CliCheck", "cannot read %1: no such file"))
+                   .arg(path)
             << "\n";
         return 1;
     case ledger::OpenResult::Opened:
@@ -57,8 +70,11 @@ int RunCheck(const QString& path, QTextStream& out, QTextStream& err) {
     const qint64 limit = ledger::MaxLedgerBytes;
     const QByteArray bytes = file.read(limit + 1);
     if (bytes.size() > limit) {
-        out << path << ": note: the file goes on past " << limit
-            << " bytes, the most a ledger can hold; the rest is not read\n";
+        out << path << ": "
+            << QCoreApplication::translate("CliCheck", "note: the file goes on past %1 bytes, the most a ledger can "
+                                                       "hold; the rest is not read")
+                   .arg(limit)
+            << "\n";
     }
     const auto findings = ledger::CheckLedgerBytes(bytes.left(limit));
     int errors = 0;
@@ -67,26 +83,43 @@ int RunCheck(const QString& path, QTextStream& out, QTextStream& err) {
         errors += isError ? 1 : 0;
         out << path << ": ";
         if (f.record == 0)
-            out << "header: ";
+            out << QCoreApplication::translate("CliCheck", "header: ");
         else if (f.record > 0)
-            out << "record " << f.record << ": ";
-        out << (isError ? "error: " : "note: ") << f.message << "\n";
+            out << QCoreApplication::translate("CliCheck", "record %1: ").arg(f.record);
+        out << (isError ? QCoreApplication::translate("CliCheck", "error: %1")
+                        : QCoreApplication::translate("CliCheck", "note: %1"))
+                   .arg(f.message)
+            << "\n";
     }
     const ledger::RecoverySearch recovery = ledger::PeekRecovery(path);
     if (recovery.found == ledger::RecoveryFound::Read)
-        out << path << ": note: " << recovery.pending.changeCount << " unsaved change"
-            << (recovery.pending.changeCount == 1 ? "" : "s") << " from "
-            << platform::FormatShortDateTime(recovery.pending.lastChange)
-            << " wait in a recovery journal; open the ledger in Tallix to recover or discard them\n";
+        out << path << ": "
+            << (recovery.pending.changeCount == 1
+                    ? QCoreApplication::translate("CliCheck",
+                                                  "note: 1 unsaved change from %1 wait in a recovery journal; open "
+                                                  "the ledger in Tallix to recover or discard them")
+                          .arg(platform::FormatShortDateTime(recovery.pending.lastChange))
+                    : QCoreApplication::translate("CliCheck",
+                                                  "note: %1 unsaved changes from %2 wait in a recovery journal; open "
+                                                  "the ledger in Tallix to recover or discard them")
+                          .arg(QString::number(recovery.pending.changeCount),
+                               platform::FormatShortDateTime(recovery.pending.lastChange)))
+            << "\n";
     else if (recovery.found == ledger::RecoveryFound::Foreign)
-        out << path << ": note: the recovery journal " << recovery.keptAs << " holds changes of another ledger ("
-            << recovery.otherLedger << "); Tallix keeps it aside and never applies them\n";
+        out << path << ": "
+            << QCoreApplication::translate("CliCheck", "note: the recovery journal %1 holds changes of another ledger "
+                                                       "(%2); Tallix keeps it aside and never applies them")
+                   .arg(recovery.keptAs, recovery.otherLedger)
+            << "\n";
     if (errors == 0)
         NoteCompanion(path, bytes.left(limit), out);
     if (errors == 0)
-        out << path << ": sound\n";
+        out << path << ": " << QCoreApplication::translate("CliCheck", "sound") << "\n";
     else
-        out << path << ": " << errors << (errors == 1 ? " error\n" : " errors\n");
+        out << path << ": "
+            << (errors == 1 ? QCoreApplication::translate("CliCheck", "1 error")
+                            : QCoreApplication::translate("CliCheck", "%1 errors").arg(errors))
+            << "\n";
     return errors == 0 ? 0 : 1;
 }
 

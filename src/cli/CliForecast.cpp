@@ -9,6 +9,8 @@
 #include "register/ForecastText.h"
 #include "register/RegisterCells.h"
 
+#include <QCoreApplication>
+
 namespace cli {
 
 namespace {
@@ -17,8 +19,8 @@ constexpr int Low = 3;
 
 int Usage(QTextStream& err, const QString& problem) {
     err << "tallix-cli: " << problem << "\n"
-        << "Usage: tallix-cli forecast LEDGER [--days N]\n"
-        << "Try 'tallix-cli --help' for more information.\n";
+        << QCoreApplication::translate("CliForecast", "Usage: tallix-cli forecast LEDGER [--days N]") << "\n"
+        << QCoreApplication::translate("CliForecast", "Try 'tallix-cli --help' for more information.") << "\n";
     return UsageError;
 }
 
@@ -31,14 +33,14 @@ int RunForecast(const QStringList& args, int defaultDays, int64_t cushionCents, 
     if (const platform::Result<> parsed = ParseCommand(parser, QStringLiteral("forecast"), args); !parsed)
         return Usage(err, parsed.Error());
     if (parser.positionalArguments().size() != 1)
-        return Usage(err, QStringLiteral("forecast needs exactly one FILE"));
+        return Usage(err, QCoreApplication::translate("CliForecast", "forecast needs exactly one FILE"));
     int days = defaultDays;
     if (parser.isSet(daysOption)) {
         bool ok = false;
         days = parser.value(daysOption).toInt(&ok);
         if (!ok || days < 1 || days > platform::MaxHorizonDays)
-            return Usage(err,
-                         QStringLiteral("--days takes a number of days from 1 to %1").arg(platform::MaxHorizonDays));
+            return Usage(err, QCoreApplication::translate("CliForecast", "--days takes a number of days from 1 to %1")
+                                  .arg(platform::MaxHorizonDays));
     }
     if (!LoadLedgerFile(parser.positionalArguments().first()))
         return Failed;
@@ -50,13 +52,18 @@ int RunForecast(const QStringList& args, int defaultDays, int64_t cushionCents, 
         out << "  " << cells.Text(RegisterColumn::Date).toString() << "  "
             << cells.Text(RegisterColumn::Type).toString() << "  " << cells.Text(RegisterColumn::Description).toString()
             << "  " << platform::FormatCents(ledger::SignedCents(upcoming.typeCode, upcoming.amountCents)) << "  "
-            << cells.Text(RegisterColumn::Balance).toString() << (upcoming.due ? "  due\n" : "\n");
+            << cells.Text(RegisterColumn::Balance).toString();
+        if (upcoming.due)
+            out << "  " << QCoreApplication::translate("CliForecast", "due", "an overdue scheduled transaction");
+        out << "\n";
     }
     // Before the last line, which scripts read for the balances.
     if (const QString cut = ForecastCutText(f.cut, codec); !cut.isEmpty())
         out << cut << "\n";
-    out << "Today (" << codec.FormatShortDate(f.today) << "): " << platform::FormatCents(f.todayCents)
-        << "  Lowest: " << platform::FormatCents(f.lowestCents) << " on " << codec.FormatShortDate(f.lowestDay) << "\n";
+    out << QCoreApplication::translate("CliForecast", "Today (%1): %2  Lowest: %3 on %4")
+               .arg(codec.FormatShortDate(f.today), platform::FormatCents(f.todayCents),
+                    platform::FormatCents(f.lowestCents), codec.FormatShortDate(f.lowestDay))
+        << "\n";
     return IsLowForecast(f, cushionCents) ? Low : Sound;
 }
 

@@ -14,6 +14,7 @@
 #include "storage/LedgerHold.h"
 #include "storage/Recovery.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <csignal>
 
@@ -25,11 +26,14 @@ constexpr int SomeRefused = 3;
 
 int Usage(QTextStream& err, const QString& problem) {
     err << "tallix-cli: " << problem << "\n"
-        << "Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]\n"
-        << "                         [CSV columns]\n"
-        << "  or:  tallix-cli balance LEDGER --date D\n"
-        << "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
-        << "Try 'tallix-cli --help' for more information.\n";
+        << QCoreApplication::translate("CliImport",
+                                       "Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] "
+                                       "[--account ID]\n"
+                                       "                         [CSV columns]\n"
+                                       "  or:  tallix-cli balance LEDGER --date D\n"
+                                       "  or:  tallix-cli reconcile LEDGER --date D --balance B")
+        << "\n"
+        << QCoreApplication::translate("CliImport", "Try 'tallix-cli --help' for more information.") << "\n";
     return UsageError;
 }
 
@@ -68,12 +72,21 @@ public:
 
     // Nobody to ask: the accounts are listed for the next run to name one.
     std::optional<QString> ChooseAccount(const std::vector<import::StatementAccount>& accounts) override {
-        err << "tallix-cli: " << Shown(request.path) << ": "
-            << (request.account ? QStringLiteral("no account %1; ").arg(Shown(*request.account)) : QString())
-            << "it holds " << accounts.size() << " accounts; choose one with --account ID:\n";
+        const QString count = QString::number(accounts.size());
+        err << "tallix-cli: "
+            << (request.account
+                    ? QCoreApplication::translate(
+                          "CliImport", "%1: no account %2; it holds %3 accounts; choose one with --account ID:")
+                          .arg(Shown(request.path), Shown(*request.account), count)
+                    : QCoreApplication::translate("CliImport",
+                                                  "%1: it holds %2 accounts; choose one with --account ID:")
+                          .arg(Shown(request.path), count))
+            << "\n";
         for (const import::StatementAccount& a : accounts)
-            err << "  " << (a.id.isEmpty() ? QStringLiteral("\"\"") : Shown(a.id)) << "  " << a.lines
-                << (a.lines == 1 ? " transaction\n" : " transactions\n");
+            err << "  " << (a.id.isEmpty() ? QStringLiteral("\"\"") : Shown(a.id)) << "  "
+                << (a.lines == 1 ? QCoreApplication::translate("CliImport", "1 transaction")
+                                 : QCoreApplication::translate("CliImport", "%1 transactions").arg(a.lines))
+                << "\n";
         return std::nullopt;
     }
 
@@ -93,11 +106,13 @@ public:
         // the save could not keep what it adds: refused before anything is written.
         const ledger::CompanionLoad& companion = ledger::LastCompanionLoad();
         if (companion.outcome == ledger::CompanionLoad::Outcome::Unusable) {
-            err << "tallix-cli: " << Shown(ledgerPath)
-                << ": not imported: " << Shown(ledger::CompanionPathOf(ledgerPath)) << " cannot be used ("
-                << companion.problem
-                << "), so the ledger's cleared marks and bank transaction ids are not known; move that file aside "
-                   "or put a sound copy in its place, then import again\n";
+            err << "tallix-cli: "
+                << QCoreApplication::translate("CliImport",
+                                               "%1: not imported: %2 cannot be used (%3), so the ledger's cleared "
+                                               "marks and bank transaction ids are not known; move that file aside "
+                                               "or put a sound copy in its place, then import again")
+                       .arg(Shown(ledgerPath), Shown(ledger::CompanionPathOf(ledgerPath)), companion.problem)
+                << "\n";
             return false;
         }
         ledger::KeepHold(std::move(hold));
@@ -110,16 +125,22 @@ public:
             out << Shown(note) << "\n";
         for (const import::PlannedLine& p : plan.lines) {
             // A line the reader skipped or refused may have no date; its payee is the statement's own.
-            out << "line " << p.line.source << "  "
+            out << QCoreApplication::translate("CliImport", "line %1").arg(p.line.source) << "  "
                 << (p.line.date ? platform::FormatShortDate(p.line.date) : QStringLiteral("-")) << "  "
                 << platform::FormatCents(p.line.cents) << "  "
                 << (p.description.isEmpty() ? Shown(p.line.payee.simplified()) : p.description.trimmed()) << "  "
                 << Shown(import::PlanText(p)) << "\n";
         }
         const int adds = plan.Count(import::PlanKind::Add);
-        out << adds << " added, " << plan.Marks() << " marked cleared, " << plan.Skips() << " skipped, "
-            << plan.Count(import::PlanKind::Refused) << " refused"
-            << (dryRun && (adds || plan.Marks()) ? " (dry run: nothing written)" : "") << "\n";
+        const QString added = QString::number(adds), marked = QString::number(plan.Marks()),
+                      skipped = QString::number(plan.Skips()),
+                      refused = QString::number(plan.Count(import::PlanKind::Refused));
+        out << (dryRun && (adds || plan.Marks())
+                    ? QCoreApplication::translate(
+                          "CliImport", "%1 added, %2 marked cleared, %3 skipped, %4 refused (dry run: nothing written)")
+                    : QCoreApplication::translate("CliImport", "%1 added, %2 marked cleared, %3 skipped, %4 refused"))
+                   .arg(added, marked, skipped, refused)
+            << "\n";
         return !dryRun;
     }
 
@@ -141,16 +162,28 @@ private:
             return true;
         case ledger::HoldStatus::HeldByOther:
             if (holder.program == QLatin1String("tallix-cli"))
-                err << "tallix-cli: " << Shown(ledgerPath) << " is being changed by another tallix-cli ("
-                    << ledger::DescribeHolder(holder) << "); try again once it is done\n";
+                err << "tallix-cli: "
+                    << QCoreApplication::translate("CliImport",
+                                                   "%1 is being changed by another tallix-cli (%2); try again once it "
+                                                   "is done")
+                           .arg(Shown(ledgerPath), ledger::DescribeHolder(holder))
+                    << "\n";
             else
-                err << "tallix-cli: " << Shown(ledgerPath) << " is open in Tallix (" << ledger::DescribeHolder(holder)
-                    << "); import the statement there, with File > Import..., instead\n";
+                err << "tallix-cli: "
+                    << QCoreApplication::translate("CliImport",
+                                                   "%1 is open in Tallix (%2); import the statement there, with File > "
+                                                   "Import..., instead")
+                           .arg(Shown(ledgerPath), ledger::DescribeHolder(holder))
+                    << "\n";
             return false;
         case ledger::HoldStatus::Unavailable:
-            err << "tallix-cli: cannot import into " << Shown(ledgerPath) << ": no lock file can be made in "
-                << Shown(QFileInfo(hold.Target()).absolutePath()) << " (" << hold.Error()
-                << "), and without one Tallix could change the ledger at the same time; nothing was changed\n";
+            err << "tallix-cli: "
+                << QCoreApplication::translate("CliImport",
+                                               "cannot import into %1: no lock file can be made in %2 (%3), and "
+                                               "without one Tallix could change the ledger at the same time; nothing "
+                                               "was changed")
+                       .arg(Shown(ledgerPath), Shown(QFileInfo(hold.Target()).absolutePath()), hold.Error())
+                << "\n";
             return false;
         }
         return false;
@@ -162,20 +195,26 @@ private:
         const ledger::RecoverySearch search = ledger::PeekRecovery(ledgerPath);
         QString waiting, advice;
         if (search.found == ledger::RecoveryFound::Read) {
-            waiting = QStringLiteral("%1 unsaved change%2 from %3 wait")
-                          .arg(search.pending.changeCount)
-                          .arg(search.pending.changeCount == 1 ? "" : "s")
-                          .arg(platform::FormatShortDateTime(search.pending.lastChange));
-            advice = QStringLiteral("open the ledger in Tallix to recover or discard them");
+            const QString when = platform::FormatShortDateTime(search.pending.lastChange);
+            waiting = search.pending.changeCount == 1
+                          ? QCoreApplication::translate("CliImport", "1 unsaved change from %1 wait").arg(when)
+                          : QCoreApplication::translate("CliImport", "%1 unsaved changes from %2 wait")
+                                .arg(QString::number(search.pending.changeCount), when);
+            advice = QCoreApplication::translate("CliImport", "open the ledger in Tallix to recover or discard them");
         } else if (search.found == ledger::RecoveryFound::Unreadable) {
-            waiting = QStringLiteral("unsaved changes that cannot be read (%1) wait").arg(search.error);
-            advice = QStringLiteral("open the ledger in Tallix, which keeps them aside");
+            waiting = QCoreApplication::translate("CliImport", "unsaved changes that cannot be read (%1) wait")
+                          .arg(search.error);
+            advice = QCoreApplication::translate("CliImport", "open the ledger in Tallix, which keeps them aside");
         } else {
             return false;
         }
-        err << "tallix-cli: " << (dryRun ? "note: " : "") << Shown(ledgerPath) << ": " << waiting
-            << " in the recovery journal " << Shown(ledger::JournalPathFor(ledgerPath)) << "; " << advice
-            << (dryRun ? "; until then the import is refused\n" : ", then import the statement; nothing was changed\n");
+        err << "tallix-cli: "
+            << (dryRun ? QCoreApplication::translate("CliImport", "note: %1: %2 in the recovery journal %3; %4; until "
+                                                                  "then the import is refused")
+                       : QCoreApplication::translate("CliImport", "%1: %2 in the recovery journal %3; %4, then import "
+                                                                  "the statement; nothing was changed"))
+                   .arg(Shown(ledgerPath), waiting, Shown(ledger::JournalPathFor(ledgerPath)), advice)
+            << "\n";
         return true;
     }
 
@@ -197,14 +236,16 @@ int RunBalance(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (const platform::Result<> parsed = ParseCommand(parser, QStringLiteral("balance"), args); !parsed)
         return Usage(err, parsed.Error());
     if (parser.positionalArguments().size() > 1)
-        return Usage(err, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[1]));
+        return Usage(
+            err,
+            QCoreApplication::translate("CliImport", "unexpected argument '%1'").arg(parser.positionalArguments()[1]));
     const QString file = parser.positionalArguments().value(0);
     const QString dateText = parser.value(dateOption);
     if (file.isEmpty() || dateText.isEmpty())
-        return Usage(err, QStringLiteral("balance needs a FILE and --date D"));
+        return Usage(err, QCoreApplication::translate("CliImport", "balance needs a FILE and --date D"));
     const auto day = ParseDateArgument(dateText);
     if (!day)
-        return Usage(err, QStringLiteral("not a date: '%1'").arg(dateText));
+        return Usage(err, QCoreApplication::translate("CliImport", "not a date: '%1'").arg(dateText));
     if (!LoadLedgerFile(file))
         return Failed;
     out << platform::FormatCents(BalanceOn(*day)) << "\n";
@@ -219,16 +260,19 @@ int RunReconcile(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (const platform::Result<> parsed = ParseCommand(parser, QStringLiteral("reconcile"), args); !parsed)
         return Usage(err, parsed.Error());
     if (parser.positionalArguments().size() > 1)
-        return Usage(err, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[1]));
+        return Usage(
+            err,
+            QCoreApplication::translate("CliImport", "unexpected argument '%1'").arg(parser.positionalArguments()[1]));
     const QString file = parser.positionalArguments().value(0);
     if (file.isEmpty() || !parser.isSet(dateOption) || !parser.isSet(balanceOption))
-        return Usage(err, QStringLiteral("reconcile needs a FILE, --date D and --balance B"));
+        return Usage(err, QCoreApplication::translate("CliImport", "reconcile needs a FILE, --date D and --balance B"));
     const auto day = ParseDateArgument(parser.value(dateOption));
     if (!day)
-        return Usage(err, QStringLiteral("not a date: '%1'").arg(parser.value(dateOption)));
+        return Usage(err, QCoreApplication::translate("CliImport", "not a date: '%1'").arg(parser.value(dateOption)));
     const std::optional<double> balance = platform::ToDouble(parser.value(balanceOption));
     if (!balance || !platform::MoneyKeptToTheCent(*balance))
-        return Usage(err, QStringLiteral("not an amount: '%1'").arg(parser.value(balanceOption)));
+        return Usage(err,
+                     QCoreApplication::translate("CliImport", "not an amount: '%1'").arg(parser.value(balanceOption)));
     if (!LoadLedgerFile(file))
         return Failed;
     const platform::LocaleCodec codec;
@@ -236,11 +280,16 @@ int RunReconcile(const QStringList& args, QTextStream& out, QTextStream& err) {
     model.Load();
     const int64_t statementCents = ledger::ToCents(*balance);
     const RegisterModel::Reconciliation r = model.Reconcile(*day, statementCents);
-    out << "Cleared balance on " << codec.FormatShortDate(*day) << ": " << platform::FormatCents(r.clearedCents)
-        << "\nStatement: " << platform::FormatCents(statementCents)
-        << "\nDifference: " << platform::FormatCents(r.differenceCents) << "\nOutstanding: " << r.outstandingDebits
-        << " out (" << platform::FormatCents(r.outstandingDebitCents) << "), " << r.outstandingCredits << " in ("
-        << platform::FormatCents(r.outstandingCreditCents) << ")\n";
+    out << QCoreApplication::translate("CliImport", "Cleared balance on %1: %2")
+               .arg(codec.FormatShortDate(*day), platform::FormatCents(r.clearedCents))
+        << "\n"
+        << QCoreApplication::translate("CliImport", "Statement: %1").arg(platform::FormatCents(statementCents)) << "\n"
+        << QCoreApplication::translate("CliImport", "Difference: %1").arg(platform::FormatCents(r.differenceCents))
+        << "\n"
+        << QCoreApplication::translate("CliImport", "Outstanding: %1 out (%2), %3 in (%4)")
+               .arg(QString::number(r.outstandingDebits), platform::FormatCents(r.outstandingDebitCents),
+                    QString::number(r.outstandingCredits), platform::FormatCents(r.outstandingCreditCents))
+        << "\n";
     for (const int index : r.outstanding) {
         const RegisterRow& row = model.At(index);
         const RowCells cells(row, codec, RowCells::Controls::Escape);
@@ -294,7 +343,8 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         bool ok = false;
         const int column = parser.value(option).toInt(&ok) - 1;
         if (!ok || column < 0)
-            return Usage(err, QStringLiteral("--%1 needs a column number from 1").arg(option.names().first()));
+            return Usage(err, QCoreApplication::translate("CliImport", "--%1 needs a column number from 1")
+                                  .arg(option.names().first()));
         *field = column;
         columnsGiven = true;
     }
@@ -304,14 +354,16 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         for (int i = 0; i < numbers.size() && ok; ++i)
             *(i == 0 ? &columns.payee : &columns.payeeMore) = numbers[i].toInt(&ok) - 1;
         if (!ok || columns.payee < 0 || columns.payeeMore < -1 || (numbers.size() == 2 && columns.payeeMore < 0))
-            return Usage(err, QStringLiteral("--payee-col needs a column number from 1, or two separated by a comma"));
+            return Usage(err,
+                         QCoreApplication::translate(
+                             "CliImport", "--payee-col needs a column number from 1, or two separated by a comma"));
         columnsGiven = true;
     }
     std::optional<import::CsvHeader> header;
     if (parser.isSet(headerOption)) {
         const QString answer = parser.value(headerOption).toLower();
         if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
-            return Usage(err, QStringLiteral("--header takes yes or no"));
+            return Usage(err, QCoreApplication::translate("CliImport", "--header takes yes or no"));
         header = answer == QLatin1String("yes") ? import::CsvHeader::Yes : import::CsvHeader::No;
     }
     if (parser.isSet(dateOrderOption)) {
@@ -323,19 +375,19 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         else if (order == QLatin1String("ymd"))
             columns.dateOrder = import::DateOrder::YearMonthDay;
         else
-            return Usage(err, QStringLiteral("--date-order takes mdy, dmy or ymd"));
+            return Usage(err, QCoreApplication::translate("CliImport", "--date-order takes mdy, dmy or ymd"));
     }
     if (parser.isSet(decimalOption)) {
         const QString separator = parser.value(decimalOption);
         if (separator != QLatin1String(".") && separator != QLatin1String(","))
-            return Usage(err, QStringLiteral("--decimal takes . or ,"));
+            return Usage(err, QCoreApplication::translate("CliImport", "--decimal takes . or ,"));
         columns.decimalSeparator = separator[0];
     }
     if (files.size() != 2)
-        return Usage(err, QStringLiteral("import needs a LEDGER and a STATEMENT"));
+        return Usage(err, QCoreApplication::translate("CliImport", "import needs a LEDGER and a STATEMENT"));
     std::optional<import::Format> named;
     if (!formatName.isEmpty() && !(named = import::FormatFromName(formatName)))
-        return Usage(err, QStringLiteral("--format takes qif, csv or ofx"));
+        return Usage(err, QCoreApplication::translate("CliImport", "--format takes qif, csv or ofx"));
     const import::ImportRequest request{
         files[1], named, parser.isSet(accountOption) ? std::optional(parser.value(accountOption)) : std::nullopt,
         columns.dateOrder};
@@ -343,7 +395,9 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
                               out, err);
     const import::ImportResult result = import::ImportStatement(request, frontEnd);
     if (result.columnsForgotten)
-        err << "tallix-cli: warning: the columns could not be remembered in the settings\n";
+        err << "tallix-cli: "
+            << QCoreApplication::translate("CliImport", "warning: the columns could not be remembered in the settings")
+            << "\n";
     if (result.outcome == import::ImportOutcome::Stopped || result.outcome == import::ImportOutcome::NotKept)
         return Failed;
     // Lines the ledger refused are told apart from a statement imported whole.

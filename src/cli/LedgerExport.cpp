@@ -81,7 +81,7 @@ QString ExportCsv() {
         QStringList fields{platform::DateFromDayCount(e.record.Date).toString(Qt::ISODate),
                            CheckNumberText(e.record),
                            e.Description().toString(),
-                           ledger::TypeName(e.record.TypeCode, e.record.CheckNumber),
+                           ledger::TypeFileName(e.record.TypeCode, e.record.CheckNumber),
                            PlainCents(SignedCents(e.record)),
                            PlainCents(e.balanceCents),
                            e.record.Locked ? QStringLiteral("yes") : QStringLiteral("no")};

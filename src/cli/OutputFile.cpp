@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "storage/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <csignal>
@@ -41,7 +42,7 @@ platform::Result<> WriteStream(const QString& output, const QByteArray& bytes) {
     if (::fstat(fd, &st) != 0 || !(S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode)) ||
         !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return platform::Fail(QStringLiteral("it is no longer a pipe or a device"));
+        return platform::Fail(QCoreApplication::translate("OutputFile", "it is no longer a pipe or a device"));
     }
     // A reader that leaves the pipe early is a write error to report, not a signal that ends the process unheard.
     std::signal(SIGPIPE, SIG_IGN);
@@ -64,22 +65,24 @@ platform::Result<OutputKind, OutputRefusal> ClassifyOutput(const QString& output
     struct stat source {};
     if (::stat(QFile::encodeName(input).constData(), &source) == 0 && source.st_dev == target.st_dev &&
         source.st_ino == target.st_ino)
-        return Refuse(QStringLiteral("it is the file being exported"));
+        return Refuse(QCoreApplication::translate("OutputFile", "it is the file being exported"));
     if (S_ISDIR(target.st_mode))
-        return Refuse(QStringLiteral("it is a folder"));
+        return Refuse(QCoreApplication::translate("OutputFile", "it is a folder"));
     if (S_ISFIFO(target.st_mode) || S_ISCHR(target.st_mode))
         return OutputKind::Stream;
     if (!S_ISREG(target.st_mode))
-        return Refuse(QStringLiteral("it is neither a regular file, a pipe nor a character device"));
+        return Refuse(
+            QCoreApplication::translate("OutputFile", "it is neither a regular file, a pipe nor a character device"));
     switch (IsLedgerFile(output)) {
     case 0:
         return OutputKind::Replace;
     case 1:
-        return Refuse(QStringLiteral("it is a Tallix ledger"));
+        return Refuse(QCoreApplication::translate("OutputFile", "it is a Tallix ledger"));
     default:
         // A file that cannot be read could be a ledger; replacing it could lose one.
-        return platform::Fail(QStringLiteral("it cannot be read to see whether it is a ledger"),
-                              OutputRefusal::Unreadable);
+        return platform::Fail(
+            QCoreApplication::translate("OutputFile", "it cannot be read to see whether it is a ledger"),
+            OutputRefusal::Unreadable);
     }
 }
 
@@ -92,7 +95,7 @@ platform::Result<> WriteOutput(const QString& output, OutputKind kind, const QBy
     case OutputKind::StandardOutput:
         break;
     }
-    return platform::Fail(QStringLiteral("not a file to write"));
+    return platform::Fail(QCoreApplication::translate("OutputFile", "not a file to write"));
 }
 
 } // namespace cli

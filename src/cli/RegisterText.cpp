@@ -6,6 +6,7 @@
 #include "register/RegisterCells.h"
 #include "register/RegisterRows.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstring>
 #include <vector>
@@ -142,12 +143,15 @@ bool WriteRegister(const TextSink& sink) {
 
     double lockDate = 0;
     LineWriter writer(sink, lineWidth);
-    writer.Append(
-        QStringLiteral("Starting balance:   %1\n").arg(platform::FormatMoney(ledger::GetStartingBalance())).toUtf8());
-    writer.Append(QStringLiteral("Lock date:          %1\n")
-                      .arg(ledger::GetLockDate(lockDate) ? platform::FormatShortDate(lockDate) : QStringLiteral("none"))
-                      .toUtf8());
-    writer.Append(QStringLiteral("Next check number:  %1\n\n").arg(ledger::GetNextCheckNumber()).toUtf8());
+    // The three values line up after their names, in every language.
+    const QString lockText = ledger::GetLockDate(lockDate) ? platform::FormatShortDate(lockDate)
+                                                           : QCoreApplication::translate("RegisterText", "none");
+    const QString values = QCoreApplication::translate("RegisterText", "Starting balance:   %1\n"
+                                                                       "Lock date:          %2\n"
+                                                                       "Next check number:  %3\n")
+                               .arg(platform::FormatMoney(ledger::GetStartingBalance()), lockText,
+                                    QString::number(ledger::GetNextCheckNumber()));
+    writer.Append((values + QLatin1Char('\n')).toUtf8());
     WriteRow(writer, header, true, widths);
     writer.BeginLine();
     for (size_t i = 0; i < widths.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "formats/LittleEndian.h"
 #include "formats/ScheduleBytes.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <cstring>
 #include <zlib.h>
@@ -208,16 +209,17 @@ bool NextFrame(const QByteArray& bytes, qsizetype& at, QByteArrayView& payload) 
 
 platform::Result<JournalContents> DecodeJournal(const QByteArray& bytes) {
     if (bytes.size() < MagicSize + 4 || std::memcmp(bytes.constData(), Magic, MagicSize) != 0)
-        return platform::Fail(QStringLiteral("not a recovery journal"));
+        return platform::Fail(QCoreApplication::translate("JournalFormat", "not a recovery journal"));
     const quint32 version = qFromLittleEndian<quint32>(bytes.constData() + MagicSize);
     if (version != JournalVersion)
-        return platform::Fail(
-            QStringLiteral("a journal of version %1, which this version of Tallix cannot read").arg(version));
+        return platform::Fail(QCoreApplication::translate(
+                                  "JournalFormat", "a journal of version %1, which this version of Tallix cannot read")
+                                  .arg(version));
     qsizetype at = MagicSize + 4;
     QByteArrayView payload;
     JournalContents contents;
     if (!NextFrame(bytes, at, payload) || !DecodeHeader(payload, contents.header))
-        return platform::Fail(QStringLiteral("its header is damaged"));
+        return platform::Fail(QCoreApplication::translate("JournalFormat", "its header is damaged"));
     while (at < bytes.size()) {
         JournalEntry entry;
         if (!NextFrame(bytes, at, payload) || !DecodeEntry(payload, entry)) {

@@ -4,6 +4,8 @@
 #include "model/TransactionRules.h"
 #include "platform/Locale.h"
 
+#include <QCoreApplication>
+
 namespace ledger {
 
 std::optional<TransactionRecord> FindCheck(int16_t checkNumber) {
@@ -20,7 +22,8 @@ std::optional<TransactionRecord> FindCheck(int16_t checkNumber) {
 platform::Result<> CheckAfterLockDate(double date) {
     double lockDate = 0;
     if (GetLockDate(lockDate) && !(date > lockDate))
-        return platform::Fail(QStringLiteral("Date must be greater than ") + platform::FormatShortDate(lockDate));
+        return platform::Fail(QCoreApplication::translate("LedgerRules", "Date must be greater than %1")
+                                  .arg(platform::FormatShortDate(lockDate)));
     return {};
 }
 

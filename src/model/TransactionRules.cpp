@@ -2,6 +2,7 @@
 
 #include "platform/Locale.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -11,21 +12,34 @@ bool IsAmountInRange(double amount) {
     return std::fabs(amount) <= MaxAmount; // false for NaN and infinities
 }
 
-QString TypeName(int typeCode, int checkNumber) {
+namespace {
+// The English names, which files other programs read keep and the translation starts from.
+const char* TypeNameSource(int typeCode, int checkNumber) {
     switch (typeCode) {
     case CheckOrPayment:
-        return IsCheck(typeCode, checkNumber) ? QStringLiteral("Check") : QStringLiteral("Payment");
+        return IsCheck(typeCode, checkNumber) ? QT_TRANSLATE_NOOP("TransactionType", "Check")
+                                              : QT_TRANSLATE_NOOP("TransactionType", "Payment");
     case Withdrawal:
-        return QStringLiteral("Withdrawal");
+        return QT_TRANSLATE_NOOP("TransactionType", "Withdrawal");
     case Fee:
-        return QStringLiteral("Fee");
+        return QT_TRANSLATE_NOOP("TransactionType", "Fee");
     case Deposit:
-        return QStringLiteral("Deposit");
+        return QT_TRANSLATE_NOOP("TransactionType", "Deposit");
     case Interest:
-        return QStringLiteral("Interest");
+        return QT_TRANSLATE_NOOP("TransactionType", "Interest");
     default:
-        return {};
+        return nullptr;
     }
+}
+} // namespace
+
+QString TypeName(int typeCode, int checkNumber) {
+    const char* name = TypeNameSource(typeCode, checkNumber);
+    return name ? QCoreApplication::translate("TransactionType", name) : QString();
+}
+
+QString TypeFileName(int typeCode, int checkNumber) {
+    return QString::fromLatin1(TypeNameSource(typeCode, checkNumber));
 }
 
 int16_t IsDollarAmt(const int16_t& KeyAscii, const QString& text) {

@@ -34,8 +34,11 @@ constexpr int16_t NewCheckNumber(int typeCode, bool isCheck, int16_t number) {
 }
 // A finite amount of at most MaxAmount either way: what a record or the starting balance can hold.
 bool IsAmountInRange(double amount);
-// "Check", "Payment", "Withdrawal", "Fee", "Deposit" or "Interest"; empty for a code that is none of these.
+// "Check", "Payment", "Withdrawal", "Fee", "Deposit" or "Interest" in the user's language, as the register and
+// messages show it; empty for a code that is none of these.
 QString TypeName(int typeCode, int checkNumber);
+// The same name always in English, for files other programs read (the CSV export).
+QString TypeFileName(int typeCode, int checkNumber);
 
 // Key filter of the amount boxes: the character to type when the key may be typed into `text`, else 0. Digits,
 // one decimal separator (the locale's; the numeric keypad's decimal key types it, see KeyAsciiOf) and at most two

@@ -9,6 +9,7 @@
 #include "storage/DiskStamping.h"
 #include "storage/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
@@ -179,7 +180,8 @@ CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledge
         // ledger's. (A ledger whose every record another program changed looks the same, and keeps that file too.)
         if (found == 0 && c.records > 0 && records > 0) {
             load.outcome = CompanionLoad::Outcome::Unusable;
-            load.problem = QStringLiteral("it belongs to another ledger: none of its records is in this one");
+            load.problem = QCoreApplication::translate(
+                "Companion", "it belongs to another ledger: none of its records is in this one");
             return load;
         }
     }
@@ -243,9 +245,10 @@ platform::Result<CompanionStage> StageCompanion(LedgerState& state, const QStrin
         if (!hasMarks)
             return CompanionStage::Nothing;
         problem[0] = problem[0].toUpper();
-        return platform::Fail(problem +
-                              QStringLiteral("; it was left as it is. Move it aside to save the cleared marks and "
-                                             "schedules."));
+        return platform::Fail(QCoreApplication::translate("Companion",
+                                                          "%1; it was left as it is. Move it aside to save "
+                                                          "the cleared marks and schedules.")
+                                  .arg(problem));
     }
     // Only a save of this ledger makes these, and it holds the ledger: one left over is from a killed save.
     const QString staged = StagedPathOf(path);

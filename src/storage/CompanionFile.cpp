@@ -7,6 +7,7 @@
 #include "platform/Locale.h"
 #include "storage/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -30,14 +31,15 @@ constexpr int UserVersionOffset = 60;
 constexpr int ApplicationIdOffset = 68;
 // A statement's ending balance, as the statement dialog takes it.
 constexpr int64_t MaxEndingCents = int64_t(MaxAmount) * 100;
-constexpr char TooLongId[] = "a bank transaction id is longer than 255 characters";
+constexpr char TooLongId[] = QT_TRANSLATE_NOOP("CompanionFile", "a bank transaction id is longer than 255 characters");
 static_assert(MaxBankIdLength == 255);
 
 QString NotOurs() {
-    return QStringLiteral("it is not a file of cleared marks written by Tallix");
+    return QCoreApplication::translate("CompanionFile", "it is not a file of cleared marks written by Tallix");
 }
 QString Damaged(const QString& detail = {}) {
-    return detail.isEmpty() ? QStringLiteral("it is damaged") : QStringLiteral("it is damaged (%1)").arg(detail);
+    return detail.isEmpty() ? QCoreApplication::translate("CompanionFile", "it is damaged")
+                            : QCoreApplication::translate("CompanionFile", "it is damaged (%1)").arg(detail);
 }
 
 QString Describe(const QSqlError& error) {
@@ -183,7 +185,7 @@ platform::Result<qint32, FileRead> ProbeHeader(const QString& path) {
         return unusable(NotOurs());
     const qint32 version = qFromBigEndian<qint32>(head.constData() + UserVersionOffset);
     if (version > CompanionVersion)
-        return unusable(QStringLiteral("it was written by a newer version of Tallix"));
+        return unusable(QCoreApplication::translate("CompanionFile", "it was written by a newer version of Tallix"));
     if (version < 1)
         return unusable(Damaged());
     return version;
@@ -195,7 +197,7 @@ platform::Result<qint32, FileRead> ProbeHeader(const QString& path) {
 bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
              const std::function<bool(const CompanionContents&)>& unchanged, QString& detail) {
     const auto outOfBounds = [&detail](const char* what) {
-        detail = QString::fromLatin1(what);
+        detail = QCoreApplication::translate("CompanionFile", what);
         return false;
     };
     QSqlQuery file = db.Query("SELECT size, modified_ns, crc32, records FROM data_file");
@@ -256,7 +258,8 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
         if (!UnpackPositions(statements.value(2).toByteArray(), s.positions))
             return false;
         if (!platform::IsDayCountInRange(s.date) || s.endingCents < -MaxEndingCents || s.endingCents > MaxEndingCents)
-            return outOfBounds("a statement's date or ending balance is out of range");
+            return outOfBounds(
+                QT_TRANSLATE_NOOP("CompanionFile", "a statement's date or ending balance is out of range"));
         if (std::any_of(s.positions.begin(), s.positions.end(),
                         [&c](int position) { return position < 1 || position > c.records; }))
             return false;
@@ -268,7 +271,7 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
     while (deleted.next()) {
         c.deletedBankIds << deleted.value(0).toString();
         if (c.deletedBankIds.back().isEmpty())
-            return outOfBounds("a deleted record's bank transaction id is empty");
+            return outOfBounds(QT_TRANSLATE_NOOP("CompanionFile", "a deleted record's bank transaction id is empty"));
         if (c.deletedBankIds.back().size() > MaxBankIdLength)
             return outOfBounds(TooLongId);
     }
@@ -279,7 +282,8 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
         return false;
     while (schedules.next()) {
         if (!DecodeSchedule(schedules.value(0).toByteArray(), c.schedules.emplace_back()))
-            return outOfBounds("a scheduled transaction is not one Tallix can keep");
+            return outOfBounds(
+                QT_TRANSLATE_NOOP("CompanionFile", "a scheduled transaction is not one Tallix can keep"));
     }
     return db.Ok();
 }

@@ -11,6 +11,7 @@
 #include "storage/SafeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -25,8 +26,12 @@ FileNamePrompt fileNamePrompt;
 DiskChangePrompt diskChangePrompt;
 bool holdWhileOpen = false;
 
+// What a load that fails says, with the file's name as the caption.
+constexpr char OpenFailed[] = QT_TRANSLATE_NOOP("LedgerFile", "Error opening file");
+constexpr char UnknownType[] = QT_TRANSLATE_NOOP("LedgerFile", "Unknown file type");
+
 bool RefuseLoad(const char* text, const QString& path) {
-    platform::MsgBox(QString::fromLatin1(text), platform::Buttons::Ok, path);
+    platform::MsgBox(QCoreApplication::translate("LedgerFile", text), platform::Buttons::Ok, path);
     return false;
 }
 
@@ -52,6 +57,11 @@ void KeepStamp(LedgerState& state, const QString& target, const QByteArray& byte
     state.StampedBytes = bytes;
 }
 
+// The first line of every refused save; the file's name and the reason follow on lines of their own.
+QString UnableToSave() {
+    return QCoreApplication::translate("LedgerFile", "Unable to save file:");
+}
+
 enum class DiskCheck { Unchanged, Overwrite, SaveAs, Cancel };
 
 // Before a save replaces the file it read or wrote last, the file must still be that one: another program, a
@@ -63,8 +73,8 @@ DiskCheck CheckDisk(const LedgerState& state, const QString& target) {
         return DiskCheck::Unchanged;
     const bool vanished = !MetadataOf(target).exists;
     if (!diskChangePrompt) {
-        platform::MsgBox(
-            QStringLiteral("Unable to save file:\r%1\rIt changed on disk since it was read.").arg(state.DataFileName));
+        platform::MsgBox(UnableToSave() + QLatin1Char('\r') + state.DataFileName + QLatin1Char('\r') +
+                         QCoreApplication::translate("LedgerFile", "It changed on disk since it was read."));
         return DiskCheck::Cancel;
     }
     switch (diskChangePrompt(state.DataFileName, vanished)) {
@@ -85,8 +95,8 @@ platform::Result<> HoldForSave(const QString& target, LedgerHold& ownHold) {
         return {};
     ownHold = LedgerHold::Take(target);
     if (ownHold.Status() == HoldStatus::HeldByOther)
-        return platform::Fail(QStringLiteral("It is open in another copy of Tallix: ") +
-                              DescribeHolder(ownHold.Holder()) + QLatin1Char('.'));
+        return platform::Fail(QCoreApplication::translate("LedgerFile", "It is open in another copy of Tallix: %1.")
+                                  .arg(DescribeHolder(ownHold.Holder())));
     if (ownHold.Status() == HoldStatus::Unavailable)
         return platform::Fail(ownHold.Error());
     return {};
@@ -121,7 +131,7 @@ bool AlreadyWritten(const LedgerState& state, const QString& target, const QByte
 }
 
 bool RefuseSave(const QString& path, const QString& reason) {
-    QString text = QStringLiteral("Unable to save file:\r") + path;
+    QString text = UnableToSave() + QLatin1Char('\r') + path;
     if (!reason.isEmpty())
         text += QLatin1Char('\r') + reason;
     platform::MsgBox(text);
@@ -131,26 +141,31 @@ bool RefuseSave(const QString& path, const QString& reason) {
 // What the load found beside the data file, when the user has to know.
 void ReportCompanion(const CompanionLoad& load, const QString& ledgerPath, const QString& companionPath) {
     if (load.outcome == CompanionLoad::Outcome::Unusable) {
-        platform::MsgBox(QStringLiteral("%1 cannot be used: %2. The ledger opens without its cleared marks and "
-                                        "schedules, and saving leaves that file as it is; move it aside to save new "
-                                        "ones.")
+        platform::MsgBox(QCoreApplication::translate("LedgerFile",
+                                                     "%1 cannot be used: %2. The ledger opens without its cleared "
+                                                     "marks and schedules, and saving leaves that file as it is; move "
+                                                     "it aside to save new ones.")
                              .arg(companionPath, load.problem));
         return;
     }
-    const auto count = [](int n, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-    };
-    QStringList lost;
-    if (load.marksDropped > 0)
-        lost << count(load.marksDropped, "cleared mark", "cleared marks");
-    if (load.bankIdsDropped > 0)
-        lost << count(load.bankIdsDropped, "bank transaction id", "bank transaction ids");
-    if (lost.isEmpty())
+    const int marks = load.marksDropped;
+    const int ids = load.bankIdsDropped;
+    if (marks <= 0 && ids <= 0)
         return;
-    const bool one = load.marksDropped + load.bankIdsDropped == 1;
+    const QString markCount = marks == 1 ? QCoreApplication::translate("LedgerFile", "1 cleared mark")
+                                         : QCoreApplication::translate("LedgerFile", "%1 cleared marks").arg(marks);
+    const QString idCount = ids == 1 ? QCoreApplication::translate("LedgerFile", "1 bank transaction id")
+                                     : QCoreApplication::translate("LedgerFile", "%1 bank transaction ids").arg(ids);
+    const QString lost = ids <= 0     ? markCount
+                         : marks <= 0 ? idCount
+                                      : QCoreApplication::translate("LedgerFile", "%1 and %2").arg(markCount, idCount);
     platform::MsgBox(
-        QStringLiteral("%1 of %2 could not be matched to its records and %3 dropped.")
-            .arg(lost.join(QStringLiteral(" and ")), ledgerPath, one ? QStringLiteral("was") : QStringLiteral("were")));
+        marks + ids == 1
+            ? QCoreApplication::translate("LedgerFile", "%1 of %2 could not be matched to its records and was dropped.")
+                  .arg(lost, ledgerPath)
+            : QCoreApplication::translate("LedgerFile",
+                                          "%1 of %2 could not be matched to its records and were dropped.")
+                  .arg(lost, ledgerPath));
 }
 } // namespace
 
@@ -184,7 +199,7 @@ bool LoadLedger() {
     LedgerState& s = State();
     const QString path = s.DataFileName;
     if (!FileExists(path))
-        return RefuseLoad("Error opening file", path);
+        return RefuseLoad(OpenFailed, path);
 
     // No lock: a save replaces the file whole, so this reads the complete old or new ledger even while another
     // copy saves it.
@@ -192,9 +207,9 @@ bool LoadLedger() {
     QFile file;
     switch (OpenRegularFile(target, file)) {
     case OpenResult::NotRegular:
-        return RefuseLoad("Unknown file type", path);
+        return RefuseLoad(UnknownType, path);
     case OpenResult::Failed:
-        return RefuseLoad("Error opening file", path);
+        return RefuseLoad(OpenFailed, path);
     case OpenResult::Opened:
         break;
     }
@@ -202,15 +217,15 @@ bool LoadLedger() {
     // current one exactly as it was.
     QByteArray bytes = file.read(std::min(file.size(), MaxLedgerBytes));
     if (file.error() != QFileDevice::NoError)
-        return RefuseLoad("Error opening file", path);
+        return RefuseLoad(OpenFailed, path);
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
     LedgerState loaded;
     switch (ReadLedger(device, loaded)) {
     case ReadResult::Unreadable:
-        return RefuseLoad("Error opening file", path);
+        return RefuseLoad(OpenFailed, path);
     case ReadResult::UnknownType:
-        return RefuseLoad("Unknown file type", path);
+        return RefuseLoad(UnknownType, path);
     case ReadResult::Loaded:
         break;
     }
@@ -231,7 +246,7 @@ bool LoadLedger() {
     s.UnusableCompanion = taken ? QString() : CompanionPathOf(target);
     s.UnusableProblem = companion.outcome == CompanionLoad::Outcome::Unusable
                             ? companion.problem
-                            : QStringLiteral("it was not there when the ledger was opened");
+                            : QCoreApplication::translate("LedgerFile", "it was not there when the ledger was opened");
     s.CompanionPending = false;
     KeepStamp(s, target, bytes);
     ShowJournalFailure(EndJournal());

@@ -5,6 +5,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Locale.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -121,11 +122,10 @@ bool LedgerHold::TakeOver() {
 QString DescribeHolder(const LedgerHolder& holder) {
     const QString since = platform::FormatShortDateTime(holder.since);
     if (!holder.known)
-        return QStringLiteral("a copy that did not say who it is, since %1").arg(since);
-    return QStringLiteral("%1 on %2 (process %3) since %4")
-        .arg(holder.user.isEmpty() ? QStringLiteral("someone") : holder.user, holder.host)
-        .arg(holder.pid)
-        .arg(since);
+        return QCoreApplication::translate("LedgerHold", "a copy that did not say who it is, since %1").arg(since);
+    return QCoreApplication::translate("LedgerHold", "%1 on %2 (process %3) since %4")
+        .arg(holder.user.isEmpty() ? QCoreApplication::translate("LedgerHold", "someone") : holder.user, holder.host,
+             QString::number(holder.pid), since);
 }
 
 void KeepHold(LedgerHold hold) {

@@ -63,16 +63,18 @@ JournalEntry Snapshot();
 
 platform::Result<> BeginJournal(const JournalEntry& first) {
     if (!QDir().mkpath(RecoveryFolder()))
-        return platform::Fail(QStringLiteral("the folder %1 cannot be made").arg(RecoveryFolder()));
+        return platform::Fail(
+            QCoreApplication::translate("LedgerRecovery", "the folder %1 cannot be made").arg(RecoveryFolder()));
     return J().writer.Begin(CurrentJournalPath(), CurrentHeader(), first);
 }
 
 // The user is told once: nothing more is journalled until the journal ends.
 platform::Failure<> StopJournalling(const QString& error) {
     J().failed = true;
-    return platform::Fail(QStringLiteral("Unsaved changes cannot be kept for recovery after a crash:\r%1\r"
-                                         "Save the ledger to keep them.")
-                              .arg(error));
+    return platform::Fail(
+        QCoreApplication::translate("LedgerRecovery", "Unsaved changes cannot be kept for recovery after a crash:") +
+        QLatin1Char('\r') + error + QLatin1Char('\r') +
+        QCoreApplication::translate("LedgerRecovery", "Save the ledger to keep them."));
 }
 
 platform::Result<> Flush() {
@@ -325,10 +327,13 @@ platform::Result<> CloseJournal() {
     const QString path = j.writer.Path();
     const platform::Result<> closed = j.writer.Close(true);
     if (!closed)
-        return platform::Fail(QStringLiteral("The recovery journal %1 cannot be removed: %2.\r"
-                                             "The next time this ledger is opened, Tallix may offer its changes "
-                                             "again although they were saved or discarded; discard them then.")
-                                  .arg(path, closed.Error()));
+        return platform::Fail(
+            QCoreApplication::translate("LedgerRecovery", "The recovery journal %1 cannot be removed: %2.")
+                .arg(path, closed.Error()) +
+            QLatin1Char('\r') +
+            QCoreApplication::translate("LedgerRecovery", "The next time this ledger is opened, Tallix may offer its "
+                                                          "changes again although they were saved or discarded; "
+                                                          "discard them then."));
     return {};
 }
 

@@ -8,6 +8,8 @@
 #include "register/RegisterRows.h"
 #include "support/ScopedLocale.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -170,6 +172,24 @@ TEST(CliExport, AnEmptyLedgerExportsHeadersOnly) {
     NewLedger();
     EXPECT_EQ(Csv(), QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked\r\n"));
     EXPECT_EQ(Qif(), QStringLiteral("!Type:Bank\n"));
+}
+
+// Type names follow the user's language where the user reads them, never in the CSV that other programs read.
+TEST(CliExport, TranslatedTypeNamesStayOutOfTheCsv) {
+    class German : public QTranslator {
+        QString translate(const char* context, const char* source, const char*, int) const override {
+            return QByteArrayView(context) == "TransactionType" && QByteArrayView(source) == "Payment"
+                       ? QStringLiteral("Zahlung")
+                       : QString();
+        }
+    } german;
+    QCoreApplication::installTranslator(&german);
+    BuildLedger();
+    const QString csv = Csv();
+    const QString printed = QString::fromUtf8(cli::FormatRegister());
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ(ParseCsv(csv)[3][3], QStringLiteral("Payment"));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Zahlung"))) << printed.toStdString();
 }
 
 TEST(CliPrint, ShowsTheLedgerValuesAboveAnAlignedRegister) {
