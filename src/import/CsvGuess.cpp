@@ -3,6 +3,7 @@
 #include "import/CsvTable.h"
 #include "import/StatementReading.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
@@ -127,15 +128,15 @@ private:
 QString CsvProblem(const QByteArray& data) {
     const QString text = DecodeStatement(data);
     if (text.trimmed().isEmpty())
-        return QStringLiteral("the file is empty");
+        return QCoreApplication::translate("CsvGuess", "the file is empty");
     if (std::any_of(text.begin(), text.end(), [](QChar c) {
             return ledger::IsControlCharacter(c.unicode()) && c != QLatin1Char('\n') && c != QLatin1Char('\t');
         }))
-        return QStringLiteral("not a text file");
+        return QCoreApplication::translate("CsvGuess", "not a text file");
     const CsvTable table = ReadCsvTable(data);
     if (std::none_of(table.records.begin(), table.records.end(),
                      [](const CsvRecord& r) { return r.fields.size() >= 2; }))
-        return QStringLiteral("no line of it has columns: not a CSV statement");
+        return QCoreApplication::translate("CsvGuess", "no line of it has columns: not a CSV statement");
     return {};
 }
 

@@ -9,6 +9,7 @@
 #include "model/TransactionRules.h"
 #include "platform/Locale.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <unordered_map>
 #include <unordered_set>
@@ -149,11 +150,15 @@ QString Refusal(const PlannedLine& p, bool locked, double lockDate) {
     bool ok = false;
     const int number = p.line.checkNumber.toInt(&ok);
     if (ok && number > ledger::MaxCheckNumber && p.line.cents < 0)
-        return QStringLiteral("check number %1 is beyond %2").arg(number).arg(ledger::MaxCheckNumber);
+        return QCoreApplication::translate("ImportPlan", "check number %1 is beyond %2")
+            .arg(number)
+            .arg(ledger::MaxCheckNumber);
     if (locked && p.line.date <= lockDate)
-        return QStringLiteral("dated on or before the lock date %1").arg(platform::FormatShortDate(lockDate));
+        return QCoreApplication::translate("ImportPlan", "dated on or before the lock date %1")
+            .arg(platform::FormatShortDate(lockDate));
     if (!ledger::IsAmountInRange(magnitude))
-        return QStringLiteral("amount beyond %1").arg(platform::FormatMoney(ledger::MaxAmount));
+        return QCoreApplication::translate("ImportPlan", "amount beyond %1")
+            .arg(platform::FormatMoney(ledger::MaxAmount));
     if (!platform::MoneyKeptToTheCent(magnitude))
         return platform::MoneyNotKeptText(magnitude);
     ledger::TransactionRecord record;
@@ -163,7 +168,7 @@ QString Refusal(const PlannedLine& p, bool locked, double lockDate) {
     record.Amount = p.amount;
     record.Description = p.description;
     if (!ledger::IsReadableRecord(record)) // the loader would refuse the whole file afterwards
-        return QStringLiteral("a date or amount the ledger cannot keep");
+        return QCoreApplication::translate("ImportPlan", "a date or amount the ledger cannot keep");
     return {};
 }
 
@@ -277,7 +282,7 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
             continue;
         p.reason = Refusal(p, locked, lockDate);
         if (p.reason.isEmpty() && room <= 0)
-            p.reason = QStringLiteral("the ledger is full");
+            p.reason = QCoreApplication::translate("ImportPlan", "the ledger is full");
         if (!p.reason.isEmpty())
             p.kind = PlanKind::Refused;
         else
@@ -294,9 +299,10 @@ platform::Result<> ApplyPlan(const ImportPlan& plan) {
         ++slots;
     const int adds = plan.Count(PlanKind::Add);
     if (adds > ledger::MaxSlots - 1 - slots)
-        return platform::Fail(QStringLiteral("the ledger has room for %1 more transactions, not %2")
-                                  .arg(ledger::MaxSlots - 1 - slots)
-                                  .arg(adds));
+        return platform::Fail(
+            QCoreApplication::translate("ImportPlan", "the ledger has room for %1 more transactions, not %2")
+                .arg(ledger::MaxSlots - 1 - slots)
+                .arg(adds));
     for (const PlannedLine& p : plan.lines) {
         if (p.marksCleared) {
             // The record the line matched takes the bank's id too, so that deleting it later keeps the next
@@ -329,36 +335,59 @@ QString OpeningNote(const std::optional<int64_t>& openingCents) {
     const int64_t starting = ledger::ToCents(ledger::GetStartingBalance());
     if (!openingCents || *openingCents == starting || ledger::GetTransactionCount() > 1)
         return {};
-    return QStringLiteral("The statement opens with a balance of %1, this ledger with a starting balance of %2: "
-                          "change it in the settings for the balances to agree.")
+    return QCoreApplication::translate("ImportPlan",
+                                       "The statement opens with a balance of %1, this ledger with a starting "
+                                       "balance of %2: change it in the settings for the balances to agree.")
         .arg(platform::FormatCents(*openingCents), platform::FormatCents(starting));
 }
 
+namespace {
+
+// A sentence for each type, not the type's name put into one: a translation may need to change the words around it.
+QString AddedAs(int16_t typeCode, int16_t checkNumber) {
+    switch (typeCode) {
+    case ledger::Withdrawal:
+        return QCoreApplication::translate("ImportPlan", "added as Withdrawal");
+    case ledger::Fee:
+        return QCoreApplication::translate("ImportPlan", "added as Fee");
+    case ledger::Deposit:
+        return QCoreApplication::translate("ImportPlan", "added as Deposit");
+    case ledger::Interest:
+        return QCoreApplication::translate("ImportPlan", "added as Interest");
+    default:
+        break;
+    }
+    return ledger::IsCheck(typeCode, checkNumber)
+               ? QCoreApplication::translate("ImportPlan", "added as Check %1").arg(checkNumber)
+               : QCoreApplication::translate("ImportPlan", "added as Payment");
+}
+
+} // namespace
+
 QString PlanText(const PlannedLine& p) {
     switch (p.kind) {
-    case PlanKind::Add: {
-        QString text = QStringLiteral("added as ") + ledger::TypeName(p.typeCode, p.checkNumber);
-        if (ledger::IsCheck(p.typeCode, p.checkNumber))
-            text += QStringLiteral(" %1").arg(p.checkNumber);
+    case PlanKind::Add:
         if (p.entersScheduled)
-            text +=
-                QStringLiteral(": enters scheduled %1 of %2")
-                    .arg(p.entersScheduled->description, platform::FormatShortDate(p.entersScheduled->occurrence.day));
-        return text;
-    }
+            return QCoreApplication::translate("ImportPlan", "%1: enters scheduled %2 of %3",
+                                               "added as Payment: enters scheduled Rent of 12/1/2026")
+                .arg(AddedAs(p.typeCode, p.checkNumber), p.entersScheduled->description,
+                     platform::FormatShortDate(p.entersScheduled->occurrence.day));
+        return AddedAs(p.typeCode, p.checkNumber);
     case PlanKind::Duplicate:
         if (p.marksCleared)
-            return QStringLiteral("matches %1: marks it cleared").arg(p.duplicateRecord);
+            return QCoreApplication::translate("ImportPlan", "matches %1: marks it cleared").arg(p.duplicateRecord);
         if (p.deletedEarlier)
-            return QStringLiteral("skipped, deleted earlier");
-        return p.duplicateSlot ? QStringLiteral("skipped, duplicate of %1").arg(p.duplicateRecord)
-                               : QStringLiteral("skipped, repeats statement line %1").arg(p.duplicateSource);
+            return QCoreApplication::translate("ImportPlan", "skipped, deleted earlier");
+        return p.duplicateSlot
+                   ? QCoreApplication::translate("ImportPlan", "skipped, duplicate of %1").arg(p.duplicateRecord)
+                   : QCoreApplication::translate("ImportPlan", "skipped, repeats statement line %1")
+                         .arg(p.duplicateSource);
     case PlanKind::Skipped:
-        return QStringLiteral("skipped: ") + p.reason;
+        return QCoreApplication::translate("ImportPlan", "skipped: %1").arg(p.reason);
     case PlanKind::Refused:
         break;
     }
-    return QStringLiteral("refused: ") + p.reason;
+    return QCoreApplication::translate("ImportPlan", "refused: %1").arg(p.reason);
 }
 
 } // namespace import

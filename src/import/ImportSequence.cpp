@@ -2,6 +2,7 @@
 
 #include "ledger/ChangeBatch.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace import {
@@ -60,7 +61,8 @@ ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& front
     result.outcome = ImportOutcome::Previewed;
     QStringList notes = statement.notes;
     if (account && plan.lines.empty() && !statement.lines.empty())
-        notes.append(QStringLiteral("Account %1 has no transactions in this statement.").arg(*account));
+        notes.append(QCoreApplication::translate("ImportSequence", "Account %1 has no transactions in this statement.")
+                         .arg(*account));
     // The opening balance comes before any line: it is the first account's.
     const bool openingIsChosen = !account || (!accounts.empty() && accounts.front().id == *account);
     if (const QString opening = OpeningNote(openingIsChosen ? statement.openingCents : std::nullopt);

@@ -6,6 +6,7 @@
 #include "model/TransactionRules.h"
 #include "platform/Locale.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -146,7 +147,8 @@ std::optional<int64_t> ParseStatementCents(const QString& text, QChar decimalSep
 platform::Result<QByteArray> ReadStatementBytes(const QString& path) {
     QFile file(path);
     const auto unreadable = [&] {
-        return platform::Fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return platform::Fail(
+            QCoreApplication::translate("Statement", "cannot read %1: %2").arg(path, file.errorString()));
     };
     // Unbuffered: a pipe or a device is read once, as it comes, and never opened again.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -160,9 +162,9 @@ platform::Result<QByteArray> ReadStatementBytes(const QString& path) {
         if (got == 0)
             break;
         if (data.size() + got > MaxStatementBytes)
-            return platform::Fail(QStringLiteral("%1 is larger than %2 MiB: no statement is that large")
-                                      .arg(path)
-                                      .arg(MaxStatementBytes >> 20));
+            return platform::Fail(
+                QCoreApplication::translate("Statement", "%1 is larger than %2 MiB: no statement is that large")
+                    .arg(path, QString::number(MaxStatementBytes >> 20)));
         if (data.size() + got > data.capacity()) // doubling: appending alone copies the whole file each time
             data.reserve(std::max<qsizetype>(2 * data.capacity(), data.size() + got));
         data.append(chunk.constData(), got);
@@ -183,11 +185,12 @@ ReadResult ReadStatement(const QByteArray& data, Format format, const std::optio
     if (const QString problem = CsvProblem(data); !problem.isEmpty())
         return {{}, problem};
     if (!mapping)
-        return {
-            {},
-            CsvHeaderFields(data).isEmpty()
-                ? QStringLiteral("no column mapping is known for a statement with %1").arg(Shown(CsvHeaderLine(data)))
-                : QStringLiteral("no column mapping is known for the header line: %1").arg(Shown(CsvHeaderLine(data)))};
+        return {{},
+                CsvHeaderFields(data).isEmpty()
+                    ? QCoreApplication::translate("Statement", "no column mapping is known for a statement with %1")
+                          .arg(Shown(CsvHeaderLine(data)))
+                    : QCoreApplication::translate("Statement", "no column mapping is known for the header line: %1")
+                          .arg(Shown(CsvHeaderLine(data)))};
     CsvMapping columns = *mapping;
     if (dateOrder)
         columns.dateOrder = *dateOrder;

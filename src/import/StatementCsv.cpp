@@ -1,6 +1,7 @@
 #include "import/CsvTable.h"
 #include "import/StatementReading.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -36,16 +37,32 @@ bool IsPending(const QString& status) {
     });
 }
 
-QString OrderName(DateOrder order) {
+// Whole sentences for each order, so that a translation may put the order's words where its language wants them.
+QString ChosenOrderNote(DateOrder order) {
     switch (order) {
     case DateOrder::MonthDayYear:
-        return QStringLiteral("month first");
+        return QCoreApplication::translate("CsvStatement", "Dates read month first, as chosen.");
     case DateOrder::DayMonthYear:
-        return QStringLiteral("day first");
+        return QCoreApplication::translate("CsvStatement", "Dates read day first, as chosen.");
     case DateOrder::YearMonthDay:
         break;
     }
-    return QStringLiteral("year first");
+    return QCoreApplication::translate("CsvStatement", "Dates read year first, as chosen.");
+}
+
+QString LocaleOrderNote(DateOrder order) {
+    switch (order) {
+    case DateOrder::MonthDayYear:
+        return QCoreApplication::translate(
+            "CsvStatement", "Dates read month first, as the locale writes dates: no date in the statement tells.");
+    case DateOrder::DayMonthYear:
+        return QCoreApplication::translate(
+            "CsvStatement", "Dates read day first, as the locale writes dates: no date in the statement tells.");
+    case DateOrder::YearMonthDay:
+        break;
+    }
+    return QCoreApplication::translate(
+        "CsvStatement", "Dates read year first, as the locale writes dates: no date in the statement tells.");
 }
 
 // The date order to read with, and the note that says which it is and why; no note where every date starts with
@@ -57,32 +74,38 @@ DateOrder ChooseDateOrder(const CsvMapping& mapping, const QStringList& dates, Q
                                        [](const QString& d) { return !d.isEmpty() && !yearFirst.match(d).hasMatch(); });
     if (mapping.dateOrder) {
         if (ambiguous)
-            notes << QStringLiteral("Dates read %1, as chosen.").arg(OrderName(*mapping.dateOrder));
+            notes << ChosenOrderNote(*mapping.dateOrder);
         return *mapping.dateOrder;
     }
     QString telling;
     if (const std::optional<DateOrder> order = DateOrderOfValues(dates, &telling)) {
         const auto m = numbers.match(telling);
         if (*order == DateOrder::DayMonthYear && m.captured(1).toInt() > 12)
-            notes << QStringLiteral("Dates read day first (%1 has no month %2).").arg(Shown(telling), m.captured(1));
+            notes << QCoreApplication::translate("CsvStatement", "Dates read day first (%1 has no month %2).")
+                         .arg(Shown(telling), m.captured(1));
         else if (*order == DateOrder::DayMonthYear)
-            notes << QStringLiteral("Dates read day first, as dates written with dots are (%1).").arg(Shown(telling));
+            notes << QCoreApplication::translate("CsvStatement",
+                                                 "Dates read day first, as dates written with dots are (%1).")
+                         .arg(Shown(telling));
         else if (*order == DateOrder::MonthDayYear)
-            notes << QStringLiteral("Dates read month first (%1 has no month %2).").arg(Shown(telling), m.captured(2));
+            notes << QCoreApplication::translate("CsvStatement", "Dates read month first (%1 has no month %2).")
+                         .arg(Shown(telling), m.captured(2));
         return *order;
     }
     const DateOrder order = LocaleDateOrder();
     if (ambiguous)
-        notes << QStringLiteral("Dates read %1, as the locale writes dates: no date in the statement tells.")
-                     .arg(OrderName(order));
+        notes << LocaleOrderNote(order);
     return order;
 }
 
-QString LinesNote(int count, const char* where) {
-    return QStringLiteral("%1 %2 %3 the table skipped.")
-        .arg(count)
-        .arg(count == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
-        .arg(QLatin1String(where));
+QString LinesBeforeNote(int count) {
+    return count == 1 ? QCoreApplication::translate("CsvStatement", "1 line before the table skipped.")
+                      : QCoreApplication::translate("CsvStatement", "%1 lines before the table skipped.").arg(count);
+}
+
+QString LinesAfterNote(int count) {
+    return count == 1 ? QCoreApplication::translate("CsvStatement", "1 line after the table skipped.")
+                      : QCoreApplication::translate("CsvStatement", "%1 lines after the table skipped.").arg(count);
 }
 
 } // namespace
@@ -90,16 +113,17 @@ QString LinesNote(int count, const char* where) {
 ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
     CsvTable table = ReadCsvTable(data);
     if (table.unclosedQuoteLine)
-        return Failure(table.unclosedQuoteLine, QStringLiteral("a quoted field is never closed"));
+        return Failure(table.unclosedQuoteLine,
+                       QCoreApplication::translate("CsvStatement", "a quoted field is never closed"));
     ApplyHeaderChoice(table, mapping.header);
     const std::vector<CsvRecord>& records = table.records;
     const int count = int(records.size());
     if (count == 0)
-        return Failure(1, QStringLiteral("no header row"));
+        return Failure(1, QCoreApplication::translate("CsvStatement", "no header row"));
     if (mapping.date < 0)
-        return Failure(1, QStringLiteral("no date column chosen"));
+        return Failure(1, QCoreApplication::translate("CsvStatement", "no date column chosen"));
     if (mapping.amount < 0 && mapping.debit < 0 && mapping.credit < 0)
-        return Failure(1, QStringLiteral("no amount, debit or credit column chosen"));
+        return Failure(1, QCoreApplication::translate("CsvStatement", "no amount, debit or credit column chosen"));
     const auto cell = [&records](int row, int column) {
         const QStringList& fields = records[size_t(row)].fields;
         return column >= 0 && column < fields.size() ? fields[column].trimmed() : QString();
@@ -125,15 +149,16 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
                              mapping.payeeMore, mapping.checkNumber, mapping.type, mapping.direction, mapping.status}) {
         if (column >= width)
             return Failure(table.header >= 0 ? records[size_t(table.header)].line : 1,
-                           (table.header >= 0 ? QStringLiteral("the header has no column %1")
-                                              : QStringLiteral("the first row has no column %1"))
+                           (table.header >= 0
+                                ? QCoreApplication::translate("CsvStatement", "the header has no column %1")
+                                : QCoreApplication::translate("CsvStatement", "the first row has no column %1"))
                                .arg(column + 1));
     }
 
     ReadResult result;
     const int before = table.header >= 0 ? table.header : table.body;
     if (before > 0)
-        result.notes << LinesNote(before, "before");
+        result.notes << LinesBeforeNote(before);
     QChar decimal = mapping.decimalSeparator;
     QStringList dates;
     for (int r = table.body; r < end; ++r)
@@ -145,8 +170,9 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
                 const QChar vote = DecimalVote(cell(r, money));
                 if (!vote.isNull() && !decimal.isNull() && vote != decimal)
                     return Failure(records[size_t(r)].line,
-                                   QStringLiteral("the amounts use both '.' and ',' before their cents: say which is "
-                                                  "the decimal separator"));
+                                   QCoreApplication::translate("CsvStatement",
+                                                               "the amounts use both '.' and ',' before their cents: "
+                                                               "say which is the decimal separator"));
                 if (!vote.isNull())
                     decimal = vote;
             }
@@ -160,8 +186,9 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
             const QString word = cell(r, mapping.direction);
             if (!word.isEmpty() && CsvDirectionOf(word) == 0)
                 return Failure(records[size_t(r)].line,
-                               QStringLiteral("\"%1\" in the direction column says neither debit nor credit; the "
-                                              "words known are %2")
+                               QCoreApplication::translate("CsvStatement",
+                                                           "\"%1\" in the direction column says neither debit nor "
+                                                           "credit; the words known are %2")
                                    .arg(Shown(word), KnownDirections()));
         }
     }
@@ -175,7 +202,8 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
         const QString dateText = cell(r, mapping.date);
         const auto date = ParseCsvDate(dateText, order);
         if (!date)
-            return Failure(record.line, QStringLiteral("not a date: %1").arg(Shown(dateText)));
+            return Failure(record.line,
+                           QCoreApplication::translate("CsvStatement", "not a date: %1").arg(Shown(dateText)));
         line.date = *date;
         line.payee = (cell(r, mapping.payee) + QLatin1Char(' ') + cell(r, mapping.payeeMore)).trimmed();
         line.checkNumber = cell(r, mapping.checkNumber);
@@ -194,15 +222,16 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
             if (!cents && !pending && (cents = FinerThanCentAmount(texts[k], decimal)))
                 line.refusal = FinerThanCentRefusal(texts[k]);
             if (!cents && !pending)
-                return Failure(record.line, QStringLiteral("not an amount: %1").arg(Shown(texts[k])));
+                return Failure(record.line,
+                               QCoreApplication::translate("CsvStatement", "not an amount: %1").arg(Shown(texts[k])));
             // Banks show debits with or without a minus; the column, or the direction word, decides the sign.
             const int64_t value = cents.value_or(0);
             line.cents += k == 1 ? -std::abs(value) : k == 2 ? std::abs(value) : sign ? sign * std::abs(value) : value;
         }
         if (pending)
-            line.skipped = QStringLiteral("pending at the bank (%1)").arg(Shown(status));
+            line.skipped = QCoreApplication::translate("CsvStatement", "pending at the bank (%1)").arg(Shown(status));
         else if (std::all_of(std::begin(texts), std::end(texts), [](const QString& t) { return t.isEmpty(); }))
-            line.skipped = QStringLiteral("no amount");
+            line.skipped = QCoreApplication::translate("CsvStatement", "no amount");
         const QString type = cell(r, mapping.type);
         if (type.compare(QLatin1String("Opening"), Qt::CaseInsensitive) == 0 && result.lines.empty() &&
             !result.openingCents && line.skipped.isEmpty()) {
@@ -220,7 +249,7 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
             after = r - end + 1;
     }
     if (after > 0)
-        result.notes << LinesNote(after, "after");
+        result.notes << LinesAfterNote(after);
     return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/Locale.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -110,7 +111,8 @@ QString BankText(const QString& text) {
 QString ListOfIds(const QStringList& ids) {
     if (ids.size() < 2)
         return ids.join(QString());
-    return ids.mid(0, ids.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + ids.back();
+    return QCoreApplication::translate("OfxStatement", "%1 and %2", "the last two of a list: 9100, 9200 and 9300")
+        .arg(ids.mid(0, ids.size() - 1).join(QStringLiteral(", ")), ids.back());
 }
 
 struct Field {
@@ -125,7 +127,7 @@ public:
     ReadResult Read() {
         const qsizetype start = text.indexOf(QLatin1String("<OFX>"), 0, Qt::CaseInsensitive);
         if (start < 0)
-            return {{}, QStringLiteral("no <OFX> element: not an OFX file")};
+            return {{}, QCoreApplication::translate("OfxStatement", "no <OFX> element: not an OFX file")};
         Advance(start);
         bool closed = false;
         while (error.isEmpty() && !closed && pos < text.size()) {
@@ -138,7 +140,7 @@ public:
                 continue;
             const qsizetype close = text.indexOf(QLatin1Char('>'), pos);
             if (close < 0)
-                return Failure(tagLine, QStringLiteral("a tag is never closed with '>'"));
+                return Failure(tagLine, QCoreApplication::translate("OfxStatement", "a tag is never closed with '>'"));
             QString name = text.mid(pos + 1, close - pos - 1).trimmed().toUpper();
             Advance(close + 1);
             if (name.startsWith(QLatin1Char('/')))
@@ -151,31 +153,35 @@ public:
         if (!error.isEmpty())
             return {{}, error};
         if (transaction)
-            return Failure(transactionLine, QStringLiteral("<STMTTRN> is never closed"));
+            return Failure(transactionLine, QCoreApplication::translate("OfxStatement", "<STMTTRN> is never closed"));
         if (!closed)
-            return Failure(line, QStringLiteral("the file ends before </OFX>"));
+            return Failure(line, QCoreApplication::translate("OfxStatement", "the file ends before </OFX>"));
         ReadResult result{lines, {}};
         result.notes = notes;
         result.accounts = accounts;
         if (trades > 0)
             result.notes.append(InvestmentNote(trades, lines.empty()));
         else if (lines.empty() && statements == 0 && !accounts.isEmpty())
-            result.notes.append(QStringLiteral("The file lists account%1 %2 but holds no statement of %3 transactions.")
-                                    .arg(accounts.size() == 1 ? QString() : QStringLiteral("s"),
-                                         BankText(ListOfIds(accounts)),
-                                         accounts.size() == 1 ? QStringLiteral("its") : QStringLiteral("their")));
+            result.notes.append((accounts.size() == 1
+                                     ? QCoreApplication::translate(
+                                           "OfxStatement", "The file lists account %1 but holds no statement of its "
+                                                           "transactions.")
+                                     : QCoreApplication::translate(
+                                           "OfxStatement", "The file lists accounts %1 but holds no statement of their "
+                                                           "transactions."))
+                                    .arg(BankText(ListOfIds(accounts))));
         else if (lines.empty())
-            result.notes.append(QStringLiteral("The statement holds no transactions."));
+            result.notes.append(QCoreApplication::translate("OfxStatement", "The statement holds no transactions."));
         return result;
     }
 
 private:
     ReadResult Failure(int at, const QString& problem) {
-        return {{}, QStringLiteral("line %1: %2").arg(at).arg(problem)};
+        return {{}, QCoreApplication::translate("OfxStatement", "line %1: %2").arg(at).arg(problem)};
     }
     void Fail(int at, const QString& problem) {
         if (error.isEmpty())
-            error = QStringLiteral("line %1: %2").arg(at).arg(problem);
+            error = QCoreApplication::translate("OfxStatement", "line %1: %2").arg(at).arg(problem);
     }
 
     void Advance(qsizetype to) {
@@ -206,7 +212,9 @@ private:
         }
         if (name == QLatin1String("STMTTRN")) {
             if (transaction)
-                return Fail(tagLine, QStringLiteral("<STMTTRN> inside the <STMTTRN> of line %1").arg(transactionLine));
+                return Fail(tagLine,
+                            QCoreApplication::translate("OfxStatement", "<STMTTRN> inside the <STMTTRN> of line %1")
+                                .arg(transactionLine));
             transaction = true;
             transactionLine = tagLine;
             fields.clear();
@@ -222,7 +230,8 @@ private:
             ++trades;
         }
         if (open.size() >= MaxDepth)
-            return Fail(tagLine, QStringLiteral("elements nested deeper than %1").arg(MaxDepth));
+            return Fail(tagLine,
+                        QCoreApplication::translate("OfxStatement", "elements nested deeper than %1").arg(MaxDepth));
         open.push_back(name);
     }
 
@@ -236,7 +245,7 @@ private:
             return false;
         const qsizetype stop = text.indexOf(QLatin1String("]]>"), start + open.size());
         if (stop < 0) {
-            Fail(tagLine, QStringLiteral("a CDATA section is never closed with ']]>'"));
+            Fail(tagLine, QCoreApplication::translate("OfxStatement", "a CDATA section is never closed with ']]>'"));
             return true;
         }
         const QString value = text.mid(start + open.size(), stop - start - open.size()).trimmed();
@@ -280,11 +289,13 @@ private:
             said += QStringLiteral(": ") + status.message;
         if (failed) {
             if (error.isEmpty())
-                error = QStringLiteral("the bank answered with error %1; the file holds no statement").arg(said);
+                error = QCoreApplication::translate("OfxStatement",
+                                                    "the bank answered with error %1; the file holds no statement")
+                            .arg(said);
         } else if (status.severity == QLatin1String("WARN")) {
             if (!said.endsWith(QLatin1Char('.')))
                 said += QLatin1Char('.');
-            notes.append(QStringLiteral("The bank answered with warning %1").arg(said));
+            notes.append(QCoreApplication::translate("OfxStatement", "The bank answered with warning %1").arg(said));
         }
     }
 
@@ -293,7 +304,7 @@ private:
         const qsizetype at = open.lastIndexOf(name);
         if (at < 0) {
             if (name != lastLeaf)
-                Fail(tagLine, QStringLiteral("</%1> without <%1>").arg(name));
+                Fail(tagLine, QCoreApplication::translate("OfxStatement", "</%1> without <%1>").arg(name));
             // An element closed right after it opened was read as an empty value: <OFX></OFX> is a whole, empty file.
             return name == QLatin1String("OFX");
         }
@@ -316,14 +327,17 @@ private:
         const Field amount = fields.value(QStringLiteral("TRNAMT"), {QString(), transactionLine});
         const auto date = OfxDate(posted.value);
         if (!date)
-            return Fail(posted.line, QStringLiteral("not a date in DTPOSTED: '%1'").arg(posted.value));
+            return Fail(posted.line,
+                        QCoreApplication::translate("OfxStatement", "not a date in DTPOSTED: '%1'").arg(posted.value));
         // Servers write "null" for an amount they do not know: no transaction yet, but no fault of the file.
         if (amount.value.compare(QLatin1String("null"), Qt::CaseInsensitive) == 0) {
-            l.skipped = QStringLiteral("the bank gave no amount (null)");
+            l.skipped = QCoreApplication::translate("OfxStatement", "the bank gave no amount (null)");
         } else {
             const auto cents = OfxCents(amount.value);
             if (!cents)
-                return Fail(amount.line, QStringLiteral("not an amount in TRNAMT: '%1'").arg(amount.value));
+                return Fail(
+                    amount.line,
+                    QCoreApplication::translate("OfxStatement", "not an amount in TRNAMT: '%1'").arg(amount.value));
             l.cents = cents->cents;
             if (cents->finerThanCent)
                 l.refusal = FinerThanCentRefusal(amount.value);

@@ -4,6 +4,7 @@
 
 #include "platform/Locale.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace import {
@@ -68,25 +69,26 @@ OrderFound DateOrderOf(const std::vector<WrittenDate>& dates) {
     };
     if (dayFirst && monthFirst) {
         const WrittenDate& later = dayFirst->line > monthFirst->line ? *dayFirst : *monthFirst;
-        found.error = QStringLiteral("line %1: the dates are written in both orders: %2 is day first, %3 month first")
-                          .arg(later.line)
-                          .arg(Shown(dayFirst->text.trimmed()), Shown(monthFirst->text.trimmed()));
+        found.error =
+            QCoreApplication::translate(
+                "QifStatement", "line %1: the dates are written in both orders: %2 is day first, %3 month first")
+                .arg(QString::number(later.line), Shown(dayFirst->text.trimmed()), Shown(monthFirst->text.trimmed()));
     } else if (dayFirst) {
         found.order = DateOrder::DayMonthYear;
-        found.note = QStringLiteral("Dates read day first (%1 has no month %2).")
-                         .arg(Shown(dayFirst->text.trimmed()))
-                         .arg(number(*dayFirst, 0));
+        found.note = QCoreApplication::translate("QifStatement", "Dates read day first (%1 has no month %2).")
+                         .arg(Shown(dayFirst->text.trimmed()), QString::number(number(*dayFirst, 0)));
     } else if (monthFirst) {
-        found.note = QStringLiteral("Dates read month first (%1 has no month %2).")
-                         .arg(Shown(monthFirst->text.trimmed()))
-                         .arg(number(*monthFirst, 1));
+        found.note = QCoreApplication::translate("QifStatement", "Dates read month first (%1 has no month %2).")
+                         .arg(Shown(monthFirst->text.trimmed()), QString::number(number(*monthFirst, 1)));
     } else if (ambiguous && ambiguous->text.contains(QLatin1Char('.'))) {
         found.order = DateOrder::DayMonthYear;
-        found.note = QStringLiteral("Dates read day first, as dates written with dots are (%1).")
-                         .arg(Shown(ambiguous->text.trimmed()));
+        found.note =
+            QCoreApplication::translate("QifStatement", "Dates read day first, as dates written with dots are (%1).")
+                .arg(Shown(ambiguous->text.trimmed()));
     } else if (ambiguous) {
-        found.note = QStringLiteral("Dates read month first, as QIF usually writes them (%1).")
-                         .arg(Shown(ambiguous->text.trimmed()));
+        found.note =
+            QCoreApplication::translate("QifStatement", "Dates read month first, as QIF usually writes them (%1).")
+                .arg(Shown(ambiguous->text.trimmed()));
     }
     return found;
 }
@@ -108,9 +110,11 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
 
     auto finish = [&]() -> std::optional<ReadResult> {
         if (!hasDate)
-            return Failure(current.source, QStringLiteral("transaction without a date (D)"));
+            return Failure(current.source,
+                           QCoreApplication::translate("QifStatement", "transaction without a date (D)"));
         if (!hasAmount)
-            return Failure(current.source, QStringLiteral("transaction without an amount (T)"));
+            return Failure(current.source,
+                           QCoreApplication::translate("QifStatement", "transaction without an amount (T)"));
         if (current.payee.isEmpty())
             current.payee = memo;
         // QIF's opening balance is a transfer from the account itself: the balance it starts from, no transaction.
@@ -146,7 +150,9 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
             if (line.startsWith(QLatin1String("!Type:"), Qt::CaseInsensitive)) {
                 const auto kind = SectionOfType(line.mid(6));
                 if (!kind)
-                    return Failure(n, QStringLiteral("%1 is no bank, cash or credit card account").arg(Shown(line)));
+                    return Failure(
+                        n, QCoreApplication::translate("QifStatement", "%1 is no bank, cash or credit card account")
+                               .arg(Shown(line)));
                 section = *kind;
                 if (section == Section::Transactions && !account.isEmpty() && !result.accounts.contains(account))
                     result.accounts.append(account);
@@ -162,7 +168,7 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
                         .compare(QLatin1String("AutoSwitch"), Qt::CaseInsensitive) == 0)
                     accountList = line.startsWith(QLatin1String("!Option:"), Qt::CaseInsensitive);
             } else {
-                return Failure(n, QStringLiteral("unknown header %1").arg(Shown(line)));
+                return Failure(n, QCoreApplication::translate("QifStatement", "unknown header %1").arg(Shown(line)));
             }
             continue;
         }
@@ -186,7 +192,9 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
             continue;
         }
         if (section == Section::None)
-            return Failure(n, QStringLiteral("no !Type:Bank, !Type:Cash or !Type:CCard line before the transactions"));
+            return Failure(
+                n, QCoreApplication::translate(
+                       "QifStatement", "no !Type:Bank, !Type:Cash or !Type:CCard line before the transactions"));
         const QChar code = line[0].toUpper();
         const QString value = line.mid(1).trimmed();
         if (!started && code != QLatin1Char('^')) {
@@ -199,7 +207,7 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
             // The order is known once every date is read; what is no date in any order is refused here.
             if (!ParseStatementDate(value, DateOrder::MonthDayYear) &&
                 !ParseStatementDate(value, DateOrder::DayMonthYear))
-                return Failure(n, QStringLiteral("not a date: %1").arg(Shown(value)));
+                return Failure(n, QCoreApplication::translate("QifStatement", "not a date: %1").arg(Shown(value)));
             date = {value, n};
             hasDate = true;
             break;
@@ -211,7 +219,7 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
             const auto cents = ParseStatementCents(value, separator);
             const auto finer = cents ? std::nullopt : FinerThanCentAmount(value, separator);
             if (!cents && !finer)
-                return Failure(n, QStringLiteral("not an amount: %1").arg(Shown(value)));
+                return Failure(n, QCoreApplication::translate("QifStatement", "not an amount: %1").arg(Shown(value)));
             current.cents = cents ? *cents : *finer;
             current.refusal = cents ? QString() : FinerThanCentRefusal(value);
             hasAmount = true;
@@ -254,7 +262,8 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
     for (size_t k = 0; k < result.lines.size(); ++k) {
         const auto day = ParseStatementDate(dates[k].text, found.order);
         if (!day)
-            return Failure(dates[k].line, QStringLiteral("not a date: %1").arg(Shown(dates[k].text)));
+            return Failure(dates[k].line,
+                           QCoreApplication::translate("QifStatement", "not a date: %1").arg(Shown(dates[k].text)));
         result.lines[k].date = *day;
     }
     if (!found.note.isEmpty())
@@ -262,7 +271,8 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
     if (investments > 0)
         result.notes.append(InvestmentNote(investments, result.lines.empty()));
     else if (result.lines.empty())
-        result.notes.append(QStringLiteral("The file holds no bank, cash or credit card transactions."));
+        result.notes.append(
+            QCoreApplication::translate("QifStatement", "The file holds no bank, cash or credit card transactions."));
     return result;
 }
 

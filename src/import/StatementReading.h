@@ -7,12 +7,13 @@
 #include "model/Cp1252.h"
 #include "model/TransactionRules.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace import {
 
 inline ReadResult Failure(int line, const QString& problem) {
-    return {{}, QStringLiteral("line %1: %2").arg(line).arg(problem)};
+    return {{}, QCoreApplication::translate("StatementReading", "line %1: %2").arg(line).arg(problem)};
 }
 
 inline QStringList SplitLines(const QString& text) {
@@ -23,7 +24,8 @@ inline QStringList SplitLines(const QString& text) {
 constexpr size_t MaxStatementLines = size_t(ledger::MaxSlots - 1);
 
 inline QString TooManyLines() {
-    return QStringLiteral("more transactions than a ledger holds (%1)").arg(MaxStatementLines);
+    return QCoreApplication::translate("StatementReading", "more transactions than a ledger holds (%1)")
+        .arg(MaxStatementLines);
 }
 
 // Statement text shown in a message: control characters as spaces, cut short, so a binary file shows no bytes.
@@ -34,7 +36,8 @@ inline QString Shown(const QString& value) {
 
 // Why a line with an amount finer than a cent is refused: the ledger keeps cents, and rounding would change money.
 inline QString FinerThanCentRefusal(const QString& written) {
-    return QStringLiteral("an amount the ledger cannot keep to the cent: %1").arg(Shown(written.trimmed()));
+    return QCoreApplication::translate("StatementReading", "an amount the ledger cannot keep to the cent: %1")
+        .arg(Shown(written.trimmed()));
 }
 
 // An amount that ParseStatementCents refuses only for its decimals beyond the cent, cut to the cent (to show the
@@ -52,11 +55,15 @@ inline std::optional<int64_t> FinerThanCentAmount(const QString& text, QChar dec
 // the statement holds nothing else.
 inline QString InvestmentNote(int count, bool only) {
     if (only)
-        return QStringLiteral("The statement holds only investment transactions (%1): a check register does not keep "
-                              "them.")
+        return QCoreApplication::translate("StatementReading",
+                                           "The statement holds only investment transactions (%1): a check register "
+                                           "does not keep them.")
             .arg(count);
-    return count == 1 ? QStringLiteral("1 investment transaction is not kept in a check register.")
-                      : QStringLiteral("%1 investment transactions are not kept in a check register.").arg(count);
+    return count == 1 ? QCoreApplication::translate("StatementReading",
+                                                    "1 investment transaction is not kept in a check register.")
+                      : QCoreApplication::translate("StatementReading",
+                                                    "%1 investment transactions are not kept in a check register.")
+                            .arg(count);
 }
 
 } // namespace import

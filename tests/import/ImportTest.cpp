@@ -879,6 +879,11 @@ TEST(StatementReaders, AnyKindOfFileIsReadOnceUpToItsLimit) {
     EXPECT_TRUE(endless.lines.empty());
     EXPECT_TRUE(endless.error.endsWith(QLatin1String("is larger than 64 MiB: no statement is that large")))
         << endless.error.toStdString();
+    // The file's name is shown as it is, with a "%2" of its own.
+    const QString named = dir.filePath(QStringLiteral("zeros%2"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), named));
+    EXPECT_EQ(ReadStatementFile(named, Format::Qif, {}).error,
+              named + QLatin1String(" is larger than 64 MiB: no statement is that large"));
 }
 
 TEST(StatementReaders, EachLineKnowsItsAccount) {

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -36,7 +37,7 @@ void Select(QComboBox* box, const QVariant& data) {
 QString SampleText(const import::StatementLine& line) {
     const QString date = QLocale().toString(platform::DateFromDayCount(line.date), QStringLiteral("d MMM yyyy"));
     if (!line.skipped.isEmpty())
-        return QStringLiteral("%1  skipped: %2").arg(date, line.skipped);
+        return QCoreApplication::translate("CsvMappingDialog", "%1  skipped: %2").arg(date, line.skipped);
     return QStringLiteral("%1  %2  %3").arg(date, platform::FormatCents(line.cents), line.payee.simplified());
 }
 
@@ -46,16 +47,16 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     : QDialog(parent), statement(statement) {
     const import::CsvMapping guess = import::GuessCsvMapping(statement);
     setObjectName(QStringLiteral("CsvMapping"));
-    setWindowTitle(QStringLiteral("Statement Columns"));
-    header = new QCheckBox(QStringLiteral("First row holds column &names"), this);
+    setWindowTitle(tr("Statement Columns"));
+    header = new QCheckBox(tr("First row holds column &names"), this);
     header->setObjectName(QStringLiteral("chkHeader"));
     header->setChecked(!import::CsvHeaderFields(statement).isEmpty());
     dateColumn = ColumnBox(this, "dateColumn");
     dateOrder = new QComboBox(this);
     dateOrder->setObjectName(QStringLiteral("dateOrder"));
-    dateOrder->addItem(QStringLiteral("Month Day Year"), int(import::DateOrder::MonthDayYear));
-    dateOrder->addItem(QStringLiteral("Day Month Year"), int(import::DateOrder::DayMonthYear));
-    dateOrder->addItem(QStringLiteral("Year Month Day"), int(import::DateOrder::YearMonthDay));
+    dateOrder->addItem(tr("Month Day Year"), int(import::DateOrder::MonthDayYear));
+    dateOrder->addItem(tr("Day Month Year"), int(import::DateOrder::DayMonthYear));
+    dateOrder->addItem(tr("Year Month Day"), int(import::DateOrder::YearMonthDay));
     amountColumn = ColumnBox(this, "amountColumn");
     directionColumn = ColumnBox(this, "directionColumn");
     debitColumn = ColumnBox(this, "debitColumn");
@@ -76,8 +77,8 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     Select(dateOrder, int(guess.dateOrder.value_or(import::LocaleDateOrder())));
     decimalSeparator = new QComboBox(this);
     decimalSeparator->setObjectName(QStringLiteral("decimalSeparator"));
-    decimalSeparator->addItem(QStringLiteral("Point (1,234.56)"), QStringLiteral("."));
-    decimalSeparator->addItem(QStringLiteral("Comma (1.234,56)"), QStringLiteral(","));
+    decimalSeparator->addItem(tr("Point (1,234.56)"), QStringLiteral("."));
+    decimalSeparator->addItem(tr("Comma (1.234,56)"), QStringLiteral(","));
     decimalSeparator->setCurrentIndex(guess.decimalSeparator == QLatin1Char(',') ? 1 : 0);
     sample = new QLabel(this);
     sample->setObjectName(QStringLiteral("lblSample"));
@@ -85,18 +86,18 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     sample->setWordWrap(true);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Date column:"), dateColumn);
-    form->addRow(QStringLiteral("Date &order:"), dateOrder);
-    form->addRow(QStringLiteral("&Amount column:"), amountColumn);
-    form->addRow(QStringLiteral("with Debit/credit &words in column:"), directionColumn);
-    form->addRow(QStringLiteral("or D&ebit column:"), debitColumn);
-    form->addRow(QStringLiteral("and C&redit column:"), creditColumn);
-    form->addRow(QStringLiteral("&Payee column:"), payeeColumn);
-    form->addRow(QStringLiteral("and second pa&yee column:"), payeeMoreColumn);
-    form->addRow(QStringLiteral("C&heck number column:"), checkColumn);
-    form->addRow(QStringLiteral("&Type column:"), typeColumn);
-    form->addRow(QStringLiteral("Stat&us column (pending rows are skipped):"), statusColumn);
-    form->addRow(QStringLiteral("Decimal &separator:"), decimalSeparator);
+    form->addRow(tr("&Date column:"), dateColumn);
+    form->addRow(tr("Date &order:"), dateOrder);
+    form->addRow(tr("&Amount column:"), amountColumn);
+    form->addRow(tr("with Debit/credit &words in column:"), directionColumn);
+    form->addRow(tr("or D&ebit column:"), debitColumn);
+    form->addRow(tr("and C&redit column:"), creditColumn);
+    form->addRow(tr("&Payee column:"), payeeColumn);
+    form->addRow(tr("and second pa&yee column:"), payeeMoreColumn);
+    form->addRow(tr("C&heck number column:"), checkColumn);
+    form->addRow(tr("&Type column:"), typeColumn);
+    form->addRow(tr("Stat&us column (pending rows are skipped):"), statusColumn);
+    form->addRow(tr("Decimal &separator:"), decimalSeparator);
     // A combo box would be announced by its current column ("(none)" five times): each is named after its label,
     // in the description too, since on Linux a combo box's name is its current text.
     for (int row = 0; row < form->rowCount(); ++row) {
@@ -110,7 +111,7 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     OKButton->setObjectName(QStringLiteral("OKButton"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Which column of the statement holds what?"), this));
+    layout->addWidget(new QLabel(tr("Which column of the statement holds what?"), this));
     layout->addWidget(header);
     layout->addLayout(form);
     layout->addWidget(sample);
@@ -141,11 +142,11 @@ void CsvMappingDialog::OfferColumns() {
         const QSignalBlocker quiet(box);
         const int chosen = box->count() ? ColumnOf(box) : -1;
         box->clear();
-        box->addItem(QStringLiteral("(none)"), -1);
+        box->addItem(tr("(none)"), -1);
         for (int i = 0; i < count; ++i) {
             box->addItem(header->isChecked()
-                             ? QStringLiteral("%1: %2").arg(i + 1).arg(columns.names.value(i))
-                             : QStringLiteral("Column %1 (%2)").arg(i + 1).arg(columns.samples.value(i)),
+                             ? tr("%1: %2", "column number: its name").arg(i + 1).arg(columns.names.value(i))
+                             : tr("Column %1 (%2)").arg(i + 1).arg(columns.samples.value(i)),
                          i);
         }
         Select(box, chosen);
@@ -170,8 +171,8 @@ void CsvMappingDialog::UpdateControls() {
     QStringList shown;
     for (size_t i = 0; i < std::min<size_t>(read.lines.size(), 3); ++i)
         shown << SampleText(read.lines[i]);
-    sample->setText(read.Ok() ? QStringLiteral("First lines as read:\n") + shown.join(QLatin1Char('\n'))
-                              : QStringLiteral("These columns cannot be read: ") + read.error);
+    sample->setText(read.Ok() ? tr("First lines as read:\n%1").arg(shown.join(QLatin1Char('\n')))
+                              : tr("These columns cannot be read: %1").arg(read.error));
 }
 
 import::CsvMapping CsvMappingDialog::Mapping() const {import::CsvMapping m;
@@ -196,15 +197,15 @@ return m;
 
 AccountDialog::AccountDialog(QWidget* parent, const std::vector<import::StatementAccount>& accounts) : QDialog(parent) {
     setObjectName(QStringLiteral("AccountDialog"));
-    setWindowTitle(QStringLiteral("Import"));
-    auto* label = new QLabel(
-        QStringLiteral("The statement holds %1 accounts. Which one goes into this ledger?").arg(accounts.size()), this);
+    setWindowTitle(tr("Import"));
+    auto* label =
+        new QLabel(tr("The statement holds %1 accounts. Which one goes into this ledger?").arg(accounts.size()), this);
     lstAccounts = new QListWidget(this);
     lstAccounts->setObjectName(QStringLiteral("lstAccounts"));
     for (const import::StatementAccount& a : accounts) {
-        const QString id = a.id.isEmpty() ? QStringLiteral("no account id") : a.id;
-        auto* item = new QListWidgetItem(a.lines == 1 ? QStringLiteral("%1 (1 transaction)").arg(id)
-                                                      : QStringLiteral("%1 (%2 transactions)").arg(id).arg(a.lines),
+        const QString id = a.id.isEmpty() ? tr("no account id") : a.id;
+        auto* item = new QListWidgetItem(a.lines == 1 ? tr("%1 (1 transaction)").arg(id)
+                                                      : tr("%1 (%2 transactions)").arg(id, QString::number(a.lines)),
                                          lstAccounts);
         item->setData(Qt::UserRole, a.id);
     }
@@ -229,12 +230,11 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
                              const QStringList& notes)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ImportPreview"));
-    setWindowTitle(QStringLiteral("Import %1").arg(statementName));
+    setWindowTitle(tr("Import %1").arg(statementName));
     auto* table = new QTableWidget(int(plan.lines.size()), 5, this);
     table->setObjectName(QStringLiteral("tblLines"));
-    table->setAccessibleName(QStringLiteral("Statement lines"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Amount"), QStringLiteral("Payee"),
-                                      QStringLiteral("Check #"), QStringLiteral("What happens")});
+    table->setAccessibleName(tr("Statement lines"));
+    table->setHorizontalHeaderLabels({tr("Date"), tr("Amount"), tr("Payee"), tr("Check #"), tr("What happens")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
@@ -256,9 +256,10 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
                     ledger::ControlCharactersAsSpaces(p.line.payee).simplified().size() > ledger::DescriptionLength;
                 if (cut)
                     item->setText(cells[column] + QChar(0x2026));
-                const QString cutNote =
-                    QStringLiteral("Cut to %1 characters; the statement says: ").arg(ledger::DescriptionLength);
-                item->setToolTip((cut ? cutNote : QStringLiteral("The statement says: ")) + p.line.payee);
+                item->setToolTip(
+                    (cut ? tr("Cut to %1 characters; the statement says: %2").arg(ledger::DescriptionLength)
+                         : tr("The statement says: %1"))
+                        .arg(p.line.payee));
             }
             table->setItem(row, column, item);
         }
@@ -268,17 +269,15 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
 
     const int adds = plan.Count(import::PlanKind::Add);
     const int skipped = plan.Count(import::PlanKind::Skipped);
-    const QString others = skipped ? QStringLiteral(", %1 to skip for the reasons shown").arg(skipped) : QString();
-    auto* summary = new QLabel(QStringLiteral("%1 to add, %2 to mark cleared, %3 to skip as duplicates%4, %5 refused")
-                                   .arg(adds)
-                                   .arg(plan.Marks())
-                                   .arg(plan.Skips() - skipped)
-                                   .arg(others)
-                                   .arg(plan.Count(import::PlanKind::Refused)),
+    const QString others = skipped ? tr(", %1 to skip for the reasons shown").arg(skipped) : QString();
+    auto* summary = new QLabel(tr("%1 to add, %2 to mark cleared, %3 to skip as duplicates%4, %5 refused")
+                                   .arg(QString::number(adds), QString::number(plan.Marks()),
+                                        QString::number(plan.Skips() - skipped), others,
+                                        QString::number(plan.Count(import::PlanKind::Refused))),
                                this);
     summary->setObjectName(QStringLiteral("lblSummary"));
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* importButton = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    QPushButton* importButton = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     importButton->setObjectName(QStringLiteral("cmdImport"));
     importButton->setEnabled(adds > 0 || plan.Marks() > 0);
     buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
@@ -297,25 +296,42 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
     resize(760, 420);
 }
 
+// A sentence for each type, not the type's name put into one: a translation may need to change the words around it.
+QString ImportPreview::AddAs(int typeCode, int checkNumber) {
+    switch (typeCode) {
+    case ledger::Withdrawal:
+        return tr("Add as Withdrawal");
+    case ledger::Fee:
+        return tr("Add as Fee");
+    case ledger::Deposit:
+        return tr("Add as Deposit");
+    case ledger::Interest:
+        return tr("Add as Interest");
+    default:
+        break;
+    }
+    return ledger::IsCheck(typeCode, checkNumber) ? tr("Add as Check") : tr("Add as Payment");
+}
+
 QString ImportPreview::WhatHappens(const import::PlannedLine& p) {
     switch (p.kind) {
     case import::PlanKind::Add:
         if (p.entersScheduled)
-            return QStringLiteral("Enters scheduled: %1 on %2")
+            return tr("Enters scheduled: %1 on %2")
                 .arg(p.entersScheduled->description, platform::FormatShortDate(p.entersScheduled->occurrence.day));
-        return QStringLiteral("Add as ") + ledger::TypeName(p.typeCode, p.checkNumber);
+        return AddAs(p.typeCode, p.checkNumber);
     case import::PlanKind::Duplicate:
         if (p.marksCleared)
-            return QStringLiteral("Matches %1: marks it cleared").arg(p.duplicateRecord);
+            return tr("Matches %1: marks it cleared").arg(p.duplicateRecord);
         if (p.deletedEarlier)
-            return QStringLiteral("Skip: deleted earlier");
+            return tr("Skip: deleted earlier");
         if (p.duplicateSlot)
-            return QStringLiteral("Skip: duplicate of %1").arg(p.duplicateRecord);
-        return QStringLiteral("Skip: repeats row %1").arg(p.duplicateLine + 1); // the row above in this table
+            return tr("Skip: duplicate of %1").arg(p.duplicateRecord);
+        return tr("Skip: repeats row %1").arg(p.duplicateLine + 1); // the row above in this table
     case import::PlanKind::Skipped:
-        return QStringLiteral("Skip: ") + p.reason;
+        return tr("Skip: %1").arg(p.reason);
     case import::PlanKind::Refused:
         break;
     }
-    return QStringLiteral("Refused: ") + p.reason;
+    return tr("Refused: %1").arg(p.reason);
 }

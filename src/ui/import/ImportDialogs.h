@@ -66,4 +66,7 @@ public:
 
     // What the preview says will happen to a line: "Add as Deposit", "Skip: duplicate of 1/5/2009 Phone 30.00", ...
     static QString WhatHappens(const import::PlannedLine& line);
+
+private:
+    static QString AddAs(int typeCode, int checkNumber);
 };

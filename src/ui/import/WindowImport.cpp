@@ -5,6 +5,7 @@
 #include "platform/Prompt.h"
 #include "ui/import/ImportDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -46,7 +47,8 @@ public:
     }
 
     void Failed(import::ImportFailure, const QString& reason) override {
-        platform::MsgBox(QStringLiteral("%1 cannot be imported.\r%2").arg(name, reason));
+        platform::MsgBox(QCoreApplication::translate("WindowImport", "%1 cannot be imported.").arg(name) +
+                         QLatin1Char('\r') + reason);
     }
 
 private:

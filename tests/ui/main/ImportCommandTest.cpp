@@ -5,6 +5,7 @@
 #include "import/Statement.h"
 #include "ledger/ClearMarks.h"
 #include "support/ScopedLocale.h"
+#include "ui/import/ImportDialogs.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -290,4 +291,12 @@ TEST_F(ImportCommandTest, ThePreviewMarksAPayeeCutToTheRecord) {
     Trigger("Import");
     EXPECT_EQ(texts, QStringList({long50.left(46) + QChar(0x2026), fits}));
     EXPECT_EQ(tips, QStringList({QStringLiteral("Cut to 46 characters; the statement says: ") + long50, QString()}));
+}
+
+// An account is offered by its id as the statement writes it, a "%2" in it too.
+TEST_F(ImportCommandTest, TheAccountsAreOfferedAsTheStatementNamesThem) {
+    const AccountDialog dialog(nullptr, {{QStringLiteral("DE%2"), 3}, {QString(), 1}});
+    const auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstAccounts"));
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("DE%2 (3 transactions)"));
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("no account id (1 transaction)"));
 }
