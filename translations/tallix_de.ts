@@ -2,6 +2,559 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>The statement holds %1 accounts. Which one goes into this ledger?</source>
+        <translation>Der Kontoauszug enthält %1 Konten. Welches kommt in dieses Kassenbuch?</translation>
+    </message>
+    <message>
+        <source>no account id</source>
+        <translation>keine Kontonummer</translation>
+    </message>
+    <message>
+        <source>%1 (1 transaction)</source>
+        <translation>%1 (1 Buchung)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 transactions)</source>
+        <translation>%1 (%2 Buchungen)</translation>
+    </message>
+</context>
+<context>
+    <name>CliCheck</name>
+    <message>
+        <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
+        <translation>Hinweis: nicht verwendbar: %1; Tallix öffnet das Kassenbuch ohne seine Bestätigungsvermerke und geplanten Buchungen und lässt diese Datei unverändert</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; every mark still matches a record</source>
+        <translation>Hinweis: mit einer anderen Fassung von %1 geschrieben; jeder Vermerk passt noch zu einem Datensatz</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; %2 of its cleared marks and %3 of its bank transaction ids match no record and would be dropped</source>
+        <translation>Hinweis: mit einer anderen Fassung von %1 geschrieben; %2 seiner Bestätigungsvermerke und %3 seiner Bank-Buchungskennungen passen zu keinem Datensatz und würden verworfen</translation>
+    </message>
+    <message>
+        <source>cannot read %1: not a regular file</source>
+        <translation>%1 kann nicht gelesen werden: keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>cannot read %1: no access</source>
+        <translation>%1 kann nicht gelesen werden: kein Zugriff</translation>
+    </message>
+    <message>
+        <source>cannot read %1: no such file</source>
+        <translation>%1 kann nicht gelesen werden: Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>note: the file goes on past %1 bytes, the most a ledger can hold; the rest is not read</source>
+        <translation>Hinweis: die Datei ist länger als %1 Byte, mehr kann ein Kassenbuch nicht enthalten; der Rest wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>header: </source>
+        <translation>Kopf: </translation>
+    </message>
+    <message>
+        <source>record %1: </source>
+        <translation>Datensatz %1: </translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>note: 1 unsaved change from %1 wait in a recovery journal; open the ledger in Tallix to recover or discard them</source>
+        <translation>Hinweis: 1 ungesicherte Änderung vom %1 wartet in einem Wiederherstellungsjournal; öffnen Sie das Kassenbuch in Tallix, um sie wiederherzustellen oder zu verwerfen</translation>
+    </message>
+    <message>
+        <source>note: %1 unsaved changes from %2 wait in a recovery journal; open the ledger in Tallix to recover or discard them</source>
+        <translation>Hinweis: %1 ungesicherte Änderungen vom %2 warten in einem Wiederherstellungsjournal; öffnen Sie das Kassenbuch in Tallix, um sie wiederherzustellen oder zu verwerfen</translation>
+    </message>
+    <message>
+        <source>note: the recovery journal %1 holds changes of another ledger (%2); Tallix keeps it aside and never applies them</source>
+        <translation>Hinweis: das Wiederherstellungsjournal %1 enthält Änderungen eines anderen Kassenbuchs (%2); Tallix legt es beiseite und wendet sie nie an</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>in Ordnung</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>CliForecast</name>
+    <message>
+        <source>Usage: tallix-cli forecast LEDGER [--days N]</source>
+        <translation>Aufruf: tallix-cli forecast LEDGER [--days N]</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit »tallix-cli --help«.</translation>
+    </message>
+    <message>
+        <source>forecast needs exactly one FILE</source>
+        <translation>forecast erwartet genau ein FILE</translation>
+    </message>
+    <message>
+        <source>--days takes a number of days from 1 to %1</source>
+        <translation>--days erwartet eine Anzahl Tage von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>due</source>
+        <comment>an overdue scheduled transaction</comment>
+        <translation>fällig</translation>
+    </message>
+    <message>
+        <source>Today (%1): %2  Lowest: %3 on %4</source>
+        <translation>Heute (%1): %2  Tiefststand: %3 am %4</translation>
+    </message>
+</context>
+<context>
+    <name>CliImport</name>
+    <message>
+        <source>Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B</source>
+        <translation>Aufruf: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                          [CSV-Spalten]
+  oder: tallix-cli balance LEDGER --date D
+  oder: tallix-cli reconcile LEDGER --date D --balance B</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit »tallix-cli --help«.</translation>
+    </message>
+    <message>
+        <source>%1: no account %2; it holds %3 accounts; choose one with --account ID:</source>
+        <translation>%1: kein Konto %2; die Datei enthält %3 Konten; wählen Sie eines mit --account ID:</translation>
+    </message>
+    <message>
+        <source>%1: it holds %2 accounts; choose one with --account ID:</source>
+        <translation>%1: die Datei enthält %2 Konten; wählen Sie eines mit --account ID:</translation>
+    </message>
+    <message>
+        <source>1 transaction</source>
+        <translation>1 Buchung</translation>
+    </message>
+    <message>
+        <source>%1 transactions</source>
+        <translation>%1 Buchungen</translation>
+    </message>
+    <message>
+        <source>%1: not imported: %2 cannot be used (%3), so the ledger&apos;s cleared marks and bank transaction ids are not known; move that file aside or put a sound copy in its place, then import again</source>
+        <translation>%1: nicht importiert: %2 ist nicht verwendbar (%3), daher sind die Bestätigungsvermerke und Bank-Buchungskennungen des Kassenbuchs unbekannt; legen Sie diese Datei beiseite oder ersetzen Sie sie durch eine intakte Kopie und importieren Sie dann erneut</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 marked cleared, %3 skipped, %4 refused (dry run: nothing written)</source>
+        <translation>%1 hinzugefügt, %2 als bestätigt markiert, %3 übersprungen, %4 abgelehnt (Probelauf: nichts geschrieben)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 marked cleared, %3 skipped, %4 refused</source>
+        <translation>%1 hinzugefügt, %2 als bestätigt markiert, %3 übersprungen, %4 abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another tallix-cli (%2); try again once it is done</source>
+        <translation>%1 wird gerade von einem anderen tallix-cli geändert (%2); versuchen Sie es erneut, wenn es fertig ist</translation>
+    </message>
+    <message>
+        <source>%1 is open in Tallix (%2); import the statement there, with File &gt; Import..., instead</source>
+        <translation>%1 ist in Tallix geöffnet (%2); importieren Sie den Kontoauszug stattdessen dort, mit Datei &gt; Importieren...</translation>
+    </message>
+    <message>
+        <source>cannot import into %1: no lock file can be made in %2 (%3), and without one Tallix could change the ledger at the same time; nothing was changed</source>
+        <translation>in %1 kann nicht importiert werden: in %2 lässt sich keine Sperrdatei anlegen (%3), und ohne sie könnte Tallix das Kassenbuch gleichzeitig ändern; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>1 unsaved change from %1 wait</source>
+        <translation>1 ungesicherte Änderung vom %1 wartet</translation>
+    </message>
+    <message>
+        <source>%1 unsaved changes from %2 wait</source>
+        <translation>%1 ungesicherte Änderungen vom %2 warten</translation>
+    </message>
+    <message>
+        <source>open the ledger in Tallix to recover or discard them</source>
+        <translation>öffnen Sie das Kassenbuch in Tallix, um sie wiederherzustellen oder zu verwerfen</translation>
+    </message>
+    <message>
+        <source>unsaved changes that cannot be read (%1) wait</source>
+        <translation>ungesicherte Änderungen, die sich nicht lesen lassen (%1), warten</translation>
+    </message>
+    <message>
+        <source>open the ledger in Tallix, which keeps them aside</source>
+        <translation>öffnen Sie das Kassenbuch in Tallix, das sie beiseitelegt</translation>
+    </message>
+    <message>
+        <source>note: %1: %2 in the recovery journal %3; %4; until then the import is refused</source>
+        <translation>Hinweis: %1: %2 im Wiederherstellungsjournal %3; %4; bis dahin wird der Import abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1: %2 in the recovery journal %3; %4, then import the statement; nothing was changed</source>
+        <translation>%1: %2 im Wiederherstellungsjournal %3; %4, und importieren Sie dann den Kontoauszug; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument »%1«</translation>
+    </message>
+    <message>
+        <source>balance needs a FILE and --date D</source>
+        <translation>balance erwartet ein FILE und --date D</translation>
+    </message>
+    <message>
+        <source>not a date: &apos;%1&apos;</source>
+        <translation>kein Datum: »%1«</translation>
+    </message>
+    <message>
+        <source>reconcile needs a FILE, --date D and --balance B</source>
+        <translation>reconcile erwartet ein FILE, --date D und --balance B</translation>
+    </message>
+    <message>
+        <source>not an amount: &apos;%1&apos;</source>
+        <translation>kein Betrag: »%1«</translation>
+    </message>
+    <message>
+        <source>Cleared balance on %1: %2</source>
+        <translation>Bestätigter Saldo am %1: %2</translation>
+    </message>
+    <message>
+        <source>Statement: %1</source>
+        <translation>Kontoauszug: %1</translation>
+    </message>
+    <message>
+        <source>Difference: %1</source>
+        <translation>Differenz: %1</translation>
+    </message>
+    <message>
+        <source>Outstanding: %1 out (%2), %3 in (%4)</source>
+        <translation>Offen: Ausgänge %1 (%2), Eingänge %3 (%4)</translation>
+    </message>
+    <message>
+        <source>--%1 needs a column number from 1</source>
+        <translation>--%1 erwartet eine Spaltennummer ab 1</translation>
+    </message>
+    <message>
+        <source>--payee-col needs a column number from 1, or two separated by a comma</source>
+        <translation>--payee-col erwartet eine Spaltennummer ab 1 oder zwei durch Komma getrennte</translation>
+    </message>
+    <message>
+        <source>--header takes yes or no</source>
+        <translation>--header erwartet yes oder no</translation>
+    </message>
+    <message>
+        <source>--date-order takes mdy, dmy or ymd</source>
+        <translation>--date-order erwartet mdy, dmy oder ymd</translation>
+    </message>
+    <message>
+        <source>--decimal takes . or ,</source>
+        <translation>--decimal erwartet . oder ,</translation>
+    </message>
+    <message>
+        <source>import needs a LEDGER and a STATEMENT</source>
+        <translation>import erwartet ein LEDGER und ein STATEMENT</translation>
+    </message>
+    <message>
+        <source>--format takes qif, csv or ofx</source>
+        <translation>--format erwartet qif, csv oder ofx</translation>
+    </message>
+    <message>
+        <source>warning: the columns could not be remembered in the settings</source>
+        <translation>Warnung: die Spalten konnten nicht in den Einstellungen gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>Companion</name>
+    <message>
+        <source>it belongs to another ledger: none of its records is in this one</source>
+        <translation>sie gehört zu einem anderen Kassenbuch: keiner ihrer Datensätze ist in diesem</translation>
+    </message>
+    <message>
+        <source>%1; it was left as it is. Move it aside to save the cleared marks and schedules.</source>
+        <translation>%1; sie wurde unverändert gelassen. Legen Sie sie beiseite, um die Bestätigungsvermerke und geplanten Buchungen zu speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>CompanionFile</name>
+    <message>
+        <source>a bank transaction id is longer than 255 characters</source>
+        <translation>eine Bank-Buchungskennung ist länger als 255 Zeichen</translation>
+    </message>
+    <message>
+        <source>it is not a file of cleared marks written by Tallix</source>
+        <translation>sie ist keine von Tallix geschriebene Datei mit Bestätigungsvermerken</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>sie ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Tallix</source>
+        <translation>sie wurde von einer neueren Tallix-Version geschrieben</translation>
+    </message>
+    <message>
+        <source>a statement&apos;s date or ending balance is out of range</source>
+        <translation>Datum oder Endsaldo eines Kontoauszugs liegt außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>a deleted record&apos;s bank transaction id is empty</source>
+        <translation>die Bank-Buchungskennung eines gelöschten Datensatzes ist leer</translation>
+    </message>
+    <message>
+        <source>a scheduled transaction is not one Tallix can keep</source>
+        <translation>eine geplante Buchung kann Tallix nicht aufbewahren</translation>
+    </message>
+</context>
+<context>
+    <name>CsvGuess</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>keine Textdatei</translation>
+    </message>
+    <message>
+        <source>no line of it has columns: not a CSV statement</source>
+        <translation>keine Zeile hat Spalten: kein CSV-Kontoauszug</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingDialog</name>
+    <message>
+        <source>%1  skipped: %2</source>
+        <translation>%1  übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>Statement Columns</source>
+        <translation>Spalten des Kontoauszugs</translation>
+    </message>
+    <message>
+        <source>First row holds column &amp;names</source>
+        <translation>Erste Zeile enthält die Spalten&amp;namen</translation>
+    </message>
+    <message>
+        <source>Month Day Year</source>
+        <translation>Monat Tag Jahr</translation>
+    </message>
+    <message>
+        <source>Day Month Year</source>
+        <translation>Tag Monat Jahr</translation>
+    </message>
+    <message>
+        <source>Year Month Day</source>
+        <translation>Jahr Monat Tag</translation>
+    </message>
+    <message>
+        <source>Point (1,234.56)</source>
+        <translation>Punkt (1,234.56)</translation>
+    </message>
+    <message>
+        <source>Comma (1.234,56)</source>
+        <translation>Komma (1.234,56)</translation>
+    </message>
+    <message>
+        <source>&amp;Date column:</source>
+        <translation>&amp;Datumsspalte:</translation>
+    </message>
+    <message>
+        <source>Date &amp;order:</source>
+        <translation>Datums&amp;reihenfolge:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount column:</source>
+        <translation>&amp;Betragsspalte:</translation>
+    </message>
+    <message>
+        <source>with Debit/credit &amp;words in column:</source>
+        <translation>mit Soll/Haben-&amp;Wörtern in Spalte:</translation>
+    </message>
+    <message>
+        <source>or D&amp;ebit column:</source>
+        <translation>oder &amp;Soll-Spalte:</translation>
+    </message>
+    <message>
+        <source>and C&amp;redit column:</source>
+        <translation>und &amp;Haben-Spalte:</translation>
+    </message>
+    <message>
+        <source>&amp;Payee column:</source>
+        <translation>&amp;Empfängerspalte:</translation>
+    </message>
+    <message>
+        <source>and second pa&amp;yee column:</source>
+        <translation>und zweite Em&amp;pfängerspalte:</translation>
+    </message>
+    <message>
+        <source>C&amp;heck number column:</source>
+        <translation>S&amp;checknummernspalte:</translation>
+    </message>
+    <message>
+        <source>&amp;Type column:</source>
+        <translation>&amp;Typspalte:</translation>
+    </message>
+    <message>
+        <source>Stat&amp;us column (pending rows are skipped):</source>
+        <translation>Stat&amp;usspalte (vorgemerkte Zeilen werden übersprungen):</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;separator:</source>
+        <translation>De&amp;zimaltrennzeichen:</translation>
+    </message>
+    <message>
+        <source>Which column of the statement holds what?</source>
+        <translation>Welche Spalte des Kontoauszugs enthält was?</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>column number: its name</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2)</source>
+        <translation>Spalte %1 (%2)</translation>
+    </message>
+    <message>
+        <source>First lines as read:
+%1</source>
+        <translation>Die ersten Zeilen, wie sie gelesen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>These columns cannot be read: %1</source>
+        <translation>Diese Spalten können nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvStatement</name>
+    <message>
+        <source>Dates read month first, as chosen.</source>
+        <translation>Datumsangaben mit dem Monat zuerst gelesen, wie gewählt.</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as chosen.</source>
+        <translation>Datumsangaben mit dem Tag zuerst gelesen, wie gewählt.</translation>
+    </message>
+    <message>
+        <source>Dates read year first, as chosen.</source>
+        <translation>Datumsangaben mit dem Jahr zuerst gelesen, wie gewählt.</translation>
+    </message>
+    <message>
+        <source>Dates read month first, as the locale writes dates: no date in the statement tells.</source>
+        <translation>Datumsangaben mit dem Monat zuerst gelesen, wie das Gebietsschema Datumsangaben schreibt: Kein Datum im Kontoauszug zeigt es an.</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as the locale writes dates: no date in the statement tells.</source>
+        <translation>Datumsangaben mit dem Tag zuerst gelesen, wie das Gebietsschema Datumsangaben schreibt: Kein Datum im Kontoauszug zeigt es an.</translation>
+    </message>
+    <message>
+        <source>Dates read year first, as the locale writes dates: no date in the statement tells.</source>
+        <translation>Datumsangaben mit dem Jahr zuerst gelesen, wie das Gebietsschema Datumsangaben schreibt: Kein Datum im Kontoauszug zeigt es an.</translation>
+    </message>
+    <message>
+        <source>Dates read day first (%1 has no month %2).</source>
+        <translation>Datumsangaben mit dem Tag zuerst gelesen (%1 hat keinen Monat %2).</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as dates written with dots are (%1).</source>
+        <translation>Datumsangaben mit dem Tag zuerst gelesen, wie bei Datumsangaben mit Punkten üblich (%1).</translation>
+    </message>
+    <message>
+        <source>Dates read month first (%1 has no month %2).</source>
+        <translation>Datumsangaben mit dem Monat zuerst gelesen (%1 hat keinen Monat %2).</translation>
+    </message>
+    <message>
+        <source>1 line before the table skipped.</source>
+        <translation>1 Zeile vor der Tabelle übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 lines before the table skipped.</source>
+        <translation>%1 Zeilen vor der Tabelle übersprungen.</translation>
+    </message>
+    <message>
+        <source>1 line after the table skipped.</source>
+        <translation>1 Zeile nach der Tabelle übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 lines after the table skipped.</source>
+        <translation>%1 Zeilen nach der Tabelle übersprungen.</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>ein Feld in Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>no date column chosen</source>
+        <translation>keine Datumsspalte gewählt</translation>
+    </message>
+    <message>
+        <source>no amount, debit or credit column chosen</source>
+        <translation>keine Betrags-, Soll- oder Haben-Spalte gewählt</translation>
+    </message>
+    <message>
+        <source>the header has no column %1</source>
+        <translation>die Kopfzeile hat keine Spalte %1</translation>
+    </message>
+    <message>
+        <source>the first row has no column %1</source>
+        <translation>die erste Zeile hat keine Spalte %1</translation>
+    </message>
+    <message>
+        <source>the amounts use both &apos;.&apos; and &apos;,&apos; before their cents: say which is the decimal separator</source>
+        <translation>die Beträge haben sowohl &apos;.&apos; als auch &apos;,&apos; vor den Cents: Geben Sie an, welches das Dezimaltrennzeichen ist</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the direction column says neither debit nor credit; the words known are %2</source>
+        <translation>„%1“ in der Soll/Haben-Spalte bedeutet weder Soll noch Haben; bekannt sind die Wörter %2</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>kein Datum: %1</translation>
+    </message>
+    <message>
+        <source>not an amount: %1</source>
+        <translation>kein Betrag: %1</translation>
+    </message>
+    <message>
+        <source>pending at the bank (%1)</source>
+        <translation>bei der Bank vorgemerkt (%1)</translation>
+    </message>
+    <message>
+        <source>no amount</source>
+        <translation>kein Betrag</translation>
+    </message>
+</context>
+<context>
     <name>FileAssociation</name>
     <message>
         <source>Associate &quot;.TLX&quot; files with this application?</source>
@@ -9,10 +562,589 @@
     </message>
 </context>
 <context>
+    <name>ImportPlan</name>
+    <message>
+        <source>check number %1 is beyond %2</source>
+        <translation>Schecknummer %1 ist größer als %2</translation>
+    </message>
+    <message>
+        <source>dated on or before the lock date %1</source>
+        <translation>datiert am oder vor dem Sperrdatum %1</translation>
+    </message>
+    <message>
+        <source>amount beyond %1</source>
+        <translation>Betrag über %1</translation>
+    </message>
+    <message>
+        <source>a date or amount the ledger cannot keep</source>
+        <translation>ein Datum oder Betrag, den das Kassenbuch nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>the ledger is full</source>
+        <translation>das Kassenbuch ist voll</translation>
+    </message>
+    <message>
+        <source>the ledger has room for %1 more transactions, not %2</source>
+        <translation>das Kassenbuch hat Platz für %1 weitere Buchungen, nicht für %2</translation>
+    </message>
+    <message>
+        <source>The statement opens with a balance of %1, this ledger with a starting balance of %2: change it in the settings for the balances to agree.</source>
+        <translation>Der Kontoauszug beginnt mit einem Saldo von %1, dieses Kassenbuch mit einem Anfangssaldo von %2: Ändern Sie ihn in den Einstellungen, damit die Salden übereinstimmen.</translation>
+    </message>
+    <message>
+        <source>added as Withdrawal</source>
+        <translation>hinzugefügt als Abhebung</translation>
+    </message>
+    <message>
+        <source>added as Fee</source>
+        <translation>hinzugefügt als Gebühr</translation>
+    </message>
+    <message>
+        <source>added as Deposit</source>
+        <translation>hinzugefügt als Einzahlung</translation>
+    </message>
+    <message>
+        <source>added as Interest</source>
+        <translation>hinzugefügt als Zinsen</translation>
+    </message>
+    <message>
+        <source>added as Check %1</source>
+        <translation>hinzugefügt als Scheck %1</translation>
+    </message>
+    <message>
+        <source>added as Payment</source>
+        <translation>hinzugefügt als Zahlung</translation>
+    </message>
+    <message>
+        <source>%1: enters scheduled %2 of %3</source>
+        <comment>added as Payment: enters scheduled Rent of 12/1/2026</comment>
+        <translation>%1: bucht die geplante Buchung %2 vom %3</translation>
+    </message>
+    <message>
+        <source>matches %1: marks it cleared</source>
+        <translation>entspricht %1: markiert sie als bestätigt</translation>
+    </message>
+    <message>
+        <source>skipped, deleted earlier</source>
+        <translation>übersprungen, früher gelöscht</translation>
+    </message>
+    <message>
+        <source>skipped, duplicate of %1</source>
+        <translation>übersprungen, Duplikat von %1</translation>
+    </message>
+    <message>
+        <source>skipped, repeats statement line %1</source>
+        <translation>übersprungen, wiederholt Auszugszeile %1</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>abgelehnt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreview</name>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
+    </message>
+    <message>
+        <source>Statement lines</source>
+        <translation>Zeilen des Kontoauszugs</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Check #</source>
+        <translation>Scheck-Nr.</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Was geschieht</translation>
+    </message>
+    <message>
+        <source>Cut to %1 characters; the statement says: %2</source>
+        <translation>Auf %1 Zeichen gekürzt; im Kontoauszug steht: %2</translation>
+    </message>
+    <message>
+        <source>The statement says: %1</source>
+        <translation>Im Kontoauszug steht: %1</translation>
+    </message>
+    <message>
+        <source>, %1 to skip for the reasons shown</source>
+        <translation>, %1 aus den angezeigten Gründen zu überspringen</translation>
+    </message>
+    <message>
+        <source>%1 to add, %2 to mark cleared, %3 to skip as duplicates%4, %5 refused</source>
+        <translation>%1 hinzuzufügen, %2 als bestätigt zu markieren, %3 als Duplikate zu überspringen%4, %5 abgelehnt</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Add as Withdrawal</source>
+        <translation>Als Abhebung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add as Fee</source>
+        <translation>Als Gebühr hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add as Deposit</source>
+        <translation>Als Einzahlung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add as Interest</source>
+        <translation>Als Zinsen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add as Check</source>
+        <translation>Als Scheck hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add as Payment</source>
+        <translation>Als Zahlung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Enters scheduled: %1 on %2</source>
+        <translation>Bucht geplante Buchung: %1 am %2</translation>
+    </message>
+    <message>
+        <source>Matches %1: marks it cleared</source>
+        <translation>Entspricht %1: markiert sie als bestätigt</translation>
+    </message>
+    <message>
+        <source>Skip: deleted earlier</source>
+        <translation>Überspringen: früher gelöscht</translation>
+    </message>
+    <message>
+        <source>Skip: duplicate of %1</source>
+        <translation>Überspringen: Duplikat von %1</translation>
+    </message>
+    <message>
+        <source>Skip: repeats row %1</source>
+        <translation>Überspringen: wiederholt Zeile %1</translation>
+    </message>
+    <message>
+        <source>Skip: %1</source>
+        <translation>Überspringen: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Abgelehnt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSequence</name>
+    <message>
+        <source>Account %1 has no transactions in this statement.</source>
+        <translation>Das Konto %1 hat in diesem Kontoauszug keine Buchungen.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalFormat</name>
+    <message>
+        <source>not a recovery journal</source>
+        <translation>kein Wiederherstellungsjournal</translation>
+    </message>
+    <message>
+        <source>a journal of version %1, which this version of Tallix cannot read</source>
+        <translation>ein Journal der Version %1, das diese Tallix-Version nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>sein Kopf ist beschädigt</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerCheck</name>
+    <message>
+        <source>the lock date %1 is not a date from 1/1/100 to 12/31/9999</source>
+        <translation>das Sperrdatum %1 ist kein Datum vom 1.1.100 bis 31.12.9999</translation>
+    </message>
+    <message>
+        <source>date %1 is not a date from 1/1/100 to 12/31/9999</source>
+        <translation>Datum %1 ist kein Datum vom 1.1.100 bis 31.12.9999</translation>
+    </message>
+    <message>
+        <source>the lock date %1 carries a time of day</source>
+        <translation>das Sperrdatum %1 enthält eine Uhrzeit</translation>
+    </message>
+    <message>
+        <source>date %1 carries a time of day</source>
+        <translation>Datum %1 enthält eine Uhrzeit</translation>
+    </message>
+    <message>
+        <source>the starting balance %1 is not an amount of at most %2 either way</source>
+        <translation>der Anfangssaldo %1 ist kein Betrag von höchstens %2 in beide Richtungen</translation>
+    </message>
+    <message>
+        <source>amount %1 is not an amount of at most %2 either way</source>
+        <translation>Betrag %1 ist kein Betrag von höchstens %2 in beide Richtungen</translation>
+    </message>
+    <message>
+        <source>check %1 appears %2 times (records %3)</source>
+        <translation>Scheck %1 kommt %2-mal vor (Datensätze %3)</translation>
+    </message>
+    <message>
+        <source>check %1 is missing</source>
+        <translation>Scheck %1 fehlt</translation>
+    </message>
+    <message>
+        <source>checks %1 to %2 are missing</source>
+        <translation>Schecks %1 bis %2 fehlen</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, shorter than its 64-byte header</source>
+        <translation>die Datei ist %1 Byte lang, kürzer als ihr 64 Byte langer Kopf</translation>
+    </message>
+    <message>
+        <source>the header text is not &quot;CHECK DATA HEADER&quot;</source>
+        <translation>der Kopftext ist nicht „CHECK DATA HEADER“</translation>
+    </message>
+    <message>
+        <source>the record count %1 is below 1</source>
+        <translation>die Anzahl der Datensätze %1 ist kleiner als 1</translation>
+    </message>
+    <message>
+        <source>the next check number %1 is negative</source>
+        <translation>die nächste Schecknummer %1 ist negativ</translation>
+    </message>
+    <message>
+        <source>the header counts %1 records but the file holds %2</source>
+        <translation>der Kopf zählt %1 Datensätze, die Datei enthält aber %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes follow the last counted record and are never read</source>
+        <translation>%1 Byte folgen auf den letzten gezählten Datensatz und werden nie gelesen</translation>
+    </message>
+    <message>
+        <source>type code %1 is not 0 to 4</source>
+        <translation>Typcode %1 liegt nicht zwischen 0 und 4</translation>
+    </message>
+    <message>
+        <source>check number %1 is neither 1 or more (a check) nor -1 (a payment)</source>
+        <translation>Schecknummer %1 ist weder 1 oder größer (ein Scheck) noch -1 (eine Zahlung)</translation>
+    </message>
+    <message>
+        <source>check number %1 on a record of type %2, which usually carries 0</source>
+        <translation>Schecknummer %1 bei einem Datensatz vom Typ %2, der gewöhnlich 0 trägt</translation>
+    </message>
+    <message>
+        <source>amount %1 carries a sign; the type tells debits from credits</source>
+        <translation>Betrag %1 hat ein Vorzeichen; der Typ unterscheidet Belastungen von Gutschriften</translation>
+    </message>
+    <message>
+        <source>locked flag %1 is neither 0 nor -1; it reads as locked</source>
+        <translation>Sperrkennzeichen %1 ist weder 0 noch -1; es gilt als gesperrt</translation>
+    </message>
+    <message>
+        <source>the description holds control characters: &quot;%1&quot;</source>
+        <translation>die Beschreibung enthält Steuerzeichen: „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerFile</name>
+    <message>
+        <source>Error opening file</source>
+        <translation>Fehler beim Öffnen der Datei</translation>
+    </message>
+    <message>
+        <source>Unknown file type</source>
+        <translation>Unbekannter Dateityp</translation>
+    </message>
+    <message>
+        <source>Unable to save file:</source>
+        <translation>Datei kann nicht gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>It changed on disk since it was read.</source>
+        <translation>Sie wurde auf dem Datenträger geändert, seit sie gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>It is open in another copy of Tallix: %1.</source>
+        <translation>Sie ist in einer anderen Tallix-Instanz geöffnet: %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The ledger opens without its cleared marks and schedules, and saving leaves that file as it is; move it aside to save new ones.</source>
+        <translation>%1 ist nicht verwendbar: %2. Das Kassenbuch wird ohne seine Bestätigungsvermerke und geplanten Buchungen geöffnet, und beim Speichern bleibt diese Datei unverändert; legen Sie sie beiseite, um neue zu speichern.</translation>
+    </message>
+    <message>
+        <source>1 cleared mark</source>
+        <translation>1 Bestätigungsvermerk</translation>
+    </message>
+    <message>
+        <source>%1 cleared marks</source>
+        <translation>%1 Bestätigungsvermerke</translation>
+    </message>
+    <message>
+        <source>1 bank transaction id</source>
+        <translation>1 Bank-Buchungskennung</translation>
+    </message>
+    <message>
+        <source>%1 bank transaction ids</source>
+        <translation>%1 Bank-Buchungskennungen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 could not be matched to its records and was dropped.</source>
+        <translation>%1 von %2 ließ sich keinem Datensatz zuordnen und wurde verworfen.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 could not be matched to its records and were dropped.</source>
+        <translation>%1 von %2 ließen sich keinem Datensatz zuordnen und wurden verworfen.</translation>
+    </message>
+    <message>
+        <source>it was not there when the ledger was opened</source>
+        <translation>sie war beim Öffnen des Kassenbuchs nicht vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerHold</name>
+    <message>
+        <source>a copy that did not say who it is, since %1</source>
+        <translation>eine Instanz, die sich nicht zu erkennen gab, seit %1</translation>
+    </message>
+    <message>
+        <source>%1 on %2 (process %3) since %4</source>
+        <translation>%1 auf %2 (Prozess %3) seit %4</translation>
+    </message>
+    <message>
+        <source>someone</source>
+        <translation>jemand</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerRecovery</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Unsaved changes cannot be kept for recovery after a crash:</source>
+        <translation>Ungesicherte Änderungen können nicht für eine Wiederherstellung nach einem Absturz aufbewahrt werden:</translation>
+    </message>
+    <message>
+        <source>Save the ledger to keep them.</source>
+        <translation>Speichern Sie das Kassenbuch, um sie zu behalten.</translation>
+    </message>
+    <message>
+        <source>The recovery journal %1 cannot be removed: %2.</source>
+        <translation>Das Wiederherstellungsjournal %1 kann nicht entfernt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The next time this ledger is opened, Tallix may offer its changes again although they were saved or discarded; discard them then.</source>
+        <translation>Beim nächsten Öffnen dieses Kassenbuchs bietet Tallix seine Änderungen womöglich erneut an, obwohl sie gespeichert oder verworfen wurden; verwerfen Sie sie dann.</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerRules</name>
+    <message>
+        <source>Date must be greater than %1</source>
+        <translation>Das Datum muss nach dem %1 liegen</translation>
+    </message>
+</context>
+<context>
     <name>Locale</name>
     <message>
         <source>%1 would be kept as %2: amounts are kept to the cent up to %3</source>
         <translation>%1 würde als %2 gespeichert: Beträge werden bis %3 centgenau gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>OfxStatement</name>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two of a list: 9100, 9200 and 9300</comment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>no &lt;OFX&gt; element: not an OFX file</source>
+        <translation>kein &lt;OFX&gt;-Element: keine OFX-Datei</translation>
+    </message>
+    <message>
+        <source>a tag is never closed with &apos;&gt;&apos;</source>
+        <translation>ein Tag wird nie mit &apos;&gt;&apos; geschlossen</translation>
+    </message>
+    <message>
+        <source>&lt;STMTTRN&gt; is never closed</source>
+        <translation>&lt;STMTTRN&gt; wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>the file ends before &lt;/OFX&gt;</source>
+        <translation>die Datei endet vor &lt;/OFX&gt;</translation>
+    </message>
+    <message>
+        <source>The file lists account %1 but holds no statement of its transactions.</source>
+        <translation>Die Datei nennt das Konto %1, enthält aber keinen Auszug seiner Buchungen.</translation>
+    </message>
+    <message>
+        <source>The file lists accounts %1 but holds no statement of their transactions.</source>
+        <translation>Die Datei nennt die Konten %1, enthält aber keinen Auszug ihrer Buchungen.</translation>
+    </message>
+    <message>
+        <source>The statement holds no transactions.</source>
+        <translation>Der Kontoauszug enthält keine Buchungen.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>&lt;STMTTRN&gt; inside the &lt;STMTTRN&gt; of line %1</source>
+        <translation>&lt;STMTTRN&gt; innerhalb des &lt;STMTTRN&gt; aus Zeile %1</translation>
+    </message>
+    <message>
+        <source>elements nested deeper than %1</source>
+        <translation>Elemente tiefer verschachtelt als %1</translation>
+    </message>
+    <message>
+        <source>a CDATA section is never closed with &apos;]]&gt;&apos;</source>
+        <translation>ein CDATA-Abschnitt wird nie mit &apos;]]&gt;&apos; geschlossen</translation>
+    </message>
+    <message>
+        <source>the bank answered with error %1; the file holds no statement</source>
+        <translation>die Bank antwortete mit Fehler %1; die Datei enthält keinen Kontoauszug</translation>
+    </message>
+    <message>
+        <source>The bank answered with warning %1</source>
+        <translation>Die Bank antwortete mit Warnung %1</translation>
+    </message>
+    <message>
+        <source>&lt;/%1&gt; without &lt;%1&gt;</source>
+        <translation>&lt;/%1&gt; ohne &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>not a date in DTPOSTED: &apos;%1&apos;</source>
+        <translation>kein Datum in DTPOSTED: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the bank gave no amount (null)</source>
+        <translation>die Bank gab keinen Betrag an (null)</translation>
+    </message>
+    <message>
+        <source>not an amount in TRNAMT: &apos;%1&apos;</source>
+        <translation>kein Betrag in TRNAMT: &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>it is no longer a pipe or a device</source>
+        <translation>sie ist keine Pipe und kein Gerät mehr</translation>
+    </message>
+    <message>
+        <source>it is the file being exported</source>
+        <translation>sie ist die Datei, die exportiert wird</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is neither a regular file, a pipe nor a character device</source>
+        <translation>sie ist weder eine reguläre Datei noch eine Pipe noch ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>it is a Tallix ledger</source>
+        <translation>sie ist ein Tallix-Kassenbuch</translation>
+    </message>
+    <message>
+        <source>it cannot be read to see whether it is a ledger</source>
+        <translation>sie lässt sich nicht lesen, um zu prüfen, ob sie ein Kassenbuch ist</translation>
+    </message>
+    <message>
+        <source>not a file to write</source>
+        <translation>keine Datei zum Schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>QifStatement</name>
+    <message>
+        <source>line %1: the dates are written in both orders: %2 is day first, %3 month first</source>
+        <translation>Zeile %1: Die Datumsangaben sind in beiden Reihenfolgen geschrieben: %2 hat den Tag zuerst, %3 den Monat</translation>
+    </message>
+    <message>
+        <source>Dates read day first (%1 has no month %2).</source>
+        <translation>Datumsangaben mit dem Tag zuerst gelesen (%1 hat keinen Monat %2).</translation>
+    </message>
+    <message>
+        <source>Dates read month first (%1 has no month %2).</source>
+        <translation>Datumsangaben mit dem Monat zuerst gelesen (%1 hat keinen Monat %2).</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as dates written with dots are (%1).</source>
+        <translation>Datumsangaben mit dem Tag zuerst gelesen, wie bei Datumsangaben mit Punkten üblich (%1).</translation>
+    </message>
+    <message>
+        <source>Dates read month first, as QIF usually writes them (%1).</source>
+        <translation>Datumsangaben mit dem Monat zuerst gelesen, wie QIF sie meist schreibt (%1).</translation>
+    </message>
+    <message>
+        <source>transaction without a date (D)</source>
+        <translation>Buchung ohne Datum (D)</translation>
+    </message>
+    <message>
+        <source>transaction without an amount (T)</source>
+        <translation>Buchung ohne Betrag (T)</translation>
+    </message>
+    <message>
+        <source>%1 is no bank, cash or credit card account</source>
+        <translation>%1 ist kein Bank-, Bargeld- oder Kreditkartenkonto</translation>
+    </message>
+    <message>
+        <source>unknown header %1</source>
+        <translation>unbekannte Kopfzeile %1</translation>
+    </message>
+    <message>
+        <source>no !Type:Bank, !Type:Cash or !Type:CCard line before the transactions</source>
+        <translation>keine Zeile !Type:Bank, !Type:Cash oder !Type:CCard vor den Buchungen</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>kein Datum: %1</translation>
+    </message>
+    <message>
+        <source>not an amount: %1</source>
+        <translation>kein Betrag: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no bank, cash or credit card transactions.</source>
+        <translation>Die Datei enthält keine Bank-, Bargeld- oder Kreditkartenbuchungen.</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterText</name>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>Starting balance:   %1
+Lock date:          %2
+Next check number:  %3
+</source>
+        <translation>Anfangssaldo:          %1
+Sperrdatum:            %2
+Nächste Schecknummer:  %3
+</translation>
     </message>
 </context>
 <context>
@@ -40,6 +1172,260 @@
     <message>
         <source>Next Check Number:</source>
         <translation>Nächste Schecknummer:</translation>
+    </message>
+</context>
+<context>
+    <name>Statement</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB: no statement is that large</source>
+        <translation>%1 ist größer als %2 MiB: So groß ist kein Kontoauszug</translation>
+    </message>
+    <message>
+        <source>no column mapping is known for a statement with %1</source>
+        <translation>für einen Kontoauszug mit %1 ist keine Spaltenzuordnung bekannt</translation>
+    </message>
+    <message>
+        <source>no column mapping is known for the header line: %1</source>
+        <translation>für die Kopfzeile ist keine Spaltenzuordnung bekannt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatementReading</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>more transactions than a ledger holds (%1)</source>
+        <translation>mehr Buchungen, als ein Kassenbuch fasst (%1)</translation>
+    </message>
+    <message>
+        <source>an amount the ledger cannot keep to the cent: %1</source>
+        <translation>ein Betrag, den das Kassenbuch nicht auf den Cent genau speichern kann: %1</translation>
+    </message>
+    <message>
+        <source>The statement holds only investment transactions (%1): a check register does not keep them.</source>
+        <translation>Der Kontoauszug enthält nur Wertpapierbuchungen (%1): Ein Scheckregister führt sie nicht.</translation>
+    </message>
+    <message>
+        <source>1 investment transaction is not kept in a check register.</source>
+        <translation>1 Wertpapierbuchung wird in einem Scheckregister nicht geführt.</translation>
+    </message>
+    <message>
+        <source>%1 investment transactions are not kept in a check register.</source>
+        <translation>%1 Wertpapierbuchungen werden in einem Scheckregister nicht geführt.</translation>
+    </message>
+</context>
+<context>
+    <name>TallixCli</name>
+    <message>
+        <source>Usage: tallix-cli print FILE [--pdf OUT]
+  or:  tallix-cli export FILE --format csv|qif [-o OUT]
+  or:  tallix-cli check FILE
+  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B
+  or:  tallix-cli forecast LEDGER [--days N]
+  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+</source>
+        <translation>Aufruf: tallix-cli print FILE [--pdf OUT]
+  oder: tallix-cli export FILE --format csv|qif [-o OUT]
+  oder: tallix-cli check FILE
+  oder: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                          [CSV-Spalten]
+  oder: tallix-cli balance LEDGER --date D
+  oder: tallix-cli reconcile LEDGER --date D --balance B
+  oder: tallix-cli forecast LEDGER [--days N]
+  oder: tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+</translation>
+    </message>
+    <message>
+        <source>Reads a Tallix data file (.tlx); only import changes it. print shows the cleared marks in column C:
+c cleared, R reconciled.
+</source>
+        <translation>Liest eine Tallix-Datendatei (.tlx); nur import ändert sie. print zeigt die Bestätigungsvermerke
+in Spalte C: c bestätigt, R abgestimmt.
+</translation>
+    </message>
+    <message>
+        <source>  print    the register as the register window shows it: sorted by date, with running balances;
+           with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it
+</source>
+        <translation>  print    das Register, wie das Registerfenster es zeigt: nach Datum sortiert, mit laufendem Saldo;
+           mit --pdf als Seiten in der PDF-Datei OUT (- für die Standardausgabe), so wie das
+           Programm es druckt
+</translation>
+    </message>
+    <message>
+        <source>  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output
+</source>
+        <translation>  export   die Buchungen als CSV (RFC 4180) oder QIF, nach OUT oder auf die Standardausgabe
+</translation>
+    </message>
+    <message>
+        <source>  check    validate the file against the format; exit status 0 when sound, 1 when not; also notes
+           unsaved changes that a crashed window left for recovery
+</source>
+        <translation>  check    prüft die Datei gegen das Format; Rückgabewert 0, wenn sie in Ordnung ist, sonst 1;
+           meldet auch ungesicherte Änderungen, die ein abgestürztes Fenster zur Wiederherstellung
+           hinterlassen hat
+</translation>
+    </message>
+    <message>
+        <source>  import   add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells
+           whether it is added and as which type, skipped as a duplicate of which record, or refused
+           and why; then the ledger is saved, unless --dry-run. The format comes from the file&apos;s
+           extension or its content unless --format names it. A statement of several accounts is
+           refused with their list; --account ID imports the one with that id. Exit status 3
+           when lines were refused (the others are added). A ledger open in the window (or in
+           another import) is refused with exit status 1.
+</source>
+        <translation>  import   fügt einen Kontoauszug (OFX, QFX, QIF oder CSV) dem Kassenbuch hinzu: eine Zeile je
+           Buchung sagt, ob sie hinzugefügt wird und als welcher Typ, als Duplikat welches
+           Datensatzes übersprungen oder abgelehnt und warum; danach wird das Kassenbuch
+           gespeichert, außer mit --dry-run. Das Format ergibt sich aus der Dateiendung oder dem
+           Inhalt, sofern --format es nicht nennt. Ein Kontoauszug mehrerer Konten wird mit deren
+           Liste abgelehnt; --account ID importiert das Konto mit dieser Kennung. Rückgabewert 3,
+           wenn Zeilen abgelehnt wurden (die übrigen werden hinzugefügt). Ein im Fenster (oder in
+           einem anderen Import) geöffnetes Kassenbuch wird mit Rückgabewert 1 abgelehnt.
+</translation>
+    </message>
+    <message>
+        <source>  balance  the balance at the end of day D (ISO 2024-01-31 or the locale&apos;s short date)
+</source>
+        <translation>  balance  der Saldo am Ende des Tages D (ISO 2024-01-31 oder das kurze Datumsformat des
+           Gebietsschemas)
+</translation>
+    </message>
+    <message>
+        <source>  reconcile  a bank statement&apos;s ending balance B on day D against the cleared balance (reconciled
+           and cleared transactions), with the difference and the outstanding transactions; changes
+           nothing. Exit status 0 when they agree, 3 when they do not
+</source>
+        <translation>  reconcile  der Endsaldo B eines Kontoauszugs am Tag D gegen den bestätigten Saldo (abgestimmte und
+           bestätigte Buchungen), mit der Differenz und den offenen Buchungen; ändert nichts.
+           Rückgabewert 0, wenn sie übereinstimmen, sonst 3
+</translation>
+    </message>
+    <message>
+        <source>  forecast the scheduled transactions due from today up to N days ahead (by default as set in the
+           program), overdue ones marked due, with the running balance; then today&apos;s balance and the
+           lowest the balance reaches, with its date. Exit status 3 when that is below zero, or below
+           the balance set to warn below
+</source>
+        <translation>  forecast die geplanten Buchungen, die von heute an bis N Tage im Voraus fällig sind (standardmäßig
+           wie im Programm eingestellt), überfällige als fällig markiert, mit dem laufenden Saldo;
+           danach der heutige Saldo und der tiefste Stand, den der Saldo erreicht, mit seinem Datum.
+           Rückgabewert 3, wenn dieser unter null liegt oder unter dem Saldo, unter dem gewarnt
+           werden soll
+</translation>
+    </message>
+    <message>
+        <source>  chart    the balance chart as the program draws it: the balance from the first transaction, the
+           forecast of the scheduled transactions for N days (at most 3660; by default the program&apos;s
+           horizon, 30 days unless changed) with its lowest point, and the money in and out of each
+           month; as a PNG image or SVG drawing of 1200 x 700 pixels or a PDF page, in OUT (- for
+           standard output)
+</source>
+        <translation>  chart    das Saldodiagramm, wie das Programm es zeichnet: der Saldo ab der ersten Buchung, die
+           Vorschau der geplanten Buchungen für N Tage (höchstens 3660; standardmäßig der Zeitraum
+           des Programms, 30 Tage, sofern nicht geändert) mit ihrem Tiefststand sowie Ein- und
+           Ausgänge jedes Monats; als PNG-Bild oder SVG-Zeichnung von 1200 x 700 Pixeln oder als
+           PDF-Seite, in OUT (- für die Standardausgabe)
+</translation>
+    </message>
+    <message>
+        <source>CSV columns (numbered from 1; once imported, remembered for statements with the same header line):
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)
+  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N
+  (pending rows are skipped) --header yes|no (whether the first row names the columns; without
+  it, a first row that reads as a transaction is one)
+</source>
+        <translation>CSV-Spalten (ab 1 gezählt; nach einem Import für Kontoauszüge mit derselben Kopfzeile gespeichert):
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (ohne --decimal entscheiden die Beträge)
+  --direction-col N (Wörter wie D/C, DR/CR, Af/Bij, die den Beträgen ein Vorzeichen geben) --status-col N
+  (vorgemerkte Zeilen werden übersprungen) --header yes|no (ob die erste Zeile die Spalten benennt;
+  ohne die Option ist eine erste Zeile, die sich als Buchung lesen lässt, eine Buchung)
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+</source>
+        <translation>  -h, --help     diese Hilfe anzeigen und beenden
+  -v, --version  die Version anzeigen und beenden
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit »tallix-cli --help«.</translation>
+    </message>
+    <message>
+        <source>will not write %1: %2</source>
+        <translation>%1 wird nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>more than one FILE</source>
+        <translation>mehr als ein FILE</translation>
+    </message>
+    <message>
+        <source>export needs a FILE</source>
+        <translation>export erwartet ein FILE</translation>
+    </message>
+    <message>
+        <source>export needs --format csv or --format qif</source>
+        <translation>export erwartet --format csv oder --format qif</translation>
+    </message>
+    <message>
+        <source>tallix-pdf, which draws the pages, is not installed beside tallix-cli</source>
+        <translation>tallix-pdf, das die Seiten zeichnet, ist nicht neben tallix-cli installiert</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>%1 kann nicht ausgeführt werden: %2</translation>
+    </message>
+    <message>
+        <source>chart needs exactly one FILE</source>
+        <translation>chart erwartet genau ein FILE</translation>
+    </message>
+    <message>
+        <source>chart needs one of --png OUT, --svg OUT or --pdf OUT</source>
+        <translation>chart erwartet eine der Optionen --png OUT, --svg OUT oder --pdf OUT</translation>
+    </message>
+    <message>
+        <source>--days takes a number of days from 1 to %1</source>
+        <translation>--days erwartet eine Anzahl Tage von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl »%1«</translation>
+    </message>
+    <message>
+        <source>%1 needs exactly one FILE</source>
+        <translation>%1 erwartet genau ein FILE</translation>
+    </message>
+    <message>
+        <source>cannot write the register to standard output</source>
+        <translation>das Register kann nicht auf die Standardausgabe geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation>auf die Standardausgabe kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -85,6 +1471,63 @@ Die Standardoptionen von Qt werden ebenfalls angenommen, etwa -style NAME, -plat
 Run it from a desktop session, or under xvfb-run.</source>
         <translation>keine Anzeige, auf der das Fenster erscheinen kann (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).
 Starten Sie es aus einer Desktop-Sitzung oder unter xvfb-run.</translation>
+    </message>
+</context>
+<context>
+    <name>TallixPdf</name>
+    <message>
+        <source>Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (used by tallix-cli print and chart)</source>
+        <translation>Aufruf: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (von tallix-cli print und chart verwendet)</translation>
+    </message>
+    <message>
+        <source>Balance Chart: %1</source>
+        <translation>Saldodiagramm: %1</translation>
+    </message>
+    <message>
+        <source>Check Register: %1</source>
+        <translation>Scheckregister: %1</translation>
+    </message>
+    <message>
+        <source>cannot draw the chart</source>
+        <translation>das Diagramm kann nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>cannot lay out the register&apos;s pages</source>
+        <translation>die Seiten des Registers können nicht gesetzt werden</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionType</name>
+    <message>
+        <source>Check</source>
+        <translation>Scheck</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Withdrawal</source>
+        <translation>Abhebung</translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation>Gebühr</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Einzahlung</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+</context>
+<context>
+    <name>WindowImport</name>
+    <message>
+        <source>%1 cannot be imported.</source>
+        <translation>%1 kann nicht importiert werden.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,559 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>The statement holds %1 accounts. Which one goes into this ledger?</source>
+        <translation>El extracto contiene %1 cuentas. ¿Cuál va a este libro?</translation>
+    </message>
+    <message>
+        <source>no account id</source>
+        <translation>sin identificador de cuenta</translation>
+    </message>
+    <message>
+        <source>%1 (1 transaction)</source>
+        <translation>%1 (1 movimiento)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 transactions)</source>
+        <translation>%1 (%2 movimientos)</translation>
+    </message>
+</context>
+<context>
+    <name>CliCheck</name>
+    <message>
+        <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
+        <translation>nota: no se puede usar: %1; Tallix abre el libro sin sus marcas de punteo ni sus movimientos programados y deja este archivo como está</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; every mark still matches a record</source>
+        <translation>nota: escrito con otra versión de %1; cada marca sigue correspondiendo a un registro</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; %2 of its cleared marks and %3 of its bank transaction ids match no record and would be dropped</source>
+        <translation>nota: escrito con otra versión de %1; %2 de sus marcas de punteo y %3 de sus identificadores bancarios de movimiento no corresponden a ningún registro y se descartarían</translation>
+    </message>
+    <message>
+        <source>cannot read %1: not a regular file</source>
+        <translation>no se puede leer %1: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot read %1: no access</source>
+        <translation>no se puede leer %1: sin acceso</translation>
+    </message>
+    <message>
+        <source>cannot read %1: no such file</source>
+        <translation>no se puede leer %1: el archivo no existe</translation>
+    </message>
+    <message>
+        <source>note: the file goes on past %1 bytes, the most a ledger can hold; the rest is not read</source>
+        <translation>nota: el archivo supera los %1 bytes, lo máximo que puede contener un libro; el resto no se lee</translation>
+    </message>
+    <message>
+        <source>header: </source>
+        <translation>cabecera: </translation>
+    </message>
+    <message>
+        <source>record %1: </source>
+        <translation>registro %1: </translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>error: %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>nota: %1</translation>
+    </message>
+    <message>
+        <source>note: 1 unsaved change from %1 wait in a recovery journal; open the ledger in Tallix to recover or discard them</source>
+        <translation>nota: 1 cambio sin guardar del %1 espera en un diario de recuperación; abra el libro en Tallix para recuperarlo o descartarlo</translation>
+    </message>
+    <message>
+        <source>note: %1 unsaved changes from %2 wait in a recovery journal; open the ledger in Tallix to recover or discard them</source>
+        <translation>nota: %1 cambios sin guardar del %2 esperan en un diario de recuperación; abra el libro en Tallix para recuperarlos o descartarlos</translation>
+    </message>
+    <message>
+        <source>note: the recovery journal %1 holds changes of another ledger (%2); Tallix keeps it aside and never applies them</source>
+        <translation>nota: el diario de recuperación %1 contiene cambios de otro libro (%2); Tallix lo aparta y nunca los aplica</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 error</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 errores</translation>
+    </message>
+</context>
+<context>
+    <name>CliForecast</name>
+    <message>
+        <source>Usage: tallix-cli forecast LEDGER [--days N]</source>
+        <translation>Uso: tallix-cli forecast LEDGER [--days N]</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Pruebe «tallix-cli --help» para más información.</translation>
+    </message>
+    <message>
+        <source>forecast needs exactly one FILE</source>
+        <translation>forecast necesita exactamente un FILE</translation>
+    </message>
+    <message>
+        <source>--days takes a number of days from 1 to %1</source>
+        <translation>--days admite un número de días de 1 a %1</translation>
+    </message>
+    <message>
+        <source>due</source>
+        <comment>an overdue scheduled transaction</comment>
+        <translation>vencido</translation>
+    </message>
+    <message>
+        <source>Today (%1): %2  Lowest: %3 on %4</source>
+        <translation>Hoy (%1): %2  Mínimo: %3 el %4</translation>
+    </message>
+</context>
+<context>
+    <name>CliImport</name>
+    <message>
+        <source>Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B</source>
+        <translation>Uso: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                       [columnas CSV]
+  o: tallix-cli balance LEDGER --date D
+  o: tallix-cli reconcile LEDGER --date D --balance B</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Pruebe «tallix-cli --help» para más información.</translation>
+    </message>
+    <message>
+        <source>%1: no account %2; it holds %3 accounts; choose one with --account ID:</source>
+        <translation>%1: no hay ninguna cuenta %2; el archivo contiene %3 cuentas; elija una con --account ID:</translation>
+    </message>
+    <message>
+        <source>%1: it holds %2 accounts; choose one with --account ID:</source>
+        <translation>%1: el archivo contiene %2 cuentas; elija una con --account ID:</translation>
+    </message>
+    <message>
+        <source>1 transaction</source>
+        <translation>1 movimiento</translation>
+    </message>
+    <message>
+        <source>%1 transactions</source>
+        <translation>%1 movimientos</translation>
+    </message>
+    <message>
+        <source>%1: not imported: %2 cannot be used (%3), so the ledger&apos;s cleared marks and bank transaction ids are not known; move that file aside or put a sound copy in its place, then import again</source>
+        <translation>%1: no importado: %2 no se puede usar (%3), así que no se conocen las marcas de punteo ni los identificadores bancarios de movimiento del libro; aparte ese archivo o ponga en su lugar una copia en buen estado y vuelva a importar</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 marked cleared, %3 skipped, %4 refused (dry run: nothing written)</source>
+        <translation>añadidos: %1, marcados como punteados: %2, omitidos: %3, rechazados: %4 (simulación: no se escribió nada)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 marked cleared, %3 skipped, %4 refused</source>
+        <translation>añadidos: %1, marcados como punteados: %2, omitidos: %3, rechazados: %4</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another tallix-cli (%2); try again once it is done</source>
+        <translation>otro tallix-cli está modificando %1 (%2); vuelva a intentarlo cuando termine</translation>
+    </message>
+    <message>
+        <source>%1 is open in Tallix (%2); import the statement there, with File &gt; Import..., instead</source>
+        <translation>%1 está abierto en Tallix (%2); importe el extracto allí, con Archivo &gt; Importar...</translation>
+    </message>
+    <message>
+        <source>cannot import into %1: no lock file can be made in %2 (%3), and without one Tallix could change the ledger at the same time; nothing was changed</source>
+        <translation>no se puede importar en %1: no se puede crear un archivo de bloqueo en %2 (%3), y sin él Tallix podría modificar el libro al mismo tiempo; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>1 unsaved change from %1 wait</source>
+        <translation>1 cambio sin guardar del %1 espera</translation>
+    </message>
+    <message>
+        <source>%1 unsaved changes from %2 wait</source>
+        <translation>%1 cambios sin guardar del %2 esperan</translation>
+    </message>
+    <message>
+        <source>open the ledger in Tallix to recover or discard them</source>
+        <translation>abra el libro en Tallix para recuperarlos o descartarlos</translation>
+    </message>
+    <message>
+        <source>unsaved changes that cannot be read (%1) wait</source>
+        <translation>esperan cambios sin guardar que no se pueden leer (%1)</translation>
+    </message>
+    <message>
+        <source>open the ledger in Tallix, which keeps them aside</source>
+        <translation>abra el libro en Tallix, que los aparta</translation>
+    </message>
+    <message>
+        <source>note: %1: %2 in the recovery journal %3; %4; until then the import is refused</source>
+        <translation>nota: %1: %2 en el diario de recuperación %3; %4; hasta entonces se rechaza la importación</translation>
+    </message>
+    <message>
+        <source>%1: %2 in the recovery journal %3; %4, then import the statement; nothing was changed</source>
+        <translation>%1: %2 en el diario de recuperación %3; %4 y luego importe el extracto; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>balance needs a FILE and --date D</source>
+        <translation>balance necesita un FILE y --date D</translation>
+    </message>
+    <message>
+        <source>not a date: &apos;%1&apos;</source>
+        <translation>no es una fecha: «%1»</translation>
+    </message>
+    <message>
+        <source>reconcile needs a FILE, --date D and --balance B</source>
+        <translation>reconcile necesita un FILE, --date D y --balance B</translation>
+    </message>
+    <message>
+        <source>not an amount: &apos;%1&apos;</source>
+        <translation>no es un importe: «%1»</translation>
+    </message>
+    <message>
+        <source>Cleared balance on %1: %2</source>
+        <translation>Saldo punteado al %1: %2</translation>
+    </message>
+    <message>
+        <source>Statement: %1</source>
+        <translation>Extracto: %1</translation>
+    </message>
+    <message>
+        <source>Difference: %1</source>
+        <translation>Diferencia: %1</translation>
+    </message>
+    <message>
+        <source>Outstanding: %1 out (%2), %3 in (%4)</source>
+        <translation>Pendiente: salidas %1 (%2), entradas %3 (%4)</translation>
+    </message>
+    <message>
+        <source>--%1 needs a column number from 1</source>
+        <translation>--%1 necesita un número de columna a partir de 1</translation>
+    </message>
+    <message>
+        <source>--payee-col needs a column number from 1, or two separated by a comma</source>
+        <translation>--payee-col necesita un número de columna a partir de 1, o dos separados por una coma</translation>
+    </message>
+    <message>
+        <source>--header takes yes or no</source>
+        <translation>--header admite yes o no</translation>
+    </message>
+    <message>
+        <source>--date-order takes mdy, dmy or ymd</source>
+        <translation>--date-order admite mdy, dmy o ymd</translation>
+    </message>
+    <message>
+        <source>--decimal takes . or ,</source>
+        <translation>--decimal admite . o ,</translation>
+    </message>
+    <message>
+        <source>import needs a LEDGER and a STATEMENT</source>
+        <translation>import necesita un LEDGER y un STATEMENT</translation>
+    </message>
+    <message>
+        <source>--format takes qif, csv or ofx</source>
+        <translation>--format admite qif, csv u ofx</translation>
+    </message>
+    <message>
+        <source>warning: the columns could not be remembered in the settings</source>
+        <translation>aviso: no se pudieron recordar las columnas en los ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>Companion</name>
+    <message>
+        <source>it belongs to another ledger: none of its records is in this one</source>
+        <translation>pertenece a otro libro: ninguno de sus registros está en este</translation>
+    </message>
+    <message>
+        <source>%1; it was left as it is. Move it aside to save the cleared marks and schedules.</source>
+        <translation>%1; se ha dejado como estaba. Apártelo para guardar las marcas de punteo y los movimientos programados.</translation>
+    </message>
+</context>
+<context>
+    <name>CompanionFile</name>
+    <message>
+        <source>a bank transaction id is longer than 255 characters</source>
+        <translation>un identificador bancario de movimiento tiene más de 255 caracteres</translation>
+    </message>
+    <message>
+        <source>it is not a file of cleared marks written by Tallix</source>
+        <translation>no es un archivo de marcas de punteo escrito por Tallix</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>está dañado (%1)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Tallix</source>
+        <translation>lo escribió una versión más reciente de Tallix</translation>
+    </message>
+    <message>
+        <source>a statement&apos;s date or ending balance is out of range</source>
+        <translation>la fecha o el saldo final de un extracto está fuera de rango</translation>
+    </message>
+    <message>
+        <source>a deleted record&apos;s bank transaction id is empty</source>
+        <translation>el identificador bancario de movimiento de un registro eliminado está vacío</translation>
+    </message>
+    <message>
+        <source>a scheduled transaction is not one Tallix can keep</source>
+        <translation>un movimiento programado no es de los que Tallix puede guardar</translation>
+    </message>
+</context>
+<context>
+    <name>CsvGuess</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>no line of it has columns: not a CSV statement</source>
+        <translation>ninguna línea tiene columnas: no es un extracto CSV</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingDialog</name>
+    <message>
+        <source>%1  skipped: %2</source>
+        <translation>%1  omitida: %2</translation>
+    </message>
+    <message>
+        <source>Statement Columns</source>
+        <translation>Columnas del extracto</translation>
+    </message>
+    <message>
+        <source>First row holds column &amp;names</source>
+        <translation>La primera fila contiene los &amp;nombres de columna</translation>
+    </message>
+    <message>
+        <source>Month Day Year</source>
+        <translation>Mes Día Año</translation>
+    </message>
+    <message>
+        <source>Day Month Year</source>
+        <translation>Día Mes Año</translation>
+    </message>
+    <message>
+        <source>Year Month Day</source>
+        <translation>Año Mes Día</translation>
+    </message>
+    <message>
+        <source>Point (1,234.56)</source>
+        <translation>Punto (1,234.56)</translation>
+    </message>
+    <message>
+        <source>Comma (1.234,56)</source>
+        <translation>Coma (1.234,56)</translation>
+    </message>
+    <message>
+        <source>&amp;Date column:</source>
+        <translation>Columna de &amp;fecha:</translation>
+    </message>
+    <message>
+        <source>Date &amp;order:</source>
+        <translation>&amp;Orden de fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount column:</source>
+        <translation>Columna de &amp;importe:</translation>
+    </message>
+    <message>
+        <source>with Debit/credit &amp;words in column:</source>
+        <translation>con &amp;palabras de cargo/abono en la columna:</translation>
+    </message>
+    <message>
+        <source>or D&amp;ebit column:</source>
+        <translation>o columna de &amp;cargo:</translation>
+    </message>
+    <message>
+        <source>and C&amp;redit column:</source>
+        <translation>y columna de a&amp;bono:</translation>
+    </message>
+    <message>
+        <source>&amp;Payee column:</source>
+        <translation>Columna de benefici&amp;ario:</translation>
+    </message>
+    <message>
+        <source>and second pa&amp;yee column:</source>
+        <translation>y segunda columna de beneficia&amp;rio:</translation>
+    </message>
+    <message>
+        <source>C&amp;heck number column:</source>
+        <translation>Columna de número de c&amp;heque:</translation>
+    </message>
+    <message>
+        <source>&amp;Type column:</source>
+        <translation>Columna de &amp;tipo:</translation>
+    </message>
+    <message>
+        <source>Stat&amp;us column (pending rows are skipped):</source>
+        <translation>Columna de &amp;estado (se omiten las filas pendientes):</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;separator:</source>
+        <translation>&amp;Separador decimal:</translation>
+    </message>
+    <message>
+        <source>Which column of the statement holds what?</source>
+        <translation>¿Qué columna del extracto contiene qué?</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>column number: its name</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2)</source>
+        <translation>Columna %1 (%2)</translation>
+    </message>
+    <message>
+        <source>First lines as read:
+%1</source>
+        <translation>Primeras líneas tal como se leen:
+%1</translation>
+    </message>
+    <message>
+        <source>These columns cannot be read: %1</source>
+        <translation>Estas columnas no se pueden leer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvStatement</name>
+    <message>
+        <source>Dates read month first, as chosen.</source>
+        <translation>Fechas leídas con el mes primero, según lo elegido.</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as chosen.</source>
+        <translation>Fechas leídas con el día primero, según lo elegido.</translation>
+    </message>
+    <message>
+        <source>Dates read year first, as chosen.</source>
+        <translation>Fechas leídas con el año primero, según lo elegido.</translation>
+    </message>
+    <message>
+        <source>Dates read month first, as the locale writes dates: no date in the statement tells.</source>
+        <translation>Fechas leídas con el mes primero, como las escribe la configuración regional: ninguna fecha del extracto lo indica.</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as the locale writes dates: no date in the statement tells.</source>
+        <translation>Fechas leídas con el día primero, como las escribe la configuración regional: ninguna fecha del extracto lo indica.</translation>
+    </message>
+    <message>
+        <source>Dates read year first, as the locale writes dates: no date in the statement tells.</source>
+        <translation>Fechas leídas con el año primero, como las escribe la configuración regional: ninguna fecha del extracto lo indica.</translation>
+    </message>
+    <message>
+        <source>Dates read day first (%1 has no month %2).</source>
+        <translation>Fechas leídas con el día primero (%1 no tiene mes %2).</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as dates written with dots are (%1).</source>
+        <translation>Fechas leídas con el día primero, como las fechas escritas con puntos (%1).</translation>
+    </message>
+    <message>
+        <source>Dates read month first (%1 has no month %2).</source>
+        <translation>Fechas leídas con el mes primero (%1 no tiene mes %2).</translation>
+    </message>
+    <message>
+        <source>1 line before the table skipped.</source>
+        <translation>Se omitió 1 línea antes de la tabla.</translation>
+    </message>
+    <message>
+        <source>%1 lines before the table skipped.</source>
+        <translation>Se omitieron %1 líneas antes de la tabla.</translation>
+    </message>
+    <message>
+        <source>1 line after the table skipped.</source>
+        <translation>Se omitió 1 línea después de la tabla.</translation>
+    </message>
+    <message>
+        <source>%1 lines after the table skipped.</source>
+        <translation>Se omitieron %1 líneas después de la tabla.</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>un campo entre comillas no se cierra nunca</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>no hay fila de encabezado</translation>
+    </message>
+    <message>
+        <source>no date column chosen</source>
+        <translation>no se eligió ninguna columna de fecha</translation>
+    </message>
+    <message>
+        <source>no amount, debit or credit column chosen</source>
+        <translation>no se eligió ninguna columna de importe, cargo o abono</translation>
+    </message>
+    <message>
+        <source>the header has no column %1</source>
+        <translation>el encabezado no tiene columna %1</translation>
+    </message>
+    <message>
+        <source>the first row has no column %1</source>
+        <translation>la primera fila no tiene columna %1</translation>
+    </message>
+    <message>
+        <source>the amounts use both &apos;.&apos; and &apos;,&apos; before their cents: say which is the decimal separator</source>
+        <translation>los importes usan tanto &apos;.&apos; como &apos;,&apos; antes de los céntimos: indique cuál es el separador decimal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the direction column says neither debit nor credit; the words known are %2</source>
+        <translation>«%1» en la columna de sentido no indica ni cargo ni abono; las palabras conocidas son %2</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>no es una fecha: %1</translation>
+    </message>
+    <message>
+        <source>not an amount: %1</source>
+        <translation>no es un importe: %1</translation>
+    </message>
+    <message>
+        <source>pending at the bank (%1)</source>
+        <translation>pendiente en el banco (%1)</translation>
+    </message>
+    <message>
+        <source>no amount</source>
+        <translation>sin importe</translation>
+    </message>
+</context>
+<context>
     <name>FileAssociation</name>
     <message>
         <source>Associate &quot;.TLX&quot; files with this application?</source>
@@ -9,10 +562,589 @@
     </message>
 </context>
 <context>
+    <name>ImportPlan</name>
+    <message>
+        <source>check number %1 is beyond %2</source>
+        <translation>el número de cheque %1 supera %2</translation>
+    </message>
+    <message>
+        <source>dated on or before the lock date %1</source>
+        <translation>con fecha igual o anterior a la fecha de bloqueo %1</translation>
+    </message>
+    <message>
+        <source>amount beyond %1</source>
+        <translation>importe superior a %1</translation>
+    </message>
+    <message>
+        <source>a date or amount the ledger cannot keep</source>
+        <translation>una fecha o un importe que el libro no puede guardar</translation>
+    </message>
+    <message>
+        <source>the ledger is full</source>
+        <translation>el libro está lleno</translation>
+    </message>
+    <message>
+        <source>the ledger has room for %1 more transactions, not %2</source>
+        <translation>el libro tiene espacio para %1 movimientos más, no para %2</translation>
+    </message>
+    <message>
+        <source>The statement opens with a balance of %1, this ledger with a starting balance of %2: change it in the settings for the balances to agree.</source>
+        <translation>El extracto comienza con un saldo de %1 y este libro con un saldo inicial de %2: cámbielo en los ajustes para que los saldos coincidan.</translation>
+    </message>
+    <message>
+        <source>added as Withdrawal</source>
+        <translation>añadido como retiro</translation>
+    </message>
+    <message>
+        <source>added as Fee</source>
+        <translation>añadido como comisión</translation>
+    </message>
+    <message>
+        <source>added as Deposit</source>
+        <translation>añadido como depósito</translation>
+    </message>
+    <message>
+        <source>added as Interest</source>
+        <translation>añadido como intereses</translation>
+    </message>
+    <message>
+        <source>added as Check %1</source>
+        <translation>añadido como cheque %1</translation>
+    </message>
+    <message>
+        <source>added as Payment</source>
+        <translation>añadido como pago</translation>
+    </message>
+    <message>
+        <source>%1: enters scheduled %2 of %3</source>
+        <comment>added as Payment: enters scheduled Rent of 12/1/2026</comment>
+        <translation>%1: anota el movimiento programado %2 del %3</translation>
+    </message>
+    <message>
+        <source>matches %1: marks it cleared</source>
+        <translation>coincide con %1: lo marca como punteado</translation>
+    </message>
+    <message>
+        <source>skipped, deleted earlier</source>
+        <translation>omitido, eliminado anteriormente</translation>
+    </message>
+    <message>
+        <source>skipped, duplicate of %1</source>
+        <translation>omitido, duplicado de %1</translation>
+    </message>
+    <message>
+        <source>skipped, repeats statement line %1</source>
+        <translation>omitido, repite la línea %1 del extracto</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>omitido: %1</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>rechazado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreview</name>
+    <message>
+        <source>Import %1</source>
+        <translation>Importar %1</translation>
+    </message>
+    <message>
+        <source>Statement lines</source>
+        <translation>Líneas del extracto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Check #</source>
+        <translation>N.º de cheque</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Qué ocurre</translation>
+    </message>
+    <message>
+        <source>Cut to %1 characters; the statement says: %2</source>
+        <translation>Recortado a %1 caracteres; el extracto dice: %2</translation>
+    </message>
+    <message>
+        <source>The statement says: %1</source>
+        <translation>El extracto dice: %1</translation>
+    </message>
+    <message>
+        <source>, %1 to skip for the reasons shown</source>
+        <translation>, %1 para omitir por los motivos indicados</translation>
+    </message>
+    <message>
+        <source>%1 to add, %2 to mark cleared, %3 to skip as duplicates%4, %5 refused</source>
+        <translation>%1 para añadir, %2 para marcar como punteados, %3 duplicados para omitir%4, %5 rechazados</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Add as Withdrawal</source>
+        <translation>Añadir como retiro</translation>
+    </message>
+    <message>
+        <source>Add as Fee</source>
+        <translation>Añadir como comisión</translation>
+    </message>
+    <message>
+        <source>Add as Deposit</source>
+        <translation>Añadir como depósito</translation>
+    </message>
+    <message>
+        <source>Add as Interest</source>
+        <translation>Añadir como intereses</translation>
+    </message>
+    <message>
+        <source>Add as Check</source>
+        <translation>Añadir como cheque</translation>
+    </message>
+    <message>
+        <source>Add as Payment</source>
+        <translation>Añadir como pago</translation>
+    </message>
+    <message>
+        <source>Enters scheduled: %1 on %2</source>
+        <translation>Anota el movimiento programado: %1 el %2</translation>
+    </message>
+    <message>
+        <source>Matches %1: marks it cleared</source>
+        <translation>Coincide con %1: lo marca como punteado</translation>
+    </message>
+    <message>
+        <source>Skip: deleted earlier</source>
+        <translation>Omitir: eliminado anteriormente</translation>
+    </message>
+    <message>
+        <source>Skip: duplicate of %1</source>
+        <translation>Omitir: duplicado de %1</translation>
+    </message>
+    <message>
+        <source>Skip: repeats row %1</source>
+        <translation>Omitir: repite la fila %1</translation>
+    </message>
+    <message>
+        <source>Skip: %1</source>
+        <translation>Omitir: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Rechazado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSequence</name>
+    <message>
+        <source>Account %1 has no transactions in this statement.</source>
+        <translation>La cuenta %1 no tiene movimientos en este extracto.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalFormat</name>
+    <message>
+        <source>not a recovery journal</source>
+        <translation>no es un diario de recuperación</translation>
+    </message>
+    <message>
+        <source>a journal of version %1, which this version of Tallix cannot read</source>
+        <translation>un diario de la versión %1, que esta versión de Tallix no puede leer</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>su cabecera está dañada</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerCheck</name>
+    <message>
+        <source>the lock date %1 is not a date from 1/1/100 to 12/31/9999</source>
+        <translation>la fecha de bloqueo %1 no es una fecha del 1/1/100 al 31/12/9999</translation>
+    </message>
+    <message>
+        <source>date %1 is not a date from 1/1/100 to 12/31/9999</source>
+        <translation>la fecha %1 no es una fecha del 1/1/100 al 31/12/9999</translation>
+    </message>
+    <message>
+        <source>the lock date %1 carries a time of day</source>
+        <translation>la fecha de bloqueo %1 lleva una hora</translation>
+    </message>
+    <message>
+        <source>date %1 carries a time of day</source>
+        <translation>la fecha %1 lleva una hora</translation>
+    </message>
+    <message>
+        <source>the starting balance %1 is not an amount of at most %2 either way</source>
+        <translation>el saldo inicial %1 no es un importe de como máximo %2 en un sentido u otro</translation>
+    </message>
+    <message>
+        <source>amount %1 is not an amount of at most %2 either way</source>
+        <translation>el importe %1 no es un importe de como máximo %2 en un sentido u otro</translation>
+    </message>
+    <message>
+        <source>check %1 appears %2 times (records %3)</source>
+        <translation>el cheque %1 aparece %2 veces (registros %3)</translation>
+    </message>
+    <message>
+        <source>check %1 is missing</source>
+        <translation>falta el cheque %1</translation>
+    </message>
+    <message>
+        <source>checks %1 to %2 are missing</source>
+        <translation>faltan los cheques %1 a %2</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, shorter than its 64-byte header</source>
+        <translation>el archivo tiene %1 bytes, menos que su cabecera de 64 bytes</translation>
+    </message>
+    <message>
+        <source>the header text is not &quot;CHECK DATA HEADER&quot;</source>
+        <translation>el texto de la cabecera no es «CHECK DATA HEADER»</translation>
+    </message>
+    <message>
+        <source>the record count %1 is below 1</source>
+        <translation>el número de registros %1 es menor que 1</translation>
+    </message>
+    <message>
+        <source>the next check number %1 is negative</source>
+        <translation>el siguiente número de cheque %1 es negativo</translation>
+    </message>
+    <message>
+        <source>the header counts %1 records but the file holds %2</source>
+        <translation>la cabecera cuenta %1 registros pero el archivo contiene %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes follow the last counted record and are never read</source>
+        <translation>%1 bytes siguen al último registro contado y nunca se leen</translation>
+    </message>
+    <message>
+        <source>type code %1 is not 0 to 4</source>
+        <translation>el código de tipo %1 no está entre 0 y 4</translation>
+    </message>
+    <message>
+        <source>check number %1 is neither 1 or more (a check) nor -1 (a payment)</source>
+        <translation>el número de cheque %1 no es ni 1 o mayor (un cheque) ni -1 (un pago)</translation>
+    </message>
+    <message>
+        <source>check number %1 on a record of type %2, which usually carries 0</source>
+        <translation>número de cheque %1 en un registro de tipo %2, que normalmente lleva 0</translation>
+    </message>
+    <message>
+        <source>amount %1 carries a sign; the type tells debits from credits</source>
+        <translation>el importe %1 lleva signo; el tipo distingue cargos de abonos</translation>
+    </message>
+    <message>
+        <source>locked flag %1 is neither 0 nor -1; it reads as locked</source>
+        <translation>el indicador de bloqueo %1 no es ni 0 ni -1; se lee como bloqueado</translation>
+    </message>
+    <message>
+        <source>the description holds control characters: &quot;%1&quot;</source>
+        <translation>la descripción contiene caracteres de control: «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerFile</name>
+    <message>
+        <source>Error opening file</source>
+        <translation>Error al abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Unknown file type</source>
+        <translation>Tipo de archivo desconocido</translation>
+    </message>
+    <message>
+        <source>Unable to save file:</source>
+        <translation>No se puede guardar el archivo:</translation>
+    </message>
+    <message>
+        <source>It changed on disk since it was read.</source>
+        <translation>Ha cambiado en el disco desde que se leyó.</translation>
+    </message>
+    <message>
+        <source>It is open in another copy of Tallix: %1.</source>
+        <translation>Está abierto en otra instancia de Tallix: %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The ledger opens without its cleared marks and schedules, and saving leaves that file as it is; move it aside to save new ones.</source>
+        <translation>%1 no se puede usar: %2. El libro se abre sin sus marcas de punteo ni sus movimientos programados, y al guardar ese archivo se deja como está; apártelo para guardar los nuevos.</translation>
+    </message>
+    <message>
+        <source>1 cleared mark</source>
+        <translation>1 marca de punteo</translation>
+    </message>
+    <message>
+        <source>%1 cleared marks</source>
+        <translation>%1 marcas de punteo</translation>
+    </message>
+    <message>
+        <source>1 bank transaction id</source>
+        <translation>1 identificador bancario de movimiento</translation>
+    </message>
+    <message>
+        <source>%1 bank transaction ids</source>
+        <translation>%1 identificadores bancarios de movimiento</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 could not be matched to its records and was dropped.</source>
+        <translation>No se pudo asociar %1 de %2 a sus registros y se descartó.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 could not be matched to its records and were dropped.</source>
+        <translation>No se pudieron asociar %1 de %2 a sus registros y se descartaron.</translation>
+    </message>
+    <message>
+        <source>it was not there when the ledger was opened</source>
+        <translation>no existía cuando se abrió el libro</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerHold</name>
+    <message>
+        <source>a copy that did not say who it is, since %1</source>
+        <translation>una instancia que no dijo quién es, desde el %1</translation>
+    </message>
+    <message>
+        <source>%1 on %2 (process %3) since %4</source>
+        <translation>%1 en %2 (proceso %3) desde el %4</translation>
+    </message>
+    <message>
+        <source>someone</source>
+        <translation>alguien</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerRecovery</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes cannot be kept for recovery after a crash:</source>
+        <translation>Los cambios sin guardar no se pueden conservar para recuperarlos tras un fallo:</translation>
+    </message>
+    <message>
+        <source>Save the ledger to keep them.</source>
+        <translation>Guarde el libro para conservarlos.</translation>
+    </message>
+    <message>
+        <source>The recovery journal %1 cannot be removed: %2.</source>
+        <translation>No se puede eliminar el diario de recuperación %1: %2.</translation>
+    </message>
+    <message>
+        <source>The next time this ledger is opened, Tallix may offer its changes again although they were saved or discarded; discard them then.</source>
+        <translation>La próxima vez que se abra este libro, Tallix puede volver a ofrecer sus cambios aunque ya se guardaron o descartaron; descártelos entonces.</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerRules</name>
+    <message>
+        <source>Date must be greater than %1</source>
+        <translation>La fecha debe ser posterior al %1</translation>
+    </message>
+</context>
+<context>
     <name>Locale</name>
     <message>
         <source>%1 would be kept as %2: amounts are kept to the cent up to %3</source>
         <translation>%1 se guardaría como %2: los importes se guardan con precisión de céntimo hasta %3</translation>
+    </message>
+</context>
+<context>
+    <name>OfxStatement</name>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two of a list: 9100, 9200 and 9300</comment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>no &lt;OFX&gt; element: not an OFX file</source>
+        <translation>no hay elemento &lt;OFX&gt;: no es un archivo OFX</translation>
+    </message>
+    <message>
+        <source>a tag is never closed with &apos;&gt;&apos;</source>
+        <translation>una etiqueta no se cierra nunca con &apos;&gt;&apos;</translation>
+    </message>
+    <message>
+        <source>&lt;STMTTRN&gt; is never closed</source>
+        <translation>&lt;STMTTRN&gt; no se cierra nunca</translation>
+    </message>
+    <message>
+        <source>the file ends before &lt;/OFX&gt;</source>
+        <translation>el archivo termina antes de &lt;/OFX&gt;</translation>
+    </message>
+    <message>
+        <source>The file lists account %1 but holds no statement of its transactions.</source>
+        <translation>El archivo menciona la cuenta %1, pero no contiene ningún extracto de sus movimientos.</translation>
+    </message>
+    <message>
+        <source>The file lists accounts %1 but holds no statement of their transactions.</source>
+        <translation>El archivo menciona las cuentas %1, pero no contiene ningún extracto de sus movimientos.</translation>
+    </message>
+    <message>
+        <source>The statement holds no transactions.</source>
+        <translation>El extracto no contiene movimientos.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>&lt;STMTTRN&gt; inside the &lt;STMTTRN&gt; of line %1</source>
+        <translation>&lt;STMTTRN&gt; dentro del &lt;STMTTRN&gt; de la línea %1</translation>
+    </message>
+    <message>
+        <source>elements nested deeper than %1</source>
+        <translation>elementos anidados en más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>a CDATA section is never closed with &apos;]]&gt;&apos;</source>
+        <translation>una sección CDATA no se cierra nunca con &apos;]]&gt;&apos;</translation>
+    </message>
+    <message>
+        <source>the bank answered with error %1; the file holds no statement</source>
+        <translation>el banco respondió con el error %1; el archivo no contiene ningún extracto</translation>
+    </message>
+    <message>
+        <source>The bank answered with warning %1</source>
+        <translation>El banco respondió con la advertencia %1</translation>
+    </message>
+    <message>
+        <source>&lt;/%1&gt; without &lt;%1&gt;</source>
+        <translation>&lt;/%1&gt; sin &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>not a date in DTPOSTED: &apos;%1&apos;</source>
+        <translation>no es una fecha en DTPOSTED: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the bank gave no amount (null)</source>
+        <translation>el banco no indicó ningún importe (null)</translation>
+    </message>
+    <message>
+        <source>not an amount in TRNAMT: &apos;%1&apos;</source>
+        <translation>no es un importe en TRNAMT: &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>it is no longer a pipe or a device</source>
+        <translation>ya no es una tubería ni un dispositivo</translation>
+    </message>
+    <message>
+        <source>it is the file being exported</source>
+        <translation>es el archivo que se está exportando</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is neither a regular file, a pipe nor a character device</source>
+        <translation>no es un archivo normal, ni una tubería, ni un dispositivo de caracteres</translation>
+    </message>
+    <message>
+        <source>it is a Tallix ledger</source>
+        <translation>es un libro de Tallix</translation>
+    </message>
+    <message>
+        <source>it cannot be read to see whether it is a ledger</source>
+        <translation>no se puede leer para comprobar si es un libro</translation>
+    </message>
+    <message>
+        <source>not a file to write</source>
+        <translation>no es un archivo en el que escribir</translation>
+    </message>
+</context>
+<context>
+    <name>QifStatement</name>
+    <message>
+        <source>line %1: the dates are written in both orders: %2 is day first, %3 month first</source>
+        <translation>línea %1: las fechas están escritas en ambos órdenes: %2 tiene el día primero, %3 el mes</translation>
+    </message>
+    <message>
+        <source>Dates read day first (%1 has no month %2).</source>
+        <translation>Fechas leídas con el día primero (%1 no tiene mes %2).</translation>
+    </message>
+    <message>
+        <source>Dates read month first (%1 has no month %2).</source>
+        <translation>Fechas leídas con el mes primero (%1 no tiene mes %2).</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as dates written with dots are (%1).</source>
+        <translation>Fechas leídas con el día primero, como las fechas escritas con puntos (%1).</translation>
+    </message>
+    <message>
+        <source>Dates read month first, as QIF usually writes them (%1).</source>
+        <translation>Fechas leídas con el mes primero, como suele escribirlas QIF (%1).</translation>
+    </message>
+    <message>
+        <source>transaction without a date (D)</source>
+        <translation>movimiento sin fecha (D)</translation>
+    </message>
+    <message>
+        <source>transaction without an amount (T)</source>
+        <translation>movimiento sin importe (T)</translation>
+    </message>
+    <message>
+        <source>%1 is no bank, cash or credit card account</source>
+        <translation>%1 no es una cuenta bancaria, de efectivo ni de tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>unknown header %1</source>
+        <translation>encabezado desconocido %1</translation>
+    </message>
+    <message>
+        <source>no !Type:Bank, !Type:Cash or !Type:CCard line before the transactions</source>
+        <translation>no hay ninguna línea !Type:Bank, !Type:Cash o !Type:CCard antes de los movimientos</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>no es una fecha: %1</translation>
+    </message>
+    <message>
+        <source>not an amount: %1</source>
+        <translation>no es un importe: %1</translation>
+    </message>
+    <message>
+        <source>The file holds no bank, cash or credit card transactions.</source>
+        <translation>El archivo no contiene movimientos bancarios, de efectivo ni de tarjeta de crédito.</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterText</name>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Starting balance:   %1
+Lock date:          %2
+Next check number:  %3
+</source>
+        <translation>Saldo inicial:               %1
+Fecha de bloqueo:            %2
+Siguiente número de cheque:  %3
+</translation>
     </message>
 </context>
 <context>
@@ -40,6 +1172,257 @@
     <message>
         <source>Next Check Number:</source>
         <translation>Siguiente número de cheque:</translation>
+    </message>
+</context>
+<context>
+    <name>Statement</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB: no statement is that large</source>
+        <translation>%1 supera los %2 MiB: ningún extracto es tan grande</translation>
+    </message>
+    <message>
+        <source>no column mapping is known for a statement with %1</source>
+        <translation>no se conoce ninguna asignación de columnas para un extracto con %1</translation>
+    </message>
+    <message>
+        <source>no column mapping is known for the header line: %1</source>
+        <translation>no se conoce ninguna asignación de columnas para la línea de encabezado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatementReading</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>more transactions than a ledger holds (%1)</source>
+        <translation>más movimientos de los que admite un libro (%1)</translation>
+    </message>
+    <message>
+        <source>an amount the ledger cannot keep to the cent: %1</source>
+        <translation>un importe que el libro no puede guardar al céntimo: %1</translation>
+    </message>
+    <message>
+        <source>The statement holds only investment transactions (%1): a check register does not keep them.</source>
+        <translation>El extracto solo contiene movimientos de inversión (%1): un registro de cheques no los guarda.</translation>
+    </message>
+    <message>
+        <source>1 investment transaction is not kept in a check register.</source>
+        <translation>1 movimiento de inversión no se guarda en un registro de cheques.</translation>
+    </message>
+    <message>
+        <source>%1 investment transactions are not kept in a check register.</source>
+        <translation>%1 movimientos de inversión no se guardan en un registro de cheques.</translation>
+    </message>
+</context>
+<context>
+    <name>TallixCli</name>
+    <message>
+        <source>Usage: tallix-cli print FILE [--pdf OUT]
+  or:  tallix-cli export FILE --format csv|qif [-o OUT]
+  or:  tallix-cli check FILE
+  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B
+  or:  tallix-cli forecast LEDGER [--days N]
+  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+</source>
+        <translation>Uso: tallix-cli print FILE [--pdf OUT]
+  o: tallix-cli export FILE --format csv|qif [-o OUT]
+  o: tallix-cli check FILE
+  o: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                       [columnas CSV]
+  o: tallix-cli balance LEDGER --date D
+  o: tallix-cli reconcile LEDGER --date D --balance B
+  o: tallix-cli forecast LEDGER [--days N]
+  o: tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+</translation>
+    </message>
+    <message>
+        <source>Reads a Tallix data file (.tlx); only import changes it. print shows the cleared marks in column C:
+c cleared, R reconciled.
+</source>
+        <translation>Lee un archivo de datos de Tallix (.tlx); solo import lo modifica. print muestra las marcas de
+punteo en la columna C: c punteado, R conciliado.
+</translation>
+    </message>
+    <message>
+        <source>  print    the register as the register window shows it: sorted by date, with running balances;
+           with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it
+</source>
+        <translation>  print    el registro tal como lo muestra la ventana del registro: ordenado por fecha, con el saldo
+           acumulado; con --pdf, como páginas en el archivo PDF OUT (- para la salida estándar), tal
+           como lo imprime el programa
+</translation>
+    </message>
+    <message>
+        <source>  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output
+</source>
+        <translation>  export   los movimientos como CSV (RFC 4180) o QIF, en OUT o en la salida estándar
+</translation>
+    </message>
+    <message>
+        <source>  check    validate the file against the format; exit status 0 when sound, 1 when not; also notes
+           unsaved changes that a crashed window left for recovery
+</source>
+        <translation>  check    valida el archivo según el formato; estado de salida 0 si es correcto, 1 si no; también
+           indica los cambios sin guardar que una ventana que falló dejó para recuperar
+</translation>
+    </message>
+    <message>
+        <source>  import   add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells
+           whether it is added and as which type, skipped as a duplicate of which record, or refused
+           and why; then the ledger is saved, unless --dry-run. The format comes from the file&apos;s
+           extension or its content unless --format names it. A statement of several accounts is
+           refused with their list; --account ID imports the one with that id. Exit status 3
+           when lines were refused (the others are added). A ledger open in the window (or in
+           another import) is refused with exit status 1.
+</source>
+        <translation>  import   añade un extracto bancario (OFX, QFX, QIF o CSV) al libro: una línea por movimiento
+           indica si se añade y con qué tipo, si se omite como duplicado de qué registro, o si se
+           rechaza y por qué; después se guarda el libro, salvo con --dry-run. El formato se deduce
+           de la extensión del archivo o de su contenido, a menos que --format lo indique. Un
+           extracto de varias cuentas se rechaza con su lista; --account ID importa la que tiene ese
+           identificador. Estado de salida 3 si se rechazaron líneas (las demás se añaden). Un libro
+           abierto en la ventana (o en otra importación) se rechaza con estado de salida 1.
+</translation>
+    </message>
+    <message>
+        <source>  balance  the balance at the end of day D (ISO 2024-01-31 or the locale&apos;s short date)
+</source>
+        <translation>  balance  el saldo al final del día D (ISO 2024-01-31 o la fecha corta de la configuración
+           regional)
+</translation>
+    </message>
+    <message>
+        <source>  reconcile  a bank statement&apos;s ending balance B on day D against the cleared balance (reconciled
+           and cleared transactions), with the difference and the outstanding transactions; changes
+           nothing. Exit status 0 when they agree, 3 when they do not
+</source>
+        <translation>  reconcile  el saldo final B de un extracto bancario el día D frente al saldo punteado (movimientos
+           conciliados y punteados), con la diferencia y los movimientos pendientes; no cambia nada.
+           Estado de salida 0 si coinciden, 3 si no
+</translation>
+    </message>
+    <message>
+        <source>  forecast the scheduled transactions due from today up to N days ahead (by default as set in the
+           program), overdue ones marked due, with the running balance; then today&apos;s balance and the
+           lowest the balance reaches, with its date. Exit status 3 when that is below zero, or below
+           the balance set to warn below
+</source>
+        <translation>  forecast los movimientos programados que vencen desde hoy hasta N días después (por defecto, según
+           lo ajustado en el programa), los vencidos marcados como tales, con el saldo acumulado;
+           después el saldo de hoy y el mínimo que alcanza el saldo, con su fecha. Estado de salida
+           3 si es menor que cero, o menor que el saldo de aviso ajustado
+</translation>
+    </message>
+    <message>
+        <source>  chart    the balance chart as the program draws it: the balance from the first transaction, the
+           forecast of the scheduled transactions for N days (at most 3660; by default the program&apos;s
+           horizon, 30 days unless changed) with its lowest point, and the money in and out of each
+           month; as a PNG image or SVG drawing of 1200 x 700 pixels or a PDF page, in OUT (- for
+           standard output)
+</source>
+        <translation>  chart    el gráfico del saldo tal como lo dibuja el programa: el saldo desde el primer movimiento,
+           la previsión de los movimientos programados para N días (como máximo 3660; por defecto el
+           horizonte del programa, 30 días salvo que se cambie) con su punto más bajo, y las
+           entradas y salidas de cada mes; como imagen PNG o dibujo SVG de 1200 x 700 píxeles o como
+           página PDF, en OUT (- para la salida estándar)
+</translation>
+    </message>
+    <message>
+        <source>CSV columns (numbered from 1; once imported, remembered for statements with the same header line):
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)
+  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N
+  (pending rows are skipped) --header yes|no (whether the first row names the columns; without
+  it, a first row that reads as a transaction is one)
+</source>
+        <translation>Columnas CSV (numeradas desde 1; tras importar, se recuerdan para los extractos con la misma cabecera):
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (sin --decimal, lo indican los importes)
+  --direction-col N (palabras como D/C, DR/CR, Af/Bij que dan el signo a los importes) --status-col N
+  (las filas pendientes se omiten) --header yes|no (si la primera fila nombra las columnas; sin
+  esta opción, una primera fila que se lee como un movimiento es un movimiento)
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+</source>
+        <translation>  -h, --help     mostrar esta ayuda y salir
+  -v, --version  mostrar la versión y salir
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Pruebe «tallix-cli --help» para más información.</translation>
+    </message>
+    <message>
+        <source>will not write %1: %2</source>
+        <translation>no se escribirá %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>more than one FILE</source>
+        <translation>más de un FILE</translation>
+    </message>
+    <message>
+        <source>export needs a FILE</source>
+        <translation>export necesita un FILE</translation>
+    </message>
+    <message>
+        <source>export needs --format csv or --format qif</source>
+        <translation>export necesita --format csv o --format qif</translation>
+    </message>
+    <message>
+        <source>tallix-pdf, which draws the pages, is not installed beside tallix-cli</source>
+        <translation>tallix-pdf, que dibuja las páginas, no está instalado junto a tallix-cli</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>no se puede ejecutar %1: %2</translation>
+    </message>
+    <message>
+        <source>chart needs exactly one FILE</source>
+        <translation>chart necesita exactamente un FILE</translation>
+    </message>
+    <message>
+        <source>chart needs one of --png OUT, --svg OUT or --pdf OUT</source>
+        <translation>chart necesita una de las opciones --png OUT, --svg OUT o --pdf OUT</translation>
+    </message>
+    <message>
+        <source>--days takes a number of days from 1 to %1</source>
+        <translation>--days admite un número de días de 1 a %1</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no se ha indicado ninguna orden</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>%1 needs exactly one FILE</source>
+        <translation>%1 necesita exactamente un FILE</translation>
+    </message>
+    <message>
+        <source>cannot write the register to standard output</source>
+        <translation>no se puede escribir el registro en la salida estándar</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation>no se puede escribir en la salida estándar</translation>
     </message>
 </context>
 <context>
@@ -85,6 +1468,63 @@ También se aceptan las opciones estándar de Qt, como -style NOMBRE, -platform 
 Run it from a desktop session, or under xvfb-run.</source>
         <translation>no hay pantalla donde mostrar la ventana (no está definida DISPLAY ni WAYLAND_DISPLAY).
 Ejecútelo desde una sesión de escritorio o con xvfb-run.</translation>
+    </message>
+</context>
+<context>
+    <name>TallixPdf</name>
+    <message>
+        <source>Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (used by tallix-cli print and chart)</source>
+        <translation>Uso: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (lo usan tallix-cli print y chart)</translation>
+    </message>
+    <message>
+        <source>Balance Chart: %1</source>
+        <translation>Gráfico del saldo: %1</translation>
+    </message>
+    <message>
+        <source>Check Register: %1</source>
+        <translation>Registro de cheques: %1</translation>
+    </message>
+    <message>
+        <source>cannot draw the chart</source>
+        <translation>no se puede dibujar el gráfico</translation>
+    </message>
+    <message>
+        <source>cannot lay out the register&apos;s pages</source>
+        <translation>no se pueden maquetar las páginas del registro</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionType</name>
+    <message>
+        <source>Check</source>
+        <translation>Cheque</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Pago</translation>
+    </message>
+    <message>
+        <source>Withdrawal</source>
+        <translation>Retiro</translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation>Comisión</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Depósito</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Intereses</translation>
+    </message>
+</context>
+<context>
+    <name>WindowImport</name>
+    <message>
+        <source>%1 cannot be imported.</source>
+        <translation>No se puede importar %1.</translation>
     </message>
 </context>
 <context>

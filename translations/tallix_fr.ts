@@ -2,6 +2,559 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>The statement holds %1 accounts. Which one goes into this ledger?</source>
+        <translation>Le relevé contient %1 comptes. Lequel importer dans ce registre ?</translation>
+    </message>
+    <message>
+        <source>no account id</source>
+        <translation>aucun identifiant de compte</translation>
+    </message>
+    <message>
+        <source>%1 (1 transaction)</source>
+        <translation>%1 (1 opération)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 transactions)</source>
+        <translation>%1 (%2 opérations)</translation>
+    </message>
+</context>
+<context>
+    <name>CliCheck</name>
+    <message>
+        <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
+        <translation>remarque : inutilisable : %1 ; Tallix ouvre le registre sans ses pointages ni ses opérations planifiées et laisse ce fichier tel quel</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; every mark still matches a record</source>
+        <translation>remarque : écrit avec une autre version de %1 ; chaque pointage correspond encore à une écriture</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; %2 of its cleared marks and %3 of its bank transaction ids match no record and would be dropped</source>
+        <translation>remarque : écrit avec une autre version de %1 ; %2 de ses pointages et %3 de ses identifiants d&apos;opération bancaire ne correspondent à aucune écriture et seraient supprimés</translation>
+    </message>
+    <message>
+        <source>cannot read %1: not a regular file</source>
+        <translation>impossible de lire %1 : ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot read %1: no access</source>
+        <translation>impossible de lire %1 : accès refusé</translation>
+    </message>
+    <message>
+        <source>cannot read %1: no such file</source>
+        <translation>impossible de lire %1 : fichier introuvable</translation>
+    </message>
+    <message>
+        <source>note: the file goes on past %1 bytes, the most a ledger can hold; the rest is not read</source>
+        <translation>remarque : le fichier dépasse %1 octets, le maximum que peut contenir un registre ; le reste n&apos;est pas lu</translation>
+    </message>
+    <message>
+        <source>header: </source>
+        <translation>en-tête : </translation>
+    </message>
+    <message>
+        <source>record %1: </source>
+        <translation>écriture %1 : </translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>erreur : %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>remarque : %1</translation>
+    </message>
+    <message>
+        <source>note: 1 unsaved change from %1 wait in a recovery journal; open the ledger in Tallix to recover or discard them</source>
+        <translation>remarque : 1 modification non enregistrée du %1 attend dans un journal de récupération ; ouvrez le registre dans Tallix pour la récupérer ou l&apos;abandonner</translation>
+    </message>
+    <message>
+        <source>note: %1 unsaved changes from %2 wait in a recovery journal; open the ledger in Tallix to recover or discard them</source>
+        <translation>remarque : %1 modifications non enregistrées du %2 attendent dans un journal de récupération ; ouvrez le registre dans Tallix pour les récupérer ou les abandonner</translation>
+    </message>
+    <message>
+        <source>note: the recovery journal %1 holds changes of another ledger (%2); Tallix keeps it aside and never applies them</source>
+        <translation>remarque : le journal de récupération %1 contient les modifications d&apos;un autre registre (%2) ; Tallix le met de côté et ne les applique jamais</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>valide</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 erreur</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 erreurs</translation>
+    </message>
+</context>
+<context>
+    <name>CliForecast</name>
+    <message>
+        <source>Usage: tallix-cli forecast LEDGER [--days N]</source>
+        <translation>Usage : tallix-cli forecast LEDGER [--days N]</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Essayez « tallix-cli --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>forecast needs exactly one FILE</source>
+        <translation>forecast attend exactement un FILE</translation>
+    </message>
+    <message>
+        <source>--days takes a number of days from 1 to %1</source>
+        <translation>--days attend un nombre de jours de 1 à %1</translation>
+    </message>
+    <message>
+        <source>due</source>
+        <comment>an overdue scheduled transaction</comment>
+        <translation>échu</translation>
+    </message>
+    <message>
+        <source>Today (%1): %2  Lowest: %3 on %4</source>
+        <translation>Aujourd&apos;hui (%1) : %2  Plus bas : %3 le %4</translation>
+    </message>
+</context>
+<context>
+    <name>CliImport</name>
+    <message>
+        <source>Usage: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B</source>
+        <translation>Usage : tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                          [colonnes CSV]
+  ou :  tallix-cli balance LEDGER --date D
+  ou :  tallix-cli reconcile LEDGER --date D --balance B</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Essayez « tallix-cli --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>%1: no account %2; it holds %3 accounts; choose one with --account ID:</source>
+        <translation>%1 : aucun compte %2 ; le fichier contient %3 comptes ; choisissez-en un avec --account ID :</translation>
+    </message>
+    <message>
+        <source>%1: it holds %2 accounts; choose one with --account ID:</source>
+        <translation>%1 : le fichier contient %2 comptes ; choisissez-en un avec --account ID :</translation>
+    </message>
+    <message>
+        <source>1 transaction</source>
+        <translation>1 opération</translation>
+    </message>
+    <message>
+        <source>%1 transactions</source>
+        <translation>%1 opérations</translation>
+    </message>
+    <message>
+        <source>%1: not imported: %2 cannot be used (%3), so the ledger&apos;s cleared marks and bank transaction ids are not known; move that file aside or put a sound copy in its place, then import again</source>
+        <translation>%1 : non importé : %2 est inutilisable (%3), les pointages et identifiants d&apos;opération bancaire du registre sont donc inconnus ; mettez ce fichier de côté ou remplacez-le par une copie intacte, puis importez à nouveau</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 marked cleared, %3 skipped, %4 refused (dry run: nothing written)</source>
+        <translation>ajoutées : %1, pointées : %2, ignorées : %3, refusées : %4 (essai : rien n&apos;a été écrit)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 marked cleared, %3 skipped, %4 refused</source>
+        <translation>ajoutées : %1, pointées : %2, ignorées : %3, refusées : %4</translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another tallix-cli (%2); try again once it is done</source>
+        <translation>%1 est en cours de modification par un autre tallix-cli (%2) ; réessayez une fois qu&apos;il aura terminé</translation>
+    </message>
+    <message>
+        <source>%1 is open in Tallix (%2); import the statement there, with File &gt; Import..., instead</source>
+        <translation>%1 est ouvert dans Tallix (%2) ; importez plutôt le relevé là-bas, avec Fichier &gt; Importer...</translation>
+    </message>
+    <message>
+        <source>cannot import into %1: no lock file can be made in %2 (%3), and without one Tallix could change the ledger at the same time; nothing was changed</source>
+        <translation>impossible d&apos;importer dans %1 : aucun fichier de verrou ne peut être créé dans %2 (%3), et sans lui Tallix pourrait modifier le registre en même temps ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>1 unsaved change from %1 wait</source>
+        <translation>1 modification non enregistrée du %1 attend</translation>
+    </message>
+    <message>
+        <source>%1 unsaved changes from %2 wait</source>
+        <translation>%1 modifications non enregistrées du %2 attendent</translation>
+    </message>
+    <message>
+        <source>open the ledger in Tallix to recover or discard them</source>
+        <translation>ouvrez le registre dans Tallix pour les récupérer ou les abandonner</translation>
+    </message>
+    <message>
+        <source>unsaved changes that cannot be read (%1) wait</source>
+        <translation>des modifications non enregistrées illisibles (%1) attendent</translation>
+    </message>
+    <message>
+        <source>open the ledger in Tallix, which keeps them aside</source>
+        <translation>ouvrez le registre dans Tallix, qui les met de côté</translation>
+    </message>
+    <message>
+        <source>note: %1: %2 in the recovery journal %3; %4; until then the import is refused</source>
+        <translation>remarque : %1 : %2 dans le journal de récupération %3 ; %4 ; d&apos;ici là, l&apos;importation est refusée</translation>
+    </message>
+    <message>
+        <source>%1: %2 in the recovery journal %3; %4, then import the statement; nothing was changed</source>
+        <translation>%1 : %2 dans le journal de récupération %3 ; %4, puis importez le relevé ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>balance needs a FILE and --date D</source>
+        <translation>balance attend un FILE et --date D</translation>
+    </message>
+    <message>
+        <source>not a date: &apos;%1&apos;</source>
+        <translation>pas une date : « %1 »</translation>
+    </message>
+    <message>
+        <source>reconcile needs a FILE, --date D and --balance B</source>
+        <translation>reconcile attend un FILE, --date D et --balance B</translation>
+    </message>
+    <message>
+        <source>not an amount: &apos;%1&apos;</source>
+        <translation>pas un montant : « %1 »</translation>
+    </message>
+    <message>
+        <source>Cleared balance on %1: %2</source>
+        <translation>Solde pointé au %1 : %2</translation>
+    </message>
+    <message>
+        <source>Statement: %1</source>
+        <translation>Relevé : %1</translation>
+    </message>
+    <message>
+        <source>Difference: %1</source>
+        <translation>Écart : %1</translation>
+    </message>
+    <message>
+        <source>Outstanding: %1 out (%2), %3 in (%4)</source>
+        <translation>En attente : sorties %1 (%2), entrées %3 (%4)</translation>
+    </message>
+    <message>
+        <source>--%1 needs a column number from 1</source>
+        <translation>--%1 attend un numéro de colonne à partir de 1</translation>
+    </message>
+    <message>
+        <source>--payee-col needs a column number from 1, or two separated by a comma</source>
+        <translation>--payee-col attend un numéro de colonne à partir de 1, ou deux séparés par une virgule</translation>
+    </message>
+    <message>
+        <source>--header takes yes or no</source>
+        <translation>--header attend yes ou no</translation>
+    </message>
+    <message>
+        <source>--date-order takes mdy, dmy or ymd</source>
+        <translation>--date-order attend mdy, dmy ou ymd</translation>
+    </message>
+    <message>
+        <source>--decimal takes . or ,</source>
+        <translation>--decimal attend . ou ,</translation>
+    </message>
+    <message>
+        <source>import needs a LEDGER and a STATEMENT</source>
+        <translation>import attend un LEDGER et un STATEMENT</translation>
+    </message>
+    <message>
+        <source>--format takes qif, csv or ofx</source>
+        <translation>--format attend qif, csv ou ofx</translation>
+    </message>
+    <message>
+        <source>warning: the columns could not be remembered in the settings</source>
+        <translation>avertissement : les colonnes n&apos;ont pas pu être enregistrées dans les paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>Companion</name>
+    <message>
+        <source>it belongs to another ledger: none of its records is in this one</source>
+        <translation>il appartient à un autre registre : aucune de ses écritures ne figure dans celui-ci</translation>
+    </message>
+    <message>
+        <source>%1; it was left as it is. Move it aside to save the cleared marks and schedules.</source>
+        <translation>%1 ; il a été laissé tel quel. Mettez-le de côté pour enregistrer les pointages et les opérations planifiées.</translation>
+    </message>
+</context>
+<context>
+    <name>CompanionFile</name>
+    <message>
+        <source>a bank transaction id is longer than 255 characters</source>
+        <translation>un identifiant d&apos;opération bancaire dépasse 255 caractères</translation>
+    </message>
+    <message>
+        <source>it is not a file of cleared marks written by Tallix</source>
+        <translation>ce n&apos;est pas un fichier de pointages écrit par Tallix</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>il est endommagé (%1)</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Tallix</source>
+        <translation>il a été écrit par une version plus récente de Tallix</translation>
+    </message>
+    <message>
+        <source>a statement&apos;s date or ending balance is out of range</source>
+        <translation>la date ou le solde final d&apos;un relevé est hors limites</translation>
+    </message>
+    <message>
+        <source>a deleted record&apos;s bank transaction id is empty</source>
+        <translation>l&apos;identifiant d&apos;opération bancaire d&apos;une écriture supprimée est vide</translation>
+    </message>
+    <message>
+        <source>a scheduled transaction is not one Tallix can keep</source>
+        <translation>une opération planifiée ne peut pas être conservée par Tallix</translation>
+    </message>
+</context>
+<context>
+    <name>CsvGuess</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>no line of it has columns: not a CSV statement</source>
+        <translation>aucune ligne n&apos;a de colonnes : pas un relevé CSV</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingDialog</name>
+    <message>
+        <source>%1  skipped: %2</source>
+        <translation>%1  ignorée : %2</translation>
+    </message>
+    <message>
+        <source>Statement Columns</source>
+        <translation>Colonnes du relevé</translation>
+    </message>
+    <message>
+        <source>First row holds column &amp;names</source>
+        <translation>La première ligne contient les &amp;noms des colonnes</translation>
+    </message>
+    <message>
+        <source>Month Day Year</source>
+        <translation>Mois Jour Année</translation>
+    </message>
+    <message>
+        <source>Day Month Year</source>
+        <translation>Jour Mois Année</translation>
+    </message>
+    <message>
+        <source>Year Month Day</source>
+        <translation>Année Mois Jour</translation>
+    </message>
+    <message>
+        <source>Point (1,234.56)</source>
+        <translation>Point (1,234.56)</translation>
+    </message>
+    <message>
+        <source>Comma (1.234,56)</source>
+        <translation>Virgule (1.234,56)</translation>
+    </message>
+    <message>
+        <source>&amp;Date column:</source>
+        <translation>Colonne de la &amp;date :</translation>
+    </message>
+    <message>
+        <source>Date &amp;order:</source>
+        <translation>&amp;Ordre de la date :</translation>
+    </message>
+    <message>
+        <source>&amp;Amount column:</source>
+        <translation>Colonne du &amp;montant :</translation>
+    </message>
+    <message>
+        <source>with Debit/credit &amp;words in column:</source>
+        <translation>avec les mots Débit/crédit dans la co&amp;lonne :</translation>
+    </message>
+    <message>
+        <source>or D&amp;ebit column:</source>
+        <translation>ou colonne du déb&amp;it :</translation>
+    </message>
+    <message>
+        <source>and C&amp;redit column:</source>
+        <translation>et colonne du c&amp;rédit :</translation>
+    </message>
+    <message>
+        <source>&amp;Payee column:</source>
+        <translation>Colonne du &amp;bénéficiaire :</translation>
+    </message>
+    <message>
+        <source>and second pa&amp;yee column:</source>
+        <translation>et seconde colonne du bénéfici&amp;aire :</translation>
+    </message>
+    <message>
+        <source>C&amp;heck number column:</source>
+        <translation>Colonne du numéro de c&amp;hèque :</translation>
+    </message>
+    <message>
+        <source>&amp;Type column:</source>
+        <translation>Colonne du &amp;type :</translation>
+    </message>
+    <message>
+        <source>Stat&amp;us column (pending rows are skipped):</source>
+        <translation>Colonne du stat&amp;ut (les lignes en attente sont ignorées) :</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;separator:</source>
+        <translation>&amp;Séparateur décimal :</translation>
+    </message>
+    <message>
+        <source>Which column of the statement holds what?</source>
+        <translation>Quelle colonne du relevé contient quoi ?</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>column number: its name</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2)</source>
+        <translation>Colonne %1 (%2)</translation>
+    </message>
+    <message>
+        <source>First lines as read:
+%1</source>
+        <translation>Premières lignes telles que lues :
+%1</translation>
+    </message>
+    <message>
+        <source>These columns cannot be read: %1</source>
+        <translation>Ces colonnes ne peuvent pas être lues : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvStatement</name>
+    <message>
+        <source>Dates read month first, as chosen.</source>
+        <translation>Dates lues avec le mois en premier, comme choisi.</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as chosen.</source>
+        <translation>Dates lues avec le jour en premier, comme choisi.</translation>
+    </message>
+    <message>
+        <source>Dates read year first, as chosen.</source>
+        <translation>Dates lues avec l&apos;année en premier, comme choisi.</translation>
+    </message>
+    <message>
+        <source>Dates read month first, as the locale writes dates: no date in the statement tells.</source>
+        <translation>Dates lues avec le mois en premier, comme les paramètres régionaux écrivent les dates : aucune date du relevé ne l&apos;indique.</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as the locale writes dates: no date in the statement tells.</source>
+        <translation>Dates lues avec le jour en premier, comme les paramètres régionaux écrivent les dates : aucune date du relevé ne l&apos;indique.</translation>
+    </message>
+    <message>
+        <source>Dates read year first, as the locale writes dates: no date in the statement tells.</source>
+        <translation>Dates lues avec l&apos;année en premier, comme les paramètres régionaux écrivent les dates : aucune date du relevé ne l&apos;indique.</translation>
+    </message>
+    <message>
+        <source>Dates read day first (%1 has no month %2).</source>
+        <translation>Dates lues avec le jour en premier (%1 n&apos;a pas de mois %2).</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as dates written with dots are (%1).</source>
+        <translation>Dates lues avec le jour en premier, comme le sont les dates écrites avec des points (%1).</translation>
+    </message>
+    <message>
+        <source>Dates read month first (%1 has no month %2).</source>
+        <translation>Dates lues avec le mois en premier (%1 n&apos;a pas de mois %2).</translation>
+    </message>
+    <message>
+        <source>1 line before the table skipped.</source>
+        <translation>1 ligne ignorée avant le tableau.</translation>
+    </message>
+    <message>
+        <source>%1 lines before the table skipped.</source>
+        <translation>%1 lignes ignorées avant le tableau.</translation>
+    </message>
+    <message>
+        <source>1 line after the table skipped.</source>
+        <translation>1 ligne ignorée après le tableau.</translation>
+    </message>
+    <message>
+        <source>%1 lines after the table skipped.</source>
+        <translation>%1 lignes ignorées après le tableau.</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>un champ entre guillemets n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>aucune ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>no date column chosen</source>
+        <translation>aucune colonne de date choisie</translation>
+    </message>
+    <message>
+        <source>no amount, debit or credit column chosen</source>
+        <translation>aucune colonne de montant, de débit ou de crédit choisie</translation>
+    </message>
+    <message>
+        <source>the header has no column %1</source>
+        <translation>l&apos;en-tête n&apos;a pas de colonne %1</translation>
+    </message>
+    <message>
+        <source>the first row has no column %1</source>
+        <translation>la première ligne n&apos;a pas de colonne %1</translation>
+    </message>
+    <message>
+        <source>the amounts use both &apos;.&apos; and &apos;,&apos; before their cents: say which is the decimal separator</source>
+        <translation>les montants utilisent à la fois &apos;.&apos; et &apos;,&apos; avant les centimes : indiquez lequel est le séparateur décimal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the direction column says neither debit nor credit; the words known are %2</source>
+        <translation>« %1 » dans la colonne du sens n&apos;indique ni débit ni crédit ; les mots connus sont %2</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>pas une date : %1</translation>
+    </message>
+    <message>
+        <source>not an amount: %1</source>
+        <translation>pas un montant : %1</translation>
+    </message>
+    <message>
+        <source>pending at the bank (%1)</source>
+        <translation>en attente à la banque (%1)</translation>
+    </message>
+    <message>
+        <source>no amount</source>
+        <translation>aucun montant</translation>
+    </message>
+</context>
+<context>
     <name>FileAssociation</name>
     <message>
         <source>Associate &quot;.TLX&quot; files with this application?</source>
@@ -9,10 +562,589 @@
     </message>
 </context>
 <context>
+    <name>ImportPlan</name>
+    <message>
+        <source>check number %1 is beyond %2</source>
+        <translation>le numéro de chèque %1 dépasse %2</translation>
+    </message>
+    <message>
+        <source>dated on or before the lock date %1</source>
+        <translation>datée au plus tard de la date de verrouillage %1</translation>
+    </message>
+    <message>
+        <source>amount beyond %1</source>
+        <translation>montant supérieur à %1</translation>
+    </message>
+    <message>
+        <source>a date or amount the ledger cannot keep</source>
+        <translation>une date ou un montant que le registre ne peut pas conserver</translation>
+    </message>
+    <message>
+        <source>the ledger is full</source>
+        <translation>le registre est plein</translation>
+    </message>
+    <message>
+        <source>the ledger has room for %1 more transactions, not %2</source>
+        <translation>le registre a de la place pour %1 opérations de plus, pas pour %2</translation>
+    </message>
+    <message>
+        <source>The statement opens with a balance of %1, this ledger with a starting balance of %2: change it in the settings for the balances to agree.</source>
+        <translation>Le relevé commence avec un solde de %1, ce registre avec un solde initial de %2 : modifiez-le dans les paramètres pour que les soldes concordent.</translation>
+    </message>
+    <message>
+        <source>added as Withdrawal</source>
+        <translation>ajoutée comme retrait</translation>
+    </message>
+    <message>
+        <source>added as Fee</source>
+        <translation>ajoutée comme frais</translation>
+    </message>
+    <message>
+        <source>added as Deposit</source>
+        <translation>ajoutée comme dépôt</translation>
+    </message>
+    <message>
+        <source>added as Interest</source>
+        <translation>ajoutée comme intérêts</translation>
+    </message>
+    <message>
+        <source>added as Check %1</source>
+        <translation>ajoutée comme chèque %1</translation>
+    </message>
+    <message>
+        <source>added as Payment</source>
+        <translation>ajoutée comme paiement</translation>
+    </message>
+    <message>
+        <source>%1: enters scheduled %2 of %3</source>
+        <comment>added as Payment: enters scheduled Rent of 12/1/2026</comment>
+        <translation>%1 : saisit l&apos;opération planifiée %2 du %3</translation>
+    </message>
+    <message>
+        <source>matches %1: marks it cleared</source>
+        <translation>correspond à %1 : la marque comme pointée</translation>
+    </message>
+    <message>
+        <source>skipped, deleted earlier</source>
+        <translation>ignorée, supprimée auparavant</translation>
+    </message>
+    <message>
+        <source>skipped, duplicate of %1</source>
+        <translation>ignorée, doublon de %1</translation>
+    </message>
+    <message>
+        <source>skipped, repeats statement line %1</source>
+        <translation>ignorée, répète la ligne %1 du relevé</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>ignorée : %1</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>refusée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreview</name>
+    <message>
+        <source>Import %1</source>
+        <translation>Importer %1</translation>
+    </message>
+    <message>
+        <source>Statement lines</source>
+        <translation>Lignes du relevé</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Check #</source>
+        <translation>N° de chèque</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Ce qui se passe</translation>
+    </message>
+    <message>
+        <source>Cut to %1 characters; the statement says: %2</source>
+        <translation>Tronqué à %1 caractères ; le relevé indique : %2</translation>
+    </message>
+    <message>
+        <source>The statement says: %1</source>
+        <translation>Le relevé indique : %1</translation>
+    </message>
+    <message>
+        <source>, %1 to skip for the reasons shown</source>
+        <translation>, %1 à ignorer pour les raisons indiquées</translation>
+    </message>
+    <message>
+        <source>%1 to add, %2 to mark cleared, %3 to skip as duplicates%4, %5 refused</source>
+        <translation>%1 à ajouter, %2 à pointer, %3 doublons à ignorer%4, %5 refusées</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Add as Withdrawal</source>
+        <translation>Ajouter comme retrait</translation>
+    </message>
+    <message>
+        <source>Add as Fee</source>
+        <translation>Ajouter comme frais</translation>
+    </message>
+    <message>
+        <source>Add as Deposit</source>
+        <translation>Ajouter comme dépôt</translation>
+    </message>
+    <message>
+        <source>Add as Interest</source>
+        <translation>Ajouter comme intérêts</translation>
+    </message>
+    <message>
+        <source>Add as Check</source>
+        <translation>Ajouter comme chèque</translation>
+    </message>
+    <message>
+        <source>Add as Payment</source>
+        <translation>Ajouter comme paiement</translation>
+    </message>
+    <message>
+        <source>Enters scheduled: %1 on %2</source>
+        <translation>Saisit l&apos;opération planifiée : %1 le %2</translation>
+    </message>
+    <message>
+        <source>Matches %1: marks it cleared</source>
+        <translation>Correspond à %1 : la marque comme pointée</translation>
+    </message>
+    <message>
+        <source>Skip: deleted earlier</source>
+        <translation>Ignorer : supprimée auparavant</translation>
+    </message>
+    <message>
+        <source>Skip: duplicate of %1</source>
+        <translation>Ignorer : doublon de %1</translation>
+    </message>
+    <message>
+        <source>Skip: repeats row %1</source>
+        <translation>Ignorer : répète la ligne %1</translation>
+    </message>
+    <message>
+        <source>Skip: %1</source>
+        <translation>Ignorer : %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Refusée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSequence</name>
+    <message>
+        <source>Account %1 has no transactions in this statement.</source>
+        <translation>Le compte %1 n&apos;a aucune opération dans ce relevé.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalFormat</name>
+    <message>
+        <source>not a recovery journal</source>
+        <translation>ce n&apos;est pas un journal de récupération</translation>
+    </message>
+    <message>
+        <source>a journal of version %1, which this version of Tallix cannot read</source>
+        <translation>un journal de version %1, que cette version de Tallix ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>son en-tête est endommagé</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerCheck</name>
+    <message>
+        <source>the lock date %1 is not a date from 1/1/100 to 12/31/9999</source>
+        <translation>la date de verrouillage %1 n&apos;est pas une date du 1/1/100 au 31/12/9999</translation>
+    </message>
+    <message>
+        <source>date %1 is not a date from 1/1/100 to 12/31/9999</source>
+        <translation>la date %1 n&apos;est pas une date du 1/1/100 au 31/12/9999</translation>
+    </message>
+    <message>
+        <source>the lock date %1 carries a time of day</source>
+        <translation>la date de verrouillage %1 comporte une heure</translation>
+    </message>
+    <message>
+        <source>date %1 carries a time of day</source>
+        <translation>la date %1 comporte une heure</translation>
+    </message>
+    <message>
+        <source>the starting balance %1 is not an amount of at most %2 either way</source>
+        <translation>le solde initial %1 n&apos;est pas un montant d&apos;au plus %2 dans un sens ou dans l&apos;autre</translation>
+    </message>
+    <message>
+        <source>amount %1 is not an amount of at most %2 either way</source>
+        <translation>le montant %1 n&apos;est pas un montant d&apos;au plus %2 dans un sens ou dans l&apos;autre</translation>
+    </message>
+    <message>
+        <source>check %1 appears %2 times (records %3)</source>
+        <translation>le chèque %1 apparaît %2 fois (écritures %3)</translation>
+    </message>
+    <message>
+        <source>check %1 is missing</source>
+        <translation>le chèque %1 manque</translation>
+    </message>
+    <message>
+        <source>checks %1 to %2 are missing</source>
+        <translation>les chèques %1 à %2 manquent</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, shorter than its 64-byte header</source>
+        <translation>le fichier fait %1 octets, moins que son en-tête de 64 octets</translation>
+    </message>
+    <message>
+        <source>the header text is not &quot;CHECK DATA HEADER&quot;</source>
+        <translation>le texte d&apos;en-tête n&apos;est pas « CHECK DATA HEADER »</translation>
+    </message>
+    <message>
+        <source>the record count %1 is below 1</source>
+        <translation>le nombre d&apos;écritures %1 est inférieur à 1</translation>
+    </message>
+    <message>
+        <source>the next check number %1 is negative</source>
+        <translation>le prochain numéro de chèque %1 est négatif</translation>
+    </message>
+    <message>
+        <source>the header counts %1 records but the file holds %2</source>
+        <translation>l&apos;en-tête compte %1 écritures mais le fichier en contient %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes follow the last counted record and are never read</source>
+        <translation>%1 octets suivent la dernière écriture comptée et ne sont jamais lus</translation>
+    </message>
+    <message>
+        <source>type code %1 is not 0 to 4</source>
+        <translation>le code de type %1 n&apos;est pas compris entre 0 et 4</translation>
+    </message>
+    <message>
+        <source>check number %1 is neither 1 or more (a check) nor -1 (a payment)</source>
+        <translation>le numéro de chèque %1 n&apos;est ni supérieur ou égal à 1 (un chèque) ni -1 (un paiement)</translation>
+    </message>
+    <message>
+        <source>check number %1 on a record of type %2, which usually carries 0</source>
+        <translation>numéro de chèque %1 sur une écriture de type %2, qui porte habituellement 0</translation>
+    </message>
+    <message>
+        <source>amount %1 carries a sign; the type tells debits from credits</source>
+        <translation>le montant %1 porte un signe ; le type distingue les débits des crédits</translation>
+    </message>
+    <message>
+        <source>locked flag %1 is neither 0 nor -1; it reads as locked</source>
+        <translation>l&apos;indicateur de verrouillage %1 n&apos;est ni 0 ni -1 ; il est lu comme verrouillé</translation>
+    </message>
+    <message>
+        <source>the description holds control characters: &quot;%1&quot;</source>
+        <translation>la description contient des caractères de contrôle : « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerFile</name>
+    <message>
+        <source>Error opening file</source>
+        <translation>Erreur à l&apos;ouverture du fichier</translation>
+    </message>
+    <message>
+        <source>Unknown file type</source>
+        <translation>Type de fichier inconnu</translation>
+    </message>
+    <message>
+        <source>Unable to save file:</source>
+        <translation>Impossible d&apos;enregistrer le fichier :</translation>
+    </message>
+    <message>
+        <source>It changed on disk since it was read.</source>
+        <translation>Il a été modifié sur le disque depuis sa lecture.</translation>
+    </message>
+    <message>
+        <source>It is open in another copy of Tallix: %1.</source>
+        <translation>Il est ouvert dans une autre instance de Tallix : %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The ledger opens without its cleared marks and schedules, and saving leaves that file as it is; move it aside to save new ones.</source>
+        <translation>%1 est inutilisable : %2. Le registre s&apos;ouvre sans ses pointages ni ses opérations planifiées, et l&apos;enregistrement laisse ce fichier tel quel ; mettez-le de côté pour enregistrer les nouveaux.</translation>
+    </message>
+    <message>
+        <source>1 cleared mark</source>
+        <translation>1 pointage</translation>
+    </message>
+    <message>
+        <source>%1 cleared marks</source>
+        <translation>%1 pointages</translation>
+    </message>
+    <message>
+        <source>1 bank transaction id</source>
+        <translation>1 identifiant d&apos;opération bancaire</translation>
+    </message>
+    <message>
+        <source>%1 bank transaction ids</source>
+        <translation>%1 identifiants d&apos;opération bancaire</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 could not be matched to its records and was dropped.</source>
+        <translation>%1 de %2 n&apos;a pu être associé à aucune écriture et a été supprimé.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 could not be matched to its records and were dropped.</source>
+        <translation>%1 de %2 n&apos;ont pu être associés à aucune écriture et ont été supprimés.</translation>
+    </message>
+    <message>
+        <source>it was not there when the ledger was opened</source>
+        <translation>il n&apos;existait pas à l&apos;ouverture du registre</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerHold</name>
+    <message>
+        <source>a copy that did not say who it is, since %1</source>
+        <translation>une instance qui ne s&apos;est pas identifiée, depuis le %1</translation>
+    </message>
+    <message>
+        <source>%1 on %2 (process %3) since %4</source>
+        <translation>%1 sur %2 (processus %3) depuis le %4</translation>
+    </message>
+    <message>
+        <source>someone</source>
+        <translation>quelqu&apos;un</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerRecovery</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>Unsaved changes cannot be kept for recovery after a crash:</source>
+        <translation>Les modifications non enregistrées ne peuvent pas être conservées pour une récupération après un plantage :</translation>
+    </message>
+    <message>
+        <source>Save the ledger to keep them.</source>
+        <translation>Enregistrez le registre pour les conserver.</translation>
+    </message>
+    <message>
+        <source>The recovery journal %1 cannot be removed: %2.</source>
+        <translation>Le journal de récupération %1 ne peut pas être supprimé : %2.</translation>
+    </message>
+    <message>
+        <source>The next time this ledger is opened, Tallix may offer its changes again although they were saved or discarded; discard them then.</source>
+        <translation>À la prochaine ouverture de ce registre, Tallix proposera peut-être à nouveau ses modifications bien qu&apos;elles aient été enregistrées ou abandonnées ; abandonnez-les alors.</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerRules</name>
+    <message>
+        <source>Date must be greater than %1</source>
+        <translation>La date doit être postérieure au %1</translation>
+    </message>
+</context>
+<context>
     <name>Locale</name>
     <message>
         <source>%1 would be kept as %2: amounts are kept to the cent up to %3</source>
         <translation>%1 serait conservé comme %2 : les montants sont conservés au centime près jusqu&apos;à %3</translation>
+    </message>
+</context>
+<context>
+    <name>OfxStatement</name>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two of a list: 9100, 9200 and 9300</comment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>no &lt;OFX&gt; element: not an OFX file</source>
+        <translation>aucun élément &lt;OFX&gt; : pas un fichier OFX</translation>
+    </message>
+    <message>
+        <source>a tag is never closed with &apos;&gt;&apos;</source>
+        <translation>une balise n&apos;est jamais fermée par &apos;&gt;&apos;</translation>
+    </message>
+    <message>
+        <source>&lt;STMTTRN&gt; is never closed</source>
+        <translation>&lt;STMTTRN&gt; n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>the file ends before &lt;/OFX&gt;</source>
+        <translation>le fichier se termine avant &lt;/OFX&gt;</translation>
+    </message>
+    <message>
+        <source>The file lists account %1 but holds no statement of its transactions.</source>
+        <translation>Le fichier mentionne le compte %1 mais ne contient aucun relevé de ses opérations.</translation>
+    </message>
+    <message>
+        <source>The file lists accounts %1 but holds no statement of their transactions.</source>
+        <translation>Le fichier mentionne les comptes %1 mais ne contient aucun relevé de leurs opérations.</translation>
+    </message>
+    <message>
+        <source>The statement holds no transactions.</source>
+        <translation>Le relevé ne contient aucune opération.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>&lt;STMTTRN&gt; inside the &lt;STMTTRN&gt; of line %1</source>
+        <translation>&lt;STMTTRN&gt; à l&apos;intérieur du &lt;STMTTRN&gt; de la ligne %1</translation>
+    </message>
+    <message>
+        <source>elements nested deeper than %1</source>
+        <translation>éléments imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>a CDATA section is never closed with &apos;]]&gt;&apos;</source>
+        <translation>une section CDATA n&apos;est jamais fermée par &apos;]]&gt;&apos;</translation>
+    </message>
+    <message>
+        <source>the bank answered with error %1; the file holds no statement</source>
+        <translation>la banque a répondu par l&apos;erreur %1 ; le fichier ne contient aucun relevé</translation>
+    </message>
+    <message>
+        <source>The bank answered with warning %1</source>
+        <translation>La banque a répondu par l&apos;avertissement %1</translation>
+    </message>
+    <message>
+        <source>&lt;/%1&gt; without &lt;%1&gt;</source>
+        <translation>&lt;/%1&gt; sans &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>not a date in DTPOSTED: &apos;%1&apos;</source>
+        <translation>pas une date dans DTPOSTED : &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the bank gave no amount (null)</source>
+        <translation>la banque n&apos;a indiqué aucun montant (null)</translation>
+    </message>
+    <message>
+        <source>not an amount in TRNAMT: &apos;%1&apos;</source>
+        <translation>pas un montant dans TRNAMT : &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>it is no longer a pipe or a device</source>
+        <translation>ce n&apos;est plus un tube ni un périphérique</translation>
+    </message>
+    <message>
+        <source>it is the file being exported</source>
+        <translation>c&apos;est le fichier en cours d&apos;exportation</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is neither a regular file, a pipe nor a character device</source>
+        <translation>ce n&apos;est ni un fichier ordinaire, ni un tube, ni un périphérique caractère</translation>
+    </message>
+    <message>
+        <source>it is a Tallix ledger</source>
+        <translation>c&apos;est un registre Tallix</translation>
+    </message>
+    <message>
+        <source>it cannot be read to see whether it is a ledger</source>
+        <translation>il ne peut pas être lu pour vérifier s&apos;il s&apos;agit d&apos;un registre</translation>
+    </message>
+    <message>
+        <source>not a file to write</source>
+        <translation>ce n&apos;est pas un fichier à écrire</translation>
+    </message>
+</context>
+<context>
+    <name>QifStatement</name>
+    <message>
+        <source>line %1: the dates are written in both orders: %2 is day first, %3 month first</source>
+        <translation>ligne %1 : les dates sont écrites dans les deux ordres : %2 a le jour en premier, %3 le mois</translation>
+    </message>
+    <message>
+        <source>Dates read day first (%1 has no month %2).</source>
+        <translation>Dates lues avec le jour en premier (%1 n&apos;a pas de mois %2).</translation>
+    </message>
+    <message>
+        <source>Dates read month first (%1 has no month %2).</source>
+        <translation>Dates lues avec le mois en premier (%1 n&apos;a pas de mois %2).</translation>
+    </message>
+    <message>
+        <source>Dates read day first, as dates written with dots are (%1).</source>
+        <translation>Dates lues avec le jour en premier, comme le sont les dates écrites avec des points (%1).</translation>
+    </message>
+    <message>
+        <source>Dates read month first, as QIF usually writes them (%1).</source>
+        <translation>Dates lues avec le mois en premier, comme QIF les écrit habituellement (%1).</translation>
+    </message>
+    <message>
+        <source>transaction without a date (D)</source>
+        <translation>opération sans date (D)</translation>
+    </message>
+    <message>
+        <source>transaction without an amount (T)</source>
+        <translation>opération sans montant (T)</translation>
+    </message>
+    <message>
+        <source>%1 is no bank, cash or credit card account</source>
+        <translation>%1 n&apos;est pas un compte bancaire, d&apos;espèces ou de carte de crédit</translation>
+    </message>
+    <message>
+        <source>unknown header %1</source>
+        <translation>en-tête inconnu %1</translation>
+    </message>
+    <message>
+        <source>no !Type:Bank, !Type:Cash or !Type:CCard line before the transactions</source>
+        <translation>aucune ligne !Type:Bank, !Type:Cash ou !Type:CCard avant les opérations</translation>
+    </message>
+    <message>
+        <source>not a date: %1</source>
+        <translation>pas une date : %1</translation>
+    </message>
+    <message>
+        <source>not an amount: %1</source>
+        <translation>pas un montant : %1</translation>
+    </message>
+    <message>
+        <source>The file holds no bank, cash or credit card transactions.</source>
+        <translation>Le fichier ne contient aucune opération bancaire, d&apos;espèces ou de carte de crédit.</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterText</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Starting balance:   %1
+Lock date:          %2
+Next check number:  %3
+</source>
+        <translation>Solde initial :              %1
+Date de verrouillage :       %2
+Prochain numéro de chèque :  %3
+</translation>
     </message>
 </context>
 <context>
@@ -40,6 +1172,259 @@
     <message>
         <source>Next Check Number:</source>
         <translation>Prochain numéro de chèque :</translation>
+    </message>
+</context>
+<context>
+    <name>Statement</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB: no statement is that large</source>
+        <translation>%1 dépasse %2 Mio : aucun relevé n&apos;est aussi volumineux</translation>
+    </message>
+    <message>
+        <source>no column mapping is known for a statement with %1</source>
+        <translation>aucune correspondance de colonnes n&apos;est connue pour un relevé avec %1</translation>
+    </message>
+    <message>
+        <source>no column mapping is known for the header line: %1</source>
+        <translation>aucune correspondance de colonnes n&apos;est connue pour la ligne d&apos;en-tête : %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatementReading</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>more transactions than a ledger holds (%1)</source>
+        <translation>plus d&apos;opérations qu&apos;un registre ne peut en contenir (%1)</translation>
+    </message>
+    <message>
+        <source>an amount the ledger cannot keep to the cent: %1</source>
+        <translation>un montant que le registre ne peut pas conserver au centime près : %1</translation>
+    </message>
+    <message>
+        <source>The statement holds only investment transactions (%1): a check register does not keep them.</source>
+        <translation>Le relevé ne contient que des opérations de placement (%1) : un registre de chèques ne les conserve pas.</translation>
+    </message>
+    <message>
+        <source>1 investment transaction is not kept in a check register.</source>
+        <translation>1 opération de placement n&apos;est pas conservée dans un registre de chèques.</translation>
+    </message>
+    <message>
+        <source>%1 investment transactions are not kept in a check register.</source>
+        <translation>%1 opérations de placement ne sont pas conservées dans un registre de chèques.</translation>
+    </message>
+</context>
+<context>
+    <name>TallixCli</name>
+    <message>
+        <source>Usage: tallix-cli print FILE [--pdf OUT]
+  or:  tallix-cli export FILE --format csv|qif [-o OUT]
+  or:  tallix-cli check FILE
+  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B
+  or:  tallix-cli forecast LEDGER [--days N]
+  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+</source>
+        <translation>Usage : tallix-cli print FILE [--pdf OUT]
+  ou :  tallix-cli export FILE --format csv|qif [-o OUT]
+  ou :  tallix-cli check FILE
+  ou :  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                          [colonnes CSV]
+  ou :  tallix-cli balance LEDGER --date D
+  ou :  tallix-cli reconcile LEDGER --date D --balance B
+  ou :  tallix-cli forecast LEDGER [--days N]
+  ou :  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+</translation>
+    </message>
+    <message>
+        <source>Reads a Tallix data file (.tlx); only import changes it. print shows the cleared marks in column C:
+c cleared, R reconciled.
+</source>
+        <translation>Lit un fichier de données Tallix (.tlx) ; seul import le modifie. print affiche les pointages
+dans la colonne C : c pointé, R rapproché.
+</translation>
+    </message>
+    <message>
+        <source>  print    the register as the register window shows it: sorted by date, with running balances;
+           with --pdf, as pages in the PDF file OUT (- for standard output), as the program prints it
+</source>
+        <translation>  print    le registre tel que la fenêtre du registre l&apos;affiche : trié par date, avec le solde
+           courant ; avec --pdf, sous forme de pages dans le fichier PDF OUT (- pour la sortie
+           standard), tel que le programme l&apos;imprime
+</translation>
+    </message>
+    <message>
+        <source>  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output
+</source>
+        <translation>  export   les opérations en CSV (RFC 4180) ou QIF, dans OUT ou sur la sortie standard
+</translation>
+    </message>
+    <message>
+        <source>  check    validate the file against the format; exit status 0 when sound, 1 when not; also notes
+           unsaved changes that a crashed window left for recovery
+</source>
+        <translation>  check    vérifie le fichier par rapport au format ; code de sortie 0 s&apos;il est valide, 1 sinon ;
+           signale aussi les modifications non enregistrées qu&apos;une fenêtre plantée a laissées pour
+           récupération
+</translation>
+    </message>
+    <message>
+        <source>  import   add a bank statement (OFX, QFX, QIF or CSV) to the ledger: one line per transaction tells
+           whether it is added and as which type, skipped as a duplicate of which record, or refused
+           and why; then the ledger is saved, unless --dry-run. The format comes from the file&apos;s
+           extension or its content unless --format names it. A statement of several accounts is
+           refused with their list; --account ID imports the one with that id. Exit status 3
+           when lines were refused (the others are added). A ledger open in the window (or in
+           another import) is refused with exit status 1.
+</source>
+        <translation>  import   ajoute un relevé bancaire (OFX, QFX, QIF ou CSV) au registre : une ligne par opération
+           indique si elle est ajoutée et sous quel type, ignorée comme doublon de quelle écriture,
+           ou refusée et pourquoi ; puis le registre est enregistré, sauf avec --dry-run. Le format
+           est déduit de l&apos;extension du fichier ou de son contenu, à moins que --format ne le
+           précise. Un relevé de plusieurs comptes est refusé avec leur liste ; --account ID importe
+           celui qui porte cet identifiant. Code de sortie 3 si des lignes ont été refusées (les
+           autres sont ajoutées). Un registre ouvert dans la fenêtre (ou dans une autre importation)
+           est refusé avec le code de sortie 1.
+</translation>
+    </message>
+    <message>
+        <source>  balance  the balance at the end of day D (ISO 2024-01-31 or the locale&apos;s short date)
+</source>
+        <translation>  balance  le solde à la fin du jour D (ISO 2024-01-31 ou la date courte des paramètres régionaux)
+</translation>
+    </message>
+    <message>
+        <source>  reconcile  a bank statement&apos;s ending balance B on day D against the cleared balance (reconciled
+           and cleared transactions), with the difference and the outstanding transactions; changes
+           nothing. Exit status 0 when they agree, 3 when they do not
+</source>
+        <translation>  reconcile  le solde final B d&apos;un relevé bancaire au jour D comparé au solde pointé (opérations
+           rapprochées et pointées), avec l&apos;écart et les opérations en attente ; ne modifie rien.
+           Code de sortie 0 s&apos;ils concordent, 3 sinon
+</translation>
+    </message>
+    <message>
+        <source>  forecast the scheduled transactions due from today up to N days ahead (by default as set in the
+           program), overdue ones marked due, with the running balance; then today&apos;s balance and the
+           lowest the balance reaches, with its date. Exit status 3 when that is below zero, or below
+           the balance set to warn below
+</source>
+        <translation>  forecast les opérations planifiées à échéance d&apos;aujourd&apos;hui jusqu&apos;à N jours (par défaut comme
+           réglé dans le programme), celles en retard marquées échues, avec le solde courant ; puis
+           le solde du jour et le plus bas que le solde atteint, avec sa date. Code de sortie 3 si
+           celui-ci est inférieur à zéro, ou au solde d&apos;alerte réglé
+</translation>
+    </message>
+    <message>
+        <source>  chart    the balance chart as the program draws it: the balance from the first transaction, the
+           forecast of the scheduled transactions for N days (at most 3660; by default the program&apos;s
+           horizon, 30 days unless changed) with its lowest point, and the money in and out of each
+           month; as a PNG image or SVG drawing of 1200 x 700 pixels or a PDF page, in OUT (- for
+           standard output)
+</source>
+        <translation>  chart    le graphique du solde tel que le programme le dessine : le solde depuis la première
+           opération, la prévision des opérations planifiées sur N jours (3660 au plus ; par défaut
+           l&apos;horizon du programme, 30 jours sauf modification) avec son point le plus bas, et les
+           entrées et sorties de chaque mois ; en image PNG ou dessin SVG de 1200 x 700 pixels ou en
+           page PDF, dans OUT (- pour la sortie standard)
+</translation>
+    </message>
+    <message>
+        <source>CSV columns (numbered from 1; once imported, remembered for statements with the same header line):
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)
+  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N
+  (pending rows are skipped) --header yes|no (whether the first row names the columns; without
+  it, a first row that reads as a transaction is one)
+</source>
+        <translation>Colonnes CSV (numérotées à partir de 1 ; mémorisées après une importation pour les relevés
+de même ligne d&apos;en-tête) :
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (sans --decimal, les montants le disent)
+  --direction-col N (mots comme D/C, DR/CR, Af/Bij qui donnent le signe des montants) --status-col N
+  (les lignes en attente sont ignorées) --header yes|no (si la première ligne nomme les colonnes ;
+  sans cette option, une première ligne qui se lit comme une opération en est une)
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+</source>
+        <translation>  -h, --help     afficher cette aide et quitter
+  -v, --version  afficher la version et quitter
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Essayez « tallix-cli --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>will not write %1: %2</source>
+        <translation>%1 ne sera pas écrit : %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>more than one FILE</source>
+        <translation>plus d&apos;un FILE</translation>
+    </message>
+    <message>
+        <source>export needs a FILE</source>
+        <translation>export attend un FILE</translation>
+    </message>
+    <message>
+        <source>export needs --format csv or --format qif</source>
+        <translation>export attend --format csv ou --format qif</translation>
+    </message>
+    <message>
+        <source>tallix-pdf, which draws the pages, is not installed beside tallix-cli</source>
+        <translation>tallix-pdf, qui dessine les pages, n&apos;est pas installé à côté de tallix-cli</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>impossible d&apos;exécuter %1 : %2</translation>
+    </message>
+    <message>
+        <source>chart needs exactly one FILE</source>
+        <translation>chart attend exactement un FILE</translation>
+    </message>
+    <message>
+        <source>chart needs one of --png OUT, --svg OUT or --pdf OUT</source>
+        <translation>chart attend l&apos;une des options --png OUT, --svg OUT ou --pdf OUT</translation>
+    </message>
+    <message>
+        <source>--days takes a number of days from 1 to %1</source>
+        <translation>--days attend un nombre de jours de 1 à %1</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande indiquée</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 needs exactly one FILE</source>
+        <translation>%1 attend exactement un FILE</translation>
+    </message>
+    <message>
+        <source>cannot write the register to standard output</source>
+        <translation>impossible d&apos;écrire le registre sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation>impossible d&apos;écrire sur la sortie standard</translation>
     </message>
 </context>
 <context>
@@ -85,6 +1470,63 @@ Les options standard de Qt sont aussi acceptées, comme -style NOM, -platform NO
 Run it from a desktop session, or under xvfb-run.</source>
         <translation>aucun écran où afficher la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini).
 Lancez-le depuis une session de bureau, ou sous xvfb-run.</translation>
+    </message>
+</context>
+<context>
+    <name>TallixPdf</name>
+    <message>
+        <source>Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (used by tallix-cli print and chart)</source>
+        <translation>Usage : tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (utilisé par tallix-cli print et chart)</translation>
+    </message>
+    <message>
+        <source>Balance Chart: %1</source>
+        <translation>Graphique du solde : %1</translation>
+    </message>
+    <message>
+        <source>Check Register: %1</source>
+        <translation>Registre des chèques : %1</translation>
+    </message>
+    <message>
+        <source>cannot draw the chart</source>
+        <translation>impossible de dessiner le graphique</translation>
+    </message>
+    <message>
+        <source>cannot lay out the register&apos;s pages</source>
+        <translation>impossible de mettre en page le registre</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionType</name>
+    <message>
+        <source>Check</source>
+        <translation>Chèque</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Paiement</translation>
+    </message>
+    <message>
+        <source>Withdrawal</source>
+        <translation>Retrait</translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation>Frais</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Dépôt</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Intérêts</translation>
+    </message>
+</context>
+<context>
+    <name>WindowImport</name>
+    <message>
+        <source>%1 cannot be imported.</source>
+        <translation>Impossible d&apos;importer %1.</translation>
     </message>
 </context>
 <context>
