@@ -4,6 +4,7 @@
 #include "platform/LocaleCodec.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -158,10 +159,13 @@ QPolygonF Steps(const ChartAxes& axes, const std::vector<BalancePoint>& points) 
 QString CutLabel(const ForecastCut& cut, const platform::LocaleCodec& codec) {
     QStringList parts;
     if (cut.overdueBefore != 0)
-        parts << QStringLiteral("overdue before %1").arg(codec.FormatShortDate(cut.overdueBefore));
+        parts << QCoreApplication::translate("BalanceChart", "overdue before %1")
+                     .arg(codec.FormatShortDate(cut.overdueBefore));
     if (cut.from != 0)
-        parts << QStringLiteral("from %1 on").arg(codec.FormatShortDate(cut.from));
-    return parts.isEmpty() ? QString() : QStringLiteral("Forecast cut: ") + parts.join(QStringLiteral(", "));
+        parts << QCoreApplication::translate("BalanceChart", "from %1 on").arg(codec.FormatShortDate(cut.from));
+    return parts.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("BalanceChart", "Forecast cut: %1").arg(parts.join(QStringLiteral(", ")));
 }
 
 // The lines' and bars' keys, then what the forecast left out, if anything.
@@ -189,10 +193,11 @@ void DrawLegend(QPainter& painter, const QRectF& area, const QFontMetricsF& metr
         left += h * 0.2;
         text(label);
     };
-    line(Qt::SolidLine, QStringLiteral("Balance"));
-    line(Qt::DashLine, QStringLiteral("Forecast"));
-    boxes(inks.in, inks.out, QStringLiteral("Money in, out"));
-    boxes(inks.Forecast(inks.in), inks.Forecast(inks.out), QStringLiteral("Forecast in, out"));
+    line(Qt::SolidLine, QCoreApplication::translate("BalanceChart", "Balance"));
+    line(Qt::DashLine, QCoreApplication::translate("BalanceChart", "Forecast"));
+    boxes(inks.in, inks.out, QCoreApplication::translate("BalanceChart", "Money in, out"));
+    boxes(inks.Forecast(inks.in), inks.Forecast(inks.out),
+          QCoreApplication::translate("BalanceChart", "Forecast in, out"));
     if (!cut.isEmpty()) // shortened to the chart's width when narrow
         text(metrics.elidedText(cut, Qt::ElideRight, std::max(0.0, area.right() - left)));
 }
@@ -206,11 +211,12 @@ void DrawDayMarkers(QPainter& painter, const ChartAxes& axes, const BalanceSerie
         QString label;
         Qt::PenStyle style;
     };
-    std::vector<Marker> markers{{series.today, QStringLiteral("Today"), Qt::SolidLine}};
+    std::vector<Marker> markers{{series.today, QCoreApplication::translate("BalanceChart", "Today"), Qt::SolidLine}};
     if (series.lockDate != 0)
-        markers.push_back({series.lockDate, QStringLiteral("Lock date"), Qt::DotLine});
+        markers.push_back({series.lockDate, QCoreApplication::translate("BalanceChart", "Lock date"), Qt::DotLine});
     if (series.reconciledDate != 0)
-        markers.push_back({series.reconciledDate, QStringLiteral("Last statement"), Qt::DashDotLine});
+        markers.push_back(
+            {series.reconciledDate, QCoreApplication::translate("BalanceChart", "Last statement"), Qt::DashDotLine});
     std::stable_sort(markers.begin(), markers.end(), [](const Marker& a, const Marker& b) { return a.day < b.day; });
     const QRectF plot = axes.Plot();
     std::vector<QRectF> placed;
@@ -242,7 +248,7 @@ void DrawLowest(QPainter& painter, const ChartAxes& axes, const BalanceSeries& s
     painter.setBrush(inks.background);
     painter.drawEllipse(at, radius, radius);
     painter.setBrush(Qt::NoBrush);
-    const QString label = QStringLiteral("Lowest: %1 on %2")
+    const QString label = QCoreApplication::translate("BalanceChart", "Lowest: %1 on %2")
                               .arg(codec.FormatCents(series.lowest.cents), codec.FormatShortDate(series.lowest.day));
     const QRectF plot = axes.Plot();
     const double width = metrics.horizontalAdvance(label) + 6;
@@ -270,7 +276,7 @@ void DrawMonths(QPainter& painter, const ChartAxes& axes, const BalanceSeries& s
     painter.setPen(inks.grid);
     painter.drawLine(bars.bottomLeft(), bars.bottomRight());
     painter.setPen(inks.text);
-    const QString caption = QStringLiteral("Money in and out per month");
+    const QString caption = QCoreApplication::translate("BalanceChart", "Money in and out per month");
     painter.drawText(QRectF(bars.left() + 4, bars.top(), bars.width(), metrics.height()), Qt::AlignLeft, caption);
     if (most == 0)
         return;

@@ -8,6 +8,7 @@
 #include "register/RegisterRows.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -90,10 +91,13 @@ PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, c
     result.pages = std::max(1, int((rows.size() + size_t(result.rowsPerPage) - 1) / size_t(result.rowsPerPage)));
 
     double lockDate = 0;
-    const QString lockText = ledger::GetLockDate(lockDate) ? codec.FormatShortDate(lockDate) : QStringLiteral("none");
-    const QString summary = QStringLiteral("Starting balance: %1    Lock date: %2    Printed: %3")
-                                .arg(BalanceCell(codec, ledger::ToCents(ledger::GetStartingBalance())).text, lockText,
-                                     codec.FormatShortDate(platform::DayCountFromDate(printed)));
+    const QString lockText = ledger::GetLockDate(lockDate)
+                                 ? codec.FormatShortDate(lockDate)
+                                 : QCoreApplication::translate("RegisterPrint", "none", "no lock date");
+    const QString summary =
+        QCoreApplication::translate("RegisterPrint", "Starting balance: %1    Lock date: %2    Printed: %3")
+            .arg(BalanceCell(codec, ledger::ToCents(ledger::GetStartingBalance())).text, lockText,
+                 codec.FormatShortDate(platform::DayCountFromDate(printed)));
 
     const auto drawRow = [&](qreal top, const Cells& cells, const QFont& rowFont) {
         painter.setFont(rowFont);
@@ -132,7 +136,8 @@ PrintedRegister PrintRegister(QPagedPaintDevice& device, const QString& title, c
         }
         painter.setFont(font);
         painter.drawText(QRectF(0, page.height() - metrics.height(), page.width(), metrics.height()), Qt::AlignHCenter,
-                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(result.pages));
+                         QCoreApplication::translate("RegisterPrint", "Page %1 of %2")
+                             .arg(QString::number(p + 1), QString::number(result.pages)));
     }
     result.ok = painter.end();
     return result;

@@ -2,14 +2,50 @@
 
 #include "model/TransactionRules.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+#include <utility>
+
 using namespace RegisterColumn;
 
+namespace {
+// A field of GridFormat: its alignment mark and its title.
+std::pair<QString, QString> SplitField(int column) {
+    const QString field = RegisterLook::GridFormat.split(QLatin1Char('|')).value(column);
+    const qsizetype markLength =
+        field.startsWith(QLatin1Char('^')) || field.startsWith(QLatin1Char('<')) || field.startsWith(QLatin1Char('>'))
+            ? 1
+            : 0;
+    return {field.left(markLength), field.mid(markLength)};
+}
+} // namespace
+
 QString RegisterLook::ColumnHeader(int column) {
-    QString header = GridFormat.split(QLatin1Char('|')).value(column);
-    if (header.startsWith(QLatin1Char('^')) || header.startsWith(QLatin1Char('<')) ||
-        header.startsWith(QLatin1Char('>')))
-        header.remove(0, 1);
-    return header;
+    switch (column) {
+    case CheckNumber:
+        return QCoreApplication::translate("RegisterCells", "Check #");
+    case Date:
+        return QCoreApplication::translate("RegisterCells", "Date");
+    case Description:
+        return QCoreApplication::translate("RegisterCells", "Description of Transaction");
+    case Debit:
+        return QCoreApplication::translate("RegisterCells", "Payment/Debit");
+    case Type:
+        return QCoreApplication::translate("RegisterCells", "Type");
+    case Credit:
+        return QCoreApplication::translate("RegisterCells", "Deposit/Credit");
+    case Balance:
+        return QCoreApplication::translate("RegisterCells", "Balance");
+    default:
+        return SplitField(column).second;
+    }
+}
+
+QString RegisterLook::GridFormatText() {
+    QStringList fields;
+    for (int column = 0; column < Count; ++column)
+        fields << SplitField(column).first + ColumnHeader(column);
+    return fields.join(QLatin1Char('|'));
 }
 
 RegisterLook::Align RegisterLook::AlignmentOf(int column) {

@@ -36,15 +36,19 @@ constexpr std::array<int, 8> Visible = {CheckNumber, Date, Description, Debit, T
 } // namespace RegisterColumn
 
 namespace RegisterLook {
+// The titles in English, the sources of their translations; GridFormatText has them translated.
 inline const QString FormatString =
     QStringLiteral("|^Check #|^Date|<Description of Transaction|Payment/Debit|Type|Deposit/Credit|>Balance");
 // The grid's format: FormatString, then no header for the hidden columns and "C" for the marks.
 inline const QString GridFormat = FormatString + QStringLiteral("||||^C");
+// GridFormat with each title as ColumnHeader gives it: what the grid shows.
+QString GridFormatText();
 constexpr platform::OleColor GridColor = 0x808080;
 constexpr platform::OleColor LockedRowColor = 0xC0C0C0;
 // The changed marker added to the type code of column 8.
 constexpr int ChangedMarker = 10;
-// A column's header: its field of GridFormat without the alignment mark.
+// A column's header, translated: its field of GridFormat without the alignment mark. The C column and its marks
+// are the same letters in every language.
 QString ColumnHeader(int column);
 
 enum class Align { Left, Centre, Right };

@@ -3,6 +3,7 @@
 #include "ledger/Ledger.h"
 #include "model/TransactionRules.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -116,7 +117,7 @@ void RegisterGrid::FillGrid() {
     grid.SetRows(model.Count() + 1);
     grid.SetCols(Count);
     grid.SetAllowUserResizing(platform::flexResizeColumns);
-    grid.SetFormatString(RegisterLook::GridFormat);
+    grid.SetFormatString(RegisterLook::GridFormatText());
     for (const Width& width : ColumnWidths)
         grid.SetColWidth(width.col, width.twips);
     for (int r = 1; r <= model.Count(); ++r)
@@ -292,7 +293,7 @@ void RegisterGrid::LockThrough(double day) {
 
 QString RegisterGrid::DeleteQuestion(int row) const {
     const QChar cr(13);
-    QString text = QStringLiteral("Delete this record?");
+    QString text = QCoreApplication::translate("RegisterGrid", "Delete this record?");
     for (const int col : {CheckNumber, Date, Description, Debit, Credit})
         text += cr + grid.TextMatrix(row, col);
     return text + cr;

@@ -3,6 +3,8 @@
 #include "model/TransactionRules.h"
 #include "platform/LocaleCodec.h"
 
+#include <QCoreApplication>
+
 int ScheduleKindIndex(const ledger::Schedule& schedule) {
     for (size_t i = 0; i < ScheduleKinds.size(); ++i) {
         const ScheduleKind& kind = ScheduleKinds[i];
@@ -17,76 +19,109 @@ QString ScheduleKindText(const ScheduleKind& kind) {
     return ledger::TypeName(kind.typeCode, kind.isCheck ? 0 : ledger::PaymentCheckNumber);
 }
 
+// English chooses an ordinal's suffix by its last digits; each choice is a text of its own, so that a language writes
+// its ordinals its own way ("15." in German). 1 is apart from 21 and 31: French writes "1er" but "21".
 QString OrdinalText(int number) {
     const int lastTwo = number % 100;
-    const char* suffix = "th";
     if (lastTwo < 11 || lastTwo > 13) {
         switch (number % 10) {
         case 1:
-            suffix = "st";
-            break;
+            return (number == 1 ? QCoreApplication::translate("ScheduleText", "%1st", "ordinal: 1st")
+                                : QCoreApplication::translate("ScheduleText", "%1st", "ordinal: 21st, 31st, 101st..."))
+                .arg(number);
         case 2:
-            suffix = "nd";
-            break;
+            return QCoreApplication::translate("ScheduleText", "%1nd", "ordinal: 2nd, 22nd, 32nd...").arg(number);
         case 3:
-            suffix = "rd";
-            break;
+            return QCoreApplication::translate("ScheduleText", "%1rd", "ordinal: 3rd, 23rd, 33rd...").arg(number);
         default:
             break;
         }
     }
-    return QString::number(number) + QLatin1String(suffix);
-}
-
-QString WeekOfMonthText(int nth) {
-    static const char* const names[] = {"first", "second", "third", "fourth", "last"};
-    return QLatin1String(names[qBound(1, nth, ledger::LastWeekOfMonth) - 1]);
-}
-
-QString WeekdayText(int weekday) {
-    static const char* const names[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-    return QLatin1String(names[qBound(1, weekday, 7) - 1]);
+    return QCoreApplication::translate("ScheduleText", "%1th", "ordinal: 4th, 11th, 12th, 13th, 20th...").arg(number);
 }
 
 namespace {
-QString EveryText(int every, const char* unit) {
-    if (every == 1)
-        return QStringLiteral("Every %1").arg(QLatin1String(unit));
-    return QStringLiteral("Every %1 %2s").arg(every).arg(QLatin1String(unit));
+struct TableText {
+    const char* source;
+    const char* comment;
+};
+// Both where the editor offers them ("On the [first] [Monday]") and in a rule in words.
+constexpr TableText WeeksOfMonth[] = {
+    QT_TRANSLATE_NOOP3("ScheduleText", "first", "week of the month, as in: on the first Monday"),
+    QT_TRANSLATE_NOOP3("ScheduleText", "second", "week of the month, as in: on the first Monday"),
+    QT_TRANSLATE_NOOP3("ScheduleText", "third", "week of the month, as in: on the first Monday"),
+    QT_TRANSLATE_NOOP3("ScheduleText", "fourth", "week of the month, as in: on the first Monday"),
+    QT_TRANSLATE_NOOP3("ScheduleText", "last", "week of the month, as in: on the first Monday"),
+};
+constexpr const char* Weekdays[] = {
+    QT_TRANSLATE_NOOP("ScheduleText", "Monday"),    QT_TRANSLATE_NOOP("ScheduleText", "Tuesday"),
+    QT_TRANSLATE_NOOP("ScheduleText", "Wednesday"), QT_TRANSLATE_NOOP("ScheduleText", "Thursday"),
+    QT_TRANSLATE_NOOP("ScheduleText", "Friday"),    QT_TRANSLATE_NOOP("ScheduleText", "Saturday"),
+    QT_TRANSLATE_NOOP("ScheduleText", "Sunday"),
+};
+
+// "Every 2 months on the 15th", "Every month on the last Friday": the month's day or week and weekday.
+QString MonthlyText(const ledger::ScheduleRule& rule) {
+    if (rule.place == ledger::MonthPlace::DayOfMonth) {
+        const QString day = OrdinalText(rule.dayOfMonth);
+        return rule.every == 1 ? QCoreApplication::translate("ScheduleText", "Every month on the %1").arg(day)
+                               : QCoreApplication::translate("ScheduleText", "Every %1 months on the %2")
+                                     .arg(QString::number(rule.every), day);
+    }
+    const QString week = WeekOfMonthText(rule.nth);
+    const QString weekday = WeekdayText(rule.weekday);
+    return rule.every == 1
+               ? QCoreApplication::translate("ScheduleText", "Every month on the %1 %2", "on the first Monday")
+                     .arg(week, weekday)
+               : QCoreApplication::translate("ScheduleText", "Every %1 months on the %2 %3", "on the first Monday")
+                     .arg(QString::number(rule.every), week, weekday);
 }
 } // namespace
+
+QString WeekOfMonthText(int nth) {
+    const TableText& name = WeeksOfMonth[qBound(1, nth, ledger::LastWeekOfMonth) - 1];
+    return QCoreApplication::translate("ScheduleText", name.source, name.comment);
+}
+
+QString WeekdayText(int weekday) {
+    return QCoreApplication::translate("ScheduleText", Weekdays[qBound(1, weekday, 7) - 1]);
+}
 
 QString RuleText(const ledger::ScheduleRule& rule, const platform::LocaleCodec& codec) {
     QString text;
     switch (rule.unit) {
     case ledger::RepeatUnit::Days:
-        text = EveryText(rule.every, "day");
+        text = rule.every == 1 ? QCoreApplication::translate("ScheduleText", "Every day")
+                               : QCoreApplication::translate("ScheduleText", "Every %1 days").arg(rule.every);
         break;
     case ledger::RepeatUnit::Weeks:
-        text = EveryText(rule.every, "week");
+        text = rule.every == 1 ? QCoreApplication::translate("ScheduleText", "Every week")
+                               : QCoreApplication::translate("ScheduleText", "Every %1 weeks").arg(rule.every);
         break;
     case ledger::RepeatUnit::Months:
-        text = EveryText(rule.every, "month") + QStringLiteral(" on the ") +
-               (rule.place == ledger::MonthPlace::DayOfMonth
-                    ? OrdinalText(rule.dayOfMonth)
-                    : WeekOfMonthText(rule.nth) + QLatin1Char(' ') + WeekdayText(rule.weekday));
+        text = MonthlyText(rule);
         break;
     }
     if (rule.end != 0)
-        text += QStringLiteral(", until ") + codec.FormatShortDate(rule.end);
-    else if (rule.count == 1)
-        text += QStringLiteral(", once");
-    else if (rule.count > 1)
-        text += QStringLiteral(", %1 times").arg(rule.count);
+        return QCoreApplication::translate("ScheduleText", "%1, until %2", "Every week, until 12/31/2027")
+            .arg(text, codec.FormatShortDate(rule.end));
+    if (rule.count == 1)
+        return QCoreApplication::translate("ScheduleText", "%1, once", "Every week, once").arg(text);
+    if (rule.count > 1)
+        return QCoreApplication::translate("ScheduleText", "%1, %2 times", "Every week, 12 times")
+            .arg(text, QString::number(rule.count));
     return text;
 }
 
 QString ScheduleAmountText(const ledger::Schedule& schedule, const platform::LocaleCodec& codec) {
     const QString amount = codec.FormatCents(schedule.amountCents);
-    return schedule.amountVaries ? amount + QStringLiteral(" (varies)") : amount;
+    return schedule.amountVaries
+               ? QCoreApplication::translate("ScheduleText", "%1 (varies)", "an amount that varies").arg(amount)
+               : amount;
 }
 
 QString NextDueText(const ledger::Schedule& schedule, const platform::LocaleCodec& codec) {
     const std::optional<ledger::Occurrence> next = ledger::NextDue(schedule);
-    return next ? codec.FormatShortDate(next->day) : QStringLiteral("ended");
+    return next ? codec.FormatShortDate(next->day)
+                : QCoreApplication::translate("ScheduleText", "ended", "a schedule with no next date");
 }

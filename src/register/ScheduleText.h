@@ -1,6 +1,7 @@
 #pragma once
-// How a schedule reads wherever it is listed: its kind, its amount, its rule in words and its next date. English
-// words, amounts and dates in the locale's forms.
+// How a schedule reads wherever it is listed: its kind, its amount, its rule in words and its next date. Words from
+// the translation (whole phrases, so that a language can order them its way), amounts and dates in the locale's
+// forms.
 
 #include "ledger/Schedules.h"
 

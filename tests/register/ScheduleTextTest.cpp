@@ -5,6 +5,8 @@
 #include "register/ScheduleText.h"
 #include "support/ScopedLocale.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using tallix::test::Day;
@@ -61,4 +63,30 @@ TEST(ScheduleTextTest, AmountsAndNextDates) {
     const tallix::test::ScopedLocale locale(QStringLiteral("de_DE"));
     EXPECT_EQ(ScheduleAmountText(power, platform::LocaleCodec()), QStringLiteral("1.234,50 (varies)"));
     EXPECT_EQ(NextDueText(rent, platform::LocaleCodec()), QStringLiteral("01.01.2027"));
+}
+
+// Marks every text it gives while installed: a word that bypasses the translation shows up unmarked.
+class MarkingTranslator : public QTranslator {
+public:
+    MarkingTranslator() { QCoreApplication::installTranslator(this); }
+    ~MarkingTranslator() override { QCoreApplication::removeTranslator(this); }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(ScheduleTextTest, RulesAreWholeTranslatedPhrases) {
+    const MarkingTranslator translator;
+    ledger::ScheduleRule lastFriday{
+        .place = ledger::MonthPlace::NthWeekday, .nth = ledger::LastWeekOfMonth, .weekday = 5, .count = 2};
+    ledger::ScheduleRule quarterly{.every = 3, .dayOfMonth = 21, .end = Day(2027, 12, 31)};
+    ledger::ScheduleRule daily{.unit = ledger::RepeatUnit::Days, .count = 1};
+    const std::pair<ledger::ScheduleRule, const char*> cases[] = {
+        {lastFriday, "[[Every month on the [last] [Friday]], 2 times]"},
+        {quarterly, "[[Every 3 months on the [21st]], until 12/31/2027]"},
+        {daily, "[[Every day], once]"},
+    };
+    for (const auto& [rule, text] : cases)
+        EXPECT_EQ(RuleText(rule, platform::LocaleCodec()), QLatin1String(text));
 }

@@ -11,7 +11,7 @@ ChartView::ChartView(BalanceSeries series, QWidget* parent) : QWidget(parent), s
     setObjectName(QStringLiteral("Chart"));
     setMouseTracking(true);
     setMinimumSize(480, 320);
-    setAccessibleName(QStringLiteral("Balance chart"));
+    setAccessibleName(tr("Balance chart"));
 }
 
 void ChartView::paintEvent(QPaintEvent*) {

@@ -20,25 +20,27 @@
 #include <utility>
 
 namespace {
-const QString Hint = QStringLiteral("Point at the chart to see the balance of a day.");
+QString Hint() {
+    return ChartWindow::tr("Point at the chart to see the balance of a day.");
+}
 } // namespace
 
 ChartWindow::ChartWindow(QWidget* owner, BalanceSeries series, const QString& title) : QDialog(owner), title(title) {
     setObjectName(QStringLiteral("ChartWindow"));
-    setWindowTitle(QStringLiteral("Balance Chart"));
+    setWindowTitle(tr("Balance Chart"));
     setModal(true);
     setSizeGripEnabled(true);
     resize(960, 620);
 
     chart = new ChartView(std::move(series), this);
-    pointLabel = new QLabel(Hint, this);
+    pointLabel = new QLabel(Hint(), this);
     pointLabel->setObjectName(QStringLiteral("pointLabel"));
     auto* buttons = new QDialogButtonBox(this);
-    copyButton = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
+    copyButton = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
     copyButton->setObjectName(QStringLiteral("copyButton"));
-    saveButton = buttons->addButton(QStringLiteral("&Save..."), QDialogButtonBox::ActionRole);
+    saveButton = buttons->addButton(tr("&Save..."), QDialogButtonBox::ActionRole);
     saveButton->setObjectName(QStringLiteral("saveButton"));
-    printButton = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
+    printButton = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
     printButton->setObjectName(QStringLiteral("printButton"));
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("closeButton"));
@@ -67,15 +69,15 @@ ChartWindow::ChartWindow(QWidget* owner, BalanceSeries series, const QString& ti
 
 QString ChartWindow::PointText(const BalanceSeries& series, const BalancePoint& point) {
     const platform::LocaleCodec codec;
-    QString text = QStringLiteral("%1: %2").arg(codec.FormatShortDate(point.day), codec.FormatCents(point.cents));
-    if (IsForecastPoint(series, point))
-        text += QStringLiteral(" (forecast)");
-    return text;
+    const QString date = codec.FormatShortDate(point.day);
+    const QString balance = codec.FormatCents(point.cents);
+    return IsForecastPoint(series, point) ? tr("%1: %2 (forecast)", "day: balance").arg(date, balance)
+                                          : tr("%1: %2", "day: balance").arg(date, balance);
 }
 
 void ChartWindow::ShowHovered() {
     const std::optional<BalancePoint> point = chart->Hovered();
-    pointLabel->setText(point ? PointText(chart->Series(), *point) : Hint);
+    pointLabel->setText(point ? PointText(chart->Series(), *point) : Hint());
 }
 
 void ChartWindow::CopyChart() {
@@ -84,8 +86,10 @@ void ChartWindow::CopyChart() {
 }
 
 void ChartWindow::SaveChart() {
-    const QString path = platform::ShowFileDialog(false, QStringLiteral("png"),
-                                                  QStringLiteral("PNG image|*.png|SVG image|*.svg|PDF document|*.pdf"));
+    const QString path =
+        platform::ShowFileDialog(false, QStringLiteral("png"),
+                                 tr("PNG image") + QStringLiteral("|*.png|") + tr("SVG image") +
+                                     QStringLiteral("|*.svg|") + tr("PDF document") + QStringLiteral("|*.pdf"));
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -93,11 +97,10 @@ void ChartWindow::SaveChart() {
                              : suffix == QLatin1String("svg")
                                  ? print::BalanceChartSvg(chart->Series(), chart->size(), print::PaperPalette(), title)
                                  : print::BalanceChartPng(chart->Series(), chart->size(), print::PaperPalette());
-    const platform::Result<> saved = bytes.isEmpty() ? platform::Fail(QStringLiteral("the chart could not be drawn"))
+    const platform::Result<> saved = bytes.isEmpty() ? platform::Fail(tr("the chart could not be drawn"))
                                                      : platform::WriteFileAtomically(path, bytes);
     if (!saved)
-        platform::MsgBox(
-            QStringLiteral("Unable to save the chart to %1: %2.").arg(QFileInfo(path).fileName(), saved.Error()));
+        platform::MsgBox(tr("Unable to save the chart to %1: %2.").arg(QFileInfo(path).fileName(), saved.Error()));
 }
 
 void ChartWindow::PrintChart() {
@@ -105,9 +108,9 @@ void ChartWindow::PrintChart() {
     printer.setDocName(title);
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Balance Chart"));
+    dialog.setWindowTitle(tr("Print Balance Chart"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!print::PrintBalanceChart(printer, chart->Series(), title))
-        platform::MsgBox(QStringLiteral("Unable to print the chart."));
+        platform::MsgBox(tr("Unable to print the chart."));
 }

@@ -37,10 +37,10 @@ void frmRegister::FindStep(bool forward) {
         return;
     const std::optional<RegisterFind::Hit> hit = find.Step(grid, grid.Row(), forward);
     if (!hit) {
-        FindNote->setText(QStringLiteral("Not found"));
+        FindNote->setText(tr("Not found"));
         return;
     }
-    FindNote->setText(hit->wrapped ? QStringLiteral("Search wrapped") : QString());
+    FindNote->setText(hit->wrapped ? tr("Search wrapped") : QString());
     // The match is shown in a column the user can see.
     const int col = grid.Col() < grid.FixedCols() || grid.ColWidth(grid.Col()) == 0 ? Description : grid.Col();
     grid.MoveTo(hit->row, col);

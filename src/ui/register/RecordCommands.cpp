@@ -15,14 +15,14 @@
 using namespace RegisterColumn;
 
 void frmRegister::UpdateLockButton() {
-    Command1->setText(ledger::AreRecordsLocked() ? QStringLiteral("Unlock records") : QStringLiteral("Lock records"));
+    Command1->setText(ledger::AreRecordsLocked() ? tr("Unlock records") : tr("Lock records"));
 }
 
 void frmRegister::SetReadOnly(bool readOnly) {
     this->readOnly = readOnly;
     Command1->setEnabled(!readOnly);
     if (readOnly)
-        setWindowTitle(windowTitle() + QStringLiteral(" (Read-Only)"));
+        setWindowTitle(tr("%1 (Read-Only)", "a window's title").arg(windowTitle()));
     UpdateBars();
 }
 
@@ -66,25 +66,23 @@ void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
         return action;
     };
     // The key is named after a tab, as menus show it; the window's own shortcuts act on it.
-    QAction* edit =
-        add(QStringLiteral("&Edit\tEnter"), "mnuEdit", onRow && !readOnly && procedures.IsEditable(row, grid.Col()));
+    QAction* edit = add(tr("&Edit\tEnter"), "mnuEdit", onRow && !readOnly && procedures.IsEditable(row, grid.Col()));
     const bool reconciled = onRow && procedures.Model().At(row - 1).IsReconciled();
-    QAction* cleared = add(QStringLiteral("Mark &Cleared\tSpace"), "mnuCleared", onRow && !readOnly && !reconciled);
+    QAction* cleared = add(tr("Mark &Cleared\tSpace"), "mnuCleared", onRow && !readOnly && !reconciled);
     cleared->setCheckable(true);
     cleared->setChecked(onRow && procedures.Model().At(row - 1).IsCleared());
-    QAction* remove = add(QStringLiteral("&Delete\tDel"), "mnuDelete", onRow && CanDeleteRow(row));
+    QAction* remove = add(tr("&Delete\tDel"), "mnuDelete", onRow && CanDeleteRow(row));
     menu.addSeparator();
-    QAction* find = add(QStringLiteral("&Find...\tCtrl+F"), "mnuFind", true);
-    QAction* undo = add(QStringLiteral("&Undo\tCtrl+Z"), "mnuUndo", !readOnly && procedures.CanUndo());
-    QAction* redo = add(QStringLiteral("R&edo\tCtrl+Y"), "mnuRedo", !readOnly && procedures.CanRedo());
+    QAction* find = add(tr("&Find...\tCtrl+F"), "mnuFind", true);
+    QAction* undo = add(tr("&Undo\tCtrl+Z"), "mnuUndo", !readOnly && procedures.CanUndo());
+    QAction* redo = add(tr("R&edo\tCtrl+Y"), "mnuRedo", !readOnly && procedures.CanRedo());
     menu.addSeparator();
-    QAction* lock =
-        add(ledger::AreRecordsLocked() ? QStringLiteral("Un&lock records") : QStringLiteral("&Lock records up to here"),
-            "mnuLock", !readOnly && (onRow || ledger::AreRecordsLocked()));
+    QAction* lock = add(ledger::AreRecordsLocked() ? tr("Un&lock records") : tr("&Lock records up to here"), "mnuLock",
+                        !readOnly && (onRow || ledger::AreRecordsLocked()));
     QAction* repeat = nullptr;
     if (lookAhead.editSchedule) {
         menu.addSeparator();
-        repeat = add(QStringLiteral("&Repeat..."), "mnuRepeat", onRow && !readOnly);
+        repeat = add(tr("&Repeat..."), "mnuRepeat", onRow && !readOnly);
     }
     QAction* chosen = menu.exec(MSFlexGrid1->viewport()->mapToGlobal(at));
     if (chosen == nullptr)

@@ -32,19 +32,21 @@ void frmRegister::BalanceToStatement(double day, int64_t cents) {
 namespace {
 // "the row of 1/5/2009 for 30.00"
 QString RowNamed(double date, int64_t cents, const platform::LocaleCodec& codec) {
-    return QStringLiteral("the row of %1 for %2").arg(codec.FormatShortDate(date), platform::FormatCents(cents));
+    return frmRegister::tr("the row of %1 for %2", "the row of 1/5/2009 for 30.00")
+        .arg(codec.FormatShortDate(date), platform::FormatCents(cents));
 }
 QString RowNamed(const RegisterRow& row, const platform::LocaleCodec& codec) {
     return RowNamed(row.record.Date, std::llabs(SignedCents(row.record)), codec);
 }
 QString ClearingOneHint(const QString& row) {
-    return QStringLiteral("Clearing %1 would balance it.").arg(row);
+    return frmRegister::tr("Clearing %1 would balance it.", "%1: the row of 1/5/2009 for 30.00").arg(row);
 }
 QString ClearingPairHint(const QString& first, const QString& second) {
-    return QStringLiteral("Clearing %1 and %2 would balance it.").arg(first, second);
+    return frmRegister::tr("Clearing %1 and %2 would balance it.", "%1, %2: the row of 1/5/2009 for 30.00")
+        .arg(first, second);
 }
 QString DigitsSwappedHint() {
-    return QStringLiteral("A difference divisible by 9 can be two digits swapped in an amount.");
+    return frmRegister::tr("A difference divisible by 9 can be two digits swapped in an amount.");
 }
 } // namespace
 
@@ -65,14 +67,13 @@ void frmRegister::UpdateStatementBar() {
     const RegisterModel& model = procedures.Model();
     const RegisterModel::Reconciliation r = model.Reconcile(statementDay, statementCents);
     const QString date = procedures.Codec().FormatShortDate(statementDay);
-    StatementNote->setText(QStringLiteral("Cleared balance on %1: %2    Statement: %3    Difference: %4")
+    StatementNote->setText(tr("Cleared balance on %1: %2    Statement: %3    Difference: %4")
                                .arg(date, platform::FormatCents(r.clearedCents), platform::FormatCents(statementCents),
                                     platform::FormatCents(r.differenceCents)));
-    StatementCheck->setText(QStringLiteral("Outstanding: %1 out (%2), %3 in (%4)")
-                                .arg(r.outstandingDebits)
-                                .arg(platform::FormatCents(r.outstandingDebitCents))
-                                .arg(r.outstandingCredits)
-                                .arg(platform::FormatCents(r.outstandingCreditCents)));
+    StatementCheck->setText(
+        tr("Outstanding: %1 out (%2), %3 in (%4)", "counts and totals of outstanding rows")
+            .arg(QString::number(r.outstandingDebits), platform::FormatCents(r.outstandingDebitCents),
+                 QString::number(r.outstandingCredits), platform::FormatCents(r.outstandingCreditCents)));
     QStringList hints;
     const platform::LocaleCodec& codec = procedures.Codec();
     if (r.clearingOne.size() == 1)

@@ -23,7 +23,7 @@ QString WithoutMinus(const QString& text) {
 
 StatementDialog::StatementDialog(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("BalanceToStatement"));
-    setWindowTitle(QStringLiteral("Balance to Statement"));
+    setWindowTitle(tr("Balance to Statement"));
     setModal(true);
 
     StatementDate = new platform::DatePicker(this);
@@ -42,8 +42,8 @@ StatementDialog::StatementDialog(QWidget* owner) : QDialog(owner) {
     OKButton->setEnabled(false);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Statement &date:"), StatementDate);
-    form->addRow(QStringLiteral("Ending &balance:"), StatementBalance);
+    form->addRow(tr("Statement &date:"), StatementDate);
+    form->addRow(tr("Ending &balance:"), StatementBalance);
     form->addRow(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -46,9 +46,9 @@ void frmRegister::CreateUpcomingBar() {
     layout->setVerticalSpacing(1);
     UpcomingTitle = new QLabel(UpcomingBar);
     UpcomingTitle->setObjectName(QStringLiteral("UpcomingTitle"));
-    UpcomingEnter = new QPushButton(QStringLiteral("&Enter"), UpcomingBar);
+    UpcomingEnter = new QPushButton(tr("&Enter"), UpcomingBar);
     UpcomingEnter->setObjectName(QStringLiteral("UpcomingEnter"));
-    UpcomingSkip = new QPushButton(QStringLiteral("S&kip"), UpcomingBar);
+    UpcomingSkip = new QPushButton(tr("S&kip"), UpcomingBar);
     UpcomingSkip->setObjectName(QStringLiteral("UpcomingSkip"));
     for (QPushButton* button : {UpcomingEnter, UpcomingSkip})
         button->setAutoDefault(false);
@@ -64,7 +64,7 @@ void frmRegister::CreateUpcomingBar() {
     upcomingRows = new UpcomingModel(procedures.Codec(), Upcoming);
     Upcoming->setModel(upcomingRows);
     Upcoming->setObjectName(QStringLiteral("Upcoming"));
-    Upcoming->setAccessibleName(QStringLiteral("Upcoming scheduled transactions"));
+    Upcoming->setAccessibleName(tr("Upcoming scheduled transactions"));
     Upcoming->horizontalHeader()->hide();
     Upcoming->verticalHeader()->hide();
     Upcoming->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -97,8 +97,8 @@ void frmRegister::CreateUpcomingBar() {
         if (CurrentUpcoming() == nullptr || readOnly)
             return;
         QMenu menu(this);
-        menu.addAction(QStringLiteral("&Enter"), this, &frmRegister::UpcomingEnter_Click);
-        menu.addAction(QStringLiteral("S&kip"), this, &frmRegister::UpcomingSkip_Click);
+        menu.addAction(tr("&Enter"), this, &frmRegister::UpcomingEnter_Click);
+        menu.addAction(tr("S&kip"), this, &frmRegister::UpcomingSkip_Click);
         menu.exec(Upcoming->viewport()->mapToGlobal(at));
     });
     // The grid's columns widen with the window: the rows below keep their amounts under the grid's.
@@ -131,7 +131,7 @@ void frmRegister::UpdateUpcoming() {
     const int selected = Upcoming->currentIndex().row();
     forecast = procedures.LookAhead(lookAhead.today, lookAhead.horizonDays);
     const platform::LocaleCodec& codec = procedures.Codec();
-    UpcomingTitle->setText(QStringLiteral("Today, %1").arg(codec.FormatShortDate(lookAhead.today)));
+    UpcomingTitle->setText(tr("Today, %1").arg(codec.FormatShortDate(lookAhead.today)));
     QFont italic = Upcoming->font();
     italic.setItalic(true);
     // Due ones in the text's own colour, the rest greyed: what needs entering stands out.
@@ -172,7 +172,7 @@ void frmRegister::UpcomingEnter_Click() {
         !platform::ShowIfFailed(ledger::CheckAfterLockDate(upcoming->occurrence.day)))
         return;
     if (!ledger::CanAddTransaction()) {
-        platform::MsgBox(QStringLiteral("The register is full: no more transactions can be added."));
+        platform::MsgBox(tr("The register is full: no more transactions can be added."));
         return;
     }
     const bool varies = upcoming->amountVaries;

@@ -2,6 +2,8 @@
 
 #include "register/RegisterCells.h"
 
+#include <QCoreApplication>
+
 using namespace RegisterColumn;
 
 UpcomingModel::UpcomingModel(const platform::LocaleCodec& codec, QObject* parent)
@@ -45,8 +47,8 @@ QVariant UpcomingModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::ToolTipRole:
         if (upcoming.amountVaries && (col == Debit || col == Credit))
-            return QStringLiteral("The amount varies: this is the one expected.");
-        return upcoming.due ? QStringLiteral("Due") : QVariant();
+            return QCoreApplication::translate("UpcomingModel", "The amount varies: this is the one expected.");
+        return upcoming.due ? QCoreApplication::translate("UpcomingModel", "Due") : QVariant();
     default:
         return {};
     }

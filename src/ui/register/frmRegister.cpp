@@ -39,7 +39,7 @@ frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), R
     setObjectName(QStringLiteral("frmRegister"));
     // The statement and upcoming bars show figures of the rows: they follow every command that changes them.
     procedures.SetChangeListener([this] { UpdateBars(); });
-    setWindowTitle(QStringLiteral("Check Register"));
+    setWindowTitle(tr("Check Register"));
     setModal(true);
     setSizeGripEnabled(false);
     setFont(platform::SansSerifFont(8.25));
@@ -72,7 +72,7 @@ void frmRegister::CreateControls() {
     Text1->setFrame(false);
     Text1->setGeometry(TwipsRect(2880, 120, 1575, 285));
 
-    Label1 = new QLabel(QStringLiteral("Starting Balance:"), this);
+    Label1 = new QLabel(tr("Starting Balance:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(TwipsRect(4560, 240, 1815, 255));
 
@@ -139,7 +139,7 @@ void frmRegister::CreateControls() {
     FindBar->setObjectName(QStringLiteral("FindBar"));
     auto* findLayout = new QHBoxLayout(FindBar);
     findLayout->setContentsMargins(2, 2, 2, 2);
-    auto* findLabel = new QLabel(QStringLiteral("Find:"), FindBar);
+    auto* findLabel = new QLabel(tr("Find:"), FindBar);
     FindText = new QLineEdit(FindBar);
     FindText->setObjectName(QStringLiteral("FindText"));
     findLabel->setBuddy(FindText);
@@ -164,7 +164,7 @@ void frmRegister::CreateControls() {
     StatementHint = new QLabel(StatementBar);
     StatementHint->setObjectName(QStringLiteral("StatementHint"));
     StatementHint->setWordWrap(true);
-    StatementFinish = new QPushButton(QStringLiteral("Finish"), StatementBar);
+    StatementFinish = new QPushButton(tr("Finish"), StatementBar);
     StatementFinish->setObjectName(QStringLiteral("StatementFinish"));
     StatementFinish->setAutoDefault(false);
     QSizePolicy keepsRoom = StatementFinish->sizePolicy();

@@ -15,7 +15,7 @@ QLineEdit* NewAmountBox(QWidget* parent, const QString& name) {
     return box;
 }
 
-std::optional<int64_t> ReadAmountCents(QLineEdit* box, const QString& what) {
+std::optional<int64_t> ReadAmountCents(QLineEdit* box, const QString& refusal) {
     const QString text = box->text();
     const platform::TypedMoney read = ledger::ReadDollarText(text);
     if (read.value)
@@ -24,7 +24,7 @@ std::optional<int64_t> ReadAmountCents(QLineEdit* box, const QString& what) {
     if (!read.refusal.isEmpty())
         platform::MsgBox(read.refusal);
     else
-        platform::MsgBox(QStringLiteral("The %1 must be an amount such as %2.").arg(what, ledger::DollarText(123450)));
+        platform::MsgBox(refusal.arg(ledger::DollarText(123450)));
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
     return std::nullopt;

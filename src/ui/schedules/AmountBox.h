@@ -11,5 +11,5 @@ class QWidget;
 
 QLineEdit* NewAmountBox(QWidget* parent, const QString& name);
 // The box's amount in cents. Nothing when it is no amount a record can keep to the cent: the user has been told
-// why (`what` names the box in the message) and the box has the focus.
-std::optional<int64_t> ReadAmountCents(QLineEdit* box, const QString& what);
+// why (`refusal`, a whole sentence naming the box, with %1 for an example amount) and the box has the focus.
+std::optional<int64_t> ReadAmountCents(QLineEdit* box, const QString& refusal);

@@ -44,7 +44,7 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> controls) {
 ScheduleEditor::ScheduleEditor(QWidget* owner, const ledger::Schedule& schedule, double today)
     : QDialog(owner), original(schedule), today(today) {
     setObjectName(QStringLiteral("frmSchedule"));
-    setWindowTitle(QStringLiteral("Schedule"));
+    setWindowTitle(tr("Schedule"));
     setModal(true);
     BuildFields();
     Form_Load();
@@ -58,19 +58,19 @@ void ScheduleEditor::BuildFields() {
     descriptionBox = Named(new QLineEdit(this), "descriptionBox");
     descriptionBox->setMaxLength(ledger::DescriptionLength);
     amountBox = NewAmountBox(this, QStringLiteral("amountBox"));
-    variesBox = Named(new QCheckBox(QStringLiteral("Amount &varies"), this), "variesBox");
-    auto* toleranceLabel = new QLabel(QStringLiteral("by up to"), this);
+    variesBox = Named(new QCheckBox(tr("Amount &varies"), this), "variesBox");
+    auto* toleranceLabel = new QLabel(tr("by up to"), this);
     toleranceBox = NewAmountBox(this, QStringLiteral("toleranceBox"));
 
     everyBox = Named(new QSpinBox(this), "everyBox");
     everyBox->setRange(1, ledger::MaxRepeatEvery);
     unitBox = Named(new QComboBox(this), "unitBox");
-    unitBox->addItems({QStringLiteral("days"), QStringLiteral("weeks"), QStringLiteral("months")});
+    unitBox->addItems({tr("days"), tr("weeks"), tr("months")});
 
-    onDayOfMonth = Named(new QRadioButton(QStringLiteral("On &day"), this), "onDayOfMonth");
+    onDayOfMonth = Named(new QRadioButton(tr("On &day"), this), "onDayOfMonth");
     dayOfMonthBox = Named(new QSpinBox(this), "dayOfMonthBox");
     dayOfMonthBox->setRange(1, 31);
-    onNthWeekday = Named(new QRadioButton(QStringLiteral("On t&he"), this), "onNthWeekday");
+    onNthWeekday = Named(new QRadioButton(tr("On t&he"), this), "onNthWeekday");
     nthBox = Named(new QComboBox(this), "nthBox");
     for (int nth = 1; nth <= ledger::LastWeekOfMonth; ++nth)
         nthBox->addItem(WeekOfMonthText(nth));
@@ -82,19 +82,19 @@ void ScheduleEditor::BuildFields() {
     place->addButton(onNthWeekday);
 
     startDateBox = Named(new platform::DatePicker(this), "startDateBox");
-    endsNever = Named(new QRadioButton(QStringLiteral("&Never"), this), "endsNever");
-    endsOnDate = Named(new QRadioButton(QStringLiteral("&On"), this), "endsOnDate");
+    endsNever = Named(new QRadioButton(tr("&Never"), this), "endsNever");
+    endsOnDate = Named(new QRadioButton(tr("&On"), this), "endsOnDate");
     endDateBox = Named(new platform::DatePicker(this), "endDateBox");
-    endsAfterCount = Named(new QRadioButton(QStringLiteral("&After"), this), "endsAfterCount");
+    endsAfterCount = Named(new QRadioButton(tr("&After"), this), "endsAfterCount");
     countBox = Named(new QSpinBox(this), "countBox");
     countBox->setRange(1, 9999);
-    auto* times = new QLabel(QStringLiteral("times"), this);
+    auto* times = new QLabel(tr("times"), this);
     auto* end = new QButtonGroup(this);
     for (QRadioButton* option : {endsNever, endsOnDate, endsAfterCount})
         end->addButton(option);
 
     weekendBox = Named(new QComboBox(this), "weekendBox");
-    weekendBox->addItems({QStringLiteral("On the day"), QStringLiteral("Move before"), QStringLiteral("Move after")});
+    weekendBox->addItems({tr("On the day"), tr("Move before"), tr("Move after")});
     nextDatesLabel = Named(new QLabel(this), "nextDatesLabel");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -104,16 +104,15 @@ void ScheduleEditor::BuildFields() {
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
 
     auto* form = new QFormLayout(this);
-    form->addRow(Label(QStringLiteral("&Type:"), kindBox), Row({kindBox}));
-    form->addRow(QStringLiteral("D&escription:"), descriptionBox);
-    form->addRow(Label(QStringLiteral("A&mount:"), amountBox),
-                 Row({amountBox, variesBox, toleranceLabel, toleranceBox}));
-    form->addRow(Label(QStringLiteral("&Repeat every:"), everyBox), Row({everyBox, unitBox}));
+    form->addRow(Label(tr("&Type:"), kindBox), Row({kindBox}));
+    form->addRow(tr("D&escription:"), descriptionBox);
+    form->addRow(Label(tr("A&mount:"), amountBox), Row({amountBox, variesBox, toleranceLabel, toleranceBox}));
+    form->addRow(Label(tr("&Repeat every:"), everyBox), Row({everyBox, unitBox}));
     form->addRow(QString(), Row({onDayOfMonth, dayOfMonthBox}));
     form->addRow(QString(), Row({onNthWeekday, nthBox, weekdayBox}));
-    form->addRow(Label(QStringLiteral("&Starts:"), startDateBox), Row({startDateBox}));
-    form->addRow(QStringLiteral("Ends:"), Row({endsNever, endsOnDate, endDateBox, endsAfterCount, countBox, times}));
-    form->addRow(Label(QStringLiteral("On a &weekend:"), weekendBox), Row({weekendBox}));
+    form->addRow(Label(tr("&Starts:"), startDateBox), Row({startDateBox}));
+    form->addRow(tr("Ends:"), Row({endsNever, endsOnDate, endDateBox, endsAfterCount, countBox, times}));
+    form->addRow(Label(tr("On a &weekend:"), weekendBox), Row({weekendBox}));
     form->addRow(nextDatesLabel);
     form->addRow(buttons);
     form->setSizeConstraint(QLayout::SetFixedSize);
@@ -183,34 +182,34 @@ void ScheduleEditor::UpdateFields() {
 
     ledger::Schedule typed = original;
     typed.rule = TypedRule();
-    QString next = QStringLiteral("ended");
+    QString next = tr("ended", "a schedule with no next date");
     if (!ledger::IsValidRule(typed.rule)) {
-        next = QStringLiteral("none, the schedule ends before it starts");
+        next = tr("none, the schedule ends before it starts");
     } else if (const std::optional<ledger::Occurrence> occurrence = ledger::NextDue(typed)) {
-        next = platform::FormatShortDate(occurrence->day);
-        if (occurrence->day <= today)
-            next += QStringLiteral(" (due)");
+        const QString day = platform::FormatShortDate(occurrence->day);
+        next = occurrence->day <= today ? tr("%1 (due)", "a date").arg(day) : day;
     }
-    nextDatesLabel->setText(QStringLiteral("Next: ") + next);
+    nextDatesLabel->setText(tr("Next: %1", "the next date of a schedule").arg(next));
 }
 
 // Every field is read before any is taken, so that OK offers the whole schedule or nothing.
 void ScheduleEditor::AcceptSchedule() {
     const QString description = ledger::ControlCharactersAsSpaces(descriptionBox->text()).trimmed();
     if (description.isEmpty()) {
-        platform::MsgBox(QStringLiteral("The schedule needs a description."));
+        platform::MsgBox(tr("The schedule needs a description."));
         descriptionBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const std::optional<int64_t> amount = ReadAmountCents(amountBox, QStringLiteral("amount"));
+    const std::optional<int64_t> amount = ReadAmountCents(amountBox, tr("The amount must be an amount such as %1."));
     if (!amount)
         return;
     std::optional<int64_t> tolerance = 0;
-    if (variesBox->isChecked() && !(tolerance = ReadAmountCents(toleranceBox, QStringLiteral("tolerance"))))
+    if (variesBox->isChecked() &&
+        !(tolerance = ReadAmountCents(toleranceBox, tr("The tolerance must be an amount such as %1."))))
         return;
     const ledger::ScheduleRule rule = TypedRule();
     if (rule.end != 0 && rule.end < rule.start) {
-        platform::MsgBox(QStringLiteral("The schedule ends before it starts."));
+        platform::MsgBox(tr("The schedule ends before it starts."));
         endDateBox->setFocus(Qt::OtherFocusReason);
         return;
     }

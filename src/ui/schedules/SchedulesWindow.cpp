@@ -46,13 +46,13 @@ ledger::Schedule NewSchedule(double today) {
 SchedulesWindow::SchedulesWindow(QWidget* owner, const SchedulesValues& current, double today)
     : QDialog(owner), values(current), schedules(current.schedules), today(today) {
     setObjectName(QStringLiteral("SchedulesWindow"));
-    setWindowTitle(QStringLiteral("Schedules"));
+    setWindowTitle(tr("Schedules"));
     setModal(true);
 
     scheduleList = new QTreeWidget(this);
     scheduleList->setObjectName(QStringLiteral("scheduleList"));
-    scheduleList->setHeaderLabels({QStringLiteral("Type"), QStringLiteral("Description"), QStringLiteral("Amount"),
-                                   QStringLiteral("Repeats"), QStringLiteral("Next")});
+    scheduleList->setHeaderLabels(
+        {tr("Type"), tr("Description"), tr("Amount"), tr("Repeats"), tr("Next", "the next date of a schedule")});
     scheduleList->headerItem()->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
     scheduleList->setRootIsDecorated(false);
     scheduleList->setUniformRowHeights(true);
@@ -62,9 +62,9 @@ SchedulesWindow::SchedulesWindow(QWidget* owner, const SchedulesValues& current,
     scheduleList->header()->setSectionResizeMode(DescriptionColumn, QHeaderView::Stretch);
     scheduleList->setMinimumSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 14);
 
-    addScheduleButton = Button(this, "addScheduleButton", QStringLiteral("&Add..."));
-    editScheduleButton = Button(this, "editScheduleButton", QStringLiteral("&Edit..."));
-    deleteScheduleButton = Button(this, "deleteScheduleButton", QStringLiteral("&Delete"));
+    addScheduleButton = Button(this, "addScheduleButton", tr("&Add..."));
+    editScheduleButton = Button(this, "editScheduleButton", tr("&Edit..."));
+    deleteScheduleButton = Button(this, "deleteScheduleButton", tr("&Delete"));
     auto* commands = new QVBoxLayout;
     for (QPushButton* button : {addScheduleButton, editScheduleButton, deleteScheduleButton})
         commands->addWidget(button);
@@ -76,15 +76,15 @@ SchedulesWindow::SchedulesWindow(QWidget* owner, const SchedulesValues& current,
     horizonBox = new QSpinBox(this);
     horizonBox->setObjectName(QStringLiteral("horizonBox"));
     horizonBox->setRange(1, platform::MaxHorizonDays);
-    horizonBox->setSuffix(QStringLiteral(" days"));
+    horizonBox->setSuffix(tr(" days", "look ahead: 30 days"));
     horizonBox->setValue(current.horizonDays);
     cushionBox = NewAmountBox(this, QStringLiteral("cushionBox"));
     cushionBox->setText(ledger::DollarText(current.cushionCents));
     cushionBox->setMaximumWidth(horizonBox->sizeHint().width() * 2);
     auto* settings = new QFormLayout;
     settings->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    settings->addRow(QStringLiteral("&Look ahead:"), horizonBox);
-    settings->addRow(QStringLiteral("&Warn below:"), cushionBox);
+    settings->addRow(tr("&Look ahead:"), horizonBox);
+    settings->addRow(tr("&Warn below:"), cushionBox);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
@@ -155,7 +155,7 @@ void SchedulesWindow::DeleteSchedule() {
     const int index = SelectedIndex();
     if (index < 0)
         return;
-    const QString question = QStringLiteral("Delete the schedule %1?").arg(schedules[size_t(index)].description);
+    const QString question = tr("Delete the schedule %1?").arg(schedules[size_t(index)].description);
     if (platform::MsgBox(question, platform::Buttons::OkCancel) != platform::Answer::Ok)
         return;
     schedules.erase(schedules.begin() + index);
@@ -163,7 +163,8 @@ void SchedulesWindow::DeleteSchedule() {
 }
 
 void SchedulesWindow::KeepSchedules() {
-    const std::optional<int64_t> cushion = ReadAmountCents(cushionBox, QStringLiteral("balance to warn below"));
+    const std::optional<int64_t> cushion =
+        ReadAmountCents(cushionBox, tr("The balance to warn below must be an amount such as %1."));
     if (!cushion)
         return;
     values = {schedules, horizonBox->value(), *cushion};
