@@ -25,6 +25,125 @@
     </message>
 </context>
 <context>
+    <name>BalanceChart</name>
+    <message>
+        <source>overdue before %1</source>
+        <translation>überfällige vor dem %1</translation>
+    </message>
+    <message>
+        <source>from %1 on</source>
+        <translation>ab dem %1</translation>
+    </message>
+    <message>
+        <source>Forecast cut: %1</source>
+        <translation>Vorschau gekürzt: %1</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Money in, out</source>
+        <translation>Eingänge, Ausgänge</translation>
+    </message>
+    <message>
+        <source>Forecast in, out</source>
+        <translation>Vorschau Eingänge, Ausgänge</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Lock date</source>
+        <translation>Sperrdatum</translation>
+    </message>
+    <message>
+        <source>Last statement</source>
+        <translation>Letzter Kontoauszug</translation>
+    </message>
+    <message>
+        <source>Lowest: %1 on %2</source>
+        <translation>Tiefststand: %1 am %2</translation>
+    </message>
+    <message>
+        <source>Money in and out per month</source>
+        <translation>Eingänge und Ausgänge pro Monat</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Balance chart</source>
+        <translation>Saldodiagramm</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWindow</name>
+    <message>
+        <source>Point at the chart to see the balance of a day.</source>
+        <translation>Zeigen Sie auf das Diagramm, um den Saldo eines Tages zu sehen.</translation>
+    </message>
+    <message>
+        <source>Balance Chart</source>
+        <translation>Saldodiagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>%1: %2 (forecast)</source>
+        <comment>day: balance</comment>
+        <translation>%1: %2 (Vorschau)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>day: balance</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>SVG-Bild</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>das Diagramm konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Unable to save the chart to %1: %2.</source>
+        <translation>Das Diagramm konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Print Balance Chart</source>
+        <translation>Saldodiagramm drucken</translation>
+    </message>
+    <message>
+        <source>Unable to print the chart.</source>
+        <translation>Das Diagramm konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
     <name>CliCheck</name>
     <message>
         <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
@@ -559,6 +678,33 @@
     <message>
         <source>Associate &quot;.TLX&quot; files with this application?</source>
         <translation>„.TLX“-Dateien mit diesem Programm verknüpfen?</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>Lowest: %1 on %2</source>
+        <translation>Tiefststand: %1 am %2</translation>
+    </message>
+    <message>
+        <source>%1 scheduled due</source>
+        <translation>Geplante fällig: %1</translation>
+    </message>
+    <message>
+        <source>Today&apos;s balance: %1</source>
+        <translation>Saldo heute: %1</translation>
+    </message>
+    <message>
+        <source>%1 (forecast cut)</source>
+        <translation>%1 (Vorschau gekürzt)</translation>
+    </message>
+    <message>
+        <source>Overdue scheduled transactions before %1 are left out: edit the schedules that start before then.</source>
+        <translation>Überfällige geplante Buchungen vor dem %1 werden ausgelassen: Bearbeiten Sie die geplanten Buchungen, die davor beginnen.</translation>
+    </message>
+    <message>
+        <source>More than %1 scheduled transactions fall due: those from %2 on are left out.</source>
+        <translation>Mehr als %1 geplante Buchungen werden fällig: die ab dem %2 werden ausgelassen.</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1277,60 @@
     </message>
 </context>
 <context>
+    <name>RegisterCells</name>
+    <message>
+        <source>Check #</source>
+        <translation>Scheck-Nr.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Description of Transaction</source>
+        <translation>Beschreibung der Buchung</translation>
+    </message>
+    <message>
+        <source>Payment/Debit</source>
+        <translation>Zahlung/Soll</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Deposit/Credit</source>
+        <translation>Einzahlung/Haben</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterGrid</name>
+    <message>
+        <source>Delete this record?</source>
+        <translation>Diese Buchung löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterPrint</name>
+    <message>
+        <source>none</source>
+        <comment>no lock date</comment>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>Starting balance: %1    Lock date: %2    Printed: %3</source>
+        <translation>Anfangssaldo: %1    Sperrdatum: %2    Gedruckt: %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>RegisterText</name>
     <message>
         <source>none</source>
@@ -1145,6 +1345,333 @@ Next check number:  %3
 Sperrdatum:            %2
 Nächste Schecknummer:  %3
 </translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Geplante Buchung</translation>
+    </message>
+    <message>
+        <source>Amount &amp;varies</source>
+        <translation>Betrag &amp;schwankt</translation>
+    </message>
+    <message>
+        <source>by up to</source>
+        <translation>um bis zu</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>On &amp;day</source>
+        <translation>Am Ta&amp;g</translation>
+    </message>
+    <message>
+        <source>On t&amp;he</source>
+        <translation>A&amp;m</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <translation>N&amp;ie</translation>
+    </message>
+    <message>
+        <source>&amp;On</source>
+        <translation>&amp;Am</translation>
+    </message>
+    <message>
+        <source>&amp;After</source>
+        <translation>Na&amp;ch</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>Am selben Tag</translation>
+    </message>
+    <message>
+        <source>Move before</source>
+        <translation>Vorziehen</translation>
+    </message>
+    <message>
+        <source>Move after</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>Ty&amp;p:</translation>
+    </message>
+    <message>
+        <source>D&amp;escription:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>Be&amp;trag:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat every:</source>
+        <translation>&amp;Wiederholen alle:</translation>
+    </message>
+    <message>
+        <source>&amp;Starts:</source>
+        <translation>Begi&amp;nnt:</translation>
+    </message>
+    <message>
+        <source>Ends:</source>
+        <translation>Endet:</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend:</source>
+        <translation>Am Wochen&amp;ende:</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <comment>a schedule with no next date</comment>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>none, the schedule ends before it starts</source>
+        <translation>keine, die geplante Buchung endet vor ihrem Beginn</translation>
+    </message>
+    <message>
+        <source>%1 (due)</source>
+        <comment>a date</comment>
+        <translation>%1 (fällig)</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <comment>the next date of a schedule</comment>
+        <translation>Nächste: %1</translation>
+    </message>
+    <message>
+        <source>The schedule needs a description.</source>
+        <translation>Die geplante Buchung braucht eine Beschreibung.</translation>
+    </message>
+    <message>
+        <source>The amount must be an amount such as %1.</source>
+        <translation>Der Betrag muss ein Betrag wie %1 sein.</translation>
+    </message>
+    <message>
+        <source>The tolerance must be an amount such as %1.</source>
+        <translation>Die Abweichung muss ein Betrag wie %1 sein.</translation>
+    </message>
+    <message>
+        <source>The schedule ends before it starts.</source>
+        <translation>Die geplante Buchung endet vor ihrem Beginn.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleText</name>
+    <message>
+        <source>%1st</source>
+        <comment>ordinal: 1st</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>ordinal: 21st, 31st, 101st...</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <comment>ordinal: 2nd, 22nd, 32nd...</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <comment>ordinal: 3rd, 23rd, 33rd...</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <comment>ordinal: 4th, 11th, 12th, 13th, 20th...</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>ersten</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>zweiten</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>dritten</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>vierten</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>letzten</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Every month on the %1</source>
+        <translation>Jeden Monat am %1</translation>
+    </message>
+    <message>
+        <source>Every %1 months on the %2</source>
+        <translation>Alle %1 Monate am %2</translation>
+    </message>
+    <message>
+        <source>Every month on the %1 %2</source>
+        <comment>on the first Monday</comment>
+        <translation>Jeden Monat am %1 %2</translation>
+    </message>
+    <message>
+        <source>Every %1 months on the %2 %3</source>
+        <comment>on the first Monday</comment>
+        <translation>Alle %1 Monate am %2 %3</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation>Alle %1 Tage</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Jede Woche</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation>Alle %1 Wochen</translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <comment>Every week, until 12/31/2027</comment>
+        <translation>%1, bis %2</translation>
+    </message>
+    <message>
+        <source>%1, once</source>
+        <comment>Every week, once</comment>
+        <translation>%1, einmal</translation>
+    </message>
+    <message>
+        <source>%1, %2 times</source>
+        <comment>Every week, 12 times</comment>
+        <translation>%1, %2-mal</translation>
+    </message>
+    <message>
+        <source>%1 (varies)</source>
+        <comment>an amount that varies</comment>
+        <translation>%1 (schwankt)</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <comment>a schedule with no next date</comment>
+        <translation>beendet</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulesWindow</name>
+    <message>
+        <source>Schedules</source>
+        <translation>Geplante Buchungen</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Repeats</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <comment>the next date of a schedule</comment>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <comment>look ahead: 30 days</comment>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <source>&amp;Look ahead:</source>
+        <translation>&amp;Vorschau:</translation>
+    </message>
+    <message>
+        <source>&amp;Warn below:</source>
+        <translation>&amp;Warnen unter:</translation>
+    </message>
+    <message>
+        <source>Delete the schedule %1?</source>
+        <translation>Die geplante Buchung %1 löschen?</translation>
+    </message>
+    <message>
+        <source>The balance to warn below must be an amount such as %1.</source>
+        <translation>Der Saldo für die Warnung muss ein Betrag wie %1 sein.</translation>
     </message>
 </context>
 <context>
@@ -1191,6 +1718,21 @@ Nächste Schecknummer:  %3
     <message>
         <source>no column mapping is known for the header line: %1</source>
         <translation>für die Kopfzeile ist keine Spaltenzuordnung bekannt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatementDialog</name>
+    <message>
+        <source>Balance to Statement</source>
+        <translation>Mit Kontoauszug abstimmen</translation>
+    </message>
+    <message>
+        <source>Statement &amp;date:</source>
+        <translation>Datum des &amp;Kontoauszugs:</translation>
+    </message>
+    <message>
+        <source>Ending &amp;balance:</source>
+        <translation>&amp;Endsaldo:</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +2063,17 @@ Starten Sie es aus einer Desktop-Sitzung oder unter xvfb-run.</translation>
     <message>
         <source>Interest</source>
         <translation>Zinsen</translation>
+    </message>
+</context>
+<context>
+    <name>UpcomingModel</name>
+    <message>
+        <source>The amount varies: this is the one expected.</source>
+        <translation>Der Betrag schwankt: Dies ist der erwartete.</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Fällig</translation>
     </message>
 </context>
 <context>
@@ -1976,6 +2529,130 @@ wurde auf dem Datenträger geändert, seit Tallix die Datei geöffnet oder zulet
     <message>
         <source>Balance Chart: %1</source>
         <translation>Saldodiagramm: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmRegister</name>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Search wrapped</source>
+        <translation>Suche von vorn begonnen</translation>
+    </message>
+    <message>
+        <source>Check Register</source>
+        <translation>Scheckregister</translation>
+    </message>
+    <message>
+        <source>Starting Balance:</source>
+        <translation>Anfangssaldo:</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Abschließen</translation>
+    </message>
+    <message>
+        <source>Unlock records</source>
+        <translation>Buchungen entsperren</translation>
+    </message>
+    <message>
+        <source>Lock records</source>
+        <translation>Buchungen sperren</translation>
+    </message>
+    <message>
+        <source>%1 (Read-Only)</source>
+        <comment>a window&apos;s title</comment>
+        <translation>%1 (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit	Enter</source>
+        <translation>&amp;Bearbeiten	Eingabe</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared	Space</source>
+        <translation>Als bes&amp;tätigt markieren	Leertaste</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Del</source>
+        <translation>&amp;Löschen	Entf</translation>
+    </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Suchen...	Strg+F</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Rückgängig	Strg+Z</translation>
+    </message>
+    <message>
+        <source>R&amp;edo	Ctrl+Y</source>
+        <translation>&amp;Wiederholen	Strg+Y</translation>
+    </message>
+    <message>
+        <source>Un&amp;lock records</source>
+        <translation>Buchungen &amp;entsperren</translation>
+    </message>
+    <message>
+        <source>&amp;Lock records up to here</source>
+        <translation>Bis &amp;hier sperren</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>Regelmäßig &amp;planen...</translation>
+    </message>
+    <message>
+        <source>the row of %1 for %2</source>
+        <comment>the row of 1/5/2009 for 30.00</comment>
+        <translation>die Buchung vom %1 über %2</translation>
+    </message>
+    <message>
+        <source>Clearing %1 would balance it.</source>
+        <comment>%1: the row of 1/5/2009 for 30.00</comment>
+        <translation>Wird %1 bestätigt, stimmt der Saldo.</translation>
+    </message>
+    <message>
+        <source>Clearing %1 and %2 would balance it.</source>
+        <comment>%1, %2: the row of 1/5/2009 for 30.00</comment>
+        <translation>Werden %1 und %2 bestätigt, stimmt der Saldo.</translation>
+    </message>
+    <message>
+        <source>A difference divisible by 9 can be two digits swapped in an amount.</source>
+        <translation>Eine durch 9 teilbare Differenz kann von zwei vertauschten Ziffern in einem Betrag kommen.</translation>
+    </message>
+    <message>
+        <source>Cleared balance on %1: %2    Statement: %3    Difference: %4</source>
+        <translation>Bestätigter Saldo am %1: %2    Kontoauszug: %3    Differenz: %4</translation>
+    </message>
+    <message>
+        <source>Outstanding: %1 out (%2), %3 in (%4)</source>
+        <comment>counts and totals of outstanding rows</comment>
+        <translation>Offen: %1 Ausgänge (%2), %3 Eingänge (%4)</translation>
+    </message>
+    <message>
+        <source>&amp;Enter</source>
+        <translation>&amp;Buchen</translation>
+    </message>
+    <message>
+        <source>S&amp;kip</source>
+        <translation>Übers&amp;pringen</translation>
+    </message>
+    <message>
+        <source>Upcoming scheduled transactions</source>
+        <translation>Anstehende geplante Buchungen</translation>
+    </message>
+    <message>
+        <source>Today, %1</source>
+        <translation>Heute, %1</translation>
+    </message>
+    <message>
+        <source>The register is full: no more transactions can be added.</source>
+        <translation>Das Register ist voll: Es können keine weiteren Buchungen hinzugefügt werden.</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,125 @@
     </message>
 </context>
 <context>
+    <name>BalanceChart</name>
+    <message>
+        <source>overdue before %1</source>
+        <translation>vencidos antes del %1</translation>
+    </message>
+    <message>
+        <source>from %1 on</source>
+        <translation>a partir del %1</translation>
+    </message>
+    <message>
+        <source>Forecast cut: %1</source>
+        <translation>Previsión recortada: %1</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Previsión</translation>
+    </message>
+    <message>
+        <source>Money in, out</source>
+        <translation>Entradas, salidas</translation>
+    </message>
+    <message>
+        <source>Forecast in, out</source>
+        <translation>Entradas, salidas previstas</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Lock date</source>
+        <translation>Fecha de bloqueo</translation>
+    </message>
+    <message>
+        <source>Last statement</source>
+        <translation>Último extracto</translation>
+    </message>
+    <message>
+        <source>Lowest: %1 on %2</source>
+        <translation>Mínimo: %1 el %2</translation>
+    </message>
+    <message>
+        <source>Money in and out per month</source>
+        <translation>Entradas y salidas por mes</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Balance chart</source>
+        <translation>Gráfico del saldo</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWindow</name>
+    <message>
+        <source>Point at the chart to see the balance of a day.</source>
+        <translation>Señale el gráfico para ver el saldo de un día.</translation>
+    </message>
+    <message>
+        <source>Balance Chart</source>
+        <translation>Gráfico del saldo</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>%1: %2 (forecast)</source>
+        <comment>day: balance</comment>
+        <translation>%1: %2 (previsión)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>day: balance</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>Imagen SVG</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Documento PDF</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>no se pudo dibujar el gráfico</translation>
+    </message>
+    <message>
+        <source>Unable to save the chart to %1: %2.</source>
+        <translation>No se pudo guardar el gráfico en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Print Balance Chart</source>
+        <translation>Imprimir el gráfico del saldo</translation>
+    </message>
+    <message>
+        <source>Unable to print the chart.</source>
+        <translation>No se pudo imprimir el gráfico.</translation>
+    </message>
+</context>
+<context>
     <name>CliCheck</name>
     <message>
         <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
@@ -559,6 +678,33 @@
     <message>
         <source>Associate &quot;.TLX&quot; files with this application?</source>
         <translation>¿Asociar los archivos «.TLX» con esta aplicación?</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>Lowest: %1 on %2</source>
+        <translation>Mínimo: %1 el %2</translation>
+    </message>
+    <message>
+        <source>%1 scheduled due</source>
+        <translation>Programados que vencen: %1</translation>
+    </message>
+    <message>
+        <source>Today&apos;s balance: %1</source>
+        <translation>Saldo de hoy: %1</translation>
+    </message>
+    <message>
+        <source>%1 (forecast cut)</source>
+        <translation>%1 (previsión recortada)</translation>
+    </message>
+    <message>
+        <source>Overdue scheduled transactions before %1 are left out: edit the schedules that start before then.</source>
+        <translation>Se omiten los movimientos programados vencidos antes del %1: edite los movimientos programados que empiezan antes de esa fecha.</translation>
+    </message>
+    <message>
+        <source>More than %1 scheduled transactions fall due: those from %2 on are left out.</source>
+        <translation>Vencen más de %1 movimientos programados: se omiten los que vencen a partir del %2.</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1277,60 @@
     </message>
 </context>
 <context>
+    <name>RegisterCells</name>
+    <message>
+        <source>Check #</source>
+        <translation>N.º de cheque</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Description of Transaction</source>
+        <translation>Descripción del movimiento</translation>
+    </message>
+    <message>
+        <source>Payment/Debit</source>
+        <translation>Pago/Cargo</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Deposit/Credit</source>
+        <translation>Depósito/Abono</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterGrid</name>
+    <message>
+        <source>Delete this record?</source>
+        <translation>¿Eliminar este movimiento?</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterPrint</name>
+    <message>
+        <source>none</source>
+        <comment>no lock date</comment>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Starting balance: %1    Lock date: %2    Printed: %3</source>
+        <translation>Saldo inicial: %1    Fecha de bloqueo: %2    Impreso: %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>RegisterText</name>
     <message>
         <source>none</source>
@@ -1145,6 +1345,333 @@ Next check number:  %3
 Fecha de bloqueo:            %2
 Siguiente número de cheque:  %3
 </translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Movimiento programado</translation>
+    </message>
+    <message>
+        <source>Amount &amp;varies</source>
+        <translation>Importe &amp;variable</translation>
+    </message>
+    <message>
+        <source>by up to</source>
+        <translation>hasta</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>días</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semanas</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>meses</translation>
+    </message>
+    <message>
+        <source>On &amp;day</source>
+        <translation>El &amp;día</translation>
+    </message>
+    <message>
+        <source>On t&amp;he</source>
+        <translation>&amp;El</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <translation>&amp;Nunca</translation>
+    </message>
+    <message>
+        <source>&amp;On</source>
+        <translation>E&amp;l</translation>
+    </message>
+    <message>
+        <source>&amp;After</source>
+        <translation>Tr&amp;as</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>veces</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>El mismo día</translation>
+    </message>
+    <message>
+        <source>Move before</source>
+        <translation>Adelantar</translation>
+    </message>
+    <message>
+        <source>Move after</source>
+        <translation>Aplazar</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>D&amp;escription:</source>
+        <translation>Des&amp;cripción:</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>&amp;Importe:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat every:</source>
+        <translation>&amp;Repetir cada:</translation>
+    </message>
+    <message>
+        <source>&amp;Starts:</source>
+        <translation>E&amp;mpieza:</translation>
+    </message>
+    <message>
+        <source>Ends:</source>
+        <translation>Termina:</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend:</source>
+        <translation>En fin de &amp;semana:</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <comment>a schedule with no next date</comment>
+        <translation>terminado</translation>
+    </message>
+    <message>
+        <source>none, the schedule ends before it starts</source>
+        <translation>ninguna, el movimiento programado termina antes de empezar</translation>
+    </message>
+    <message>
+        <source>%1 (due)</source>
+        <comment>a date</comment>
+        <translation>%1 (vence)</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <comment>the next date of a schedule</comment>
+        <translation>Próximo: %1</translation>
+    </message>
+    <message>
+        <source>The schedule needs a description.</source>
+        <translation>El movimiento programado necesita una descripción.</translation>
+    </message>
+    <message>
+        <source>The amount must be an amount such as %1.</source>
+        <translation>El importe debe ser un importe como %1.</translation>
+    </message>
+    <message>
+        <source>The tolerance must be an amount such as %1.</source>
+        <translation>La tolerancia debe ser un importe como %1.</translation>
+    </message>
+    <message>
+        <source>The schedule ends before it starts.</source>
+        <translation>El movimiento programado termina antes de empezar.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleText</name>
+    <message>
+        <source>%1st</source>
+        <comment>ordinal: 1st</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>ordinal: 21st, 31st, 101st...</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <comment>ordinal: 2nd, 22nd, 32nd...</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <comment>ordinal: 3rd, 23rd, 33rd...</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <comment>ordinal: 4th, 11th, 12th, 13th, 20th...</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>primer</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>segundo</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>tercer</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>cuarto</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>último</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
+    <message>
+        <source>Every month on the %1</source>
+        <translation>Cada mes el día %1</translation>
+    </message>
+    <message>
+        <source>Every %1 months on the %2</source>
+        <translation>Cada %1 meses el día %2</translation>
+    </message>
+    <message>
+        <source>Every month on the %1 %2</source>
+        <comment>on the first Monday</comment>
+        <translation>Cada mes el %1 %2</translation>
+    </message>
+    <message>
+        <source>Every %1 months on the %2 %3</source>
+        <comment>on the first Monday</comment>
+        <translation>Cada %1 meses el %2 %3</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Cada día</translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation>Cada %1 días</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Cada semana</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation>Cada %1 semanas</translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <comment>Every week, until 12/31/2027</comment>
+        <translation>%1, hasta el %2</translation>
+    </message>
+    <message>
+        <source>%1, once</source>
+        <comment>Every week, once</comment>
+        <translation>%1, una vez</translation>
+    </message>
+    <message>
+        <source>%1, %2 times</source>
+        <comment>Every week, 12 times</comment>
+        <translation>%1, %2 veces</translation>
+    </message>
+    <message>
+        <source>%1 (varies)</source>
+        <comment>an amount that varies</comment>
+        <translation>%1 (variable)</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <comment>a schedule with no next date</comment>
+        <translation>terminado</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulesWindow</name>
+    <message>
+        <source>Schedules</source>
+        <translation>Movimientos programados</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Repeats</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <comment>the next date of a schedule</comment>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <comment>look ahead: 30 days</comment>
+        <translation> días</translation>
+    </message>
+    <message>
+        <source>&amp;Look ahead:</source>
+        <translation>&amp;Previsión:</translation>
+    </message>
+    <message>
+        <source>&amp;Warn below:</source>
+        <translation>A&amp;visar por debajo de:</translation>
+    </message>
+    <message>
+        <source>Delete the schedule %1?</source>
+        <translation>¿Eliminar el movimiento programado %1?</translation>
+    </message>
+    <message>
+        <source>The balance to warn below must be an amount such as %1.</source>
+        <translation>El saldo de aviso debe ser un importe como %1.</translation>
     </message>
 </context>
 <context>
@@ -1191,6 +1718,21 @@ Siguiente número de cheque:  %3
     <message>
         <source>no column mapping is known for the header line: %1</source>
         <translation>no se conoce ninguna asignación de columnas para la línea de encabezado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatementDialog</name>
+    <message>
+        <source>Balance to Statement</source>
+        <translation>Conciliar con el extracto</translation>
+    </message>
+    <message>
+        <source>Statement &amp;date:</source>
+        <translation>&amp;Fecha del extracto:</translation>
+    </message>
+    <message>
+        <source>Ending &amp;balance:</source>
+        <translation>Saldo fi&amp;nal:</translation>
     </message>
 </context>
 <context>
@@ -1518,6 +2060,17 @@ Ejecútelo desde una sesión de escritorio o con xvfb-run.</translation>
     <message>
         <source>Interest</source>
         <translation>Intereses</translation>
+    </message>
+</context>
+<context>
+    <name>UpcomingModel</name>
+    <message>
+        <source>The amount varies: this is the one expected.</source>
+        <translation>El importe varía: este es el previsto.</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Vence</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2526,130 @@ cambió en el disco desde que Tallix lo abrió o lo guardó por última vez.
     <message>
         <source>Balance Chart: %1</source>
         <translation>Gráfico del saldo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmRegister</name>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>Search wrapped</source>
+        <translation>Búsqueda reiniciada desde el principio</translation>
+    </message>
+    <message>
+        <source>Check Register</source>
+        <translation>Registro de cheques</translation>
+    </message>
+    <message>
+        <source>Starting Balance:</source>
+        <translation>Saldo inicial:</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Finalizar</translation>
+    </message>
+    <message>
+        <source>Unlock records</source>
+        <translation>Desbloquear movimientos</translation>
+    </message>
+    <message>
+        <source>Lock records</source>
+        <translation>Bloquear movimientos</translation>
+    </message>
+    <message>
+        <source>%1 (Read-Only)</source>
+        <comment>a window&apos;s title</comment>
+        <translation>%1 (solo lectura)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit	Enter</source>
+        <translation>&amp;Editar	Intro</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared	Space</source>
+        <translation>Marcar como &amp;punteado	Espacio</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Del</source>
+        <translation>E&amp;liminar	Supr</translation>
+    </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Buscar...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Deshacer	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>R&amp;edo	Ctrl+Y</source>
+        <translation>&amp;Rehacer	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Un&amp;lock records</source>
+        <translation>Desblo&amp;quear movimientos</translation>
+    </message>
+    <message>
+        <source>&amp;Lock records up to here</source>
+        <translation>Blo&amp;quear hasta aquí</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>Progra&amp;mar...</translation>
+    </message>
+    <message>
+        <source>the row of %1 for %2</source>
+        <comment>the row of 1/5/2009 for 30.00</comment>
+        <translation>el movimiento del %1 por %2</translation>
+    </message>
+    <message>
+        <source>Clearing %1 would balance it.</source>
+        <comment>%1: the row of 1/5/2009 for 30.00</comment>
+        <translation>Puntear %1 lo cuadraría.</translation>
+    </message>
+    <message>
+        <source>Clearing %1 and %2 would balance it.</source>
+        <comment>%1, %2: the row of 1/5/2009 for 30.00</comment>
+        <translation>Puntear %1 y %2 lo cuadraría.</translation>
+    </message>
+    <message>
+        <source>A difference divisible by 9 can be two digits swapped in an amount.</source>
+        <translation>Una diferencia divisible entre 9 puede deberse a dos dígitos intercambiados en un importe.</translation>
+    </message>
+    <message>
+        <source>Cleared balance on %1: %2    Statement: %3    Difference: %4</source>
+        <translation>Saldo punteado al %1: %2    Extracto: %3    Diferencia: %4</translation>
+    </message>
+    <message>
+        <source>Outstanding: %1 out (%2), %3 in (%4)</source>
+        <comment>counts and totals of outstanding rows</comment>
+        <translation>Pendiente: %1 salidas (%2), %3 entradas (%4)</translation>
+    </message>
+    <message>
+        <source>&amp;Enter</source>
+        <translation>&amp;Anotar</translation>
+    </message>
+    <message>
+        <source>S&amp;kip</source>
+        <translation>&amp;Omitir</translation>
+    </message>
+    <message>
+        <source>Upcoming scheduled transactions</source>
+        <translation>Próximos movimientos programados</translation>
+    </message>
+    <message>
+        <source>Today, %1</source>
+        <translation>Hoy, %1</translation>
+    </message>
+    <message>
+        <source>The register is full: no more transactions can be added.</source>
+        <translation>El registro está lleno: no se pueden añadir más movimientos.</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,125 @@
     </message>
 </context>
 <context>
+    <name>BalanceChart</name>
+    <message>
+        <source>overdue before %1</source>
+        <translation>en retard avant le %1</translation>
+    </message>
+    <message>
+        <source>from %1 on</source>
+        <translation>à partir du %1</translation>
+    </message>
+    <message>
+        <source>Forecast cut: %1</source>
+        <translation>Prévision tronquée : %1</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>Forecast</source>
+        <translation>Prévision</translation>
+    </message>
+    <message>
+        <source>Money in, out</source>
+        <translation>Entrées, sorties</translation>
+    </message>
+    <message>
+        <source>Forecast in, out</source>
+        <translation>Entrées, sorties prévues</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Lock date</source>
+        <translation>Date de verrouillage</translation>
+    </message>
+    <message>
+        <source>Last statement</source>
+        <translation>Dernier relevé</translation>
+    </message>
+    <message>
+        <source>Lowest: %1 on %2</source>
+        <translation>Plus bas : %1 le %2</translation>
+    </message>
+    <message>
+        <source>Money in and out per month</source>
+        <translation>Entrées et sorties par mois</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Balance chart</source>
+        <translation>Graphique du solde</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWindow</name>
+    <message>
+        <source>Point at the chart to see the balance of a day.</source>
+        <translation>Pointez le graphique pour voir le solde d&apos;un jour.</translation>
+    </message>
+    <message>
+        <source>Balance Chart</source>
+        <translation>Graphique du solde</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>%1: %2 (forecast)</source>
+        <comment>day: balance</comment>
+        <translation>%1 : %2 (prévision)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>day: balance</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>Image SVG</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Document PDF</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>le graphique n&apos;a pas pu être dessiné</translation>
+    </message>
+    <message>
+        <source>Unable to save the chart to %1: %2.</source>
+        <translation>Impossible d&apos;enregistrer le graphique dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Print Balance Chart</source>
+        <translation>Imprimer le graphique du solde</translation>
+    </message>
+    <message>
+        <source>Unable to print the chart.</source>
+        <translation>Impossible d&apos;imprimer le graphique.</translation>
+    </message>
+</context>
+<context>
     <name>CliCheck</name>
     <message>
         <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
@@ -559,6 +678,33 @@
     <message>
         <source>Associate &quot;.TLX&quot; files with this application?</source>
         <translation>Associer les fichiers « .TLX » à cette application ?</translation>
+    </message>
+</context>
+<context>
+    <name>ForecastText</name>
+    <message>
+        <source>Lowest: %1 on %2</source>
+        <translation>Plus bas : %1 le %2</translation>
+    </message>
+    <message>
+        <source>%1 scheduled due</source>
+        <translation>Planifiées à échéance : %1</translation>
+    </message>
+    <message>
+        <source>Today&apos;s balance: %1</source>
+        <translation>Solde du jour : %1</translation>
+    </message>
+    <message>
+        <source>%1 (forecast cut)</source>
+        <translation>%1 (prévision tronquée)</translation>
+    </message>
+    <message>
+        <source>Overdue scheduled transactions before %1 are left out: edit the schedules that start before then.</source>
+        <translation>Les opérations planifiées en retard avant le %1 sont omises : modifiez les opérations planifiées qui commencent avant cette date.</translation>
+    </message>
+    <message>
+        <source>More than %1 scheduled transactions fall due: those from %2 on are left out.</source>
+        <translation>Plus de %1 opérations planifiées arrivent à échéance : celles à partir du %2 sont omises.</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1277,60 @@
     </message>
 </context>
 <context>
+    <name>RegisterCells</name>
+    <message>
+        <source>Check #</source>
+        <translation>N° de chèque</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Description of Transaction</source>
+        <translation>Description de l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Payment/Debit</source>
+        <translation>Paiement/Débit</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Deposit/Credit</source>
+        <translation>Dépôt/Crédit</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterGrid</name>
+    <message>
+        <source>Delete this record?</source>
+        <translation>Supprimer cette opération ?</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterPrint</name>
+    <message>
+        <source>none</source>
+        <comment>no lock date</comment>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Starting balance: %1    Lock date: %2    Printed: %3</source>
+        <translation>Solde initial : %1    Date de verrouillage : %2    Imprimé le : %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>RegisterText</name>
     <message>
         <source>none</source>
@@ -1145,6 +1345,333 @@ Next check number:  %3
 Date de verrouillage :       %2
 Prochain numéro de chèque :  %3
 </translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Opération planifiée</translation>
+    </message>
+    <message>
+        <source>Amount &amp;varies</source>
+        <translation>Montant &amp;variable</translation>
+    </message>
+    <message>
+        <source>by up to</source>
+        <translation>d&apos;au plus</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semaines</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>On &amp;day</source>
+        <translation>Le &amp;jour</translation>
+    </message>
+    <message>
+        <source>On t&amp;he</source>
+        <translation>&amp;Le</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <translation>Jam&amp;ais</translation>
+    </message>
+    <message>
+        <source>&amp;On</source>
+        <translation>L&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;After</source>
+        <translation>A&amp;près</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>Le jour même</translation>
+    </message>
+    <message>
+        <source>Move before</source>
+        <translation>Avancer</translation>
+    </message>
+    <message>
+        <source>Move after</source>
+        <translation>Reporter</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>D&amp;escription:</source>
+        <translation>&amp;Description :</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>&amp;Montant :</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat every:</source>
+        <translation>&amp;Intervalle :</translation>
+    </message>
+    <message>
+        <source>&amp;Starts:</source>
+        <translation>Dé&amp;but :</translation>
+    </message>
+    <message>
+        <source>Ends:</source>
+        <translation>Fin :</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend:</source>
+        <translation>Le &amp;week-end :</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <comment>a schedule with no next date</comment>
+        <translation>terminée</translation>
+    </message>
+    <message>
+        <source>none, the schedule ends before it starts</source>
+        <translation>aucune, l&apos;opération planifiée se termine avant de commencer</translation>
+    </message>
+    <message>
+        <source>%1 (due)</source>
+        <comment>a date</comment>
+        <translation>%1 (à échéance)</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <comment>the next date of a schedule</comment>
+        <translation>Prochaine : %1</translation>
+    </message>
+    <message>
+        <source>The schedule needs a description.</source>
+        <translation>L&apos;opération planifiée doit avoir une description.</translation>
+    </message>
+    <message>
+        <source>The amount must be an amount such as %1.</source>
+        <translation>Le montant doit être un montant tel que %1.</translation>
+    </message>
+    <message>
+        <source>The tolerance must be an amount such as %1.</source>
+        <translation>La tolérance doit être un montant tel que %1.</translation>
+    </message>
+    <message>
+        <source>The schedule ends before it starts.</source>
+        <translation>L&apos;opération planifiée se termine avant de commencer.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleText</name>
+    <message>
+        <source>%1st</source>
+        <comment>ordinal: 1st</comment>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>ordinal: 21st, 31st, 101st...</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <comment>ordinal: 2nd, 22nd, 32nd...</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <comment>ordinal: 3rd, 23rd, 33rd...</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <comment>ordinal: 4th, 11th, 12th, 13th, 20th...</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>premier</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>quatrième</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <comment>week of the month, as in: on the first Monday</comment>
+        <translation>dernier</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Every month on the %1</source>
+        <translation>Chaque mois le %1</translation>
+    </message>
+    <message>
+        <source>Every %1 months on the %2</source>
+        <translation>Tous les %1 mois le %2</translation>
+    </message>
+    <message>
+        <source>Every month on the %1 %2</source>
+        <comment>on the first Monday</comment>
+        <translation>Chaque mois le %1 %2</translation>
+    </message>
+    <message>
+        <source>Every %1 months on the %2 %3</source>
+        <comment>on the first Monday</comment>
+        <translation>Tous les %1 mois le %2 %3</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Chaque jour</translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation>Tous les %1 jours</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Chaque semaine</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation>Toutes les %1 semaines</translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <comment>Every week, until 12/31/2027</comment>
+        <translation>%1, jusqu&apos;au %2</translation>
+    </message>
+    <message>
+        <source>%1, once</source>
+        <comment>Every week, once</comment>
+        <translation>%1, une fois</translation>
+    </message>
+    <message>
+        <source>%1, %2 times</source>
+        <comment>Every week, 12 times</comment>
+        <translation>%1, %2 fois</translation>
+    </message>
+    <message>
+        <source>%1 (varies)</source>
+        <comment>an amount that varies</comment>
+        <translation>%1 (variable)</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <comment>a schedule with no next date</comment>
+        <translation>terminée</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulesWindow</name>
+    <message>
+        <source>Schedules</source>
+        <translation>Opérations planifiées</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Repeats</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <comment>the next date of a schedule</comment>
+        <translation>Prochaine</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <comment>look ahead: 30 days</comment>
+        <translation> jours</translation>
+    </message>
+    <message>
+        <source>&amp;Look ahead:</source>
+        <translation>&amp;Prévision :</translation>
+    </message>
+    <message>
+        <source>&amp;Warn below:</source>
+        <translation>A&amp;lerte sous :</translation>
+    </message>
+    <message>
+        <source>Delete the schedule %1?</source>
+        <translation>Supprimer l&apos;opération planifiée %1 ?</translation>
+    </message>
+    <message>
+        <source>The balance to warn below must be an amount such as %1.</source>
+        <translation>Le solde d&apos;alerte doit être un montant tel que %1.</translation>
     </message>
 </context>
 <context>
@@ -1191,6 +1718,21 @@ Prochain numéro de chèque :  %3
     <message>
         <source>no column mapping is known for the header line: %1</source>
         <translation>aucune correspondance de colonnes n&apos;est connue pour la ligne d&apos;en-tête : %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatementDialog</name>
+    <message>
+        <source>Balance to Statement</source>
+        <translation>Rapprocher avec le relevé</translation>
+    </message>
+    <message>
+        <source>Statement &amp;date:</source>
+        <translation>&amp;Date du relevé :</translation>
+    </message>
+    <message>
+        <source>Ending &amp;balance:</source>
+        <translation>Solde &amp;final :</translation>
     </message>
 </context>
 <context>
@@ -1520,6 +2062,17 @@ Lancez-le depuis une session de bureau, ou sous xvfb-run.</translation>
     <message>
         <source>Interest</source>
         <translation>Intérêts</translation>
+    </message>
+</context>
+<context>
+    <name>UpcomingModel</name>
+    <message>
+        <source>The amount varies: this is the one expected.</source>
+        <translation>Le montant varie : voici celui qui est attendu.</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>À échéance</translation>
     </message>
 </context>
 <context>
@@ -1975,6 +2528,130 @@ a été modifié sur le disque depuis que Tallix l&apos;a ouvert ou enregistré 
     <message>
         <source>Balance Chart: %1</source>
         <translation>Graphique du solde : %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmRegister</name>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Search wrapped</source>
+        <translation>Recherche reprise au début</translation>
+    </message>
+    <message>
+        <source>Check Register</source>
+        <translation>Registre de chèques</translation>
+    </message>
+    <message>
+        <source>Starting Balance:</source>
+        <translation>Solde initial :</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Terminer</translation>
+    </message>
+    <message>
+        <source>Unlock records</source>
+        <translation>Déverrouiller les opérations</translation>
+    </message>
+    <message>
+        <source>Lock records</source>
+        <translation>Verrouiller les opérations</translation>
+    </message>
+    <message>
+        <source>%1 (Read-Only)</source>
+        <comment>a window&apos;s title</comment>
+        <translation>%1 (lecture seule)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit	Enter</source>
+        <translation>&amp;Modifier	Entrée</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared	Space</source>
+        <translation>Marquer comme &amp;pointé	Espace</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Del</source>
+        <translation>&amp;Supprimer	Suppr</translation>
+    </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Rechercher...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Annuler	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>R&amp;edo	Ctrl+Y</source>
+        <translation>Ré&amp;tablir	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Un&amp;lock records</source>
+        <translation>&amp;Déverrouiller les opérations</translation>
+    </message>
+    <message>
+        <source>&amp;Lock records up to here</source>
+        <translation>&amp;Verrouiller jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>Pla&amp;nifier...</translation>
+    </message>
+    <message>
+        <source>the row of %1 for %2</source>
+        <comment>the row of 1/5/2009 for 30.00</comment>
+        <translation>l&apos;opération du %1 de %2</translation>
+    </message>
+    <message>
+        <source>Clearing %1 would balance it.</source>
+        <comment>%1: the row of 1/5/2009 for 30.00</comment>
+        <translation>Pointer %1 équilibrerait le solde.</translation>
+    </message>
+    <message>
+        <source>Clearing %1 and %2 would balance it.</source>
+        <comment>%1, %2: the row of 1/5/2009 for 30.00</comment>
+        <translation>Pointer %1 et %2 équilibrerait le solde.</translation>
+    </message>
+    <message>
+        <source>A difference divisible by 9 can be two digits swapped in an amount.</source>
+        <translation>Une différence divisible par 9 peut venir de deux chiffres inversés dans un montant.</translation>
+    </message>
+    <message>
+        <source>Cleared balance on %1: %2    Statement: %3    Difference: %4</source>
+        <translation>Solde pointé au %1 : %2    Relevé : %3    Différence : %4</translation>
+    </message>
+    <message>
+        <source>Outstanding: %1 out (%2), %3 in (%4)</source>
+        <comment>counts and totals of outstanding rows</comment>
+        <translation>En attente : %1 sorties (%2), %3 entrées (%4)</translation>
+    </message>
+    <message>
+        <source>&amp;Enter</source>
+        <translation>&amp;Saisir</translation>
+    </message>
+    <message>
+        <source>S&amp;kip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>Upcoming scheduled transactions</source>
+        <translation>Opérations planifiées à venir</translation>
+    </message>
+    <message>
+        <source>Today, %1</source>
+        <translation>Aujourd&apos;hui, %1</translation>
+    </message>
+    <message>
+        <source>The register is full: no more transactions can be added.</source>
+        <translation>Le registre est plein : aucune autre opération ne peut être ajoutée.</translation>
     </message>
 </context>
 </TS>

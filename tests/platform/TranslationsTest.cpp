@@ -69,7 +69,7 @@ bool HasAccelerator(const QString& text) {
 } // namespace
 
 TEST(Translations, EveryTranslationIsFinishedAndKeepsThePlaceholdersAndKeyboardLetters) {
-    const QDir folder(qEnvironmentVariable("TALLIX_TEST_SOURCE_DIR") + QStringLiteral("/../translations"));
+    const QDir folder(QStringLiteral(TALLIX_TRANSLATIONS_DIR));
     const QStringList files = folder.entryList({QStringLiteral("tallix_*.ts")}, QDir::Files);
     ASSERT_EQ(files.size(), 3);
     for (const QString& name : files) {
