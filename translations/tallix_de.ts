@@ -2559,11 +2559,11 @@ wurde auf dem Datenträger geändert, seit Tallix die Datei geöffnet oder zulet
     </message>
     <message>
         <source>Unlock records</source>
-        <translation>Buchungen entsperren</translation>
+        <translation>Entsperren</translation>
     </message>
     <message>
         <source>Lock records</source>
-        <translation>Buchungen sperren</translation>
+        <translation>Sperren</translation>
     </message>
     <message>
         <source>%1 (Read-Only)</source>

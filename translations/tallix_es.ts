@@ -2556,11 +2556,11 @@ cambió en el disco desde que Tallix lo abrió o lo guardó por última vez.
     </message>
     <message>
         <source>Unlock records</source>
-        <translation>Desbloquear movimientos</translation>
+        <translation>Desbloquear</translation>
     </message>
     <message>
         <source>Lock records</source>
-        <translation>Bloquear movimientos</translation>
+        <translation>Bloquear</translation>
     </message>
     <message>
         <source>%1 (Read-Only)</source>

@@ -2558,11 +2558,11 @@ a été modifié sur le disque depuis que Tallix l&apos;a ouvert ou enregistré 
     </message>
     <message>
         <source>Unlock records</source>
-        <translation>Déverrouiller les opérations</translation>
+        <translation>Déverrouiller</translation>
     </message>
     <message>
         <source>Lock records</source>
-        <translation>Verrouiller les opérations</translation>
+        <translation>Verrouiller</translation>
     </message>
     <message>
         <source>%1 (Read-Only)</source>

@@ -3,11 +3,13 @@
 
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
+#include "platform/Translations.h"
 #include "platform/widgets/Contrast.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/Twips.h"
 #include "storage/LedgerFile.h"
+#include "support/ClippedCaptions.h"
 #include "support/PromptScript.h"
 #include "support/ScopedLocale.h"
 #include "support/TypedDates.h"
@@ -139,6 +141,20 @@ TEST_F(frmRegisterTest, OpensWithItsControlsAndTheStartingBalance) {
     EXPECT_EQ(window->size(), platform::TwipsSize(8940, 6225));
     EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, platform::PixelsToTwips(window->width()) - 40,
                                                     platform::PixelsToTwips(window->height()) - 600));
+}
+
+TEST_F(frmRegisterTest, EveryCaptionFitsItsPlaceInEveryLanguage) {
+    AddFourRecords();
+    const QStringList languages = platform::ShippedLanguages() << QString();
+    for (const QString& language : languages) {
+        ASSERT_TRUE(platform::InstallTranslations(language));
+        for (const bool locked : {false, true}) {
+            ledger::SetRecordsLocked(locked);
+            Open();
+            EXPECT_EQ(tallix::test::ClippedCaptions(*window), "") << language.toStdString();
+        }
+    }
+    platform::InstallTranslations({});
 }
 
 TEST_F(frmRegisterTest, EnterOpensTheTextEditorOverTheCellAndEnterCommitsIt) {
