@@ -37,9 +37,14 @@ void ClearMarkState::SetBankId(int slot, const QString& bankId) {
     Put(bankIds, slot, bankId);
 }
 
+void ClearMarkState::SetDetail(int slot, const CheckDetail& detail) {
+    Put(details, slot, detail);
+}
+
 void ClearMarkState::DropFrom(int nextSlot) {
     marks.resize(std::min(marks.size(), size_t(nextSlot)));
     bankIds.resize(std::min(bankIds.size(), size_t(nextSlot)));
+    details.resize(std::min(details.size(), size_t(nextSlot)));
 }
 
 ClearMark GetClearMark(int16_t slot) {

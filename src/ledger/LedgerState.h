@@ -13,18 +13,31 @@
 
 namespace ledger {
 
-// The marks, statements and bank ids of a ledger (ClearMarks.h) by slot, deleted slots included. The vectors reach
-// only as far as the last slot that has something.
+// A slot's memo, payee's address and place in the print queue (CheckDetails.h).
+struct CheckDetail {
+    QString memo;
+    QStringList address;
+    bool waitingToPrint = false;
+    bool operator==(const CheckDetail&) const = default;
+};
+
+// The marks, statements, bank ids and check details of a ledger (ClearMarks.h, CheckDetails.h) by slot, deleted
+// slots included. The vectors reach only as far as the last slot that has something.
 struct ClearMarkState {
     std::vector<ClearMark> marks;
     std::vector<QString> bankIds;
+    std::vector<CheckDetail> details;
     std::vector<ReconciledStatement> statements; // slots as recorded
     QStringList deletedBankIds;                  // of records deleted before the ledger was last loaded
 
     ClearMark MarkOf(int slot) const { return size_t(slot) < marks.size() ? marks[size_t(slot)] : ClearMark::None; }
     QString BankIdOf(int slot) const { return size_t(slot) < bankIds.size() ? bankIds[size_t(slot)] : QString(); }
+    CheckDetail DetailOf(int slot) const {
+        return size_t(slot) < details.size() ? details[size_t(slot)] : CheckDetail();
+    }
     void SetMark(int slot, ClearMark mark);
     void SetBankId(int slot, const QString& bankId);
+    void SetDetail(int slot, const CheckDetail& detail);
     // Slots from `nextSlot` on have nothing.
     void DropFrom(int nextSlot);
 };

@@ -8,4 +8,10 @@ QString FixDescription(const QString& text) {
     return text.leftJustified(DescriptionLength, QLatin1Char(' '));
 }
 
+QString VoidDescription(const QString& description) {
+    static const QString Void = QStringLiteral("VOID ");
+    const QString text = description.trimmed();
+    return FixDescription(text.startsWith(Void) ? text : Void + text);
+}
+
 } // namespace ledger

@@ -41,5 +41,8 @@ struct TransactionRecord {
 
 // Pads with spaces or cuts to exactly 46 characters.
 QString FixDescription(const QString& text);
+// A voided check keeps its number and date, pays 0.00 and says so first: "VOID " before its description, which
+// loses its end where the record has no room.
+QString VoidDescription(const QString& description);
 
 } // namespace ledger
