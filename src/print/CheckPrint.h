@@ -38,10 +38,10 @@ struct CheckFieldBox {
 };
 
 struct CheckFormat {
-    QString name;  // the file's base name, as --format and the settings name it
-    QString title; // shown to the user
-    QSizeF page;   // points; US Letter
-    QSizeF check;  // one check with its stubs, points
+    QString name;             // the file's base name, as --format and the settings name it
+    QString title;            // shown to the user
+    QSizeF page;              // points; US Letter
+    QSizeF check;             // one check with its stubs, points
     std::vector<double> tops; // each check's top on the page, points; as many checks per page
     double left = 0;          // the checks' left edge on the page, points
     double fontSize = 10;     // points
@@ -54,6 +54,16 @@ std::vector<CheckFormat> CheckFormats();
 std::optional<CheckFormat> FindCheckFormat(const QString& name);
 // The three-per-page laser stock.
 QString DefaultCheckFormatName();
+
+// A format file that CheckFormats skips, and why, for the user to mend it.
+struct CheckFormatProblem {
+    QString file;
+    QString reason;
+};
+std::vector<CheckFormatProblem> CheckFormatProblems();
+// The format that a file's JSON describes; none with `reason` set when it is no usable format (not JSON, a missing
+// or negative size, an unknown field kind, a box outside the check, a check outside the page).
+std::optional<CheckFormat> ParseCheckFormat(const QByteArray& json, const QString& name, QString& reason);
 
 // Draws the checks onto the device's pages (QPrinter or QPdfWriter), as many per page as the format holds.
 // False when the device cannot be painted on.
