@@ -46,6 +46,8 @@ bool BeginPage(QPagedPaintDevice& device, const CheckFormat& format, QPainter& p
 QFont CheckFont(double size) {
     QFont font(QStringLiteral("Sans Serif"));
     font.setPointSizeF(size);
+    // No ligatures: "fifty" stays five letters for a reader of the PDF and for the bank's scanner alike.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
