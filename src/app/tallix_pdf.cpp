@@ -102,7 +102,8 @@ QByteArray ChecksPdf(const QStringList& args, QTextStream& err) {
         err << "tallix-cli: "
             << (args[3] == QLatin1String("waiting")
                     ? QCoreApplication::translate("TallixPdf", "no checks are waiting to print")
-                    : QCoreApplication::translate("TallixPdf", "there are no checks numbered %1").arg(args[3]))
+                    : QCoreApplication::translate("TallixPdf", "there are no checks numbered %1 to %2")
+                          .arg(args[3].section(QLatin1Char('-'), 0, 0), args[3].section(QLatin1Char('-'), 1, 1)))
             << "\n";
         return {};
     }
