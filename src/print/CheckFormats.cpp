@@ -174,6 +174,10 @@ std::optional<CheckFormat> ParseCheckFormat(const QByteArray& json, const QStrin
         }
         format.fields.push_back({known->second, box});
     }
+    if (format.fields.empty()) {
+        reason = QCoreApplication::translate("CheckFormats", "\"fields\" lists no field");
+        return std::nullopt;
+    }
     return format;
 }
 

@@ -169,7 +169,7 @@ void DrawRulers(QPainter& painter, const PageScale& scale, QSizeF page) {
 bool DrawChecks(QPagedPaintDevice& device, const CheckFormat& format, const std::vector<CheckToPrint>& checks,
                 CheckOffset offset) {
     QPainter painter;
-    if (!BeginPage(device, format, painter))
+    if (checks.empty() || !BeginPage(device, format, painter))
         return false;
     const PageScale scale(device);
     const size_t perPage = format.tops.size();

@@ -150,6 +150,8 @@ TEST(CheckPrintTest, UsersFormatsComeFirstAndABrokenOneIsSkippedWithItsReason) {
         {"d-outside.json", QByteArray(valid).replace("\"x\": 10", "\"x\": 500"), "field 1 (payee) does not lie"},
         {"e-low.json", QByteArray(valid).replace("[0, 264]", "[0, 600]"), "check 2 of \"tops\" does not lie"},
         {"f-tops.json", QByteArray(valid).replace("[0, 264]", "[]"), "\"tops\" lists no check"},
+        {"g-fields.json", QByteArray(valid).left(valid.indexOf("\"fields\"")) + "\"x\": 1}",
+         "\"fields\" lists no field"},
     };
     for (const Case& c : broken)
         write(c.file, c.json);
