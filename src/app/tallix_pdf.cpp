@@ -59,9 +59,9 @@ print::CheckToPrint CheckOf(int16_t slot, const ledger::TransactionRecord& recor
 std::vector<print::CheckToPrint> SelectedChecks(const QString& selection) {
     std::vector<std::pair<int16_t, ledger::TransactionRecord>> records;
     ledger::TransactionRecord record;
-    int16_t slot = 1;
+    int slot = 1;
     for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot)
-        records.emplace_back(slot, record);
+        records.emplace_back(int16_t(slot), record);
     std::vector<print::CheckToPrint> checks;
     if (selection == QLatin1String("waiting")) {
         for (const int16_t waiting : ledger::ChecksWaitingToPrint())
