@@ -144,6 +144,100 @@
     </message>
 </context>
 <context>
+    <name>CheckFormats</name>
+    <message>
+        <source>Three checks per page</source>
+        <translation>Drei Schecks pro Seite</translation>
+    </message>
+    <message>
+        <source>One check at the top, two stubs</source>
+        <translation>Ein Scheck oben, zwei Abschnitte</translation>
+    </message>
+    <message>
+        <source>One check in the middle, two stubs</source>
+        <translation>Ein Scheck in der Mitte, zwei Abschnitte</translation>
+    </message>
+    <message>
+        <source>One check at the bottom, two stubs</source>
+        <translation>Ein Scheck unten, zwei Abschnitte</translation>
+    </message>
+    <message>
+        <source>Wallet checks with a stub on the left</source>
+        <translation>Taschenschecks mit Abschnitt links</translation>
+    </message>
+    <message>
+        <source>the file is larger than a check format can be (1 MB)</source>
+        <translation>die Datei ist größer, als ein Scheckformat sein kann (1 MB)</translation>
+    </message>
+    <message>
+        <source>it is not JSON: %1 at character %2</source>
+        <translation>sie ist kein JSON: %1 bei Zeichen %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>sie ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>it needs &quot;page&quot; and &quot;check&quot;, each with a &quot;width&quot; and &quot;height&quot; above 0</source>
+        <translation>„page“ und „check“ fehlen oder haben nicht je „width“ und „height“ über 0</translation>
+    </message>
+    <message>
+        <source>&quot;left&quot; must be a number of 0 or more and &quot;fontSize&quot; one from above 0 to 72</source>
+        <translation>„left“ muss eine Zahl ab 0 sein und „fontSize“ eine über 0 bis 72</translation>
+    </message>
+    <message>
+        <source>check %1 of &quot;tops&quot; does not lie on the page</source>
+        <translation>Scheck %1 von „tops“ liegt nicht auf der Seite</translation>
+    </message>
+    <message>
+        <source>&quot;tops&quot; lists no check</source>
+        <translation>„tops“ nennt keinen Scheck</translation>
+    </message>
+    <message>
+        <source>field %1 is of no known kind (number, date, payee, amount, words, memo, address)</source>
+        <translation>Feld %1 hat keine bekannte Art (number, date, payee, amount, words, memo, address)</translation>
+    </message>
+    <message>
+        <source>field %1 (%2) does not lie on the check</source>
+        <translation>Feld %1 (%2) liegt nicht auf dem Scheck</translation>
+    </message>
+    <message>
+        <source>&quot;fields&quot; lists no field</source>
+        <translation>„fields“ nennt kein Feld</translation>
+    </message>
+</context>
+<context>
+    <name>CheckPrint</name>
+    <message>
+        <source>Check number</source>
+        <translation>Schecknummer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Amount in words</source>
+        <translation>Betrag in Worten</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+</context>
+<context>
     <name>CliCheck</name>
     <message>
         <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
@@ -1765,28 +1859,6 @@ Nächste Schecknummer:  %3
 <context>
     <name>TallixCli</name>
     <message>
-        <source>Usage: tallix-cli print FILE [--pdf OUT]
-  or:  tallix-cli export FILE --format csv|qif [-o OUT]
-  or:  tallix-cli check FILE
-  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                         [CSV columns]
-  or:  tallix-cli balance LEDGER --date D
-  or:  tallix-cli reconcile LEDGER --date D --balance B
-  or:  tallix-cli forecast LEDGER [--days N]
-  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-</source>
-        <translation>Aufruf: tallix-cli print FILE [--pdf OUT]
-  oder: tallix-cli export FILE --format csv|qif [-o OUT]
-  oder: tallix-cli check FILE
-  oder: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                          [CSV-Spalten]
-  oder: tallix-cli balance LEDGER --date D
-  oder: tallix-cli reconcile LEDGER --date D --balance B
-  oder: tallix-cli forecast LEDGER [--days N]
-  oder: tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-</translation>
-    </message>
-    <message>
         <source>Reads a Tallix data file (.tlx); only import changes it. print shows the cleared marks in column C:
 c cleared, R reconciled.
 </source>
@@ -1969,6 +2041,67 @@ in Spalte C: c bestätigt, R abgestimmt.
         <source>cannot write to standard output</source>
         <translation>auf die Standardausgabe kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>Usage: tallix-cli print FILE [--pdf OUT]
+  or:  tallix-cli export FILE --format csv|qif [-o OUT]
+  or:  tallix-cli check FILE
+  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B
+  or:  tallix-cli forecast LEDGER [--days N]
+  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                         [--offset X,Y]
+</source>
+        <translation>Aufruf: tallix-cli print FILE [--pdf OUT]
+  oder: tallix-cli export FILE --format csv|qif [-o OUT]
+  oder: tallix-cli check FILE
+  oder: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                          [CSV-Spalten]
+  oder: tallix-cli balance LEDGER --date D
+  oder: tallix-cli reconcile LEDGER --date D --balance B
+  oder: tallix-cli forecast LEDGER [--days N]
+  oder: tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  oder: tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                          [--offset X,Y]
+</translation>
+    </message>
+    <message>
+        <source>  checks   checks printed on check stock, as pages in the PDF file OUT (- for standard output): the
+           checks waiting to print (--waiting, the default) or those numbered FIRST to LAST. --format
+           names the stock (by default laser-three, three checks per page; a format file that cannot be
+           read is named and skipped); --offset moves every field X inches right and Y inches down
+           (negative: left and up; at most 1 inch; by default as set in the program for that stock)
+</source>
+        <translation>  checks   Schecks auf Scheckvordrucken, als Seiten in der PDF-Datei OUT (- für die Standardausgabe):
+           die Schecks, die auf den Druck warten (--waiting, Standard), oder die mit den Nummern FIRST
+           bis LAST. --format nennt die Vordrucke (standardmäßig laser-three, drei Schecks pro Seite;
+           eine unlesbare Formatdatei wird genannt und übergangen); --offset verschiebt jedes Feld um
+           X Zoll nach rechts und Y Zoll nach unten (negativ: links und oben; höchstens 1 Zoll;
+           standardmäßig wie im Programm für diese Vordrucke eingestellt)
+</translation>
+    </message>
+    <message>
+        <source>checks needs exactly one LEDGER</source>
+        <translation>checks braucht genau ein LEDGER</translation>
+    </message>
+    <message>
+        <source>checks needs --pdf OUT</source>
+        <translation>checks braucht --pdf OUT</translation>
+    </message>
+    <message>
+        <source>give either --numbers or --waiting</source>
+        <translation>entweder --numbers oder --waiting angeben</translation>
+    </message>
+    <message>
+        <source>--numbers takes two check numbers from 1 to %1 as FIRST-LAST, the first not above the last (for example 1101-1103)</source>
+        <translation>--numbers erwartet zwei Schecknummern von 1 bis %1 als FIRST-LAST, die erste nicht größer als die letzte (zum Beispiel 1101-1103)</translation>
+    </message>
+    <message>
+        <source>--offset takes inches right and down from -1 to 1 as X,Y (for example 0.05,-0.10)</source>
+        <translation>--offset erwartet Zoll nach rechts und nach unten von -1 bis 1 als X,Y (zum Beispiel 0.05,-0.10)</translation>
+    </message>
 </context>
 <context>
     <name>TallixCommandLine</name>
@@ -2018,10 +2151,6 @@ Starten Sie es aus einer Desktop-Sitzung oder unter xvfb-run.</translation>
 <context>
     <name>TallixPdf</name>
     <message>
-        <source>Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (used by tallix-cli print and chart)</source>
-        <translation>Aufruf: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (von tallix-cli print und chart verwendet)</translation>
-    </message>
-    <message>
         <source>Balance Chart: %1</source>
         <translation>Saldodiagramm: %1</translation>
     </message>
@@ -2036,6 +2165,30 @@ Starten Sie es aus einer Desktop-Sitzung oder unter xvfb-run.</translation>
     <message>
         <source>cannot lay out the register&apos;s pages</source>
         <translation>die Seiten des Registers können nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>skipped the check stock format %1: %2</source>
+        <translation>Scheckformat %1 übergangen: %2</translation>
+    </message>
+    <message>
+        <source>there is no check stock format named %1; the formats are: %2</source>
+        <translation>es gibt kein Scheckformat namens %1; die Formate sind: %2</translation>
+    </message>
+    <message>
+        <source>no checks are waiting to print</source>
+        <translation>keine Schecks warten auf den Druck</translation>
+    </message>
+    <message>
+        <source>there are no checks numbered %1 to %2</source>
+        <translation>es gibt keine Schecks mit den Nummern %1 bis %2</translation>
+    </message>
+    <message>
+        <source>cannot draw the checks</source>
+        <translation>die Schecks können nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE | tallix-pdf checks FORMAT waiting|FIRST-LAST RIGHT,DOWN FILE (used by tallix-cli print, chart and checks)</source>
+        <translation>Aufruf: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE | tallix-pdf checks FORMAT waiting|FIRST-LAST RIGHT,DOWN FILE (von tallix-cli print, chart und checks verwendet)</translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,100 @@
     </message>
 </context>
 <context>
+    <name>CheckFormats</name>
+    <message>
+        <source>Three checks per page</source>
+        <translation>Tres cheques por página</translation>
+    </message>
+    <message>
+        <source>One check at the top, two stubs</source>
+        <translation>Un cheque arriba, dos talones</translation>
+    </message>
+    <message>
+        <source>One check in the middle, two stubs</source>
+        <translation>Un cheque en el centro, dos talones</translation>
+    </message>
+    <message>
+        <source>One check at the bottom, two stubs</source>
+        <translation>Un cheque abajo, dos talones</translation>
+    </message>
+    <message>
+        <source>Wallet checks with a stub on the left</source>
+        <translation>Cheques de bolsillo con talón a la izquierda</translation>
+    </message>
+    <message>
+        <source>the file is larger than a check format can be (1 MB)</source>
+        <translation>el archivo es mayor de lo que puede ser un formato de cheque (1 MB)</translation>
+    </message>
+    <message>
+        <source>it is not JSON: %1 at character %2</source>
+        <translation>no es JSON: %1 en el carácter %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>it needs &quot;page&quot; and &quot;check&quot;, each with a &quot;width&quot; and &quot;height&quot; above 0</source>
+        <translation>necesita «page» y «check», cada uno con «width» y «height» mayores que 0</translation>
+    </message>
+    <message>
+        <source>&quot;left&quot; must be a number of 0 or more and &quot;fontSize&quot; one from above 0 to 72</source>
+        <translation>«left» debe ser un número de 0 o más y «fontSize» uno mayor que 0 y hasta 72</translation>
+    </message>
+    <message>
+        <source>check %1 of &quot;tops&quot; does not lie on the page</source>
+        <translation>el cheque %1 de «tops» no está en la página</translation>
+    </message>
+    <message>
+        <source>&quot;tops&quot; lists no check</source>
+        <translation>«tops» no contiene ningún cheque</translation>
+    </message>
+    <message>
+        <source>field %1 is of no known kind (number, date, payee, amount, words, memo, address)</source>
+        <translation>el campo %1 no es de ningún tipo conocido (number, date, payee, amount, words, memo, address)</translation>
+    </message>
+    <message>
+        <source>field %1 (%2) does not lie on the check</source>
+        <translation>el campo %1 (%2) no está en el cheque</translation>
+    </message>
+    <message>
+        <source>&quot;fields&quot; lists no field</source>
+        <translation>«fields» no contiene ningún campo</translation>
+    </message>
+</context>
+<context>
+    <name>CheckPrint</name>
+    <message>
+        <source>Check number</source>
+        <translation>Número de cheque</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Amount in words</source>
+        <translation>Importe en letras</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+</context>
+<context>
     <name>CliCheck</name>
     <message>
         <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
@@ -1765,28 +1859,6 @@ Siguiente número de cheque:  %3
 <context>
     <name>TallixCli</name>
     <message>
-        <source>Usage: tallix-cli print FILE [--pdf OUT]
-  or:  tallix-cli export FILE --format csv|qif [-o OUT]
-  or:  tallix-cli check FILE
-  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                         [CSV columns]
-  or:  tallix-cli balance LEDGER --date D
-  or:  tallix-cli reconcile LEDGER --date D --balance B
-  or:  tallix-cli forecast LEDGER [--days N]
-  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-</source>
-        <translation>Uso: tallix-cli print FILE [--pdf OUT]
-  o: tallix-cli export FILE --format csv|qif [-o OUT]
-  o: tallix-cli check FILE
-  o: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                       [columnas CSV]
-  o: tallix-cli balance LEDGER --date D
-  o: tallix-cli reconcile LEDGER --date D --balance B
-  o: tallix-cli forecast LEDGER [--days N]
-  o: tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-</translation>
-    </message>
-    <message>
         <source>Reads a Tallix data file (.tlx); only import changes it. print shows the cleared marks in column C:
 c cleared, R reconciled.
 </source>
@@ -1966,6 +2038,68 @@ punteo en la columna C: c punteado, R conciliado.
         <source>cannot write to standard output</source>
         <translation>no se puede escribir en la salida estándar</translation>
     </message>
+    <message>
+        <source>Usage: tallix-cli print FILE [--pdf OUT]
+  or:  tallix-cli export FILE --format csv|qif [-o OUT]
+  or:  tallix-cli check FILE
+  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B
+  or:  tallix-cli forecast LEDGER [--days N]
+  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                         [--offset X,Y]
+</source>
+        <translation>Uso: tallix-cli print FILE [--pdf OUT]
+  o: tallix-cli export FILE --format csv|qif [-o OUT]
+  o: tallix-cli check FILE
+  o: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                       [columnas CSV]
+  o: tallix-cli balance LEDGER --date D
+  o: tallix-cli reconcile LEDGER --date D --balance B
+  o: tallix-cli forecast LEDGER [--days N]
+  o: tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  o: tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                       [--offset X,Y]
+</translation>
+    </message>
+    <message>
+        <source>  checks   checks printed on check stock, as pages in the PDF file OUT (- for standard output): the
+           checks waiting to print (--waiting, the default) or those numbered FIRST to LAST. --format
+           names the stock (by default laser-three, three checks per page; a format file that cannot be
+           read is named and skipped); --offset moves every field X inches right and Y inches down
+           (negative: left and up; at most 1 inch; by default as set in the program for that stock)
+</source>
+        <translation>  checks   cheques impresos en formularios de cheque, como páginas en el archivo PDF OUT (- para la
+           salida estándar): los cheques pendientes de imprimir (--waiting, por defecto) o los
+           numerados de FIRST a LAST. --format nombra los formularios (por defecto laser-three, tres
+           cheques por página; un archivo de formato ilegible se nombra y se omite); --offset desplaza
+           cada campo X pulgadas a la derecha e Y pulgadas hacia abajo (negativo: a la izquierda y
+           arriba; como máximo 1 pulgada; por defecto como esté ajustado en el programa para esos
+           formularios)
+</translation>
+    </message>
+    <message>
+        <source>checks needs exactly one LEDGER</source>
+        <translation>checks necesita exactamente un LEDGER</translation>
+    </message>
+    <message>
+        <source>checks needs --pdf OUT</source>
+        <translation>checks necesita --pdf OUT</translation>
+    </message>
+    <message>
+        <source>give either --numbers or --waiting</source>
+        <translation>indique --numbers o --waiting, no ambos</translation>
+    </message>
+    <message>
+        <source>--numbers takes two check numbers from 1 to %1 as FIRST-LAST, the first not above the last (for example 1101-1103)</source>
+        <translation>--numbers espera dos números de cheque de 1 a %1 como FIRST-LAST, el primero no mayor que el último (por ejemplo 1101-1103)</translation>
+    </message>
+    <message>
+        <source>--offset takes inches right and down from -1 to 1 as X,Y (for example 0.05,-0.10)</source>
+        <translation>--offset espera pulgadas a la derecha y hacia abajo de -1 a 1 como X,Y (por ejemplo 0.05,-0.10)</translation>
+    </message>
 </context>
 <context>
     <name>TallixCommandLine</name>
@@ -2015,10 +2149,6 @@ Ejecútelo desde una sesión de escritorio o con xvfb-run.</translation>
 <context>
     <name>TallixPdf</name>
     <message>
-        <source>Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (used by tallix-cli print and chart)</source>
-        <translation>Uso: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (lo usan tallix-cli print y chart)</translation>
-    </message>
-    <message>
         <source>Balance Chart: %1</source>
         <translation>Gráfico del saldo: %1</translation>
     </message>
@@ -2033,6 +2163,30 @@ Ejecútelo desde una sesión de escritorio o con xvfb-run.</translation>
     <message>
         <source>cannot lay out the register&apos;s pages</source>
         <translation>no se pueden maquetar las páginas del registro</translation>
+    </message>
+    <message>
+        <source>skipped the check stock format %1: %2</source>
+        <translation>formato de cheque %1 omitido: %2</translation>
+    </message>
+    <message>
+        <source>there is no check stock format named %1; the formats are: %2</source>
+        <translation>no hay ningún formato de cheque llamado %1; los formatos son: %2</translation>
+    </message>
+    <message>
+        <source>no checks are waiting to print</source>
+        <translation>no hay cheques pendientes de imprimir</translation>
+    </message>
+    <message>
+        <source>there are no checks numbered %1 to %2</source>
+        <translation>no hay cheques numerados de %1 a %2</translation>
+    </message>
+    <message>
+        <source>cannot draw the checks</source>
+        <translation>no se pueden dibujar los cheques</translation>
+    </message>
+    <message>
+        <source>Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE | tallix-pdf checks FORMAT waiting|FIRST-LAST RIGHT,DOWN FILE (used by tallix-cli print, chart and checks)</source>
+        <translation>Uso: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE | tallix-pdf checks FORMAT waiting|FIRST-LAST RIGHT,DOWN FILE (lo usan tallix-cli print, chart y checks)</translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,100 @@
     </message>
 </context>
 <context>
+    <name>CheckFormats</name>
+    <message>
+        <source>Three checks per page</source>
+        <translation>Trois chèques par page</translation>
+    </message>
+    <message>
+        <source>One check at the top, two stubs</source>
+        <translation>Un chèque en haut, deux talons</translation>
+    </message>
+    <message>
+        <source>One check in the middle, two stubs</source>
+        <translation>Un chèque au milieu, deux talons</translation>
+    </message>
+    <message>
+        <source>One check at the bottom, two stubs</source>
+        <translation>Un chèque en bas, deux talons</translation>
+    </message>
+    <message>
+        <source>Wallet checks with a stub on the left</source>
+        <translation>Chèques de poche avec talon à gauche</translation>
+    </message>
+    <message>
+        <source>the file is larger than a check format can be (1 MB)</source>
+        <translation>le fichier dépasse la taille d&apos;un format de chèque (1 Mo)</translation>
+    </message>
+    <message>
+        <source>it is not JSON: %1 at character %2</source>
+        <translation>ce n&apos;est pas du JSON : %1 au caractère %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>ce n&apos;est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>it needs &quot;page&quot; and &quot;check&quot;, each with a &quot;width&quot; and &quot;height&quot; above 0</source>
+        <translation>il faut « page » et « check », chacun avec « width » et « height » supérieurs à 0</translation>
+    </message>
+    <message>
+        <source>&quot;left&quot; must be a number of 0 or more and &quot;fontSize&quot; one from above 0 to 72</source>
+        <translation>« left » doit être un nombre d&apos;au moins 0 et « fontSize » un nombre supérieur à 0 et jusqu&apos;à 72</translation>
+    </message>
+    <message>
+        <source>check %1 of &quot;tops&quot; does not lie on the page</source>
+        <translation>le chèque %1 de « tops » n&apos;est pas sur la page</translation>
+    </message>
+    <message>
+        <source>&quot;tops&quot; lists no check</source>
+        <translation>« tops » ne contient aucun chèque</translation>
+    </message>
+    <message>
+        <source>field %1 is of no known kind (number, date, payee, amount, words, memo, address)</source>
+        <translation>le champ %1 n&apos;est d&apos;aucun type connu (number, date, payee, amount, words, memo, address)</translation>
+    </message>
+    <message>
+        <source>field %1 (%2) does not lie on the check</source>
+        <translation>le champ %1 (%2) n&apos;est pas sur le chèque</translation>
+    </message>
+    <message>
+        <source>&quot;fields&quot; lists no field</source>
+        <translation>« fields » ne contient aucun champ</translation>
+    </message>
+</context>
+<context>
+    <name>CheckPrint</name>
+    <message>
+        <source>Check number</source>
+        <translation>Numéro de chèque</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Amount in words</source>
+        <translation>Montant en lettres</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+</context>
+<context>
     <name>CliCheck</name>
     <message>
         <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
@@ -1765,28 +1859,6 @@ Prochain numéro de chèque :  %3
 <context>
     <name>TallixCli</name>
     <message>
-        <source>Usage: tallix-cli print FILE [--pdf OUT]
-  or:  tallix-cli export FILE --format csv|qif [-o OUT]
-  or:  tallix-cli check FILE
-  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                         [CSV columns]
-  or:  tallix-cli balance LEDGER --date D
-  or:  tallix-cli reconcile LEDGER --date D --balance B
-  or:  tallix-cli forecast LEDGER [--days N]
-  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-</source>
-        <translation>Usage : tallix-cli print FILE [--pdf OUT]
-  ou :  tallix-cli export FILE --format csv|qif [-o OUT]
-  ou :  tallix-cli check FILE
-  ou :  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                          [colonnes CSV]
-  ou :  tallix-cli balance LEDGER --date D
-  ou :  tallix-cli reconcile LEDGER --date D --balance B
-  ou :  tallix-cli forecast LEDGER [--days N]
-  ou :  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-</translation>
-    </message>
-    <message>
         <source>Reads a Tallix data file (.tlx); only import changes it. print shows the cleared marks in column C:
 c cleared, R reconciled.
 </source>
@@ -1968,6 +2040,67 @@ de même ligne d&apos;en-tête) :
         <source>cannot write to standard output</source>
         <translation>impossible d&apos;écrire sur la sortie standard</translation>
     </message>
+    <message>
+        <source>Usage: tallix-cli print FILE [--pdf OUT]
+  or:  tallix-cli export FILE --format csv|qif [-o OUT]
+  or:  tallix-cli check FILE
+  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B
+  or:  tallix-cli forecast LEDGER [--days N]
+  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                         [--offset X,Y]
+</source>
+        <translation>Usage : tallix-cli print FILE [--pdf OUT]
+  ou :  tallix-cli export FILE --format csv|qif [-o OUT]
+  ou :  tallix-cli check FILE
+  ou :  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                          [colonnes CSV]
+  ou :  tallix-cli balance LEDGER --date D
+  ou :  tallix-cli reconcile LEDGER --date D --balance B
+  ou :  tallix-cli forecast LEDGER [--days N]
+  ou :  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  ou :  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                          [--offset X,Y]
+</translation>
+    </message>
+    <message>
+        <source>  checks   checks printed on check stock, as pages in the PDF file OUT (- for standard output): the
+           checks waiting to print (--waiting, the default) or those numbered FIRST to LAST. --format
+           names the stock (by default laser-three, three checks per page; a format file that cannot be
+           read is named and skipped); --offset moves every field X inches right and Y inches down
+           (negative: left and up; at most 1 inch; by default as set in the program for that stock)
+</source>
+        <translation>  checks   les chèques imprimés sur formules de chèques, en pages dans le fichier PDF OUT (- pour la
+           sortie standard) : les chèques en attente d&apos;impression (--waiting, par défaut) ou ceux
+           numérotés de FIRST à LAST. --format nomme les formules (par défaut laser-three, trois
+           chèques par page ; un fichier de format illisible est nommé et ignoré) ; --offset décale
+           chaque champ de X pouces vers la droite et de Y pouces vers le bas (négatif : à gauche et
+           vers le haut ; 1 pouce au plus ; par défaut comme réglé dans le programme pour ces formules)
+</translation>
+    </message>
+    <message>
+        <source>checks needs exactly one LEDGER</source>
+        <translation>checks demande exactement un LEDGER</translation>
+    </message>
+    <message>
+        <source>checks needs --pdf OUT</source>
+        <translation>checks demande --pdf OUT</translation>
+    </message>
+    <message>
+        <source>give either --numbers or --waiting</source>
+        <translation>indiquez soit --numbers, soit --waiting</translation>
+    </message>
+    <message>
+        <source>--numbers takes two check numbers from 1 to %1 as FIRST-LAST, the first not above the last (for example 1101-1103)</source>
+        <translation>--numbers attend deux numéros de chèque de 1 à %1 sous la forme FIRST-LAST, le premier ne dépassant pas le dernier (par exemple 1101-1103)</translation>
+    </message>
+    <message>
+        <source>--offset takes inches right and down from -1 to 1 as X,Y (for example 0.05,-0.10)</source>
+        <translation>--offset attend des pouces vers la droite et vers le bas de -1 à 1 sous la forme X,Y (par exemple 0.05,-0.10)</translation>
+    </message>
 </context>
 <context>
     <name>TallixCommandLine</name>
@@ -2017,10 +2150,6 @@ Lancez-le depuis une session de bureau, ou sous xvfb-run.</translation>
 <context>
     <name>TallixPdf</name>
     <message>
-        <source>Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (used by tallix-cli print and chart)</source>
-        <translation>Usage : tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE (utilisé par tallix-cli print et chart)</translation>
-    </message>
-    <message>
         <source>Balance Chart: %1</source>
         <translation>Graphique du solde : %1</translation>
     </message>
@@ -2035,6 +2164,30 @@ Lancez-le depuis une session de bureau, ou sous xvfb-run.</translation>
     <message>
         <source>cannot lay out the register&apos;s pages</source>
         <translation>impossible de mettre en page le registre</translation>
+    </message>
+    <message>
+        <source>skipped the check stock format %1: %2</source>
+        <translation>format de chèque %1 ignoré : %2</translation>
+    </message>
+    <message>
+        <source>there is no check stock format named %1; the formats are: %2</source>
+        <translation>aucun format de chèque ne s&apos;appelle %1 ; les formats sont : %2</translation>
+    </message>
+    <message>
+        <source>no checks are waiting to print</source>
+        <translation>aucun chèque n&apos;attend d&apos;être imprimé</translation>
+    </message>
+    <message>
+        <source>there are no checks numbered %1 to %2</source>
+        <translation>aucun chèque ne porte un numéro de %1 à %2</translation>
+    </message>
+    <message>
+        <source>cannot draw the checks</source>
+        <translation>impossible de dessiner les chèques</translation>
+    </message>
+    <message>
+        <source>Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE | tallix-pdf checks FORMAT waiting|FIRST-LAST RIGHT,DOWN FILE (used by tallix-cli print, chart and checks)</source>
+        <translation>Usage : tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS FILE | tallix-pdf checks FORMAT waiting|FIRST-LAST RIGHT,DOWN FILE (utilisé par tallix-cli print, chart et checks)</translation>
     </message>
 </context>
 <context>
