@@ -13,13 +13,13 @@ using namespace RegisterColumn;
 
 namespace {
 
-// Column widths in twips after the format string; columns 1, 4 and 6 keep the width that fits their header.
+// Column widths in twips after the format string; columns 1, 5 and 7 keep the width that fits their header.
 struct Width {
     int col;
     int twips;
 };
-constexpr Width ColumnWidths[] = {{SortKey, 0},    {Date, 900},   {Description, 2800}, {Memo, 1800}, {Type, 900},
-                                  {Balance, 1000}, {TypeCode, 0}, {Slot, 0},           {Locked, 0},  {Cleared, 300}};
+constexpr Width ColumnWidths[] = {{SortKey, 0},    {Date, 900},   {Description, 2800}, {Memo, 960}, {Type, 900},
+                                  {Balance, 1000}, {TypeCode, 0}, {Slot, 0},           {Locked, 0}, {Cleared, 300}};
 } // namespace
 
 RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid), codec(grid.Codec()), model(grid.Codec()) {}

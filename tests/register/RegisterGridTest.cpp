@@ -98,7 +98,7 @@ TEST_F(RegisterGridTest, LayoutHeaderWidthsAndHiddenColumns) {
         EXPECT_EQ(grid.ColWidth(col), 0) << "column " << col;
     EXPECT_EQ(grid.ColWidth(Date), 900);
     EXPECT_EQ(grid.ColWidth(Description), 2800);
-    EXPECT_EQ(grid.ColWidth(Memo), 1800);
+    EXPECT_EQ(grid.ColWidth(Memo), 960);
     EXPECT_EQ(grid.ColWidth(Type), 900);
     EXPECT_EQ(grid.ColWidth(Balance), 1000);
     // The header-sized columns are wider for longer headers.
