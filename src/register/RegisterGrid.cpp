@@ -315,8 +315,8 @@ RegisterModel::Outcome RegisterGrid::SetAddress(int row, const QStringList& line
 }
 
 QString RegisterGrid::VoidQuestion(int row) const {
-    return QCoreApplication::translate("RegisterGrid",
-                                       "Void check %1 to %2, dated %3? Its amount becomes %4; its number and date stay.")
+    return QCoreApplication::translate(
+               "RegisterGrid", "Void check %1 to %2, dated %3? Its amount becomes %4; its number and date stay.")
         .arg(grid.TextMatrix(row, CheckNumber), grid.TextMatrix(row, Description), grid.TextMatrix(row, Date),
              codec.FormatCents(0));
 }
