@@ -1,0 +1,134 @@
+// Checks written with a memo and an address, queued with "Print later", printed onto forms numbered apart from
+// them, a jam reported, reprinted and the spoiled form voided; saved and opened again.
+#include "MainWindowFixture.h"
+
+#include "ledger/CheckDetails.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+namespace {
+
+class PrintChecksTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        WriteSettings();
+        StartActive();
+    }
+
+    // `address` empty: the box is left as the payee's choice filled it.
+    void AddCheck(const QString& payee, const QString& amount, const QString& memo, const QStringList& address) {
+        TypeInto(Combo(), payee);
+        TypeInto(Text("Text3"), amount);
+        TypeInto(Text("txtMemo"), memo);
+        if (!address.isEmpty()) {
+            WhenModalOpens(
+                [&address](QWidget* dialog) {
+                    for (int line = 0; line < address.size(); ++line)
+                        dialog->findChild<QLineEdit*>(QStringLiteral("txtAddressLine%1").arg(line + 1))
+                            ->setText(address[line]);
+                    static_cast<QDialog*>(dialog)->accept();
+                },
+                QStringLiteral("PayeeAddressDialog"));
+            Click(Button("cmdAddress"));
+            Activate(); // the offscreen platform does not give the window back its focus after a dialog
+        }
+        Find<QCheckBox>("chkPrintLater")->setChecked(true);
+        ClickAdd();
+    }
+
+    // Saves through "Save as PDF...", answering the questions the run asks; `spoiledRow` ticked as the first form
+    // that did not print, none: every check printed.
+    void PrintToPdf(QWidget* window, const QString& renumbering, std::optional<int> spoiledRow) {
+        PromptScript prompts;
+        prompts.ExpectMessage(renumbering, Answer::Yes)
+            .ExpectFileDialog(false, PathIn(QStringLiteral("checks.pdf")))
+            .ExpectMessage(QStringLiteral("Did every check print correctly?"), spoiledRow ? Answer::No : Answer::Yes);
+        if (spoiledRow)
+            WhenModalOpens(
+                [row = *spoiledRow](QWidget* dialog) {
+                    auto* forms = dialog->findChild<QListWidget*>(QStringLiteral("lstSpoiledForms"));
+                    forms->item(row)->setCheckState(Qt::Checked);
+                    static_cast<QDialog*>(dialog)->accept();
+                },
+                QStringLiteral("SpoiledFormsDialog"));
+        window->findChild<QPushButton*>(QStringLiteral("cmdSavePdf"))->click();
+        QFile pdf(PathIn(QStringLiteral("checks.pdf")));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    }
+
+    static QStringList Waiting() {
+        QStringList waiting;
+        for (const int16_t slot : ledger::ChecksWaitingToPrint())
+            waiting << QString::number(Records()[size_t(slot - 1)].CheckNumber) + QLatin1Char(' ') +
+                           Records()[size_t(slot - 1)].Description.trimmed();
+        return waiting;
+    }
+};
+
+} // namespace
+
+TEST_F(PrintChecksTest, QueuedChecksPrintOntoTheFormsAndASpoiledFormIsVoided) {
+    TypeInto(Text("Text4"), QStringLiteral("1101"));
+    const QStringList power = {QStringLiteral("Alpha Power Co."), QStringLiteral("1 Main St"),
+                               QStringLiteral("Springfield, IL 62701")};
+    AddCheck(QStringLiteral("Alpha Power"), QStringLiteral("10.00"), QStringLiteral("Account 7"), power);
+    AddCheck(QStringLiteral("Beta Water"), QStringLiteral("20.00"), QStringLiteral("Meter 2"),
+             {QStringLiteral("Beta Water"), QStringLiteral("PO Box 9")});
+    // The payee's address of last time comes back with the payee.
+    AddCheck(QStringLiteral("Alpha Power"), QStringLiteral("30.00"), QString(), {});
+    ASSERT_EQ(Waiting(), (QStringList{QStringLiteral("1101 Alpha Power"), QStringLiteral("1102 Beta Water"),
+                                      QStringLiteral("1103 Alpha Power")}));
+    EXPECT_EQ(ledger::AddressOf(3), power);
+
+    WhenModalOpens(
+        [this](QWidget* queue) {
+            EXPECT_EQ(queue->findChild<QTreeWidget*>(QStringLiteral("lstChecks"))->topLevelItemCount(), 3);
+            auto* firstForm = queue->findChild<QSpinBox*>(QStringLiteral("spnFirstForm"));
+            EXPECT_EQ(firstForm->value(), 1101);
+            firstForm->setValue(2001);
+            PrintToPdf(queue,
+                       QStringLiteral("The first form in the printer is number 2001, the first check 1101. Renumber "
+                                      "the checks to match the forms?\r\rCheck 1101 becomes 2001\rCheck 1102 "
+                                      "becomes 2002\rCheck 1103 becomes 2003"),
+                       1);
+            // The jam's form and every later check wait; the printer goes on at the next form.
+            EXPECT_EQ(Waiting(), (QStringList{QStringLiteral("2002 Beta Water"), QStringLiteral("2003 Alpha Power")}));
+            EXPECT_EQ(firstForm->value(), 2004);
+            PrintToPdf(queue,
+                       QStringLiteral("The first form in the printer is number 2004, the first check 2002. Renumber "
+                                      "the checks to match the forms?\r\rCheck 2002 becomes 2004\rCheck 2003 "
+                                      "becomes 2005"),
+                       std::nullopt);
+        },
+        QStringLiteral("PrintChecksWindow"));
+    Trigger("mnuFilePrintChecks");
+
+    EXPECT_EQ(Waiting(), QStringList());
+    EXPECT_EQ(Text("Text4")->text(), QStringLiteral("2006"));
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[3].CheckNumber, 2002);
+    EXPECT_EQ(records[3].Amount, 0.0f);
+    EXPECT_EQ(records[3].Date, platform::Today());
+    EXPECT_EQ(records[3].Description.trimmed(), QStringLiteral("VOID Beta Water"));
+
+    const QString path = PathIn(QStringLiteral("checks.tlx"));
+    {
+        PromptScript prompts;
+        prompts.ExpectFileDialog(false, path);
+        Trigger("Save");
+    }
+    ledger::NewLedger();
+    ledger::SetDataFileName(path);
+    ASSERT_TRUE(ledger::LoadLedger());
+    EXPECT_EQ(ledger::MemoOf(1), QStringLiteral("Account 7"));
+    EXPECT_EQ(ledger::MemoOf(2), QStringLiteral("Meter 2"));
+    EXPECT_EQ(ledger::AddressOf(2), (QStringList{QStringLiteral("Beta Water"), QStringLiteral("PO Box 9")}));
+    EXPECT_EQ(ledger::AddressOf(3), power);
+}
