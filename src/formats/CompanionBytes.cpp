@@ -61,6 +61,28 @@ bool UnpackPositions(QByteArrayView bytes, std::vector<int>& positions) {
     return true;
 }
 
+QByteArray PackLines(const QStringList& lines) {
+    QByteArray out = EmptyBlob();
+    for (const QString& line : lines) {
+        const QByteArray bytes = line.toUtf8().left(0xFFFF);
+        PutLittleEndian(out, quint16(bytes.size()));
+        out.append(bytes);
+    }
+    return out;
+}
+
+bool UnpackLines(QByteArrayView bytes, QStringList& lines) {
+    LittleEndianReader in(bytes);
+    while (!in.AtEnd()) {
+        quint16 size = 0;
+        QByteArrayView line;
+        if (!in.Get(size) || !in.Take(size, line))
+            return false;
+        lines << QString::fromUtf8(line);
+    }
+    return true;
+}
+
 QByteArray RecordHashes(const QByteArray& ledgerBytes, int records) {
     QByteArray hashes(qsizetype(records) * RecordHashSize, Qt::Uninitialized);
     QCryptographicHash sha1(QCryptographicHash::Sha1);

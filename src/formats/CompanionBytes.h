@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,11 @@ bool IsMarkByte(char byte);
 QByteArray PackPositions(const std::vector<int>& positions);
 // Appends them to `positions`; false for bytes that are not whole i32s.
 bool UnpackPositions(QByteArrayView bytes, std::vector<int>& positions);
+
+// A check's address lines, each as its length (u16) and UTF-8 bytes.
+QByteArray PackLines(const QStringList& lines);
+// Them back; false for bytes that are not such lines.
+bool UnpackLines(QByteArrayView bytes, QStringList& lines);
 
 constexpr int RecordHashSize = 8;
 // The first 8 bytes of the SHA-1 of each of the first `records` 64-byte records after the header of a data file.

@@ -120,6 +120,14 @@ QByteArray EncodeJournalEntry(const JournalEntry& entry) {
             for (const Schedule& schedule : change.schedules)
                 w.PutBytes(EncodeSchedule(schedule));
             break;
+        case JournalChange::Detail:
+            w.Put(qint32(change.slot));
+            w.PutBytes(change.memo.toUtf8());
+            w.Put(quint32(change.address.size()));
+            for (const QString& line : change.address)
+                w.PutBytes(line.toUtf8());
+            w.Put(quint8(change.waitingToPrint));
+            break;
         }
     }
     return Framed(w.out);
@@ -182,6 +190,21 @@ bool DecodeEntry(QByteArrayView payload, JournalEntry& entry) {
                 ok = r.GetBytes(bytes) && DecodeSchedule(bytes, change.schedules.emplace_back());
             }
             break;
+        case JournalChange::Detail: {
+            QByteArray memo;
+            quint8 waiting = 0;
+            ok = r.Get(change.slot) && r.GetBytes(memo) && r.Get(count);
+            // Each line takes at least its length's 4 bytes: a count beyond the bytes left fails as it reads.
+            for (quint32 k = 0; ok && k < count; ++k) {
+                QByteArray line;
+                ok = r.GetBytes(line);
+                change.address << QString::fromUtf8(line);
+            }
+            ok = ok && r.Get(waiting) && waiting <= 1;
+            change.memo = QString::fromUtf8(memo);
+            change.waitingToPrint = waiting != 0;
+            break;
+        }
         }
         if (!ok)
             return false;

@@ -15,12 +15,16 @@
 //           'C' no marks, statements or bank ids at all; 'D' u32 m and m bytes of UTF-8: one more id of a record
 //           deleted before the ledger was loaded;
 //           'P' the ledger's schedules, replacing those before: u32 k, then k times u32 m and m bytes of a schedule
-//           as ScheduleBytes.h lays it out.
-// The first entry holds the whole ledger (N, every slot, C, M of every slot that has a mark or bank id, R, D, P, V);
+//           as ScheduleBytes.h lays it out;
+//           'K' a slot's check details, replacing those before: i32 slot, u32 m and m bytes of the memo in UTF-8,
+//           u32 k and k times u32 m and m bytes of an address line in UTF-8, u8 waiting to print (0 or 1).
+// The first entry holds the whole ledger (N, every slot, C, M of every slot that has a mark or bank id, K of every
+// slot that has details, R, D, P, V);
 // each later one the changes of one user action. An entry is whole or missing: one whose bytes or CRC-32 fall short
 // ends the journal there. Journals without the marks' kinds (M, R, C, D), as versions before them wrote, replay
 // with the marks that the load found, and journals without P with its schedules; a version before those kinds
-// stops at the first entry that has one.
+// stops at the first entry that has one. K came after them: C clears the details with the marks, and a version
+// before K stops at the first entry that has one.
 
 #include "model/ClearMark.h"
 #include "model/DiskStamp.h"
@@ -30,6 +34,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace ledger {
@@ -46,9 +51,10 @@ struct JournalChange {
         NoMarks = 'C',
         DeletedBankId = 'D',
         Schedules = 'P',
+        Detail = 'K',
     };
     Kind kind = Slot;
-    int32_t slot = 0; // Slot, Mark: the slot; SlotCount: the count
+    int32_t slot = 0; // Slot, Mark, Detail: the slot; SlotCount: the count
     TransactionRecord record;
     int16_t nextCheckNumber = 0;
     float startingBalance = 0;
@@ -57,6 +63,9 @@ struct JournalChange {
     QString bankId; // Mark, DeletedBankId
     ReconciledStatement statement;
     std::vector<Schedule> schedules;
+    QString memo; // Detail
+    QStringList address;
+    bool waitingToPrint = false;
 };
 
 struct JournalEntry {

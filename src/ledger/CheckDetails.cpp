@@ -29,7 +29,7 @@ bool Change(int slot, const CheckDetail& detail) {
     if (State().Marks.DetailOf(slot) != detail) {
         State().Marks.SetDetail(slot, detail);
         State().Modified = true;
-        ShowJournalFailure(JournalMark(slot));
+        ShowJournalFailure(JournalDetail(slot));
     }
     return true;
 }

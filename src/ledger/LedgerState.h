@@ -80,6 +80,8 @@ platform::Result<> JournalSlot(int index);
 platform::Result<> JournalValues();
 // A slot's mark or bank id has changed; a statement was recorded.
 platform::Result<> JournalMark(int index);
+// A slot's check details (memo, address, print queue) have changed.
+platform::Result<> JournalDetail(int index);
 platform::Result<> JournalStatement(const ReconciledStatement& statement);
 // Every mark, statement and deleted bank id at once, replacing those before: for a change that takes one back.
 platform::Result<> JournalAllMarks();

@@ -66,6 +66,10 @@ platform::Result<> JournalMark(int index) {
     NoteStoreChange();
     return CallJournal(H().journal.mark, index);
 }
+platform::Result<> JournalDetail(int index) {
+    NoteStoreChange();
+    return CallJournal(H().journal.detail, index);
+}
 platform::Result<> JournalStatement(const ReconciledStatement& statement) {
     NoteStoreChange();
     return CallJournal(H().journal.statement, statement);

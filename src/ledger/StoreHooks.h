@@ -13,6 +13,7 @@ struct JournalHooks {
     platform::Result<> (*slot)(int index) = nullptr;
     platform::Result<> (*values)() = nullptr;
     platform::Result<> (*mark)(int index) = nullptr;
+    platform::Result<> (*detail)(int index) = nullptr;
     platform::Result<> (*statement)(const ReconciledStatement& statement) = nullptr;
     platform::Result<> (*allMarks)() = nullptr;
     platform::Result<> (*schedules)() = nullptr;

@@ -39,6 +39,10 @@ bool HasMarks(const LedgerState& s) {
         if (m.marks[size_t(slot)] != ClearMark::None && IsLive(s, slot))
             return true;
     }
+    for (int slot = 1; slot < std::min<int>(s.NextSlot, int(m.details.size())); ++slot) {
+        if (m.details[size_t(slot)] != CheckDetail() && IsLive(s, slot))
+            return true;
+    }
     // A deleted slot's id goes to the deleted ids: it counts as well.
     for (int slot = 1; slot < std::min<int>(s.NextSlot, int(m.bankIds.size())); ++slot) {
         if (!m.bankIds[size_t(slot)].isEmpty())
@@ -59,6 +63,8 @@ CompanionContents ContentsOf(const LedgerState& s, const QByteArray& ledgerBytes
         const QString id = s.Marks.BankIdOf(slot);
         if (!id.isEmpty())
             c.bankIds.emplace_back(c.records, id);
+        if (const CheckDetail detail = s.Marks.DetailOf(slot); detail != CheckDetail())
+            c.details.emplace_back(c.records, detail);
     }
     c.hashes = RecordHashes(ledgerBytes, c.records);
     // Written before the data file, whose time is not known yet: the size and the CRC-32 tell it.
@@ -130,6 +136,10 @@ void Place(const CompanionContents& c, const std::vector<int>& slotOf, int recor
             if (slotOf[size_t(position)] > 0)
                 out.slots.push_back(slotOf[size_t(position)]);
         }
+    }
+    for (const auto& [position, detail] : c.details) {
+        if (slotOf[size_t(position)] > 0)
+            into.SetDetail(slotOf[size_t(position)], detail);
     }
     into.deletedBankIds = c.deletedBankIds;
 }

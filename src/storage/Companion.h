@@ -20,7 +20,12 @@
 //                                                  in the order recorded; positions as i32 LE
 //   deleted_bank_ids(id INTEGER PRIMARY KEY, bank_id TEXT)   in the order deleted
 //   schedules(id INTEGER PRIMARY KEY, schedule BLOB)          in the user's order; laid out as formats/ScheduleBytes.h
-// Version 1 had no schedules table; it is still read, as a ledger without schedules.
+//   check_details(position INTEGER PRIMARY KEY, memo TEXT, address BLOB, waiting INTEGER)
+//                                                  version 3: the records that have a memo, an address or wait to
+//                                                  be printed (0 or 1); the address's lines packed by PackLines
+// Version 1 had no schedules table; it is still read, as a ledger without schedules. A ledger without check details
+// is written as version 2, which versions before them read in full; one with them as version 3, which those
+// versions refuse as newer and so never write over (they would drop the details).
 // Records are packed into blocks because one row per record takes longer to read than the whole data file, and
 // their hashes have a table of their own because only a data file changed behind the companion's back needs them.
 
@@ -35,7 +40,7 @@
 namespace ledger {
 
 constexpr int32_t CompanionApplicationId = 0x546C784D;
-constexpr int32_t CompanionVersion = 2;
+constexpr int32_t CompanionVersion = 3; // the newest this program reads and writes
 constexpr int CompanionBlock = 4096;
 
 // A companion's contents by position.
@@ -53,6 +58,7 @@ struct CompanionContents {
     std::vector<Statement> statements;
     QStringList deletedBankIds;
     std::vector<Schedule> schedules;
+    std::vector<std::pair<int, CheckDetail>> details; // position and details, by position
 };
 
 using platform::FileRead;

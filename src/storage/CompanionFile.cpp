@@ -4,6 +4,7 @@
 #include "formats/CompanionBytes.h"
 #include "formats/LedgerFormat.h"
 #include "formats/ScheduleBytes.h"
+#include "ledger/CheckDetails.h"
 #include "platform/Locale.h"
 #include "storage/SafeFile.h"
 
@@ -106,7 +107,9 @@ bool WriteAll(Connection& db, const CompanionContents& c) {
     if (!db.Run("PRAGMA journal_mode = MEMORY") || !db.Run("PRAGMA synchronous = OFF") || !db.Run("BEGIN"))
         return false;
     const QByteArray applicationId = "PRAGMA application_id = " + QByteArray::number(CompanionApplicationId);
-    const QByteArray userVersion = "PRAGMA user_version = " + QByteArray::number(CompanionVersion);
+    // Only details need version 3: without them, versions before it read the file whole.
+    const int version = c.details.empty() ? 2 : CompanionVersion;
+    const QByteArray userVersion = "PRAGMA user_version = " + QByteArray::number(version);
     if (!db.Run(applicationId.constData()) || !db.Run(userVersion.constData()))
         return false;
     for (const char* table : {
@@ -161,6 +164,20 @@ bool WriteAll(Connection& db, const CompanionContents& c) {
         schedule.bindValue(0, EncodeSchedule(s));
         if (!db.Run(schedule))
             return false;
+    }
+    if (version >= 3) {
+        if (!db.Run("CREATE TABLE check_details (position INTEGER PRIMARY KEY, memo TEXT NOT NULL, address BLOB NOT "
+                    "NULL, waiting INTEGER NOT NULL)"))
+            return false;
+        QSqlQuery detail = db.Query("INSERT INTO check_details VALUES (?, ?, ?, ?)");
+        for (const auto& [position, d] : c.details) {
+            detail.bindValue(0, position);
+            detail.bindValue(1, d.memo.isNull() ? QStringLiteral("") : d.memo);
+            detail.bindValue(2, PackLines(d.address));
+            detail.bindValue(3, d.waitingToPrint ? 1 : 0);
+            if (!db.Run(detail))
+                return false;
+        }
     }
     return db.Run("COMMIT");
 }
@@ -284,6 +301,24 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
         if (!DecodeSchedule(schedules.value(0).toByteArray(), c.schedules.emplace_back()))
             return outOfBounds(
                 QT_TRANSLATE_NOOP("CompanionFile", "a scheduled transaction is not one Tallix can keep"));
+    }
+    if (version < 3)
+        return db.Ok();
+    QSqlQuery details = db.Query("SELECT position, memo, address, waiting FROM check_details ORDER BY position");
+    if (!db.Run(details))
+        return false;
+    while (details.next()) {
+        const int position = details.value(0).toInt();
+        const qint64 waiting = details.value(3).toLongLong();
+        CheckDetail d{details.value(1).toString(), {}, waiting == 1};
+        if (position < 1 || position > c.records || (waiting != 0 && waiting != 1) ||
+            !UnpackLines(details.value(2).toByteArray(), d.address))
+            return false;
+        if (d.memo.size() > MaxMemoLength || d.address.size() > MaxAddressLines ||
+            std::any_of(d.address.begin(), d.address.end(),
+                        [](const QString& line) { return line.size() > MaxAddressLineLength; }))
+            return outOfBounds(QT_TRANSLATE_NOOP("CompanionFile", "a check's memo or address is too long"));
+        c.details.emplace_back(position, std::move(d));
     }
     return db.Ok();
 }

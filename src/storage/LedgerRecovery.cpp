@@ -1,5 +1,6 @@
 // The store's side of the recovery journal: its changes as journal entries, and a journal's changes replayed.
 #include "formats/LedgerFormat.h"
+#include "ledger/CheckDetails.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerState.h"
@@ -134,6 +135,17 @@ JournalChange MarkChange(int slot) {
     return change;
 }
 
+JournalChange DetailChange(int slot) {
+    const CheckDetail detail = State().Marks.DetailOf(slot);
+    JournalChange change;
+    change.kind = JournalChange::Detail;
+    change.slot = slot;
+    change.memo = detail.memo;
+    change.address = detail.address;
+    change.waitingToPrint = detail.waitingToPrint;
+    return change;
+}
+
 JournalChange SchedulesChange() {
     JournalChange change;
     change.kind = JournalChange::Schedules;
@@ -149,6 +161,10 @@ void AppendMarks(std::vector<JournalChange>& changes) {
     for (int slot = 1; slot < end; ++slot) {
         if (s.Marks.MarkOf(slot) != ClearMark::None || !s.Marks.BankIdOf(slot).isEmpty())
             changes.push_back(MarkChange(slot));
+    }
+    for (int slot = 1; slot < std::min<int>(s.NextSlot, int(s.Marks.details.size())); ++slot) {
+        if (s.Marks.details[size_t(slot)] != CheckDetail())
+            changes.push_back(DetailChange(slot));
     }
     for (const ReconciledStatement& statement : s.Marks.statements) {
         JournalChange& change = changes.emplace_back();
@@ -199,6 +215,11 @@ bool Fits(const JournalChange& change, int nextSlot) {
     case JournalChange::Mark:
         return change.slot >= 1 && change.slot < nextSlot && change.mark <= ClearMark::Reconciled &&
                change.bankId.size() <= MaxBankIdLength;
+    case JournalChange::Detail:
+        return change.slot >= 1 && change.slot < nextSlot && change.memo.size() <= MaxMemoLength &&
+               change.address.size() <= MaxAddressLines &&
+               std::all_of(change.address.begin(), change.address.end(),
+                           [](const QString& line) { return line.size() <= MaxAddressLineLength; });
     case JournalChange::Statement:
         return platform::IsDayCountInRange(change.statement.date) &&
                std::all_of(change.statement.slots.begin(), change.statement.slots.end(),
@@ -245,6 +266,9 @@ void Apply(const JournalChange& change) {
         s.Marks.SetMark(change.slot, change.mark);
         s.Marks.SetBankId(change.slot, change.bankId);
         break;
+    case JournalChange::Detail:
+        s.Marks.SetDetail(change.slot, {change.memo, change.address, change.waitingToPrint});
+        break;
     case JournalChange::Statement:
         s.Marks.statements.push_back(change.statement);
         break;
@@ -284,6 +308,12 @@ platform::Result<> LogMark(int index) {
     if (!Recording())
         return {};
     return Record(MarkChange(index));
+}
+
+platform::Result<> LogDetail(int index) {
+    if (!Recording())
+        return {};
+    return Record(DetailChange(index));
 }
 
 platform::Result<> LogStatement(const ReconciledStatement& statement) {
@@ -350,8 +380,8 @@ platform::Result<> BeginAgain() {
 } // namespace
 
 void SetRecoveryJournal(bool on) {
-    SetJournalHooks(
-        {LogSlot, LogValues, LogMark, LogStatement, LogAllMarks, LogSchedules, LogBatch, CloseJournal, BeginAgain});
+    SetJournalHooks({LogSlot, LogValues, LogMark, LogDetail, LogStatement, LogAllMarks, LogSchedules, LogBatch,
+                     CloseJournal, BeginAgain});
     J().on = on;
 }
 

@@ -3,6 +3,7 @@
 #include "storage/Companion.h"
 #include "LedgerTestSupport.h"
 #include "formats/LedgerFormat.h"
+#include "ledger/CheckDetails.h"
 #include "ledger/ClearMarks.h"
 #include "storage/CompanionCheck.h"
 #include "storage/DiskStamping.h"
@@ -25,6 +26,9 @@ using Outcome = CompanionLoad::Outcome;
 
 namespace {
 
+// The check to "Café “Zoë” – €5" of the sample ledger.
+constexpr char Cafe[] = "Café “Zoë” – €5";
+
 int16_t SlotOf(const char* description) {
     const LedgerState& s = State();
     for (int slot = 1; slot < s.NextSlot; ++slot) {
@@ -34,16 +38,18 @@ int16_t SlotOf(const char* description) {
     return 0;
 }
 
-// The live records' marks by description and the statements by their records: comparable across saves, which
-// renumber slots.
+// The live records' marks and check details by description and the statements by their records: comparable across
+// saves, which renumber slots.
 std::string View() {
     const LedgerState& s = State();
     const auto name = [&s](int slot) { return s.Records[size_t(slot)].Description.trimmed().toStdString(); };
     std::string out;
     for (int16_t slot = 1; slot < s.NextSlot; ++slot) {
         if (s.Records[size_t(slot)].TypeCode != Deleted)
-            out +=
-                name(slot) + " " + std::to_string(int(GetClearMark(slot))) + " " + BankIdOf(slot).toStdString() + "\n";
+            out += name(slot) + " " + std::to_string(int(GetClearMark(slot))) + " " + BankIdOf(slot).toStdString() +
+                   (MemoOf(slot).isEmpty() ? "" : " memo " + MemoOf(slot).toStdString()) +
+                   (AddressOf(slot).isEmpty() ? "" : " to " + AddressOf(slot).join('/').toStdString()) +
+                   (IsWaitingToPrint(slot) ? " waiting" : "") + "\n";
     }
     for (const ReconciledStatement& statement : Statements()) {
         out += "statement " + std::to_string(statement.date) + " " + std::to_string(statement.endingCents) + ":";
@@ -87,8 +93,8 @@ protected:
         LedgerTest::SetUp();
         SetDataFileName(path);
     }
-    // The sample ledger with marks, bank ids, a statement, the id of a deleted record and two equal records, the
-    // second marked, saved with its companion.
+    // The sample ledger with marks, bank ids, a statement, the id of a deleted record, two equal records, the
+    // second marked, and check details, saved with its companion.
     void BuildMarked() {
         BuildMixedLedger();
         AddTransaction(0, 39895, 700, "Rent", Withdrawal);
@@ -103,6 +109,8 @@ protected:
         DeleteTransaction(SlotOf("Interest"));
         RecordStatement({39890, 123456, {SlotOf("Grocer"), SlotOf("Electric company")}});
         SetSchedules({Rent()});
+        ASSERT_TRUE(SetMemo(SlotOf(Cafe), "Invoice 77") && SetWaitingToPrint(SlotOf(Cafe), true));
+        ASSERT_TRUE(SetAddress(SlotOf("Electric company"), {"Electric Co.", "PO Box 9", "", "Springfield"}));
         ASSERT_TRUE(SaveLedger());
     }
     // An empty folder and the marked ledger saved in it.
@@ -204,6 +212,7 @@ TEST_F(CompanionTest, LedgerWithoutMarksHasNoCompanion) {
     SetDataFileName(PathOf("copy.tlx"));
     ASSERT_TRUE(LoadLedger());
     EXPECT_EQ(GetClearMark(1), ClearMark::None);
+    EXPECT_EQ(ReadBytes(db).at(63), '\2') << "without check details, versions before them read it whole";
     Reload();
     SetClearMark(1, ClearMark::None);
     ASSERT_TRUE(SaveLedger());
@@ -248,6 +257,15 @@ TEST_F(CompanionTest, ChangedDataFileIsMatchedRecordByRecord) {
              DeleteTransaction(SlotOf("Electric company"));
          },
          "", Outcome::Rematched, "1 cleared mark of %1 could not be matched to its records and was dropped."},
+        {"check with a memo edited elsewhere",
+         [](QByteArray& file) {
+             file.replace(file.indexOf("Caf"), 3, "Kaf");
+             const int16_t cafe = SlotOf(Cafe);
+             SetMemo(cafe, {});
+             SetWaitingToPrint(cafe, false);
+             UpdateTransaction(cafe, 102, 39893, 99.99f, QString::fromUtf8(Cafe).replace('C', 'K'), false);
+         },
+         "", Outcome::Rematched, ""},
         {"record inserted first",
          [](QByteArray& file) {
              file.insert(RecordSize, RawRecord(Deposit, 0, 39880, 7, "Inserted", 0));
@@ -300,7 +318,7 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
         {"pages overwritten", [](QByteArray& b) { b.replace(4096, b.size() - 4096, QByteArray(b.size() - 4096, 'x')); },
          "it is damaged (database disk image is malformed)"},
         {"truncated", [](QByteArray& b) { b.truncate(2 * 4096); }, "it is damaged (database disk image is malformed)"},
-        {"newer version", [](QByteArray& b) { b[63] = 3; }, "it was written by a newer version of Tallix"},
+        {"newer version", [](QByteArray& b) { b[63] = 4; }, "it was written by a newer version of Tallix"},
         {"another program's database", [](QByteArray& b) { b[71] = 1; },
          "it is not a file of cleared marks written by Tallix"},
         {"not a database", [](QByteArray& b) { b = "notes"; }, "it is not a file of cleared marks written by Tallix"},
@@ -316,6 +334,11 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
         {"a scheduled amount no record keeps to the cent",
          edited([](CompanionContents& c) { c.schedules[0].amountCents = 13107201; }),
          "it is damaged (a scheduled transaction is not one Tallix can keep)"},
+        {"a memo longer than a check holds",
+         edited([](CompanionContents& c) { c.details[0].second.memo = QString(MaxMemoLength + 1, QLatin1Char('x')); }),
+         "it is damaged (a check's memo or address is too long)"},
+        {"a fifth address line", edited([](CompanionContents& c) { c.details[0].second.address << "a"; }),
+         "it is damaged (a check's memo or address is too long)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -446,6 +469,11 @@ TEST_F(CompanionTest, JournalBringsBackTheMarksAfterACrash) {
     SetRecoveryJournal(true);
     DeleteTransaction(SlotOf("Salary")); // the journal begins with the whole ledger; the marks' changes follow
     SetClearMark(SlotOf("ATM"), ClearMark::Cleared);
+    SetMemo(SlotOf(Cafe), "Invoice 78");
+    SetWaitingToPrint(SlotOf(Cafe), false);
+    SetAddress(SlotOf("Electric company"), {});
+    AddTransaction(103, 39900, 12, "Roofer", CheckOrPayment);
+    ASSERT_TRUE(SetAddress(SlotOf("Roofer"), {"J. Pipe", "1 Main St"}) && SetWaitingToPrint(SlotOf("Roofer"), true));
     SetBankId(SlotOf("Grocer"), "FIT-1");
     RecordStatement({39891, -5, {SlotOf("ATM")}});
     AddTransaction(0, 39900, 5, "Refund", Deposit);
