@@ -267,6 +267,8 @@ void ChecksWindow::PrintRun(bool toPdf) {
         FillList();
         return;
     }
+    // The list shows the numbers the forms now carry while the user looks at them.
+    FillList();
     AskHowItPrinted(run);
     // The printer's next form follows the last one used.
     {
