@@ -1,8 +1,10 @@
 // Checks written with a memo and an address, queued with "Print later", printed onto forms numbered apart from
-// them, a jam reported, reprinted and the spoiled form voided; saved and opened again.
+// them, a jam reported, reprinted and the spoiled form voided; recovered after a crash, saved and opened again.
 #include "MainWindowFixture.h"
 
 #include "ledger/CheckDetails.h"
+#include "storage/Recovery.h"
+#include "support/Files.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -16,9 +18,11 @@ class PrintChecksTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        WriteSettings();
+        path = WriteLedger(QStringLiteral("checks.tlx"), [] {});
+        WriteSettings(QString(), path, 0);
         StartActive();
     }
+    QString path;
 
     // `address` empty: the box is left as the payee's choice filled it.
     void AddCheck(const QString& payee, const QString& amount, const QString& memo, const QStringList& address) {
@@ -118,12 +122,30 @@ TEST_F(PrintChecksTest, QueuedChecksPrintOntoTheFormsAndASpoiledFormIsVoided) {
     EXPECT_EQ(records[3].Date, platform::Today());
     EXPECT_EQ(records[3].Description.trimmed(), QStringLiteral("VOID Beta Water"));
 
-    const QString path = PathIn(QStringLiteral("checks.tlx"));
+    // The process dies before the save: its journal gives back the checks, their details and the queue.
+    const QString journalPath = ledger::JournalPathFor(path);
+    const QByteArray journal = tallix::test::ReadAll(journalPath);
+    window.reset();
+    ledger::NewLedger();
+    QFile restore(journalPath);
+    ASSERT_TRUE(restore.open(QIODevice::WriteOnly));
+    restore.write(journal);
+    restore.close();
+    const ledger::RecoverySearch waiting = ledger::PeekRecovery(path);
+    ASSERT_EQ(waiting.found, ledger::RecoveryFound::Read);
     {
         PromptScript prompts;
-        prompts.ExpectFileDialog(false, path);
-        Trigger("Save");
+        prompts.ExpectChoice(QStringLiteral("%1 was not saved when Tallix last ended: %2 changes, the last made %3.")
+                                 .arg(path, QString::number(waiting.pending.changeCount),
+                                      platform::FormatShortDateTime(waiting.pending.lastChange)),
+                             QStringLiteral("Recover"));
+        Start();
     }
+    EXPECT_EQ(Records(), records);
+    EXPECT_EQ(Waiting(), QStringList());
+    EXPECT_EQ(Text("Text4")->text(), QStringLiteral("2006"));
+
+    Trigger("Save");
     ledger::NewLedger();
     ledger::SetDataFileName(path);
     ASSERT_TRUE(ledger::LoadLedger());
