@@ -112,7 +112,7 @@ void ChecksWindow::FillList() {
     list->clear();
     all = checks::ChecksByNumber();
     for (const checks::LedgerCheck& check : all) {
-        if (!showAll->isChecked() && !ticked.count(check.slot))
+        if (!showAll->isChecked() && !ticked.count(check.slot) && !ledger::IsWaitingToPrint(check.slot))
             continue;
         auto* item = new QTreeWidgetItem(list);
         item->setText(NumberColumn, QString::number(check.record.CheckNumber));
