@@ -66,6 +66,22 @@ protected:
         EXPECT_TRUE(pdf.read(5) == "%PDF-");
     }
 
+    // A ledger of checks waiting to print, opened in a new window; `lockLast` locks the last of them.
+    void OpenQueue(const std::vector<int16_t>& numbers, bool lockLast) {
+        window.reset();
+        const QString queue = WriteLedger(QStringLiteral("queue.tlx"), [&] {
+            for (const int16_t number : numbers) {
+                const int16_t slot = ledger::AddTransaction(number, Day(2026, 5, 4), 10, QStringLiteral("Payee"),
+                                                            ledger::CheckOrPayment);
+                ledger::SetWaitingToPrint(slot, true);
+                if (lockLast && number == numbers.back())
+                    ledger::UpdateTransaction(slot, number, Day(2026, 5, 4), 10, QStringLiteral("Payee"), true);
+            }
+        });
+        WriteSettings(QString(), queue, 0);
+        Start();
+    }
+
     static QStringList Waiting() {
         QStringList waiting;
         for (const int16_t slot : ledger::ChecksWaitingToPrint())
@@ -153,4 +169,47 @@ TEST_F(PrintChecksTest, QueuedChecksPrintOntoTheFormsAndASpoiledFormIsVoided) {
     EXPECT_EQ(ledger::MemoOf(2), QStringLiteral("Meter 2"));
     EXPECT_EQ(ledger::AddressOf(2), (QStringList{QStringLiteral("Beta Water"), QStringLiteral("PO Box 9")}));
     EXPECT_EQ(ledger::AddressOf(3), power);
+}
+
+// Printing stops before anything changes where the checks cannot take the forms' numbers, or the user says No.
+TEST_F(PrintChecksTest, ChecksKeepTheirNumbersWhereRenumberingIsRefused) {
+    struct Case {
+        std::vector<int16_t> numbers;
+        bool lastLocked;
+        int firstForm;
+        QString message;
+    };
+    const Case cases[] = {
+        {{101, 102},
+         true,
+         201,
+         "Check 102 is locked: its number cannot change to the form's. Unlock it in the register "
+         "or leave it out."},
+        {{101, 102},
+         false,
+         32767,
+         "2 checks from form 32767 on would pass 32767, the highest check number. Print "
+         "fewer checks."},
+        {{101, 103},
+         false,
+         101,
+         "The checks' numbers have gaps; the forms in the printer do not. Renumber the checks "
+         "to match the forms?\r\rCheck 103 becomes 102"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.message.toStdString());
+        OpenQueue(test.numbers, test.lastLocked);
+        const auto before = Records();
+        WhenModalOpens(
+            [&test](QWidget* queue) {
+                queue->findChild<QSpinBox*>(QStringLiteral("spnFirstForm"))->setValue(test.firstForm);
+                PromptScript prompts;
+                prompts.ExpectMessage(test.message, Answer::No);
+                queue->findChild<QPushButton*>(QStringLiteral("cmdSavePdf"))->click();
+            },
+            QStringLiteral("PrintChecksWindow"));
+        Trigger("mnuFilePrintChecks");
+        EXPECT_EQ(Records(), before);
+        EXPECT_EQ(ledger::ChecksWaitingToPrint(), (std::vector<int16_t>{1, 2}));
+    }
 }
