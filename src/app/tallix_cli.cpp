@@ -1,4 +1,5 @@
-// tallix-cli: the register, exports, a format check and the balance chart of Tallix data files, from the terminal.
+// tallix-cli: the register, exports, a format check, the balance chart and printed checks of Tallix data files, from
+// the terminal.
 #include "Version.h"
 #include "cli/CliCheck.h"
 #include "cli/CliForecast.h"
@@ -12,15 +13,20 @@
 #include "platform/ForecastHorizon.h"
 #include "platform/Prompt.h"
 #include "platform/Translations.h"
+#include "settings/CheckOffsets.h"
 #include "settings/ForecastSettings.h"
 #include "storage/LedgerHold.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTextStream>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -43,7 +49,10 @@ constexpr char Usage[] =
                                    "  or:  tallix-cli balance LEDGER --date D\n"
                                    "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
                                    "  or:  tallix-cli forecast LEDGER [--days N]\n"
-                                   "  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]\n");
+                                   "  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]\n"
+                                   "  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | "
+                                   "--waiting]\n"
+                                   "                         [--offset X,Y]\n");
 
 // The help after the usage, a paragraph at a time, each translated as a whole.
 constexpr const char* Intro =
@@ -98,6 +107,17 @@ constexpr const char* Commands[] = {
                       "           month; as a PNG image or SVG drawing of 1200 x 700 pixels or a PDF page, in OUT (- "
                       "for\n"
                       "           standard output)\n"),
+    QT_TRANSLATE_NOOP("TallixCli",
+                      "  checks   checks printed on check stock, as pages in the PDF file OUT (- for standard "
+                      "output): the\n"
+                      "           checks waiting to print (--waiting, the default) or those numbered FIRST to LAST. "
+                      "--format\n"
+                      "           names the stock (by default laser-three, three checks per page; a format file that "
+                      "cannot be\n"
+                      "           read is named and skipped); --offset moves every field X inches right and Y inches "
+                      "down\n"
+                      "           (negative: left and up; at most 1 inch; by default as set in the program for that "
+                      "stock)\n"),
 };
 constexpr const char* CsvColumns = QT_TRANSLATE_NOOP(
     "TallixCli", "CSV columns (numbered from 1; once imported, remembered for statements with the same header line):\n"
@@ -249,6 +269,67 @@ int Chart(const QStringList& args, QTextStream& out, QTextStream& err) {
                  parser.positionalArguments().first(), parser.value(formats.first()), out, err);
 }
 
+// "FIRST-LAST" as two check numbers, the first not above the last; none for anything else.
+std::optional<std::pair<int, int>> CheckNumberRange(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,5})-(\\d{1,5})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    const int first = match.captured(1).toInt();
+    const int last = match.captured(2).toInt();
+    if (!match.hasMatch() || first < 1 || first > last || last > ledger::MaxCheckNumber)
+        return std::nullopt;
+    return std::pair(first, last);
+}
+
+// "X,Y" in inches, as hundredths of an inch: "RIGHT,DOWN"; empty for anything else or beyond an inch.
+QString OffsetHundredths(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    QStringList hundredths;
+    for (const QString& part : parts) {
+        bool numeric = false;
+        const double inches = QLocale::c().toDouble(part.trimmed(), &numeric);
+        if (!numeric || std::abs(inches) > settings::MaxCheckOffset / 100.0)
+            return {};
+        hundredths << QString::number(std::lround(inches * 100));
+    }
+    return parts.size() == 2 ? hundredths.join(QLatin1Char(',')) : QString();
+}
+
+// checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting] [--offset X,Y]: drawn by tallix-pdf,
+// which knows the formats.
+int Checks(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    const QCommandLineOption pdf(QStringLiteral("pdf"), {}, QStringLiteral("OUT"));
+    const QCommandLineOption formatOption(QStringLiteral("format"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption numbersOption(QStringLiteral("numbers"), {}, QStringLiteral("FIRST-LAST"));
+    const QCommandLineOption waitingOption(QStringLiteral("waiting"));
+    const QCommandLineOption offsetOption(QStringLiteral("offset"), {}, QStringLiteral("X,Y"));
+    parser.addOptions({pdf, formatOption, numbersOption, waitingOption, offsetOption});
+    if (const platform::Result<> parsed = cli::ParseCommand(parser, QStringLiteral("checks"), args); !parsed)
+        return UsageFailure(err, parsed.Error());
+    if (parser.positionalArguments().size() != 1)
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "checks needs exactly one LEDGER"));
+    if (!parser.isSet(pdf))
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "checks needs --pdf OUT"));
+    if (parser.isSet(numbersOption) && parser.isSet(waitingOption))
+        return UsageFailure(err, QCoreApplication::translate("TallixCli", "give either --numbers or --waiting"));
+    const std::optional<std::pair<int, int>> range =
+        parser.isSet(numbersOption) ? CheckNumberRange(parser.value(numbersOption)) : std::pair(0, 0);
+    if (!range)
+        return UsageFailure(err, QCoreApplication::translate(
+                                     "TallixCli", "--numbers takes two check numbers from 1 to %1 as FIRST-LAST, "
+                                                  "the first not above the last (for example 1101-1103)")
+                                     .arg(ledger::MaxCheckNumber));
+    const QString offset = parser.isSet(offsetOption) ? OffsetHundredths(parser.value(offsetOption)) : QString();
+    if (parser.isSet(offsetOption) && offset.isEmpty())
+        return UsageFailure(err, QCoreApplication::translate("TallixCli",
+                                                             "--offset takes inches right and down from -1 to 1 as "
+                                                             "X,Y (for example 0.05,-0.10)"));
+    const QString selection = parser.isSet(numbersOption) ? QStringLiteral("%1-%2").arg(range->first).arg(range->second)
+                                                          : QStringLiteral("waiting");
+    return Drawn({QStringLiteral("checks"), parser.value(formatOption), selection, offset},
+                 parser.positionalArguments().first(), parser.value(pdf), out, err);
+}
+
 // The command line as a whole: the program's own options, then a command and what the command reads itself.
 int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
@@ -287,6 +368,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
     if (command == QLatin1String("chart"))
         return Chart(rest, out, err);
+    if (command == QLatin1String("checks"))
+        return Checks(rest, out, err);
     if (command != QLatin1String("print") && command != QLatin1String("check"))
         return UsageFailure(err, QCoreApplication::translate("TallixCli", "unknown command '%1'").arg(command));
     QCommandLineParser operands;

@@ -4,18 +4,24 @@
 // other command of tallix-cli slower to start. FILE is an absolute path: QGuiApplication takes some arguments that
 // start with "-" for itself.
 #include "cli/TerminalPrompts.h"
+#include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
+#include "model/TransactionRules.h"
 #include "platform/ForecastHorizon.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
 #include "platform/Translations.h"
 #include "print/BalanceChart.h"
+#include "print/CheckPrint.h"
 #include "print/RegisterPrint.h"
+#include "settings/CheckOffsets.h"
 #include "storage/LedgerFile.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPdfWriter>
 #include <cstdio>
 #include <cstdlib>
 
@@ -42,6 +48,81 @@ QByteArray ChartBytes(const QString& format, int days, const QString& title) {
     return print::BalanceChartPdf(series, title);
 }
 
+print::CheckToPrint CheckOf(int16_t slot, const ledger::TransactionRecord& record) {
+    return {record.CheckNumber,           record.Date,
+            record.Description.trimmed(), ledger::ToCents(record.Amount),
+            ledger::MemoOf(slot),         ledger::AddressOf(slot)};
+}
+
+// The checks that `selection` names in the loaded ledger, by check number: those waiting to print, or those
+// numbered FIRST to LAST.
+std::vector<print::CheckToPrint> SelectedChecks(const QString& selection) {
+    std::vector<std::pair<int16_t, ledger::TransactionRecord>> records;
+    ledger::TransactionRecord record;
+    int slot = 1;
+    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot)
+        records.emplace_back(int16_t(slot), record);
+    std::vector<print::CheckToPrint> checks;
+    if (selection == QLatin1String("waiting")) {
+        for (const int16_t waiting : ledger::ChecksWaitingToPrint())
+            if (waiting >= 1 && size_t(waiting) <= records.size())
+                checks.push_back(CheckOf(waiting, records[size_t(waiting) - 1].second));
+        return checks;
+    }
+    const int first = selection.section(QLatin1Char('-'), 0, 0).toInt();
+    const int last = selection.section(QLatin1Char('-'), 1, 1).toInt();
+    for (const auto& [at, r] : records)
+        if (r.TypeCode == ledger::CheckOrPayment && r.CheckNumber >= first && r.CheckNumber <= last)
+            checks.push_back(CheckOf(at, r));
+    std::stable_sort(checks.begin(), checks.end(), [](const auto& a, const auto& b) { return a.number < b.number; });
+    return checks;
+}
+
+// The checks' pages as PDF bytes; empty (having said why) when there is nothing to draw.
+QByteArray ChecksPdf(const QStringList& args, QTextStream& err) {
+    for (const print::CheckFormatProblem& problem : print::CheckFormatProblems())
+        err << "tallix-cli: "
+            << QCoreApplication::translate("TallixPdf", "skipped the check stock format %1: %2")
+                   .arg(problem.file, problem.reason)
+            << "\n";
+    const QString name = args[2].isEmpty() ? print::DefaultCheckFormatName() : args[2];
+    const std::optional<print::CheckFormat> format = print::FindCheckFormat(name);
+    if (!format) {
+        QStringList names;
+        for (const print::CheckFormat& known : print::CheckFormats())
+            names << known.name;
+        err << "tallix-cli: "
+            << QCoreApplication::translate("TallixPdf", "there is no check stock format named %1; the formats are: %2")
+                   .arg(name, names.join(QLatin1String(", ")))
+            << "\n";
+        return {};
+    }
+    const std::vector<print::CheckToPrint> checks = SelectedChecks(args[3]);
+    if (checks.empty()) {
+        err << "tallix-cli: "
+            << (args[3] == QLatin1String("waiting")
+                    ? QCoreApplication::translate("TallixPdf", "no checks are waiting to print")
+                    : QCoreApplication::translate("TallixPdf", "there are no checks numbered %1 to %2")
+                          .arg(args[3].section(QLatin1Char('-'), 0, 0), args[3].section(QLatin1Char('-'), 1, 1)))
+            << "\n";
+        return {};
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(QStringLiteral("Tallix"));
+    const settings::StoredCheckOffset stored = settings::ReadCheckOffset(format->name);
+    const print::CheckOffset offset = args[4].isEmpty()
+                                          ? print::CheckOffset{stored.right, stored.down}
+                                          : print::CheckOffset{args[4].section(QLatin1Char(','), 0, 0).toInt(),
+                                                               args[4].section(QLatin1Char(','), 1, 1).toInt()};
+    if (!print::DrawChecks(writer, *format, checks, offset)) {
+        err << "tallix-cli: " << QCoreApplication::translate("TallixPdf", "cannot draw the checks") << "\n";
+        return {};
+    }
+    return buffer.data();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -58,9 +139,12 @@ int main(int argc, char** argv) {
         QStringList{QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")}.contains(args[2]);
     bool daysOk = false;
     const int days = chart ? args[3].toInt(&daysOk) : 0;
-    if (args.size() != 2 && !(chart && daysOk && days >= 1 && days <= platform::MaxHorizonDays)) {
-        err << QCoreApplication::translate("TallixPdf", "Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS "
-                                                        "FILE (used by tallix-cli print and chart)")
+    const bool checks = args.size() == 6 && args[1] == QLatin1String("checks");
+    if (args.size() != 2 && !checks && !(chart && daysOk && days >= 1 && days <= platform::MaxHorizonDays)) {
+        err << QCoreApplication::translate("TallixPdf",
+                                           "Usage: tallix-pdf FILE | tallix-pdf chart png|svg|pdf DAYS "
+                                           "FILE | tallix-pdf checks FORMAT waiting|FIRST-LAST RIGHT,DOWN FILE "
+                                           "(used by tallix-cli print, chart and checks)")
             << "\n";
         return 2;
     }
@@ -72,6 +156,14 @@ int main(int argc, char** argv) {
     if (!ledger::LoadLedger())
         std::_Exit(1);
     const QString name = QFileInfo(file).completeBaseName();
+    if (checks) {
+        const QByteArray pdf = ChecksPdf(args, err);
+        err.flush();
+        const bool written = !pdf.isEmpty() &&
+                             std::fwrite(pdf.constData(), 1, size_t(pdf.size()), stdout) == size_t(pdf.size()) &&
+                             std::fflush(stdout) == 0;
+        std::_Exit(written ? 0 : 1);
+    }
     const QByteArray bytes =
         chart ? ChartBytes(args[2], days, QCoreApplication::translate("TallixPdf", "Balance Chart: %1").arg(name))
               : print::RegisterPdf(QCoreApplication::translate("TallixPdf", "Check Register: %1").arg(name),

@@ -21,10 +21,6 @@ namespace print {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CheckFormats", text);
-}
-
 // The shipped formats' titles, translated where they are shown; a user's own file keeps its words.
 [[maybe_unused]] constexpr const char* ShippedTitles[] = {
     QT_TRANSLATE_NOOP("CheckFormats", "Three checks per page"),
@@ -75,7 +71,8 @@ void ReadFolder(const QString& folder, std::vector<CheckFormat>& formats, std::v
         if (!file.open(QIODevice::ReadOnly))
             reason = file.errorString();
         else if (file.size() > 1 << 20)
-            reason = Tr("the file is larger than a check format can be (1 MB)");
+            reason =
+                QCoreApplication::translate("CheckFormats", "the file is larger than a check format can be (1 MB)");
         else
             format = ParseCheckFormat(file.readAll(), name, reason);
         if (!format) {
@@ -109,8 +106,10 @@ std::optional<CheckFormat> ParseCheckFormat(const QByteArray& json, const QStrin
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (!document.isObject()) {
         reason = error.error != QJsonParseError::NoError
-                     ? Tr("it is not JSON: %1 at character %2").arg(error.errorString()).arg(error.offset)
-                     : Tr("it is not a JSON object");
+                     ? QCoreApplication::translate("CheckFormats", "it is not JSON: %1 at character %2")
+                           .arg(error.errorString())
+                           .arg(error.offset)
+                     : QCoreApplication::translate("CheckFormats", "it is not a JSON object");
         return std::nullopt;
     }
     const QJsonObject root = document.object();
@@ -121,7 +120,8 @@ std::optional<CheckFormat> ParseCheckFormat(const QByteArray& json, const QStrin
     const std::optional<QSizeF> page = SizeOf(root, QStringLiteral("page"));
     const std::optional<QSizeF> check = SizeOf(root, QStringLiteral("check"));
     if (!page || !check) {
-        reason = Tr("it needs \"page\" and \"check\", each with a \"width\" and \"height\" above 0");
+        reason = QCoreApplication::translate(
+            "CheckFormats", "it needs \"page\" and \"check\", each with a \"width\" and \"height\" above 0");
         return std::nullopt;
     }
     format.page = *page;
@@ -130,20 +130,22 @@ std::optional<CheckFormat> ParseCheckFormat(const QByteArray& json, const QStrin
     format.fontSize = root.contains(QLatin1String("fontSize")) ? Points(root.value(QLatin1String("fontSize")), true)
                                                                : format.fontSize;
     if (qIsNaN(format.left) || qIsNaN(format.fontSize) || format.fontSize > 72) {
-        reason = Tr("\"left\" must be a number of 0 or more and \"fontSize\" one from above 0 to 72");
+        reason = QCoreApplication::translate(
+            "CheckFormats", "\"left\" must be a number of 0 or more and \"fontSize\" one from above 0 to 72");
         return std::nullopt;
     }
     const QRectF pageBox(QPointF(), format.page);
     for (const QJsonValue& top : root.value(QLatin1String("tops")).toArray()) {
         const double points = Points(top, false);
         if (qIsNaN(points) || !Within(QRectF(QPointF(format.left, points), format.check), pageBox)) {
-            reason = Tr("check %1 of \"tops\" does not lie on the page").arg(format.tops.size() + 1);
+            reason = QCoreApplication::translate("CheckFormats", "check %1 of \"tops\" does not lie on the page")
+                         .arg(format.tops.size() + 1);
             return std::nullopt;
         }
         format.tops.push_back(points);
     }
     if (format.tops.empty()) {
-        reason = Tr("\"tops\" lists no check");
+        reason = QCoreApplication::translate("CheckFormats", "\"tops\" lists no check");
         return std::nullopt;
     }
     const QRectF checkBox(QPointF(), format.check);
@@ -154,7 +156,10 @@ std::optional<CheckFormat> ParseCheckFormat(const QByteArray& json, const QStrin
         const auto known = std::find_if(std::begin(FieldKinds), std::end(FieldKinds),
                                         [&](const auto& k) { return kind == QLatin1String(k.first); });
         if (known == std::end(FieldKinds)) {
-            reason = Tr("field %1 is of no known kind (number, date, payee, amount, words, memo, address)").arg(i + 1);
+            reason =
+                QCoreApplication::translate(
+                    "CheckFormats", "field %1 is of no known kind (number, date, payee, amount, words, memo, address)")
+                    .arg(i + 1);
             return std::nullopt;
         }
         const QRectF box(Points(field.value(QLatin1String("x")), false), Points(field.value(QLatin1String("y")), false),
@@ -162,10 +167,16 @@ std::optional<CheckFormat> ParseCheckFormat(const QByteArray& json, const QStrin
                          Points(field.value(QLatin1String("height")), true));
         if (qIsNaN(box.x()) || qIsNaN(box.y()) || qIsNaN(box.width()) || qIsNaN(box.height()) ||
             !Within(box, checkBox)) {
-            reason = Tr("field %1 (%2) does not lie on the check").arg(i + 1).arg(kind);
+            reason = QCoreApplication::translate("CheckFormats", "field %1 (%2) does not lie on the check")
+                         .arg(i + 1)
+                         .arg(kind);
             return std::nullopt;
         }
         format.fields.push_back({known->second, box});
+    }
+    if (format.fields.empty()) {
+        reason = QCoreApplication::translate("CheckFormats", "\"fields\" lists no field");
+        return std::nullopt;
     }
     return format;
 }

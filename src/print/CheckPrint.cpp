@@ -46,6 +46,8 @@ bool BeginPage(QPagedPaintDevice& device, const CheckFormat& format, QPainter& p
 QFont CheckFont(double size) {
     QFont font(QStringLiteral("Sans Serif"));
     font.setPointSizeF(size);
+    // No ligatures: "fifty" stays five letters for a reader of the PDF and for the bank's scanner alike.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -167,7 +169,7 @@ void DrawRulers(QPainter& painter, const PageScale& scale, QSizeF page) {
 bool DrawChecks(QPagedPaintDevice& device, const CheckFormat& format, const std::vector<CheckToPrint>& checks,
                 CheckOffset offset) {
     QPainter painter;
-    if (!BeginPage(device, format, painter))
+    if (checks.empty() || !BeginPage(device, format, painter))
         return false;
     const PageScale scale(device);
     const size_t perPage = format.tops.size();

@@ -66,7 +66,7 @@ std::vector<CheckFormatProblem> CheckFormatProblems();
 std::optional<CheckFormat> ParseCheckFormat(const QByteArray& json, const QString& name, QString& reason);
 
 // Draws the checks onto the device's pages (QPrinter or QPdfWriter), as many per page as the format holds.
-// False when the device cannot be painted on.
+// False (no page drawn) without checks, and when the device cannot be painted on.
 bool DrawChecks(QPagedPaintDevice& device, const CheckFormat& format, const std::vector<CheckToPrint>& checks,
                 CheckOffset offset);
 // Every field's box with its name and a ruler in inches, on plain paper to lay against a form.

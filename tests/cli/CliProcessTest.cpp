@@ -5,6 +5,7 @@
 #include "ledger/Schedules.h"
 #include "platform/Locale.h"
 #include "register/Forecast.h"
+#include "settings/CheckOffsets.h"
 #include "settings/ForecastSettings.h"
 #include "settings/Registry.h"
 #include "storage/LedgerFile.h"
@@ -16,6 +17,7 @@
 #include <QImage>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -82,13 +84,28 @@ TEST_F(CliProcess, HelpAndVersionGoToStandardOutput) {
 
 TEST_F(CliProcess, UsageErrorsExitWithTwoOnStandardError) {
     for (const QStringList& args :
-         {QStringList{}, QStringList{"frobnicate", ledgerPath}, QStringList{"print"}, QStringList{"export", ledgerPath},
-          QStringList{"export", ledgerPath, "--format", "xls"}, QStringList{"check", ledgerPath, ledgerPath},
-          QStringList{"import", ledgerPath}, QStringList{"import", ledgerPath, "a.qif", "--format", "xls"},
-          QStringList{"balance", ledgerPath}, QStringList{"balance", ledgerPath, "--date", "5/32/2024"},
-          QStringList{"--bogus"}, QStringList{"print", "--bogus", ledgerPath}, QStringList{"print", "-x.tlx"},
-          QStringList{"print", ledgerPath, "--pdf"}, QStringList{"print", "--pdf", "out.pdf"},
-          QStringList{"forecast", ledgerPath, "--days", "0"}, QStringList{"forecast", ledgerPath, "--days", "x"}}) {
+         {QStringList{},
+          QStringList{"frobnicate", ledgerPath},
+          QStringList{"print"},
+          QStringList{"export", ledgerPath},
+          QStringList{"export", ledgerPath, "--format", "xls"},
+          QStringList{"check", ledgerPath, ledgerPath},
+          QStringList{"import", ledgerPath},
+          QStringList{"import", ledgerPath, "a.qif", "--format", "xls"},
+          QStringList{"balance", ledgerPath},
+          QStringList{"balance", ledgerPath, "--date", "5/32/2024"},
+          QStringList{"--bogus"},
+          QStringList{"print", "--bogus", ledgerPath},
+          QStringList{"print", "-x.tlx"},
+          QStringList{"print", ledgerPath, "--pdf"},
+          QStringList{"print", "--pdf", "out.pdf"},
+          QStringList{"forecast", ledgerPath, "--days", "0"},
+          QStringList{"forecast", ledgerPath, "--days", "x"},
+          QStringList{"checks", ledgerPath},
+          QStringList{"checks", ledgerPath, "--pdf", "a.pdf", "--numbers", "9-7"},
+          QStringList{"checks", ledgerPath, "--pdf", "a.pdf", "--numbers", "7-9", "--waiting"},
+          QStringList{"checks", ledgerPath, "--pdf", "a.pdf", "--offset", "0.05"},
+          QStringList{"checks", ledgerPath, "--pdf", "a.pdf", "--offset", "1.5,0"}}) {
         const Result r = Cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
@@ -166,6 +183,48 @@ TEST_F(CliProcess, ChartWritesPngSvgAndPdfAndRefusesAMissingOutput) {
         const Result r = Cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(QStringLiteral("Usage:")));
+    }
+}
+
+// The payee where the default stock puts it (1 inch in, 82 points down), moved by the offset given or, without one,
+// the one stored for the stock; nothing to print and an unknown stock fail with the reason.
+TEST_F(CliProcess, ChecksDrawsTheChecksOnTheirStock) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QString pdf = dir.filePath(QStringLiteral("checks.pdf"));
+    ASSERT_TRUE(settings::WriteCheckOffset(QStringLiteral("laser-three"), {-20, 30}));
+    struct Case {
+        QStringList options;
+        double right; // points
+        double down;
+    };
+    for (const Case& c : {Case{{"--numbers", "7-9", "--offset", "0.05,-0.10"}, 3.6, -7.2}, Case{{}, -14.4, 21.6}}) {
+        const Result r = Cli(QStringList{"checks", ledgerPath, "--pdf", pdf, "--numbers", "1-9"} + c.options);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        const QString words = RunProgram(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, "-"}).out;
+        for (const auto& [payee, top] : {std::pair("Florist", 0.0), std::pair("Baker", 252.0)}) {
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"[\\d.]+\" "
+                                                  "yMax=\"([\\d.]+)\">%1<")
+                                       .arg(QLatin1String(payee)))
+                    .match(words);
+            ASSERT_TRUE(m.hasMatch()) << payee;
+            EXPECT_NEAR(m.captured(1).toDouble(), 72 + c.right, 1) << payee;
+            EXPECT_NEAR(m.captured(2).toDouble(), top + 98 + c.down, 1) << payee;
+        }
+    }
+    struct Failure {
+        QStringList options;
+        const char* reason;
+    };
+    for (const Failure& f : {Failure{{"--numbers", "100-200"}, "there are no checks numbered 100 to 200"},
+                             Failure{{"--waiting"}, "no checks are waiting to print"},
+                             Failure{{"--format", "nope"},
+                                     "no check stock format named nope; the formats are: "
+                                     "laser-three, voucher-bottom"}}) {
+        const Result r = Cli(QStringList{"checks", ledgerPath, "--pdf", pdf} + f.options);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains(QLatin1String(f.reason))) << r.err.toStdString();
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -72,14 +73,16 @@ TEST(CheckPrintTest, EveryFieldIsPrintedWhereItsFormatPutsIt) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     tallix::test::ScopedLocale locale(QStringLiteral("en_US"));
+    // "Fifty" must not come out with a ligature "fi" glyph, which reads back as another character.
+    const int64_t cents[] = {123456, 5515, 13107199, 1};
     std::vector<print::CheckToPrint> checks;
     for (int i = 0; i < 4; ++i)
         checks.push_back({1101 + i,
                           platform::DayCountFromDate(QDate(2026, 3, 4 + i)),
-                          QStringLiteral("Payee%1 Hardware Store").arg(i),
-                          123456 + i * 1111111,
+                          QStringLiteral("Payee%1 Fine Hardware").arg(i),
+                          cents[i],
                           QStringLiteral("Memo%1 invoice 88").arg(i),
-                          {QStringLiteral("Street%1 Main"), QStringLiteral("Town%1, ST 12345").arg(i)}});
+                          {QStringLiteral("Street%1 Main").arg(i), QStringLiteral("Town%1, ST 12345").arg(i)}});
     struct Case {
         const char* format;
         print::CheckOffset offset;
@@ -147,6 +150,8 @@ TEST(CheckPrintTest, UsersFormatsComeFirstAndABrokenOneIsSkippedWithItsReason) {
         {"d-outside.json", QByteArray(valid).replace("\"x\": 10", "\"x\": 500"), "field 1 (payee) does not lie"},
         {"e-low.json", QByteArray(valid).replace("[0, 264]", "[0, 600]"), "check 2 of \"tops\" does not lie"},
         {"f-tops.json", QByteArray(valid).replace("[0, 264]", "[]"), "\"tops\" lists no check"},
+        {"g-fields.json", QByteArray(valid).left(valid.indexOf("\"fields\"")) + "\"x\": 1}",
+         "\"fields\" lists no field"},
     };
     for (const Case& c : broken)
         write(c.file, c.json);
@@ -163,6 +168,38 @@ TEST(CheckPrintTest, UsersFormatsComeFirstAndABrokenOneIsSkippedWithItsReason) {
     EXPECT_EQ(names.join(u' '), QStringLiteral("laser-three voucher-bottom voucher-middle voucher-top wallet"));
     EXPECT_EQ(print::FindCheckFormat(print::DefaultCheckFormatName())->title, QStringLiteral("Mine"));
     QDir(folder).removeRecursively();
+}
+
+// The sheet names every field in its box, moved by the offset, and numbers the inches of both rulers.
+TEST(CheckPrintTest, AlignmentSheetNamesEveryBoxAndNumbersTheInches) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const std::optional<print::CheckFormat> format = print::FindCheckFormat(QStringLiteral("voucher-top"));
+    ASSERT_TRUE(format);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    {
+        QPdfWriter writer(pdf);
+        ASSERT_TRUE(print::DrawAlignmentSheet(writer, *format, {10, 20}));
+    }
+    const std::vector<std::vector<Word>> pages = WordsOf(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    const std::map<print::CheckField, QString> names = {
+        {print::CheckField::Number, "Check"},   {print::CheckField::Date, "Date"},
+        {print::CheckField::Payee, "Payee"},    {print::CheckField::Amount, "Amount"},
+        {print::CheckField::Words, "Amount"},   {print::CheckField::Memo, "Memo"},
+        {print::CheckField::Address, "Address"}};
+    for (const print::CheckFieldBox& field : format->fields) {
+        const QRectF box = field.box.translated(QPointF(format->left + 7.2, format->tops[0] + 14.4));
+        EXPECT_TRUE(
+            std::any_of(pages[0].begin(), pages[0].end(),
+                        [&](const Word& w) { return w.text == names.at(field.field) && box.contains(w.box.center()); }))
+            << names.at(field.field).toStdString() << " at " << box.left() << "," << box.top();
+    }
+    for (int inch = 1; inch <= 10; ++inch)
+        EXPECT_TRUE(std::any_of(pages[0].begin(), pages[0].end(), [&](const Word& w) {
+            return w.text == QString::number(inch) && w.box.left() < 30 && std::abs(w.box.top() - inch * 72) < 8;
+        })) << inch;
 }
 
 } // namespace
