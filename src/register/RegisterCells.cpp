@@ -28,6 +28,8 @@ QString RegisterLook::ColumnHeader(int column) {
         return QCoreApplication::translate("RegisterCells", "Date");
     case Description:
         return QCoreApplication::translate("RegisterCells", "Description of Transaction");
+    case Memo:
+        return QCoreApplication::translate("RegisterCells", "Memo");
     case Debit:
         return QCoreApplication::translate("RegisterCells", "Payment/Debit");
     case Type:
@@ -105,6 +107,10 @@ RowCells::RowCells(const RegisterRow& row, const platform::LocaleCodec& codec, C
         cells[Description] = descriptionText = ledger::EscapeControlCharacters(row.Description());
     else
         cells[Description] = row.Description();
+    if (controls == Controls::Escape && ledger::HasControlCharacter(row.memo))
+        cells[Memo] = memoText = ledger::EscapeControlCharacters(row.memo);
+    else
+        cells[Memo] = row.memo;
 
     const int amountColumn = ledger::IsCredit(record.TypeCode) ? Credit : Debit;
     const std::optional<int64_t> cents = ShownCents(record.Amount);

@@ -2,10 +2,10 @@
 // A register row's cells: their columns, their texts and how they are aligned, as the register window shows them.
 // The window's grid, tallix-cli print and the printed pages all take them from here.
 //
-// Columns (12; the grid's row 0 is the header):
-//   0 date sort key (hidden)   1 check number   2 date   3 description   4 payment/debit   5 type text
-//   6 deposit/credit   7 running balance   8 type code, +10 once changed (hidden)   9 slot index (hidden)
-//   10 lock flag "1"/"0" (hidden)   11 cleared mark: "c" cleared, "R" reconciled
+// Columns (13; the grid's row 0 is the header):
+//   0 date sort key (hidden)   1 check number   2 date   3 description   4 memo (checks and payments)
+//   5 payment/debit   6 type text   7 deposit/credit   8 running balance   9 type code, +10 once changed (hidden)
+//   10 slot index (hidden)   11 lock flag "1"/"0" (hidden)   12 cleared mark: "c" cleared, "R" reconciled
 
 #include "platform/FlexGrid.h"
 #include "platform/LocaleCodec.h"
@@ -21,31 +21,32 @@ enum : int {
     CheckNumber = 1,
     Date = 2,
     Description = 3,
-    Debit = 4,
-    Type = 5,
-    Credit = 6,
-    Balance = 7,
-    TypeCode = 8,
-    Slot = 9,
-    Locked = 10,
-    Cleared = 11,
-    Count = 12,
+    Memo = 4,
+    Debit = 5,
+    Type = 6,
+    Credit = 7,
+    Balance = 8,
+    TypeCode = 9,
+    Slot = 10,
+    Locked = 11,
+    Cleared = 12,
+    Count = 13,
 };
 // The columns a user sees, in order.
-constexpr std::array<int, 8> Visible = {CheckNumber, Date, Description, Debit, Type, Credit, Balance, Cleared};
+constexpr std::array<int, 9> Visible = {CheckNumber, Date, Description, Memo, Debit, Type, Credit, Balance, Cleared};
 } // namespace RegisterColumn
 
 namespace RegisterLook {
 // The titles in English, the sources of their translations; GridFormatText has them translated.
 inline const QString FormatString =
-    QStringLiteral("|^Check #|^Date|<Description of Transaction|Payment/Debit|Type|Deposit/Credit|>Balance");
+    QStringLiteral("|^Check #|^Date|<Description of Transaction|<Memo|Payment/Debit|Type|Deposit/Credit|>Balance");
 // The grid's format: FormatString, then no header for the hidden columns and "C" for the marks.
 inline const QString GridFormat = FormatString + QStringLiteral("||||^C");
 // GridFormat with each title as ColumnHeader gives it: what the grid shows.
 QString GridFormatText();
 constexpr platform::OleColor GridColor = 0x808080;
 constexpr platform::OleColor LockedRowColor = 0xC0C0C0;
-// The changed marker added to the type code of column 8.
+// The changed marker added to the type code of column 9.
 constexpr int ChangedMarker = 10;
 // A column's header, translated: its field of GridFormat without the alignment mark. The C column and its marks
 // are the same letters in every language.
@@ -90,6 +91,7 @@ private:
     platform::LocaleCodec::TextBuffer dateBuffer;
     QString dateText;
     QString descriptionText;
+    QString memoText;
     platform::LocaleCodec::TextBuffer amountBuffer;
     platform::LocaleCodec::TextBuffer balanceBuffer;
     QString amountText;

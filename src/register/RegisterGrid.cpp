@@ -13,13 +13,13 @@ using namespace RegisterColumn;
 
 namespace {
 
-// Column widths in twips after the format string; columns 1, 4 and 6 keep the width that fits their header.
+// Column widths in twips after the format string; columns 1, 5 and 7 keep the width that fits their header.
 struct Width {
     int col;
     int twips;
 };
-constexpr Width ColumnWidths[] = {{SortKey, 0},  {Date, 900}, {Description, 2800}, {Type, 900},   {Balance, 1000},
-                                  {TypeCode, 0}, {Slot, 0},   {Locked, 0},         {Cleared, 300}};
+constexpr Width ColumnWidths[] = {{SortKey, 0},    {Date, 900},   {Description, 2800}, {Memo, 960}, {Type, 900},
+                                  {Balance, 1000}, {TypeCode, 0}, {Slot, 0},           {Locked, 0}, {Cleared, 300}};
 } // namespace
 
 RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid), codec(grid.Codec()), model(grid.Codec()) {}
@@ -59,6 +59,7 @@ void RegisterGrid::ShowRow(int row) {
         write(CheckNumber);
     grid.SetDateMatrix(row, Date, cells.Text(Date).toString(), values.dateDay);
     grid.SetTextMatrix(row, Description, cells.Text(Description).toString());
+    write(Memo);
     if (values.isCheck)
         write(Type);
     else // the type names are shared texts
@@ -74,7 +75,7 @@ void RegisterGrid::ShowRow(int row) {
     ShowFlags(row);
 }
 
-// Column 8 (type code and changed marker), column 10 (lock flag) and the row's colour.
+// Column 9 (type code and changed marker), column 11 (lock flag) and the row's colour.
 void RegisterGrid::ShowFlags(int row) {
     const RegisterRow& values = model.At(row - 1);
     SetInteger(row, TypeCode, values.record.TypeCode + (values.changed ? RegisterLook::ChangedMarker : 0));
@@ -196,14 +197,16 @@ bool RegisterGrid::IsRowLocked(int row) const {
 bool RegisterGrid::IsEditable(int row, int col) const {
     if (row < 1 || row > model.Count() || IsRowLocked(row))
         return false;
-    const int amountColumn = ledger::IsCredit(model.At(row - 1).record.TypeCode) ? Credit : Debit;
-    return col == CheckNumber || col == Date || col == Description || col == amountColumn;
+    const ledger::TransactionRecord& record = model.At(row - 1).record;
+    const int amountColumn = ledger::IsCredit(record.TypeCode) ? Credit : Debit;
+    return col == CheckNumber || col == Date || col == Description || col == amountColumn ||
+           (col == Memo && record.TypeCode == ledger::CheckOrPayment);
 }
 
 void RegisterGrid::SetRowColour(int row, bool locked) {
     const platform::OleColor colour = locked ? RegisterLook::LockedRowColor : grid.BackColor();
     grid.SetFillStyle(platform::flexFillRepeat);
-    // The mark's column first, so that the selection is left on columns 1 to 7.
+    // The mark's column first, so that the selection is left on columns 1 to 8.
     grid.SetCol(Cleared);
     grid.SetRow(row);
     grid.SetColSel(Cleared);
@@ -289,6 +292,48 @@ void RegisterGrid::LockThrough(double day) {
     model.LockThrough(day, update);
     Show(update);
     TellChanged();
+}
+
+bool RegisterGrid::CanVoid(int row) const {
+    return row >= 1 && row <= model.Count() && RegisterModel::IsVoidable(model.At(row - 1));
+}
+
+bool RegisterGrid::TakesAddress(int row) const {
+    return row >= 1 && row <= model.Count() && !IsRowLocked(row) &&
+           model.At(row - 1).record.TypeCode == ledger::CheckOrPayment;
+}
+
+RegisterModel::Outcome RegisterGrid::SetAddress(int row, const QStringList& lines) {
+    if (!TakesAddress(row))
+        return RegisterModel::Outcome::Refused;
+    RegisterUpdate update;
+    const RegisterModel::Outcome outcome = model.SetAddress(row - 1, lines, update);
+    Show(update);
+    if (outcome == RegisterModel::Outcome::Changed)
+        TellChanged();
+    return outcome;
+}
+
+QString RegisterGrid::VoidQuestion(int row) const {
+    return QCoreApplication::translate("RegisterGrid",
+                                       "Void check %1 to %2, dated %3? Its amount becomes %4; its number and date stay.")
+        .arg(grid.TextMatrix(row, CheckNumber), grid.TextMatrix(row, Description), grid.TextMatrix(row, Date),
+             codec.FormatCents(0));
+}
+
+RegisterModel::Outcome RegisterGrid::Void(int row) {
+    if (!CanVoid(row))
+        return RegisterModel::Outcome::Refused;
+    RegisterUpdate update;
+    const RegisterModel::Outcome outcome = model.Void(row - 1, update);
+    Show(update);
+    if (outcome == RegisterModel::Outcome::Changed) {
+        FitColumn(Debit);
+        FitColumn(Balance);
+        grid.MoveTo(update.current + 1, Description);
+        TellChanged();
+    }
+    return outcome;
 }
 
 QString RegisterGrid::DeleteQuestion(int row) const {

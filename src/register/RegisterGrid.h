@@ -10,6 +10,7 @@
 #include "register/RegisterModel.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -35,15 +36,15 @@ public:
     void RecalcBalances();
     bool IsRowLocked(int row) const;
     // A cell the user may type into: the check number, date, description and the row's own money column of a
-    // row that is not locked.
+    // row that is not locked, and the memo of such a check or payment.
     bool IsEditable(int row, int col) const;
-    // Colours columns 1 to 7 of the row grey (locked) or in the grid's own background colour; leaves the current
-    // cell at (row, 1) with columns 1 to 7 of the row selected.
+    // Colours columns 1 to 8 of the row grey (locked) or in the grid's own background colour; leaves the current
+    // cell at (row, 1) with columns 1 to 8 of the row selected.
     void SetRowColour(int row, bool locked);
     // Widens a column to show its widest text whole (the widths FillGrid sets are the least); never narrows it.
     // The widest text is taken among the longest ones.
     void FitColumn(int col);
-    // Marks the row changed (the +10 of column 8), once.
+    // Marks the row changed (the +10 of column 9), once.
     void MarkRowModified(int row);
 
     // An edit committed into a cell (RegisterModel::CommitText, CommitDate), shown in the grid.
@@ -72,6 +73,14 @@ public:
     // The delete confirmation for a row: "Delete this record?" and columns 1, 2, 3, 4 and 6, each after a
     // carriage return, and a final carriage return.
     QString DeleteQuestion(int row) const;
+    // A check that is not locked can be voided (RegisterModel::Void); a check or payment that is not locked takes
+    // an address.
+    bool CanVoid(int row) const;
+    bool TakesAddress(int row) const;
+    // The confirmation before a void, naming the check.
+    QString VoidQuestion(int row) const;
+    RegisterModel::Outcome Void(int row);
+    RegisterModel::Outcome SetAddress(int row, const QStringList& lines);
     // Deletes the row's record in the store; when the store agrees, removes the row and recomputes the balances.
     bool DeleteRecord(int row);
     // Writes every changed row back into its slot; returns the number of rows written.

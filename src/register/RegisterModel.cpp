@@ -1,6 +1,7 @@
 #include "register/RegisterModel.h"
 
 #include "ledger/ChangeBatch.h"
+#include "ledger/CheckDetails.h"
 #include "model/TransactionRules.h"
 #include "platform/Locale.h"
 #include "register/RegisterCells.h"
@@ -71,6 +72,13 @@ void RegisterModel::SetValues(RegisterRow& row, const RowValues& values) {
 
 RegisterModel::Outcome RegisterModel::CommitText(int index, int column, const QString& text, RegisterUpdate& update) {
     RegisterRow& row = rows[size_t(index)];
+    if (column == Memo) {
+        if (text.size() > ledger::MaxMemoLength)
+            return Outcome::Refused;
+        Details after = DetailsOf(row.slot);
+        after.memo = text;
+        return ChangeDetails(index, Memo, after, update);
+    }
     const RowValues before = ValuesOf(row);
     ledger::TransactionRecord& record = row.record;
     const int amountColumn = ledger::IsCredit(record.TypeCode) ? Credit : Debit;

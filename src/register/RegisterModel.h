@@ -13,6 +13,7 @@
 #include "register/RegisterRows.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -50,6 +51,8 @@ public:
     // it (see the rules below); unchanged when it says what the row holds already (nothing is marked or
     // recorded); otherwise the row takes it, shows it as typed and is marked changed. One step of the history.
     Outcome CommitText(int index, int column, const QString& text, RegisterUpdate& update);
+    // The memo column takes any text of up to MaxMemoLength characters, and only for a check or payment; the store
+    // has it at once, as it has a mark.
     // A date picked for a row: the row takes it, is marked, the rows are sorted and balanced. Unchanged for the
     // day the row has already. The lock date is the caller's to check.
     Outcome CommitDate(int index, double day, RegisterUpdate& update);
@@ -65,6 +68,15 @@ public:
     void Rebalance(RegisterUpdate& update);
     // Marks a row changed, once.
     void MarkChanged(int index);
+
+    // The payee's address of a check or payment (up to 4 lines of up to 60 characters): the store has it at once.
+    // Refused for other rows, a locked one and an address too long. One step of the history.
+    Outcome SetAddress(int index, const QStringList& lines, RegisterUpdate& update);
+    // Voids a check that is not locked: its number and date stay, its amount becomes 0.00 and its description
+    // "VOID " and the description, and it leaves the queue of checks to print. Refused for other rows; unchanged
+    // for one voided already. One step of the history.
+    Outcome Void(int index, RegisterUpdate& update);
+    static bool IsVoidable(const RegisterRow& row);
 
     // Cleared on, or off again, for a row that is not reconciled; the store has it at once. Refused for a
     // reconciled (locked) row. One step of the history.
@@ -142,7 +154,13 @@ private:
         bool changed[2];
         ledger::ClearMark mark[2];
     };
-    enum class Kind { Edit, Delete, Lock, Mark, Enter, Schedules };
+    // A slot's check details, as the store keeps them.
+    struct Details {
+        QString memo;
+        QStringList address;
+        bool waitingToPrint = false;
+    };
+    enum class Kind { Edit, Delete, Lock, Mark, Enter, Schedules, Details };
     struct Change {
         Kind kind = Kind::Edit;
         int slot = 0;
@@ -159,9 +177,15 @@ private:
         ledger::ClearMark mark[2] = {};                       // Mark: the slot's mark before, after
         std::vector<ledger::Schedule> schedules[2];           // Enter, Schedules: the ledger's before, after
         int16_t nextCheckNumber[2] = {0, 0};                  // Enter: the ledger's before, after
+        Details details[2];                                   // Details, and an Edit that voids: before, after
+        bool detailsChanged = false;
     };
 
     static RowValues ValuesOf(const RegisterRow& row);
+    static Details DetailsOf(int slot);
+    // The store takes `details` for the slot and its row shows them; false when the store refuses.
+    bool PutDetails(int slot, const Details& details, RegisterUpdate& update);
+    Outcome ChangeDetails(int index, int column, const Details& after, RegisterUpdate& update);
     static void SetValues(RegisterRow& row, const RowValues& values);
     std::vector<int> SlotOrder() const;
     // Puts the rows in the order of `slots` (a permutation of the rows' slots).

@@ -63,6 +63,7 @@ void RegisterModel::JournalPending(const Change& change) const {
         break;
     case Kind::Mark:
     case Kind::Schedules:
+    case Kind::Details:
         break;
     }
 }
@@ -130,6 +131,8 @@ bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update
         const int index = IndexOfSlot(change.slot);
         if (index < 0)
             return false;
+        if (change.detailsChanged && !PutDetails(change.slot, change.details[side], update))
+            return false;
         SetValues(rows[size_t(index)], change.values[side]);
         if (!change.order[side].empty())
             Arrange(change.order[side], update);
@@ -174,6 +177,12 @@ bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update
         update.current = 0;
         return true;
     }
+    case Kind::Details:
+        if (!PutDetails(change.slot, change.details[side], update))
+            return false;
+        update.current = IndexOfSlot(change.slot);
+        update.column = change.column;
+        return true;
     case Kind::Mark: {
         const int index = IndexOfSlot(change.slot);
         if (index < 0 || !ledger::SetClearMark(int16_t(change.slot), change.mark[side]))

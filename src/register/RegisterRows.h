@@ -27,6 +27,8 @@ struct RegisterRow {
     QString typedCheckNumber;
     QString typedDescription;
     QString typedAmount;
+    // A check's or payment's memo, as the store holds it (it takes a memo at once).
+    QString memo;
 
     bool IsLocked() const { return record.Locked != 0; }
     // Reconciled rows are the locked ones; cleared, an unlocked row the bank has shown (also one reconciled once

@@ -2,6 +2,7 @@
 // saved file; made again, the state after it, to the byte. Edits that change nothing are no step.
 #include "support/RegisterTestSupport.h"
 
+#include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
 #include "platform/FlexGrid.h"
 #include "register/RegisterGrid.h"
@@ -36,9 +37,11 @@ public:
         ledger::NewLedger();
     }
 
-    // Everything a change may touch: every cell and colour in row order, the lock state and the saved file.
+    // Everything a change may touch: every cell and colour in row order, the lock state, the saved file and the
+    // check details the companion keeps.
     struct State {
         QStringList cells;
+        QStringList details;
         std::vector<platform::OleColor> colours;
         double lockDate = 0;
         bool recordsLocked = false;
@@ -54,6 +57,9 @@ public:
             for (int c = CheckNumber; c <= Balance; ++c)
                 state.colours.push_back(grid.CellColor(r, c));
         }
+        for (int16_t slot = 1; slot <= 5; ++slot)
+            state.details << ledger::MemoOf(slot) + ledger::AddressOf(slot).join('/') +
+                                 QString::number(ledger::IsWaitingToPrint(slot));
         ledger::GetLockDate(state.lockDate);
         state.recordsLocked = ledger::AreRecordsLocked();
         state.modified = ledger::IsModified();
@@ -105,6 +111,13 @@ TEST_F(RegisterUndoTest, UndoRestoresTheStateBeforeAndRedoTheStateAfterToTheByte
              t.procedures.ToggleLock();
          },
          [](RegisterUndoTest& t) { t.procedures.ToggleLock(); }},
+        {"memo", none, [](RegisterUndoTest& t) { t.Edit(2, Memo, QStringLiteral("Milk, bread")); }},
+        {"address", [](RegisterUndoTest& t) { t.Edit(1, Memo, QStringLiteral("Account 7")); },
+         [](RegisterUndoTest& t) {
+             t.procedures.SetAddress(t.RowOfSlot(1), {"Electric Co.", "", "Springfield", ""});
+         }},
+        {"void of a check waiting to print", [](RegisterUndoTest&) { ledger::SetWaitingToPrint(4, true); },
+         [](RegisterUndoTest& t) { t.procedures.Void(t.RowOfSlot(4)); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -166,6 +179,13 @@ TEST_F(RegisterUndoTest, WhatChangesNothingOrIsRefusedIsNotRecorded) {
     EXPECT_EQ(Edit(1, Debit, QStringLiteral("100")), RegisterModel::Outcome::Unchanged);
     EXPECT_EQ(Edit(1, CheckNumber, QStringLiteral("101")), RegisterModel::Outcome::Unchanged);
     EXPECT_EQ(EditDate(1, Day(2009, 1, 2)), RegisterModel::Outcome::Unchanged);
+    // Memos and addresses only for checks and payments, within their limits; only a check can be voided.
+    EXPECT_EQ(Edit(3, Memo, QStringLiteral("Bonus")), RegisterModel::Outcome::Refused);
+    EXPECT_EQ(Edit(1, Memo, QString(ledger::MaxMemoLength + 1, 'x')), RegisterModel::Outcome::Refused);
+    EXPECT_EQ(Edit(1, Memo, QString()), RegisterModel::Outcome::Unchanged);
+    EXPECT_EQ(procedures.SetAddress(RowOfSlot(1), {"1", "2", "3", "4", "5"}), RegisterModel::Outcome::Refused);
+    EXPECT_EQ(procedures.SetAddress(RowOfSlot(3), {"Employer"}), RegisterModel::Outcome::Refused);
+    EXPECT_EQ(procedures.Void(RowOfSlot(2)), RegisterModel::Outcome::Refused);
     EXPECT_EQ(Capture(), changed);
     ASSERT_TRUE(procedures.Undo());
     EXPECT_EQ(grid.TextMatrix(RowOfSlot(2), Debit), QStringLiteral("20.00"));
@@ -213,6 +233,8 @@ TEST_F(RegisterUndoTest, TheJournalHoldsWhatTheWriteBackWouldWriteAtEveryStep) {
     ASSERT_TRUE(procedures.Redo());
     ASSERT_TRUE(procedures.DeleteRecord(RowOfSlot(5)));
     ASSERT_TRUE(procedures.Undo()); // the fee comes back with its edit
+    ASSERT_EQ(Edit(4, Memo, QStringLiteral("Account 7")), RegisterModel::Outcome::Changed);
+    ASSERT_EQ(procedures.Void(RowOfSlot(4)), RegisterModel::Outcome::Changed);
 
     const QString journal = ledger::JournalPathFor(path);
     const QByteArray crashed = tallix::test::ReadAll(journal);
@@ -220,6 +242,9 @@ TEST_F(RegisterUndoTest, TheJournalHoldsWhatTheWriteBackWouldWriteAtEveryStep) {
     std::vector<ledger::TransactionRecord> written;
     for (int slot = 1; slot <= 5; ++slot)
         written.push_back(tallix::test::RecordInSlot(slot));
+    // The void keeps the check's number and date.
+    EXPECT_EQ(written[3], (ledger::TransactionRecord{ledger::CheckOrPayment, 102, Day(2009, 1, 5), 0,
+                                                     ledger::VoidDescription("Phone")}));
 
     ledger::SetRecoveryJournal(false);
     ledger::NewLedger();
@@ -234,5 +259,6 @@ TEST_F(RegisterUndoTest, TheJournalHoldsWhatTheWriteBackWouldWriteAtEveryStep) {
     EXPECT_EQ(ledger::ApplyRecovery(search.pending).entries, search.pending.changeCount);
     for (int slot = 1; slot <= 5; ++slot)
         EXPECT_EQ(tallix::test::RecordInSlot(slot), written[size_t(slot - 1)]) << slot;
+    EXPECT_EQ(ledger::MemoOf(4), QStringLiteral("Account 7"));
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include "ledger/Ledger.h"
 #include "platform/FlexGrid.h"
 #include "platform/Locale.h"
+#include "register/RegisterCells.h"
 
 #include <QDate>
 
@@ -26,7 +27,7 @@ inline ledger::TransactionRecord RecordInSlot(int slot) {
 // The grid row that shows a slot's record (column 9), or -1.
 inline int RowOfSlot(const platform::FlexGrid& grid, int slot) {
     for (int r = grid.FixedRows(); r < grid.Rows(); ++r)
-        if (grid.TextMatrix(r, 9) == QString::number(slot))
+        if (grid.TextMatrix(r, RegisterColumn::Slot) == QString::number(slot))
             return r;
     return -1;
 }

@@ -1,10 +1,12 @@
 // The register's record commands: the lock button, the Delete key, undo and redo, and the grid's context menu,
 // which offers them with the others the keyboard has.
+#include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/KeyCodes.h"
+#include "ui/register/AddressDialog.h"
 #include "ui/register/CellTextBox.h"
 #include "ui/register/frmRegister.h"
 
@@ -48,6 +50,25 @@ void frmRegister::DeleteCurrentRow() {
         procedures.DeleteRecord(row);
 }
 
+void frmRegister::EditAddress() {
+    const int row = grid.Row();
+    if (readOnly || !procedures.TakesAddress(row))
+        return;
+    const RegisterRow& values = procedures.Model().At(row - 1);
+    AddressDialog dialog(this, values.Description().toString(), ledger::AddressOf(int16_t(values.slot)));
+    if (dialog.exec() == QDialog::Accepted)
+        procedures.SetAddress(row, dialog.Lines());
+}
+
+void frmRegister::VoidCurrentRow() {
+    const int row = grid.Row();
+    if (readOnly || !procedures.CanVoid(row))
+        return;
+    if (platform::MsgBox(procedures.VoidQuestion(row), platform::Buttons::YesNo) == platform::Answer::Yes &&
+        procedures.Void(row) == RegisterModel::Outcome::Changed)
+        MSFlexGrid1->ScrollToCurrent();
+}
+
 // The commands of the keys, for the row under the pointer, which becomes the current one; each does what its key
 // does, and is offered disabled where that would do nothing.
 void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
@@ -72,6 +93,8 @@ void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
     cleared->setCheckable(true);
     cleared->setChecked(onRow && procedures.Model().At(row - 1).IsCleared());
     QAction* remove = add(tr("&Delete\tDel"), "mnuDelete", onRow && CanDeleteRow(row));
+    QAction* address = add(tr("&Address..."), "mnuAddress", onRow && !readOnly && procedures.TakesAddress(row));
+    QAction* voidCheck = add(tr("&Void"), "mnuVoid", onRow && !readOnly && procedures.CanVoid(row));
     menu.addSeparator();
     QAction* find = add(tr("&Find...\tCtrl+F"), "mnuFind", true);
     QAction* undo = add(tr("&Undo\tCtrl+Z"), "mnuUndo", !readOnly && procedures.CanUndo());
@@ -93,6 +116,10 @@ void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
         ToggleClearedAndMoveDown();
     else if (chosen == remove)
         DeleteCurrentRow();
+    else if (chosen == address)
+        EditAddress();
+    else if (chosen == voidCheck)
+        VoidCurrentRow();
     else if (chosen == find)
         ShowFindBar();
     else if (chosen == undo)

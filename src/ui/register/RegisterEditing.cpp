@@ -1,4 +1,5 @@
 // In-place editing of the register's cells: the text box and the date picker laid over the current cell.
+#include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerRules.h"
 #include "model/TransactionRules.h"
@@ -69,7 +70,9 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
     const bool money = col == Debit || col == Credit;
     Text1->setValidator(money ? amountRule : nullptr);
     // The editor stops where the record does, so no typed character is dropped unseen.
-    Text1->setMaxLength(col == Description ? ledger::DescriptionLength : DefaultMaxLength);
+    Text1->setMaxLength(col == Description ? ledger::DescriptionLength
+                        : col == Memo      ? ledger::MaxMemoLength
+                                           : DefaultMaxLength);
     if (KeyAscii >= 0 && KeyAscii <= 32) {
         // An amount opens as the user would type it, without thousands separators, so the filter can edit it.
         const RegisterRow& values = procedures.Model().At(row - 1);

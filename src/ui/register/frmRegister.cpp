@@ -27,7 +27,8 @@ using platform::TwipsRect;
 using platform::TwipsToPixels;
 
 namespace {
-constexpr int DesignClientWidth = 8940;
+// 8940 before the memo column took its 960.
+constexpr int DesignClientWidth = 9900;
 constexpr int DesignClientHeight = 6225;
 constexpr int MinimumWidth = 4000;
 constexpr int GridLeft = 20;

@@ -98,7 +98,11 @@ private:
     bool CanDeleteRow(int row) const;
     // The Delete key: asks, then deletes the current row's record.
     void DeleteCurrentRow();
-    // The grid's context menu: the commands of the keys for the row under the pointer, and Repeat....
+    // Address... and Void of the context menu, for the current row.
+    void EditAddress();
+    void VoidCurrentRow();
+    // The grid's context menu: the commands of the keys for the row under the pointer, Address..., Void and
+    // Repeat....
     void MSFlexGrid1_ContextMenu(const QPoint& at);
     // Undo and redo of committed changes; in an editor with the focus, of its typing. An edit still open without
     // the focus is committed first.

@@ -1,6 +1,7 @@
 // The register window driven as a user drives it: editors over cells, commits and cancels, lock, delete, close.
 #include "support/RegisterTestSupport.h"
 
+#include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
 #include "platform/Translations.h"
@@ -138,7 +139,7 @@ TEST_F(frmRegisterTest, OpensWithItsControlsAndTheStartingBalance) {
     EXPECT_EQ(Command1->text(), QStringLiteral("Lock records"));
     EXPECT_FALSE(Text1->isVisible());
     EXPECT_FALSE(DTPicker1->isVisible());
-    EXPECT_EQ(window->size(), platform::TwipsSize(8940, 6225));
+    EXPECT_EQ(window->size(), platform::TwipsSize(9900, 6225));
     EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, platform::PixelsToTwips(window->width()) - 40,
                                                     platform::PixelsToTwips(window->height()) - 600));
 }
@@ -171,7 +172,7 @@ TEST_F(frmRegisterTest, EnterOpensTheTextEditorOverTheCellAndEnterCommitsIt) {
     QTest::keyClick(Text1, Qt::Key_Return);
     EXPECT_FALSE(Text1->isVisible());
     EXPECT_EQ(Cell(2, Description), "Farmers market");
-    EXPECT_EQ(grid->Col(), Debit);
+    EXPECT_EQ(grid->Col(), Memo);
     EXPECT_EQ(Cell(2, TypeCode), "10");
     EXPECT_EQ(Cell(2, Balance), "880.00");
     EXPECT_TRUE(view->hasFocus());
@@ -794,7 +795,7 @@ TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
             EXPECT_EQ(grid->ColWidth(Description), platform::PixelsToTwips(view->columnWidth(Description)));
         };
         expectColumnsInView();
-        EXPECT_EQ(window->width() > platform::TwipsToPixels(8940), startingBalance != 0);
+        EXPECT_EQ(window->width() > platform::TwipsToPixels(9900), startingBalance != 0);
 
         // A longer amount typed into a cell widens its column too (one the record's float keeps whole).
         const int widthBefore = window->width();
@@ -1007,7 +1008,7 @@ TEST_F(frmRegisterTest, RepeatOffersThePointedRowAndAddsTheEditedSchedule) {
 TEST_F(frmRegisterTest, TheContextMenuDoesWhatTheKeysDoOnThePointedRow) {
     AddFourRecords();
     Open();
-    const QStringList all = {"mnuEdit", "mnuCleared", "mnuDelete", "mnuFind", "mnuLock"};
+    const QStringList all = {"mnuEdit", "mnuCleared", "mnuDelete", "mnuAddress", "mnuFind", "mnuLock"};
     EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(2), Debit, ""), all); // nothing to undo or redo yet
     {
         PromptScript prompts;
@@ -1017,6 +1018,53 @@ TEST_F(frmRegisterTest, TheContextMenuDoesWhatTheKeysDoOnThePointedRow) {
     EXPECT_EQ(RowOfSlot(2), -1);
     ChooseFromContextMenu(1, Description, "mnuUndo");
     EXPECT_EQ(RowOfSlot(2), 2);
+
+    // A check takes a memo typed into its cell, an address from its dialog and a void after a question; a deposit
+    // takes none of them.
+    EnterOn(RowOfSlot(3), Memo);
+    EXPECT_FALSE(Text1->isVisible());
+    EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(3), Debit, ""),
+              QStringList({"mnuCleared", "mnuDelete", "mnuFind", "mnuRedo", "mnuLock"}));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EnterOn(RowOfSlot(4), Memo);
+    EXPECT_EQ(Text1->maxLength(), 60);
+    Retype(QStringLiteral("Bill for May"));
+    QTest::keyClick(Text1, Qt::Key_Return);
+    EXPECT_EQ(ledger::MemoOf(4), QStringLiteral("Bill for May"));
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&answer] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != QStringLiteral("AddressDialog"))
+            return;
+        answer.stop();
+        dialog->findChild<QLineEdit*>(QStringLiteral("AddressLine1"))->setText(QStringLiteral("Phone Co."));
+        dialog->findChild<QLineEdit*>(QStringLiteral("AddressLine2"))->setText(QStringLiteral("PO Box 5"));
+        dialog->accept();
+    });
+    answer.start(10);
+    ChooseFromContextMenu(RowOfSlot(4), Description, "mnuAddress");
+    EXPECT_EQ(ledger::AddressOf(4), QStringList({"Phone Co.", "PO Box 5"}));
+    {
+        PromptScript prompts;
+        prompts.ExpectMessage(
+            QStringLiteral(
+                "Void check 102 to Phone, dated 1/5/2009? Its amount becomes 0.00; its number and date stay."),
+            Answer::Yes);
+        ChooseFromContextMenu(RowOfSlot(4), Description, "mnuVoid");
+    }
+    EXPECT_EQ(Cell(RowOfSlot(4), Description) + " " + Cell(RowOfSlot(4), Debit), "VOID Phone 0.00");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const auto& [key, expected] :
+         {std::pair{Qt::Key_Z, "Phone 30.00 Phone Co./PO Box 5"}, std::pair{Qt::Key_Z, "Phone 30.00 "},
+          std::pair{Qt::Key_Y, "Phone 30.00 Phone Co./PO Box 5"},
+          std::pair{Qt::Key_Y, "VOID Phone 0.00 Phone Co./PO Box 5"}}) {
+        QTest::keyClick(view, key, Qt::ControlModifier);
+        EXPECT_EQ(Cell(RowOfSlot(4), Description) + " " + Cell(RowOfSlot(4), Debit) + " " +
+                      ledger::AddressOf(4).join('/').toStdString(),
+                  expected);
+    }
     // A read-only ledger is only searched.
     window->SetReadOnly(true);
     EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(4), Description, ""), QStringList{"mnuFind"});
