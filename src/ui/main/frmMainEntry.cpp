@@ -12,7 +12,7 @@
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TypedText.h"
 #include "ui/main/CaptionFrame.h"
-#include "ui/main/PayeeAddressDialog.h"
+#include "ui/register/AddressDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -213,10 +213,15 @@ void frmMain::Payee_Changed(const QString& payee) {
 }
 
 void frmMain::Address_Click() {
-    PayeeAddressDialog dialog(this, EnteredAddress);
-    if (dialog.exec() != QDialog::Accepted || dialog.Lines() == EnteredAddress)
+    AddressDialog dialog(this, Combo1->currentText().trimmed(), EnteredAddress);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    EnteredAddress = dialog.Lines();
+    QStringList lines = dialog.Lines();
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    if (lines == EnteredAddress)
+        return;
+    EnteredAddress = lines;
     AddressTyped = true;
     ShowEnteredAddress();
 }

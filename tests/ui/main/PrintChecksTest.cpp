@@ -33,11 +33,11 @@ protected:
             WhenModalOpens(
                 [&address](QWidget* dialog) {
                     for (int line = 0; line < address.size(); ++line)
-                        dialog->findChild<QLineEdit*>(QStringLiteral("txtAddressLine%1").arg(line + 1))
+                        dialog->findChild<QLineEdit*>(QStringLiteral("AddressLine%1").arg(line + 1))
                             ->setText(address[line]);
                     static_cast<QDialog*>(dialog)->accept();
                 },
-                QStringLiteral("PayeeAddressDialog"));
+                QStringLiteral("AddressDialog"));
             Click(Button("cmdAddress"));
             Activate(); // the offscreen platform does not give the window back its focus after a dialog
         }
