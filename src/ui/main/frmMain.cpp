@@ -1,6 +1,7 @@
 // The main window's controls, menus and status bar, laid out in twips as on the paper check they imitate.
 #include "ui/main/frmMain.h"
 
+#include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
 #include "ledger/StoreNotifier.h"
 #include "model/TransactionRules.h"
@@ -18,6 +19,7 @@
 #include "ui/resources/Resources.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
@@ -191,6 +193,16 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     QPalette signature = Text5->palette();
     signature.setColor(QPalette::Base, Qt::transparent);
     Text5->setPalette(signature);
+
+    // What a check carries beyond its record, in the frame's free corners: the memo at the bottom left as on a
+    // paper check, the address and the print queue at the top left.
+    cmdAddress = Place(new QPushButton(tr("Address..."), Frame1), "cmdAddress", 240, 360, 1215, 315);
+    cmdAddress->setAutoDefault(false);
+    chkPrintLater = Place(new QCheckBox(tr("Print later"), Frame1), "chkPrintLater", 240, 795, 2175, 255);
+    auto* memo = PlaceLabel(Frame1, "lblMemo", tr("Memo:"), Qt::AlignLeft, 240, 1830, 735, 255);
+    txtMemo = PlaceText(Frame1, "txtMemo", 960, 1800, 3360, 285);
+    txtMemo->setMaxLength(ledger::MaxMemoLength);
+    memo->setBuddy(txtMemo);
 }
 
 void frmMain::BuildDepositFrame(QWidget* client) {
@@ -248,6 +260,8 @@ void frmMain::BuildMenus() {
     PrintRegister = file->addAction(tr("Print &Register..."));
     PrintRegister->setObjectName(QStringLiteral("PrintRegister"));
     PrintRegister->setShortcut(QKeySequence::Print);
+    PrintChecks = file->addAction(tr("Print C&hecks..."));
+    PrintChecks->setObjectName(QStringLiteral("mnuFilePrintChecks"));
     file->addSeparator()->setObjectName(QStringLiteral("Seperator"));
     Exit = file->addAction(tr("E&xit"));
     Exit->setObjectName(QStringLiteral("Exit"));
@@ -304,16 +318,20 @@ void frmMain::BuildStatusBar() {
 }
 
 void frmMain::SetTabOrder() {
-    const QList<QWidget*> order = {Command2, Text4,     Text3,     Text7,    Text6,    Command1,
-                                   Option1,  Option2,   Option3,   Command3, Command4, Option4,
-                                   Combo1,   DTPicker1, DTPicker2, Command5, Option5,  Option6};
+    const QList<QWidget*> order = {Command2, Text4,    Text3,     txtMemo,   cmdAddress, chkPrintLater, Text7,
+                                   Text6,    Command1, Option1,   Option2,   Option3,    Command3,      Command4,
+                                   Option4,  Combo1,   DTPicker1, DTPicker2, Command5,   Option5,       Option6};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
 
 void frmMain::ConnectEvents() {
-    for (QLineEdit* field : {Text4, Text3, Text6, Text7})
+    for (QLineEdit* field : {Text4, Text3, Text6, Text7, txtMemo})
         field->installEventFilter(this);
+    for (QWidget* field : std::initializer_list<QWidget*>{cmdAddress, chkPrintLater})
+        field->installEventFilter(this);
+    connect(Combo1, &QComboBox::currentTextChanged, this, &frmMain::Payee_Changed);
+    connect(cmdAddress, &QPushButton::clicked, this, &frmMain::Address_Click);
     Combo1->installEventFilter(this);
     connect(DTPicker1, &platform::DatePicker::GotFocus, this, &frmMain::CheckFieldGotFocus);
     connect(DTPicker2, &platform::DatePicker::GotFocus, this, &frmMain::DepositFieldGotFocus);
@@ -338,6 +356,7 @@ void frmMain::ConnectEvents() {
     connect(SaveAs, &QAction::triggered, this, &frmMain::SaveAs_Click);
     connect(Import, &QAction::triggered, this, &frmMain::Import_Click);
     connect(PrintRegister, &QAction::triggered, this, &frmMain::PrintRegister_Click);
+    connect(PrintChecks, &QAction::triggered, this, &frmMain::PrintChecks_Click);
     connect(Exit, &QAction::triggered, this, &frmMain::close);
     connect(BalanceChart, &QAction::triggered, this, &frmMain::BalanceChart_Click);
     connect(Associate, &QAction::triggered, this, &frmMain::Associate_Click);

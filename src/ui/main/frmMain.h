@@ -10,6 +10,7 @@
 
 class CaptionFrame;
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -79,6 +80,10 @@ private:
     void DepositKind_Click(int16_t entryType);
     void Option5_Click();
     void Option6_Click();
+    // The payee's address last used fills the address, unless the user entered one for this check.
+    void Payee_Changed(const QString& payee);
+    void Address_Click();
+    void ShowEnteredAddress();
     bool AmountKeyPress(QLineEdit* box, QKeyEvent* event);
     void Command1_Click();
     void Command2_Click();
@@ -98,6 +103,8 @@ private:
     void Import_Click();
     // The register through the print dialog, which also writes PDF files.
     void PrintRegister_Click();
+    // The checks waiting to print (and any other to print again) onto the forms in the printer.
+    void PrintChecks_Click();
     void ShowNextCheckNumber();
 
     // The ledger file as one writer holds it (frmMainLedgerAccess.cpp).
@@ -143,6 +150,12 @@ private:
     QComboBox* Combo1 = nullptr;
     QLineEdit* Text3 = nullptr;
     QLineEdit* Text5 = nullptr;
+    QLineEdit* txtMemo = nullptr;
+    QPushButton* cmdAddress = nullptr;
+    QCheckBox* chkPrintLater = nullptr;
+    // The address the check being written gets; typed by the user, or the payee's last one.
+    QStringList EnteredAddress;
+    bool AddressTyped = false;
 
     CaptionFrame* Frame2 = nullptr;
     QRadioButton* Option1 = nullptr;
@@ -166,6 +179,7 @@ private:
     QAction* SaveAs = nullptr;
     QAction* Import = nullptr;
     QAction* PrintRegister = nullptr;
+    QAction* PrintChecks = nullptr;
     QAction* Exit = nullptr;
     QAction* BalanceChart = nullptr;
     QAction* Associate = nullptr;

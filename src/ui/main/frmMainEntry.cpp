@@ -1,6 +1,8 @@
 // Transaction entry: the two frames, their exclusive activation, the money key filter, Add and Clear.
 #include "ui/main/frmMain.h"
 
+#include "ledger/ChangeBatch.h"
+#include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerRules.h"
 #include "model/TransactionRules.h"
@@ -10,8 +12,10 @@
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/TypedText.h"
 #include "ui/main/CaptionFrame.h"
+#include "ui/register/AddressDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -104,6 +108,14 @@ void frmMain::ResetEntryFields() {
     Text3->clear();
     Combo1->setEnabled(true);
     Combo1->setEditText(QString());
+    txtMemo->setEnabled(true);
+    txtMemo->clear();
+    cmdAddress->setEnabled(true);
+    AddressTyped = false;
+    EnteredAddress.clear();
+    ShowEnteredAddress();
+    // "Print later" stays as it was: whoever prints their checks enters them one after another.
+    chkPrintLater->setEnabled(!Option6->isChecked());
     for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
         option->setEnabled(true);
         Deselect(option);
@@ -125,7 +137,8 @@ void frmMain::ResetEntryFields() {
 void frmMain::DisableCheckEntry() {
     if (CheckEntryDisabled)
         return;
-    for (QWidget* field : std::initializer_list<QWidget*>{Text4, DTPicker1, Text3, Combo1})
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{Text4, DTPicker1, Text3, Combo1, txtMemo, cmdAddress, chkPrintLater})
         field->setEnabled(false);
     CheckEntryDisabled = true;
     Frame1->SetCaptionColor(IdleCaption);
@@ -182,16 +195,49 @@ void frmMain::DepositKind_Click(int16_t entryType) {
 void frmMain::Option5_Click() {
     Label4->setVisible(true);
     Text4->setVisible(true);
+    chkPrintLater->setEnabled(true);
 }
 
+// Only checks are printed: a payment has no form to print on.
 void frmMain::Option6_Click() {
     Label4->setVisible(false);
     Text4->setVisible(false);
+    chkPrintLater->setEnabled(false);
+}
+
+void frmMain::Payee_Changed(const QString& payee) {
+    if (AddressTyped)
+        return;
+    EnteredAddress = ledger::LastAddressOf(payee);
+    ShowEnteredAddress();
+}
+
+void frmMain::Address_Click() {
+    AddressDialog dialog(this, Combo1->currentText().trimmed(), EnteredAddress);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QStringList lines = dialog.Lines();
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    if (lines == EnteredAddress)
+        return;
+    EnteredAddress = lines;
+    AddressTyped = true;
+    ShowEnteredAddress();
+}
+
+void frmMain::ShowEnteredAddress() {
+    cmdAddress->setToolTip(EnteredAddress.join(QLatin1Char('\n')));
+    // The button says whether the check has an address: its caption cannot show the lines.
+    QFont font = cmdAddress->font();
+    font.setBold(!EnteredAddress.isEmpty());
+    cmdAddress->setFont(font);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        if (watched == Text4 || watched == Text3 || watched == Combo1)
+        if (watched == Text4 || watched == Text3 || watched == Combo1 || watched == txtMemo || watched == cmdAddress ||
+            watched == chkPrintLater)
             CheckFieldGotFocus();
         else if (watched == Text6 || watched == Text7)
             DepositFieldGotFocus();
@@ -268,7 +314,17 @@ void frmMain::Command1_Click() {
     }
     if (!ConfirmCheckNumber(checkNumber))
         return;
-    ledger::AddTransaction(checkNumber, date, amount, description, typeCode);
+    {
+        // The check and what it carries are one change, recovered whole after a crash.
+        const ledger::ChangeBatch batch;
+        const int16_t slot = ledger::AddTransaction(checkNumber, date, amount, description, typeCode);
+        if (CheckEntryActive) {
+            ledger::SetMemo(slot, txtMemo->text());
+            ledger::SetAddress(slot, EnteredAddress);
+            if (chkPrintLater->isEnabled() && chkPrintLater->isChecked())
+                ledger::SetWaitingToPrint(slot, true);
+        }
+    }
     ResetEntryFields();
     Command4->setEnabled(true);
     // The entry is gone from the frames, so the user reads what was added.

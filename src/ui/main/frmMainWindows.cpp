@@ -10,6 +10,7 @@
 #include "storage/Recovery.h"
 #include "ui/about/frmAbout.h"
 #include "ui/chart/ChartWindow.h"
+#include "ui/checks/ChecksWindow.h"
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
 #include "ui/register/frmRegister.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QPushButton>
 
 void frmMain::Options_Click() {
     SettingsDialog Settings(this, {UserName(), ledger::GetStartingBalance(), ledger::GetNextCheckNumber()});
@@ -99,4 +101,14 @@ void frmMain::BalanceChart_Click() {
     ChartWindow Chart(this, StoreBalanceSeries(codec, platform::Today(), settings::ReadForecastSettings().horizonDays),
                       title);
     Chart.exec();
+}
+
+void frmMain::PrintChecks_Click() {
+    ChecksWindow Checks(this);
+    Checks.exec();
+    // Renumbering moves the next check number past the forms printed; voided forms are new checks.
+    ShowNextCheckNumber();
+    FillPayeeList();
+    if (ledger::GetTransactionCount() >= 2)
+        Command4->setEnabled(true);
 }

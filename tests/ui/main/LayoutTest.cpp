@@ -217,7 +217,8 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsAndNames) {
               (QStringList{QStringLiteral("&New:New:Ctrl+N"), QStringLiteral("&Open:Open:Ctrl+O"),
                            QStringLiteral("Open Recen&t::"), QStringLiteral("&Save:Save:Ctrl+S"),
                            QStringLiteral("Save &As...:SaveAs:Ctrl+Shift+S"), QStringLiteral("&Import...:Import:"),
-                           QStringLiteral("Print &Register...:PrintRegister:Ctrl+P"), QStringLiteral("-:Seperator:"),
+                           QStringLiteral("Print &Register...:PrintRegister:Ctrl+P"),
+                           QStringLiteral("Print C&hecks...:mnuFilePrintChecks:"), QStringLiteral("-:Seperator:"),
                            QStringLiteral("E&xit:Exit:")}));
     EXPECT_EQ(captions("Setup"),
               (QStringList{QStringLiteral("Associate:Associate:"), QStringLiteral("&Options:Options:"),
