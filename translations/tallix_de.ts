@@ -25,6 +25,21 @@
     </message>
 </context>
 <context>
+    <name>AddressDialog</name>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Address of %1, as a window envelope shows it:</source>
+        <translation>&amp;Adresse von %1, wie sie im Fensterumschlag erscheint:</translation>
+    </message>
+    <message>
+        <source>Address line %1</source>
+        <translation>Adresszeile %1</translation>
+    </message>
+</context>
+<context>
     <name>BalanceChart</name>
     <message>
         <source>overdue before %1</source>
@@ -235,6 +250,141 @@
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>ChecksWindow</name>
+    <message>
+        <source>Print Checks</source>
+        <translation>Schecks drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Checks to print:</source>
+        <translation>Zu druckende &amp;Schecks:</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Show &amp;every check, to print one again</source>
+        <translation>Alle Schecks &amp;zeigen, um einen erneut zu drucken</translation>
+    </message>
+    <message>
+        <source>&amp;First form in the printer:</source>
+        <translation>&amp;Erstes Formular im Drucker:</translation>
+    </message>
+    <message>
+        <source>Check &amp;stock:</source>
+        <translation>Scheck&amp;vordruck:</translation>
+    </message>
+    <message>
+        <source>Offset right</source>
+        <translation>Versatz nach rechts</translation>
+    </message>
+    <message>
+        <source>Move &amp;right (1/100 inch):</source>
+        <translation>Nach &amp;rechts (1/100 Zoll):</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Versatz nach unten</translation>
+    </message>
+    <message>
+        <source>Move &amp;down (1/100 inch):</source>
+        <translation>Nach &amp;unten (1/100 Zoll):</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as PDF...</source>
+        <translation>Als PD&amp;F speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Alignment sheet...</source>
+        <translation>&amp;Ausrichtungsblatt...</translation>
+    </message>
+    <message>
+        <source>No check stock format was found. Add one to %1 and open this window again.</source>
+        <translation>Es wurde kein Format für Scheckvordrucke gefunden. Legen Sie eines in %1 ab und öffnen Sie dieses Fenster erneut.</translation>
+    </message>
+    <message>
+        <source>%1 checks from form %2 on would pass %3, the highest check number. Print fewer checks.</source>
+        <translation>%1 Schecks ab Formular %2 würden %3 überschreiten, die höchste Schecknummer. Drucken Sie weniger Schecks.</translation>
+    </message>
+    <message>
+        <source>Check %1 is locked: its number cannot change to the form&apos;s. Unlock it in the register or leave it out.</source>
+        <translation>Scheck %1 ist gesperrt: Seine Nummer kann nicht auf die des Formulars geändert werden. Entsperren Sie ihn im Register oder lassen Sie ihn weg.</translation>
+    </message>
+    <message>
+        <source>The first form in the printer is number %1, the first check %2. Renumber the checks to match the forms?</source>
+        <translation>Das erste Formular im Drucker hat die Nummer %1, der erste Scheck %2. Die Schecks passend zu den Formularen neu nummerieren?</translation>
+    </message>
+    <message>
+        <source>The checks&apos; numbers have gaps; the forms in the printer do not. Renumber the checks to match the forms?</source>
+        <translation>Die Nummern der Schecks haben Lücken, die der Formulare im Drucker nicht. Die Schecks passend zu den Formularen neu nummerieren?</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Check %1 becomes %2</source>
+        <translation>Scheck %1 wird %2</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Schecks</translation>
+    </message>
+    <message>
+        <source>the checks could not be drawn</source>
+        <translation>die Schecks konnten nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Unable to save the checks to %1: %2.</source>
+        <translation>Die Schecks konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Unable to print the checks.</source>
+        <translation>Die Schecks konnten nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Did every check print correctly?</source>
+        <translation>Wurde jeder Scheck richtig gedruckt?</translation>
+    </message>
+    <message>
+        <source>Alignment sheet</source>
+        <translation>Ausrichtungsblatt</translation>
+    </message>
+    <message>
+        <source>Print Alignment Sheet</source>
+        <translation>Ausrichtungsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Unable to print the alignment sheet.</source>
+        <translation>Das Ausrichtungsblatt konnte nicht gedruckt werden.</translation>
     </message>
 </context>
 <context>
@@ -537,6 +687,10 @@
     <message>
         <source>a scheduled transaction is not one Tallix can keep</source>
         <translation>eine geplante Buchung kann Tallix nicht aufbewahren</translation>
+    </message>
+    <message>
+        <source>a check&apos;s memo or address is too long</source>
+        <translation>die Notiz oder die Adresse eines Schecks ist zu lang</translation>
     </message>
 </context>
 <context>
@@ -1400,12 +1554,20 @@
         <source>Balance</source>
         <translation>Saldo</translation>
     </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
 </context>
 <context>
     <name>RegisterGrid</name>
     <message>
         <source>Delete this record?</source>
         <translation>Diese Buchung löschen?</translation>
+    </message>
+    <message>
+        <source>Void check %1 to %2, dated %3? Its amount becomes %4; its number and date stay.</source>
+        <translation>Scheck %1 an %2 vom %3 stornieren? Sein Betrag wird %4; Nummer und Datum bleiben erhalten.</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +1955,25 @@ Nächste Schecknummer:  %3
     <message>
         <source>Next Check Number:</source>
         <translation>Nächste Schecknummer:</translation>
+    </message>
+</context>
+<context>
+    <name>SpoiledFormsDialog</name>
+    <message>
+        <source>Checks Not Printed</source>
+        <translation>Nicht gedruckte Schecks</translation>
+    </message>
+    <message>
+        <source>Tick each form that did not print correctly. The first of them and every check after it wait to be printed again, on new forms.</source>
+        <translation>Markieren Sie jedes Formular, das nicht richtig gedruckt wurde. Das erste davon und jeder Scheck danach warten darauf, erneut auf neue Formulare gedruckt zu werden.</translation>
+    </message>
+    <message>
+        <source>Check %1: %2, %3</source>
+        <translation>Scheck %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Record the ticked forms as voided checks</source>
+        <translation>Markierte Formulare als stornierte Schecks erfassen</translation>
     </message>
 </context>
 <context>
@@ -2683,6 +2864,22 @@ wurde auf dem Datenträger geändert, seit Tallix die Datei geöffnet oder zulet
         <source>Balance Chart: %1</source>
         <translation>Saldodiagramm: %1</translation>
     </message>
+    <message>
+        <source>Address...</source>
+        <translation>Adresse...</translation>
+    </message>
+    <message>
+        <source>Print later</source>
+        <translation>Später drucken</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Notiz:</translation>
+    </message>
+    <message>
+        <source>Print C&amp;hecks...</source>
+        <translation>Sc&amp;hecks drucken...</translation>
+    </message>
 </context>
 <context>
     <name>frmRegister</name>
@@ -2806,6 +3003,14 @@ wurde auf dem Datenträger geändert, seit Tallix die Datei geöffnet oder zulet
     <message>
         <source>The register is full: no more transactions can be added.</source>
         <translation>Das Register ist voll: Es können keine weiteren Buchungen hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Address...</source>
+        <translation>&amp;Adresse...</translation>
+    </message>
+    <message>
+        <source>&amp;Void</source>
+        <translation>St&amp;ornieren</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,21 @@
     </message>
 </context>
 <context>
+    <name>AddressDialog</name>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>&amp;Address of %1, as a window envelope shows it:</source>
+        <translation>&amp;Dirección de %1, como se ve en el sobre con ventana:</translation>
+    </message>
+    <message>
+        <source>Address line %1</source>
+        <translation>Línea de dirección %1</translation>
+    </message>
+</context>
+<context>
     <name>BalanceChart</name>
     <message>
         <source>overdue before %1</source>
@@ -235,6 +250,141 @@
     <message>
         <source>Address</source>
         <translation>Dirección</translation>
+    </message>
+</context>
+<context>
+    <name>ChecksWindow</name>
+    <message>
+        <source>Print Checks</source>
+        <translation>Imprimir cheques</translation>
+    </message>
+    <message>
+        <source>&amp;Checks to print:</source>
+        <translation>&amp;Cheques para imprimir:</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Show &amp;every check, to print one again</source>
+        <translation>Mostrar &amp;todos los cheques, para reimprimir uno</translation>
+    </message>
+    <message>
+        <source>&amp;First form in the printer:</source>
+        <translation>&amp;Primer formulario en la impresora:</translation>
+    </message>
+    <message>
+        <source>Check &amp;stock:</source>
+        <translation>&amp;Formato de cheque:</translation>
+    </message>
+    <message>
+        <source>Offset right</source>
+        <translation>Desplazamiento a la derecha</translation>
+    </message>
+    <message>
+        <source>Move &amp;right (1/100 inch):</source>
+        <translation>Mover a la &amp;derecha (1/100 pulgada):</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Desplazamiento hacia abajo</translation>
+    </message>
+    <message>
+        <source>Move &amp;down (1/100 inch):</source>
+        <translation>Mover hacia a&amp;bajo (1/100 pulgada):</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as PDF...</source>
+        <translation>&amp;Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Alignment sheet...</source>
+        <translation>Hoja de &amp;alineación...</translation>
+    </message>
+    <message>
+        <source>No check stock format was found. Add one to %1 and open this window again.</source>
+        <translation>No se encontró ningún formato de cheque. Añada uno en %1 y vuelva a abrir esta ventana.</translation>
+    </message>
+    <message>
+        <source>%1 checks from form %2 on would pass %3, the highest check number. Print fewer checks.</source>
+        <translation>%1 cheques a partir del formulario %2 superarían %3, el número de cheque más alto. Imprima menos cheques.</translation>
+    </message>
+    <message>
+        <source>Check %1 is locked: its number cannot change to the form&apos;s. Unlock it in the register or leave it out.</source>
+        <translation>El cheque %1 está bloqueado: su número no puede cambiar al del formulario. Desbloquéelo en el registro o déjelo fuera.</translation>
+    </message>
+    <message>
+        <source>The first form in the printer is number %1, the first check %2. Renumber the checks to match the forms?</source>
+        <translation>El primer formulario de la impresora es el número %1; el primer cheque, el %2. ¿Renumerar los cheques según los formularios?</translation>
+    </message>
+    <message>
+        <source>The checks&apos; numbers have gaps; the forms in the printer do not. Renumber the checks to match the forms?</source>
+        <translation>Los números de los cheques tienen huecos; los de los formularios de la impresora no. ¿Renumerar los cheques según los formularios?</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Check %1 becomes %2</source>
+        <translation>El cheque %1 pasa a ser el %2</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Documento PDF</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Cheques</translation>
+    </message>
+    <message>
+        <source>the checks could not be drawn</source>
+        <translation>no se pudieron dibujar los cheques</translation>
+    </message>
+    <message>
+        <source>Unable to save the checks to %1: %2.</source>
+        <translation>No se pudieron guardar los cheques en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Unable to print the checks.</source>
+        <translation>No se pudieron imprimir los cheques.</translation>
+    </message>
+    <message>
+        <source>Did every check print correctly?</source>
+        <translation>¿Se imprimieron correctamente todos los cheques?</translation>
+    </message>
+    <message>
+        <source>Alignment sheet</source>
+        <translation>Hoja de alineación</translation>
+    </message>
+    <message>
+        <source>Print Alignment Sheet</source>
+        <translation>Imprimir hoja de alineación</translation>
+    </message>
+    <message>
+        <source>Unable to print the alignment sheet.</source>
+        <translation>No se pudo imprimir la hoja de alineación.</translation>
     </message>
 </context>
 <context>
@@ -537,6 +687,10 @@
     <message>
         <source>a scheduled transaction is not one Tallix can keep</source>
         <translation>un movimiento programado no es de los que Tallix puede guardar</translation>
+    </message>
+    <message>
+        <source>a check&apos;s memo or address is too long</source>
+        <translation>la nota o la dirección de un cheque es demasiado larga</translation>
     </message>
 </context>
 <context>
@@ -1400,12 +1554,20 @@
         <source>Balance</source>
         <translation>Saldo</translation>
     </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
 </context>
 <context>
     <name>RegisterGrid</name>
     <message>
         <source>Delete this record?</source>
         <translation>¿Eliminar este movimiento?</translation>
+    </message>
+    <message>
+        <source>Void check %1 to %2, dated %3? Its amount becomes %4; its number and date stay.</source>
+        <translation>¿Anular el cheque %1 a %2 del %3? Su importe pasa a ser %4; su número y su fecha se mantienen.</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +1955,25 @@ Siguiente número de cheque:  %3
     <message>
         <source>Next Check Number:</source>
         <translation>Siguiente número de cheque:</translation>
+    </message>
+</context>
+<context>
+    <name>SpoiledFormsDialog</name>
+    <message>
+        <source>Checks Not Printed</source>
+        <translation>Cheques no impresos</translation>
+    </message>
+    <message>
+        <source>Tick each form that did not print correctly. The first of them and every check after it wait to be printed again, on new forms.</source>
+        <translation>Marque cada formulario que no se imprimió correctamente. El primero de ellos y cada cheque posterior esperan a imprimirse de nuevo, en formularios nuevos.</translation>
+    </message>
+    <message>
+        <source>Check %1: %2, %3</source>
+        <translation>Cheque %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Record the ticked forms as voided checks</source>
+        <translation>Registrar los formularios marcados como cheques anulados</translation>
     </message>
 </context>
 <context>
@@ -2681,6 +2862,22 @@ cambió en el disco desde que Tallix lo abrió o lo guardó por última vez.
         <source>Balance Chart: %1</source>
         <translation>Gráfico del saldo: %1</translation>
     </message>
+    <message>
+        <source>Address...</source>
+        <translation>Dirección...</translation>
+    </message>
+    <message>
+        <source>Print later</source>
+        <translation>Imprimir después</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Print C&amp;hecks...</source>
+        <translation>Imprimir c&amp;heques...</translation>
+    </message>
 </context>
 <context>
     <name>frmRegister</name>
@@ -2804,6 +3001,14 @@ cambió en el disco desde que Tallix lo abrió o lo guardó por última vez.
     <message>
         <source>The register is full: no more transactions can be added.</source>
         <translation>El registro está lleno: no se pueden añadir más movimientos.</translation>
+    </message>
+    <message>
+        <source>&amp;Address...</source>
+        <translation>Dire&amp;cción...</translation>
+    </message>
+    <message>
+        <source>&amp;Void</source>
+        <translation>A&amp;nular</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,21 @@
     </message>
 </context>
 <context>
+    <name>AddressDialog</name>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Address of %1, as a window envelope shows it:</source>
+        <translation>&amp;Adresse de %1, telle que l&apos;enveloppe à fenêtre la montre :</translation>
+    </message>
+    <message>
+        <source>Address line %1</source>
+        <translation>Ligne d&apos;adresse %1</translation>
+    </message>
+</context>
+<context>
     <name>BalanceChart</name>
     <message>
         <source>overdue before %1</source>
@@ -235,6 +250,141 @@
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>ChecksWindow</name>
+    <message>
+        <source>Print Checks</source>
+        <translation>Imprimer les chèques</translation>
+    </message>
+    <message>
+        <source>&amp;Checks to print:</source>
+        <translation>&amp;Chèques à imprimer :</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
+    <message>
+        <source>Show &amp;every check, to print one again</source>
+        <translation>Afficher &amp;tous les chèques, pour en réimprimer un</translation>
+    </message>
+    <message>
+        <source>&amp;First form in the printer:</source>
+        <translation>&amp;Premier formulaire dans l&apos;imprimante :</translation>
+    </message>
+    <message>
+        <source>Check &amp;stock:</source>
+        <translation>&amp;Modèle de chèque :</translation>
+    </message>
+    <message>
+        <source>Offset right</source>
+        <translation>Décalage à droite</translation>
+    </message>
+    <message>
+        <source>Move &amp;right (1/100 inch):</source>
+        <translation>Décaler à &amp;droite (1/100 pouce) :</translation>
+    </message>
+    <message>
+        <source>Offset down</source>
+        <translation>Décalage vers le bas</translation>
+    </message>
+    <message>
+        <source>Move &amp;down (1/100 inch):</source>
+        <translation>Décaler vers le &amp;bas (1/100 pouce) :</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as PDF...</source>
+        <translation>Enregistrer en PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>&amp;Alignment sheet...</source>
+        <translation>Feuille d&apos;&amp;alignement...</translation>
+    </message>
+    <message>
+        <source>No check stock format was found. Add one to %1 and open this window again.</source>
+        <translation>Aucun modèle de chèque n&apos;a été trouvé. Ajoutez-en un dans %1 et rouvrez cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>%1 checks from form %2 on would pass %3, the highest check number. Print fewer checks.</source>
+        <translation>%1 chèques à partir du formulaire %2 dépasseraient %3, le plus grand numéro de chèque. Imprimez moins de chèques.</translation>
+    </message>
+    <message>
+        <source>Check %1 is locked: its number cannot change to the form&apos;s. Unlock it in the register or leave it out.</source>
+        <translation>Le chèque %1 est verrouillé : son numéro ne peut pas prendre celui du formulaire. Déverrouillez-le dans le registre ou laissez-le de côté.</translation>
+    </message>
+    <message>
+        <source>The first form in the printer is number %1, the first check %2. Renumber the checks to match the forms?</source>
+        <translation>Le premier formulaire dans l&apos;imprimante porte le numéro %1, le premier chèque le %2. Renuméroter les chèques d&apos;après les formulaires ?</translation>
+    </message>
+    <message>
+        <source>The checks&apos; numbers have gaps; the forms in the printer do not. Renumber the checks to match the forms?</source>
+        <translation>Les numéros des chèques ont des trous, ceux des formulaires dans l&apos;imprimante non. Renuméroter les chèques d&apos;après les formulaires ?</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Check %1 becomes %2</source>
+        <translation>Le chèque %1 devient le %2</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Document PDF</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Chèques</translation>
+    </message>
+    <message>
+        <source>the checks could not be drawn</source>
+        <translation>les chèques n&apos;ont pas pu être dessinés</translation>
+    </message>
+    <message>
+        <source>Unable to save the checks to %1: %2.</source>
+        <translation>Impossible d&apos;enregistrer les chèques dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Unable to print the checks.</source>
+        <translation>Impossible d&apos;imprimer les chèques.</translation>
+    </message>
+    <message>
+        <source>Did every check print correctly?</source>
+        <translation>Tous les chèques se sont-ils imprimés correctement ?</translation>
+    </message>
+    <message>
+        <source>Alignment sheet</source>
+        <translation>Feuille d&apos;alignement</translation>
+    </message>
+    <message>
+        <source>Print Alignment Sheet</source>
+        <translation>Imprimer la feuille d&apos;alignement</translation>
+    </message>
+    <message>
+        <source>Unable to print the alignment sheet.</source>
+        <translation>Impossible d&apos;imprimer la feuille d&apos;alignement.</translation>
     </message>
 </context>
 <context>
@@ -537,6 +687,10 @@
     <message>
         <source>a scheduled transaction is not one Tallix can keep</source>
         <translation>une opération planifiée ne peut pas être conservée par Tallix</translation>
+    </message>
+    <message>
+        <source>a check&apos;s memo or address is too long</source>
+        <translation>le mémo ou l&apos;adresse d&apos;un chèque est trop long</translation>
     </message>
 </context>
 <context>
@@ -1400,12 +1554,20 @@
         <source>Balance</source>
         <translation>Solde</translation>
     </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
 </context>
 <context>
     <name>RegisterGrid</name>
     <message>
         <source>Delete this record?</source>
         <translation>Supprimer cette opération ?</translation>
+    </message>
+    <message>
+        <source>Void check %1 to %2, dated %3? Its amount becomes %4; its number and date stay.</source>
+        <translation>Annuler le chèque %1 à l&apos;ordre de %2 du %3 ? Son montant devient %4 ; son numéro et sa date restent.</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +1955,25 @@ Prochain numéro de chèque :  %3
     <message>
         <source>Next Check Number:</source>
         <translation>Prochain numéro de chèque :</translation>
+    </message>
+</context>
+<context>
+    <name>SpoiledFormsDialog</name>
+    <message>
+        <source>Checks Not Printed</source>
+        <translation>Chèques non imprimés</translation>
+    </message>
+    <message>
+        <source>Tick each form that did not print correctly. The first of them and every check after it wait to be printed again, on new forms.</source>
+        <translation>Cochez chaque formulaire qui ne s&apos;est pas imprimé correctement. Le premier d&apos;entre eux et chaque chèque qui le suit attendent d&apos;être réimprimés, sur de nouveaux formulaires.</translation>
+    </message>
+    <message>
+        <source>Check %1: %2, %3</source>
+        <translation>Chèque %1 : %2, %3</translation>
+    </message>
+    <message>
+        <source>Record the ticked forms as voided checks</source>
+        <translation>Enregistrer les formulaires cochés comme chèques annulés</translation>
     </message>
 </context>
 <context>
@@ -2682,6 +2863,22 @@ a été modifié sur le disque depuis que Tallix l&apos;a ouvert ou enregistré 
         <source>Balance Chart: %1</source>
         <translation>Graphique du solde : %1</translation>
     </message>
+    <message>
+        <source>Address...</source>
+        <translation>Adresse...</translation>
+    </message>
+    <message>
+        <source>Print later</source>
+        <translation>Imprimer plus tard</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Mémo :</translation>
+    </message>
+    <message>
+        <source>Print C&amp;hecks...</source>
+        <translation>Imprimer les c&amp;hèques...</translation>
+    </message>
 </context>
 <context>
     <name>frmRegister</name>
@@ -2805,6 +3002,14 @@ a été modifié sur le disque depuis que Tallix l&apos;a ouvert ou enregistré 
     <message>
         <source>The register is full: no more transactions can be added.</source>
         <translation>Le registre est plein : aucune autre opération ne peut être ajoutée.</translation>
+    </message>
+    <message>
+        <source>&amp;Address...</source>
+        <translation>Adr&amp;esse...</translation>
+    </message>
+    <message>
+        <source>&amp;Void</source>
+        <translation>Annuler le &amp;chèque</translation>
     </message>
 </context>
 </TS>
