@@ -10,7 +10,11 @@
 #include <QDialog>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QThreadPool>
 #include <QTreeWidget>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -169,6 +173,40 @@ TEST_F(PrintChecksTest, QueuedChecksPrintOntoTheFormsAndASpoiledFormIsVoided) {
     EXPECT_EQ(ledger::MemoOf(2), QStringLiteral("Meter 2"));
     EXPECT_EQ(ledger::AddressOf(2), (QStringList{QStringLiteral("Beta Water"), QStringLiteral("PO Box 9")}));
     EXPECT_EQ(ledger::AddressOf(3), power);
+}
+
+// A check typed with its memo, address and "Print later" survives the process being killed before any save.
+TEST_F(PrintChecksTest, AKilledWindowGivesBackTheCheckItsDetailsAndItsPlaceInTheQueue) {
+    const QStringList address = {QStringLiteral("Alpha Power Co."), QStringLiteral("1 Main St")};
+    window.reset(); // the window that dies is the child's
+    // Qt paints with the threads of its pool, which a forked child does not have: they end first.
+    QThreadPool::globalInstance()->waitForDone();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(60); // a child stuck on a failed step dies of SIGALRM, which the parent reports
+        StartActive();
+        TypeInto(Text("Text4"), QStringLiteral("1101"));
+        AddCheck(QStringLiteral("Alpha Power"), QStringLiteral("10.00"), QStringLiteral("Account 7"), address);
+        ::kill(::getpid(), SIGKILL);
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child ended otherwise: " << status;
+    const ledger::RecoverySearch waiting = ledger::PeekRecovery(path);
+    ASSERT_EQ(waiting.found, ledger::RecoveryFound::Read);
+    {
+        PromptScript prompts;
+        // The check and its details are one change.
+        prompts.ExpectChoice(QStringLiteral("%1 was not saved when Tallix last ended: 1 change, the last made %2.")
+                                 .arg(path, platform::FormatShortDateTime(waiting.pending.lastChange)),
+                             QStringLiteral("Recover"));
+        Start();
+    }
+    ASSERT_EQ(Records().size(), 1u);
+    EXPECT_EQ(ledger::MemoOf(1), QStringLiteral("Account 7"));
+    EXPECT_EQ(ledger::AddressOf(1), address);
+    EXPECT_EQ(ledger::ChecksWaitingToPrint(), std::vector<int16_t>{1});
 }
 
 // Printing stops before anything changes where the checks cannot take the forms' numbers, or the user says No.
