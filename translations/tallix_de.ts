@@ -386,6 +386,14 @@
         <source>Unable to print the alignment sheet.</source>
         <translation>Das Ausrichtungsblatt konnte nicht gedruckt werden.</translation>
     </message>
+    <message>
+        <source>&amp;Undo Void</source>
+        <translation>Entwertung rück&amp;gängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Void</source>
+        <translation>Entwertung &amp;wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>CliCheck</name>

@@ -386,6 +386,14 @@
         <source>Unable to print the alignment sheet.</source>
         <translation>No se pudo imprimir la hoja de alineación.</translation>
     </message>
+    <message>
+        <source>&amp;Undo Void</source>
+        <translation>Des&amp;hacer anulación</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Void</source>
+        <translation>&amp;Rehacer anulación</translation>
+    </message>
 </context>
 <context>
     <name>CliCheck</name>

@@ -386,6 +386,14 @@
         <source>Unable to print the alignment sheet.</source>
         <translation>Impossible d&apos;imprimer la feuille d&apos;alignement.</translation>
     </message>
+    <message>
+        <source>&amp;Undo Void</source>
+        <translation>Annuler l’annulatio&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Void</source>
+        <translation>&amp;Rétablir l’annulation</translation>
+    </message>
 </context>
 <context>
     <name>CliCheck</name>

@@ -65,21 +65,36 @@ print::CheckToPrint CheckToPrintOf(const LedgerCheck& check) {
             ledger::MemoOf(check.slot),         ledger::AddressOf(check.slot)};
 }
 
-void FinishPrintRun(const std::vector<LedgerCheck>& printed, std::optional<size_t> firstSpoiled,
-                    const std::vector<LedgerCheck>& voidForms, double today) {
+std::vector<int16_t> FinishPrintRun(const std::vector<LedgerCheck>& printed, std::optional<size_t> firstSpoiled,
+                                    const std::vector<LedgerCheck>& voidForms, double today) {
     const ledger::ChangeBatch batch;
     const size_t spoiledFrom = firstSpoiled.value_or(printed.size());
     for (size_t i = 0; i < printed.size(); ++i)
         ledger::SetWaitingToPrint(printed[i].slot, i >= spoiledFrom);
     const int16_t nextNumber = ledger::GetNextCheckNumber();
+    std::vector<int16_t> voids;
     for (const LedgerCheck& form : voidForms) {
         if (!ledger::CanAddTransaction())
             break;
-        ledger::AddTransaction(form.record.CheckNumber, today, 0,
-                               ledger::VoidDescription(form.record.Description.trimmed()), ledger::CheckOrPayment);
+        voids.push_back(ledger::AddTransaction(form.record.CheckNumber, today, 0,
+                                               ledger::VoidDescription(form.record.Description.trimmed()),
+                                               ledger::CheckOrPayment));
     }
     // A voided form lies behind the forms printed since: the next check number stays where they left it.
     ledger::SetNextCheckNumber(std::max(nextNumber, ledger::GetNextCheckNumber()));
+    return voids;
+}
+
+void TakeBackVoids(const std::vector<int16_t>& slots) {
+    const ledger::ChangeBatch batch;
+    for (const int16_t slot : slots)
+        ledger::DeleteTransaction(slot);
+}
+
+void PutBackVoids(const std::vector<int16_t>& slots) {
+    const ledger::ChangeBatch batch;
+    for (const int16_t slot : slots)
+        ledger::RestoreTransaction(slot, ledger::CheckOrPayment);
 }
 
 } // namespace checks

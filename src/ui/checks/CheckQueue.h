@@ -35,8 +35,11 @@ print::CheckToPrint CheckToPrintOf(const LedgerCheck& check);
 
 // After a print run of `printed`: those before `firstSpoiled` leave the queue, it and every later one wait to print
 // again (none: all printed well). Each check of `voidForms` (printed ones) leaves a new voided check dated `today`,
-// with its number and the payee that was printed on it.
-void FinishPrintRun(const std::vector<LedgerCheck>& printed, std::optional<size_t> firstSpoiled,
-                    const std::vector<LedgerCheck>& voidForms, double today);
+// with its number and the payee that was printed on it; returns their slots.
+std::vector<int16_t> FinishPrintRun(const std::vector<LedgerCheck>& printed, std::optional<size_t> firstSpoiled,
+                                    const std::vector<LedgerCheck>& voidForms, double today);
+// Undo and redo of a print run's voided checks, as one change each.
+void TakeBackVoids(const std::vector<int16_t>& slots);
+void PutBackVoids(const std::vector<int16_t>& slots);
 
 } // namespace checks

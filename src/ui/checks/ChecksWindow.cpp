@@ -20,6 +20,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -88,6 +89,17 @@ ChecksWindow::ChecksWindow(QWidget* owner) : QDialog(owner) {
     pdfButton->setObjectName(QStringLiteral("cmdSavePdf"));
     alignmentButton = buttons->addButton(tr("&Alignment sheet..."), QDialogButtonBox::ActionRole);
     alignmentButton->setObjectName(QStringLiteral("cmdAlignment"));
+    // Shown once a run has recorded voided checks; Ctrl+Z and Ctrl+Y as in the register.
+    undoVoidButton = buttons->addButton(tr("&Undo Void"), QDialogButtonBox::ActionRole);
+    undoVoidButton->setObjectName(QStringLiteral("cmdUndoVoid"));
+    undoVoidButton->hide();
+    for (const QKeySequence::StandardKey key : {QKeySequence::Undo, QKeySequence::Redo}) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this, key] {
+            if (!lastVoids.empty() && voidsTakenBack == (key == QKeySequence::Redo))
+                UndoOrRedoVoids();
+        });
+    }
     layout->addWidget(buttons);
 
     for (const int16_t slot : ledger::ChecksWaitingToPrint())
@@ -104,6 +116,7 @@ ChecksWindow::ChecksWindow(QWidget* owner) : QDialog(owner) {
     connect(printButton, &QPushButton::clicked, this, [this] { PrintRun(false); });
     connect(pdfButton, &QPushButton::clicked, this, [this] { PrintRun(true); });
     connect(alignmentButton, &QPushButton::clicked, this, &ChecksWindow::PrintAlignmentSheet);
+    connect(undoVoidButton, &QPushButton::clicked, this, &ChecksWindow::UndoOrRedoVoids);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -283,16 +296,29 @@ void ChecksWindow::PrintRun(bool toPdf) {
 }
 
 void ChecksWindow::AskHowItPrinted(const std::vector<checks::LedgerCheck>& run) {
+    lastVoids.clear();
     if (platform::MsgBox(tr("Did every check print correctly?"), platform::Buttons::YesNo, platform::ProgramTitle(),
                          platform::Icon::Question, platform::Answer::Yes) == platform::Answer::Yes) {
         checks::FinishPrintRun(run, std::nullopt, {}, platform::Today());
-        return;
+    } else if (SpoiledFormsDialog spoiled(this, run); spoiled.exec() == QDialog::Accepted) {
+        lastVoids = checks::FinishPrintRun(run, spoiled.FirstSpoiled(), spoiled.FormsToVoid(), platform::Today());
+    } else {
+        // Cancelled: nothing is known to have printed, so every check of the run waits.
+        checks::FinishPrintRun(run, 0, {}, platform::Today());
     }
-    SpoiledFormsDialog spoiled(this, run);
-    // Cancelled: nothing is known to have printed, so every check of the run waits.
-    if (spoiled.exec() != QDialog::Accepted)
-        return checks::FinishPrintRun(run, 0, {}, platform::Today());
-    checks::FinishPrintRun(run, spoiled.FirstSpoiled(), spoiled.FormsToVoid(), platform::Today());
+    voidsTakenBack = false;
+    undoVoidButton->setText(tr("&Undo Void"));
+    undoVoidButton->setVisible(!lastVoids.empty());
+}
+
+void ChecksWindow::UndoOrRedoVoids() {
+    if (voidsTakenBack)
+        checks::PutBackVoids(lastVoids);
+    else
+        checks::TakeBackVoids(lastVoids);
+    voidsTakenBack = !voidsTakenBack;
+    undoVoidButton->setText(voidsTakenBack ? tr("&Redo Void") : tr("&Undo Void"));
+    FillList();
 }
 
 void ChecksWindow::PrintAlignmentSheet() {

@@ -34,8 +34,12 @@ private:
     // Asks how the forms of `run` came out and leaves the queue accordingly.
     void AskHowItPrinted(const std::vector<checks::LedgerCheck>& run);
     void PrintAlignmentSheet();
+    // Takes the last run's voided checks back out of the ledger, or puts them back in.
+    void UndoOrRedoVoids();
 
     std::vector<checks::LedgerCheck> all;
+    std::vector<int16_t> lastVoids; // slots of the voided checks the last run recorded
+    bool voidsTakenBack = false;
     std::set<int16_t> ticked; // slots
     bool firstFormTyped = false;
 
@@ -48,4 +52,5 @@ private:
     QPushButton* printButton = nullptr;
     QPushButton* pdfButton = nullptr;
     QPushButton* alignmentButton = nullptr;
+    QPushButton* undoVoidButton = nullptr;
 };

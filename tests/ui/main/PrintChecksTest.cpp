@@ -124,6 +124,16 @@ TEST_F(PrintChecksTest, QueuedChecksPrintOntoTheFormsAndASpoiledFormIsVoided) {
             // The jam's form and every later check wait; the printer goes on at the next form.
             EXPECT_EQ(Waiting(), (QStringList{QStringLiteral("2002 Beta Water"), QStringLiteral("2003 Alpha Power")}));
             EXPECT_EQ(firstForm->value(), 2004);
+            // The spoiled form's void is taken back and given again.
+            auto* undo = queue->findChild<QPushButton*>(QStringLiteral("cmdUndoVoid"));
+            const auto voided = Records();
+            for (const auto& [text, typeCode] :
+                 {std::pair{"&Undo Void", ledger::Deleted}, std::pair{"&Redo Void", ledger::CheckOrPayment}}) {
+                EXPECT_EQ(undo->text(), QString::fromUtf8(text));
+                undo->click();
+                EXPECT_EQ(Records().at(3).TypeCode, typeCode);
+            }
+            EXPECT_EQ(Records(), voided);
             PrintToPdf(queue,
                        QStringLiteral("The first form in the printer is number 2004, the first check 2002. Renumber "
                                       "the checks to match the forms?\r\rCheck 2002 becomes 2004\rCheck 2003 "
