@@ -259,16 +259,7 @@ TEST_F(LedgerAccessTest, RegisterEditsAndMarksSurviveAKillWhileTheRegisterIsOpen
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child ended otherwise: " << status;
 
-    const ledger::RecoverySearch waiting = ledger::PeekRecovery(path);
-    ASSERT_EQ(waiting.found, ledger::RecoveryFound::Read);
-    EXPECT_EQ(waiting.pending.changeCount, 4); // one entry for each edit and the mark
-    {
-        PromptScript prompts;
-        prompts.ExpectChoice(QStringLiteral("%1 was not saved when Tallix last ended: 4 changes, the last made %2.")
-                                 .arg(path, platform::FormatShortDateTime(waiting.pending.lastChange)),
-                             QStringLiteral("Recover"));
-        Start();
-    }
+    StartRecovering(path, QStringLiteral("4 changes")); // one entry for each edit and the mark
     const std::vector<ledger::TransactionRecord> records = Records();
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].Description, ledger::FixDescription(QStringLiteral("Salary, November")));

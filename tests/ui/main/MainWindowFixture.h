@@ -7,6 +7,7 @@
 #include "platform/widgets/DatePicker.h"
 #include "settings/Registry.h"
 #include "storage/LedgerFile.h"
+#include "storage/Recovery.h"
 #include "support/PromptScript.h"
 #include "support/RegisterTestSupport.h"
 #include "ui/main/CaptionFrame.h"
@@ -108,6 +109,17 @@ protected:
         window.reset(); // one main window at a time, as in the program
         window = std::make_unique<frmMain>(arguments);
         return *window;
+    }
+    // Starts on `path`, whose journal a crash left behind, answering Recover to the question that counts
+    // `changes` ("1 change", "4 changes").
+    void StartRecovering(const QString& path, const QString& changes) {
+        const ledger::RecoverySearch waiting = ledger::PeekRecovery(path);
+        ASSERT_EQ(waiting.found, ledger::RecoveryFound::Read);
+        PromptScript prompts;
+        prompts.ExpectChoice(QStringLiteral("%1 was not saved when Tallix last ended: %2, the last made %3.")
+                                 .arg(path, changes, platform::FormatShortDateTime(waiting.pending.lastChange)),
+                             QStringLiteral("Recover"));
+        Start();
     }
     // Shown and active, so that controls take the focus from clicks.
     frmMain& StartActive(const QStringList& arguments = {}) {

@@ -161,16 +161,8 @@ TEST_F(PrintChecksTest, QueuedChecksPrintOntoTheFormsAndASpoiledFormIsVoided) {
     ASSERT_TRUE(restore.open(QIODevice::WriteOnly));
     restore.write(journal);
     restore.close();
-    const ledger::RecoverySearch waiting = ledger::PeekRecovery(path);
-    ASSERT_EQ(waiting.found, ledger::RecoveryFound::Read);
-    {
-        PromptScript prompts;
-        prompts.ExpectChoice(QStringLiteral("%1 was not saved when Tallix last ended: %2 changes, the last made %3.")
-                                 .arg(path, QString::number(waiting.pending.changeCount),
-                                      platform::FormatShortDateTime(waiting.pending.lastChange)),
-                             QStringLiteral("Recover"));
-        Start();
-    }
+    const int changes = ledger::PeekRecovery(path).pending.changeCount;
+    StartRecovering(path, QStringLiteral("%1 changes").arg(changes));
     EXPECT_EQ(Records(), records);
     EXPECT_EQ(Waiting(), QStringList());
     EXPECT_EQ(Text("Text4")->text(), QStringLiteral("2006"));
@@ -203,16 +195,7 @@ TEST_F(PrintChecksTest, AKilledWindowGivesBackTheCheckItsDetailsAndItsPlaceInThe
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child ended otherwise: " << status;
-    const ledger::RecoverySearch waiting = ledger::PeekRecovery(path);
-    ASSERT_EQ(waiting.found, ledger::RecoveryFound::Read);
-    {
-        PromptScript prompts;
-        // The check and its details are one change.
-        prompts.ExpectChoice(QStringLiteral("%1 was not saved when Tallix last ended: 1 change, the last made %2.")
-                                 .arg(path, platform::FormatShortDateTime(waiting.pending.lastChange)),
-                             QStringLiteral("Recover"));
-        Start();
-    }
+    StartRecovering(path, QStringLiteral("1 change")); // the check and its details are one change
     ASSERT_EQ(Records().size(), 1u);
     EXPECT_EQ(ledger::MemoOf(1), QStringLiteral("Account 7"));
     EXPECT_EQ(ledger::AddressOf(1), address);
