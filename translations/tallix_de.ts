@@ -406,10 +406,6 @@
         <translation>Hinweis: mit einer anderen Fassung von %1 geschrieben; jeder Vermerk passt noch zu einem Datensatz</translation>
     </message>
     <message>
-        <source>note: written with another version of %1; %2 of its cleared marks and %3 of its bank transaction ids match no record and would be dropped</source>
-        <translation>Hinweis: mit einer anderen Fassung von %1 geschrieben; %2 seiner Bestätigungsvermerke und %3 seiner Bank-Buchungskennungen passen zu keinem Datensatz und würden verworfen</translation>
-    </message>
-    <message>
         <source>cannot read %1: not a regular file</source>
         <translation>%1 kann nicht gelesen werden: keine reguläre Datei</translation>
     </message>
@@ -464,6 +460,10 @@
     <message>
         <source>%1 errors</source>
         <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; %2 of its cleared marks, %3 of its bank transaction ids and %4 of its checks&apos; memos or addresses match no record and would be dropped</source>
+        <translation>Hinweis: mit einer anderen Fassung von %1 geschrieben; %2 seiner Bestätigungsvermerke, %3 seiner Bank-Buchungskennungen und %4 seiner Schecknotizen oder -adressen passen zu keinem Datensatz und würden verworfen</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1316,18 @@
     <message>
         <source>it was not there when the ledger was opened</source>
         <translation>sie war beim Öffnen des Kassenbuchs nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>1 check&apos;s memo or address</source>
+        <translation>1 Schecknotiz oder -adresse</translation>
+    </message>
+    <message>
+        <source>%1 checks&apos; memos or addresses</source>
+        <translation>%1 Schecknotizen oder -adressen</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 und %3</translation>
     </message>
 </context>
 <context>

@@ -406,10 +406,6 @@
         <translation>nota: escrito con otra versión de %1; cada marca sigue correspondiendo a un registro</translation>
     </message>
     <message>
-        <source>note: written with another version of %1; %2 of its cleared marks and %3 of its bank transaction ids match no record and would be dropped</source>
-        <translation>nota: escrito con otra versión de %1; %2 de sus marcas de punteo y %3 de sus identificadores bancarios de movimiento no corresponden a ningún registro y se descartarían</translation>
-    </message>
-    <message>
         <source>cannot read %1: not a regular file</source>
         <translation>no se puede leer %1: no es un archivo normal</translation>
     </message>
@@ -464,6 +460,10 @@
     <message>
         <source>%1 errors</source>
         <translation>%1 errores</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; %2 of its cleared marks, %3 of its bank transaction ids and %4 of its checks&apos; memos or addresses match no record and would be dropped</source>
+        <translation>nota: escrito con otra versión de %1; %2 de sus marcas de punteo, %3 de sus identificadores bancarios de movimiento y %4 de sus notas o direcciones de cheques no corresponden a ningún registro y se descartarían</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1316,18 @@
     <message>
         <source>it was not there when the ledger was opened</source>
         <translation>no existía cuando se abrió el libro</translation>
+    </message>
+    <message>
+        <source>1 check&apos;s memo or address</source>
+        <translation>1 nota o dirección de cheque</translation>
+    </message>
+    <message>
+        <source>%1 checks&apos; memos or addresses</source>
+        <translation>%1 notas o direcciones de cheques</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 y %3</translation>
     </message>
 </context>
 <context>

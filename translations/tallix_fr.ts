@@ -406,10 +406,6 @@
         <translation>remarque : écrit avec une autre version de %1 ; chaque pointage correspond encore à une écriture</translation>
     </message>
     <message>
-        <source>note: written with another version of %1; %2 of its cleared marks and %3 of its bank transaction ids match no record and would be dropped</source>
-        <translation>remarque : écrit avec une autre version de %1 ; %2 de ses pointages et %3 de ses identifiants d&apos;opération bancaire ne correspondent à aucune écriture et seraient supprimés</translation>
-    </message>
-    <message>
         <source>cannot read %1: not a regular file</source>
         <translation>impossible de lire %1 : ce n&apos;est pas un fichier ordinaire</translation>
     </message>
@@ -464,6 +460,10 @@
     <message>
         <source>%1 errors</source>
         <translation>%1 erreurs</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; %2 of its cleared marks, %3 of its bank transaction ids and %4 of its checks&apos; memos or addresses match no record and would be dropped</source>
+        <translation>remarque : écrit avec une autre version de %1 ; %2 de ses pointages, %3 de ses identifiants d&apos;opération bancaire et %4 de ses mémos ou adresses de chèques ne correspondent à aucune écriture et seraient supprimés</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1316,18 @@
     <message>
         <source>it was not there when the ledger was opened</source>
         <translation>il n&apos;existait pas à l&apos;ouverture du registre</translation>
+    </message>
+    <message>
+        <source>1 check&apos;s memo or address</source>
+        <translation>1 mémo ou adresse de chèque</translation>
+    </message>
+    <message>
+        <source>%1 checks&apos; memos or addresses</source>
+        <translation>%1 mémos ou adresses de chèques</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 et %3</translation>
     </message>
 </context>
 <context>

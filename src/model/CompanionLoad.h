@@ -15,6 +15,7 @@ struct CompanionLoad {
     Outcome outcome = Outcome::None;
     int marksDropped = 0;   // Rematched: cleared or reconciled records that were not found
     int bankIdsDropped = 0; // Rematched: bank ids of records that were not found
+    int detailsDropped = 0; // Rematched: checks not found whose memo or address the companion had
     QString problem;        // Unusable: why, as "it was written by a newer version of Tallix"
 };
 

@@ -34,6 +34,7 @@ bool RegisterFind::Matches(const platform::FlexGrid& grid, int row) const {
         }
     }
     return grid.TextMatrix(row, Description).contains(needle, Qt::CaseInsensitive) ||
+           grid.TextMatrix(row, Memo).contains(needle, Qt::CaseInsensitive) ||
            grid.TextMatrix(row, Date).contains(needle, Qt::CaseInsensitive);
 }
 

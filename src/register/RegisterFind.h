@@ -1,6 +1,6 @@
 #pragma once
-// Finding rows of the register by what the user remembers of a transaction: words of its description, its check
-// number, its date as the grid shows it, or its amount as typed.
+// Finding rows of the register by what the user remembers of a transaction: words of its description or memo, its
+// check number, its date as the grid shows it, or its amount as typed.
 
 #include "platform/FlexGrid.h"
 
@@ -10,7 +10,7 @@
 
 class RegisterFind {
 public:
-    // The text to look for. A row matches when its description or date cell contains the text (letter case
+    // The text to look for. A row matches when its description, memo or date cell contains the text (letter case
     // ignored), its check number is the text, or the text reads as an amount by the locale's rules ("42.17",
     // "42,17", "1,042.17") and the row's payment or deposit is that amount to the cent.
     explicit RegisterFind(const QString& text);

@@ -140,6 +140,8 @@ void Place(const CompanionContents& c, const std::vector<int>& slotOf, int recor
     for (const auto& [position, detail] : c.details) {
         if (slotOf[size_t(position)] > 0)
             into.SetDetail(slotOf[size_t(position)], detail);
+        else if (!detail.memo.isEmpty() || !detail.address.isEmpty())
+            load.detailsDropped += 1;
     }
     into.deletedBankIds = c.deletedBankIds;
 }

@@ -148,24 +148,33 @@ void ReportCompanion(const CompanionLoad& load, const QString& ledgerPath, const
                              .arg(companionPath, load.problem));
         return;
     }
-    const int marks = load.marksDropped;
-    const int ids = load.bankIdsDropped;
-    if (marks <= 0 && ids <= 0)
+    const auto count = [](int n, const char* one, const char* many) {
+        return n == 1 ? QCoreApplication::translate("LedgerFile", one)
+                      : QCoreApplication::translate("LedgerFile", many).arg(n);
+    };
+    QStringList lost;
+    if (load.marksDropped > 0)
+        lost << count(load.marksDropped, QT_TRANSLATE_NOOP("LedgerFile", "1 cleared mark"),
+                      QT_TRANSLATE_NOOP("LedgerFile", "%1 cleared marks"));
+    if (load.bankIdsDropped > 0)
+        lost << count(load.bankIdsDropped, QT_TRANSLATE_NOOP("LedgerFile", "1 bank transaction id"),
+                      QT_TRANSLATE_NOOP("LedgerFile", "%1 bank transaction ids"));
+    if (load.detailsDropped > 0)
+        lost << count(load.detailsDropped, QT_TRANSLATE_NOOP("LedgerFile", "1 check's memo or address"),
+                      QT_TRANSLATE_NOOP("LedgerFile", "%1 checks' memos or addresses"));
+    if (lost.isEmpty())
         return;
-    const QString markCount = marks == 1 ? QCoreApplication::translate("LedgerFile", "1 cleared mark")
-                                         : QCoreApplication::translate("LedgerFile", "%1 cleared marks").arg(marks);
-    const QString idCount = ids == 1 ? QCoreApplication::translate("LedgerFile", "1 bank transaction id")
-                                     : QCoreApplication::translate("LedgerFile", "%1 bank transaction ids").arg(ids);
-    const QString lost = ids <= 0     ? markCount
-                         : marks <= 0 ? idCount
-                                      : QCoreApplication::translate("LedgerFile", "%1 and %2").arg(markCount, idCount);
+    const QString what =
+        lost.size() == 1   ? lost[0]
+        : lost.size() == 2 ? QCoreApplication::translate("LedgerFile", "%1 and %2").arg(lost[0], lost[1])
+                           : QCoreApplication::translate("LedgerFile", "%1, %2 and %3").arg(lost[0], lost[1], lost[2]);
     platform::MsgBox(
-        marks + ids == 1
+        load.marksDropped + load.bankIdsDropped + load.detailsDropped == 1
             ? QCoreApplication::translate("LedgerFile", "%1 of %2 could not be matched to its records and was dropped.")
-                  .arg(lost, ledgerPath)
+                  .arg(what, ledgerPath)
             : QCoreApplication::translate("LedgerFile",
                                           "%1 of %2 could not be matched to its records and were dropped.")
-                  .arg(lost, ledgerPath));
+                  .arg(what, ledgerPath));
 }
 } // namespace
 

@@ -280,8 +280,9 @@ TEST_F(CliProcess, CheckNotesClearedMarksThatDoNotMatchTheLedger) {
     Result r = Cli({QStringLiteral("check"), ledgerPath});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(
-        r.out.contains(QStringLiteral("%1: note: written with another version of %2; 1 of its cleared marks "
-                                      "and 0 of its bank transaction ids match no record and would be dropped\n")
+        r.out.contains(QStringLiteral("%1: note: written with another version of %2; 1 of its cleared marks, 0 of "
+                                      "its bank transaction ids and 0 of its checks' memos or addresses match no "
+                                      "record and would be dropped\n")
                            .arg(companion, ledgerPath)))
         << r.out.toStdString();
     ASSERT_TRUE(QFile::resize(companion, 50));

@@ -256,7 +256,8 @@ TEST_F(CompanionTest, ChangedDataFileIsMatchedRecordByRecord) {
              Patched(file, 0, 0, "\x07");
              DeleteTransaction(SlotOf("Electric company"));
          },
-         "", Outcome::Rematched, "1 cleared mark of %1 could not be matched to its records and was dropped."},
+         "", Outcome::Rematched,
+         "1 cleared mark and 1 check's memo or address of %1 could not be matched to its records and were dropped."},
         {"check with a memo edited elsewhere",
          [](QByteArray& file) {
              file.replace(file.indexOf("Caf"), 3, "Kaf");
@@ -265,7 +266,8 @@ TEST_F(CompanionTest, ChangedDataFileIsMatchedRecordByRecord) {
              SetWaitingToPrint(cafe, false);
              UpdateTransaction(cafe, 102, 39893, 99.99f, QString::fromUtf8(Cafe).replace('C', 'K'), false);
          },
-         "", Outcome::Rematched, ""},
+         "", Outcome::Rematched,
+         "1 check's memo or address of %1 could not be matched to its records and was dropped."},
         {"record inserted first",
          [](QByteArray& file) {
              file.insert(RecordSize, RawRecord(Deposit, 0, 39880, 7, "Inserted", 0));

@@ -1,6 +1,7 @@
-// Finding rows by description, check number, date or amount, going round the ends of the register.
+// Finding rows by description, memo, check number, date or amount, going round the ends of the register.
 #include "support/RegisterTestSupport.h"
 
+#include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
 #include "platform/FlexGrid.h"
 #include "register/RegisterFind.h"
@@ -31,14 +32,14 @@ std::vector<std::pair<int, bool>> Walk(const platform::FlexGrid& grid, const QSt
     return hits;
 }
 
-TEST(RegisterFindTest, MatchesDescriptionCheckNumberDateAndAmountInEachLocale) {
+TEST(RegisterFindTest, MatchesDescriptionMemoCheckNumberDateAndAmountInEachLocale) {
     struct Case {
         const char* locale;
         const char* text;
         std::vector<std::pair<int, bool>> forwardFromRow1; // (row, went round)
     };
-    // Rows: 1 check 101 "Electric company" 1,042.17 on 3 Jan; 2 "Grocer" 42.17 on 14 Mar; 3 deposit "Salary
-    // March" 500.00 on 14 Mar; 4 check 12 "grocer's market" 12.00 on 1 Dec.
+    // Rows: 1 check 101 "Electric company" (memo "Invoice 7731") 1,042.17 on 3 Jan; 2 "Grocer" 42.17 on 14 Mar; 3
+    // deposit "Salary March" 500.00 on 14 Mar; 4 check 12 "grocer's market" 12.00 on 1 Dec.
     const Case cases[] = {
         {"en_US", "grocer", {{2, false}, {4, false}, {2, true}}},
         {"en_US", "GROCER", {{2, false}, {4, false}, {2, true}}},
@@ -51,6 +52,7 @@ TEST(RegisterFindTest, MatchesDescriptionCheckNumberDateAndAmountInEachLocale) {
         {"en_US", "12", {{4, false}, {4, true}}},
         {"en_US", "3/14", {{2, false}, {3, false}, {2, true}}},
         {"en_US", "march", {{3, false}, {3, true}}},
+        {"en_US", "INVOICE 77", {{1, true}, {1, true}}},
         {"en_US", "nothing like it", {}},
         {"en_US", "  ", {}},
         {"de_DE", "42,17", {{2, false}, {2, true}}},
@@ -64,6 +66,7 @@ TEST(RegisterFindTest, MatchesDescriptionCheckNumberDateAndAmountInEachLocale) {
         ledger::NewLedger();
         ledger::AddTransaction(101, Day(2009, 1, 3), 1042.17f, QStringLiteral("Electric company"),
                                ledger::CheckOrPayment);
+        ledger::SetMemo(1, QStringLiteral("Invoice 7731"));
         ledger::AddTransaction(-1, Day(2009, 3, 14), 42.17f, QStringLiteral("Grocer"), ledger::CheckOrPayment);
         ledger::AddTransaction(0, Day(2009, 3, 14), 500, QStringLiteral("Salary March"), ledger::Deposit);
         ledger::AddTransaction(12, Day(2009, 12, 1), 12, QStringLiteral("grocer's market"), ledger::CheckOrPayment);
