@@ -6,13 +6,13 @@
 #include "cli/TerminalPrompts.h"
 #include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
-#include "model/TransactionRules.h"
 #include "platform/ForecastHorizon.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
 #include "platform/Translations.h"
 #include "print/BalanceChart.h"
 #include "print/CheckPrint.h"
+#include "print/LedgerChecks.h"
 #include "print/RegisterPrint.h"
 #include "settings/CheckOffsets.h"
 #include "storage/LedgerFile.h"
@@ -48,33 +48,18 @@ QByteArray ChartBytes(const QString& format, int days, const QString& title) {
     return print::BalanceChartPdf(series, title);
 }
 
-print::CheckToPrint CheckOf(int16_t slot, const ledger::TransactionRecord& record) {
-    return {record.CheckNumber,           record.Date,
-            record.Description.trimmed(), ledger::ToCents(record.Amount),
-            ledger::MemoOf(slot),         ledger::AddressOf(slot)};
-}
-
 // The checks that `selection` names in the loaded ledger, by check number: those waiting to print, or those
 // numbered FIRST to LAST.
 std::vector<print::CheckToPrint> SelectedChecks(const QString& selection) {
-    std::vector<std::pair<int16_t, ledger::TransactionRecord>> records;
-    ledger::TransactionRecord record;
-    int slot = 1;
-    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot)
-        records.emplace_back(int16_t(slot), record);
-    std::vector<print::CheckToPrint> checks;
-    if (selection == QLatin1String("waiting")) {
-        for (const int16_t waiting : ledger::ChecksWaitingToPrint())
-            if (waiting >= 1 && size_t(waiting) <= records.size())
-                checks.push_back(CheckOf(waiting, records[size_t(waiting) - 1].second));
-        return checks;
-    }
+    const bool waiting = selection == QLatin1String("waiting");
     const int first = selection.section(QLatin1Char('-'), 0, 0).toInt();
     const int last = selection.section(QLatin1Char('-'), 1, 1).toInt();
-    for (const auto& [at, r] : records)
-        if (r.TypeCode == ledger::CheckOrPayment && r.CheckNumber >= first && r.CheckNumber <= last)
-            checks.push_back(CheckOf(at, r));
-    std::stable_sort(checks.begin(), checks.end(), [](const auto& a, const auto& b) { return a.number < b.number; });
+    std::vector<print::CheckToPrint> checks;
+    for (const print::LedgerCheck& check : print::ChecksByNumber()) {
+        const int number = check.record.CheckNumber;
+        if (waiting ? ledger::IsWaitingToPrint(check.slot) : number >= first && number <= last)
+            checks.push_back(print::CheckToPrintOf(check));
+    }
     return checks;
 }
 

@@ -10,19 +10,6 @@
 
 namespace checks {
 
-std::vector<LedgerCheck> ChecksByNumber() {
-    std::vector<LedgerCheck> checks;
-    ledger::TransactionRecord record;
-    int16_t slot = 1;
-    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot)
-        if (ledger::IsCheck(record.TypeCode, record.CheckNumber))
-            checks.push_back({slot, record});
-    std::stable_sort(checks.begin(), checks.end(), [](const LedgerCheck& a, const LedgerCheck& b) {
-        return a.record.CheckNumber < b.record.CheckNumber;
-    });
-    return checks;
-}
-
 std::optional<std::vector<int>> FormNumbers(size_t count, int firstForm) {
     if (firstForm < 1 || firstForm + int(count) - 1 > ledger::MaxCheckNumber)
         return std::nullopt;
@@ -32,20 +19,20 @@ std::optional<std::vector<int>> FormNumbers(size_t count, int firstForm) {
     return forms;
 }
 
-bool NeedsRenumbering(const std::vector<LedgerCheck>& checks, const std::vector<int>& forms) {
+bool NeedsRenumbering(const std::vector<print::LedgerCheck>& checks, const std::vector<int>& forms) {
     for (size_t i = 0; i < checks.size(); ++i)
         if (checks[i].record.CheckNumber != forms[i])
             return true;
     return false;
 }
 
-const LedgerCheck* FirstLocked(const std::vector<LedgerCheck>& checks) {
-    const auto locked =
-        std::find_if(checks.begin(), checks.end(), [](const LedgerCheck& check) { return check.record.Locked != 0; });
+const print::LedgerCheck* FirstLocked(const std::vector<print::LedgerCheck>& checks) {
+    const auto locked = std::find_if(checks.begin(), checks.end(),
+                                     [](const print::LedgerCheck& check) { return check.record.Locked != 0; });
     return locked == checks.end() ? nullptr : &*locked;
 }
 
-void Renumber(std::vector<LedgerCheck>& checks, const std::vector<int>& forms) {
+void Renumber(std::vector<print::LedgerCheck>& checks, const std::vector<int>& forms) {
     const ledger::ChangeBatch batch;
     for (size_t i = 0; i < checks.size(); ++i) {
         ledger::TransactionRecord& record = checks[i].record;
@@ -59,21 +46,15 @@ void Renumber(std::vector<LedgerCheck>& checks, const std::vector<int>& forms) {
         ledger::SetNextCheckNumber(int16_t(std::min<int>(forms.back() + 1, ledger::MaxCheckNumber)));
 }
 
-print::CheckToPrint CheckToPrintOf(const LedgerCheck& check) {
-    return {check.record.CheckNumber,           check.record.Date,
-            check.record.Description.trimmed(), ledger::ToCents(check.record.Amount),
-            ledger::MemoOf(check.slot),         ledger::AddressOf(check.slot)};
-}
-
-std::vector<int16_t> FinishPrintRun(const std::vector<LedgerCheck>& printed, std::optional<size_t> firstSpoiled,
-                                    const std::vector<LedgerCheck>& voidForms, double today) {
+std::vector<int16_t> FinishPrintRun(const std::vector<print::LedgerCheck>& printed, std::optional<size_t> firstSpoiled,
+                                    const std::vector<print::LedgerCheck>& voidForms, double today) {
     const ledger::ChangeBatch batch;
     const size_t spoiledFrom = firstSpoiled.value_or(printed.size());
     for (size_t i = 0; i < printed.size(); ++i)
         ledger::SetWaitingToPrint(printed[i].slot, i >= spoiledFrom);
     const int16_t nextNumber = ledger::GetNextCheckNumber();
     std::vector<int16_t> voids;
-    for (const LedgerCheck& form : voidForms) {
+    for (const print::LedgerCheck& form : voidForms) {
         if (!ledger::CanAddTransaction())
             break;
         voids.push_back(ledger::AddTransaction(form.record.CheckNumber, today, 0,

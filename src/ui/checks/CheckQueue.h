@@ -3,8 +3,7 @@
 // the printer, and what a print run leaves behind (printed ones leave the queue, spoiled forms become voided
 // checks).
 
-#include "model/TransactionRecord.h"
-#include "print/CheckPrint.h"
+#include "print/LedgerChecks.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,32 +11,22 @@
 
 namespace checks {
 
-struct LedgerCheck {
-    int16_t slot = 0;
-    ledger::TransactionRecord record;
-};
-
-// Every check of the ledger (deleted records and payments aside), by check number, then slot.
-std::vector<LedgerCheck> ChecksByNumber();
-
 // The numbers of forms from `firstForm` on, one per check; none when they would pass the highest check number a
 // record holds.
 std::optional<std::vector<int>> FormNumbers(size_t count, int firstForm);
 // True when some check's number differs from its form's.
-bool NeedsRenumbering(const std::vector<LedgerCheck>& checks, const std::vector<int>& forms);
+bool NeedsRenumbering(const std::vector<print::LedgerCheck>& checks, const std::vector<int>& forms);
 // The first locked check among them: its number cannot change.
-const LedgerCheck* FirstLocked(const std::vector<LedgerCheck>& checks);
+const print::LedgerCheck* FirstLocked(const std::vector<print::LedgerCheck>& checks);
 // Gives each check its form's number (here and in the store, as one change); the next check number moves past the
 // last form.
-void Renumber(std::vector<LedgerCheck>& checks, const std::vector<int>& forms);
-
-print::CheckToPrint CheckToPrintOf(const LedgerCheck& check);
+void Renumber(std::vector<print::LedgerCheck>& checks, const std::vector<int>& forms);
 
 // After a print run of `printed`: those before `firstSpoiled` leave the queue, it and every later one wait to print
 // again (none: all printed well). Each check of `voidForms` (printed ones) leaves a new voided check dated `today`,
 // with its number and the payee that was printed on it; returns their slots.
-std::vector<int16_t> FinishPrintRun(const std::vector<LedgerCheck>& printed, std::optional<size_t> firstSpoiled,
-                                    const std::vector<LedgerCheck>& voidForms, double today);
+std::vector<int16_t> FinishPrintRun(const std::vector<print::LedgerCheck>& printed, std::optional<size_t> firstSpoiled,
+                                    const std::vector<print::LedgerCheck>& voidForms, double today);
 // Undo and redo of a print run's voided checks, as one change each.
 void TakeBackVoids(const std::vector<int16_t>& slots);
 void PutBackVoids(const std::vector<int16_t>& slots);

@@ -123,8 +123,8 @@ ChecksWindow::ChecksWindow(QWidget* owner) : QDialog(owner) {
 void ChecksWindow::FillList() {
     const QSignalBlocker quiet(list);
     list->clear();
-    all = checks::ChecksByNumber();
-    for (const checks::LedgerCheck& check : all) {
+    all = print::ChecksByNumber();
+    for (const print::LedgerCheck& check : all) {
         if (!showAll->isChecked() && !ticked.count(check.slot) && !ledger::IsWaitingToPrint(check.slot))
             continue;
         auto* item = new QTreeWidgetItem(list);
@@ -152,7 +152,7 @@ void ChecksWindow::Ticked() {
         else
             ticked.erase(slot);
     }
-    const std::vector<checks::LedgerCheck> run = TickedChecks();
+    const std::vector<print::LedgerCheck> run = TickedChecks();
     printButton->setEnabled(!run.empty());
     pdfButton->setEnabled(!run.empty());
     // The first form follows the first check until the user says which forms are loaded.
@@ -187,15 +187,15 @@ print::CheckOffset ChecksWindow::ChosenOffset() const {
     return {right->value(), down->value()};
 }
 
-std::vector<checks::LedgerCheck> ChecksWindow::TickedChecks() const {
-    std::vector<checks::LedgerCheck> run;
-    for (const checks::LedgerCheck& check : all)
+std::vector<print::LedgerCheck> ChecksWindow::TickedChecks() const {
+    std::vector<print::LedgerCheck> run;
+    for (const print::LedgerCheck& check : all)
         if (ticked.count(check.slot))
             run.push_back(check);
     return run;
 }
 
-bool ChecksWindow::MatchForms(std::vector<checks::LedgerCheck>& run, std::vector<int>& forms) {
+bool ChecksWindow::MatchForms(std::vector<print::LedgerCheck>& run, std::vector<int>& forms) {
     const std::optional<std::vector<int>> numbers = checks::FormNumbers(run.size(), firstForm->value());
     if (!numbers) {
         platform::MsgBox(tr("%1 checks from form %2 on would pass %3, the highest check number. Print fewer checks.")
@@ -206,7 +206,7 @@ bool ChecksWindow::MatchForms(std::vector<checks::LedgerCheck>& run, std::vector
     forms = *numbers;
     if (!checks::NeedsRenumbering(run, forms))
         return true;
-    if (const checks::LedgerCheck* locked = checks::FirstLocked(run)) {
+    if (const print::LedgerCheck* locked = checks::FirstLocked(run)) {
         platform::MsgBox(tr("Check %1 is locked: its number cannot change to the form's. Unlock it in the register "
                             "or leave it out.")
                              .arg(locked->record.CheckNumber));
@@ -234,8 +234,17 @@ bool ChecksWindow::MatchForms(std::vector<checks::LedgerCheck>& run, std::vector
                             platform::Answer::Yes) == platform::Answer::Yes;
 }
 
+bool ChecksWindow::ChoosePrinter(QPrinter& printer, const QString& document, const QString& title) {
+    // Check stock is sold on US Letter.
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setDocName(document);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 void ChecksWindow::PrintRun(bool toPdf) {
-    std::vector<checks::LedgerCheck> run = TickedChecks();
+    std::vector<print::LedgerCheck> run = TickedChecks();
     const std::optional<print::CheckFormat> stock = ChosenFormat();
     std::vector<int> forms;
     if (run.empty() || !stock || !MatchForms(run, forms))
@@ -246,18 +255,13 @@ void ChecksWindow::PrintRun(bool toPdf) {
         path = platform::ShowFileDialog(false, QStringLiteral("pdf"), tr("PDF document") + QStringLiteral("|*.pdf"));
         if (path.isEmpty())
             return;
-    } else {
-        printer.setPageSize(QPageSize(QPageSize::Letter));
-        printer.setDocName(tr("Checks"));
-        QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(tr("Print Checks"));
-        if (dialog.exec() != QDialog::Accepted)
-            return;
+    } else if (!ChoosePrinter(printer, tr("Checks"), tr("Print Checks"))) {
+        return;
     }
     checks::Renumber(run, forms);
     std::vector<print::CheckToPrint> pages;
-    for (const checks::LedgerCheck& check : run)
-        pages.push_back(checks::CheckToPrintOf(check));
+    for (const print::LedgerCheck& check : run)
+        pages.push_back(print::CheckToPrintOf(check));
     if (toPdf) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
@@ -295,7 +299,7 @@ void ChecksWindow::PrintRun(bool toPdf) {
     FillList();
 }
 
-void ChecksWindow::AskHowItPrinted(const std::vector<checks::LedgerCheck>& run) {
+void ChecksWindow::AskHowItPrinted(const std::vector<print::LedgerCheck>& run) {
     lastVoids.clear();
     if (platform::MsgBox(tr("Did every check print correctly?"), platform::Buttons::YesNo, platform::ProgramTitle(),
                          platform::Icon::Question, platform::Answer::Yes) == platform::Answer::Yes) {
@@ -326,11 +330,7 @@ void ChecksWindow::PrintAlignmentSheet() {
     if (!stock)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setDocName(tr("Alignment sheet"));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(tr("Print Alignment Sheet"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (!ChoosePrinter(printer, tr("Alignment sheet"), tr("Print Alignment Sheet")))
         return;
     if (!print::DrawAlignmentSheet(printer, *stock, ChosenOffset()))
         platform::MsgBox(tr("Unable to print the alignment sheet."));

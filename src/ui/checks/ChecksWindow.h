@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
@@ -27,17 +28,19 @@ private:
     std::optional<print::CheckFormat> ChosenFormat() const;
     print::CheckOffset ChosenOffset() const;
     // The ticked checks, by number.
-    std::vector<checks::LedgerCheck> TickedChecks() const;
+    std::vector<print::LedgerCheck> TickedChecks() const;
     // Renumbers them onto the forms when the user agrees; false when the run cannot or should not go on.
-    bool MatchForms(std::vector<checks::LedgerCheck>& run, std::vector<int>& forms);
+    bool MatchForms(std::vector<print::LedgerCheck>& run, std::vector<int>& forms);
+    // The system's print dialog for `document` on US Letter; false when the user cancels it.
+    bool ChoosePrinter(QPrinter& printer, const QString& document, const QString& title);
     void PrintRun(bool toPdf);
     // Asks how the forms of `run` came out and leaves the queue accordingly.
-    void AskHowItPrinted(const std::vector<checks::LedgerCheck>& run);
+    void AskHowItPrinted(const std::vector<print::LedgerCheck>& run);
     void PrintAlignmentSheet();
     // Takes the last run's voided checks back out of the ledger, or puts them back in.
     void UndoOrRedoVoids();
 
-    std::vector<checks::LedgerCheck> all;
+    std::vector<print::LedgerCheck> all;
     std::vector<int16_t> lastVoids; // slots of the voided checks the last run recorded
     bool voidsTakenBack = false;
     std::set<int16_t> ticked; // slots

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SpoiledFormsDialog::SpoiledFormsDialog(QWidget* owner, const std::vector<checks::LedgerCheck>& run)
+SpoiledFormsDialog::SpoiledFormsDialog(QWidget* owner, const std::vector<print::LedgerCheck>& run)
     : QDialog(owner), run(run) {
     setObjectName(QStringLiteral("SpoiledFormsDialog"));
     setWindowTitle(tr("Checks Not Printed"));
@@ -22,7 +22,7 @@ SpoiledFormsDialog::SpoiledFormsDialog(QWidget* owner, const std::vector<checks:
     layout->addWidget(caption);
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("lstSpoiledForms"));
-    for (const checks::LedgerCheck& check : run) {
+    for (const print::LedgerCheck& check : run) {
         auto* item =
             new QListWidgetItem(tr("Check %1: %2, %3")
                                     .arg(QString::number(check.record.CheckNumber), check.record.Description.trimmed(),
@@ -53,8 +53,8 @@ std::optional<size_t> SpoiledFormsDialog::FirstSpoiled() const {
     return std::nullopt;
 }
 
-std::vector<checks::LedgerCheck> SpoiledFormsDialog::FormsToVoid() const {
-    std::vector<checks::LedgerCheck> forms;
+std::vector<print::LedgerCheck> SpoiledFormsDialog::FormsToVoid() const {
+    std::vector<print::LedgerCheck> forms;
     if (!voidForms->isChecked())
         return forms;
     for (int row = 0; row < list->count(); ++row)

@@ -12,15 +12,15 @@ class QListWidget;
 class SpoiledFormsDialog : public QDialog {
     Q_OBJECT
 public:
-    SpoiledFormsDialog(QWidget* owner, const std::vector<checks::LedgerCheck>& run);
+    SpoiledFormsDialog(QWidget* owner, const std::vector<print::LedgerCheck>& run);
 
     // The index in the run of the first ticked form; none while none is ticked.
     std::optional<size_t> FirstSpoiled() const;
     // The ticked forms when they are to be voided, else none.
-    std::vector<checks::LedgerCheck> FormsToVoid() const;
+    std::vector<print::LedgerCheck> FormsToVoid() const;
 
 private:
-    std::vector<checks::LedgerCheck> run;
+    std::vector<print::LedgerCheck> run;
     QListWidget* list = nullptr;
     QCheckBox* voidForms = nullptr;
 };
