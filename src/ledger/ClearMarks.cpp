@@ -41,10 +41,15 @@ void ClearMarkState::SetDetail(int slot, const CheckDetail& detail) {
     Put(details, slot, detail);
 }
 
+void ClearMarkState::SetCategory(int slot, const CategoryAssignment& category) {
+    Put(categories, slot, category);
+}
+
 void ClearMarkState::DropFrom(int nextSlot) {
     marks.resize(std::min(marks.size(), size_t(nextSlot)));
     bankIds.resize(std::min(bankIds.size(), size_t(nextSlot)));
     details.resize(std::min(details.size(), size_t(nextSlot)));
+    categories.resize(std::min(categories.size(), size_t(nextSlot)));
 }
 
 ClearMark GetClearMark(int16_t slot) {

@@ -5,6 +5,7 @@
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
+#include "model/Category.h"
 #include "model/DiskStamp.h"
 #include "model/LedgerContents.h"
 #include "platform/Result.h"
@@ -21,12 +22,14 @@ struct CheckDetail {
     bool operator==(const CheckDetail&) const = default;
 };
 
-// The marks, statements, bank ids and check details of a ledger (ClearMarks.h, CheckDetails.h) by slot, deleted
+// The marks, statements, bank ids, check details and categories of a ledger (ClearMarks.h, CheckDetails.h,
+// Categories.h) by slot, deleted
 // slots included. The vectors reach only as far as the last slot that has something.
 struct ClearMarkState {
     std::vector<ClearMark> marks;
     std::vector<QString> bankIds;
     std::vector<CheckDetail> details;
+    std::vector<CategoryAssignment> categories;
     std::vector<ReconciledStatement> statements; // slots as recorded
     QStringList deletedBankIds;                  // of records deleted before the ledger was last loaded
 
@@ -35,9 +38,13 @@ struct ClearMarkState {
     CheckDetail DetailOf(int slot) const {
         return size_t(slot) < details.size() ? details[size_t(slot)] : CheckDetail();
     }
+    CategoryAssignment CategoryOf(int slot) const {
+        return size_t(slot) < categories.size() ? categories[size_t(slot)] : CategoryAssignment();
+    }
     void SetMark(int slot, ClearMark mark);
     void SetBankId(int slot, const QString& bankId);
     void SetDetail(int slot, const CheckDetail& detail);
+    void SetCategory(int slot, const CategoryAssignment& category);
     // Slots from `nextSlot` on have nothing.
     void DropFrom(int nextSlot);
 };
@@ -55,6 +62,9 @@ struct LedgerState : LedgerContents {
     QByteArray StampedBytes;
     ClearMarkState Marks;
     std::vector<Schedule> Schedules; // kept in the companion as well (storage/Companion.h)
+    // The ledger's list of categories and its import rules (Categories.h), in the companion too.
+    QStringList KeptCategories;
+    std::vector<CategoryRule> CategoryRules;
     // The companion file (storage/Companion.h) that the last load could not use or did not find, and why ("it is
     // damaged"): no save writes over a file at that path, whatever it holds by now; a save that finds none there
     // writes one. A save that finds a companion it cannot use sets them as well.
@@ -82,6 +92,10 @@ platform::Result<> JournalValues();
 platform::Result<> JournalMark(int index);
 // A slot's check details (memo, address, print queue) have changed.
 platform::Result<> JournalDetail(int index);
+// A slot's category or split has changed.
+platform::Result<> JournalCategory(int index);
+// The list of categories and the import rules, replacing those before.
+platform::Result<> JournalCategoryList();
 platform::Result<> JournalStatement(const ReconciledStatement& statement);
 // Every mark, statement and deleted bank id at once, replacing those before: for a change that takes one back.
 platform::Result<> JournalAllMarks();

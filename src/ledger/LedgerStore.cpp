@@ -174,6 +174,8 @@ void NewLedger() {
     s.StampedBytes.clear();
     s.Marks = {};
     s.Schedules.clear();
+    s.KeptCategories = DefaultCategories();
+    s.CategoryRules.clear();
     s.UnusableCompanion.clear();
     s.UnusableProblem.clear();
     s.CompanionPending = false;

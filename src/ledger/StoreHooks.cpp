@@ -70,6 +70,14 @@ platform::Result<> JournalDetail(int index) {
     NoteStoreChange();
     return CallJournal(H().journal.detail, index);
 }
+platform::Result<> JournalCategory(int index) {
+    NoteStoreChange();
+    return CallJournal(H().journal.category, index);
+}
+platform::Result<> JournalCategoryList() {
+    NoteStoreChange();
+    return CallJournal(H().journal.categoryList);
+}
 platform::Result<> JournalStatement(const ReconciledStatement& statement) {
     NoteStoreChange();
     return CallJournal(H().journal.statement, statement);

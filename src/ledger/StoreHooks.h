@@ -14,6 +14,8 @@ struct JournalHooks {
     platform::Result<> (*values)() = nullptr;
     platform::Result<> (*mark)(int index) = nullptr;
     platform::Result<> (*detail)(int index) = nullptr;
+    platform::Result<> (*category)(int index) = nullptr;
+    platform::Result<> (*categoryList)() = nullptr;
     platform::Result<> (*statement)(const ReconciledStatement& statement) = nullptr;
     platform::Result<> (*allMarks)() = nullptr;
     platform::Result<> (*schedules)() = nullptr;

@@ -380,8 +380,8 @@ platform::Result<> BeginAgain() {
 } // namespace
 
 void SetRecoveryJournal(bool on) {
-    SetJournalHooks({LogSlot, LogValues, LogMark, LogDetail, LogStatement, LogAllMarks, LogSchedules, LogBatch,
-                     CloseJournal, BeginAgain});
+    SetJournalHooks({LogSlot, LogValues, LogMark, LogDetail, nullptr, nullptr, LogStatement, LogAllMarks, LogSchedules,
+                     LogBatch, CloseJournal, BeginAgain});
     J().on = on;
 }
 
