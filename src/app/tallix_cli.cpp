@@ -125,7 +125,8 @@ constexpr const char* CsvColumns = QT_TRANSLATE_NOOP(
                  "  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)\n"
                  "  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N\n"
                  "  (pending rows are skipped) --header yes|no (whether the first row names the columns; without\n"
-                 "  it, a first row that reads as a transaction is one)\n");
+                 "  it, a first row that reads as a transaction is one) --category-col N (the category each row is\n"
+                 "  added with)\n");
 constexpr const char* ProgramOptions = QT_TRANSLATE_NOOP("TallixCli", "  -h, --help     show this help and exit\n"
                                                                       "  -v, --version  show the version and exit\n");
 

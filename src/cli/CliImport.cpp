@@ -120,7 +120,7 @@ public:
     }
 
     // How the statement was read (the date order, what was left out) first, then its lines, then what they come to.
-    bool Preview(const import::ImportPlan& plan, const QStringList& notes) override {
+    bool Preview(import::ImportPlan& plan, const QStringList& notes) override {
         for (const QString& note : notes)
             out << Shown(note) << "\n";
         for (const import::PlannedLine& p : plan.lines) {
@@ -325,6 +325,7 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         {QCommandLineOption(QStringLiteral("type-col"), {}, QStringLiteral("N")), &columns.type},
         {QCommandLineOption(QStringLiteral("direction-col"), {}, QStringLiteral("N")), &columns.direction},
         {QCommandLineOption(QStringLiteral("status-col"), {}, QStringLiteral("N")), &columns.status},
+        {QCommandLineOption(QStringLiteral("category-col"), {}, QStringLiteral("N")), &columns.category},
     };
     parser.addOptions(
         {dryRunOption, formatOption, dateOrderOption, decimalOption, accountOption, headerOption, payeeOption});

@@ -39,6 +39,8 @@ constexpr Words AccountNames = {"account", "konto", "rekening", "iban", "bic", "
 constexpr Words CheckNames = {"check", "cheque", "chk", "scheck", "number", "nummer"};
 constexpr Words TypeNames = {"type", "typ", "buchungsart", "umsatzart", "mutatiesoort", "tipo", "art"};
 constexpr Words StatusNames = {"status", "state", "estado", "tila", "info"};
+// "kategori" is also the start of the German, Finnish and Nordic names.
+constexpr Words CategoryNames = {"category", "kategori", "catégorie", "categorie", "categoría", "categoria"};
 
 // Short words must stand alone ("In", "Net" are in "Internet"); longer ones may be part of a German compound.
 bool NameHas(const QString& name, const char* word) {
@@ -192,6 +194,7 @@ CsvMapping GuessCsvMapping(const QByteArray& data) {
     if (m.amount < 0 && m.debit < 0 && m.credit < 0 && !guess.Named())
         m.amount = guess.ByValues([](const QString& v) { return IsCsvAmount(v) && !IsAccountNumber(v); });
     m.status = guess.ByName(StatusNames);
+    m.category = guess.ByName(CategoryNames); // before the payee: "Category name" names no payee
     m.payee = guess.ByName(PayeeNames, AccountNames);
     if (m.payee < 0 && !guess.Named())
         m.payee = guess.ByValues(

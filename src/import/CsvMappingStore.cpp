@@ -43,17 +43,18 @@ QString CsvMappingText(const CsvMapping& m) {
                .arg(m.checkNumber)
                .arg(m.decimalSeparator.isNull() ? QString() : QString(m.decimalSeparator))
                .arg(m.type) +
-           QStringLiteral(";payee2=%1;direction=%2;status=%3;header=%4")
+           QStringLiteral(";payee2=%1;direction=%2;status=%3;header=%4;category=%5")
                .arg(m.payeeMore)
                .arg(m.direction)
                .arg(m.status)
-               .arg(QLatin1String(HeaderNames[int(m.header)]));
+               .arg(QLatin1String(HeaderNames[int(m.header)]))
+               .arg(m.category);
 }
 
 std::optional<CsvMapping> CsvMappingFromText(const QString& text) {
     CsvMapping m;
     // Mappings remembered before the type column lack it, and before the header choice and the columns after it
-    // those too: they keep their meaning, with the header found from the rows.
+    // those too: they keep their meaning, with the header found from the rows (and no category column).
     const std::set<QString> required = {"date", "order", "amount", "debit", "credit", "payee", "check", "decimal"};
     std::set<QString> seen;
     for (const QString& part : text.split(QLatin1Char(';'))) {
@@ -63,10 +64,10 @@ std::optional<CsvMapping> CsvMappingFromText(const QString& text) {
             return std::nullopt;
         bool ok = true;
         const int number = value.toInt(&ok);
-        int* const columns[] = {&m.date,      &m.amount,      &m.debit, &m.credit,    &m.payee,
-                                &m.payeeMore, &m.checkNumber, &m.type,  &m.direction, &m.status};
-        const char* const columnKeys[] = {"date",   "amount", "debit", "credit",    "payee",
-                                          "payee2", "check",  "type",  "direction", "status"};
+        int* const columns[] = {&m.date,        &m.amount, &m.debit,     &m.credit, &m.payee,   &m.payeeMore,
+                                &m.checkNumber, &m.type,   &m.direction, &m.status, &m.category};
+        const char* const columnKeys[] = {"date",  "amount", "debit",     "credit", "payee",   "payee2",
+                                          "check", "type",   "direction", "status", "category"};
         const auto column = std::find_if(std::begin(columnKeys), std::end(columnKeys),
                                          [&key](const char* k) { return key == QLatin1String(k); });
         if (key == QLatin1String("order")) {

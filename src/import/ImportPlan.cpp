@@ -2,6 +2,7 @@
 
 #include "formats/LedgerFormat.h"
 #include "import/StatementMatch.h"
+#include "ledger/Categories.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
@@ -214,6 +215,85 @@ void PlanScheduled(ImportPlan& plan) {
     }
 }
 
+// The statement's split in the record's sense: the parts of a debit are its amount's, with their signs turned.
+std::vector<ledger::SplitPart> RecordParts(const StatementLine& line) {
+    std::vector<ledger::SplitPart> parts = line.parts;
+    if (line.cents < 0) {
+        for (ledger::SplitPart& part : parts)
+            part.cents = -part.cents;
+    }
+    return parts;
+}
+
+// Whether the rule applies to the line: its text in the payee as the ledger will keep it or as the bank wrote it.
+bool RuleMatches(const ledger::CategoryRule& rule, const PlannedLine& p) {
+    return !ledger::RuleCategoryFor({rule}, p.description).isEmpty() ||
+           !ledger::RuleCategoryFor({rule}, p.line.payee).isEmpty();
+}
+
+void TakeRule(PlannedLine& p, const ledger::CategoryRule& rule) {
+    p.category = {rule.category, {}};
+    p.categorySource = CategorySource::Rule;
+    p.rule = rule.contains;
+}
+
+// ledger::LastCategoryOf for every payee of `wanted` in one pass over the ledger: asked line by line, a large
+// statement would read a large ledger once per line.
+std::unordered_map<QString, QString> LastCategories(const std::unordered_set<QString>& wanted) {
+    std::unordered_map<QString, QString> found;
+    std::unordered_map<QString, double> dates;
+    ledger::TransactionRecord record;
+    int16_t slot = 0;
+    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record)) {
+        ++slot;
+        const QString payee = record.Description.trimmed();
+        if (record.TypeCode == ledger::Deleted || !wanted.contains(payee))
+            continue;
+        const QString category = ledger::CategoryOf(slot).category;
+        const auto date = dates.find(payee);
+        if (category.isEmpty() || (date != dates.end() && record.Date < date->second))
+            continue;
+        dates[payee] = record.Date;
+        found[payee] = category;
+    }
+    return found;
+}
+
+// Each line to add takes the statement's category, else a rule's, else its payee's last one.
+void PlanCategories(ImportPlan& plan) {
+    const std::vector<ledger::CategoryRule> rules = ledger::CategoryRules();
+    std::unordered_set<QString> payees;
+    for (PlannedLine& p : plan.lines) {
+        if (p.kind != PlanKind::Add)
+            continue;
+        const std::vector<ledger::SplitPart> parts = RecordParts(p.line);
+        if (!parts.empty() && ledger::PartsFit(parts, ledger::ToCents(p.amount))) {
+            p.category = {{}, parts};
+            p.categorySource = CategorySource::Statement;
+        } else if (ledger::IsCategoryPath(p.line.category)) {
+            p.category = {p.line.category, {}};
+            p.categorySource = CategorySource::Statement;
+        } else if (const auto rule = std::find_if(rules.begin(), rules.end(),
+                                                  [&p](const ledger::CategoryRule& r) { return RuleMatches(r, p); });
+                   rule != rules.end()) {
+            TakeRule(p, *rule);
+        } else {
+            payees.insert(p.description.trimmed());
+        }
+    }
+    if (payees.empty())
+        return;
+    const std::unordered_map<QString, QString> last = LastCategories(payees);
+    for (PlannedLine& p : plan.lines) {
+        if (p.kind != PlanKind::Add || p.categorySource != CategorySource::None)
+            continue;
+        if (const auto found = last.find(p.description.trimmed()); found != last.end()) {
+            p.category = {found->second, {}};
+            p.categorySource = CategorySource::Payee;
+        }
+    }
+}
+
 } // namespace
 
 ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
@@ -289,7 +369,34 @@ ImportPlan PlanImport(const std::vector<StatementLine>& statement) {
             --room;
     }
     PlanScheduled(plan);
+    PlanCategories(plan);
     return plan;
+}
+
+bool ChooseCategory(ImportPlan& plan, size_t index, const QString& typed) {
+    const QString path = ledger::NormalizedCategory(typed);
+    if (index >= plan.lines.size() || (!path.isEmpty() && !ledger::IsCategoryPath(path)))
+        return false;
+    PlannedLine& p = plan.lines[index];
+    p.category = {path, {}};
+    p.categorySource = path.isEmpty() ? CategorySource::None : CategorySource::Chosen;
+    p.rule.clear();
+    return true;
+}
+
+bool AddRule(ImportPlan& plan, const ledger::CategoryRule& rule) {
+    if (rule.contains.trimmed().isEmpty() || rule.contains.size() > ledger::MaxRulePatternLength ||
+        !ledger::IsCategoryPath(rule.category))
+        return false;
+    plan.newRules.insert(plan.newRules.begin(), rule);
+    // The new rule comes first, so it decides every line it matches; the others keep what they had.
+    for (PlannedLine& p : plan.lines) {
+        const bool open = p.categorySource == CategorySource::None || p.categorySource == CategorySource::Rule ||
+                          p.categorySource == CategorySource::Payee;
+        if (p.kind == PlanKind::Add && open && RuleMatches(rule, p))
+            TakeRule(p, rule);
+    }
+    return true;
 }
 
 platform::Result<> ApplyPlan(const ImportPlan& plan) {
@@ -319,6 +426,16 @@ platform::Result<> ApplyPlan(const ImportPlan& plan) {
         // MaxBankIdLength is no OFX one and is not kept.
         ledger::SetClearMark(slot, ledger::ClearMark::Cleared);
         ledger::SetBankId(slot, p.line.bankId);
+        if (!p.category.IsEmpty())
+            ledger::SetCategory(slot, p.category);
+    }
+    if (!plan.newRules.empty()) {
+        std::vector<ledger::CategoryRule> rules = plan.newRules;
+        for (const ledger::CategoryRule& rule : ledger::CategoryRules()) {
+            if (std::find(rules.begin(), rules.end(), rule) == rules.end())
+                rules.push_back(rule);
+        }
+        ledger::SetCategoryRules(rules);
     }
     std::vector<ledger::Schedule> schedules = ledger::Schedules();
     for (const PlannedLine& p : plan.lines) {
@@ -362,7 +479,29 @@ QString AddedAs(int16_t typeCode, int16_t checkNumber) {
                : QCoreApplication::translate("ImportPlan", "added as Payment");
 }
 
+// What a line is added as, and with which category or split.
+QString AddedWith(const PlannedLine& p) {
+    const QString added = AddedAs(p.typeCode, p.checkNumber);
+    if (p.category.IsSplit())
+        return QCoreApplication::translate("ImportPlan", "%1, split: %2",
+                                           "added as Check 1201, split: Food:Groceries 120.00, Household 67.34")
+            .arg(added, PartsText(p.category.parts));
+    if (!p.category.category.isEmpty())
+        return QCoreApplication::translate("ImportPlan", "%1, %2", "added as Payment, Food:Groceries")
+            .arg(added, p.category.category);
+    return added;
+}
+
 } // namespace
+
+QString PartsText(const std::vector<ledger::SplitPart>& parts) {
+    QStringList texts;
+    for (const ledger::SplitPart& part : parts)
+        texts << QStringLiteral("%1 %2").arg(
+            part.category.isEmpty() ? QCoreApplication::translate("ImportPlan", "no category") : part.category,
+            platform::FormatCents(part.cents));
+    return texts.join(QStringLiteral(", "));
+}
 
 QString PlanText(const PlannedLine& p) {
     switch (p.kind) {
@@ -370,9 +509,9 @@ QString PlanText(const PlannedLine& p) {
         if (p.entersScheduled)
             return QCoreApplication::translate("ImportPlan", "%1: enters scheduled %2 of %3",
                                                "added as Payment: enters scheduled Rent of 12/1/2026")
-                .arg(AddedAs(p.typeCode, p.checkNumber), p.entersScheduled->description,
+                .arg(AddedWith(p), p.entersScheduled->description,
                      platform::FormatShortDate(p.entersScheduled->occurrence.day));
-        return AddedAs(p.typeCode, p.checkNumber);
+        return AddedWith(p);
     case PlanKind::Duplicate:
         if (p.marksCleared)
             return QCoreApplication::translate("ImportPlan", "matches %1: marks it cleared").arg(p.duplicateRecord);

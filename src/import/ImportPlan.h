@@ -10,6 +10,10 @@
 //
 // A line to add that looks like a scheduled transaction falling due (ScheduledMatch) enters that occurrence: the line
 // is added as it is, and the occurrence is done, as if entered from the register.
+//
+// A line to add takes a category from the first of: the statement's own (its split where the parts fit), the first
+// import rule its payee matches (ledger::CategoryRules, after the rules made for this import), the category of the
+// payee's last transaction (ledger::LastCategoryOf). The preview may choose another, and make rules.
 
 #include "import/Statement.h"
 #include "model/ScheduleRule.h"
@@ -24,6 +28,9 @@ namespace import {
 // Skipped: a line the reader says is no transaction to add (StatementLine::skipped).
 enum class PlanKind { Add, Duplicate, Skipped, Refused };
 
+// Where a line's category comes from; None: it has none.
+enum class CategorySource { None, Statement, Rule, Payee, Chosen };
+
 struct PlannedLine {
     StatementLine line;
     PlanKind kind = PlanKind::Add;
@@ -32,6 +39,10 @@ struct PlannedLine {
     int16_t checkNumber = 0;
     float amount = 0;    // unsigned, as the record keeps it
     QString description; // cut to the description's length, in characters the data file can hold
+    // The category or split it is added with; a split's cents in the record's sense, adding up to its amount.
+    ledger::CategoryAssignment category;
+    CategorySource categorySource = CategorySource::None;
+    QString rule; // for CategorySource::Rule: the text of the rule it matched
     // For Duplicate: the slot of the record it repeats, or 0 when it repeats the statement line `duplicateLine`
     // (an index into the plan's lines).
     int duplicateSlot = 0;
@@ -52,6 +63,8 @@ struct PlannedLine {
 
 struct ImportPlan {
     std::vector<PlannedLine> lines;
+    // Rules made in the preview, the newest first: they hold over the ledger's and are kept with the import.
+    std::vector<ledger::CategoryRule> newRules;
     int Count(PlanKind kind) const;
     int Marks() const; // the duplicates that mark their record cleared
     int Skips() const; // the other duplicates, and the lines skipped for the reader's reasons: they change nothing
@@ -59,19 +72,30 @@ struct ImportPlan {
 
 // Plans against the ledger store as it is now; changes nothing.
 ImportPlan PlanImport(const std::vector<StatementLine>& statement);
-// Adds every line planned as Add, in statement order, cleared and with its bank id, marks cleared the records of the
-// duplicates that say so (giving them the line's bank id when they have none) and marks done the occurrences the
-// lines enter; or does nothing: a failure when the ledger has no room for all of them. Does not save.
+// The category the user typed for line `index` (a line to add that is no split), tidied; empty takes it away. False
+// (nothing changes) for what is no path once tidied.
+bool ChooseCategory(ImportPlan& plan, size_t index, const QString& typed);
+// A rule made in the preview: it goes before the others, and every line to add whose category came from no source,
+// a rule or the payee takes the category the rules now give it. False (nothing changes) for a rule the ledger
+// would not keep (ledger::SetCategoryRules).
+bool AddRule(ImportPlan& plan, const ledger::CategoryRule& rule);
+
+// Adds every line planned as Add, in statement order, cleared, with its bank id and its category, marks cleared the
+// records of the duplicates that say so (giving them the line's bank id when they have none), marks done the
+// occurrences the lines enter and keeps the new rules; or does nothing: a failure when the ledger has no room for all
+// of them. Does not save.
 platform::Result<> ApplyPlan(const ImportPlan& plan);
 
 // The statement's opening balance (ReadResult::openingCents) is no transaction. When the ledger holds none yet and
 // starts from another balance, a sentence that says so; empty otherwise.
 QString OpeningNote(const std::optional<int64_t>& openingCents);
 
-// "added as Check", "added as Payment: enters scheduled Rent of 12/1/2026",
+// "added as Check", "added as Payment, Food:Groceries", "added as Payment: enters scheduled Rent of 12/1/2026",
 // "matches 12/4/2026 Autohaus Meier 420.00: marks it cleared", "skipped, duplicate of 12/4/2026 Autohaus Meier 420.00",
 // "refused: dated on or before the lock date 1/31/2024".
 QString PlanText(const PlannedLine& line);
+// A split as the CLI and the preview's tooltip show it: "Food:Groceries 120.00, Household 67.34".
+QString PartsText(const std::vector<ledger::SplitPart>& parts);
 
 // Text the data file's code page can hold: a character it lacks becomes its compatibility decomposition without
 // combining marks (e -> e, "ﬁ" -> "fi"), else "?".

@@ -56,7 +56,7 @@ ImportResult ImportStatement(const ImportRequest& request, ImportFrontEnd& front
     }
     if (!frontEnd.OpenLedger())
         return result;
-    const ImportPlan plan = PlanImport(account ? AccountLines(statement.lines, *account) : statement.lines);
+    ImportPlan plan = PlanImport(account ? AccountLines(statement.lines, *account) : statement.lines);
     result.refused = plan.Count(PlanKind::Refused);
     result.outcome = ImportOutcome::Previewed;
     QStringList notes = statement.notes;

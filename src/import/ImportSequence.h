@@ -39,8 +39,9 @@ public:
     // import.
     virtual bool OpenLedger() = 0;
     // Shows what the plan does to each line, with the reader's notes and the statement's OpeningNote, a sentence
-    // each; true adds the lines planned as Add and marks the matched records cleared.
-    virtual bool Preview(const ImportPlan& plan, const QStringList& notes) = 0;
+    // each; true adds the lines planned as Add with the categories the plan then holds (the user may choose others
+    // and make rules: ChooseCategory, AddRule) and marks the matched records cleared.
+    virtual bool Preview(ImportPlan& plan, const QStringList& notes) = 0;
     // The ledger with the lines added: saved, or left changed for a later save; false when it could not be kept.
     virtual bool KeepLedger() = 0;
     virtual void Failed(ImportFailure failure, const QString& reason) = 0;

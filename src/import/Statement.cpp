@@ -142,6 +142,18 @@ std::optional<int64_t> ParseStatementCents(const QString& text, QChar decimalSep
     return negative ? -cents : cents;
 }
 
+QString StatementCategory(const QString& written, bool* cut) {
+    QString path = ledger::NormalizedCategory(written);
+    const bool tooLong = path.size() > ledger::MaxCategoryLength;
+    if (tooLong) {
+        const qsizetype lastWhole = path.lastIndexOf(ledger::CategorySeparator, ledger::MaxCategoryLength);
+        path = ledger::NormalizedCategory(path.left(lastWhole > 0 ? lastWhole : ledger::MaxCategoryLength));
+    }
+    if (cut)
+        *cut = tooLong;
+    return path;
+}
+
 // ---- files ----
 
 platform::Result<QByteArray> ReadStatementBytes(const QString& path) {

@@ -3,6 +3,7 @@
 // libofx. A reader either returns every line of the file or an error naming the line or element at fault, never
 // a part of the file.
 
+#include "model/Category.h"
 #include "platform/Result.h"
 
 #include <QByteArray>
@@ -23,6 +24,11 @@ struct StatementLine {
     QString bankType;    // OFX TRNTYPE ("INT", "FEE", "ATM", ...); empty where the format has none
     QString account;     // the bank's account id (OFX ACCTID, QIF !Account name); empty where the file names none
     int source = 0;      // the line the transaction starts on, for messages
+    // Where the statement says the money went: a tidied path (QIF `L`, a CSV category column; a transfer to another
+    // account as "Transfer:NAME"), and the parts of a split, their cents signed as `cents` is and adding up to it.
+    // Empty where the statement says nothing; a split that does not add up is left out with a note.
+    QString category;
+    std::vector<ledger::SplitPart> parts;
     // A line the reader found but that is not to be added, and why: `skipped` for what is no transaction yet (a
     // pending row, a row without an amount), `refusal` for a transaction the ledger cannot keep (an amount finer than
     // a cent). The import plans it as such instead of losing it or refusing the whole file. Date and amount may be 0
@@ -88,7 +94,8 @@ struct CsvMapping {
     int type = -1; // "Check", "Deposit", ... as exported, or the bank's own words (ATM, FEE, INT)
     // Words such as Af/Bij, D/C, DR/CR that say which unsigned amounts are debits.
     int direction = -1;
-    int status = -1;                           // rows it marks pending are skipped
+    int status = -1; // rows it marks pending are skipped
+    int category = -1;
     QChar decimalSeparator = QLatin1Char('.'); // null: taken from the amounts, which must agree
     CsvHeader header = CsvHeader::Detect;
 
@@ -149,6 +156,11 @@ bool StoreCsvMapping(const QString& headerLine, const CsvMapping& mapping);
 // The text a mapping is stored as, and back; empty for a text that is no sound mapping.
 QString CsvMappingText(const CsvMapping& mapping);
 std::optional<CsvMapping> CsvMappingFromText(const QString& text);
+
+// A category as a statement writes it, made a path this program keeps: tidied (ledger::NormalizedCategory) and cut to
+// ledger::MaxCategoryLength, at the last ":" that keeps whole names where there is one; `cut` tells whether it had
+// to be. Empty for none.
+QString StatementCategory(const QString& written, bool* cut = nullptr);
 
 // Helpers the readers share, open for their tests.
 // Text of a statement: UTF-8, UTF-16 with its byte order mark, else code page 1252 (which covers Latin-1's

@@ -145,8 +145,9 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
     }
     const int width =
         int(records[size_t(table.header >= 0 ? table.header : std::min(table.body, count - 1))].fields.size());
-    for (const int column : {mapping.date, mapping.amount, mapping.debit, mapping.credit, mapping.payee,
-                             mapping.payeeMore, mapping.checkNumber, mapping.type, mapping.direction, mapping.status}) {
+    for (const int column :
+         {mapping.date, mapping.amount, mapping.debit, mapping.credit, mapping.payee, mapping.payeeMore,
+          mapping.checkNumber, mapping.type, mapping.direction, mapping.status, mapping.category}) {
         if (column >= width)
             return Failure(table.header >= 0 ? records[size_t(table.header)].line : 1,
                            (table.header >= 0
@@ -193,6 +194,7 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
         }
     }
 
+    int firstCut = 0; // the first line whose category was cut
     for (int r = table.body; r < end; ++r) {
         const CsvRecord& record = records[size_t(r)];
         if (IsBlank(record))
@@ -207,6 +209,10 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
         line.date = *date;
         line.payee = (cell(r, mapping.payee) + QLatin1Char(' ') + cell(r, mapping.payeeMore)).trimmed();
         line.checkNumber = cell(r, mapping.checkNumber);
+        bool cut = false;
+        line.category = StatementCategory(cell(r, mapping.category), &cut);
+        if (cut && !firstCut)
+            firstCut = record.line;
         // A pending row keeps the amount it shows, but one that is no amount does not refuse the statement.
         const QString status = cell(r, mapping.status);
         const bool pending = IsPending(status);
@@ -250,6 +256,8 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
     }
     if (after > 0)
         result.notes << LinesAfterNote(after);
+    if (firstCut)
+        result.notes << CategoriesCutNote(firstCut);
     return result;
 }
 

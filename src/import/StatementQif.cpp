@@ -93,6 +93,27 @@ OrderFound DateOrderOf(const std::vector<WrittenDate>& dates) {
     return found;
 }
 
+// QIF's category field: "Category/Class" keeps the category, "[NAME]" is a transfer to the account NAME.
+QString QifCategory(const QString& written, bool* cut) {
+    const QString value = written.trimmed();
+    if (value.startsWith(QLatin1Char('['))) {
+        const QString account = value.mid(1, value.indexOf(QLatin1Char(']')) - 1).trimmed();
+        *cut = false;
+        return account.isEmpty() ? QString() : StatementCategory(QStringLiteral("Transfer:") + account, cut);
+    }
+    return StatementCategory(value.section(QLatin1Char('/'), 0, 0), cut);
+}
+
+// A split's amount, signed as the transaction's; none, with `problem` set, for one finer than a cent.
+std::optional<int64_t> SplitCents(const QString& value, QString& problem) {
+    const QChar vote = DecimalVote(value);
+    const QChar separator = vote.isNull() ? QLatin1Char('.') : vote;
+    const auto cents = ParseStatementCents(value, separator);
+    if (!cents && FinerThanCentAmount(value, separator))
+        problem = FinerThanCentRefusal(value);
+    return cents;
+}
+
 } // namespace
 
 ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
@@ -104,9 +125,48 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
     QString account;
     bool started = false, hasDate = false, hasAmount = false;
     QString memo, category;
+    // The split lines (S, E, $) of the transaction: each S starts a part, as does an E or $ the part already has.
+    std::vector<ledger::SplitPart> parts;
+    bool partHasMemo = false, partHasCents = false;
+    QString splitProblem;           // why the parts cannot be kept, other than their sum
+    int firstCut = 0;               // the first line whose category was cut
     std::vector<WrittenDate> dates; // of result.lines, read once the order is known
     WrittenDate date;
     int investments = 0;
+
+    // The parts become the line's when they add up to its amount; a single part is a category. Otherwise the
+    // transaction is still added, whole, and a note says why its split is not: its money is what the bank booked.
+    const auto keepSplit = [&] {
+        if (parts.empty() || !current.refusal.isEmpty())
+            return;
+        const int64_t total = ledger::PartsTotal(parts);
+        QString problem = splitProblem;
+        if (problem.isEmpty() && parts.size() > size_t(ledger::MaxSplitParts))
+            problem = QCoreApplication::translate("QifStatement", "more than %1 parts").arg(ledger::MaxSplitParts);
+        else if (problem.isEmpty() && total != current.cents)
+            problem = QCoreApplication::translate("QifStatement", "the parts add up to %1, not %2")
+                          .arg(platform::FormatCents(total), platform::FormatCents(current.cents));
+        if (!problem.isEmpty()) {
+            result.notes.append(
+                QCoreApplication::translate("QifStatement",
+                                            "Line %1: split left out (%2); the transaction is added without it.")
+                    .arg(QString::number(current.source), problem));
+        } else if (parts.size() == 1) {
+            if (!parts[0].category.isEmpty())
+                current.category = parts[0].category;
+        } else {
+            current.parts = parts;
+        }
+    };
+    const auto splitPart = [&](bool forMemo, bool forCents) {
+        if (parts.empty() || (forMemo && partHasMemo) || (forCents && partHasCents)) {
+            parts.emplace_back();
+            partHasMemo = partHasCents = false;
+        }
+        partHasMemo = partHasMemo || forMemo;
+        partHasCents = partHasCents || forCents;
+        return &parts.back();
+    };
 
     auto finish = [&]() -> std::optional<ReadResult> {
         if (!hasDate)
@@ -117,6 +177,11 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
                            QCoreApplication::translate("QifStatement", "transaction without an amount (T)"));
         if (current.payee.isEmpty())
             current.payee = memo;
+        bool cut = false;
+        current.category = QifCategory(category, &cut);
+        if (cut && !firstCut)
+            firstCut = current.source;
+        keepSplit();
         // QIF's opening balance is a transfer from the account itself: the balance it starts from, no transaction.
         // The statement's is the first account's; another account's is left out.
         if (current.payee == QLatin1String("Opening Balance") && category.startsWith(QLatin1Char('[')) &&
@@ -132,7 +197,9 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
         current = {};
         memo.clear();
         category.clear();
-        started = hasDate = hasAmount = false;
+        parts.clear();
+        splitProblem.clear();
+        started = hasDate = hasAmount = partHasMemo = partHasCents = false;
         return std::nullopt;
     };
 
@@ -237,13 +304,35 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
         case 'L':
             category = value;
             break;
+        case 'S': {
+            bool cut = false;
+            parts.push_back({QifCategory(value, &cut), {}, 0});
+            partHasMemo = partHasCents = false;
+            if (cut && !firstCut)
+                firstCut = n;
+            break;
+        }
+        case 'E':
+            splitPart(true, false)->memo =
+                ledger::ControlCharactersAsSpaces(value).simplified().left(ledger::MaxPartMemoLength);
+            break;
+        case '$': {
+            QString finer;
+            const std::optional<int64_t> cents = SplitCents(value, finer);
+            if (!cents && finer.isEmpty())
+                return Failure(n, QCoreApplication::translate("QifStatement", "not an amount: %1").arg(Shown(value)));
+            if (splitProblem.isEmpty())
+                splitProblem = finer;
+            splitPart(false, true)->cents = cents.value_or(0);
+            break;
+        }
         case '^':
             if (started) {
                 if (auto failure = finish())
                     return *failure;
             }
             break;
-        default: // cleared flag, address, splits (S, E, $: the T line holds their total): nothing the register keeps
+        default: // cleared flag, address: nothing the register keeps
             break;
         }
     }
@@ -267,7 +356,9 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
         result.lines[k].date = *day;
     }
     if (!found.note.isEmpty())
-        result.notes.append(found.note);
+        result.notes.prepend(found.note);
+    if (firstCut)
+        result.notes.append(CategoriesCutNote(firstCut));
     if (investments > 0)
         result.notes.append(InvestmentNote(investments, result.lines.empty()));
     else if (result.lines.empty())

@@ -51,6 +51,13 @@ inline std::optional<int64_t> FinerThanCentAmount(const QString& text, QChar dec
     return ParseStatementCents(m.captured(1) + m.captured(2), decimalSeparator);
 }
 
+// Categories are cut rather than refused: the transaction matters more than its category's last words.
+inline QString CategoriesCutNote(int firstLine) {
+    return QCoreApplication::translate("StatementReading",
+                                       "Categories longer than %1 characters were cut, the first on line %2.")
+        .arg(QString::number(ledger::MaxCategoryLength), QString::number(firstLine));
+}
+
 // The note for investment transactions (trades, income, reinvestments) a check register does not keep; `only` when
 // the statement holds nothing else.
 inline QString InvestmentNote(int count, bool only) {

@@ -1,13 +1,18 @@
 #include "ui/import/ImportDialogs.h"
 
+#include "ledger/Categories.h"
 #include "model/TransactionRules.h"
 #include "platform/Locale.h"
+#include "platform/Prompt.h"
+#include "ui/import/PreviewCategories.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -38,7 +43,9 @@ QString SampleText(const import::StatementLine& line) {
     const QString date = QLocale().toString(platform::DateFromDayCount(line.date), QStringLiteral("d MMM yyyy"));
     if (!line.skipped.isEmpty())
         return QCoreApplication::translate("CsvMappingDialog", "%1  skipped: %2").arg(date, line.skipped);
-    return QStringLiteral("%1  %2  %3").arg(date, platform::FormatCents(line.cents), line.payee.simplified());
+    const QString shown =
+        QStringLiteral("%1  %2  %3").arg(date, platform::FormatCents(line.cents), line.payee.simplified());
+    return line.category.isEmpty() ? shown : shown + QStringLiteral("  ") + line.category;
 }
 
 } // namespace
@@ -66,12 +73,13 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     checkColumn = ColumnBox(this, "checkColumn");
     typeColumn = ColumnBox(this, "typeColumn");
     statusColumn = ColumnBox(this, "statusColumn");
+    categoryColumn = ColumnBox(this, "categoryColumn");
     OfferColumns();
-    const std::pair<QComboBox*, int> guessed[] = {{dateColumn, guess.date},           {amountColumn, guess.amount},
-                                                  {directionColumn, guess.direction}, {debitColumn, guess.debit},
-                                                  {creditColumn, guess.credit},       {payeeColumn, guess.payee},
-                                                  {payeeMoreColumn, guess.payeeMore}, {checkColumn, guess.checkNumber},
-                                                  {typeColumn, guess.type},           {statusColumn, guess.status}};
+    const std::pair<QComboBox*, int> guessed[] = {
+        {dateColumn, guess.date},           {amountColumn, guess.amount},     {directionColumn, guess.direction},
+        {debitColumn, guess.debit},         {creditColumn, guess.credit},     {payeeColumn, guess.payee},
+        {payeeMoreColumn, guess.payeeMore}, {checkColumn, guess.checkNumber}, {typeColumn, guess.type},
+        {statusColumn, guess.status},       {categoryColumn, guess.category}};
     for (const auto& [box, column] : guessed)
         Select(box, column);
     Select(dateOrder, int(guess.dateOrder.value_or(import::LocaleDateOrder())));
@@ -97,6 +105,7 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     form->addRow(tr("C&heck number column:"), checkColumn);
     form->addRow(tr("&Type column:"), typeColumn);
     form->addRow(tr("Stat&us column (pending rows are skipped):"), statusColumn);
+    form->addRow(tr("Cate&gory column:"), categoryColumn);
     form->addRow(tr("Decimal &separator:"), decimalSeparator);
     // A combo box would be announced by its current column ("(none)" five times): each is named after its label,
     // in the description too, since on Linux a combo box's name is its current text.
@@ -138,7 +147,7 @@ void CsvMappingDialog::OfferColumns() {
         import::CsvTableColumns(statement, header->isChecked() ? import::CsvHeader::Yes : import::CsvHeader::No);
     const auto count = std::max(columns.names.size(), columns.samples.size());
     for (QComboBox* box : {dateColumn, amountColumn, directionColumn, debitColumn, creditColumn, payeeColumn,
-                           payeeMoreColumn, checkColumn, typeColumn, statusColumn}) {
+                           payeeMoreColumn, checkColumn, typeColumn, statusColumn, categoryColumn}) {
         const QSignalBlocker quiet(box);
         const int chosen = box->count() ? ColumnOf(box) : -1;
         box->clear();
@@ -191,6 +200,7 @@ m.payeeMore = ColumnOf(payeeMoreColumn);
 m.checkNumber = ColumnOf(checkColumn);
 m.type = ColumnOf(typeColumn);
 m.status = ColumnOf(statusColumn);
+m.category = ColumnOf(categoryColumn);
 m.decimalSeparator = decimalSeparator->currentData().toString().at(0);
 return m;
 }
@@ -226,16 +236,35 @@ QString AccountDialog::Account() const {
     return lstAccounts->currentItem()->data(Qt::UserRole).toString();
 }
 
-ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, const import::ImportPlan& plan,
+namespace {
+
+enum PreviewColumn { DateColumn, AmountColumn, PayeeColumn, CheckColumn, CategoryColumn, WhatColumn, ColumnCount };
+
+bool IsAddedSingle(const import::PlannedLine& p) {
+    return p.kind == import::PlanKind::Add && !p.category.IsSplit();
+}
+
+} // namespace
+
+ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, import::ImportPlan& plan,
                              const QStringList& notes)
-    : QDialog(parent) {
+    : QDialog(parent), plan(plan) {
     setObjectName(QStringLiteral("ImportPreview"));
     setWindowTitle(tr("Import %1").arg(statementName));
-    auto* table = new QTableWidget(int(plan.lines.size()), 5, this);
+    categories = ledger::CategoryList();
+    for (const import::PlannedLine& p : plan.lines) {
+        if (!p.category.category.isEmpty() && !categories.contains(p.category.category))
+            categories << p.category.category;
+    }
+    table = new QTableWidget(int(plan.lines.size()), ColumnCount, this);
     table->setObjectName(QStringLiteral("tblLines"));
     table->setAccessibleName(tr("Statement lines"));
-    table->setHorizontalHeaderLabels({tr("Date"), tr("Amount"), tr("Payee"), tr("Check #"), tr("What happens")});
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setHorizontalHeaderLabels(
+        {tr("Date"), tr("Amount"), tr("Payee"), tr("Check #"), tr("Category"), tr("What happens")});
+    // Only the category of a line to add is edited, with completion from the categories there are.
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    table->setItemDelegateForColumn(CategoryColumn, new CategoryDelegate(table, categories));
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
     for (int row = 0; row < int(plan.lines.size()); ++row) {
@@ -244,14 +273,17 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
         const QString cells[] = {p.line.date ? platform::FormatShortDate(p.line.date) : QString(),
                                  platform::FormatCents(p.line.cents),
                                  p.description.isEmpty() ? p.line.payee.simplified() : p.description.trimmed(),
-                                 p.line.checkNumber, WhatHappens(p)};
-        for (int column = 0; column < 5; ++column) {
+                                 p.line.checkNumber,
+                                 QString(),
+                                 WhatHappens(p)};
+        for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
-            if (column == 1)
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            if (column == AmountColumn)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             // The payee as the ledger will keep it; the statement's own words when they had to be cut or changed.
             // A cut one ends in "…", so that the preview shows it without a pointer over the cell.
-            if (column == 2 && cells[column] != p.line.payee.simplified()) {
+            if (column == PayeeColumn && cells[column] != p.line.payee.simplified()) {
                 const bool cut =
                     ledger::ControlCharactersAsSpaces(p.line.payee).simplified().size() > ledger::DescriptionLength;
                 if (cut)
@@ -263,9 +295,31 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
             }
             table->setItem(row, column, item);
         }
+        ShowCategory(row);
     }
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
+    connect(table, &QTableWidget::itemChanged, this, &ImportPreview::CategoryTyped);
+    table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* makeRule = new QAction(tr("Make a &Rule..."), table);
+    table->addAction(makeRule);
+    connect(makeRule, &QAction::triggered, this, &ImportPreview::MakeRule);
+    ruleButton = new QPushButton(makeRule->text(), this);
+    ruleButton->setObjectName(QStringLiteral("cmdMakeRule"));
+    connect(ruleButton, &QPushButton::clicked, this, &ImportPreview::MakeRule);
+    // A rule is made of a line to add.
+    connect(table, &QTableWidget::currentCellChanged, this, [this, makeRule](int row) {
+        const bool adds = row >= 0 && this->plan.lines[size_t(row)].kind == import::PlanKind::Add;
+        makeRule->setEnabled(adds);
+        ruleButton->setEnabled(adds);
+    });
+    makeRule->setEnabled(false);
+    ruleButton->setEnabled(false);
+    rules = new QLabel(this);
+    rules->setObjectName(QStringLiteral("lblRules"));
+    rules->setWordWrap(true);
+    rules->setTextFormat(Qt::PlainText);
+    rules->hide();
 
     const int adds = plan.Count(import::PlanKind::Add);
     const int skipped = plan.Count(import::PlanKind::Skipped);
@@ -285,6 +339,10 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);
+    auto* ruleRow = new QHBoxLayout;
+    ruleRow->addWidget(rules, 1);
+    ruleRow->addWidget(ruleButton, 0, Qt::AlignRight | Qt::AlignTop);
+    layout->addLayout(ruleRow);
     if (!notes.isEmpty()) {
         auto* said = new QLabel(notes.join(QLatin1Char('\n')), this);
         said->setObjectName(QStringLiteral("lblNotes"));
@@ -293,7 +351,76 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, cons
     }
     layout->addWidget(summary);
     layout->addWidget(buttons);
-    resize(760, 420);
+    resize(860, 420);
+}
+
+// The category cell of a row as the plan has it: a line to add shows its category, where it came from in the
+// tooltip, and takes another; a split shows its parts in the tooltip.
+void ImportPreview::ShowCategory(int row) {
+    const import::PlannedLine& p = plan.lines[size_t(row)];
+    QTableWidgetItem* item = table->item(row, CategoryColumn);
+    const QSignalBlocker quiet(table);
+    QString tip;
+    switch (p.categorySource) {
+    case import::CategorySource::Statement:
+        tip = p.category.IsSplit() ? tr("Split as the statement says: %1").arg(import::PartsText(p.category.parts))
+                                   : tr("As the statement says");
+        break;
+    case import::CategorySource::Rule:
+        tip = tr("By the rule for descriptions that contain \"%1\"").arg(p.rule);
+        break;
+    case import::CategorySource::Payee:
+        tip = tr("As the payee's last transaction");
+        break;
+    case import::CategorySource::None:
+    case import::CategorySource::Chosen:
+        break;
+    }
+    item->setText(p.category.IsSplit() ? tr("(split)") : p.category.category);
+    item->setToolTip(tip);
+    item->setFlags(IsAddedSingle(p) ? item->flags() | Qt::ItemIsEditable : item->flags() & ~Qt::ItemIsEditable);
+}
+
+// What was typed becomes the line's category, tidied; a path too long to keep is refused and the cell shows the
+// category as it was.
+void ImportPreview::CategoryTyped(QTableWidgetItem* item) {
+    if (item->column() != CategoryColumn)
+        return;
+    const int row = item->row();
+    if (!import::ChooseCategory(plan, size_t(row), item->text()))
+        platform::MsgBox(tr("A category is at most %1 characters long.").arg(ledger::MaxCategoryLength));
+    ShowCategory(row);
+}
+
+// A rule of the current line's payee and category, or of what the user makes of them; it decides the other lines
+// it matches too, unless their category came from the statement or was chosen here.
+void ImportPreview::MakeRule() {
+    const int row = table->currentRow();
+    if (row < 0 || plan.lines[size_t(row)].kind != import::PlanKind::Add)
+        return;
+    const import::PlannedLine& p = plan.lines[size_t(row)];
+    RuleDialog dialog(this, p.description, p.category.category, categories);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ledger::CategoryRule rule = dialog.Rule();
+    if (!import::AddRule(plan, rule))
+        return;
+    // The line the rule was made of takes its category, whatever was chosen before.
+    if (IsAddedSingle(p) && p.categorySource != import::CategorySource::Rule)
+        import::ChooseCategory(plan, size_t(row), rule.category);
+    if (!categories.contains(rule.category))
+        categories << rule.category;
+    for (int each = 0; each < table->rowCount(); ++each)
+        ShowCategory(each);
+    ShowRules();
+}
+
+void ImportPreview::ShowRules() {
+    QStringList made;
+    for (const ledger::CategoryRule& rule : plan.newRules)
+        made << tr("\"%1\" \u2192 %2", "description contains TEXT: CATEGORY").arg(rule.contains, rule.category);
+    rules->setText(tr("Rules kept with the import: %1").arg(made.join(QStringLiteral("; "))));
+    rules->setVisible(!made.isEmpty());
 }
 
 // A sentence for each type, not the type's name put into one: a translation may need to change the words around it.

@@ -14,6 +14,8 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTableWidget;
+class QTableWidgetItem;
 
 class CsvMappingDialog : public QDialog {
     Q_OBJECT
@@ -41,6 +43,7 @@ private:
     QComboBox* checkColumn = nullptr;
     QComboBox* typeColumn = nullptr;
     QComboBox* statusColumn = nullptr;
+    QComboBox* categoryColumn = nullptr;
     QComboBox* decimalSeparator = nullptr;
     QLabel* sample = nullptr;
     QPushButton* OKButton = nullptr;
@@ -60,13 +63,23 @@ private:
 class ImportPreview : public QDialog {
     Q_OBJECT
 public:
-    // `notes` (the reader's, and OpeningNote) are shown above the summary, a line each.
-    ImportPreview(QWidget* parent, const QString& statementName, const import::ImportPlan& plan,
-                  const QStringList& notes);
+    // `notes` (the reader's, and OpeningNote) are shown above the summary, a line each. The category of each line to
+    // add is edited in `plan`, and the rules made here are added to it.
+    ImportPreview(QWidget* parent, const QString& statementName, import::ImportPlan& plan, const QStringList& notes);
 
     // What the preview says will happen to a line: "Add as Deposit", "Skip: duplicate of 1/5/2009 Phone 30.00", ...
     static QString WhatHappens(const import::PlannedLine& line);
 
 private:
     static QString AddAs(int typeCode, int checkNumber);
+    void ShowCategory(int row);
+    void CategoryTyped(QTableWidgetItem* item);
+    void MakeRule();
+    void ShowRules();
+
+    import::ImportPlan& plan;
+    QStringList categories; // offered while typing: the ledger's and the statement's
+    QTableWidget* table = nullptr;
+    QPushButton* ruleButton = nullptr;
+    QLabel* rules = nullptr;
 };

@@ -35,7 +35,7 @@ public:
     // The window's ledger is the one in memory; a read-only one offers no Import.
     bool OpenLedger() override { return true; }
 
-    bool Preview(const import::ImportPlan& plan, const QStringList& notes) override {
+    bool Preview(import::ImportPlan& plan, const QStringList& notes) override {
         ImportPreview preview(parent, name, plan, notes);
         return preview.exec() == QDialog::Accepted;
     }
