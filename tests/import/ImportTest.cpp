@@ -1,6 +1,7 @@
 // Statements of every format imported twice into a ledger, the plan's decisions, and the readers' refusals.
 #include "import/ImportPlan.h"
 #include "import/Statement.h"
+#include "ledger/Categories.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
@@ -649,6 +650,7 @@ TEST(StatementReaders, CsvMappingsAreRememberedByTheHeaderLine) {
     every.payeeMore = 4;
     every.direction = 5;
     every.status = 6;
+    every.category = 7;
     every.header = CsvHeader::No;
     EXPECT_EQ(CsvMappingFromText(CsvMappingText(every)), every);
     // Without a header row the first line is a transaction, another each month: the key is what stays.
@@ -1117,4 +1119,105 @@ TEST(StatementReaders, WhatIsNotAddedIsSaidWithItsReason) {
         EXPECT_EQ(r.notes, c.notes);
         EXPECT_EQ(r.accounts, c.accounts);
     }
+}
+
+// QIF's category and split lines, as the line carries them and as the added record keeps them: parts in the record's
+// sense, a split that does not add up left out with a note that names its line, the transaction added whole.
+TEST_F(ImportTest, QifCategoriesAndSplitsAreAddedWithTheirTransaction) {
+    using Parts = std::vector<ledger::SplitPart>;
+    const QString longName = QString(70, u'n');
+    const struct {
+        const char* name;
+        QString fields; // of one transaction of -30.00 on line 2
+        QString category;
+        Parts parts; // as added: the record's sense
+        QString note;
+    } cases[] = {
+        {"category", "LFood : Groceries ", "Food:Groceries", {}, {}},
+        {"class left out", "LFood:Groceries/Household", "Food:Groceries", {}, {}},
+        {"transfer", "L[Savings]", "Transfer:Savings", {}, {}},
+        {"transfer with a class", "L[Joint Savings]/Tax", "Transfer:Joint Savings", {}, {}},
+        {"split that fits, a part negative",
+         "LMisc\nSFood\nEBread\n$-35.00\nS[Savings]/Tax\n$5.00",
+         "Misc",
+         {{"Food", "Bread", 3500}, {"Transfer:Savings", "", -500}},
+         {}},
+        {"parts without S lines", "E  a\n$-10.00\nEb\n$-20.00", "", {{"", "a", 1000}, {"", "b", 2000}}, {}},
+        {"one part is a category", "LMisc\nSFood\n$-30.00", "Food", {}, {}},
+        {"split that does not fit",
+         "LMisc\nSFood\n$-20.00\nSSoap\n$-5.00",
+         "Misc",
+         {},
+         "Line 2: split left out (the parts add up to -25.00, not -30.00); the transaction is added without it."},
+        {"part finer than a cent",
+         "SFood\n$-29.995\nSSoap\n$-0.005",
+         "",
+         {},
+         "Line 2: split left out (an amount the ledger cannot keep to the cent: -29.995); the transaction is added "
+         "without it."},
+        {"a path too long is cut after its last whole name",
+         "L" + longName + ":" + longName,
+         longName,
+         {},
+         "Categories longer than 120 characters were cut, the first on line 2."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ledger::NewLedger();
+        const ReadResult read =
+            ReadQif(QStringLiteral("!Type:Bank\nD1/5/2024\nT-30.00\nPShop\n%1\n^\n").arg(c.fields).toUtf8());
+        ASSERT_TRUE(read.Ok()) << read.error.toStdString();
+        EXPECT_EQ(read.notes.mid(1), c.note.isEmpty() ? QStringList() : QStringList(c.note));
+        const ImportPlan plan = PlanImport(read.lines);
+        ASSERT_EQ(plan.Count(PlanKind::Add), 1);
+        ASSERT_TRUE(ApplyPlan(plan).Ok());
+        const ledger::CategoryAssignment kept = ledger::CategoryOf(1);
+        EXPECT_EQ(kept.category, c.parts.empty() ? c.category : QString());
+        EXPECT_EQ(kept.parts, c.parts);
+    }
+    EXPECT_TRUE(ReadQif("!Type:Bank\nD1/5/2024\nT-30.00\nSFood\n$x\n^\n")
+                    .error.startsWith(QLatin1String("line 5: not an amount")));
+}
+
+// A line's category comes from the statement, else the first rule its payee matches (the preview's own rules
+// first), else its payee's newest transaction; the preview's choice holds over all of them. A CSV's category column
+// is found by its name.
+TEST_F(ImportTest, ALinesCategoryComesFromTheStatementARuleThePayeeOrTheUser) {
+    ledger::AddTransaction(-1, Day(2024, 1, 9), 5.f, QStringLiteral("Corner Shop"), ledger::CheckOrPayment);
+    ledger::AddTransaction(-1, Day(2024, 1, 2), 5.f, QStringLiteral("Corner Shop"), ledger::CheckOrPayment);
+    ledger::AddTransaction(-1, Day(2024, 1, 3), 5.f, QStringLiteral("Garage"), ledger::CheckOrPayment);
+    ASSERT_TRUE(ledger::SetCategory(1, {QStringLiteral("Household"), {}}) &&
+                ledger::SetCategory(2, {QStringLiteral("Food"), {}}) &&
+                ledger::SetCategory(3, {{}, {{"Car", "", 300}, {"Food", "", 200}}}) &&
+                ledger::SetCategoryRules({{QStringLiteral("AMAZON"), QStringLiteral("Shopping")}}));
+    const QByteArray csv = "Date,Description,Amount,Kategorie\n"
+                           "2024-02-01,AMAZON MKTP,-1.00,Books\n"
+                           "2024-02-02,amazon.de,-2.00,\n"
+                           "2024-02-03,Corner Shop,-3.00,\n"
+                           "2024-02-04,Garage,-4.00,\n"
+                           "2024-02-05,Corner Shop,-5.00, : \n";
+    const CsvMapping mapping = GuessCsvMapping(csv);
+    EXPECT_EQ(mapping.category, 3);
+    ImportPlan plan = PlanImport(ReadCsv(csv, mapping).lines);
+    const auto seen = [&plan] {
+        QStringList texts;
+        for (const PlannedLine& p : plan.lines)
+            texts << QStringLiteral("%1 %2").arg(int(p.categorySource)).arg(p.category.category);
+        return texts.join(QLatin1Char('|'));
+    };
+    // 0 none, 1 statement, 2 rule, 3 payee, 4 chosen; a split is no payee's last category.
+    EXPECT_EQ(seen(), QStringLiteral("1 Books|2 Shopping|3 Household|0 |3 Household"));
+    EXPECT_EQ(PlanText(plan.lines[0]), QStringLiteral("added as Payment, Books"));
+    EXPECT_TRUE(AddRule(plan, {QStringLiteral("shop"), QStringLiteral("Errands")}));
+    EXPECT_FALSE(AddRule(plan, {QStringLiteral(" "), QStringLiteral("Errands")}));
+    EXPECT_FALSE(AddRule(plan, {QStringLiteral("x"), QStringLiteral("Errands:")}));
+    EXPECT_TRUE(ChooseCategory(plan, 4, QStringLiteral(" Car : Fuel ")));
+    EXPECT_FALSE(ChooseCategory(plan, 3, QString(121, u'x')));
+    EXPECT_EQ(seen(), QStringLiteral("1 Books|2 Shopping|2 Errands|0 |4 Car:Fuel"));
+    ASSERT_TRUE(ApplyPlan(plan).Ok());
+    const QString kept[] = {"Books", "Shopping", "Errands", "", "Car:Fuel"};
+    for (int16_t slot = 4; slot <= 8; ++slot)
+        EXPECT_EQ(ledger::CategoryOf(slot).category, kept[slot - 4]) << slot;
+    EXPECT_EQ(ledger::CategoryRules(),
+              std::vector<ledger::CategoryRule>({{"shop", "Errands"}, {"AMAZON", "Shopping"}}));
 }
