@@ -3,7 +3,6 @@
 #include "ledger/Categories.h"
 #include "model/TransactionRules.h"
 #include "platform/Locale.h"
-#include "platform/Prompt.h"
 #include "ui/import/PreviewCategories.h"
 
 #include <QAction>
@@ -298,6 +297,12 @@ ImportPreview::ImportPreview(QWidget* parent, const QString& statementName, impo
         ShowCategory(row);
     }
     table->resizeColumnsToContents();
+    // Room for the categories the user may choose, up to a point, and one line per row.
+    int categoryWidth = 0;
+    for (const QString& category : categories)
+        categoryWidth = std::max(categoryWidth, table->fontMetrics().horizontalAdvance(category) + 16);
+    table->setColumnWidth(CategoryColumn, std::max(table->columnWidth(CategoryColumn), std::min(categoryWidth, 240)));
+    table->setWordWrap(false);
     table->horizontalHeader()->setStretchLastSection(true);
     connect(table, &QTableWidget::itemChanged, this, &ImportPreview::CategoryTyped);
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -381,15 +386,12 @@ void ImportPreview::ShowCategory(int row) {
     item->setFlags(IsAddedSingle(p) ? item->flags() | Qt::ItemIsEditable : item->flags() & ~Qt::ItemIsEditable);
 }
 
-// What was typed becomes the line's category, tidied; a path too long to keep is refused and the cell shows the
-// category as it was.
+// What was typed becomes the line's category, tidied (the editor takes no more than a path may hold).
 void ImportPreview::CategoryTyped(QTableWidgetItem* item) {
     if (item->column() != CategoryColumn)
         return;
-    const int row = item->row();
-    if (!import::ChooseCategory(plan, size_t(row), item->text()))
-        platform::MsgBox(tr("A category is at most %1 characters long.").arg(ledger::MaxCategoryLength));
-    ShowCategory(row);
+    import::ChooseCategory(plan, size_t(item->row()), item->text());
+    ShowCategory(item->row());
 }
 
 // A rule of the current line's payee and category, or of what the user makes of them; it decides the other lines

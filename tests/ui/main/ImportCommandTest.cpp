@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "import/Statement.h"
+#include "ledger/Categories.h"
 #include "ledger/ClearMarks.h"
 #include "support/ScopedLocale.h"
 #include "ui/import/ImportDialogs.h"
@@ -10,6 +11,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QListWidget>
 #include <QTableWidget>
 
@@ -79,11 +81,11 @@ TEST_F(ImportCommandTest, CancelAddsNothingImportAddsEveryLineAndAgainSkipsThemA
     } cases[] = {
         {"statement.qif",
          "en_US",
-         {"1/5/2024", "-1,250.00", "City Water & Power", "311", "Add as Check"},
+         {"1/5/2024", "-1,250.00", "City Water & Power", "311", "", "Add as Check"},
          {"Add as Check", "Add as Deposit", "Add as Withdrawal", "Add as Interest"}},
         {"statement1.ofx",
          "de_DE",
-         {"05.02.2024", "-125,40", "Check 1042", "1042", "Add as Check"},
+         {"05.02.2024", "-125,40", "Check 1042", "1042", "", "Add as Check"},
          {"Add as Check", "Add as Deposit", "Add as Interest", "Add as Fee", "Add as Withdrawal", "Add as Payment"}},
     };
     for (const auto& c : cases) {
@@ -196,8 +198,8 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
                 for (QComboBox* box : dialog->findChildren<QComboBox*>())
                     names << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
                 names.sort();
-                EXPECT_EQ(names, QStringList({"Amount column", "Check number column", "Date column", "Date order",
-                                              "Decimal separator", "Payee column",
+                EXPECT_EQ(names, QStringList({"Amount column", "Category column", "Check number column", "Date column",
+                                              "Date order", "Decimal separator", "Payee column",
                                               "Status column (pending rows are "
                                               "skipped)",
                                               "Type column", "and Credit column", "and second payee column",
@@ -299,4 +301,66 @@ TEST_F(ImportCommandTest, TheAccountsAreOfferedAsTheStatementNamesThem) {
     const auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstAccounts"));
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("DE%2 (3 transactions)"));
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("no account id (1 transaction)"));
+}
+
+// A line's category is typed in the preview with completion, a rule made of it decides the lines it matches, and
+// Import keeps both; Cancel keeps neither.
+TEST_F(ImportCommandTest, ThePreviewsCategoriesAndRulesAreWhatTheImportKeeps) {
+    Start();
+    QFile file(PathIn(QStringLiteral("cafe.qif")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write("!Type:Bank\nD1/5/2024\nT-4.50\nPCAFE LUNA 123\n^\nD1/6/2024\nT-3.20\nPCafe Luna 456\n^\n"
+                           "D1/7/2024\nT-10\nPBooks\nLLeisure\n^\n") > 0);
+    file.close();
+    for (const bool confirm : {false, true}) {
+        SCOPED_TRACE(confirm);
+        QStringList before, after, tips;
+        QString completion, offered, rules;
+        WhenModalOpens([&](QWidget* modal) {
+            auto* table = modal->findChild<QTableWidget*>(QStringLiteral("tblLines"));
+            const auto cells = [table](QStringList& texts) {
+                for (int row = 0; row < table->rowCount(); ++row)
+                    texts << table->item(row, 4)->text();
+            };
+            cells(before);
+            table->editItem(table->item(0, 4));
+            auto* editor = table->findChild<QLineEdit*>(QStringLiteral("txtCategory"));
+            ASSERT_TRUE(editor);
+            editor->completer()->setCompletionPrefix(QStringLiteral("dini"));
+            completion = editor->completer()->currentCompletion();
+            editor->setText(QStringLiteral(" Food : Dining out "));
+            QTest::keyClick(editor, Qt::Key_Return);
+            QCoreApplication::processEvents(); // the table takes what was typed once Return is handled
+            table->setCurrentCell(0, 0);
+            WhenModalOpens([&](QWidget* dialog) {
+                auto* contains = dialog->findChild<QLineEdit*>(QStringLiteral("txtContains"));
+                offered =
+                    contains->text() + u'|' + dialog->findChild<QLineEdit*>(QStringLiteral("txtCategory"))->text();
+                contains->setText(QStringLiteral("cafe luna"));
+                dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            });
+            modal->findChild<QPushButton*>(QStringLiteral("cmdMakeRule"))->click();
+            cells(after);
+            for (int row = 0; row < table->rowCount(); ++row)
+                tips << table->item(row, 4)->toolTip();
+            rules = modal->findChild<QLabel*>(QStringLiteral("lblRules"))->text();
+            modal->findChild<QPushButton*>(QLatin1String(confirm ? "cmdImport" : "cmdCancel"))->click();
+        });
+        PromptScript prompts;
+        prompts.ExpectFileDialog(true, file.fileName());
+        Trigger("Import");
+        EXPECT_EQ(before, QStringList({"", "", "Leisure"}));
+        EXPECT_EQ(completion, QStringLiteral("Food:Dining out"));
+        EXPECT_EQ(offered, QStringLiteral("CAFE LUNA 123|Food:Dining out"));
+        EXPECT_EQ(after, QStringList({"Food:Dining out", "Food:Dining out", "Leisure"}));
+        EXPECT_EQ(tips, QStringList(
+                            {"", "By the rule for descriptions that contain \"cafe luna\"", "As the statement says"}));
+        EXPECT_EQ(rules, QStringLiteral("Rules kept with the import: \"cafe luna\" \u2192 Food:Dining out"));
+        EXPECT_EQ(ledger::GetTransactionCount(), confirm ? 4 : 1);
+        EXPECT_EQ(ledger::CategoryRules().size(), confirm ? 1u : 0u);
+    }
+    const QString kept[] = {"Food:Dining out", "Food:Dining out", "Leisure"};
+    for (int16_t slot = 1; slot <= 3; ++slot)
+        EXPECT_EQ(ledger::CategoryOf(slot).category, kept[slot - 1]) << slot;
+    EXPECT_EQ(ledger::CategoryRules(), std::vector<ledger::CategoryRule>({{"cafe luna", "Food:Dining out"}}));
 }
