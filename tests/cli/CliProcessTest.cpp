@@ -487,15 +487,16 @@ TEST_F(CliProcess, ImportAddsAStatementOnceWritesOnlyWhenItMayAndThenRemembersIt
 }
 
 // A CSV without a header row, its debits and credits told by a column of words: the header option decides what
-// the first row is.
+// the first row is. A line's category is said after what it is added as.
 TEST_F(CliProcess, ImportTakesAHeaderlessCsvWithADirectionColumn) {
     const QString csv = dir.filePath(QStringLiteral("noheader.csv"));
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("05/13/2024;12,50;D;Florist;Main St\n05/14/2024;20,00;C;Refund;\n");
+    file.write("05/13/2024;12,50;D;Florist;Main St;Gifts\n05/14/2024;20,00;C;Refund;;\n");
     file.close();
-    const QStringList columns = {"import", ledgerPath,        csv, "--dry-run",   "--date-col", "1", "--amount-col",
-                                 "2",      "--direction-col", "3", "--payee-col", "4,5"};
+    const QStringList columns = {
+        "import",          ledgerPath, csv,           "--dry-run", "--date-col",     "1", "--amount-col", "2",
+        "--direction-col", "3",        "--payee-col", "4,5",       "--category-col", "6"};
     const struct {
         QString header;
         int status;
@@ -503,7 +504,7 @@ TEST_F(CliProcess, ImportTakesAHeaderlessCsvWithADirectionColumn) {
     } cases[] = {
         {"no", 0,
          "Dates read month first (05/13/2024 has no month 13).\n"
-         "line 1  5/13/2024  -12.50  Florist Main St  added as Payment\n"
+         "line 1  5/13/2024  -12.50  Florist Main St  added as Payment, Gifts\n"
          "line 2  5/14/2024  20.00  Refund  added as Deposit\n2 added"},
         {"yes", 0, "Dates read month first (05/14/2024 has no month 14).\nline 2  5/14/2024  20.00  Refund"},
         {"maybe", 2, "--header takes yes or no"},

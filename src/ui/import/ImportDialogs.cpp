@@ -420,7 +420,7 @@ void ImportPreview::MakeRule() {
 void ImportPreview::ShowRules() {
     QStringList made;
     for (const ledger::CategoryRule& rule : plan.newRules)
-        made << tr("\"%1\" \u2192 %2", "description contains TEXT: CATEGORY").arg(rule.contains, rule.category);
+        made << tr("\"%1\" → %2", "description contains TEXT: CATEGORY").arg(rule.contains, rule.category);
     rules->setText(tr("Rules kept with the import: %1").arg(made.join(QStringLiteral("; "))));
     rules->setVisible(!made.isEmpty());
 }
