@@ -93,12 +93,15 @@ OrderFound DateOrderOf(const std::vector<WrittenDate>& dates) {
     return found;
 }
 
-// QIF's category field: "Category/Class" keeps the category, "[NAME]" is a transfer to the account NAME.
+// QIF's category field: "Category/Class" keeps the category, "[NAME]" is a transfer to the account NAME, and
+// "--Split--" says only that the split lines follow.
 QString QifCategory(const QString& written, bool* cut) {
     const QString value = written.trimmed();
+    *cut = false;
+    if (value == QLatin1String("--Split--"))
+        return {};
     if (value.startsWith(QLatin1Char('['))) {
         const QString account = value.mid(1, value.indexOf(QLatin1Char(']')) - 1).trimmed();
-        *cut = false;
         return account.isEmpty() ? QString() : StatementCategory(QStringLiteral("Transfer:") + account, cut);
     }
     return StatementCategory(value.section(QLatin1Char('/'), 0, 0), cut);
