@@ -12,16 +12,18 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-CategoryChoiceDialog::CategoryChoiceDialog(QWidget* owner, const QString& title, const QString& question,
+CategoryChoiceDialog::CategoryChoiceDialog(QWidget* owner, const QString& title, const QString& text,
                                            const QStringList& offers, const QString& shown, bool editable)
     : QDialog(owner) {
     setObjectName(QStringLiteral("CategoryChoiceDialog"));
     setWindowTitle(title);
     setModal(true);
 
-    auto* label = new QLabel(question, this);
-    label->setObjectName(QStringLiteral("questionLabel"));
-    label->setWordWrap(true);
+    // Category names are shown as typed: an "&" or "<" in one is a character, not a key or markup.
+    questionLabel = new QLabel(text, this);
+    questionLabel->setObjectName(QStringLiteral("questionLabel"));
+    questionLabel->setTextFormat(Qt::PlainText);
+    questionLabel->setWordWrap(true);
     categoryBox = new QComboBox(this);
     categoryBox->setObjectName(QStringLiteral("categoryBox"));
     categoryBox->addItems(offers);
@@ -38,7 +40,7 @@ CategoryChoiceDialog::CategoryChoiceDialog(QWidget* owner, const QString& title,
     } else {
         categoryBox->setCurrentIndex(std::max(0, int(offers.indexOf(shown))));
     }
-    label->setBuddy(categoryBox);
+    categoryBox->setAccessibleName(text);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
@@ -47,7 +49,7 @@ CategoryChoiceDialog::CategoryChoiceDialog(QWidget* owner, const QString& title,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
+    layout->addWidget(questionLabel);
     layout->addWidget(categoryBox);
     layout->addStretch();
     layout->addWidget(buttons);
@@ -60,6 +62,9 @@ void CategoryChoiceDialog::AskForText(const QString& text, int maxLength) {
     textBox->setMaxLength(maxLength);
     auto* label = new QLabel(tr("&Description contains:"), this);
     label->setBuddy(textBox);
+    // The question is then the category box's caption, with its key.
+    questionLabel->setTextFormat(Qt::AutoText);
+    questionLabel->setBuddy(categoryBox);
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->insertWidget(0, textBox);
     layout->insertWidget(0, label);

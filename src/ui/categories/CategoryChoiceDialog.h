@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 class CategoryChoiceDialog : public QDialog {
@@ -17,7 +18,8 @@ public:
     CategoryChoiceDialog(QWidget* owner, const QString& title, const QString& question, const QStringList& offers,
                          const QString& shown, bool editable);
 
-    // A box above the category for what a statement line's description contains, holding `text`.
+    // A box above the category for what a statement line's description contains, holding `text`; the question is
+    // then the category box's caption.
     void AskForText(const QString& text, int maxLength);
 
     QString Category() const;
@@ -26,6 +28,7 @@ public:
     QString Text() const;
 
 private:
+    QLabel* questionLabel = nullptr;
     QComboBox* categoryBox = nullptr;
     QLineEdit* textBox = nullptr;
 };
