@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -68,19 +69,24 @@ std::optional<QString> TypedPath(const QString& typed) {
     return path;
 }
 
-// The live transactions with `path` or a category under it, a split counting once.
-int TransactionsIn(const QString& path) {
-    int count = 0;
+// How many live transactions each category holds, itself and under it, a transaction counting once in each however
+// many of its parts are there.
+std::map<QString, int> TransactionsUnder() {
+    std::map<QString, int> counts;
     ledger::TransactionRecord record;
     int16_t slot = 1;
     for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot) {
         const ledger::CategoryAssignment assignment = ledger::CategoryOf(slot);
-        bool in = ledger::IsInCategory(assignment.category, path);
+        QSet<QString> holding;
+        for (const QString& each : ledger::CategoryAndParents(assignment.category))
+            holding.insert(each);
         for (const ledger::SplitPart& part : assignment.parts)
-            in = in || ledger::IsInCategory(part.category, path);
-        count += in ? 1 : 0;
+            for (const QString& each : ledger::CategoryAndParents(part.category))
+                holding.insert(each);
+        for (const QString& path : holding)
+            counts[path] += 1;
     }
-    return count;
+    return counts;
 }
 
 QString TransactionCount(int count) {
@@ -160,6 +166,7 @@ CategoriesWindow::CategoriesWindow(QWidget* owner) : QDialog(owner) {
     connect(mergeCategoryButton, &QPushButton::clicked, this, &CategoriesWindow::MergeCategory);
     connect(deleteCategoryButton, &QPushButton::clicked, this, &CategoriesWindow::DeleteCategory);
     connect(categoryTree, &QTreeWidget::currentItemChanged, this, &CategoriesWindow::UpdateButtons);
+    connect(categoryTree, &QTreeWidget::itemActivated, this, &CategoriesWindow::RenameCategory);
     connect(addRuleButton, &QPushButton::clicked, this, &CategoriesWindow::AddRule);
     connect(editRuleButton, &QPushButton::clicked, this, &CategoriesWindow::EditRule);
     connect(removeRuleButton, &QPushButton::clicked, this, &CategoriesWindow::RemoveRule);
@@ -182,9 +189,15 @@ void CategoriesWindow::Refill() {
 
 void CategoriesWindow::FillTree() {
     const QString selected = SelectedCategory();
+    // A category's own figures, and its amount with those under it.
     std::map<QString, ledger::CategoryUse> uses;
-    for (const ledger::CategoryUse& use : ledger::CategoryUses())
+    std::map<QString, int64_t> centsUnder;
+    for (const ledger::CategoryUse& use : ledger::CategoryUses()) {
         uses[use.path] = use;
+        for (const QString& each : ledger::CategoryAndParents(use.path))
+            centsUnder[each] += use.cents;
+    }
+    const std::map<QString, int> transactionsUnder = TransactionsUnder();
     categoryTree->clear();
     // The list is sorted with every category's parents in it, so a parent's row is there before its children's.
     std::map<QString, QTreeWidgetItem*> rows;
@@ -196,21 +209,12 @@ void CategoriesWindow::FillTree() {
         row->setData(CategoryColumn, PathRole, path);
         rows[path] = row;
     }
-    // Each row's figures: its own and those under it.
     for (const auto& [path, row] : rows) {
-        int transactions = 0;
-        int64_t cents = 0;
-        for (auto under = rows.lower_bound(path); under != rows.end(); ++under) {
-            if (!ledger::IsInCategory(under->first, path))
-                continue;
-            const auto use = uses.find(under->first);
-            if (use != uses.end()) {
-                transactions += use->second.transactions;
-                cents += use->second.cents;
-            }
-        }
-        row->setText(TransactionsColumn, QString::number(transactions));
-        row->setText(AmountColumn, platform::FormatCents(cents));
+        const auto transactions = transactionsUnder.find(path);
+        const auto cents = centsUnder.find(path);
+        row->setText(TransactionsColumn,
+                     QString::number(transactions == transactionsUnder.end() ? 0 : transactions->second));
+        row->setText(AmountColumn, platform::FormatCents(cents == centsUnder.end() ? 0 : cents->second));
         row->setTextAlignment(TransactionsColumn, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
         if (row->childCount() > 0) {
@@ -373,7 +377,7 @@ void CategoriesWindow::DeleteCategory() {
     const QString path = SelectedCategory();
     if (path.isEmpty())
         return;
-    const int count = TransactionsIn(path);
+    const int count = TransactionsUnder()[path];
     QString moveTo;
     if (count == 0) {
         if (platform::MsgBox(tr("Delete %1 and the categories under it? No transaction has them.").arg(path),

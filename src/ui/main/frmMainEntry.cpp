@@ -205,7 +205,8 @@ void frmMain::FillLastCategory(QComboBox* box, QString& filled, const QString& p
     const QString shown = box->currentText();
     if (!shown.isEmpty() && shown != filled)
         return;
-    filled = ledger::LastCategoryOf(payee);
+    // An empty box is no payee: a transaction without a description gives nothing to the next one.
+    filled = payee.trimmed().isEmpty() ? QString() : ledger::LastCategoryOf(payee);
     box->setEditText(filled);
 }
 

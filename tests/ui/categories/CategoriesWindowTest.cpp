@@ -210,13 +210,16 @@ TEST_F(CategoriesWindowTest, RefusalsSayWhyAndChangeNothing) {
 
 TEST_F(CategoriesWindowTest, AParentRowAddsUpTheCategoriesUnderItInTheLocalesMoney) {
     const tallix::test::ScopedLocale german(QStringLiteral("de_DE"));
-    ASSERT_TRUE(ledger::SetCategory(4, {QStringLiteral("Food"), {}}));
+    // A split with parts in Food and under it counts once in Food.
+    ASSERT_TRUE(
+        ledger::SetCategory(4, {{}, {{QStringLiteral("Food"), {}, 3000}, {QStringLiteral("Food:Dining"), {}, 2000}}}));
     const struct {
         const char* path;
         const char* transactions;
         const char* amount;
         const char* tip;
-    } rows[] = {{"Food", "3", "-100,00", "Food alone: 1 transaction, -50,00"},
+    } rows[] = {{"Food", "3", "-100,00", "Food alone: 1 transaction, -30,00"},
+                {"Food:Dining", "2", "-40,00", ""},
                 {"Food:Groceries", "1", "-30,00", ""},
                 {"Income", "1", "1.000,00", "Income alone: 0 transactions, 0,00"},
                 {"Shopping", "0", "0,00", ""}};
