@@ -83,7 +83,7 @@ private:
     // The payee's address last used fills the address, unless the user entered one for this check.
     void Payee_Changed(const QString& payee);
     // The category last given to the payee or description fills its frame's box, unless the user chose one: the box
-    // holds neither nothing nor what was filled in last (`filled`).
+    // holds something other than what was filled in last (`filled`).
     static void FillLastCategory(QComboBox* box, QString& filled, const QString& payee);
     // Both frames' category boxes list the ledger's categories as they stand.
     void FillCategoryLists();
