@@ -20,7 +20,6 @@
 
 namespace {
 enum Column { CategoryColumn, TransactionsColumn, AmountColumn };
-enum RuleColumn { ContainsColumn, RuleCategoryColumn };
 constexpr int PathRole = Qt::UserRole;
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
