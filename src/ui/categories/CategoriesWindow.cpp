@@ -379,7 +379,7 @@ void CategoriesWindow::DeleteCategory() {
     const int count = TransactionsUnder()[path];
     QString moveTo;
     if (count == 0) {
-        if (platform::MsgBox(tr("Delete %1 and the categories under it? No transaction has them.").arg(path),
+        if (platform::MsgBox(tr("Delete %1 and any category under it? No transaction uses them.").arg(path),
                              platform::Buttons::YesNo, platform::ProgramTitle(), platform::Icon::Question,
                              platform::Answer::No) != platform::Answer::Yes)
             return;
@@ -387,7 +387,7 @@ void CategoriesWindow::DeleteCategory() {
         const QString none = tr("(no category)");
         CategoryChoiceDialog dialog(
             this, tr("Delete Category"),
-            tr("Delete %1 and the categories under it. Their %2 go to:").arg(path, TransactionCount(count)),
+            tr("Delete %1 and any category under it? The %2 it holds will move to:").arg(path, TransactionCount(count)),
             QStringList{none} + CategoriesOutside(path), none, false);
         if (dialog.exec() != QDialog::Accepted)
             return;

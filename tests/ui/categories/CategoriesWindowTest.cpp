@@ -113,7 +113,7 @@ TEST_F(CategoriesWindowTest, EachCommandIsOneStepThatUndoTakesBackAndRedoMakesAg
          [&] {
              Select("Household");
              Reply("deleteCategoryButton", "Income:Salary", {},
-                   "Delete Household and the categories under it. Their 2 transactions go to:");
+                   "Delete Household and any category under it? The 2 transactions it holds will move to:");
          },
          [] { return Of(1) == "Income:Salary" && Of(2) == "Income:Salary" && Of(4) == "Income"; }},
         {"delete, leaving them without", [&] { Select("Income"), Reply("deleteCategoryButton", "(no category)"); },
@@ -201,7 +201,7 @@ TEST_F(CategoriesWindowTest, RefusalsSayWhyAndChangeNothing) {
     }
     // A category no transaction has is deleted only when the user says Yes.
     PromptScript prompts;
-    prompts.ExpectMessage("Delete Shopping and the categories under it? No transaction has them.", Answer::No);
+    prompts.ExpectMessage("Delete Shopping and any category under it? No transaction uses them.", Answer::No);
     Select("Shopping");
     Find("deleteCategoryButton")->click();
     EXPECT_EQ(ledger::TakeCategories(), before);
