@@ -1,6 +1,7 @@
 // The main window's controls, menus and status bar, laid out in twips as on the paper check they imitate.
 #include "ui/main/frmMain.h"
 
+#include "ledger/Categories.h"
 #include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
 #include "ledger/StoreNotifier.h"
@@ -86,9 +87,26 @@ QLineEdit* PlaceText(QWidget* parent, const char* name, int left, int top, int w
 }
 
 QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, int left, int width = 1095) {
-    auto* button = Place(new QPushButton(caption, parent), name, left, 4800, width, 375);
+    auto* button = Place(new QPushButton(caption, parent), name, left, 5640, width, 375);
     button->setAutoDefault(false);
     return button;
+}
+
+// Any path may be typed; the ledger's categories are offered as the user types, matching anywhere in the path and
+// ignoring case ("groc" offers "Food:Groceries"). What was typed stays unless an offer is picked.
+QComboBox* PlaceCategoryBox(QWidget* parent, const char* name, const QString& accessibleName, int left, int top,
+                            int width) {
+    auto* box = Place(new QComboBox(parent), name, left, top, width, 315);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    box->completer()->setFilterMode(Qt::MatchContains);
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    platform::PassClicksBesideCompletion(box->completer());
+    box->setAccessibleName(accessibleName);
+    box->setAccessibleDescription(accessibleName);
+    box->lineEdit()->setAccessibleName(accessibleName);
+    return box;
 }
 
 } // namespace
@@ -102,10 +120,10 @@ frmMain::frmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(pa
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(platform::SansSerifFont(8.25));
 
-    // The client area below the menu is 8085 x 5715 twips; the status bar takes its bottom 375.
+    // The client area below the menu is 8085 x 6555 twips; the status bar takes its bottom 375.
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
-    client->setFixedSize(platform::TwipsToPixels(8085), platform::TwipsToPixels(5340));
+    client->setFixedSize(platform::TwipsToPixels(8085), platform::TwipsToPixels(6180));
     FillWith(client, QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
     setCentralWidget(client);
 
@@ -141,7 +159,7 @@ frmMain::~frmMain() {
 }
 
 void frmMain::BuildCheckFrame(QWidget* client) {
-    Frame1 = PlaceFrame(client, "Frame1", tr("Check or payment"), 360, 240, 7335, 2295);
+    Frame1 = PlaceFrame(client, "Frame1", tr("Check or payment"), 360, 240, 7335, 2715);
     Option5 = Place(new QRadioButton(tr("Check"), Frame1), "Option5", 3480, 360, 975, 255);
     Option5->setChecked(true);
     Option6 = Place(new QRadioButton(tr("Payment"), Frame1), "Option6", 3480, 600, 1095, 255);
@@ -203,10 +221,14 @@ void frmMain::BuildCheckFrame(QWidget* client) {
     txtMemo = PlaceText(Frame1, "txtMemo", 960, 1800, 3360, 285);
     txtMemo->setMaxLength(ledger::MaxMemoLength);
     memo->setBuddy(txtMemo);
+    // Where the money went, in a row of its own below the check's face.
+    auto* category = PlaceLabel(Frame1, "lblCategory", tr("&Category:"), Qt::AlignLeft, 240, 2310, 840, 255);
+    cboCategory = PlaceCategoryBox(Frame1, "cboCategory", tr("Check category"), 1080, 2265, 3240);
+    category->setBuddy(cboCategory);
 }
 
 void frmMain::BuildDepositFrame(QWidget* client) {
-    Frame2 = PlaceFrame(client, "Frame2", tr("Deposit, fee or withdrawal"), 360, 2760, 7335, 1815);
+    Frame2 = PlaceFrame(client, "Frame2", tr("Deposit, fee or withdrawal"), 360, 3180, 7335, 2235);
     // One option group of its own for the four kinds.
     auto* kinds = Place(new QWidget(Frame2), "Frame3", 120, 240, 1335, 1455);
     Option1 = Place(new QRadioButton(tr("Deposit"), kinds), "Option1", 0, 120, 1695, 255);
@@ -227,6 +249,10 @@ void frmMain::BuildDepositFrame(QWidget* client) {
     amount->setBuddy(Text6);
     Text6->setAccessibleName(tr("Transaction amount"));
     Text6->setValidator(new platform::TextRuleValidator(&ledger::IsDollarText, Text6));
+    // Both frames' labels are on screen at once: each has a key of its own.
+    auto* category = PlaceLabel(Frame2, "lblCategory2", tr("Ca&tegory:"), Qt::AlignRight, 3000, 1800, 855, 255);
+    cboCategory2 = PlaceCategoryBox(Frame2, "cboCategory2", tr("Transaction category"), 3960, 1785, 3255);
+    category->setBuddy(cboCategory2);
 }
 
 void frmMain::BuildButtons(QWidget* client) {
@@ -281,13 +307,15 @@ void frmMain::BuildMenus() {
     BalanceToStatement->setObjectName(QStringLiteral("mnuSetupBalance"));
     Schedules = setup->addAction(tr("&Schedules..."));
     Schedules->setObjectName(QStringLiteral("mnuSetupSchedules"));
+    Categories = setup->addAction(tr("&Categories..."));
+    Categories->setObjectName(QStringLiteral("mnuSetupCategories"));
 }
 
 void frmMain::BuildStatusBar() {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setFixedHeight(platform::TwipsToPixels(5715) - platform::TwipsToPixels(5340));
+    StatusBar1->setFixedHeight(platform::TwipsToPixels(6555) - platform::TwipsToPixels(6180));
     FillWith(StatusBar1, QPalette::Window, ButtonFace());
     // A long path leaves out its middle, so the file's name stays in view; it must not widen the fixed-size window.
     Panel1 = new platform::PathLabel(StatusBar1);
@@ -318,9 +346,10 @@ void frmMain::BuildStatusBar() {
 }
 
 void frmMain::SetTabOrder() {
-    const QList<QWidget*> order = {Command2, Text4,    Text3,     txtMemo,   cmdAddress, chkPrintLater, Text7,
-                                   Text6,    Command1, Option1,   Option2,   Option3,    Command3,      Command4,
-                                   Option4,  Combo1,   DTPicker1, DTPicker2, Command5,   Option5,       Option6};
+    const QList<QWidget*> order = {Command2,      Text4,     Text3,    txtMemo,      cboCategory, cmdAddress,
+                                   chkPrintLater, Text7,     Text6,    cboCategory2, Command1,    Option1,
+                                   Option2,       Option3,   Command3, Command4,     Option4,     Combo1,
+                                   DTPicker1,     DTPicker2, Command5, Option5,      Option6};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
@@ -328,9 +357,12 @@ void frmMain::SetTabOrder() {
 void frmMain::ConnectEvents() {
     for (QLineEdit* field : {Text4, Text3, Text6, Text7, txtMemo})
         field->installEventFilter(this);
-    for (QWidget* field : std::initializer_list<QWidget*>{cmdAddress, chkPrintLater})
+    for (QWidget* field : std::initializer_list<QWidget*>{cmdAddress, chkPrintLater, cboCategory, cboCategory2})
         field->installEventFilter(this);
     connect(Combo1, &QComboBox::currentTextChanged, this, &frmMain::Payee_Changed);
+    connect(Text7, &QLineEdit::textChanged, this,
+            [this](const QString& description) { FillLastCategory(cboCategory2, FilledCategory2, description); });
+    connect(&ledger::Notifier(), &ledger::StoreNotifier::Changed, this, &frmMain::FillCategoryLists);
     connect(cmdAddress, &QPushButton::clicked, this, &frmMain::Address_Click);
     Combo1->installEventFilter(this);
     connect(DTPicker1, &platform::DatePicker::GotFocus, this, &frmMain::CheckFieldGotFocus);
@@ -363,4 +395,6 @@ void frmMain::ConnectEvents() {
     connect(Options, &QAction::triggered, this, &frmMain::Options_Click);
     connect(BalanceToStatement, &QAction::triggered, this, &frmMain::BalanceToStatement_Click);
     connect(Schedules, &QAction::triggered, this, &frmMain::Schedules_Click);
+    connect(Categories, &QAction::triggered, this, &frmMain::Categories_Click);
+    FillCategoryLists();
 }

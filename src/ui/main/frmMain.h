@@ -82,6 +82,11 @@ private:
     void Option6_Click();
     // The payee's address last used fills the address, unless the user entered one for this check.
     void Payee_Changed(const QString& payee);
+    // The category last given to the payee or description fills its frame's box, unless the user chose one: the box
+    // holds something other than what was filled in last (`filled`).
+    static void FillLastCategory(QComboBox* box, QString& filled, const QString& payee);
+    // Both frames' category boxes list the ledger's categories as they stand.
+    void FillCategoryLists();
     void Address_Click();
     void ShowEnteredAddress();
     bool AmountKeyPress(QLineEdit* box, QKeyEvent* event);
@@ -129,6 +134,8 @@ private:
     void Schedules_Click();
     // The balance over time and its forecast through the horizon, from the ledger as it stands.
     void BalanceChart_Click();
+    // The ledger's categories and import rules, changed in place with undo.
+    void Categories_Click();
     void Command4_Click();
     void Command5_Click();
 
@@ -156,6 +163,8 @@ private:
     // The address the check being written gets; typed by the user, or the payee's last one.
     QStringList EnteredAddress;
     bool AddressTyped = false;
+    QComboBox* cboCategory = nullptr;
+    QString FilledCategory;
 
     CaptionFrame* Frame2 = nullptr;
     QRadioButton* Option1 = nullptr;
@@ -165,6 +174,8 @@ private:
     platform::DatePicker* DTPicker2 = nullptr;
     QLineEdit* Text7 = nullptr;
     QLineEdit* Text6 = nullptr;
+    QComboBox* cboCategory2 = nullptr;
+    QString FilledCategory2;
 
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
@@ -186,6 +197,7 @@ private:
     QAction* Options = nullptr;
     QAction* BalanceToStatement = nullptr;
     QAction* Schedules = nullptr;
+    QAction* Categories = nullptr;
 
     QStatusBar* StatusBar1 = nullptr;
     QLabel* Panel1 = nullptr;

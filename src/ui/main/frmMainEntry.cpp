@@ -1,6 +1,7 @@
 // Transaction entry: the two frames, their exclusive activation, the money key filter, Add and Clear.
 #include "ui/main/frmMain.h"
 
+#include "ledger/Categories.h"
 #include "ledger/ChangeBatch.h"
 #include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
@@ -110,6 +111,12 @@ void frmMain::ResetEntryFields() {
     Combo1->setEditText(QString());
     txtMemo->setEnabled(true);
     txtMemo->clear();
+    for (QComboBox* box : {cboCategory, cboCategory2}) {
+        box->setEnabled(true);
+        box->setEditText(QString());
+    }
+    FilledCategory.clear();
+    FilledCategory2.clear();
     cmdAddress->setEnabled(true);
     AddressTyped = false;
     EnteredAddress.clear();
@@ -137,8 +144,8 @@ void frmMain::ResetEntryFields() {
 void frmMain::DisableCheckEntry() {
     if (CheckEntryDisabled)
         return;
-    for (QWidget* field :
-         std::initializer_list<QWidget*>{Text4, DTPicker1, Text3, Combo1, txtMemo, cmdAddress, chkPrintLater})
+    for (QWidget* field : std::initializer_list<QWidget*>{Text4, DTPicker1, Text3, Combo1, txtMemo, cboCategory,
+                                                          cmdAddress, chkPrintLater})
         field->setEnabled(false);
     CheckEntryDisabled = true;
     Frame1->SetCaptionColor(IdleCaption);
@@ -148,7 +155,8 @@ void frmMain::DisableCheckEntry() {
 void frmMain::DisableDepositEntry() {
     if (DepositEntryDisabled)
         return;
-    for (QWidget* field : std::initializer_list<QWidget*>{Option1, Option2, Option3, Option4, Text7, Text6, DTPicker2})
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{Option1, Option2, Option3, Option4, Text7, Text6, cboCategory2, DTPicker2})
         field->setEnabled(false);
     DepositEntryDisabled = true;
     Frame1->SetCaptionColor(ActiveCaption);
@@ -174,6 +182,32 @@ void frmMain::FillPayeeList() {
     }
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(typed);
+}
+
+void frmMain::FillCategoryLists() {
+    const QStringList categories = ledger::CategoryList();
+    for (QComboBox* box : {cboCategory, cboCategory2}) {
+        QStringList listed;
+        for (int i = 0; i < box->count(); ++i)
+            listed << box->itemText(i);
+        if (listed == categories)
+            continue;
+        // As with the payees: refilling the list must not change what the box holds.
+        const QString typed = box->currentText();
+        box->clear();
+        box->addItems(categories);
+        box->setCurrentIndex(-1);
+        box->setEditText(typed);
+    }
+}
+
+void frmMain::FillLastCategory(QComboBox* box, QString& filled, const QString& payee) {
+    const QString shown = box->currentText();
+    if (!shown.isEmpty() && shown != filled)
+        return;
+    // An empty box is no payee: a transaction without a description gives nothing to the next one.
+    filled = payee.trimmed().isEmpty() ? QString() : ledger::LastCategoryOf(payee);
+    box->setEditText(filled);
 }
 
 void frmMain::CheckFieldGotFocus() {
@@ -206,6 +240,7 @@ void frmMain::Option6_Click() {
 }
 
 void frmMain::Payee_Changed(const QString& payee) {
+    FillLastCategory(cboCategory, FilledCategory, payee);
     if (AddressTyped)
         return;
     EnteredAddress = ledger::LastAddressOf(payee);
@@ -237,9 +272,9 @@ void frmMain::ShowEnteredAddress() {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         if (watched == Text4 || watched == Text3 || watched == Combo1 || watched == txtMemo || watched == cmdAddress ||
-            watched == chkPrintLater)
+            watched == chkPrintLater || watched == cboCategory)
             CheckFieldGotFocus();
-        else if (watched == Text6 || watched == Text7)
+        else if (watched == Text6 || watched == Text7 || watched == cboCategory2)
             DepositFieldGotFocus();
     } else if (event->type() == QEvent::KeyPress && (watched == Text3 || watched == Text6)) {
         return AmountKeyPress(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
@@ -307,6 +342,14 @@ void frmMain::Command1_Click() {
         typeCode = EntryType;
         description = Text7->text();
     }
+    // Typed loosely ("food : groceries:") and kept tidy; only a path too long for the list is refused.
+    const QString category = ledger::NormalizedCategory((CheckEntryActive ? cboCategory : cboCategory2)->currentText());
+    if (category.size() > ledger::MaxCategoryLength) {
+        platform::MsgBox(tr("The category is %1 characters long; a category may have at most %2, its colons "
+                            "included. Shorten it, then click Add again.")
+                             .arg(QString::number(category.size()), QString::number(ledger::MaxCategoryLength)));
+        return;
+    }
     const int16_t checkNumber = ledger::NewCheckNumber(typeCode, !Option6->isChecked(), typedCheckNumber);
     if (!ledger::CanAddTransaction()) {
         platform::MsgBox(tr("The register is full: no more transactions can be added."));
@@ -324,6 +367,8 @@ void frmMain::Command1_Click() {
             if (chkPrintLater->isEnabled() && chkPrintLater->isChecked())
                 ledger::SetWaitingToPrint(slot, true);
         }
+        if (!category.isEmpty())
+            ledger::SetCategory(slot, {category, {}});
     }
     ResetEntryFields();
     Command4->setEnabled(true);

@@ -186,7 +186,7 @@ ledger::DiskChangeAnswer frmMain::AskAboutDiskChange(const QString& path, bool v
 
 void frmMain::SetReadOnly(bool readOnly) {
     ReadOnlyLedger = readOnly;
-    for (QAction* command : {Save, Import, PrintChecks, Options, BalanceToStatement, Schedules})
+    for (QAction* command : {Save, Import, PrintChecks, Options, BalanceToStatement, Schedules, Categories})
         command->setEnabled(!readOnly);
     Command1->setEnabled(!readOnly);
     setWindowTitle(readOnly ? tr("%1 (Read-Only)").arg(platform::ProgramTitle()) : platform::ProgramTitle());

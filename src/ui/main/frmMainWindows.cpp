@@ -9,6 +9,7 @@
 #include "settings/ForecastSettings.h"
 #include "storage/Recovery.h"
 #include "ui/about/frmAbout.h"
+#include "ui/categories/CategoriesWindow.h"
 #include "ui/chart/ChartWindow.h"
 #include "ui/checks/ChecksWindow.h"
 #include "ui/main/FileAssociation.h"
@@ -86,6 +87,11 @@ void frmMain::Schedules_Click() {
     // The horizon and the balance to warn below are settings, not the store's: the look ahead's panel follows them
     // here.
     UpdateStatusBar();
+}
+
+void frmMain::Categories_Click() {
+    CategoriesWindow window(this);
+    window.exec();
 }
 
 void frmMain::Command5_Click() {

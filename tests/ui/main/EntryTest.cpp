@@ -1,5 +1,6 @@
 // Transaction entry: what each frame hands to the ledger, every refusal, the frames' activation and the key filter.
 #include "MainWindowFixture.h"
+#include "ledger/Categories.h"
 #include "ledger/StoreNotifier.h"
 #include "storage/Recovery.h"
 #include "support/TypedDates.h"
@@ -167,6 +168,11 @@ TEST_F(EntryTest, UpperRefusalsKeepWhatWasTyped) {
     ExpectRefused(
         QStringLiteral("131,072.01 would be kept as 131,072.02: amounts are kept to the cent up to 131,071.99"));
     TypeInto(Text("Text3"), QStringLiteral("10"));
+    const QString longCategory = QString(70, QLatin1Char('a')) + QStringLiteral(" : ") + QString(51, QLatin1Char('b'));
+    TypeInto(Find<QComboBox>("cboCategory"), longCategory);
+    ExpectRefused(QStringLiteral("The category is 122 characters long; a category may have at most 120, its colons "
+                                 "included. Shorten it, then click Add again."));
+    EXPECT_EQ(Find<QComboBox>("cboCategory")->currentText(), longCategory);
     TypeInto(Combo(), QString());
     ExpectIncomplete(); // no payee
     EXPECT_EQ(Text("Text3")->text(), QStringLiteral("10"));
@@ -243,6 +249,48 @@ TEST_F(EntryTest, PayeeCompletionOffersButNeverReplacesWhatWasTyped) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(Combo()->currentText(), QString::fromLatin1(typed));
     }
+}
+
+// A category goes with the transaction as typed (tidied), or as the payee's last one when none was chosen; the boxes
+// offer the ledger's list as it stands, matching anywhere in a path.
+TEST_F(EntryTest, ACategoryTypedOrFilledFromThePayeeIsAddedWithTheTransaction) {
+    ledger::SetCategory(ledger::AddTransaction(1, 40000, 5, QStringLiteral("Grocer"), ledger::CheckOrPayment),
+                        {QStringLiteral("Food:Groceries"), {}});
+    ledger::SetCategory(ledger::AddTransaction(0, 40000, 9, QStringLiteral("Salary"), ledger::Deposit),
+                        {QStringLiteral("Income:Salary"), {}});
+    const struct {
+        bool check;
+        const char* typedBefore;
+        const char* payee;
+        const char* filled;
+        const char* kept;
+    } entries[] = {{true, "", "Grocer", "Food:Groceries", "Food:Groceries"},
+                   {true, " car : fuel ", "Grocer", " car : fuel ", "car:fuel"},
+                   {true, "", "Baker", "", ""},
+                   {false, "", "Salary", "Income:Salary", "Income:Salary"},
+                   {false, "Income: Bonus:", "Salary", "Income: Bonus:", "Income:Bonus"}};
+    int16_t number = 10;
+    for (const auto& entry : entries) {
+        SCOPED_TRACE(entry.payee);
+        auto* box = Find<QComboBox>(entry.check ? "cboCategory" : "cboCategory2");
+        EXPECT_EQ(box->count(), ledger::CategoryList().size());
+        if (*entry.typedBefore)
+            TypeInto(box, QString::fromUtf8(entry.typedBefore));
+        if (entry.check)
+            FillCheck(QString::number(++number), QDate(2012, 5, 1), QString::fromUtf8(entry.payee),
+                      QStringLiteral("3"));
+        else
+            FillLower("Option1", QDate(2012, 5, 1), QString::fromUtf8(entry.payee), QStringLiteral("3"));
+        EXPECT_EQ(box->currentText(), QString::fromUtf8(entry.filled));
+        ClickAdd();
+        EXPECT_EQ(ledger::CategoryOf(int16_t(Records().size())).category, QString::fromUtf8(entry.kept));
+        EXPECT_EQ(box->currentText(), QString());
+    }
+    auto* box = Find<QComboBox>("cboCategory2");
+    EXPECT_TRUE(box->findText(QStringLiteral("Income:Bonus")) >= 0);
+    TypeInto(box, QStringLiteral("BON"));
+    EXPECT_EQ(box->completer()->currentCompletion(), QStringLiteral("Income:Bonus"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("BON"));
 }
 
 // A click elsewhere while the completion list is open closes it and lands where it was aimed.

@@ -34,22 +34,24 @@ protected:
 } // namespace
 
 TEST_F(LayoutTest, ControlsSitWhereTheTwipsPutThem) {
-    EXPECT_EQ(Geometry("Frame1"), QRect(24, 16, 489, 153));
+    EXPECT_EQ(Geometry("Frame1"), QRect(24, 16, 489, 181));
     EXPECT_EQ(Geometry("Text4"), QRect(376, 24, 97, 19));
     EXPECT_EQ(Geometry("Combo1"), QRect(72, 88, 281, 21));
-    EXPECT_EQ(Geometry("Frame2"), QRect(24, 184, 489, 121));
+    EXPECT_EQ(Geometry("cboCategory"), QRect(72, 151, 216, 21));
+    EXPECT_EQ(Geometry("Frame2"), QRect(24, 212, 489, 149));
     EXPECT_EQ(Geometry("Frame3"), QRect(8, 16, 89, 97));
     EXPECT_EQ(Geometry("Option3"), QRect(0, 80, 89, 17));
     EXPECT_EQ(Geometry("Text6"), QRect(264, 88, 169, 19));
-    EXPECT_EQ(Geometry("Command4"), QRect(224, 320, 89, 25));
-    EXPECT_EQ(Geometry("Command3"), QRect(432, 320, 73, 25));
+    EXPECT_EQ(Geometry("cboCategory2"), QRect(264, 119, 217, 21));
+    EXPECT_EQ(Geometry("Command4"), QRect(224, 376, 89, 25));
+    EXPECT_EQ(Geometry("Command3"), QRect(432, 376, 73, 25));
 
-    // Client area below the menu: 8085 x 5715 twips, the status bar in its bottom 375.
+    // Client area below the menu: 8085 x 6555 twips, the status bar in its bottom 375.
     const int menuHeight = window->menuBar()->height();
     EXPECT_EQ(window->width(), 539);
-    EXPECT_EQ(window->height() - menuHeight, 381);
+    EXPECT_EQ(window->height() - menuHeight, 437);
     const QRect status = Find("StatusBar1")->geometry();
-    EXPECT_EQ(status.top() - menuHeight, 356);
+    EXPECT_EQ(status.top() - menuHeight, 412);
     EXPECT_EQ(status.height(), 25);
     EXPECT_EQ(Find("Panel2")->width(), 96);
     // Today's balance whole beside it; the path takes the rest.
@@ -134,7 +136,9 @@ TEST_F(LayoutTest, EveryBoxIsNamedAfterItsLabelAndNoTwoAlike) {
                                                       {Find("Text5"), "Signature"},
                                                       {Find("DTPicker2"), "Transaction date"},
                                                       {Find("Text7"), "Description of Transaction:"},
-                                                      {Find("Text6"), "Transaction amount"}};
+                                                      {Find("Text6"), "Transaction amount"},
+                                                      {Find("cboCategory"), "Check category"},
+                                                      {Find("cboCategory2"), "Transaction category"}};
     for (const auto& [box, name] : boxes) {
         const QAccessible::Text text = qobject_cast<QComboBox*>(box) ? QAccessible::Description : QAccessible::Name;
         EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(text), QString::fromUtf8(name)) << name;
@@ -186,12 +190,14 @@ TEST_F(LayoutTest, CaptionsFitTheirControls) {
 }
 
 TEST_F(LayoutTest, TabOrderFollowsTheTabIndexes) {
-    const QStringList expected = {QStringLiteral("Command2"), QStringLiteral("Text4"),     QStringLiteral("Text3"),
-                                  QStringLiteral("Text7"),    QStringLiteral("Text6"),     QStringLiteral("Command1"),
-                                  QStringLiteral("Option1"),  QStringLiteral("Option2"),   QStringLiteral("Option3"),
-                                  QStringLiteral("Command3"), QStringLiteral("Command4"),  QStringLiteral("Option4"),
-                                  QStringLiteral("Combo1"),   QStringLiteral("DTPicker1"), QStringLiteral("DTPicker2"),
-                                  QStringLiteral("Command5"), QStringLiteral("Option5"),   QStringLiteral("Option6")};
+    const QStringList expected = {
+        QStringLiteral("Command2"),     QStringLiteral("Text4"),     QStringLiteral("Text3"),
+        QStringLiteral("cboCategory"),  QStringLiteral("Text7"),     QStringLiteral("Text6"),
+        QStringLiteral("cboCategory2"), QStringLiteral("Command1"),  QStringLiteral("Option1"),
+        QStringLiteral("Option2"),      QStringLiteral("Option3"),   QStringLiteral("Command3"),
+        QStringLiteral("Command4"),     QStringLiteral("Option4"),   QStringLiteral("Combo1"),
+        QStringLiteral("DTPicker1"),    QStringLiteral("DTPicker2"), QStringLiteral("Command5"),
+        QStringLiteral("Option5"),      QStringLiteral("Option6")};
     QStringList chain;
     QWidget* widget = Find("Command2");
     do {
@@ -223,7 +229,8 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsAndNames) {
     EXPECT_EQ(captions("Setup"),
               (QStringList{QStringLiteral("Associate:Associate:"), QStringLiteral("&Options:Options:"),
                            QStringLiteral("&Balance to Statement...:mnuSetupBalance:"),
-                           QStringLiteral("&Schedules...:mnuSetupSchedules:")}));
+                           QStringLiteral("&Schedules...:mnuSetupSchedules:"),
+                           QStringLiteral("&Categories...:mnuSetupCategories:")}));
     EXPECT_EQ(Find<QMenu>("File")->title(), QStringLiteral("&File"));
     EXPECT_EQ(Find<QMenu>("Setup")->title(), QStringLiteral("&Setup"));
 }

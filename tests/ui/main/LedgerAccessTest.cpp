@@ -76,7 +76,8 @@ TEST_F(LedgerAccessTest, LedgerHeldByAnotherCopyOpensReadOnlyOrNotAtAll) {
     EXPECT_EQ(ledger::GetTransactionCount(), 2);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallix (Read-Only)"));
     EXPECT_FALSE(Button("Command1")->isEnabled());
-    for (const char* command : {"Save", "Import", "Options", "mnuSetupBalance", "mnuSetupSchedules"})
+    for (const char* command :
+         {"Save", "Import", "Options", "mnuSetupBalance", "mnuSetupSchedules", "mnuSetupCategories"})
         EXPECT_FALSE(Find<QAction>(command)->isEnabled()) << command;
     EXPECT_FALSE(ledger::HoldsLedger());
     // The register shows the ledger but opens no editor and neither locks nor deletes.
