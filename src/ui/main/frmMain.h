@@ -129,6 +129,8 @@ private:
     void Schedules_Click();
     // The balance over time and its forecast through the horizon, from the ledger as it stands.
     void BalanceChart_Click();
+    // Spending and income by category, month and payee for a period.
+    void Reports_Click();
     void Command4_Click();
     void Command5_Click();
 
@@ -182,6 +184,7 @@ private:
     QAction* PrintChecks = nullptr;
     QAction* Exit = nullptr;
     QAction* BalanceChart = nullptr;
+    QAction* Reports = nullptr;
     QAction* Associate = nullptr;
     QAction* Options = nullptr;
     QAction* BalanceToStatement = nullptr;

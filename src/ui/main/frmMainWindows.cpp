@@ -13,6 +13,7 @@
 #include "ui/checks/ChecksWindow.h"
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
+#include "ui/reports/ReportsWindow.h"
 #include "ui/register/frmRegister.h"
 #include "ui/schedules/ScheduleEditor.h"
 #include "ui/schedules/SchedulesWindow.h"
@@ -101,6 +102,13 @@ void frmMain::BalanceChart_Click() {
     ChartWindow Chart(this, StoreBalanceSeries(codec, platform::Today(), settings::ReadForecastSettings().horizonDays),
                       title);
     Chart.exec();
+}
+
+void frmMain::Reports_Click() {
+    const QString file = ledger::GetDataFileName();
+    ReportsWindow Reports(this, file.isEmpty() ? QString() : QFileInfo(file).completeBaseName(),
+                          platform::DateFromDayCount(platform::Today()));
+    Reports.exec();
 }
 
 void frmMain::PrintChecks_Click() {
