@@ -31,7 +31,8 @@ QString Count(int count, NumberForm form) {
 }
 
 QString MonthName(const QDate& month, NumberForm form, const QString& localeForm) {
-    return form == NumberForm::Plain ? month.toString(QStringLiteral("yyyy-MM")) : QLocale().toString(month, localeForm);
+    return form == NumberForm::Plain ? month.toString(QStringLiteral("yyyy-MM"))
+                                     : QLocale().toString(month, localeForm);
 }
 
 // Amount and share, then previous and change when compared.
@@ -60,7 +61,7 @@ print::ReportTable CategoryTable(const report::CategoryReport& figures, bool com
             paths->push_back(std::nullopt);
         for (const report::CategoryLine& line : lines.lines) {
             // Indented on screen and paper, whole in a file where the indent is lost.
-            const QString label = line.path.isEmpty()          ? Tr("No category")
+            const QString label = line.path.isEmpty()         ? Tr("No category")
                                   : form == NumberForm::Plain ? line.path
                                                               : ledger::CategoryLeaf(line.path);
             table.rows.push_back(
@@ -108,7 +109,8 @@ print::ReportTable PayeeTable(const std::vector<report::PayeeLine>& payees, bool
     const auto cells = [&](const QString& name, const report::PayeeLine& line) {
         QStringList row{name, Cents(line.spendingCents, form), Count(line.transactions, form)};
         if (compare)
-            row << Cents(line.previousSpendingCents, form) << Cents(line.spendingCents - line.previousSpendingCents, form);
+            row << Cents(line.previousSpendingCents, form)
+                << Cents(line.spendingCents - line.previousSpendingCents, form);
         return row;
     };
     for (const report::PayeeLine& line : payees) {
@@ -130,7 +132,8 @@ print::ReportChart CategoryChart(const report::CategoryReport& figures, bool inc
         chart.series = QStringList{Tr("This period"), Tr("Previous period")};
     for (const report::CategoryLine& line : (income ? figures.income : figures.spending).lines)
         if (line.depth == 0)
-            chart.items.push_back({line.path.isEmpty() ? Tr("No category") : line.path, line.cents, line.previousCents});
+            chart.items.push_back(
+                {line.path.isEmpty() ? Tr("No category") : line.path, line.cents, line.previousCents});
     return chart;
 }
 
@@ -140,14 +143,15 @@ print::ReportChart MonthChart(const std::vector<report::MonthLine>& months) {
     chart.series = QStringList{Tr("Income"), Tr("Spending")};
     chart.keepOrder = true;
     for (const report::MonthLine& line : months)
-        chart.items.push_back(
-            {MonthName(line.month, NumberForm::Locale, QStringLiteral("MMM yyyy")), line.incomeCents, line.spendingCents});
+        chart.items.push_back({MonthName(line.month, NumberForm::Locale, QStringLiteral("MMM yyyy")), line.incomeCents,
+                               line.spendingCents});
     return chart;
 }
 
 QString PeriodText(const report::Period& period) {
-    return Tr("%1 to %2").arg(platform::FormatShortDate(platform::DayCountFromDate(period.from)),
-                              platform::FormatShortDate(platform::DayCountFromDate(period.to)));
+    return Tr("%1 to %2")
+        .arg(platform::FormatShortDate(platform::DayCountFromDate(period.from)),
+             platform::FormatShortDate(platform::DayCountFromDate(period.to)));
 }
 
 QString CsvText(const print::ReportTable& table) {

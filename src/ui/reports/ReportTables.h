@@ -14,8 +14,8 @@ namespace reports {
 enum class NumberForm { Locale, Plain };
 
 // "Spending" and "Income" with their totals, each followed by its categories one level deeper. Columns: Category,
-// Amount, Share, and with `compare` Previous and Change; in the plain form a category's whole path. `paths` (when given) receives each row's category path,
-// none for the two sides' rows; "no category" has the empty path.
+// Amount, Share, and with `compare` Previous and Change; in the plain form a category's whole path. `paths` (when
+// given) receives each row's category path, none for the two sides' rows; "no category" has the empty path.
 print::ReportTable CategoryTable(const report::CategoryReport& figures, bool compare, NumberForm form,
                                  std::vector<std::optional<QString>>* paths = nullptr);
 // Month, Income, Spending, Net (with `compare` the previous period's income and spending), and a total row.

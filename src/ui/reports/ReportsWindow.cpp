@@ -46,8 +46,8 @@ void Fill(QTreeWidget* tree, const print::ReportTable& table) {
     for (size_t i = 0; i < table.rows.size(); ++i) {
         const print::ReportTable::Row& row = table.rows[i];
         parents.resize(size_t(std::min<int>(row.depth, int(parents.size()))));
-        auto* item = parents.empty() ? new QTreeWidgetItem(tree, row.cells)
-                                     : new QTreeWidgetItem(parents.back(), row.cells);
+        auto* item =
+            parents.empty() ? new QTreeWidgetItem(tree, row.cells) : new QTreeWidgetItem(parents.back(), row.cells);
         item->setData(0, Qt::UserRole, int(i));
         for (int c = 1; c < row.cells.size(); ++c)
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
@@ -207,21 +207,19 @@ void ReportsWindow::Refresh() {
     months = report::ByMonth(period);
     payees = report::ByPayee(period);
     const bool compared = compare->isChecked();
-    Fill(categoryTree,
-         reports::CategoryTable(categories, compared, reports::NumberForm::Locale, &rowPaths));
+    Fill(categoryTree, reports::CategoryTable(categories, compared, reports::NumberForm::Locale, &rowPaths));
     Fill(monthTable, reports::MonthTable(months, compared, reports::NumberForm::Locale));
     Fill(payeeTable, reports::PayeeTable(payees, compared, reports::NumberForm::Locale));
     monthChart->SetChart(reports::MonthChart(months));
     ShowCategoryChart();
-    periodLabel->setText(compared ? tr("%1, compared with %2")
-                                        .arg(reports::PeriodText(period), reports::PeriodText(categories.previous))
-                                  : reports::PeriodText(period));
+    periodLabel->setText(
+        compared ? tr("%1, compared with %2").arg(reports::PeriodText(period), reports::PeriodText(categories.previous))
+                 : reports::PeriodText(period));
 }
 
 void ReportsWindow::ShowCategoryChart() {
-    categoryChart->SetChart(
-        reports::CategoryChart(categories, incomeChart, compare->isChecked(),
-                               print::ReportChartKind(chartKind->currentData().toInt())));
+    categoryChart->SetChart(reports::CategoryChart(categories, incomeChart, compare->isChecked(),
+                                                   print::ReportChartKind(chartKind->currentData().toInt())));
 }
 
 void ReportsWindow::ChooseRow(QTreeWidgetItem* item) {
@@ -287,8 +285,8 @@ void ReportsWindow::PrintReport() {
 }
 
 void ReportsWindow::SaveBytes(const QString& path, const QByteArray& bytes, const QString& what) {
-    const platform::Result<> saved = bytes.isEmpty() ? platform::Fail(tr("it could not be drawn"))
-                                                     : platform::WriteFileAtomically(path, bytes);
+    const platform::Result<> saved =
+        bytes.isEmpty() ? platform::Fail(tr("it could not be drawn")) : platform::WriteFileAtomically(path, bytes);
     if (!saved)
         platform::MsgBox(what.arg(QFileInfo(path).fileName(), saved.Error()));
 }
@@ -309,9 +307,9 @@ void ReportsWindow::ExportCsv() {
 
 void ReportsWindow::SaveChart() {
     const reports::ReportChartView* view = views->currentIndex() == ByMonth ? monthChart : categoryChart;
-    const QString path =
-        platform::ShowFileDialog(false, QStringLiteral("png"),
-                                 tr("PNG image") + QStringLiteral("|*.png|") + tr("SVG image") + QStringLiteral("|*.svg"));
+    const QString path = platform::ShowFileDialog(false, QStringLiteral("png"),
+                                                  tr("PNG image") + QStringLiteral("|*.png|") + tr("SVG image") +
+                                                      QStringLiteral("|*.svg"));
     if (path.isEmpty())
         return;
     const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
