@@ -36,11 +36,6 @@ QString OtherLabel() {
     return QCoreApplication::translate("ReportChart", "Other");
 }
 
-QString ShareText(double share) {
-    return QCoreApplication::translate("ReportChart", "%1%", "a share in percent")
-        .arg(QLocale().toString(share * 100, 'f', 1));
-}
-
 double TextTop(const QRectF& row, const QFontMetricsF& metrics) {
     return row.center().y() + metrics.ascent() / 2 - metrics.descent() / 2;
 }
@@ -73,11 +68,16 @@ void DrawBars(QPainter& painter, const QRectF& area, const ReportChart& chart, c
         DrawSeriesLegend(painter, QRectF(area.left(), area.top(), area.width(), h * 1.4), chart.series, ink, metrics);
         rows.setTop(area.top() + h * 1.6);
     }
-    const double rowHeight = two ? h * 2.3 : h * 1.5;
+    double rowHeight = two ? h * 2.3 : h * 1.5;
     const std::vector<ReportChartItem> items =
         ShownItems(chart, std::max(1, int(std::floor(rows.height() / rowHeight))));
     if (items.empty())
         return DrawNothing(painter, rows, ink);
+    // Items in an order of their own all stay: their rows narrow, their texts left out when they would touch.
+    const double fullHeight = rowHeight;
+    rowHeight = std::min(rowHeight, rows.height() / double(items.size()));
+    const bool labels = rowHeight >= h;
+    const bool amounts = rowHeight >= fullHeight * 0.8;
     const platform::LocaleCodec codec;
     int64_t low = 0;
     int64_t high = 0;
@@ -102,8 +102,9 @@ void DrawBars(QPainter& painter, const QRectF& area, const ReportChart& chart, c
     for (const ReportChartItem& item : items) {
         const QRectF row(area.left(), top, area.width(), rowHeight);
         painter.setPen(ink);
-        painter.drawText(QRectF(area.left(), top, labelWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(item.label, Qt::ElideRight, labelWidth));
+        if (labels)
+            painter.drawText(QRectF(area.left(), top, labelWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                             metrics.elidedText(item.label, Qt::ElideRight, labelWidth));
         const double barHeight = two ? rowHeight * 0.36 : rowHeight * 0.62;
         const double firstTop = two ? top + rowHeight * 0.1 : row.center().y() - barHeight / 2;
         const auto bar = [&](int64_t cents, double barTop, const QColor& colour) {
@@ -111,8 +112,9 @@ void DrawBars(QPainter& painter, const QRectF& area, const ReportChart& chart, c
                                     QPointF(std::max(x(0), x(cents)), barTop + barHeight)),
                              colour);
             painter.setPen(ink);
-            painter.drawText(QRectF(barLeft + barWidth, barTop - h, amountWidth + h * 0.6, barHeight + 2 * h),
-                             Qt::AlignRight | Qt::AlignVCenter, codec.FormatCents(cents));
+            if (amounts)
+                painter.drawText(QRectF(barLeft + barWidth, barTop - h, amountWidth + h * 0.6, barHeight + 2 * h),
+                                 Qt::AlignRight | Qt::AlignVCenter, codec.FormatCents(cents));
         };
         bar(item.cents, firstTop, first);
         if (two)
@@ -185,6 +187,11 @@ QFont ChartFont() {
 
 } // namespace
 
+QString ShareText(double share) {
+    return QCoreApplication::translate("ReportChart", "%1%", "a share in percent")
+        .arg(QLocale().toString(share * 100, 'f', 1));
+}
+
 std::vector<ReportChartItem> ShownItems(const ReportChart& chart, int rows) {
     std::vector<ReportChartItem> items;
     for (const ReportChartItem& item : chart.items)
@@ -195,7 +202,7 @@ std::vector<ReportChartItem> ShownItems(const ReportChart& chart, int rows) {
                          [](const ReportChartItem& a, const ReportChartItem& b) { return a.cents > b.cents; });
     size_t kept = items.size();
     if (chart.kind == ReportChartKind::Bars) {
-        if (items.size() > size_t(std::max(1, rows)))
+        if (!chart.keepOrder && items.size() > size_t(std::max(1, rows)))
             kept = size_t(std::max(1, rows) - 1);
     } else {
         int64_t total = 0;

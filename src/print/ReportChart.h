@@ -37,10 +37,14 @@ struct ReportChart {
     bool keepOrder = false;
 };
 
-// What the chart draws: bars in their order with those that do not fit gathered into "Other"; for a pie the
+// What the chart draws: bars largest first with those that do not fit gathered into "Other", or all of them in their
+// own order (narrower when they do not fit); for a pie the
 // positive items largest first, those under 3% of the whole and those beyond the ninth gathered into "Other"
 // (a single small one keeps its own slice). `rows` is how many bars fit, ignored for a pie.
 std::vector<ReportChartItem> ShownItems(const ReportChart& chart, int rows);
+
+// A share of a whole as the chart and the reports' tables show it: "12.5%", one decimal in the locale.
+QString ShareText(double share);
 
 // Draws the chart filling `area` with the painter's font; the palette's Base is its background, Text its ink.
 void DrawReportChart(QPainter& painter, const QRectF& area, const ReportChart& chart, const QPalette& palette);

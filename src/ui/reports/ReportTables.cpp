@@ -12,18 +12,12 @@ namespace reports {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ReportTables", text);
-}
-
 QString Cents(int64_t cents, NumberForm form) {
     return form == NumberForm::Plain ? ledger::CentsText(cents, QLatin1Char('.')) : platform::FormatCents(cents);
 }
 
 QString Share(double share, NumberForm form) {
-    return form == NumberForm::Plain ? QString::number(share * 100, 'f', 1)
-                                     : QCoreApplication::translate("ReportTables", "%1%", "a share in percent")
-                                           .arg(QLocale().toString(share * 100, 'f', 1));
+    return form == NumberForm::Plain ? QString::number(share * 100, 'f', 1) : print::ShareText(share);
 }
 
 QString Count(int count, NumberForm form) {
@@ -48,9 +42,12 @@ QStringList Figures(int64_t cents, double share, int64_t previous, bool compare,
 print::ReportTable CategoryTable(const report::CategoryReport& figures, bool compare, NumberForm form,
                                  std::vector<std::optional<QString>>* paths) {
     print::ReportTable table;
-    table.headers = QStringList{Tr("Category"), Tr("Amount"), Tr("Share")};
+    table.headers = QStringList{QCoreApplication::translate("ReportTables", "Category"),
+                                QCoreApplication::translate("ReportTables", "Amount"),
+                                QCoreApplication::translate("ReportTables", "Share")};
     if (compare)
-        table.headers << Tr("Previous") << Tr("Change");
+        table.headers << QCoreApplication::translate("ReportTables", "Previous")
+                      << QCoreApplication::translate("ReportTables", "Change");
     if (paths)
         paths->clear();
     const auto side = [&](const QString& name, const report::CategorySide& lines) {
@@ -61,7 +58,7 @@ print::ReportTable CategoryTable(const report::CategoryReport& figures, bool com
             paths->push_back(std::nullopt);
         for (const report::CategoryLine& line : lines.lines) {
             // Indented on screen and paper, whole in a file where the indent is lost.
-            const QString label = line.path.isEmpty()         ? Tr("No category")
+            const QString label = line.path.isEmpty() ? QCoreApplication::translate("ReportTables", "No category")
                                   : form == NumberForm::Plain ? line.path
                                                               : ledger::CategoryLeaf(line.path);
             table.rows.push_back(
@@ -71,16 +68,19 @@ print::ReportTable CategoryTable(const report::CategoryReport& figures, bool com
                 paths->push_back(line.path);
         }
     };
-    side(Tr("Spending"), figures.spending);
-    side(Tr("Income"), figures.income);
+    side(QCoreApplication::translate("ReportTables", "Spending"), figures.spending);
+    side(QCoreApplication::translate("ReportTables", "Income"), figures.income);
     return table;
 }
 
 print::ReportTable MonthTable(const std::vector<report::MonthLine>& months, bool compare, NumberForm form) {
     print::ReportTable table;
-    table.headers = QStringList{Tr("Month"), Tr("Income"), Tr("Spending"), Tr("Net")};
+    table.headers = QStringList{
+        QCoreApplication::translate("ReportTables", "Month"), QCoreApplication::translate("ReportTables", "Income"),
+        QCoreApplication::translate("ReportTables", "Spending"), QCoreApplication::translate("ReportTables", "Net")};
     if (compare)
-        table.headers << Tr("Previous income") << Tr("Previous spending");
+        table.headers << QCoreApplication::translate("ReportTables", "Previous income")
+                      << QCoreApplication::translate("ReportTables", "Previous spending");
     report::MonthLine total;
     const auto cells = [&](const QString& name, const report::MonthLine& line) {
         QStringList row{name, Cents(line.incomeCents, form), Cents(line.spendingCents, form),
@@ -96,15 +96,18 @@ print::ReportTable MonthTable(const std::vector<report::MonthLine>& months, bool
         total.previousIncomeCents += line.previousIncomeCents;
         total.previousSpendingCents += line.previousSpendingCents;
     }
-    table.rows.push_back({cells(Tr("Total"), total), 0, true});
+    table.rows.push_back({cells(QCoreApplication::translate("ReportTables", "Total"), total), 0, true});
     return table;
 }
 
 print::ReportTable PayeeTable(const std::vector<report::PayeeLine>& payees, bool compare, NumberForm form) {
     print::ReportTable table;
-    table.headers = QStringList{Tr("Payee"), Tr("Spending"), Tr("Transactions")};
+    table.headers = QStringList{QCoreApplication::translate("ReportTables", "Payee"),
+                                QCoreApplication::translate("ReportTables", "Spending"),
+                                QCoreApplication::translate("ReportTables", "Transactions")};
     if (compare)
-        table.headers << Tr("Previous") << Tr("Change");
+        table.headers << QCoreApplication::translate("ReportTables", "Previous")
+                      << QCoreApplication::translate("ReportTables", "Change");
     report::PayeeLine total;
     const auto cells = [&](const QString& name, const report::PayeeLine& line) {
         QStringList row{name, Cents(line.spendingCents, form), Count(line.transactions, form)};
@@ -119,28 +122,32 @@ print::ReportTable PayeeTable(const std::vector<report::PayeeLine>& payees, bool
         total.previousSpendingCents += line.previousSpendingCents;
         total.transactions += line.transactions;
     }
-    table.rows.push_back({cells(Tr("Total"), total), 0, true});
+    table.rows.push_back({cells(QCoreApplication::translate("ReportTables", "Total"), total), 0, true});
     return table;
 }
 
 print::ReportChart CategoryChart(const report::CategoryReport& figures, bool income, bool compare,
                                  print::ReportChartKind kind) {
     print::ReportChart chart;
-    chart.title = income ? Tr("Income by category") : Tr("Spending by category");
+    chart.title = income ? QCoreApplication::translate("ReportTables", "Income by category")
+                         : QCoreApplication::translate("ReportTables", "Spending by category");
     chart.kind = kind;
     if (compare)
-        chart.series = QStringList{Tr("This period"), Tr("Previous period")};
+        chart.series = QStringList{QCoreApplication::translate("ReportTables", "This period"),
+                                   QCoreApplication::translate("ReportTables", "Previous period")};
     for (const report::CategoryLine& line : (income ? figures.income : figures.spending).lines)
         if (line.depth == 0)
             chart.items.push_back(
-                {line.path.isEmpty() ? Tr("No category") : line.path, line.cents, line.previousCents});
+                {line.path.isEmpty() ? QCoreApplication::translate("ReportTables", "No category") : line.path,
+                 line.cents, line.previousCents});
     return chart;
 }
 
 print::ReportChart MonthChart(const std::vector<report::MonthLine>& months) {
     print::ReportChart chart;
-    chart.title = Tr("Income and spending by month");
-    chart.series = QStringList{Tr("Income"), Tr("Spending")};
+    chart.title = QCoreApplication::translate("ReportTables", "Income and spending by month");
+    chart.series = QStringList{QCoreApplication::translate("ReportTables", "Income"),
+                               QCoreApplication::translate("ReportTables", "Spending")};
     chart.keepOrder = true;
     for (const report::MonthLine& line : months)
         chart.items.push_back({MonthName(line.month, NumberForm::Locale, QStringLiteral("MMM yyyy")), line.incomeCents,
@@ -149,7 +156,7 @@ print::ReportChart MonthChart(const std::vector<report::MonthLine>& months) {
 }
 
 QString PeriodText(const report::Period& period) {
-    return Tr("%1 to %2")
+    return QCoreApplication::translate("ReportTables", "%1 to %2")
         .arg(platform::FormatShortDate(platform::DayCountFromDate(period.from)),
              platform::FormatShortDate(platform::DayCountFromDate(period.to)));
 }

@@ -32,6 +32,7 @@ QTreeWidget* NewTable(QWidget* parent, const QString& name) {
     table->setRootIsDecorated(false);
     table->setUniformRowHeights(true);
     table->setAlternatingRowColors(true);
+    table->header()->setStretchLastSection(false);
     return table;
 }
 
@@ -129,10 +130,11 @@ ReportsWindow::ReportsWindow(QWidget* owner, const QString& title, QDate today)
     byCategory->setStretchFactor(0, 1);
     byCategory->setStretchFactor(1, 1);
     views->addTab(byCategory, tr("By c&ategory"));
-    auto* byMonth = new QSplitter(Qt::Vertical, views);
+    auto* byMonth = new QSplitter(views);
     monthTable = NewTable(byMonth, QStringLiteral("monthTable"));
     monthChart = new reports::ReportChartView(byMonth);
     monthChart->setObjectName(QStringLiteral("monthChart"));
+    byMonth->setSizes({580, 460});
     views->addTab(byMonth, tr("By m&onth"));
     payeeTable = NewTable(views, QStringLiteral("payeeTable"));
     views->addTab(payeeTable, tr("By pa&yee"));
@@ -143,7 +145,7 @@ ReportsWindow::ReportsWindow(QWidget* owner, const QString& title, QDate today)
         added->setObjectName(QLatin1String(name));
         return added;
     };
-    QPushButton* printButton = button(tr("&Print..."), "printButton");
+    QPushButton* printButton = button(tr("Pr&int..."), "printButton");
     QPushButton* pdfButton = button(tr("Save as P&DF..."), "pdfButton");
     QPushButton* csvButton = button(tr("&Export CSV..."), "csvButton");
     saveChartButton = button(tr("Save C&hart..."), "saveChartButton");
@@ -286,7 +288,7 @@ void ReportsWindow::PrintReport() {
 
 void ReportsWindow::SaveBytes(const QString& path, const QByteArray& bytes, const QString& what) {
     const platform::Result<> saved =
-        bytes.isEmpty() ? platform::Fail(tr("it could not be drawn")) : platform::WriteFileAtomically(path, bytes);
+        bytes.isEmpty() ? platform::Fail(tr("nothing could be drawn")) : platform::WriteFileAtomically(path, bytes);
     if (!saved)
         platform::MsgBox(what.arg(QFileInfo(path).fileName(), saved.Error()));
 }
