@@ -30,8 +30,6 @@ public:
     // `title` heads the printed report (the ledger's name); `today` sets the periods' days.
     ReportsWindow(QWidget* owner, const QString& title, QDate today);
 
-    report::Period Period() const { return period; }
-
 Q_SIGNALS:
     // A category row was double-clicked: its path (empty for "no category") and the period shown.
     void CategoryChosen(QString path, report::Period period);
