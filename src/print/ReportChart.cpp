@@ -138,8 +138,7 @@ void DrawPie(QPainter& painter, const QRectF& area, const ReportChart& chart, co
     const double side = std::max(h * 2, std::min(area.height(), area.width() * 0.45));
     const QRectF pie(area.left(), area.top() + (area.height() - side) / 2, side, side);
     const auto colour = [&](size_t i) {
-        return items[i].label == OtherLabel() && i + 1 == items.size() ? QColor(OtherColour)
-                                                                       : QColor(SliceColours[i % 10]);
+        return items[i].gathered ? QColor(OtherColour) : QColor(SliceColours[i % 10]);
     };
     // Clockwise from twelve o'clock; Qt counts sixteenths of a degree counter-clockwise from three.
     int64_t before = 0;
@@ -216,7 +215,7 @@ std::vector<ReportChartItem> ShownItems(const ReportChart& chart, int rows) {
     }
     if (kept == items.size())
         return items;
-    ReportChartItem other{OtherLabel(), 0, 0};
+    ReportChartItem other{OtherLabel(), 0, 0, true};
     for (size_t i = kept; i < items.size(); ++i) {
         other.cents += items[i].cents;
         other.secondCents += items[i].secondCents;

@@ -24,6 +24,7 @@ struct ReportChartItem {
     QString label;
     int64_t cents = 0;
     int64_t secondCents = 0; // drawn only when the chart has a second series
+    bool gathered = false;   // "Other": those the chart had no room for
 };
 
 struct ReportChart {
