@@ -163,7 +163,7 @@ TEST(ReportsWindowTest, FollowsTheStoreAndADoubleClickNamesTheCategoryAndPeriod)
     EXPECT_EQ(chart->Chart().items[0].label, QStringLiteral("Salary"));
 }
 
-TEST(ReportsWindowTest, ExportsTheShownViewAsPlainCsvAndSavesItAsPdf) {
+TEST(ReportsWindowTest, ExportsTheShownViewAsPlainCsvAndSavesItsPdfAndChart) {
     tallix::test::ScopedLocale locale(QStringLiteral("de_DE"));
     BuildLedger();
     QTemporaryDir dir;
@@ -173,17 +173,24 @@ TEST(ReportsWindowTest, ExportsTheShownViewAsPlainCsvAndSavesItAsPdf) {
     struct Case {
         int tab;
         const char* csv;
+        const char* chart; // the title of the chart saved, none for payees
     };
     for (const Case& c : {
-             Case{0, "Category,Amount,Share,Previous,Change\r\nSpending,170.00,100.0,30.00,140.00\r\n"
-                     "Car,60.00,35.3,0.00,60.00\r\nCar:Fuel,60.00,35.3,0.00,60.00\r\n"
-                     "Food,110.00,64.7,30.00,80.00\r\nFood:Dining,20.00,11.8,0.00,20.00\r\n"
-                     "Food:Groceries,90.00,52.9,30.00,60.00\r\nIncome,1000.00,100.0,0.00,1000.00\r\n"
-                     "Salary,1000.00,100.0,0.00,1000.00\r\n"},
-             Case{1, "Month,Income,Spending,Net,Previous income,Previous spending\r\n"
-                     "2026-03,1000.00,170.00,830.00,0.00,30.00\r\nTotal,1000.00,170.00,830.00,0.00,30.00\r\n"},
-             Case{2, "Payee,Spending,Transactions,Previous,Change\r\nHardware,100.00,1,0.00,100.00\r\n"
-                     "Grocer,50.00,1,30.00,20.00\r\nDiner,20.00,1,0.00,20.00\r\nTotal,170.00,3,30.00,140.00\r\n"},
+             Case{0,
+                  "Category,Amount,Share,Previous,Change\r\nSpending,170.00,100.0,30.00,140.00\r\n"
+                  "Car,60.00,35.3,0.00,60.00\r\nCar:Fuel,60.00,35.3,0.00,60.00\r\n"
+                  "Food,110.00,64.7,30.00,80.00\r\nFood:Dining,20.00,11.8,0.00,20.00\r\n"
+                  "Food:Groceries,90.00,52.9,30.00,60.00\r\nIncome,1000.00,100.0,0.00,1000.00\r\n"
+                  "Salary,1000.00,100.0,0.00,1000.00\r\n",
+                  "Spending by category"},
+             Case{1,
+                  "Month,Income,Spending,Net,Previous income,Previous spending\r\n"
+                  "2026-03,1000.00,170.00,830.00,0.00,30.00\r\nTotal,1000.00,170.00,830.00,0.00,30.00\r\n",
+                  "Income and spending by month"},
+             Case{2,
+                  "Payee,Spending,Transactions,Previous,Change\r\nHardware,100.00,1,0.00,100.00\r\n"
+                  "Grocer,50.00,1,30.00,20.00\r\nDiner,20.00,1,0.00,20.00\r\nTotal,170.00,3,30.00,140.00\r\n",
+                  nullptr},
          }) {
         Find<QTabWidget>(&window, "views")->setCurrentIndex(c.tab);
         const QString csv = dir.filePath(QStringLiteral("r%1.csv").arg(c.tab));
@@ -194,6 +201,12 @@ TEST(ReportsWindowTest, ExportsTheShownViewAsPlainCsvAndSavesItAsPdf) {
         Find<QPushButton>(&window, "pdfButton")->click();
         EXPECT_EQ(QString::fromUtf8(tallix::test::ReadAll(csv)), QLatin1String(c.csv));
         EXPECT_TRUE(tallix::test::ReadAll(pdf).startsWith("%PDF-"));
-        EXPECT_EQ(Find<QPushButton>(&window, "saveChartButton")->isEnabled(), c.tab != 2);
+        ASSERT_EQ(Find<QPushButton>(&window, "saveChartButton")->isEnabled(), c.chart != nullptr);
+        if (c.chart) {
+            const QString svg = dir.filePath(QStringLiteral("c%1.svg").arg(c.tab));
+            prompts.ExpectFileDialog(false, svg);
+            Find<QPushButton>(&window, "saveChartButton")->click();
+            EXPECT_TRUE(tallix::test::ReadAll(svg).contains(QByteArray("<title>") + c.chart + "</title>"));
+        }
     }
 }
