@@ -8,7 +8,8 @@
 // category keeps its side from one period to the next and a refund lowers its spending. A spending category's
 // amount is its debits less its credits in the period; an income category's its credits less its debits. A
 // transaction without a category counts as "no category": its debits on the spending side, its credits on the
-// income side. Each part of a split counts in its own category.
+// income side (a 0.00 one by its type). Each part of a split counts in its own category, and a part without one
+// on the side its sign in the balance says.
 
 #include <QDate>
 #include <QString>
@@ -27,8 +28,9 @@ struct Period {
 
 enum class PeriodKind { ThisMonth, LastMonth, ThisYear, LastYear, Last12Months, Dates };
 
-// The period of a kind as seen on `today`; Dates takes `from` and `to` as they are (swapped when reversed). The
-// last 12 months end with today and start the day after the same day a year before.
+// The period of a kind as seen on `today`; Dates takes `from` and `to` as they are (swapped when reversed). This
+// month and this year are whole, days after today included. The last 12 months end with today and start the day
+// after the same day a year before. A period with an invalid date holds nothing.
 Period PeriodOf(PeriodKind kind, QDate today, QDate from = {}, QDate to = {});
 // The period of the same length just before: the month, months or year before when `period` is whole calendar
 // months (the previous 12 months, the previous year), else as many days.
@@ -63,7 +65,9 @@ struct MonthLine {
     QDate month; // its first day
     int64_t incomeCents = 0;
     int64_t spendingCents = 0;
-    int64_t previousIncomeCents = 0; // the month as far before as the previous period lies
+    // The same days moved back as PreviousPeriod moves the period (by whole months, else by days), so that the
+    // lines' previous figures add up to the previous period's totals.
+    int64_t previousIncomeCents = 0;
     int64_t previousSpendingCents = 0;
 };
 
@@ -79,14 +83,17 @@ struct PayeeLine {
 CategoryReport ByCategory(const Period& period);
 // Every calendar month the period touches, first to last; the sides' totals of ByCategory for the same days.
 std::vector<MonthLine> ByMonth(const Period& period);
-// Payees with spending in the period or the previous one, most spent first, then by name.
+// Payees with a debit (a check, payment, withdrawal or fee) in the period or the previous one, most spent first,
+// then by name.
 std::vector<PayeeLine> ByPayee(const Period& period);
 
 // The transactions (slots) a category holds in a period, itself and under it, a split counting when one of its
-// parts does; an empty path asks for those without a category. For the register's filtered view.
+// parts does; an empty path asks for those without a category (or with a part without one). In slot order, for the
+// register's filtered view.
 std::vector<int16_t> SlotsInCategory(const QString& path, const Period& period);
 
-// Whether a top-level category is on the income side, over the whole ledger.
+// Whether a category is on the income side: that of its top-level category, over the whole ledger. False for an
+// empty path. One pass over the store: callers asking for many keep the answer per top-level category.
 bool IsIncomeCategory(const QString& path);
 
 } // namespace report

@@ -296,6 +296,8 @@ void frmMain::BuildMenus() {
     view->setObjectName(QStringLiteral("View"));
     BalanceChart = view->addAction(tr("Balance &Chart"));
     BalanceChart->setObjectName(QStringLiteral("mnuViewChart"));
+    Reports = view->addAction(tr("&Reports..."));
+    Reports->setObjectName(QStringLiteral("mnuViewReports"));
 
     QMenu* setup = menuBar()->addMenu(tr("&Setup"));
     setup->setObjectName(QStringLiteral("Setup"));
@@ -391,6 +393,7 @@ void frmMain::ConnectEvents() {
     connect(PrintChecks, &QAction::triggered, this, &frmMain::PrintChecks_Click);
     connect(Exit, &QAction::triggered, this, &frmMain::close);
     connect(BalanceChart, &QAction::triggered, this, &frmMain::BalanceChart_Click);
+    connect(Reports, &QAction::triggered, this, &frmMain::Reports_Click);
     connect(Associate, &QAction::triggered, this, &frmMain::Associate_Click);
     connect(Options, &QAction::triggered, this, &frmMain::Options_Click);
     connect(BalanceToStatement, &QAction::triggered, this, &frmMain::BalanceToStatement_Click);

@@ -136,6 +136,8 @@ private:
     void BalanceChart_Click();
     // The ledger's categories and import rules, changed in place with undo.
     void Categories_Click();
+    // Spending and income by category, month and payee for a period.
+    void Reports_Click();
     void Command4_Click();
     void Command5_Click();
 
@@ -193,6 +195,7 @@ private:
     QAction* PrintChecks = nullptr;
     QAction* Exit = nullptr;
     QAction* BalanceChart = nullptr;
+    QAction* Reports = nullptr;
     QAction* Associate = nullptr;
     QAction* Options = nullptr;
     QAction* BalanceToStatement = nullptr;

@@ -15,6 +15,7 @@
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
 #include "ui/register/frmRegister.h"
+#include "ui/reports/ReportsWindow.h"
 #include "ui/schedules/ScheduleEditor.h"
 #include "ui/schedules/SchedulesWindow.h"
 #include "ui/settings/SettingsDialog.h"
@@ -107,6 +108,13 @@ void frmMain::BalanceChart_Click() {
     ChartWindow Chart(this, StoreBalanceSeries(codec, platform::Today(), settings::ReadForecastSettings().horizonDays),
                       title);
     Chart.exec();
+}
+
+void frmMain::Reports_Click() {
+    const QString file = ledger::GetDataFileName();
+    ReportsWindow Reports(this, file.isEmpty() ? QString() : QFileInfo(file).completeBaseName(),
+                          platform::DateFromDayCount(platform::Today()));
+    Reports.exec();
 }
 
 void frmMain::PrintChecks_Click() {

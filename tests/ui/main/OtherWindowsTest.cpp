@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QSpinBox>
+#include <QTreeWidget>
 
 TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
     const QString path = WriteLedger(QStringLiteral("r.tlx"), [] {
@@ -177,4 +178,20 @@ TEST_F(MainWindowTest, ViewBalanceChartShowsThePointUnderTheMouseCopiesAndSaves)
     EXPECT_EQ(shown, QStringLiteral("Balance Chart"));
     EXPECT_EQ(hovered, QStringLiteral("1/5/2020: 88.00"));
     EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
+}
+
+TEST_F(MainWindowTest, ViewReportsShowsThisYearOfTheLedgerOverTheMainWindow) {
+    const QString path = WriteLedger(QStringLiteral("y.tlx"), [] {
+        ledger::AddTransaction(7, platform::Today(), 12, QStringLiteral("Grocer"), ledger::CheckOrPayment);
+    });
+    WriteSettings(QString(), path, 0);
+    StartActive();
+    QString spending;
+    WhenModalOpens([&](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(), QStringLiteral("Reports"));
+        EXPECT_EQ(modal->parentWidget(), window.get());
+        spending = modal->findChild<QTreeWidget*>(QStringLiteral("categoryTree"))->topLevelItem(0)->text(1);
+    });
+    Trigger("mnuViewReports");
+    EXPECT_EQ(spending, QStringLiteral("12.00"));
 }
