@@ -1,3 +1,4 @@
+#include "cli/CliReport.h"
 #include "cli/LedgerExport.h"
 #include "cli/RegisterText.h"
 #include "import/ImportPlan.h"
@@ -346,4 +347,31 @@ TEST(CliExport, ExportsImportBackAsTheyWere) {
     EXPECT_EQ(import::OpeningNote(10000), QStringLiteral("The statement opens with a balance of 100.00, this ledger "
                                                          "with a starting balance of 0.00: change it in the settings "
                                                          "for the balances to agree."));
+}
+// The report's text lines up its columns with the locale's amounts; its CSV stays plain for other programs.
+TEST(CliReport, TextAlignsLocaleAmountsAndCsvStaysPlain) {
+    using enum cli::ReportBy;
+    const struct {
+        const char* locale;
+        cli::ReportBy by;
+        bool csv;
+        const char* line;
+    } cases[] = {
+        {"en_US", Category, false, "\nFees; bank       4.95   4.7%      0.00             1\n"},
+        {"en_US", Category, false, "\n  Groceries     30.00  28.6%      0.00             1\n"},
+        {"en_US", Category, false, "\n(no category)   60.00  57.2%      0.00             1\n---"},
+        {"de_DE", Category, false, "\nTotal          504,57             0,00\n"},
+        {"de_DE", Category, true, "\r\nspending,Food:Groceries,1,30.00,30.00,0.2859,0.00,1\r\n"},
+        {"de_DE", Category, true, "\r\nincome,,0,4.57,4.57,0.0091,0.00,2\r\n"},
+        {"en_US", Month, false, "\nMar 2009  504.57    104.95      399.62             0.00               0.00\n"},
+        {"de_DE", Month, true, "\r\n2009-03,504.57,104.95,0.00,0.00\r\n"},
+        {"en_US", Payee, false, "\nTotal             100.45      0.00\n"},
+        {"de_DE", Payee, true, "\r\nPower company,10.00,0.00,1\r\n"},
+    };
+    for (const auto& c : cases) {
+        const tallix::test::ScopedLocale scope(QString::fromLatin1(c.locale));
+        BuildLedger();
+        const QString text = cli::ReportText(c.by, {QDate(2009, 3, 1), QDate(2009, 3, 31)}, c.csv);
+        EXPECT_TRUE(text.contains(QString::fromUtf8(c.line))) << c.line << "\nin\n" << text.toStdString();
+    }
 }
