@@ -13,14 +13,12 @@ namespace cli {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CliReport", text);
-}
-
 int Usage(QTextStream& err, const QString& problem) {
     err << "tallix-cli: " << problem << "\n"
-        << Tr("Usage: tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]") << "\n"
-        << Tr("Try 'tallix-cli --help' for more information.") << "\n";
+        << QCoreApplication::translate(
+               "CliReport", "Usage: tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]")
+        << "\n"
+        << QCoreApplication::translate("CliReport", "Try 'tallix-cli --help' for more information.") << "\n";
     return UsageError;
 }
 
@@ -65,7 +63,7 @@ QString DateText(const QDate& date) {
 }
 
 QString PeriodText(const report::Period& period) {
-    return Tr("%1 to %2").arg(DateText(period.from), DateText(period.to));
+    return QCoreApplication::translate("CliReport", "%1 to %2").arg(DateText(period.from), DateText(period.to));
 }
 
 QString ShareText(double share) {
@@ -103,20 +101,25 @@ QString CategoryCsv(const report::CategoryReport& r) {
 QString CategoryTable(const report::CategoryReport& r) {
     QString text;
     for (const auto& [title, side] :
-         {std::pair(Tr("Spending by category"), &r.spending), std::pair(Tr("Income by category"), &r.income)}) {
+         {std::pair(QCoreApplication::translate("CliReport", "Spending by category"), &r.spending),
+          std::pair(QCoreApplication::translate("CliReport", "Income by category"), &r.income)}) {
         if (!text.isEmpty())
             text += u'\n';
         text += title + u'\n';
         Table table;
-        table.Add({Tr("Category"), Tr("Amount"), Tr("Share"), Tr("Previous"), Tr("Transactions")});
+        table.Add(
+            {QCoreApplication::translate("CliReport", "Category"), QCoreApplication::translate("CliReport", "Amount"),
+             QCoreApplication::translate("CliReport", "Share"), QCoreApplication::translate("CliReport", "Previous"),
+             QCoreApplication::translate("CliReport", "Transactions")});
         table.Rule();
         for (const report::CategoryLine& line : side->lines) {
-            const QString name = line.path.isEmpty() ? Tr("(no category)") : ledger::CategoryLeaf(line.path);
+            const QString name = line.path.isEmpty() ? QCoreApplication::translate("CliReport", "(no category)")
+                                                     : ledger::CategoryLeaf(line.path);
             table.Add({QString(line.depth * 2, u' ') + name, platform::FormatCents(line.cents), ShareText(line.share),
                        platform::FormatCents(line.previousCents), QLocale().toString(line.transactions)});
         }
         table.Rule();
-        table.Add({Tr("Total"),
+        table.Add({QCoreApplication::translate("CliReport", "Total"),
                    platform::FormatCents(side->totalCents),
                    {},
                    platform::FormatCents(side->previousTotalCents)});
@@ -134,8 +137,11 @@ QString MonthReport(const std::vector<report::MonthLine>& months, bool csv) {
         return text;
     }
     Table table;
-    table.Add(
-        {Tr("Month"), Tr("Income"), Tr("Spending"), Tr("Difference"), Tr("Previous income"), Tr("Previous spending")});
+    table.Add({QCoreApplication::translate("CliReport", "Month"), QCoreApplication::translate("CliReport", "Income"),
+               QCoreApplication::translate("CliReport", "Spending"),
+               QCoreApplication::translate("CliReport", "Difference"),
+               QCoreApplication::translate("CliReport", "Previous income"),
+               QCoreApplication::translate("CliReport", "Previous spending")});
     table.Rule();
     report::MonthLine total;
     for (const report::MonthLine& m : months) {
@@ -148,7 +154,8 @@ QString MonthReport(const std::vector<report::MonthLine>& months, bool csv) {
         total.previousSpendingCents += m.previousSpendingCents;
     }
     table.Rule();
-    table.Add({Tr("Total"), platform::FormatCents(total.incomeCents), platform::FormatCents(total.spendingCents),
+    table.Add({QCoreApplication::translate("CliReport", "Total"), platform::FormatCents(total.incomeCents),
+               platform::FormatCents(total.spendingCents),
                platform::FormatCents(total.incomeCents - total.spendingCents),
                platform::FormatCents(total.previousIncomeCents), platform::FormatCents(total.previousSpendingCents)});
     return table.Text();
@@ -163,7 +170,9 @@ QString PayeeReport(const std::vector<report::PayeeLine>& payees, bool csv) {
         return text;
     }
     Table table;
-    table.Add({Tr("Payee"), Tr("Spending"), Tr("Previous"), Tr("Transactions")});
+    table.Add({QCoreApplication::translate("CliReport", "Payee"), QCoreApplication::translate("CliReport", "Spending"),
+               QCoreApplication::translate("CliReport", "Previous"),
+               QCoreApplication::translate("CliReport", "Transactions")});
     table.Rule();
     int64_t total = 0;
     int64_t previous = 0;
@@ -174,7 +183,8 @@ QString PayeeReport(const std::vector<report::PayeeLine>& payees, bool csv) {
         previous += p.previousSpendingCents;
     }
     table.Rule();
-    table.Add({Tr("Total"), platform::FormatCents(total), platform::FormatCents(previous)});
+    table.Add({QCoreApplication::translate("CliReport", "Total"), platform::FormatCents(total),
+               platform::FormatCents(previous)});
     return table.Text();
 }
 
@@ -190,7 +200,8 @@ std::optional<QDate> DateArgument(const QString& text) {
 QString ReportText(ReportBy by, const report::Period& period, bool csv) {
     QString text;
     if (!csv)
-        text = Tr("%1 (previous: %2)").arg(PeriodText(period), PeriodText(report::PreviousPeriod(period))) +
+        text = QCoreApplication::translate("CliReport", "%1 (previous: %2)")
+                   .arg(PeriodText(period), PeriodText(report::PreviousPeriod(period))) +
                QStringLiteral("\n\n");
     switch (by) {
     case ReportBy::Category: {
@@ -215,25 +226,26 @@ int RunReport(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (const platform::Result<> parsed = ParseCommand(parser, QStringLiteral("report"), args); !parsed)
         return Usage(err, parsed.Error());
     if (parser.positionalArguments().size() != 1)
-        return Usage(err, Tr("report needs exactly one LEDGER"));
+        return Usage(err, QCoreApplication::translate("CliReport", "report needs exactly one LEDGER"));
     const QString by = parser.value(byOption);
     const std::optional<ReportBy> kind = by == QLatin1String("category") ? std::optional(ReportBy::Category)
                                          : by == QLatin1String("payee")  ? std::optional(ReportBy::Payee)
                                          : by == QLatin1String("month")  ? std::optional(ReportBy::Month)
                                                                          : std::nullopt;
     if (!kind)
-        return Usage(err, Tr("report needs --by category, --by payee or --by month"));
+        return Usage(err,
+                     QCoreApplication::translate("CliReport", "report needs --by category, --by payee or --by month"));
     report::Period period = report::PeriodOf(report::PeriodKind::ThisYear, QDate::currentDate());
     for (const auto& [option, bound] : {std::pair(&fromOption, &period.from), std::pair(&toOption, &period.to)}) {
         if (!parser.isSet(*option))
             continue;
         const std::optional<QDate> date = DateArgument(parser.value(*option));
         if (!date)
-            return Usage(err, Tr("not a date: '%1'").arg(parser.value(*option)));
+            return Usage(err, QCoreApplication::translate("CliReport", "not a date: '%1'").arg(parser.value(*option)));
         *bound = *date;
     }
     if (period.to < period.from)
-        return Usage(err, Tr("--from must not be after --to"));
+        return Usage(err, QCoreApplication::translate("CliReport", "--from must not be after --to"));
     if (!LoadLedgerFile(parser.positionalArguments().first()))
         return Failed;
     out << ReportText(*kind, period, parser.isSet(csvOption));
