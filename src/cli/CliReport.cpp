@@ -98,19 +98,18 @@ QString CategoryCsv(const report::CategoryReport& r) {
     return csv;
 }
 
+// Both sides in one table, so that their columns line up; each side's title heads its first column.
 QString CategoryTable(const report::CategoryReport& r) {
-    QString text;
+    Table table;
     for (const auto& [title, side] :
          {std::pair(QCoreApplication::translate("CliReport", "Spending by category"), &r.spending),
           std::pair(QCoreApplication::translate("CliReport", "Income by category"), &r.income)}) {
-        if (!text.isEmpty())
-            text += u'\n';
-        text += title + u'\n';
-        Table table;
-        table.Add(
-            {QCoreApplication::translate("CliReport", "Category"), QCoreApplication::translate("CliReport", "Amount"),
-             QCoreApplication::translate("CliReport", "Share"), QCoreApplication::translate("CliReport", "Previous"),
-             QCoreApplication::translate("CliReport", "Transactions")});
+        if (side == &r.income)
+            table.Add({QString()});
+        table.Add({title, QCoreApplication::translate("CliReport", "Amount"),
+                   QCoreApplication::translate("CliReport", "Share"),
+                   QCoreApplication::translate("CliReport", "Previous"),
+                   QCoreApplication::translate("CliReport", "Transactions")});
         table.Rule();
         for (const report::CategoryLine& line : side->lines) {
             const QString name = line.path.isEmpty() ? QCoreApplication::translate("CliReport", "(no category)")
@@ -123,9 +122,8 @@ QString CategoryTable(const report::CategoryReport& r) {
                    platform::FormatCents(side->totalCents),
                    {},
                    platform::FormatCents(side->previousTotalCents)});
-        text += table.Text();
     }
-    return text;
+    return table.Text();
 }
 
 QString MonthReport(const std::vector<report::MonthLine>& months, bool csv) {

@@ -357,10 +357,10 @@ TEST(CliReport, TextAlignsLocaleAmountsAndCsvStaysPlain) {
         bool csv;
         const char* line;
     } cases[] = {
-        {"en_US", Category, false, "\nFees; bank       4.95   4.7%      0.00             1\n"},
-        {"en_US", Category, false, "\n  Groceries     30.00  28.6%      0.00             1\n"},
-        {"en_US", Category, false, "\n(no category)   60.00  57.2%      0.00             1\n---"},
-        {"de_DE", Category, false, "\nTotal          504,57             0,00\n"},
+        {"en_US", Category, false, "\nFees; bank              4.95   4.7%      0.00             1\n"},
+        {"en_US", Category, false, "\n  Groceries            30.00  28.6%      0.00             1\n"},
+        {"en_US", Category, false, "\n(no category)          60.00  57.2%      0.00             1\n---"},
+        {"de_DE", Category, false, "\nTotal                 504,57             0,00\n"},
         {"de_DE", Category, true, "\r\nspending,Food:Groceries,1,30.00,30.00,0.2859,0.00,1\r\n"},
         {"de_DE", Category, true, "\r\nincome,,0,4.57,4.57,0.0091,0.00,2\r\n"},
         {"en_US", Month, false, "\nMar 2009  504.57    104.95      399.62             0.00               0.00\n"},
