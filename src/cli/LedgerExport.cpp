@@ -230,7 +230,9 @@ QString ExportJournal() {
             journal += QStringLiteral(" *");
         if (const QString number = CheckNumberText(e.record); !number.isEmpty())
             journal += QStringLiteral(" (%1)").arg(number);
-        journal += u' ' + JournalDescription(e.Description().toString()) + u'\n';
+        if (const QString description = JournalDescription(e.Description().toString()); !description.isEmpty())
+            journal += u' ' + description;
+        journal += u'\n';
         const ledger::CategoryAssignment category = ledger::CategoryOf(int16_t(e.slot));
         std::vector<ledger::SplitPart> parts = category.parts;
         if (parts.empty())
