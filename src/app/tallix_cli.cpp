@@ -4,6 +4,7 @@
 #include "cli/CliCheck.h"
 #include "cli/CliForecast.h"
 #include "cli/CliImport.h"
+#include "cli/CliReport.h"
 #include "cli/CommandLine.h"
 #include "cli/LedgerExport.h"
 #include "cli/OutputFile.h"
@@ -41,7 +42,7 @@ QString Tr(const char* text) {
 // GNU's "or:" lines, which help2man takes for the manual page's synopsis.
 constexpr char Usage[] =
     QT_TRANSLATE_NOOP("TallixCli", "Usage: tallix-cli print FILE [--pdf OUT]\n"
-                                   "  or:  tallix-cli export FILE --format csv|qif [-o OUT]\n"
+                                   "  or:  tallix-cli export FILE --format csv|qif|ledger [-o OUT]\n"
                                    "  or:  tallix-cli check FILE\n"
                                    "  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] "
                                    "[--account ID]\n"
@@ -49,6 +50,8 @@ constexpr char Usage[] =
                                    "  or:  tallix-cli balance LEDGER --date D\n"
                                    "  or:  tallix-cli reconcile LEDGER --date D --balance B\n"
                                    "  or:  tallix-cli forecast LEDGER [--days N]\n"
+                                   "  or:  tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] "
+                                   "[--csv]\n"
                                    "  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]\n"
                                    "  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | "
                                    "--waiting]\n"
@@ -64,7 +67,12 @@ constexpr const char* Commands[] = {
         "TallixCli", "  print    the register as the register window shows it: sorted by date, with running balances;\n"
                      "           with --pdf, as pages in the PDF file OUT (- for standard output), as the program "
                      "prints it\n"),
-    QT_TRANSLATE_NOOP("TallixCli", "  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output\n"),
+    QT_TRANSLATE_NOOP("TallixCli",
+                      "  export   the transactions with their categories and splits as CSV (RFC 4180), QIF, or a "
+                      "journal\n"
+                      "           that hledger and ledger-cli read (categories as Expenses: and Income: accounts), to "
+                      "OUT or\n"
+                      "           standard output\n"),
     QT_TRANSLATE_NOOP("TallixCli",
                       "  check    validate the file against the format; exit status 0 when sound, 1 when not; also "
                       "notes\n"
@@ -97,6 +105,14 @@ constexpr const char* Commands[] = {
                       "           lowest the balance reaches, with its date. Exit status 3 when that is below zero, or "
                       "below\n"
                       "           the balance set to warn below\n"),
+    QT_TRANSLATE_NOOP("TallixCli",
+                      "  report   where the money went, beside the period before of the same length: spending and "
+                      "income\n"
+                      "           by category with subtotals and shares, income and spending month by month, or "
+                      "spending by\n"
+                      "           payee; this year unless --from or --to (dates as for balance) replace its first or "
+                      "last day;\n"
+                      "           with --csv, as CSV for other programs (plain amounts, no totals)\n"),
     QT_TRANSLATE_NOOP("TallixCli",
                       "  chart    the balance chart as the program draws it: the balance from the first transaction, "
                       "the\n"
@@ -167,7 +183,7 @@ int Written(const QString& output, cli::OutputKind kind, const QByteArray& bytes
 
 int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
-    const QCommandLineOption formatOption(QStringLiteral("format"), {}, QStringLiteral("csv|qif"));
+    const QCommandLineOption formatOption(QStringLiteral("format"), {}, QStringLiteral("csv|qif|ledger"));
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("OUT"));
     parser.addOptions({formatOption, outputOption});
     if (const platform::Result<> parsed = cli::ParseCommand(parser, QStringLiteral("export"), args); !parsed)
@@ -179,15 +195,18 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString output = parser.value(outputOption);
     if (file.isEmpty())
         return UsageFailure(err, QCoreApplication::translate("TallixCli", "export needs a FILE"));
-    if (format != QLatin1String("csv") && format != QLatin1String("qif"))
-        return UsageFailure(err, QCoreApplication::translate("TallixCli", "export needs --format csv or --format qif"));
+    if (format != QLatin1String("csv") && format != QLatin1String("qif") && format != QLatin1String("ledger"))
+        return UsageFailure(err, QCoreApplication::translate(
+                                     "TallixCli", "export needs --format csv, --format qif or --format ledger"));
     // Decided before the ledger is read, so that a refused OUT leaves nothing written and nothing waiting.
     const OutputTarget target = output.isEmpty() ? cli::OutputKind::StandardOutput : cli::ClassifyOutput(output, file);
     if (const int status = Unwritable(target, output, err))
         return status;
     if (!cli::LoadLedgerFile(file))
         return Failed;
-    const QString text = format == QLatin1String("csv") ? cli::ExportCsv() : cli::ExportQif();
+    const QString text = format == QLatin1String("csv")   ? cli::ExportCsv()
+                         : format == QLatin1String("qif") ? cli::ExportQif()
+                                                          : cli::ExportJournal();
     if (target.Value() == cli::OutputKind::StandardOutput) {
         out << text;
         return Sound;
@@ -367,6 +386,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         const settings::ForecastSettings forecast = settings::ReadForecastSettings();
         return cli::RunForecast(rest, forecast.horizonDays, forecast.cushionCents, out, err);
     }
+    if (command == QLatin1String("report"))
+        return cli::RunReport(rest, out, err);
     if (command == QLatin1String("chart"))
         return Chart(rest, out, err);
     if (command == QLatin1String("checks"))

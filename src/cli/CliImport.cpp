@@ -37,14 +37,6 @@ int Usage(QTextStream& err, const QString& problem) {
     return UsageError;
 }
 
-// ISO 8601 from scripts, or the locale's short date as the user types it.
-std::optional<double> ParseDateArgument(const QString& text) {
-    const QDate iso = QDate::fromString(text, Qt::ISODate);
-    if (iso.isValid() && platform::IsDayCountInRange(platform::DayCountFromDate(iso)))
-        return platform::DayCountFromDate(iso);
-    return platform::ParseTypedDate(text);
-}
-
 // Statement text may hold anything; the terminal shows it, never acts on it.
 QString Shown(const QString& text) {
     return ledger::EscapeControlCharacters(text);

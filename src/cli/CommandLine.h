@@ -4,12 +4,14 @@
 // statuses and the loading of the ledger it works on.
 
 #include "ledger/Ledger.h"
+#include "platform/Locale.h"
 #include "platform/Result.h"
 #include "storage/LedgerFile.h"
 
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace cli {
 
@@ -23,6 +25,14 @@ inline bool LoadLedgerFile(const QString& path) {
     ledger::NewLedger();
     ledger::SetDataFileName(path);
     return ledger::LoadLedger();
+}
+
+// A day given on the command line: ISO 8601 from scripts, or the locale's short date as the user types it.
+inline std::optional<double> ParseDateArgument(const QString& text) {
+    const QDate iso = QDate::fromString(text, Qt::ISODate);
+    if (iso.isValid() && platform::IsDayCountInRange(platform::DayCountFromDate(iso)))
+        return platform::DayCountFromDate(iso);
+    return platform::ParseTypedDate(text);
 }
 
 // Parses `args` (what follows the command's name) with the options already added to `parser`. A failure, with the

@@ -16,12 +16,18 @@ namespace report {
 
 namespace {
 
-bool IsWholeMonths(const Period& period) {
-    return period.from.day() == 1 && period.to.day() == period.to.daysInMonth();
-}
-
+// The calendar months the period touches.
 int MonthsIn(const Period& period) {
     return (period.to.year() - period.from.year()) * 12 + period.to.month() - period.from.month() + 1;
+}
+
+// How many months the period spans when it runs from a day to the day before the same day months later (whole
+// calendar months, the last 12 months); 0 when it does not.
+int WholeMonthsIn(const Period& period) {
+    for (const int months : {MonthsIn(period) - 1, MonthsIn(period)})
+        if (months > 0 && period.from.addMonths(months) == period.to.addDays(1))
+            return months;
+    return 0;
 }
 
 bool IsValid(const Period& period) {
@@ -143,10 +149,11 @@ CategorySide SideOf(const SideNodes& side) {
             children[ParentOf(it.key())] << it.key();
     for (QStringList& names : children)
         std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-            return QString::localeAwareCompare(ledger::CategoryLeaf(a), ledger::CategoryLeaf(b)) < 0;
+            const int order = QString::localeAwareCompare(ledger::CategoryLeaf(a), ledger::CategoryLeaf(b));
+            return order != 0 ? order < 0 : a < b; // names the locale ranks alike still come in one order
         });
     const auto put = [&](const QString& path, int depth) {
-        const Node& node = side.nodes[path];
+        const Node node = side.nodes.value(path);
         result.lines.push_back({path, depth, node.cents, node.ownCents, node.previousCents, node.transactions, 0});
         if (depth == 0) {
             result.totalCents += node.cents;
@@ -169,7 +176,8 @@ CategorySide SideOf(const SideNodes& side) {
 
 // The day of the period that `date` of the previous period stands for, as PreviousPeriod moved it back.
 QDate MovedForward(const Period& period, const Period& previous, const QDate& date) {
-    return IsWholeMonths(period) ? date.addMonths(MonthsIn(period)) : date.addDays(previous.from.daysTo(period.from));
+    const int months = WholeMonthsIn(period);
+    return months > 0 ? date.addMonths(months) : date.addDays(previous.from.daysTo(period.from));
 }
 
 QString PayeeOf(const QString& description) {
@@ -206,8 +214,8 @@ Period PeriodOf(PeriodKind kind, QDate today, QDate from, QDate to) {
 Period PreviousPeriod(const Period& period) {
     if (!IsValid(period))
         return {};
-    if (IsWholeMonths(period))
-        return {period.from.addMonths(-MonthsIn(period)), period.from.addDays(-1)};
+    if (const int months = WholeMonthsIn(period))
+        return {period.from.addMonths(-months), period.from.addDays(-1)};
     const qint64 days = period.from.daysTo(period.to) + 1;
     return {period.from.addDays(-days), period.from.addDays(-1)};
 }
@@ -258,6 +266,8 @@ std::vector<MonthLine> ByMonth(const Period& period) {
     for (const Row& row : gathered.rows) {
         const bool current = Contains(period, row.date);
         const QDate date = current ? row.date : MovedForward(period, previous, row.date);
+        // A day moved by whole months may pass the period's last day (January 30 + 1 month = February 28), never
+        // its last month.
         MonthLine& line = lines[size_t((date.year() - first.year()) * 12 + date.month() - first.month())];
         for (const Share& share : sides.SharesOf(row))
             (current ? (share.income ? line.incomeCents : line.spendingCents)

@@ -32,8 +32,9 @@ enum class PeriodKind { ThisMonth, LastMonth, ThisYear, LastYear, Last12Months, 
 // month and this year are whole, days after today included. The last 12 months end with today and start the day
 // after the same day a year before. A period with an invalid date holds nothing.
 Period PeriodOf(PeriodKind kind, QDate today, QDate from = {}, QDate to = {});
-// The period of the same length just before: the month, months or year before when `period` is whole calendar
-// months (the previous 12 months, the previous year), else as many days.
+// The period of the same length just before: the months before when `period` spans whole months, from a day to the
+// day before the same day months later (the month before a calendar month, the year before a year, the 12 months
+// before the last 12 months); else as many days.
 Period PreviousPeriod(const Period& period);
 
 // One row of a side's tree: a category with its subtotal (itself and every category under it). `path` is empty for

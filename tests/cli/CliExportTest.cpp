@@ -1,14 +1,21 @@
+#include "cli/CliReport.h"
 #include "cli/LedgerExport.h"
 #include "cli/RegisterText.h"
 #include "import/ImportPlan.h"
 #include "import/Statement.h"
+#include "ledger/Categories.h"
 #include "ledger/Ledger.h"
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
+#include "register/CategoryReport.h"
 #include "register/RegisterRows.h"
 #include "support/ScopedLocale.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -20,7 +27,8 @@ double Day(int y, int m, int d) {
     return platform::DayCountFromDate(QDate(y, m, d));
 }
 
-// Entered out of order on purpose: exports follow the register's date order.
+// Entered out of order on purpose: exports follow the register's date order. Categorised: the pay, a transfer, a
+// name with a ";", and the grocer split with cash back, its memo holding the CSV's split marks.
 void BuildLedger() {
     NewLedger();
     SetStartingBalance(100.0f);
@@ -31,6 +39,10 @@ void BuildLedger() {
     AddTransaction(0, Day(2009, 3, 17), 4.95f, QStringLiteral("Service charge"), Fee);
     AddTransaction(0, Day(2009, 3, 18), 60.0f, QStringLiteral("ATM"), Withdrawal);
     UpdateTransaction(2, 101, Day(2009, 3, 15), 25.5f, QStringLiteral("Grocer"), true);
+    SetCategory(1, {QStringLiteral("Income:Salary"), {}});
+    SetCategory(2, {{}, {{QStringLiteral("Food:Groceries"), QStringLiteral("milk|eggs=2"), 3000}, {{}, "cash", -450}}});
+    SetCategory(3, {QStringLiteral("Transfer:Savings"), {}});
+    SetCategory(5, {QStringLiteral("Fees; bank"), {}});
 }
 
 QString Csv() {
@@ -78,7 +90,7 @@ std::vector<QStringList> ParseCsv(const QString& text) {
 }
 
 struct QifRecord {
-    QString date, amount, number, payee, cleared, category;
+    QString date, amount, number, payee, cleared, category, split;
 };
 
 std::vector<QifRecord> ParseQif(const QString& text) {
@@ -109,6 +121,11 @@ std::vector<QifRecord> ParseQif(const QString& text) {
         case 'C':
             current.cleared = value;
             break;
+        case 'S':
+        case 'E':
+        case '$':
+            current.split += line + u' ';
+            break;
         case '^':
             records.push_back(current);
             current = {};
@@ -128,15 +145,20 @@ TEST(CliExport, CsvReadsBackInRegisterOrderWithSignedAmountsInEveryLocale) {
         BuildLedger();
         const auto records = ParseCsv(Csv());
         ASSERT_EQ(records.size(), 8u);
-        EXPECT_EQ(records[0], (QStringList{"Date", "Number", "Description", "Type", "Amount", "Balance", "Locked"}));
-        EXPECT_EQ(records[1], (QStringList{"2009-03-14", "", "Opening Balance", "Opening", "100.00", "100.00", "no"}));
-        EXPECT_EQ(records[2], (QStringList{"2009-03-15", "101", "Grocer", "Check", "-25.50", "74.50", "yes"}));
-        EXPECT_EQ(records[3], (QStringList{"2009-03-16", "", "Power company", "Payment", "-10.00", "64.50", "no"}));
-        EXPECT_EQ(records[4], (QStringList{"2009-03-17", "", "Service charge", "Fee", "-4.95", "59.55", "no"}));
-        EXPECT_EQ(records[5], (QStringList{"2009-03-18", "", "ATM", "Withdrawal", "-60.00", "-0.45", "no"}));
-        EXPECT_EQ(records[6],
-                  (QStringList{"2009-03-20", "", "Pay, \"bonus\" included", "Deposit", "500.00", "499.55", "no"}));
-        EXPECT_EQ(records[7], (QStringList{"2009-03-31", "", "Interest", "Interest", "0.07", "499.62", "no"}));
+        EXPECT_EQ(records[0], (QStringList{"Date", "Number", "Description", "Type", "Amount", "Balance", "Locked",
+                                           "Category", "Split"}));
+        EXPECT_EQ(records[1],
+                  (QStringList{"2009-03-14", "", "Opening Balance", "Opening", "100.00", "100.00", "no", "", ""}));
+        EXPECT_EQ(records[2], (QStringList{"2009-03-15", "101", "Grocer", "Check", "-25.50", "74.50", "yes", "",
+                                           "Food:Groceries=-30.00=milk\\|eggs\\=2|=4.50=cash"}));
+        EXPECT_EQ(records[3], (QStringList{"2009-03-16", "", "Power company", "Payment", "-10.00", "64.50", "no",
+                                           "Transfer:Savings", ""}));
+        EXPECT_EQ(records[4],
+                  (QStringList{"2009-03-17", "", "Service charge", "Fee", "-4.95", "59.55", "no", "Fees; bank", ""}));
+        EXPECT_EQ(records[5], (QStringList{"2009-03-18", "", "ATM", "Withdrawal", "-60.00", "-0.45", "no", "", ""}));
+        EXPECT_EQ(records[6], (QStringList{"2009-03-20", "", "Pay, \"bonus\" included", "Deposit", "500.00", "499.55",
+                                           "no", "Income:Salary", ""}));
+        EXPECT_EQ(records[7], (QStringList{"2009-03-31", "", "Interest", "Interest", "0.07", "499.62", "no", "", ""}));
         // As an importer with balance assertions reads it: every Balance is the sum of the Amounts so far.
         int64_t sum = 0;
         for (size_t i = 1; i < records.size(); ++i) {
@@ -158,6 +180,11 @@ TEST(CliExport, QifReadsBackWithOpeningBalanceChecksAndClearedRecords) {
     EXPECT_EQ(records[1].number, QStringLiteral("101"));
     EXPECT_EQ(records[1].amount, QStringLiteral("-25.50"));
     EXPECT_EQ(records[1].cleared, QStringLiteral("X"));
+    EXPECT_EQ(records[1].category, QString());
+    EXPECT_EQ(records[1].split, QStringLiteral("SFood:Groceries Emilk|eggs=2 $-30.00 S Ecash $4.50 "));
+    EXPECT_EQ(records[2].category, QStringLiteral("[Savings]"));
+    EXPECT_EQ(records[5].category, QStringLiteral("Income:Salary"));
+    EXPECT_EQ(records[6].category + records[6].split, QString());
     EXPECT_EQ(records[2].number, QString());
     EXPECT_EQ(records[2].payee, QStringLiteral("Power company"));
     EXPECT_EQ(records[2].cleared, QString());
@@ -168,9 +195,46 @@ TEST(CliExport, QifReadsBackWithOpeningBalanceChecksAndClearedRecords) {
     EXPECT_EQ(records[6].amount, QStringLiteral("0.07"));
 }
 
+// hledger's balance of every Expenses: and Income: account over the journal is the report's own figure of it.
+TEST(CliExport, HledgerReadsTheJournalWithTheReportsFiguresToTheCent) {
+    BuildLedger();
+    const QString journal = cli::ExportJournal();
+    EXPECT_TRUE(journal.contains(QStringLiteral("2009/03/15 * (101) Grocer\n    Expenses:Food:Groceries  30.00\n"
+                                                "    ; milk/eggs=2\n    Income:Uncategorized  -4.50\n    ; cash\n"
+                                                "    Assets:Checking  -25.50\n")))
+        << journal.toStdString();
+    const QString hledger = QStandardPaths::findExecutable(QStringLiteral("hledger"));
+    if (hledger.isEmpty())
+        GTEST_SKIP() << "hledger is not installed";
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("export.journal")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(journal.toUtf8()) == journal.toUtf8().size());
+    file.close();
+    const report::Period period{QDate(2009, 3, 15), QDate(2009, 3, 20)};
+    QProcess process;
+    process.start(hledger, {"-f", dir.filePath(QStringLiteral("export.journal")), "balance", "--flat", "-O", "csv",
+                            "--no-total", "-b", "2009-03-15", "-e", "2009-03-21", "Expenses", "Income"});
+    ASSERT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    QMap<QString, int64_t> read;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n').mid(1))
+        if (const QStringList fields = line.split(QStringLiteral("\",\"")); fields.size() == 2)
+            read[fields[0].mid(1)] = std::llround(fields[1].chopped(1).toDouble() * 100);
+    QMap<QString, int64_t> expected;
+    const report::CategoryReport figures = report::ByCategory(period);
+    for (const auto& [prefix, side, sign] :
+         {std::tuple("Expenses:", &figures.spending, 1), std::tuple("Income:", &figures.income, -1)})
+        for (const report::CategoryLine& line : side->lines)
+            if (line.ownCents != 0)
+                expected[prefix + (line.path.isEmpty() ? "Uncategorized" : QString(line.path).replace(u';', u','))] =
+                    sign * line.ownCents;
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(expected.size(), 6) << "groceries, no category on each side, the transfer, the fees, the pay";
+}
+
 TEST(CliExport, AnEmptyLedgerExportsHeadersOnly) {
     NewLedger();
-    EXPECT_EQ(Csv(), QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked\r\n"));
+    EXPECT_EQ(Csv(), QStringLiteral("Date,Number,Description,Type,Amount,Balance,Locked,Category,Split\r\n"));
     EXPECT_EQ(Qif(), QStringLiteral("!Type:Bank\n"));
 }
 
@@ -283,4 +347,31 @@ TEST(CliExport, ExportsImportBackAsTheyWere) {
     EXPECT_EQ(import::OpeningNote(10000), QStringLiteral("The statement opens with a balance of 100.00, this ledger "
                                                          "with a starting balance of 0.00: change it in the settings "
                                                          "for the balances to agree."));
+}
+// The report's text lines up its columns with the locale's amounts; its CSV stays plain for other programs.
+TEST(CliReport, TextAlignsLocaleAmountsAndCsvStaysPlain) {
+    using enum cli::ReportBy;
+    const struct {
+        const char* locale;
+        cli::ReportBy by;
+        bool csv;
+        const char* line;
+    } cases[] = {
+        {"en_US", Category, false, "\nFees; bank              4.95   4.7%      0.00             1\n"},
+        {"en_US", Category, false, "\n  Groceries            30.00  28.6%      0.00             1\n"},
+        {"en_US", Category, false, "\n(no category)          60.00  57.2%      0.00             1\n---"},
+        {"de_DE", Category, false, "\nTotal                 504,57             0,00\n"},
+        {"de_DE", Category, true, "\r\nspending,Food:Groceries,1,30.00,30.00,0.2859,0.00,1\r\n"},
+        {"de_DE", Category, true, "\r\nincome,,0,4.57,4.57,0.0091,0.00,2\r\n"},
+        {"en_US", Month, false, "\nMar 2009  504.57    104.95      399.62             0.00               0.00\n"},
+        {"de_DE", Month, true, "\r\n2009-03,504.57,104.95,0.00,0.00\r\n"},
+        {"en_US", Payee, false, "\nTotal             100.45      0.00\n"},
+        {"de_DE", Payee, true, "\r\nPower company,10.00,0.00,1\r\n"},
+    };
+    for (const auto& c : cases) {
+        const tallix::test::ScopedLocale scope(QString::fromLatin1(c.locale));
+        BuildLedger();
+        const QString text = cli::ReportText(c.by, {QDate(2009, 3, 1), QDate(2009, 3, 31)}, c.csv);
+        EXPECT_TRUE(text.contains(QString::fromUtf8(c.line))) << c.line << "\nin\n" << text.toStdString();
+    }
 }

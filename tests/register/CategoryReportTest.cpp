@@ -99,8 +99,9 @@ TEST(CategoryReportTest, EveryFigureIsTheDirectSumOfItsTransactionsForEveryPerio
         {PeriodKind::LastMonth, {{2025, 2, 1}, {2025, 2, 28}}, {{2025, 1, 1}, {2025, 1, 31}}},
         {PeriodKind::ThisYear, {{2025, 1, 1}, {2025, 12, 31}}, {{2024, 1, 1}, {2024, 12, 31}}},
         {PeriodKind::LastYear, {{2024, 1, 1}, {2024, 12, 31}}, {{2023, 1, 1}, {2023, 12, 31}}},
-        {PeriodKind::Last12Months, {{2024, 3, 16}, {2025, 3, 15}}, {{2023, 3, 17}, {2024, 3, 15}}},
+        {PeriodKind::Last12Months, {{2024, 3, 16}, {2025, 3, 15}}, {{2023, 3, 16}, {2024, 3, 15}}},
         {PeriodKind::Dates, {{2024, 11, 20}, {2025, 2, 10}}, {{2024, 8, 29}, {2024, 11, 19}}},
+        {PeriodKind::Dates, {{2025, 1, 31}, {2025, 2, 27}}, {{2024, 12, 31}, {2025, 1, 30}}}, // a month to its end
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.period.from.toString(Qt::ISODate).toStdString());
