@@ -142,7 +142,7 @@ constexpr const char* CsvColumns = QT_TRANSLATE_NOOP(
                  "  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N\n"
                  "  (pending rows are skipped) --header yes|no (whether the first row names the columns; without\n"
                  "  it, a first row that reads as a transaction is one) --category-col N (the category each row is\n"
-                 "  added with)\n");
+                 "  added with) --split-col N (the parts of a split, as `export --format csv` writes them)\n");
 constexpr const char* ProgramOptions = QT_TRANSLATE_NOOP("TallixCli", "  -h, --help     show this help and exit\n"
                                                                       "  -v, --version  show the version and exit\n");
 

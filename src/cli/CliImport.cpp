@@ -318,6 +318,7 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         {QCommandLineOption(QStringLiteral("direction-col"), {}, QStringLiteral("N")), &columns.direction},
         {QCommandLineOption(QStringLiteral("status-col"), {}, QStringLiteral("N")), &columns.status},
         {QCommandLineOption(QStringLiteral("category-col"), {}, QStringLiteral("N")), &columns.category},
+        {QCommandLineOption(QStringLiteral("split-col"), {}, QStringLiteral("N")), &columns.split},
     };
     parser.addOptions(
         {dryRunOption, formatOption, dateOrderOption, decimalOption, accountOption, headerOption, payeeOption});

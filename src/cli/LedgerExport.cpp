@@ -1,5 +1,7 @@
 #include "cli/LedgerExport.h"
 
+#include "import/SplitNotation.h"
+
 #include "ledger/Categories.h"
 #include "ledger/Ledger.h"
 #include "model/TransactionRules.h"
@@ -64,27 +66,11 @@ double OpeningDay(const std::vector<RegisterRow>& rows) {
     return (rows.empty() ? platform::Today() : rows.front().record.Date) - 1;
 }
 
-// The split notation of the CSV export: `\`, `|` and `=` in a name or memo taken as they are.
-QString SplitNotationText(const QString& text) {
-    QString escaped;
-    for (const QChar c : text) {
-        if (c == u'\\' || c == u'|' || c == u'=')
-            escaped += u'\\';
-        escaped += c;
-    }
-    return escaped;
-}
-
-QString SplitNotation(const ledger::TransactionRecord& record, const std::vector<ledger::SplitPart>& parts) {
-    QStringList written;
-    for (const ledger::SplitPart& part : parts) {
-        QString each =
-            SplitNotationText(part.category) + u'=' + PlainCents(ledger::SignedCents(record.TypeCode, part.cents));
-        if (!part.memo.isEmpty())
-            each += u'=' + SplitNotationText(ledger::ControlCharactersAsSpaces(part.memo));
-        written << each;
-    }
-    return written.join(u'|');
+// A split's parts as the CSV export writes them, signed as the balance is.
+QString SplitNotation(const ledger::TransactionRecord& record, std::vector<ledger::SplitPart> parts) {
+    for (ledger::SplitPart& part : parts)
+        part.cents = ledger::SignedCents(record.TypeCode, part.cents);
+    return import::WriteSplitNotation(parts);
 }
 
 // QIF's category field: a transfer category names its account in brackets.

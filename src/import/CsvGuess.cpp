@@ -40,6 +40,8 @@ constexpr Words CheckNames = {"check", "cheque", "chk", "scheck", "number", "num
 constexpr Words TypeNames = {"type", "typ", "buchungsart", "umsatzart", "mutatiesoort", "tipo", "art"};
 constexpr Words StatusNames = {"status", "state", "estado", "tila", "info"};
 // "kategori" is also the start of the German, Finnish and Nordic names.
+// Only the export's own column: a bank's "split" means something else.
+constexpr Words SplitNames = {"split"};
 constexpr Words CategoryNames = {"category", "kategori", "catégorie", "categorie", "categoría", "categoria"};
 
 // Short words must stand alone ("In", "Net" are in "Internet"); longer ones may be part of a German compound.
@@ -194,6 +196,7 @@ CsvMapping GuessCsvMapping(const QByteArray& data) {
     if (m.amount < 0 && m.debit < 0 && m.credit < 0 && !guess.Named())
         m.amount = guess.ByValues([](const QString& v) { return IsCsvAmount(v) && !IsAccountNumber(v); });
     m.status = guess.ByName(StatusNames);
+    m.split = guess.ByName(SplitNames);
     m.category = guess.ByName(CategoryNames); // before the payee: "Category name" names no payee
     m.payee = guess.ByName(PayeeNames, AccountNames);
     if (m.payee < 0 && !guess.Named())

@@ -43,12 +43,13 @@ QString CsvMappingText(const CsvMapping& m) {
                .arg(m.checkNumber)
                .arg(m.decimalSeparator.isNull() ? QString() : QString(m.decimalSeparator))
                .arg(m.type) +
-           QStringLiteral(";payee2=%1;direction=%2;status=%3;header=%4;category=%5")
+           QStringLiteral(";payee2=%1;direction=%2;status=%3;header=%4;category=%5;split=%6")
                .arg(m.payeeMore)
                .arg(m.direction)
                .arg(m.status)
                .arg(QLatin1String(HeaderNames[int(m.header)]))
-               .arg(m.category);
+               .arg(m.category)
+               .arg(m.split);
 }
 
 std::optional<CsvMapping> CsvMappingFromText(const QString& text) {
@@ -64,10 +65,10 @@ std::optional<CsvMapping> CsvMappingFromText(const QString& text) {
             return std::nullopt;
         bool ok = true;
         const int number = value.toInt(&ok);
-        int* const columns[] = {&m.date,        &m.amount, &m.debit,     &m.credit, &m.payee,   &m.payeeMore,
-                                &m.checkNumber, &m.type,   &m.direction, &m.status, &m.category};
-        const char* const columnKeys[] = {"date",  "amount", "debit",     "credit", "payee",   "payee2",
-                                          "check", "type",   "direction", "status", "category"};
+        int* const columns[] = {&m.date,        &m.amount, &m.debit,     &m.credit, &m.payee,    &m.payeeMore,
+                                &m.checkNumber, &m.type,   &m.direction, &m.status, &m.category, &m.split};
+        const char* const columnKeys[] = {"date",  "amount", "debit",     "credit", "payee",    "payee2",
+                                          "check", "type",   "direction", "status", "category", "split"};
         const auto column = std::find_if(std::begin(columnKeys), std::end(columnKeys),
                                          [&key](const char* k) { return key == QLatin1String(k); });
         if (key == QLatin1String("order")) {

@@ -96,6 +96,7 @@ struct CsvMapping {
     int direction = -1;
     int status = -1; // rows it marks pending are skipped
     int category = -1;
+    int split = -1; // parts of a split in the notation of the CSV export (import/SplitNotation.h)
     QChar decimalSeparator = QLatin1Char('.'); // null: taken from the amounts, which must agree
     CsvHeader header = CsvHeader::Detect;
 

@@ -1,4 +1,5 @@
 #include "import/CsvTable.h"
+#include "import/SplitNotation.h"
 #include "import/StatementReading.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,31 @@
 namespace import {
 
 namespace {
+// The parts of a split the row's split column holds become the line's when they add up to its amount; otherwise the
+// line is added whole, with a note, as a QIF split that does not add up.
+void KeepSplit(const QString& cell, StatementLine& line, QStringList& notes) {
+    const auto parts = ReadSplitNotation(cell);
+    QString problem;
+    if (!parts)
+        problem = QCoreApplication::translate("CsvStatement", "not in the form CATEGORY=AMOUNT|CATEGORY=AMOUNT");
+    else if (parts->empty())
+        return;
+    else if (parts->size() > size_t(ledger::MaxSplitParts))
+        problem = QCoreApplication::translate("CsvStatement", "more than %1 parts").arg(ledger::MaxSplitParts);
+    else if (ledger::PartsTotal(*parts) != line.cents)
+        problem = PartsDoNotAddUp(ledger::PartsTotal(*parts), line.cents);
+    if (!problem.isEmpty()) {
+        notes << SplitLeftOutNote(line.source, problem);
+        return;
+    }
+    if (parts->size() == 1) {
+        if (!parts->front().category.isEmpty())
+            line.category = parts->front().category;
+        return;
+    }
+    line.category.clear();
+    line.parts = *parts;
+}
 
 // The types this program exports, as the bank words the plan knows; other words as they stand.
 QString BankTypeOf(const QString& type) {
@@ -147,7 +173,7 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
         int(records[size_t(table.header >= 0 ? table.header : std::min(table.body, count - 1))].fields.size());
     for (const int column :
          {mapping.date, mapping.amount, mapping.debit, mapping.credit, mapping.payee, mapping.payeeMore,
-          mapping.checkNumber, mapping.type, mapping.direction, mapping.status, mapping.category}) {
+          mapping.checkNumber, mapping.type, mapping.direction, mapping.status, mapping.category, mapping.split}) {
         if (column >= width)
             return Failure(table.header >= 0 ? records[size_t(table.header)].line : 1,
                            (table.header >= 0
@@ -234,6 +260,7 @@ ReadResult ReadCsv(const QByteArray& data, const CsvMapping& mapping) {
             const int64_t value = cents.value_or(0);
             line.cents += k == 1 ? -std::abs(value) : k == 2 ? std::abs(value) : sign ? sign * std::abs(value) : value;
         }
+        KeepSplit(cell(r, mapping.split), line, result.notes);
         if (pending)
             line.skipped = QCoreApplication::translate("CsvStatement", "pending at the bank (%1)").arg(Shown(status));
         else if (std::all_of(std::begin(texts), std::end(texts), [](const QString& t) { return t.isEmpty(); }))

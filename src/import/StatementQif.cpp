@@ -147,13 +147,9 @@ ReadResult ReadQif(const QByteArray& data, std::optional<DateOrder> dateOrder) {
         if (problem.isEmpty() && parts.size() > size_t(ledger::MaxSplitParts))
             problem = QCoreApplication::translate("QifStatement", "more than %1 parts").arg(ledger::MaxSplitParts);
         else if (problem.isEmpty() && total != current.cents)
-            problem = QCoreApplication::translate("QifStatement", "the parts add up to %1, not %2")
-                          .arg(platform::FormatCents(total), platform::FormatCents(current.cents));
+            problem = PartsDoNotAddUp(total, current.cents);
         if (!problem.isEmpty()) {
-            result.notes.append(
-                QCoreApplication::translate("QifStatement",
-                                            "Line %1: split left out (%2); the transaction is added without it.")
-                    .arg(QString::number(current.source), problem));
+            result.notes.append(SplitLeftOutNote(current.source, problem));
         } else if (parts.size() == 1) {
             if (!parts[0].category.isEmpty())
                 current.category = parts[0].category;

@@ -58,6 +58,17 @@ inline QString CategoriesCutNote(int firstLine) {
         .arg(QString::number(ledger::MaxCategoryLength), QString::number(firstLine));
 }
 
+// A statement's split is left out rather than refused: its money is what the bank booked.
+inline QString SplitLeftOutNote(int line, const QString& problem) {
+    return QCoreApplication::translate("StatementReading",
+                                       "Line %1: split left out (%2); the transaction is added without it.")
+        .arg(QString::number(line), problem);
+}
+inline QString PartsDoNotAddUp(int64_t total, int64_t cents) {
+    return QCoreApplication::translate("StatementReading", "the parts add up to %1, not %2")
+        .arg(platform::FormatCents(total), platform::FormatCents(cents));
+}
+
 // The note for investment transactions (trades, income, reinvestments) a check register does not keep; `only` when
 // the statement holds nothing else.
 inline QString InvestmentNote(int count, bool only) {

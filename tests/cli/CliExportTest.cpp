@@ -314,12 +314,12 @@ TEST(CliPrint, ControlCharactersInDescriptionsReachNoOutputAsThemselves) {
 // amounts, payees; its opening balance is no transaction.
 TEST(CliExport, ExportsImportBackAsTheyWere) {
     BuildLedger();
-    const std::vector<TransactionRecord> before = [] {
-        std::vector<TransactionRecord> records;
-        for (const RegisterRow& row : BuildRegisterRows(platform::LocaleCodec()))
-            records.push_back(row.record);
-        return records;
-    }();
+    std::vector<TransactionRecord> before;
+    std::vector<CategoryAssignment> categories;
+    for (const RegisterRow& row : BuildRegisterRows(platform::LocaleCodec())) {
+        before.push_back(row.record);
+        categories.push_back(CategoryOf(int16_t(row.slot)));
+    }
     const QByteArray csv = cli::ExportCsv().toUtf8();
     const QByteArray qif = cli::ExportQif().toUtf8();
     for (const import::ReadResult& read : {import::ReadCsv(csv, import::GuessCsvMapping(csv)), import::ReadQif(qif)}) {
@@ -341,6 +341,11 @@ TEST(CliExport, ExportsImportBackAsTheyWere) {
             EXPECT_EQ(after[i].Date, before[i].Date);
             EXPECT_EQ(after[i].Amount, before[i].Amount);
             EXPECT_EQ(after[i].Description, before[i].Description);
+            const CategoryAssignment category = CategoryOf(int16_t(i + 1));
+            EXPECT_EQ(category.category, categories[i].category);
+            ASSERT_EQ(category.parts.size(), categories[i].parts.size());
+            for (size_t k = 0; k < category.parts.size(); ++k)
+                EXPECT_EQ(category.parts[k], categories[i].parts[k]) << category.parts[k].memo.toStdString();
         }
     }
     NewLedger();

@@ -73,12 +73,13 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     typeColumn = ColumnBox(this, "typeColumn");
     statusColumn = ColumnBox(this, "statusColumn");
     categoryColumn = ColumnBox(this, "categoryColumn");
+    splitColumn = ColumnBox(this, "splitColumn");
     OfferColumns();
     const std::pair<QComboBox*, int> guessed[] = {
         {dateColumn, guess.date},           {amountColumn, guess.amount},     {directionColumn, guess.direction},
         {debitColumn, guess.debit},         {creditColumn, guess.credit},     {payeeColumn, guess.payee},
         {payeeMoreColumn, guess.payeeMore}, {checkColumn, guess.checkNumber}, {typeColumn, guess.type},
-        {statusColumn, guess.status},       {categoryColumn, guess.category}};
+        {statusColumn, guess.status},       {categoryColumn, guess.category}, {splitColumn, guess.split}};
     for (const auto& [box, column] : guessed)
         Select(box, column);
     Select(dateOrder, int(guess.dateOrder.value_or(import::LocaleDateOrder())));
@@ -105,6 +106,7 @@ CsvMappingDialog::CsvMappingDialog(QWidget* parent, const QByteArray& statement)
     form->addRow(tr("&Type column:"), typeColumn);
     form->addRow(tr("Stat&us column (pending rows are skipped):"), statusColumn);
     form->addRow(tr("Cate&gory column:"), categoryColumn);
+    form->addRow(tr("Sp&lit column (as Tallix exports it):"), splitColumn);
     form->addRow(tr("Decimal &separator:"), decimalSeparator);
     // A combo box would be announced by its current column ("(none)" five times): each is named after its label,
     // in the description too, since on Linux a combo box's name is its current text.
@@ -146,7 +148,7 @@ void CsvMappingDialog::OfferColumns() {
         import::CsvTableColumns(statement, header->isChecked() ? import::CsvHeader::Yes : import::CsvHeader::No);
     const auto count = std::max(columns.names.size(), columns.samples.size());
     for (QComboBox* box : {dateColumn, amountColumn, directionColumn, debitColumn, creditColumn, payeeColumn,
-                           payeeMoreColumn, checkColumn, typeColumn, statusColumn, categoryColumn}) {
+                           payeeMoreColumn, checkColumn, typeColumn, statusColumn, categoryColumn, splitColumn}) {
         const QSignalBlocker quiet(box);
         const int chosen = box->count() ? ColumnOf(box) : -1;
         box->clear();
@@ -200,6 +202,7 @@ m.checkNumber = ColumnOf(checkColumn);
 m.type = ColumnOf(typeColumn);
 m.status = ColumnOf(statusColumn);
 m.category = ColumnOf(categoryColumn);
+m.split = ColumnOf(splitColumn);
 m.decimalSeparator = decimalSeparator->currentData().toString().at(0);
 return m;
 }

@@ -44,6 +44,7 @@ private:
     QComboBox* typeColumn = nullptr;
     QComboBox* statusColumn = nullptr;
     QComboBox* categoryColumn = nullptr;
+    QComboBox* splitColumn = nullptr;
     QComboBox* decimalSeparator = nullptr;
     QLabel* sample = nullptr;
     QPushButton* OKButton = nullptr;

@@ -200,6 +200,7 @@ TEST_F(ImportCommandTest, CsvColumnsAreOfferedFromTheHeaderAndRememberedOnceImpo
                 names.sort();
                 EXPECT_EQ(names, QStringList({"Amount column", "Category column", "Check number column", "Date column",
                                               "Date order", "Decimal separator", "Payee column",
+                                              "Split column (as Tallix exports it)",
                                               "Status column (pending rows are "
                                               "skipped)",
                                               "Type column", "and Credit column", "and second payee column",
