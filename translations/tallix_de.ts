@@ -91,6 +91,275 @@
     </message>
 </context>
 <context>
+    <name>Categories</name>
+    <message>
+        <source>Income:Salary</source>
+        <translation>Einnahmen:Gehalt</translation>
+    </message>
+    <message>
+        <source>Income:Interest</source>
+        <translation>Einnahmen:Zinsen</translation>
+    </message>
+    <message>
+        <source>Income:Other</source>
+        <translation>Einnahmen:Sonstige</translation>
+    </message>
+    <message>
+        <source>Housing:Rent or mortgage</source>
+        <translation>Wohnen:Miete oder Kredit</translation>
+    </message>
+    <message>
+        <source>Housing:Repairs</source>
+        <translation>Wohnen:Reparaturen</translation>
+    </message>
+    <message>
+        <source>Utilities:Electricity</source>
+        <translation>Nebenkosten:Strom</translation>
+    </message>
+    <message>
+        <source>Utilities:Water</source>
+        <translation>Nebenkosten:Wasser</translation>
+    </message>
+    <message>
+        <source>Utilities:Phone and internet</source>
+        <translation>Nebenkosten:Telefon und Internet</translation>
+    </message>
+    <message>
+        <source>Food:Groceries</source>
+        <translation>Lebensmittel:Einkauf</translation>
+    </message>
+    <message>
+        <source>Food:Dining out</source>
+        <translation>Lebensmittel:Restaurant</translation>
+    </message>
+    <message>
+        <source>Car:Fuel</source>
+        <translation>Auto:Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Car:Insurance</source>
+        <translation>Auto:Versicherung</translation>
+    </message>
+    <message>
+        <source>Car:Repairs</source>
+        <translation>Auto:Reparaturen</translation>
+    </message>
+    <message>
+        <source>Health:Doctor</source>
+        <translation>Gesundheit:Arzt</translation>
+    </message>
+    <message>
+        <source>Health:Pharmacy</source>
+        <translation>Gesundheit:Apotheke</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Versicherungen</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>Einkäufe</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Freizeit</translation>
+    </message>
+    <message>
+        <source>Gifts and charity</source>
+        <translation>Geschenke und Spenden</translation>
+    </message>
+    <message>
+        <source>Taxes</source>
+        <translation>Steuern</translation>
+    </message>
+    <message>
+        <source>Bank fees</source>
+        <translation>Bankgebühren</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesWindow</name>
+    <message>
+        <source>Type a category, such as Food:Groceries; a colon puts a category under another.</source>
+        <translation>Geben Sie eine Kategorie ein, etwa Lebensmittel:Einkauf; ein Doppelpunkt stellt eine Kategorie unter eine andere.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters long; a category may have at most %3, its colons included.</source>
+        <translation>%1 ist %2 Zeichen lang; eine Kategorie darf höchstens %3 haben, die Doppelpunkte eingeschlossen.</translation>
+    </message>
+    <message>
+        <source>1 transaction</source>
+        <translation>1 Buchung</translation>
+    </message>
+    <message>
+        <source>%1 transactions</source>
+        <translation>%1 Buchungen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>A category&apos;s figures include those of the categories under it.</source>
+        <translation>Die Zahlen einer Kategorie schließen die der Kategorien darunter ein.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Umbenennen...</translation>
+    </message>
+    <message>
+        <source>&amp;Merge into...</source>
+        <translation>&amp;Zusammenführen mit...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message>
+        <source>Description contains</source>
+        <translation>Beschreibung enthält</translation>
+    </message>
+    <message>
+        <source>An imported statement line whose description contains the text, in any letter case, takes the category of the first rule that matches.</source>
+        <translation>Eine importierte Zeile eines Kontoauszugs, deren Beschreibung den Text enthält (Groß- und Kleinschreibung gleich), erhält die Kategorie der ersten passenden Regel.</translation>
+    </message>
+    <message>
+        <source>New r&amp;ule...</source>
+        <translation>&amp;Neue Regel...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit rule...</source>
+        <translation>Regel &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve rule</source>
+        <translation>Regel &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Import rules</source>
+        <translation>Importregeln</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>%1 alone: %2, %3</source>
+        <translation>%1 allein: %2, %3</translation>
+    </message>
+    <message>
+        <source>Add Category</source>
+        <translation>Kategorie hinzufügen</translation>
+    </message>
+    <message>
+        <source>The new category; a colon puts it under another (Food:Groceries).</source>
+        <translation>Die neue Kategorie; ein Doppelpunkt stellt sie unter eine andere (Lebensmittel:Einkauf).</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 steht bereits in der Liste.</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>Kategorie umbenennen</translation>
+    </message>
+    <message>
+        <source>The new name of %1, wherever it is used; the categories under it move along.</source>
+        <translation>Der neue Name von %1, überall, wo sie verwendet wird; die Kategorien darunter ziehen mit.</translation>
+    </message>
+    <message>
+        <source>%1 cannot move under itself.</source>
+        <translation>%1 kann nicht unter sich selbst verschoben werden.</translation>
+    </message>
+    <message>
+        <source>%1 is already a category. Merge %2 into %1?</source>
+        <translation>%1 ist bereits eine Kategorie. %2 mit %1 zusammenführen?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be renamed %2: a category under it would be longer than %3 characters.</source>
+        <translation>%1 kann nicht in %2 umbenannt werden: eine Kategorie darunter wäre länger als %3 Zeichen.</translation>
+    </message>
+    <message>
+        <source>There is no other category to merge %1 into.</source>
+        <translation>Es gibt keine andere Kategorie, mit der %1 zusammengeführt werden kann.</translation>
+    </message>
+    <message>
+        <source>Merge Category</source>
+        <translation>Kategorien zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge %1 into (its transactions, the categories under it and its rules move there):</source>
+        <translation>%1 zusammenführen mit (ihre Buchungen, die Kategorien darunter und ihre Regeln ziehen dorthin):</translation>
+    </message>
+    <message>
+        <source>%1 cannot be merged into %2: a category under it would be longer than %3 characters.</source>
+        <translation>%1 kann nicht mit %2 zusammengeführt werden: eine Kategorie darunter wäre länger als %3 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Delete %1 and any category under it? No transaction uses them.</source>
+        <translation>%1 und jede Kategorie darunter löschen? Keine Buchung verwendet sie.</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(keine Kategorie)</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Kategorie löschen</translation>
+    </message>
+    <message>
+        <source>Delete %1 and any category under it? The %2 it holds will move to:</source>
+        <translation>%1 und jede Kategorie darunter löschen? Die %2, die sie enthält, kommen nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategorie:</translation>
+    </message>
+    <message>
+        <source>Type the text a statement line&apos;s description contains, such as AMAZON.</source>
+        <translation>Geben Sie den Text ein, den die Beschreibung einer Auszugszeile enthält, etwa AMAZON.</translation>
+    </message>
+    <message>
+        <source>New Import Rule</source>
+        <translation>Neue Importregel</translation>
+    </message>
+    <message>
+        <source>Edit Import Rule</source>
+        <translation>Importregel bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryChoiceDialog</name>
+    <message>
+        <source>&amp;Description contains:</source>
+        <translation>&amp;Beschreibung enthält:</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message>
         <source>Balance chart</source>
@@ -652,6 +921,101 @@
     </message>
 </context>
 <context>
+    <name>CliReport</name>
+    <message>
+        <source>Usage: tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]</source>
+        <translation>Aufruf: tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit »tallix-cli --help«.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Spending by category</source>
+        <translation>Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Income by category</source>
+        <translation>Einnahmen nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Davor</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(keine Kategorie)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Spending</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Previous income</source>
+        <translation>Einnahmen davor</translation>
+    </message>
+    <message>
+        <source>Previous spending</source>
+        <translation>Ausgaben davor</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>%1 (previous: %2)</source>
+        <translation>%1 (davor: %2)</translation>
+    </message>
+    <message>
+        <source>report needs exactly one LEDGER</source>
+        <translation>report erwartet genau ein LEDGER</translation>
+    </message>
+    <message>
+        <source>report needs --by category, --by payee or --by month</source>
+        <translation>report erwartet --by category, --by payee oder --by month</translation>
+    </message>
+    <message>
+        <source>not a date: &apos;%1&apos;</source>
+        <translation>kein Datum: »%1«</translation>
+    </message>
+    <message>
+        <source>--from must not be after --to</source>
+        <translation>--from darf nicht nach --to liegen</translation>
+    </message>
+</context>
+<context>
     <name>Companion</name>
     <message>
         <source>it belongs to another ledger: none of its records is in this one</source>
@@ -825,6 +1189,14 @@
         <source>These columns cannot be read: %1</source>
         <translation>Diese Spalten können nicht gelesen werden: %1</translation>
     </message>
+    <message>
+        <source>Cate&amp;gory column:</source>
+        <translation>Kate&amp;goriespalte:</translation>
+    </message>
+    <message>
+        <source>Sp&amp;lit column (as Tallix exports it):</source>
+        <translation>&amp;Aufteilungsspalte (wie Tallix sie exportiert):</translation>
+    </message>
 </context>
 <context>
     <name>CsvStatement</name>
@@ -927,6 +1299,14 @@
     <message>
         <source>no amount</source>
         <translation>kein Betrag</translation>
+    </message>
+    <message>
+        <source>not in the form CATEGORY=AMOUNT|CATEGORY=AMOUNT</source>
+        <translation>nicht in der Form KATEGORIE=BETRAG|KATEGORIE=BETRAG</translation>
+    </message>
+    <message>
+        <source>more than %1 parts</source>
+        <translation>mehr als %1 Teile</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1426,20 @@
         <source>refused: %1</source>
         <translation>abgelehnt: %1</translation>
     </message>
+    <message>
+        <source>%1, split: %2</source>
+        <comment>added as Check 1201, split: Food:Groceries 120.00, Household 67.34</comment>
+        <translation>%1, aufgeteilt: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>added as Payment, Food:Groceries</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no category</source>
+        <translation>keine Kategorie</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreview</name>
@@ -1148,6 +1542,43 @@
     <message>
         <source>Refused: %1</source>
         <translation>Abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Make a &amp;Rule...</source>
+        <translation>&amp;Regel erstellen...</translation>
+    </message>
+    <message>
+        <source>Split as the statement says: %1</source>
+        <translation>Aufgeteilt wie im Kontoauszug: %1</translation>
+    </message>
+    <message>
+        <source>As the statement says</source>
+        <translation>Wie im Kontoauszug</translation>
+    </message>
+    <message>
+        <source>By the rule for descriptions that contain &quot;%1&quot;</source>
+        <translation>Nach der Regel für Beschreibungen, die „%1“ enthalten</translation>
+    </message>
+    <message>
+        <source>As the payee&apos;s last transaction</source>
+        <translation>Wie die letzte Buchung des Empfängers</translation>
+    </message>
+    <message>
+        <source>(split)</source>
+        <translation>(aufgeteilt)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; → %2</source>
+        <comment>description contains TEXT: CATEGORY</comment>
+        <translation>„%1“ → %2</translation>
+    </message>
+    <message>
+        <source>Rules kept with the import: %1</source>
+        <translation>Regeln, die mit dem Import gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1543,6 +1974,10 @@
         <source>The file holds no bank, cash or credit card transactions.</source>
         <translation>Die Datei enthält keine Bank-, Bargeld- oder Kreditkartenbuchungen.</translation>
     </message>
+    <message>
+        <source>more than %1 parts</source>
+        <translation>mehr als %1 Teile</translation>
+    </message>
 </context>
 <context>
     <name>RegisterCells</name>
@@ -1621,6 +2056,276 @@ Next check number:  %3
 Sperrdatum:            %2
 Nächste Schecknummer:  %3
 </translation>
+    </message>
+</context>
+<context>
+    <name>ReportChart</name>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Nothing in this period.</source>
+        <translation>In diesem Zeitraum nichts.</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a share in percent</comment>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTables</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Veränderung</translation>
+    </message>
+    <message>
+        <source>No category</source>
+        <translation>Ohne Kategorie</translation>
+    </message>
+    <message>
+        <source>Spending</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Previous income</source>
+        <translation>Einnahmen vorher</translation>
+    </message>
+    <message>
+        <source>Previous spending</source>
+        <translation>Ausgaben vorher</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>Income by category</source>
+        <translation>Einnahmen nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Spending by category</source>
+        <translation>Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>This period</source>
+        <translation>Dieser Zeitraum</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Voriger Zeitraum</translation>
+    </message>
+    <message>
+        <source>Income and spending by month</source>
+        <translation>Einnahmen und Ausgaben nach Monat</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsWindow</name>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Letzter Monat</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation>Letzte 12 Monate</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Zeitraum wählen</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with the previous period</source>
+        <translation>Mit dem vorigen Zeitraum ver&amp;gleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Balken</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Cha&amp;rt:</source>
+        <translation>&amp;Diagramm:</translation>
+    </message>
+    <message>
+        <source>By c&amp;ategory</source>
+        <translation>Nach &amp;Kategorie</translation>
+    </message>
+    <message>
+        <source>By m&amp;onth</source>
+        <translation>Nach &amp;Monat</translation>
+    </message>
+    <message>
+        <source>By pa&amp;yee</source>
+        <translation>Nach &amp;Empfänger</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als PD&amp;F speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart...</source>
+        <translation>Diagramm &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>%1, compared with %2</source>
+        <translation>%1, verglichen mit %2</translation>
+    </message>
+    <message>
+        <source>Income and spending by month</source>
+        <translation>Einnahmen und Ausgaben nach Monat</translation>
+    </message>
+    <message>
+        <source>Spending by payee</source>
+        <translation>Ausgaben nach Empfänger</translation>
+    </message>
+    <message>
+        <source>Spending and income by category</source>
+        <translation>Ausgaben und Einnahmen nach Kategorie</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>report: ledger</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message>
+        <source>Unable to print the report.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>nothing could be drawn</source>
+        <translation>es konnte nichts gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>Unable to save the report to %1: %2.</source>
+        <translation>Der Bericht konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>CSV file</source>
+        <translation>CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Unable to export the report to %1: %2.</source>
+        <translation>Der Bericht konnte nicht nach %1 exportiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>SVG-Bild</translation>
+    </message>
+    <message>
+        <source>Unable to save the chart to %1: %2.</source>
+        <translation>Das Diagramm konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleDialog</name>
+    <message>
+        <source>Make a Rule</source>
+        <translation>Regel erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Description contains:</source>
+        <translation>&amp;Beschreibung enthält:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategorie:</translation>
+    </message>
+    <message>
+        <source>Lines whose description contains the text (ignoring case) take the category, in this import and the next ones.</source>
+        <translation>Zeilen, deren Beschreibung den Text enthält (ohne Rücksicht auf Groß- und Kleinschreibung), erhalten die Kategorie, in diesem Import und den nächsten.</translation>
     </message>
 </context>
 <context>
@@ -2056,6 +2761,18 @@ Nächste Schecknummer:  %3
         <source>%1 investment transactions are not kept in a check register.</source>
         <translation>%1 Wertpapierbuchungen werden in einem Scheckregister nicht geführt.</translation>
     </message>
+    <message>
+        <source>Categories longer than %1 characters were cut, the first on line %2.</source>
+        <translation>Kategorien mit mehr als %1 Zeichen wurden gekürzt, die erste in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: split left out (%2); the transaction is added without it.</source>
+        <translation>Zeile %1: Aufteilung ausgelassen (%2); die Buchung wird ohne sie hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>the parts add up to %1, not %2</source>
+        <translation>die Teile ergeben zusammen %1, nicht %2</translation>
+    </message>
 </context>
 <context>
     <name>TallixCli</name>
@@ -2074,12 +2791,6 @@ in Spalte C: c bestätigt, R abgestimmt.
         <translation>  print    das Register, wie das Registerfenster es zeigt: nach Datum sortiert, mit laufendem Saldo;
            mit --pdf als Seiten in der PDF-Datei OUT (- für die Standardausgabe), so wie das
            Programm es druckt
-</translation>
-    </message>
-    <message>
-        <source>  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output
-</source>
-        <translation>  export   die Buchungen als CSV (RFC 4180) oder QIF, nach OUT oder auf die Standardausgabe
 </translation>
     </message>
     <message>
@@ -2155,22 +2866,6 @@ in Spalte C: c bestätigt, R abgestimmt.
 </translation>
     </message>
     <message>
-        <source>CSV columns (numbered from 1; once imported, remembered for statements with the same header line):
-  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
-  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)
-  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N
-  (pending rows are skipped) --header yes|no (whether the first row names the columns; without
-  it, a first row that reads as a transaction is one)
-</source>
-        <translation>CSV-Spalten (ab 1 gezählt; nach einem Import für Kontoauszüge mit derselben Kopfzeile gespeichert):
-  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
-  --payee-col N[,M] --check-col N --type-col N --decimal .|, (ohne --decimal entscheiden die Beträge)
-  --direction-col N (Wörter wie D/C, DR/CR, Af/Bij, die den Beträgen ein Vorzeichen geben) --status-col N
-  (vorgemerkte Zeilen werden übersprungen) --header yes|no (ob die erste Zeile die Spalten benennt;
-  ohne die Option ist eine erste Zeile, die sich als Buchung lesen lässt, eine Buchung)
-</translation>
-    </message>
-    <message>
         <source>  -h, --help     show this help and exit
   -v, --version  show the version and exit
 </source>
@@ -2197,10 +2892,6 @@ in Spalte C: c bestätigt, R abgestimmt.
     <message>
         <source>export needs a FILE</source>
         <translation>export erwartet ein FILE</translation>
-    </message>
-    <message>
-        <source>export needs --format csv or --format qif</source>
-        <translation>export erwartet --format csv oder --format qif</translation>
     </message>
     <message>
         <source>tallix-pdf, which draws the pages, is not installed beside tallix-cli</source>
@@ -2243,32 +2934,6 @@ in Spalte C: c bestätigt, R abgestimmt.
         <translation>auf die Standardausgabe kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>Usage: tallix-cli print FILE [--pdf OUT]
-  or:  tallix-cli export FILE --format csv|qif [-o OUT]
-  or:  tallix-cli check FILE
-  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                         [CSV columns]
-  or:  tallix-cli balance LEDGER --date D
-  or:  tallix-cli reconcile LEDGER --date D --balance B
-  or:  tallix-cli forecast LEDGER [--days N]
-  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
-                         [--offset X,Y]
-</source>
-        <translation>Aufruf: tallix-cli print FILE [--pdf OUT]
-  oder: tallix-cli export FILE --format csv|qif [-o OUT]
-  oder: tallix-cli check FILE
-  oder: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                          [CSV-Spalten]
-  oder: tallix-cli balance LEDGER --date D
-  oder: tallix-cli reconcile LEDGER --date D --balance B
-  oder: tallix-cli forecast LEDGER [--days N]
-  oder: tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-  oder: tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
-                          [--offset X,Y]
-</translation>
-    </message>
-    <message>
         <source>  checks   checks printed on check stock, as pages in the PDF file OUT (- for standard output): the
            checks waiting to print (--waiting, the default) or those numbered FIRST to LAST. --format
            names the stock (by default laser-three, three checks per page; a format file that cannot be
@@ -2302,6 +2967,80 @@ in Spalte C: c bestätigt, R abgestimmt.
     <message>
         <source>--offset takes inches right and down from -1 to 1 as X,Y (for example 0.05,-0.10)</source>
         <translation>--offset erwartet Zoll nach rechts und nach unten von -1 bis 1 als X,Y (zum Beispiel 0.05,-0.10)</translation>
+    </message>
+    <message>
+        <source>Usage: tallix-cli print FILE [--pdf OUT]
+  or:  tallix-cli export FILE --format csv|qif|ledger [-o OUT]
+  or:  tallix-cli check FILE
+  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B
+  or:  tallix-cli forecast LEDGER [--days N]
+  or:  tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]
+  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                         [--offset X,Y]
+</source>
+        <translation>Aufruf: tallix-cli print FILE [--pdf OUT]
+  oder: tallix-cli export FILE --format csv|qif|ledger [-o OUT]
+  oder: tallix-cli check FILE
+  oder: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                          [CSV-Spalten]
+  oder: tallix-cli balance LEDGER --date D
+  oder: tallix-cli reconcile LEDGER --date D --balance B
+  oder: tallix-cli forecast LEDGER [--days N]
+  oder: tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]
+  oder: tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  oder: tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                          [--offset X,Y]
+</translation>
+    </message>
+    <message>
+        <source>  export   the transactions with their categories and splits as CSV (RFC 4180), QIF, or a journal
+           that hledger and ledger-cli read (categories as Expenses: and Income: accounts), to OUT or
+           standard output
+</source>
+        <translation>  export   die Buchungen mit ihren Kategorien und Aufteilungen als CSV (RFC 4180), QIF oder als
+           Journal, das hledger und ledger-cli lesen (Kategorien als Konten Expenses: und Income:),
+           nach OUT oder auf die Standardausgabe
+</translation>
+    </message>
+    <message>
+        <source>  report   where the money went, beside the period before of the same length: spending and income
+           by category with subtotals and shares, income and spending month by month, or spending by
+           payee; this year unless --from or --to (dates as for balance) replace its first or last day;
+           with --csv, as CSV for other programs (plain amounts, no totals)
+</source>
+        <translation>  report   wohin das Geld ging, neben dem gleich langen Zeitraum davor: Ausgaben und Einnahmen nach
+           Kategorie mit Zwischensummen und Anteilen, Einnahmen und Ausgaben Monat für Monat oder
+           Ausgaben nach Empfänger; dieses Jahr, sofern nicht --from oder --to (Datum wie bei balance)
+           seinen ersten oder letzten Tag ersetzen; mit --csv als CSV für andere Programme (schlichte
+           Beträge, ohne Summen)
+</translation>
+    </message>
+    <message>
+        <source>CSV columns (numbered from 1; once imported, remembered for statements with the same header line):
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)
+  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N
+  (pending rows are skipped) --header yes|no (whether the first row names the columns; without
+  it, a first row that reads as a transaction is one) --category-col N (the category each row is
+  added with) --split-col N (the parts of a split, as `export --format csv` writes them)
+</source>
+        <translation>CSV-Spalten (ab 1 gezählt; nach einem Import für Kontoauszüge mit derselben Kopfzeile gespeichert):
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (ohne --decimal entscheiden die Beträge)
+  --direction-col N (Wörter wie D/C, DR/CR, Af/Bij, die den Beträgen ein Vorzeichen geben) --status-col N
+  (vorgemerkte Zeilen werden übersprungen) --header yes|no (ob die erste Zeile die Spalten benennt;
+  ohne die Option ist eine erste Zeile, die sich als Buchung lesen lässt, eine Buchung)
+  --category-col N (die Kategorie, mit der jede Zeile hinzugefügt wird) --split-col N (die Teile
+  einer Aufteilung, wie `export --format csv` sie schreibt)
+</translation>
+    </message>
+    <message>
+        <source>export needs --format csv, --format qif or --format ledger</source>
+        <translation>export erwartet --format csv, --format qif oder --format ledger</translation>
     </message>
 </context>
 <context>
@@ -2899,6 +3638,34 @@ wurde auf dem Datenträger geändert, seit Tallix die Datei geöffnet oder zulet
     <message>
         <source>Print C&amp;hecks...</source>
         <translation>Sc&amp;hecks drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategorie:</translation>
+    </message>
+    <message>
+        <source>Check category</source>
+        <translation>Kategorie des Schecks</translation>
+    </message>
+    <message>
+        <source>Ca&amp;tegory:</source>
+        <translation>Ka&amp;tegorie:</translation>
+    </message>
+    <message>
+        <source>Transaction category</source>
+        <translation>Kategorie der Buchung</translation>
+    </message>
+    <message>
+        <source>&amp;Reports...</source>
+        <translation>&amp;Berichte...</translation>
+    </message>
+    <message>
+        <source>&amp;Categories...</source>
+        <translation>&amp;Kategorien...</translation>
+    </message>
+    <message>
+        <source>The category is %1 characters long; a category may have at most %2, its colons included. Shorten it, then click Add again.</source>
+        <translation>Die Kategorie ist %1 Zeichen lang; eine Kategorie darf höchstens %2 haben, die Doppelpunkte eingeschlossen. Kürzen Sie sie und klicken Sie erneut auf Hinzufügen.</translation>
     </message>
 </context>
 <context>

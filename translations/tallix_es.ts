@@ -91,6 +91,275 @@
     </message>
 </context>
 <context>
+    <name>Categories</name>
+    <message>
+        <source>Income:Salary</source>
+        <translation>Ingresos:Salario</translation>
+    </message>
+    <message>
+        <source>Income:Interest</source>
+        <translation>Ingresos:Intereses</translation>
+    </message>
+    <message>
+        <source>Income:Other</source>
+        <translation>Ingresos:Otros</translation>
+    </message>
+    <message>
+        <source>Housing:Rent or mortgage</source>
+        <translation>Vivienda:Alquiler o hipoteca</translation>
+    </message>
+    <message>
+        <source>Housing:Repairs</source>
+        <translation>Vivienda:Reparaciones</translation>
+    </message>
+    <message>
+        <source>Utilities:Electricity</source>
+        <translation>Suministros:Electricidad</translation>
+    </message>
+    <message>
+        <source>Utilities:Water</source>
+        <translation>Suministros:Agua</translation>
+    </message>
+    <message>
+        <source>Utilities:Phone and internet</source>
+        <translation>Suministros:Teléfono e internet</translation>
+    </message>
+    <message>
+        <source>Food:Groceries</source>
+        <translation>Alimentación:Supermercado</translation>
+    </message>
+    <message>
+        <source>Food:Dining out</source>
+        <translation>Alimentación:Restaurantes</translation>
+    </message>
+    <message>
+        <source>Car:Fuel</source>
+        <translation>Coche:Combustible</translation>
+    </message>
+    <message>
+        <source>Car:Insurance</source>
+        <translation>Coche:Seguro</translation>
+    </message>
+    <message>
+        <source>Car:Repairs</source>
+        <translation>Coche:Reparaciones</translation>
+    </message>
+    <message>
+        <source>Health:Doctor</source>
+        <translation>Salud:Médico</translation>
+    </message>
+    <message>
+        <source>Health:Pharmacy</source>
+        <translation>Salud:Farmacia</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Seguros</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>Compras</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Ocio</translation>
+    </message>
+    <message>
+        <source>Gifts and charity</source>
+        <translation>Regalos y donativos</translation>
+    </message>
+    <message>
+        <source>Taxes</source>
+        <translation>Impuestos</translation>
+    </message>
+    <message>
+        <source>Bank fees</source>
+        <translation>Comisiones bancarias</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesWindow</name>
+    <message>
+        <source>Type a category, such as Food:Groceries; a colon puts a category under another.</source>
+        <translation>Escriba una categoría, como Alimentación:Supermercado; dos puntos ponen una categoría bajo otra.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters long; a category may have at most %3, its colons included.</source>
+        <translation>%1 tiene %2 caracteres; una categoría puede tener como máximo %3, incluidos los dos puntos.</translation>
+    </message>
+    <message>
+        <source>1 transaction</source>
+        <translation>1 movimiento</translation>
+    </message>
+    <message>
+        <source>%1 transactions</source>
+        <translation>%1 movimientos</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Movimientos</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>A category&apos;s figures include those of the categories under it.</source>
+        <translation>Las cifras de una categoría incluyen las de las categorías que hay bajo ella.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Renombrar...</translation>
+    </message>
+    <message>
+        <source>&amp;Merge into...</source>
+        <translation>Com&amp;binar con...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Eliminar...</translation>
+    </message>
+    <message>
+        <source>Description contains</source>
+        <translation>La descripción contiene</translation>
+    </message>
+    <message>
+        <source>An imported statement line whose description contains the text, in any letter case, takes the category of the first rule that matches.</source>
+        <translation>Una línea de extracto importada cuya descripción contiene el texto, en mayúsculas o minúsculas, toma la categoría de la primera regla que coincide.</translation>
+    </message>
+    <message>
+        <source>New r&amp;ule...</source>
+        <translation>&amp;Nueva regla...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit rule...</source>
+        <translation>E&amp;ditar regla...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve rule</source>
+        <translation>&amp;Quitar regla</translation>
+    </message>
+    <message>
+        <source>Import rules</source>
+        <translation>Reglas de importación</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>%1 alone: %2, %3</source>
+        <translation>%1 sola: %2, %3</translation>
+    </message>
+    <message>
+        <source>Add Category</source>
+        <translation>Añadir categoría</translation>
+    </message>
+    <message>
+        <source>The new category; a colon puts it under another (Food:Groceries).</source>
+        <translation>La nueva categoría; dos puntos la ponen bajo otra (Alimentación:Supermercado).</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 ya está en la lista.</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>Renombrar categoría</translation>
+    </message>
+    <message>
+        <source>The new name of %1, wherever it is used; the categories under it move along.</source>
+        <translation>El nuevo nombre de %1, dondequiera que se use; las categorías bajo ella se mueven con ella.</translation>
+    </message>
+    <message>
+        <source>%1 cannot move under itself.</source>
+        <translation>%1 no puede moverse bajo sí misma.</translation>
+    </message>
+    <message>
+        <source>%1 is already a category. Merge %2 into %1?</source>
+        <translation>%1 ya es una categoría. ¿Combinar %2 con %1?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be renamed %2: a category under it would be longer than %3 characters.</source>
+        <translation>%1 no puede renombrarse %2: una categoría bajo ella tendría más de %3 caracteres.</translation>
+    </message>
+    <message>
+        <source>There is no other category to merge %1 into.</source>
+        <translation>No hay otra categoría con la que combinar %1.</translation>
+    </message>
+    <message>
+        <source>Merge Category</source>
+        <translation>Combinar categoría</translation>
+    </message>
+    <message>
+        <source>Merge %1 into (its transactions, the categories under it and its rules move there):</source>
+        <translation>Combinar %1 con (sus movimientos, las categorías bajo ella y sus reglas pasan allí):</translation>
+    </message>
+    <message>
+        <source>%1 cannot be merged into %2: a category under it would be longer than %3 characters.</source>
+        <translation>%1 no puede combinarse con %2: una categoría bajo ella tendría más de %3 caracteres.</translation>
+    </message>
+    <message>
+        <source>Delete %1 and any category under it? No transaction uses them.</source>
+        <translation>¿Eliminar %1 y toda categoría bajo ella? Ningún movimiento las usa.</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(sin categoría)</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Eliminar categoría</translation>
+    </message>
+    <message>
+        <source>Delete %1 and any category under it? The %2 it holds will move to:</source>
+        <translation>¿Eliminar %1 y toda categoría bajo ella? Los %2 que tiene pasarán a:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoría:</translation>
+    </message>
+    <message>
+        <source>Type the text a statement line&apos;s description contains, such as AMAZON.</source>
+        <translation>Escriba el texto que contiene la descripción de una línea del extracto, como AMAZON.</translation>
+    </message>
+    <message>
+        <source>New Import Rule</source>
+        <translation>Nueva regla de importación</translation>
+    </message>
+    <message>
+        <source>Edit Import Rule</source>
+        <translation>Editar regla de importación</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryChoiceDialog</name>
+    <message>
+        <source>&amp;Description contains:</source>
+        <translation>La &amp;descripción contiene:</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message>
         <source>Balance chart</source>
@@ -652,6 +921,101 @@
     </message>
 </context>
 <context>
+    <name>CliReport</name>
+    <message>
+        <source>Usage: tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]</source>
+        <translation>Uso: tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Pruebe «tallix-cli --help» para más información.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Spending by category</source>
+        <translation>Gastos por categoría</translation>
+    </message>
+    <message>
+        <source>Income by category</source>
+        <translation>Ingresos por categoría</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Movimientos</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(sin categoría)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Spending</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Previous income</source>
+        <translation>Ingresos anteriores</translation>
+    </message>
+    <message>
+        <source>Previous spending</source>
+        <translation>Gastos anteriores</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>%1 (previous: %2)</source>
+        <translation>%1 (anterior: %2)</translation>
+    </message>
+    <message>
+        <source>report needs exactly one LEDGER</source>
+        <translation>report necesita exactamente un LEDGER</translation>
+    </message>
+    <message>
+        <source>report needs --by category, --by payee or --by month</source>
+        <translation>report necesita --by category, --by payee o --by month</translation>
+    </message>
+    <message>
+        <source>not a date: &apos;%1&apos;</source>
+        <translation>no es una fecha: «%1»</translation>
+    </message>
+    <message>
+        <source>--from must not be after --to</source>
+        <translation>--from no puede ser posterior a --to</translation>
+    </message>
+</context>
+<context>
     <name>Companion</name>
     <message>
         <source>it belongs to another ledger: none of its records is in this one</source>
@@ -825,6 +1189,14 @@
         <source>These columns cannot be read: %1</source>
         <translation>Estas columnas no se pueden leer: %1</translation>
     </message>
+    <message>
+        <source>Cate&amp;gory column:</source>
+        <translation>Columna de cate&amp;goría:</translation>
+    </message>
+    <message>
+        <source>Sp&amp;lit column (as Tallix exports it):</source>
+        <translation>Columna de &amp;división (como la exporta Tallix):</translation>
+    </message>
 </context>
 <context>
     <name>CsvStatement</name>
@@ -927,6 +1299,14 @@
     <message>
         <source>no amount</source>
         <translation>sin importe</translation>
+    </message>
+    <message>
+        <source>not in the form CATEGORY=AMOUNT|CATEGORY=AMOUNT</source>
+        <translation>no tiene la forma CATEGORÍA=IMPORTE|CATEGORÍA=IMPORTE</translation>
+    </message>
+    <message>
+        <source>more than %1 parts</source>
+        <translation>más de %1 partes</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1426,20 @@
         <source>refused: %1</source>
         <translation>rechazado: %1</translation>
     </message>
+    <message>
+        <source>%1, split: %2</source>
+        <comment>added as Check 1201, split: Food:Groceries 120.00, Household 67.34</comment>
+        <translation>%1, dividido: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>added as Payment, Food:Groceries</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no category</source>
+        <translation>sin categoría</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreview</name>
@@ -1148,6 +1542,43 @@
     <message>
         <source>Refused: %1</source>
         <translation>Rechazado: %1</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Make a &amp;Rule...</source>
+        <translation>Crear una &amp;regla...</translation>
+    </message>
+    <message>
+        <source>Split as the statement says: %1</source>
+        <translation>Dividido como indica el extracto: %1</translation>
+    </message>
+    <message>
+        <source>As the statement says</source>
+        <translation>Como indica el extracto</translation>
+    </message>
+    <message>
+        <source>By the rule for descriptions that contain &quot;%1&quot;</source>
+        <translation>Según la regla para descripciones que contienen «%1»</translation>
+    </message>
+    <message>
+        <source>As the payee&apos;s last transaction</source>
+        <translation>Como el último movimiento del beneficiario</translation>
+    </message>
+    <message>
+        <source>(split)</source>
+        <translation>(dividido)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; → %2</source>
+        <comment>description contains TEXT: CATEGORY</comment>
+        <translation>«%1» → %2</translation>
+    </message>
+    <message>
+        <source>Rules kept with the import: %1</source>
+        <translation>Reglas que se guardan con la importación: %1</translation>
     </message>
 </context>
 <context>
@@ -1543,6 +1974,10 @@
         <source>The file holds no bank, cash or credit card transactions.</source>
         <translation>El archivo no contiene movimientos bancarios, de efectivo ni de tarjeta de crédito.</translation>
     </message>
+    <message>
+        <source>more than %1 parts</source>
+        <translation>más de %1 partes</translation>
+    </message>
 </context>
 <context>
     <name>RegisterCells</name>
@@ -1621,6 +2056,276 @@ Next check number:  %3
 Fecha de bloqueo:            %2
 Siguiente número de cheque:  %3
 </translation>
+    </message>
+</context>
+<context>
+    <name>ReportChart</name>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>Nothing in this period.</source>
+        <translation>Nada en este periodo.</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a share in percent</comment>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTables</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Variación</translation>
+    </message>
+    <message>
+        <source>No category</source>
+        <translation>Sin categoría</translation>
+    </message>
+    <message>
+        <source>Spending</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Previous income</source>
+        <translation>Ingresos anteriores</translation>
+    </message>
+    <message>
+        <source>Previous spending</source>
+        <translation>Gastos anteriores</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Movimientos</translation>
+    </message>
+    <message>
+        <source>Income by category</source>
+        <translation>Ingresos por categoría</translation>
+    </message>
+    <message>
+        <source>Spending by category</source>
+        <translation>Gastos por categoría</translation>
+    </message>
+    <message>
+        <source>This period</source>
+        <translation>Este periodo</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Periodo anterior</translation>
+    </message>
+    <message>
+        <source>Income and spending by month</source>
+        <translation>Ingresos y gastos por mes</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsWindow</name>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Este mes</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>El mes pasado</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>Este año</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>El año pasado</translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation>Últimos 12 meses</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Fechas</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with the previous period</source>
+        <translation>&amp;Comparar con el periodo anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barras</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Circular</translation>
+    </message>
+    <message>
+        <source>Cha&amp;rt:</source>
+        <translation>&amp;Gráfico:</translation>
+    </message>
+    <message>
+        <source>By c&amp;ategory</source>
+        <translation>Por ca&amp;tegoría</translation>
+    </message>
+    <message>
+        <source>By m&amp;onth</source>
+        <translation>Por &amp;mes</translation>
+    </message>
+    <message>
+        <source>By pa&amp;yee</source>
+        <translation>Por &amp;beneficiario</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart...</source>
+        <translation>Guardar g&amp;ráfico...</translation>
+    </message>
+    <message>
+        <source>%1, compared with %2</source>
+        <translation>%1, comparado con %2</translation>
+    </message>
+    <message>
+        <source>Income and spending by month</source>
+        <translation>Ingresos y gastos por mes</translation>
+    </message>
+    <message>
+        <source>Spending by payee</source>
+        <translation>Gastos por beneficiario</translation>
+    </message>
+    <message>
+        <source>Spending and income by category</source>
+        <translation>Gastos e ingresos por categoría</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>report: ledger</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimir el informe</translation>
+    </message>
+    <message>
+        <source>Unable to print the report.</source>
+        <translation>No se pudo imprimir el informe.</translation>
+    </message>
+    <message>
+        <source>nothing could be drawn</source>
+        <translation>no se pudo dibujar nada</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Documento PDF</translation>
+    </message>
+    <message>
+        <source>Unable to save the report to %1: %2.</source>
+        <translation>No se pudo guardar el informe en %1: %2.</translation>
+    </message>
+    <message>
+        <source>CSV file</source>
+        <translation>Archivo CSV</translation>
+    </message>
+    <message>
+        <source>Unable to export the report to %1: %2.</source>
+        <translation>No se pudo exportar el informe a %1: %2.</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>Imagen SVG</translation>
+    </message>
+    <message>
+        <source>Unable to save the chart to %1: %2.</source>
+        <translation>No se pudo guardar el gráfico en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleDialog</name>
+    <message>
+        <source>Make a Rule</source>
+        <translation>Crear una regla</translation>
+    </message>
+    <message>
+        <source>&amp;Description contains:</source>
+        <translation>La &amp;descripción contiene:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoría:</translation>
+    </message>
+    <message>
+        <source>Lines whose description contains the text (ignoring case) take the category, in this import and the next ones.</source>
+        <translation>Las líneas cuya descripción contiene el texto (sin distinguir mayúsculas y minúsculas) toman la categoría, en esta importación y en las siguientes.</translation>
     </message>
 </context>
 <context>
@@ -2056,6 +2761,18 @@ Siguiente número de cheque:  %3
         <source>%1 investment transactions are not kept in a check register.</source>
         <translation>%1 movimientos de inversión no se guardan en un registro de cheques.</translation>
     </message>
+    <message>
+        <source>Categories longer than %1 characters were cut, the first on line %2.</source>
+        <translation>Las categorías de más de %1 caracteres se han recortado, la primera en la línea %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: split left out (%2); the transaction is added without it.</source>
+        <translation>Línea %1: división omitida (%2); el movimiento se añade sin ella.</translation>
+    </message>
+    <message>
+        <source>the parts add up to %1, not %2</source>
+        <translation>las partes suman %1, no %2</translation>
+    </message>
 </context>
 <context>
     <name>TallixCli</name>
@@ -2074,12 +2791,6 @@ punteo en la columna C: c punteado, R conciliado.
         <translation>  print    el registro tal como lo muestra la ventana del registro: ordenado por fecha, con el saldo
            acumulado; con --pdf, como páginas en el archivo PDF OUT (- para la salida estándar), tal
            como lo imprime el programa
-</translation>
-    </message>
-    <message>
-        <source>  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output
-</source>
-        <translation>  export   los movimientos como CSV (RFC 4180) o QIF, en OUT o en la salida estándar
 </translation>
     </message>
     <message>
@@ -2152,22 +2863,6 @@ punteo en la columna C: c punteado, R conciliado.
 </translation>
     </message>
     <message>
-        <source>CSV columns (numbered from 1; once imported, remembered for statements with the same header line):
-  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
-  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)
-  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N
-  (pending rows are skipped) --header yes|no (whether the first row names the columns; without
-  it, a first row that reads as a transaction is one)
-</source>
-        <translation>Columnas CSV (numeradas desde 1; tras importar, se recuerdan para los extractos con la misma cabecera):
-  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
-  --payee-col N[,M] --check-col N --type-col N --decimal .|, (sin --decimal, lo indican los importes)
-  --direction-col N (palabras como D/C, DR/CR, Af/Bij que dan el signo a los importes) --status-col N
-  (las filas pendientes se omiten) --header yes|no (si la primera fila nombra las columnas; sin
-  esta opción, una primera fila que se lee como un movimiento es un movimiento)
-</translation>
-    </message>
-    <message>
         <source>  -h, --help     show this help and exit
   -v, --version  show the version and exit
 </source>
@@ -2194,10 +2889,6 @@ punteo en la columna C: c punteado, R conciliado.
     <message>
         <source>export needs a FILE</source>
         <translation>export necesita un FILE</translation>
-    </message>
-    <message>
-        <source>export needs --format csv or --format qif</source>
-        <translation>export necesita --format csv o --format qif</translation>
     </message>
     <message>
         <source>tallix-pdf, which draws the pages, is not installed beside tallix-cli</source>
@@ -2240,32 +2931,6 @@ punteo en la columna C: c punteado, R conciliado.
         <translation>no se puede escribir en la salida estándar</translation>
     </message>
     <message>
-        <source>Usage: tallix-cli print FILE [--pdf OUT]
-  or:  tallix-cli export FILE --format csv|qif [-o OUT]
-  or:  tallix-cli check FILE
-  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                         [CSV columns]
-  or:  tallix-cli balance LEDGER --date D
-  or:  tallix-cli reconcile LEDGER --date D --balance B
-  or:  tallix-cli forecast LEDGER [--days N]
-  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
-                         [--offset X,Y]
-</source>
-        <translation>Uso: tallix-cli print FILE [--pdf OUT]
-  o: tallix-cli export FILE --format csv|qif [-o OUT]
-  o: tallix-cli check FILE
-  o: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                       [columnas CSV]
-  o: tallix-cli balance LEDGER --date D
-  o: tallix-cli reconcile LEDGER --date D --balance B
-  o: tallix-cli forecast LEDGER [--days N]
-  o: tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-  o: tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
-                       [--offset X,Y]
-</translation>
-    </message>
-    <message>
         <source>  checks   checks printed on check stock, as pages in the PDF file OUT (- for standard output): the
            checks waiting to print (--waiting, the default) or those numbered FIRST to LAST. --format
            names the stock (by default laser-three, three checks per page; a format file that cannot be
@@ -2300,6 +2965,79 @@ punteo en la columna C: c punteado, R conciliado.
     <message>
         <source>--offset takes inches right and down from -1 to 1 as X,Y (for example 0.05,-0.10)</source>
         <translation>--offset espera pulgadas a la derecha y hacia abajo de -1 a 1 como X,Y (por ejemplo 0.05,-0.10)</translation>
+    </message>
+    <message>
+        <source>Usage: tallix-cli print FILE [--pdf OUT]
+  or:  tallix-cli export FILE --format csv|qif|ledger [-o OUT]
+  or:  tallix-cli check FILE
+  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B
+  or:  tallix-cli forecast LEDGER [--days N]
+  or:  tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]
+  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                         [--offset X,Y]
+</source>
+        <translation>Uso: tallix-cli print FILE [--pdf OUT]
+  o: tallix-cli export FILE --format csv|qif|ledger [-o OUT]
+  o: tallix-cli check FILE
+  o: tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                       [columnas CSV]
+  o: tallix-cli balance LEDGER --date D
+  o: tallix-cli reconcile LEDGER --date D --balance B
+  o: tallix-cli forecast LEDGER [--days N]
+  o: tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]
+  o: tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  o: tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                       [--offset X,Y]
+</translation>
+    </message>
+    <message>
+        <source>  export   the transactions with their categories and splits as CSV (RFC 4180), QIF, or a journal
+           that hledger and ledger-cli read (categories as Expenses: and Income: accounts), to OUT or
+           standard output
+</source>
+        <translation>  export   los movimientos con sus categorías y divisiones como CSV (RFC 4180), QIF o un diario
+           que leen hledger y ledger-cli (categorías como cuentas Expenses: e Income:), en OUT o en
+           la salida estándar
+</translation>
+    </message>
+    <message>
+        <source>  report   where the money went, beside the period before of the same length: spending and income
+           by category with subtotals and shares, income and spending month by month, or spending by
+           payee; this year unless --from or --to (dates as for balance) replace its first or last day;
+           with --csv, as CSV for other programs (plain amounts, no totals)
+</source>
+        <translation>  report   adónde fue el dinero, junto al periodo anterior de la misma duración: gastos e ingresos por
+           categoría con subtotales y porcentajes, ingresos y gastos mes a mes, o gastos por
+           beneficiario; este año, salvo que --from o --to (fechas como en balance) sustituyan su primer
+           o último día; con --csv, como CSV para otros programas (importes simples, sin totales)
+</translation>
+    </message>
+    <message>
+        <source>CSV columns (numbered from 1; once imported, remembered for statements with the same header line):
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)
+  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N
+  (pending rows are skipped) --header yes|no (whether the first row names the columns; without
+  it, a first row that reads as a transaction is one) --category-col N (the category each row is
+  added with) --split-col N (the parts of a split, as `export --format csv` writes them)
+</source>
+        <translation>Columnas CSV (numeradas desde 1; tras importar, se recuerdan para los extractos con la misma cabecera):
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (sin --decimal, lo indican los importes)
+  --direction-col N (palabras como D/C, DR/CR, Af/Bij que dan el signo a los importes) --status-col N
+  (las filas pendientes se omiten) --header yes|no (si la primera fila nombra las columnas; sin
+  esta opción, una primera fila que se lee como un movimiento es un movimiento)
+  --category-col N (la categoría con la que se añade cada fila) --split-col N (las partes de
+  una división, como las escribe `export --format csv`)
+</translation>
+    </message>
+    <message>
+        <source>export needs --format csv, --format qif or --format ledger</source>
+        <translation>export necesita --format csv, --format qif o --format ledger</translation>
     </message>
 </context>
 <context>
@@ -2897,6 +3635,34 @@ cambió en el disco desde que Tallix lo abrió o lo guardó por última vez.
     <message>
         <source>Print C&amp;hecks...</source>
         <translation>Imprimir c&amp;heques...</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>Ca&amp;tegoría:</translation>
+    </message>
+    <message>
+        <source>Check category</source>
+        <translation>Categoría del cheque</translation>
+    </message>
+    <message>
+        <source>Ca&amp;tegory:</source>
+        <translation>Cate&amp;goría:</translation>
+    </message>
+    <message>
+        <source>Transaction category</source>
+        <translation>Categoría del movimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Reports...</source>
+        <translation>&amp;Informes...</translation>
+    </message>
+    <message>
+        <source>&amp;Categories...</source>
+        <translation>C&amp;ategorías...</translation>
+    </message>
+    <message>
+        <source>The category is %1 characters long; a category may have at most %2, its colons included. Shorten it, then click Add again.</source>
+        <translation>La categoría tiene %1 caracteres; una categoría puede tener como máximo %2, incluidos los dos puntos. Acórtela y vuelva a hacer clic en Añadir.</translation>
     </message>
 </context>
 <context>

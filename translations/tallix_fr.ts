@@ -91,6 +91,275 @@
     </message>
 </context>
 <context>
+    <name>Categories</name>
+    <message>
+        <source>Income:Salary</source>
+        <translation>Revenus:Salaire</translation>
+    </message>
+    <message>
+        <source>Income:Interest</source>
+        <translation>Revenus:Intérêts</translation>
+    </message>
+    <message>
+        <source>Income:Other</source>
+        <translation>Revenus:Autres</translation>
+    </message>
+    <message>
+        <source>Housing:Rent or mortgage</source>
+        <translation>Logement:Loyer ou prêt</translation>
+    </message>
+    <message>
+        <source>Housing:Repairs</source>
+        <translation>Logement:Réparations</translation>
+    </message>
+    <message>
+        <source>Utilities:Electricity</source>
+        <translation>Charges:Électricité</translation>
+    </message>
+    <message>
+        <source>Utilities:Water</source>
+        <translation>Charges:Eau</translation>
+    </message>
+    <message>
+        <source>Utilities:Phone and internet</source>
+        <translation>Charges:Téléphone et internet</translation>
+    </message>
+    <message>
+        <source>Food:Groceries</source>
+        <translation>Alimentation:Courses</translation>
+    </message>
+    <message>
+        <source>Food:Dining out</source>
+        <translation>Alimentation:Restaurant</translation>
+    </message>
+    <message>
+        <source>Car:Fuel</source>
+        <translation>Voiture:Carburant</translation>
+    </message>
+    <message>
+        <source>Car:Insurance</source>
+        <translation>Voiture:Assurance</translation>
+    </message>
+    <message>
+        <source>Car:Repairs</source>
+        <translation>Voiture:Réparations</translation>
+    </message>
+    <message>
+        <source>Health:Doctor</source>
+        <translation>Santé:Médecin</translation>
+    </message>
+    <message>
+        <source>Health:Pharmacy</source>
+        <translation>Santé:Pharmacie</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Assurances</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>Achats</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Loisirs</translation>
+    </message>
+    <message>
+        <source>Gifts and charity</source>
+        <translation>Cadeaux et dons</translation>
+    </message>
+    <message>
+        <source>Taxes</source>
+        <translation>Impôts</translation>
+    </message>
+    <message>
+        <source>Bank fees</source>
+        <translation>Frais bancaires</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Espèces</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesWindow</name>
+    <message>
+        <source>Type a category, such as Food:Groceries; a colon puts a category under another.</source>
+        <translation>Saisissez une catégorie, par exemple Alimentation:Courses ; un deux-points place une catégorie sous une autre.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters long; a category may have at most %3, its colons included.</source>
+        <translation>%1 compte %2 caractères ; une catégorie en compte au plus %3, deux-points compris.</translation>
+    </message>
+    <message>
+        <source>1 transaction</source>
+        <translation>1 opération</translation>
+    </message>
+    <message>
+        <source>%1 transactions</source>
+        <translation>%1 opérations</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>A category&apos;s figures include those of the categories under it.</source>
+        <translation>Les chiffres d&apos;une catégorie comprennent ceux des catégories qu&apos;elle contient.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Renommer...</translation>
+    </message>
+    <message>
+        <source>&amp;Merge into...</source>
+        <translation>Fusi&amp;onner avec...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Supprimer...</translation>
+    </message>
+    <message>
+        <source>Description contains</source>
+        <translation>La description contient</translation>
+    </message>
+    <message>
+        <source>An imported statement line whose description contains the text, in any letter case, takes the category of the first rule that matches.</source>
+        <translation>Une ligne de relevé importée dont la description contient le texte, en majuscules ou minuscules, prend la catégorie de la première règle qui correspond.</translation>
+    </message>
+    <message>
+        <source>New r&amp;ule...</source>
+        <translation>&amp;Nouvelle règle...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit rule...</source>
+        <translation>&amp;Modifier la règle...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve rule</source>
+        <translation>Re&amp;tirer la règle</translation>
+    </message>
+    <message>
+        <source>Import rules</source>
+        <translation>Règles d&apos;importation</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>%1 alone: %2, %3</source>
+        <translation>%1 seule : %2, %3</translation>
+    </message>
+    <message>
+        <source>Add Category</source>
+        <translation>Ajouter une catégorie</translation>
+    </message>
+    <message>
+        <source>The new category; a colon puts it under another (Food:Groceries).</source>
+        <translation>La nouvelle catégorie ; un deux-points la place sous une autre (Alimentation:Courses).</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 est déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>Renommer la catégorie</translation>
+    </message>
+    <message>
+        <source>The new name of %1, wherever it is used; the categories under it move along.</source>
+        <translation>Le nouveau nom de %1, partout où elle sert ; les catégories qu&apos;elle contient suivent.</translation>
+    </message>
+    <message>
+        <source>%1 cannot move under itself.</source>
+        <translation>%1 ne peut pas être placée sous elle-même.</translation>
+    </message>
+    <message>
+        <source>%1 is already a category. Merge %2 into %1?</source>
+        <translation>%1 est déjà une catégorie. Fusionner %2 avec %1 ?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be renamed %2: a category under it would be longer than %3 characters.</source>
+        <translation>%1 ne peut pas être renommée %2 : une catégorie qu&apos;elle contient dépasserait %3 caractères.</translation>
+    </message>
+    <message>
+        <source>There is no other category to merge %1 into.</source>
+        <translation>Il n&apos;y a pas d&apos;autre catégorie avec laquelle fusionner %1.</translation>
+    </message>
+    <message>
+        <source>Merge Category</source>
+        <translation>Fusionner la catégorie</translation>
+    </message>
+    <message>
+        <source>Merge %1 into (its transactions, the categories under it and its rules move there):</source>
+        <translation>Fusionner %1 avec (ses opérations, les catégories qu&apos;elle contient et ses règles y passent) :</translation>
+    </message>
+    <message>
+        <source>%1 cannot be merged into %2: a category under it would be longer than %3 characters.</source>
+        <translation>%1 ne peut pas être fusionnée avec %2 : une catégorie qu&apos;elle contient dépasserait %3 caractères.</translation>
+    </message>
+    <message>
+        <source>Delete %1 and any category under it? No transaction uses them.</source>
+        <translation>Supprimer %1 et toute catégorie qu&apos;elle contient ? Aucune opération ne les utilise.</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(aucune catégorie)</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Supprimer la catégorie</translation>
+    </message>
+    <message>
+        <source>Delete %1 and any category under it? The %2 it holds will move to:</source>
+        <translation>Supprimer %1 et toute catégorie qu&apos;elle contient ? Les %2 qu&apos;elle porte iront dans :</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Catégorie :</translation>
+    </message>
+    <message>
+        <source>Type the text a statement line&apos;s description contains, such as AMAZON.</source>
+        <translation>Saisissez le texte que contient la description d&apos;une ligne de relevé, par exemple AMAZON.</translation>
+    </message>
+    <message>
+        <source>New Import Rule</source>
+        <translation>Nouvelle règle d&apos;importation</translation>
+    </message>
+    <message>
+        <source>Edit Import Rule</source>
+        <translation>Modifier la règle d&apos;importation</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryChoiceDialog</name>
+    <message>
+        <source>&amp;Description contains:</source>
+        <translation>La &amp;description contient :</translation>
+    </message>
+</context>
+<context>
     <name>ChartView</name>
     <message>
         <source>Balance chart</source>
@@ -652,6 +921,101 @@
     </message>
 </context>
 <context>
+    <name>CliReport</name>
+    <message>
+        <source>Usage: tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]</source>
+        <translation>Usage : tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]</translation>
+    </message>
+    <message>
+        <source>Try &apos;tallix-cli --help&apos; for more information.</source>
+        <translation>Essayez « tallix-cli --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Spending by category</source>
+        <translation>Dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>Income by category</source>
+        <translation>Revenus par catégorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(sans catégorie)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Spending</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Previous income</source>
+        <translation>Revenus précédents</translation>
+    </message>
+    <message>
+        <source>Previous spending</source>
+        <translation>Dépenses précédentes</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>%1 (previous: %2)</source>
+        <translation>%1 (précédente : %2)</translation>
+    </message>
+    <message>
+        <source>report needs exactly one LEDGER</source>
+        <translation>report attend exactement un LEDGER</translation>
+    </message>
+    <message>
+        <source>report needs --by category, --by payee or --by month</source>
+        <translation>report attend --by category, --by payee ou --by month</translation>
+    </message>
+    <message>
+        <source>not a date: &apos;%1&apos;</source>
+        <translation>pas une date : « %1 »</translation>
+    </message>
+    <message>
+        <source>--from must not be after --to</source>
+        <translation>--from ne doit pas être après --to</translation>
+    </message>
+</context>
+<context>
     <name>Companion</name>
     <message>
         <source>it belongs to another ledger: none of its records is in this one</source>
@@ -825,6 +1189,14 @@
         <source>These columns cannot be read: %1</source>
         <translation>Ces colonnes ne peuvent pas être lues : %1</translation>
     </message>
+    <message>
+        <source>Cate&amp;gory column:</source>
+        <translation>Colonne de la caté&amp;gorie :</translation>
+    </message>
+    <message>
+        <source>Sp&amp;lit column (as Tallix exports it):</source>
+        <translation>Colonne de &amp;ventilation (telle que Tallix l&apos;exporte) :</translation>
+    </message>
 </context>
 <context>
     <name>CsvStatement</name>
@@ -927,6 +1299,14 @@
     <message>
         <source>no amount</source>
         <translation>aucun montant</translation>
+    </message>
+    <message>
+        <source>not in the form CATEGORY=AMOUNT|CATEGORY=AMOUNT</source>
+        <translation>pas sous la forme CATÉGORIE=MONTANT|CATÉGORIE=MONTANT</translation>
+    </message>
+    <message>
+        <source>more than %1 parts</source>
+        <translation>plus de %1 parts</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1426,20 @@
         <source>refused: %1</source>
         <translation>refusée : %1</translation>
     </message>
+    <message>
+        <source>%1, split: %2</source>
+        <comment>added as Check 1201, split: Food:Groceries 120.00, Household 67.34</comment>
+        <translation>%1, ventilée : %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>added as Payment, Food:Groceries</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>no category</source>
+        <translation>sans catégorie</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreview</name>
@@ -1148,6 +1542,43 @@
     <message>
         <source>Refused: %1</source>
         <translation>Refusée : %1</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Make a &amp;Rule...</source>
+        <translation>Créer une &amp;règle...</translation>
+    </message>
+    <message>
+        <source>Split as the statement says: %1</source>
+        <translation>Ventilée comme le dit le relevé : %1</translation>
+    </message>
+    <message>
+        <source>As the statement says</source>
+        <translation>Comme le dit le relevé</translation>
+    </message>
+    <message>
+        <source>By the rule for descriptions that contain &quot;%1&quot;</source>
+        <translation>Selon la règle des descriptions qui contiennent « %1 »</translation>
+    </message>
+    <message>
+        <source>As the payee&apos;s last transaction</source>
+        <translation>Comme la dernière opération du bénéficiaire</translation>
+    </message>
+    <message>
+        <source>(split)</source>
+        <translation>(ventilée)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; → %2</source>
+        <comment>description contains TEXT: CATEGORY</comment>
+        <translation>« %1 » → %2</translation>
+    </message>
+    <message>
+        <source>Rules kept with the import: %1</source>
+        <translation>Règles conservées avec l’importation : %1</translation>
     </message>
 </context>
 <context>
@@ -1543,6 +1974,10 @@
         <source>The file holds no bank, cash or credit card transactions.</source>
         <translation>Le fichier ne contient aucune opération bancaire, d&apos;espèces ou de carte de crédit.</translation>
     </message>
+    <message>
+        <source>more than %1 parts</source>
+        <translation>plus de %1 parties</translation>
+    </message>
 </context>
 <context>
     <name>RegisterCells</name>
@@ -1621,6 +2056,276 @@ Next check number:  %3
 Date de verrouillage :       %2
 Prochain numéro de chèque :  %3
 </translation>
+    </message>
+</context>
+<context>
+    <name>ReportChart</name>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Nothing in this period.</source>
+        <translation>Rien sur cette période.</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a share in percent</comment>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTables</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>No category</source>
+        <translation>Sans catégorie</translation>
+    </message>
+    <message>
+        <source>Spending</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>Previous income</source>
+        <translation>Revenus précédents</translation>
+    </message>
+    <message>
+        <source>Previous spending</source>
+        <translation>Dépenses précédentes</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Income by category</source>
+        <translation>Revenus par catégorie</translation>
+    </message>
+    <message>
+        <source>Spending by category</source>
+        <translation>Dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>This period</source>
+        <translation>Cette période</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Période précédente</translation>
+    </message>
+    <message>
+        <source>Income and spending by month</source>
+        <translation>Revenus et dépenses par mois</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsWindow</name>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Le mois dernier</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>Cette année</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>L&apos;année dernière</translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation>Les 12 derniers mois</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Dates choisies</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with the previous period</source>
+        <translation>&amp;Comparer avec la période précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Période :</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barres</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Secteurs</translation>
+    </message>
+    <message>
+        <source>Cha&amp;rt:</source>
+        <translation>&amp;Graphique :</translation>
+    </message>
+    <message>
+        <source>By c&amp;ategory</source>
+        <translation>Par ca&amp;tégorie</translation>
+    </message>
+    <message>
+        <source>By m&amp;onth</source>
+        <translation>Par &amp;mois</translation>
+    </message>
+    <message>
+        <source>By pa&amp;yee</source>
+        <translation>Par &amp;bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>E&amp;xporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart...</source>
+        <translation>Enregistrer le g&amp;raphique...</translation>
+    </message>
+    <message>
+        <source>%1, compared with %2</source>
+        <translation>%1, comparé à %2</translation>
+    </message>
+    <message>
+        <source>Income and spending by month</source>
+        <translation>Revenus et dépenses par mois</translation>
+    </message>
+    <message>
+        <source>Spending by payee</source>
+        <translation>Dépenses par bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Spending and income by category</source>
+        <translation>Dépenses et revenus par catégorie</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>report: ledger</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimer le rapport</translation>
+    </message>
+    <message>
+        <source>Unable to print the report.</source>
+        <translation>Impossible d&apos;imprimer le rapport.</translation>
+    </message>
+    <message>
+        <source>nothing could be drawn</source>
+        <translation>rien n&apos;a pu être dessiné</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Document PDF</translation>
+    </message>
+    <message>
+        <source>Unable to save the report to %1: %2.</source>
+        <translation>Impossible d&apos;enregistrer le rapport dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>CSV file</source>
+        <translation>Fichier CSV</translation>
+    </message>
+    <message>
+        <source>Unable to export the report to %1: %2.</source>
+        <translation>Impossible d&apos;exporter le rapport vers %1 : %2.</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>Image SVG</translation>
+    </message>
+    <message>
+        <source>Unable to save the chart to %1: %2.</source>
+        <translation>Impossible d&apos;enregistrer le graphique dans %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleDialog</name>
+    <message>
+        <source>Make a Rule</source>
+        <translation>Créer une règle</translation>
+    </message>
+    <message>
+        <source>&amp;Description contains:</source>
+        <translation>La &amp;description contient :</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Catégorie :</translation>
+    </message>
+    <message>
+        <source>Lines whose description contains the text (ignoring case) take the category, in this import and the next ones.</source>
+        <translation>Les lignes dont la description contient le texte (sans tenir compte de la casse) prennent la catégorie, dans cette importation et les suivantes.</translation>
     </message>
 </context>
 <context>
@@ -2056,6 +2761,18 @@ Prochain numéro de chèque :  %3
         <source>%1 investment transactions are not kept in a check register.</source>
         <translation>%1 opérations de placement ne sont pas conservées dans un registre de chèques.</translation>
     </message>
+    <message>
+        <source>Categories longer than %1 characters were cut, the first on line %2.</source>
+        <translation>Les catégories de plus de %1 caractères ont été coupées, la première à la ligne %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: split left out (%2); the transaction is added without it.</source>
+        <translation>Ligne %1 : ventilation ignorée (%2) ; l’opération est ajoutée sans elle.</translation>
+    </message>
+    <message>
+        <source>the parts add up to %1, not %2</source>
+        <translation>les parties totalisent %1, et non %2</translation>
+    </message>
 </context>
 <context>
     <name>TallixCli</name>
@@ -2074,12 +2791,6 @@ dans la colonne C : c pointé, R rapproché.
         <translation>  print    le registre tel que la fenêtre du registre l&apos;affiche : trié par date, avec le solde
            courant ; avec --pdf, sous forme de pages dans le fichier PDF OUT (- pour la sortie
            standard), tel que le programme l&apos;imprime
-</translation>
-    </message>
-    <message>
-        <source>  export   the transactions as CSV (RFC 4180) or QIF, to OUT or standard output
-</source>
-        <translation>  export   les opérations en CSV (RFC 4180) ou QIF, dans OUT ou sur la sortie standard
 </translation>
     </message>
     <message>
@@ -2153,23 +2864,6 @@ dans la colonne C : c pointé, R rapproché.
 </translation>
     </message>
     <message>
-        <source>CSV columns (numbered from 1; once imported, remembered for statements with the same header line):
-  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
-  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)
-  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N
-  (pending rows are skipped) --header yes|no (whether the first row names the columns; without
-  it, a first row that reads as a transaction is one)
-</source>
-        <translation>Colonnes CSV (numérotées à partir de 1 ; mémorisées après une importation pour les relevés
-de même ligne d&apos;en-tête) :
-  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
-  --payee-col N[,M] --check-col N --type-col N --decimal .|, (sans --decimal, les montants le disent)
-  --direction-col N (mots comme D/C, DR/CR, Af/Bij qui donnent le signe des montants) --status-col N
-  (les lignes en attente sont ignorées) --header yes|no (si la première ligne nomme les colonnes ;
-  sans cette option, une première ligne qui se lit comme une opération en est une)
-</translation>
-    </message>
-    <message>
         <source>  -h, --help     show this help and exit
   -v, --version  show the version and exit
 </source>
@@ -2196,10 +2890,6 @@ de même ligne d&apos;en-tête) :
     <message>
         <source>export needs a FILE</source>
         <translation>export attend un FILE</translation>
-    </message>
-    <message>
-        <source>export needs --format csv or --format qif</source>
-        <translation>export attend --format csv ou --format qif</translation>
     </message>
     <message>
         <source>tallix-pdf, which draws the pages, is not installed beside tallix-cli</source>
@@ -2242,32 +2932,6 @@ de même ligne d&apos;en-tête) :
         <translation>impossible d&apos;écrire sur la sortie standard</translation>
     </message>
     <message>
-        <source>Usage: tallix-cli print FILE [--pdf OUT]
-  or:  tallix-cli export FILE --format csv|qif [-o OUT]
-  or:  tallix-cli check FILE
-  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                         [CSV columns]
-  or:  tallix-cli balance LEDGER --date D
-  or:  tallix-cli reconcile LEDGER --date D --balance B
-  or:  tallix-cli forecast LEDGER [--days N]
-  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
-                         [--offset X,Y]
-</source>
-        <translation>Usage : tallix-cli print FILE [--pdf OUT]
-  ou :  tallix-cli export FILE --format csv|qif [-o OUT]
-  ou :  tallix-cli check FILE
-  ou :  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
-                          [colonnes CSV]
-  ou :  tallix-cli balance LEDGER --date D
-  ou :  tallix-cli reconcile LEDGER --date D --balance B
-  ou :  tallix-cli forecast LEDGER [--days N]
-  ou :  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
-  ou :  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
-                          [--offset X,Y]
-</translation>
-    </message>
-    <message>
         <source>  checks   checks printed on check stock, as pages in the PDF file OUT (- for standard output): the
            checks waiting to print (--waiting, the default) or those numbered FIRST to LAST. --format
            names the stock (by default laser-three, three checks per page; a format file that cannot be
@@ -2301,6 +2965,81 @@ de même ligne d&apos;en-tête) :
     <message>
         <source>--offset takes inches right and down from -1 to 1 as X,Y (for example 0.05,-0.10)</source>
         <translation>--offset attend des pouces vers la droite et vers le bas de -1 à 1 sous la forme X,Y (par exemple 0.05,-0.10)</translation>
+    </message>
+    <message>
+        <source>Usage: tallix-cli print FILE [--pdf OUT]
+  or:  tallix-cli export FILE --format csv|qif|ledger [-o OUT]
+  or:  tallix-cli check FILE
+  or:  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                         [CSV columns]
+  or:  tallix-cli balance LEDGER --date D
+  or:  tallix-cli reconcile LEDGER --date D --balance B
+  or:  tallix-cli forecast LEDGER [--days N]
+  or:  tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]
+  or:  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  or:  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                         [--offset X,Y]
+</source>
+        <translation>Usage : tallix-cli print FILE [--pdf OUT]
+  ou :  tallix-cli export FILE --format csv|qif|ledger [-o OUT]
+  ou :  tallix-cli check FILE
+  ou :  tallix-cli import LEDGER STATEMENT [--dry-run] [--format qif|csv|ofx] [--account ID]
+                          [colonnes CSV]
+  ou :  tallix-cli balance LEDGER --date D
+  ou :  tallix-cli reconcile LEDGER --date D --balance B
+  ou :  tallix-cli forecast LEDGER [--days N]
+  ou :  tallix-cli report LEDGER --by category|payee|month [--from D] [--to D] [--csv]
+  ou :  tallix-cli chart FILE --png OUT|--svg OUT|--pdf OUT [--days N]
+  ou :  tallix-cli checks LEDGER --pdf OUT [--format NAME] [--numbers FIRST-LAST | --waiting]
+                          [--offset X,Y]
+</translation>
+    </message>
+    <message>
+        <source>  export   the transactions with their categories and splits as CSV (RFC 4180), QIF, or a journal
+           that hledger and ledger-cli read (categories as Expenses: and Income: accounts), to OUT or
+           standard output
+</source>
+        <translation>  export   les opérations avec leurs catégories et ventilations en CSV (RFC 4180), QIF ou en
+           journal lisible par hledger et ledger-cli (catégories en comptes Expenses: et Income:),
+           dans OUT ou sur la sortie standard
+</translation>
+    </message>
+    <message>
+        <source>  report   where the money went, beside the period before of the same length: spending and income
+           by category with subtotals and shares, income and spending month by month, or spending by
+           payee; this year unless --from or --to (dates as for balance) replace its first or last day;
+           with --csv, as CSV for other programs (plain amounts, no totals)
+</source>
+        <translation>  report   où est allé l&apos;argent, à côté de la période précédente de même durée : dépenses et revenus
+           par catégorie avec sous-totaux et parts, revenus et dépenses mois par mois, ou dépenses par
+           bénéficiaire ; cette année, sauf si --from ou --to (dates comme pour balance) en remplacent
+           le premier ou le dernier jour ; avec --csv, en CSV pour d&apos;autres programmes (montants
+           simples, sans totaux)
+</translation>
+    </message>
+    <message>
+        <source>CSV columns (numbered from 1; once imported, remembered for statements with the same header line):
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (without --decimal, the amounts tell)
+  --direction-col N (words such as D/C, DR/CR, Af/Bij that sign the amounts) --status-col N
+  (pending rows are skipped) --header yes|no (whether the first row names the columns; without
+  it, a first row that reads as a transaction is one) --category-col N (the category each row is
+  added with) --split-col N (the parts of a split, as `export --format csv` writes them)
+</source>
+        <translation>Colonnes CSV (numérotées à partir de 1 ; mémorisées après une importation pour les relevés
+de même ligne d&apos;en-tête) :
+  --date-col N --date-order mdy|dmy|ymd --amount-col N | --debit-col N --credit-col N
+  --payee-col N[,M] --check-col N --type-col N --decimal .|, (sans --decimal, les montants le disent)
+  --direction-col N (mots comme D/C, DR/CR, Af/Bij qui donnent le signe des montants) --status-col N
+  (les lignes en attente sont ignorées) --header yes|no (si la première ligne nomme les colonnes ;
+  sans cette option, une première ligne qui se lit comme une opération en est une)
+  --category-col N (la catégorie avec laquelle chaque ligne est ajoutée) --split-col N (les parts
+  d&apos;une ventilation, comme `export --format csv` les écrit)
+</translation>
+    </message>
+    <message>
+        <source>export needs --format csv, --format qif or --format ledger</source>
+        <translation>export attend --format csv, --format qif ou --format ledger</translation>
     </message>
 </context>
 <context>
@@ -2898,6 +3637,34 @@ a été modifié sur le disque depuis que Tallix l&apos;a ouvert ou enregistré 
     <message>
         <source>Print C&amp;hecks...</source>
         <translation>Imprimer les c&amp;hèques...</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>Ca&amp;tégorie :</translation>
+    </message>
+    <message>
+        <source>Check category</source>
+        <translation>Catégorie du chèque</translation>
+    </message>
+    <message>
+        <source>Ca&amp;tegory:</source>
+        <translation>Caté&amp;gorie :</translation>
+    </message>
+    <message>
+        <source>Transaction category</source>
+        <translation>Catégorie de l&apos;opération</translation>
+    </message>
+    <message>
+        <source>&amp;Reports...</source>
+        <translation>&amp;Rapports...</translation>
+    </message>
+    <message>
+        <source>&amp;Categories...</source>
+        <translation>&amp;Catégories...</translation>
+    </message>
+    <message>
+        <source>The category is %1 characters long; a category may have at most %2, its colons included. Shorten it, then click Add again.</source>
+        <translation>La catégorie compte %1 caractères ; une catégorie en compte au plus %2, deux-points compris. Raccourcissez-la, puis cliquez de nouveau sur Ajouter.</translation>
     </message>
 </context>
 <context>
