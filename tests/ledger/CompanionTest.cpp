@@ -320,7 +320,7 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
         {"pages overwritten", [](QByteArray& b) { b.replace(4096, b.size() - 4096, QByteArray(b.size() - 4096, 'x')); },
          "it is damaged (database disk image is malformed)"},
         {"truncated", [](QByteArray& b) { b.truncate(2 * 4096); }, "it is damaged (database disk image is malformed)"},
-        {"newer version", [](QByteArray& b) { b[63] = 4; }, "it was written by a newer version of Tallix"},
+        {"newer version", [](QByteArray& b) { b[63] = 5; }, "it was written by a newer version of Tallix"},
         {"another program's database", [](QByteArray& b) { b[71] = 1; },
          "it is not a file of cleared marks written by Tallix"},
         {"not a database", [](QByteArray& b) { b = "notes"; }, "it is not a file of cleared marks written by Tallix"},
