@@ -233,7 +233,7 @@ CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledge
     // was not written so.
     for (const auto& [position, category] : c.categories) {
         const int slot = slotOf[size_t(position)];
-        if (slot > 0 && category.IsSplit() && PartsTotal(category.parts) != AmountCents(ledgerBytes, slot)) {
+        if (slot > 0 && category.IsSplit() && !PartsFit(category.parts, AmountCents(ledgerBytes, slot))) {
             load.outcome = CompanionLoad::Outcome::Unusable;
             load.problem = QCoreApplication::translate(
                 "Companion", "it is damaged (a split does not add up to its transaction's amount)");
