@@ -24,8 +24,9 @@ void NoteCompanion(const QString& path, const QByteArray& bytes, QTextStream& ou
         return;
     case ledger::CompanionLoad::Outcome::Unusable:
         out << name << ": "
-            << QCoreApplication::translate("CliCheck", "note: cannot be used: %1; Tallix opens the ledger without its "
-                                                       "cleared marks and schedules and leaves this file as it is")
+            << QCoreApplication::translate("CliCheck",
+                                           "note: cannot be used: %1; Tallix opens the ledger without its "
+                                           "cleared marks, schedules and categories and leaves this file as it is")
                    .arg(companion.problem)
             << "\n";
         return;

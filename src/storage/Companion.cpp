@@ -306,7 +306,7 @@ platform::Result<CompanionStage> StageCompanion(LedgerState& state, const QStrin
         problem[0] = problem[0].toUpper();
         return platform::Fail(QCoreApplication::translate("Companion",
                                                           "%1; it was left as it is. Move it aside to save "
-                                                          "the cleared marks and schedules.")
+                                                          "the cleared marks, schedules and categories.")
                                   .arg(problem));
     }
     // Only a save of this ledger makes these, and it holds the ledger: one left over is from a killed save.

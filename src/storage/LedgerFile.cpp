@@ -141,11 +141,12 @@ bool RefuseSave(const QString& path, const QString& reason) {
 // What the load found beside the data file, when the user has to know.
 void ReportCompanion(const CompanionLoad& load, const QString& ledgerPath, const QString& companionPath) {
     if (load.outcome == CompanionLoad::Outcome::Unusable) {
-        platform::MsgBox(QCoreApplication::translate("LedgerFile",
-                                                     "%1 cannot be used: %2. The ledger opens without its cleared "
-                                                     "marks and schedules, and saving leaves that file as it is; move "
-                                                     "it aside to save new ones.")
-                             .arg(companionPath, load.problem));
+        platform::MsgBox(
+            QCoreApplication::translate("LedgerFile",
+                                        "%1 cannot be used: %2. The ledger opens without its cleared "
+                                        "marks, schedules and categories, and saving leaves that file as it is; move "
+                                        "it aside to save new ones.")
+                .arg(companionPath, load.problem));
         return;
     }
     const auto count = [](int n, const char* one, const char* many) {

@@ -461,10 +461,11 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
         QString reason = QString::fromUtf8(c.problem);
         reason[0] = reason[0].toUpper();
         const QString failed = QStringLiteral("\nUnable to save file:\r%1\r%2; it was left as it is. Move it aside to "
-                                              "save the cleared marks and schedules.");
+                                              "save the cleared marks, schedules and categories.");
         const QString opened =
-            QStringLiteral("%1 cannot be used: %2. The ledger opens without its cleared marks and schedules, and "
-                           "saving leaves that file as it is; move it aside to save new ones.")
+            QStringLiteral(
+                "%1 cannot be used: %2. The ledger opens without its cleared marks, schedules and categories, and "
+                "saving leaves that file as it is; move it aside to save new ones.")
                 .arg(db, c.problem);
         EXPECT_EQ(Messages(),
                   (opened + failed.arg(db, reason).repeated(2) + failed.arg(PathOf("n.tlx.db"), reason)).toStdString());
