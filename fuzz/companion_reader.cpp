@@ -39,7 +39,8 @@ bool SameStatements(const ledger::CompanionContents& a, const ledger::CompanionC
 bool Same(const ledger::CompanionContents& a, const ledger::CompanionContents& b) {
     return a.dataFile == b.dataFile && a.records == b.records && a.marks == b.marks && a.hashes == b.hashes &&
            a.bankIds == b.bankIds && SameStatements(a, b) && a.deletedBankIds == b.deletedBankIds &&
-           a.schedules == b.schedules && a.details == b.details;
+           a.schedules == b.schedules && a.details == b.details && a.categories == b.categories &&
+           a.categoryLists == b.categoryLists;
 }
 
 // Record hashes are read too: the data file is never the one the companion was written with.

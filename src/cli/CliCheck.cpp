@@ -24,24 +24,28 @@ void NoteCompanion(const QString& path, const QByteArray& bytes, QTextStream& ou
         return;
     case ledger::CompanionLoad::Outcome::Unusable:
         out << name << ": "
-            << QCoreApplication::translate("CliCheck", "note: cannot be used: %1; Tallix opens the ledger without its "
-                                                       "cleared marks and schedules and leaves this file as it is")
+            << QCoreApplication::translate("CliCheck",
+                                           "note: cannot be used: %1; Tallix opens the ledger without its "
+                                           "cleared marks, schedules and categories and leaves this file as it is")
                    .arg(companion.problem)
             << "\n";
         return;
     case ledger::CompanionLoad::Outcome::Rematched:
         out << name << ": "
-            << (companion.marksDropped + companion.bankIdsDropped + companion.detailsDropped == 0
+            << (companion.marksDropped + companion.bankIdsDropped + companion.detailsDropped +
+                            companion.categoriesDropped ==
+                        0
                     ? QCoreApplication::translate("CliCheck",
                                                   "note: written with another version of %1; every mark still matches "
                                                   "a record")
                           .arg(path)
                     : QCoreApplication::translate("CliCheck",
                                                   "note: written with another version of %1; %2 of its cleared marks, "
-                                                  "%3 of its bank transaction ids and %4 of its checks' memos or "
-                                                  "addresses match no record and would be dropped")
+                                                  "%3 of its bank transaction ids, %4 of its checks' memos or "
+                                                  "addresses and %5 of its transactions' categories match no record "
+                                                  "and would be dropped")
                           .arg(path, QString::number(companion.marksDropped), QString::number(companion.bankIdsDropped),
-                               QString::number(companion.detailsDropped)))
+                               QString::number(companion.detailsDropped), QString::number(companion.categoriesDropped)))
             << "\n";
         return;
     }

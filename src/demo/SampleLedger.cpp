@@ -1,5 +1,6 @@
 #include "demo/SampleLedger.h"
 
+#include "ledger/Categories.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
@@ -7,6 +8,8 @@
 #include "platform/Locale.h"
 #include "storage/LedgerFile.h"
 
+#include <QCoreApplication>
+#include <algorithm>
 #include <array>
 #include <random>
 
@@ -25,6 +28,46 @@ constexpr std::array<Payee, 6> Groceries{{{"Green Valley Market", 38, 160},
                                           {"Riverside Hardware", 15, 120},
                                           {"Maple Street Bakery", 6, 28},
                                           {"City Fuel", 30, 68}}};
+
+// Where each payee's money goes, in the English names of DefaultCategories().
+constexpr std::array<std::pair<const char*, const char*>, 15> PayeeCategories{{
+    {"Paycheck - Northwind Supply", "Income:Salary"},
+    {"Interest", "Income:Interest"},
+    {"Oak Court Apartments", "Housing:Rent or mortgage"},
+    {"Electric company", "Utilities:Electricity"},
+    {"Water and sewer", "Utilities:Water"},
+    {"Phone and internet", "Utilities:Phone and internet"},
+    {"Mutual Auto Insurance", "Car:Insurance"},
+    {"Monthly service charge", "Bank fees"},
+    {"ATM withdrawal", "Cash"},
+    {"Green Valley Market", "Food:Groceries"},
+    {"Corner Grocer", "Food:Groceries"},
+    {"Maple Street Bakery", "Food:Groceries"},
+    {"Hilltop Pharmacy", "Health:Pharmacy"},
+    {"Riverside Hardware", "Housing:Repairs"},
+    {"City Fuel", "Car:Fuel"},
+}};
+
+// A default category as the user's language names it (DefaultCategories() translates the same texts).
+QString DefaultCategory(const char* english) {
+    return QCoreApplication::translate("Categories", english);
+}
+
+// The payee's category; the supermarket's larger bills also hold household goods, a part of their own.
+CategoryAssignment SampleCategory(const TransactionRecord& record) {
+    const QString payee = record.Description.trimmed();
+    const auto found = std::find_if(PayeeCategories.begin(), PayeeCategories.end(),
+                                    [&payee](const auto& each) { return payee == QLatin1String(each.first); });
+    if (found == PayeeCategories.end())
+        return {};
+    const int64_t cents = ToCents(record.Amount);
+    if (payee != QLatin1String(Groceries[0].name) || cents < 10000)
+        return {DefaultCategory(found->second), {}};
+    const int64_t household = cents / 4;
+    return {{},
+            {{DefaultCategory(found->second), {}, cents - household},
+             {DefaultCategory("Shopping"), QStringLiteral("Household goods"), household}}};
+}
 
 float Cents(std::mt19937& random, float low, float high) {
     std::uniform_int_distribution<int> cents(int(low * 100), int(high * 100));
@@ -112,6 +155,7 @@ void BuildSampleLedger(const QDate& lastDay) {
     TransactionRecord record;
     int16_t slot = 1;
     for (bool more = FirstTransaction(record); more; more = NextTransaction(record), ++slot) {
+        SetCategory(slot, SampleCategory(record));
         if (record.Date <= lockDate) {
             UpdateTransaction(slot, record.CheckNumber, record.Date, record.Amount, record.Description, true);
             SetClearMark(slot, ClearMark::Reconciled);
@@ -125,6 +169,8 @@ void BuildSampleLedger(const QDate& lastDay) {
     SetLockDate(lockDate);
     RecordStatement(firstQuarter);
     SetSchedules(SampleSchedules(firstDay, lastDay));
+    SetCategoryRules({{QStringLiteral("NORTHWIND"), DefaultCategory("Income:Salary")},
+                      {QStringLiteral("FUEL"), DefaultCategory("Car:Fuel")}});
 }
 
 bool WriteSampleLedger(const QString& path, const QDate& lastDay) {

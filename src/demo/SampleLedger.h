@@ -9,7 +9,9 @@ namespace ledger {
 // `lastDay`, starting balance 2,500.00, checks numbered from 1001, everything up to the end of the first quarter
 // reconciled and locked, and everything since cleared up to the end of last month but that month's last checks; the
 // rent, the paycheck, the car insurance and the electric bill (its amount varies) scheduled from the day after
-// `lastDay`. The same `lastDay` always gives the same ledger. The store is left modified and without a file name.
+// `lastDay`; every transaction in a category of DefaultCategories() (the supermarket's larger bills split into
+// groceries and household goods), with import rules for the paycheck and fuel. The same `lastDay` always gives the same
+// ledger. The store is left modified and without a file name.
 void BuildSampleLedger(const QDate& lastDay);
 
 // Writes the sample ending `lastDay` to `path` (replacing what is there) and leaves the store with an empty ledger.

@@ -14,6 +14,21 @@ namespace {
 QByteArray EmptyBlob() {
     return QByteArray("", 0);
 }
+
+void PutText(QByteArray& out, const QString& text) {
+    const QByteArray bytes = text.toUtf8().left(0xFFFF);
+    PutLittleEndian(out, quint16(bytes.size()));
+    out.append(bytes);
+}
+
+bool GetText(LittleEndianReader& in, QString& text) {
+    quint16 size = 0;
+    QByteArrayView bytes;
+    if (!in.Get(size) || !in.Take(size, bytes))
+        return false;
+    text = QString::fromUtf8(bytes);
+    return true;
+}
 } // namespace
 
 QByteArray PackBankIds(const std::vector<std::pair<int, QString>>& ids, size_t& next, int first, int count) {
@@ -63,22 +78,38 @@ bool UnpackPositions(QByteArrayView bytes, std::vector<int>& positions) {
 
 QByteArray PackLines(const QStringList& lines) {
     QByteArray out = EmptyBlob();
-    for (const QString& line : lines) {
-        const QByteArray bytes = line.toUtf8().left(0xFFFF);
-        PutLittleEndian(out, quint16(bytes.size()));
-        out.append(bytes);
-    }
+    for (const QString& line : lines)
+        PutText(out, line);
     return out;
 }
 
 bool UnpackLines(QByteArrayView bytes, QStringList& lines) {
     LittleEndianReader in(bytes);
     while (!in.AtEnd()) {
-        quint16 size = 0;
-        QByteArrayView line;
-        if (!in.Get(size) || !in.Take(size, line))
+        if (!GetText(in, lines.emplace_back()))
             return false;
-        lines << QString::fromUtf8(line);
+    }
+    return true;
+}
+
+QByteArray PackParts(const std::vector<SplitPart>& parts) {
+    QByteArray out = EmptyBlob();
+    for (const SplitPart& part : parts) {
+        PutText(out, part.category);
+        PutText(out, part.memo);
+        PutLittleEndian(out, qint64(part.cents));
+    }
+    return out;
+}
+
+bool UnpackParts(QByteArrayView bytes, std::vector<SplitPart>& parts) {
+    LittleEndianReader in(bytes);
+    while (!in.AtEnd()) {
+        SplitPart& part = parts.emplace_back();
+        qint64 cents = 0;
+        if (!GetText(in, part.category) || !GetText(in, part.memo) || !in.Get(cents))
+            return false;
+        part.cents = cents;
     }
     return true;
 }

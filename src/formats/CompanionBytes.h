@@ -2,6 +2,8 @@
 // The packed blobs of the companion file (storage/Companion.h lays out its tables), all numbers little-endian, and
 // the record hashes it keeps to match its marks to a data file that changed behind its back.
 
+#include "model/Category.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -27,6 +29,11 @@ bool UnpackPositions(QByteArrayView bytes, std::vector<int>& positions);
 QByteArray PackLines(const QStringList& lines);
 // Them back; false for bytes that are not such lines.
 bool UnpackLines(QByteArrayView bytes, QStringList& lines);
+
+// A split's parts, each as its category and memo (u16 length and UTF-8 bytes each) and its cents (i64).
+QByteArray PackParts(const std::vector<SplitPart>& parts);
+// Them back; false for bytes that are not such parts.
+bool UnpackParts(QByteArrayView bytes, std::vector<SplitPart>& parts);
 
 constexpr int RecordHashSize = 8;
 // The first 8 bytes of the SHA-1 of each of the first `records` 64-byte records after the header of a data file.

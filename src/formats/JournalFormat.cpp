@@ -47,6 +47,13 @@ public:
         bytes = sized.toByteArray();
         return true;
     }
+    bool GetText(QString& text) {
+        QByteArrayView sized;
+        if (!GetSized(sized))
+            return false;
+        text = QString::fromUtf8(sized);
+        return true;
+    }
 };
 
 quint32 Crc(QByteArrayView bytes) {
@@ -128,6 +135,26 @@ QByteArray EncodeJournalEntry(const JournalEntry& entry) {
                 w.PutBytes(line.toUtf8());
             w.Put(quint8(change.waitingToPrint));
             break;
+        case JournalChange::Category:
+            w.Put(qint32(change.slot));
+            w.PutBytes(change.category.category.toUtf8());
+            w.Put(quint32(change.category.parts.size()));
+            for (const SplitPart& part : change.category.parts) {
+                w.PutBytes(part.category.toUtf8());
+                w.PutBytes(part.memo.toUtf8());
+                w.Put(qint64(part.cents));
+            }
+            break;
+        case JournalChange::CategoryList:
+            w.Put(quint32(change.keptCategories.size()));
+            for (const QString& path : change.keptCategories)
+                w.PutBytes(path.toUtf8());
+            w.Put(quint32(change.categoryRules.size()));
+            for (const CategoryRule& rule : change.categoryRules) {
+                w.PutBytes(rule.contains.toUtf8());
+                w.PutBytes(rule.category.toUtf8());
+            }
+            break;
         }
     }
     return Framed(w.out);
@@ -205,6 +232,24 @@ bool DecodeEntry(QByteArrayView payload, JournalEntry& entry) {
             change.waitingToPrint = waiting != 0;
             break;
         }
+        case JournalChange::Category:
+            // Each part takes at least 16 bytes: a count beyond the bytes left fails as it reads.
+            ok = r.Get(change.slot) && r.GetText(change.category.category) && r.Get(count);
+            for (quint32 k = 0; ok && k < count; ++k) {
+                SplitPart& part = change.category.parts.emplace_back();
+                ok = r.GetText(part.category) && r.GetText(part.memo) && r.Get(part.cents);
+            }
+            break;
+        case JournalChange::CategoryList:
+            ok = r.Get(count);
+            for (quint32 k = 0; ok && k < count; ++k)
+                ok = r.GetText(change.keptCategories.emplace_back());
+            ok = ok && r.Get(count);
+            for (quint32 k = 0; ok && k < count; ++k) {
+                CategoryRule& rule = change.categoryRules.emplace_back();
+                ok = r.GetText(rule.contains) && r.GetText(rule.category);
+            }
+            break;
         }
         if (!ok)
             return false;

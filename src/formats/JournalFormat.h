@@ -17,15 +17,22 @@
 //           'P' the ledger's schedules, replacing those before: u32 k, then k times u32 m and m bytes of a schedule
 //           as ScheduleBytes.h lays it out;
 //           'K' a slot's check details, replacing those before: i32 slot, u32 m and m bytes of the memo in UTF-8,
-//           u32 k and k times u32 m and m bytes of an address line in UTF-8, u8 waiting to print (0 or 1).
+//           u32 k and k times u32 m and m bytes of an address line in UTF-8, u8 waiting to print (0 or 1);
+//           'A' a slot's category or split, replacing the one before: i32 slot, u32 m and m bytes of the category
+//           in UTF-8 (none for a split), u32 k and k parts, each u32 m and m bytes of its category, u32 m and m bytes
+//           of its memo (UTF-8) and its i64 cents;
+//           'L' the ledger's list of categories and import rules, replacing those before: u32 k and k paths, u32 r
+//           and r rules, each as u32 m and m bytes of its text and of its category (UTF-8 all).
 // The first entry holds the whole ledger (N, every slot, C, M of every slot that has a mark or bank id, K of every
-// slot that has details, R, D, P, V);
+// slot that has details, A of every slot that has a category, R, D, P, L, V);
 // each later one the changes of one user action. An entry is whole or missing: one whose bytes or CRC-32 fall short
 // ends the journal there. Journals without the marks' kinds (M, R, C, D), as versions before them wrote, replay
 // with the marks that the load found, and journals without P with its schedules; a version before those kinds
 // stops at the first entry that has one. K came after them: C clears the details with the marks, and a version
-// before K stops at the first entry that has one.
+// before K stops at the first entry that has one. A and L came last: C clears the categories too, a journal without
+// L replays with the list and rules the load found, and a version before them stops at the first entry with one.
 
+#include "model/Category.h"
 #include "model/ClearMark.h"
 #include "model/DiskStamp.h"
 #include "model/Schedule.h"
@@ -52,9 +59,11 @@ struct JournalChange {
         DeletedBankId = 'D',
         Schedules = 'P',
         Detail = 'K',
+        Category = 'A',
+        CategoryList = 'L',
     };
     Kind kind = Slot;
-    int32_t slot = 0; // Slot, Mark, Detail: the slot; SlotCount: the count
+    int32_t slot = 0; // Slot, Mark, Detail, Category: the slot; SlotCount: the count
     TransactionRecord record;
     int16_t nextCheckNumber = 0;
     float startingBalance = 0;
@@ -66,6 +75,9 @@ struct JournalChange {
     QString memo; // Detail
     QStringList address;
     bool waitingToPrint = false;
+    CategoryAssignment category; // Category
+    QStringList keptCategories;  // CategoryList
+    std::vector<CategoryRule> categoryRules;
 };
 
 struct JournalEntry {

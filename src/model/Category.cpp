@@ -65,7 +65,11 @@ bool PartsFit(const std::vector<SplitPart>& parts, int64_t cents) {
             part.cents < -MaxCents || part.cents > MaxCents)
             return false;
     }
-    return PartsTotal(parts) == cents;
+    // Parts read from a file may add up beyond 64 bits; 128 hold any hundred of them.
+    __int128 total = 0;
+    for (const SplitPart& part : parts)
+        total += part.cents;
+    return total == cents;
 }
 
 std::vector<SplitPart> ScaledParts(const std::vector<SplitPart>& parts, int64_t cents) {

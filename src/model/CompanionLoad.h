@@ -13,10 +13,11 @@ struct CompanionLoad {
         Unusable,  // unreadable, of a newer version or not ours: no marks, and saves leave the file alone
     };
     Outcome outcome = Outcome::None;
-    int marksDropped = 0;   // Rematched: cleared or reconciled records that were not found
-    int bankIdsDropped = 0; // Rematched: bank ids of records that were not found
-    int detailsDropped = 0; // Rematched: checks not found whose memo or address the companion had
-    QString problem;        // Unusable: why, as "it was written by a newer version of Tallix"
+    int marksDropped = 0;      // Rematched: cleared or reconciled records that were not found
+    int bankIdsDropped = 0;    // Rematched: bank ids of records that were not found
+    int detailsDropped = 0;    // Rematched: checks not found whose memo or address the companion had
+    int categoriesDropped = 0; // Rematched: transactions not found that the companion gave a category or split
+    QString problem;           // Unusable: why, as "it was written by a newer version of Tallix"
 };
 
 } // namespace ledger

@@ -4,6 +4,7 @@
 
 #include "formats/CompanionBytes.h"
 #include "formats/LedgerFormat.h"
+#include "model/TransactionRules.h"
 #include "platform/AtomicFile.h"
 #include "storage/CompanionCheck.h"
 #include "storage/DiskStamping.h"
@@ -30,10 +31,21 @@ bool IsLive(const LedgerState& s, int slot) {
     return s.Records[size_t(slot)].TypeCode != Deleted;
 }
 
+// Whether a live slot has a category, or the ledger rules or a list that a new ledger does not have.
+bool HasCategories(const LedgerState& s) {
+    if (!s.CategoryRules.empty() || s.KeptCategories != DefaultCategories())
+        return true;
+    for (int slot = 1; slot < std::min<int>(s.NextSlot, int(s.Marks.categories.size())); ++slot) {
+        if (!s.Marks.categories[size_t(slot)].IsEmpty() && IsLive(s, slot))
+            return true;
+    }
+    return false;
+}
+
 // Whether the ledger has anything to keep in a companion.
 bool HasMarks(const LedgerState& s) {
     const ClearMarkState& m = s.Marks;
-    if (!m.statements.empty() || !m.deletedBankIds.isEmpty() || !s.Schedules.empty())
+    if (!m.statements.empty() || !m.deletedBankIds.isEmpty() || !s.Schedules.empty() || HasCategories(s))
         return true;
     for (int slot = 1; slot < std::min<int>(s.NextSlot, int(m.marks.size())); ++slot) {
         if (m.marks[size_t(slot)] != ClearMark::None && IsLive(s, slot))
@@ -65,7 +77,12 @@ CompanionContents ContentsOf(const LedgerState& s, const QByteArray& ledgerBytes
             c.bankIds.emplace_back(c.records, id);
         if (const CheckDetail detail = s.Marks.DetailOf(slot); detail != CheckDetail())
             c.details.emplace_back(c.records, detail);
+        if (const CategoryAssignment category = s.Marks.CategoryOf(slot); !category.IsEmpty())
+            c.categories.emplace_back(c.records, category);
     }
+    // A ledger with a new ledger's categories is written for versions before them, which read it whole.
+    if (HasCategories(s))
+        c.categoryLists = CompanionContents::CategoryLists{s.KeptCategories, s.CategoryRules};
     c.hashes = RecordHashes(ledgerBytes, c.records);
     // Written before the data file, whose time is not known yet: the size and the CRC-32 tell it.
     c.dataFile = WithHash({.exists = true, .size = ledgerBytes.size()}, ledgerBytes);
@@ -111,6 +128,13 @@ std::vector<int> MatchRecords(const QByteArray& written, const QByteArray& curre
     return slotOf;
 }
 
+// The amount of the record in `slot` of the data file `ledgerBytes`, in cents.
+int64_t AmountCents(const QByteArray& ledgerBytes, int slot) {
+    TransactionRecord record;
+    DecodeRecord(ledgerBytes.constData() + qsizetype(slot) * RecordSize, record);
+    return ToCents(record.Amount);
+}
+
 // `slotOf` maps each position of the companion to a slot of the data file of `records` records, or to 0.
 void Place(const CompanionContents& c, const std::vector<int>& slotOf, int records, ClearMarkState& into,
            CompanionLoad& load) {
@@ -143,6 +167,12 @@ void Place(const CompanionContents& c, const std::vector<int>& slotOf, int recor
         else if (!detail.memo.isEmpty() || !detail.address.isEmpty())
             load.detailsDropped += 1;
     }
+    for (const auto& [position, category] : c.categories) {
+        if (slotOf[size_t(position)] > 0)
+            into.SetCategory(slotOf[size_t(position)], category);
+        else
+            load.categoriesDropped += 1;
+    }
     into.deletedBankIds = c.deletedBankIds;
 }
 } // namespace
@@ -152,8 +182,10 @@ QString CompanionPathOf(const QString& ledgerPath) {
 }
 
 CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledgerBytes, int records,
-                            ClearMarkState& into, std::vector<Schedule>& schedules) {
+                            LedgerState& into) {
     CompanionLoad load;
+    into.KeptCategories = DefaultCategories();
+    into.CategoryRules.clear();
     // Positions are the records' only in the very bytes the companion was written with: a file of the same size and
     // time can hold other records (file times are as coarse as 2 s, and a save may end between the two files).
     std::optional<uint32_t> crc;
@@ -197,8 +229,23 @@ CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledge
             return load;
         }
     }
-    Place(c, slotOf, records, into, load);
-    schedules = std::move(c.schedules);
+    // The records were matched by their bytes, amounts included: a split that does not add up to its record's amount
+    // was not written so.
+    for (const auto& [position, category] : c.categories) {
+        const int slot = slotOf[size_t(position)];
+        if (slot > 0 && category.IsSplit() && !PartsFit(category.parts, AmountCents(ledgerBytes, slot))) {
+            load.outcome = CompanionLoad::Outcome::Unusable;
+            load.problem = QCoreApplication::translate(
+                "Companion", "it is damaged (a split does not add up to its transaction's amount)");
+            return load;
+        }
+    }
+    Place(c, slotOf, records, into.Marks, load);
+    into.Schedules = std::move(c.schedules);
+    if (c.categoryLists) {
+        into.KeptCategories = c.categoryLists->kept;
+        into.CategoryRules = c.categoryLists->rules;
+    }
     return load;
 }
 
@@ -259,7 +306,7 @@ platform::Result<CompanionStage> StageCompanion(LedgerState& state, const QStrin
         problem[0] = problem[0].toUpper();
         return platform::Fail(QCoreApplication::translate("Companion",
                                                           "%1; it was left as it is. Move it aside to save "
-                                                          "the cleared marks and schedules.")
+                                                          "the cleared marks, schedules and categories.")
                                   .arg(problem));
     }
     // Only a save of this ledger makes these, and it holds the ledger: one left over is from a killed save.
@@ -304,9 +351,8 @@ CompanionLoad CheckCompanion(const QString& ledgerPath, const QByteArray& ledger
     const QString target = platform::ResolveSymlinks(ledgerPath);
     const int counted = ledgerBytes.size() >= RecordSize ? qFromLittleEndian<int16_t>(ledgerBytes.constData()) - 1 : 0;
     const int records = std::max(0, std::min(counted, int(ledgerBytes.size() / RecordSize) - 1));
-    ClearMarkState scratch;
-    std::vector<Schedule> schedules;
-    return LoadCompanion(target, ledgerBytes, records, scratch, schedules);
+    LedgerState scratch;
+    return LoadCompanion(target, ledgerBytes, records, scratch);
 }
 
 } // namespace ledger

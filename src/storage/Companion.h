@@ -23,9 +23,16 @@
 //   check_details(position INTEGER PRIMARY KEY, memo TEXT, address BLOB, waiting INTEGER)
 //                                                  version 3: the records that have a memo, an address or wait to
 //                                                  be printed (0 or 1); the address's lines packed by PackLines
+//   categories(position INTEGER PRIMARY KEY, category TEXT, parts BLOB)
+//                                                  version 4: the records that have a category (parts empty) or
+//                                                  are split (category empty; the parts packed by PackParts)
+//   kept_categories(id INTEGER PRIMARY KEY, path TEXT)              version 4: the ledger's list, in its order
+//   category_rules(id INTEGER PRIMARY KEY, contains TEXT, category TEXT)   version 4: the import rules, in order
 // Version 1 had no schedules table; it is still read, as a ledger without schedules. A ledger without check details
 // is written as version 2, which versions before them read in full; one with them as version 3, which those
-// versions refuse as newer and so never write over (they would drop the details).
+// versions refuse as newer and so never write over (they would drop the details). Version 4 only for a ledger whose
+// categories differ from a new ledger's (an assignment, a rule, or another list than DefaultCategories()): a file
+// before it gives the ledger the list of a new one and no rules.
 // Records are packed into blocks because one row per record takes longer to read than the whole data file, and
 // their hashes have a table of their own because only a data file changed behind the companion's back needs them.
 
@@ -35,12 +42,13 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace ledger {
 
 constexpr int32_t CompanionApplicationId = 0x546C784D;
-constexpr int32_t CompanionVersion = 3; // the newest this program reads and writes
+constexpr int32_t CompanionVersion = 4; // the newest this program reads and writes
 constexpr int CompanionBlock = 4096;
 
 // A companion's contents by position.
@@ -58,7 +66,15 @@ struct CompanionContents {
     std::vector<Statement> statements;
     QStringList deletedBankIds;
     std::vector<Schedule> schedules;
-    std::vector<std::pair<int, CheckDetail>> details; // position and details, by position
+    std::vector<std::pair<int, CheckDetail>> details;           // position and details, by position
+    std::vector<std::pair<int, CategoryAssignment>> categories; // position and category or split, by position
+    // The ledger's list and import rules; none, as a file before version 4 has, for a new ledger's.
+    struct CategoryLists {
+        QStringList kept;
+        std::vector<CategoryRule> rules;
+        bool operator==(const CategoryLists&) const = default;
+    };
+    std::optional<CategoryLists> categoryLists;
 };
 
 using platform::FileRead;
@@ -72,13 +88,14 @@ ReadCompanionFile(const QString& path, const std::function<bool(const CompanionC
 // failure nothing remains at `path`.
 platform::Result<> WriteCompanionFile(const QString& path, const CompanionContents& contents, unsigned mode);
 
-// LoadLedger's side: the marks of the data file `ledgerTarget`, read as `ledgerBytes` with `records` records after
-// its header, by slot into `into` (empty), and its schedules into `schedules`. A companion is taken by position only
-// when it was written with these very bytes (size and CRC-32), and otherwise matched record by record; one that
-// finds none of its records (another ledger's) is Unusable. A staged companion (NAME.tlx.db.saving) written with
-// these bytes is the one of this data file: a save was killed before it put it in place.
-CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledgerBytes, int records,
-                            ClearMarkState& into, std::vector<Schedule>& schedules);
+// LoadLedger's side: the marks and categories of the data file `ledgerTarget`, read as `ledgerBytes` with `records`
+// records after its header, by slot into the Marks of `into` (empty), with its Schedules, KeptCategories and
+// CategoryRules (a new ledger's list and no rules when the file has none). A companion is taken by position only when
+// it was written with these very bytes (size and CRC-32), and otherwise matched record by record; one that finds none
+// of its records (another ledger's), or whose split does not add up to its record's amount, is Unusable. A staged
+// companion (NAME.tlx.db.saving) written with these bytes is the one of this data file: a save was killed before it put
+// it in place.
+CompanionLoad LoadCompanion(const QString& ledgerTarget, const QByteArray& ledgerBytes, int records, LedgerState& into);
 
 // SaveLedger's side, under the hold of the data file `ledgerTarget`, in steps around its replacement, so that the
 // next load finds the data file with its own companion after a kill at any point.

@@ -6,6 +6,7 @@
 #include "formats/ScheduleBytes.h"
 #include "ledger/CheckDetails.h"
 #include "platform/Locale.h"
+#include "storage/CategoryValues.h"
 #include "storage/SafeFile.h"
 
 #include <QCoreApplication>
@@ -102,13 +103,45 @@ private:
     static inline int made = 0;
 };
 
+bool WriteCategories(Connection& db, const CompanionContents& c) {
+    if (!db.Run(
+            "CREATE TABLE categories (position INTEGER PRIMARY KEY, category TEXT NOT NULL, parts BLOB NOT NULL)") ||
+        !db.Run("CREATE TABLE kept_categories (id INTEGER PRIMARY KEY, path TEXT NOT NULL)") ||
+        !db.Run("CREATE TABLE category_rules (id INTEGER PRIMARY KEY, contains TEXT NOT NULL, category TEXT NOT NULL)"))
+        return false;
+    const auto text = [](const QString& value) { return value.isNull() ? QStringLiteral("") : value; };
+    QSqlQuery category = db.Query("INSERT INTO categories VALUES (?, ?, ?)");
+    for (const auto& [position, assignment] : c.categories) {
+        category.bindValue(0, position);
+        category.bindValue(1, text(assignment.category));
+        category.bindValue(2, PackParts(assignment.parts));
+        if (!db.Run(category))
+            return false;
+    }
+    const CompanionContents::CategoryLists lists = c.categoryLists.value_or(CompanionContents::CategoryLists{});
+    QSqlQuery kept = db.Query("INSERT INTO kept_categories (path) VALUES (?)");
+    for (const QString& path : lists.kept) {
+        kept.bindValue(0, text(path));
+        if (!db.Run(kept))
+            return false;
+    }
+    QSqlQuery rule = db.Query("INSERT INTO category_rules (contains, category) VALUES (?, ?)");
+    for (const CategoryRule& each : lists.rules) {
+        rule.bindValue(0, text(each.contains));
+        rule.bindValue(1, text(each.category));
+        if (!db.Run(rule))
+            return false;
+    }
+    return true;
+}
+
 bool WriteAll(Connection& db, const CompanionContents& c) {
     // The file is new and renamed in place only once complete: no rollback journal on disk, and the caller syncs it.
     if (!db.Run("PRAGMA journal_mode = MEMORY") || !db.Run("PRAGMA synchronous = OFF") || !db.Run("BEGIN"))
         return false;
     const QByteArray applicationId = "PRAGMA application_id = " + QByteArray::number(CompanionApplicationId);
-    // Only details need version 3: without them, versions before it read the file whole.
-    const int version = c.details.empty() ? 2 : CompanionVersion;
+    // Only details need version 3, and only categories version 4: without them, versions before read the file whole.
+    const int version = !c.categories.empty() || c.categoryLists ? 4 : !c.details.empty() ? 3 : 2;
     const QByteArray userVersion = "PRAGMA user_version = " + QByteArray::number(version);
     if (!db.Run(applicationId.constData()) || !db.Run(userVersion.constData()))
         return false;
@@ -179,7 +212,7 @@ bool WriteAll(Connection& db, const CompanionContents& c) {
                 return false;
         }
     }
-    return db.Run("COMMIT");
+    return (version < 4 || WriteCategories(db, c)) && db.Run("COMMIT");
 }
 
 // The header alone tells a file that is not ours or too new, without letting SQLite near it: its schema's version.
@@ -206,6 +239,42 @@ platform::Result<qint32, FileRead> ProbeHeader(const QString& path) {
     if (version < 1)
         return unusable(Damaged());
     return version;
+}
+
+// Version 4's tables, each value as the store takes it.
+bool ReadCategories(Connection& db, CompanionContents& c, QString& detail) {
+    const auto outOfBounds = [&detail](const char* what) {
+        detail = QCoreApplication::translate("CompanionFile", what);
+        return false;
+    };
+    QSqlQuery categories = db.Query("SELECT position, category, parts FROM categories ORDER BY position");
+    if (!db.Run(categories))
+        return false;
+    while (categories.next()) {
+        const int position = categories.value(0).toInt();
+        CategoryAssignment a{categories.value(1).toString(), {}};
+        if (position < 1 || position > c.records || !UnpackParts(categories.value(2).toByteArray(), a.parts))
+            return false;
+        if (!IsKeptAssignment(a))
+            return outOfBounds(
+                QT_TRANSLATE_NOOP("CompanionFile", "a transaction's category or split is not one Tallix can keep"));
+        c.categories.emplace_back(position, std::move(a));
+    }
+    CompanionContents::CategoryLists& lists = c.categoryLists.emplace();
+    QSqlQuery kept = db.Query("SELECT path FROM kept_categories ORDER BY id");
+    if (!db.Run(kept))
+        return false;
+    while (kept.next())
+        lists.kept << kept.value(0).toString();
+    QSqlQuery rules = db.Query("SELECT contains, category FROM category_rules ORDER BY id");
+    if (!db.Run(rules))
+        return false;
+    while (rules.next())
+        lists.rules.push_back({rules.value(0).toString(), rules.value(1).toString()});
+    if (!IsKeptList(lists.kept, lists.rules))
+        return outOfBounds(
+            QT_TRANSLATE_NOOP("CompanionFile", "the list of categories or an import rule is not one Tallix can keep"));
+    return db.Ok();
 }
 
 // Every value is checked against the data file's record count, and against what the store, its recovery journal and
@@ -320,7 +389,9 @@ bool ReadAll(Connection& db, qint32 version, CompanionContents& c,
             return outOfBounds(QT_TRANSLATE_NOOP("CompanionFile", "a check's memo or address is too long"));
         c.details.emplace_back(position, std::move(d));
     }
-    return db.Ok();
+    if (version < 4)
+        return db.Ok();
+    return ReadCategories(db, c, detail);
 }
 } // namespace
 

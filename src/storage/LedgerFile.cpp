@@ -141,11 +141,12 @@ bool RefuseSave(const QString& path, const QString& reason) {
 // What the load found beside the data file, when the user has to know.
 void ReportCompanion(const CompanionLoad& load, const QString& ledgerPath, const QString& companionPath) {
     if (load.outcome == CompanionLoad::Outcome::Unusable) {
-        platform::MsgBox(QCoreApplication::translate("LedgerFile",
-                                                     "%1 cannot be used: %2. The ledger opens without its cleared "
-                                                     "marks and schedules, and saving leaves that file as it is; move "
-                                                     "it aside to save new ones.")
-                             .arg(companionPath, load.problem));
+        platform::MsgBox(
+            QCoreApplication::translate("LedgerFile",
+                                        "%1 cannot be used: %2. The ledger opens without its cleared "
+                                        "marks, schedules and categories, and saving leaves that file as it is; move "
+                                        "it aside to save new ones.")
+                .arg(companionPath, load.problem));
         return;
     }
     const auto count = [](int n, const char* one, const char* many) {
@@ -162,14 +163,28 @@ void ReportCompanion(const CompanionLoad& load, const QString& ledgerPath, const
     if (load.detailsDropped > 0)
         lost << count(load.detailsDropped, QT_TRANSLATE_NOOP("LedgerFile", "1 check's memo or address"),
                       QT_TRANSLATE_NOOP("LedgerFile", "%1 checks' memos or addresses"));
+    if (load.categoriesDropped > 0)
+        lost << count(load.categoriesDropped, QT_TRANSLATE_NOOP("LedgerFile", "1 transaction's category"),
+                      QT_TRANSLATE_NOOP("LedgerFile", "%1 transactions' categories"));
     if (lost.isEmpty())
         return;
-    const QString what =
-        lost.size() == 1   ? lost[0]
-        : lost.size() == 2 ? QCoreApplication::translate("LedgerFile", "%1 and %2").arg(lost[0], lost[1])
-                           : QCoreApplication::translate("LedgerFile", "%1, %2 and %3").arg(lost[0], lost[1], lost[2]);
+    QString what;
+    switch (lost.size()) {
+    case 1:
+        what = lost[0];
+        break;
+    case 2:
+        what = QCoreApplication::translate("LedgerFile", "%1 and %2").arg(lost[0], lost[1]);
+        break;
+    case 3:
+        what = QCoreApplication::translate("LedgerFile", "%1, %2 and %3").arg(lost[0], lost[1], lost[2]);
+        break;
+    default:
+        what = QCoreApplication::translate("LedgerFile", "%1, %2, %3 and %4").arg(lost[0], lost[1], lost[2], lost[3]);
+        break;
+    }
     platform::MsgBox(
-        load.marksDropped + load.bankIdsDropped + load.detailsDropped == 1
+        load.marksDropped + load.bankIdsDropped + load.detailsDropped + load.categoriesDropped == 1
             ? QCoreApplication::translate("LedgerFile", "%1 of %2 could not be matched to its records and was dropped.")
                   .arg(what, ledgerPath)
             : QCoreApplication::translate("LedgerFile",
@@ -239,7 +254,7 @@ bool LoadLedger() {
         break;
     }
     // The marks never decide whether the ledger opens.
-    const CompanionLoad companion = LoadCompanion(target, bytes, loaded.NextSlot - 1, loaded.Marks, loaded.Schedules);
+    const CompanionLoad companion = LoadCompanion(target, bytes, loaded.NextSlot - 1, loaded);
     s.Records.swap(loaded.Records);
     s.NextSlot = loaded.NextSlot;
     s.LiveCount = loaded.LiveCount;
@@ -248,6 +263,8 @@ bool LoadLedger() {
     s.LockDate = loaded.LockDate;
     s.Marks = std::move(loaded.Marks);
     s.Schedules = std::move(loaded.Schedules);
+    s.KeptCategories = std::move(loaded.KeptCategories);
+    s.CategoryRules = std::move(loaded.CategoryRules);
     s.LastLoad = companion;
     // A companion the load did not take is left alone by saves: a late one may hold this ledger's marks.
     const bool taken =

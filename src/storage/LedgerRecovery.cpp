@@ -9,6 +9,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Locale.h"
 #include "platform/UserFolders.h"
+#include "storage/CategoryValues.h"
 #include "storage/DiskStamping.h"
 #include "storage/Recovery.h"
 
@@ -146,6 +147,22 @@ JournalChange DetailChange(int slot) {
     return change;
 }
 
+JournalChange CategoryChange(int slot) {
+    JournalChange change;
+    change.kind = JournalChange::Category;
+    change.slot = slot;
+    change.category = State().Marks.CategoryOf(slot);
+    return change;
+}
+
+JournalChange CategoryListChange() {
+    JournalChange change;
+    change.kind = JournalChange::CategoryList;
+    change.keptCategories = State().KeptCategories;
+    change.categoryRules = State().CategoryRules;
+    return change;
+}
+
 JournalChange SchedulesChange() {
     JournalChange change;
     change.kind = JournalChange::Schedules;
@@ -153,7 +170,7 @@ JournalChange SchedulesChange() {
     return change;
 }
 
-// The marks as changes that replace whatever marks the ledger has, deleted slots' hidden ones too.
+// The marks, details and categories as changes that replace whatever the ledger has, deleted slots' hidden ones too.
 void AppendMarks(std::vector<JournalChange>& changes) {
     const LedgerState& s = State();
     changes.emplace_back().kind = JournalChange::NoMarks;
@@ -165,6 +182,10 @@ void AppendMarks(std::vector<JournalChange>& changes) {
     for (int slot = 1; slot < std::min<int>(s.NextSlot, int(s.Marks.details.size())); ++slot) {
         if (s.Marks.details[size_t(slot)] != CheckDetail())
             changes.push_back(DetailChange(slot));
+    }
+    for (int slot = 1; slot < std::min<int>(s.NextSlot, int(s.Marks.categories.size())); ++slot) {
+        if (!s.Marks.categories[size_t(slot)].IsEmpty())
+            changes.push_back(CategoryChange(slot));
     }
     for (const ReconciledStatement& statement : s.Marks.statements) {
         JournalChange& change = changes.emplace_back();
@@ -195,6 +216,7 @@ JournalEntry Snapshot() {
     }
     AppendMarks(entry.changes);
     entry.changes.push_back(SchedulesChange());
+    entry.changes.push_back(CategoryListChange());
     entry.changes.push_back(ValuesChange());
     return entry;
 }
@@ -220,6 +242,11 @@ bool Fits(const JournalChange& change, int nextSlot) {
                change.address.size() <= MaxAddressLines &&
                std::all_of(change.address.begin(), change.address.end(),
                            [](const QString& line) { return line.size() <= MaxAddressLineLength; });
+    case JournalChange::Category:
+        return change.slot >= 1 && change.slot < nextSlot &&
+               (change.category.IsEmpty() || IsKeptAssignment(change.category));
+    case JournalChange::CategoryList:
+        return IsKeptList(change.keptCategories, change.categoryRules);
     case JournalChange::Statement:
         return platform::IsDayCountInRange(change.statement.date) &&
                std::all_of(change.statement.slots.begin(), change.statement.slots.end(),
@@ -269,6 +296,13 @@ void Apply(const JournalChange& change) {
     case JournalChange::Detail:
         s.Marks.SetDetail(change.slot, {change.memo, change.address, change.waitingToPrint});
         break;
+    case JournalChange::Category:
+        s.Marks.SetCategory(change.slot, change.category);
+        break;
+    case JournalChange::CategoryList:
+        s.KeptCategories = change.keptCategories;
+        s.CategoryRules = change.categoryRules;
+        break;
     case JournalChange::Statement:
         s.Marks.statements.push_back(change.statement);
         break;
@@ -314,6 +348,18 @@ platform::Result<> LogDetail(int index) {
     if (!Recording())
         return {};
     return Record(DetailChange(index));
+}
+
+platform::Result<> LogCategory(int index) {
+    if (!Recording())
+        return {};
+    return Record(CategoryChange(index));
+}
+
+platform::Result<> LogCategoryList() {
+    if (!Recording())
+        return {};
+    return Record(CategoryListChange());
 }
 
 platform::Result<> LogStatement(const ReconciledStatement& statement) {
@@ -380,8 +426,8 @@ platform::Result<> BeginAgain() {
 } // namespace
 
 void SetRecoveryJournal(bool on) {
-    SetJournalHooks({LogSlot, LogValues, LogMark, LogDetail, nullptr, nullptr, LogStatement, LogAllMarks, LogSchedules,
-                     LogBatch, CloseJournal, BeginAgain});
+    SetJournalHooks({LogSlot, LogValues, LogMark, LogDetail, LogCategory, LogCategoryList, LogStatement, LogAllMarks,
+                     LogSchedules, LogBatch, CloseJournal, BeginAgain});
     J().on = on;
 }
 

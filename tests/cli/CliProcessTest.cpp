@@ -1,5 +1,6 @@
 // tallix-cli as a user runs it: exit statuses, standard output and standard error.
 #include "Version.h"
+#include "ledger/Categories.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
@@ -278,6 +279,7 @@ TEST_F(CliProcess, CheckNotesClearedMarksThatDoNotMatchTheLedger) {
     ledger::AddTransaction(10, platform::DayCountFromDate(QDate(2024, 5, 3)), 8, QStringLiteral("Grocer"),
                            ledger::CheckOrPayment);
     ledger::SetClearMark(3, ledger::ClearMark::Cleared);
+    ASSERT_TRUE(ledger::SetCategory(3, {QStringLiteral("Food:Groceries"), {}}));
     ASSERT_TRUE(ledger::SaveLedger());
     ASSERT_TRUE(QFile::remove(ledgerPath) && QFile::rename(ledgerPath + ".bak", ledgerPath));
     const QString companion = ledgerPath + ".db";
@@ -285,8 +287,8 @@ TEST_F(CliProcess, CheckNotesClearedMarksThatDoNotMatchTheLedger) {
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(
         r.out.contains(QStringLiteral("%1: note: written with another version of %2; 1 of its cleared marks, 0 of "
-                                      "its bank transaction ids and 0 of its checks' memos or addresses match no "
-                                      "record and would be dropped\n")
+                                      "its bank transaction ids, 0 of its checks' memos or addresses and 1 of its "
+                                      "transactions' categories match no record and would be dropped\n")
                            .arg(companion, ledgerPath)))
         << r.out.toStdString();
     ASSERT_TRUE(QFile::resize(companion, 50));

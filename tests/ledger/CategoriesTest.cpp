@@ -73,6 +73,8 @@ TEST(CategoryParts, ScaledPartsAddUpExactlyAndKeepTheirProportions) {
     EXPECT_EQ(CentsOf(PartsWithDifferenceInLast(Parts({3000, 2000}), 6000)), std::vector<int64_t>({3000, 3000}));
     EXPECT_FALSE(PartsFit(Parts({5000}), 5000)) << "one part is no split";
     EXPECT_FALSE(PartsFit(Parts({3000, 1999}), 5000));
+    EXPECT_FALSE(PartsFit(Parts({MaxCents, MaxCents, MaxCents, MaxCents, 2'446'744'073'709'551'616}), 0))
+        << "they add up to 2^64, not to 0";
 }
 
 TEST(CategoryRules, TheFirstRuleWhoseTextTheDescriptionHoldsWins) {

@@ -3,6 +3,7 @@
 #include "storage/Companion.h"
 #include "LedgerTestSupport.h"
 #include "formats/LedgerFormat.h"
+#include "ledger/Categories.h"
 #include "ledger/CheckDetails.h"
 #include "ledger/ClearMarks.h"
 #include "storage/CompanionCheck.h"
@@ -38,8 +39,21 @@ int16_t SlotOf(const char* description) {
     return 0;
 }
 
-// The live records' marks and check details by description and the statements by their records: comparable across
-// saves, which renumber slots.
+std::string Text(const CategoryAssignment& a) {
+    std::string out = a.IsEmpty() ? "" : " in " + a.category.toStdString();
+    for (const SplitPart& part : a.parts)
+        out +=
+            "[" + part.category.toStdString() + "/" + part.memo.toStdString() + "/" + std::to_string(part.cents) + "]";
+    return out;
+}
+
+// The split of the check to the café (99.99): a part without a category and one taken back.
+CategoryAssignment CafeSplit() {
+    return {{}, {{"Food:Dining out", "Lunch", 12000}, {"", "Tip", 999}, {"Income:Other", "Voucher", -3000}}};
+}
+
+// The live records' marks, check details and categories by description, the statements by their records, the list
+// of categories and the rules: comparable across saves, which renumber slots.
 std::string View() {
     const LedgerState& s = State();
     const auto name = [&s](int slot) { return s.Records[size_t(slot)].Description.trimmed().toStdString(); };
@@ -49,7 +63,7 @@ std::string View() {
             out += name(slot) + " " + std::to_string(int(GetClearMark(slot))) + " " + BankIdOf(slot).toStdString() +
                    (MemoOf(slot).isEmpty() ? "" : " memo " + MemoOf(slot).toStdString()) +
                    (AddressOf(slot).isEmpty() ? "" : " to " + AddressOf(slot).join('/').toStdString()) +
-                   (IsWaitingToPrint(slot) ? " waiting" : "") + "\n";
+                   (IsWaitingToPrint(slot) ? " waiting" : "") + Text(CategoryOf(slot)) + "\n";
     }
     for (const ReconciledStatement& statement : Statements()) {
         out += "statement " + std::to_string(statement.date) + " " + std::to_string(statement.endingCents) + ":";
@@ -60,6 +74,10 @@ std::string View() {
     for (const Schedule& schedule : Schedules())
         out += "schedule " + schedule.description.toStdString() + " done through " +
                std::to_string(schedule.doneThrough) + "\n";
+    for (const CategoryRule& rule : CategoryRules())
+        out += "rule " + rule.contains.toStdString() + " " + rule.category.toStdString() + "\n";
+    if (KeptCategories() != DefaultCategories())
+        out += "kept: " + KeptCategories().join(QLatin1Char(',')).toStdString() + "\n";
     return out + "deleted: " + DeletedBankIds().join(QLatin1Char(',')).toStdString();
 }
 
@@ -94,7 +112,7 @@ protected:
         SetDataFileName(path);
     }
     // The sample ledger with marks, bank ids, a statement, the id of a deleted record, two equal records, the
-    // second marked, and check details, saved with its companion.
+    // second marked, check details and categories, saved with its companion.
     void BuildMarked() {
         BuildMixedLedger();
         AddTransaction(0, 39895, 700, "Rent", Withdrawal);
@@ -111,6 +129,9 @@ protected:
         SetSchedules({Rent()});
         ASSERT_TRUE(SetMemo(SlotOf(Cafe), "Invoice 77") && SetWaitingToPrint(SlotOf(Cafe), true));
         ASSERT_TRUE(SetAddress(SlotOf("Electric company"), {"Electric Co.", "PO Box 9", "", "Springfield"}));
+        ASSERT_TRUE(SetCategory(SlotOf("Electric company"), {"Utilities:Electricity", {}}) &&
+                    SetCategory(SlotOf("Salary"), {"Income:Salary", {}}) && SetCategory(SlotOf(Cafe), CafeSplit()));
+        ASSERT_TRUE(SetCategoryRules({{"GROCER", "Food:Groceries"}}) && AddCategory("Pets:Vet"));
         ASSERT_TRUE(SaveLedger());
     }
     // An empty folder and the marked ledger saved in it.
@@ -221,6 +242,59 @@ TEST_F(CompanionTest, LedgerWithoutMarksHasNoCompanion) {
     EXPECT_EQ(Entries(dir.path()), QStringList({"copy.tlx", "m.tlx", "m.tlx.bak", "m.tlx.db", "m.tlx.db.bak"}));
 }
 
+// Every kind of category comes back from a save and a load. The file is version 4 only for categories that differ
+// from a new ledger's, so that versions before them read the rest; a split that does not add up to its record (which
+// a save never writes) makes it unusable.
+TEST_F(CompanionTest, CategoriesComeBackAndNeedVersion4OnlyWhenANewLedgerHasOthers) {
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        char version;
+    } cases[] = {
+        {"marks only", [] {}, 2},
+        {"a memo", [] { SetMemo(SlotOf(Cafe), "Invoice"); }, 3},
+        {"a category",
+         [] {
+             ASSERT_TRUE(SetCategory(SlotOf("ATM"), {"Cash", {}}));
+         },
+         4},
+        {"a split", [] { ASSERT_TRUE(SetCategory(SlotOf(Cafe), CafeSplit())); }, 4},
+        {"a rule",
+         [] {
+             ASSERT_TRUE(SetCategoryRules({{"ATM", "Cash"}}));
+         },
+         4},
+        {"a category added to the list", [] { ASSERT_TRUE(AddCategory("Pets:Vet")); }, 4},
+        {"an empty list",
+         [] {
+             for (const QString& path : KeptCategories())
+                 ASSERT_TRUE(DeleteCategory(path, {}));
+         },
+         4},
+        {"one added and deleted again", [] { ASSERT_TRUE(AddCategory("Pets") && DeleteCategory("Pets", {})); }, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(db);
+        NewLedger();
+        SetDataFileName(path);
+        BuildMixedLedger();
+        SetClearMark(SlotOf("ATM"), ClearMark::Cleared);
+        c.change();
+        const std::string before = View();
+        ASSERT_TRUE(SaveLedger());
+        EXPECT_EQ(ReadBytes(db).at(63), c.version);
+        Reload();
+        EXPECT_EQ(View(), before);
+    }
+    ASSERT_TRUE(SetCategory(SlotOf(Cafe), CafeSplit()) && SaveLedger());
+    WriteBytes(db, EditedCompanion(db, [](CompanionContents& c) { c.categories[0].second.parts[1].cents += 1; }));
+    Reload();
+    EXPECT_EQ(LastCompanionLoad().problem, "it is damaged (a split does not add up to its transaction's amount)");
+    EXPECT_TRUE(CategoryOf(SlotOf(Cafe)).IsEmpty());
+    EXPECT_EQ(prompts.messages.size(), 1u) << "said once, as the load found it";
+}
+
 // The data file changed without its companion: records are found again by their bytes, even when the file keeps
 // its size and time (file times are as coarse as 2 s). `change` edits the file and makes the same change in the
 // store, dropping what the load cannot find, so that the store shows what to expect.
@@ -246,10 +320,12 @@ TEST_F(CompanionTest, ChangedDataFileIsMatchedRecordByRecord) {
              const int16_t salary = SlotOf("Salary");
              SetClearMark(salary, ClearMark::None);
              SetBankId(salary, {});
+             SetCategory(salary, {});
              UpdateTransaction(salary, 0, 39891, 1500, "Wages", false);
          },
          "", Outcome::Rematched,
-         "1 cleared mark and 1 bank transaction id of %1 could not be matched to its records and were dropped."},
+         "1 cleared mark, 1 bank transaction id and 1 transaction's category of %1 could not be matched to its "
+         "records and were dropped."},
         {"marked record deleted",
          [](QByteArray& file) {
              file.remove(2 * RecordSize, RecordSize);
@@ -257,17 +333,20 @@ TEST_F(CompanionTest, ChangedDataFileIsMatchedRecordByRecord) {
              DeleteTransaction(SlotOf("Electric company"));
          },
          "", Outcome::Rematched,
-         "1 cleared mark and 1 check's memo or address of %1 could not be matched to its records and were dropped."},
+         "1 cleared mark, 1 check's memo or address and 1 transaction's category of %1 could not be matched to its "
+         "records and were dropped."},
         {"check with a memo edited elsewhere",
          [](QByteArray& file) {
              file.replace(file.indexOf("Caf"), 3, "Kaf");
              const int16_t cafe = SlotOf(Cafe);
              SetMemo(cafe, {});
              SetWaitingToPrint(cafe, false);
+             SetCategory(cafe, {});
              UpdateTransaction(cafe, 102, 39893, 99.99f, QString::fromUtf8(Cafe).replace('C', 'K'), false);
          },
          "", Outcome::Rematched,
-         "1 check's memo or address of %1 could not be matched to its records and was dropped."},
+         "1 check's memo or address and 1 transaction's category of %1 could not be matched to its records and were "
+         "dropped."},
         {"record inserted first",
          [](QByteArray& file) {
              file.insert(RecordSize, RawRecord(Deposit, 0, 39880, 7, "Inserted", 0));
@@ -320,7 +399,7 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
         {"pages overwritten", [](QByteArray& b) { b.replace(4096, b.size() - 4096, QByteArray(b.size() - 4096, 'x')); },
          "it is damaged (database disk image is malformed)"},
         {"truncated", [](QByteArray& b) { b.truncate(2 * 4096); }, "it is damaged (database disk image is malformed)"},
-        {"newer version", [](QByteArray& b) { b[63] = 4; }, "it was written by a newer version of Tallix"},
+        {"newer version", [](QByteArray& b) { b[63] = 5; }, "it was written by a newer version of Tallix"},
         {"another program's database", [](QByteArray& b) { b[71] = 1; },
          "it is not a file of cleared marks written by Tallix"},
         {"not a database", [](QByteArray& b) { b = "notes"; }, "it is not a file of cleared marks written by Tallix"},
@@ -341,6 +420,17 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
          "it is damaged (a check's memo or address is too long)"},
         {"a fifth address line", edited([](CompanionContents& c) { c.details[0].second.address << "a"; }),
          "it is damaged (a check's memo or address is too long)"},
+        {"a category that is not a path", edited([](CompanionContents& c) { c.categories[0].second.category = "A:"; }),
+         "it is damaged (a transaction's category or split is not one Tallix can keep)"},
+        {"a split of one part", edited([](CompanionContents& c) { c.categories.back().second.parts.resize(1); }),
+         "it is damaged (a transaction's category or split is not one Tallix can keep)"},
+        {"a category and parts at once",
+         edited([](CompanionContents& c) { c.categories.back().second.category = "Food"; }),
+         "it is damaged (a transaction's category or split is not one Tallix can keep)"},
+        {"a rule without text", edited([](CompanionContents& c) { c.categoryLists->rules[0].contains = " "; }),
+         "it is damaged (the list of categories or an import rule is not one Tallix can keep)"},
+        {"a category kept twice", edited([](CompanionContents& c) { c.categoryLists->kept << "Pets:Vet"; }),
+         "it is damaged (the list of categories or an import rule is not one Tallix can keep)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -371,10 +461,11 @@ TEST_F(CompanionTest, UnusableCompanionIsNeverWrittenOver) {
         QString reason = QString::fromUtf8(c.problem);
         reason[0] = reason[0].toUpper();
         const QString failed = QStringLiteral("\nUnable to save file:\r%1\r%2; it was left as it is. Move it aside to "
-                                              "save the cleared marks and schedules.");
+                                              "save the cleared marks, schedules and categories.");
         const QString opened =
-            QStringLiteral("%1 cannot be used: %2. The ledger opens without its cleared marks and schedules, and "
-                           "saving leaves that file as it is; move it aside to save new ones.")
+            QStringLiteral(
+                "%1 cannot be used: %2. The ledger opens without its cleared marks, schedules and categories, and "
+                "saving leaves that file as it is; move it aside to save new ones.")
                 .arg(db, c.problem);
         EXPECT_EQ(Messages(),
                   (opened + failed.arg(db, reason).repeated(2) + failed.arg(PathOf("n.tlx.db"), reason)).toStdString());
@@ -417,8 +508,11 @@ TEST_F(CompanionTest, SaveStoppedAnywhereLeavesTheOldOrTheNewLedger) {
             SetClearMark(SlotOf("ATM"), ClearMark::Cleared);
         },
         [] { SetBankId(SlotOf("Grocer"), "FIT-1"); }, // marks only
+        [] {
+            ASSERT_TRUE(SetCategory(SlotOf("ATM"), {"Cash", {}}));
+        }, // a category only
     };
-    for (int run = 0; run < 16; ++run) {
+    for (int run = 0; run < 24; ++run) {
         const FailingStep& step = FailingSteps[run % 4];
         const bool kill = run / 4 % 2;
         for (int spared = 0;; ++spared) {
@@ -476,8 +570,12 @@ TEST_F(CompanionTest, JournalBringsBackTheMarksAfterACrash) {
     SetAddress(SlotOf("Electric company"), {});
     AddTransaction(103, 39900, 12, "Roofer", CheckOrPayment);
     ASSERT_TRUE(SetAddress(SlotOf("Roofer"), {"J. Pipe", "1 Main St"}) && SetWaitingToPrint(SlotOf("Roofer"), true));
+    ASSERT_TRUE(SetCategory(SlotOf("Roofer"), {{}, {{"Housing:Repairs", "Roof", 1500}, {"", "Refund", -300}}}));
+    ASSERT_TRUE(SetCategory(SlotOf("ATM"), {"Cash", {}}) && SetCategory(SlotOf("Electric company"), {}));
+    ASSERT_TRUE(MoveCategory("Food", "Living:Food") && SetCategoryRules({{"ROOFER", "Housing:Repairs"}}));
     SetBankId(SlotOf("Grocer"), "FIT-1");
     RecordStatement({39891, -5, {SlotOf("ATM")}});
+    ASSERT_TRUE(DropLastStatement()); // every mark, detail and category again, as one entry
     AddTransaction(0, 39900, 5, "Refund", Deposit);
     {
         PromptScript script;

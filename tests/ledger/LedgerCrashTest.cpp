@@ -1,5 +1,6 @@
 #include "LedgerTestSupport.h"
 #include "formats/LedgerFormat.h"
+#include "ledger/Categories.h"
 #include "storage/LedgerFile.h"
 
 #include <QBuffer>
@@ -15,7 +16,12 @@ namespace {
 
 class LedgerCrashTest : public LedgerTest {};
 
-// Two ledgers of different sizes, so a torn file would show as either length or content.
+// Two ledgers of different sizes, so a torn file would show as either length or content; with a category of their
+// own, kept in the companion file, which must come with its data file.
+QString CategoryOfLedger(bool first) {
+    return first ? QStringLiteral("Food:Groceries") : QStringLiteral("Car:Fuel");
+}
+
 void BuildLedger(bool first) {
     NewLedger();
     SetStartingBalance(first ? 100 : 200);
@@ -23,6 +29,7 @@ void BuildLedger(bool first) {
     for (int i = 0; i < records; ++i)
         AddTransaction(int16_t(i + 1), 40000 + i, float(i) / 4,
                        (first ? QStringLiteral("first %1") : QStringLiteral("second %1")).arg(i), CheckOrPayment);
+    SetCategory(2, {CategoryOfLedger(first), {}});
 }
 
 QByteArray BytesOf(bool first) {
@@ -88,6 +95,7 @@ TEST_F(LedgerCrashTest, KilledSaveLeavesEitherTheOldOrTheNewLedger) {
         SetDataFileName(path);
         EXPECT_TRUE(LoadLedger());
         EXPECT_EQ(GetTransactionCount(), onDisk.size() / RecordSize);
+        EXPECT_EQ(CategoryOf(2).category, CategoryOfLedger(onDisk == first));
     }
 }
 

@@ -1,5 +1,6 @@
 // Unsaved changes after a crash: every change is in the journal on disk as it is made, and comes back exactly.
 #include "LedgerTestSupport.h"
+#include "ledger/Categories.h"
 #include "platform/AtomicFile.h"
 #include "storage/LedgerFile.h"
 #include "storage/Recovery.h"
@@ -16,23 +17,28 @@ using namespace tallix::test;
 
 namespace {
 
-// What the data file would hold: the transactions' slots and the ledger-wide values.
+// What the data file would hold: the transactions' slots and the ledger-wide values; and their categories.
 struct Contents {
     std::vector<TransactionRecord> slots;
     int32_t liveCount;
     int16_t nextCheckNumber;
     float startingBalance;
     double lockDate;
+    CategorySnapshot categories;
     bool operator==(const Contents&) const = default;
 };
 
 Contents Now() {
     const LedgerState& s = State();
+    CategorySnapshot categories{s.KeptCategories, s.CategoryRules, {}};
+    for (int slot = 1; slot < s.NextSlot; ++slot)
+        categories.bySlot.push_back(s.Marks.CategoryOf(slot));
     return {{s.Records.begin() + 1, s.Records.begin() + s.NextSlot},
             s.LiveCount,
             s.NextCheckNumber,
             s.StartingBalance,
-            s.LockDate};
+            s.LockDate,
+            categories};
 }
 
 class RecoveryJournalTest : public LedgerTest {
@@ -69,6 +75,13 @@ TEST_F(RecoveryJournalTest, EveryChangeComesBackAndACutEntryLosesOnlyItself) {
         [] { RestoreTransaction(3, Fee); },
         [] { SetLockDate(45001); },
         [] { SetStartingBalance(-20.5f); },
+        [] {
+            ASSERT_TRUE(SetCategory(1, {{}, {{"Food:Groceries", "Milk", 2000}, {"", "", 550}}}));
+        },
+        [] { ASSERT_TRUE(MoveCategory("Food", "Living:Food")); },
+        [] {
+            ASSERT_TRUE(SetCategoryRules({{"GROCER", "Living:Food"}}));
+        },
         [] {
             const ChangeBatch batch;
             for (int i = 0; i < 200; ++i)

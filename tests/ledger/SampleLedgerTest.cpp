@@ -1,4 +1,5 @@
 #include "demo/SampleLedger.h"
+#include "ledger/Categories.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
@@ -31,8 +32,18 @@ TEST(SampleLedger, AYearOfEveryKindWithTheFirstQuarterLocked) {
     double lockDate = 0;
     ASSERT_TRUE(GetLockDate(lockDate));
     std::map<ClearMark, int> marks;
+    const QStringList defaults = DefaultCategories();
+    int splits = 0;
     int16_t slot = 1;
     for (const TransactionRecord& r : records) {
+        // Every transaction is in a category of a new ledger's list; a split adds up to its amount.
+        const CategoryAssignment category = CategoryOf(slot);
+        EXPECT_TRUE(category.IsSplit() ? PartsFit(category.parts, ToCents(r.Amount))
+                                       : defaults.contains(category.category))
+            << r.Description.toStdString();
+        for (const SplitPart& part : category.parts)
+            EXPECT_TRUE(defaults.contains(part.category));
+        splits += category.IsSplit();
         kinds[r.TypeCode == CheckOrPayment && r.CheckNumber == PaymentCheckNumber ? -2 : r.TypeCode]++;
         highestCheck = std::max(highestCheck, r.CheckNumber);
         EXPECT_EQ(r.Locked != 0, r.Date <= lockDate);
@@ -51,6 +62,8 @@ TEST(SampleLedger, AYearOfEveryKindWithTheFirstQuarterLocked) {
         EXPECT_GT(kinds[kind], 0) << "kind " << kind;
     for (const ClearMark mark : {ClearMark::None, ClearMark::Cleared, ClearMark::Reconciled})
         EXPECT_GT(marks[mark], 10);
+    EXPECT_GT(splits, 0);
+    EXPECT_EQ(CategoryRules().size(), 2u);
     ASSERT_EQ(Statements().size(), 1u);
     EXPECT_EQ(Statements()[0].date, lockDate);
     EXPECT_EQ(GetNextCheckNumber(), highestCheck + 1);
