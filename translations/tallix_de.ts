@@ -667,10 +667,6 @@
 <context>
     <name>CliCheck</name>
     <message>
-        <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
-        <translation>Hinweis: nicht verwendbar: %1; Tallix öffnet das Kassenbuch ohne seine Bestätigungsvermerke und geplanten Buchungen und lässt diese Datei unverändert</translation>
-    </message>
-    <message>
         <source>note: written with another version of %1; every mark still matches a record</source>
         <translation>Hinweis: mit einer anderen Fassung von %1 geschrieben; jeder Vermerk passt noch zu einem Datensatz</translation>
     </message>
@@ -731,8 +727,12 @@
         <translation>%1 Fehler</translation>
     </message>
     <message>
-        <source>note: written with another version of %1; %2 of its cleared marks, %3 of its bank transaction ids and %4 of its checks&apos; memos or addresses match no record and would be dropped</source>
-        <translation>Hinweis: mit einer anderen Fassung von %1 geschrieben; %2 seiner Bestätigungsvermerke, %3 seiner Bank-Buchungskennungen und %4 seiner Schecknotizen oder -adressen passen zu keinem Datensatz und würden verworfen</translation>
+        <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks, schedules and categories and leaves this file as it is</source>
+        <translation>Hinweis: nicht verwendbar: %1; Tallix öffnet das Kassenbuch ohne seine Bestätigungsvermerke, geplanten Buchungen und Kategorien und lässt diese Datei unverändert</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; %2 of its cleared marks, %3 of its bank transaction ids, %4 of its checks&apos; memos or addresses and %5 of its transactions&apos; categories match no record and would be dropped</source>
+        <translation>Hinweis: mit einer anderen Fassung von %1 geschrieben; %2 seiner Bestätigungsvermerke, %3 seiner Bank-Buchungskennungen, %4 seiner Schecknotizen oder -adressen und %5 seiner Buchungskategorien passen zu keinem Datensatz und würden verworfen</translation>
     </message>
 </context>
 <context>
@@ -1022,8 +1022,12 @@
         <translation>sie gehört zu einem anderen Kassenbuch: keiner ihrer Datensätze ist in diesem</translation>
     </message>
     <message>
-        <source>%1; it was left as it is. Move it aside to save the cleared marks and schedules.</source>
-        <translation>%1; sie wurde unverändert gelassen. Legen Sie sie beiseite, um die Bestätigungsvermerke und geplanten Buchungen zu speichern.</translation>
+        <source>it is damaged (a split does not add up to its transaction&apos;s amount)</source>
+        <translation>sie ist beschädigt (eine Aufteilung ergibt nicht den Betrag ihrer Buchung)</translation>
+    </message>
+    <message>
+        <source>%1; it was left as it is. Move it aside to save the cleared marks, schedules and categories.</source>
+        <translation>%1; sie wurde unverändert gelassen. Legen Sie sie beiseite, um die Bestätigungsvermerke, geplanten Buchungen und Kategorien zu speichern.</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1067,14 @@
     <message>
         <source>a check&apos;s memo or address is too long</source>
         <translation>die Notiz oder die Adresse eines Schecks ist zu lang</translation>
+    </message>
+    <message>
+        <source>a transaction&apos;s category or split is not one Tallix can keep</source>
+        <translation>eine Kategorie oder Aufteilung einer Buchung kann Tallix nicht aufbewahren</translation>
+    </message>
+    <message>
+        <source>the list of categories or an import rule is not one Tallix can keep</source>
+        <translation>die Liste der Kategorien oder eine Importregel kann Tallix nicht aufbewahren</translation>
     </message>
 </context>
 <context>
@@ -1713,10 +1725,6 @@
         <translation>Sie ist in einer anderen Tallix-Instanz geöffnet: %1.</translation>
     </message>
     <message>
-        <source>%1 cannot be used: %2. The ledger opens without its cleared marks and schedules, and saving leaves that file as it is; move it aside to save new ones.</source>
-        <translation>%1 ist nicht verwendbar: %2. Das Kassenbuch wird ohne seine Bestätigungsvermerke und geplanten Buchungen geöffnet, und beim Speichern bleibt diese Datei unverändert; legen Sie sie beiseite, um neue zu speichern.</translation>
-    </message>
-    <message>
         <source>1 cleared mark</source>
         <translation>1 Bestätigungsvermerk</translation>
     </message>
@@ -1759,6 +1767,22 @@
     <message>
         <source>%1, %2 and %3</source>
         <translation>%1, %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The ledger opens without its cleared marks, schedules and categories, and saving leaves that file as it is; move it aside to save new ones.</source>
+        <translation>%1 ist nicht verwendbar: %2. Das Kassenbuch wird ohne seine Bestätigungsvermerke, geplanten Buchungen und Kategorien geöffnet, und beim Speichern bleibt diese Datei unverändert; legen Sie sie beiseite, um neue zu speichern.</translation>
+    </message>
+    <message>
+        <source>1 transaction&apos;s category</source>
+        <translation>1 Kategorie einer Buchung</translation>
+    </message>
+    <message>
+        <source>%1 transactions&apos; categories</source>
+        <translation>%1 Kategorien von Buchungen</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation>%1, %2, %3 und %4</translation>
     </message>
 </context>
 <context>

@@ -667,10 +667,6 @@
 <context>
     <name>CliCheck</name>
     <message>
-        <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
-        <translation>nota: no se puede usar: %1; Tallix abre el libro sin sus marcas de punteo ni sus movimientos programados y deja este archivo como está</translation>
-    </message>
-    <message>
         <source>note: written with another version of %1; every mark still matches a record</source>
         <translation>nota: escrito con otra versión de %1; cada marca sigue correspondiendo a un registro</translation>
     </message>
@@ -731,8 +727,12 @@
         <translation>%1 errores</translation>
     </message>
     <message>
-        <source>note: written with another version of %1; %2 of its cleared marks, %3 of its bank transaction ids and %4 of its checks&apos; memos or addresses match no record and would be dropped</source>
-        <translation>nota: escrito con otra versión de %1; %2 de sus marcas de punteo, %3 de sus identificadores bancarios de movimiento y %4 de sus notas o direcciones de cheques no corresponden a ningún registro y se descartarían</translation>
+        <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks, schedules and categories and leaves this file as it is</source>
+        <translation>nota: no se puede usar: %1; Tallix abre el libro sin sus marcas de punteo, sus movimientos programados ni sus categorías y deja este archivo como está</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; %2 of its cleared marks, %3 of its bank transaction ids, %4 of its checks&apos; memos or addresses and %5 of its transactions&apos; categories match no record and would be dropped</source>
+        <translation>nota: escrito con otra versión de %1; %2 de sus marcas de punteo, %3 de sus identificadores bancarios de movimiento, %4 de sus notas o direcciones de cheques y %5 de sus categorías de movimientos no corresponden a ningún registro y se descartarían</translation>
     </message>
 </context>
 <context>
@@ -1022,8 +1022,12 @@
         <translation>pertenece a otro libro: ninguno de sus registros está en este</translation>
     </message>
     <message>
-        <source>%1; it was left as it is. Move it aside to save the cleared marks and schedules.</source>
-        <translation>%1; se ha dejado como estaba. Apártelo para guardar las marcas de punteo y los movimientos programados.</translation>
+        <source>it is damaged (a split does not add up to its transaction&apos;s amount)</source>
+        <translation>está dañado (una división no suma el importe de su movimiento)</translation>
+    </message>
+    <message>
+        <source>%1; it was left as it is. Move it aside to save the cleared marks, schedules and categories.</source>
+        <translation>%1; se ha dejado como estaba. Apártelo para guardar las marcas de punteo, los movimientos programados y las categorías.</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1067,14 @@
     <message>
         <source>a check&apos;s memo or address is too long</source>
         <translation>la nota o la dirección de un cheque es demasiado larga</translation>
+    </message>
+    <message>
+        <source>a transaction&apos;s category or split is not one Tallix can keep</source>
+        <translation>una categoría o división de un movimiento no es de las que Tallix puede guardar</translation>
+    </message>
+    <message>
+        <source>the list of categories or an import rule is not one Tallix can keep</source>
+        <translation>la lista de categorías o una regla de importación no es de las que Tallix puede guardar</translation>
     </message>
 </context>
 <context>
@@ -1713,10 +1725,6 @@
         <translation>Está abierto en otra instancia de Tallix: %1.</translation>
     </message>
     <message>
-        <source>%1 cannot be used: %2. The ledger opens without its cleared marks and schedules, and saving leaves that file as it is; move it aside to save new ones.</source>
-        <translation>%1 no se puede usar: %2. El libro se abre sin sus marcas de punteo ni sus movimientos programados, y al guardar ese archivo se deja como está; apártelo para guardar los nuevos.</translation>
-    </message>
-    <message>
         <source>1 cleared mark</source>
         <translation>1 marca de punteo</translation>
     </message>
@@ -1759,6 +1767,22 @@
     <message>
         <source>%1, %2 and %3</source>
         <translation>%1, %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The ledger opens without its cleared marks, schedules and categories, and saving leaves that file as it is; move it aside to save new ones.</source>
+        <translation>%1 no se puede usar: %2. El libro se abre sin sus marcas de punteo, sus movimientos programados ni sus categorías, y al guardar ese archivo se deja como está; apártelo para guardar los nuevos.</translation>
+    </message>
+    <message>
+        <source>1 transaction&apos;s category</source>
+        <translation>1 categoría de un movimiento</translation>
+    </message>
+    <message>
+        <source>%1 transactions&apos; categories</source>
+        <translation>%1 categorías de movimientos</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation>%1, %2, %3 y %4</translation>
     </message>
 </context>
 <context>

@@ -667,10 +667,6 @@
 <context>
     <name>CliCheck</name>
     <message>
-        <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks and schedules and leaves this file as it is</source>
-        <translation>remarque : inutilisable : %1 ; Tallix ouvre le registre sans ses pointages ni ses opérations planifiées et laisse ce fichier tel quel</translation>
-    </message>
-    <message>
         <source>note: written with another version of %1; every mark still matches a record</source>
         <translation>remarque : écrit avec une autre version de %1 ; chaque pointage correspond encore à une écriture</translation>
     </message>
@@ -731,8 +727,12 @@
         <translation>%1 erreurs</translation>
     </message>
     <message>
-        <source>note: written with another version of %1; %2 of its cleared marks, %3 of its bank transaction ids and %4 of its checks&apos; memos or addresses match no record and would be dropped</source>
-        <translation>remarque : écrit avec une autre version de %1 ; %2 de ses pointages, %3 de ses identifiants d&apos;opération bancaire et %4 de ses mémos ou adresses de chèques ne correspondent à aucune écriture et seraient supprimés</translation>
+        <source>note: cannot be used: %1; Tallix opens the ledger without its cleared marks, schedules and categories and leaves this file as it is</source>
+        <translation>remarque : inutilisable : %1 ; Tallix ouvre le registre sans ses pointages, ses opérations planifiées ni ses catégories et laisse ce fichier tel quel</translation>
+    </message>
+    <message>
+        <source>note: written with another version of %1; %2 of its cleared marks, %3 of its bank transaction ids, %4 of its checks&apos; memos or addresses and %5 of its transactions&apos; categories match no record and would be dropped</source>
+        <translation>remarque : écrit avec une autre version de %1 ; %2 de ses pointages, %3 de ses identifiants d&apos;opération bancaire, %4 de ses mémos ou adresses de chèques et %5 de ses catégories d&apos;opérations ne correspondent à aucune écriture et seraient supprimés</translation>
     </message>
 </context>
 <context>
@@ -1022,8 +1022,12 @@
         <translation>il appartient à un autre registre : aucune de ses écritures ne figure dans celui-ci</translation>
     </message>
     <message>
-        <source>%1; it was left as it is. Move it aside to save the cleared marks and schedules.</source>
-        <translation>%1 ; il a été laissé tel quel. Mettez-le de côté pour enregistrer les pointages et les opérations planifiées.</translation>
+        <source>it is damaged (a split does not add up to its transaction&apos;s amount)</source>
+        <translation>il est endommagé (une ventilation ne correspond pas au montant de son opération)</translation>
+    </message>
+    <message>
+        <source>%1; it was left as it is. Move it aside to save the cleared marks, schedules and categories.</source>
+        <translation>%1 ; il a été laissé tel quel. Mettez-le de côté pour enregistrer les pointages, les opérations planifiées et les catégories.</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1067,14 @@
     <message>
         <source>a check&apos;s memo or address is too long</source>
         <translation>le mémo ou l&apos;adresse d&apos;un chèque est trop long</translation>
+    </message>
+    <message>
+        <source>a transaction&apos;s category or split is not one Tallix can keep</source>
+        <translation>une catégorie ou une ventilation d&apos;opération ne peut pas être conservée par Tallix</translation>
+    </message>
+    <message>
+        <source>the list of categories or an import rule is not one Tallix can keep</source>
+        <translation>la liste des catégories ou une règle d&apos;importation ne peut pas être conservée par Tallix</translation>
     </message>
 </context>
 <context>
@@ -1713,10 +1725,6 @@
         <translation>Il est ouvert dans une autre instance de Tallix : %1.</translation>
     </message>
     <message>
-        <source>%1 cannot be used: %2. The ledger opens without its cleared marks and schedules, and saving leaves that file as it is; move it aside to save new ones.</source>
-        <translation>%1 est inutilisable : %2. Le registre s&apos;ouvre sans ses pointages ni ses opérations planifiées, et l&apos;enregistrement laisse ce fichier tel quel ; mettez-le de côté pour enregistrer les nouveaux.</translation>
-    </message>
-    <message>
         <source>1 cleared mark</source>
         <translation>1 pointage</translation>
     </message>
@@ -1759,6 +1767,22 @@
     <message>
         <source>%1, %2 and %3</source>
         <translation>%1, %2 et %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2. The ledger opens without its cleared marks, schedules and categories, and saving leaves that file as it is; move it aside to save new ones.</source>
+        <translation>%1 est inutilisable : %2. Le registre s&apos;ouvre sans ses pointages, ses opérations planifiées ni ses catégories, et l&apos;enregistrement laisse ce fichier tel quel ; mettez-le de côté pour enregistrer les nouveaux.</translation>
+    </message>
+    <message>
+        <source>1 transaction&apos;s category</source>
+        <translation>1 catégorie d&apos;opération</translation>
+    </message>
+    <message>
+        <source>%1 transactions&apos; categories</source>
+        <translation>%1 catégories d&apos;opérations</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation>%1, %2, %3 et %4</translation>
     </message>
 </context>
 <context>
