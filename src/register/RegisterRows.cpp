@@ -1,5 +1,6 @@
 #include "register/RegisterRows.h"
 
+#include "ledger/Categories.h"
 #include "ledger/CheckDetails.h"
 #include "model/TransactionRules.h"
 #include "platform/Locale.h"
@@ -116,6 +117,7 @@ RegisterRow RowOfRecord(const ledger::TransactionRecord& record, int slot, const
     row.mark = ledger::GetClearMark(int16_t(slot));
     if (record.TypeCode == ledger::CheckOrPayment)
         row.memo = ledger::MemoOf(int16_t(slot));
+    row.category = ledger::CategoryOf(int16_t(slot));
     const QStringView description = TrimSpaces(row.record.Description);
     row.descriptionStart = description.data() - row.record.Description.constData();
     row.descriptionSize = description.size();

@@ -5,6 +5,7 @@
 
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "model/Category.h"
 #include "platform/LocaleCodec.h"
 
 #include <QString>
@@ -29,6 +30,8 @@ struct RegisterRow {
     QString typedAmount;
     // A check's or payment's memo, as the store holds it (it takes a memo at once).
     QString memo;
+    // The category or split, as the store holds it (it takes one at once).
+    ledger::CategoryAssignment category;
 
     bool IsLocked() const { return record.Locked != 0; }
     // Reconciled rows are the locked ones; cleared, an unlocked row the bank has shown (also one reconciled once

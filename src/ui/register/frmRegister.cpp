@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCompleter>
 #include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,14 +22,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringListModel>
+#include <QTableWidget>
 
 using platform::PixelsToTwips;
 using platform::TwipsRect;
 using platform::TwipsToPixels;
 
 namespace {
-// 8940 before the memo column took its 960.
-constexpr int DesignClientWidth = 9900;
+// 8940 before the memo column took its 960, 9900 before the category column took its 1200.
+constexpr int DesignClientWidth = 11100;
 constexpr int DesignClientHeight = 6225;
 constexpr int MinimumWidth = 4000;
 constexpr int GridLeft = 20;
@@ -39,7 +42,11 @@ constexpr int GridWidthMargin = 40;
 frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), RegHeight(RegHeight), procedures(grid) {
     setObjectName(QStringLiteral("frmRegister"));
     // The statement and upcoming bars show figures of the rows: they follow every command that changes them.
-    procedures.SetChangeListener([this] { UpdateBars(); });
+    procedures.SetChangeListener([this] {
+        UpdateBars();
+        if (!FilterBar->isHidden())
+            FillFilteredRows();
+    });
     setWindowTitle(tr("Check Register"));
     setModal(true);
     setSizeGripEnabled(false);
@@ -72,6 +79,10 @@ void frmRegister::CreateControls() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFrame(false);
     Text1->setGeometry(TwipsRect(2880, 120, 1575, 285));
+    // The category cell completes from the ledger's list, wherever the typed text lies in a path.
+    categoryCompleter = new QCompleter(new QStringListModel(this), this);
+    categoryCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    categoryCompleter->setFilterMode(Qt::MatchContains);
 
     Label1 = new QLabel(tr("Starting Balance:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -179,6 +190,7 @@ void frmRegister::CreateControls() {
     connect(StatementFinish, &QPushButton::clicked, this, &frmRegister::StatementFinish_Click);
     StatementBar->hide();
     CreateUpcomingBar();
+    CreateFilterBar();
 }
 
 namespace {
@@ -319,6 +331,14 @@ void frmRegister::Form_Resize() {
     if (barHeight > 0)
         FindBar->setGeometry(MSFlexGrid1->x(), MSFlexGrid1->geometry().bottom() + 1 + upcomingHeight,
                              MSFlexGrid1->width(), barHeight);
+    // The filtered view lies over the grid, its bar on top.
+    if (!FilterBar->isHidden()) {
+        const QRect area = MSFlexGrid1->geometry();
+        const int filterHeight = FilterBar->sizeHint().height();
+        FilterBar->setGeometry(area.x(), area.y(), area.width(), filterHeight);
+        FilteredRows->setGeometry(area.x(), area.y() + filterHeight, area.width(),
+                                  std::max(0, area.height() - filterHeight));
+    }
 }
 
 void frmRegister::keyPressEvent(QKeyEvent* event) {
