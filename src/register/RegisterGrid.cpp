@@ -256,7 +256,7 @@ QString RegisterGrid::SplitAmountQuestion(int row, const QString& text) const {
 }
 
 QStringList RegisterGrid::SplitAmountChoices() {
-    return {QCoreApplication::translate("RegisterGrid", "Scale Them"),
+    return {QCoreApplication::translate("RegisterGrid", "Scale in Proportion"),
             QCoreApplication::translate("RegisterGrid", "Difference to the Last Part"),
             QCoreApplication::translate("RegisterGrid", "Cancel")};
 }

@@ -332,6 +332,9 @@ TEST_F(RegisterUndoTest, TheJournalHoldsWhatTheWriteBackWouldWriteAtEveryStep) {
     ASSERT_TRUE(procedures.Redo());
     ASSERT_TRUE(procedures.DeleteRecord(RowOfSlot(5)));
     ASSERT_TRUE(procedures.Undo()); // the fee comes back with its edit
+    // A split takes the fee's amount typed before into the store; the description typed before stays ahead of it.
+    Edit(5, Description, QStringLiteral("Bank fee"));
+    ASSERT_EQ(Split(5), RegisterModel::Outcome::Changed);
     ASSERT_EQ(Edit(4, Memo, QStringLiteral("Account 7")), RegisterModel::Outcome::Changed);
     ASSERT_EQ(procedures.Void(RowOfSlot(4)), RegisterModel::Outcome::Changed);
 

@@ -183,7 +183,7 @@ std::vector<ledger::SplitPart> SplitEditor::Parts() const {
 
 QString SplitEditor::Fault() const {
     if (table->rowCount() < 2)
-        return tr("A split needs at least two parts. To give the transaction one category, use Remove Split.");
+        return tr("A split needs at least two parts: add a part.");
     for (int row = 0; row < table->rowCount(); ++row) {
         const QString category = table->item(row, CategoryColumn)->text();
         const QString tidy = ledger::NormalizedCategory(category);
@@ -192,7 +192,7 @@ QString SplitEditor::Fault() const {
                       "Food:Groceries.")
                 .arg(QString::number(row + 1), category);
         if (!PartCents(row))
-            return tr("Part %1: \"%2\" is not an amount in cents. Type an amount such as %3.")
+            return tr("Part %1: \"%2\" is not an amount. Type one such as %3, with at most two decimals.")
                 .arg(QString::number(row + 1), table->item(row, AmountColumn)->text(), codec.FormatCents(1234));
     }
     if (const int64_t rest = *LeftCents(); rest != 0)
