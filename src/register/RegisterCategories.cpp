@@ -49,7 +49,7 @@ bool RegisterModel::PutCategory(const Change& change, int side, RegisterUpdate& 
             StoreAmount(change.slot, change.storeAmount[1 - side]);
         return false;
     }
-    rows[size_t(index)].category = change.category[side];
+    rows[size_t(index)].SetCategory(change.category[side]);
     update.rows.push_back(index);
     return true;
 }
@@ -68,7 +68,7 @@ RegisterModel::Outcome RegisterModel::SetCategory(int index, const ledger::Categ
     const RegisterRow& row = rows[size_t(index)];
     if (row.IsLocked())
         return Outcome::Refused;
-    if (assignment == row.category)
+    if (assignment == row.Category())
         return Outcome::Unchanged;
     if (!assignment.category.isEmpty() && (assignment.IsSplit() || !ledger::IsCategoryPath(assignment.category)))
         return Outcome::Refused;
@@ -78,7 +78,7 @@ RegisterModel::Outcome RegisterModel::SetCategory(int index, const ledger::Categ
     change.kind = Kind::Category;
     change.slot = row.slot;
     change.column = Category;
-    change.category[0] = row.category;
+    change.category[0] = row.Category();
     change.category[1] = assignment;
     change.categoryChanged = true;
     const ledger::ChangeBatch oneEntry;
@@ -94,7 +94,7 @@ RegisterModel::Outcome RegisterModel::SetCategory(int index, const ledger::Categ
 
 RegisterModel::Outcome RegisterModel::CommitCategory(int index, const QString& text, RegisterUpdate& update) {
     const RegisterRow& row = rows[size_t(index)];
-    if (row.IsLocked() || row.category.IsSplit())
+    if (row.IsLocked() || row.Category().IsSplit())
         return Outcome::Refused;
     const QString path = ListedSpelling(text);
     if (path.size() > ledger::MaxCategoryLength)
@@ -118,7 +118,7 @@ QString RegisterModel::ListedSpelling(const QString& typed) {
 bool RegisterModel::ChangesSplitAmount(int index, int column, const QString& text) const {
     const RegisterRow& row = rows[size_t(index)];
     const int amountColumn = ledger::IsCredit(row.record.TypeCode) ? Credit : Debit;
-    if (column != amountColumn || !row.category.IsSplit() || !IsValidAmountText(text))
+    if (column != amountColumn || !row.Category().IsSplit() || !IsValidAmountText(text))
         return false;
     return ShownCents(*platform::ToMoney(text)) != ShownCents(row.record.Amount);
 }
@@ -126,10 +126,10 @@ bool RegisterModel::ChangesSplitAmount(int index, int column, const QString& tex
 bool RegisterModel::FollowAmount(Change& change, PartsFollow parts, RegisterUpdate& update) {
     const RegisterRow& row = rows[size_t(IndexOfSlot(change.slot))];
     const int64_t cents = ledger::ToCents(row.record.Amount);
-    change.category[0] = row.category;
+    change.category[0] = row.Category();
     change.category[1].parts = parts == PartsFollow::Scale
-                                   ? ledger::ScaledParts(row.category.parts, cents)
-                                   : ledger::PartsWithDifferenceInLast(row.category.parts, cents);
+                                   ? ledger::ScaledParts(row.Category().parts, cents)
+                                   : ledger::PartsWithDifferenceInLast(row.Category().parts, cents);
     change.categoryChanged = true;
     if (!ledger::PartsFit(change.category[1].parts, cents))
         return false;

@@ -131,10 +131,10 @@ RowCells::RowCells(const RegisterRow& row, const platform::LocaleCodec& codec, C
         cells[Memo] = memoText = ledger::EscapeControlCharacters(row.memo);
     else
         cells[Memo] = row.memo;
-    if (row.category.IsSplit())
-        cells[Category] = categoryText = CategoryText(row.category);
+    if (row.Category().IsSplit())
+        cells[Category] = categoryText = CategoryText(row.Category());
     else
-        cells[Category] = row.category.category;
+        cells[Category] = row.Category().category;
 
     const int amountColumn = ledger::IsCredit(record.TypeCode) ? Credit : Debit;
     const std::optional<int64_t> cents = ShownCents(record.Amount);

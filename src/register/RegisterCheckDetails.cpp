@@ -79,9 +79,9 @@ RegisterModel::Outcome RegisterModel::Void(int index, RegisterUpdate& update) {
     if (change.detailsChanged && !PutDetails(row.slot, change.details[1], update))
         return Outcome::Refused;
     // A voided check has no money to split: it keeps one category.
-    if (row.category.IsSplit()) {
-        change.category[0] = row.category;
-        change.category[1].category = OneCategoryOf(row.category.parts);
+    if (row.Category().IsSplit()) {
+        change.category[0] = row.Category();
+        change.category[1].category = OneCategoryOf(row.Category().parts);
         change.categoryChanged = true;
         if (!PutCategory(change, 1, update))
             return Outcome::Refused;

@@ -240,7 +240,7 @@ RegisterModel::Outcome RegisterGrid::CommitText(int row, int col, const QString&
 }
 
 bool RegisterGrid::IsSplit(int row) const {
-    return row >= 1 && row <= model.Count() && model.At(row - 1).category.IsSplit();
+    return row >= 1 && row <= model.Count() && model.At(row - 1).Category().IsSplit();
 }
 
 bool RegisterGrid::ChangesSplitAmount(int row, int col, const QString& text) const {

@@ -125,7 +125,7 @@ RegisterModel::Outcome RegisterModel::CommitText(int index, int column, const QS
     change.values[1] = ValuesOf(row);
     // A split's new amount and its parts are one entry of the recovery journal.
     std::optional<ledger::ChangeBatch> oneEntry;
-    if (column == amountColumn && row.category.IsSplit()) {
+    if (column == amountColumn && row.Category().IsSplit()) {
         oneEntry.emplace();
         if (!FollowAmount(change, parts, update)) {
             SetValues(row, before);

@@ -19,6 +19,18 @@ int RegisterRow::CheckNumberKey() const {
     return isCheck ? record.CheckNumber : 0;
 }
 
+const ledger::CategoryAssignment& RegisterRow::Category() const {
+    static const ledger::CategoryAssignment none;
+    return category ? *category : none;
+}
+
+void RegisterRow::SetCategory(const ledger::CategoryAssignment& assignment) {
+    if (assignment.IsEmpty())
+        category.reset();
+    else
+        category = std::make_shared<const ledger::CategoryAssignment>(assignment);
+}
+
 std::optional<int64_t> ShownCents(float amount) {
     if (std::fabs(double(amount)) * 100.0 < double(MaxExactCents))
         return ledger::ToCents(amount);
@@ -117,7 +129,7 @@ RegisterRow RowOfRecord(const ledger::TransactionRecord& record, int slot, const
     row.mark = ledger::GetClearMark(int16_t(slot));
     if (record.TypeCode == ledger::CheckOrPayment)
         row.memo = ledger::MemoOf(int16_t(slot));
-    row.category = ledger::CategoryOf(int16_t(slot));
+    row.SetCategory(ledger::CategoryOf(int16_t(slot)));
     const QStringView description = TrimSpaces(row.record.Description);
     row.descriptionStart = description.data() - row.record.Description.constData();
     row.descriptionSize = description.size();

@@ -45,6 +45,8 @@ void frmRegister::CreateFilterBar() {
 }
 
 void frmRegister::ShowOnlySlots(std::vector<int16_t> slots, const QString& caption) {
+    if (!FilterBar)
+        CreateFilterBar();
     // An edit still open is finished first: the grid it belongs to goes out of sight.
     MSFlexGrid1_LeaveCell();
     DTPicker1_LostFocus();
@@ -62,7 +64,7 @@ void frmRegister::ShowOnlySlots(std::vector<int16_t> slots, const QString& capti
 }
 
 void frmRegister::ShowAllRows() {
-    if (FilterBar->isHidden())
+    if (!FilterBar || FilterBar->isHidden())
         return;
     FilterBar->hide();
     FilteredRows->hide();

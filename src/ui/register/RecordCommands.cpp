@@ -150,13 +150,13 @@ void frmRegister::EditSplit() {
     if (readOnly || row < 1 || row > procedures.Model().Count() || procedures.IsRowLocked(row))
         return;
     const RegisterRow& values = procedures.Model().At(row - 1);
-    SplitEditor dialog(this, values.Description().toString(), ledger::ToCents(values.record.Amount), values.category,
+    SplitEditor dialog(this, values.Description().toString(), ledger::ToCents(values.record.Amount), values.Category(),
                        ledger::CategoryList());
     if (dialog.exec() != QDialog::Accepted)
         return;
     ledger::CategoryAssignment assignment;
     if (dialog.RemovesSplit()) {
-        assignment.category = RegisterModel::OneCategoryOf(values.category.parts);
+        assignment.category = RegisterModel::OneCategoryOf(values.Category().parts);
     } else {
         assignment.parts = dialog.Parts();
         for (ledger::SplitPart& part : assignment.parts)
@@ -174,7 +174,7 @@ bool frmRegister::ShowSplitToolTip(QEvent* event) {
     if (!index.isValid() || index.column() != Category || !procedures.IsSplit(row))
         return false;
     QToolTip::showText(help->globalPos(),
-                       SplitPartsText(procedures.Model().At(row - 1).category.parts, procedures.Codec()),
+                       SplitPartsText(procedures.Model().At(row - 1).Category().parts, procedures.Codec()),
                        MSFlexGrid1->viewport());
     return true;
 }

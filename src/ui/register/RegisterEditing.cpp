@@ -84,6 +84,12 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
                         : col == Category  ? ledger::MaxCategoryLength
                                            : DefaultMaxLength);
     if (col == Category) {
+        // Made on first use: most openings of the register edit no category.
+        if (!categoryCompleter) {
+            categoryCompleter = new QCompleter(new QStringListModel(this), this);
+            categoryCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+            categoryCompleter->setFilterMode(Qt::MatchContains);
+        }
         static_cast<QStringListModel*>(categoryCompleter->model())->setStringList(ledger::CategoryList());
         Text1->setCompleter(categoryCompleter);
     } else {

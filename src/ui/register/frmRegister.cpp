@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCompleter>
 #include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringListModel>
 #include <QTableWidget>
 
 using platform::PixelsToTwips;
@@ -44,7 +42,7 @@ frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), R
     // The statement and upcoming bars show figures of the rows: they follow every command that changes them.
     procedures.SetChangeListener([this] {
         UpdateBars();
-        if (!FilterBar->isHidden())
+        if (FilterBar && !FilterBar->isHidden())
             FillFilteredRows();
     });
     setWindowTitle(tr("Check Register"));
@@ -79,10 +77,6 @@ void frmRegister::CreateControls() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFrame(false);
     Text1->setGeometry(TwipsRect(2880, 120, 1575, 285));
-    // The category cell completes from the ledger's list, wherever the typed text lies in a path.
-    categoryCompleter = new QCompleter(new QStringListModel(this), this);
-    categoryCompleter->setCaseSensitivity(Qt::CaseInsensitive);
-    categoryCompleter->setFilterMode(Qt::MatchContains);
 
     Label1 = new QLabel(tr("Starting Balance:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -190,7 +184,6 @@ void frmRegister::CreateControls() {
     connect(StatementFinish, &QPushButton::clicked, this, &frmRegister::StatementFinish_Click);
     StatementBar->hide();
     CreateUpcomingBar();
-    CreateFilterBar();
 }
 
 namespace {
@@ -332,7 +325,7 @@ void frmRegister::Form_Resize() {
         FindBar->setGeometry(MSFlexGrid1->x(), MSFlexGrid1->geometry().bottom() + 1 + upcomingHeight,
                              MSFlexGrid1->width(), barHeight);
     // The filtered view lies over the grid, its bar on top.
-    if (!FilterBar->isHidden()) {
+    if (FilterBar && !FilterBar->isHidden()) {
         const QRect area = MSFlexGrid1->geometry();
         const int filterHeight = FilterBar->sizeHint().height();
         FilterBar->setGeometry(area.x(), area.y(), area.width(), filterHeight);

@@ -151,7 +151,8 @@ private:
     void UpcomingEnter_Click();
     void UpcomingSkip_Click();
 
-    // The filtered view (ShowOnlySlots): refilled after every change, so that it shows the rows as they are.
+    // The filtered view (ShowOnlySlots), made when first shown: refilled after every change, so that it shows the
+    // rows as they are.
     void CreateFilterBar();
     void FillFilteredRows();
     void FilteredRow_DoubleClick(int row);
