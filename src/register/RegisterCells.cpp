@@ -30,6 +30,8 @@ QString RegisterLook::ColumnHeader(int column) {
         return QCoreApplication::translate("RegisterCells", "Description of Transaction");
     case Memo:
         return QCoreApplication::translate("RegisterCells", "Memo");
+    case Category:
+        return QCoreApplication::translate("RegisterCells", "Category");
     case Debit:
         return QCoreApplication::translate("RegisterCells", "Payment/Debit");
     case Type:
@@ -78,6 +80,24 @@ const QString& MarkText(const RegisterRow& row) {
     return row.IsReconciled() ? reconciled : row.IsCleared() ? cleared : none;
 }
 
+QString CategoryText(const ledger::CategoryAssignment& category) {
+    return category.IsSplit() ? QCoreApplication::translate("RegisterCells", "(split)") : category.category;
+}
+
+QString SplitPartsText(const std::vector<ledger::SplitPart>& parts, const platform::LocaleCodec& codec) {
+    QStringList lines;
+    for (const ledger::SplitPart& part : parts) {
+        QStringList fields;
+        fields << (part.category.isEmpty() ? QCoreApplication::translate("RegisterCells", "(no category)")
+                                           : part.category);
+        if (!part.memo.isEmpty())
+            fields << ledger::EscapeControlCharacters(part.memo);
+        fields << codec.FormatCents(part.cents);
+        lines << fields.join(QStringLiteral(" \u2014 "));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 namespace {
 QStringView Money(const platform::LocaleCodec& codec, int64_t cents, platform::LocaleCodec::TextBuffer& buffer,
                   QString& text) {
@@ -111,6 +131,10 @@ RowCells::RowCells(const RegisterRow& row, const platform::LocaleCodec& codec, C
         cells[Memo] = memoText = ledger::EscapeControlCharacters(row.memo);
     else
         cells[Memo] = row.memo;
+    if (row.Category().IsSplit())
+        cells[Category] = categoryText = CategoryText(row.Category());
+    else
+        cells[Category] = row.Category().category;
 
     const int amountColumn = ledger::IsCredit(record.TypeCode) ? Credit : Debit;
     const std::optional<int64_t> cents = ShownCents(record.Amount);

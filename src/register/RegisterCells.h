@@ -2,10 +2,11 @@
 // A register row's cells: their columns, their texts and how they are aligned, as the register window shows them.
 // The window's grid, tallix-cli print and the printed pages all take them from here.
 //
-// Columns (13; the grid's row 0 is the header):
+// Columns (14; the grid's row 0 is the header):
 //   0 date sort key (hidden)   1 check number   2 date   3 description   4 memo (checks and payments)
-//   5 payment/debit   6 type text   7 deposit/credit   8 running balance   9 type code, +10 once changed (hidden)
-//   10 slot index (hidden)   11 lock flag "1"/"0" (hidden)   12 cleared mark: "c" cleared, "R" reconciled
+//   5 category ("(split)" for a split)   6 payment/debit   7 type text   8 deposit/credit   9 running balance
+//   10 type code, +10 once changed (hidden)   11 slot index (hidden)   12 lock flag "1"/"0" (hidden)
+//   13 cleared mark: "c" cleared, "R" reconciled
 
 #include "platform/FlexGrid.h"
 #include "platform/LocaleCodec.h"
@@ -22,31 +23,32 @@ enum : int {
     Date = 2,
     Description = 3,
     Memo = 4,
-    Debit = 5,
-    Type = 6,
-    Credit = 7,
-    Balance = 8,
-    TypeCode = 9,
-    Slot = 10,
-    Locked = 11,
-    Cleared = 12,
-    Count = 13,
+    Category = 5,
+    Debit = 6,
+    Type = 7,
+    Credit = 8,
+    Balance = 9,
+    TypeCode = 10,
+    Slot = 11,
+    Locked = 12,
+    Cleared = 13,
+    Count = 14,
 };
-// The columns a user sees, in order.
+// The columns printed (tallix-cli print and paper), in order: the window shows these and the category.
 constexpr std::array<int, 9> Visible = {CheckNumber, Date, Description, Memo, Debit, Type, Credit, Balance, Cleared};
 } // namespace RegisterColumn
 
 namespace RegisterLook {
 // The titles in English, the sources of their translations; GridFormatText has them translated.
-inline const QString FormatString =
-    QStringLiteral("|^Check #|^Date|<Description of Transaction|<Memo|Payment/Debit|Type|Deposit/Credit|>Balance");
+inline const QString FormatString = QStringLiteral(
+    "|^Check #|^Date|<Description of Transaction|<Memo|<Category|Payment/Debit|Type|Deposit/Credit|>Balance");
 // The grid's format: FormatString, then no header for the hidden columns and "C" for the marks.
 inline const QString GridFormat = FormatString + QStringLiteral("||||^C");
 // GridFormat with each title as ColumnHeader gives it: what the grid shows.
 QString GridFormatText();
 constexpr platform::OleColor GridColor = 0x808080;
 constexpr platform::OleColor LockedRowColor = 0xC0C0C0;
-// The changed marker added to the type code of column 9.
+// The changed marker added to the type code of column 10.
 constexpr int ChangedMarker = 10;
 // A column's header, translated: its field of GridFormat without the alignment mark. The C column and its marks
 // are the same letters in every language.
@@ -67,6 +69,12 @@ MoneyCell BalanceCell(const platform::LocaleCodec& codec, int64_t cents);
 
 // What the C column shows: "R" for a reconciled row, "c" for a cleared one, nothing otherwise.
 const QString& MarkText(const RegisterRow& row);
+
+// What the category column shows: the path, or "(split)" for a split.
+QString CategoryText(const ledger::CategoryAssignment& category);
+// A split's parts, one line each: category, memo and amount in the locale (the parts' own sense, as the amount
+// column shows the transaction's).
+QString SplitPartsText(const std::vector<ledger::SplitPart>& parts, const platform::LocaleCodec& codec);
 
 // The texts of a row's visible columns. Texts are made in buffers of their own rather than one allocation each:
 // tens of thousands of rows are measured and written at a time.
@@ -92,6 +100,7 @@ private:
     QString dateText;
     QString descriptionText;
     QString memoText;
+    QString categoryText;
     platform::LocaleCodec::TextBuffer amountBuffer;
     platform::LocaleCodec::TextBuffer balanceBuffer;
     QString amountText;

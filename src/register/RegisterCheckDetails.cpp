@@ -78,6 +78,14 @@ RegisterModel::Outcome RegisterModel::Void(int index, RegisterUpdate& update) {
     const ledger::ChangeBatch oneEntry;
     if (change.detailsChanged && !PutDetails(row.slot, change.details[1], update))
         return Outcome::Refused;
+    // A voided check has no money to split: it keeps one category.
+    if (row.Category().IsSplit()) {
+        change.category[0] = row.Category();
+        change.category[1].category = OneCategoryOf(row.Category().parts);
+        change.categoryChanged = true;
+        if (!PutCategory(change, 1, update))
+            return Outcome::Refused;
+    }
     row.record.Amount = 0;
     row.record.Description = description;
     row.typedDescription = TrimSpaces(description).toString();

@@ -2,6 +2,7 @@
 
 #include "ledger/Ledger.h"
 #include "model/TransactionRules.h"
+#include "platform/Locale.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -18,8 +19,9 @@ struct Width {
     int col;
     int twips;
 };
-constexpr Width ColumnWidths[] = {{SortKey, 0},    {Date, 900},   {Description, 2800}, {Memo, 960}, {Type, 900},
-                                  {Balance, 1000}, {TypeCode, 0}, {Slot, 0},           {Locked, 0}, {Cleared, 300}};
+constexpr Width ColumnWidths[] = {{SortKey, 0},     {Date, 900}, {Description, 2800}, {Memo, 960},
+                                  {Category, 1200}, {Type, 900}, {Balance, 1000},     {TypeCode, 0},
+                                  {Slot, 0},        {Locked, 0}, {Cleared, 300}};
 } // namespace
 
 RegisterGrid::RegisterGrid(platform::FlexGrid& grid) : grid(grid), codec(grid.Codec()), model(grid.Codec()) {}
@@ -60,6 +62,7 @@ void RegisterGrid::ShowRow(int row) {
     grid.SetDateMatrix(row, Date, cells.Text(Date).toString(), values.dateDay);
     grid.SetTextMatrix(row, Description, cells.Text(Description).toString());
     write(Memo);
+    write(Category);
     if (values.isCheck)
         write(Type);
     else // the type names are shared texts
@@ -199,7 +202,7 @@ bool RegisterGrid::IsEditable(int row, int col) const {
         return false;
     const ledger::TransactionRecord& record = model.At(row - 1).record;
     const int amountColumn = ledger::IsCredit(record.TypeCode) ? Credit : Debit;
-    return col == CheckNumber || col == Date || col == Description || col == amountColumn ||
+    return col == CheckNumber || col == Date || col == Description || col == amountColumn || col == Category ||
            (col == Memo && record.TypeCode == ledger::CheckOrPayment);
 }
 
@@ -223,15 +226,51 @@ void RegisterGrid::MarkRowModified(int row) {
     ShowFlags(row);
 }
 
-RegisterModel::Outcome RegisterGrid::CommitText(int row, int col, const QString& text) {
+RegisterModel::Outcome RegisterGrid::CommitText(int row, int col, const QString& text,
+                                                RegisterModel::PartsFollow parts) {
     RegisterUpdate update;
-    const RegisterModel::Outcome outcome = model.CommitText(row - 1, col, text, update);
+    const RegisterModel::Outcome outcome = model.CommitText(row - 1, col, text, update, parts);
     Show(update);
     if (outcome != RegisterModel::Outcome::Changed)
         return outcome;
     if (col == Debit || col == Credit)
         FitColumn(col);
     TellChanged();
+    return outcome;
+}
+
+bool RegisterGrid::IsSplit(int row) const {
+    return row >= 1 && row <= model.Count() && model.At(row - 1).Category().IsSplit();
+}
+
+bool RegisterGrid::ChangesSplitAmount(int row, int col, const QString& text) const {
+    return row >= 1 && row <= model.Count() && model.ChangesSplitAmount(row - 1, col, text);
+}
+
+QString RegisterGrid::SplitAmountQuestion(int row, const QString& text) const {
+    return QCoreApplication::translate("RegisterGrid",
+                                       "%1 is split into parts, and its amount changes from %2 to %3. How should the "
+                                       "parts change?")
+        .arg(grid.TextMatrix(row, Description), codec.FormatCents(ledger::ToCents(model.At(row - 1).record.Amount)),
+             codec.FormatCents(ledger::ToCents(*platform::ToMoney(text))));
+}
+
+QStringList RegisterGrid::SplitAmountChoices() {
+    return {QCoreApplication::translate("RegisterGrid", "Scale in Proportion"),
+            QCoreApplication::translate("RegisterGrid", "Difference to the Last Part"),
+            QCoreApplication::translate("RegisterGrid", "Cancel")};
+}
+
+RegisterModel::Outcome RegisterGrid::SetCategory(int row, const ledger::CategoryAssignment& assignment) {
+    if (row < 1 || row > model.Count())
+        return RegisterModel::Outcome::Refused;
+    RegisterUpdate update;
+    const RegisterModel::Outcome outcome = model.SetCategory(row - 1, assignment, update);
+    Show(update);
+    if (outcome == RegisterModel::Outcome::Changed) {
+        grid.MoveTo(row, Category);
+        TellChanged();
+    }
     return outcome;
 }
 

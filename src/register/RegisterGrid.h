@@ -35,8 +35,8 @@ public:
     // balance are rounded to whole cents and summed as integers. Balances saturate at about ±40 quadrillion.
     void RecalcBalances();
     bool IsRowLocked(int row) const;
-    // A cell the user may type into: the check number, date, description and the row's own money column of a
-    // row that is not locked, and the memo of such a check or payment.
+    // A cell the user may type into: the check number, date, description, category and the row's own money column
+    // of a row that is not locked, and the memo of such a check or payment.
     bool IsEditable(int row, int col) const;
     // Colours columns 1 to 8 of the row grey (locked) or in the grid's own background colour; leaves the current
     // cell at (row, 1) with columns 1 to 8 of the row selected.
@@ -48,7 +48,17 @@ public:
     void MarkRowModified(int row);
 
     // An edit committed into a cell (RegisterModel::CommitText, CommitDate), shown in the grid.
-    RegisterModel::Outcome CommitText(int row, int col, const QString& text);
+    RegisterModel::Outcome CommitText(int row, int col, const QString& text,
+                                      RegisterModel::PartsFollow parts = RegisterModel::PartsFollow::Scale);
+    // A split row, whose category cell shows "(split)".
+    bool IsSplit(int row) const;
+    // Committing `text` would change a split's amount (RegisterModel::ChangesSplitAmount): the question to ask
+    // first, and its answers in the order of PartsFollow, then Cancel.
+    bool ChangesSplitAmount(int row, int col, const QString& text) const;
+    QString SplitAmountQuestion(int row, const QString& text) const;
+    static QStringList SplitAmountChoices();
+    // A row's category or split as a whole (RegisterModel::SetCategory), shown in the grid and current.
+    RegisterModel::Outcome SetCategory(int row, const ledger::CategoryAssignment& assignment);
     RegisterModel::Outcome CommitDate(int row, double day);
 
     // Cleared on or off for the row (RegisterModel::ToggleCleared), shown in its C cell.

@@ -70,8 +70,11 @@ void RegisterModel::SetValues(RegisterRow& row, const RowValues& values) {
     row.descriptionHasControls = values.descriptionHasControls;
 }
 
-RegisterModel::Outcome RegisterModel::CommitText(int index, int column, const QString& text, RegisterUpdate& update) {
+RegisterModel::Outcome RegisterModel::CommitText(int index, int column, const QString& text, RegisterUpdate& update,
+                                                 PartsFollow parts) {
     RegisterRow& row = rows[size_t(index)];
+    if (column == Category)
+        return CommitCategory(index, text, update);
     if (column == Memo) {
         if (text.size() > ledger::MaxMemoLength)
             return Outcome::Refused;
@@ -120,6 +123,15 @@ RegisterModel::Outcome RegisterModel::CommitText(int index, int column, const QS
     change.column = column;
     change.values[0] = before;
     change.values[1] = ValuesOf(row);
+    // A split's new amount and its parts are one entry of the recovery journal.
+    std::optional<ledger::ChangeBatch> oneEntry;
+    if (column == amountColumn && row.Category().IsSplit()) {
+        oneEntry.emplace();
+        if (!FollowAmount(change, parts, update)) {
+            SetValues(row, before);
+            return Outcome::Refused;
+        }
+    }
     Record(std::move(change));
     // The running balances follow the amount at once: a register whose balances contradict its own amounts
     // misleads.

@@ -47,12 +47,23 @@ public:
     const platform::LocaleCodec& Codec() const { return codec; }
 
     enum class Outcome { Unchanged, Changed, Refused };
+    // How the parts of a split follow a new amount: in proportion (ledger::ScaledParts), or the last part takes
+    // the difference (ledger::PartsWithDifferenceInLast).
+    enum class PartsFollow { Scale, DifferenceInLast };
     // A text typed into the check number, description or an amount column: refused when the record cannot hold
     // it (see the rules below); unchanged when it says what the row holds already (nothing is marked or
     // recorded); otherwise the row takes it, shows it as typed and is marked changed. One step of the history.
-    Outcome CommitText(int index, int column, const QString& text, RegisterUpdate& update);
+    // A split's parts follow a new amount as `parts` says, in the same step; the store then has the amount at once,
+    // as it has the parts.
+    Outcome CommitText(int index, int column, const QString& text, RegisterUpdate& update,
+                       PartsFollow parts = PartsFollow::Scale);
+    // The text would change the amount of a split row, whose parts must then follow.
+    bool ChangesSplitAmount(int index, int column, const QString& text) const;
     // The memo column takes any text of up to MaxMemoLength characters, and only for a check or payment; the store
     // has it at once, as it has a mark.
+    // The category column takes a path, tidied (ledger::NormalizedCategory) and spelled as the ledger's list
+    // spells it where only the case differs, or nothing; a new path joins the list, and the store has it at once.
+    // Refused for a locked row, a split (SetCategory changes one) and a path too long.
     // A date picked for a row: the row takes it, is marked, the rows are sorted and balanced. Unchanged for the
     // day the row has already. The lock date is the caller's to check.
     Outcome CommitDate(int index, double day, RegisterUpdate& update);
@@ -68,6 +79,15 @@ public:
     void Rebalance(RegisterUpdate& update);
     // Marks a row changed, once.
     void MarkChanged(int index);
+
+    // A row's category or split as a whole: refused for a locked row and for parts that do not fit the row's
+    // amount. The store has it at once, and for a split the row's amount as well. One step of the history.
+    Outcome SetCategory(int index, const ledger::CategoryAssignment& assignment, RegisterUpdate& update);
+    // A typed category tidied (ledger::NormalizedCategory) and spelled as the ledger's list spells it where only the
+    // case differs: "food:groceries" is the Food:Groceries the list has, not a second category beside it.
+    static QString ListedSpelling(const QString& typed);
+    // The one category that parts come back to when they are no longer a split: the first part's that has one.
+    static QString OneCategoryOf(const std::vector<ledger::SplitPart>& parts);
 
     // The payee's address of a check or payment (up to 4 lines of up to 60 characters): the store has it at once.
     // Refused for other rows, a locked one and an address too long. One step of the history.
@@ -160,7 +180,7 @@ private:
         QStringList address;
         bool waitingToPrint = false;
     };
-    enum class Kind { Edit, Delete, Lock, Mark, Enter, Schedules, Details };
+    enum class Kind { Edit, Delete, Lock, Mark, Enter, Schedules, Details, Category };
     struct Change {
         Kind kind = Kind::Edit;
         int slot = 0;
@@ -179,6 +199,12 @@ private:
         int16_t nextCheckNumber[2] = {0, 0};                  // Enter: the ledger's before, after
         Details details[2];                                   // Details, and an Edit that voids: before, after
         bool detailsChanged = false;
+        // Category, and an Edit that changed a split's amount or voided one: before, after.
+        ledger::CategoryAssignment category[2];
+        bool categoryChanged = false;
+        // The store's amount, where a split needed it to be the row's before the write-back: before, after.
+        float storeAmount[2] = {0, 0};
+        bool storeAmountChanged = false;
     };
 
     static RowValues ValuesOf(const RegisterRow& row);
@@ -186,6 +212,14 @@ private:
     // The store takes `details` for the slot and its row shows them; false when the store refuses.
     bool PutDetails(int slot, const Details& details, RegisterUpdate& update);
     Outcome ChangeDetails(int index, int column, const Details& after, RegisterUpdate& update);
+    // The store takes the category of `side` for the change's slot (and first its amount, where the change moved
+    // it) and its row shows it; false when the store refuses.
+    bool PutCategory(const Change& change, int side, RegisterUpdate& update);
+    Outcome CommitCategory(int index, const QString& text, RegisterUpdate& update);
+    // Records in the change the store's amount before and the row's, which the store must hold for a split.
+    void MoveStoreAmount(Change& change) const;
+    // A split row's new amount (the change's values after): its parts follow, in the store with the amount.
+    bool FollowAmount(Change& change, PartsFollow parts, RegisterUpdate& update);
     static void SetValues(RegisterRow& row, const RowValues& values);
     std::vector<int> SlotOrder() const;
     // Puts the rows in the order of `slots` (a permutation of the rows' slots).

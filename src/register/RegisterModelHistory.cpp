@@ -61,6 +61,11 @@ void RegisterModel::JournalPending(const Change& change) const {
         // A row put back keeps the edits it had; the store journals its record as it holds it.
         journal(change.slot, true);
         break;
+    case Kind::Category:
+        // The store's amount moved for a split: the row's other edits go over it again.
+        if (change.storeAmountChanged)
+            journal(change.slot, true);
+        break;
     case Kind::Mark:
     case Kind::Schedules:
     case Kind::Details:
@@ -133,6 +138,8 @@ bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update
             return false;
         if (change.detailsChanged && !PutDetails(change.slot, change.details[side], update))
             return false;
+        if (change.categoryChanged && !PutCategory(change, side, update))
+            return false;
         SetValues(rows[size_t(index)], change.values[side]);
         if (!change.order[side].empty())
             Arrange(change.order[side], update);
@@ -177,6 +184,12 @@ bool RegisterModel::Apply(const Change& change, int side, RegisterUpdate& update
         update.current = 0;
         return true;
     }
+    case Kind::Category:
+        if (!PutCategory(change, side, update))
+            return false;
+        update.current = IndexOfSlot(change.slot);
+        update.column = change.column;
+        return true;
     case Kind::Details:
         if (!PutDetails(change.slot, change.details[side], update))
             return false;

@@ -1,5 +1,6 @@
 #include "register/RegisterRows.h"
 
+#include "ledger/Categories.h"
 #include "ledger/CheckDetails.h"
 #include "model/TransactionRules.h"
 #include "platform/Locale.h"
@@ -16,6 +17,18 @@ int RegisterRow::CheckNumberKey() const {
     if (!typedCheckNumber.isNull())
         return platform::ToInteger(typedCheckNumber).value_or(0);
     return isCheck ? record.CheckNumber : 0;
+}
+
+const ledger::CategoryAssignment& RegisterRow::Category() const {
+    static const ledger::CategoryAssignment none;
+    return category ? *category : none;
+}
+
+void RegisterRow::SetCategory(const ledger::CategoryAssignment& assignment) {
+    if (assignment.IsEmpty())
+        category.reset();
+    else
+        category = std::make_shared<const ledger::CategoryAssignment>(assignment);
 }
 
 std::optional<int64_t> ShownCents(float amount) {
@@ -116,6 +129,7 @@ RegisterRow RowOfRecord(const ledger::TransactionRecord& record, int slot, const
     row.mark = ledger::GetClearMark(int16_t(slot));
     if (record.TypeCode == ledger::CheckOrPayment)
         row.memo = ledger::MemoOf(int16_t(slot));
+    row.SetCategory(ledger::CategoryOf(int16_t(slot)));
     const QStringView description = TrimSpaces(row.record.Description);
     row.descriptionStart = description.data() - row.record.Description.constData();
     row.descriptionSize = description.size();

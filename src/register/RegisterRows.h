@@ -5,10 +5,12 @@
 
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "model/Category.h"
 #include "platform/LocaleCodec.h"
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -29,6 +31,11 @@ struct RegisterRow {
     QString typedAmount;
     // A check's or payment's memo, as the store holds it (it takes a memo at once).
     QString memo;
+    // The category or split, as the store holds it (it takes one at once). Most rows have none and carry nothing
+    // for it: tens of thousands of rows are sorted by moving them.
+    const ledger::CategoryAssignment& Category() const;
+    void SetCategory(const ledger::CategoryAssignment& assignment);
+    std::shared_ptr<const ledger::CategoryAssignment> category;
 
     bool IsLocked() const { return record.Locked != 0; }
     // Reconciled rows are the locked ones; cleared, an unlocked row the bank has shown (also one reconciled once

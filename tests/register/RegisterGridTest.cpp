@@ -79,13 +79,21 @@ TEST_F(RegisterGridTest, LayoutHeaderWidthsAndHiddenColumns) {
     EXPECT_EQ(grid.GridColor(), 0x808080u);
     EXPECT_EQ(grid.AllowUserResizing(), 1);
     EXPECT_EQ(grid.FormatString(), RegisterLook::GridFormat);
-    const char* headers[] = {"",        "Check #",
-                             "Date",    "Description of Transaction",
-                             "Memo",    "Payment/Debit",
-                             "Type",    "Deposit/Credit",
-                             "Balance", "",
-                             "",        "",
+    const char* headers[] = {"",
+                             "Check #",
+                             "Date",
+                             "Description of Transaction",
+                             "Memo",
+                             "Category",
+                             "Payment/Debit",
+                             "Type",
+                             "Deposit/Credit",
+                             "Balance",
+                             "",
+                             "",
+                             "",
                              "C"};
+    static_assert(std::size(headers) == Count);
     for (int c = 0; c < Count; ++c)
         EXPECT_EQ(Cell(0, c), headers[c]) << "column " << c;
     EXPECT_EQ(grid.ColAlignment(CheckNumber), platform::FlexAlignment::Center);
@@ -99,6 +107,7 @@ TEST_F(RegisterGridTest, LayoutHeaderWidthsAndHiddenColumns) {
     EXPECT_EQ(grid.ColWidth(Date), 900);
     EXPECT_EQ(grid.ColWidth(Description), 2800);
     EXPECT_EQ(grid.ColWidth(Memo), 960);
+    EXPECT_EQ(grid.ColWidth(Category), 1200);
     EXPECT_EQ(grid.ColWidth(Type), 900);
     EXPECT_EQ(grid.ColWidth(Balance), 1000);
     // The header-sized columns are wider for longer headers.

@@ -2,8 +2,10 @@
 // saved file; made again, the state after it, to the byte. Edits that change nothing are no step.
 #include "support/RegisterTestSupport.h"
 
+#include "ledger/Categories.h"
 #include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
+#include "model/TransactionRules.h"
 #include "platform/FlexGrid.h"
 #include "register/RegisterGrid.h"
 #include "storage/LedgerFile.h"
@@ -57,9 +59,14 @@ public:
             for (int c = CheckNumber; c <= Balance; ++c)
                 state.colours.push_back(grid.CellColor(r, c));
         }
-        for (int16_t slot = 1; slot <= 5; ++slot)
+        for (int16_t slot = 1; slot <= 5; ++slot) {
             state.details << ledger::MemoOf(slot) + ledger::AddressOf(slot).join('/') +
                                  QString::number(ledger::IsWaitingToPrint(slot));
+            const ledger::CategoryAssignment category = ledger::CategoryOf(slot);
+            state.details << category.category;
+            for (const ledger::SplitPart& part : category.parts)
+                state.details << part.category + '/' + part.memo + '/' + QString::number(part.cents);
+        }
         ledger::GetLockDate(state.lockDate);
         state.recordsLocked = ledger::AreRecordsLocked();
         state.modified = ledger::IsModified();
@@ -79,6 +86,14 @@ public:
         return procedures.CommitText(RowOfSlot(slot), col, text);
     }
     RegisterModel::Outcome EditDate(int slot, double day) { return procedures.CommitDate(RowOfSlot(slot), day); }
+    // The row's amount in two parts, the second of 5.00.
+    RegisterModel::Outcome Split(int slot) {
+        const int64_t cents = ledger::ToCents(procedures.Model().At(RowOfSlot(slot) - 1).record.Amount);
+        return procedures.SetCategory(RowOfSlot(slot),
+                                      {QString(),
+                                       {{QStringLiteral("Food:Groceries"), QStringLiteral("milk"), cents - 500},
+                                        {QStringLiteral("Household"), QString(), 500}}});
+    }
 
     QTemporaryDir dir;
     int saves = 0;
@@ -117,6 +132,26 @@ TEST_F(RegisterUndoTest, UndoRestoresTheStateBeforeAndRedoTheStateAfterToTheByte
              t.procedures.SetAddress(t.RowOfSlot(1), {"Electric Co.", "", "Springfield", ""});
          }},
         {"void of a check waiting to print", [](RegisterUndoTest&) { ledger::SetWaitingToPrint(4, true); },
+         [](RegisterUndoTest& t) { t.procedures.Void(t.RowOfSlot(4)); }},
+        {"category", none, [](RegisterUndoTest& t) { t.Edit(3, Category, QStringLiteral("Income:Salary")); }},
+        {"split", none, [](RegisterUndoTest& t) { t.Split(2); }},
+        // The store keeps parts only for its own amount: the amount typed before goes to it with the split.
+        {"split after an amount edit", [](RegisterUndoTest& t) { t.Edit(2, Debit, QStringLiteral("25")); },
+         [](RegisterUndoTest& t) {
+             t.procedures.SetCategory(t.RowOfSlot(2), {QString(), {{"A", "", 2000}, {"B", "", 500}}});
+         }},
+        {"split back to one category", [](RegisterUndoTest& t) { t.Split(2); },
+         [](RegisterUndoTest& t) {
+             t.procedures.SetCategory(t.RowOfSlot(2), {QStringLiteral("Food:Groceries"), {}});
+         }},
+        {"amount of a split, scaled", [](RegisterUndoTest& t) { t.Split(2); },
+         [](RegisterUndoTest& t) { t.Edit(2, Debit, QStringLiteral("30")); }},
+        {"amount of a split, difference in the last part", [](RegisterUndoTest& t) { t.Split(2); },
+         [](RegisterUndoTest& t) {
+             t.procedures.CommitText(t.RowOfSlot(2), Debit, QStringLiteral("30"),
+                                     RegisterModel::PartsFollow::DifferenceInLast);
+         }},
+        {"void of a split check", [](RegisterUndoTest& t) { t.Split(4); },
          [](RegisterUndoTest& t) { t.procedures.Void(t.RowOfSlot(4)); }},
     };
     for (const Case& c : cases) {
@@ -197,6 +232,70 @@ TEST_F(RegisterUndoTest, WhatChangesNothingOrIsRefusedIsNotRecorded) {
     EXPECT_FALSE(procedures.CanUndo());
 }
 
+TEST_F(RegisterUndoTest, TypedCategoriesAreTidiedAndSplitsFollowTheirAmount) {
+    using Outcome = RegisterModel::Outcome;
+    procedures.FillGrid();
+    struct Typed {
+        QString text;
+        Outcome outcome;
+        const char* kept;
+    };
+    const Typed typed[] = {
+        {" food :  groceries: ", Outcome::Changed, "Food:Groceries"}, // spelled as the list spells it
+        {"Pets:Vet", Outcome::Changed, "Pets:Vet"},
+        {"pets:VET", Outcome::Unchanged, "Pets:Vet"},
+        {QString(ledger::MaxCategoryLength + 1, 'x'), Outcome::Refused, "Pets:Vet"},
+        {"::", Outcome::Changed, ""},
+    };
+    for (const Typed& t : typed) {
+        SCOPED_TRACE(t.text.toStdString());
+        EXPECT_EQ(Edit(2, Category, t.text), t.outcome);
+        EXPECT_EQ(grid.TextMatrix(RowOfSlot(2), Category), QString::fromLatin1(t.kept));
+        EXPECT_EQ(ledger::CategoryOf(2).category, QString::fromLatin1(t.kept));
+    }
+    EXPECT_TRUE(ledger::CategoryList().contains(QStringLiteral("Pets:Vet")));
+
+    // A split shows as one cell and takes no typed category; its parts follow a new amount as asked, exact to the
+    // cent, and a part may be negative.
+    const std::vector<ledger::SplitPart> parts = {{"A", "", 2500}, {"B", "cash back", -500}};
+    ASSERT_EQ(procedures.SetCategory(RowOfSlot(2), {QString(), parts}), Outcome::Changed);
+    EXPECT_EQ(grid.TextMatrix(RowOfSlot(2), Category), QStringLiteral("(split)"));
+    EXPECT_EQ(SplitPartsText(parts, procedures.Codec()),
+              QStringLiteral("A \u2014 25.00\nB \u2014 cash back \u2014 -5.00"));
+    EXPECT_EQ(Edit(2, Category, QStringLiteral("A")), Outcome::Refused);
+    EXPECT_EQ(procedures.SetCategory(RowOfSlot(2), {QString(), {{"A", "", 2500}, {"B", "", -499}}}), Outcome::Refused);
+    EXPECT_FALSE(procedures.ChangesSplitAmount(RowOfSlot(2), Debit, QStringLiteral("20.00")));
+    EXPECT_FALSE(procedures.ChangesSplitAmount(RowOfSlot(1), Debit, QStringLiteral("1")));
+    struct Follow {
+        RegisterModel::PartsFollow follow;
+        const char* amount;
+        int64_t first, second;
+    };
+    const Follow follows[] = {{RegisterModel::PartsFollow::Scale, "10.01", 1251, -250},
+                              {RegisterModel::PartsFollow::DifferenceInLast, "10.01", 2500, -1499},
+                              {RegisterModel::PartsFollow::Scale, "0", 0, 0}};
+    for (const Follow& f : follows) {
+        SCOPED_TRACE(f.amount);
+        EXPECT_TRUE(procedures.ChangesSplitAmount(RowOfSlot(2), Debit, QString::fromLatin1(f.amount)));
+        ASSERT_EQ(procedures.CommitText(RowOfSlot(2), Debit, QString::fromLatin1(f.amount), f.follow),
+                  Outcome::Changed);
+        const ledger::CategoryAssignment now = ledger::CategoryOf(2);
+        ASSERT_EQ(now.parts.size(), 2u);
+        EXPECT_EQ(now.parts[0].cents, f.first);
+        EXPECT_EQ(now.parts[1].cents, f.second);
+        // The store holds the amount the parts add up to.
+        EXPECT_EQ(ledger::ToCents(tallix::test::RecordInSlot(2).Amount), f.first + f.second);
+        ASSERT_TRUE(procedures.Undo());
+    }
+
+    // A locked row takes no category.
+    grid.SetRow(RowOfSlot(1));
+    procedures.ToggleLock();
+    EXPECT_EQ(Edit(1, Category, QStringLiteral("Utilities")), Outcome::Refused);
+    EXPECT_EQ(procedures.SetCategory(RowOfSlot(1), {QString(), {{"A", "", 5000}, {"B", "", 5000}}}), Outcome::Refused);
+    EXPECT_TRUE(ledger::CategoryOf(1).IsEmpty());
+}
+
 TEST_F(RegisterUndoTest, ClosingAfterUndoWritesBackTheOldValues) {
     procedures.FillGrid();
     Edit(3, Credit, QStringLiteral("1"));
@@ -233,6 +332,9 @@ TEST_F(RegisterUndoTest, TheJournalHoldsWhatTheWriteBackWouldWriteAtEveryStep) {
     ASSERT_TRUE(procedures.Redo());
     ASSERT_TRUE(procedures.DeleteRecord(RowOfSlot(5)));
     ASSERT_TRUE(procedures.Undo()); // the fee comes back with its edit
+    // A split takes the fee's amount typed before into the store; the description typed before stays ahead of it.
+    Edit(5, Description, QStringLiteral("Bank fee"));
+    ASSERT_EQ(Split(5), RegisterModel::Outcome::Changed);
     ASSERT_EQ(Edit(4, Memo, QStringLiteral("Account 7")), RegisterModel::Outcome::Changed);
     ASSERT_EQ(procedures.Void(RowOfSlot(4)), RegisterModel::Outcome::Changed);
 

@@ -1,18 +1,24 @@
 // The register's record commands: the lock button, the Delete key, undo and redo, and the grid's context menu,
 // which offers them with the others the keyboard has.
+#include "ledger/Categories.h"
 #include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
+#include "model/TransactionRules.h"
 #include "platform/Prompt.h"
 #include "platform/widgets/DatePicker.h"
 #include "platform/widgets/FlexGridView.h"
 #include "platform/widgets/KeyCodes.h"
 #include "ui/register/AddressDialog.h"
 #include "ui/register/CellTextBox.h"
+#include "ui/register/SplitEditor.h"
 #include "ui/register/frmRegister.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolTip>
 
 using namespace RegisterColumn;
 
@@ -95,6 +101,7 @@ void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
     QAction* remove = add(tr("&Delete\tDel"), "mnuDelete", onRow && CanDeleteRow(row));
     QAction* address = add(tr("&Address..."), "mnuAddress", onRow && !readOnly && procedures.TakesAddress(row));
     QAction* voidCheck = add(tr("&Void"), "mnuVoid", onRow && !readOnly && procedures.CanVoid(row));
+    QAction* split = add(tr("&Split..."), "mnuSplit", onRow && !readOnly && !procedures.IsRowLocked(row));
     menu.addSeparator();
     QAction* find = add(tr("&Find...\tCtrl+F"), "mnuFind", true);
     QAction* undo = add(tr("&Undo\tCtrl+Z"), "mnuUndo", !readOnly && procedures.CanUndo());
@@ -120,6 +127,8 @@ void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
         EditAddress();
     else if (chosen == voidCheck)
         VoidCurrentRow();
+    else if (chosen == split)
+        EditSplit();
     else if (chosen == find)
         ShowFindBar();
     else if (chosen == undo)
@@ -134,6 +143,40 @@ void frmRegister::MSFlexGrid1_ContextMenu(const QPoint& at) {
         if (made)
             procedures.AddSchedule(*made);
     }
+}
+
+void frmRegister::EditSplit() {
+    const int row = grid.Row();
+    if (readOnly || row < 1 || row > procedures.Model().Count() || procedures.IsRowLocked(row))
+        return;
+    const RegisterRow& values = procedures.Model().At(row - 1);
+    SplitEditor dialog(this, values.Description().toString(), ledger::ToCents(values.record.Amount), values.Category(),
+                       ledger::CategoryList());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ledger::CategoryAssignment assignment;
+    if (dialog.RemovesSplit()) {
+        assignment.category = RegisterModel::OneCategoryOf(values.Category().parts);
+    } else {
+        assignment.parts = dialog.Parts();
+        for (ledger::SplitPart& part : assignment.parts)
+            part.category = RegisterModel::ListedSpelling(part.category);
+    }
+    if (procedures.SetCategory(row, assignment) == RegisterModel::Outcome::Refused)
+        QApplication::beep();
+    MSFlexGrid1->ScrollToCurrent();
+}
+
+bool frmRegister::ShowSplitToolTip(QEvent* event) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = MSFlexGrid1->indexAt(help->pos());
+    const int row = index.row() + 1;
+    if (!index.isValid() || index.column() != Category || !procedures.IsSplit(row))
+        return false;
+    QToolTip::showText(help->globalPos(),
+                       SplitPartsText(procedures.Model().At(row - 1).Category().parts, procedures.Codec()),
+                       MSFlexGrid1->viewport());
+    return true;
 }
 
 // The editor the user is typing in, if any. The desktop's key bindings decide which undo and redo keys a text box

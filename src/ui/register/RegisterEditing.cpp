@@ -1,4 +1,5 @@
 // In-place editing of the register's cells: the text box and the date picker laid over the current cell.
+#include "ledger/Categories.h"
 #include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerRules.h"
@@ -13,10 +14,13 @@
 #include "ui/register/CellTextBox.h"
 #include "ui/register/frmRegister.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStringListModel>
 #include <QTableView>
 
 using namespace RegisterColumn;
@@ -42,6 +46,11 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
     // grid's own data, and a locked row takes no edit.
     if (readOnly || !procedures.IsEditable(row, col))
         return;
+    // A split's parts are more than one cell can hold.
+    if (col == Category && procedures.IsSplit(row)) {
+        EditSplit();
+        return;
+    }
     // An editor goes over a cell the user can see.
     MSFlexGrid1->ScrollToCurrent();
 
@@ -72,7 +81,20 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
     // The editor stops where the record does, so no typed character is dropped unseen.
     Text1->setMaxLength(col == Description ? ledger::DescriptionLength
                         : col == Memo      ? ledger::MaxMemoLength
+                        : col == Category  ? ledger::MaxCategoryLength
                                            : DefaultMaxLength);
+    if (col == Category) {
+        // Made on first use: most openings of the register edit no category.
+        if (!categoryCompleter) {
+            categoryCompleter = new QCompleter(new QStringListModel(this), this);
+            categoryCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+            categoryCompleter->setFilterMode(Qt::MatchContains);
+        }
+        static_cast<QStringListModel*>(categoryCompleter->model())->setStringList(ledger::CategoryList());
+        Text1->setCompleter(categoryCompleter);
+    } else {
+        Text1->setCompleter(nullptr);
+    }
     if (KeyAscii >= 0 && KeyAscii <= 32) {
         // An amount opens as the user would type it, without thousands separators, so the filter can edit it.
         const RegisterRow& values = procedures.Model().At(row - 1);
@@ -105,7 +127,19 @@ void frmRegister::MSFlexGrid1_LeaveCell() {
         return;
     if (ledger::IsEditAllowed()) {
         const QString text = Text1->text();
-        switch (procedures.CommitText(grid.Row(), grid.Col(), text)) {
+        // A split's parts follow its amount as the user says, or the amount stays.
+        RegisterModel::PartsFollow parts = RegisterModel::PartsFollow::Scale;
+        if (procedures.ChangesSplitAmount(grid.Row(), grid.Col(), text)) {
+            const QStringList choices = RegisterGrid::SplitAmountChoices();
+            const int cancel = int(choices.size()) - 1;
+            const int choice = platform::Choose(procedures.SplitAmountQuestion(grid.Row(), text), choices, 0, cancel);
+            if (choice == cancel) {
+                Text1->hide();
+                return;
+            }
+            parts = RegisterModel::PartsFollow(choice);
+        }
+        switch (procedures.CommitText(grid.Row(), grid.Col(), text, parts)) {
         case RegisterModel::Outcome::Refused: {
             // The record could not hold it: the cell keeps what it had, and the user hears so, or reads why when
             // only the cents would be lost.
@@ -145,6 +179,12 @@ void frmRegister::Text1_KeyDown(int KeyCode, int) {
         grid.SetFocus();
         break;
     case platform::KeyReturn:
+        // Enter on a completion the user picked takes it, not what was typed.
+        if (QCompleter* completer = Text1->completer(); completer && completer->popup()->isVisible()) {
+            if (const QModelIndex picked = completer->popup()->currentIndex(); picked.isValid())
+                Text1->setText(picked.data(Qt::DisplayRole).toString());
+            completer->popup()->hide();
+        }
         MoveRightAndFocusGrid();
         break;
     case platform::KeyDown:
@@ -235,6 +275,8 @@ bool frmRegister::eventFilter(QObject* watched, QEvent* event) {
     // Compared by the pointer kept at start: while the view is being destroyed it may not be asked for anything.
     if (watched != gridViewport)
         return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::ToolTip)
+        return ShowSplitToolTip(event);
     // A click in the C column marks the row it lands on cleared, or not.
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
         pointedSlots.empty()) {

@@ -21,14 +21,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableWidget>
 
 using platform::PixelsToTwips;
 using platform::TwipsRect;
 using platform::TwipsToPixels;
 
 namespace {
-// 8940 before the memo column took its 960.
-constexpr int DesignClientWidth = 9900;
+// 8940 before the memo column took its 960, 9900 before the category column took its 1200.
+constexpr int DesignClientWidth = 11100;
 constexpr int DesignClientHeight = 6225;
 constexpr int MinimumWidth = 4000;
 constexpr int GridLeft = 20;
@@ -39,7 +40,11 @@ constexpr int GridWidthMargin = 40;
 frmRegister::frmRegister(QWidget* owner, int32_t& RegHeight) : QDialog(owner), RegHeight(RegHeight), procedures(grid) {
     setObjectName(QStringLiteral("frmRegister"));
     // The statement and upcoming bars show figures of the rows: they follow every command that changes them.
-    procedures.SetChangeListener([this] { UpdateBars(); });
+    procedures.SetChangeListener([this] {
+        UpdateBars();
+        if (FilterBar && !FilterBar->isHidden())
+            FillFilteredRows();
+    });
     setWindowTitle(tr("Check Register"));
     setModal(true);
     setSizeGripEnabled(false);
@@ -319,6 +324,14 @@ void frmRegister::Form_Resize() {
     if (barHeight > 0)
         FindBar->setGeometry(MSFlexGrid1->x(), MSFlexGrid1->geometry().bottom() + 1 + upcomingHeight,
                              MSFlexGrid1->width(), barHeight);
+    // The filtered view lies over the grid, its bar on top.
+    if (FilterBar && !FilterBar->isHidden()) {
+        const QRect area = MSFlexGrid1->geometry();
+        const int filterHeight = FilterBar->sizeHint().height();
+        FilterBar->setGeometry(area.x(), area.y(), area.width(), filterHeight);
+        FilteredRows->setGeometry(area.x(), area.y() + filterHeight, area.width(),
+                                  std::max(0, area.height() - filterHeight));
+    }
 }
 
 void frmRegister::keyPressEvent(QKeyEvent* event) {

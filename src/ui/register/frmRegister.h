@@ -17,8 +17,10 @@
 #include <optional>
 #include <vector>
 
+class QCompleter;
 class QLabel;
 class QLineEdit;
+class QTableWidget;
 class QTableView;
 class UpcomingModel;
 class QPushButton;
@@ -62,6 +64,14 @@ public:
     };
     void SetLookAhead(LookAhead values);
 
+    // Shows only the transactions in `slots` (the rest of the register stays as it is), in the register's order and
+    // each with its running balance as it stands in the whole register, under a bar that says `caption` (what they
+    // are, such as "Food:Groceries, 1/1/2026 - 12/31/2026") and offers Show All. The list is read only: a double
+    // click shows all rows again with that transaction current, to edit it there.
+    void ShowOnlySlots(std::vector<int16_t> slots, const QString& caption);
+    // Back to every row.
+    void ShowAllRows();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -104,6 +114,10 @@ private:
     // The grid's context menu: the commands of the keys for the row under the pointer, Address..., Void and
     // Repeat....
     void MSFlexGrid1_ContextMenu(const QPoint& at);
+    // Split... of the context menu (and Enter on a "(split)" cell): the split editor for the current row.
+    void EditSplit();
+    // A split's parts as the tooltip of its category cell; false for any other cell.
+    bool ShowSplitToolTip(QEvent* event);
     // Undo and redo of committed changes; in an editor with the focus, of its typing. An edit still open without
     // the focus is committed first.
     QLineEdit* FocusedEditor() const;
@@ -137,6 +151,12 @@ private:
     void UpcomingEnter_Click();
     void UpcomingSkip_Click();
 
+    // The filtered view (ShowOnlySlots), made when first shown: refilled after every change, so that it shows the
+    // rows as they are.
+    void CreateFilterBar();
+    void FillFilteredRows();
+    void FilteredRow_DoubleClick(int row);
+
     int32_t& RegHeight;
     platform::FlexGrid grid;
     RegisterGrid procedures;
@@ -156,6 +176,12 @@ private:
     QPushButton* UpcomingEnter = nullptr;
     QPushButton* UpcomingSkip = nullptr;
     QLabel* ForecastNote = nullptr;
+    QWidget* FilterBar = nullptr;
+    QLabel* FilterCaption = nullptr;
+    QTableWidget* FilteredRows = nullptr;
+    std::vector<int16_t> filterSlots;
+    QString filterCaption;
+    QCompleter* categoryCompleter = nullptr;
     LookAhead lookAhead;
     Forecast forecast;
     double statementDay = 0;

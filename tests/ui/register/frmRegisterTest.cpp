@@ -1,6 +1,7 @@
 // The register window driven as a user drives it: editors over cells, commits and cancels, lock, delete, close.
 #include "support/RegisterTestSupport.h"
 
+#include "ledger/Categories.h"
 #include "ledger/CheckDetails.h"
 #include "ledger/Ledger.h"
 #include "ledger/Schedules.h"
@@ -19,6 +20,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QCompleter>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +29,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -139,7 +142,7 @@ TEST_F(frmRegisterTest, OpensWithItsControlsAndTheStartingBalance) {
     EXPECT_EQ(Command1->text(), QStringLiteral("Lock records"));
     EXPECT_FALSE(Text1->isVisible());
     EXPECT_FALSE(DTPicker1->isVisible());
-    EXPECT_EQ(window->size(), platform::TwipsSize(9900, 6225));
+    EXPECT_EQ(window->size(), platform::TwipsSize(11100, 6225));
     EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, platform::PixelsToTwips(window->width()) - 40,
                                                     platform::PixelsToTwips(window->height()) - 600));
 }
@@ -795,7 +798,7 @@ TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
             EXPECT_EQ(grid->ColWidth(Description), platform::PixelsToTwips(view->columnWidth(Description)));
         };
         expectColumnsInView();
-        EXPECT_EQ(window->width() > platform::TwipsToPixels(9900), startingBalance != 0);
+        EXPECT_EQ(window->width() > platform::TwipsToPixels(11100), startingBalance != 0);
 
         // A longer amount typed into a cell widens its column too (one the record's float keeps whole).
         const int widthBefore = window->width();
@@ -1008,7 +1011,7 @@ TEST_F(frmRegisterTest, RepeatOffersThePointedRowAndAddsTheEditedSchedule) {
 TEST_F(frmRegisterTest, TheContextMenuDoesWhatTheKeysDoOnThePointedRow) {
     AddFourRecords();
     Open();
-    const QStringList all = {"mnuEdit", "mnuCleared", "mnuDelete", "mnuAddress", "mnuFind", "mnuLock"};
+    const QStringList all = {"mnuEdit", "mnuCleared", "mnuDelete", "mnuAddress", "mnuSplit", "mnuFind", "mnuLock"};
     EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(2), Debit, ""), all); // nothing to undo or redo yet
     {
         PromptScript prompts;
@@ -1024,7 +1027,7 @@ TEST_F(frmRegisterTest, TheContextMenuDoesWhatTheKeysDoOnThePointedRow) {
     EnterOn(RowOfSlot(3), Memo);
     EXPECT_FALSE(Text1->isVisible());
     EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(3), Debit, ""),
-              QStringList({"mnuCleared", "mnuDelete", "mnuFind", "mnuRedo", "mnuLock"}));
+              QStringList({"mnuCleared", "mnuDelete", "mnuSplit", "mnuFind", "mnuRedo", "mnuLock"}));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EnterOn(RowOfSlot(4), Memo);
@@ -1068,6 +1071,108 @@ TEST_F(frmRegisterTest, TheContextMenuDoesWhatTheKeysDoOnThePointedRow) {
     // A read-only ledger is only searched.
     window->SetReadOnly(true);
     EXPECT_EQ(ChooseFromContextMenu(RowOfSlot(4), Description, ""), QStringList{"mnuFind"});
+}
+
+// A category typed with completion; a split refused while anything is left to assign, taken when exact, and its
+// parts following a new amount as the user answers.
+TEST_F(frmRegisterTest, CategoriesCompleteAndASplitClosesOnlyWhenItAddsUp) {
+    AddFourRecords();
+    Open();
+    EnterOn(RowOfSlot(2), Category);
+    ASSERT_TRUE(Text1->isVisible());
+    QTest::keyClicks(Text1, QStringLiteral("groc"));
+    QCompleter* completer = Text1->completer();
+    ASSERT_TRUE(completer && completer->popup()->isVisible());
+    QTest::keyClick(completer->popup(), Qt::Key_Down);
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    EXPECT_FALSE(Text1->isVisible());
+    EXPECT_EQ(Cell(RowOfSlot(2), Category), "Food:Groceries");
+    EXPECT_EQ(ledger::CategoryOf(2).category, QStringLiteral("Food:Groceries"));
+
+    int shown = 0;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != QStringLiteral("SplitEditor"))
+            return;
+        answer.stop();
+        ++shown;
+        auto* parts = dialog->findChild<QTableWidget*>(QStringLiteral("Parts"));
+        auto* left = dialog->findChild<QLabel*>(QStringLiteral("LeftToAssign"));
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("OKButton"));
+        ASSERT_TRUE(parts && left && ok);
+        ASSERT_EQ(parts->rowCount(), 2);
+        EXPECT_EQ(parts->item(0, 0)->text(), QStringLiteral("Food:Groceries"));
+        parts->item(0, 2)->setText(QStringLiteral("15.00"));
+        parts->item(1, 0)->setText(QStringLiteral(" health : doctor "));
+        EXPECT_EQ(left->text(), QStringLiteral("Left to assign: 5.00"));
+        {
+            PromptScript prompts;
+            prompts.ExpectMessage(QStringLiteral("5.00 is left to assign: the parts must add up to 20.00. Change a "
+                                                 "part's amount, or add a part."));
+            ok->click();
+        }
+        EXPECT_TRUE(dialog->isVisible());
+        parts->item(1, 2)->setText(QStringLiteral("5"));
+        EXPECT_EQ(left->text(), QStringLiteral("Left to assign: 0.00"));
+        ok->click();
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    answer.start(10);
+    ChooseFromContextMenu(RowOfSlot(2), Description, "mnuSplit");
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(Cell(RowOfSlot(2), Category), "(split)");
+    const std::vector<ledger::SplitPart> split = {{QStringLiteral("Food:Groceries"), QString(), 1500},
+                                                  {QStringLiteral("Health:Doctor"), QString(), 500}};
+    EXPECT_EQ(ledger::CategoryOf(2).parts, split);
+
+    // A new amount asks how the parts follow; Cancel keeps the amount and the parts.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const QString question = QStringLiteral("Grocer is split into parts, and its amount changes from 20.00 to 30.00. "
+                                            "How should the parts change?");
+    for (const auto& [choice, expected] : {std::pair{"Cancel", std::pair{"20.00", 500}},
+                                           std::pair{"Difference to the Last Part", std::pair{"30", 1500}}}) {
+        PromptScript prompts;
+        prompts.ExpectChoice(question, QString::fromLatin1(choice));
+        EnterOn(RowOfSlot(2), Debit);
+        Retype(QStringLiteral("30"));
+        QTest::keyClick(Text1, Qt::Key_Return);
+        EXPECT_EQ(Cell(RowOfSlot(2), Debit), expected.first) << choice;
+        EXPECT_EQ(ledger::CategoryOf(2).parts.back().cents, expected.second) << choice;
+    }
+    // The amount and the parts are one step.
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Cell(RowOfSlot(2), Debit), "20.00");
+    EXPECT_EQ(ledger::CategoryOf(2).parts, split);
+}
+
+// Only the given transactions, each with its balance in the whole register; Show All goes back.
+TEST_F(frmRegisterTest, TheFilteredViewKeepsEachRowsBalanceInTheWholeRegister) {
+    AddFourRecords();
+    Open();
+    window->ShowOnlySlots({4, 2}, QStringLiteral("Groceries and phone"));
+    auto* rows = window->findChild<QTableWidget*>(QStringLiteral("FilteredRows"));
+    ASSERT_TRUE(rows && rows->isVisible());
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("FilterCaption"))->text(),
+              QStringLiteral("2 transactions: Groceries and phone"));
+    ASSERT_EQ(rows->rowCount(), 2);
+    const int balance = rows->columnCount() - 2;
+    EXPECT_EQ(rows->item(0, 2)->text() + ' ' + rows->item(0, balance)->text(), QStringLiteral("Grocer 880.00"));
+    EXPECT_EQ(rows->item(1, 2)->text() + ' ' + rows->item(1, balance)->text(), QStringLiteral("Phone 1,350.00"));
+    // A double click edits the row in the whole register; Show All only goes back.
+    const QPoint phone = rows->visualItemRect(rows->item(1, 2)).center();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, phone);
+    QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, phone);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_FALSE(rows->isVisible());
+    EXPECT_EQ(grid->Row(), RowOfSlot(4));
+    window->ShowOnlySlots({1}, QStringLiteral("Power"));
+    EXPECT_EQ(rows->rowCount(), 1);
+    window->findChild<QPushButton*>(QStringLiteral("FilterShowAll"))->click();
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(grid->Row(), RowOfSlot(4));
 }
 
 } // namespace
