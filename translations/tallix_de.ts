@@ -2037,6 +2037,18 @@
         <source>Memo</source>
         <translation>Notiz</translation>
     </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>(split)</source>
+        <translation>(aufgeteilt)</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(keine Kategorie)</translation>
+    </message>
 </context>
 <context>
     <name>RegisterGrid</name>
@@ -2047,6 +2059,22 @@
     <message>
         <source>Void check %1 to %2, dated %3? Its amount becomes %4; its number and date stay.</source>
         <translation>Scheck %1 an %2 vom %3 stornieren? Sein Betrag wird %4; Nummer und Datum bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 is split into parts, and its amount changes from %2 to %3. How should the parts change?</source>
+        <translation>%1 ist aufgeteilt, und der Betrag ändert sich von %2 auf %3. Wie sollen sich die Teile ändern?</translation>
+    </message>
+    <message>
+        <source>Scale in Proportion</source>
+        <translation>Anteilig anpassen</translation>
+    </message>
+    <message>
+        <source>Difference to the Last Part</source>
+        <translation>Differenz in den letzten Teil</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2704,6 +2732,65 @@ Nächste Schecknummer:  %3
     <message>
         <source>Next Check Number:</source>
         <translation>Nächste Schecknummer:</translation>
+    </message>
+</context>
+<context>
+    <name>SplitEditor</name>
+    <message>
+        <source>Split</source>
+        <translation>Aufteilung</translation>
+    </message>
+    <message>
+        <source>&amp;Parts of %1, %2:</source>
+        <translation>&amp;Teile von %1, %2:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>&amp;Add Part</source>
+        <translation>Teil hinzu&amp;fügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Part</source>
+        <translation>Teil &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Split</source>
+        <translation>Aufteilung auf&amp;lösen</translation>
+    </message>
+    <message>
+        <source>Left to assign: %1</source>
+        <translation>Noch zuzuordnen: %1</translation>
+    </message>
+    <message>
+        <source>Left to assign: ?</source>
+        <translation>Noch zuzuordnen: ?</translation>
+    </message>
+    <message>
+        <source>A split needs at least two parts: add a part.</source>
+        <translation>Eine Aufteilung braucht mindestens zwei Teile: Fügen Sie einen Teil hinzu.</translation>
+    </message>
+    <message>
+        <source>Part %1: &quot;%2&quot; is not a category. Type a name, or names separated by colons, such as Food:Groceries.</source>
+        <translation>Teil %1: „%2“ ist keine Kategorie. Geben Sie einen Namen ein oder Namen, durch Doppelpunkte getrennt, etwa Lebensmittel:Einkauf.</translation>
+    </message>
+    <message>
+        <source>Part %1: &quot;%2&quot; is not an amount. Type one such as %3, with at most two decimals.</source>
+        <translation>Teil %1: „%2“ ist kein Betrag. Geben Sie einen wie %3 ein, mit höchstens zwei Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>%1 is left to assign: the parts must add up to %2. Change a part&apos;s amount, or add a part.</source>
+        <translation>%1 ist noch zuzuordnen: Die Teile müssen zusammen %2 ergeben. Ändern Sie den Betrag eines Teils oder fügen Sie einen Teil hinzu.</translation>
     </message>
 </context>
 <context>
@@ -3691,6 +3778,14 @@ wurde auf dem Datenträger geändert, seit Tallix die Datei geöffnet oder zulet
         <source>The category is %1 characters long; a category may have at most %2, its colons included. Shorten it, then click Add again.</source>
         <translation>Die Kategorie ist %1 Zeichen lang; eine Kategorie darf höchstens %2 haben, die Doppelpunkte eingeschlossen. Kürzen Sie sie und klicken Sie erneut auf Hinzufügen.</translation>
     </message>
+    <message>
+        <source>No category</source>
+        <translation>Keine Kategorie</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>frmRegister</name>
@@ -3822,6 +3917,22 @@ wurde auf dem Datenträger geändert, seit Tallix die Datei geöffnet oder zulet
     <message>
         <source>&amp;Void</source>
         <translation>St&amp;ornieren</translation>
+    </message>
+    <message>
+        <source>Show &amp;All</source>
+        <translation>&amp;Alle zeigen</translation>
+    </message>
+    <message>
+        <source>1 transaction: %1</source>
+        <translation>1 Buchung: %1</translation>
+    </message>
+    <message>
+        <source>%1 transactions: %2</source>
+        <translation>%1 Buchungen: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Split...</source>
+        <translation>Au&amp;fteilen...</translation>
     </message>
 </context>
 </TS>

@@ -2037,6 +2037,18 @@
         <source>Memo</source>
         <translation>Nota</translation>
     </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>(split)</source>
+        <translation>(dividido)</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(sin categoría)</translation>
+    </message>
 </context>
 <context>
     <name>RegisterGrid</name>
@@ -2047,6 +2059,22 @@
     <message>
         <source>Void check %1 to %2, dated %3? Its amount becomes %4; its number and date stay.</source>
         <translation>¿Anular el cheque %1 a %2 del %3? Su importe pasa a ser %4; su número y su fecha se mantienen.</translation>
+    </message>
+    <message>
+        <source>%1 is split into parts, and its amount changes from %2 to %3. How should the parts change?</source>
+        <translation>%1 está dividido en partes y su importe cambia de %2 a %3. ¿Cómo deben cambiar las partes?</translation>
+    </message>
+    <message>
+        <source>Scale in Proportion</source>
+        <translation>Ajustar en proporción</translation>
+    </message>
+    <message>
+        <source>Difference to the Last Part</source>
+        <translation>Diferencia en la última parte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2704,6 +2732,65 @@ Siguiente número de cheque:  %3
     <message>
         <source>Next Check Number:</source>
         <translation>Siguiente número de cheque:</translation>
+    </message>
+</context>
+<context>
+    <name>SplitEditor</name>
+    <message>
+        <source>Split</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>&amp;Parts of %1, %2:</source>
+        <translation>&amp;Partes de %1, %2:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>&amp;Add Part</source>
+        <translation>Aña&amp;dir parte</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Part</source>
+        <translation>&amp;Quitar parte</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Split</source>
+        <translation>Deshacer la di&amp;visión</translation>
+    </message>
+    <message>
+        <source>Left to assign: %1</source>
+        <translation>Queda por asignar: %1</translation>
+    </message>
+    <message>
+        <source>Left to assign: ?</source>
+        <translation>Queda por asignar: ?</translation>
+    </message>
+    <message>
+        <source>A split needs at least two parts: add a part.</source>
+        <translation>Una división necesita al menos dos partes: añada una parte.</translation>
+    </message>
+    <message>
+        <source>Part %1: &quot;%2&quot; is not a category. Type a name, or names separated by colons, such as Food:Groceries.</source>
+        <translation>Parte %1: «%2» no es una categoría. Escriba un nombre, o nombres separados por dos puntos, como Alimentación:Supermercado.</translation>
+    </message>
+    <message>
+        <source>Part %1: &quot;%2&quot; is not an amount. Type one such as %3, with at most two decimals.</source>
+        <translation>Parte %1: «%2» no es un importe. Escriba uno como %3, con dos decimales como máximo.</translation>
+    </message>
+    <message>
+        <source>%1 is left to assign: the parts must add up to %2. Change a part&apos;s amount, or add a part.</source>
+        <translation>Quedan %1 por asignar: las partes deben sumar %2. Cambie el importe de una parte o añada una parte.</translation>
     </message>
 </context>
 <context>
@@ -3688,6 +3775,14 @@ cambió en el disco desde que Tallix lo abrió o lo guardó por última vez.
         <source>The category is %1 characters long; a category may have at most %2, its colons included. Shorten it, then click Add again.</source>
         <translation>La categoría tiene %1 caracteres; una categoría puede tener como máximo %2, incluidos los dos puntos. Acórtela y vuelva a hacer clic en Añadir.</translation>
     </message>
+    <message>
+        <source>No category</source>
+        <translation>Sin categoría</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>frmRegister</name>
@@ -3819,6 +3914,22 @@ cambió en el disco desde que Tallix lo abrió o lo guardó por última vez.
     <message>
         <source>&amp;Void</source>
         <translation>A&amp;nular</translation>
+    </message>
+    <message>
+        <source>Show &amp;All</source>
+        <translation>&amp;Mostrar todo</translation>
+    </message>
+    <message>
+        <source>1 transaction: %1</source>
+        <translation>1 movimiento: %1</translation>
+    </message>
+    <message>
+        <source>%1 transactions: %2</source>
+        <translation>%1 movimientos: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Split...</source>
+        <translation>D&amp;ividir...</translation>
     </message>
 </context>
 </TS>

@@ -2037,6 +2037,18 @@
         <source>Memo</source>
         <translation>Mémo</translation>
     </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>(split)</source>
+        <translation>(ventilé)</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(sans catégorie)</translation>
+    </message>
 </context>
 <context>
     <name>RegisterGrid</name>
@@ -2047,6 +2059,22 @@
     <message>
         <source>Void check %1 to %2, dated %3? Its amount becomes %4; its number and date stay.</source>
         <translation>Annuler le chèque %1 à l&apos;ordre de %2 du %3 ? Son montant devient %4 ; son numéro et sa date restent.</translation>
+    </message>
+    <message>
+        <source>%1 is split into parts, and its amount changes from %2 to %3. How should the parts change?</source>
+        <translation>%1 est ventilé, et son montant passe de %2 à %3. Comment les parties doivent-elles changer ?</translation>
+    </message>
+    <message>
+        <source>Scale in Proportion</source>
+        <translation>Ajuster en proportion</translation>
+    </message>
+    <message>
+        <source>Difference to the Last Part</source>
+        <translation>Écart sur la dernière partie</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -2704,6 +2732,65 @@ Prochain numéro de chèque :  %3
     <message>
         <source>Next Check Number:</source>
         <translation>Prochain numéro de chèque :</translation>
+    </message>
+</context>
+<context>
+    <name>SplitEditor</name>
+    <message>
+        <source>Split</source>
+        <translation>Ventilation</translation>
+    </message>
+    <message>
+        <source>&amp;Parts of %1, %2:</source>
+        <translation>&amp;Parties de %1, %2 :</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>&amp;Add Part</source>
+        <translation>A&amp;jouter une partie</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Part</source>
+        <translation>&amp;Retirer la partie</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Split</source>
+        <translation>Supprimer la &amp;ventilation</translation>
+    </message>
+    <message>
+        <source>Left to assign: %1</source>
+        <translation>Reste à répartir : %1</translation>
+    </message>
+    <message>
+        <source>Left to assign: ?</source>
+        <translation>Reste à répartir : ?</translation>
+    </message>
+    <message>
+        <source>A split needs at least two parts: add a part.</source>
+        <translation>Une ventilation demande au moins deux parties : ajoutez une partie.</translation>
+    </message>
+    <message>
+        <source>Part %1: &quot;%2&quot; is not a category. Type a name, or names separated by colons, such as Food:Groceries.</source>
+        <translation>Partie %1 : « %2 » n&apos;est pas une catégorie. Tapez un nom, ou des noms séparés par des deux-points, comme Alimentation:Courses.</translation>
+    </message>
+    <message>
+        <source>Part %1: &quot;%2&quot; is not an amount. Type one such as %3, with at most two decimals.</source>
+        <translation>Partie %1 : « %2 » n&apos;est pas un montant. Tapez-en un comme %3, avec deux décimales au plus.</translation>
+    </message>
+    <message>
+        <source>%1 is left to assign: the parts must add up to %2. Change a part&apos;s amount, or add a part.</source>
+        <translation>Il reste %1 à répartir : les parties doivent totaliser %2. Modifiez le montant d&apos;une partie, ou ajoutez une partie.</translation>
     </message>
 </context>
 <context>
@@ -3690,6 +3777,14 @@ a été modifié sur le disque depuis que Tallix l&apos;a ouvert ou enregistré 
         <source>The category is %1 characters long; a category may have at most %2, its colons included. Shorten it, then click Add again.</source>
         <translation>La catégorie compte %1 caractères ; une catégorie en compte au plus %2, deux-points compris. Raccourcissez-la, puis cliquez de nouveau sur Ajouter.</translation>
     </message>
+    <message>
+        <source>No category</source>
+        <translation>Sans catégorie</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>frmRegister</name>
@@ -3821,6 +3916,22 @@ a été modifié sur le disque depuis que Tallix l&apos;a ouvert ou enregistré 
     <message>
         <source>&amp;Void</source>
         <translation>Annuler le &amp;chèque</translation>
+    </message>
+    <message>
+        <source>Show &amp;All</source>
+        <translation>&amp;Tout afficher</translation>
+    </message>
+    <message>
+        <source>1 transaction: %1</source>
+        <translation>1 opération : %1</translation>
+    </message>
+    <message>
+        <source>%1 transactions: %2</source>
+        <translation>%1 opérations : %2</translation>
+    </message>
+    <message>
+        <source>&amp;Split...</source>
+        <translation>Venti&amp;ler...</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@
 #include "ui/main/FileAssociation.h"
 #include "ui/register/StatementDialog.h"
 #include "ui/register/frmRegister.h"
+#include "ui/reports/ReportTables.h"
 #include "ui/reports/ReportsWindow.h"
 #include "ui/schedules/ScheduleEditor.h"
 #include "ui/schedules/SchedulesWindow.h"
@@ -114,6 +115,16 @@ void frmMain::Reports_Click() {
     const QString file = ledger::GetDataFileName();
     ReportsWindow Reports(this, file.isEmpty() ? QString() : QFileInfo(file).completeBaseName(),
                           platform::DateFromDayCount(platform::Today()));
+    connect(&Reports, &ReportsWindow::CategoryChosen, this,
+            [this, &Reports](const QString& path, const report::Period& period) {
+                frmRegister Register(&Reports, RegHeight);
+                Register.SetReadOnly(ReadOnlyLedger);
+                Register.SetLookAhead(RegisterLookAhead());
+                const QString what = path.isEmpty() ? tr("No category") : path;
+                Register.ShowOnlySlots(report::SlotsInCategory(path, period),
+                                       tr("%1, %2").arg(what, reports::PeriodText(period)));
+                Register.exec();
+            });
     Reports.exec();
 }
 

@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTreeWidget>
 
 TEST_F(MainWindowTest, ShowRegisterOpensTheRegisterAndRefreshesTheLockState) {
@@ -186,12 +187,24 @@ TEST_F(MainWindowTest, ViewReportsShowsThisYearOfTheLedgerOverTheMainWindow) {
     });
     WriteSettings(QString(), path, 0);
     StartActive();
-    QString spending;
+    QString spending, shown;
     WhenModalOpens([&](QWidget* modal) {
         EXPECT_EQ(modal->windowTitle(), QStringLiteral("Reports"));
         EXPECT_EQ(modal->parentWidget(), window.get());
-        spending = modal->findChild<QTreeWidget*>(QStringLiteral("categoryTree"))->topLevelItem(0)->text(1);
+        auto* tree = modal->findChild<QTreeWidget*>(QStringLiteral("categoryTree"));
+        spending = tree->topLevelItem(0)->text(1);
+        // A category's double click opens the register showing only its transactions.
+        WhenModalOpens([&](QWidget* registerWindow) {
+            auto* rows = registerWindow->findChild<QTableWidget*>(QStringLiteral("FilteredRows"));
+            ASSERT_TRUE(rows && rows->isVisible());
+            shown = registerWindow->findChild<QLabel*>(QStringLiteral("FilterCaption"))->text() + ' ' +
+                    rows->item(0, 2)->text();
+            registerWindow->close();
+        });
+        Q_EMIT tree->itemDoubleClicked(tree->topLevelItem(0)->child(0), 0);
     });
     Trigger("mnuViewReports");
     EXPECT_EQ(spending, QStringLiteral("12.00"));
+    const int year = QDate::currentDate().year();
+    EXPECT_EQ(shown, QStringLiteral("1 transaction: No category, 1/1/%1 to 12/31/%1 Grocer").arg(year));
 }
