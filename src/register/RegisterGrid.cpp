@@ -20,7 +20,7 @@ struct Width {
     int twips;
 };
 constexpr Width ColumnWidths[] = {{SortKey, 0},     {Date, 900}, {Description, 2800}, {Memo, 960},
-                                  {Category, 1200}, {Type, 900}, {Balance, 1000},     {TypeCode, 0},
+                                  {Category, 1500}, {Type, 900}, {Balance, 1000},     {TypeCode, 0},
                                   {Slot, 0},        {Locked, 0}, {Cleared, 300}};
 } // namespace
 

@@ -107,7 +107,7 @@ TEST_F(RegisterGridTest, LayoutHeaderWidthsAndHiddenColumns) {
     EXPECT_EQ(grid.ColWidth(Date), 900);
     EXPECT_EQ(grid.ColWidth(Description), 2800);
     EXPECT_EQ(grid.ColWidth(Memo), 960);
-    EXPECT_EQ(grid.ColWidth(Category), 1200);
+    EXPECT_EQ(grid.ColWidth(Category), 1500);
     EXPECT_EQ(grid.ColWidth(Type), 900);
     EXPECT_EQ(grid.ColWidth(Balance), 1000);
     // The header-sized columns are wider for longer headers.

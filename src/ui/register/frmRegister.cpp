@@ -28,8 +28,8 @@ using platform::TwipsRect;
 using platform::TwipsToPixels;
 
 namespace {
-// 8940 before the memo column took its 960, 9900 before the category column took its 1200.
-constexpr int DesignClientWidth = 11100;
+// 8940 before the memo column took its 960, 9900 before the category column took its 1500.
+constexpr int DesignClientWidth = 11400;
 constexpr int DesignClientHeight = 6225;
 constexpr int MinimumWidth = 4000;
 constexpr int GridLeft = 20;

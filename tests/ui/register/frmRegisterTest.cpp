@@ -142,7 +142,7 @@ TEST_F(frmRegisterTest, OpensWithItsControlsAndTheStartingBalance) {
     EXPECT_EQ(Command1->text(), QStringLiteral("Lock records"));
     EXPECT_FALSE(Text1->isVisible());
     EXPECT_FALSE(DTPicker1->isVisible());
-    EXPECT_EQ(window->size(), platform::TwipsSize(11100, 6225));
+    EXPECT_EQ(window->size(), platform::TwipsSize(11400, 6225));
     EXPECT_EQ(view->geometry(), platform::TwipsRect(20, 600, platform::PixelsToTwips(window->width()) - 40,
                                                     platform::PixelsToTwips(window->height()) - 600));
 }
@@ -798,7 +798,7 @@ TEST_F(frmRegisterTest, ColumnsWidenToShowEveryNumberAndDateWhole) {
             EXPECT_EQ(grid->ColWidth(Description), platform::PixelsToTwips(view->columnWidth(Description)));
         };
         expectColumnsInView();
-        EXPECT_EQ(window->width() > platform::TwipsToPixels(11100), startingBalance != 0);
+        EXPECT_EQ(window->width() > platform::TwipsToPixels(11400), startingBalance != 0);
 
         // A longer amount typed into a cell widens its column too (one the record's float keeps whole).
         const int widthBefore = window->width();
