@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QStringListModel>
 #include <QTableView>
+#include <algorithm>
 
 using namespace RegisterColumn;
 
@@ -90,7 +91,13 @@ void frmRegister::GridEdit(int16_t KeyAscii) {
             categoryCompleter->setCaseSensitivity(Qt::CaseInsensitive);
             categoryCompleter->setFilterMode(Qt::MatchContains);
         }
-        static_cast<QStringListModel*>(categoryCompleter->model())->setStringList(ledger::CategoryList());
+        const QStringList categories = ledger::CategoryList();
+        static_cast<QStringListModel*>(categoryCompleter->model())->setStringList(categories);
+        // The cell is narrower than most paths: the list of choices shows them whole.
+        int widest = 0;
+        for (const QString& path : categories)
+            widest = std::max(widest, Text1->fontMetrics().horizontalAdvance(path));
+        categoryCompleter->popup()->setMinimumWidth(std::min(widest + 32, 480));
         Text1->setCompleter(categoryCompleter);
     } else {
         Text1->setCompleter(nullptr);

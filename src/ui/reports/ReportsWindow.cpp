@@ -150,6 +150,9 @@ ReportsWindow::ReportsWindow(QWidget* owner, const QString& title, QDate today)
     QPushButton* csvButton = button(tr("&Export CSV..."), "csvButton");
     saveChartButton = button(tr("Save C&hart..."), "saveChartButton");
     buttons->addButton(QDialogButtonBox::Close)->setObjectName(QStringLiteral("closeButton"));
+    // Enter in the period's boxes or the tree must not print or close the report: no button is the default.
+    for (QAbstractButton* each : buttons->buttons())
+        qobject_cast<QPushButton*>(each)->setAutoDefault(false);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(periodLabel, 1);
     bottom->addWidget(buttons);
