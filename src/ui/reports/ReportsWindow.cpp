@@ -91,6 +91,8 @@ ReportsWindow::ReportsWindow(QWidget* owner, const QString& title, QDate today)
     compare->setObjectName(QStringLiteral("compare"));
     periodLabel = new QLabel(this);
     periodLabel->setObjectName(QStringLiteral("periodLabel"));
+    // A compared period's text is long in some languages: it wraps rather than pushing the buttons out of the window.
+    periodLabel->setWordWrap(true);
     const auto label = [this](const QString& text, QWidget* buddy) {
         auto* shown = new QLabel(text, this);
         shown->setBuddy(buddy);
