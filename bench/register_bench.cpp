@@ -2,8 +2,10 @@
 // paints, and the user's heavy actions (a date commit, the lock command, a delete, a find step, an undo). Runs
 // offscreen.
 #include "BenchLedger.h"
+#include "ledger/Categories.h"
 #include "ledger/ClearMarks.h"
 #include "ledger/Ledger.h"
+#include "model/TransactionRules.h"
 #include "platform/FlexGrid.h"
 #include "platform/Locale.h"
 #include "platform/Prompt.h"
@@ -158,6 +160,31 @@ void BM_OpenRegister(benchmark::State& state) {
     TimeOpenings(state);
 }
 
+// Every record categorised over a small tree of paths, one in ten split in two, as a ledger kept with categories has
+// them.
+void CategoriseAll() {
+    static const char* const paths[] = {"Food:Groceries", "Utilities:Electricity", "Housing:Rent",
+                                        "Car:Fuel",       "Health:Pharmacy",       "Shopping",
+                                        "Insurance",      "Food:Dining out"};
+    ledger::TransactionRecord record;
+    int slot = 1; // the n-th record is slot n
+    for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot) {
+        const int64_t cents = ledger::ToCents(record.Amount);
+        const QString path = QString::fromLatin1(paths[slot % 8]);
+        if (slot % 10 == 0 && cents > 1)
+            ledger::SetCategory(int16_t(slot),
+                                {{}, {{path, {}, cents / 2}, {QStringLiteral("Shopping"), {}, cents - cents / 2}}});
+        else
+            ledger::SetCategory(int16_t(slot), {path, {}});
+    }
+}
+
+void BM_OpenCategorisedRegister(benchmark::State& state) {
+    BuildLedger(int(state.range(0)));
+    CategoriseAll();
+    TimeOpenings(state);
+}
+
 // Every record cleared, as a ledger reconciled month after month has them.
 void MarkAll() {
     for (int16_t slot = 1; slot < ledger::GetTransactionCount(); ++slot)
@@ -305,6 +332,7 @@ BENCHMARK(BM_FillSortBalances)->Apply(Sizes);
 BENCHMARK(BM_OpenRegister)->Apply(Sizes);
 BENCHMARK(BM_OpenScheduledRegister)->Arg(32766)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenMarkedRegister)->Arg(32766)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenCategorisedRegister)->Arg(32766)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ToggleMark)->Arg(32766)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DateCommit)->Apply(Sizes);
 BENCHMARK(BM_LockCommand)->Apply(Sizes);
