@@ -2,11 +2,13 @@
 // them, a jam reported, reprinted and the spoiled form voided; recovered after a crash, saved and opened again.
 #include "MainWindowFixture.h"
 
+#include "ledger/Categories.h"
 #include "ledger/CheckDetails.h"
 #include "storage/Recovery.h"
 #include "support/Files.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
 #include <QSpinBox>
@@ -178,7 +180,7 @@ TEST_F(PrintChecksTest, QueuedChecksPrintOntoTheFormsAndASpoiledFormIsVoided) {
 }
 
 // A check typed with its memo, address and "Print later" survives the process being killed before any save.
-TEST_F(PrintChecksTest, AKilledWindowGivesBackTheCheckItsDetailsAndItsPlaceInTheQueue) {
+TEST_F(PrintChecksTest, AKilledWindowGivesBackTheCheckItsDetailsCategoryAndPlaceInTheQueue) {
     const QStringList address = {QStringLiteral("Alpha Power Co."), QStringLiteral("1 Main St")};
     window.reset(); // the window that dies is the child's
     // Qt paints with the threads of its pool, which a forked child does not have: they end first.
@@ -188,6 +190,7 @@ TEST_F(PrintChecksTest, AKilledWindowGivesBackTheCheckItsDetailsAndItsPlaceInThe
         ::alarm(60); // a child stuck on a failed step dies of SIGALRM, which the parent reports
         StartActive();
         TypeInto(Text("Text4"), QStringLiteral("1101"));
+        TypeInto(Find<QComboBox>("cboCategory")->lineEdit(), QStringLiteral("Utilities : Electricity"));
         AddCheck(QStringLiteral("Alpha Power"), QStringLiteral("10.00"), QStringLiteral("Account 7"), address);
         ::kill(::getpid(), SIGKILL);
         ::_exit(1);
@@ -195,8 +198,9 @@ TEST_F(PrintChecksTest, AKilledWindowGivesBackTheCheckItsDetailsAndItsPlaceInThe
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child ended otherwise: " << status;
-    StartRecovering(path, QStringLiteral("1 change")); // the check and its details are one change
+    StartRecovering(path, QStringLiteral("1 change")); // the check, its details and category are one change
     ASSERT_EQ(Records().size(), 1u);
+    EXPECT_EQ(ledger::CategoryOf(1).category, QStringLiteral("Utilities:Electricity"));
     EXPECT_EQ(ledger::MemoOf(1), QStringLiteral("Account 7"));
     EXPECT_EQ(ledger::AddressOf(1), address);
     EXPECT_EQ(ledger::ChecksWaitingToPrint(), std::vector<int16_t>{1});
