@@ -62,7 +62,11 @@ void RegisterGrid::ShowRow(int row) {
     grid.SetDateMatrix(row, Date, cells.Text(Date).toString(), values.dateDay);
     grid.SetTextMatrix(row, Description, cells.Text(Description).toString());
     write(Memo);
-    write(Category);
+    // A path is the row's own text, shared rather than copied: most rows of a kept ledger have one.
+    if (const ledger::CategoryAssignment& category = values.Category(); !category.IsSplit())
+        grid.SetTextMatrix(row, Category, category.category);
+    else
+        write(Category);
     if (values.isCheck)
         write(Type);
     else // the type names are shared texts

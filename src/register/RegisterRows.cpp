@@ -24,11 +24,17 @@ const ledger::CategoryAssignment& RegisterRow::Category() const {
     return category ? *category : none;
 }
 
-void RegisterRow::SetCategory(const ledger::CategoryAssignment& assignment) {
-    if (assignment.IsEmpty())
+void RegisterRow::SetCategory(const ledger::CategoryAssignment& assignment, SharedCategories* shared) {
+    if (assignment.IsEmpty()) {
         category.reset();
-    else
+    } else if (!shared || assignment.IsSplit()) {
         category = std::make_shared<const ledger::CategoryAssignment>(assignment);
+    } else {
+        std::shared_ptr<const ledger::CategoryAssignment>& one = (*shared)[assignment.category];
+        if (!one)
+            one = std::make_shared<const ledger::CategoryAssignment>(assignment);
+        category = one;
+    }
 }
 
 std::optional<int64_t> ShownCents(float amount) {
@@ -120,7 +126,8 @@ std::vector<int> BalanceRows(std::vector<RegisterRow>& rows) {
     return changed;
 }
 
-RegisterRow RowOfRecord(const ledger::TransactionRecord& record, int slot, const platform::LocaleCodec& codec) {
+RegisterRow RowOfRecord(const ledger::TransactionRecord& record, int slot, const platform::LocaleCodec& codec,
+                        RegisterRow::SharedCategories* shared) {
     RegisterRow row;
     row.record = record;
     row.slot = slot;
@@ -129,7 +136,7 @@ RegisterRow RowOfRecord(const ledger::TransactionRecord& record, int slot, const
     row.mark = ledger::GetClearMark(int16_t(slot));
     if (record.TypeCode == ledger::CheckOrPayment)
         row.memo = ledger::MemoOf(int16_t(slot));
-    row.SetCategory(ledger::CategoryOf(int16_t(slot)));
+    row.SetCategory(ledger::CategoryOf(int16_t(slot)), shared);
     const QStringView description = TrimSpaces(row.record.Description);
     row.descriptionStart = description.data() - row.record.Description.constData();
     row.descriptionSize = description.size();
@@ -144,11 +151,12 @@ std::vector<RegisterRow> BuildRegisterRows(const platform::LocaleCodec& codec) {
     const size_t capacity = size_t(std::max(0, ledger::GetTransactionCount() - 1));
     rows.reserve(capacity);
     ledger::TransactionRecord record;
+    RegisterRow::SharedCategories shared;
     int slot = 1;
     for (bool more = ledger::FirstTransaction(record); more; more = ledger::NextTransaction(record), ++slot) {
         if (record.TypeCode == ledger::Deleted || rows.size() >= capacity)
             continue;
-        rows.push_back(RowOfRecord(record, slot, codec));
+        rows.push_back(RowOfRecord(record, slot, codec, &shared));
     }
     OrderRows(rows);
     BalanceRows(rows);

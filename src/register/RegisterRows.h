@@ -8,6 +8,7 @@
 #include "model/Category.h"
 #include "platform/LocaleCodec.h"
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -34,7 +35,9 @@ struct RegisterRow {
     // The category or split, as the store holds it (it takes one at once). Most rows have none and carry nothing
     // for it: tens of thousands of rows are sorted by moving them.
     const ledger::CategoryAssignment& Category() const;
-    void SetCategory(const ledger::CategoryAssignment& assignment);
+    // Rows built together share one copy of each category that is a single path, as most are.
+    using SharedCategories = QHash<QString, std::shared_ptr<const ledger::CategoryAssignment>>;
+    void SetCategory(const ledger::CategoryAssignment& assignment, SharedCategories* shared = nullptr);
     std::shared_ptr<const ledger::CategoryAssignment> category;
 
     bool IsLocked() const { return record.Locked != 0; }
@@ -63,7 +66,8 @@ constexpr int64_t MaxExactCents = int64_t(1) << 53;
 // window sorts and balances them. The day of a date that does not read back sorts as an empty date.
 std::vector<RegisterRow> BuildRegisterRows(const platform::LocaleCodec& codec);
 // The row of a record in the store's slot `slot`, unbalanced.
-RegisterRow RowOfRecord(const ledger::TransactionRecord& record, int slot, const platform::LocaleCodec& codec);
+RegisterRow RowOfRecord(const ledger::TransactionRecord& record, int slot, const platform::LocaleCodec& codec,
+                        RegisterRow::SharedCategories* shared = nullptr);
 // The stored description without the spaces at its ends (only spaces: tabs and other blanks are the user's).
 QStringView TrimSpaces(QStringView text);
 // Puts the rows in the register's order: by date, then check number; rows that tie keep their order. Returns
