@@ -13,13 +13,6 @@
 namespace ledger {
 
 namespace {
-const TransactionRecord* LiveRecord(int slot) {
-    const LedgerState& s = State();
-    if (slot < 1 || slot >= s.NextSlot || s.Records[size_t(slot)].TypeCode == Deleted)
-        return nullptr;
-    return &s.Records[size_t(slot)];
-}
-
 // Slots that may hold a category, deleted ones included: their category comes back with them.
 int CategorySlotEnd() {
     return std::min<int>(State().NextSlot, int(State().Marks.categories.size()));

@@ -9,13 +9,6 @@
 namespace ledger {
 
 namespace {
-const TransactionRecord* LiveRecord(int slot) {
-    const LedgerState& s = State();
-    if (slot < 1 || slot >= s.NextSlot || s.Records[size_t(slot)].TypeCode == Deleted)
-        return nullptr;
-    return &s.Records[size_t(slot)];
-}
-
 bool TakesDetails(int slot) {
     const TransactionRecord* record = LiveRecord(slot);
     return record && record->TypeCode == CheckOrPayment;

@@ -10,8 +10,7 @@ namespace ledger {
 
 namespace {
 bool IsLive(int slot) {
-    const LedgerState& s = State();
-    return slot >= 1 && slot < s.NextSlot && s.Records[size_t(slot)].TypeCode != Deleted;
+    return LiveRecord(slot) != nullptr;
 }
 
 template <typename T> void Put(std::vector<T>& bySlot, int slot, const T& value) {

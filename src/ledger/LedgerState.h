@@ -79,6 +79,14 @@ struct LedgerState : LedgerContents {
 // The one program-wide ledger.
 LedgerState& State();
 
+// The record of a slot in use (not deleted), or none: what a slot's marks, details and category belong to.
+inline const TransactionRecord* LiveRecord(int slot) {
+    const LedgerState& s = State();
+    if (slot < 1 || slot >= s.NextSlot || s.Records[size_t(slot)].TypeCode == Deleted)
+        return nullptr;
+    return &s.Records[size_t(slot)];
+}
+
 // DeletedBankIds of `state`.
 QStringList DeletedBankIdsOf(const LedgerState& state);
 

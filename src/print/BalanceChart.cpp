@@ -1,5 +1,7 @@
 #include "print/BalanceChart.h"
 
+#include "print/ChartFiles.h"
+
 #include "platform/Locale.h"
 #include "platform/LocaleCodec.h"
 
@@ -10,7 +12,6 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QStringList>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -414,50 +415,19 @@ QPalette PaperPalette() {
     return palette;
 }
 
-namespace {
-
-QFont ChartFont() {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(12);
-    return font;
-}
-
-} // namespace
-
 QImage BalanceChartImage(const BalanceSeries& series, const QSize& size, const QPalette& palette) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(palette.color(QPalette::Base));
-    QPainter painter(&image);
-    painter.setFont(ChartFont());
-    DrawBalanceChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), series, palette);
-    return image;
+    return ChartImage(size, palette,
+                      [&](QPainter& painter, const QRectF& area) { DrawBalanceChart(painter, area, series, palette); });
 }
 
 QByteArray BalanceChartPng(const BalanceSeries& series, const QSize& size, const QPalette& palette) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!BalanceChartImage(series, size, palette).save(&buffer, "PNG"))
-        return {};
-    return buffer.data();
+    return ChartPng(BalanceChartImage(series, size, palette));
 }
 
 QByteArray BalanceChartSvg(const BalanceSeries& series, const QSize& size, const QPalette& palette,
                            const QString& title) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setTitle(title);
-        QPainter painter;
-        if (!painter.begin(&generator))
-            return {};
-        painter.setFont(ChartFont());
-        DrawBalanceChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), series, palette);
-    }
-    return buffer.data();
+    return ChartSvg(size, title,
+                    [&](QPainter& painter, const QRectF& area) { DrawBalanceChart(painter, area, series, palette); });
 }
 
 bool PrintBalanceChart(QPagedPaintDevice& device, const BalanceSeries& series, const QString& title) {

@@ -2,6 +2,7 @@
 
 #include "platform/LocaleCodec.h"
 #include "print/BalanceChart.h"
+#include "print/ChartFiles.h"
 #include "print/RegisterPrint.h"
 
 #include <QBuffer>
@@ -10,7 +11,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -178,12 +178,6 @@ void DrawPie(QPainter& painter, const QRectF& area, const ReportChart& chart, co
     }
 }
 
-QFont ChartFont() {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(12);
-    return font;
-}
-
 } // namespace
 
 QString ShareText(double share) {
@@ -252,38 +246,17 @@ void DrawReportChart(QPainter& painter, const QRectF& area, const ReportChart& c
 }
 
 QImage ReportChartImage(const ReportChart& chart, const QSize& size, const QPalette& palette) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(palette.color(QPalette::Base));
-    QPainter painter(&image);
-    painter.setFont(ChartFont());
-    DrawReportChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), chart, palette);
-    return image;
+    return ChartImage(size, palette,
+                      [&](QPainter& painter, const QRectF& area) { DrawReportChart(painter, area, chart, palette); });
 }
 
 QByteArray ReportChartPng(const ReportChart& chart, const QSize& size, const QPalette& palette) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!ReportChartImage(chart, size, palette).save(&buffer, "PNG"))
-        return {};
-    return buffer.data();
+    return ChartPng(ReportChartImage(chart, size, palette));
 }
 
 QByteArray ReportChartSvg(const ReportChart& chart, const QSize& size, const QPalette& palette) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setTitle(chart.title);
-        QPainter painter;
-        if (!painter.begin(&generator))
-            return {};
-        painter.setFont(ChartFont());
-        DrawReportChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), chart, palette);
-    }
-    return buffer.data();
+    return ChartSvg(size, chart.title,
+                    [&](QPainter& painter, const QRectF& area) { DrawReportChart(painter, area, chart, palette); });
 }
 
 int PrintReport(QPagedPaintDevice& device, const ReportPage& page) {
