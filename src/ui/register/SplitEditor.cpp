@@ -101,7 +101,15 @@ SplitEditor::SplitEditor(QWidget* owner, const QString& payee, int64_t cents,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(addPart, &QPushButton::clicked, this, &SplitEditor::AddPartClicked);
     connect(removePart, &QPushButton::clicked, this, &SplitEditor::RemovePartClicked);
-    connect(table, &QTableWidget::itemChanged, this, &SplitEditor::UpdateLeft);
+    connect(table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        // A typed amount is shown as every other amount is ("6" as "6.00"), once it reads as one.
+        if (item->column() == AmountColumn)
+            if (const std::optional<int64_t> typed = PartCents(item->row())) {
+                const QSignalBlocker quiet(table);
+                item->setText(codec.FormatCents(*typed));
+            }
+        UpdateLeft();
+    });
 
     if (assignment.IsSplit()) {
         for (const ledger::SplitPart& part : assignment.parts)
@@ -149,8 +157,9 @@ std::optional<int64_t> SplitEditor::PartCents(int row) const {
         return std::nullopt;
     const double hundredths = *value * 100.0;
     const double whole = std::round(hundredths);
-    // Cents only: a third decimal is a typing error, not something to round away.
-    if (std::fabs(hundredths - whole) > 1e-6 * std::max(1.0, std::fabs(whole)) ||
+    // Cents only: a third decimal is a typing error, not something to round away, however large the amount (the
+    // tolerance stays far below a cent for every amount a record holds).
+    if (std::fabs(hundredths - whole) > std::max(1e-6, 1e-12 * std::fabs(whole)) ||
         std::fabs(whole) > double(ledger::MaxCents))
         return std::nullopt;
     return int64_t(whole);

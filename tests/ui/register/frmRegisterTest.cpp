@@ -1113,7 +1113,10 @@ TEST_F(frmRegisterTest, CategoriesCompleteAndASplitClosesOnlyWhenItAddsUp) {
             ok->click();
         }
         EXPECT_TRUE(dialog->isVisible());
+        parts->item(1, 2)->setText(QStringLiteral("4.995")); // a third decimal is a typing error
+        EXPECT_EQ(left->text(), QStringLiteral("Left to assign: ?"));
         parts->item(1, 2)->setText(QStringLiteral("5"));
+        EXPECT_EQ(parts->item(1, 2)->text(), QStringLiteral("5.00"));
         EXPECT_EQ(left->text(), QStringLiteral("Left to assign: 0.00"));
         ok->click();
         EXPECT_FALSE(dialog->isVisible());
